@@ -1,0 +1,14 @@
+#pragma once
+// Catalog files hold bytes: ours are UTF-8, older ones Windows-1252. A file
+// that is valid UTF-8 reads as UTF-8, any other as Windows-1252.
+
+#include <string>
+#include <string_view>
+
+enum class CatalogEncoding { Utf8, Windows1252 };
+
+bool IsValidUtf8(std::string_view bytes);
+CatalogEncoding DetectCatalogEncoding(std::string_view fileBytes);
+std::string Windows1252ToUtf8(std::string_view bytes);
+// Text of a catalog in that encoding, as UTF-8 for display.
+std::string CatalogTextToUtf8(std::string_view bytes, CatalogEncoding encoding);

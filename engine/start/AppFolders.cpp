@@ -1,0 +1,49 @@
+#include "engine/start/AppFolders.h"
+
+#include "engine/text/PathHelpers.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <sys/stat.h>
+
+AppFolders& Folders()
+{
+    static AppFolders folders;
+    return folders;
+}
+
+void SetAppFolders(const std::string& appPath)
+{
+    AppFolders& f = Folders();
+    f.AppPath = AddSlash(appPath);
+    f.LibPath = f.AppPath + "dat/";
+    f.LangPath = f.AppPath + "language/";
+    f.SkinPath = f.AppPath + "skin/";
+    f.TmpPath = f.AppPath + "tmp/";
+    f.ReportPath = f.AppPath + "reports/";
+}
+
+std::string DefaultAppPath()
+{
+    if (const char* home = std::getenv("CORVANEDISK_HOME"); home && *home)
+        return home;
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        return std::filesystem::current_path(ec).string();
+    return exe.parent_path().string();
+}
+
+bool CreateOutputFolders()
+{
+    bool ok = true;
+    const AppFolders& f = Folders();
+    for (const std::string* dir : {&f.LibPath, &f.TmpPath, &f.ReportPath}) {
+        if (!DirExist(*dir)) {
+            std::error_code ec;
+            std::filesystem::create_directories(*dir, ec);
+            ok = ok && !ec;
+        }
+    }
+    return ok;
+}

@@ -1,0 +1,69 @@
+#include "engine/text/PathHelpers.h"
+
+#include "engine/text/StringHelpers.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+bool FileExist(const std::string& path)
+{
+    if (path.empty())
+        return false;
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    bool ok = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
+    ::close(fd);
+    return ok;
+}
+
+bool DirExist(const std::string& path)
+{
+    // Same answer as trying to change into the folder, without moving the
+    // whole process there.
+    struct stat st;
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           ::access(path.c_str(), X_OK) == 0;
+}
+
+std::string FileWithOutExt(std::string_view name)
+{
+    std::size_t p = BInStr(name, ".");
+    return std::string(p == 0 ? name : name.substr(0, p - 1));
+}
+
+std::string FileExt(std::string_view name)
+{
+    std::size_t p = BInStr(name, ".");
+    return p == 0 ? std::string() : std::string(name.substr(p));
+}
+
+std::string FileWithOutPath(std::string_view path)
+{
+    std::size_t p = BInStr(path, "\\");
+    return std::string(p == 0 ? path : path.substr(p));
+}
+
+std::string PathWithOutFile(std::string_view path)
+{
+    std::size_t p = BInStr(path, "\\");
+    return p == 0 ? std::string() : std::string(path.substr(0, p));
+}
+
+std::string AddBackslash(std::string_view path)
+{
+    std::string out(path);
+    if (!out.ends_with('\\'))
+        out += '\\';
+    return out;
+}
+
+std::string AddSlash(std::string_view path)
+{
+    std::string out(path);
+    if (!out.ends_with('/'))
+        out += '/';
+    return out;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// Helpers on paths in catalog form ("\" between folders, "." before the
+// extension). They never look at the disk, except FileExist and DirExist,
+// which take native paths.
+
+#include <string>
+#include <string_view>
+
+// True when path is a file (not a folder) that opens for reading.
+bool FileExist(const std::string& path);
+// True when path is a folder the process could enter.
+bool DirExist(const std::string& path);
+
+std::string FileWithOutExt(std::string_view name);
+std::string FileExt(std::string_view name);
+std::string FileWithOutPath(std::string_view path);
+std::string PathWithOutFile(std::string_view path);
+std::string AddBackslash(std::string_view path);
+// The same for native folders: adds "/" unless present.
+std::string AddSlash(std::string_view path);

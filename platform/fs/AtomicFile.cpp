@@ -1,0 +1,156 @@
+#include "platform/fs/AtomicFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+constexpr std::size_t kBufferSize = 1 << 20;
+
+mode_t currentUmask()
+{
+    mode_t mask = umask(0);
+    umask(mask);
+    return mask;
+}
+} // namespace
+
+AtomicFileWriter::~AtomicFileWriter()
+{
+    abort();
+}
+
+bool AtomicFileWriter::fail(const char* what)
+{
+    errno_ = errno;
+    error_ = std::string(what) + " " + (temp_.empty() ? target_ : temp_) + ": " +
+             std::strerror(errno_);
+    abort();
+    return false;
+}
+
+bool AtomicFileWriter::open(const std::string& targetPath)
+{
+    abort();
+    target_ = targetPath;
+    error_.clear();
+    errno_ = 0;
+    std::string pattern = targetPath + ".XXXXXX";
+    fd_ = mkstemp(pattern.data());
+    if (fd_ < 0)
+        return fail("cannot create");
+    temp_ = pattern;
+    // Keep the mode of the file we replace; a new file gets the usual one.
+    struct stat st;
+    mode_t mode = (::stat(targetPath.c_str(), &st) == 0) ? (st.st_mode & 07777)
+                                                         : (0666 & ~currentUmask());
+    fchmod(fd_, mode);
+    buffer_.reserve(kBufferSize);
+    return true;
+}
+
+bool AtomicFileWriter::flushBuffer()
+{
+    const char* p = buffer_.data();
+    std::size_t left = buffer_.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd_, p, left);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail("cannot write");
+        }
+        p += n;
+        left -= std::size_t(n);
+    }
+    buffer_.clear();
+    return true;
+}
+
+bool AtomicFileWriter::write(std::string_view data)
+{
+    if (fd_ < 0)
+        return false;
+    if (buffer_.size() + data.size() > kBufferSize && !flushBuffer())
+        return false;
+    if (data.size() >= kBufferSize) {
+        buffer_.assign(data);
+        return flushBuffer();
+    }
+    buffer_.append(data);
+    return true;
+}
+
+bool AtomicFileWriter::commit()
+{
+    if (fd_ < 0)
+        return false;
+    if (!flushBuffer())
+        return false;
+    if (::fsync(fd_) != 0 && errno != EINVAL)
+        return fail("cannot flush");
+    if (::close(fd_) != 0) {
+        fd_ = -1;
+        return fail("cannot close");
+    }
+    fd_ = -1;
+    if (::rename(temp_.c_str(), target_.c_str()) != 0)
+        return fail("cannot replace");
+    temp_.clear();
+    return true;
+}
+
+void AtomicFileWriter::abort()
+{
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (!temp_.empty()) {
+        ::unlink(temp_.c_str());
+        temp_.clear();
+    }
+    buffer_.clear();
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view data, int* errorCode)
+{
+    AtomicFileWriter w;
+    bool ok = w.open(path) && w.write(data) && w.commit();
+    if (!ok && errorCode)
+        *errorCode = w.errorCode();
+    return ok;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& out, int* errorCode)
+{
+    out.clear();
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errorCode)
+            *errorCode = errno;
+        return false;
+    }
+    struct stat st;
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        out.reserve(std::size_t(st.st_size));
+    char buf[1 << 16];
+    for (;;) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            if (errorCode)
+                *errorCode = errno;
+            ::close(fd);
+            return false;
+        }
+        if (n == 0)
+            break;
+        out.append(buf, std::size_t(n));
+    }
+    ::close(fd);
+    return true;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// Writes a file so that readers see either the old file whole or the new one
+// whole: the data goes to a temporary file in the same folder, which is
+// flushed and renamed over the target on commit.
+
+#include <string>
+#include <string_view>
+
+class AtomicFileWriter {
+public:
+    AtomicFileWriter() = default;
+    ~AtomicFileWriter(); // an uncommitted file is thrown away
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    // Each returns false on failure; error() then tells why (errno in errorCode()).
+    bool open(const std::string& targetPath);
+    bool write(std::string_view data);
+    bool commit();
+    void abort();
+
+    const std::string& error() const { return error_; }
+    int errorCode() const { return errno_; }
+
+private:
+    bool flushBuffer();
+    bool fail(const char* what);
+
+    std::string target_;
+    std::string temp_;
+    std::string buffer_;
+    std::string error_;
+    int fd_ = -1;
+    int errno_ = 0;
+};
+
+// The whole text in one go; on failure errorCode gets the errno value.
+bool WriteFileAtomically(const std::string& path, std::string_view data, int* errorCode = nullptr);
+
+// Reads a whole file; false when it cannot be read (errno in errorCode).
+bool ReadWholeFile(const std::string& path, std::string& out, int* errorCode = nullptr);

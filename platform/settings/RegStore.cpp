@@ -1,0 +1,225 @@
+#include "platform/settings/RegStore.h"
+
+#include "platform/fs/AtomicFile.h"
+#include "platform/prompter/Prompter.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
+#include <fcntl.h>
+#include <filesystem>
+#include <memory>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+std::unique_ptr<RegStore>& instanceSlot()
+{
+    static std::unique_ptr<RegStore> store;
+    return store;
+}
+
+RegKey* findKey(RegKey& tree, std::string_view root, std::string_view path)
+{
+    RegKey* key = tree.child(root);
+    for (auto part : SplitKeyPath(path)) {
+        if (!key)
+            return nullptr;
+        key = key->child(part);
+    }
+    return key;
+}
+
+class FileLock {
+public:
+    FileLock(const std::string& path, bool exclusive)
+    {
+        fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd_ >= 0)
+            while (::flock(fd_, exclusive ? LOCK_EX : LOCK_SH) != 0 && errno == EINTR) {
+            }
+    }
+    ~FileLock()
+    {
+        if (fd_ >= 0)
+            ::close(fd_); // releases the lock
+    }
+
+private:
+    int fd_ = -1;
+};
+
+std::string timestamp()
+{
+    std::time_t now = std::time(nullptr);
+    char buf[32];
+    std::strftime(buf, sizeof buf, "%Y%m%d-%H%M%S", std::localtime(&now));
+    return buf;
+}
+} // namespace
+
+RegStore::RegStore(std::string filePath) : path_(std::move(filePath)) {}
+
+std::string RegStore::DefaultPath()
+{
+    std::string base;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')
+        base = xdg;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        base = std::string(home) + "/.config";
+    else
+        base = "/tmp";
+    return base + "/CorvaneDisk/registry.reg";
+}
+
+RegStore& RegStore::Instance()
+{
+    auto& slot = instanceSlot();
+    if (!slot)
+        slot = std::make_unique<RegStore>(DefaultPath());
+    return *slot;
+}
+
+void RegStore::SetInstancePath(std::string filePath)
+{
+    instanceSlot() = std::make_unique<RegStore>(std::move(filePath));
+}
+
+void RegStore::reportOnce(const std::string& text)
+{
+    if (reported_)
+        return;
+    reported_ = true;
+    ActivePrompter().message(text, "CorvaneDisk", MsgIcon::Exclamation);
+}
+
+RegStore::LoadState RegStore::load(RegKey& tree, bool mayRepair)
+{
+    std::string text;
+    int err = 0;
+    if (!ReadWholeFile(path_, text, &err)) {
+        if (err == ENOENT)
+            return LoadState::Missing;
+        reportOnce("The settings file " + path_ +
+                   " cannot be read; default settings are used and the file is left as it is.");
+        return LoadState::Unreadable;
+    }
+    RegParseResult parsed = ParseRegFile(text);
+    tree = std::move(parsed.tree);
+    if (parsed.badLines.empty())
+        return LoadState::Ok;
+    // Damaged: keep a copy of the file as it was, go on with what could be read.
+    if (!mayRepair)
+        return LoadState::Ok;
+    std::string aside = path_ + ".damaged-" + timestamp();
+    bool kept = WriteFileAtomically(aside, text);
+    if (kept)
+        WriteFileAtomically(path_, SerializeRegFile(tree));
+    reportOnce("The settings file " + path_ + " is damaged (" +
+               std::to_string(parsed.badLines.size()) +
+               " unreadable line(s), first at line " + std::to_string(parsed.badLines.front()) +
+               "). The readable settings are kept" +
+               (kept ? "; the damaged file was saved as " + aside + "." : "."));
+    return LoadState::Ok;
+}
+
+void RegStore::withTree(bool forWriting, const std::function<bool(RegKey&)>& f)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), ec);
+    // A damaged file is repaired (under the exclusive lock) by the first call.
+    FileLock lock(path_ + ".lock", true);
+    RegKey tree;
+    LoadState state = load(tree, true);
+    bool changed = f(tree);
+    if (!forWriting || !changed || state == LoadState::Unreadable)
+        return;
+    if (!WriteFileAtomically(path_, SerializeRegFile(tree)))
+        reportOnce("The settings file " + path_ + " cannot be written; changed settings are lost.");
+}
+
+void RegStore::createKey(std::string_view root, std::string_view path)
+{
+    withTree(true, [&](RegKey& tree) {
+        RegKey* key = &tree.childOrCreate(root);
+        for (auto part : SplitKeyPath(path))
+            key = &key->childOrCreate(part);
+        return true;
+    });
+}
+
+bool RegStore::keyExists(std::string_view root, std::string_view path)
+{
+    bool found = false;
+    withTree(false, [&](RegKey& tree) {
+        found = findKey(tree, root, path) != nullptr;
+        return false;
+    });
+    return found;
+}
+
+bool RegStore::setValue(std::string_view root, std::string_view path, std::string_view name,
+                        const RegData& data)
+{
+    bool written = false;
+    withTree(true, [&](RegKey& tree) {
+        RegKey* key = findKey(tree, root, path);
+        if (!key)
+            return false;
+        key->values.insert_or_assign(std::string(name), data);
+        written = true;
+        return true;
+    });
+    return written;
+}
+
+std::optional<RegData> RegStore::queryValue(std::string_view root, std::string_view path,
+                                            std::string_view name)
+{
+    std::optional<RegData> result;
+    withTree(false, [&](RegKey& tree) {
+        if (RegKey* key = findKey(tree, root, path)) {
+            auto it = key->values.find(std::string(name));
+            if (it != key->values.end())
+                result = it->second;
+        }
+        return false;
+    });
+    return result;
+}
+
+void RegStore::deleteValue(std::string_view root, std::string_view path, std::string_view name)
+{
+    withTree(true, [&](RegKey& tree) {
+        RegKey* key = findKey(tree, root, path);
+        return key && key->values.erase(std::string(name)) > 0;
+    });
+}
+
+void RegStore::deleteKey(std::string_view root, std::string_view path)
+{
+    auto parts = SplitKeyPath(path);
+    if (parts.empty())
+        return;
+    withTree(true, [&](RegKey& tree) {
+        RegKey* parent = tree.child(root);
+        for (std::size_t i = 0; parent && i + 1 < parts.size(); ++i)
+            parent = parent->child(parts[i]);
+        return parent && parent->subkeys.erase(std::string(parts.back())) > 0;
+    });
+}
+
+std::optional<std::vector<std::string>> RegStore::enumKeys(std::string_view root,
+                                                           std::string_view path)
+{
+    std::optional<std::vector<std::string>> names;
+    withTree(false, [&](RegKey& tree) {
+        if (RegKey* key = findKey(tree, root, path)) {
+            names.emplace();
+            for (const auto& [_, sub] : key->subkeys)
+                names->push_back(sub->name);
+        }
+        return false;
+    });
+    return names;
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The settings store that stands in for the system registry: one text file,
+// read afresh for every call (several processes may share it) and replaced
+// atomically under a lock for every change.
+
+#include "platform/settings/RegFileFormat.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class RegStore {
+public:
+    explicit RegStore(std::string filePath);
+
+    // $XDG_CONFIG_HOME/CorvaneDisk/registry.reg (default ~/.config).
+    static std::string DefaultPath();
+    // The store the program uses (DefaultPath() unless replaced).
+    static RegStore& Instance();
+    // Points Instance() at another file (tests).
+    static void SetInstancePath(std::string filePath);
+
+    // Root is the top level name, e.g. "HKEY_LOCAL_MACHINE".
+    void createKey(std::string_view root, std::string_view path);
+    bool keyExists(std::string_view root, std::string_view path);
+    // False (nothing written) when the key does not exist.
+    bool setValue(std::string_view root, std::string_view path, std::string_view name,
+                  const RegData& data);
+    std::optional<RegData> queryValue(std::string_view root, std::string_view path,
+                                      std::string_view name);
+    void deleteValue(std::string_view root, std::string_view path, std::string_view name);
+    // Removes a key with all its subkeys and values.
+    void deleteKey(std::string_view root, std::string_view path);
+    // Subkey names in sorted order; nullopt when the key does not exist.
+    std::optional<std::vector<std::string>> enumKeys(std::string_view root, std::string_view path);
+
+    const std::string& path() const { return path_; }
+
+private:
+    enum class LoadState { Ok, Missing, Unreadable };
+    // Runs f on the tree under the lock; when f returns true the tree is saved.
+    void withTree(bool forWriting, const std::function<bool(RegKey&)>& f);
+    LoadState load(RegKey& tree, bool mayRepair);
+    void reportOnce(const std::string& text);
+
+    std::string path_;
+    bool reported_ = false;
+};

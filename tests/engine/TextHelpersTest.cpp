@@ -1,0 +1,136 @@
+#include "engine/text/PathHelpers.h"
+#include "engine/text/StringHelpers.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
+TEST(sListPos, FieldsAreTrimmedAndMissingFieldsEmpty)
+{
+    EXPECT_EQ(sListPos("a>b>c", ">", 2), "b");
+    EXPECT_EQ(sListPos(">Serial 1A2B", ">", 2), "Serial 1A2B");
+    EXPECT_EQ(sListPos(">Serial 1A2B", ">", 1), "");
+    EXPECT_EQ(sListPos("a>>b", ">", 2), "");
+    EXPECT_EQ(sListPos("a>>b", ">", 3), "b");
+    EXPECT_EQ(sListPos("a>b", ">", 3), "");
+    EXPECT_EQ(sListPos("a>b", ">", 0), "");
+    EXPECT_EQ(sListPos("x - y", "-", 2), "y");
+    // Only blanks are trimmed, a TAB stays.
+    EXPECT_EQ(sListPos(" a\t > b ", ">", 1), "a\t");
+    // A blank separator: a run of blanks acts as one.
+    EXPECT_EQ(sListPos("a    b c", " ", 2), "b");
+    // A separator of two characters.
+    EXPECT_EQ(sListPos("one\r\ntwo\r\nthree", "\r\n", 3), "three");
+}
+
+TEST(sListPos, ListItemWithHiddenValue)
+{
+    std::string item = "Text documents (*.txt)" + std::string(50, ' ') + ListSep + "*.txt";
+    EXPECT_EQ(sListPos(item, std::string(1, ListSep), 2), "*.txt");
+    EXPECT_EQ(sListPos(item, std::string(1, ListSep), 1), "Text documents (*.txt)");
+}
+
+TEST(SizeRound, KilobytesRoundUpOnlyWhenTheFirstDecimalIsNotZero)
+{
+    EXPECT_EQ(SizeRound(0), 0u);
+    EXPECT_EQ(SizeRound(100), 0u);
+    EXPECT_EQ(SizeRound(102), 0u);
+    EXPECT_EQ(SizeRound(103), 1u);
+    EXPECT_EQ(SizeRound(500), 1u);
+    EXPECT_EQ(SizeRound(1024), 1u);
+    EXPECT_EQ(SizeRound(1126), 1u);
+    EXPECT_EQ(SizeRound(1127), 2u);
+    EXPECT_EQ(SizeRound(1536), 2u); // 1.5 KB
+    EXPECT_EQ(SizeRound(1075), 1u); // 1.0498 KB
+    const std::uint64_t GB = 1024ull * 1024 * 1024;
+    EXPECT_EQ(SizeRound(3 * GB), 3145728u);
+    EXPECT_EQ(SizeRound(3 * GB + 102), 3145728u);
+    EXPECT_EQ(SizeRound(3 * GB + 103), 3145729u);
+    EXPECT_EQ(SizeRound(5000 * GB + 1023), 5000ull * 1024 * 1024 + 1); // past 32 bits
+}
+
+TEST(GetDecimalSeparator, FollowsTheUsersLocale)
+{
+    const char* saved = std::getenv("LC_ALL");
+    std::string keep = saved ? saved : "";
+    setenv("LC_ALL", "C", 1);
+    EXPECT_EQ(GetDecimalSeparator(), ".");
+    // A locale with a comma, when the machine has one.
+    setenv("LC_ALL", "de_DE.UTF-8", 1);
+    std::string sep = GetDecimalSeparator();
+    EXPECT_TRUE(sep == "," || sep == ".");
+    if (saved)
+        setenv("LC_ALL", keep.c_str(), 1);
+    else
+        unsetenv("LC_ALL");
+}
+
+TEST(TextHelpers, SmallHelpers)
+{
+    EXPECT_EQ(InvNumber("-1,250.5"), " 8,749.4");
+    EXPECT_EQ(BInStr("a\\b\\c", "\\"), 4u);
+    EXPECT_EQ(BInStr("abc", "\\"), 0u);
+    EXPECT_EQ(BInStr("", "\\"), 0u);
+    EXPECT_EQ(BInStr("abc", "bc"), 0u);
+    EXPECT_EQ(TrimNull(std::string("abc\0xyz", 7)), "abc");
+    EXPECT_EQ(TrimNull(""), "");
+    EXPECT_EQ(ReplaceCar("a/b/c", "/", "\\"), "a\\b\\c");
+    EXPECT_EQ(ReplaceCar("", "/", "\\"), "");
+    EXPECT_EQ(DoubleBackslash("C:\\a\\b"), "C:\\\\a\\\\b");
+
+    std::string buffer("one\0two\0", 8);
+    EXPECT_EQ(StripItem(buffer), "one");
+    EXPECT_EQ(buffer, std::string("two\0", 4));
+    EXPECT_EQ(StripItem(buffer), "two");
+    EXPECT_EQ(buffer, "");
+    EXPECT_EQ(StripItem(buffer), "");
+    std::string withEmpty("\0x\0", 3);
+    EXPECT_EQ(StripItem(withEmpty), "");
+    EXPECT_EQ(StripItem(withEmpty), "x");
+}
+
+TEST(PathHelpers, NamesExtensionsAndFolders)
+{
+    EXPECT_EQ(FileWithOutExt("report.old.txt"), "report.old");
+    EXPECT_EQ(FileWithOutExt("name"), "name");
+    EXPECT_EQ(FileWithOutExt(".dat"), "");
+    EXPECT_EQ(FileWithOutExt("C:\\a.b\\file"), "C:\\a");
+    EXPECT_EQ(FileExt("a.txt"), "txt");
+    EXPECT_EQ(FileExt("a."), "");
+    EXPECT_EQ(FileExt("a"), "");
+    EXPECT_EQ(FileExt("C:\\a.b\\file"), "b\\file");
+    EXPECT_EQ(FileWithOutPath("C:\\dir\\f.txt"), "f.txt");
+    EXPECT_EQ(FileWithOutPath("C:\\dir\\"), "");
+    EXPECT_EQ(FileWithOutPath("f.txt"), "f.txt");
+    EXPECT_EQ(PathWithOutFile("C:\\dir\\f.txt"), "C:\\dir\\");
+    EXPECT_EQ(PathWithOutFile("C:\\dir\\"), "C:\\dir\\");
+    EXPECT_EQ(PathWithOutFile("f.txt"), "");
+    EXPECT_EQ(AddBackslash("C:\\dir"), "C:\\dir\\");
+    EXPECT_EQ(AddBackslash("C:\\dir\\"), "C:\\dir\\");
+    EXPECT_EQ(AddBackslash(""), "\\");
+    EXPECT_EQ(AddSlash("/media/cd"), "/media/cd/");
+    EXPECT_EQ(AddSlash("/media/cd/"), "/media/cd/");
+}
+
+TEST(PathHelpers, FileAndFolderTestsOnDisk)
+{
+    TempDir dir;
+    std::string file = dir.write("f.txt", "x");
+    EXPECT_TRUE(FileExist(file));
+    EXPECT_FALSE(FileExist(dir.path())); // a folder is no file
+    EXPECT_FALSE(FileExist(dir.file("missing")));
+    EXPECT_FALSE(FileExist(""));
+    EXPECT_TRUE(DirExist(dir.path()));
+    EXPECT_TRUE(DirExist(dir.path() + "/"));
+    EXPECT_FALSE(DirExist(file));
+    EXPECT_FALSE(DirExist(dir.file("missing")));
+    char before[4096];
+    ASSERT_TRUE(getcwd(before, sizeof before));
+    DirExist(dir.path());
+    char after[4096];
+    ASSERT_TRUE(getcwd(after, sizeof after));
+    EXPECT_STREQ(before, after); // the process stays where it was
+}

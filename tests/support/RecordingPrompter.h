@@ -1,0 +1,34 @@
+#pragma once
+// A prompter for tests: remembers every box and answers questions from a
+// queue (No when the queue is empty).
+
+#include "platform/prompter/Prompter.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+class RecordingPrompter final : public Prompter {
+public:
+    struct Box {
+        std::string kind; // "message", "question", "input", "usage"
+        std::string text;
+        std::string title;
+        MsgIcon icon = MsgIcon::None;
+    };
+
+    RecordingPrompter() : scope_(*this) {}
+
+    void message(std::string_view text, std::string_view title, MsgIcon icon) override;
+    bool askYesNo(std::string_view text, std::string_view title, MsgIcon icon) override;
+    std::optional<std::string> askText(std::string_view prompt, std::string_view title,
+                                       std::string_view defaultText) override;
+    void showUsage(std::string_view text) override;
+
+    std::vector<Box> boxes;
+    std::deque<bool> answers;                      // for askYesNo
+    std::deque<std::optional<std::string>> inputs; // for askText
+
+private:
+    ScopedPrompter scope_;
+};
