@@ -12,9 +12,12 @@ class CatalogBuffer {
 public:
     static constexpr std::size_t MaxLines = 1'000'000;
 
+    explicit CatalogBuffer(std::size_t capacity = MaxLines) : capacity_(capacity) {}
+
     // False (and nothing added) when the buffer is full.
     bool append(std::string line);
-    bool full() const { return lines_.size() >= MaxLines; }
+    bool full() const { return lines_.size() >= capacity_; }
+    std::size_t capacity() const { return capacity_; }
     std::size_t count() const { return lines_.size(); }
     // 1-based, as line numbers of the file.
     std::string& line(std::size_t n) { return lines_.at(n - 1); }
@@ -26,4 +29,5 @@ public:
 
 private:
     std::vector<std::string> lines_;
+    std::size_t capacity_;
 };

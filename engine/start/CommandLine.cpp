@@ -1,0 +1,149 @@
+#include "engine/start/CommandLine.h"
+
+#include "engine/catalog/CatalogPath.h"
+#include "engine/registry/Registry.h"
+#include "engine/start/AppFolders.h"
+#include "engine/text/PathHelpers.h"
+#include "engine/text/StringHelpers.h"
+
+#include <cstdio>
+
+namespace {
+std::vector<std::string> splitPieces(const std::vector<std::string>& args)
+{
+    std::vector<std::string> pieces;
+    bool started = false;
+    for (const std::string& arg : args) {
+        if (!arg.empty() && arg[0] == '-') {
+            pieces.push_back(arg.substr(1));
+            started = true;
+        } else if (started) {
+            pieces.back() += ' ';
+            pieces.back() += arg;
+        } // text before the first switch is never looked at
+    }
+    return pieces;
+}
+
+// Applies one switch; false when it makes the request invalid.
+bool applySwitch(const std::string& piece, CmdLineOptions& o, int& required)
+{
+    const char letter = piece[0];
+    const std::string value = piece.size() > 2 ? piece.substr(2) : std::string();
+    const std::string option = std::string(AppRegKey) + "\\Option";
+    switch (letter) {
+    case 'c':
+        if (o.Mode != 0 || value.empty())
+            return false;
+        o.Folder = value;
+        o.Mode = 1;
+        required += 1;
+        return true;
+    case 'd':
+        if (o.Mode != 0 || value.empty())
+            return false;
+        o.Folder = value;
+        o.Mode = 1;
+        o.RecursiveDir = RegFlag(HKEY_LOCAL_MACHINE, option, "Recursive");
+        o.SearchZipContent = RegFlag(HKEY_LOCAL_MACHINE, option, "Zip Content");
+        o.EnableComment = RegFlag(HKEY_LOCAL_MACHINE, option, "Enable Comment");
+        o.Name = CatalogNameFromPath(value);
+        o.FromVerb = true;
+        required += 2;
+        return true;
+    case 'o':
+        if (o.Mode == 2 || value.empty())
+            return false;
+        o.Name = value;
+        required += 1;
+        return true;
+    case 'l':
+        if (o.Mode != 0 || value.empty())
+            return false;
+        o.Name = value;
+        o.Mode = 2;
+        required += 1;
+        return true;
+    case 'f':
+        if (value.empty())
+            return false;
+        o.Filter = value;
+        return true;
+    case 'r': o.RecursiveDir = true; return true;
+    case 'z': o.SearchZipContent = true; return true;
+    case 'm': o.EnableComment = true; return true;
+    case 'a': o.Overwrite = true; return true;
+    case 'v': o.Verbose = true; return true;
+    case 'b': o.Border = true; return true;
+    case 't':
+        if (o.Mode != 2 || (value != "H" && value != "T"))
+            return false;
+        o.StyleHTML = value == "H";
+        return true;
+    case 'x':
+        o.HeaderBackColor = sListPos(value, ",", 1);
+        o.HeaderTextColor = sListPos(value, ",", 2);
+        o.FieldBackColor = sListPos(value, ",", 3);
+        o.FieldTextColor = sListPos(value, ",", 4);
+        return true;
+    case 's':
+        if (value.size() != 1)
+            return false;
+        o.ColunmSep = value;
+        return true;
+    case 'i':
+        o.IncludeFile = value.find('f') != std::string::npos;
+        o.IncludeDir = value.find('r') != std::string::npos;
+        o.IncludeDate = value.find('d') != std::string::npos;
+        o.IncludeSize = value.find('s') != std::string::npos;
+        o.IncludeDisk = value.find('i') != std::string::npos;
+        o.IncludeComment = value.find('c') != std::string::npos;
+        return true;
+    default: // "h" and every other letter
+        return false;
+    }
+}
+} // namespace
+
+CmdLineOptions ParseCommandLine(const std::vector<std::string>& args)
+{
+    CmdLineOptions o;
+    int required = 0;
+    try {
+        for (const std::string& raw : splitPieces(args)) {
+            std::string piece(TrimBlanks(raw));
+            if (piece.empty())
+                break; // an empty switch ends the request
+            if (!applySwitch(piece, o, required))
+                return o;
+        }
+    } catch (const std::exception&) {
+        return o;
+    }
+    o.Valid = (required == 2 && o.Mode == 1) || (required == 1 && o.Mode == 2);
+    return o;
+}
+
+std::string CatalogNameFromPath(const std::string& nativeFolder)
+{
+    std::string base;
+    for (char c : ToCatalogPath(nativeFolder)) {
+        if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+            base += c;
+        else if (c == '\\')
+            base += '_';
+    }
+    std::string name = base;
+    for (int counter = 0; FileExist(Folders().LibPath + name + ".dat"); ++counter) {
+        char digits[16];
+        std::snprintf(digits, sizeof digits, "%03d", counter);
+        name = base + digits;
+    }
+    return name;
+}
+
+bool IsSafeCatalogName(const std::string& name)
+{
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
+           name.find('\0') == std::string::npos;
+}

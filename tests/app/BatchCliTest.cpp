@@ -1,0 +1,162 @@
+// Runs the real program in console mode, as a user's shell would.
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+namespace {
+std::string quote(const std::string& s)
+{
+    std::string out = "'";
+    for (char c : s)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+struct Outcome {
+    int code = -1;
+    std::string out, err;
+};
+
+class BatchCli : public ::testing::Test {
+protected:
+    // answers: what the user types at the questions.
+    Outcome run(const std::vector<std::string>& args, const std::string& answers = "")
+    {
+        std::string cmd = "cd / && CORVANEDISK_HOME=" + quote(home()) +
+                          " CORVANEDISK_CONSOLE=1 XDG_CONFIG_HOME=" + quote(d.file("config")) +
+                          " TZ=Pacific/Kiritimati " + quote(std::string(CORVANE_BINARY_DIR) + "/CorvaneDisk");
+        for (const auto& a : args)
+            cmd += " " + quote(a);
+        d.write("answers", answers);
+        cmd += " <" + quote(d.file("answers")) + " >" + quote(d.file("out")) + " 2>" + quote(d.file("err"));
+        int status = std::system(cmd.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, d.read("out"), d.read("err")};
+    }
+    std::string home() const { return d.file("home"); }
+    std::string catalog(const std::string& name) { return d.read("home/dat/" + name + ".dat"); }
+    std::string tree()
+    {
+        // Fixed dates; 22:00 UTC on 01/03/2004 is already 02/03/2004 in Kiritimati.
+        for (const char* f : {"tree/a.txt", "tree/sub/b.txt", "tree/page.htm", "tree/c.doc"}) {
+            std::string p = d.write(f, std::string(1500, 'x'));
+            timespec t[2] = {{1078178400, 0}, {1078178400, 0}};
+            utimensat(AT_FDCWD, p.c_str(), t, 0);
+        }
+        d.write("tree/titled.html", "<html><title>Our Page</title></html>");
+        timespec t[2] = {{0, 0}, {0, 0}};
+        utimensat(AT_FDCWD, d.file("tree/titled.html").c_str(), t, 0);
+        return d.file("tree");
+    }
+    std::string cat(const std::string& rel)
+    {
+        std::string p = d.file(rel);
+        for (char& c : p)
+            if (c == '/')
+                c = '\\';
+        return p;
+    }
+    TempDir d;
+};
+} // namespace
+
+TEST_F(BatchCli, CreatesTheCatalogByteForByte)
+{
+    Outcome r = run({"-c:" + tree(), "-o:Name", "-r", "-m", "-f:*.txt;*.htm*"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    std::string text = catalog("Name");
+    std::vector<std::string> lines;
+    for (std::size_t p = 0, e; (e = text.find("\r\n", p)) != std::string::npos; p = e + 2)
+        lines.push_back(text.substr(p, e - p));
+    ASSERT_TRUE(text.ends_with("\r\n"));
+    ASSERT_EQ(lines.size(), 15u) << text;
+    EXPECT_EQ(lines[5], ">Root Dir " + cat("tree") + "\\");
+    EXPECT_EQ(lines[6], ">Recursive Dir True");
+    EXPECT_EQ(lines[7], ">Search zip content False");
+    EXPECT_EQ(lines[8], ">Enable comment True");
+    EXPECT_EQ(lines[9], ">Search *.txt;*.htm*");
+    EXPECT_EQ(lines[10], ">Comment ");
+    EXPECT_EQ(lines[11], cat("tree/a.txt") + ">2 Kb/01/03/2004");
+    EXPECT_EQ(lines[12], cat("tree/sub/b.txt") + ">2 Kb/01/03/2004");
+    EXPECT_EQ(lines[13], cat("tree/page.htm") + ">2 Kb/01/03/2004><");
+    EXPECT_EQ(lines[14], cat("tree/titled.html") + ">0 Kb/01/01/1970>Our Page<");
+}
+
+TEST_F(BatchCli, VerboseQuestionsAndOverwrite)
+{
+    std::string folder = tree();
+    Outcome no = run({"-c:" + folder, "-o:V", "-v"}, "n\n");
+    EXPECT_EQ(no.code, 1);
+    EXPECT_EQ(no.err, "Start Catalog creation [y/N]? ");
+    EXPECT_FALSE(std::filesystem::exists(home() + "/dat/V.dat"));
+
+    Outcome yes = run({"-c:" + folder, "-o:V", "-v"}, "y\n");
+    EXPECT_EQ(yes.code, 0);
+    EXPECT_EQ(yes.err, "Start Catalog creation [y/N]? CorvaneDisk: Catalog V.dat created\n");
+    std::string before = catalog("V");
+
+    d.write("tree/new.txt", "x");
+    Outcome keep = run({"-c:" + folder, "-o:V"}, "n\n");
+    EXPECT_EQ(keep.code, 1);
+    EXPECT_EQ(keep.err, "File allready exist, overwrite it [y/N]? ");
+    EXPECT_EQ(catalog("V"), before);
+
+    Outcome unattended = run({"-c:" + folder, "-o:V"}); // no answer at all means No
+    EXPECT_EQ(unattended.code, 1);
+    EXPECT_EQ(catalog("V"), before);
+
+    Outcome forced = run({"-c:" + folder, "-o:V", "-a"});
+    EXPECT_EQ(forced.code, 0);
+    EXPECT_EQ(forced.err, "");
+    EXPECT_NE(catalog("V"), before);
+}
+
+TEST_F(BatchCli, FolderVerbNamesCatalogsAfterTheFolder)
+{
+    std::string folder = tree();
+    std::string base;
+    for (char c : cat("tree"))
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            base += c;
+        else if (c == '\\')
+            base += '_';
+    Outcome first = run({"-d:" + folder});
+    EXPECT_EQ(first.code, 0);
+    EXPECT_EQ(first.err, "CorvaneDisk: Catalog " + base + ".dat created\n");
+    Outcome second = run({"-d:" + folder});
+    EXPECT_EQ(second.code, 0);
+    EXPECT_EQ(second.err, "CorvaneDisk: Catalog " + base + "000.dat created\n");
+    EXPECT_TRUE(std::filesystem::exists(home() + "/dat/" + base + "000.dat"));
+}
+
+TEST_F(BatchCli, MissingFolderUsageAndUnwritableLibrary)
+{
+    Outcome missing = run({"-c:" + d.file("nowhere"), "-o:X"});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.err, "CorvaneDisk: Directory does not exist\n");
+
+    for (auto args : std::vector<std::vector<std::string>>{{"-h"}, {" "}, {"-c:/x"}, {"-l:a.dat", "-o:b"}}) {
+        Outcome usage = run(args);
+        EXPECT_EQ(usage.code, 2);
+        EXPECT_TRUE(usage.out.starts_with("\r\nFor create catalog :\r\n--------------------\r\n"));
+        EXPECT_NE(usage.out.find("    -i:[f][r][d][s][i][c] : Add colomn [File] [Directory] [Date]\r\n"),
+                  std::string::npos);
+    }
+
+    Outcome escape = run({"-c:" + tree(), "-o:../outside"});
+    EXPECT_EQ(escape.code, 1);
+    EXPECT_FALSE(std::filesystem::exists(home() + "/outside.dat"));
+
+    // The library folder is a file: the save fails, is reported and is not announced.
+    std::filesystem::remove_all(home() + "/dat");
+    d.write("home/dat", "not a folder");
+    Outcome broken = run({"-c:" + tree(), "-o:X", "-v"}, "y\n");
+    EXPECT_EQ(broken.code, 1);
+    EXPECT_NE(broken.err.find("in CorvaneDisk.modFindFile.SaveFile."), std::string::npos);
+    EXPECT_EQ(broken.err.find("created"), std::string::npos);
+}

@@ -1,0 +1,218 @@
+#include "engine/catalog/CatalogLine.h"
+#include "engine/scan/CatalogScan.h"
+#include "engine/scan/HtmlTitle.h"
+#include "engine/scan/Wildcard.h"
+#include "tests/support/RecordingPrompter.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/time.h>
+#include <unistd.h>
+
+namespace {
+void setMtime(const std::string& path, std::time_t t)
+{
+    timespec times[2] = {{t, 0}, {t, 0}};
+    utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW);
+}
+
+std::vector<std::string> body(const ScanSession& s)
+{
+    std::vector<std::string> out;
+    for (std::size_t n = HeaderLineCount + 1; n <= s.lines.count(); ++n)
+        out.push_back(s.lines.line(n));
+    return out;
+}
+
+ScanOptions options(const std::string& root, const std::string& filter, bool recursive = true)
+{
+    ScanOptions o;
+    o.RootDir = root;
+    o.Search = filter;
+    o.RecursiveDir = recursive;
+    return o;
+}
+
+// catalog form of a path below the test folder
+std::string cat(const TempDir& d, const std::string& rel)
+{
+    std::string p = d.path() + "/" + rel;
+    for (char& c : p)
+        if (c == '/')
+            c = '\\';
+    return p;
+}
+} // namespace
+
+TEST(Wildcard, FilterPatternsMatchLikeTheClassicFileSearch)
+{
+    EXPECT_TRUE(WildcardMatch("*.*", "README"));
+    EXPECT_TRUE(WildcardMatch("*.*", ".hidden"));
+    EXPECT_TRUE(WildcardMatch("*", "a.b.c"));
+    EXPECT_TRUE(WildcardMatch("*.TXT", "notes.txt"));
+    EXPECT_TRUE(WildcardMatch("*.htm*", "Index.HTML"));
+    EXPECT_FALSE(WildcardMatch("*.htm*", "index.txt"));
+    EXPECT_TRUE(WildcardMatch("a?c.*", "abc"));
+    EXPECT_TRUE(WildcardMatch("a?c.*", "abc.doc"));
+    EXPECT_FALSE(WildcardMatch("a?c", "ac"));
+    EXPECT_TRUE(WildcardMatch("*a*b*c*", "xxaxxbxxcxx"));
+    EXPECT_FALSE(WildcardMatch("*a*b*c*d", "xxaxxbxxcxx"));
+    EXPECT_FALSE(WildcardMatch(std::string(30, '*') + "x", std::string(5000, 'a'))); // no blow-up
+}
+
+TEST(Scan, HeaderAndLinesFollowTheCatalogFormat)
+{
+    TempDir d;
+    setMtime(d.write("tree/a.txt", std::string(1127, 'x')), 946701000); // 23:30 on 31/12/1999 at UTC-5
+    setMtime(d.write("tree/empty.txt", ""), 0);
+    ScanSession s;
+    CreateCatalog(options(d.file("tree"), "*.txt", false), s);
+    ASSERT_EQ(s.lines.count(), 13u);
+    EXPECT_EQ(s.lines.line(6), ">Root Dir " + cat(d, "tree"));
+    EXPECT_EQ(s.lines.line(7), ">Recursive Dir False");
+    EXPECT_EQ(s.lines.line(8), ">Search zip content False");
+    EXPECT_EQ(s.lines.line(9), ">Enable comment False");
+    EXPECT_EQ(s.lines.line(10), ">Search *.txt");
+    EXPECT_EQ(s.lines.line(11), ">");
+    EXPECT_TRUE(s.lines.line(4).starts_with(">Free ") && s.lines.line(4).ends_with(" MB"));
+    EXPECT_EQ(body(s), (std::vector<std::string>{cat(d, "tree/a.txt") + ">2 Kb/01/01/2000",
+                                                 cat(d, "tree/empty.txt") + ">0 Kb/01/01/1970"}));
+}
+
+TEST(Scan, PatternsInTurnFilesBeforeSubFoldersDepthFirst)
+{
+    TempDir d;
+    for (const char* f : {"r/z.doc", "r/b.txt", "r/a/x.txt", "r/a/y.doc", "r/a/deep/d.txt", "r/c/c.txt",
+                          "r/B.TXT"})
+        setMtime(d.write(f, "1"), 0);
+    ScanSession s;
+    CreateCatalog(options(d.file("r") + "/", "*.txt; *.doc;;*.*"), s);
+    std::vector<std::string> paths;
+    for (auto& l : body(s))
+        paths.emplace_back(ParseBodyLine(l).path);
+    EXPECT_EQ(paths, (std::vector<std::string>{
+                         cat(d, "r/B.TXT"), cat(d, "r/b.txt"), cat(d, "r/a/x.txt"),
+                         cat(d, "r/a/deep/d.txt"), cat(d, "r/c/c.txt"), cat(d, "r/z.doc"),
+                         cat(d, "r/a/y.doc")}));
+    // With or without the final separator the lines are the same; line 6 shows what was given.
+    EXPECT_EQ(s.lines.line(6), ">Root Dir " + cat(d, "r") + "\\");
+
+    ScanSession flat;
+    CreateCatalog(options(d.file("r"), "*.txt", false), flat);
+    EXPECT_EQ(body(flat).size(), 2u);
+}
+
+TEST(Scan, PageTitlesBecomeComments)
+{
+    TempDir d;
+    d.write("p/a.htm", "<html><head><TITLE>Home</TITLE></head>");
+    d.write("p/b.html", "<title></title>");
+    d.write("p/c.shtml", "<html>no title at all</html>");
+    d.write("p/d.HTM", "<head>\r\n<title>Two\r\n  Lines </title>\r\n");
+    d.write("p/e.htm", "<title>unclosed\nand never closed");
+    d.write("p/f.htm", "<title>a > b < c</title>");
+    d.write("p/g.txt", "<title>not a page</title>");
+    d.write("p/h.dhtml", "<title>not one of the six spellings</title>");
+    ScanOptions o = options(d.file("p"), "*.*");
+    o.EnableComment = true;
+    ScanSession s;
+    CreateCatalog(o, s);
+    std::vector<std::string> rest;
+    for (auto& l : body(s)) {
+        BodyLine b = ParseBodyLine(l);
+        rest.push_back(b.hasComment ? ">" + std::string(b.rest) : "-");
+    }
+    EXPECT_EQ(rest, (std::vector<std::string>{">Home<", "><", "><", ">Two Lines<", "><", ">a ? b ? c<",
+                                              "-", "-"}));
+}
+
+TEST(Scan, OddEntriesNeverBreakOrHangTheScan)
+{
+    TempDir d;
+    d.write("o/ok.txt", "x");
+    d.write("o/sub/in.txt", "x");
+    d.write("o/we>ird\nname.txt", "x");
+    ASSERT_EQ(mkfifo(d.file("o/pipe.htm").c_str(), 0644), 0);
+    ASSERT_EQ(symlink("..", d.file("o/sub/loop").c_str()), 0);
+    ASSERT_EQ(symlink("missing", d.file("o/broken.txt").c_str()), 0);
+    ASSERT_EQ(symlink("ok.txt", d.file("o/link.txt").c_str()), 0);
+    // A 3 GB file, sparse so that it costs nothing.
+    int fd = open(d.file("o/big.iso").c_str(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_EQ(ftruncate(fd, 3LL * 1024 * 1024 * 1024 + 103), 0);
+    close(fd);
+
+    ScanOptions o = options(d.file("o"), "*.*");
+    o.EnableComment = true;
+    RecordingPrompter rec;
+    ScanSession s;
+    CreateCatalog(o, s);
+    std::vector<std::string> paths;
+    for (auto& l : body(s))
+        paths.emplace_back(l.substr(0, l.find('>', d.path().size())));
+    EXPECT_EQ(paths, (std::vector<std::string>{cat(d, "o/big.iso"), cat(d, "o/link.txt"),
+                                               cat(d, "o/ok.txt"), cat(d, "o/we?ird?name.txt"),
+                                               cat(d, "o/sub/in.txt")}));
+    EXPECT_EQ(ParseBodyLine(body(s)[0]).sizeText(), "3145729");
+    EXPECT_TRUE(rec.boxes.empty());
+}
+
+TEST(Scan, MissingFolderGivesTheHeaderAloneAndStopUnwinds)
+{
+    TempDir d;
+    ScanSession s;
+    CreateCatalog(options(d.file("nothing"), "*.*"), s);
+    EXPECT_EQ(s.lines.count(), 11u);
+
+    for (int i = 0; i < 5; ++i)
+        d.write("s/" + std::to_string(i) + "/f.txt", "x");
+    ScanSession stopped;
+    stopped.onProgress = [&](std::size_t found) {
+        if (found >= 1)
+            stopped.StopScan = true;
+    };
+    CreateCatalog(options(d.file("s"), "*.*"), stopped);
+    EXPECT_EQ(stopped.lines.count(), 12u);
+}
+
+TEST(Scan, AFullCatalogSaysSoOnceAndKeepsItsLines)
+{
+    TempDir d;
+    for (int dir = 0; dir < 3; ++dir)
+        for (int i = 0; i < 10; ++i)
+            d.write("f/" + std::to_string(dir) + "/" + std::to_string(i) + ".txt", "x");
+    RecordingPrompter rec;
+    ScanSession s;
+    s.lines = CatalogBuffer(20);
+    CreateCatalog(options(d.file("f"), "*.*"), s);
+    EXPECT_EQ(s.lines.count(), 20u);
+    ASSERT_EQ(rec.boxes.size(), 1u);
+    EXPECT_NE(rec.boxes[0].text.find("Error 9: Subscript out of range"), std::string::npos);
+    EXPECT_NE(rec.boxes[0].text.find("modFindFile.GetFileInformation"), std::string::npos);
+}
+
+TEST(Scan, SaveFileReplacesAtomicallyAndReportsAFailure)
+{
+    TempDir d;
+    CatalogBuffer lines;
+    lines.append(">Fixed");
+    lines.append("\\a>0 Kb/01/01/2000");
+    ASSERT_TRUE(SaveFile(lines, d.file("c.dat")));
+    EXPECT_EQ(d.read("c.dat"), ">Fixed\r\n\\a>0 Kb/01/01/2000\r\n");
+
+    RecordingPrompter rec;
+    d.write("notadir", "x");
+    EXPECT_FALSE(SaveFile(lines, d.file("notadir/c.dat")));
+    ASSERT_EQ(rec.boxes.size(), 1u);
+    EXPECT_NE(rec.boxes[0].text.find("in CorvaneDisk.modFindFile.SaveFile."), std::string::npos);
+}
+
+TEST(HtmlTitle, UnreadablePageShowsTheErrorBox)
+{
+    RecordingPrompter rec;
+    EXPECT_EQ(TitleHTML("/nonexistent/page.htm"), "");
+    ASSERT_EQ(rec.boxes.size(), 1u);
+    EXPECT_NE(rec.boxes[0].text.find("modFindFile.TitleHTML"), std::string::npos);
+}
