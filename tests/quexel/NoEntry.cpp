@@ -1,0 +1,5 @@
+// Loads fine but lacks FileToQuexel.
+extern "C" int NotTheDump()
+{
+    return 0;
+}
