@@ -20,24 +20,24 @@ CLogo::Rgb CLogo::components(std::uint32_t color)
     return {c.red(), c.green(), c.blue()};
 }
 
-void CLogo::setStartColor(std::uint32_t color)
+void CLogo::setColor(std::uint32_t& stored, Rgb& parts, std::uint32_t color)
 {
-    if (color == startColor_)
+    if (color == stored)
         return;
-    startColor_ = color;
-    start_ = components(color);
+    stored = color;
+    parts = components(color);
     if (surface_)
         Draw();
 }
 
+void CLogo::setStartColor(std::uint32_t color)
+{
+    setColor(startColor_, start_, color);
+}
+
 void CLogo::setEndColor(std::uint32_t color)
 {
-    if (color == endColor_)
-        return;
-    endColor_ = color;
-    end_ = components(color);
-    if (surface_)
-        Draw();
+    setColor(endColor_, end_, color);
 }
 
 void CLogo::Draw()

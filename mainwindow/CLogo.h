@@ -37,6 +37,8 @@ private:
         int r = 0, g = 0, b = 0;
     };
     static Rgb components(std::uint32_t color);
+    // Stores a colour and repaints when it changed.
+    void setColor(std::uint32_t& stored, Rgb& parts, std::uint32_t color);
 
     QList<QPixmap> images_;
     int iconIndex_ = 0;
