@@ -96,6 +96,42 @@ std::string Windows1252ToUtf8(std::string_view bytes)
     return out;
 }
 
+bool Utf8ToWindows1252(std::string_view utf8, std::string& out)
+{
+    out.clear();
+    if (!IsValidUtf8(utf8)) {
+        out.assign(utf8);
+        return true;
+    }
+    bool exact = true;
+    const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+    const auto* end = p + utf8.size();
+    while (p < end) {
+        std::uint32_t cp = *p;
+        int len = cp < 0x80 ? 1 : cp < 0xE0 ? 2 : cp < 0xF0 ? 3 : 4;
+        if (len > 1) {
+            cp &= 0x3F >> (len - 1);
+            for (int i = 1; i < len; ++i)
+                cp = (cp << 6) | (p[i] & 0x3F);
+        }
+        p += len;
+        char byte = '?';
+        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+            byte = char(cp);
+        } else {
+            bool found = false;
+            for (int i = 0; i < 32 && !found; ++i)
+                if (kHigh[i] != 0 && kHigh[i] == cp) {
+                    byte = char(0x80 + i);
+                    found = true;
+                }
+            exact = exact && found;
+        }
+        out += byte;
+    }
+    return exact;
+}
+
 std::string CatalogTextToUtf8(std::string_view bytes, CatalogEncoding encoding)
 {
     return encoding == CatalogEncoding::Utf8 ? std::string(bytes) : Windows1252ToUtf8(bytes);

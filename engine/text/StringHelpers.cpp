@@ -1,31 +1,57 @@
 #include "engine/text/StringHelpers.h"
 
+#include <algorithm>
 #include <langinfo.h>
 #include <locale.h>
 
 std::string_view TrimBlanks(std::string_view s)
 {
-    std::size_t b = s.find_first_not_of(' ');
-    if (b == std::string_view::npos)
-        return {};
-    std::size_t e = s.find_last_not_of(' ');
-    return s.substr(b, e - b + 1);
+    std::size_t b = 0;
+    std::size_t e = s.size();
+    while (b < e && s[b] == ' ')
+        ++b;
+    while (e > b && s[e - 1] == ' ')
+        --e;
+    return s.substr(b, e - b);
+}
+
+namespace {
+// Hands fields 1 to count of list to take, as sListPos cuts them; stops
+// after the last field that exists.
+template <class Take>
+void walkFields(std::string_view list, std::string_view separator, std::size_t count, Take&& take)
+{
+    std::string_view rest = list;
+    for (std::size_t n = 0; n < count; ++n) {
+        // One-character separators (catalog fields, lists) take the memchr road.
+        std::size_t p = separator.size() == 1 ? rest.find(separator[0])
+                        : separator.empty()   ? std::string_view::npos
+                                              : rest.find(separator);
+        take(n, TrimBlanks(p == std::string_view::npos ? rest : rest.substr(0, p)));
+        if (p == std::string_view::npos)
+            return;
+        rest = TrimBlanks(rest.substr(p + separator.size()));
+    }
+}
+} // namespace
+
+void sListFields(std::string_view list, std::string_view separator,
+                 std::span<std::string_view> fields)
+{
+    std::fill(fields.begin(), fields.end(), std::string_view());
+    walkFields(list, separator, fields.size(),
+               [&](std::size_t i, std::string_view f) { fields[i] = f; });
 }
 
 std::string sListPos(std::string_view list, std::string_view separator, int n)
 {
-    if (n < 1)
-        return {};
-    std::string_view rest = list;
-    for (;;) {
-        std::size_t p = separator.empty() ? std::string_view::npos : rest.find(separator);
-        if (n == 1)
-            return std::string(TrimBlanks(p == std::string_view::npos ? rest : rest.substr(0, p)));
-        if (p == std::string_view::npos)
-            return {};
-        rest = TrimBlanks(rest.substr(p + separator.size()));
-        --n;
-    }
+    std::string field;
+    if (n >= 1)
+        walkFields(list, separator, std::size_t(n), [&](std::size_t i, std::string_view f) {
+            if (i + 1 == std::size_t(n))
+                field = f;
+        });
+    return field;
 }
 
 std::uint64_t SizeRound(std::uint64_t bytes)

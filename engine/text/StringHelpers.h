@@ -4,6 +4,7 @@
 // only, never tabs or line breaks.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,10 @@ std::string_view TrimBlanks(std::string_view s);
 // The n-th (1-based) field of list cut at separator, blanks trimmed; "" for a
 // field that does not exist or for n < 1.
 std::string sListPos(std::string_view list, std::string_view separator, int n);
+// Fields 1 to fields.size() of list in one pass, as sListPos gives them, as
+// views into list (hot paths).
+void sListFields(std::string_view list, std::string_view separator,
+                 std::span<std::string_view> fields);
 
 // Whole kilobytes of a byte count as catalogs store them: the whole part,
 // plus one when the first decimal digit of bytes / 1024 is not 0.

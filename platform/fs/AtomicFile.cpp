@@ -51,10 +51,10 @@ bool AtomicFileWriter::open(const std::string& targetPath)
     return true;
 }
 
-bool AtomicFileWriter::flushBuffer()
+bool AtomicFileWriter::writeAll(std::string_view data)
 {
-    const char* p = buffer_.data();
-    std::size_t left = buffer_.size();
+    const char* p = data.data();
+    std::size_t left = data.size();
     while (left > 0) {
         ssize_t n = ::write(fd_, p, left);
         if (n < 0) {
@@ -65,6 +65,13 @@ bool AtomicFileWriter::flushBuffer()
         p += n;
         left -= std::size_t(n);
     }
+    return true;
+}
+
+bool AtomicFileWriter::flushBuffer()
+{
+    if (!writeAll(buffer_))
+        return false;
     buffer_.clear();
     return true;
 }
@@ -75,10 +82,8 @@ bool AtomicFileWriter::write(std::string_view data)
         return false;
     if (buffer_.size() + data.size() > kBufferSize && !flushBuffer())
         return false;
-    if (data.size() >= kBufferSize) {
-        buffer_.assign(data);
-        return flushBuffer();
-    }
+    if (data.size() >= kBufferSize)
+        return writeAll(data);
     buffer_.append(data);
     return true;
 }

@@ -24,6 +24,7 @@ public:
 
 private:
     bool flushBuffer();
+    bool writeAll(std::string_view data); // unbuffered
     bool fail(const char* what);
 
     std::string target_;

@@ -14,6 +14,7 @@ std::string_view ErrorDescription(int number)
     case ErrOutOfMemory: return "Out of memory";
     case ErrSubscriptOutOfRange: return "Subscript out of range";
     case ErrTypeMismatch: return "Type mismatch";
+    case ErrBadFileName: return "Bad file name or number";
     case ErrFileNotFound: return "File not found";
     case ErrBadFileMode: return "Bad file mode";
     case ErrDeviceIO: return "Device I/O error";
@@ -22,6 +23,7 @@ std::string_view ErrorDescription(int number)
     case ErrPermissionDenied: return "Permission denied";
     case ErrPathFileAccess: return "Path/File access error";
     case ErrPathNotFound: return "Path not found";
+    case ErrInvalidFileFormat: return "Invalid file format";
     default: return "Application-defined or object-defined error";
     }
 }

@@ -15,14 +15,16 @@ enum ErrNumber : int {
     ErrOutOfMemory = 7,
     ErrSubscriptOutOfRange = 9,
     ErrTypeMismatch = 13,
-    ErrBadFileMode = 54,
+    ErrBadFileName = 52,
     ErrFileNotFound = 53,
+    ErrBadFileMode = 54,
     ErrDeviceIO = 57,
     ErrDiskFull = 61,
     ErrInputPastEnd = 62,
     ErrPermissionDenied = 70,
     ErrPathFileAccess = 75,
     ErrPathNotFound = 76,
+    ErrInvalidFileFormat = 321,
 };
 
 // The description that goes with a number ("File not found" for 53).

@@ -1,0 +1,43 @@
+#pragma once
+// Reads a catalog file line by line without holding it whole: a million-line
+// catalog streams through a fixed buffer. Lines end with LF; a CR before it
+// is dropped, and a last line without an ending still counts.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CatalogLineReader {
+public:
+    // Longer lines mean the file is no catalog; the limit keeps memory bounded.
+    static constexpr std::size_t MaxLineLength = std::size_t(16) << 20;
+
+    // Throws AppError when the file cannot be opened or is not a regular file.
+    explicit CatalogLineReader(const std::string& path);
+    ~CatalogLineReader();
+    CatalogLineReader(const CatalogLineReader&) = delete;
+    CatalogLineReader& operator=(const CatalogLineReader&) = delete;
+
+    // The next line, valid until the next call; false at the end of the file.
+    // Throws AppError on a read error or an over-long line.
+    bool next(std::string_view& line);
+
+    // The next run of whole lines as they stand in the file, line ends
+    // included (for passes that need no single lines); false at the end.
+    bool nextBlock(std::string_view& block);
+
+    const std::string& path() const { return path_; }
+    std::size_t lineNumber() const { return lineNumber_; }
+
+private:
+    bool fill();
+
+    std::string path_;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    std::size_t lineNumber_ = 0;
+    int fd_ = -1;
+    bool eof_ = false;
+};

@@ -1,0 +1,14 @@
+#pragma once
+// The report of one catalog of the library (library and batch reports).
+
+#include "engine/report/ReportLayout.h"
+
+#include <string>
+#include <string_view>
+
+// Reads LibPath & catalogName and writes its report to reportPath; the
+// DiskID column holds catalogName. An HTML page is UTF-8 whatever the
+// catalog's encoding; a text report keeps the catalog's bytes. Raises AppError (missing file, no catalog, a failed write);
+// reportPath is then left as it was.
+void WriteCatalogReport(std::string_view catalogName, const ReportLayout& layout,
+                        const std::string& reportPath);

@@ -1,0 +1,58 @@
+#include "engine/report/ReportFiles.h"
+
+#include "engine/catalog/CatalogFile.h"
+#include "engine/start/AppFolders.h"
+#include "engine/text/PathHelpers.h"
+
+#include <filesystem>
+
+namespace {
+std::string_view extension(bool html)
+{
+    return html ? ".html" : ".txt";
+}
+
+bool keepsInUrl(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+           c == '-' || c == '.' || c == '_' || c == '~' || c == '/';
+}
+} // namespace
+
+std::string LibraryReportPath(std::string_view catalogName, bool html)
+{
+    CheckCatalogName(catalogName);
+    std::string path = Folders().ReportPath + "Lib_" + FileWithOutExt(catalogName);
+    path += extension(html);
+    return path;
+}
+
+std::string FindReportPath(bool html)
+{
+    std::string path = Folders().ReportPath + "rep_find";
+    path += extension(html);
+    return path;
+}
+
+std::string ReportOpenTarget(const std::string& reportPath, bool html)
+{
+    if (!html)
+        return reportPath;
+    std::error_code ec;
+    std::string absolute = std::filesystem::absolute(reportPath, ec).string();
+    if (ec)
+        absolute = reportPath;
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string url = "file://";
+    for (char ch : absolute) {
+        auto c = static_cast<unsigned char>(ch);
+        if (keepsInUrl(c)) {
+            url += ch;
+        } else {
+            url += '%';
+            url += kHex[c >> 4];
+            url += kHex[c & 15];
+        }
+    }
+    return url;
+}

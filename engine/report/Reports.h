@@ -1,0 +1,34 @@
+#pragma once
+// The three reports: the library report of one catalog and the search report
+// (window mode, settings from Report()), and the batch report (settings from
+// the command line). The window reports open the written page through the
+// shell; the batch report does not.
+
+#include "engine/report/ReportLayout.h"
+#include "engine/start/CmdLineOptions.h"
+
+#include <string>
+#include <vector>
+
+// One row of the search results, as the results list shows it.
+struct FindReportRow {
+    std::string File;
+    std::string Directory;
+    std::string Size;
+    std::string Date;
+    std::string DiskID;
+    std::string Comment;
+};
+
+// The report of the catalog LibPath & catalogName (the library list's text,
+// with its ".dat"). Failures go to the common error box; false then, and no
+// report was written.
+bool PrintLib(const std::string& catalogName, const ReportCaptions& captions);
+
+// The report of the search results, rows in the order given.
+bool PrintFind(const std::vector<FindReportRow>& rows, const ReportCaptions& captions);
+
+// The batch report of the catalog opts.Name. The caller has asked the
+// questions (start, overwrite) and shows the closing message. A failure is
+// reported in the common error box; false then, and no report was written.
+bool CreateReport(const CmdLineOptions& opts);

@@ -1,0 +1,90 @@
+#include "engine/catalog/CatalogHeader.h"
+#include "tests/engine/TempLibrary.h"
+#include "tests/support/RecordingPrompter.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace {
+void setModified(const std::string& path, std::time_t when)
+{
+    timespec times[2] = {{when, 0}, {when, 0}};
+    utimensat(AT_FDCWD, path.c_str(), times, 0);
+}
+
+bool isEmpty(const CatalogHeader& h)
+{
+    return h.FileDate.empty() && h.DriveType.empty() && h.Serial.empty() && h.Volume.empty() &&
+           h.Free.empty() && h.Total.empty() && h.RootDir.empty() && !h.RecursiveDir &&
+           !h.SearchZipContent && !h.EnableComment && h.Search.empty() && h.Comment.empty();
+}
+} // namespace
+
+TEST(CatalogHeader, FieldsFromTheirPositionsAndTheFilesOwnDate)
+{
+    TempLibrary lib;
+    RecordingPrompter prompter;
+    std::string path = lib.catalog(
+        "a.dat", ">Cd-Rom\r\n>Serial 1A2B\r\n>Volume MY DISK\r\n>Free 512 MB\r\n"
+                 ">Total 1024 MB\r\n>Root Dir \\media\\cd\\\r\n>Recursive Dir True\r\n"
+                 ">Search zip content False\r\n>Enable comment True\r\n>Search *.txt;*.doc\r\n"
+                 ">Comment two\x01lines\r\n\\media\\cd\\a.txt>1 Kb/01/01/2001\r\n");
+    setModified(path, 946683000); // 1999-12-31 23:30:00 UTC; the tests run with TZ=UTC
+    CatalogHeader h = DatFileHeader(path);
+    EXPECT_EQ(h.FileDate, "31/12/1999 23:30:00");
+    EXPECT_EQ(h.DriveType, "Cd-Rom");
+    EXPECT_EQ(h.Serial, "1A2B");
+    EXPECT_EQ(h.Volume, "MY DISK");
+    EXPECT_EQ(h.Free, "512 MB");
+    EXPECT_EQ(h.Total, "1024 MB");
+    EXPECT_EQ(h.RootDir, "\\media\\cd");
+    EXPECT_TRUE(h.RecursiveDir);
+    EXPECT_FALSE(h.SearchZipContent);
+    EXPECT_TRUE(h.EnableComment);
+    EXPECT_EQ(h.Search, "*.txt;*.doc");
+    EXPECT_EQ(h.Comment, "two\x01lines");
+    EXPECT_TRUE(prompter.boxes.empty());
+}
+
+TEST(CatalogHeader, LabelsAreNotComparedFlagsAreExact)
+{
+    TempLibrary lib;
+    RecordingPrompter prompter;
+    // A Windows-made header: Windows-1252 bytes, another label on line 2,
+    // flags in the wrong case, line 11 as a running scan leaves it.
+    std::string path = lib.catalog(
+        "old.dat", ">Fixed\r\n>SERIAL 77\r\n>Volume Caf\xE9\r\n>Free 1 MB\r\n>Total 2 MB\r\n"
+                   ">Root Dir \\\r\n>Recursive Dir true\r\n>Search zip content True \r\n"
+                   ">Enable comment\r\n>Search *.*\r\n>\r\n");
+    CatalogHeader h = DatFileHeader(path);
+    EXPECT_EQ(h.Serial, "77");
+    EXPECT_EQ(h.Volume, "Caf\xC3\xA9");
+    EXPECT_EQ(h.RootDir, "\\"); // the root folder itself keeps its "\"
+    EXPECT_FALSE(h.RecursiveDir);
+    EXPECT_FALSE(h.SearchZipContent);
+    EXPECT_FALSE(h.EnableComment);
+    EXPECT_EQ(h.Comment, "");
+    EXPECT_TRUE(prompter.boxes.empty());
+}
+
+TEST(CatalogHeader, MissingOrBrokenFilesGiveAnEmptyRecordAndAMessage)
+{
+    TempLibrary lib;
+    const std::pair<std::string, std::string> cases[] = {
+        {lib.file("dat/missing.dat"), "Error 53: File not found"},
+        {lib.catalog("empty.dat", ""), "the file is empty"},
+        {lib.catalog("one.dat", ">Fixed\r\n"), "the header ends after 1 of 11 lines"},
+        {lib.catalog("text.dat", ">Fixed\r\nsome notes\r\n"), "line 2 is no header line"},
+        {lib.file("dat"), "not a regular file"},
+    };
+    for (const auto& [path, message] : cases) {
+        RecordingPrompter prompter;
+        EXPECT_TRUE(isEmpty(DatFileHeader(path))) << path;
+        ASSERT_EQ(prompter.boxes.size(), 1u) << path;
+        EXPECT_NE(prompter.boxes[0].text.find(message), std::string::npos) << prompter.boxes[0].text;
+        EXPECT_NE(prompter.boxes[0].text.find(".DatFileHeader."), std::string::npos);
+    }
+}

@@ -1,0 +1,139 @@
+#include "engine/rewrite/CatalogRewrite.h"
+#include "tests/engine/TempLibrary.h"
+#include "tests/support/RecordingPrompter.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+const std::string kBody = "\\data\\a.txt>12 Kb/01/02/2003\r\n"
+                          "\\data\\b.txt>1 Kb/01/02/2003>old note<\r\n"
+                          "\\data\\pack.zip/docs\\c.txt>3 Kb/31/12/1999>Found in zipfile :pack.zip<\r\n";
+
+class Rewrites : public ::testing::Test {
+protected:
+    void SetUp() override { lib.catalog("c.dat", std::string(kTestHeader) + kBody); }
+    std::string text() const { return lib.catalogText("c.dat"); }
+    std::size_t filesInLibrary() const
+    {
+        return std::size_t(std::distance(std::filesystem::directory_iterator(lib.file("dat")),
+                                         std::filesystem::directory_iterator()));
+    }
+
+    TempLibrary lib;
+    RecordingPrompter prompter;
+};
+} // namespace
+
+TEST_F(Rewrites, CommentOfFileAndMemberLines)
+{
+    ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "new note");
+    ChangeComment("c.dat", "\\data\\b.txt>1 Kb/01/02/2003", "two\nlines <b>");
+    ChangeComment("c.dat", "\\data\\pack.zip/docs\\c.txt>3 Kb/31/12/1999", "");
+    EXPECT_EQ(text(), std::string(kTestHeader) +
+                          "\\data\\a.txt>12 Kb/01/02/2003>new note<\r\n"
+                          "\\data\\b.txt>1 Kb/01/02/2003>two\x01lines ?b?<\r\n"
+                          "\\data\\pack.zip/docs\\c.txt>3 Kb/31/12/1999><\r\n");
+    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_EQ(filesInLibrary(), 1u);
+}
+
+TEST_F(Rewrites, KeyMustStartABodyLine)
+{
+    // On Linux one full path can end another: "\a.txt" ends "\data\a.txt".
+    lib.catalog("c.dat", std::string(kTestHeader) + "\\x\\data\\a.txt>12 Kb/01/02/2003\r\n" + kBody);
+    const std::string before = text();
+    ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "mine");
+    EXPECT_EQ(text(), std::string(kTestHeader) + "\\x\\data\\a.txt>12 Kb/01/02/2003\r\n" +
+                          "\\data\\a.txt>12 Kb/01/02/2003>mine<\r\n" + kBody.substr(kBody.find("\\data\\b")));
+    lib.catalog("c.dat", before);
+    for (const char* key : {"a.txt>12 Kb/01/02/2003", "\\data\\a.txt>12 Kb/01/02/200",
+                            "\\data\\a.txt>1", "\\data\\nothere.txt>1 Kb/01/02/2003", ""})
+        ChangeComment("c.dat", key, "never");
+    EXPECT_EQ(text(), before);
+    EXPECT_TRUE(prompter.boxes.empty());
+}
+
+TEST_F(Rewrites, FileEndingAndWindows1252BytesAreKept)
+{
+    std::string legacy = std::string(kTestHeader) + "\\d\\caf\xE9.txt>1 Kb/01/01/2001\r\n"
+                                                    "\\d\\na\xEFve.txt>1 Kb/01/01/2001";
+    lib.catalog("w.dat", legacy);
+    ChangeComment("w.dat", "\\d\\caf\xC3\xA9.txt>1 Kb/01/01/2001", "d\xC3\xA9j\xC3\xA0 vu \xE2\x82\xAC");
+    EXPECT_EQ(lib.catalogText("w.dat"), std::string(kTestHeader) +
+                                            "\\d\\caf\xE9.txt>1 Kb/01/01/2001>d\xE9j\xE0 vu \x80<\r\n"
+                                            "\\d\\na\xEFve.txt>1 Kb/01/01/2001\r\n");
+    // A file that already ends with CR LF keeps exactly one.
+    ChangeCommentLib("w.dat", "x");
+    std::string t = lib.catalogText("w.dat");
+    EXPECT_TRUE(t.ends_with("vu \x80<\r\n\\d\\na\xEFve.txt>1 Kb/01/01/2001\r\n"));
+    // Text this code page cannot hold: no key can match, and no root can be written.
+    ChangeComment("w.dat", "\\d\\\xE6\x97\xA5.txt>1 Kb/01/01/2001", "x");
+    ChangeRoot("w.dat", "\\d\\", "\\\xE6\x97\xA5\\");
+    EXPECT_EQ(lib.catalogText("w.dat"), t);
+    ASSERT_EQ(prompter.boxes.size(), 1u);
+    EXPECT_NE(prompter.boxes[0].text.find("cannot be written in this catalog's encoding"),
+              std::string::npos);
+}
+
+TEST_F(Rewrites, CatalogComment)
+{
+    // Only line 11 changes, even when a body comment starts with "Comment".
+    lib.catalog("c.dat", std::string(kTestHeader).replace(kTestHeader.size() - 11, 11, ">\r\n") +
+                             "\\data\\a.txt>1 Kb/01/02/2003>Comment me<\r\n");
+    ChangeCommentLib("c.dat", "line one\r\nline two");
+    std::string t = text();
+    EXPECT_NE(t.find("\r\n>Search *.*\r\n>Comment line one\x01line two\r\n\\data\\a.txt>1 Kb/01/02/2003>Comment me<\r\n"),
+              std::string::npos);
+    // What the properties dialog passes (already encoded) stays as it is.
+    ChangeCommentLib("c.dat", "line one\x01line two");
+    EXPECT_EQ(text(), t);
+    ChangeCommentLib("c.dat", "");
+    EXPECT_NE(text().find("\r\n>Comment \r\n\\data"), std::string::npos);
+}
+
+TEST_F(Rewrites, RootFolder)
+{
+    std::string header = std::string(kTestHeader).replace(kTestHeader.find("\\data"), 5, "C:\\Old");
+    lib.catalog("c.dat", header + "C:\\Old\\a.txt>1 Kb/01/02/2003>C:\\Old\\ in a comment<\r\n"
+                                  "c:\\old\\b.txt>1 Kb/01/02/2003\r\n"
+                                  "C:\\Older\\c.txt>1 Kb/01/02/2003\r\n"
+                                  "C:\\Old\\d.zip/C:\\Old\\e.txt>1 Kb/01/02/2003>Found in zipfile :d.zip<\r\n");
+    ChangeRoot("c.dat", "C:\\Old\\", "E:\\");
+    std::string expectedHeader = header;
+    expectedHeader.replace(header.find("C:\\Old"), 6, "E:");
+    EXPECT_EQ(text(), expectedHeader + "E:\\a.txt>1 Kb/01/02/2003>C:\\Old\\ in a comment<\r\n"
+                                       "c:\\old\\b.txt>1 Kb/01/02/2003\r\n"
+                                       "C:\\Older\\c.txt>1 Kb/01/02/2003\r\n"
+                                       "E:\\d.zip/C:\\Old\\e.txt>1 Kb/01/02/2003>Found in zipfile :d.zip<\r\n");
+    // Roots without their final "\" are whole folders too; no empty line is added.
+    ChangeRoot("c.dat", "E:", "\\home\\ann\\disk");
+    std::string t = text();
+    EXPECT_NE(t.find(">Root Dir \\home\\ann\\disk\r\n"), std::string::npos);
+    EXPECT_TRUE(t.ends_with("\r\n\\home\\ann\\disk\\d.zip/C:\\Old\\e.txt>1 Kb/01/02/2003>Found in zipfile :d.zip<\r\n"));
+    EXPECT_TRUE(prompter.boxes.empty());
+
+    ChangeRoot("c.dat", "\\home\\ann\\disk\\", "");
+    EXPECT_EQ(text(), t);
+    ASSERT_EQ(prompter.boxes.size(), 1u);
+    EXPECT_NE(prompter.boxes[0].text.find("Error 5: "), std::string::npos);
+    EXPECT_NE(prompter.boxes[0].text.find(".ChangeRoot."), std::string::npos);
+}
+
+TEST_F(Rewrites, MissingOrForeignFilesAreReportedAndLeftAlone)
+{
+    lib.catalog("notes.dat", "shopping list\r\n");
+    ChangeComment("missing.dat", "\\a>1 Kb/01/01/2001", "x");
+    ChangeCommentLib("notes.dat", "x");
+    ChangeRoot("notes.dat", "\\a\\", "\\b\\");
+    ChangeComment("../c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "x");
+    ASSERT_EQ(prompter.boxes.size(), 4u);
+    EXPECT_NE(prompter.boxes[0].text.find("Error 53"), std::string::npos);
+    EXPECT_NE(prompter.boxes[1].text.find("Error 321"), std::string::npos);
+    EXPECT_NE(prompter.boxes[2].text.find("Error 321"), std::string::npos);
+    EXPECT_NE(prompter.boxes[3].text.find("Error 52"), std::string::npos);
+    EXPECT_EQ(lib.catalogText("notes.dat"), "shopping list\r\n");
+    EXPECT_FALSE(std::filesystem::exists(lib.file("dat/missing.dat")));
+    EXPECT_EQ(filesInLibrary(), 2u);
+}

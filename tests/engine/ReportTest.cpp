@@ -1,0 +1,367 @@
+#include "engine/report/HtmlText.h"
+#include "engine/report/ReportFiles.h"
+#include "engine/report/ReportOptions.h"
+#include "engine/report/Reports.h"
+#include "platform/prompter/ErrorBox.h"
+#include "tests/engine/TempLibrary.h"
+#include "tests/support/RecordingPrompter.h"
+#include "tests/support/RecordingShell.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+
+namespace {
+const std::string kBody = "\\data\\a&b 'q'.txt>12 Kb/01/02/2003\r\n"
+                          "\\data\\pack.zip/docs\\readme.txt>3 Kb/31/12/1999>"
+                          "Found in zipfile :pack.zip<\r\n";
+
+const ReportCaptions kCaptions = {"Catalog report",
+                                  {"Name", "Folder", "Size", "Date", "Disk", "Comment"}};
+
+class Reports : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Report() = ReportOptions{};
+        lib.catalog("Backup.dat", std::string(kTestHeader) + kBody);
+    }
+
+    CmdLineOptions batch(bool html, std::string_view letters)
+    {
+        CmdLineOptions o;
+        o.Valid = true;
+        o.Mode = 2;
+        o.Name = "Backup.dat";
+        o.StyleHTML = html;
+        for (char c : letters) {
+            o.IncludeFile |= c == 'f';
+            o.IncludeDir |= c == 'r';
+            o.IncludeSize |= c == 's';
+            o.IncludeDate |= c == 'd';
+            o.IncludeDisk |= c == 'i';
+            o.IncludeComment |= c == 'c';
+        }
+        return o;
+    }
+
+    void setFlags(int file, int dir, int size, int date, int disk, int comment)
+    {
+        ReportOptions& r = Report();
+        r.IncludeFile = file;
+        r.IncludeDir = dir;
+        r.IncludeSize = size;
+        r.IncludeDate = date;
+        r.IncludeDisk = disk;
+        r.IncludeComment = comment;
+    }
+
+    // Runs the batch report and returns what it wrote.
+    std::string batchReport(const CmdLineOptions& o)
+    {
+        EXPECT_TRUE(CreateReport(o));
+        return lib.report(LibraryReportPath(o.Name, o.StyleHTML).substr(lib.file("reports/").size()));
+    }
+
+    std::size_t reportCount() const
+    {
+        return std::size_t(std::distance(std::filesystem::directory_iterator(lib.file("reports")),
+                                         std::filesystem::directory_iterator()));
+    }
+
+    TempLibrary lib;
+    RecordingPrompter prompter;
+    RecordingShell shell;
+};
+} // namespace
+
+TEST(HtmlText, EscapesWhereverTheCharacterStands)
+{
+    for (std::size_t at = 0; at < 20; ++at)
+        for (char c : std::string("&<>\"'")) {
+            std::string text(20, 'a');
+            text[at] = c;
+            std::string out = "x";
+            AppendHtmlText(out, text);
+            std::string entity = c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;"
+                                 : c == '"' ? "&quot;" : "&#39;";
+            EXPECT_EQ(out, "x" + std::string(at, 'a') + entity + std::string(19 - at, 'a'));
+        }
+    std::string out;
+    AppendHtmlText(out, "caf\xC3\xA9 \x01 plain");
+    EXPECT_EQ(out, "caf\xC3\xA9 \x01 plain");
+}
+
+TEST_F(Reports, TextReportBytes)
+{
+    CmdLineOptions o = batch(false, "frsdic");
+    o.ColunmSep = ";";
+    EXPECT_EQ(batchReport(o),
+              "File;Directory;Size;Date;DiskID;Comment;\r\n"
+              "a&b 'q'.txt;\\data\\;12 Kb;01/02/2003;Backup.dat;;\r\n"
+              "docs\\readme.txt;\\data\\pack.zip;3 Kb;31/12/1999;Backup.dat;"
+              "Found in zipfile :pack.zip;\r\n"
+              "\r\n");
+    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_TRUE(shell.opened.empty()); // the batch report opens nothing
+}
+
+TEST_F(Reports, LibraryReportHtmlAndItsOpening)
+{
+    setFlags(1, 0, 1, 0, 0, 1);
+    ReportOptions& r = Report();
+    r.HeaderBackColor = 0xC0FFC0;
+    r.HeaderTextColor = 0x0000FF; // red
+    r.FieldTextColor = 0x800000;  // dark blue
+    ASSERT_TRUE(PrintLib("Backup.dat", kCaptions));
+    const std::string th = "<TH><font color='#FF0000' face='Arial, Helvetica, sans-serif' "
+                           "size='2'><CENTER>&nbsp;";
+    const std::string td = "<TD><font color='#000080' face='Arial, Helvetica, sans-serif' "
+                           "size='2'><CENTER>&nbsp;";
+    const std::string tdEnd = "&nbsp;</CENTER></font></TD>\r\n";
+    EXPECT_EQ(lib.report("Lib_Backup.html"),
+              "<HTML><HEAD><META HTTP-EQUIV='Content-Type' CONTENT='text/html; charset=UTF-8'>"
+              "</HEAD><BODY><CENTER>"
+              "<H2><font color='#FF0000' face='Arial, Helvetica, sans-serif'>Catalog report"
+              "</font></H2><BR>"
+              "<TABLE BGCOLOR='#FFFFFF' BORDER='1' WIDTH=100%>"
+              "<TR BGCOLOR='#C0FFC0'>" +
+                  th + "Name&nbsp;</CENTER></font></TH>" + th + "Size&nbsp;</CENTER></font></TH>" +
+                  th + "Comment&nbsp;</CENTER></font></TH>"
+                  "</TR>"
+                  "<TR>\r\n" +
+                  td + "a&amp;b &#39;q&#39;.txt" + tdEnd + td + "12 Kb" + tdEnd + td + tdEnd +
+                  "</TR>\r\n"
+                  "<TR>\r\n" +
+                  td + "docs\\readme.txt" + tdEnd + td + "3 Kb" + tdEnd + td +
+                  "Found in zipfile :pack.zip" + tdEnd +
+                  "</TR>\r\n"
+                  "</TABLE></CENTER></HTML></BODY>\r\n");
+    ASSERT_EQ(shell.opened.size(), 1u);
+    std::string abs = std::filesystem::absolute(lib.file("reports/Lib_Backup.html")).string();
+    EXPECT_EQ(shell.opened[0], "file://" + abs);
+
+    Report().StyleHTML = false;
+    ASSERT_TRUE(PrintLib("Backup.dat", kCaptions));
+    EXPECT_EQ(shell.opened.back(), lib.file("reports/Lib_Backup.txt"));
+}
+
+TEST_F(Reports, ColumnFlagsAndTheirOrder)
+{
+    // Only the value 1 includes a column in the window reports.
+    setFlags(1, 2, 1, 0, 1, -1);
+    Report().StyleHTML = false;
+    Report().ColunmSep = ",";
+    ASSERT_TRUE(PrintLib("Backup.dat", kCaptions));
+    EXPECT_EQ(lib.report("Lib_Backup.txt"),
+              "Name,Size,Disk,\r\na&b 'q'.txt,12 Kb,Backup.dat,\r\n"
+              "docs\\readme.txt,3 Kb,Backup.dat,\r\n\r\n");
+
+    setFlags(0, 0, 0, 0, 0, 0);
+    ASSERT_TRUE(PrintLib("Backup.dat", kCaptions));
+    EXPECT_EQ(lib.report("Lib_Backup.txt"), "\r\n\r\n\r\n\r\n");
+    Report().StyleHTML = true;
+    ASSERT_TRUE(PrintLib("Backup.dat", kCaptions));
+    EXPECT_TRUE(lib.report("Lib_Backup.html")
+                    .ends_with("<TR BGCOLOR='#FFFFFF'></TR><TR>\r\n</TR>\r\n<TR>\r\n</TR>\r\n"
+                               "</TABLE></CENTER></HTML></BODY>\r\n"));
+
+    // The batch report keeps the column order whatever the order of its letters.
+    EXPECT_TRUE(batchReport(batch(false, "cf")).starts_with("File,Comment,\r\na&b 'q'.txt,,\r\n"));
+}
+
+TEST_F(Reports, ColoursBorderAndTitleOfBothKinds)
+{
+    EXPECT_EQ(HtmlColor(255), "FF0000");
+    EXPECT_EQ(HtmlColor(16777215), "FFFFFF");
+    EXPECT_EQ(HtmlColor(0), "000000");
+    EXPECT_EQ(HtmlColor(0x123456), "563412");
+    EXPECT_THROW(HtmlColor(0x1000000), AppError);
+    EXPECT_THROW(HtmlColor(-2147483643), AppError); // a system colour
+
+    Report().Border = 0;
+    Report().FieldBackColor = 0x00FF00;
+    ASSERT_TRUE(PrintLib("Backup.dat", kCaptions));
+    EXPECT_NE(lib.report("Lib_Backup.html").find("<TABLE BGCOLOR='#00FF00' BORDER='0' WIDTH=100%>"),
+              std::string::npos);
+    Report().Border = 7;
+    ASSERT_TRUE(PrintLib("Backup.dat", kCaptions));
+    EXPECT_NE(lib.report("Lib_Backup.html").find("BORDER='1' WIDTH"), std::string::npos);
+
+    // Batch colours are written as typed, after the literal "#".
+    CmdLineOptions o = batch(true, "f");
+    o.HeaderBackColor = "c0ffc0";
+    o.HeaderTextColor = "#123456";
+    o.Border = true;
+    std::string html = batchReport(o);
+    EXPECT_NE(html.find("<H2><font color='#FF0000' face='Arial, Helvetica, sans-serif'>Report"
+                        "</font></H2><BR><TABLE BGCOLOR='#FFFFFF' BORDER='1' WIDTH=100%>"
+                        "<TR BGCOLOR='#c0ffc0'><TH><font color='##123456' face='Arial, "
+                        "Helvetica, sans-serif' size='2'><CENTER>&nbsp;File&nbsp;</CENTER>"
+                        "</font></TH></TR>"),
+              std::string::npos);
+
+    // A colour that does not fit stops the window report before anything is written.
+    Report().HeaderTextColor = -1;
+    std::filesystem::remove(lib.file("reports/Lib_Backup.html"));
+    std::size_t opened = shell.opened.size();
+    EXPECT_FALSE(PrintLib("Backup.dat", kCaptions));
+    EXPECT_FALSE(std::filesystem::exists(lib.file("reports/Lib_Backup.html")));
+    EXPECT_EQ(shell.opened.size(), opened);
+    ASSERT_EQ(prompter.boxes.size(), 1u);
+    EXPECT_NE(prompter.boxes[0].text.find("in CorvaneDisk.frmCorvaneDisk.PrintLib."),
+              std::string::npos);
+}
+
+TEST_F(Reports, CommentsBrokenOverLinesAreJoined)
+{
+    lib.catalog("Odd.dat", std::string(kTestHeader) +
+                               "\\data\\two.txt>1 Kb/01/01/2001>first\r\nsecond<\r\n"
+                               "\r\n"
+                               "\\data\\gt.txt>1 Kb/01/01/2001>a>b<\r\n"
+                               "\\data\\c.txt>1 Kb/01/01/2001\r\n"
+                               "\\data\\d.txt>2 Kb/01/01/2001>x<\r\n"
+                               "\\data\\e.htm>0 Kb/01/01/2001><\r\n"
+                               "\\data\\pack.zip/docs\\>0 Kb/01/01/2001>Found in zipfile :pack.zip<\r\n"
+                               "\\data\\z.txt>1 Kb/01/01/2001>open");
+    CmdLineOptions o = batch(false, "fc");
+    o.Name = "Odd.dat";
+    o.ColunmSep = "|";
+    EXPECT_EQ(batchReport(o),
+              "File|Comment|\r\n"
+              "two.txt|firstsecond|\r\n"
+              "gt.txt|a\\data\\c.txt>1 Kb/01/01/2001\\data\\d.txt>2 Kb/01/01/2001>x|\r\n"
+              "e.htm||\r\n"
+              "docs\\|Found in zipfile :pack.zip|\r\n"
+              "z.txt|open|\r\n"
+              "\r\n");
+}
+
+TEST_F(Reports, SearchReportRowsOnePieceALineAndEscaped)
+{
+    setFlags(1, 1, 0, 0, 1, 1);
+    std::vector<FindReportRow> rows = {
+        {"<script>alert('x')</script>.txt", "\\w\\", "1 Kb", "01/01/2001", "W.dat", "a&b \"c\""},
+        {"b.txt", "\\w\\", "2 Kb", "02/01/2001", "W.dat", ""},
+    };
+    ASSERT_TRUE(PrintFind(rows, kCaptions));
+    std::string html = lib.report("rep_find.html");
+    EXPECT_TRUE(html.starts_with(
+        "<HTML>\r\n<HEAD><META HTTP-EQUIV='Content-Type' CONTENT='text/html; charset=UTF-8'>"
+        "</HEAD>\r\n<BODY>\r\n<CENTER>\r\n<H2><font color='#FF0000' face='Arial, Helvetica, "
+        "sans-serif'>Catalog report</font></H2><BR>\r\n<TABLE BGCOLOR='#FFFFFF' BORDER='1' "
+        "WIDTH=100%>\r\n<TR BGCOLOR='#FFFFFF'>\r\n<TH>"));
+    EXPECT_TRUE(html.ends_with("</TR>\r\n</TABLE>\r\n</CENTER>\r\n</HTML>\r\n</BODY>\r\n\r\n"));
+    EXPECT_EQ(html.find("<script"), std::string::npos);
+    EXPECT_NE(html.find("&nbsp;&lt;script&gt;alert(&#39;x&#39;)&lt;/script&gt;.txt&nbsp;"),
+              std::string::npos);
+    EXPECT_NE(html.find("&nbsp;a&amp;b &quot;c&quot;&nbsp;"), std::string::npos);
+    // One element a line: no line holds two cells.
+    std::size_t cells = 0;
+    for (std::size_t p = 0, nl; (nl = html.find("\r\n", p)) != std::string::npos; p = nl + 2) {
+        std::string_view line(html.data() + p, nl - p);
+        int n = 0;
+        for (std::size_t q = 0; (q = line.find("<T", q)) != std::string::npos; ++q)
+            n += line.compare(q, 4, "<TH>") == 0 || line.compare(q, 4, "<TD>") == 0;
+        EXPECT_LE(n, 1) << line;
+        cells += std::size_t(n);
+    }
+    EXPECT_EQ(cells, 4u + 2 * 4u);
+    ASSERT_EQ(shell.opened.size(), 1u);
+    EXPECT_TRUE(shell.opened[0].starts_with("file:///"));
+    EXPECT_TRUE(shell.opened[0].ends_with("/reports/rep_find.html"));
+
+    // The text variant keeps the rows' order and text as they are.
+    Report().StyleHTML = false;
+    ASSERT_TRUE(PrintFind({rows[1], rows[0]}, kCaptions));
+    EXPECT_EQ(lib.report("rep_find.txt"),
+              "Name;Folder;Disk;Comment;\r\nb.txt;\\w\\;W.dat;;\r\n"
+              "<script>alert('x')</script>.txt;\\w\\;W.dat;a&b \"c\";\r\n\r\n");
+    EXPECT_EQ(shell.opened.back(), lib.file("reports/rep_find.txt"));
+}
+
+TEST_F(Reports, HtmlPagesAreUtf8TextReportsKeepTheBytes)
+{
+    lib.catalog("Caf\xC3\xA9.dat",
+                std::string(kTestHeader) + "\\data\\caf\xE9.txt>1 Kb/01/01/2001\r\n");
+    CmdLineOptions o = batch(true, "fi");
+    o.Name = "Caf\xC3\xA9.dat";
+    std::string html = batchReport(o);
+    EXPECT_NE(html.find("charset=UTF-8"), std::string::npos);
+    EXPECT_NE(html.find("&nbsp;caf\xC3\xA9.txt&nbsp;"), std::string::npos);
+    EXPECT_NE(html.find("&nbsp;Caf\xC3\xA9.dat&nbsp;"), std::string::npos);
+    o.StyleHTML = false;
+    EXPECT_EQ(batchReport(o), "File,DiskID,\r\ncaf\xE9.txt,Caf\xC3\xA9.dat,\r\n\r\n");
+}
+
+TEST_F(Reports, ReportNamesAndTargets)
+{
+    EXPECT_EQ(LibraryReportPath("my.disk.dat", true), lib.file("reports/Lib_my.disk.html"));
+    EXPECT_EQ(LibraryReportPath("Backup.dat", false), lib.file("reports/Lib_Backup.txt"));
+    EXPECT_EQ(FindReportPath(false), lib.file("reports/rep_find.txt"));
+    EXPECT_EQ(ReportOpenTarget("/r/Lib_my #1 50%.html", true), "file:///r/Lib_my%20%231%2050%25.html");
+    EXPECT_EQ(ReportOpenTarget("/r/Lib_my #1.txt", false), "/r/Lib_my #1.txt");
+    EXPECT_THROW(LibraryReportPath("../../etc/x.dat", true), AppError);
+}
+
+TEST_F(Reports, BadCatalogsGiveAClearMessageAndNoReport)
+{
+    lib.catalog("Empty.dat", "");
+    lib.catalog("Short.dat", ">Fixed\r\n>Serial 1\r\n>Volume x\r\n");
+    lib.catalog("Binary.dat", std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10) + "\n>x\n");
+    std::filesystem::create_directory(lib.file("dat/Folder.dat"));
+    const std::pair<const char*, const char*> cases[] = {
+        {"Missing.dat", "Error 53: File not found"},
+        {"Empty.dat", "Error 321: Invalid file format (" },
+        {"Short.dat", "the header ends after 3 of 11 lines"},
+        {"Binary.dat", "line 1 is no header line"},
+        {"Folder.dat", "not a regular file"},
+        {"../Backup.dat", "Error 52: Bad file name or number"},
+    };
+    for (auto [name, message] : cases) {
+        prompter.boxes.clear();
+        CmdLineOptions o = batch(true, "f");
+        o.Name = name;
+        EXPECT_FALSE(CreateReport(o)) << name;
+        ASSERT_EQ(prompter.boxes.size(), 1u) << name;
+        EXPECT_NE(prompter.boxes[0].text.find(message), std::string::npos) << prompter.boxes[0].text;
+        EXPECT_NE(prompter.boxes[0].text.find("CreateReport"), std::string::npos);
+        EXPECT_EQ(reportCount(), 0u) << name;
+    }
+    EXPECT_FALSE(PrintLib("Missing.dat", kCaptions));
+    EXPECT_TRUE(shell.opened.empty());
+
+    // A missing report folder is reported too.
+    std::filesystem::remove(lib.file("reports"));
+    prompter.boxes.clear();
+    EXPECT_FALSE(CreateReport(batch(true, "f")));
+    EXPECT_EQ(prompter.boxes.size(), 1u);
+}
+
+TEST_F(Reports, FailedWriteKeepsTheOldReport)
+{
+    std::string big;
+    for (int i = 0; i < 200; ++i)
+        big += "\\data\\file" + std::to_string(i) + ".txt>1 Kb/01/01/2001\r\n";
+    lib.catalog("Big.dat", std::string(kTestHeader) + big);
+    lib.write("reports/Lib_Big.html", "the old report");
+    CmdLineOptions o = batch(true, "frsd");
+    o.Name = "Big.dat";
+
+    // A file-size limit makes the write fail half-way, even for root.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 8192;
+    setrlimit(RLIMIT_FSIZE, &small);
+    bool written = CreateReport(o);
+    setrlimit(RLIMIT_FSIZE, &old);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(prompter.boxes.size(), 1u);
+    EXPECT_EQ(lib.report("Lib_Big.html"), "the old report");
+    EXPECT_EQ(reportCount(), 1u); // no temporary file left behind
+}
