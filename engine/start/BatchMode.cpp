@@ -1,6 +1,8 @@
 #include "engine/start/BatchMode.h"
 
 #include "engine/catalog/CatalogLine.h"
+#include "engine/report/ReportFiles.h"
+#include "engine/report/Reports.h"
 #include "engine/scan/CatalogScan.h"
 #include "engine/start/AppFolders.h"
 #include "engine/start/CommandLine.h"
@@ -68,8 +70,14 @@ int reportRequest(const CmdLineOptions& opts)
         return ExitNotDone;
     if (!nameIsSafe(opts))
         return ExitNotDone;
-    tell("The report writer is not built yet.");
-    return ExitNotDone;
+    std::string report = LibraryReportPath(opts.Name, opts.StyleHTML);
+    if (FileExist(report) && !opts.Overwrite && !ask("File allready exist, overwrite it"))
+        return ExitNotDone;
+    if (!CreateReport(opts))
+        return ExitNotDone;
+    if (opts.Verbose)
+        tell("Report created");
+    return ExitDone;
 }
 } // namespace
 

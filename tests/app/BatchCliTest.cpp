@@ -160,3 +160,32 @@ TEST_F(BatchCli, MissingFolderUsageAndUnwritableLibrary)
     EXPECT_NE(broken.err.find("in CorvaneDisk.modFindFile.SaveFile."), std::string::npos);
     EXPECT_EQ(broken.err.find("created"), std::string::npos);
 }
+
+TEST_F(BatchCli, ReportOfACatalogMadeByTheBatchMode)
+{
+    ASSERT_EQ(run({"-c:" + tree(), "-o:Disk", "-r", "-m", "-f:*.txt;*.html"}).code, 0);
+    Outcome r = run({"-l:Disk.dat", "-t:T", "-s:;", "-i:frsdic", "-a"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(d.read("home/reports/Lib_Disk.txt"),
+              "File;Directory;Size;Date;DiskID;Comment;\r\n"
+              "a.txt;" + cat("tree") + "\\;2 Kb;01/03/2004;Disk.dat;;\r\n"
+              "b.txt;" + cat("tree/sub") + "\\;2 Kb;01/03/2004;Disk.dat;;\r\n"
+              "titled.html;" + cat("tree") + "\\;0 Kb;01/01/1970;Disk.dat;Our Page;\r\n"
+              "\r\n");
+
+    std::string before = d.read("home/reports/Lib_Disk.txt");
+    Outcome keep = run({"-l:Disk.dat", "-t:T", "-v"}, "y\nn\n");
+    EXPECT_EQ(keep.code, 1);
+    EXPECT_EQ(keep.err, "Start report creation [y/N]? File allready exist, overwrite it [y/N]? ");
+    EXPECT_EQ(d.read("home/reports/Lib_Disk.txt"), before);
+
+    Outcome html = run({"-l:Disk.dat", "-v"}, "y\n");
+    EXPECT_EQ(html.code, 0);
+    EXPECT_TRUE(html.err.ends_with("CorvaneDisk: Report created\n"));
+    EXPECT_TRUE(d.read("home/reports/Lib_Disk.html").starts_with("<HTML>"));
+
+    Outcome missing = run({"-l:Nothing.dat"});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_NE(missing.err.find("Error "), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(home() + "/reports/Lib_Nothing.html"));
+}
