@@ -1,5 +1,49 @@
 #include "engine/archive/ArchiveContents.h"
 
+#include "engine/archive/ArchiveBytes.h"
+#include "engine/archive/Listers.h"
+#include "engine/archive/Unzip.h"
+#include "platform/prompter/ErrorBox.h"
+
+namespace {
+struct ListerEntry {
+    ArchiveKind kind;
+    std::string_view prefix; // of the member comment, exactly so
+    ArchiveLister list;
+    // Where a file that cannot be read is reported; RAR archives report nothing.
+    std::string_view module;
+    std::string_view procedure;
+};
+
+constexpr ListerEntry Listers[] = {
+    {ArchiveKind::Rar, "Found in rarfile :", RARList, "", ""},
+    {ArchiveKind::Ace, "Found in acefile : ", ListAceFiles, "modAce", "ListAceFiles"},
+    {ArchiveKind::Arj, "Found in arjfile :", ListARJfiles, "modUnCompress", "ListARJfiles"},
+    {ArchiveKind::Lzh, "Found in arjfile : ", ListLZHfiles, "modUnCompress", "ListLZHfiles"},
+    {ArchiveKind::Cab, "Found in cabfile : ", ListCABfiles, "modFindFile", "GetFileInformation"},
+};
+
+constexpr std::string_view ZipPrefix = "Found in zipfile :";
+
+void prepareZipRun(const ArchiveFile& archive, bool comment)
+{
+    UnzipOptions& u = Unzip();
+    u.UnzipListOnly = true;
+    u.UnzipShowComment = comment;
+    u.UnzipZipFile = archive.nativePath;
+    u.UnzipMessage.clear();
+}
+
+// The ZIP member lines go to listing for one run.
+class ListingScope {
+public:
+    explicit ListingScope(MemberListing& listing) { Unzip().Listing = &listing; }
+    ~ListingScope() { Unzip().Listing = nullptr; }
+    ListingScope(const ListingScope&) = delete;
+    ListingScope& operator=(const ListingScope&) = delete;
+};
+} // namespace
+
 ArchiveKind ArchiveKindFromExtension(std::string_view upperExt)
 {
     if (upperExt == "ZIP") return ArchiveKind::Zip;
@@ -14,13 +58,35 @@ ArchiveKind ArchiveKindFromExtension(std::string_view upperExt)
     return ArchiveKind::None;
 }
 
-// The listers themselves are not in yet: archives get their own line only.
-std::optional<std::string> ListArchiveMembers(ArchiveKind, const ArchiveFile&, CatalogBuffer&)
+std::optional<std::string> ListArchiveMembers(ArchiveKind kind, const ArchiveFile& archive,
+                                              CatalogBuffer& out)
 {
+    if (kind == ArchiveKind::Zip) {
+        MemberListing listing(archive, ZipPrefix, out);
+        prepareZipRun(archive, false);
+        ListingScope scope(listing);
+        UnzipRun();
+        return std::nullopt;
+    }
+    for (const ListerEntry& lister : Listers) {
+        if (lister.kind != kind)
+            continue;
+        MemberListing listing(archive, lister.prefix, out);
+        try {
+            ArchiveBytes in(archive.nativePath);
+            lister.list(in, listing);
+        } catch (const std::exception& e) {
+            if (!lister.module.empty())
+                ShowErrorBox(e, lister.module, lister.procedure);
+        }
+        return listing.comment();
+    }
     return std::nullopt;
 }
 
-std::string ZipArchiveComment(const ArchiveFile&)
+std::string ZipArchiveComment(const ArchiveFile& archive)
 {
-    return {};
+    prepareZipRun(archive, true);
+    UnzipRun();
+    return Unzip().UnzipMessage;
 }

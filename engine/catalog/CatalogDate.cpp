@@ -23,3 +23,9 @@ std::string CatalogDateFromDos(std::uint16_t dosDate)
 {
     return CatalogDate(dosDate & 0x1F, (dosDate >> 5) & 0x0F, 1980 + (dosDate >> 9));
 }
+
+std::string CatalogDateFromFileTime(std::uint64_t fileTime)
+{
+    constexpr std::int64_t secondsFrom1601To1970 = 11'644'473'600;
+    return CatalogDateFromUnix(std::int64_t(fileTime / 10'000'000) - secondsFrom1601To1970);
+}

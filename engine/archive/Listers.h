@@ -1,0 +1,13 @@
+#pragma once
+// The header readers of the archive kinds the program reads itself. Each
+// walks the headers only (nothing is unpacked), stops quietly at the first
+// header that does not fit the file, and keeps what it listed so far. They
+// throw AppError only when the file cannot be read at all.
+
+#include "engine/archive/MemberListing.h"
+
+void RARList(ArchiveBytes& in, MemberListing& listing);
+void ListAceFiles(ArchiveBytes& in, MemberListing& listing);
+void ListARJfiles(ArchiveBytes& in, MemberListing& listing);
+void ListLZHfiles(ArchiveBytes& in, MemberListing& listing);
+void ListCABfiles(ArchiveBytes& in, MemberListing& listing);

@@ -1,0 +1,133 @@
+// Damaged archives: every fixture cut at every length, and seeded random
+// mutations of each. Nothing may crash, hang or run away; a cut archive
+// lists the members of its whole headers and nothing else.
+#include "tests/engine/ArchiveTestSupport.h"
+#include "tests/support/RecordingPrompter.h"
+#include "tests/support/TempDir.h"
+
+#include "engine/archive/Unzip.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <random>
+
+namespace fs = std::filesystem;
+
+namespace {
+const char* const Fixtures[] = {
+    "sample.zip",   "nocomment.zip",      "skin.zip",    "secret.zip",  "sample4.rar",
+    "comment2.rar", "packedcomment4.rar", "large4.rar",  "locked4.rar", "sample5.rar",
+    "locked5.rar",  "sample.ace",         "sample.lzh",  "large.lzh",   "sample.arj",
+    "sample.cab",   "middle.cab",         "nosig.cab",
+};
+constexpr int MutationsPerFixture = 2000;
+
+// Mutations keep the size: the bytes are written over the file's own, which
+// is far cheaper than a new file each time (tens of thousands are written).
+void Overwrite(const std::string& path, std::string_view bytes)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::pwrite(fd, bytes.data(), bytes.size(), 0), ssize_t(bytes.size()));
+    ::close(fd);
+}
+
+bool IsPrefix(const std::vector<std::string>& part, const std::vector<std::string>& whole)
+{
+    return part.size() <= whole.size() && std::equal(part.begin(), part.end(), whole.begin());
+}
+
+// A few bytes changed; often a whole 16- or 32-bit field set to an extreme,
+// since sizes, counts and offsets are what a hostile header lies about.
+std::string Mutate(std::string bytes, std::mt19937& rng)
+{
+    const int changes = 1 + int(rng() % 4);
+    for (int i = 0; i < changes && !bytes.empty(); ++i) {
+        const std::size_t at = rng() % bytes.size();
+        switch (rng() % 4) {
+        case 0:
+            bytes[at] = char(rng());
+            break;
+        case 1:
+            bytes[at] = char(bytes[at] ^ (1 << (rng() % 8)));
+            break;
+        default: {
+            static const char* const extremes[] = {"\xFF\xFF\xFF\xFF", "\x00\x00\x00\x00", "\xFF\xFF\xFF\x7F",
+                                                   "\x00\x00\x00\x80"};
+            const char* fill = extremes[rng() % 4];
+            for (std::size_t k = 0; k < 4 && at + k < bytes.size(); ++k)
+                bytes[at + k] = fill[k];
+        }
+        }
+    }
+    return bytes;
+}
+} // namespace
+
+TEST(ArchiveFuzz, CutArchivesListTheWholeHeadersBeforeTheCut)
+{
+    RecordingPrompter prompter;
+    TempDir dir;
+    for (const char* fixture : Fixtures) {
+        SCOPED_TRACE(fixture);
+        const std::string whole = ReadFileBytes(ArchiveFixture(fixture));
+        const std::vector<std::string> full = ListArchive(ArchiveFixture(fixture)).lines;
+        // Same name, so that the lines compare.
+        const std::string path = dir.write(std::string("cut/") + fixture, whole);
+        for (std::size_t n = whole.size(); n-- > 0;) {
+            ASSERT_EQ(::truncate(path.c_str(), off_t(n)), 0);
+            const std::vector<std::string> cut = ListArchive(path).lines;
+            ASSERT_TRUE(IsPrefix(cut, full)) << "cut at " << n;
+        }
+    }
+}
+
+TEST(ArchiveFuzz, MutatedArchivesNeverCrashHangOrRunAway)
+{
+    RecordingPrompter prompter;
+    TempDir dir;
+    std::mt19937 rng(20240611);
+    for (const char* fixture : Fixtures) {
+        SCOPED_TRACE(fixture);
+        const std::string whole = ReadFileBytes(ArchiveFixture(fixture));
+        const std::string path = dir.file(std::string("mutated-") + fixture);
+        for (int i = 0; i < MutationsPerFixture; ++i) {
+            const std::string bytes = Mutate(whole, rng);
+            Overwrite(path, bytes);
+            const Listed listed = ListArchive(path);
+            // Every member line stands for at least one header byte.
+            ASSERT_LE(listed.lines.size(), bytes.size()) << "mutation " << i;
+        }
+        prompter.boxes.clear();
+    }
+}
+
+TEST(ArchiveFuzz, MutatedSkinPackagesNeverWriteOutsideTheirFolder)
+{
+    RecordingPrompter prompter;
+    TempDir dir;
+    std::mt19937 rng(7);
+    const std::string whole = ReadFileBytes(ArchiveFixture("skin.zip"));
+    UnzipOptions& u = Unzip();
+    u = UnzipOptions{};
+    u.UnzipHonorDirs = true;
+    u.UnzipOverwriteAll = true;
+    u.UnzipZipFile = dir.write("skin.zip", "");
+    u.UnzipExtractDir = dir.file("target");
+    for (int i = 0; i < 300; ++i) {
+        fs::create_directory(u.UnzipExtractDir);
+        Overwrite(u.UnzipZipFile, Mutate(whole, rng));
+        UnzipRun();
+        std::vector<std::string> top;
+        for (const auto& entry : fs::directory_iterator(dir.path()))
+            top.push_back(entry.path().filename().string());
+        std::sort(top.begin(), top.end());
+        ASSERT_EQ(top, (std::vector<std::string>{"skin.zip", "target"})) << "mutation " << i;
+        fs::remove_all(u.UnzipExtractDir);
+    }
+    u = UnzipOptions{};
+}
