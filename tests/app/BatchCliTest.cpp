@@ -189,3 +189,45 @@ TEST_F(BatchCli, ReportOfACatalogMadeByTheBatchMode)
     EXPECT_NE(missing.err.find("Error "), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(home() + "/reports/Lib_Nothing.html"));
 }
+
+TEST_F(BatchCli, ArchiveMembersStandDirectlyBeforeTheirArchivesLine)
+{
+    const std::string fixtures = std::string(CORVANE_FIXTURES) + "/archives/";
+    std::filesystem::create_directories(d.file("arch/deep"));
+    for (const char* f : {"sample.zip", "sample4.rar", "sample.ace", "sample.arj", "sample.lzh", "sample.cab"})
+        std::filesystem::copy_file(fixtures + f, d.file(std::string("arch/") + f));
+    std::filesystem::copy_file(fixtures + "sample5.rar", d.file("arch/deep/sample5.rar"));
+
+    Outcome r = run({"-c:" + d.file("arch"), "-o:Arch", "-r", "-z", "-m"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    std::string text = catalog("Arch");
+    std::vector<std::string> body;
+    for (std::size_t p = 0, e, n = 0; (e = text.find("\r\n", p)) != std::string::npos; p = e + 2, ++n)
+        if (n >= 11)
+            body.push_back(text.substr(p, e - p));
+
+    const std::pair<const char*, const char*> kinds[] = {
+        {"sample.ace", ">Found in acefile : sample.ace<"}, {"sample.arj", ">Found in arjfile :sample.arj<"},
+        {"sample.cab", ">Found in cabfile : sample.cab<"}, {"sample.lzh", ">Found in arjfile : sample.lzh<"},
+        {"sample.zip", ">Found in zipfile :sample.zip<"},  {"sample4.rar", ">Found in rarfile :sample4.rar<"},
+        {"deep/sample5.rar", ">Found in rarfile :sample5.rar<"}};
+    std::size_t i = 0;
+    for (const auto& [file, suffix] : kinds) {
+        std::string own = cat("arch/" + std::string(file));
+        std::size_t members = 0;
+        while (i < body.size() && body[i].starts_with(own + "/")) {
+            EXPECT_TRUE(body[i].ends_with(suffix)) << body[i];
+            ++members;
+            ++i;
+        }
+        EXPECT_GE(members, 2u) << file;
+        ASSERT_LT(i, body.size());
+        EXPECT_TRUE(body[i].starts_with(own + ">")) << body[i];
+        ++i;
+    }
+    EXPECT_EQ(i, body.size());
+    // The archives' own comments: ZIP from the comment pass, RAR from its lister.
+    EXPECT_NE(text.find(cat("arch/sample.zip") + ">1 Kb/"), std::string::npos);
+    EXPECT_NE(text.find(">Disk of 1998\x01second line<\r\n"), std::string::npos);
+    EXPECT_NE(text.find(">RAR 5 comment\x01line two<\r\n"), std::string::npos);
+}
