@@ -54,7 +54,7 @@ int main()
     }
     close(fd);
 
-    QuexelLoader loader;
+    QuexelLoader loader(QUEXEL_DIR); // the library sits in the build folder's top
     std::string text;
     double dump = BestSeconds([&] { text = loader.dump(data); });
     if (text.size() != Size / 16 * 80)

@@ -50,7 +50,7 @@ int main(int argc, char** argv)
     buildTree(root);
 
     std::size_t lines = 0;
-    double scan = bestOf(5, [&] {
+    double scan = bestOf(9, [&] {
         ScanSession s;
         ScanOptions o;
         o.RootDir = root.string();
@@ -60,7 +60,7 @@ int main(int argc, char** argv)
         lines = s.lines.count();
     });
     std::string cmd = "find '" + root.string() + "' -type f -printf '%p %s %TD\\n' >/dev/null";
-    double find = bestOf(5, [&] { (void)std::system(cmd.c_str()); });
+    double find = bestOf(9, [&] { (void)std::system(cmd.c_str()); });
 
     rusage ru;
     getrusage(RUSAGE_SELF, &ru);
