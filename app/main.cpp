@@ -9,22 +9,34 @@
 namespace {
 std::unique_ptr<QApplication> g_app;
 
-void ensureApplication(int argc, char** argv)
+// False when no display can be reached after all (a stale DISPLAY, say): the
+// caller then stays on the console instead of aborting.
+bool startApplication(char* programName)
 {
     if (g_app)
-        return;
-    // Frameless windows place themselves, which only X11 allows: use XWayland.
-    if (std::getenv("WAYLAND_DISPLAY") && std::getenv("DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "xcb", 1);
+        return true;
+    const char* asked = std::getenv("QT_QPA_PLATFORM");
+    if (!asked) {
+        // Frameless windows place themselves, which only X11 allows: XWayland
+        // where there is one. "offscreen" only tells us the display failed.
+        const char* x11 = std::getenv("DISPLAY");
+        setenv("QT_QPA_PLATFORM", x11 && *x11 ? "xcb;offscreen" : "wayland;offscreen", 1);
+    }
     static int qtArgc = 1; // Qt must not read the batch switches
-    static char* qtArgv[] = {argv[0], nullptr};
-    (void)argc;
+    static char* qtArgv[] = {programName, nullptr};
     g_app = std::make_unique<QApplication>(qtArgc, qtArgv);
+    if (!asked && QGuiApplication::platformName() == "offscreen") {
+        g_app.reset();
+        unsetenv("QT_QPA_PLATFORM");
+        return false;
+    }
+    return true;
 }
 
-std::unique_ptr<Prompter> makeDialogPrompter(int argc, char** argv)
+std::unique_ptr<Prompter> makeDialogPrompter(int, char** argv)
 {
-    ensureApplication(argc, argv);
+    if (!startApplication(argv[0]))
+        return nullptr;
     return std::make_unique<DialogPrompter>([](std::string_view text) {
         FrmUsage usage(QString::fromUtf8(text.data(), qsizetype(text.size())));
         usage.exec();

@@ -9,7 +9,8 @@
 struct WindowHooks {
     // Opens the main window and runs until it closes; returns the exit code.
     std::function<int(int argc, char** argv)> runMainWindow;
-    // The dialog-based prompter for a batch run on a display.
+    // The dialog-based prompter for a batch run on a display; null when the
+    // display cannot be reached.
     std::function<std::unique_ptr<Prompter>(int argc, char** argv)> makeDialogPrompter;
 };
 

@@ -25,10 +25,11 @@ struct Outcome {
 class BatchCli : public ::testing::Test {
 protected:
     // answers: what the user types at the questions.
-    Outcome run(const std::vector<std::string>& args, const std::string& answers = "")
+    // display: the environment that decides between console and dialogs.
+    Outcome run(const std::vector<std::string>& args, const std::string& answers = "",
+                const std::string& display = "CORVANEDISK_CONSOLE=1")
     {
-        std::string cmd = "cd / && CORVANEDISK_HOME=" + quote(home()) +
-                          " CORVANEDISK_CONSOLE=1 XDG_CONFIG_HOME=" + quote(d.file("config")) +
+        std::string cmd = "cd / && CORVANEDISK_HOME=" + quote(home()) + " " + display + " XDG_CONFIG_HOME=" + quote(d.file("config")) +
                           " TZ=Pacific/Kiritimati " + quote(std::string(CORVANE_BINARY_DIR) + "/CorvaneDisk");
         for (const auto& a : args)
             cmd += " " + quote(a);
@@ -230,4 +231,11 @@ TEST_F(BatchCli, ArchiveMembersStandDirectlyBeforeTheirArchivesLine)
     EXPECT_NE(text.find(cat("arch/sample.zip") + ">1 Kb/"), std::string::npos);
     EXPECT_NE(text.find(">Disk of 1998\x01second line<\r\n"), std::string::npos);
     EXPECT_NE(text.find(">RAR 5 comment\x01line two<\r\n"), std::string::npos);
+}
+
+TEST_F(BatchCli, AnUnreachableDisplayFallsBackToTheConsole)
+{
+    Outcome r = run({"-c:" + d.file("nowhere"), "-o:X"}, "", "env -u CORVANEDISK_CONSOLE -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:97");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("CorvaneDisk: Directory does not exist\n"), std::string::npos) << r.err;
 }
