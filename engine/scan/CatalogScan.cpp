@@ -11,6 +11,7 @@
 #include "engine/text/StringHelpers.h"
 #include "platform/fs/AtomicFile.h"
 #include "platform/prompter/ErrorBox.h"
+#include "platform/text/Ascii.h"
 #include "platform/volume/VolumeInfo.h"
 
 #include <algorithm>
@@ -32,14 +33,6 @@ bool isPageExtension(std::string_view ext)
         if (ext == e)
             return true;
     return false;
-}
-
-std::string upper(std::string s)
-{
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
-    return s;
 }
 
 struct FileEntry {
@@ -145,7 +138,7 @@ private:
     {
         std::string path = dir + f.name;
         std::string catalogPath = catalogDir + ToCatalogPath(f.name);
-        std::string ext = upper(FileExt(f.name));
+        std::string ext = AsciiUpperCopy(FileExt(f.name));
         std::optional<std::string> comment;
 
         ArchiveKind kind = ArchiveKindFromExtension(ext);

@@ -1,21 +1,13 @@
 #include "engine/scan/HtmlTitle.h"
 
 #include "platform/prompter/ErrorBox.h"
+#include "platform/text/Ascii.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
-std::string lower(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return out;
-}
-
 std::string_view trimSpace(std::string_view s)
 {
     std::size_t b = s.find_first_not_of(" \t");
@@ -83,7 +75,7 @@ std::string TitleHTML(const std::string& nativePath)
         LineReader reader(fd);
         std::string line, result;
         while (reader.next(line)) {
-            std::string l = lower(line);
+            std::string l = AsciiLowerCopy(line);
             std::size_t p = l.find(open);
             if (p == std::string::npos)
                 continue;
@@ -98,7 +90,7 @@ std::string TitleHTML(const std::string& nativePath)
             std::string title(trimSpace(std::string_view(line).substr(start)));
             bool closed = false;
             while (!closed && reader.next(line)) {
-                std::size_t end = lower(line).find(close);
+                std::size_t end = AsciiLowerCopy(line).find(close);
                 closed = end != std::string::npos;
                 std::string_view piece = trimSpace(std::string_view(line).substr(0, end));
                 if (!piece.empty() && !title.empty())

@@ -1,17 +1,14 @@
 #include "engine/scan/Wildcard.h"
 
-namespace {
-char fold(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
+#include "platform/text/Ascii.h"
 
+namespace {
 // Iterative glob with one backtrack point: linear in practice, no recursion.
 bool globMatch(std::string_view p, std::string_view n)
 {
     std::size_t pi = 0, ni = 0, starP = std::string_view::npos, starN = 0;
     while (ni < n.size()) {
-        if (pi < p.size() && (p[pi] == '?' || fold(p[pi]) == fold(n[ni]))) {
+        if (pi < p.size() && (p[pi] == '?' || AsciiLower(p[pi]) == AsciiLower(n[ni]))) {
             ++pi;
             ++ni;
         } else if (pi < p.size() && p[pi] == '*') {

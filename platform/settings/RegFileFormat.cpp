@@ -1,15 +1,12 @@
 #include "platform/settings/RegFileFormat.h"
 
+#include "platform/text/Ascii.h"
+
 #include <cctype>
 #include <cstdio>
 
 namespace {
 constexpr std::string_view kSignature = "Windows Registry Editor Version 5.00";
-
-char fold(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
 
 void appendQuoted(std::string& out, std::string_view s)
 {
@@ -79,7 +76,7 @@ bool parseValueLine(std::string_view line, std::string& name, RegData& data)
         std::uint32_t v = 0;
         for (char c : hex) {
             int d = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
-                    : (fold(c) >= 'a' && fold(c) <= 'f') ? fold(c) - 'a' + 10
+                    : (AsciiLower(c) >= 'a' && AsciiLower(c) <= 'f') ? AsciiLower(c) - 'a' + 10
                                                          : -1;
             if (d < 0)
                 return false;
@@ -122,7 +119,7 @@ bool CaseInsensitiveLess::operator()(std::string_view a, std::string_view b) con
 {
     std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
-        char x = fold(a[i]), y = fold(b[i]);
+        char x = AsciiLower(a[i]), y = AsciiLower(b[i]);
         if (x != y)
             return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
     }

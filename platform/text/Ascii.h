@@ -1,0 +1,32 @@
+#pragma once
+// Case folding of ASCII letters only: names are bytes, and other bytes
+// (UTF-8 or Windows-1252 letters) stay as they are.
+
+#include <string>
+#include <string_view>
+
+constexpr char AsciiLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
+
+constexpr char AsciiUpper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
+
+inline std::string AsciiLowerCopy(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        c = AsciiLower(c);
+    return out;
+}
+
+inline std::string AsciiUpperCopy(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        c = AsciiUpper(c);
+    return out;
+}
