@@ -14,10 +14,16 @@ namespace {
 }
 } // namespace
 
+bool IsSafeCatalogName(std::string_view catalogName)
+{
+    return !catalogName.empty() && catalogName != "." && catalogName != ".." &&
+           catalogName.find('/') == std::string_view::npos &&
+           catalogName.find('\0') == std::string_view::npos;
+}
+
 void CheckCatalogName(std::string_view catalogName)
 {
-    if (catalogName.empty() || catalogName.find('/') != std::string_view::npos ||
-        catalogName.find('\0') != std::string_view::npos)
+    if (!IsSafeCatalogName(catalogName))
         throw AppError(ErrBadFileName, std::string(ErrorDescription(ErrBadFileName)) +
                                            " (catalog name \"" + std::string(catalogName) + "\")");
 }

@@ -12,8 +12,10 @@
 
 class CatalogLineReader;
 
-// Raises AppError for a catalog name that would reach outside the library:
-// an empty one, or one holding "/".
+// A catalog or report name must stay inside its folder: not empty, no "/",
+// no NUL, not "." or "..".
+bool IsSafeCatalogName(std::string_view catalogName);
+// Raises AppError for a name that IsSafeCatalogName refuses.
 void CheckCatalogName(std::string_view catalogName);
 // LibPath & name, after CheckCatalogName.
 std::string LibraryCatalogPath(std::string_view catalogName);

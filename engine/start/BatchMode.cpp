@@ -1,5 +1,6 @@
 #include "engine/start/BatchMode.h"
 
+#include "engine/catalog/CatalogFile.h"
 #include "engine/catalog/CatalogLine.h"
 #include "engine/report/ReportFiles.h"
 #include "engine/report/Reports.h"

@@ -141,9 +141,3 @@ std::string CatalogNameFromPath(const std::string& nativeFolder)
     }
     return name;
 }
-
-bool IsSafeCatalogName(const std::string& name)
-{
-    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
-           name.find('\0') == std::string::npos;
-}

@@ -14,6 +14,3 @@ CmdLineOptions ParseCommandLine(const std::vector<std::string>& args);
 // A catalog name for a folder that is not yet used in the library: the
 // letters and digits of its catalog-form path, "\" as "_", then "000", "001"...
 std::string CatalogNameFromPath(const std::string& nativeFolder);
-
-// A catalog or report name must stay inside its folder.
-bool IsSafeCatalogName(const std::string& name);
