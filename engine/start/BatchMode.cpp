@@ -6,7 +6,6 @@
 #include "engine/report/Reports.h"
 #include "engine/scan/CatalogScan.h"
 #include "engine/start/AppFolders.h"
-#include "engine/start/CommandLine.h"
 #include "engine/text/PathHelpers.h"
 #include "platform/prompter/Prompter.h"
 
