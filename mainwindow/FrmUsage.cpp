@@ -1,6 +1,6 @@
 #include "mainwindow/FrmUsage.h"
 
-#include "mainwindow/CLogo.h"
+#include "gui/CLogo.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,4 +1,4 @@
-#include "mainwindow/CLogo.h"
+#include "gui/CLogo.h"
 
 #include "platform/gui/WinColor.h"
 

@@ -1,0 +1,18 @@
+#pragma once
+// Text that comes from disk is bytes: UTF-8 where it is valid, else the
+// Windows-1252 of files made on Windows.
+
+#include <string>
+#include <string_view>
+
+bool IsValidUtf8(std::string_view bytes);
+std::string Windows1252ToUtf8(std::string_view bytes);
+// The way back, for text written into a Windows-1252 file. A character that
+// code page cannot hold becomes "?" and the result is false. Text that is not
+// valid UTF-8 is taken to be Windows-1252 already and copied.
+bool Utf8ToWindows1252(std::string_view utf8, std::string& out);
+// bytes as UTF-8: kept when valid, else converted from Windows-1252.
+inline std::string BytesToUtf8(std::string_view bytes)
+{
+    return IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
+}
