@@ -1,0 +1,68 @@
+#pragma once
+// The one table of persistent settings: where each value lives in the store,
+// its type, its default and how it is read. The start-up reads (and defaults)
+// through it, the shutdown writes through it, the options pages edit the
+// same holders.
+
+#include "engine/settings/AppSettings.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+enum class SettingTest {
+    None,          // never defaulted
+    Missing,       // defaulted when the value does not exist
+    MissingOrEmpty // ... or holds the empty text
+};
+
+enum class SettingConversion {
+    TrueOnly,    // true only for the text "True"
+    GeneralBool, // "True"/"False" in any case, or a number (not 0 = true)
+    Int16,
+    Int32,
+    Text,
+    Twips, // a decimal number, maybe with a fraction
+};
+
+using SettingHolder = std::variant<bool*, int*, std::uint32_t*, std::string*, StoredTwips*>;
+
+struct SettingDef {
+    std::string_view key; // below the program's own key
+    std::string_view value; // "" is the key's default value
+    int type;               // REG_SZ or REG_DWORD
+    std::string_view defaultText; // what the start-up writes; "" with SettingTest::None
+    SettingTest test;
+    SettingConversion conversion;
+    SettingHolder (*holder)(AppSettings&);
+    bool writtenAtExit;
+
+    std::string name() const; // "Option\Border"
+};
+
+// Every setting, in the order the start-up reads them.
+std::span<const SettingDef> SettingsTable();
+const SettingDef* FindSetting(std::string_view key, std::string_view value);
+
+struct StartupReadResult {
+    std::vector<const SettingDef*> defaulted;  // missing: the default was written
+    std::vector<const SettingDef*> unreadable; // no conversion: default kept, not rewritten
+    bool wasDefaulted(std::string_view key, std::string_view value) const;
+};
+
+// Reads every defaulted value into its holder, writing the default of each
+// missing one first; then the values that are never defaulted (places, column
+// widths, "View") when they are stored.
+StartupReadResult ReadSettingsAtStartup(AppSettings& settings);
+
+// Writes the values the windows change, in the shutdown's order; values still
+// unknown (a place never stored) are left out. Each write goes on even when
+// an earlier one failed.
+void WriteSettingsAtExit(AppSettings& settings);
+
+// One value, converted as the table says (the options pages and the tray
+// menu store single values as they change).
+void WriteSetting(const SettingDef& def, AppSettings& settings);

@@ -1,0 +1,177 @@
+#include "engine/registry/Registry.h"
+#include "engine/settings/SettingsTable.h"
+#include "platform/settings/RegStore.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+std::string Key(std::string_view sub)
+{
+    return std::string(AppRegKey) + "\\" + std::string(sub);
+}
+
+class SettingsTableTest : public ::testing::Test {
+protected:
+    void SetUp() override { RegStore::SetInstancePath(dir.file("registry.reg")); }
+    RegValue stored(std::string_view key, std::string_view value) const
+    {
+        return QueryValue(HKEY_LOCAL_MACHINE, Key(key), value);
+    }
+    void store(std::string_view key, std::string_view value, std::string_view text, int type = REG_SZ) const
+    {
+        CreateNewKey(HKEY_LOCAL_MACHINE, Key(key));
+        SetKeyValue(HKEY_LOCAL_MACHINE, Key(key), value, text, type);
+    }
+    TempDir dir;
+};
+
+struct Expected {
+    const char* key;
+    const char* value;
+    RegValue::Kind kind;
+    const char* text;
+};
+constexpr auto Sz = RegValue::Kind::Text;
+constexpr auto Dw = RegValue::Kind::Number;
+} // namespace
+
+TEST_F(SettingsTableTest, FirstStartWritesEveryDefaultWithItsType)
+{
+    const Expected defaults[] = {
+        {"Option", "Recursive", Sz, "False"}, {"Option", "Zip Content", Sz, "False"},
+        {"Option", "Enable Comment", Sz, "False"}, {"Option", "Sort Result", Sz, "False"},
+        {"Option", "Ignore MaxHit", Sz, "False"}, {"Option", "RandomSkin", Dw, "1"},
+        {"Option", "OnTop", Sz, "False"}, {"Option", "BorderMagnetic", Sz, "True"},
+        {"Option", "DevChange", Sz, "True"}, {"Option", "ShowSysTray", Sz, "True"},
+        {"Option", "ShowTaskBar", Sz, "True"}, {"Option", "NumIconSysTray", Dw, "2"},
+        {"Option", "Border", Dw, "1"}, {"Option", "IncludeComment", Dw, "0"},
+        {"Option", "IncludeDate", Dw, "1"}, {"Option", "IncludeDisk", Dw, "0"},
+        {"Option", "IncludeFile", Dw, "1"}, {"Option", "IncludeDir", Dw, "1"},
+        {"Option", "IncludeSize", Dw, "1"}, {"Option", "ColunmSep", Sz, ";"},
+        {"Option", "StyleHTML", Sz, "True"}, {"Option", "HeaderBackColor", Dw, "16777215"},
+        {"Option", "HeaderTextColor", Dw, "0"}, {"Option", "FieldBackColor", Dw, "16777215"},
+        {"Option", "FieldTextColor", Dw, "0"}, {"Option", "FontNameLabel", Sz, "Arial"},
+        {"Option", "FontBoldLabel", Sz, "False"}, {"Option", "FontItalicLabel", Sz, "False"},
+        {"Option", "FontColorLabel", Dw, "16777215"}, {"Option", "FontSizeLabel", Dw, "7"},
+        {"Option", "FontNameTitle", Sz, "Arial"}, {"Option", "FontBoldTitle", Sz, "False"},
+        {"Option", "FontItalicTitle", Sz, "False"}, {"Option", "FontColorTitle", Dw, "16777215"},
+        {"Option", "FontSizeTitle", Dw, "8"}, {"Search", "", Dw, "5"}, {"Search", "MaxHit", Dw, "500"},
+        {"Skins", "", Sz, "CorvaneDisk.zip"}, {"Language", "", Sz, "CorD_eng.lng"},
+    };
+    AppSettings s;
+    s.BorderMagnetic = false; // the holders take the defaults they write
+    StartupReadResult r = ReadSettingsAtStartup(s);
+    EXPECT_EQ(r.defaulted.size(), std::size(defaults));
+    EXPECT_TRUE(r.unreadable.empty());
+    for (const Expected& e : defaults) {
+        SCOPED_TRACE(std::string(e.key) + "\\" + e.value);
+        RegValue v = stored(e.key, e.value);
+        EXPECT_EQ(v.kind(), e.kind);
+        EXPECT_EQ(v.text(), e.text);
+        EXPECT_TRUE(r.wasDefaulted(e.key, e.value));
+    }
+    EXPECT_TRUE(s.BorderMagnetic);
+    EXPECT_TRUE(s.DevChange);
+    EXPECT_TRUE(s.RandomSkin);
+    EXPECT_EQ(s.MaxHit, 500);
+    EXPECT_EQ(s.FontTitle.Size, 8);
+    EXPECT_TRUE(stored("Option\\Pos", "MainLeft").isEmpty()); // never defaulted
+    EXPECT_TRUE(stored("Option", "View").isEmpty());
+
+    AppSettings again;
+    EXPECT_TRUE(ReadSettingsAtStartup(again).defaulted.empty());
+}
+
+TEST_F(SettingsTableTest, EmptyTextsAreDefaultedOnlyWhereTheTestSaysSo)
+{
+    store("Option", "Recursive", "");   // a check-box flag: left alone
+    store("Option", "OnTop", "");       // window behaviour: defaulted
+    store("Option", "ColunmSep", "");   // report: defaulted
+    store("Option", "FontNameLabel", ""); // font: defaulted
+    store("Search", "MaxHit", "0", REG_DWORD);
+    AppSettings s;
+    StartupReadResult r = ReadSettingsAtStartup(s);
+    EXPECT_FALSE(r.wasDefaulted("Option", "Recursive"));
+    EXPECT_EQ(stored("Option", "Recursive").text(), "");
+    EXPECT_EQ(stored("Option", "OnTop").text(), "False");
+    EXPECT_EQ(stored("Option", "ColunmSep").text(), ";");
+    EXPECT_EQ(stored("Option", "FontNameLabel").text(), "Arial");
+    EXPECT_EQ(s.MaxHit, 0); // DWORD 0 is a value, not a missing one
+    EXPECT_FALSE(r.wasDefaulted("Search", "MaxHit"));
+}
+
+TEST_F(SettingsTableTest, ConversionsAcceptEitherTypeAndKeepDefaultsForJunk)
+{
+    store("Option", "RandomSkin", "1", REG_DWORD);
+    AppSettings a;
+    ReadSettingsAtStartup(a);
+    EXPECT_TRUE(a.RandomSkin);
+
+    store("Option", "RandomSkin", "False");
+    store("Option", "OnTop", "true"); // only "True" counts
+    store("Option", "ShowTaskBar", "0");
+    store("Option", "ShowSysTray", "maybe");
+    store("Option", "FontSizeLabel", "99999999999");
+    store("Option", "Border", "70000", REG_DWORD); // no 16-bit number
+    store("Option", "NumIconSysTray", "12", REG_DWORD);
+    store("Search", "", "100000", REG_DWORD);
+    store("Option", "FieldTextColor", "4294967295", REG_DWORD);
+    AppSettings b;
+    StartupReadResult r = ReadSettingsAtStartup(b);
+    EXPECT_FALSE(b.RandomSkin);
+    EXPECT_FALSE(b.OnTop);
+    EXPECT_FALSE(b.ShowTaskBar);
+    EXPECT_TRUE(b.ShowSysTray);
+    EXPECT_EQ(b.FontLabel.Size, 7);
+    EXPECT_EQ(b.Report.Border, 1);
+    EXPECT_EQ(b.NumIconSysTray, MaxTrayIcon);
+    EXPECT_EQ(b.RecentCount, MaxRecentCount);
+    EXPECT_EQ(b.Report.FieldTextColor, -1);
+    EXPECT_EQ(r.unreadable.size(), 3u);
+    EXPECT_EQ(stored("Option", "ShowSysTray").text(), "maybe"); // not rewritten
+}
+
+TEST_F(SettingsTableTest, ExitWritesFiftyNineValuesThatReadBackAlike)
+{
+    AppSettings out;
+    out.Recursive = out.ZipContent = out.EnableComment = out.SortResult = out.IgnoreMaxHit = true;
+    out.View = true;
+    out.Main = {120, 240, std::nullopt, std::nullopt};
+    out.Find = {1, 2, 7000, 8000.5};
+    out.Lib = {3, 4, 5000, 6000};
+    out.Viewer = {5, 6, 4000, 3000};
+    for (std::size_t i = 0; i < 6; ++i) {
+        out.LVLib[i] = 100.0 + double(i);
+        out.LVFind[i] = 200.0 + double(i);
+    }
+    for (std::size_t i = 0; i < 4; ++i)
+        out.LVPath[i] = 300.0 + double(i);
+    out.Report = {false, 0, 0, 0, 0, 1, 1, "|", 0, 255, 65280, 16711680, 1};
+    out.FontLabel = {"DejaVu Sans", true, true, 255, 11};
+    out.FontTitle = {"DejaVu Serif", true, false, 65280, 14};
+    WriteSettingsAtExit(out);
+
+    int written = 0;
+    for (const SettingDef& d : SettingsTable())
+        written += d.writtenAtExit && !stored(d.key, d.value).isEmpty();
+    EXPECT_EQ(written, 59);
+    EXPECT_EQ(stored("Option\\Pos", "FindHeight").text(), "8000.5");
+    EXPECT_EQ(stored("Option", "FontSizeTitle").kind(), Dw);
+
+    AppSettings in;
+    ReadSettingsAtStartup(in);
+    EXPECT_TRUE(in.Recursive && in.ZipContent && in.EnableComment && in.SortResult && in.IgnoreMaxHit && in.View);
+    EXPECT_EQ(in.Main.Left, 120);
+    EXPECT_EQ(in.Find.Height, 8000.5);
+    EXPECT_EQ(in.LVLib, out.LVLib);
+    EXPECT_EQ(in.LVFind, out.LVFind);
+    EXPECT_EQ(in.LVPath, out.LVPath);
+    EXPECT_EQ(in.Report.ColunmSep, "|");
+    EXPECT_EQ(in.Report.FieldBackColor, 16711680);
+    EXPECT_FALSE(in.Report.StyleHTML);
+    EXPECT_EQ(in.FontLabel.Name, "DejaVu Sans");
+    EXPECT_EQ(in.FontTitle.Size, 14);
+    EXPECT_EQ(in.FontTitle.Color, 65280u);
+    EXPECT_TRUE(in.FontLabel.Italic);
+}
