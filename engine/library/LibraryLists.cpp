@@ -1,0 +1,80 @@
+#include "engine/library/LibraryLists.h"
+
+#include "engine/registry/Registry.h"
+#include "engine/text/StringHelpers.h"
+#include "platform/text/Ascii.h"
+
+#include <algorithm>
+#include <dirent.h>
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+bool IsCatalogName(std::string_view name)
+{
+    return name.size() > 4 && AsciiLowerCopy(name.substr(name.size() - 4)) == ".dat";
+}
+
+const std::string FileTypeKey = std::string(AppRegKey) + "\\FileType";
+
+} // namespace
+
+std::vector<std::string> ListCatalogFiles(const std::string& libPath)
+{
+    std::vector<std::string> names;
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(libPath.c_str()), ::closedir);
+    if (!dir)
+        return names;
+    while (dirent* e = ::readdir(dir.get())) {
+        if (!IsCatalogName(e->d_name))
+            continue;
+        struct stat st {};
+        if (e->d_type == DT_DIR ||
+            (e->d_type == DT_UNKNOWN && ::fstatat(::dirfd(dir.get()), e->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode)))
+            continue;
+        names.emplace_back(e->d_name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<std::string> LoadListDAT(std::string_view allCatalogsText, const std::string& libPath)
+{
+    std::vector<std::string> items{std::string(allCatalogsText)};
+    for (std::string& name : ListCatalogFiles(libPath))
+        items.push_back(std::move(name));
+    return items;
+}
+
+std::vector<std::string> LoadListDriveType(std::string_view anyTypeText)
+{
+    return {std::string(anyTypeText), "Fixed", "Cd-Rom", "Ram Disk", "Remote", "Removable"};
+}
+
+std::string FilterItem::itemText() const
+{
+    return Name + " (" + Pattern + ")" + std::string(50, ' ') + ListSep + Pattern;
+}
+
+std::vector<FilterItem> LoadFilter()
+{
+    std::vector<std::string> names;
+    if (EnumKeys(HKEY_LOCAL_MACHINE, FileTypeKey, names) < 1) {
+        static const FilterItem seeds[] = {{"All Files", "*.*"},
+                                           {"Executable files", "*.exe"},
+                                           {"Compressed archives", "*.zip"},
+                                           {"Text documents", "*.txt"}};
+        for (const FilterItem& s : seeds)
+            CreateNewKey(HKEY_LOCAL_MACHINE, FileTypeKey + "\\" + s.Name);
+        for (const FilterItem& s : seeds)
+            SetKeyValue(HKEY_LOCAL_MACHINE, FileTypeKey + "\\" + s.Name, "", s.Pattern, REG_SZ);
+        names.clear();
+        EnumKeys(HKEY_LOCAL_MACHINE, FileTypeKey, names);
+    }
+    std::vector<FilterItem> items;
+    for (const std::string& name : names)
+        if (!name.empty())
+            items.push_back({name, QueryValue(HKEY_LOCAL_MACHINE, FileTypeKey + "\\" + name, "").text()});
+    return items;
+}
