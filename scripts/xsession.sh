@@ -1,0 +1,40 @@
+# Helpers for driving the real program on a private X server (sourced by the
+# smoke tests and scripts/screenshots.sh; run inside xvfb-run).
+#   prepare_home DIR BUILD   a fresh program home with the built skin and language
+#   start_program BUILD      starts the program, sets PROGRAM_PID and MAIN_WINDOW
+#   wait_exit SECONDS        waits for the program, sets EXIT_STATUS
+#   shot FILE                a PNG of the whole screen
+
+prepare_home() {
+  local home=$1 build=$2
+  mkdir -p "$home/program" "$home/config"
+  cp -r "$build/skin" "$build/language" "$home/program/" 2>/dev/null || true
+  export CORVANEDISK_HOME=$home/program XDG_CONFIG_HOME=$home/config
+  unset CORVANEDISK_CONSOLE
+}
+
+start_program() {
+  local build=$1
+  "$build/CorvaneDisk" &
+  PROGRAM_PID=$!
+  MAIN_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^CorvaneDisk$' | head -n1)
+  [[ -n "$MAIN_WINDOW" ]] || { echo "no main window appeared" >&2; return 1; }
+}
+
+wait_exit() {
+  local seconds=$1 i
+  for ((i = 0; i < seconds * 10; i++)); do
+    if ! kill -0 "$PROGRAM_PID" 2>/dev/null; then
+      wait "$PROGRAM_PID" && EXIT_STATUS=0 || EXIT_STATUS=$?
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "the program did not end within $seconds s" >&2
+  kill -9 "$PROGRAM_PID" 2>/dev/null
+  return 1
+}
+
+shot() {
+  import -window root "$1"
+}
