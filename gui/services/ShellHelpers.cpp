@@ -7,9 +7,9 @@
 #include <QStandardPaths>
 
 namespace {
-constexpr long kDesktop = 0;
-constexpr long kDrives = 17;
-constexpr long kReturnOnlyFileSystemFolders = 1;
+constexpr std::int32_t kDesktop = 0;
+constexpr std::int32_t kDrives = 17;
+constexpr std::int32_t kReturnOnlyFileSystemFolders = 1;
 } // namespace
 
 void ShowProperties(DesktopActions& desktop, QWidget* owner, const QString& file)
@@ -21,21 +21,21 @@ void ShowProperties(DesktopActions& desktop, QWidget* owner, const QString& file
     }
 }
 
-long GetFolderValue(short index)
+std::int32_t GetFolderValue(std::int16_t index)
 {
     if (index < 2)
         return kDesktop;
     if (index <= 11)
         return index;
-    return long(index) + 4;
+    return std::int32_t(index) + 4;
 }
 
-long GetReturnType()
+std::int32_t GetReturnType()
 {
     return kReturnOnlyFileSystemFolders;
 }
 
-QString SpecialFolderPath(long folderValue)
+QString SpecialFolderPath(std::int32_t folderValue)
 {
     if (folderValue == kDesktop)
         return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <cstdint>
+
 class DesktopActions;
 class QWidget;
 
@@ -14,11 +16,11 @@ void ShowProperties(DesktopActions& desktop, QWidget* owner, const QString& file
 
 // The special-folder identifier for an index: 0 below 2, the index itself from
 // 2 to 11, index + 4 from 12 on (13 gives 17, the drives).
-long GetFolderValue(short index);
+std::int32_t GetFolderValue(std::int16_t index);
 
 // The folder chooser's flags: always 1, file-system folders only.
-long GetReturnType();
+std::int32_t GetReturnType();
 
 // Where a folder chooser opened on a special folder starts: the desktop for 0,
 // the root of every mount for the drives (17), the home folder otherwise.
-QString SpecialFolderPath(long folderValue);
+QString SpecialFolderPath(std::int32_t folderValue);

@@ -10,7 +10,7 @@
 
 TEST(ShellHelpers, FolderValueAndReturnTypeTables)
 {
-    const std::pair<short, long> table[] = {{-32768, 0}, {-1, 0},       {0, 0},   {1, 0},
+    const std::pair<std::int16_t, std::int32_t> table[] = {{-32768, 0}, {-1, 0},       {0, 0},   {1, 0},
                                             {2, 2},      {5, 5},        {11, 11}, {12, 16},
                                             {13, 17},    {32767, 32771}};
     for (auto [index, value] : table)
