@@ -1,39 +1,17 @@
 #include "platform/volume/VolumeInfo.h"
 
+#include "platform/volume/MountInfo.h"
+
 #include <cctype>
 #include <climits>
 #include <cstdlib>
 #include <dirent.h>
 #include <fstream>
-#include <sstream>
 #include <sys/statvfs.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
-struct MountEntry {
-    std::string mountPoint;
-    std::string fsType;
-    std::string majorMinor; // "8:1"
-};
-
-// mountinfo writes blanks and a few other characters as \ooo.
-std::string unescapeOctal(const std::string& s)
-{
-    std::string out;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\\' && i + 3 < s.size() && std::isdigit(static_cast<unsigned char>(s[i + 1])) &&
-            std::isdigit(static_cast<unsigned char>(s[i + 2])) &&
-            std::isdigit(static_cast<unsigned char>(s[i + 3]))) {
-            out += char((s[i + 1] - '0') * 64 + (s[i + 2] - '0') * 8 + (s[i + 3] - '0'));
-            i += 3;
-        } else {
-            out += s[i];
-        }
-    }
-    return out;
-}
-
 // udev writes blanks and other characters in link names as \xHH.
 std::string unescapeHex(const std::string& s)
 {
@@ -48,43 +26,6 @@ std::string unescapeHex(const std::string& s)
         }
     }
     return out;
-}
-
-bool isUnder(const std::string& folder, const std::string& mountPoint)
-{
-    if (mountPoint == "/")
-        return true;
-    return folder.compare(0, mountPoint.size(), mountPoint) == 0 &&
-           (folder.size() == mountPoint.size() || folder[mountPoint.size()] == '/');
-}
-
-// The mount with the longest mount point that holds folder.
-bool findMount(const std::string& folder, const std::string& mountinfo, MountEntry& best)
-{
-    std::ifstream in(mountinfo);
-    std::string line;
-    bool found = false;
-    while (std::getline(in, line)) {
-        std::istringstream fields(line);
-        std::string id, parent, majMin, root, mountPoint;
-        if (!(fields >> id >> parent >> majMin >> root >> mountPoint))
-            continue;
-        std::string tok;
-        while (fields >> tok && tok != "-") {
-        }
-        std::string fsType;
-        if (tok != "-" || !(fields >> fsType))
-            continue;
-        mountPoint = unescapeOctal(mountPoint);
-        if (!isUnder(folder, mountPoint))
-            continue;
-        // Later entries shadow earlier ones on the same point.
-        if (!found || mountPoint.size() >= best.mountPoint.size()) {
-            best = {mountPoint, fsType, majMin};
-            found = true;
-        }
-    }
-    return found;
 }
 
 std::string baseName(const std::string& path)
@@ -142,7 +83,7 @@ bool isRemovable(const std::string& deviceDir)
     return readFirstLine(disk + "/removable") == "1" || disk.find("/usb") != std::string::npos;
 }
 
-std::string driveTypeFor(const MountEntry& m, const std::string& deviceDir)
+std::string driveTypeFor(const MountInfoEntry& m, const std::string& deviceDir)
 {
     const std::string& t = m.fsType;
     if (t == "iso9660" || t == "udf")
@@ -188,12 +129,11 @@ VolumeFacts ProbeVolume(const std::string& folder, const VolumeSources& sources)
     std::string abs = realPath(folder);
     if (abs.empty())
         abs = folder;
-    MountEntry mount;
-    if (findMount(abs, sources.mountinfo, mount)) {
+    if (std::optional<MountInfoEntry> mount = MountHolding(abs, ReadMountInfo(sources.mountinfo))) {
         facts.found = true;
-        std::string deviceDir = realPath(sources.sysDevBlock + "/" + mount.majorMinor);
+        std::string deviceDir = realPath(sources.sysDevBlock + "/" + mount->majorMinor);
         std::string dev = baseName(deviceDir);
-        facts.driveType = driveTypeFor(mount, deviceDir);
+        facts.driveType = driveTypeFor(*mount, deviceDir);
         if (!dev.empty()) {
             facts.label = linkNameFor(sources.devDisk + "/by-label", dev);
             facts.serialHex = SerialFromUuid(linkNameFor(sources.devDisk + "/by-uuid", dev));

@@ -1,0 +1,32 @@
+#pragma once
+// What the desktop offers for one real file: open it, open it with another
+// application, show it in its folder, copy its path, move it to the trash,
+// show its properties. Each action on a file that no longer exists says so
+// and does nothing else.
+
+#include "gui/services/ApplicationCatalog.h"
+
+#include <QString>
+
+#include <vector>
+
+class QWidget;
+
+class DesktopActions {
+public:
+    virtual ~DesktopActions() = default;
+    // Opens with the associated application; the open-with chooser where the
+    // file's type has none. Raises AppError when the opener cannot start.
+    virtual void open(const QString& path) = 0;
+    // The open-with chooser, then the chosen application.
+    virtual void openWith(const QString& path) = 0;
+    virtual std::vector<DesktopApp> applicationsFor(const QString& path) = 0;
+    // Raises AppError when the application cannot start.
+    virtual void launch(const QString& appId, const QString& path) = 0;
+    virtual void showInFolder(const QString& path) = 0;
+    virtual void copyPath(const QString& path) = 0;
+    // True when the file went to the trash; a failure is reported.
+    virtual bool moveToTrash(const QString& path) = 0;
+    // Our properties window, owned by owner's window, not waited for.
+    virtual void showProperties(const QString& path, QWidget* owner) = 0;
+};

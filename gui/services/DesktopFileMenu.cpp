@@ -1,0 +1,59 @@
+#include "gui/services/DesktopFileMenu.h"
+
+#include "gui/services/DesktopActions.h"
+#include "platform/prompter/ErrorBox.h"
+
+#include <QFileInfo>
+#include <QMenu>
+#include <QPointer>
+
+namespace {
+// A failing command is reported; it never escapes into the event loop.
+template <class Command>
+void addCommand(QMenu& menu, const QString& text, Command command)
+{
+    QObject::connect(menu.addAction(text), &QAction::triggered, &menu, [command] {
+        try {
+            command();
+        } catch (const std::exception& e) {
+            ShowErrorBox(e, "modMenuDefs", "ShowShellContextMenu");
+        }
+    });
+}
+} // namespace
+
+std::unique_ptr<QMenu> MakeDesktopFileMenu(const QString& path, DesktopActions& desktop,
+                                           QWidget* owner)
+{
+    if (!QFileInfo::exists(path))
+        return nullptr;
+    // No parent: the caller owns the menu, whatever happens to owner.
+    auto menu = std::make_unique<QMenu>();
+    DesktopActions* d = &desktop;
+    addCommand(*menu, QStringLiteral("Open"), [d, path] { d->open(path); });
+
+    QMenu* with = menu->addMenu(QStringLiteral("Open With"));
+    for (const DesktopApp& app : desktop.applicationsFor(path)) {
+        addCommand(*with, app.name, [d, path, id = app.id] { d->launch(id, path); });
+        with->actions().back()->setIcon(app.icon);
+    }
+    with->setEnabled(!with->isEmpty());
+
+    addCommand(*menu, QStringLiteral("Other Application..."), [d, path] { d->openWith(path); });
+    menu->addSeparator();
+    addCommand(*menu, QStringLiteral("Show in Folder"), [d, path] { d->showInFolder(path); });
+    addCommand(*menu, QStringLiteral("Copy Path"), [d, path] { d->copyPath(path); });
+    menu->addSeparator();
+    addCommand(*menu, QStringLiteral("Move to Trash"), [d, path] { d->moveToTrash(path); });
+    menu->addSeparator();
+    addCommand(*menu, QStringLiteral("Properties"),
+               [d, path, owner = QPointer<QWidget>(owner)] { d->showProperties(path, owner); });
+    return menu;
+}
+
+bool ShowDesktopFileMenu(const QString& path, DesktopActions& desktop, const QPoint& where,
+                         QWidget* owner)
+{
+    std::unique_ptr<QMenu> menu = MakeDesktopFileMenu(path, desktop, owner);
+    return menu && menu->exec(where) != nullptr;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The desktop's menu for one real file: Open, Open With (the applications for
+// its type), Other Application..., Show in Folder, Copy Path, Move to Trash,
+// Properties, each carried out through the desktop actions.
+
+#include <QString>
+
+#include <memory>
+
+class DesktopActions;
+class QMenu;
+class QPoint;
+class QWidget;
+
+// The menu, or nullptr when the file does not exist. The menu's commands act
+// through desktop, which must outlive it; owner owns the windows they open.
+std::unique_ptr<QMenu> MakeDesktopFileMenu(const QString& path, DesktopActions& desktop,
+                                           QWidget* owner);
+
+// Shows the menu at a screen point and carries out the choice; true when a
+// command was chosen, false when the menu was dismissed or the file is gone.
+bool ShowDesktopFileMenu(const QString& path, DesktopActions& desktop, const QPoint& where,
+                         QWidget* owner);

@@ -1,0 +1,20 @@
+#pragma once
+// Our own properties window of a real file: name, type, place, size, dates,
+// owner and permissions.
+
+#include <QDialog>
+
+#include <sys/types.h>
+
+class FilePropertiesDialog final : public QDialog {
+    Q_OBJECT
+public:
+    explicit FilePropertiesDialog(const QString& path, QWidget* parent = nullptr);
+
+    // The value shown on a row ("Name", "Type", "Size", "Modified"...), empty
+    // when there is no such row.
+    QString value(const QString& row) const;
+};
+
+// "rwxr-x--- (0750)": the symbolic form with set-id and sticky bits, then octal.
+QString PermissionText(mode_t mode);

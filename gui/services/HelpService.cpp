@@ -1,0 +1,13 @@
+#include "gui/services/HelpService.h"
+
+#include "platform/shell/Shell.h"
+
+#include <filesystem>
+
+void HelpPages::showHelp(int context)
+{
+    const std::string page = appPath_ + "help/" + std::to_string(context) + ".html";
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(page, ec))
+        RunShellExecute(page);
+}

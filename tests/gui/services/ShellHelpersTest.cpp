@@ -1,0 +1,56 @@
+#include "gui/services/Ejector.h"
+#include "gui/services/HelpService.h"
+#include "gui/services/ShellHelpers.h"
+#include "tests/support/RecordingShell.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+TEST(ShellHelpers, FolderValueAndReturnTypeTables)
+{
+    const std::pair<std::int16_t, std::int32_t> table[] = {{-32768, 0}, {-1, 0},       {0, 0},   {1, 0},
+                                            {2, 2},      {5, 5},        {11, 11}, {12, 16},
+                                            {13, 17},    {32767, 32771}};
+    for (auto [index, value] : table)
+        EXPECT_EQ(GetFolderValue(index), value) << index;
+    EXPECT_EQ(GetReturnType(), 1);
+    EXPECT_EQ(SpecialFolderPath(GetFolderValue(13)), QStringLiteral("/"));
+}
+
+TEST(HelpPages, OpensAShippedPageAndNothingElse)
+{
+    TempDir app;
+    const std::string page = app.write("help/1006.html", "<html></html>");
+    RecordingShell shell;
+    HelpPages help(app.path() + "/");
+    help.showHelp(1007);
+    help.showHelp(1006);
+    std::filesystem::create_directories(app.file("help/1008.html"));
+    help.showHelp(1008);
+    EXPECT_EQ(shell.opened, (std::vector<std::string>{page}));
+}
+
+TEST(CdromEjector, NothingHappensWhereThereIsNoDiscDrive)
+{
+    TempDir dir;
+    const std::string notADrive = dir.write("sr0", "");
+    std::filesystem::create_directories(dir.file("disc/sub"));
+    std::filesystem::create_directories(dir.file("stick"));
+    std::filesystem::create_directories(dir.file("ram"));
+    const std::string table = dir.write(
+        "mountinfo", "26 1 254:0 / / rw - ext4 /dev/vda rw\n"
+                     "40 26 11:0 / " + dir.file("disc") + " ro - iso9660 " + notADrive + " ro\n"
+                     "41 26 8:17 / " + dir.file("stick") + " rw - vfat /dev/sdb1 rw\n"
+                     "42 26 0:50 / " + dir.file("ram") + " rw - tmpfs tmpfs rw\n");
+    CdromEjector ejector(table);
+    // A drive's device that is no drive: opened, refused, nothing else.
+    EXPECT_FALSE(ejector.ejectDiscHolding(dir.file("disc/sub")));
+    EXPECT_EQ(ReadFileBytes(notADrive), "");
+    EXPECT_FALSE(ejector.ejectDiscHolding(dir.file("stick"))); // never an eject to a USB disk
+    EXPECT_FALSE(ejector.ejectDiscHolding(dir.file("ram")));
+    EXPECT_FALSE(ejector.ejectDiscHolding(dir.file("nowhere")));
+    EXPECT_FALSE(CdromEjector(dir.file("no-table")).ejectDiscHolding(dir.file("disc")));
+    EXPECT_FALSE(CdromEjector().ejectDiscHolding(dir.path()));
+}
