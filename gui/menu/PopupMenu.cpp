@@ -185,5 +185,5 @@ void PopupMenu::paintEvent(QPaintEvent* event)
 int PopupMenu::showAt(const QPoint& globalPos)
 {
     QAction* chosen = exec(globalPos);
-    return chosen ? int(items_.indexOf(chosen)) + 1 : 0;
+    return indexOf(chosen);
 }

@@ -26,6 +26,7 @@ public:
     // 0 when no item has that key (the first exact match wins).
     int indexOfKey(const QString& key) const;
     QAction* item(int index) const; // nullptr for an invalid index
+    int indexOf(const QAction* action) const { return int(items_.indexOf(action)) + 1; } // 0: none
 
     QString key(int index) const;
     QString caption(int index) const;
