@@ -6,17 +6,10 @@
 
 #include <sys/stat.h>
 
-namespace {
+#include <unordered_map>
+#include <unordered_set>
 
-bool SameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (AsciiLower(a[i]) != AsciiLower(b[i]))
-            return false;
-    return true;
-}
+namespace {
 
 std::string_view TrimBlanks(std::string_view s)
 {
@@ -55,7 +48,10 @@ ProfileIni ProfileIni::Parse(std::string_view bytes)
     ini.loaded_ = true;
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
-    Section* current = nullptr;
+    // Names folded once, so that a huge file of distinct names stays linear.
+    std::unordered_map<std::string, std::size_t> sectionAt;
+    std::vector<std::unordered_set<std::string>> keysOf;
+    std::size_t current = std::string_view::npos;
     while (!bytes.empty()) {
         std::size_t end = bytes.find_first_of("\r\n");
         std::string_view raw = bytes.substr(0, end);
@@ -67,27 +63,23 @@ ProfileIni ProfileIni::Parse(std::string_view bytes)
             std::size_t close = line.find(']');
             std::string_view inner = line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1);
             std::string name = BytesToUtf8(TrimBlanks(inner));
-            current = nullptr;
-            for (Section& s : ini.sections_)
-                if (SameName(s.name, name))
-                    current = &s; // a repeated section continues the first
-            if (!current) {
+            // A repeated section continues the first.
+            auto [it, added] = sectionAt.try_emplace(AsciiLowerCopy(name), ini.sections_.size());
+            if (added) {
                 ini.sections_.push_back({std::move(name), {}});
-                current = &ini.sections_.back();
+                keysOf.emplace_back();
             }
+            current = it->second;
             continue;
         }
         std::size_t eq = line.find('=');
-        if (!current || eq == std::string_view::npos)
+        if (current == std::string_view::npos || eq == std::string_view::npos)
             continue;
         std::string key = BytesToUtf8(TrimBlanks(line.substr(0, eq)));
-        if (key.empty())
+        if (key.empty() || !keysOf[current].insert(AsciiLowerCopy(key)).second)
             continue;
-        bool seen = false;
-        for (const Entry& e : current->entries)
-            seen = seen || SameName(e.first, key);
-        if (!seen)
-            current->entries.emplace_back(std::move(key), BytesToUtf8(StripQuotes(TrimBlanks(line.substr(eq + 1)))));
+        ini.sections_[current].entries.emplace_back(
+            std::move(key), BytesToUtf8(StripQuotes(TrimBlanks(line.substr(eq + 1)))));
     }
     return ini;
 }
@@ -95,7 +87,7 @@ ProfileIni ProfileIni::Parse(std::string_view bytes)
 const ProfileIni::Section* ProfileIni::find(std::string_view name) const
 {
     for (const Section& s : sections_)
-        if (SameName(s.name, name))
+        if (AsciiEqualNoCase(s.name, name))
             return &s;
     return nullptr;
 }
@@ -109,7 +101,7 @@ std::optional<std::string> ProfileIni::value(std::string_view section, std::stri
 {
     if (const Section* s = find(section))
         for (const Entry& e : s->entries)
-            if (SameName(e.first, key))
+            if (AsciiEqualNoCase(e.first, key))
                 return e.second;
     return std::nullopt;
 }

@@ -15,6 +15,16 @@ constexpr char AsciiUpper(char c)
     return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
 }
 
+constexpr bool AsciiEqualNoCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (AsciiLower(a[i]) != AsciiLower(b[i]))
+            return false;
+    return true;
+}
+
 inline std::string AsciiLowerCopy(std::string_view s)
 {
     std::string out(s);

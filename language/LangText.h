@@ -1,0 +1,28 @@
+#pragma once
+// The texts of the current language: 121 entries, 0 to 120, all empty until a
+// language file is loaded. A load overwrites only the entries its file names.
+
+#include "language/TextId.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+class LangText {
+public:
+    static constexpr int Count = 121;
+
+    const std::string& operator[](TextId id) const { return texts_[static_cast<int>(id)]; }
+    // Entry n; false (and nothing stored) when n lies outside 0 to 120.
+    bool set(int n, std::string text);
+
+private:
+    std::array<std::string, Count> texts_;
+};
+
+// Reads the [Text] section of fileName (a bare name, found in the language
+// folder without regard to case) into texts. A missing file or section
+// changes nothing and says nothing. Keys that are not a decimal number from 0
+// to 120 are skipped; the rest is loaded and the skipped keys are named in
+// one message.
+void LoadLanguage(LangText& texts, std::string_view fileName);

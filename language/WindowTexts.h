@@ -1,0 +1,50 @@
+#pragma once
+// Puts the current language's texts and the two user fonts onto the windows,
+// by the tables of LabelSections.h. Controls are found by objectName; a popup
+// menu is a QMenu child of its window, its items QActions named by their keys;
+// a tree node carries its key in TreeNodeKeyRole of column 0; a list's column
+// headers come from its model's horizontal header data. What a window does not
+// have (yet) is skipped without a word.
+
+#include <Qt>
+
+#include <string_view>
+
+class LangText;
+class QWidget;
+class WindowRegistry;
+struct FontSetting;
+
+inline constexpr int TreeNodeKeyRole = Qt::UserRole;
+
+// A window that relabels itself when the language changes.
+class Retranslatable {
+public:
+    virtual ~Retranslatable() = default;
+    virtual void retranslate() = 0;
+};
+
+// The name, bold and italic flags, point size and text colour of a font setting.
+void ApplyFontSetting(QWidget& widget, const FontSetting& font);
+
+class WindowTexts {
+public:
+    WindowTexts(WindowRegistry& windows, const LangText& texts, const FontSetting& fontLabel,
+                const FontSetting& fontTitle);
+
+    // One section ("Main", "Option", "Lib", "Find", "Save", "Edit" or "Menu",
+    // case included) onto its windows that are loaded; a window that is not
+    // loaded labels itself when it is made. Another name does nothing.
+    void SetLabelLang(std::string_view section) const;
+    // Everything the sections give the window called windowName, its menus
+    // included: what a window's retranslate() calls, also while it is built.
+    void apply(QWidget& window, std::string_view windowName) const;
+    // A language change: every loaded window relabels itself.
+    void relabelLoadedWindows() const;
+
+private:
+    WindowRegistry& windows_;
+    const LangText& texts_;
+    const FontSetting& fontLabel_;
+    const FontSetting& fontTitle_;
+};

@@ -1,0 +1,13 @@
+#pragma once
+// Names that users and old installations spell in any case ("cord_ENG.lng",
+// "CorvaneDisk.ZIP") still find their file on a case-sensitive file system.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The path of the file in folder whose name equals name without regard to
+// ASCII case: the exact spelling when it exists, else the first match in byte
+// order. Folders do not count. A name holding "/" or naming "." or ".." finds
+// nothing, so a name from outside never leaves its folder.
+std::optional<std::string> FindFileNoCase(const std::string& folder, std::string_view name);

@@ -1,0 +1,32 @@
+#include "engine/start/AppFolders.h"
+#include "language/LangText.h"
+#include "platform/ini/ProfileIni.h"
+#include "tests/support/RecordingPrompter.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+// The file the build puts beside the program.
+TEST(EnglishFile, NamesEveryNumberTheProgramReadsAndNothingElse)
+{
+    SetAppFolders(CORVANE_BINARY_DIR);
+    const std::string path = Folders().LangPath + "CorD_eng.lng";
+    const std::string bytes = ReadFileBytes(path);
+    ASSERT_FALSE(bytes.empty());
+    for (std::size_t lf = bytes.find('\n'); lf != std::string::npos; lf = bytes.find('\n', lf + 1))
+        ASSERT_TRUE(lf > 0 && bytes[lf - 1] == '\r') << "a line without CR LF at byte " << lf;
+
+    RecordingPrompter prompter;
+    LangText texts;
+    LoadLanguage(texts, "CorD_eng.lng");
+    EXPECT_TRUE(prompter.boxes.empty());
+    std::set<std::string> named;
+    for (TextId id : AllTextIds) {
+        EXPECT_FALSE(texts[id].empty()) << "no text for " << int(id);
+        named.insert(std::to_string(int(id)));
+    }
+    EXPECT_EQ(texts[TextId::LanguageName], "English");
+    for (const auto& [key, value] : ProfileIni::Load(path).section("Text"))
+        EXPECT_TRUE(named.count(key)) << "key " << key << " is read by no window";
+}
