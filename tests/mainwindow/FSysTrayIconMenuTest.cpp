@@ -1,0 +1,94 @@
+#include "mainwindow/FSysTrayIconMenu.h"
+#include "gui/menu/PopupMenu.h"
+#include "platform/prompter/ErrorBox.h"
+#include "tests/support/FakeServices.h"
+
+#include <QAction>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+QString Text(int n)
+{
+    return QStringLiteral("T%1").arg(n);
+}
+
+struct TrayFormTest : ::testing::Test {
+    FakeServices fakes;
+    FSysTrayIconMenu form{fakes.tray, Text};
+    void SetUp() override { form.Initialise(nullptr, true); }
+    FakeTrayIcon* icon() { return fakes.tray.liveIcons().front(); }
+};
+} // namespace
+
+TEST_F(TrayFormTest, ItemsResolveByKeyIndexOrDigitsAndFailWithError9)
+{
+    EXPECT_EQ(form.MenuCaption("PROP"), "&T46...     F5");
+    EXPECT_EQ(form.MenuCaption("EXIT"), "&T71...     ALT+F4");
+    EXPECT_TRUE(form.Checked("ONTOP"));
+    EXPECT_TRUE(form.Checked(3));
+    EXPECT_TRUE(form.Checked(QStringLiteral("3")));
+    EXPECT_TRUE(form.Checked(2.6)); // rounded
+    form.setChecked("ONTOP", false);
+    EXPECT_FALSE(form.Checked(3));
+    for (QVariant bad : {QVariant("NONE"), QVariant(0), QVariant(8), QVariant("ontop")}) {
+        try {
+            form.setChecked(bad, true);
+            ADD_FAILURE() << "no error for " << bad.toString().toStdString();
+        } catch (const AppError& e) {
+            EXPECT_EQ(e.number(), ErrSubscriptOutOfRange);
+        }
+    }
+    EXPECT_FALSE(form.Checked(3));
+}
+
+TEST_F(TrayFormTest, TipIsCutAndUnchangedValuesSendNothing)
+{
+    form.setToolTip(QString(70, 'x'));
+    EXPECT_EQ(form.ToolTip().size(), 63);
+    EXPECT_EQ(icon()->toolTip.size(), 63);
+    icon()->toolTip = "untouched";
+    form.setToolTip(QString(63, 'x'));
+    EXPECT_EQ(icon()->toolTip, "untouched");
+
+    QIcon picture(QPixmap(16, 16));
+    form.setIconHandle(picture);
+    EXPECT_EQ(icon()->icon.cacheKey(), picture.cacheKey());
+    icon()->icon = QIcon();
+    form.setIconHandle(picture);
+    EXPECT_TRUE(icon()->icon.isNull());
+}
+
+TEST_F(TrayFormTest, MouseActivityAndMenuChoiceBecomeEvents)
+{
+    QSignalSpy down(&form, &FSysTrayIconMenu::SysTrayMouseDown);
+    QSignalSpy up(&form, &FSysTrayIconMenu::SysTrayMouseUp);
+    QSignalSpy dbl(&form, &FSysTrayIconMenu::SysTrayDoubleClick);
+    QSignalSpy chosen(&form, &FSysTrayIconMenu::MenuClick);
+    icon()->click(Qt::RightButton);
+    icon()->click(Qt::MiddleButton); // means nothing
+    icon()->doubleClick(Qt::LeftButton);
+    ASSERT_EQ(down.size(), 1);
+    EXPECT_EQ(down[0][0].toInt(), 2);
+    EXPECT_EQ(up.size(), 1);
+    ASSERT_EQ(dbl.size(), 1);
+    EXPECT_EQ(dbl[0][0].toInt(), 1);
+
+    form.ShowMenu(); // dismissed
+    EXPECT_EQ(chosen.size(), 0);
+    icon()->menuChoice = form.PopupMenuObject()->item(5);
+    form.ShowMenu();
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen[0][0].toInt(), 5);
+    EXPECT_EQ(chosen[0][1].toString(), "ABOUT");
+}
+
+TEST(TrayForm, WithoutATrayHostThereIsNoIconButTheMenuStillExists)
+{
+    FakeServices fakes;
+    fakes.tray.host = false;
+    FSysTrayIconMenu form(fakes.tray, Text);
+    form.Initialise(nullptr, false);
+    EXPECT_FALSE(form.hasIcon());
+    EXPECT_EQ(form.PopupMenuObject()->itemCount(), 7);
+}
