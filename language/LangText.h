@@ -4,6 +4,8 @@
 
 #include "language/TextId.h"
 
+#include <QString>
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -13,6 +15,7 @@ public:
     static constexpr int Count = 121;
 
     const std::string& operator[](TextId id) const { return texts_[static_cast<int>(id)]; }
+    QString text(TextId id) const { return QString::fromStdString((*this)[id]); }
     // Entry n; false (and nothing stored) when n lies outside 0 to 120.
     bool set(int n, std::string text);
 

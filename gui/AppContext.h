@@ -1,0 +1,21 @@
+#pragma once
+// The world a window lives in, handed to it through its constructor: the
+// services (every outside effect), the settings, the texts, the skin, the
+// other windows and the runner of long work. The program builds one; tests
+// build one of fakes.
+
+class JobRunner;
+class LangText;
+class Skin;
+class WindowRegistry;
+class WindowTexts;
+struct AppSettings;
+struct Services;
+
+struct AppContext {
+    Services& services;
+    AppSettings& settings;
+    LangText& texts;
+    WindowTexts& windowTexts;
+    WindowRegistry& windows;
+};
