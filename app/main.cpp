@@ -1,5 +1,6 @@
 #include "engine/start/Main.h"
 #include "mainwindow/FrmUsage.h"
+#include "mainwindow/WindowMode.h"
 #include "platform/gui/DialogPrompter.h"
 
 #include <QApplication>
@@ -48,6 +49,7 @@ int main(int argc, char** argv)
 {
     WindowHooks hooks;
     hooks.makeDialogPrompter = makeDialogPrompter;
+    hooks.runMainWindow = RunWindowMode;
     int code = Main(argc, argv, hooks);
     g_app.reset();
     return code;

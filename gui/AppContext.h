@@ -18,4 +18,6 @@ struct AppContext {
     LangText& texts;
     WindowTexts& windowTexts;
     WindowRegistry& windows;
+    Skin& skin;
+    JobRunner& jobs;
 };

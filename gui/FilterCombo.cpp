@@ -1,0 +1,21 @@
+#include "gui/FilterCombo.h"
+
+#include "engine/library/LibraryLists.h"
+
+#include <QComboBox>
+
+void LoadFilter(QComboBox& combo)
+{
+    combo.clear();
+    for (const FilterItem& f : LoadFilter()) {
+        const QString pattern = QString::fromStdString(f.Pattern);
+        combo.addItem(QString::fromStdString(f.Name) + " (" + pattern + ")", pattern);
+    }
+    if (combo.count() > 0)
+        combo.setCurrentIndex(0);
+}
+
+QString SelectedPatterns(const QComboBox& combo)
+{
+    return combo.currentIndex() < 0 ? QString() : combo.currentData().toString().trimmed();
+}

@@ -1,0 +1,122 @@
+#include "mainwindow/CatalogCreation.h"
+
+#include "engine/catalog/CatalogLine.h"
+#include "engine/catalog/CommentCodec.h"
+#include "engine/scan/CatalogScan.h"
+#include "engine/settings/AppSettings.h"
+#include "engine/start/AppFolders.h"
+#include "gui/AppContext.h"
+#include "gui/FilterCombo.h"
+#include "gui/WindowRegistry.h"
+#include "gui/WindowState.h"
+#include "gui/dialogs/FrmWait.h"
+#include "gui/jobs/JobRunner.h"
+#include "gui/services/Clock.h"
+#include "gui/services/Ejector.h"
+#include "gui/services/Services.h"
+#include "gui/widgets/CheckBoxWeb.h"
+#include "language/LangText.h"
+#include "mainwindow/FrmCorvaneDisk.h"
+#include "mainwindow/FrmSaveIDX.h"
+
+#include <QLabel>
+#include <QLocale>
+
+#include <chrono>
+
+namespace {
+QString FilesFound(qint64 bodyLines)
+{
+    return QLocale().toString(bodyLines) + QStringLiteral(" files found");
+}
+} // namespace
+
+CatalogCreation::CatalogCreation(AppContext& app, FrmCorvaneDisk& window) : app_(app), window_(window)
+{
+    connect(&app_.jobs, &JobRunner::progress, this, [this](qint64 n) {
+        if (busy_)
+            showProgress(n);
+    });
+}
+
+CatalogCreation::~CatalogCreation() = default;
+
+void CatalogCreation::stop()
+{
+    if (!busy_)
+        return;
+    stopAsked_ = true;
+    app_.jobs.stop();
+}
+
+void CatalogCreation::create(const QString& folder)
+{
+    if (busy_ || app_.jobs.isBusy() || folder.isEmpty())
+        return;
+    ScanOptions opts;
+    opts.RecursiveDir = window_.CBWRecursive->value();
+    opts.SearchZipContent = window_.CBWSearchZipContent->value();
+    opts.EnableComment = window_.CBWEnableComment->value();
+    opts.RootDir = folder.toStdString();
+    opts.Search = SelectedPatterns(*window_.cboFileType).toStdString();
+    const auto start = app_.services.clock.steadyTime();
+
+    window_.lblDisplay1->setText(app_.texts.text(TextId::ScanRunning));
+    window_.lblDisplay2->setText(folder);
+    wait_ = std::make_unique<FrmWait>([this] { FormStayOnTop(&window_, app_.settings.OnTop); });
+    busy_ = true;
+    stopAsked_ = false;
+    folder_ = folder;
+
+    const bool started = app_.jobs.start(
+        [opts](JobControl& job) {
+            auto session = std::make_shared<ScanSession>(job.stopFlag());
+            session->onProgress = [&job](std::size_t n) { job.progress(qint64(n)); };
+            CreateCatalog(opts, *session);
+            session->onProgress = nullptr;
+            return session;
+        },
+        [this, start](std::shared_ptr<ScanSession> session) {
+            wait_.reset();
+            const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
+                                     app_.services.clock.steadyTime() - start)
+                                     .count();
+            if (!stopAsked_) {
+                const qint64 body = qint64(session->lines.count()) - HeaderLineCount;
+                window_.lblDisplay1->clear();
+                window_.lblDisplay2->setText(FilesFound(std::max<qint64>(body, 0)) +
+                                             app_.texts.text(TextId::ScanDoneIn) + ' ' +
+                                             QString::number(seconds) + app_.texts.text(TextId::ScanDoneSeconds));
+                if (session->lines.count() > 0)
+                    save(*session);
+            }
+            session.reset(); // the lines are gone in every case
+            if (window_.CBWEjectCD->isVisible() && window_.CBWEjectCD->value())
+                app_.services.ejector.ejectDiscHolding(folder_.toStdString());
+            busy_ = false;
+            emit finished();
+        });
+    if (!started) {
+        wait_.reset();
+        busy_ = false;
+    }
+}
+
+void CatalogCreation::showProgress(qint64 bodyLines)
+{
+    window_.lblDisplay2->setText(folder_ + '\n' + FilesFound(bodyLines));
+}
+
+void CatalogCreation::save(ScanSession& session)
+{
+    auto& dialog = app_.windows.get<FrmSaveIDX>();
+    FormStayOnTop(&window_, false);
+    std::optional<SaveAnswer> answer = dialog.ask(QString::fromStdString(session.VolumeLabel).trimmed());
+    if (app_.settings.OnTop)
+        FormStayOnTop(&window_, true);
+    if (!answer || answer->name.isEmpty())
+        return;
+    session.lines.line(std::size_t(HeaderLine::Comment)) =
+        MakeHeaderLine(HeaderLine::Comment, EncodeCatalogComment(answer->comment.toStdString()));
+    SaveFile(session.lines, Folders().LibPath + answer->name.toStdString() + ".dat");
+}

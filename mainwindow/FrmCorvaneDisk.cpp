@@ -1,0 +1,369 @@
+#include "mainwindow/FrmCorvaneDisk.h"
+
+#include "engine/settings/AppSettings.h"
+#include "engine/settings/SettingsTable.h"
+#include "gui/AppContext.h"
+#include "gui/AppIcons.h"
+#include "gui/WindowRegistry.h"
+#include "gui/WindowState.h"
+#include "gui/frame/WindowDragger.h"
+#include "gui/menu/PopupMenu.h"
+#include "gui/services/HelpService.h"
+#include "gui/services/Services.h"
+#include "gui/widgets/ButtonWeb.h"
+#include "gui/widgets/CheckBoxWeb.h"
+#include "language/LangText.h"
+#include "mainwindow/CatalogCreation.h"
+#include "mainwindow/FSysTrayIconMenu.h"
+#include "mainwindow/FolderTree.h"
+#include "mainwindow/NewVolumeOffer.h"
+#include "platform/volume/VolumeInfo.h"
+#include "skin/LoadSkin.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTreeView>
+
+namespace {
+constexpr int HelpCat = 1003, HelpFind = 1004, HelpLib = 1005;
+constexpr const char* TrayTip = "CorvaneDisk v2.0.0";
+} // namespace
+
+FrmCorvaneDisk::FrmCorvaneDisk(AppContext& app) : app_(app)
+{
+    setObjectName(WindowName);
+    buildControls();
+    dragger_ = new WindowDragger(this, [this] { return app_.settings.BorderMagnetic; });
+    dragger_->addHandle(this);
+    dragger_->addHandle(lblTitle);
+    creation_ = std::make_unique<CatalogCreation>(app_, *this);
+    volumeOffer_ = std::make_unique<NewVolumeOffer>(app_, *this);
+
+    connect(BWLayerCat, &ButtonWeb::clicked, this, [this] { BWLayerCat_Click(); });
+    connect(BWLayerFind, &ButtonWeb::clicked, this, [this] { BWLayerFind_Click(); });
+    connect(BWLayerLib, &ButtonWeb::clicked, this, [this] { BWLayerLib_Click(); });
+    connect(BWExit, &ButtonWeb::clicked, this, &QWidget::close);
+    connect(BWMin, &ButtonWeb::clicked, this, &FrmCorvaneDisk::BWMin_Click);
+    connect(BWSearch, &ButtonWeb::clicked, this, [this] { creation_->create(FolderTreeview->selectedPath()); });
+    connect(BWStop, &ButtonWeb::clicked, creation_.get(), &CatalogCreation::stop);
+    connect(FolderTreeview, &FolderTree::folderClicked, this, &FrmCorvaneDisk::updateEjectBox);
+    connect(CBWIgnoreMaxHit, &CheckBoxWeb::toggled, this, [this](bool on) { app_.settings.IgnoreMaxHit = on; });
+    connect(creation_.get(), &CatalogCreation::finished, this, [this] {
+        if (closeWhenIdle_)
+            close();
+        else
+            volumeOffer_->offerWaiting();
+    });
+    BWFind->setEnabled(false); // the search arrives with its window
+    imgIcon->installEventFilter(this);
+    showLayerControls();
+    FolderTreeview->setSelectedPath(QDir::homePath());
+    listenToKeysOfEveryControl();
+}
+
+FrmCorvaneDisk::~FrmCorvaneDisk() = default;
+
+std::string FrmCorvaneDisk::CurrentLayer() const
+{
+    switch (layer_) {
+    case Layer::Find: return "FIND";
+    case Layer::Lib: return "LIB";
+    default: return "CAT";
+    }
+}
+
+bool FrmCorvaneDisk::isBusy() const
+{
+    return creation_->isBusy();
+}
+
+void FrmCorvaneDisk::SendSearch(const QString& folder)
+{
+    creation_->create(folder);
+}
+
+void FrmCorvaneDisk::retranslate()
+{
+    app_.windowTexts.apply(*this, WindowName);
+    for (QLabel* l : findChildren<QLabel*>())
+        if (l != imgIcon && l != lblDisplay1 && l != lblDisplay2)
+            l->adjustSize();
+}
+
+// Layers -------------------------------------------------------------------
+
+void FrmCorvaneDisk::switchLayer(Layer layer)
+{
+    if (layer == layer_)
+        return;
+    layer_ = layer;
+    ShowLayerTabs(app_.skin, *this, CurrentLayer());
+    showLayerControls();
+    switch (layer) {
+    case Layer::Cat: updateEjectBox(); break;
+    case Layer::Find: emit layerChanged(layer); cboFind->setFocus(); return;
+    case Layer::Lib: break;
+    }
+    emit layerChanged(layer);
+}
+
+void FrmCorvaneDisk::showLayerControls()
+{
+    auto show = [](const std::vector<QWidget*>& controls, bool on) {
+        for (QWidget* w : controls)
+            w->setVisible(on);
+    };
+    show(catControls_, layer_ == Layer::Cat);
+    show(findControls_, layer_ == Layer::Find);
+    show(libControls_, layer_ == Layer::Lib);
+    if (layer_ == Layer::Cat)
+        updateEjectBox();
+}
+
+void FrmCorvaneDisk::updateEjectBox()
+{
+    const QString folder = FolderTreeview->selectedPath();
+    const bool cd = layer_ == Layer::Cat && !folder.isEmpty() &&
+                    ProbeVolume(folder.toStdString()).driveType == "Cd-Rom";
+    CBWEjectCD->setVisible(cd);
+    if (QWidget* label = findChild<QLabel*>(QStringLiteral("lblEjectCD")))
+        label->setVisible(cd);
+}
+
+// Keys ---------------------------------------------------------------------
+
+void FrmCorvaneDisk::listenToKeysOfEveryControl()
+{
+    for (QWidget* w : findChildren<QWidget*>())
+        w->installEventFilter(this);
+}
+
+bool FrmCorvaneDisk::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (FormKeyDown(key->key(), key->modifiers()))
+            return true;
+    } else if (watched == imgIcon && event->type() == QEvent::MouseButtonRelease) {
+        imgIcon_Click();
+        return true;
+    }
+    return SkinnedForm::eventFilter(watched, event);
+}
+
+void FrmCorvaneDisk::keyPressEvent(QKeyEvent* event)
+{
+    if (!FormKeyDown(event->key(), event->modifiers()))
+        SkinnedForm::keyPressEvent(event);
+}
+
+bool FrmCorvaneDisk::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    modifiers &= ~Qt::KeypadModifier;
+    const bool ctrl = modifiers == Qt::ControlModifier; // Ctrl alone
+    if (key == Qt::Key_F4 && modifiers == Qt::AltModifier) {
+        close();
+        return true;
+    }
+    switch (key) {
+    case Qt::Key_F1:
+        app_.services.help.showHelp(layer_ == Layer::Cat ? HelpCat : layer_ == Layer::Find ? HelpFind : HelpLib);
+        return true;
+    case Qt::Key_F5:
+        showOptions();
+        return true;
+    case Qt::Key_F:
+        if (ctrl)
+            BWLayerFind_Click();
+        return ctrl;
+    case Qt::Key_S:
+        if (ctrl)
+            BWLayerCat_Click();
+        return ctrl;
+    case Qt::Key_L:
+        if (ctrl)
+            BWLayerLib_Click();
+        return ctrl;
+    case Qt::Key_A:
+        if (ctrl)
+            showAbout(true);
+        return ctrl;
+    default:
+        return false;
+    }
+}
+
+// Menus --------------------------------------------------------------------
+
+void FrmCorvaneDisk::buildMenus()
+{
+    const LangText& t = app_.texts;
+    m_cMenu = new PopupMenu(this, QStringLiteral("m_cMenu"));
+    m_cMenu->setImageList(MenuImageList());
+    m_cMenu->addItem("&" + t.text(TextId::MenuOptionFirst) + "...     F5", "OPTION", 8, false, false);
+    m_cMenu->addItem("-Skin", "");
+    fillSkinMenu();
+    m_cMenu->addItem("-", "");
+    m_cMenu->addItem("&" + t.text(TextId::MenuAbout) + "...     Ctrl+A", "ABOUT", 11, false, false);
+    m_cMenu->addItem("-", "");
+    m_cMenu->addItem("&" + t.text(TextId::MenuExit) + "     ALT+F4", "EXIT");
+    m_cMenu->setSideBar(0x84B642, 0, QStringLiteral("CorvaneDisk"), 10);
+
+    m_cMenuLib = new PopupMenu(this, QStringLiteral("m_cMenuLib"));
+    m_cMenuLib->setImageList(MenuImageList());
+    m_cMenuLib->addItem("&" + t.text(TextId::MenuOpen) + "...     CTRL+O", "OPEN", 0, false, false);
+    m_cMenuLib->addItem("-", "");
+    m_cMenuLib->addItem("&" + t.text(TextId::MenuDelete), "DEL", 2);
+    m_cMenuLib->addItem("&" + t.text(TextId::MenuRenameCatalog), "MOVE");
+    m_cMenuLib->addItem("-", "");
+    m_cMenuLib->addItem("&" + t.text(TextId::MenuPrint), "PRINT", 4);
+    m_cMenuLib->addItem("-", "");
+    m_cMenuLib->addItem("&" + t.text(TextId::MenuProperties), "PROP", 1);
+    m_cMenuLib->setSideBar(0x84B642, 0, QStringLiteral("CorvaneDisk"), 10);
+}
+
+void FrmCorvaneDisk::fillSkinMenu()
+{
+    m_cMenu->addItem(QStringLiteral("&Default\t"), QStringLiteral("SKIN:DEFAULT"));
+    const QString standard = QString::fromStdString(app_.settings.Skins).toLower();
+    for (const QString& file : skinFiles_) {
+        if (file.toLower() == standard)
+            continue;
+        const QString name = file.left(file.lastIndexOf('.'));
+        m_cMenu->addItem(name + '\t', "SKIN:" + name);
+    }
+}
+
+void FrmCorvaneDisk::imgIcon_Click()
+{
+    int index = m_cMenu->showAt(imgIcon->mapToGlobal(QPoint(0, 0)));
+    if (index > 0)
+        onMainMenu(m_cMenu->key(index));
+}
+
+void FrmCorvaneDisk::onMainMenu(const QString& key)
+{
+    if (key == "OPTION") {
+        showOptions();
+    } else if (key == "ABOUT") {
+        showAbout(true);
+    } else if (key == "EXIT") {
+        close();
+    } else if (key.startsWith("SKIN")) {
+        const QString name = key.mid(5);
+        LoadSkinNamed(name == "DEFAULT" ? QString::fromStdString(app_.settings.Skins) : name + ".zip", false);
+    }
+}
+
+void FrmCorvaneDisk::showOptions()
+{
+    // The options dialog arrives in its own window; its menu item is disabled.
+}
+
+void FrmCorvaneDisk::showAbout(bool owned)
+{
+    Q_UNUSED(owned); // the about box arrives in its own window
+}
+
+// Tray, task bar, stay-on-top ------------------------------------------------
+
+FSysTrayIconMenu* FrmCorvaneDisk::trayForm() const
+{
+    return app_.windows.find<FSysTrayIconMenu>();
+}
+
+void FrmCorvaneDisk::ShellTrayAdd()
+{
+    ShellTrayRemove();
+    if (!app_.settings.ShowSysTray)
+        return;
+    auto& form = app_.windows.get<FSysTrayIconMenu>();
+    form.Initialise(this, app_.settings.OnTop);
+    if (!form.hasIcon()) { // no tray host: the feature stays off
+        ShellTrayRemove();
+        return;
+    }
+    form.setToolTip(QString::fromLatin1(TrayTip));
+    applyTrayIcon();
+    connect(&form, &FSysTrayIconMenu::MenuClick, this, [this](int, const QString& key) { onTrayMenu(key); });
+    connect(&form, &FSysTrayIconMenu::SysTrayDoubleClick, this, &FrmCorvaneDisk::restoreFromTray);
+    connect(&form, &FSysTrayIconMenu::SysTrayMouseDown, this, [this](int button) {
+        if (button == 2)
+            trayForm()->ShowMenu();
+        else
+            restoreFromTray(); // tray hosts do not report double clicks
+    });
+    connect(&form, &FSysTrayIconMenu::IconLost, this, [this] {
+        restoreFromTray();
+        ShellTrayRemove();
+    });
+}
+
+void FrmCorvaneDisk::applyTrayIcon()
+{
+    if (FSysTrayIconMenu* form = trayForm())
+        form->setIconHandle(QIcon(TrayPicture(app_.settings.NumIconSysTray)));
+}
+
+void FrmCorvaneDisk::ShellTrayRemove()
+{
+    app_.windows.unload(FSysTrayIconMenu::WindowName);
+}
+
+void FrmCorvaneDisk::restoreFromTray()
+{
+    hiddenToTray_ = false;
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void FrmCorvaneDisk::BWMin_Click()
+{
+    if (trayForm()) {
+        hide();
+        hiddenToTray_ = true;
+    } else {
+        showMinimized(); // without an icon nothing could bring it back
+    }
+}
+
+void FrmCorvaneDisk::onTrayMenu(const QString& key)
+{
+    if (key == "PROP") {
+        showOptions();
+    } else if (key == "ONTOP") {
+        app_.settings.OnTop = !app_.settings.OnTop;
+        WriteSetting(*FindSetting("Option", "OnTop"), app_.settings);
+        trayForm()->setChecked(key, app_.settings.OnTop);
+        FormStayOnTop(this, app_.settings.OnTop);
+    } else if (key == "ABOUT") {
+        if (!hiddenToTray_)
+            FormStayOnTop(this, false);
+        showAbout(false);
+        if (app_.settings.OnTop && !hiddenToTray_)
+            FormStayOnTop(this, true);
+    } else if (key == "EXIT") {
+        close();
+    }
+}
+
+// Closing ------------------------------------------------------------------
+
+void FrmCorvaneDisk::closeEvent(QCloseEvent* event)
+{
+    if (creation_->isBusy()) {
+        // A scan runs on a worker: stop it and close once it has ended.
+        closeWhenIdle_ = true;
+        creation_->stop();
+        event->ignore();
+        return;
+    }
+    FormUnload();
+    event->accept();
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}

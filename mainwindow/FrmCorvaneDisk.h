@@ -1,0 +1,134 @@
+#pragma once
+// The main window: frameless and skinned, with three layers on one area —
+// CAT (catalogue a folder), FIND (search the catalogs) and LIB (the library) —
+// its main menu behind the program icon, its keys, its tray icon and the
+// offer to catalogue a newly mounted volume.
+
+#include "gui/widgets/SkinnedForm.h"
+#include "language/WindowTexts.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+struct AppContext;
+class ButtonWeb;
+class CatalogCreation;
+class CheckBoxWeb;
+class FolderTree;
+class FSysTrayIconMenu;
+class NewVolumeOffer;
+class PopupMenu;
+class QComboBox;
+class QLabel;
+class QTreeView;
+class WindowDragger;
+
+class FrmCorvaneDisk : public SkinnedForm, public Retranslatable {
+    Q_OBJECT
+public:
+    static constexpr const char* WindowName = "frmCorvaneDisk";
+    enum class Layer { Cat, Find, Lib };
+
+    explicit FrmCorvaneDisk(AppContext& app);
+    ~FrmCorvaneDisk() override;
+
+    // The start-up: settings, language, skin, lists, tray, menus. Run once,
+    // after the window is in the registry and before it is shown.
+    void FormLoad();
+    // Writes what the user can change back to the settings, closes the other
+    // windows, empties the work folder, removes the tray icon. Runs once.
+    void FormUnload();
+
+    // The skin that follows the one loaded at the previous start, wrapping.
+    QString NextSkin();
+    void LoadSkinNamed(const QString& fileName, bool atStartup);
+
+    Layer currentLayer() const { return layer_; }
+    std::string CurrentLayer() const; // "CAT", "FIND" or "LIB"
+    void BWLayerCat_Click() { switchLayer(Layer::Cat); }
+    void BWLayerFind_Click() { switchLayer(Layer::Find); }
+    void BWLayerLib_Click() { switchLayer(Layer::Lib); }
+
+    // Catalogues folder exactly as Create does with the layer's options.
+    void SendSearch(const QString& folder);
+    bool isBusy() const;
+
+    void ShellTrayAdd();
+    void ShellTrayRemove();
+    FSysTrayIconMenu* trayForm() const;
+    bool hiddenToTray() const { return hiddenToTray_; }
+    void restoreFromTray();
+
+    void retranslate() override;
+
+    PopupMenu* m_cMenu = nullptr;
+    PopupMenu* m_cMenuLib = nullptr;
+
+    // Controls other code reaches by name too.
+    FolderTree* FolderTreeview = nullptr;
+    QComboBox* cboFileType = nullptr;
+    QComboBox* cboFind = nullptr;
+    QComboBox* cboListDAT = nullptr;
+    QComboBox* cboFilter = nullptr;
+    QComboBox* cboTypeDisk = nullptr;
+    CheckBoxWeb* CBWRecursive = nullptr;
+    CheckBoxWeb* CBWSearchZipContent = nullptr;
+    CheckBoxWeb* CBWEnableComment = nullptr;
+    CheckBoxWeb* CBWEjectCD = nullptr;
+    CheckBoxWeb* CBWSort = nullptr;
+    CheckBoxWeb* CBWIgnoreMaxHit = nullptr;
+    ButtonWeb* BWSearch = nullptr;
+    ButtonWeb* BWStop = nullptr;
+    ButtonWeb* BWFind = nullptr;
+    ButtonWeb* BWExit = nullptr;
+    ButtonWeb* BWMin = nullptr;
+    ButtonWeb* BWLayerCat = nullptr;
+    ButtonWeb* BWLayerFind = nullptr;
+    ButtonWeb* BWLayerLib = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblDisplay1 = nullptr;
+    QLabel* lblDisplay2 = nullptr;
+    QLabel* imgIcon = nullptr;
+    QTreeView* LVLib = nullptr;
+
+signals:
+    void layerChanged(FrmCorvaneDisk::Layer layer);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void fillSkinMenu();
+    void listenToKeysOfEveryControl();
+    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void switchLayer(Layer layer);
+    void showLayerControls();
+    void updateEjectBox();
+    void imgIcon_Click();
+    void onMainMenu(const QString& key);
+    void onTrayMenu(const QString& key);
+    void showAbout(bool owned);
+    void showOptions();
+    void BWMin_Click();
+    void readRecentSearches();
+    void applyTrayIcon();
+    void syncSettingsFromControls();
+
+    AppContext& app_;
+    Layer layer_ = Layer::Cat;
+    bool hiddenToTray_ = false;
+    bool unloaded_ = false;
+    bool closeWhenIdle_ = false;
+    std::vector<QString> skinFiles_;
+    WindowDragger* dragger_ = nullptr;
+    std::unique_ptr<CatalogCreation> creation_;
+    std::unique_ptr<NewVolumeOffer> volumeOffer_;
+    std::vector<QWidget*> catControls_, findControls_, libControls_;
+};

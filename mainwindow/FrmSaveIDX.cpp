@@ -1,0 +1,116 @@
+#include "mainwindow/FrmSaveIDX.h"
+
+#include "engine/catalog/CatalogFile.h"
+#include "engine/start/AppFolders.h"
+#include "gui/AppContext.h"
+#include "gui/services/Services.h"
+#include "gui/widgets/ButtonWeb.h"
+#include "language/LangText.h"
+#include "platform/prompter/Prompter.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include <sys/stat.h>
+
+namespace {
+template <class W>
+W* Make(QWidget* parent, const char* name, QRect place)
+{
+    auto* w = new W(parent);
+    w->setObjectName(QLatin1String(name));
+    w->setGeometry(place);
+    return w;
+}
+
+QString TrimBlanks(QString s)
+{
+    int a = 0, b = int(s.size());
+    while (a < b && s[a] == ' ')
+        ++a;
+    while (b > a && s[b - 1] == ' ')
+        --b;
+    return s.mid(a, b - a);
+}
+
+// A catalog of that name exists, readable or not.
+bool CatalogExists(const std::string& path)
+{
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+} // namespace
+
+FrmSaveIDX::FrmSaveIDX(AppContext& app) : app_(app)
+{
+    setObjectName(WindowName);
+    setWindowTitle(QStringLiteral("CorvaneDisk"));
+    resize(184, 204);
+    for (auto [name, at] : {std::pair{"lblTitle", QPoint(5, 2)}, {"lblName", QPoint(8, 19)},
+                            {"lblComment", QPoint(8, 55)}, {"lblSave", QPoint(53, 184)},
+                            {"lblCancel", QPoint(122, 184)}})
+        Make<QLabel>(this, name, QRect(at, QSize(1, 1)));
+    txtName = Make<QLineEdit>(this, "txtName", {7, 30, 170, 19});
+    txtComment = Make<QPlainTextEdit>(this, "txtComment", {7, 66, 170, 113});
+    BWExit = Make<ButtonWeb>(this, "BWExit", {171, 5, 7, 7});
+    BWSave = Make<ButtonWeb>(this, "BWSave", {34, 185, 16, 10});
+    BWCancel = Make<ButtonWeb>(this, "BWCancel", {103, 185, 16, 10});
+    connect(BWSave, &ButtonWeb::clicked, this, &FrmSaveIDX::BWSave_Click);
+    connect(BWCancel, &ButtonWeb::clicked, this, &QDialog::reject);
+    connect(BWExit, &ButtonWeb::clicked, this, &QDialog::reject);
+    txtName->installEventFilter(this);
+    retranslate();
+}
+
+void FrmSaveIDX::retranslate()
+{
+    app_.windowTexts.apply(*this, WindowName);
+    for (QLabel* l : findChildren<QLabel*>())
+        l->adjustSize();
+}
+
+bool FrmSaveIDX::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtName && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            BWSave_Click();
+            return true;
+        }
+        if (key->key() == Qt::Key_Escape) {
+            reject();
+            return true;
+        }
+    }
+    return SkinnedDialog::eventFilter(watched, event);
+}
+
+void FrmSaveIDX::BWSave_Click()
+{
+    const QString name = TrimBlanks(txtName->text());
+    if (name.isEmpty()) {
+        accept(); // an empty name saves nothing
+        return;
+    }
+    const std::string file = name.toStdString() + ".dat";
+    if (std::string problem = CatalogNameProblem(file); !problem.empty()) {
+        app_.services.prompter.message(problem, "CorvaneDisk", MsgIcon::Exclamation);
+        return;
+    }
+    if (CatalogExists(Folders().LibPath + file) &&
+        !app_.services.prompter.askYesNo(app_.texts[TextId::AskReplaceCatalog], "CorvaneDisk", MsgIcon::Question))
+        return;
+    accept();
+}
+
+std::optional<SaveAnswer> FrmSaveIDX::ask(const QString& proposedName)
+{
+    txtName->setText(proposedName);
+    txtName->selectAll();
+    txtName->setFocus();
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return SaveAnswer{TrimBlanks(txtName->text()), txtComment->toPlainText()};
+}

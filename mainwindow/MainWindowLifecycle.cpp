@@ -1,0 +1,203 @@
+// The main window's start-up and shutdown.
+#include "mainwindow/FrmCorvaneDisk.h"
+
+#include "engine/library/LibraryLists.h"
+#include "engine/registry/Registry.h"
+#include "engine/settings/AppSettings.h"
+#include "engine/settings/SettingsTable.h"
+#include "engine/start/AppFolders.h"
+#include "gui/AppContext.h"
+#include "gui/Twips.h"
+#include "gui/WindowRegistry.h"
+#include "gui/WindowState.h"
+#include "gui/menu/PopupMenu.h"
+#include "gui/services/MountWatcher.h"
+#include "gui/services/Services.h"
+#include "gui/widgets/CheckBoxWeb.h"
+#include "language/LangText.h"
+#include "gui/FilterCombo.h"
+#include "mainwindow/FSysTrayIconMenu.h"
+#include "mainwindow/NewVolumeOffer.h"
+#include "platform/prompter/ErrorBox.h"
+#include "platform/text/Ascii.h"
+#include "skin/LoadSkin.h"
+#include "skin/TmpFolder.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QTreeView>
+
+#include <algorithm>
+
+namespace {
+
+const std::string SearchKey = std::string(AppRegKey) + "\\Search";
+const std::string OptionKey = std::string(AppRegKey) + "\\Option";
+
+// The skin packages of the skin folder, in byte order of their names.
+std::vector<QString> SkinPackages()
+{
+    std::vector<QString> names;
+    QDir dir(QString::fromStdString(Folders().SkinPath));
+    for (const QString& name : dir.entryList(QDir::Files)) {
+        if (AsciiLowerCopy(name.right(4).toStdString()) == ".zip")
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return a.toUtf8() < b.toUtf8();
+    });
+    return names;
+}
+
+// Runs one shutdown step; a failure is reported and the next step still runs.
+template <class Step>
+void Guarded(const char* procedure, Step step)
+{
+    try {
+        step();
+    } catch (const AppError& e) {
+        ShowErrorBox(e, "frmCorvaneDisk", procedure);
+    } catch (const std::exception& e) {
+        ShowErrorBox(e, "frmCorvaneDisk", procedure);
+    }
+}
+
+StoredTwips Twips(int pixels)
+{
+    return double(TwipsFromPixels(pixels));
+}
+
+} // namespace
+
+QString FrmCorvaneDisk::NextSkin()
+{
+    // No package at all: no skin, quietly (the plain controls serve).
+    if (skinFiles_.empty())
+        return {};
+    const QString stored = QString::fromStdString(QueryValue(HKEY_LOCAL_MACHINE, OptionKey, "NextSkin").text());
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < skinFiles_.size(); ++i) {
+        if (skinFiles_[i] == stored) {
+            next = i + 1 < skinFiles_.size() ? i + 1 : 0;
+            break;
+        }
+    }
+    return skinFiles_[next];
+}
+
+void FrmCorvaneDisk::LoadSkinNamed(const QString& fileName, bool atStartup)
+{
+    SkinContext context;
+    context.CurrentLayer = CurrentLayer();
+    context.SetIgnoreMaxHit = [this](bool on) { app_.settings.IgnoreMaxHit = on; };
+    LoadSkin(app_.skin, app_.windows, context, fileName.toStdString(), atStartup);
+}
+
+void FrmCorvaneDisk::FormLoad()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    AppSettings& s = app_.settings;
+    hiddenToTray_ = false;
+    layer_ = Layer::Cat;
+    StartupReadResult read = ReadSettingsAtStartup(s);
+
+    LoadLanguage(app_.texts, s.Language);
+    retranslate();
+
+    for (const std::string& item : LoadListDriveType(app_.texts[TextId::All]))
+        cboTypeDisk->addItem(QString::fromStdString(item));
+    cboTypeDisk->setCurrentIndex(0);
+
+    skinFiles_ = SkinPackages();
+    QString chosen = s.RandomSkin ? NextSkin() : QString::fromStdString(s.Skins);
+    CreateNewKey(HKEY_LOCAL_MACHINE, OptionKey);
+    SetKeyValue(HKEY_LOCAL_MACHINE, OptionKey, "NextSkin", chosen.toStdString(), REG_SZ);
+    LoadSkinNamed(chosen, true);
+
+    LoadFilter(*cboFileType);
+    LoadFilter(*cboFilter);
+
+    for (std::size_t c = 0; c < s.LVLib.size(); ++c)
+        if (s.LVLib[c])
+            LVLib->setColumnWidth(int(c), PixelsFromTwipsRounded(*s.LVLib[c]));
+    if (!s.LVLib[0])
+        CreateNewKey(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\LVLib");
+
+    if (!read.wasDefaulted("Option", "OnTop"))
+        FormStayOnTop(this, s.OnTop);
+    readRecentSearches();
+    FormInTaskBar(this, s.ShowTaskBar, !isVisible());
+
+    connect(&app_.services.mounts, &MountWatcher::mounted, volumeOffer_.get(), &NewVolumeOffer::mounted);
+    ShellTrayAdd();
+    buildMenus();
+    retranslate(); // the menus take their captions too
+    QApplication::restoreOverrideCursor();
+}
+
+void FrmCorvaneDisk::readRecentSearches()
+{
+    const RegValue count = QueryValue(HKEY_LOCAL_MACHINE, SearchKey, "");
+    if (count.isEmpty() || (count.kind() == RegValue::Kind::Text && count.text().empty())) {
+        CreateNewKey(HKEY_LOCAL_MACHINE, SearchKey);
+        SetKeyValue(HKEY_LOCAL_MACHINE, SearchKey, "", "5", REG_DWORD);
+        return;
+    }
+    for (int i = 1; i <= app_.settings.RecentCount; ++i) {
+        std::string text = QueryValue(HKEY_LOCAL_MACHINE, SearchKey + "\\Recent" + std::to_string(i), "").text();
+        if (!text.empty())
+            cboFind->addItem(QString::fromStdString(text));
+    }
+    cboFind->setCurrentIndex(-1);
+}
+
+void FrmCorvaneDisk::syncSettingsFromControls()
+{
+    AppSettings& s = app_.settings;
+    s.Recursive = CBWRecursive->value();
+    s.ZipContent = CBWSearchZipContent->value();
+    s.EnableComment = CBWEnableComment->value();
+    s.SortResult = CBWSort->value();
+    s.IgnoreMaxHit = CBWIgnoreMaxHit->value();
+    const QPoint place = hiddenToTray_ || isMinimized() ? normalGeometry().topLeft() : pos();
+    s.Main.Left = Twips(place.x());
+    s.Main.Top = Twips(place.y());
+    for (int c = 0; c < 6; ++c)
+        s.LVLib[std::size_t(c)] = Twips(LVLib->columnWidth(c));
+    // Windows never opened keep the place the skin gives them.
+    struct Secondary {
+        const char* name;
+        WindowPlace& place;
+    };
+    for (Secondary w : {Secondary{"frmFind", s.Find}, Secondary{"frmLib", s.Lib}, Secondary{"frmViewImg", s.Viewer}}) {
+        QRect r;
+        if (QWidget* window = app_.windows.loaded(w.name)) {
+            r = window->isMaximized() ? window->normalGeometry() : window->geometry();
+        } else {
+            r = PixelRect(StoredWindowPlace(app_.skin, w.name));
+        }
+        w.place = {Twips(r.x()), Twips(r.y()), Twips(r.width()), Twips(r.height())};
+    }
+}
+
+void FrmCorvaneDisk::FormUnload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    Guarded("Form_Unload", [this] { syncSettingsFromControls(); });
+    Guarded("Form_Unload", [this] { WriteSettingsAtExit(app_.settings); });
+    Guarded("Form_Unload", [this] { FormStayOnTop(this, false); });
+    Guarded("Form_Unload", [this] {
+        for (const std::string& name : app_.windows.loadedNames())
+            if (name != WindowName && name != FSysTrayIconMenu::WindowName)
+                app_.windows.unload(name);
+    });
+    Guarded("Form_Unload", [] { EmptyTmpFolder(); });
+    Guarded("Form_Unload", [this] { ShellTrayRemove(); });
+    Guarded("Form_Unload", [this] {
+        disconnect(&app_.services.mounts, nullptr, volumeOffer_.get(), nullptr);
+    });
+}

@@ -1,0 +1,85 @@
+#include "mainwindow/WindowMode.h"
+
+#include "engine/settings/AppSettings.h"
+#include "engine/start/AppFolders.h"
+#include "gui/AppContext.h"
+#include "gui/AppIcons.h"
+#include "gui/WindowRegistry.h"
+#include "gui/dialogs/FrmEditComment.h"
+#include "gui/jobs/JobRunner.h"
+#include "gui/jobs/UiThreadPrompter.h"
+#include "gui/services/ProgramServices.h"
+#include "language/LangText.h"
+#include "language/WindowTexts.h"
+#include "mainwindow/FSysTrayIconMenu.h"
+#include "mainwindow/FrmCorvaneDisk.h"
+#include "mainwindow/FrmSaveIDX.h"
+#include "mainwindow/FrmUsage.h"
+#include "platform/gui/DialogPrompter.h"
+#include "skin/Skin.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Frameless windows place themselves and read the cursor, which only X11
+// allows: a Wayland session is asked for XWayland first.
+void ChoosePlatform()
+{
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "xcb;wayland", 1);
+}
+
+void DefineWindows(AppContext& app)
+{
+    WindowRegistry& w = app.windows;
+    w.define(FrmCorvaneDisk::WindowName, [&app] { return new FrmCorvaneDisk(app); });
+    w.define(FrmSaveIDX::WindowName, [&app] { return new FrmSaveIDX(app); });
+    w.define(FrmEditComment::WindowName, [&app] { return new FrmEditComment(app); });
+    w.define(FSysTrayIconMenu::WindowName, [&app] {
+        return new FSysTrayIconMenu(app.services.tray, [&app](int n) { return app.texts.text(TextId(n)); });
+    });
+}
+
+} // namespace
+
+int RunWindowMode(int argc, char** argv)
+{
+    if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+        std::fprintf(stderr, "CorvaneDisk: no display to show the window on (see -h for the batch mode).\n");
+        return 1;
+    }
+    ChoosePlatform();
+    QApplication qapp(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false); // the main window's shutdown quits
+    QApplication::setApplicationName(QStringLiteral("CorvaneDisk"));
+    QApplication::setWindowIcon(ProgramIcon());
+    UseDesktopIconTheme();
+
+    DialogPrompter dialogs([](std::string_view text) {
+        FrmUsage usage(QString::fromUtf8(text.data(), qsizetype(text.size())));
+        usage.exec();
+    });
+    UiThreadPrompter prompter(dialogs);
+    ScopedPrompter prompterInUse(prompter);
+    ProgramServices services(prompter, Folders().AppPath);
+
+    AppSettings settings;
+    LangText texts;
+    WindowRegistry windows;
+    WindowTexts windowTexts(windows, texts, settings.FontLabel, settings.FontTitle);
+    Skin skin;
+    JobRunner jobs;
+    AppContext app{services.services(), settings, texts, windowTexts, windows, skin, jobs};
+    DefineWindows(app);
+
+    auto& main = windows.get<FrmCorvaneDisk>();
+    main.FormLoad();
+    main.show();
+    const int code = QApplication::exec();
+    windows.unloadAll();
+    return code;
+}
