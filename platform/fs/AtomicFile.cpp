@@ -31,7 +31,7 @@ bool AtomicFileWriter::fail(const char* what)
     return false;
 }
 
-bool AtomicFileWriter::open(const std::string& targetPath)
+bool AtomicFileWriter::open(const std::string& targetPath, std::optional<mode_t> permissions)
 {
     abort();
     target_ = targetPath;
@@ -42,10 +42,10 @@ bool AtomicFileWriter::open(const std::string& targetPath)
     if (fd_ < 0)
         return fail("cannot create");
     temp_ = pattern;
-    // Keep the mode of the file we replace; a new file gets the usual one.
     struct stat st;
-    mode_t mode = (::stat(targetPath.c_str(), &st) == 0) ? (st.st_mode & 07777)
-                                                         : (0666 & ~currentUmask());
+    mode_t mode = permissions                                    ? *permissions
+                  : (::stat(targetPath.c_str(), &st) == 0) ? (st.st_mode & 07777)
+                                                             : (0666 & ~currentUmask());
     fchmod(fd_, mode);
     buffer_.reserve(kBufferSize);
     return true;

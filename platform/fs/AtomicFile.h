@@ -3,8 +3,10 @@
 // whole: the data goes to a temporary file in the same folder, which is
 // flushed and renamed over the target on commit.
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 class AtomicFileWriter {
 public:
@@ -14,7 +16,9 @@ public:
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
     // Each returns false on failure; error() then tells why (errno in errorCode()).
-    bool open(const std::string& targetPath);
+    // Without permissions the file keeps the mode of the one it replaces (a
+    // new file gets the usual one); with them it gets exactly those bits.
+    bool open(const std::string& targetPath, std::optional<mode_t> permissions = std::nullopt);
     bool write(std::string_view data);
     bool commit();
     void abort();

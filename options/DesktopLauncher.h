@@ -1,0 +1,18 @@
+#pragma once
+// The launcher "CorvaneDisk v2.0.0" on the user's desktop: a desktop entry
+// that starts the program without arguments.
+
+#include "options/DesktopPlaces.h"
+
+#include <string>
+
+inline constexpr const char* DesktopLauncherName = "CorvaneDisk v2.0.0";
+
+// Writes the launcher in full for programPath (an absolute path) into
+// places.desktop and returns its path. A missing desktop folder is not made:
+// AppError, like every other failure.
+std::string WriteDesktopLauncher(const std::string& programPath, const DesktopPlaces& places);
+
+// The options button: WriteDesktopLauncher for the user's desktop, a failure
+// shown in the common error box; true when written.
+bool AddDesktopLauncher(const std::string& programPath);

@@ -1,0 +1,233 @@
+#include "options/UpdateCheck.h"
+
+#include "engine/start/AppFolders.h"
+#include "options/VersionFile.h"
+#include "platform/prompter/Prompter.h"
+
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+
+namespace {
+constexpr std::string_view kTitle = "CorvaneDisk";
+constexpr std::string_view kFailed = "The update check failed: ";
+// The download is data, never a program to run.
+constexpr mode_t kDownloadMode = 0644;
+
+std::string bytesLimit(qint64 limit)
+{
+    return "larger than " + std::to_string(limit) + " bytes";
+}
+
+std::string plain(const QString& s)
+{
+    return s.toStdString();
+}
+
+// Why a finished reply is not usable; empty when it is.
+std::string transferProblem(QNetworkReply& reply)
+{
+    QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    std::string code = status.isValid() ? " (HTTP " + std::to_string(status.toInt()) + ")" : "";
+    if (reply.error() != QNetworkReply::NoError)
+        return plain(reply.errorString()) + code;
+    int http = status.toInt();
+    if (http < 200 || http > 299)
+        return "the server answered " + std::to_string(http) + " " +
+               reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().toStdString();
+    return {};
+}
+} // namespace
+
+UpdateCheck::UpdateCheck(UpdateSetup setup, QObject* parent)
+    : QObject(parent), setup_(std::move(setup))
+{
+    idle_.setSingleShot(true);
+    idle_.setInterval(setup_.timeout);
+    connect(&idle_, &QTimer::timeout, this, [this] {
+        fail("the server did not answer within " + std::to_string(setup_.timeout.count()) + " ms");
+    });
+}
+
+UpdateCheck::~UpdateCheck()
+{
+    if (reply_) {
+        reply_->disconnect(this);
+        reply_->abort();
+    }
+}
+
+bool UpdateCheck::start(const UpdateTexts& texts)
+{
+    if (busy_)
+        return false;
+    busy_ = true;
+    ++run_;
+    texts_ = texts;
+    failure_.clear();
+    UpdateReply.clear();
+    UpdateReceived = 0;
+    phase_ = Phase::Version;
+    request("/file/ver" + QString::fromStdString(VersionDigits(setup_.version)) + ".dat");
+    return true;
+}
+
+void UpdateCheck::abort()
+{
+    if (!busy_)
+        return;
+    if (reply_) {
+        reply_->disconnect(this);
+        reply_->abort();
+        reply_->deleteLater();
+    }
+    idle_.stop();
+    download_.abort();
+    if (phase_ == Phase::Download)
+        emit downloadEnded();
+    finish();
+}
+
+void UpdateCheck::request(const QString& path)
+{
+    QUrl url(setup_.server);
+    QString prefix = url.path();
+    while (prefix.endsWith('/'))
+        prefix.chop(1);
+    url.setPath(prefix + path, QUrl::DecodedMode);
+    QNetworkRequest req(url);
+    req.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                     QNetworkRequest::NoLessSafeRedirectPolicy);
+    reply_ = net_.get(req);
+    connect(reply_, &QNetworkReply::readyRead, this, &UpdateCheck::takeData);
+    connect(reply_, &QNetworkReply::finished, this, &UpdateCheck::replyFinished);
+    idle_.start();
+}
+
+void UpdateCheck::takeData()
+{
+    idle_.start();
+    int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status < 200 || status > 299) {
+        reply_->readAll(); // an error page; replyFinished reports the status
+        return;
+    }
+    QByteArray chunk = reply_->readAll();
+    UpdateReceived += chunk.size();
+    if (phase_ == Phase::Version) {
+        if (UpdateReceived > setup_.maxReplyBytes)
+            return fail("the server's version file is " + bytesLimit(setup_.maxReplyBytes));
+        UpdateReply += chunk;
+        return;
+    }
+    if (UpdateReceived > setup_.maxDownloadBytes)
+        return fail("the download is " + bytesLimit(setup_.maxDownloadBytes));
+    if (!download_.write(std::string_view(chunk.constData(), std::size_t(chunk.size()))))
+        return fail(download_.error());
+    if (UpdateReceived <= UpdateFileSize)
+        emit downloadProgress(UpdateReceived);
+}
+
+void UpdateCheck::fail(const std::string& why)
+{
+    if (failure_.empty())
+        failure_ = why;
+    if (reply_)
+        reply_->abort(); // replyFinished follows
+}
+
+void UpdateCheck::replyFinished()
+{
+    QNetworkReply* reply = reply_;
+    reply_ = nullptr;
+    idle_.stop();
+    reply->disconnect(this);
+    reply->deleteLater();
+    if (failure_.empty())
+        failure_ = transferProblem(*reply);
+    // Boxes open from the event loop, never from inside the network code.
+    if (phase_ == Phase::Version)
+        later([this] { versionArrived(); });
+    else
+        later([this] { downloadArrived(); });
+}
+
+template <class Step> void UpdateCheck::later(Step step)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, run = run_, step] {
+            if (busy_ && run == run_)
+                step();
+        },
+        Qt::QueuedConnection);
+}
+
+void UpdateCheck::versionArrived()
+{
+    if (!failure_.empty())
+        return report(failure_);
+    VersionFile file = ReadVersionFile(std::string_view(UpdateReply.constData(), std::size_t(UpdateReply.size())));
+    if (file.newest.empty())
+        return finish();
+    auto newest = DecimalNumber(file.newest);
+    if (!newest)
+        return report("the server's reply is not a version file");
+    if (*newest <= DecimalNumber(VersionDigits(setup_.version)).value_or(0)) {
+        ActivePrompter().message(texts_.upToDate, kTitle, MsgIcon::Information);
+        return finish();
+    }
+    if (!IsAcceptableUpdateFileName(file.fileName))
+        return report("the server names the file \"" + file.fileName +
+                      "\", which cannot be stored in the program's folder");
+    auto size = DecimalNumber(file.size);
+    if (!size || qint64(*size) > setup_.maxDownloadBytes)
+        return report("the server announces the size \"" + file.size + "\"");
+    unsigned run = run_;
+    bool yes = ActivePrompter().askYesNo(texts_.askDownload, kTitle, MsgIcon::Question);
+    if (run != run_ || !busy_)
+        return; // aborted while the question was open
+    if (!yes)
+        return finish();
+    startDownload(file.fileName, qint64(*size));
+}
+
+void UpdateCheck::startDownload(const std::string& fileName, qint64 size)
+{
+    UpdateFilePath = Folders().AppPath + fileName;
+    if (!download_.open(UpdateFilePath, kDownloadMode))
+        return report(download_.error());
+    UpdateFileSize = size;
+    UpdateReceived = 0;
+    phase_ = Phase::Download;
+    emit downloadStarted(size);
+    request("/file/" + QString::fromStdString(fileName));
+}
+
+void UpdateCheck::downloadArrived()
+{
+    emit downloadEnded();
+    if (failure_.empty() && !download_.commit())
+        failure_ = download_.error();
+    if (!failure_.empty()) {
+        download_.abort();
+        return report(failure_);
+    }
+    ActivePrompter().message(texts_.downloaded + "\r\n" + texts_.savedAs + UpdateFilePath, kTitle,
+                             MsgIcon::Information);
+    finish();
+}
+
+void UpdateCheck::report(const std::string& why)
+{
+    ActivePrompter().message(std::string(kFailed) + why, kTitle, MsgIcon::Exclamation);
+    finish();
+}
+
+void UpdateCheck::finish()
+{
+    phase_ = Phase::Idle;
+    busy_ = false;
+    ++run_;
+    emit finished();
+}
