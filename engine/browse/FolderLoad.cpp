@@ -27,6 +27,12 @@ std::string_view lineAt(std::string_view text, std::size_t start, std::size_t& n
     return line;
 }
 
+// The size text stops where the size unit begins: a field without it has none.
+bool hasSizeField(const BodyLine& b)
+{
+    return b.sizeText().size() < b.sizeDate.size();
+}
+
 // The file name of a well-formed file line.
 std::string_view nameAt(std::string_view text, std::uint32_t start)
 {
@@ -114,16 +120,15 @@ private:
             const std::string_view line = lineAt(text_, start, pos);
             if (TrimBlanks(line).empty())
                 continue;
+            // A file line has a size field and a file name after its folder.
             const BodyLine b = ParseBodyLine(line);
-            // Well formed: a size field, and a file name after a folder.
-            const bool sized = b.sizeText().size() < b.sizeDate.size();
-            const std::size_t slash = b.path.rfind('\\');
-            if (line.size() > CatalogLineReader::MaxLineLength || !sized) {
+            if (line.size() > CatalogLineReader::MaxLineLength || !hasSizeField(b)) {
                 ++status_.malformed;
                 continue;
             }
             if (b.isMember())
                 continue;
+            const std::size_t slash = b.path.rfind('\\');
             if (slash == std::string_view::npos || slash + 1 == b.path.size()) {
                 ++status_.malformed;
                 continue;
@@ -152,13 +157,7 @@ private:
         for (FolderId id : linkOrder_)
             if (d_.nodes[id].parent != NoFolder)
                 ++d_.nodes[d_.nodes[id].parent].childCount;
-        std::uint32_t first = 0;
-        for (FolderNode& n : d_.nodes) {
-            n.firstChild = first;
-            first += n.childCount;
-            n.childCount = 0;
-        }
-        d_.children.resize(first);
+        d_.children.resize(openRanges(&FolderNode::firstChild, &FolderNode::childCount));
         for (FolderId id : linkOrder_) {
             FolderNode& n = d_.nodes[id];
             if (n.parent == NoFolder) {
@@ -170,6 +169,19 @@ private:
                 d_.children[parent.firstChild + n.row] = id;
             }
         }
+    }
+
+    // Lays the nodes' ranges end to end by their counts; the counts start
+    // again from 0, to be counted up as the ranges are filled. Gives the total.
+    std::uint32_t openRanges(std::uint32_t FolderNode::*first, std::uint32_t FolderNode::*count)
+    {
+        std::uint32_t total = 0;
+        for (FolderNode& n : d_.nodes) {
+            n.*first = total;
+            total += n.*count;
+            n.*count = 0;
+        }
+        return total;
     }
 
     // Links the folder below its nearest ancestor already in the tree, making
@@ -225,14 +237,9 @@ private:
     {
         for (FolderId f : lineFolders_)
             ++d_.nodes[f].fileCount;
-        std::uint32_t first = 0;
-        for (FolderNode& n : d_.nodes) {
-            n.firstFile = first;
-            first += n.fileCount;
-            n.fileCount = 0;
-        }
-        d_.files.resize(first);
-        LargeVector<std::uint32_t> hashes(first);
+        const std::uint32_t count = openRanges(&FolderNode::firstFile, &FolderNode::fileCount);
+        d_.files.resize(count);
+        LargeVector<std::uint32_t> hashes(count);
         for (std::size_t i = 0; i < lineStarts_.size(); ++i) {
             FolderNode& n = d_.nodes[lineFolders_[i]];
             const std::uint32_t to = n.firstFile + n.fileCount++;
@@ -339,17 +346,17 @@ void ReportFolderLoad(const FolderLoadStatus& status)
 {
     if (status.error)
         ShowErrorBox(*status.error, "frmLib", "FileDatToCollection");
-    auto line = std::source_location::current().line();
-    if (status.malformed > 0)
-        ShowErrorBox(ErrInvalidFileFormat,
-                     std::string(ErrorDescription(ErrInvalidFileFormat)) + " (" +
-                         std::to_string(status.malformed) +
-                         " lines are no catalog lines and were left out)",
-                     "frmLib", "FileDatToCollection", line);
-    if (status.duplicates > 0)
-        ShowErrorBox(ErrDuplicateKey,
-                     std::string(ErrorDescription(ErrDuplicateKey)) + " (" +
-                         std::to_string(status.duplicates) +
-                         " lines name a file already listed in its folder; the first is kept)",
-                     "clsPath", "AddFile", line);
+    const auto line = std::source_location::current().line();
+    auto skipped = [&](std::size_t count, int number, std::string_view what, std::string_view module,
+                       std::string_view procedure) {
+        if (count > 0)
+            ShowErrorBox(number,
+                         std::string(ErrorDescription(number)) + " (" + std::to_string(count) + " " +
+                             std::string(what) + ")",
+                         module, procedure, line);
+    };
+    skipped(status.malformed, ErrInvalidFileFormat, "lines are no catalog lines and were left out",
+            "frmLib", "FileDatToCollection");
+    skipped(status.duplicates, ErrDuplicateKey,
+            "lines name a file already listed in its folder; the first is kept", "clsPath", "AddFile");
 }
