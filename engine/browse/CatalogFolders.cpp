@@ -43,12 +43,18 @@ std::string CatalogFolders::Text(FolderId folder) const
     return BytesToUtf8(d_.nodes[folder].kind == FolderKind::Root ? k : LastPath(k));
 }
 
-clsFile CatalogFolders::file(std::size_t index) const
+std::string_view CatalogFolders::line(std::size_t index) const
 {
     std::string_view rest = d_.bytes.view().substr(d_.files[index]);
     std::string_view line = rest.substr(0, rest.find('\n'));
     if (line.ends_with('\r'))
         line.remove_suffix(1);
+    return line;
+}
+
+clsFile CatalogFolders::file(std::size_t index) const
+{
+    const std::string_view line = this->line(index);
     const BodyLine b = ParseBodyLine(line);
     const LineDecoder decode{IsValidUtf8(line)};
 
@@ -61,7 +67,6 @@ clsFile CatalogFolders::file(std::size_t index) const
     else if (b.hasComment)
         f.Comment = DecodeMultiLine(decode(b.comment()));
     f.Key = decode(line.substr(0, b.path.size() + 1 + b.sizeDate.size()));
-    f.Path = b.path;
     return f;
 }
 
@@ -73,6 +78,12 @@ std::vector<clsFile> CatalogFolders::Files(FolderId folder) const
     for (std::size_t i = n.firstFile; i < std::size_t(n.firstFile) + n.fileCount; ++i)
         rows.push_back(file(i));
     return rows;
+}
+
+std::string_view CatalogFolders::StoredPath(FolderId folder, std::size_t position) const
+{
+    const FolderNode& n = d_.nodes[folder];
+    return position < n.fileCount ? ParseBodyLine(line(n.firstFile + position)).path : std::string_view();
 }
 
 void CatalogFolders::SetComment(FolderId folder, std::size_t position, std::string_view comment)

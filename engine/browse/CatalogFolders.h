@@ -27,9 +27,6 @@ struct clsFile {
     // The entry's catalog key: path, ">", size and date, as ChangeComment
     // takes it.
     std::string Key;
-    // The path as the catalog stores it, not decoded: FromCatalogPath of it
-    // names the file on disk even when its name is in a legacy encoding.
-    std::string Path;
 };
 
 // Which pictures a tree node shows.
@@ -85,13 +82,17 @@ public:
     // The folder's files in catalog order (empty for a folder that only holds
     // folders).
     std::vector<clsFile> Files(FolderId folder) const;
-    // After ChangeComment has written comment for the file at position
-    // (0-based, in the order Files gives): the file shows what the catalog
-    // now holds.
+    // Positions below count from 0 in the order Files gives.
+    // The file's path as the catalog stores it, not decoded: FromCatalogPath
+    // of it names the file on disk even when its name is in a legacy encoding.
+    std::string_view StoredPath(FolderId folder, std::size_t position) const;
+    // After ChangeComment has written comment for the file: the file shows
+    // what the catalog now holds.
     void SetComment(FolderId folder, std::size_t position, std::string_view comment);
 
 private:
     std::string_view key(FolderId folder) const;
+    std::string_view line(std::size_t index) const;
     clsFile file(std::size_t index) const;
 
     CatalogFoldersData d_;

@@ -124,7 +124,7 @@ TEST_F(Browse, WindowsCatalogLoadsWithItsFolders)
     EXPECT_EQ(resume.DateModif, "04/04/2001");
     EXPECT_EQ(resume.Comment, "");
     EXPECT_EQ(resume.Key, "C:\\Données\\Résumé.doc>13 Kb/04/04/2001");
-    EXPECT_EQ(resume.Path, "C:\\Donn\xE9" "es\\R\xE9sum\xE9.doc");
+    EXPECT_EQ(f.StoredPath(root, 1), "C:\\Donn\xE9" "es\\R\xE9sum\xE9.doc");
 
     const FolderId summer = childNamed(f, childNamed(f, root, "Photos"), "été 2001");
     std::vector<clsFile> photos = f.Files(summer);
@@ -204,8 +204,9 @@ TEST_F(Browse, CatalogMadeByTheScan)
     // UTF-8; its key still finds the line, its path the file.
     EXPECT_EQ(names(f, childNamed(f, f.TopLevel()[0], "été")),
               (std::vector<std::string>{"naïve.txt", "übung.txt"}));
-    const clsFile naive = f.Files(childNamed(f, f.TopLevel()[0], "été"))[0];
-    EXPECT_EQ(FromCatalogPath(naive.Path).path, lib.file("disk/\xC3\xA9t\xC3\xA9/na\xEFve.txt"));
+    const FolderId summer = childNamed(f, f.TopLevel()[0], "été");
+    const clsFile naive = f.Files(summer)[0];
+    EXPECT_EQ(FromCatalogPath(f.StoredPath(summer, 0)).path, lib.file("disk/\xC3\xA9t\xC3\xA9/na\xEFve.txt"));
     ChangeComment("scan.dat", naive.Key, "vu");
     EXPECT_NE(lib.catalogText("scan.dat").find("\\\xC3\xA9t\xC3\xA9\\na\xEFve.txt>0 Kb/" + naive.DateModif + ">vu<\r\n"),
               std::string::npos);
