@@ -26,17 +26,9 @@ std::span<const FolderId> CatalogFolders::Children(FolderId folder) const
     return std::span<const FolderId>(d_.children).subspan(n.firstChild, n.childCount);
 }
 
-std::string_view CatalogFolders::key(FolderId folder) const
-{
-    if (folder == 0)
-        return d_.rootKey;
-    const FolderNode& n = d_.nodes[folder];
-    return d_.bytes.view().substr(n.keyStart, n.keyLength);
-}
-
 std::string CatalogFolders::Text(FolderId folder) const
 {
-    std::string_view k = key(folder);
+    std::string_view k = d_.key(folder);
     if (k == "\\")
         return "/";
     // A folder name is shared by lines of either encoding: it decides alone.

@@ -53,10 +53,16 @@ struct FolderNode {
 struct CatalogFoldersData {
     CatalogBytes bytes;
     std::string rootKey;
-    std::vector<FolderNode> nodes;
+    LargeVector<FolderNode> nodes;
     std::vector<FolderId> topLevel;   // in the order the nodes were made
-    std::vector<FolderId> children;   // per node, in the order they were made
+    LargeVector<FolderId> children;   // per node, in the order they were made
     LargeVector<std::uint32_t> files; // start of each file line, grouped by folder, catalog order
+
+    std::string_view key(FolderId folder) const
+    {
+        return folder == 0 ? std::string_view(rootKey)
+                           : bytes.view().substr(nodes[folder].keyStart, nodes[folder].keyLength);
+    }
 };
 
 class CatalogFolders {
@@ -91,7 +97,6 @@ public:
     void SetComment(FolderId folder, std::size_t position, std::string_view comment);
 
 private:
-    std::string_view key(FolderId folder) const;
     std::string_view line(std::size_t index) const;
     clsFile file(std::size_t index) const;
 

@@ -1,8 +1,8 @@
 #pragma once
-// Folder keys to folder numbers while a catalog loads. The keys are views
-// into text that outlives the index. The hash is FNV-1a, which reads a key
-// byte by byte: the hash of every parent of a folder (a prefix ending with
-// "\") is one of the states met while hashing the folder.
+// Folder keys to folder numbers while a catalog loads. The index keeps only
+// numbers and hashes; the keys stay with the folders. The hash is FNV-1a,
+// which reads a key byte by byte: the hash of every parent of a folder (a
+// prefix ending with "\") is one of the states met while hashing the folder.
 
 #include <cstdint>
 #include <string_view>
@@ -20,18 +20,27 @@ public:
     }
     static std::uint64_t Hash(std::string_view key);
 
-    FolderId find(std::string_view key, std::uint64_t hash) const;
-    // key must not be present yet.
-    void add(std::string_view key, std::uint64_t hash, FolderId id);
+    // keyOf(id) gives the key of a folder already added.
+    template <class KeyOf> FolderId find(std::string_view key, std::uint64_t hash, const KeyOf& keyOf) const
+    {
+        const std::uint32_t h = fold(hash);
+        for (std::size_t i = h & mask(); slots_[i].id != NoFolder; i = (i + 1) & mask())
+            if (slots_[i].hash == h && keyOf(slots_[i].id) == key)
+                return slots_[i].id;
+        return NoFolder;
+    }
+    // The key of id must not be present yet.
+    void add(std::uint64_t hash, FolderId id);
 
 private:
     struct Slot {
-        const char* data = nullptr;
-        std::uint32_t size = 0;
         FolderId id = NoFolder;
-        std::uint64_t hash = 0;
+        std::uint32_t hash = 0;
     };
-    void grow();
+    // FNV's low bits alone spread poorly over a power-of-two table.
+    static std::uint32_t fold(std::uint64_t hash) { return std::uint32_t(hash ^ (hash >> 29)); }
+    std::size_t mask() const { return slots_.size() - 1; }
+    void place(Slot slot);
 
     std::vector<Slot> slots_ = std::vector<Slot>(64);
     std::size_t used_ = 0;

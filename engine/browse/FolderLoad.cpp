@@ -84,13 +84,18 @@ private:
             RaiseNotACatalog(path, "the root folder line is too long");
         d_.rootKey = AddBackslash(HeaderValue(HeaderLine::RootDir, line));
         d_.nodes.push_back(FolderNode{.keyLength = std::uint32_t(d_.rootKey.size()), .kind = FolderKind::Root});
-        index_.add(d_.rootKey, FolderIndex::Hash(d_.rootKey), 0);
+        index_.add(FolderIndex::Hash(d_.rootKey), 0);
+    }
+
+    auto keyOf() const
+    {
+        return [this](FolderId id) { return d_.key(id); };
     }
 
     FolderId folderOf(std::string_view key)
     {
         std::uint64_t hash = FolderIndex::Hash(key);
-        FolderId id = index_.find(key, hash);
+        FolderId id = index_.find(key, hash, keyOf());
         return id != NoFolder ? id : addFolder(key, hash);
     }
 
@@ -99,7 +104,7 @@ private:
         auto id = FolderId(d_.nodes.size());
         d_.nodes.push_back(FolderNode{.keyStart = std::uint32_t(key.data() - text_.data()),
                                       .keyLength = std::uint32_t(key.size())});
-        index_.add(key, hash, id);
+        index_.add(hash, id);
         return id;
     }
 
@@ -192,8 +197,7 @@ private:
     {
         if (linked_[id])
             return;
-        // Nodes are added below: no reference into them is kept.
-        const std::string_view key = text_.substr(d_.nodes[id].keyStart, d_.nodes[id].keyLength);
+        const std::string_view key = d_.key(id);
         prefixes_.clear();
         std::uint64_t hash = FolderIndex::HashStart;
         for (std::size_t i = 0; i + 1 < key.size(); ++i) {
@@ -205,7 +209,7 @@ private:
         FolderId top = NoFolder;
         for (auto p = prefixes_.rbegin(); p != prefixes_.rend(); ++p) {
             const std::string_view parent = key.substr(0, p->length);
-            FolderId found = index_.find(parent, p->hash);
+            FolderId found = index_.find(parent, p->hash, keyOf());
             if (found == NoFolder) {
                 found = addFolder(parent, p->hash);
                 linked_.push_back(false);
@@ -312,7 +316,7 @@ private:
     LargeVector<FolderId> lineFolders_;     // their folders
     LargeVector<std::uint32_t> nameHashes_; // and the hashes of their names
     std::vector<bool> linked_;
-    std::vector<FolderId> linkOrder_;
+    LargeVector<FolderId> linkOrder_;
     std::vector<Prefix> prefixes_;
     std::vector<FolderId> chain_;
     std::vector<std::uint32_t> names_;
