@@ -62,6 +62,18 @@ CatalogBytes ReadCatalogBytes(const std::string& path, std::size_t maxSize, cons
     return bytes;
 }
 
+std::string_view CatalogBytes::lineAt(std::size_t start, std::size_t* next) const
+{
+    const std::string_view text = view();
+    const std::size_t nl = text.find('\n', start);
+    std::string_view line = text.substr(start, nl == std::string_view::npos ? std::string_view::npos : nl - start);
+    if (next)
+        *next = nl == std::string_view::npos ? text.size() : nl + 1;
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
+    return line;
+}
+
 void CatalogBytes::Free::operator()(char* p) const
 {
     FreeLarge(p);

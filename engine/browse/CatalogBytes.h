@@ -17,6 +17,9 @@ struct CatalogBytes {
     std::size_t size = 0;
 
     std::string_view view() const { return {data.get(), size}; }
+    // The line that starts at start, without its CR LF or LF; next, when
+    // given, is set to where the following line starts.
+    std::string_view lineAt(std::size_t start, std::size_t* next = nullptr) const;
 };
 
 // Reads the regular file at path (a FIFO or a device is refused, never waited

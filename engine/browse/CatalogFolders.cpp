@@ -5,7 +5,6 @@
 #include "engine/catalog/CommentCodec.h"
 #include "platform/text/Encoding.h"
 
-#include <cstring>
 
 namespace {
 constexpr std::string_view kSizeUnit = " Kb";
@@ -35,18 +34,20 @@ std::string CatalogFolders::Text(FolderId folder) const
     return BytesToUtf8(d_.nodes[folder].kind == FolderKind::Root ? k : LastPath(k));
 }
 
-std::string_view CatalogFolders::line(std::size_t index) const
+std::uint32_t CatalogFoldersData::openRanges(std::uint32_t FolderNode::*first, std::uint32_t FolderNode::*count)
 {
-    std::string_view rest = d_.bytes.view().substr(d_.files[index]);
-    std::string_view line = rest.substr(0, rest.find('\n'));
-    if (line.ends_with('\r'))
-        line.remove_suffix(1);
-    return line;
+    std::uint32_t total = 0;
+    for (FolderNode& n : nodes) {
+        n.*first = total;
+        total += n.*count;
+        n.*count = 0;
+    }
+    return total;
 }
 
 clsFile CatalogFolders::file(std::size_t index) const
 {
-    const std::string_view line = this->line(index);
+    const std::string_view line = d_.bytes.lineAt(d_.files[index]);
     const BodyLine b = ParseBodyLine(line);
     const LineDecoder decode{IsValidUtf8(line)};
 
@@ -75,7 +76,8 @@ std::vector<clsFile> CatalogFolders::Files(FolderId folder) const
 std::string_view CatalogFolders::StoredPath(FolderId folder, std::size_t position) const
 {
     const FolderNode& n = d_.nodes[folder];
-    return position < n.fileCount ? ParseBodyLine(line(n.firstFile + position)).path : std::string_view();
+    return position < n.fileCount ? ParseBodyLine(d_.bytes.lineAt(d_.files[n.firstFile + position])).path
+                                  : std::string_view();
 }
 
 void CatalogFolders::SetComment(FolderId folder, std::size_t position, std::string_view comment)

@@ -8,7 +8,6 @@
 // beside them.
 
 #include "engine/browse/CatalogBytes.h"
-#include "engine/browse/FolderIndex.h"
 #include "engine/browse/LargeMemory.h"
 
 #include <cstdint>
@@ -17,6 +16,9 @@
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+using FolderId = std::uint32_t;
+inline constexpr FolderId NoFolder = ~FolderId(0);
 
 // One file of a folder, as the browser's list shows it (UTF-8).
 struct clsFile {
@@ -63,6 +65,10 @@ struct CatalogFoldersData {
         return folder == 0 ? std::string_view(rootKey)
                            : bytes.view().substr(nodes[folder].keyStart, nodes[folder].keyLength);
     }
+    // Lays the nodes' ranges (of children, of files) end to end by their
+    // counts; the counts start again from 0, to be counted up as the ranges
+    // are filled. Gives the total.
+    std::uint32_t openRanges(std::uint32_t FolderNode::*first, std::uint32_t FolderNode::*count);
 };
 
 class CatalogFolders {
@@ -97,7 +103,6 @@ public:
     void SetComment(FolderId folder, std::size_t position, std::string_view comment);
 
 private:
-    std::string_view line(std::size_t index) const;
     clsFile file(std::size_t index) const;
 
     CatalogFoldersData d_;
