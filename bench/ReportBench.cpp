@@ -2,82 +2,20 @@
 // lines and compares the time with awk splitting the same file.
 //   ReportBench [work folder]   (default: a fresh folder under /tmp)
 
+#include "bench/BenchCatalog.h"
 #include "engine/report/CatalogReport.h"
 #include "engine/report/ReportOptions.h"
 #include "engine/start/AppFolders.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <functional>
 #include <string>
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 namespace {
 constexpr int kLines = 1'000'000;
 constexpr int kRuns = 3;
-
-void writeCatalog(const std::string& path)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << ">Fixed\r\n>Serial 1A2B3C4D\r\n>Volume DATA\r\n>Free 51200 MB\r\n>Total 102400 MB\r\n"
-           ">Root Dir \\home\\ann\r\n>Recursive Dir True\r\n>Search zip content True\r\n"
-           ">Enable comment True\r\n>Search *.*\r\n>Comment bench\r\n";
-    std::string line;
-    for (int i = 0; i < kLines - 11; ++i) {
-        line = "\\home\\ann\\photos\\" + std::to_string(2000 + i % 20) + "\\trip" +
-               std::to_string(i % 97) + "\\";
-        if (i % 10 == 0)
-            line += "archive" + std::to_string(i) + ".zip/docs\\page" + std::to_string(i) +
-                    ".html>" + std::to_string(i % 5000) +
-                    " Kb/01/02/2003>Found in zipfile :archive" + std::to_string(i) + ".zip<";
-        else if (i % 10 == 1)
-            line += "index" + std::to_string(i) + ".html>" + std::to_string(i % 700) +
-                    " Kb/15/06/2010>Holiday pictures & notes<";
-        else
-            line += "IMG_" + std::to_string(i) + ".jpg>" + std::to_string(i % 9000) +
-                    " Kb/31/12/2019";
-        out << line << "\r\n";
-    }
-}
-
-struct Timing {
-    double wall = 1e9;
-    double cpu = 1e9; // user + system, of this process or of the children
-};
-
-double cpuSeconds(int who)
-{
-    rusage u{};
-    getrusage(who, &u);
-    auto sec = [](timeval t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-    return sec(u.ru_utime) + sec(u.ru_stime);
-}
-
-// Best of kRuns; the wall time includes flushing the report to the disk.
-Timing best(const std::function<void()>& run, int who)
-{
-    Timing t;
-    for (int i = 0; i < kRuns; ++i) {
-        double cpu = cpuSeconds(who);
-        auto start = std::chrono::steady_clock::now();
-        run();
-        std::chrono::duration<double> d = std::chrono::steady_clock::now() - start;
-        t.wall = std::min(t.wall, d.count());
-        t.cpu = std::min(t.cpu, cpuSeconds(who) - cpu);
-    }
-    return t;
-}
-
-double fileMiB(const std::string& path)
-{
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0 ? double(st.st_size) / (1 << 20) : 0;
-}
 } // namespace
 
 int main(int argc, char** argv)
@@ -90,16 +28,10 @@ int main(int argc, char** argv)
     SetAppFolders(home);
     CreateOutputFolders();
     const std::string catalog = Folders().LibPath + "Bench.dat";
-    writeCatalog(catalog);
-    std::printf("catalog: %d lines, %.1f MiB\n", kLines, fileMiB(catalog));
+    WriteBenchCatalog(catalog, kLines);
+    std::printf("catalog: %d lines, %.1f MiB\n", kLines, FileMiB(catalog));
 
-    const std::string awk = "awk -F'>' '{print $1}' '" + catalog + "' >/dev/null";
-    Timing awkTime = best(
-        [&] {
-            if (std::system(awk.c_str()) != 0)
-                std::fprintf(stderr, "awk failed\n");
-        },
-        RUSAGE_CHILDREN);
+    Timing awkTime = TimeAwk(catalog, kRuns);
     std::printf("awk -F'>' '{print $1}': %.3f s wall, %.3f s cpu\n", awkTime.wall, awkTime.cpu);
 
     ReportCaptions captions{"Report", {"File", "Directory", "Size", "Date", "DiskID", "Comment"}};
@@ -111,11 +43,11 @@ int main(int argc, char** argv)
             options.StyleHTML = html;
             ReportLayout layout = LayoutFromReportOptions(options, captions);
             std::string report = Folders().ReportPath + (html ? "Bench.html" : "Bench.txt");
-            Timing t = best([&] { WriteCatalogReport("Bench.dat", layout, report); }, RUSAGE_SELF);
+            Timing t = BestOf(kRuns, [&] { WriteCatalogReport("Bench.dat", layout, report); }, RUSAGE_SELF);
             std::printf("%s, %s columns, %4.0f MiB: %.3f s wall (%.2f x awk), %.3f s cpu "
                         "(%.2f x awk)\n",
                         html ? "HTML" : "text", allColumns ? "all six" : "default four",
-                        fileMiB(report), t.wall, t.wall / awkTime.wall, t.cpu,
+                        FileMiB(report), t.wall, t.wall / awkTime.wall, t.cpu,
                         t.cpu / awkTime.cpu);
         }
     }

@@ -24,6 +24,7 @@ std::string_view ErrorDescription(int number)
     case ErrPathFileAccess: return "Path/File access error";
     case ErrPathNotFound: return "Path not found";
     case ErrInvalidFileFormat: return "Invalid file format";
+    case ErrDuplicateKey: return "This key is already associated with an element of this collection";
     default: return "Application-defined or object-defined error";
     }
 }

@@ -25,6 +25,7 @@ enum ErrNumber : int {
     ErrPathFileAccess = 75,
     ErrPathNotFound = 76,
     ErrInvalidFileFormat = 321,
+    ErrDuplicateKey = 457,
 };
 
 // The description that goes with a number ("File not found" for 53).

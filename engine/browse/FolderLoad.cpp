@@ -1,0 +1,159 @@
+#include "engine/browse/FolderLoad.h"
+
+#include "engine/browse/FileGroups.h"
+#include "engine/browse/FolderIndex.h"
+#include "engine/browse/FolderTree.h"
+#include "engine/catalog/CatalogFile.h"
+#include "engine/catalog/CatalogLine.h"
+#include "engine/catalog/CatalogLineReader.h"
+#include "engine/text/PathHelpers.h"
+#include "engine/text/StringHelpers.h"
+
+#include <limits>
+#include <new>
+
+namespace {
+constexpr std::size_t kCheckEvery = std::size_t(1) << 20; // bytes between looks at Stop
+// Offsets and counts are 32-bit; a catalog this large cannot be browsed.
+constexpr std::size_t kMaxCatalogSize = std::numeric_limits<std::uint32_t>::max();
+
+// The size text stops where the size unit begins: a field without it has none.
+bool hasSizeField(const BodyLine& b)
+{
+    return b.sizeText().size() < b.sizeDate.size();
+}
+
+class Loader {
+public:
+    Loader(CatalogFoldersData& d, FolderLoadStatus& status, FolderLoadControl& control)
+        : d_(d), status_(status), control_(control)
+    {
+    }
+
+    bool run(const std::string& path)
+    {
+        d_.bytes = ReadCatalogBytes(path, kMaxCatalogSize, control_.Stop,
+                                    [&](std::size_t done, std::size_t total) { progress(50 * done / total); });
+        if (control_.Stop)
+            return false;
+        const std::size_t body = CatalogBodyOffset(d_.bytes.view(), path);
+        addRoot(path);
+        FolderIndex index(d_);
+        FileLines lines;
+        if (!fileLines(body, index, lines))
+            return false;
+        BuildFolderTree(d_, index);
+        status_.duplicates = GroupFiles(d_, std::move(lines));
+        progress(100);
+        return true;
+    }
+
+private:
+    void progress(std::size_t percent)
+    {
+        if (int(percent) > percent_ && control_.onProgress) {
+            percent_ = int(percent);
+            control_.onProgress(percent_);
+        }
+    }
+
+    void addRoot(const std::string& path)
+    {
+        std::size_t start = 0;
+        for (int n = 1; n < int(HeaderLine::RootDir); ++n)
+            d_.bytes.lineAt(start, &start);
+        const std::string_view line = d_.bytes.lineAt(start);
+        if (line.size() > CatalogLineReader::MaxLineLength)
+            RaiseNotACatalog(path, "the root folder line is too long");
+        d_.rootKey = AddBackslash(HeaderValue(HeaderLine::RootDir, line));
+        d_.nodes.push_back(FolderNode{.keyLength = std::uint32_t(d_.rootKey.size()), .kind = FolderKind::Root});
+    }
+
+    // Files every well-formed file line under its folder, in catalog order.
+    bool fileLines(std::size_t pos, FolderIndex& index, FileLines& lines)
+    {
+        const std::size_t size = d_.bytes.size;
+        std::string_view lastFolder;
+        FolderId lastId = NoFolder;
+        std::size_t nextCheck = pos + kCheckEvery;
+        while (pos < size) {
+            if (pos >= nextCheck) {
+                if (control_.Stop)
+                    return false;
+                progress(50 + 45 * pos / size);
+                nextCheck = pos + kCheckEvery;
+            }
+            const std::size_t start = pos;
+            const std::string_view line = d_.bytes.lineAt(start, &pos);
+            if (TrimBlanks(line).empty())
+                continue;
+            // A file line has a size field and a file name after its folder.
+            const BodyLine b = ParseBodyLine(line);
+            if (line.size() > CatalogLineReader::MaxLineLength || !hasSizeField(b)) {
+                ++status_.malformed;
+                continue;
+            }
+            if (b.isMember())
+                continue;
+            const std::size_t slash = b.path.rfind('\\');
+            if (slash == std::string_view::npos || slash + 1 == b.path.size()) {
+                ++status_.malformed;
+                continue;
+            }
+            const std::string_view folder = b.path.substr(0, slash + 1);
+            if (folder != lastFolder) {
+                lastFolder = folder;
+                lastId = index.findOrAdd(folder);
+            }
+            lines.add(std::uint32_t(start), lastId, b.path.substr(slash + 1));
+        }
+        return true;
+    }
+
+    CatalogFoldersData& d_;
+    FolderLoadStatus& status_;
+    FolderLoadControl& control_;
+    int percent_ = -1;
+};
+} // namespace
+
+FolderLoad FileDatToCollection(const std::string& catalogPath, FolderLoadControl& control)
+{
+    FolderLoad load;
+    CatalogFoldersData data;
+    try {
+        if (Loader(data, load.status, control).run(catalogPath))
+            load.folders = CatalogFolders(std::move(data));
+        else
+            load.status.outcome = FolderLoadStatus::Outcome::Stopped;
+    } catch (const AppError& e) {
+        load.status.outcome = FolderLoadStatus::Outcome::Failed;
+        load.status.error = e;
+    } catch (const std::exception& e) {
+        load.status.outcome = FolderLoadStatus::Outcome::Failed;
+        bool memory = dynamic_cast<const std::bad_alloc*>(&e) != nullptr;
+        load.status.error = AppError(memory ? ErrOutOfMemory : ErrPathFileAccess, e.what());
+    }
+    if (load.status.outcome != FolderLoadStatus::Outcome::Loaded)
+        load.status.malformed = load.status.duplicates = 0;
+    return load;
+}
+
+void ReportFolderLoad(const FolderLoadStatus& status)
+{
+    if (status.error)
+        ShowErrorBox(*status.error, "frmLib", "FileDatToCollection");
+    const auto line = std::source_location::current().line();
+    auto skipped = [&](std::size_t count, int number, std::string_view what, std::string_view module,
+                       std::string_view procedure) {
+        if (count > 0)
+            ShowErrorBox(number,
+                         std::string(ErrorDescription(number)) + " (" + std::to_string(count) + " " +
+                             std::string(what) + ")",
+                         module, procedure, line);
+    };
+    skipped(status.malformed, ErrInvalidFileFormat, "lines are no catalog lines and were left out",
+            "frmLib", "FileDatToCollection");
+    skipped(status.duplicates, ErrDuplicateKey,
+            "lines name a file already listed in its folder; the first is kept", "clsPath", "AddFile");
+}
