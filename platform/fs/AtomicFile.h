@@ -3,6 +3,7 @@
 // whole: the data goes to a temporary file in the same folder, which is
 // flushed and renamed over the target on commit.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,10 @@ private:
 
 // The whole text in one go; on failure errorCode gets the errno value.
 bool WriteFileAtomically(const std::string& path, std::string_view data, int* errorCode = nullptr);
+
+// The longest file name the file system of folder takes (NAME_MAX when it
+// does not say).
+std::size_t FileNameLimit(const std::string& folder);
 
 // Reads a whole file; false when it cannot be read (errno in errorCode).
 bool ReadWholeFile(const std::string& path, std::string& out, int* errorCode = nullptr);

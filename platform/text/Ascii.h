@@ -15,6 +15,14 @@ constexpr char AsciiUpper(char c)
     return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
 }
 
+inline bool IsAscii(std::string_view s)
+{
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
 inline std::string AsciiLowerCopy(std::string_view s)
 {
     std::string out(s);

@@ -153,12 +153,12 @@ TEST_F(BatchCli, MissingFolderUsageAndUnwritableLibrary)
     EXPECT_EQ(escape.code, 1);
     EXPECT_FALSE(std::filesystem::exists(home() + "/outside.dat"));
 
-    // The library folder is a file: the save fails, is reported and is not announced.
+    // The library folder is a file: said before any scan, and nothing is announced.
     std::filesystem::remove_all(home() + "/dat");
     d.write("home/dat", "not a folder");
     Outcome broken = run({"-c:" + tree(), "-o:X", "-v"}, "y\n");
     EXPECT_EQ(broken.code, 1);
-    EXPECT_NE(broken.err.find("in CorvaneDisk.modFindFile.SaveFile."), std::string::npos);
+    EXPECT_NE(broken.err.find("in CorvaneDisk.modMain.Main."), std::string::npos) << broken.err;
     EXPECT_EQ(broken.err.find("created"), std::string::npos);
 }
 

@@ -145,10 +145,10 @@ TEST(ArchiveListers, AFullBufferStopsTheListersQuietly)
     while (out.count() < CatalogBuffer::MaxLines - 7)
         out.append("x");
     // Five ZIP members fit, then two of the three cabinet members; the rest find it full.
-    ListArchiveMembers(ArchiveKind::Zip, ArchiveAt(ArchiveFixture("sample.zip")), out);
-    ListArchiveMembers(ArchiveKind::Cab, ArchiveAt(ArchiveFixture("sample.cab")), out);
-    ListArchiveMembers(ArchiveKind::Ace, ArchiveAt(ArchiveFixture("sample.ace")), out);
-    ListArchiveMembers(ArchiveKind::Rar, ArchiveAt(ArchiveFixture("sample4.rar")), out);
+    ReadArchive(ArchiveKind::Zip, ArchiveAt(ArchiveFixture("sample.zip")), out);
+    ReadArchive(ArchiveKind::Cab, ArchiveAt(ArchiveFixture("sample.cab")), out);
+    ReadArchive(ArchiveKind::Ace, ArchiveAt(ArchiveFixture("sample.ace")), out);
+    ReadArchive(ArchiveKind::Rar, ArchiveAt(ArchiveFixture("sample4.rar")), out);
     EXPECT_EQ(out.count(), CatalogBuffer::MaxLines);
     EXPECT_EQ(out.line(CatalogBuffer::MaxLines),
               "\\disk\\sample.cab/b.bin>3 Kb/31/12/2003>Found in cabfile : sample.cab<");

@@ -168,10 +168,11 @@ TEST(Scan, MissingFolderGivesTheHeaderAloneAndStopUnwinds)
 
     for (int i = 0; i < 5; ++i)
         d.write("s/" + std::to_string(i) + "/f.txt", "x");
-    ScanSession stopped;
+    std::atomic<bool> stop{false};
+    ScanSession stopped(stop);
     stopped.onProgress = [&](std::size_t found) {
         if (found >= 1)
-            stopped.StopScan = true;
+            stop = true;
     };
     CreateCatalog(options(d.file("s"), "*.*"), stopped);
     EXPECT_EQ(stopped.lines.count(), 12u);
@@ -212,7 +213,7 @@ TEST(Scan, SaveFileReplacesAtomicallyAndReportsAFailure)
 TEST(HtmlTitle, UnreadablePageShowsTheErrorBox)
 {
     RecordingPrompter rec;
-    EXPECT_EQ(TitleHTML("/nonexistent/page.htm"), "");
+    EXPECT_EQ(TitleHTML(FileAt::Path("/nonexistent/page.htm")), "");
     ASSERT_EQ(rec.boxes.size(), 1u);
     EXPECT_NE(rec.boxes[0].text.find("modFindFile.TitleHTML"), std::string::npos);
 }
