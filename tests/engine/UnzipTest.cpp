@@ -217,3 +217,57 @@ TEST_F(UnzipTest, ExtractionNeverWritesOutsideItsFolder)
     EXPECT_EQ(ParseBodyLine(listed.lines[0]).memberPath(), "..\\escape.txt");
     EXPECT_EQ(ParseBodyLine(listed.lines[2]).memberPath(), ToCatalogMemberPath(dir.file("out/abs.txt")));
 }
+
+TEST_F(UnzipTest, NamesAndDatesAsTheArchiveStoresThem)
+{
+    // Written through libzip with what other systems store: a name from
+    // MS-DOS in its code page (0x82 is an e with an acute accent) holding a
+    // control byte, and the impossible date 0; a name marked UTF-8; a name
+    // from Unix as its file system gave it, with day and month 31/13.
+    const std::string path = dir.file("stored.zip");
+    int error = 0;
+    zip_t* zip = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    ASSERT_NE(zip, nullptr);
+    struct Member {
+        const char* name;
+        zip_flags_t encoding;
+        zip_uint8_t host;
+        zip_uint16_t dosDate;
+    };
+    const Member members[] = {
+        {"caf\x82\x01.txt", ZIP_FL_ENC_CP437, ZIP_OPSYS_DOS, 0},
+        {"\xE6\x97\xA5.txt", ZIP_FL_ENC_UTF_8, ZIP_OPSYS_DOS, (20 << 9) | (2 << 5) | 29},
+        {"r\xC3\xA9sum\xC3\xA9.txt", ZIP_FL_ENC_RAW, ZIP_OPSYS_UNIX, (5 << 9) | (13 << 5) | 31},
+    };
+    for (const Member& m : members) {
+        zip_source_t* source = zip_source_buffer(zip, "data", 4, 0);
+        const zip_int64_t i = zip_file_add(zip, m.name, source, m.encoding);
+        ASSERT_GE(i, 0) << m.name;
+        zip_file_set_external_attributes(zip, zip_uint64_t(i), 0, m.host, 0);
+    }
+    ASSERT_EQ(zip_close(zip), 0);
+    // libzip only writes dates it can normalise: the stored ones go in by hand,
+    // into the local and the central header of each member.
+    std::string bytes = ReadFileBytes(path);
+    for (const auto& [signature, at] : {std::pair{std::string("PK\3\4"), 12}, std::pair{std::string("PK\1\2"), 14}}) {
+        std::size_t p = 0;
+        for (const Member& m : members) {
+            p = bytes.find(signature, p);
+            ASSERT_NE(p, std::string::npos);
+            bytes[p + at] = char(m.dosDate & 0xFF);
+            bytes[p + at + 1] = char(m.dosDate >> 8);
+            p += 4;
+        }
+    }
+    dir.write("stored.zip", bytes);
+
+    std::vector<std::string> names, dates;
+    for (const std::string& line : ListArchive(path).lines) {
+        names.emplace_back(ParseBodyLine(line).memberPath());
+        dates.emplace_back(ParseBodyLine(line).dateText());
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"caf\xC3\xA9?.txt", "\xE6\x97\xA5.txt", "r\xC3\xA9sum\xC3\xA9.txt"}));
+    // One rule for every lister: the stored fields as they stand.
+    EXPECT_EQ(dates, (std::vector<std::string>{"00/00/1980", "29/02/2000", "31/13/1985"}));
+    EXPECT_TRUE(prompter.boxes.empty());
+}
