@@ -140,3 +140,20 @@ TEST_F(Rewrites, MissingOrForeignFilesAreReportedAndLeftAlone)
     EXPECT_FALSE(std::filesystem::exists(lib.file("dat/missing.dat")));
     EXPECT_EQ(filesInLibrary(), 2u);
 }
+
+TEST_F(Rewrites, EachLineIsMatchedAndWrittenInItsOwnEncoding)
+{
+    // UTF-8 lines beside a Windows-1252 one: keys come as the windows show them (UTF-8).
+    lib.catalog("m.dat", std::string(kTestHeader) + "\\d\\caf\xC3\xA9.txt>1 Kb/01/01/2001\r\n"
+                                                   "\\d\\na\xEFve.txt>1 Kb/01/01/2001\r\n"
+                                                   "\\d\\plain.txt>1 Kb/01/01/2001\r\n");
+    ChangeComment("m.dat", "\\d\\caf\xC3\xA9.txt>1 Kb/01/01/2001", "\xC3\xA9t\xC3\xA9");
+    ChangeComment("m.dat", "\\d\\na\xC3\xAFve.txt>1 Kb/01/01/2001", "\xC3\xA9t\xC3\xA9");
+    // A plain ASCII line of a file holding Windows-1252 lines takes that code page.
+    ChangeComment("m.dat", "\\d\\plain.txt>1 Kb/01/01/2001", "\xC3\xA9t\xC3\xA9");
+    EXPECT_EQ(lib.catalogText("m.dat"), std::string(kTestHeader) +
+                                            "\\d\\caf\xC3\xA9.txt>1 Kb/01/01/2001>\xC3\xA9t\xC3\xA9<\r\n"
+                                            "\\d\\na\xEFve.txt>1 Kb/01/01/2001>\xE9t\xE9<\r\n"
+                                            "\\d\\plain.txt>1 Kb/01/01/2001>\xE9t\xE9<\r\n");
+    EXPECT_TRUE(prompter.boxes.empty());
+}

@@ -366,3 +366,16 @@ TEST_F(Reports, FailedWriteKeepsTheOldReport)
     EXPECT_EQ(lib.report("Lib_Big.html"), "the old report");
     EXPECT_EQ(reportCount(), 1u); // no temporary file left behind
 }
+
+TEST_F(Reports, EachLineOfAMixedCatalogReadsInItsOwnEncoding)
+{
+    // A Linux disk with one legacy-encoded name among UTF-8 ones.
+    lib.catalog("Mixed.dat", std::string(kTestHeader) + "\\d\\caf\xC3\xA9.txt>1 Kb/01/01/2001\r\n"
+                                                       "\\d\\na\xEFve.txt>1 Kb/01/01/2001\r\n");
+    CmdLineOptions request = batch(true, "f");
+    request.Name = "Mixed.dat";
+    ASSERT_TRUE(CreateReport(request));
+    const std::string page = lib.report("Lib_Mixed.html");
+    EXPECT_NE(page.find("caf\xC3\xA9.txt"), std::string::npos);
+    EXPECT_NE(page.find("na\xC3\xAFve.txt"), std::string::npos);
+}
