@@ -111,7 +111,7 @@ public:
             for (const FileEntry& f : listing.files) {
                 if (stopped())
                     break;
-                addFile(FileAt{fd, f.name, dir + f.name}, catalogDir + ToCatalogPath(f.name), f);
+                addFile(fd, dir, catalogDir + ToCatalogPath(f.name), f);
             }
         } catch (const std::exception& e) {
             ShowErrorBox(e, kModule, "GetFileInformation");
@@ -176,15 +176,17 @@ private:
         std::sort(out.dirs.begin(), out.dirs.end());
     }
 
-    void addFile(const FileAt& file, const std::string& catalogPath, const FileEntry& f)
+    // folder: the open folder of the file, dir its native path.
+    void addFile(int folder, const std::string& dir, const std::string& catalogPath, const FileEntry& f)
     {
         std::string ext = AsciiUpperCopy(FileExt(f.name));
         std::optional<std::string> comment;
+        auto file = [&] { return FileAt{folder, f.name, dir + f.name}; };
 
         ArchiveKind kind = ArchiveKindFromExtension(ext);
         bool zipComment = opts_.EnableComment && kind == ArchiveKind::Zip;
         if (kind != ArchiveKind::None && (opts_.SearchZipContent || zipComment)) {
-            ArchiveFile archive{file, catalogPath, FileWithOutPath(catalogPath)};
+            ArchiveFile archive{file(), catalogPath, FileWithOutPath(catalogPath)};
             comment = ReadArchive(kind, archive, session_.lines, {opts_.SearchZipContent, zipComment});
             if (session_.lines.overflowed()) {
                 reportFull();
@@ -192,7 +194,7 @@ private:
             }
         }
         if (opts_.EnableComment && isPageExtension(ext))
-            comment = TitleHTML(file);
+            comment = TitleHTML(file());
         std::string date = CatalogDateFromUnix(f.mtime);
         std::uint64_t kb = SizeRound(f.size);
         // A comment is written in the encoding of the name before it, so the
