@@ -12,20 +12,13 @@ namespace {
 constexpr std::size_t WindowSize = 64 * 1024;
 }
 
-ArchiveBytes::ArchiveBytes(const std::string& nativePath) : path_(nativePath)
+ArchiveBytes::ArchiveBytes(const FileAt& file) : fd_(OpenForReading(file)), path_(file.path)
 {
-    fd_ = ::open(nativePath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd_ < 0)
-        RaiseFromErrno(errno, nativePath);
+    if (!fd_)
+        RaiseFromErrno(errno, path_);
     struct stat st {};
-    if (::fstat(fd_, &st) == 0 && S_ISREG(st.st_mode))
+    if (::fstat(fd_.get(), &st) == 0 && S_ISREG(st.st_mode))
         size_ = std::uint64_t(st.st_size);
-}
-
-ArchiveBytes::~ArchiveBytes()
-{
-    if (fd_ >= 0)
-        ::close(fd_);
 }
 
 bool ArchiveBytes::read(std::uint64_t offset, std::size_t n, std::string_view& out)
@@ -37,7 +30,7 @@ bool ArchiveBytes::read(std::uint64_t offset, std::size_t n, std::string_view& o
         window_.resize(want);
         std::size_t got = 0;
         while (got < want) {
-            ssize_t r = ::pread(fd_, window_.data() + got, want - got, off_t(offset + got));
+            ssize_t r = ::pread(fd_.get(), window_.data() + got, want - got, off_t(offset + got));
             if (r < 0 && errno == EINTR)
                 continue;
             if (r < 0) {

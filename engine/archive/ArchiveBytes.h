@@ -4,6 +4,8 @@
 // ends the walk instead of reading past it. Reads go through one window of
 // the file, so walking small consecutive headers costs few system calls.
 
+#include "platform/fs/FileAt.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -13,12 +15,12 @@ class ArchiveBytes {
 public:
     // Throws AppError when the file cannot be opened. Anything but a regular
     // file reads as empty.
-    explicit ArchiveBytes(const std::string& nativePath);
-    ~ArchiveBytes();
-    ArchiveBytes(const ArchiveBytes&) = delete;
-    ArchiveBytes& operator=(const ArchiveBytes&) = delete;
+    explicit ArchiveBytes(const FileAt& file);
 
     std::uint64_t size() const { return size_; }
+    const std::string& path() const { return path_; }
+    // The open file, for a library that reads it itself.
+    int fd() const { return fd_.get(); }
     // The n bytes at offset; false when they do not all lie inside the file.
     // The view holds until the next read. Throws AppError on a read error.
     bool read(std::uint64_t offset, std::size_t n, std::string_view& out);
@@ -27,7 +29,7 @@ public:
     bool readUntilNul(std::uint64_t offset, std::size_t maxLength, std::string_view& out);
 
 private:
-    int fd_ = -1;
+    UniqueFd fd_;
     std::uint64_t size_ = 0;
     std::string path_;
     std::string window_;

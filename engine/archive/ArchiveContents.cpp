@@ -24,24 +24,6 @@ constexpr ListerEntry Listers[] = {
 };
 
 constexpr std::string_view ZipPrefix = "Found in zipfile :";
-
-void prepareZipRun(const ArchiveFile& archive, bool comment)
-{
-    UnzipOptions& u = Unzip();
-    u.UnzipListOnly = true;
-    u.UnzipShowComment = comment;
-    u.UnzipZipFile = archive.nativePath;
-    u.UnzipMessage.clear();
-}
-
-// The ZIP member lines go to listing for one run.
-class ListingScope {
-public:
-    explicit ListingScope(MemberListing& listing) { Unzip().Listing = &listing; }
-    ~ListingScope() { Unzip().Listing = nullptr; }
-    ListingScope(const ListingScope&) = delete;
-    ListingScope& operator=(const ListingScope&) = delete;
-};
 } // namespace
 
 ArchiveKind ArchiveKindFromExtension(std::string_view upperExt)
@@ -58,22 +40,23 @@ ArchiveKind ArchiveKindFromExtension(std::string_view upperExt)
     return ArchiveKind::None;
 }
 
-std::optional<std::string> ListArchiveMembers(ArchiveKind kind, const ArchiveFile& archive,
-                                              CatalogBuffer& out)
+std::optional<std::string> ReadArchive(ArchiveKind kind, const ArchiveFile& archive, CatalogBuffer& out,
+                                       ArchiveReading what)
 {
     if (kind == ArchiveKind::Zip) {
         MemberListing listing(archive, ZipPrefix, out);
-        prepareZipRun(archive, false);
-        ListingScope scope(listing);
-        UnzipRun();
-        return std::nullopt;
+        std::string comment;
+        ReadZipArchive(archive.file, what.members ? &listing : nullptr, what.zipComment ? &comment : nullptr);
+        return comment.empty() ? std::nullopt : std::optional<std::string>(std::move(comment));
     }
+    if (!what.members)
+        return std::nullopt;
     for (const ListerEntry& lister : Listers) {
         if (lister.kind != kind)
             continue;
         MemberListing listing(archive, lister.prefix, out);
         try {
-            ArchiveBytes in(archive.nativePath);
+            ArchiveBytes in(archive.file);
             lister.list(in, listing);
         } catch (const std::exception& e) {
             if (!lister.module.empty())
@@ -82,11 +65,4 @@ std::optional<std::string> ListArchiveMembers(ArchiveKind kind, const ArchiveFil
         return listing.comment();
     }
     return std::nullopt;
-}
-
-std::string ZipArchiveComment(const ArchiveFile& archive)
-{
-    prepareZipRun(archive, true);
-    UnzipRun();
-    return Unzip().UnzipMessage;
 }

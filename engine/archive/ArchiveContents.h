@@ -1,15 +1,16 @@
 #pragma once
 // What the scan asks of the archive listers: the member lines of an archive
-// found on disk, and the comment of a ZIP archive.
+// found on disk, and the comment its own line takes.
 
 #include "engine/catalog/CatalogBuffer.h"
+#include "platform/fs/FileAt.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
 struct ArchiveFile {
-    std::string nativePath;  // the archive on disk (a regular file)
+    FileAt file;             // the archive on disk (a regular file)
     std::string catalogPath; // its path in catalog form: the first part of each member line
     std::string name;        // its file name without folder, catalog-safe ("Found in ...:" + name)
 };
@@ -20,13 +21,15 @@ enum class ArchiveKind { None, Zip, Rar, Arj, Lzh, Ace, Cab };
 // and "C" with two digits (numbered ACE volumes).
 ArchiveKind ArchiveKindFromExtension(std::string_view upperExt);
 
-// Appends the archive's member lines to out, stopping quietly when out is
-// full. Returns the comment the archive's own file line takes (a RAR
-// archive's comment, raw text), if any. A damaged archive yields the members
-// read so far.
-std::optional<std::string> ListArchiveMembers(ArchiveKind kind, const ArchiveFile& archive,
-                                              CatalogBuffer& out);
+struct ArchiveReading {
+    bool members = true;     // the member lines
+    bool zipComment = false; // a ZIP archive's comment
+};
 
-// The comment of a ZIP archive as raw text ("" when it has none). A damaged
-// archive shows its message and gives "".
-std::string ZipArchiveComment(const ArchiveFile& archive);
+// Reads the archive once for what is asked: its member lines are appended
+// to out, stopping quietly when out is full (a damaged archive yields the
+// members read so far). Returns the comment the archive's own line takes
+// (a RAR archive's comment with its members, a ZIP archive's when asked
+// and not empty), raw text, if any.
+std::optional<std::string> ReadArchive(ArchiveKind kind, const ArchiveFile& archive, CatalogBuffer& out,
+                                       ArchiveReading what = {});

@@ -1,5 +1,6 @@
 #include "engine/archive/ExtractTarget.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -12,29 +13,6 @@ std::string reason(std::string_view what, int err)
     return std::string(what) + ": " + std::strerror(err);
 }
 } // namespace
-
-UniqueFd::~UniqueFd()
-{
-    if (fd_ >= 0)
-        ::close(fd_);
-}
-
-UniqueFd& UniqueFd::operator=(UniqueFd&& other) noexcept
-{
-    if (this != &other) {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = other.release();
-    }
-    return *this;
-}
-
-int UniqueFd::release()
-{
-    int fd = fd_;
-    fd_ = -1;
-    return fd;
-}
 
 std::optional<std::vector<std::string>> SafeMemberParts(std::string_view storedPath)
 {
@@ -90,7 +68,7 @@ ExtractedFile::~ExtractedFile()
 
 bool ExtractedFile::open(std::string& error)
 {
-    static unsigned counter = 0;
+    static std::atomic<unsigned> counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         temp_ = ".corvane-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".part";
         fd_ = UniqueFd(::openat(folderFd_, temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));

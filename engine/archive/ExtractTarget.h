@@ -5,25 +5,13 @@
 // and renamed over it when complete, so a failed extraction leaves an
 // existing file as it was.
 
+#include "platform/fs/UniqueFd.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-class UniqueFd {
-public:
-    UniqueFd() = default;
-    explicit UniqueFd(int fd) : fd_(fd) {}
-    ~UniqueFd();
-    UniqueFd(UniqueFd&& other) noexcept : fd_(other.release()) {}
-    UniqueFd& operator=(UniqueFd&& other) noexcept;
-    int get() const { return fd_; }
-    int release();
-    explicit operator bool() const { return fd_ >= 0; }
-
-private:
-    int fd_ = -1;
-};
 
 // The folders and name of a stored member path ("a/./b//c" gives a, b, c);
 // nullopt when the path would leave the target folder.

@@ -4,6 +4,7 @@
 // catalog line. A RAR lister also hands over the archive's own comment.
 
 #include "engine/archive/ArchiveContents.h"
+#include "engine/catalog/CatalogText.h"
 
 #include <cstdint>
 #include <optional>
@@ -18,18 +19,21 @@ public:
     // name follows it.
     MemberListing(const ArchiveFile& archive, std::string_view prefix, CatalogBuffer& out);
 
-    // One member line. storedName is the name as the archive holds it (it
-    // ends at a NUL, if any); date is a catalog date. Names and comments that
-    // are not UTF-8 are taken as Windows-1252, so that one old name cannot
-    // turn the whole catalog into another encoding. False once the buffer is full: the lister stops.
-    bool add(std::string_view storedName, std::uint64_t bytes, std::string_view date);
+    // One member line. name is the member's name as UTF-8, or its stored
+    // bytes where the archive does not say their code page (it ends at a NUL,
+    // if any); date is a catalog date. The name is written in the encoding of
+    // the archive's own path, so the whole line reads back right. False once
+    // the buffer is full: the lister stops.
+    bool add(std::string_view name, std::uint64_t bytes, std::string_view date);
 
+    // The archive's comment as stored (up to a NUL).
     void setComment(std::string_view storedText);
     const std::optional<std::string>& comment() const { return comment_; }
 
 private:
     const ArchiveFile& archive_;
     CatalogBuffer& out_;
+    CatalogEncoding lineEncoding_;
     std::string encodedComment_;
     std::optional<std::string> comment_;
 };

@@ -4,6 +4,7 @@
 // block inside the main header (RAR 2) or a "CMT" service block (RAR 3+).
 #include "engine/archive/RarFormats.h"
 #include "engine/catalog/CatalogDate.h"
+#include "platform/text/Encoding.h"
 
 namespace {
 constexpr std::size_t BaseSize = 7;
@@ -22,9 +23,64 @@ constexpr std::uint16_t MainHeadersEncrypted = 0x0080;
 constexpr std::uint16_t FileContinued = 0x0001;
 constexpr std::uint16_t FileEncrypted = 0x0004;
 constexpr std::uint16_t FileLarge = 0x0100;
+constexpr std::uint16_t FileUnicodeName = 0x0200;
 constexpr std::uint16_t LongBlock = 0x8000;
 
 constexpr std::uint8_t MethodStore = 0x30;
+
+// A Unicode name is stored behind the legacy one and a NUL, packed against
+// it: a high byte, then groups of four two-bit codes, each saying whether
+// the next character is one byte (high byte 0), one byte with the high
+// byte, two bytes, or a run copied from the legacy name (with a correction
+// added to each byte).
+std::string unicodeName(std::string_view legacy, std::string_view packed)
+{
+    std::u16string name;
+    std::size_t at = 0;
+    auto next = [&](std::uint8_t& b) {
+        if (at >= packed.size())
+            return false;
+        b = std::uint8_t(packed[at++]);
+        return true;
+    };
+    std::uint8_t high = 0, flags = 0, low = 0, hi = 0;
+    if (!next(high))
+        return {};
+    for (int flagBits = 0;; flagBits -= 2, flags <<= 2) {
+        if (flagBits == 0) {
+            if (!next(flags))
+                break;
+            flagBits = 8;
+        }
+        switch (flags >> 6) {
+        case 0:
+            if (!next(low))
+                return Utf16ToUtf8(name);
+            name += char16_t(low);
+            break;
+        case 1:
+            if (!next(low))
+                return Utf16ToUtf8(name);
+            name += char16_t(low | high << 8);
+            break;
+        case 2:
+            if (!next(low) || !next(hi))
+                return Utf16ToUtf8(name);
+            name += char16_t(low | hi << 8);
+            break;
+        default: {
+            std::uint8_t length = 0, correction = 0;
+            if (!next(length) || ((length & 0x80) && !next(correction)))
+                return Utf16ToUtf8(name);
+            for (int n = (length & 0x7F) + 2; n > 0 && name.size() < legacy.size(); --n) {
+                const std::uint8_t b = std::uint8_t(legacy[name.size()]);
+                name += (length & 0x80) ? char16_t(std::uint8_t(b + correction) | high << 8) : char16_t(b);
+            }
+        }
+        }
+    }
+    return Utf16ToUtf8(name);
+}
 
 // The comment block that a RAR 2 main header holds after its own 13 bytes;
 // only a stored comment is readable without unpacking.
@@ -42,6 +98,17 @@ void takeMainHeaderComment(std::string_view main, MemberListing& listing)
         listing.setComment(text);
 }
 } // namespace
+
+std::string RarMemberName(std::string_view stored, bool unicode, std::uint8_t host)
+{
+    if (unicode) {
+        const std::size_t nul = stored.find('\0');
+        if (nul == std::string_view::npos)
+            return std::string(stored); // the name itself is UTF-8
+        return unicodeName(stored.substr(0, nul), stored.substr(nul + 1));
+    }
+    return host == RarHostUnix ? std::string(stored) : DosCodePageToUtf8(stored);
+}
 
 void ListRar4Headers(ArchiveBytes& in, MemberListing& listing)
 {
@@ -70,6 +137,7 @@ void ListRar4Headers(ArchiveBytes& in, MemberListing& listing)
                 dataSize |= std::uint64_t(Le32(h, 32)) << 32;
                 bytes |= std::uint64_t(Le32(h, 36)) << 32;
             }
+            const std::uint8_t host = std::uint8_t(h[15]);
             const std::uint32_t stamp = Le32(h, 20);
             const std::uint8_t method = std::uint8_t(h[25]);
             const std::uint16_t nameSize = Le16(h, 26);
@@ -79,7 +147,8 @@ void ListRar4Headers(ArchiveBytes& in, MemberListing& listing)
             if (type == FileBlock) {
                 // A member split over volumes is listed where it begins.
                 if (!(flags & FileContinued) && bytes != 0 &&
-                    !listing.add(name, bytes, CatalogDateFromDos(std::uint16_t(stamp >> 16))))
+                    !listing.add(RarMemberName(name, flags & FileUnicodeName, host), bytes,
+                                 CatalogDateFromDos(std::uint16_t(stamp >> 16))))
                     return;
             } else if (name == RarCommentName && method == MethodStore && !(flags & FileEncrypted) &&
                        dataSize <= LongestRarComment) {

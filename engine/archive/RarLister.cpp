@@ -8,4 +8,6 @@ void RARList(ArchiveBytes& in, MemberListing& listing)
         ListRar5Headers(in, listing);
     else if (in.read(0, Rar4Signature.size(), start) && start == Rar4Signature)
         ListRar4Headers(in, listing);
+    else if (in.read(0, Rar14Signature.size(), start) && start == Rar14Signature)
+        ListRar14Headers(in, listing);
 }

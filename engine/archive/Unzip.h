@@ -1,16 +1,26 @@
 #pragma once
-// Every use of ZIP archives goes through one run of UnzipRun with the
-// options of the Unzip object: listing the members for a catalog, taking
-// the archive's comment, unpacking a skin package. Each caller sets the
-// options that matter to it; the others keep their values between runs.
+// Every use of ZIP archives goes through libzip: the scan reads an archive
+// once for its member lines and its comment (ReadZipArchive), and UnzipRun
+// does one run in the mode its options choose (a skin package is unpacked
+// so). Options are the caller's value: nothing is shared between calls, so
+// runs may happen on any thread.
+
+#include "platform/fs/FileAt.h"
 
 #include <string>
 
 class MemberListing;
 
+// Reads the archive once: each member to members (when given; folder
+// entries give none) and the archive's comment, its line breaks as CR LF,
+// appended to comment (when given). An archive that cannot be read is shown
+// in one message box naming it; false then, and what was listed stays.
+bool ReadZipArchive(const FileAt& file, MemberListing* members, std::string* comment);
+
 struct UnzipOptions {
-    // Modes: the comment alone (UnzipShowComment), else the member lines
-    // (UnzipListOnly), else an extraction into UnzipExtractDir.
+    // List mode (the member lines to Listing, and the comment printed into
+    // UnzipMessage when UnzipShowComment is set), else an extraction into
+    // UnzipExtractDir.
     bool UnzipListOnly = false;
     bool UnzipShowComment = false;
 
@@ -26,7 +36,7 @@ struct UnzipOptions {
     // shown in a message box.
     std::string UnzipMessage;
     // Set once a password prompt was left empty; no password is asked for
-    // again while the program runs.
+    // again while these options live.
     bool UnzipSkipPassword = false;
 
     // Language texts 2, 3 and 4: the password prompt, the start of the
@@ -37,15 +47,9 @@ struct UnzipOptions {
 
     // List mode: where the member lines go.
     MemberListing* Listing = nullptr;
-
-    // The archive whose member listing failed and was reported in the run
-    // just before: its comment run does not report the same damage again.
-    std::string FailedListing;
 };
-
-UnzipOptions& Unzip();
 
 // One run in the mode the options choose. An archive that cannot be read,
 // or an extraction that did not complete, is shown in a message box; the
 // lines and files made before stay.
-void UnzipRun();
+void UnzipRun(UnzipOptions& options);

@@ -11,5 +11,8 @@ struct ZipDiscard {
 };
 using ZipHandle = std::unique_ptr<zip_t, ZipDiscard>;
 
-// Null, with error naming the archive and the reason, when it cannot be read.
+// The archive in the open file fd (which stays the caller's); null, with
+// error naming path and the reason, when libzip cannot read it.
+ZipHandle OpenZipArchive(int fd, const std::string& path, std::string& error);
+// The same for a path; nothing but a regular file is read.
 ZipHandle OpenZipArchive(const std::string& path, std::string& error);

@@ -4,8 +4,10 @@
 
 bool CatalogBuffer::append(std::string line)
 {
-    if (full())
+    if (full()) {
+        overflowed_ = true;
         return false;
+    }
     lines_.push_back(std::move(line));
     return true;
 }
@@ -14,6 +16,7 @@ void CatalogBuffer::clear()
 {
     lines_.clear();
     lines_.shrink_to_fit();
+    overflowed_ = false;
 }
 
 std::string CatalogBuffer::text() const

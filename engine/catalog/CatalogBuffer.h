@@ -14,8 +14,11 @@ public:
 
     explicit CatalogBuffer(std::size_t capacity = MaxLines) : capacity_(capacity) {}
 
-    // False (and nothing added) when the buffer is full.
+    // False (and nothing added) when the buffer is full; the buffer then
+    // knows it was cut short.
     bool append(std::string line);
+    // A line was refused: what the buffer holds is incomplete.
+    bool overflowed() const { return overflowed_; }
     bool full() const { return lines_.size() >= capacity_; }
     std::size_t capacity() const { return capacity_; }
     std::size_t count() const { return lines_.size(); }
@@ -30,4 +33,5 @@ public:
 private:
     std::vector<std::string> lines_;
     std::size_t capacity_;
+    bool overflowed_ = false;
 };

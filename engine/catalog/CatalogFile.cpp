@@ -4,28 +4,39 @@
 #include "engine/start/AppFolders.h"
 #include "platform/prompter/ErrorBox.h"
 
-namespace {
-[[noreturn]] void raiseShortHeader(std::string_view path, int linesRead)
+void RaiseShortHeader(std::string_view path, int linesRead)
 {
     if (linesRead == 0)
         RaiseNotACatalog(path, "the file is empty");
     RaiseNotACatalog(path, "the header ends after " + std::to_string(linesRead) + " of " +
                                std::to_string(HeaderLineCount) + " lines");
 }
-} // namespace
+
+std::string CatalogNameProblem(std::string_view catalogName)
+{
+    if (catalogName.empty())
+        return "a name cannot be empty";
+    if (catalogName == "." || catalogName == "..")
+        return "\".\" and \"..\" name folders, not files";
+    if (catalogName.find('/') != std::string_view::npos)
+        return "a name cannot hold \"/\"";
+    for (char c : catalogName)
+        if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F')
+            return "a name cannot hold control characters (a line break, a tab)";
+    return {};
+}
 
 bool IsSafeCatalogName(std::string_view catalogName)
 {
-    return !catalogName.empty() && catalogName != "." && catalogName != ".." &&
-           catalogName.find('/') == std::string_view::npos &&
-           catalogName.find('\0') == std::string_view::npos;
+    return CatalogNameProblem(catalogName).empty();
 }
 
 void CheckCatalogName(std::string_view catalogName)
 {
-    if (!IsSafeCatalogName(catalogName))
-        throw AppError(ErrBadFileName, std::string(ErrorDescription(ErrBadFileName)) +
-                                           " (catalog name \"" + std::string(catalogName) + "\")");
+    std::string problem = CatalogNameProblem(catalogName);
+    if (!problem.empty())
+        throw AppError(ErrBadFileName, std::string(ErrorDescription(ErrBadFileName)) + " (catalog name \"" +
+                                           std::string(catalogName) + "\": " + problem + ")");
 }
 
 std::string LibraryCatalogPath(std::string_view catalogName)
@@ -57,21 +68,11 @@ CatalogHeaderLines ReadHeaderLines(CatalogLineReader& reader)
     std::string_view line;
     for (int n = 1; n <= HeaderLineCount; ++n) {
         if (!reader.next(line))
-            raiseShortHeader(reader.path(), n - 1);
+            RaiseShortHeader(reader.path(), n - 1);
         CheckHeaderLine(line, n, reader.path());
         lines[std::size_t(n - 1)].assign(line);
     }
     return lines;
-}
-
-CatalogEncoding ReadCatalogEncoding(const std::string& path)
-{
-    CatalogLineReader reader(path);
-    std::string_view lines;
-    while (reader.nextBlock(lines))
-        if (!IsValidUtf8(lines))
-            return CatalogEncoding::Windows1252;
-    return CatalogEncoding::Utf8;
 }
 
 std::size_t CatalogBodyOffset(std::string_view text, std::string_view path)
@@ -79,7 +80,7 @@ std::size_t CatalogBodyOffset(std::string_view text, std::string_view path)
     std::size_t pos = 0;
     for (int n = 1; n <= HeaderLineCount; ++n) {
         if (pos >= text.size())
-            raiseShortHeader(path, n - 1);
+            RaiseShortHeader(path, n - 1);
         std::size_t nl = text.find('\n', pos);
         std::size_t stop = nl == std::string_view::npos ? text.size() : nl + 1;
         CheckHeaderLine(text.substr(pos, stop - pos), n, path);

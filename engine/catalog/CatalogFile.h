@@ -12,8 +12,10 @@
 
 class CatalogLineReader;
 
-// A catalog or report name must stay inside its folder: not empty, no "/",
-// no NUL, not "." or "..".
+// Why a catalog or report name cannot be used ("" when it can): it must
+// stay inside its folder (not empty, no "/", not "." or "..") and hold no
+// control character (a line feed would break every list that shows it).
+std::string CatalogNameProblem(std::string_view catalogName);
 bool IsSafeCatalogName(std::string_view catalogName);
 // Raises AppError for a name that IsSafeCatalogName refuses.
 void CheckCatalogName(std::string_view catalogName);
@@ -23,6 +25,10 @@ std::string LibraryCatalogPath(std::string_view catalogName);
 // AppError "Invalid file format" naming the file and what is wrong with it.
 [[noreturn]] void RaiseNotACatalog(std::string_view path, std::string_view reason);
 
+// AppError "Invalid file format": the file ends after linesRead of the
+// eleven header lines.
+[[noreturn]] void RaiseShortHeader(std::string_view path, int linesRead);
+
 // Raises unless line number n (1-based) of path can be a header line.
 void CheckHeaderLine(std::string_view line, int n, std::string_view path);
 
@@ -31,10 +37,6 @@ using CatalogHeaderLines = std::array<std::string, HeaderLineCount>;
 // Reads the eleven header lines; raises when the file is empty, ends early
 // or does not start like a catalog.
 CatalogHeaderLines ReadHeaderLines(CatalogLineReader& reader);
-
-// The encoding of a whole catalog file (CatalogText's rule), read in runs of
-// whole lines: a line break never falls inside a UTF-8 character.
-CatalogEncoding ReadCatalogEncoding(const std::string& path);
 
 // The offset of line 12 in a whole catalog text (its size when the header is
 // all there is); raises like ReadHeaderLines.

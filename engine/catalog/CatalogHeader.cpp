@@ -1,6 +1,7 @@
 #include "engine/catalog/CatalogHeader.h"
 
 #include "engine/catalog/CatalogFile.h"
+#include "engine/catalog/CatalogLine.h"
 #include "engine/catalog/CatalogLineReader.h"
 #include "engine/catalog/CatalogText.h"
 #include "platform/prompter/ErrorBox.h"
@@ -24,50 +25,58 @@ std::string fileDate(const std::string& path)
     return buf;
 }
 
-// The header decides its own encoding: the body is never read.
-CatalogEncoding headerEncoding(const CatalogHeaderLines& lines)
+// One header line into its field; each line in its own encoding.
+void takeLine(CatalogHeader& h, HeaderLine n, std::string_view line)
 {
-    for (const auto& l : lines)
-        if (!IsValidUtf8(l))
-            return CatalogEncoding::Windows1252;
-    return CatalogEncoding::Utf8;
+    std::string value = CatalogTextToUtf8(HeaderValue(n, line), DetectCatalogEncoding(line));
+    switch (n) {
+    case HeaderLine::DriveType: h.DriveType = std::move(value); break;
+    case HeaderLine::Serial: h.Serial = std::move(value); break;
+    case HeaderLine::Volume: h.Volume = std::move(value); break;
+    case HeaderLine::Free: h.Free = std::move(value); break;
+    case HeaderLine::Total: h.Total = std::move(value); break;
+    case HeaderLine::RootDir:
+        // A root of "\" alone (the file system's root) keeps it, so it never shows empty.
+        if (value.size() > 1 && value.ends_with('\\'))
+            value.pop_back();
+        h.RootDir = std::move(value);
+        break;
+    case HeaderLine::RecursiveDir: h.RecursiveDir = value == "True"; break;
+    case HeaderLine::SearchZipContent: h.SearchZipContent = value == "True"; break;
+    case HeaderLine::EnableComment: h.EnableComment = value == "True"; break;
+    case HeaderLine::Search: h.Search = std::move(value); break;
+    case HeaderLine::Comment: h.Comment = std::move(value); break;
+    }
 }
 
-CatalogHeader readHeader(const std::string& path)
-{
-    CatalogHeader h;
-    h.FileDate = fileDate(path);
-    CatalogLineReader reader(path);
-    CatalogHeaderLines lines = ReadHeaderLines(reader);
-    CatalogEncoding encoding = headerEncoding(lines);
-    auto value = [&](HeaderLine n) {
-        return CatalogTextToUtf8(HeaderValue(n, lines[std::size_t(n) - 1]), encoding);
-    };
-    auto flag = [&](HeaderLine n) { return value(n) == "True"; };
-    h.DriveType = value(HeaderLine::DriveType);
-    h.Serial = value(HeaderLine::Serial);
-    h.Volume = value(HeaderLine::Volume);
-    h.Free = value(HeaderLine::Free);
-    h.Total = value(HeaderLine::Total);
-    h.RootDir = value(HeaderLine::RootDir);
-    // A root of "\" alone (the file system's root) keeps it, so it never shows empty.
-    if (h.RootDir.size() > 1 && h.RootDir.ends_with('\\'))
-        h.RootDir.pop_back();
-    h.RecursiveDir = flag(HeaderLine::RecursiveDir);
-    h.SearchZipContent = flag(HeaderLine::SearchZipContent);
-    h.EnableComment = flag(HeaderLine::EnableComment);
-    h.Search = value(HeaderLine::Search);
-    h.Comment = value(HeaderLine::Comment);
-    return h;
-}
 } // namespace
+
+HeaderReading ReadCatalogHeader(const std::string& path)
+{
+    HeaderReading r;
+    try {
+        r.header.FileDate = fileDate(path);
+        CatalogLineReader reader(path);
+        std::string_view line;
+        for (int n = 1; n <= HeaderLineCount; ++n) {
+            if (!reader.next(line))
+                RaiseShortHeader(path, n - 1);
+            CheckHeaderLine(line, n, path);
+            takeLine(r.header, HeaderLine(n), line);
+        }
+    } catch (const AppError& e) {
+        r.status = e.number() == ErrInvalidFileFormat ? HeaderStatus::NotACatalog : HeaderStatus::Unreadable;
+        r.errorNumber = e.number();
+        r.problem = e.what();
+    }
+    return r;
+}
 
 CatalogHeader DatFileHeader(const std::string& path)
 {
-    try {
-        return readHeader(path);
-    } catch (const std::exception& e) {
-        ShowErrorBox(e, "modFile", "DatFileHeader");
-        return {};
-    }
+    HeaderReading r = ReadCatalogHeader(path);
+    if (r.status == HeaderStatus::Ok)
+        return r.header;
+    ShowErrorBox(r.errorNumber, r.problem, "modFile", "DatFileHeader", __LINE__);
+    return {};
 }

@@ -19,6 +19,23 @@ struct CatalogHeader {
     std::string Comment; // still encoded: callers decode it
 };
 
+enum class HeaderStatus {
+    Ok,
+    Unreadable,  // missing, or it cannot be read
+    NotACatalog, // empty, cut short, or not starting with eleven header lines
+};
+
+struct HeaderReading {
+    CatalogHeader header; // the fields of the header lines that could be read
+    HeaderStatus status = HeaderStatus::Ok;
+    int errorNumber = 0;  // the error box's number, for a status other than Ok
+    std::string problem;  // what is wrong, for a status other than Ok
+};
+
+// Reads the header without showing anything, for a list that reads many
+// files: a broken file gives what could be read and says why.
+HeaderReading ReadCatalogHeader(const std::string& path);
+
 // Reads the header of the catalog at path (LibPath & file name). A file that
 // is missing or no catalog is reported in the common error box, and the
 // result is then empty.

@@ -31,6 +31,15 @@ std::string ToCatalogMemberPath(std::string_view storedName)
     return out;
 }
 
+std::string ToCatalogHeaderValue(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        if (breaksLine(c))
+            c = '?';
+    return out;
+}
+
 NativeLocation FromCatalogPath(std::string_view catalogPath)
 {
     NativeLocation loc;

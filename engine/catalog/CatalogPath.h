@@ -14,6 +14,10 @@ std::string ToCatalogPath(std::string_view nativePath);
 // and ">", "<", CR, LF and 0x01 become "?".
 std::string ToCatalogMemberPath(std::string_view storedName);
 
+// A header value (a volume label, a filter typed on the command line) that
+// cannot break its line: ">", "<", CR, LF and 0x01 become "?".
+std::string ToCatalogHeaderValue(std::string_view text);
+
 struct NativeLocation {
     std::string path;   // native path of the file on disk
     std::string member; // member path inside the archive (catalog form), "" for a plain file

@@ -1,9 +1,11 @@
 #include "engine/registry/Registry.h"
 
 #include "engine/text/StringHelpers.h"
+#include "platform/prompter/ErrorBox.h"
 #include "platform/settings/RegStore.h"
 
 #include <charconv>
+#include <cstdint>
 
 namespace {
 std::string_view rootName(RegRoot root)
@@ -15,11 +17,28 @@ std::string_view rootName(RegRoot root)
     }
 }
 
-bool parseNumber(std::string_view text, std::int64_t& out)
+[[noreturn]] void raise(int number)
+{
+    throw AppError(number, std::string(ErrorDescription(number)));
+}
+
+std::int32_t toDword(std::int64_t value)
+{
+    if (value < INT32_MIN || value > INT32_MAX)
+        raise(ErrOverflow);
+    return std::int32_t(value);
+}
+
+std::int32_t dwordFromText(std::string_view text)
 {
     text = TrimBlanks(text);
-    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-    return ec == std::errc() && ptr == text.data() + text.size();
+    std::int64_t value = 0;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec == std::errc::result_out_of_range)
+        raise(ErrOverflow);
+    if (ec != std::errc() || ptr != text.data() + text.size())
+        raise(ErrTypeMismatch);
+    return toDword(value);
 }
 } // namespace
 
@@ -31,7 +50,7 @@ RegValue RegValue::Text(std::string text)
     return v;
 }
 
-RegValue RegValue::Number(std::uint32_t number)
+RegValue RegValue::Number(std::int32_t number)
 {
     RegValue v;
     v.kind_ = Kind::Number;
@@ -56,8 +75,9 @@ std::int64_t RegValue::number() const
         return 0;
     std::string_view t = TrimBlanks(text_);
     std::int64_t v = 0;
-    std::from_chars(t.data(), t.data() + t.size(), v);
-    return v;
+    if (std::from_chars(t.data(), t.data() + t.size(), v).ec == std::errc::result_out_of_range)
+        raise(ErrOverflow);
+    return toDword(v);
 }
 
 void CreateNewKey(RegRoot root, std::string_view keyPath)
@@ -75,9 +95,7 @@ void SetKeyValue(RegRoot root, std::string_view keyPath, std::string_view valueN
     if (type == REG_SZ) {
         RegStore::Instance().setValue(r, keyPath, valueName, RegData(std::string(value)));
     } else if (type == REG_DWORD) {
-        std::int64_t n = 0;
-        if (parseNumber(value, n))
-            RegStore::Instance().setValue(r, keyPath, valueName, RegData(std::uint32_t(n)));
+        RegStore::Instance().setValue(r, keyPath, valueName, RegData(std::uint32_t(dwordFromText(value))));
     }
 }
 
@@ -90,7 +108,7 @@ void SetKeyValue(RegRoot root, std::string_view keyPath, std::string_view valueN
     if (type == REG_SZ)
         RegStore::Instance().setValue(r, keyPath, valueName, RegData(std::to_string(value)));
     else if (type == REG_DWORD)
-        RegStore::Instance().setValue(r, keyPath, valueName, RegData(std::uint32_t(value)));
+        RegStore::Instance().setValue(r, keyPath, valueName, RegData(std::uint32_t(toDword(value))));
 }
 
 RegValue QueryValue(RegRoot root, std::string_view keyPath, std::string_view valueName)
@@ -102,7 +120,7 @@ RegValue QueryValue(RegRoot root, std::string_view keyPath, std::string_view val
     if (!data)
         return {};
     if (auto* n = std::get_if<std::uint32_t>(&*data))
-        return RegValue::Number(*n);
+        return RegValue::Number(std::int32_t(*n));
     return RegValue::Text(TrimNull(std::get<std::string>(*data)));
 }
 

@@ -25,13 +25,15 @@ public:
 
     RegValue() = default;
     static RegValue Text(std::string text);
-    static RegValue Number(std::uint32_t number);
+    // A REG_DWORD as the registry Part reads it: a signed 32-bit number.
+    static RegValue Number(std::int32_t number);
 
     Kind kind() const { return kind_; }
     bool isEmpty() const { return kind_ == Kind::Empty; }
     // Empty gives "", a number its decimal digits.
     std::string text() const;
-    // Empty gives 0, a text its leading decimal number (0 when none).
+    // Empty gives 0, a text its leading decimal number (0 when none). A
+    // number that does not fit 32 bits raises AppError "Overflow".
     std::int64_t number() const;
 
     // As the settings code compares: Empty equals "", a number its digits.
@@ -40,12 +42,14 @@ public:
 private:
     Kind kind_ = Kind::Empty;
     std::string text_;
-    std::uint32_t number_ = 0;
+    std::int32_t number_ = 0;
 };
 
 void CreateNewKey(RegRoot root, std::string_view keyPath);
-// type REG_SZ stores value as text; REG_DWORD as a 32-bit number (the text
-// must be a number, else nothing is written); other types write nothing.
+// type REG_SZ stores value as text; REG_DWORD as a signed 32-bit number: a
+// text that is no number raises AppError "Type mismatch", a number that
+// does not fit raises "Overflow" (nothing is written then); other types
+// write nothing.
 void SetKeyValue(RegRoot root, std::string_view keyPath, std::string_view valueName,
                  std::string_view value, int type);
 void SetKeyValue(RegRoot root, std::string_view keyPath, std::string_view valueName,

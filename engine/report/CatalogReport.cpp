@@ -8,7 +8,7 @@
 
 namespace {
 // The catalog's body lines as the page takes them: an HTML page is UTF-8, so
-// the lines of a Windows-1252 catalog are converted on their way.
+// each line that is not (a Windows-1252 line) is converted on its way.
 class BodyLines {
 public:
     BodyLines(CatalogLineReader& in, bool toUtf8) : in_(in), toUtf8_(toUtf8) {}
@@ -16,7 +16,7 @@ public:
     {
         if (!in_.next(line))
             return false;
-        if (toUtf8_) {
+        if (toUtf8_ && DetectCatalogEncoding(line) == CatalogEncoding::Windows1252) {
             utf8_ = Windows1252ToUtf8(line);
             line = utf8_;
         }
@@ -85,12 +85,9 @@ void writeRow(BodyLines& in, ReportWriter& out, std::string_view line,
 void WriteCatalogReport(std::string_view catalogName, const ReportLayout& layout,
                         const std::string& reportPath)
 {
-    std::string catalogPath = LibraryCatalogPath(catalogName);
-    bool toUtf8 = layout.html && ReadCatalogEncoding(catalogPath) == CatalogEncoding::Windows1252;
-
-    CatalogLineReader reader(catalogPath);
+    CatalogLineReader reader(LibraryCatalogPath(catalogName));
     ReadHeaderLines(reader);
-    BodyLines in(reader, toUtf8);
+    BodyLines in(reader, layout.html);
     ReportWriter out(layout, reportPath);
     std::string date;
     std::string_view line;

@@ -5,10 +5,11 @@
 #include "platform/prompter/ErrorBox.h"
 #include "platform/shell/Shell.h"
 
-bool PrintFind(const std::vector<FindReportRow>& rows, const ReportCaptions& captions)
+bool PrintFind(const ReportOptions& settings, const std::vector<FindReportRow>& rows,
+               const ReportCaptions& captions)
 {
     try {
-        ReportLayout layout = LayoutFromReportOptions(Report(), captions);
+        ReportLayout layout = LayoutFromReportOptions(settings, captions);
         layout.pieceLines = true;
         std::string path = FindReportPath(layout.html);
         ReportWriter out(layout, path);

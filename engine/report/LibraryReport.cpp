@@ -5,10 +5,10 @@
 #include "platform/prompter/ErrorBox.h"
 #include "platform/shell/Shell.h"
 
-bool PrintLib(const std::string& catalogName, const ReportCaptions& captions)
+bool PrintLib(const ReportOptions& settings, const std::string& catalogName, const ReportCaptions& captions)
 {
     try {
-        ReportLayout layout = LayoutFromReportOptions(Report(), captions);
+        ReportLayout layout = LayoutFromReportOptions(settings, captions);
         std::string path = LibraryReportPath(catalogName, layout.html);
         WriteCatalogReport(catalogName, layout, path);
         RunShellExecute(ReportOpenTarget(path, layout.html));

@@ -3,6 +3,7 @@
 #include "engine/catalog/CatalogFile.h"
 #include "engine/start/AppFolders.h"
 #include "engine/text/PathHelpers.h"
+#include "platform/fs/AtomicFile.h"
 
 #include <filesystem>
 
@@ -22,9 +23,11 @@ bool keepsInUrl(unsigned char c)
 std::string LibraryReportPath(std::string_view catalogName, bool html)
 {
     CheckCatalogName(catalogName);
-    std::string path = Folders().ReportPath + "Lib_" + FileWithOutExt(catalogName);
-    path += extension(html);
-    return path;
+    constexpr std::string_view prefix = "Lib_";
+    const std::string& folder = Folders().ReportPath;
+    // A catalog name near the file system's limit gives a report name cut to fit.
+    const std::size_t room = FileNameLimit(folder) - prefix.size() - extension(html).size();
+    return folder + std::string(prefix) + FileWithOutExt(catalogName).substr(0, room) + std::string(extension(html));
 }
 
 std::string FindReportPath(bool html)

@@ -5,7 +5,8 @@
 #include <string_view>
 
 // ReportPath & "Lib_" & the catalog name less its extension & ".html"/".txt":
-// the library and the batch report of one catalog. Raises AppError for a
+// the library and the batch report of one catalog (the name part cut where
+// the file name would pass the file system's limit). Raises AppError for a
 // catalog name that would reach outside the library.
 std::string LibraryReportPath(std::string_view catalogName, bool html);
 

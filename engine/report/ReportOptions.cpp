@@ -2,12 +2,6 @@
 
 #include "engine/report/HtmlText.h"
 
-ReportOptions& Report()
-{
-    static ReportOptions report;
-    return report;
-}
-
 ReportLayout LayoutFromReportOptions(const ReportOptions& options, const ReportCaptions& captions)
 {
     ReportLayout layout;

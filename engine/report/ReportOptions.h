@@ -1,7 +1,8 @@
 #pragma once
-// The report settings of the window mode, held in the global Report: the
-// main window loads them at start-up, the options dialog edits them, and the
-// library and search reports read them when they write.
+// The report settings of the window mode: the main window loads them at
+// start-up, the options dialog edits them, and the library and search
+// reports are handed a copy when they write (so a report may be written on
+// a worker thread while the settings change).
 
 #include "engine/report/ReportLayout.h"
 
@@ -25,8 +26,6 @@ struct ReportOptions {
     std::int32_t FieldBackColor = 16777215;
     std::int32_t FieldTextColor = 0;
 };
-
-ReportOptions& Report();
 
 // Raises AppError when a colour does not fit six hex digits (HtmlColor).
 ReportLayout LayoutFromReportOptions(const ReportOptions& options, const ReportCaptions& captions);

@@ -1,10 +1,11 @@
 #pragma once
 // The three reports: the library report of one catalog and the search report
-// (window mode, settings from Report()), and the batch report (settings from
-// the command line). The window reports open the written page through the
+// (window mode, with the report settings handed in), and the batch report
+// (settings from the command line). The window reports open the written page through the
 // shell; the batch report does not.
 
 #include "engine/report/ReportLayout.h"
+#include "engine/report/ReportOptions.h"
 #include "engine/start/CmdLineOptions.h"
 
 #include <string>
@@ -23,10 +24,11 @@ struct FindReportRow {
 // The report of the catalog LibPath & catalogName (the library list's text,
 // with its ".dat"). Failures go to the common error box; false then, and no
 // report was written.
-bool PrintLib(const std::string& catalogName, const ReportCaptions& captions);
+bool PrintLib(const ReportOptions& settings, const std::string& catalogName, const ReportCaptions& captions);
 
 // The report of the search results, rows in the order given.
-bool PrintFind(const std::vector<FindReportRow>& rows, const ReportCaptions& captions);
+bool PrintFind(const ReportOptions& settings, const std::vector<FindReportRow>& rows,
+               const ReportCaptions& captions);
 
 // The batch report of the catalog opts.Name. The caller has asked the
 // questions (start, overwrite) and shows the closing message. A failure is

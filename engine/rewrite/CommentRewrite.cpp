@@ -2,29 +2,39 @@
 #include "engine/catalog/CommentCodec.h"
 #include "engine/rewrite/CatalogRewrite.h"
 #include "engine/rewrite/LoadedCatalog.h"
+#include "platform/text/Ascii.h"
+
+#include <algorithm>
 
 namespace {
 // The body line that starts with key, the key covering its whole first two
 // fields: a key that only ends another line's path (one Linux path can end
-// another) or only starts its size field does not count.
-std::size_t findEntry(const LoadedCatalog& c, std::string_view key)
+// another) or only starts its size field does not count. The key's bytes
+// are in encoding; a line read in the other one holds other text.
+std::size_t findEntry(const LoadedCatalog& c, std::string_view key, CatalogEncoding encoding)
 {
     const std::string& t = c.text;
+    const bool anyLine = IsAscii(key);
     for (std::size_t p = t.find(key, c.bodyOffset); p != std::string::npos; p = t.find(key, p + 1)) {
         bool atLineStart = p == c.bodyOffset || t[p - 1] == '\n';
         std::size_t after = p + key.size();
         bool fieldsEnd = after == t.size() || t[after] == '>' || t[after] == '\r' || t[after] == '\n';
-        if (atLineStart && fieldsEnd)
+        if (atLineStart && fieldsEnd &&
+            (anyLine || DetectCatalogEncoding(std::string_view(t).substr(p, c.lineEndAt(p) - p)) == encoding))
             return p;
     }
     return std::string::npos;
 }
 
-std::string encodedComment(const LoadedCatalog& c, std::string_view comment)
+// The first body line that the key (as the windows show it, UTF-8) names,
+// each line matched in its own encoding.
+std::size_t findEntry(const LoadedCatalog& c, std::string_view key)
 {
-    std::string out;
-    c.inFileEncoding(EncodeCatalogComment(comment), out);
-    return out;
+    std::size_t found = findEntry(c, key, CatalogEncoding::Utf8);
+    std::string legacy;
+    if (!IsAscii(key) && Utf8ToWindows1252(key, legacy))
+        found = std::min(found, findEntry(c, legacy, CatalogEncoding::Windows1252));
+    return found;
 }
 
 void rewriteLine(const LoadedCatalog& c, std::size_t start, std::string_view newLine)
@@ -40,29 +50,29 @@ void rewriteLine(const LoadedCatalog& c, std::size_t start, std::string_view new
 void changeComment(std::string_view catalogName, std::string_view key, std::string_view comment)
 {
     LoadedCatalog c = LoadCatalog(catalogName);
-    std::string fileKey;
-    if (key.empty() || !c.inFileEncoding(key, fileKey))
-        return; // no line of this catalog can start so
-    std::size_t start = findEntry(c, fileKey);
+    if (key.empty())
+        return;
+    std::size_t start = findEntry(c, key);
     if (start == std::string::npos)
         return;
     std::string_view line = std::string_view(c.text).substr(start, c.lineEndAt(start) - start);
     // With a comment already there (more than one ">"), it and its "<" give way.
     std::size_t first = line.find('>');
     std::size_t last = line.rfind('>');
-    std::string newLine(first != last ? line.substr(0, last + 1) : line);
+    std::string before(first != last ? line.substr(0, last + 1) : line);
     if (first == last)
-        newLine += '>';
-    newLine += encodedComment(c, comment);
-    newLine += '<';
-    rewriteLine(c, start, newLine);
+        before += '>';
+    rewriteLine(c, start, LoadedCatalog::composeLine(before, EncodeCatalogComment(comment), "<", c.encodingFor(line)));
 }
 
 void changeCommentLib(std::string_view catalogName, std::string_view comment)
 {
     LoadedCatalog c = LoadCatalog(catalogName);
-    std::string newLine = MakeHeaderLine(HeaderLine::Comment, encodedComment(c, comment));
-    rewriteLine(c, c.lineStart(int(HeaderLine::Comment)), newLine);
+    std::size_t start = c.lineStart(int(HeaderLine::Comment));
+    std::string_view line = std::string_view(c.text).substr(start, c.lineEndAt(start) - start);
+    rewriteLine(c, start,
+                LoadedCatalog::composeLine(HeaderLabel(HeaderLine::Comment), EncodeCatalogComment(comment), "",
+                                           c.encodingFor(line)));
 }
 } // namespace
 

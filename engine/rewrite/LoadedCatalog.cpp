@@ -2,6 +2,7 @@
 
 #include "engine/catalog/CatalogFile.h"
 #include "platform/prompter/ErrorBox.h"
+#include "platform/text/Ascii.h"
 
 void RunRewrite(std::string_view procedure, const std::function<void()>& rewrite)
 {
@@ -22,7 +23,7 @@ LoadedCatalog LoadCatalog(std::string_view catalogName)
     c.bodyOffset = CatalogBodyOffset(c.text, c.path);
     std::size_t firstEnd = c.text.find('\n');
     c.lineEnd = (firstEnd != std::string::npos && firstEnd > 0 && c.text[firstEnd - 1] == '\r') ? "\r\n" : "\n";
-    c.encoding = DetectCatalogEncoding(c.text);
+    c.asciiLines = DetectCatalogEncoding(c.text);
     return c;
 }
 
@@ -42,13 +43,20 @@ std::size_t LoadedCatalog::lineEndAt(std::size_t pos) const
     return end == std::string::npos ? text.size() : end;
 }
 
-bool LoadedCatalog::inFileEncoding(std::string_view utf8, std::string& out) const
+CatalogEncoding LoadedCatalog::encodingFor(std::string_view line) const
 {
-    if (encoding == CatalogEncoding::Utf8) {
-        out.assign(utf8);
-        return true;
-    }
-    return Utf8ToWindows1252(utf8, out);
+    return IsAscii(line) ? asciiLines : DetectCatalogEncoding(line);
+}
+
+std::string LoadedCatalog::composeLine(std::string_view before, std::string_view utf8, std::string_view after,
+                                       CatalogEncoding encoding)
+{
+    std::string text;
+    if (encoding == CatalogEncoding::Utf8 || IsAscii(utf8))
+        return std::string(before) + std::string(utf8) + std::string(after);
+    if (Utf8ToWindows1252(utf8, text))
+        return std::string(before) + text + std::string(after);
+    return Windows1252ToUtf8(before) + std::string(utf8) + Windows1252ToUtf8(after);
 }
 
 CatalogRewriter::CatalogRewriter(const LoadedCatalog& catalog) : catalog_(catalog)

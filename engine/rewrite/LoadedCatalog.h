@@ -14,14 +14,23 @@ struct LoadedCatalog {
     std::string text;
     std::size_t bodyOffset = 0;    // where line 12 starts
     std::string_view lineEnd;      // "\r\n", or "\n" for a file whose first line ends so
-    CatalogEncoding encoding = CatalogEncoding::Utf8;
+    // What new text in a line of plain ASCII is written in: Windows-1252 in a
+    // file that holds such lines (an old Windows catalog), else UTF-8.
+    CatalogEncoding asciiLines = CatalogEncoding::Utf8;
 
     // Start of 1-based line n (n - 1 line feeds into the text).
     std::size_t lineStart(int n) const;
     // End of the line that starts at pos (where its line end begins).
     std::size_t lineEndAt(std::size_t pos) const;
-    // UTF-8 text in the file's encoding; false when a character has no exact form.
-    bool inFileEncoding(std::string_view utf8, std::string& out) const;
+    // The encoding new text takes in line: the line's own (CatalogText's
+    // rule), asciiLines for a line of plain ASCII.
+    CatalogEncoding encodingFor(std::string_view line) const;
+    // before, then the UTF-8 text, then after (bytes of a line in encoding):
+    // the text is converted to the line's encoding; when that code page
+    // lacks one of its characters, the whole line becomes UTF-8 instead, so
+    // nothing is lost and the line still reads as one.
+    static std::string composeLine(std::string_view before, std::string_view utf8, std::string_view after,
+                                   CatalogEncoding encoding);
 };
 
 // Runs one rewrite; whatever fails is shown in the common error box naming

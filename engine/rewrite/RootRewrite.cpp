@@ -3,20 +3,13 @@
 #include "engine/rewrite/LoadedCatalog.h"
 #include "engine/text/PathHelpers.h"
 #include "platform/prompter/ErrorBox.h"
+#include "platform/text/Ascii.h"
 
 namespace {
 [[noreturn]] void refuse(std::string_view why)
 {
     throw AppError(ErrInvalidArgument,
                    std::string(ErrorDescription(ErrInvalidArgument)) + " (" + std::string(why) + ")");
-}
-
-// A root is matched and stored as a whole folder: "\old" must not catch "\older".
-std::string folderInFile(const LoadedCatalog& c, std::string_view root, bool& exact)
-{
-    std::string out;
-    exact = c.inFileEncoding(AddBackslash(root), out);
-    return out;
 }
 
 void changeRoot(std::string_view catalogName, std::string_view oldRoot, std::string_view newRoot)
@@ -26,12 +19,11 @@ void changeRoot(std::string_view catalogName, std::string_view oldRoot, std::str
     if (oldRoot.empty())
         refuse("the old root folder is empty");
     LoadedCatalog c = LoadCatalog(catalogName);
-    bool oldExact = false;
-    bool newExact = false;
-    std::string from = folderInFile(c, oldRoot, oldExact);
-    std::string to = folderInFile(c, newRoot, newExact);
-    if (!newExact)
-        refuse("the new root folder cannot be written in this catalog's encoding");
+    // A root is matched and stored as a whole folder: "\old" must not catch "\older".
+    const std::string from = AddBackslash(oldRoot);
+    const std::string to = AddBackslash(newRoot);
+    std::string fromLegacy;
+    const bool legacyForm = !IsAscii(from) && Utf8ToWindows1252(from, fromLegacy);
 
     // Header line 6 holds the root as the scan writes it, without its last "\".
     std::string_view stored = std::string_view(to).substr(0, to.size() > 1 ? to.size() - 1 : 1);
@@ -41,13 +33,19 @@ void changeRoot(std::string_view catalogName, std::string_view oldRoot, std::str
 
     CatalogRewriter out(c);
     out.write(text.substr(0, line6));
-    out.write(MakeHeaderLine(HeaderLine::RootDir, stored));
+    out.write(LoadedCatalog::composeLine(HeaderLabel(HeaderLine::RootDir), stored, "",
+                                         c.encodingFor(text.substr(line6, line6End - line6))));
     std::size_t copied = line6End;
-    for (std::size_t p = c.bodyOffset; oldExact && p < text.size();) {
-        if (text.compare(p, from.size(), from) == 0) {
+    for (std::size_t p = c.bodyOffset; p < text.size();) {
+        const std::size_t end = c.lineEndAt(p);
+        const std::string_view line = text.substr(p, end - p);
+        // Each line is matched in its own encoding.
+        const bool utf8Line = DetectCatalogEncoding(line) == CatalogEncoding::Utf8;
+        const std::string_view old = utf8Line || !legacyForm ? std::string_view(from) : std::string_view(fromLegacy);
+        if (line.starts_with(old) && (utf8Line || legacyForm || IsAscii(from))) {
             out.write(text.substr(copied, p - copied));
-            out.write(to);
-            copied = p + from.size();
+            out.write(LoadedCatalog::composeLine("", to, line.substr(old.size()), c.encodingFor(line)));
+            copied = end;
         }
         std::size_t nl = text.find('\n', p);
         p = nl == std::string_view::npos ? text.size() : nl + 1;

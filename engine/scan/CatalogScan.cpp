@@ -4,6 +4,7 @@
 #include "engine/catalog/CatalogDate.h"
 #include "engine/catalog/CatalogLine.h"
 #include "engine/catalog/CatalogPath.h"
+#include "engine/catalog/CatalogText.h"
 #include "engine/catalog/CommentCodec.h"
 #include "engine/scan/HtmlTitle.h"
 #include "engine/scan/Wildcard.h"
@@ -16,9 +17,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <optional>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -46,27 +50,68 @@ struct FolderListing {
     std::vector<std::string> dirs;  // sub-folders on the same file system
 };
 
+struct DirClose {
+    void operator()(DIR* d) const { ::closedir(d); }
+};
+using DirHandle = std::unique_ptr<DIR, DirClose>;
+
+// Folders that could not be read: said once at the end of the scan.
+class SkippedFolders {
+public:
+    void add(const std::string& path, int err)
+    {
+        // A folder that vanished or became something else while the scan ran
+        // is no failure to report.
+        if (err == ENOENT || err == ENOTDIR || err == ELOOP)
+            return;
+        if (paths_.insert(path).second && paths_.size() == 1)
+            firstError_ = err;
+    }
+
+    void report() const
+    {
+        if (paths_.empty())
+            return;
+        int number = ErrNumberFromErrno(firstError_);
+        std::string text(ErrorDescription(number));
+        text += " (" + std::to_string(paths_.size()) + " folder(s) could not be read and were left out; the first: " +
+                *paths_.begin() + ": " + std::strerror(firstError_) + ")";
+        ShowErrorBox(number, text, kModule, "SearchForFilesArray", __LINE__);
+    }
+
+private:
+    std::set<std::string> paths_;
+    int firstError_ = 0;
+};
+
 class Walker {
 public:
-    Walker(const ScanOptions& opts, ScanSession& session, dev_t rootDevice)
-        : opts_(opts), session_(session), rootDevice_(rootDevice)
+    Walker(const ScanOptions& opts, ScanSession& session, dev_t rootDevice, SkippedFolders& skipped)
+        : opts_(opts), session_(session), rootDevice_(rootDevice), skipped_(skipped)
     {
     }
 
-    // dir is native and ends with "/".
-    void walk(const std::string& dir, std::string_view pattern)
+    // Each folder is opened relative to its open parent, never by its whole
+    // path: trees deeper than PATH_MAX work, and a folder swapped for a link
+    // is not followed. dir is native and ends with "/".
+    void walk(UniqueFd folder, const std::string& dir, const std::string& catalogDir, std::string_view pattern)
     {
         if (stopped())
             return;
+        DirHandle d(::fdopendir(folder.get()));
+        if (!d) {
+            skipped_.add(dir, errno);
+            return;
+        }
+        folder.release();
+        const int fd = ::dirfd(d.get());
         FolderListing listing;
-        if (!list(dir, pattern, listing))
-            return; // a folder that cannot be read adds nothing
+        list(d.get(), pattern, listing);
         try {
-            std::string catalogDir = ToCatalogPath(dir);
             for (const FileEntry& f : listing.files) {
                 if (stopped())
                     break;
-                addFile(dir, catalogDir, f);
+                addFile(fd, dir, catalogDir + ToCatalogPath(f.name), f);
             }
         } catch (const std::exception& e) {
             ShowErrorBox(e, kModule, "GetFileInformation");
@@ -78,25 +123,24 @@ public:
         for (const std::string& sub : listing.dirs) {
             if (stopped())
                 break;
-            walk(dir + sub + "/", pattern);
+            std::string subDir = dir + sub + "/";
+            UniqueFd subFd(::openat(fd, sub.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+            struct stat st;
+            if (!subFd)
+                skipped_.add(subDir, errno);
+            else if (::fstat(subFd.get(), &st) == 0 && st.st_dev == rootDevice_)
+                walk(std::move(subFd), subDir, catalogDir + ToCatalogPath(sub) + "\\", pattern);
         }
     }
 
 private:
-    bool stopped() const { return full_ || session_.StopScan.load(std::memory_order_relaxed); }
+    bool stopped() const { return full_ || session_.StopScan->load(std::memory_order_relaxed); }
 
-    bool list(const std::string& dir, std::string_view pattern, FolderListing& out)
+    void list(DIR* d, std::string_view pattern, FolderListing& out)
     {
-        int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0)
-            return false;
-        DIR* d = ::fdopendir(fd);
-        if (!d) {
-            ::close(fd);
-            return false;
-        }
+        const int fd = ::dirfd(d);
         while (dirent* e = ::readdir(d)) {
-            if (session_.StopScan.load(std::memory_order_relaxed))
+            if (session_.StopScan->load(std::memory_order_relaxed))
                 break;
             std::string_view name = e->d_name;
             if (name == "." || name == "..")
@@ -126,43 +170,39 @@ private:
                 continue;
             out.files.push_back({std::string(name), std::uint64_t(st.st_size), std::int64_t(st.st_mtim.tv_sec)});
         }
-        ::closedir(d);
         // Reproducible catalogs: entries in byte order of their names.
         std::sort(out.files.begin(), out.files.end(),
                   [](const FileEntry& a, const FileEntry& b) { return a.name < b.name; });
         std::sort(out.dirs.begin(), out.dirs.end());
-        return true;
     }
 
-    void addFile(const std::string& dir, const std::string& catalogDir, const FileEntry& f)
+    // folder: the open folder of the file, dir its native path.
+    void addFile(int folder, const std::string& dir, const std::string& catalogPath, const FileEntry& f)
     {
-        std::string path = dir + f.name;
-        std::string catalogPath = catalogDir + ToCatalogPath(f.name);
         std::string ext = AsciiUpperCopy(FileExt(f.name));
         std::optional<std::string> comment;
+        auto file = [&] { return FileAt{folder, f.name, dir + f.name}; };
 
         ArchiveKind kind = ArchiveKindFromExtension(ext);
-        ArchiveFile archive{path, catalogPath, FileWithOutPath(catalogPath)};
-        if (opts_.SearchZipContent && kind != ArchiveKind::None) {
-            comment = ListArchiveMembers(kind, archive, session_.lines);
-            if (session_.lines.full()) {
+        bool zipComment = opts_.EnableComment && kind == ArchiveKind::Zip;
+        if (kind != ArchiveKind::None && (opts_.SearchZipContent || zipComment)) {
+            ArchiveFile archive{file(), catalogPath, FileWithOutPath(catalogPath)};
+            comment = ReadArchive(kind, archive, session_.lines, {opts_.SearchZipContent, zipComment});
+            if (session_.lines.overflowed()) {
                 reportFull();
                 return;
             }
         }
-        if (opts_.EnableComment) {
-            if (kind == ArchiveKind::Zip) {
-                std::string zipComment = ZipArchiveComment(archive);
-                if (!zipComment.empty())
-                    comment = std::move(zipComment);
-            } else if (isPageExtension(ext)) {
-                comment = TitleHTML(path);
-            }
-        }
+        if (opts_.EnableComment && isPageExtension(ext))
+            comment = TitleHTML(file());
         std::string date = CatalogDateFromUnix(f.mtime);
         std::uint64_t kb = SizeRound(f.size);
-        std::string line = comment ? MakeFileLine(catalogPath, kb, date, EncodeCatalogComment(*comment))
-                                   : MakeFileLine(catalogPath, kb, date);
+        // A comment is written in the encoding of the name before it, so the
+        // line reads back as one.
+        std::string line =
+            comment ? MakeFileLine(catalogPath, kb, date,
+                                   EncodeCatalogComment(TextInLineEncoding(*comment, DetectCatalogEncoding(catalogPath))))
+                    : MakeFileLine(catalogPath, kb, date);
         if (!session_.lines.append(std::move(line)))
             reportFull();
     }
@@ -174,14 +214,15 @@ private:
             return;
         full_ = true;
         ShowErrorBox(ErrSubscriptOutOfRange,
-                     "Subscript out of range (the catalog is full: " +
-                         std::to_string(session_.lines.capacity()) + " lines)",
+                     "Subscript out of range (the catalog is full at " + std::to_string(session_.lines.capacity()) +
+                         " lines: it is incomplete, the files found after that are not in it)",
                      kModule, "GetFileInformation", __LINE__);
     }
 
     const ScanOptions& opts_;
     ScanSession& session_;
     dev_t rootDevice_;
+    SkippedFolders& skipped_;
     bool full_ = false;
 };
 
@@ -189,7 +230,7 @@ std::string headerLabel(const VolumeFacts& v)
 {
     if (!v.found)
         return std::string(14, ' ');
-    return TrimBlanks(v.label).empty() ? "(no label)" : v.label;
+    return TrimBlanks(v.label).empty() ? "(no label)" : ToCatalogHeaderValue(v.label);
 }
 } // namespace
 
@@ -197,7 +238,7 @@ void CreateCatalog(const ScanOptions& opts, ScanSession& session)
 {
     try {
         session.lines.clear();
-        VolumeFacts volume = ProbeVolume(opts.RootDir);
+        VolumeFacts volume = ProbeVolume(opts.RootDir, session.volumeSources);
         session.VolumeLabel = headerLabel(volume);
         std::uint64_t freeMb = volume.sizesKnown ? RoundMegabytes(volume.freeBytes) : 0;
         std::uint64_t totalMb = volume.sizesKnown ? RoundMegabytes(volume.totalBytes) : 0;
@@ -211,7 +252,7 @@ void CreateCatalog(const ScanOptions& opts, ScanSession& session)
             {HeaderLine::RecursiveDir, std::string(FlagText(opts.RecursiveDir))},
             {HeaderLine::SearchZipContent, std::string(FlagText(opts.SearchZipContent))},
             {HeaderLine::EnableComment, std::string(FlagText(opts.EnableComment))},
-            {HeaderLine::Search, opts.Search},
+            {HeaderLine::Search, ToCatalogHeaderValue(opts.Search)},
         };
         for (const auto& [line, value] : header)
             session.lines.append(MakeHeaderLine(line, value));
@@ -221,13 +262,20 @@ void CreateCatalog(const ScanOptions& opts, ScanSession& session)
         struct stat st;
         if (::stat(root.c_str(), &st) != 0)
             return;
-        Walker walker(opts, session, st.st_dev);
+        SkippedFolders skipped;
+        Walker walker(opts, session, st.st_dev, skipped);
+        std::string catalogRoot = ToCatalogPath(root);
         for (int n = 1;; ++n) {
             std::string pattern = sListPos(opts.Search, ";", n);
             if (pattern.empty())
                 break;
-            walker.walk(root, pattern);
+            UniqueFd folder(::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+            if (!folder)
+                skipped.add(root, errno);
+            else
+                walker.walk(std::move(folder), root, catalogRoot, pattern);
         }
+        skipped.report();
     } catch (const std::exception& e) {
         ShowErrorBox(e, kModule, "CreateCatalog");
     }

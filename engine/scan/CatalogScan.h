@@ -2,9 +2,14 @@
 // Turns a folder into the lines of a catalog: the header from the volume's
 // facts and the request, then one line per matching file (and the members of
 // the archives among them), walked once per pattern of the filter.
+//
+// A scan shares nothing with other scans: it may run on a worker thread
+// while the caller's thread stays free. Its messages go through the active
+// prompter (which a window carries to its own thread).
 
 #include "engine/catalog/CatalogBuffer.h"
 #include "engine/scan/ScanOptions.h"
+#include "platform/volume/VolumeInfo.h"
 
 #include <atomic>
 #include <cstddef>
@@ -12,13 +17,25 @@
 #include <string>
 
 struct ScanSession {
+    ScanSession() = default;
+    // stop: the caller's Stop request (a button, from any thread); the walk
+    // unwinds once it reads true.
+    explicit ScanSession(const std::atomic<bool>& stop) : StopScan(&stop) {}
+
     CatalogBuffer lines; // the catalog being made
-    // Set by a Stop button (from any thread); the walk unwinds when it sees it.
-    std::atomic<bool> StopScan{false};
+    const std::atomic<bool>* StopScan = &NeverStopped;
     // Told the number of body lines found so far, after each folder.
     std::function<void(std::size_t)> onProgress;
     // The label written to header line 3: a window proposes it as the name.
     std::string VolumeLabel;
+    // Where the volume's facts come from (tests point them at fake trees).
+    VolumeSources volumeSources;
+
+    // The catalog reached its capacity: lines were left out.
+    bool incomplete() const { return lines.overflowed(); }
+
+private:
+    static constexpr std::atomic<bool> NeverStopped{false};
 };
 
 // Fills session.lines; header line 11 holds ">" until the caller sets the comment.

@@ -2,110 +2,141 @@
 
 #include "platform/prompter/ErrorBox.h"
 #include "platform/text/Ascii.h"
+#include "platform/text/Encoding.h"
 
+#include <array>
 #include <cerrno>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
-std::string_view trimSpace(std::string_view s)
-{
-    std::size_t b = s.find_first_not_of(" \t");
-    if (b == std::string_view::npos)
-        return {};
-    return s.substr(b, s.find_last_not_of(" \t") - b + 1);
-}
+constexpr std::string_view kOpen = "<title>";
+constexpr std::string_view kClose = "</title>";
+constexpr std::size_t kBlock = 64 * 1024;
 
-constexpr std::size_t kMaxLine = 1 << 20;
-
-// Reads a file line by line (CR, LF or CR LF end a line) without loading it whole.
-class LineReader {
+// Finds a tag in a stream of blocks, case-insensitively, also across the
+// border between two blocks.
+class TagFinder {
 public:
-    explicit LineReader(int fd) : fd_(fd) {}
-    bool next(std::string& line)
+    explicit TagFinder(std::string_view tag) : tag_(tag) {}
+    // Feeds one byte; true when it completes the tag.
+    bool feed(char c)
     {
-        line.clear();
-        for (;;) {
-            if (pos_ == len_) {
-                if (eof_)
-                    return !line.empty();
-                ssize_t n;
-                do
-                    n = ::read(fd_, buf_, sizeof buf_);
-                while (n < 0 && errno == EINTR);
-                if (n < 0)
-                    RaiseFromErrno(errno, {});
-                pos_ = 0;
-                len_ = std::size_t(n);
-                eof_ = n == 0;
-                continue;
-            }
-            char c = buf_[pos_++];
-            if (skipLf_) {
-                skipLf_ = false;
-                if (c == '\n')
-                    continue;
-            }
-            if (c == '\n' || c == '\r') {
-                skipLf_ = c == '\r';
-                return true;
-            }
-            // A page without line breaks must not fill the memory.
-            if (line.size() < kMaxLine)
-                line += c;
+        // The tags hold no repeated prefix, so a mismatch restarts at 0 or 1.
+        matched_ = AsciiLower(c) == tag_[matched_] ? matched_ + 1 : (AsciiLower(c) == tag_[0] ? 1 : 0);
+        if (matched_ < tag_.size())
+            return false;
+        matched_ = 0;
+        return true;
+    }
+    std::size_t matched() const { return matched_; }
+
+private:
+    std::string_view tag_;
+    std::size_t matched_ = 0;
+};
+
+// Gathers the title's text: the line pieces of a title over several lines
+// are trimmed and joined by one blank.
+class TitleText {
+public:
+    void add(char c)
+    {
+        if (c == '\r' || c == '\n') {
+            endPiece();
+            multiLine_ = true;
+        } else if (line_.size() < TitleLengthLimit) {
+            line_ += c;
+        } else {
+            cut_ = true;
         }
     }
 
+    std::string finish()
+    {
+        if (multiLine_)
+            endPiece();
+        std::string out = multiLine_ ? std::move(text_) : std::move(line_);
+        if (out.size() > TitleLengthLimit) {
+            out.resize(TitleLengthLimit);
+            cut_ = true;
+        }
+        // A UTF-8 character cut in two by the limit is dropped whole.
+        for (std::size_t n = 1; cut_ && n <= 3 && n < out.size() && !IsValidUtf8(out); ++n)
+            if (IsValidUtf8(std::string_view(out).substr(0, out.size() - n)))
+                out.resize(out.size() - n);
+        for (char& c : out)
+            if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F')
+                c = ' ';
+        return out;
+    }
+
 private:
-    int fd_;
-    char buf_[1 << 16];
-    std::size_t pos_ = 0, len_ = 0;
-    bool eof_ = false;
-    bool skipLf_ = false;
+    void endPiece()
+    {
+        std::string_view piece = line_;
+        std::size_t b = piece.find_first_not_of(" \t");
+        piece = b == std::string_view::npos ? std::string_view()
+                                            : piece.substr(b, piece.find_last_not_of(" \t") - b + 1);
+        if (!piece.empty() && text_.size() <= TitleLengthLimit) {
+            if (!text_.empty())
+                text_ += ' ';
+            text_ += piece;
+        }
+        line_.clear();
+    }
+
+    std::string line_;
+    std::string text_;
+    bool multiLine_ = false;
+    bool cut_ = false;
 };
+
+std::string readTitle(int fd, const std::string& path)
+{
+    TagFinder open(kOpen), close(kClose);
+    TitleText title;
+    bool inTitle = false;
+    std::array<char, kBlock> block;
+    std::string held; // bytes that may be the start of "</title>"
+    std::size_t done = 0;
+    while (done < TitleSearchLimit) {
+        ssize_t n = ::read(fd, block.data(), std::min(block.size(), TitleSearchLimit - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            RaiseFromErrno(errno, path);
+        if (n == 0)
+            break;
+        done += std::size_t(n);
+        for (ssize_t i = 0; i < n; ++i) {
+            const char c = block[std::size_t(i)];
+            if (!inTitle) {
+                inTitle = open.feed(c);
+                continue;
+            }
+            if (close.feed(c))
+                return title.finish();
+            held += c;
+            const std::size_t keep = close.matched(); // 0, or 1 for a "<" that may start it
+            if (keep < held.size()) {
+                for (std::size_t k = 0; k + keep < held.size(); ++k)
+                    title.add(held[k]);
+                held.erase(0, held.size() - keep);
+            }
+        }
+    }
+    return {}; // no title, or one that is not closed in the page's first part
+}
 } // namespace
 
-std::string TitleHTML(const std::string& nativePath)
+std::string TitleHTML(const FileAt& page)
 {
-    constexpr std::string_view open = "<title>", close = "</title>";
-    int fd = ::open(nativePath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     try {
-        if (fd < 0)
-            RaiseFromErrno(errno, nativePath);
-        LineReader reader(fd);
-        std::string line, result;
-        while (reader.next(line)) {
-            std::string l = AsciiLowerCopy(line);
-            std::size_t p = l.find(open);
-            if (p == std::string::npos)
-                continue;
-            std::size_t start = p + open.size();
-            std::size_t q = l.find(close);
-            if (q != std::string::npos) {
-                if (q > start)
-                    result = line.substr(start, q - start);
-                break;
-            }
-            // The title runs over several lines: its pieces joined by one blank.
-            std::string title(trimSpace(std::string_view(line).substr(start)));
-            bool closed = false;
-            while (!closed && reader.next(line)) {
-                std::size_t end = AsciiLowerCopy(line).find(close);
-                closed = end != std::string::npos;
-                std::string_view piece = trimSpace(std::string_view(line).substr(0, end));
-                if (!piece.empty() && !title.empty())
-                    title += ' ';
-                title += piece;
-            }
-            if (closed)
-                result = title;
-            break;
-        }
-        ::close(fd);
-        return result;
+        UniqueFd fd = OpenForReading(page);
+        if (!fd)
+            RaiseFromErrno(errno, page.path);
+        return readTitle(fd.get(), page.path);
     } catch (const std::exception& e) {
-        if (fd >= 0)
-            ::close(fd);
         ShowErrorBox(e, "modFindFile", "TitleHTML");
         return {};
     }

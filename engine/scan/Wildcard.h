@@ -1,7 +1,11 @@
 #pragma once
-// File-name patterns as users of the catalog filter know them: "*" and "?",
-// letters compared without regard to case, "*.*" matching every name, and a
-// final ".*" also matching names without an extension.
+// File-name patterns as the classic file search matches them: letters
+// compared without regard to case, "*" any run and "?" any one character,
+// with the rules that make "*.*" match every name: a "?" also matches
+// nothing at a "." or at the end of the name ("*.ht?" finds "b.ht"), a "."
+// followed only by wildcards also matches the end of a name without an
+// extension ("*." finds the names without one, "name.*" finds "name"), and
+// a "*" before a "." stops at the name's last ".".
 
 #include <string_view>
 

@@ -1,10 +1,13 @@
 #include "engine/start/AppFolders.h"
 
 #include "engine/text/PathHelpers.h"
+#include "platform/prompter/ErrorBox.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
 
 AppFolders& Folders()
 {
@@ -46,4 +49,14 @@ bool CreateOutputFolders()
         }
     }
     return ok;
+}
+
+void CheckWritableFolder(const std::string& folder)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec)
+        RaiseFromErrno(ec.value(), folder);
+    if (::access(folder.c_str(), W_OK | X_OK) != 0)
+        RaiseFromErrno(errno, folder);
 }

@@ -7,6 +7,8 @@
 #include "engine/scan/CatalogScan.h"
 #include "engine/start/AppFolders.h"
 #include "engine/text/PathHelpers.h"
+#include "platform/fs/AtomicFile.h"
+#include "platform/prompter/ErrorBox.h"
 #include "platform/prompter/Prompter.h"
 
 namespace {
@@ -24,9 +26,32 @@ void tell(std::string_view text)
 
 bool nameIsSafe(const CmdLineOptions& opts)
 {
-    if (IsSafeCatalogName(opts.Name))
+    std::string problem = CatalogNameProblem(opts.Name);
+    if (problem.empty())
         return true;
-    tell("Invalid catalog name \"" + opts.Name + "\": a name cannot hold \"/\".");
+    tell("Invalid catalog name \"" + opts.Name + "\": " + problem + ".");
+    return false;
+}
+
+// Before long work: a folder that cannot take the result is said now, with
+// the system's reason, not after the work as a failed save.
+bool canWriteTo(const std::string& folder)
+{
+    try {
+        CheckWritableFolder(folder);
+        return true;
+    } catch (const AppError& e) {
+        ShowErrorBox(e, "modMain", "Main");
+        return false;
+    }
+}
+
+bool fitsTheFolder(const std::string& folder, const std::string& fileName)
+{
+    if (fileName.size() <= FileNameLimit(folder))
+        return true;
+    tell("The catalog name is too long: \"" + fileName + "\" has " + std::to_string(fileName.size()) +
+         " characters, the folder takes " + std::to_string(FileNameLimit(folder)) + ".");
     return false;
 }
 
@@ -47,8 +72,12 @@ int catalogRequest(const CmdLineOptions& opts)
     }
     if (!nameIsSafe(opts))
         return ExitNotDone;
-    std::string target = Folders().LibPath + opts.Name + ".dat";
-    if (FileExist(target) && !opts.Overwrite && !ask("File allready exist, overwrite it"))
+    const std::string& library = Folders().LibPath;
+    if (!canWriteTo(library) || !fitsTheFolder(library, opts.Name + ".dat"))
+        return ExitNotDone;
+    std::string target = library + opts.Name + ".dat";
+    // An existing catalog is never replaced unasked, readable or not.
+    if (NameTaken(target) && !opts.Overwrite && !ask("File allready exist, overwrite it"))
         return ExitNotDone;
 
     ScanSession session;
@@ -61,17 +90,19 @@ int catalogRequest(const CmdLineOptions& opts)
         return ExitNotDone;
     if (opts.Verbose || opts.FromVerb)
         tell("Catalog " + opts.Name + ".dat" + " created");
-    return ExitDone;
+    // A catalog cut short at its capacity is saved (its error box said so),
+    // but the request is not done.
+    return session.incomplete() ? ExitNotDone : ExitDone;
 }
 
 int reportRequest(const CmdLineOptions& opts)
 {
     if (opts.Verbose && !ask("Start report creation"))
         return ExitNotDone;
-    if (!nameIsSafe(opts))
+    if (!nameIsSafe(opts) || !canWriteTo(Folders().ReportPath))
         return ExitNotDone;
     std::string report = LibraryReportPath(opts.Name, opts.StyleHTML);
-    if (FileExist(report) && !opts.Overwrite && !ask("File allready exist, overwrite it"))
+    if (NameTaken(report) && !opts.Overwrite && !ask("File allready exist, overwrite it"))
         return ExitNotDone;
     if (!CreateReport(opts))
         return ExitNotDone;

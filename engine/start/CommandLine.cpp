@@ -5,8 +5,10 @@
 #include "engine/start/AppFolders.h"
 #include "engine/text/PathHelpers.h"
 #include "engine/text/StringHelpers.h"
+#include "platform/fs/AtomicFile.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 std::vector<std::string> splitPieces(const std::vector<std::string>& args)
@@ -25,9 +27,21 @@ std::vector<std::string> splitPieces(const std::vector<std::string>& args)
     return pieces;
 }
 
+// A switch that takes a value has ":" right after its letter; the others
+// stand alone. "-oMyDisk" or "-rz" is a mistyped request, not a guess.
+bool wellFormed(const std::string& piece)
+{
+    constexpr std::string_view withValue = "cdolftxsi";
+    if (withValue.find(piece[0]) != std::string_view::npos)
+        return piece.size() >= 2 && piece[1] == ':';
+    return piece.size() == 1;
+}
+
 // Applies one switch; false when it makes the request invalid.
 bool applySwitch(const std::string& piece, CmdLineOptions& o, int& required)
 {
+    if (!wellFormed(piece))
+        return false;
     const char letter = piece[0];
     const std::string value = piece.size() > 2 ? piece.substr(2) : std::string();
     const std::string option = std::string(AppRegKey) + "\\Option";
@@ -133,11 +147,15 @@ std::string CatalogNameFromPath(const std::string& nativeFolder)
         else if (c == '\\')
             base += '_';
     }
-    std::string name = base;
-    for (int counter = 0; FileExist(Folders().LibPath + name + ".dat"); ++counter) {
+    // A deep folder's name is cut so that name, counter and ".dat" fit the
+    // file system's limit.
+    constexpr std::string_view extension = ".dat";
+    const std::size_t limit = FileNameLimit(Folders().LibPath) - extension.size();
+    std::string name = base.substr(0, limit);
+    for (int counter = 0; NameTaken(Folders().LibPath + name + std::string(extension)); ++counter) {
         char digits[16];
         std::snprintf(digits, sizeof digits, "%03d", counter);
-        name = base + digits;
+        name = base.substr(0, limit - std::strlen(digits)) + digits;
     }
     return name;
 }

@@ -19,6 +19,12 @@ bool FileExist(const std::string& path)
     return ok;
 }
 
+bool NameTaken(const std::string& path)
+{
+    struct stat st;
+    return !path.empty() && ::lstat(path.c_str(), &st) == 0;
+}
+
 bool DirExist(const std::string& path)
 {
     // Same answer as trying to change into the folder, without moving the

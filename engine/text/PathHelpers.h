@@ -1,6 +1,6 @@
 #pragma once
 // Helpers on paths in catalog form ("\" between folders, "." before the
-// extension). They never look at the disk, except FileExist and DirExist,
+// extension). They never look at the disk, except FileExist, NameTaken and DirExist,
 // which take native paths.
 
 #include <string>
@@ -8,6 +8,9 @@
 
 // True when path is a file (not a folder) that opens for reading.
 bool FileExist(const std::string& path);
+// True when anything has that name (a file readable or not, a folder, a
+// link, broken or not): what may not be replaced unasked.
+bool NameTaken(const std::string& path);
 // True when path is a folder the process could enter.
 bool DirExist(const std::string& path);
 

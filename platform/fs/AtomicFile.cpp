@@ -1,6 +1,8 @@
 #include "platform/fs/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -37,7 +39,14 @@ bool AtomicFileWriter::open(const std::string& targetPath, std::optional<mode_t>
     target_ = targetPath;
     error_.clear();
     errno_ = 0;
-    std::string pattern = targetPath + ".XXXXXX";
+    // The temporary name is the target's and six letters more, its base cut
+    // so that a name at the file system's limit still gets one.
+    const std::size_t slash = targetPath.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : targetPath.substr(0, slash + 1);
+    const std::size_t baseStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t limit = FileNameLimit(folder);
+    const std::size_t base = std::min(targetPath.size() - baseStart, limit > 7 ? limit - 7 : 0);
+    std::string pattern = targetPath.substr(0, baseStart + base) + ".XXXXXX";
     fd_ = mkstemp(pattern.data());
     if (fd_ < 0)
         return fail("cannot create");
@@ -127,6 +136,12 @@ bool WriteFileAtomically(const std::string& path, std::string_view data, int* er
     if (!ok && errorCode)
         *errorCode = w.errorCode();
     return ok;
+}
+
+std::size_t FileNameLimit(const std::string& folder)
+{
+    long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? std::size_t(limit) : NAME_MAX;
 }
 
 bool ReadWholeFile(const std::string& path, std::string& out, int* errorCode)

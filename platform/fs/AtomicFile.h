@@ -4,6 +4,7 @@
 // flushed and renamed over the target on commit.
 
 #include <optional>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
@@ -41,6 +42,10 @@ private:
 
 // The whole text in one go; on failure errorCode gets the errno value.
 bool WriteFileAtomically(const std::string& path, std::string_view data, int* errorCode = nullptr);
+
+// The longest file name the file system of folder takes (NAME_MAX when it
+// does not say).
+std::size_t FileNameLimit(const std::string& folder);
 
 // Reads a whole file; false when it cannot be read (errno in errorCode).
 bool ReadWholeFile(const std::string& path, std::string& out, int* errorCode = nullptr);

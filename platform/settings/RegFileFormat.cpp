@@ -92,6 +92,42 @@ bool parseValueLine(std::string_view line, std::string& name, RegData& data)
     return true;
 }
 
+// A key name may hold what a "[...]" line cannot: a line break. Such
+// characters (and "%" itself) are written as "%" and two hex digits.
+std::string escapeKeyName(std::string_view name)
+{
+    std::string out;
+    for (char c : name) {
+        if (c == '\r' || c == '\n' || c == '%') {
+            char buf[4];
+            std::snprintf(buf, sizeof buf, "%%%02X", unsigned(static_cast<unsigned char>(c)));
+            out += buf;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string unescapeKeyName(std::string_view name)
+{
+    std::string out;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        std::string_view code = name.substr(i + 1, 2);
+        char c = AsciiUpper(code.size() == 2 ? code[1] : 0);
+        if (name[i] == '%' && code.size() == 2 && code[0] == '0' && (c == 'A' || c == 'D')) {
+            out += c == 'A' ? '\n' : '\r';
+            i += 2;
+        } else if (name[i] == '%' && code == "25") {
+            out += '%';
+            i += 2;
+        } else {
+            out += name[i];
+        }
+    }
+    return out;
+}
+
 void serializeKey(std::string& out, const RegKey& key, const std::string& path)
 {
     out += "\r\n[" + path + "]\r\n";
@@ -111,7 +147,7 @@ void serializeKey(std::string& out, const RegKey& key, const std::string& path)
         out += "\r\n";
     }
     for (const auto& [_, sub] : key.subkeys)
-        serializeKey(out, *sub, path + "\\" + sub->name);
+        serializeKey(out, *sub, path + "\\" + escapeKeyName(sub->name));
 }
 } // namespace
 
@@ -184,7 +220,7 @@ RegParseResult ParseRegFile(std::string_view text)
             }
             current = &result.tree;
             for (auto part : parts)
-                current = &current->childOrCreate(part);
+                current = &current->childOrCreate(unescapeKeyName(part));
             continue;
         }
         std::string name;
@@ -203,6 +239,6 @@ std::string SerializeRegFile(const RegKey& tree)
     std::string out(kSignature);
     out += "\r\n";
     for (const auto& [_, root] : tree.subkeys)
-        serializeKey(out, *root, root->name);
+        serializeKey(out, *root, escapeKeyName(root->name));
     return out;
 }

@@ -2,7 +2,9 @@
 // The settings store's file: the ".reg" text style, one "[ROOT\key\path]"
 // section per key, one value a line: "name"="text", "name"=dword:0000002a,
 // @ for the default value. Key and value names compare case-insensitively
-// (ASCII), as users of the original registry expect.
+// (ASCII), as users of the original registry expect. A key name's line
+// breaks and "%" are written as %0D, %0A and %25, so no name can break the
+// file's lines.
 
 #include <cstdint>
 #include <map>

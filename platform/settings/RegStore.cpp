@@ -53,7 +53,9 @@ std::string timestamp()
 {
     std::time_t now = std::time(nullptr);
     char buf[32];
-    std::strftime(buf, sizeof buf, "%Y%m%d-%H%M%S", std::localtime(&now));
+    std::tm local{};
+    localtime_r(&now, &local);
+    std::strftime(buf, sizeof buf, "%Y%m%d-%H%M%S", &local);
     return buf;
 }
 } // namespace
@@ -87,9 +89,8 @@ void RegStore::SetInstancePath(std::string filePath)
 
 void RegStore::reportOnce(const std::string& text)
 {
-    if (reported_)
+    if (reported_.exchange(true))
         return;
-    reported_ = true;
     ActivePrompter().message(text, "CorvaneDisk", MsgIcon::Exclamation);
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/settings/RegFileFormat.h"
 
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <string>
@@ -46,5 +47,5 @@ private:
     void reportOnce(const std::string& text);
 
     std::string path_;
-    bool reported_ = false;
+    std::atomic<bool> reported_ = false;
 };

@@ -25,6 +25,14 @@ constexpr bool AsciiEqualNoCase(std::string_view a, std::string_view b)
     return true;
 }
 
+inline bool IsAscii(std::string_view s)
+{
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
 inline std::string AsciiLowerCopy(std::string_view s)
 {
     std::string out(s);

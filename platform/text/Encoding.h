@@ -16,3 +16,8 @@ inline std::string BytesToUtf8(std::string_view bytes)
 {
     return IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
 }
+// Names from archives made on MS-DOS or Windows: the DOS code page 437;
+// bytes below 0x80 stay as they are (control characters included).
+std::string DosCodePageToUtf8(std::string_view bytes);
+// UTF-16 code units as UTF-8; a lone surrogate becomes U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view units);

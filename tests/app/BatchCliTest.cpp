@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 std::string quote(const std::string& s)
@@ -30,7 +31,7 @@ protected:
                 const std::string& display = "CORVANEDISK_CONSOLE=1")
     {
         std::string cmd = "cd / && CORVANEDISK_HOME=" + quote(home()) + " " + display + " XDG_CONFIG_HOME=" + quote(d.file("config")) +
-                          " TZ=Pacific/Kiritimati " + quote(std::string(CORVANE_BINARY_DIR) + "/CorvaneDisk");
+                          " TZ=Pacific/Kiritimati " + asUser + quote(std::string(CORVANE_BINARY_DIR) + "/CorvaneDisk");
         for (const auto& a : args)
             cmd += " " + quote(a);
         d.write("answers", answers);
@@ -39,6 +40,20 @@ protected:
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, d.read("out"), d.read("err")};
     }
     std::string home() const { return d.file("home"); }
+    // Runs the program as an ordinary user from now on: root may read and
+    // write everything, so permissions only mean something for others.
+    void runAsOrdinaryUser()
+    {
+        if (geteuid() != 0)
+            return;
+        asUser = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+        std::filesystem::permissions(d.path(), std::filesystem::perms(0755));
+        for (const char* sub : {"home", "home/dat", "home/reports", "home/tmp"}) {
+            std::filesystem::create_directories(d.file(sub));
+            ASSERT_EQ(chown(d.file(sub).c_str(), 65534, 65534), 0);
+        }
+    }
+    std::string asUser;
     std::string catalog(const std::string& name) { return d.read("home/dat/" + name + ".dat"); }
     std::string tree()
     {
@@ -153,12 +168,12 @@ TEST_F(BatchCli, MissingFolderUsageAndUnwritableLibrary)
     EXPECT_EQ(escape.code, 1);
     EXPECT_FALSE(std::filesystem::exists(home() + "/outside.dat"));
 
-    // The library folder is a file: the save fails, is reported and is not announced.
+    // The library folder is a file: said before any scan, and nothing is announced.
     std::filesystem::remove_all(home() + "/dat");
     d.write("home/dat", "not a folder");
     Outcome broken = run({"-c:" + tree(), "-o:X", "-v"}, "y\n");
     EXPECT_EQ(broken.code, 1);
-    EXPECT_NE(broken.err.find("in CorvaneDisk.modFindFile.SaveFile."), std::string::npos);
+    EXPECT_NE(broken.err.find("in CorvaneDisk.modMain.Main."), std::string::npos) << broken.err;
     EXPECT_EQ(broken.err.find("created"), std::string::npos);
 }
 
@@ -238,4 +253,64 @@ TEST_F(BatchCli, AnUnreachableDisplayFallsBackToTheConsole)
     Outcome r = run({"-c:" + d.file("nowhere"), "-o:X"}, "", "env -u CORVANEDISK_CONSOLE -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:97");
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.err.find("CorvaneDisk: Directory does not exist\n"), std::string::npos) << r.err;
+}
+
+TEST_F(BatchCli, PermissionsAreToldBeforeTheWorkAndNoCatalogIsReplacedUnasked)
+{
+    std::string folder = tree();
+    std::filesystem::create_directories(d.file("tree/locked/inside"));
+    d.write("tree/locked/inside/hidden.txt", "x");
+    runAsOrdinaryUser();
+    if (asUser.empty() && geteuid() == 0)
+        GTEST_SKIP();
+    std::filesystem::permissions(d.file("tree/locked"), std::filesystem::perms::none);
+
+    // A folder that cannot be read is told once, with how many were left out.
+    Outcome skipped = run({"-c:" + folder, "-o:Skip", "-r"});
+    EXPECT_EQ(skipped.code, 0) << skipped.err;
+    EXPECT_NE(skipped.err.find("Error 70: Permission denied (1 folder(s) could not be read"), std::string::npos)
+        << skipped.err;
+    EXPECT_NE(skipped.err.find("modFindFile.SearchForFilesArray"), std::string::npos);
+    EXPECT_EQ(catalog("Skip").find("hidden.txt"), std::string::npos);
+
+    // A catalog that cannot even be read is still asked about.
+    d.write("home/dat/Old.dat", "mine");
+    std::filesystem::permissions(d.file("home/dat/Old.dat"), std::filesystem::perms::none);
+    Outcome keep = run({"-c:" + folder, "-o:Old"}, "n\n");
+    EXPECT_EQ(keep.code, 1);
+    EXPECT_EQ(keep.err, "File allready exist, overwrite it [y/N]? ");
+    std::filesystem::permissions(d.file("home/dat/Old.dat"), std::filesystem::perms::owner_read);
+    EXPECT_EQ(catalog("Old"), "mine");
+
+    // A library folder that cannot be written: the system's reason, before any scan.
+    std::filesystem::permissions(d.file("home/dat"), std::filesystem::perms(0555));
+    Outcome locked = run({"-c:" + folder, "-o:New"});
+    EXPECT_EQ(locked.code, 1);
+    EXPECT_NE(locked.err.find("Error 70: Permission denied"), std::string::npos) << locked.err;
+    EXPECT_NE(locked.err.find("modMain.Main"), std::string::npos);
+    EXPECT_EQ(locked.err.find("SaveFile"), std::string::npos);
+    std::filesystem::permissions(d.file("home/dat"), std::filesystem::perms(0755));
+}
+
+TEST_F(BatchCli, NamesUpToTheFileSystemsLimitAndNoFurther)
+{
+    const std::string name(250, 'n');
+    Outcome made = run({"-c:" + tree(), "-o:" + name});
+    EXPECT_EQ(made.code, 0) << made.err;
+    EXPECT_TRUE(catalog(name).starts_with(">"));
+    Outcome report = run({"-l:" + name + ".dat", "-t:T"});
+    EXPECT_EQ(report.code, 0) << report.err;
+    EXPECT_TRUE(std::filesystem::exists(home() + "/reports/Lib_" + name.substr(0, 255 - 8) + ".txt"));
+
+    Outcome tooLong = run({"-c:" + tree(), "-o:" + std::string(252, 'n')});
+    EXPECT_EQ(tooLong.code, 1);
+    EXPECT_NE(tooLong.err.find("too long"), std::string::npos) << tooLong.err;
+    for (const char* bad : {"-o:.", "-o:.."}) {
+        Outcome dots = run({"-c:" + tree(), bad});
+        EXPECT_EQ(dots.code, 1);
+        EXPECT_NE(dots.err.find("name folders, not files"), std::string::npos) << dots.err;
+    }
+    Outcome lineFeed = run({"-c:" + tree(), "-o:two\nlines"});
+    EXPECT_EQ(lineFeed.code, 1);
+    EXPECT_NE(lineFeed.err.find("control characters"), std::string::npos) << lineFeed.err;
 }

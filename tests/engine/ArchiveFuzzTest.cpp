@@ -112,8 +112,7 @@ TEST(ArchiveFuzz, MutatedSkinPackagesNeverWriteOutsideTheirFolder)
     TempDir dir;
     std::mt19937 rng(7);
     const std::string whole = ReadFileBytes(ArchiveFixture("skin.zip"));
-    UnzipOptions& u = Unzip();
-    u = UnzipOptions{};
+    UnzipOptions u;
     u.UnzipHonorDirs = true;
     u.UnzipOverwriteAll = true;
     u.UnzipZipFile = dir.write("skin.zip", "");
@@ -121,7 +120,7 @@ TEST(ArchiveFuzz, MutatedSkinPackagesNeverWriteOutsideTheirFolder)
     for (int i = 0; i < 300; ++i) {
         fs::create_directory(u.UnzipExtractDir);
         Overwrite(u.UnzipZipFile, Mutate(whole, rng));
-        UnzipRun();
+        UnzipRun(u);
         std::vector<std::string> top;
         for (const auto& entry : fs::directory_iterator(dir.path()))
             top.push_back(entry.path().filename().string());
@@ -129,5 +128,4 @@ TEST(ArchiveFuzz, MutatedSkinPackagesNeverWriteOutsideTheirFolder)
         ASSERT_EQ(top, (std::vector<std::string>{"skin.zip", "target"})) << "mutation " << i;
         fs::remove_all(u.UnzipExtractDir);
     }
-    u = UnzipOptions{};
 }

@@ -45,6 +45,14 @@ const std::vector<Expected>& ExpectedListings()
           "\\disk\\sample5.rar/r\xC3\xA9sum\xC3\xA9.txt>2 Kb/01/01/2000>Found in rarfile :sample5.rar<"},
          "RAR 5 comment\r\nline two"},
         {"locked5.rar", {}, std::nullopt},
+        {"unicode4.rar",
+         {"\\disk\\unicode4.rar/\xE6\x97\xA5\xE6\x9C\xAC.txt>1 Kb/08/08/2008>Found in rarfile :unicode4.rar<",
+          "\\disk\\unicode4.rar/caf\xC3\xA9.txt>2 Kb/01/01/2001>Found in rarfile :unicode4.rar<"},
+         std::nullopt},
+        {"old14.rar",
+         {"\\disk\\old14.rar/README.TXT>2 Kb/15/06/1995>Found in rarfile :old14.rar<",
+          "\\disk\\old14.rar/DOCS\\CAF\xC3\xA9.TXT>2 Kb/02/01/1996>Found in rarfile :old14.rar<"},
+         "Old disk"},
         {"sample.ace",
          {"\\disk\\sample.ace/docs\\>0 Kb/05/03/1998>Found in acefile : sample.ace<",
           "\\disk\\sample.ace/docs\\readme.txt>2 Kb/05/03/1998>Found in acefile : sample.ace<",
@@ -56,6 +64,10 @@ const std::vector<Expected>& ExpectedListings()
          {"\\disk\\sample.lzh/readme.txt>2 Kb/05/03/1998>Found in arjfile : sample.lzh<",
           "\\disk\\sample.lzh/docs\\b.bin>3 Kb/31/12/2003>Found in arjfile : sample.lzh<",
           "\\disk\\sample.lzh/deep\\er\\c.txt>2 Kb/30/11/2012>Found in arjfile : sample.lzh<"},
+         std::nullopt},
+        {"utf16.lzh",
+         {"\\disk\\utf16.lzh/\xE6\x96\x87\xE6\x9B\xB8\\\xE6\x97\xA5\xE6\x9C\xAC.txt>2 Kb/04/03/2016>Found in arjfile : utf16.lzh<",
+          "\\disk\\utf16.lzh/after.txt>2 Kb/04/03/2016>Found in arjfile : utf16.lzh<"},
          std::nullopt},
         {"large.lzh",
          {"\\disk\\large.lzh/big.iso>5242880 Kb/05/05/2015>Found in arjfile : large.lzh<"},
@@ -145,10 +157,10 @@ TEST(ArchiveListers, AFullBufferStopsTheListersQuietly)
     while (out.count() < CatalogBuffer::MaxLines - 7)
         out.append("x");
     // Five ZIP members fit, then two of the three cabinet members; the rest find it full.
-    ListArchiveMembers(ArchiveKind::Zip, ArchiveAt(ArchiveFixture("sample.zip")), out);
-    ListArchiveMembers(ArchiveKind::Cab, ArchiveAt(ArchiveFixture("sample.cab")), out);
-    ListArchiveMembers(ArchiveKind::Ace, ArchiveAt(ArchiveFixture("sample.ace")), out);
-    ListArchiveMembers(ArchiveKind::Rar, ArchiveAt(ArchiveFixture("sample4.rar")), out);
+    ReadArchive(ArchiveKind::Zip, ArchiveAt(ArchiveFixture("sample.zip")), out);
+    ReadArchive(ArchiveKind::Cab, ArchiveAt(ArchiveFixture("sample.cab")), out);
+    ReadArchive(ArchiveKind::Ace, ArchiveAt(ArchiveFixture("sample.ace")), out);
+    ReadArchive(ArchiveKind::Rar, ArchiveAt(ArchiveFixture("sample4.rar")), out);
     EXPECT_EQ(out.count(), CatalogBuffer::MaxLines);
     EXPECT_EQ(out.line(CatalogBuffer::MaxLines),
               "\\disk\\sample.cab/b.bin>3 Kb/31/12/2003>Found in cabfile : sample.cab<");

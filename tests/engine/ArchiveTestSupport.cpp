@@ -13,7 +13,7 @@ std::string ArchiveFixture(std::string_view name)
 ArchiveFile ArchiveAt(const std::string& nativePath)
 {
     const std::string name = nativePath.substr(nativePath.rfind('/') + 1);
-    return {nativePath, "\\disk\\" + ToCatalogPath(name), name};
+    return {FileAt::Path(nativePath), "\\disk\\" + ToCatalogPath(name), name};
 }
 
 Listed ListArchive(const std::string& nativePath)
@@ -22,7 +22,7 @@ Listed ListArchive(const std::string& nativePath)
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::toupper(c)); });
     CatalogBuffer out;
     Listed result;
-    result.comment = ListArchiveMembers(ArchiveKindFromExtension(ext), ArchiveAt(nativePath), out);
+    result.comment = ReadArchive(ArchiveKindFromExtension(ext), ArchiveAt(nativePath), out);
     for (std::size_t n = 1; n <= out.count(); ++n)
         result.lines.push_back(out.line(n));
     return result;

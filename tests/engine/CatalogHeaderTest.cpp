@@ -88,3 +88,32 @@ TEST(CatalogHeader, MissingOrBrokenFilesGiveAnEmptyRecordAndAMessage)
         EXPECT_NE(prompter.boxes[0].text.find(".DatFileHeader."), std::string::npos);
     }
 }
+
+TEST(CatalogHeader, ListsReadBrokenFilesWithoutABox)
+{
+    TempLibrary lib;
+    RecordingPrompter prompter;
+    HeaderReading one = ReadCatalogHeader(lib.catalog("one.dat", ">Removable\r\n"));
+    EXPECT_EQ(one.status, HeaderStatus::NotACatalog);
+    EXPECT_EQ(one.header.DriveType, "Removable");
+    EXPECT_FALSE(one.header.FileDate.empty());
+    EXPECT_NE(one.problem.find("the header ends after 1 of 11 lines"), std::string::npos);
+
+    HeaderReading text = ReadCatalogHeader(lib.catalog("text.dat", ">Fixed\r\n>Serial 9\r\nnotes\r\n"));
+    EXPECT_EQ(text.status, HeaderStatus::NotACatalog);
+    EXPECT_EQ(text.header.Serial, "9");
+    EXPECT_EQ(ReadCatalogHeader(lib.catalog("empty.dat", "")).status, HeaderStatus::NotACatalog);
+    HeaderReading missing = ReadCatalogHeader(lib.file("dat/missing.dat"));
+    EXPECT_EQ(missing.status, HeaderStatus::Unreadable);
+    EXPECT_EQ(missing.errorNumber, 53);
+    EXPECT_TRUE(prompter.boxes.empty());
+
+    // Each line in its own encoding: a Windows-1252 label beside a UTF-8 root.
+    HeaderReading mixed = ReadCatalogHeader(lib.catalog(
+        "mixed.dat", ">Fixed\r\n>Serial 1\r\n>Volume Caf\xE9\r\n>Free 1 MB\r\n>Total 2 MB\r\n"
+                     ">Root Dir \\home\\\xC3\xA9t\xC3\xA9\r\n>Recursive Dir True\r\n>Search zip content True\r\n"
+                     ">Enable comment True\r\n>Search *.*\r\n>Comment \r\n"));
+    EXPECT_EQ(mixed.status, HeaderStatus::Ok);
+    EXPECT_EQ(mixed.header.Volume, "Caf\xC3\xA9");
+    EXPECT_EQ(mixed.header.RootDir, "\\home\\\xC3\xA9t\xC3\xA9");
+}

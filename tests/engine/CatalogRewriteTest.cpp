@@ -68,13 +68,16 @@ TEST_F(Rewrites, FileEndingAndWindows1252BytesAreKept)
     ChangeCommentLib("w.dat", "x");
     std::string t = lib.catalogText("w.dat");
     EXPECT_TRUE(t.ends_with("vu \x80<\r\n\\d\\na\xEFve.txt>1 Kb/01/01/2001\r\n"));
-    // Text this code page cannot hold: no key can match, and no root can be written.
+    // Text this code page cannot hold matches no Windows-1252 line; written
+    // into one, it turns that line into UTF-8, so nothing is lost.
     ChangeComment("w.dat", "\\d\\\xE6\x97\xA5.txt>1 Kb/01/01/2001", "x");
-    ChangeRoot("w.dat", "\\d\\", "\\\xE6\x97\xA5\\");
     EXPECT_EQ(lib.catalogText("w.dat"), t);
-    ASSERT_EQ(prompter.boxes.size(), 1u);
-    EXPECT_NE(prompter.boxes[0].text.find("cannot be written in this catalog's encoding"),
-              std::string::npos);
+    ChangeRoot("w.dat", "\\d\\", "\\\xE6\x97\xA5\\");
+    EXPECT_NE(lib.catalogText("w.dat").find(">Root Dir \\\xE6\x97\xA5\r\n"), std::string::npos);
+    EXPECT_TRUE(lib.catalogText("w.dat").ends_with(
+        "\r\n\\\xE6\x97\xA5\\caf\xC3\xA9.txt>1 Kb/01/01/2001>d\xC3\xA9j\xC3\xA0 vu \xE2\x82\xAC<\r\n"
+        "\\\xE6\x97\xA5\\na\xC3\xAFve.txt>1 Kb/01/01/2001\r\n"));
+    EXPECT_TRUE(prompter.boxes.empty());
 }
 
 TEST_F(Rewrites, CatalogComment)
@@ -136,4 +139,21 @@ TEST_F(Rewrites, MissingOrForeignFilesAreReportedAndLeftAlone)
     EXPECT_EQ(lib.catalogText("notes.dat"), "shopping list\r\n");
     EXPECT_FALSE(std::filesystem::exists(lib.file("dat/missing.dat")));
     EXPECT_EQ(filesInLibrary(), 2u);
+}
+
+TEST_F(Rewrites, EachLineIsMatchedAndWrittenInItsOwnEncoding)
+{
+    // UTF-8 lines beside a Windows-1252 one: keys come as the windows show them (UTF-8).
+    lib.catalog("m.dat", std::string(kTestHeader) + "\\d\\caf\xC3\xA9.txt>1 Kb/01/01/2001\r\n"
+                                                   "\\d\\na\xEFve.txt>1 Kb/01/01/2001\r\n"
+                                                   "\\d\\plain.txt>1 Kb/01/01/2001\r\n");
+    ChangeComment("m.dat", "\\d\\caf\xC3\xA9.txt>1 Kb/01/01/2001", "\xC3\xA9t\xC3\xA9");
+    ChangeComment("m.dat", "\\d\\na\xC3\xAFve.txt>1 Kb/01/01/2001", "\xC3\xA9t\xC3\xA9");
+    // A plain ASCII line of a file holding Windows-1252 lines takes that code page.
+    ChangeComment("m.dat", "\\d\\plain.txt>1 Kb/01/01/2001", "\xC3\xA9t\xC3\xA9");
+    EXPECT_EQ(lib.catalogText("m.dat"), std::string(kTestHeader) +
+                                            "\\d\\caf\xC3\xA9.txt>1 Kb/01/01/2001>\xC3\xA9t\xC3\xA9<\r\n"
+                                            "\\d\\na\xEFve.txt>1 Kb/01/01/2001>\xE9t\xE9<\r\n"
+                                            "\\d\\plain.txt>1 Kb/01/01/2001>\xE9t\xE9<\r\n");
+    EXPECT_TRUE(prompter.boxes.empty());
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 class CommandLineTest : public ::testing::Test {
 protected:
@@ -61,6 +63,10 @@ TEST_F(CommandLineTest, InvalidRequests)
     EXPECT_FALSE(parse({"-l:a.dat", "-s:ab"}).Valid);
     EXPECT_FALSE(parse({"-l:a.dat", "-s: "}).Valid); // the blank is trimmed away
     EXPECT_FALSE(parse({"-l:a.dat", "-q"}).Valid);
+    // A value needs ":" right after its letter; a flag stands alone.
+    EXPECT_FALSE(parse({"-c:/x", "-oMyDisk"}).Valid);
+    EXPECT_FALSE(parse({"-c:/x", "-o:D", "-rz"}).Valid);
+    EXPECT_FALSE(parse({"-c:/x", "-o:D", "-r:"}).Valid);
     // An empty switch ends the request: what follows is never read.
     EXPECT_FALSE(parse({"-c:/x", "-", "-o:D"}).Valid);
     EXPECT_TRUE(parse({"-c:/x", "-o:D", "-", "-q"}).Valid);
@@ -109,4 +115,18 @@ TEST_F(CommandLineTest, FolderVerbTakesFlagsFromSettingsAndAFreshName)
     dir.write("dat/_media_cdrom1000.dat", "x");
     EXPECT_EQ(CatalogNameFromPath("/media/cd-rom 1"), "_media_cdrom1001");
     EXPECT_EQ(CatalogNameFromPath("/home/ann/Café.d"), "_home_ann_Cafd");
+
+    // An unreadable catalog still takes its name; a deep folder's name is cut to fit.
+    dir.write("dat/_x.dat", "");
+    chmod(dir.file("dat/_x.dat").c_str(), 0);
+    EXPECT_EQ(CatalogNameFromPath("/x"), "_x000");
+    std::string deep;
+    for (int i = 0; i < 30; ++i)
+        deep += "/folder" + std::to_string(i);
+    std::string name = CatalogNameFromPath(deep);
+    EXPECT_EQ(name.size() + 4, 255u);
+    dir.write("dat/" + name + ".dat", "x");
+    std::string next = CatalogNameFromPath(deep);
+    EXPECT_EQ(next.size() + 4, 255u);
+    EXPECT_TRUE(next.ends_with("000"));
 }

@@ -1,4 +1,5 @@
 #include "engine/registry/Registry.h"
+#include "platform/prompter/ErrorBox.h"
 #include "platform/settings/RegStore.h"
 #include "tests/support/TempDir.h"
 
@@ -42,7 +43,6 @@ TEST_F(RegistryTest, TypesStayApartAndDwordZeroSurvivesARestart)
     SetKeyValue(HKEY_LOCAL_MACHINE, Option, "MaxHit", 500, REG_DWORD);
     SetKeyValue(HKEY_LOCAL_MACHINE, Option, "Border", 0, REG_DWORD);
     SetKeyValue(HKEY_LOCAL_MACHINE, Option, "Left", "1200", REG_SZ);
-    SetKeyValue(HKEY_LOCAL_MACHINE, Option, "Bad", "not a number", REG_DWORD);
     SetKeyValue(HKEY_LOCAL_MACHINE, Option, "Other", "x", 3);
     SetKeyValue(HKEY_LOCAL_MACHINE, Option, "Flag", std::string_view("True\0junk", 9), REG_SZ);
 
@@ -55,7 +55,6 @@ TEST_F(RegistryTest, TypesStayApartAndDwordZeroSurvivesARestart)
     EXPECT_EQ(border.number(), 0);
     EXPECT_FALSE(border.isEmpty());
     EXPECT_EQ(QueryValue(HKEY_LOCAL_MACHINE, Option, "Left").kind(), RegValue::Kind::Text);
-    EXPECT_TRUE(QueryValue(HKEY_LOCAL_MACHINE, Option, "Bad").isEmpty());
     EXPECT_TRUE(QueryValue(HKEY_LOCAL_MACHINE, Option, "Other").isEmpty());
     EXPECT_TRUE(RegFlag(HKEY_LOCAL_MACHINE, Option, "Flag"));
 }
@@ -91,4 +90,31 @@ TEST_F(RegistryTest, EnumKeysListsSubkeysInOrderWithOneEmptySlot)
     CreateNewKey(HKEY_CLASSES_ROOT, "Folder\\shell\\Catalog with CorvaneDisk\\command");
     EXPECT_EQ(EnumKeys(HKEY_LOCAL_MACHINE, "Folder", names), 0);
     EXPECT_EQ(EnumKeys(HKEY_CLASSES_ROOT, "Folder\\shell", names), 1);
+}
+
+TEST_F(RegistryTest, DwordsAreSigned32BitNumbersAndWhatDoesNotFitIsAnError)
+{
+    CreateNewKey(HKEY_LOCAL_MACHINE, Option);
+    SetKeyValue(HKEY_LOCAL_MACHINE, Option, "Colour", -2147483633, REG_DWORD); // a system colour
+    SetKeyValue(HKEY_LOCAL_MACHINE, Option, "Minus", "-1", REG_DWORD);
+    EXPECT_EQ(QueryValue(HKEY_LOCAL_MACHINE, Option, "Colour").number(), -2147483633);
+    EXPECT_EQ(QueryValue(HKEY_LOCAL_MACHINE, Option, "Minus").number(), -1);
+    EXPECT_EQ(QueryValue(HKEY_LOCAL_MACHINE, Option, "Minus").text(), "-1");
+
+    auto errorOf = [](auto&& call) {
+        try {
+            call();
+        } catch (const AppError& e) {
+            return e.number();
+        }
+        return 0;
+    };
+    EXPECT_EQ(errorOf([] { SetKeyValue(HKEY_LOCAL_MACHINE, Option, "Big", 4294967296, REG_DWORD); }), ErrOverflow);
+    EXPECT_EQ(errorOf([] { SetKeyValue(HKEY_LOCAL_MACHINE, Option, "Big", "2147483648", REG_DWORD); }), ErrOverflow);
+    EXPECT_EQ(errorOf([] { SetKeyValue(HKEY_LOCAL_MACHINE, Option, "Big", "not a number", REG_DWORD); }),
+              ErrTypeMismatch);
+    EXPECT_TRUE(QueryValue(HKEY_LOCAL_MACHINE, Option, "Big").isEmpty());
+
+    SetKeyValue(HKEY_LOCAL_MACHINE, Option, "Text", "99999999999", REG_SZ);
+    EXPECT_EQ(errorOf([] { QueryValue(HKEY_LOCAL_MACHINE, Option, "Text").number(); }), ErrOverflow);
 }

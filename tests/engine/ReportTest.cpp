@@ -25,9 +25,10 @@ class Reports : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Report() = ReportOptions{};
         lib.catalog("Backup.dat", std::string(kTestHeader) + kBody);
     }
+
+    ReportOptions settings;
 
     CmdLineOptions batch(bool html, std::string_view letters)
     {
@@ -49,7 +50,7 @@ protected:
 
     void setFlags(int file, int dir, int size, int date, int disk, int comment)
     {
-        ReportOptions& r = Report();
+        ReportOptions& r = settings;
         r.IncludeFile = file;
         r.IncludeDir = dir;
         r.IncludeSize = size;
@@ -111,11 +112,11 @@ TEST_F(Reports, TextReportBytes)
 TEST_F(Reports, LibraryReportHtmlAndItsOpening)
 {
     setFlags(1, 0, 1, 0, 0, 1);
-    ReportOptions& r = Report();
+    ReportOptions& r = settings;
     r.HeaderBackColor = 0xC0FFC0;
     r.HeaderTextColor = 0x0000FF; // red
     r.FieldTextColor = 0x800000;  // dark blue
-    ASSERT_TRUE(PrintLib("Backup.dat", kCaptions));
+    ASSERT_TRUE(PrintLib(settings, "Backup.dat", kCaptions));
     const std::string th = "<TH><font color='#FF0000' face='Arial, Helvetica, sans-serif' "
                            "size='2'><CENTER>&nbsp;";
     const std::string td = "<TD><font color='#000080' face='Arial, Helvetica, sans-serif' "
@@ -143,8 +144,8 @@ TEST_F(Reports, LibraryReportHtmlAndItsOpening)
     std::string abs = std::filesystem::absolute(lib.file("reports/Lib_Backup.html")).string();
     EXPECT_EQ(shell.opened[0], "file://" + abs);
 
-    Report().StyleHTML = false;
-    ASSERT_TRUE(PrintLib("Backup.dat", kCaptions));
+    settings.StyleHTML = false;
+    ASSERT_TRUE(PrintLib(settings, "Backup.dat", kCaptions));
     EXPECT_EQ(shell.opened.back(), lib.file("reports/Lib_Backup.txt"));
 }
 
@@ -152,18 +153,18 @@ TEST_F(Reports, ColumnFlagsAndTheirOrder)
 {
     // Only the value 1 includes a column in the window reports.
     setFlags(1, 2, 1, 0, 1, -1);
-    Report().StyleHTML = false;
-    Report().ColunmSep = ",";
-    ASSERT_TRUE(PrintLib("Backup.dat", kCaptions));
+    settings.StyleHTML = false;
+    settings.ColunmSep = ",";
+    ASSERT_TRUE(PrintLib(settings, "Backup.dat", kCaptions));
     EXPECT_EQ(lib.report("Lib_Backup.txt"),
               "Name,Size,Disk,\r\na&b 'q'.txt,12 Kb,Backup.dat,\r\n"
               "docs\\readme.txt,3 Kb,Backup.dat,\r\n\r\n");
 
     setFlags(0, 0, 0, 0, 0, 0);
-    ASSERT_TRUE(PrintLib("Backup.dat", kCaptions));
+    ASSERT_TRUE(PrintLib(settings, "Backup.dat", kCaptions));
     EXPECT_EQ(lib.report("Lib_Backup.txt"), "\r\n\r\n\r\n\r\n");
-    Report().StyleHTML = true;
-    ASSERT_TRUE(PrintLib("Backup.dat", kCaptions));
+    settings.StyleHTML = true;
+    ASSERT_TRUE(PrintLib(settings, "Backup.dat", kCaptions));
     EXPECT_TRUE(lib.report("Lib_Backup.html")
                     .ends_with("<TR BGCOLOR='#FFFFFF'></TR><TR>\r\n</TR>\r\n<TR>\r\n</TR>\r\n"
                                "</TABLE></CENTER></HTML></BODY>\r\n"));
@@ -181,13 +182,13 @@ TEST_F(Reports, ColoursBorderAndTitleOfBothKinds)
     EXPECT_THROW(HtmlColor(0x1000000), AppError);
     EXPECT_THROW(HtmlColor(-2147483643), AppError); // a system colour
 
-    Report().Border = 0;
-    Report().FieldBackColor = 0x00FF00;
-    ASSERT_TRUE(PrintLib("Backup.dat", kCaptions));
+    settings.Border = 0;
+    settings.FieldBackColor = 0x00FF00;
+    ASSERT_TRUE(PrintLib(settings, "Backup.dat", kCaptions));
     EXPECT_NE(lib.report("Lib_Backup.html").find("<TABLE BGCOLOR='#00FF00' BORDER='0' WIDTH=100%>"),
               std::string::npos);
-    Report().Border = 7;
-    ASSERT_TRUE(PrintLib("Backup.dat", kCaptions));
+    settings.Border = 7;
+    ASSERT_TRUE(PrintLib(settings, "Backup.dat", kCaptions));
     EXPECT_NE(lib.report("Lib_Backup.html").find("BORDER='1' WIDTH"), std::string::npos);
 
     // Batch colours are written as typed, after the literal "#".
@@ -204,10 +205,10 @@ TEST_F(Reports, ColoursBorderAndTitleOfBothKinds)
               std::string::npos);
 
     // A colour that does not fit stops the window report before anything is written.
-    Report().HeaderTextColor = -1;
+    settings.HeaderTextColor = -1;
     std::filesystem::remove(lib.file("reports/Lib_Backup.html"));
     std::size_t opened = shell.opened.size();
-    EXPECT_FALSE(PrintLib("Backup.dat", kCaptions));
+    EXPECT_FALSE(PrintLib(settings, "Backup.dat", kCaptions));
     EXPECT_FALSE(std::filesystem::exists(lib.file("reports/Lib_Backup.html")));
     EXPECT_EQ(shell.opened.size(), opened);
     ASSERT_EQ(prompter.boxes.size(), 1u);
@@ -246,7 +247,7 @@ TEST_F(Reports, SearchReportRowsOnePieceALineAndEscaped)
         {"<script>alert('x')</script>.txt", "\\w\\", "1 Kb", "01/01/2001", "W.dat", "a&b \"c\""},
         {"b.txt", "\\w\\", "2 Kb", "02/01/2001", "W.dat", ""},
     };
-    ASSERT_TRUE(PrintFind(rows, kCaptions));
+    ASSERT_TRUE(PrintFind(settings, rows, kCaptions));
     std::string html = lib.report("rep_find.html");
     EXPECT_TRUE(html.starts_with(
         "<HTML>\r\n<HEAD><META HTTP-EQUIV='Content-Type' CONTENT='text/html; charset=UTF-8'>"
@@ -274,8 +275,8 @@ TEST_F(Reports, SearchReportRowsOnePieceALineAndEscaped)
     EXPECT_TRUE(shell.opened[0].ends_with("/reports/rep_find.html"));
 
     // The text variant keeps the rows' order and text as they are.
-    Report().StyleHTML = false;
-    ASSERT_TRUE(PrintFind({rows[1], rows[0]}, kCaptions));
+    settings.StyleHTML = false;
+    ASSERT_TRUE(PrintFind(settings, {rows[1], rows[0]}, kCaptions));
     EXPECT_EQ(lib.report("rep_find.txt"),
               "Name;Folder;Disk;Comment;\r\nb.txt;\\w\\;W.dat;;\r\n"
               "<script>alert('x')</script>.txt;\\w\\;W.dat;a&b \"c\";\r\n\r\n");
@@ -330,7 +331,7 @@ TEST_F(Reports, BadCatalogsGiveAClearMessageAndNoReport)
         EXPECT_NE(prompter.boxes[0].text.find("CreateReport"), std::string::npos);
         EXPECT_EQ(reportCount(), 0u) << name;
     }
-    EXPECT_FALSE(PrintLib("Missing.dat", kCaptions));
+    EXPECT_FALSE(PrintLib(settings, "Missing.dat", kCaptions));
     EXPECT_TRUE(shell.opened.empty());
 
     // A missing report folder is reported too.
@@ -364,4 +365,17 @@ TEST_F(Reports, FailedWriteKeepsTheOldReport)
     EXPECT_EQ(prompter.boxes.size(), 1u);
     EXPECT_EQ(lib.report("Lib_Big.html"), "the old report");
     EXPECT_EQ(reportCount(), 1u); // no temporary file left behind
+}
+
+TEST_F(Reports, EachLineOfAMixedCatalogReadsInItsOwnEncoding)
+{
+    // A Linux disk with one legacy-encoded name among UTF-8 ones.
+    lib.catalog("Mixed.dat", std::string(kTestHeader) + "\\d\\caf\xC3\xA9.txt>1 Kb/01/01/2001\r\n"
+                                                       "\\d\\na\xEFve.txt>1 Kb/01/01/2001\r\n");
+    CmdLineOptions request = batch(true, "f");
+    request.Name = "Mixed.dat";
+    ASSERT_TRUE(CreateReport(request));
+    const std::string page = lib.report("Lib_Mixed.html");
+    EXPECT_NE(page.find("caf\xC3\xA9.txt"), std::string::npos);
+    EXPECT_NE(page.find("na\xC3\xAFve.txt"), std::string::npos);
 }

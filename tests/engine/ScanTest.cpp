@@ -1,4 +1,5 @@
 #include "engine/catalog/CatalogLine.h"
+#include "engine/catalog/CatalogText.h"
 #include "engine/scan/CatalogScan.h"
 #include "engine/scan/HtmlTitle.h"
 #include "engine/scan/Wildcard.h"
@@ -10,6 +11,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/time.h>
+#include <climits>
 #include <unistd.h>
 
 namespace {
@@ -61,6 +63,25 @@ TEST(Wildcard, FilterPatternsMatchLikeTheClassicFileSearch)
     EXPECT_TRUE(WildcardMatch("*a*b*c*", "xxaxxbxxcxx"));
     EXPECT_FALSE(WildcardMatch("*a*b*c*d", "xxaxxbxxcxx"));
     EXPECT_FALSE(WildcardMatch(std::string(30, '*') + "x", std::string(5000, 'a'))); // no blow-up
+}
+
+TEST(Wildcard, DotsAndQuestionMarksFollowTheClassicRules)
+{
+    // "*." finds the names without an extension.
+    EXPECT_TRUE(WildcardMatch("*.", "README"));
+    EXPECT_TRUE(WildcardMatch("*.", "name."));
+    EXPECT_FALSE(WildcardMatch("*.", "a.txt"));
+    // A final "?" (or one before a ".") also matches nothing.
+    EXPECT_TRUE(WildcardMatch("*.ht?", "b.ht"));
+    EXPECT_TRUE(WildcardMatch("*.ht?", "b.htm"));
+    EXPECT_FALSE(WildcardMatch("*.ht?", "b.html"));
+    EXPECT_TRUE(WildcardMatch("a??.txt", "a.txt"));
+    EXPECT_TRUE(WildcardMatch("a??.txt", "ab.txt"));
+    EXPECT_FALSE(WildcardMatch("a??.txt", "abcd.txt"));
+    // A "*" before a "." stops at the name's last one.
+    EXPECT_TRUE(WildcardMatch("*.gz", "a.tar.gz"));
+    EXPECT_FALSE(WildcardMatch("*.tar", "a.tar.gz"));
+    EXPECT_TRUE(WildcardMatch("a.*", "a"));
 }
 
 TEST(Scan, HeaderAndLinesFollowTheCatalogFormat)
@@ -168,13 +189,69 @@ TEST(Scan, MissingFolderGivesTheHeaderAloneAndStopUnwinds)
 
     for (int i = 0; i < 5; ++i)
         d.write("s/" + std::to_string(i) + "/f.txt", "x");
-    ScanSession stopped;
+    std::atomic<bool> stop{false};
+    ScanSession stopped(stop);
     stopped.onProgress = [&](std::size_t found) {
         if (found >= 1)
-            stopped.StopScan = true;
+            stop = true;
     };
     CreateCatalog(options(d.file("s"), "*.*"), stopped);
     EXPECT_EQ(stopped.lines.count(), 12u);
+}
+
+TEST(Scan, LinesStayReadableWhateverNamesTitlesAndTheFilterHold)
+{
+    TempDir d;
+    d.write("p/caf\xC3\xA9.htm", "<title>Men\xFA del d\xED" "a</title>");  // a Windows-1252 title
+    d.write("p/\xE9t\xE9.htm", "<title>\xC3\xA9t\xC3\xA9</title>");     // a legacy name, a UTF-8 title
+    d.write("p/tabs.htm", "<title>a\tb\x01" "c\x7F</title>");
+    d.write("p/x.txt", "x");
+    ScanOptions o = options(d.file("p"), "*.htm;*.txt;\r\n<x>");
+    o.EnableComment = true;
+    ScanSession s;
+    CreateCatalog(o, s);
+    EXPECT_EQ(s.lines.line(10), ">Search *.htm;*.txt;???x?");
+
+    std::vector<std::string> read;
+    for (const std::string& line : body(s))
+        read.push_back(CatalogTextToUtf8(line, DetectCatalogEncoding(line)));
+    // Each line read by its own encoding shows the name and title right.
+    ASSERT_EQ(read.size(), 4u);
+    EXPECT_TRUE(read[0].ends_with(">Men\xC3\xBA del d\xC3\xAD" "a<"));
+    EXPECT_TRUE(read[1].ends_with(">a b c <"));
+    EXPECT_TRUE(read[2].starts_with(cat(d, "p/\xC3\xA9t\xC3\xA9.htm>")));
+    EXPECT_TRUE(read[2].ends_with(">\xC3\xA9t\xC3\xA9<"));
+}
+
+TEST(Scan, TreesDeeperThanPathMaxAreCatalogued)
+{
+    TempDir d;
+    const std::string part(200, 'd');
+    int fd = open(d.path().c_str(), O_RDONLY | O_DIRECTORY);
+    std::vector<int> chain{fd};
+    for (int level = 0; level < 40; ++level) {
+        ASSERT_EQ(mkdirat(chain.back(), part.c_str(), 0755), 0);
+        chain.push_back(openat(chain.back(), part.c_str(), O_RDONLY | O_DIRECTORY));
+    }
+    int file = openat(chain.back(), "deep.txt", O_CREAT | O_WRONLY, 0644);
+    ASSERT_EQ(write(file, "x", 1), 1);
+    close(file);
+
+    RecordingPrompter rec;
+    ScanSession s;
+    CreateCatalog(options(d.path(), "*.txt"), s);
+    ASSERT_EQ(body(s).size(), 1u);
+    EXPECT_GT(body(s)[0].size(), std::size_t(PATH_MAX));
+    EXPECT_TRUE(body(s)[0].starts_with(cat(d, part + "/" + part)));
+    EXPECT_TRUE(rec.boxes.empty());
+
+    // Paths this long cannot be removed by name: bottom up, by handle.
+    unlinkat(chain.back(), "deep.txt", 0);
+    for (std::size_t i = chain.size() - 1; i > 0; --i) {
+        close(chain[i]);
+        unlinkat(chain[i - 1], part.c_str(), AT_REMOVEDIR);
+    }
+    close(fd);
 }
 
 TEST(Scan, AFullCatalogSaysSoOnceAndKeepsItsLines)
@@ -191,6 +268,51 @@ TEST(Scan, AFullCatalogSaysSoOnceAndKeepsItsLines)
     ASSERT_EQ(rec.boxes.size(), 1u);
     EXPECT_NE(rec.boxes[0].text.find("Error 9: Subscript out of range"), std::string::npos);
     EXPECT_NE(rec.boxes[0].text.find("modFindFile.GetFileInformation"), std::string::npos);
+    EXPECT_NE(rec.boxes[0].text.find("incomplete"), std::string::npos);
+    EXPECT_TRUE(s.incomplete());
+
+    // Archive members that fill it push the disk's own files out.
+    const std::string zip = ReadFileBytes(std::string(CORVANE_FIXTURES) + "/archives/sample.zip");
+    d.write("z/a.zip", zip);
+    d.write("z/b.zip", zip);
+    d.write("z/c.txt", "x");
+    RecordingPrompter again;
+    ScanSession full;
+    full.lines = CatalogBuffer(HeaderLineCount + 8);
+    ScanOptions o = options(d.file("z"), "*.*");
+    o.SearchZipContent = true;
+    CreateCatalog(o, full);
+    EXPECT_TRUE(full.incomplete());
+    EXPECT_EQ(full.lines.count(), HeaderLineCount + 8);
+    EXPECT_TRUE(ParseBodyLine(full.lines.line(HeaderLineCount + 8)).path.starts_with(cat(d, "z/b.zip") + "/"));
+    EXPECT_EQ(again.boxes.size(), 1u);
+
+    ScanSession roomy;
+    CreateCatalog(o, roomy);
+    EXPECT_FALSE(roomy.incomplete());
+}
+
+TEST(HtmlTitle, OnlyThePagesFirstPartAndTheTitlesFirstKibsAreRead)
+{
+    TempDir d;
+    auto title = [&](const std::string& name) { return TitleHTML(FileAt::Path(d.file(name))); };
+    // A huge page whose title never closes, and one whose title comes too late.
+    int fd = open(d.write("huge.htm", "<title>never closed").c_str(), O_WRONLY);
+    ASSERT_EQ(ftruncate(fd, off_t(1) << 30), 0);
+    close(fd);
+    EXPECT_EQ(title("huge.htm"), "");
+    d.write("late.htm", std::string(TitleSearchLimit, ' ') + "<title>late</title>");
+    EXPECT_EQ(title("late.htm"), "");
+    // A long title is cut, never inside a character.
+    std::string longTitle = "x" + std::string(TitleLengthLimit, '\xE9');
+    for (std::size_t i = 1; i < longTitle.size(); ++i)
+        longTitle[i] = i % 2 ? '\xC3' : '\xA9';
+    d.write("long.htm", "<TITLE>" + longTitle + "</TITLE>");
+    std::string got = title("long.htm");
+    EXPECT_EQ(got, longTitle.substr(0, TitleLengthLimit - 1));
+    // A closing tag split by nothing but itself, in any case.
+    d.write("tag.htm", "<title>a </TiTlE> b</title>");
+    EXPECT_EQ(title("tag.htm"), "a ");
 }
 
 TEST(Scan, SaveFileReplacesAtomicallyAndReportsAFailure)
@@ -212,7 +334,7 @@ TEST(Scan, SaveFileReplacesAtomicallyAndReportsAFailure)
 TEST(HtmlTitle, UnreadablePageShowsTheErrorBox)
 {
     RecordingPrompter rec;
-    EXPECT_EQ(TitleHTML("/nonexistent/page.htm"), "");
+    EXPECT_EQ(TitleHTML(FileAt::Path("/nonexistent/page.htm")), "");
     ASSERT_EQ(rec.boxes.size(), 1u);
     EXPECT_NE(rec.boxes[0].text.find("modFindFile.TitleHTML"), std::string::npos);
 }

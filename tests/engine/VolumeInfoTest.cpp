@@ -1,3 +1,5 @@
+#include "engine/catalog/CatalogLine.h"
+#include "engine/scan/CatalogScan.h"
 #include "platform/volume/VolumeInfo.h"
 #include "tests/support/TempDir.h"
 
@@ -105,4 +107,24 @@ TEST(VolumeInfo, SerialsAndMegabytes)
     EXPECT_EQ(RoundMegabytes(3 * MB + MB / 2), 4u);
     EXPECT_EQ(RoundMegabytes(3 * MB + MB / 2 + 1), 4u);
     EXPECT_EQ(RoundMegabytes(MB / 2 - 1), 0u);
+}
+
+TEST(VolumeInfo, ALabelHoldingALineFeedCannotBreakTheCatalogHeader)
+{
+    // ext4 labels may hold a line feed; udev writes it as \x0a in the link name.
+    FakeMachine m;
+    m.d.write("mountinfo", "21 1 8:1 / / rw - ext4 /dev/sda1 rw\n");
+    m.device("8:1", "pci/ata/block/sda/sda1", true, "0\n");
+    m.link("by-label", "two\\x0alines>x", "sda1");
+    EXPECT_EQ(ProbeVolume("/", m.sources).label, "two\nlines>x");
+
+    ScanSession s;
+    s.volumeSources = m.sources;
+    ScanOptions o;
+    o.RootDir = m.d.file("nothing-here");
+    o.Search = "*.*";
+    CreateCatalog(o, s);
+    ASSERT_EQ(s.lines.count(), std::size_t(HeaderLineCount));
+    EXPECT_EQ(s.lines.line(3), ">Volume two?lines?x");
+    EXPECT_EQ(s.VolumeLabel, "two?lines?x");
 }

@@ -158,3 +158,23 @@ TEST(SettingsStore, TwoProcessesWritingAtOnceLoseNothing)
             EXPECT_TRUE(store.queryValue(HKLM, Key, "w" + std::to_string(w) + "_" + std::to_string(i)))
                 << w << " " << i;
 }
+
+TEST(SettingsStore, KeyNamesWithLineBreaksCannotDamageTheFile)
+{
+    TempDir dir;
+    RecordingPrompter prompter;
+    const std::string odd = "SOFTWARE\\CorvaneDisk\\FileType\\two\nlines]\r\n[HKEY_LOCAL_MACHINE\\x 100%25";
+    {
+        RegStore store(dir.file("registry.reg"));
+        store.createKey(HKLM, odd);
+        store.createKey(HKLM, "SOFTWARE\\CorvaneDisk\\FileType\\All Files");
+        ASSERT_TRUE(store.setValue(HKLM, odd, "", RegData(std::string("*.txt"))));
+    }
+    RegStore reopened(dir.file("registry.reg"));
+    EXPECT_EQ(text(reopened.queryValue(HKLM, odd, "")), "*.txt");
+    auto names = reopened.enumKeys(HKLM, "SOFTWARE\\CorvaneDisk\\FileType");
+    ASSERT_TRUE(names);
+    EXPECT_EQ(*names, (std::vector<std::string>{"All Files", "two\nlines]\r\n[HKEY_LOCAL_MACHINE"}));
+    EXPECT_TRUE(reopened.keyExists(HKLM, "SOFTWARE\\CorvaneDisk\\FileType\\two\nlines]\r\n[HKEY_LOCAL_MACHINE\\x 100%25"));
+    EXPECT_TRUE(prompter.boxes.empty()); // the file was never damaged
+}

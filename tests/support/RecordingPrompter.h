@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <string>
+#include <thread>
 #include <vector>
 
 class RecordingPrompter final : public Prompter {
@@ -15,6 +16,7 @@ public:
         std::string text;
         std::string title;
         MsgIcon icon = MsgIcon::None;
+        std::thread::id thread = std::this_thread::get_id(); // where it was shown
     };
 
     RecordingPrompter() : scope_(*this) {}

@@ -1,0 +1,107 @@
+#pragma once
+// The one way windows run long work (a scan, loading a catalog, a search, a
+// report). A job is a synchronous engine call that honours a stop flag and
+// reports progress; the runner runs it on a worker thread, passes its
+// progress on as queued signals at most about every 100 ms, and hands its
+// result back by value to a completion on the UI thread. One job at a time:
+// start() refuses a second one while isBusy().
+//
+//   runner.start(
+//       [opts](JobControl& job) {                      // on the worker
+//           ScanSession session(job.stopFlag());
+//           session.onProgress = [&](std::size_t n) { job.progress(qint64(n)); };
+//           CreateCatalog(opts, session);
+//           return session;                            // moved to the UI thread
+//       },
+//       [this](ScanSession session) { saveCatalog(session); }); // on the UI thread
+//   connect(&runner, &JobRunner::progress, this, &Window::showCount);
+//   connect(stopButton, &QPushButton::clicked, &runner, &JobRunner::stop);
+//
+// Questions and error boxes the job raises reach the user through the
+// active prompter: install a UiThreadPrompter so that they are asked on the
+// UI thread while the worker waits.
+
+#include <QObject>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <thread>
+#include <type_traits>
+
+class JobRunner;
+
+// What a running job sees of its runner.
+class JobControl {
+public:
+    // Set by Stop; hand it to the engine call (a ScanSession takes it).
+    const std::atomic<bool>& stopFlag() const { return stop_; }
+    bool stopRequested() const { return stop_.load(std::memory_order_relaxed); }
+    // How far the job is (a count); cheap, call it as often as you like.
+    void progress(qint64 done);
+
+private:
+    friend class JobRunner;
+    explicit JobControl(JobRunner& runner) : runner_(runner) {}
+    void reset();
+
+    JobRunner& runner_;
+    std::atomic<bool> stop_{false};
+    std::atomic<qint64> latest_{0};
+    qint64 sent_ = 0; // worker only, read by the UI thread after the join
+    bool anySent_ = false;
+    std::chrono::steady_clock::time_point lastSent_;
+};
+
+class JobRunner : public QObject {
+    Q_OBJECT
+public:
+    static constexpr std::chrono::milliseconds ProgressInterval{100};
+
+    explicit JobRunner(QObject* parent = nullptr);
+    // A running job is asked to stop and waited for (questions it asks
+    // meanwhile are still answered); its completion is not called.
+    ~JobRunner() override;
+
+    // work: Result(JobControl&), run on a worker thread. done: void(Result),
+    // run on the UI thread with the result moved in (void(): no result).
+    // False, and nothing started, while another job runs.
+    template <class Work, class Done> bool start(Work work, Done done);
+
+    bool isBusy() const { return busy_; }
+
+public slots:
+    // Asks the running job to stop (it returns early, its completion still comes).
+    void stop();
+
+signals:
+    void progress(qint64 done);
+    void busyChanged(bool busy);
+
+private:
+    friend class JobControl;
+    using Completion = std::function<void()>;
+    bool launch(std::function<Completion(JobControl&)> job);
+    void finish(const Completion& completion);
+
+    JobControl control_{*this};
+    std::thread worker_;
+    std::atomic<bool> workerDone_{false};
+    bool busy_ = false;
+    bool destroying_ = false;
+};
+
+template <class Work, class Done> bool JobRunner::start(Work work, Done done)
+{
+    return launch([work = std::move(work), done = std::move(done)](JobControl& control) -> Completion {
+        using Result = std::invoke_result_t<Work&, JobControl&>;
+        if constexpr (std::is_void_v<Result>) {
+            work(control);
+            return [done] { done(); };
+        } else {
+            auto result = std::make_shared<Result>(work(control));
+            return [done, result] { done(std::move(*result)); };
+        }
+    });
+}

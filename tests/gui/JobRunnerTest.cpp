@@ -1,0 +1,133 @@
+#include "engine/catalog/CatalogLine.h"
+#include "engine/scan/CatalogScan.h"
+#include "gui/jobs/JobRunner.h"
+#include "gui/jobs/UiThreadPrompter.h"
+#include "tests/support/RecordingPrompter.h"
+#include "tests/support/TempDir.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+namespace {
+// Runs the UI thread's event loop until ready() or ten seconds passed.
+bool waitFor(const std::function<bool()>& ready)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!ready() && t.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return ready();
+}
+} // namespace
+
+TEST(JobRunner, WorkRunsOnAWorkerAndItsResultComesBackOnTheUiThread)
+{
+    JobRunner runner;
+    std::vector<qint64> counts;
+    QObject::connect(&runner, &JobRunner::progress, [&](qint64 n) { counts.push_back(n); });
+    const auto ui = std::this_thread::get_id();
+    std::thread::id workedOn, doneOn;
+    std::optional<std::string> result;
+
+    ASSERT_TRUE(runner.start(
+        [&](JobControl& job) {
+            workedOn = std::this_thread::get_id();
+            // 350 ms of counting: a handful of signals, not thousands.
+            const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(350);
+            qint64 n = 0;
+            while (std::chrono::steady_clock::now() < until)
+                job.progress(++n);
+            return std::to_string(n);
+        },
+        [&](std::string r) {
+            doneOn = std::this_thread::get_id();
+            result = std::move(r);
+        }));
+    EXPECT_TRUE(runner.isBusy());
+    EXPECT_FALSE(runner.start([](JobControl&) {}, [] {})); // one job at a time
+    ASSERT_TRUE(waitFor([&] { return result.has_value(); }));
+
+    EXPECT_NE(workedOn, ui);
+    EXPECT_EQ(doneOn, ui);
+    EXPECT_FALSE(runner.isBusy());
+    ASSERT_FALSE(counts.empty());
+    EXPECT_LE(counts.size(), 6u);
+    EXPECT_EQ(std::to_string(counts.back()), *result); // the last count is never held back
+}
+
+TEST(JobRunner, StopEndsTheJobEarlyAndItsCompletionStillComes)
+{
+    JobRunner runner;
+    bool done = false;
+    ASSERT_TRUE(runner.start(
+        [](JobControl& job) {
+            while (!job.stopRequested())
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            return true;
+        },
+        [&](bool stopped) { done = stopped; }));
+    runner.stop();
+    ASSERT_TRUE(waitFor([&] { return done; }));
+    // And the runner takes the next job.
+    bool second = false;
+    ASSERT_TRUE(runner.start([](JobControl&) { return 1; }, [&](int) { second = true; }));
+    EXPECT_TRUE(waitFor([&] { return second; }));
+}
+
+TEST(JobRunner, AScanOnAWorkerAsksEveryQuestionOnTheUiThreadOnceInOrder)
+{
+    // Three damaged ZIP archives among ordinary files: each one is reported
+    // in a message box while the scan runs on the worker.
+    TempDir d;
+    std::string zip;
+    {
+        std::ifstream in(std::string(CORVANE_FIXTURES) + "/archives/sample.zip", std::ios::binary);
+        zip.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    for (const char* name : {"disk/c.zip", "disk/a.zip", "disk/sub/b.zip"})
+        d.write(name, zip.substr(0, zip.size() / 2));
+    d.write("disk/notes.txt", "x");
+    d.write("disk/good.zip", zip);
+
+    RecordingPrompter recorder;
+    recorder.answers = {true};
+    UiThreadPrompter carrier(recorder);
+    ScopedPrompter scope(carrier);
+
+    ScanOptions opts;
+    opts.RootDir = d.file("disk");
+    opts.Search = "*.*";
+    opts.RecursiveDir = opts.SearchZipContent = opts.EnableComment = true;
+    JobRunner runner;
+    std::optional<ScanSession> scanned;
+    bool answer = false;
+    ASSERT_TRUE(runner.start(
+        [&](JobControl& job) {
+            ScanSession session(job.stopFlag());
+            CreateCatalog(opts, session);
+            answer = ActivePrompter().askYesNo("Save it?", "CorvaneDisk", MsgIcon::Question);
+            return session;
+        },
+        [&](ScanSession session) { scanned.emplace(std::move(session)); }));
+    ASSERT_TRUE(waitFor([&] { return scanned.has_value(); }));
+
+    const auto ui = std::this_thread::get_id();
+    ASSERT_EQ(recorder.boxes.size(), 4u);
+    const char* order[] = {"a.zip", "c.zip", "sub/b.zip"}; // files before sub-folders
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(recorder.boxes[i].kind, "message");
+        EXPECT_NE(recorder.boxes[i].text.find(d.file(std::string("disk/") + order[i])), std::string::npos)
+            << recorder.boxes[i].text;
+        EXPECT_EQ(recorder.boxes[i].thread, ui);
+    }
+    EXPECT_EQ(recorder.boxes[3].kind, "question");
+    EXPECT_EQ(recorder.boxes[3].thread, ui);
+    EXPECT_TRUE(answer);
+    // The good archive's members and the files are all there.
+    EXPECT_EQ(scanned->lines.count(), HeaderLineCount + 5 + 5);
+}
