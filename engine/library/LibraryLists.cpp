@@ -1,5 +1,6 @@
 #include "engine/library/LibraryLists.h"
 
+#include "engine/catalog/CatalogHeader.h"
 #include "engine/registry/Registry.h"
 #include "engine/text/StringHelpers.h"
 #include "platform/text/Ascii.h"
@@ -37,6 +38,30 @@ std::vector<std::string> ListCatalogFiles(const std::string& libPath)
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+std::string DiskIconKey(std::string_view driveType, std::string_view rootDir)
+{
+    const std::string type = AsciiUpperCopy(driveType);
+    const char drive = rootDir.empty() ? '\0' : AsciiUpper(rootDir.front());
+    if ((drive == 'A' || drive == 'B') && type == "FIXED")
+        return "A";
+    for (const char* known : {"FIXED", "CD-ROM", "REMOVABLE", "REMOTE"})
+        if (type == known)
+            return type;
+    return "UNKNOWN";
+}
+
+std::vector<LibraryRow> LoadListLib(const std::string& libPath)
+{
+    std::vector<LibraryRow> rows;
+    for (std::string& name : ListCatalogFiles(libPath)) {
+        HeaderReading read = ReadCatalogHeader(libPath + name);
+        const CatalogHeader& h = read.header;
+        rows.push_back({std::move(name), h.FileDate, h.RootDir, h.Free, h.Total, h.Comment,
+                        DiskIconKey(h.DriveType, h.RootDir), read.status == HeaderStatus::Ok});
+    }
+    return rows;
 }
 
 std::vector<std::string> LoadListDAT(std::string_view allCatalogsText, const std::string& libPath)

@@ -11,6 +11,25 @@
 // case), in the byte order of their names, the same everywhere.
 std::vector<std::string> ListCatalogFiles(const std::string& libPath);
 
+// One catalog of the library as its list shows it.
+struct LibraryRow {
+    std::string Name;     // the file name, ".dat" included
+    std::string FileDate; // the file's own date and time
+    std::string RootDir;
+    std::string Free, Total; // as stored: "123 MB"
+    std::string Comment;     // as stored: line breaks still encoded
+    std::string IconKey;     // "A", "FIXED", "CD-ROM", "REMOVABLE", "REMOTE" or "UNKNOWN"
+    bool readable = true;    // false: a broken file, listed with what could be read
+};
+
+// The library's catalogs with their headers, read without a message: a file
+// that is no catalog still gets its row (name, empty fields, "UNKNOWN").
+std::vector<LibraryRow> LoadListLib(const std::string& libPath);
+
+// The disk-type icon of a header: "A" for a fixed disk on drive A: or B:,
+// else the type in capitals, "UNKNOWN" for a type without an icon.
+std::string DiskIconKey(std::string_view driveType, std::string_view rootDir);
+
 // The catalog chooser of a search: the "all catalogs" entry, then the names.
 std::vector<std::string> LoadListDAT(std::string_view allCatalogsText, const std::string& libPath);
 

@@ -49,3 +49,31 @@ TEST_F(LibraryListsTest, FiltersAreSeededOnlyWhenNoneIsLeft)
     DeleteKey(HKEY_LOCAL_MACHINE, FileType);
     EXPECT_EQ(LoadFilter().size(), 4u);
 }
+
+TEST_F(LibraryListsTest, EveryCatalogGetsARowBrokenOnesWithEmptyFields)
+{
+    std::string header = ">Fixed\r\n>Serial 1\r\n>Volume (no label)\r\n>Free 10 MB\r\n>Total 20 MB\r\n"
+                         ">Root Dir B:\\data\r\n>Recursive True\r\n>Zip Content False\r\n"
+                         ">Enable Comment False\r\n>Search *.*\r\n>Comment one\x01two\r\n";
+    dir.write("dat/a_floppy.dat", header);
+    dir.write("dat/b_broken.dat", "not a catalog\r\n");
+    dir.write("dat/c_empty.dat", "");
+    std::string ram = header;
+    ram.replace(1, 5, "Ram Disk");
+    dir.write("dat/d_ram.dat", ram);
+
+    std::vector<LibraryRow> rows = LoadListLib(dir.file("dat/"));
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].IconKey, "A"); // a fixed disk on B:
+    EXPECT_EQ(rows[0].Free, "10 MB");
+    EXPECT_EQ(rows[0].Comment, "one\x01two"); // still encoded
+    EXPECT_TRUE(rows[0].readable);
+    for (int i : {1, 2}) {
+        EXPECT_FALSE(rows[i].readable);
+        EXPECT_EQ(rows[i].IconKey, "UNKNOWN");
+        EXPECT_EQ(rows[i].RootDir, "");
+    }
+    EXPECT_EQ(rows[3].IconKey, "UNKNOWN"); // no icon for a RAM disk
+    EXPECT_EQ(rows[3].Free, "10 MB");
+    EXPECT_EQ(DiskIconKey("Removable", "A:"), "REMOVABLE");
+}
