@@ -346,29 +346,39 @@ void SkinPass::applyObjects(QWidget* main)
 {
     for (const auto& [name, value] : ini_.section("Object")) {
         const PictureList list = ParsePictureList(value);
-        const bool isTemplate = skin_.isTemplate(name);
-        QWidget* control = isTemplate || !main ? nullptr : FindControl(*main, name);
-        if (list.kind == PictureList::Kind::Nothing || (!isTemplate && !main))
-            continue; // nothing to set, or a control of a window not built
-        if (!isTemplate && !control) {
-            problems_.push_back(entry("Object", name, value) + ": no such control");
+        if (list.kind == PictureList::Kind::Nothing)
+            continue;
+        const std::optional<PictureList::Kind> templateKind = skin_.templateKind(name);
+        QWidget* control = nullptr;
+        if (!templateKind) {
+            if (!main)
+                continue; // a control of a window not built yet
+            control = FindControl(*main, name);
+            if (!control) {
+                problems_.push_back(entry("Object", name, value) + ": no such control");
+                continue;
+            }
+        }
+        bool fits = !templateKind || *templateKind == list.kind;
+        for (int i = 0; control && i < list.count; ++i)
+            fits = fits && control->metaObject()->indexOfProperty(list.items[std::size_t(i)].property) >= 0;
+        if (!fits) {
+            problems_.push_back(entry("Object", name, value) + ": not pictures this control has");
             continue;
         }
+        // All the entry's pictures or none of them.
         std::vector<QPixmap> pictures;
         std::string why;
         for (int i = 0; i < list.count && why.empty(); ++i)
             pictures.push_back(bitmap(list.items[std::size_t(i)].base, why));
-        bool fits = why.empty();
-        if (fits && isTemplate)
-            fits = skin_.setTemplatePictures(name, list.kind, pictures);
-        for (int i = 0; fits && control && i < list.count; ++i)
-            fits = control->metaObject()->indexOfProperty(list.items[std::size_t(i)].property) >= 0;
-        for (int i = 0; fits && control && i < list.count; ++i)
-            setPicture(*control, list.items[std::size_t(i)].property, pictures[std::size_t(i)]);
-        if (!why.empty())
+        if (!why.empty()) {
             problems_.push_back(entry("Object", name, value) + ": " + why);
-        else if (!fits)
-            problems_.push_back(entry("Object", name, value) + ": not pictures this control has");
+            continue;
+        }
+        if (templateKind)
+            skin_.setTemplatePictures(name, pictures);
+        for (int i = 0; control && i < list.count; ++i)
+            setPicture(*control, list.items[std::size_t(i)].property, pictures[std::size_t(i)]);
     }
 }
 

@@ -57,9 +57,10 @@ std::size_t Skin::indexOf(std::string_view name) const
     return i;
 }
 
-bool Skin::isTemplate(std::string_view name) const
+std::optional<PictureList::Kind> Skin::templateKind(std::string_view name) const
 {
-    return indexOf(name) < templates_.size();
+    const std::size_t i = indexOf(name);
+    return i < templates_.size() ? std::optional(templates_[i].kind) : std::nullopt;
 }
 
 QPixmap Skin::picture(std::string_view templateName, std::string_view property) const
@@ -75,13 +76,11 @@ QPixmap Skin::picture(std::string_view templateName, std::string_view property) 
     return {};
 }
 
-bool Skin::setTemplatePictures(std::string_view name, PictureList::Kind kind, const std::vector<QPixmap>& pictures)
+void Skin::setTemplatePictures(std::string_view name, const std::vector<QPixmap>& pictures)
 {
     const std::size_t i = indexOf(name);
-    if (i == templates_.size() || templates_[i].kind != kind || pictures.size() != templates_[i].pictures.size())
-        return false;
-    templates_[i].pictures = pictures;
-    return true;
+    if (i < templates_.size() && pictures.size() == templates_[i].pictures.size())
+        templates_[i].pictures = pictures;
 }
 
 void Skin::setPackage(std::string name, ProfileIni description, QImage outline)

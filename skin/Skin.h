@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QPixmap>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,11 +33,11 @@ public:
     // "PictureIn" of picBouton, "CheckedOut" of picCheck...): null when no
     // package gave it or there is no such template or property.
     QPixmap picture(std::string_view templateName, std::string_view property = PicturePropertyName) const;
-    // Whether name (any case) is one of the templates.
-    bool isTemplate(std::string_view name) const;
-    // Gives a template the pictures of a list, in its order; false when the
-    // list's kind is not the template's.
-    bool setTemplatePictures(std::string_view name, PictureList::Kind kind, const std::vector<QPixmap>& pictures);
+    // Which pictures the template called name (any case) has; nullopt when
+    // there is no such template.
+    std::optional<PictureList::Kind> templateKind(std::string_view name) const;
+    // Gives a template its pictures, in the order of its kind's property names.
+    void setTemplatePictures(std::string_view name, const std::vector<QPixmap>& pictures);
 
     void setPackage(std::string name, ProfileIni description, QImage outline);
     void announceChange() { emit changed(); }
