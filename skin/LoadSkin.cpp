@@ -117,7 +117,9 @@ const WindowRule WindowRules[] = {
 
 std::string entry(std::string_view section, std::string_view key, std::string_view value)
 {
-    return "[" + std::string(section) + "] " + std::string(key) + "=" + std::string(value);
+    std::string text = "[";
+    text.append(section).append("] ").append(key).append("=").append(value);
+    return text;
 }
 
 void note(Problems* problems, std::string text)

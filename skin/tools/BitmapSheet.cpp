@@ -8,13 +8,15 @@
 
 #include <algorithm>
 #include <map>
+#include <string>
+#include <vector>
 
 namespace {
 constexpr Rgb Paper = MakeRgb(208, 208, 204);
 constexpr Rgb Caption = MakeRgb(40, 40, 40);
 constexpr int Margin = 24;
 constexpr int SheetWidth = 1500;
-constexpr int LongStrip = 120; // edges longer than this are shown in part
+constexpr int LongStrip = 40; // the long edges are shown in part
 
 PixelCanvas checker(int w, int h)
 {
@@ -160,29 +162,42 @@ PixelCanvas mockDialog(const Pictures& art, const char* background, const char* 
 PixelCanvas PaintBitmapSheet()
 {
     Pictures art;
-    std::vector<SkinArt> all = PaintDefaultSkin();
-    for (const SkinArt& a : all)
+    std::vector<std::pair<std::string, int>> depth;
+    for (const SkinArt& a : PaintDefaultSkin()) {
         art.byName.emplace(a.name, a.picture);
+        depth.emplace_back(a.name, a.bitsPerPixel);
+    }
+    struct Row {
+        int scale;
+        std::vector<const char*> names;
+    };
+    const Row rows[] = {
+        {8, {"boutonup", "boutonin", "boutondown", "uncheckedout", "uncheckedin", "checkedout", "checkedin"}},
+        {8, {"xout", "xin", "xdown", "xmaxout", "xmaxin", "xmaxdown", "xminout", "xminin", "xmindown"}},
+        {5, {"layer_select_cat", "layer_unselect_cat", "layer_select_find", "layer_unselect_find", "layer_select_lib",
+             "layer_unselect_lib"}},
+        {6, {"fond_gh", "fond_h", "fond_dh", "fond_g", "fond_d", "fond_gb", "fond_b", "fond_db"}},
+        {2, {"fond", "mainmask", "fond_save"}},
+        {2, {"fond_edit"}},
+    };
 
     PixelCanvas sheet(SheetWidth, 6000, Paper);
     DrawText(sheet, Margin, 8, "DEFAULT SKIN - EVERY BITMAP ENLARGED, THEN THE WINDOWS AS THE SKIN LAYS THEM OUT",
              Caption);
     Flow flow(Margin + 10);
-    std::sort(all.begin(), all.end(), [](const SkinArt& a, const SkinArt& b) {
-        return a.picture.width() * a.picture.height() < b.picture.width() * b.picture.height();
-    });
-    for (const SkinArt& a : all) {
-        const int longest = std::max(a.picture.width(), a.picture.height());
-        const bool strip = longest > 400;
-        const PixelCanvas piece = strip ? crop(a.picture, LongStrip, LongStrip) : a.picture;
-        const int scale = longest <= 24 ? 8 : longest <= 60 ? 5 : strip ? 3 : 2;
-        std::string caption = a.name + " " + std::to_string(a.picture.width()) + "X" +
-                              std::to_string(a.picture.height()) + " " + std::to_string(a.bitsPerPixel) + "BIT";
-        if (strip)
-            caption += " (PART)";
-        flow.place(sheet, piece, scale, caption);
+    for (const Row& row : rows) {
+        for (const char* name : row.names) {
+            const PixelCanvas& picture = art[name];
+            const bool strip = std::max(picture.width(), picture.height()) > 400;
+            const int bits = std::find_if(depth.begin(), depth.end(), [&](auto& d) { return d.first == name; })->second;
+            std::string caption = std::string(name) + " " + std::to_string(picture.width()) + "X" +
+                                  std::to_string(picture.height()) + " " + std::to_string(bits) + "BIT";
+            if (strip)
+                caption += " (PART)";
+            flow.place(sheet, strip ? crop(picture, LongStrip, LongStrip) : picture, row.scale, caption);
+        }
+        flow.newRow();
     }
-    flow.newRow();
     flow.place(sheet, mockMainWindow(art), 3, "MAIN WINDOW (CAT LAYER)");
     flow.place(sheet, mockDialog(art, "fond_save", "SavePos", 184, 204,
                                  {{"BWExit", "xout"}, {"BWSave", "boutonin"}, {"BWCancel", "boutonup"}}),
