@@ -155,19 +155,20 @@ std::optional<std::int32_t> storedSize(const std::string& name)
     return std::nullopt;
 }
 
+// The skin's size is read only when the settings hold none, so that a
+// broken one that is not used says nothing.
 TwipsRect placeOf(const ProfileIni& ini, const WindowRule& rule, Problems* problems)
 {
-    TwipsRect r;
     const std::string stored = rule.stored ? rule.stored : "";
-    std::optional<std::int32_t> v;
-    r.width = rule.stored && (v = storedSize(stored + "Width"))
-                  ? *v
-                  : skinLength(ini, rule.sizeSection, "Width", rule.defaultWidth, problems);
-    r.height = rule.stored && (v = storedSize(stored + "Height"))
-                   ? *v
-                   : skinLength(ini, rule.sizeSection, "Height", rule.defaultHeight, problems);
-    r.left = rule.stored && (v = storedNumber(stored + "Left")) ? *v : CentredLeftTwips(r.width);
-    r.top = rule.stored && (v = storedNumber(stored + "Top")) ? *v : CentredTopTwips(r.height);
+    const auto width = rule.stored ? storedSize(stored + "Width") : std::nullopt;
+    const auto height = rule.stored ? storedSize(stored + "Height") : std::nullopt;
+    const auto left = rule.stored ? storedNumber(stored + "Left") : std::nullopt;
+    const auto top = rule.stored ? storedNumber(stored + "Top") : std::nullopt;
+    TwipsRect r;
+    r.width = width ? *width : skinLength(ini, rule.sizeSection, "Width", rule.defaultWidth, problems);
+    r.height = height ? *height : skinLength(ini, rule.sizeSection, "Height", rule.defaultHeight, problems);
+    r.left = left ? *left : CentredLeftTwips(r.width);
+    r.top = top ? *top : CentredTopTwips(r.height);
     return r;
 }
 
@@ -300,9 +301,9 @@ void SkinPass::applyMainWindow(QWidget& main)
     r.width = skinLength(ini_, "MainSize", "Width", "5415", &problems_);
     r.height = skinLength(ini_, "MainSize", "Height", "3045", &problems_);
     if (atStartup_) {
-        std::optional<std::int32_t> v;
-        r.left = (v = storedNumber("MainLeft")) ? *v : CentredLeftTwips(r.width);
-        r.top = (v = storedNumber("MainTop")) ? *v : CentredTopTwips(r.height);
+        const std::optional<std::int32_t> left = storedNumber("MainLeft"), top = storedNumber("MainTop");
+        r.left = left ? *left : CentredLeftTwips(r.width);
+        r.top = top ? *top : CentredTopTwips(r.height);
         main.setGeometry(KeptOnScreen(PixelRect(r)));
     } else {
         main.resize(PixelRect(r).size());

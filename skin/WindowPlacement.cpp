@@ -16,30 +16,21 @@ QRect primaryGeometry()
     return screen ? screen->geometry() : QRect();
 }
 
-long long centred(long long screenTwips, long long originPixels, long long size)
+// The start that centres size twips on a screen side of sidePixels from originPixels.
+long long centred(int originPixels, int sidePixels, long long size)
 {
-    return TwipsFromPixels(int(originPixels)) + static_cast<long long>(std::nearbyint((screenTwips - size) / 2.0));
+    return TwipsFromPixels(originPixels) + static_cast<long long>(std::nearbyint((TwipsFromPixels(sidePixels) - size) / 2.0));
 }
 } // namespace
 
-long long ScreenWidthTwips()
-{
-    return TwipsFromPixels(primaryGeometry().width());
-}
-
-long long ScreenHeightTwips()
-{
-    return TwipsFromPixels(primaryGeometry().height());
-}
-
 long long CentredLeftTwips(long long width)
 {
-    return centred(ScreenWidthTwips(), primaryGeometry().left(), width);
+    return centred(primaryGeometry().left(), primaryGeometry().width(), width);
 }
 
 long long CentredTopTwips(long long height)
 {
-    return centred(ScreenHeightTwips(), primaryGeometry().top(), height);
+    return centred(primaryGeometry().top(), primaryGeometry().height(), height);
 }
 
 QRect PixelRect(const TwipsRect& t)

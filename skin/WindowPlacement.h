@@ -8,9 +8,6 @@ struct TwipsRect {
     long long left = 0, top = 0, width = 0, height = 0;
 };
 
-// The primary screen's full size in twips.
-long long ScreenWidthTwips();
-long long ScreenHeightTwips();
 // The left (or top) that centres size on the primary screen, rounded to a
 // whole twip with halves going to the even one.
 long long CentredLeftTwips(long long width);

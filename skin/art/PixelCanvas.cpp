@@ -28,12 +28,6 @@ void PixelCanvas::fill(int x, int y, int w, int h, Rgb c)
         std::fill_n(pixels_.begin() + std::ptrdiff_t(row) * width_ + x0, std::max(x1 - x0, 0), c);
 }
 
-void PixelCanvas::verticalGradient(int x, int y, int w, int h, Rgb top, Rgb bottom)
-{
-    for (int row = 0; row < h; ++row)
-        hline(x, y + row, w, Mix(top, bottom, h > 1 ? row * 256 / (h - 1) : 0));
-}
-
 void PixelCanvas::stamp(int x, int y, std::initializer_list<const char*> rows, Rgb c)
 {
     for (const char* row : rows) {

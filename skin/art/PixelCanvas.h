@@ -35,8 +35,6 @@ public:
     void fill(int x, int y, int w, int h, Rgb c);
     void hline(int x, int y, int w, Rgb c) { fill(x, y, w, 1, c); }
     void vline(int x, int y, int h, Rgb c) { fill(x, y, 1, h, c); }
-    // Rows from top to bottom going from one colour to the other.
-    void verticalGradient(int x, int y, int w, int h, Rgb top, Rgb bottom);
     // Sets the pixels marked '#' in rows of a small pattern, top-left at x, y.
     void stamp(int x, int y, std::initializer_list<const char*> rows, Rgb c);
     void blit(const PixelCanvas& source, int x, int y);

@@ -66,11 +66,6 @@ const Glyph* find(char c)
 }
 } // namespace
 
-bool HasGlyph(char c)
-{
-    return find(c) != nullptr;
-}
-
 void DrawGlyph(PixelCanvas& canvas, int x, int y, char c, Rgb colour)
 {
     const Glyph* g = find(c);

@@ -11,7 +11,6 @@ inline constexpr int GlyphWidth = 5;
 inline constexpr int GlyphHeight = 7;
 inline constexpr int GlyphAdvance = GlyphWidth + 1;
 
-bool HasGlyph(char c);
 void DrawGlyph(PixelCanvas& canvas, int x, int y, char c, Rgb colour);
 // One line from left to right; x, y is the top-left corner of the first glyph.
 void DrawText(PixelCanvas& canvas, int x, int y, std::string_view text, Rgb colour);

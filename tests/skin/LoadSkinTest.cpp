@@ -323,10 +323,16 @@ TEST_F(SkinTest, NoNameChangesNothingAndAnUnreadablePackageOnlyGivesDefaultsAtSt
 
     setOption("Recursive", "True");
     load("missing.zip", true);
+    EXPECT_EQ(skin.name(), ""); // nothing applied yet
     EXPECT_EQ(main().size(), QSize(361, 203));
     EXPECT_TRUE(control(main(), "CBWRecursive").property("Value").toBool());
     EXPECT_NE(windows.loaded("frmFind"), nullptr);
     const std::vector<std::string> messages = takeMessages();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(contains(messages[0], "missing.zip"));
+
+    writeSkin("a.zip", "");
+    load("a.zip", false);
+    load("missing.zip", false);
+    EXPECT_EQ(skin.name(), "a.zip");
 }
