@@ -1,0 +1,24 @@
+#include "gui/widgets/ButtonWeb.h"
+
+#include <QPainter>
+#include <QStyleOptionButton>
+
+ButtonWeb::ButtonWeb(QWidget* parent) : PictureButton(parent) {}
+
+QPixmap ButtonWeb::currentPicture() const
+{
+    const QPixmap& state = isDown() ? down_ : hovered() ? in_ : out_;
+    return state.isNull() ? out_ : state;
+}
+
+void ButtonWeb::paintFallback(QPainter& painter)
+{
+    QStyleOptionButton option;
+    option.initFrom(this);
+    option.text = text();
+    if (isDown())
+        option.state |= QStyle::State_Sunken;
+    else
+        option.state |= QStyle::State_Raised;
+    style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+}

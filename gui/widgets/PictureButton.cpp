@@ -1,0 +1,32 @@
+#include "gui/widgets/PictureButton.h"
+
+#include <QPainter>
+
+PictureButton::PictureButton(QWidget* parent) : QAbstractButton(parent)
+{
+    // Repaints on entering and leaving, for the hover picture.
+    setAttribute(Qt::WA_Hover);
+}
+
+void PictureButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QPixmap picture = currentPicture();
+    if (picture.isNull())
+        paintFallback(painter);
+    else
+        painter.drawPixmap(0, 0, picture);
+}
+
+QSize PictureButton::sizeHint() const
+{
+    const QPixmap picture = currentPicture();
+    return picture.isNull() ? QSize(16, 10) : picture.size();
+}
+
+void PictureButton::assign(QPixmap& slot, const QPixmap& picture)
+{
+    slot = picture;
+    updateGeometry();
+    update();
+}

@@ -1,0 +1,57 @@
+#pragma once
+// Applying a skin package to the six skinned windows in one pass: the main
+// window frmCorvaneDisk, the dialogs frmSaveIDX and frmEditComment, and the
+// framed windows frmFind, frmLib and frmViewImg (reloaded, so an open one
+// closes and comes back hidden).
+//
+// A window takes part when the registry defines it (the main window when it
+// is loaded). Its controls are found by objectName, without regard to case,
+// and skinned through Qt properties of these names: Picture (a picture box,
+// and the window's own background picture), PictureOut, PictureIn and
+// PictureDown (a ButtonWeb), CheckedIn, CheckedOut, UnCheckedIn, UnCheckedOut
+// and the Boolean Value (a CheckBoxWeb). The background colour goes into the
+// window's palette (QPalette::Window), the outline into its mask.
+
+#include "skin/WindowPlacement.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+class QWidget;
+class Skin;
+class WindowRegistry;
+
+// What the pass needs from the main window.
+struct SkinContext {
+    // The active layer, "CAT", "FIND" or "LIB": its tab is shown selected.
+    std::string CurrentLayer = "CAT";
+    // Receives CBWIgnoreMaxHit's state once the check boxes are set: the
+    // search's IgnoreMaxHit flag.
+    std::function<void(bool)> SetIgnoreMaxHit;
+    // At start-up, whether the check box kept under this setting ("Recursive",
+    // "Zip Content", "Enable Comment", "Sort Result", "Ignore MaxHit", "View")
+    // starts ticked. Unset: the setting under SOFTWARE\CorvaneDisk\Option
+    // reads exactly "True".
+    std::function<bool(std::string_view setting)> StartupFlag;
+};
+
+// Applies the package skinFile of the skin folder; an empty name changes
+// nothing. A package that cannot be read is reported and changes nothing,
+// except at start-up, when the windows still get their default sizes, places
+// and check-box states. Entries that cannot be applied (a value that is not a
+// number, a missing or broken bitmap, a control the window lacks) are left
+// out, the rest applied, and one message lists them. Call it once the main
+// window is in the registry (not from its constructor).
+void LoadSkin(Skin& skin, WindowRegistry& windows, const SkinContext& context, const std::string& skinFile,
+              bool atStartup);
+
+// Shows the main window's layer tabs BWLayerCat, BWLayerFind and BWLayerLib
+// with the skin's tab pictures, the one of layer selected ("LIB" for any
+// layer but "CAT" and "FIND").
+void ShowLayerTabs(const Skin& skin, QWidget& mainWindow, std::string_view layer);
+
+// Where the skin places frmFind, frmLib or frmViewImg: the size and place
+// stored in the settings (Option\Pos), else the skin's size centred on the
+// primary screen.
+TwipsRect StoredWindowPlace(const Skin& skin, std::string_view window);
