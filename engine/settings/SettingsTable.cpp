@@ -227,7 +227,8 @@ std::optional<std::string> StoredText(const SettingHolder& h)
     if (auto* i = std::get_if<int*>(&h))
         return std::to_string(**i);
     if (auto* u = std::get_if<std::uint32_t*>(&h))
-        return std::to_string(**u);
+        return std::to_string(static_cast<std::int32_t>(**u)); // a DWORD holds 32 bits, signed
+
     if (auto* s = std::get_if<std::string*>(&h))
         return **s;
     const StoredTwips& t = **std::get_if<StoredTwips*>(&h);

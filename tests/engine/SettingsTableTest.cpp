@@ -116,7 +116,7 @@ TEST_F(SettingsTableTest, ConversionsAcceptEitherTypeAndKeepDefaultsForJunk)
     store("Option", "Border", "70000", REG_DWORD); // no 16-bit number
     store("Option", "NumIconSysTray", "12", REG_DWORD);
     store("Search", "", "100000", REG_DWORD);
-    store("Option", "FieldTextColor", "4294967295", REG_DWORD);
+    store("Option", "FieldTextColor", "-1", REG_DWORD);
     AppSettings b;
     StartupReadResult r = ReadSettingsAtStartup(b);
     EXPECT_FALSE(b.RandomSkin);
@@ -149,7 +149,7 @@ TEST_F(SettingsTableTest, ExitWritesFiftyNineValuesThatReadBackAlike)
         out.LVPath[i] = 300.0 + double(i);
     out.Report = {false, 0, 0, 0, 0, 1, 1, "|", 0, 255, 65280, 16711680, 1};
     out.FontLabel = {"DejaVu Sans", true, true, 255, 11};
-    out.FontTitle = {"DejaVu Serif", true, false, 65280, 14};
+    out.FontTitle = {"DejaVu Serif", true, false, 0x8000000Fu, 14}; // a system colour: top bit set
     WriteSettingsAtExit(out);
 
     int written = 0;
@@ -172,6 +172,6 @@ TEST_F(SettingsTableTest, ExitWritesFiftyNineValuesThatReadBackAlike)
     EXPECT_FALSE(in.Report.StyleHTML);
     EXPECT_EQ(in.FontLabel.Name, "DejaVu Sans");
     EXPECT_EQ(in.FontTitle.Size, 14);
-    EXPECT_EQ(in.FontTitle.Color, 65280u);
+    EXPECT_EQ(in.FontTitle.Color, 0x8000000Fu);
     EXPECT_TRUE(in.FontLabel.Italic);
 }
