@@ -4,6 +4,7 @@
 #include "engine/start/AppFolders.h"
 #include "gui/AppContext.h"
 #include "gui/AppIcons.h"
+#include "gui/AppStyle.h"
 #include "gui/WindowRegistry.h"
 #include "gui/dialogs/FrmEditComment.h"
 #include "gui/jobs/JobRunner.h"
@@ -58,6 +59,7 @@ int RunWindowMode(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("CorvaneDisk"));
     QApplication::setWindowIcon(ProgramIcon());
     UseDesktopIconTheme();
+    UseProgramStyle();
 
     DialogPrompter dialogs([](std::string_view text) {
         FrmUsage usage(QString::fromUtf8(text.data(), qsizetype(text.size())));
