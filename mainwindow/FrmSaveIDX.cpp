@@ -95,7 +95,7 @@ void FrmSaveIDX::BWSave_Click()
         return;
     }
     const std::string file = name.toStdString() + ".dat";
-    if (std::string problem = CatalogNameProblem(file); !problem.empty()) {
+    if (std::string problem = NewCatalogNameProblem(name.toStdString(), Folders().LibPath); !problem.empty()) {
         app_.services.prompter.message(problem, "CorvaneDisk", MsgIcon::Exclamation);
         return;
     }

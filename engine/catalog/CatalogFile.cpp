@@ -1,5 +1,7 @@
 #include "engine/catalog/CatalogFile.h"
 
+#include "platform/fs/AtomicFile.h"
+
 #include "engine/catalog/CatalogLineReader.h"
 #include "engine/start/AppFolders.h"
 #include "platform/prompter/ErrorBox.h"
@@ -23,6 +25,18 @@ std::string CatalogNameProblem(std::string_view catalogName)
     for (char c : catalogName)
         if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F')
             return "a name cannot hold control characters (a line break, a tab)";
+    return {};
+}
+
+std::string NewCatalogNameProblem(std::string_view name, const std::string& folder)
+{
+    std::string problem = CatalogNameProblem(name);
+    if (!problem.empty())
+        return problem;
+    if (name.find_first_of("\\>") != std::string_view::npos)
+        return "a name cannot hold \"\\\" or \">\"";
+    if (name.size() + 4 > FileNameLimit(folder))
+        return "the name is too long: the folder takes " + std::to_string(FileNameLimit(folder)) + " characters";
     return {};
 }
 

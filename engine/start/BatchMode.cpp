@@ -46,12 +46,12 @@ bool canWriteTo(const std::string& folder)
     }
 }
 
-bool fitsTheFolder(const std::string& folder, const std::string& fileName)
+bool newNameIsSafe(const CmdLineOptions& opts)
 {
-    if (fileName.size() <= FileNameLimit(folder))
+    std::string problem = NewCatalogNameProblem(opts.Name, Folders().LibPath);
+    if (problem.empty())
         return true;
-    tell("The catalog name is too long: \"" + fileName + "\" has " + std::to_string(fileName.size()) +
-         " characters, the folder takes " + std::to_string(FileNameLimit(folder)) + ".");
+    tell("Invalid catalog name \"" + opts.Name + "\": " + problem + ".");
     return false;
 }
 
@@ -70,10 +70,8 @@ int catalogRequest(const CmdLineOptions& opts)
         tell("Directory does not exist");
         return ExitNotDone;
     }
-    if (!nameIsSafe(opts))
-        return ExitNotDone;
     const std::string& library = Folders().LibPath;
-    if (!canWriteTo(library) || !fitsTheFolder(library, opts.Name + ".dat"))
+    if (!canWriteTo(library) || !newNameIsSafe(opts))
         return ExitNotDone;
     std::string target = library + opts.Name + ".dat";
     // An existing catalog is never replaced unasked, readable or not.
