@@ -1,6 +1,8 @@
 #include "mainwindow/FrmCorvaneDisk.h"
 
+#include "engine/library/LibraryLists.h"
 #include "engine/settings/AppSettings.h"
+#include "engine/start/AppFolders.h"
 #include "engine/settings/SettingsTable.h"
 #include "gui/AppContext.h"
 #include "gui/AppIcons.h"
@@ -33,7 +35,8 @@ constexpr int HelpCat = 1003, HelpFind = 1004, HelpLib = 1005;
 constexpr const char* TrayTip = "CorvaneDisk v2.0.0";
 } // namespace
 
-FrmCorvaneDisk::FrmCorvaneDisk(AppContext& app) : app_(app)
+FrmCorvaneDisk::FrmCorvaneDisk(AppContext& app)
+    : DriveTypeOf([](const std::string& folder) { return ProbeVolume(folder).driveType; }), app_(app)
 {
     setObjectName(WindowName);
     buildControls();
@@ -105,7 +108,14 @@ void FrmCorvaneDisk::switchLayer(Layer layer)
     showLayerControls();
     switch (layer) {
     case Layer::Cat: updateEjectBox(); break;
-    case Layer::Find: emit layerChanged(layer); cboFind->setFocus(); return;
+    case Layer::Find:
+        cboListDAT->clear();
+        for (const std::string& item : LoadListDAT(app_.texts[TextId::All], Folders().LibPath))
+            cboListDAT->addItem(QString::fromStdString(item));
+        cboListDAT->setCurrentIndex(0);
+        emit layerChanged(layer);
+        cboFind->setFocus();
+        return;
     case Layer::Lib: break;
     }
     emit layerChanged(layer);
@@ -127,8 +137,7 @@ void FrmCorvaneDisk::showLayerControls()
 void FrmCorvaneDisk::updateEjectBox()
 {
     const QString folder = FolderTreeview->selectedPath();
-    const bool cd = layer_ == Layer::Cat && !folder.isEmpty() &&
-                    ProbeVolume(folder.toStdString()).driveType == "Cd-Rom";
+    const bool cd = layer_ == Layer::Cat && !folder.isEmpty() && DriveTypeOf(folder.toStdString()) == "Cd-Rom";
     CBWEjectCD->setVisible(cd);
     if (QWidget* label = findChild<QLabel*>(QStringLiteral("lblEjectCD")))
         label->setVisible(cd);

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -63,6 +64,10 @@ public:
     void restoreFromTray();
 
     void retranslate() override;
+
+    // The drive type of the volume holding a folder ("Cd-Rom"...): it decides
+    // whether the eject box shows.
+    std::function<std::string(const std::string& folder)> DriveTypeOf;
 
     PopupMenu* m_cMenu = nullptr;
     PopupMenu* m_cMenuLib = nullptr;

@@ -7,6 +7,7 @@
 #include "engine/settings/SettingsTable.h"
 #include "engine/start/AppFolders.h"
 #include "gui/AppContext.h"
+#include "gui/DesignWidths.h"
 #include "gui/Twips.h"
 #include "gui/WindowRegistry.h"
 #include "gui/WindowState.h"
@@ -180,6 +181,10 @@ void FrmCorvaneDisk::syncSettingsFromControls()
         }
         w.place = {Twips(r.x()), Twips(r.y()), Twips(r.width()), Twips(r.height())};
     }
+    for (std::size_t c = 0; c < s.LVFind.size(); ++c)
+        s.LVFind[c] = s.LVFind[c].value_or(DesignFindWidths[c]);
+    for (std::size_t c = 0; c < s.LVPath.size(); ++c)
+        s.LVPath[c] = s.LVPath[c].value_or(DesignPathWidths[c]);
 }
 
 void FrmCorvaneDisk::FormUnload()

@@ -34,6 +34,8 @@ void ChoosePlatform()
         setenv("QT_QPA_PLATFORM", "xcb;wayland", 1);
 }
 
+} // namespace
+
 void DefineWindows(AppContext& app)
 {
     WindowRegistry& w = app.windows;
@@ -44,8 +46,6 @@ void DefineWindows(AppContext& app)
         return new FSysTrayIconMenu(app.services.tray, [&app](int n) { return app.texts.text(TextId(n)); });
     });
 }
-
-} // namespace
 
 int RunWindowMode(int argc, char** argv)
 {

@@ -1,0 +1,9 @@
+#pragma once
+// The column widths (twips) the lists have before a user changes them: the
+// windows start with them, and the shutdown stores them for a window that was
+// never opened, so that every width has its value in the settings.
+
+#include <array>
+
+inline constexpr std::array<double, 6> DesignFindWidths{2250, 3000, 900, 1200, 1500, 2400};
+inline constexpr std::array<double, 4> DesignPathWidths{2700, 900, 1200, 2400};

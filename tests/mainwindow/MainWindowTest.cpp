@@ -1,0 +1,270 @@
+#include "engine/registry/Registry.h"
+#include "engine/settings/SettingsTable.h"
+#include "gui/menu/PopupMenu.h"
+#include "gui/widgets/ButtonWeb.h"
+#include "gui/widgets/CheckBoxWeb.h"
+#include "mainwindow/FolderTree.h"
+#include "mainwindow/FrmCorvaneDisk.h"
+#include "mainwindow/FrmSaveIDX.h"
+#include "mainwindow/WindowMode.h"
+#include "skin/default/DefaultSkinPackage.h"
+#include "tests/support/TestWorld.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+const std::string Option = std::string(AppRegKey) + "\\Option";
+
+struct MainWindowTest : ::testing::Test {
+    TestWorld world;
+
+    FrmCorvaneDisk& start()
+    {
+        DefineWindows(world.app);
+        auto& main = world.windows.get<FrmCorvaneDisk>();
+        main.FormLoad();
+        main.show();
+        return main;
+    }
+    void key(QWidget* target, int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QKeyEvent press(QEvent::KeyPress, k, mods);
+        QApplication::sendEvent(target, &press);
+    }
+    // A folder of a few files to catalogue.
+    std::string folder()
+    {
+        world.home.write("disk/a.txt", "alpha");
+        world.home.write("disk/sub/b.txt", std::string(3000, 'b'));
+        return world.home.file("disk");
+    }
+    // Answers the save dialog with a name and a comment (or cancels it).
+    void answerSave(const QString& name, const QString& comment, bool save = true)
+    {
+        TestWorld::whenModal([=](QWidget* w) {
+            auto* dialog = qobject_cast<FrmSaveIDX*>(w);
+            ASSERT_NE(dialog, nullptr);
+            dialog->txtName->setText(name);
+            dialog->txtComment->setPlainText(comment);
+            if (save)
+                QMetaObject::invokeMethod(dialog->findChild<ButtonWeb*>("BWSave"), "clicked");
+            else
+                dialog->reject();
+        });
+    }
+    void create(FrmCorvaneDisk& main, const std::string& path)
+    {
+        main.SendSearch(QString::fromStdString(path));
+        ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isBusy(); }));
+    }
+    std::vector<std::string> catalogs() const
+    {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(world.lib()))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, StartUpTakesTheDefaultsAndTurnsTheSkinsInListingOrder)
+{
+    for (const char* name : {"Blue.zip", "Amber.zip", "Cedar.zip"})
+        world.home.write(std::string("skin/") + name, BuildDefaultSkinPackage());
+    std::filesystem::remove(world.home.file("skin/CorvaneDisk.zip"));
+    std::vector<std::string> loaded;
+    for (int run = 0; run < 4; ++run) {
+        auto& main = start();
+        loaded.push_back(world.skin.name());
+        EXPECT_EQ(main.CurrentLayer(), "CAT");
+        world.windows.unloadAll();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    EXPECT_EQ(loaded, (std::vector<std::string>{"Amber.zip", "Blue.zip", "Cedar.zip", "Amber.zip"}));
+    EXPECT_EQ(QueryValue(HKEY_LOCAL_MACHINE, Option, "NextSkin").text(), "Amber.zip");
+    EXPECT_TRUE(world.settings.BorderMagnetic);
+    EXPECT_TRUE(world.fakes.prompter.boxes.empty());
+}
+
+TEST_F(MainWindowTest, WithoutAnySkinTheWindowStillWorksAndNothingIsSaid)
+{
+    std::filesystem::remove(world.home.file("skin/CorvaneDisk.zip"));
+    auto& main = start();
+    EXPECT_TRUE(world.skin.name().empty());
+    EXPECT_TRUE(world.fakes.prompter.boxes.empty());
+    // The skin menu: options, the skin title, Default, separators, about, exit.
+    EXPECT_EQ(main.m_cMenu->itemCount(), 7);
+    EXPECT_EQ(main.m_cMenu->key(3), "SKIN:DEFAULT");
+    EXPECT_FALSE(main.findChild<QLabel*>("lblRecursive")->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, LayersSwitchByButtonAndCtrlKeysOnly)
+{
+    world.home.write("dat/One.dat", "");
+    auto& main = start();
+    key(&main, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(main.CurrentLayer(), "CAT");
+    key(main.cboFileType, Qt::Key_F, Qt::ControlModifier); // from any control
+    EXPECT_EQ(main.CurrentLayer(), "FIND");
+    EXPECT_TRUE(main.cboFind->isVisible());
+    EXPECT_FALSE(main.FolderTreeview->isVisible());
+    ASSERT_EQ(main.cboListDAT->count(), 2);
+    EXPECT_EQ(main.cboListDAT->itemText(1), "One.dat");
+    main.cboListDAT->setCurrentIndex(1);
+    main.BWLayerFind->click(); // the current layer's button changes nothing
+    EXPECT_EQ(main.cboListDAT->currentIndex(), 1);
+    key(&main, Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(main.CurrentLayer(), "LIB");
+    EXPECT_TRUE(main.LVLib->isVisible());
+    key(&main, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(main.CurrentLayer(), "CAT");
+
+    for (auto [combo, context] : {std::pair{Qt::Key_S, 1003}, {Qt::Key_F, 1004}, {Qt::Key_L, 1005}}) {
+        key(&main, combo, Qt::ControlModifier);
+        key(&main, Qt::Key_F1, Qt::ShiftModifier); // keys without Ctrl act whatever the shift state
+        EXPECT_EQ(world.fakes.help.contexts.back(), context);
+    }
+}
+
+TEST_F(MainWindowTest, CreateSavesUnderTheTrimmedNameWithTheCommentEncoded)
+{
+    auto& main = start();
+    main.CBWRecursive->setValue(true);
+    answerSave("  Holiday  ", "first line\nsecond > line");
+    create(main, folder());
+    ASSERT_EQ(catalogs(), std::vector<std::string>{"Holiday.dat"});
+    std::string text = world.home.read("dat/Holiday.dat");
+    EXPECT_NE(text.find(">Comment first line\x01second ? line\r\n"), std::string::npos);
+    EXPECT_NE(text.find("b.txt>3 Kb/"), std::string::npos);
+    EXPECT_NE(main.lblDisplay2->text().indexOf("2 files found"), -1);
+
+    // The same name again: No keeps the dialog open, then Cancel writes nothing.
+    const auto before = std::filesystem::last_write_time(world.home.file("dat/Holiday.dat"));
+    world.fakes.prompter.answers = {false};
+    TestWorld::whenModal([](QWidget* w) {
+        auto* dialog = qobject_cast<FrmSaveIDX*>(w);
+        dialog->txtName->setText("Holiday");
+        QMetaObject::invokeMethod(dialog->findChild<ButtonWeb*>("BWSave"), "clicked");
+        EXPECT_TRUE(dialog->isVisible());
+        dialog->reject();
+    });
+    create(main, folder());
+    EXPECT_EQ(std::filesystem::last_write_time(world.home.file("dat/Holiday.dat")), before);
+    EXPECT_EQ(world.fakes.prompter.boxes.back().kind, "question");
+
+    // Yes replaces it.
+    world.fakes.prompter.answers = {true};
+    answerSave("Holiday", "");
+    create(main, folder());
+    EXPECT_NE(world.home.read("dat/Holiday.dat").find(">Comment \r\n"), std::string::npos);
+    EXPECT_EQ(catalogs(), std::vector<std::string>{"Holiday.dat"});
+}
+
+TEST_F(MainWindowTest, BlankOrRefusedNamesAndStopWriteNothing)
+{
+    auto& main = start();
+    answerSave("   ", "ignored");
+    create(main, folder());
+    answerSave("a", "", false); // cancelled
+    create(main, folder());
+    EXPECT_TRUE(catalogs().empty());
+
+    TestWorld::whenModal([](QWidget* w) {
+        auto* dialog = qobject_cast<FrmSaveIDX*>(w);
+        for (const char* bad : {"..", "a>b", "back\\slash", "dir/name"}) {
+            dialog->txtName->setText(bad);
+            QMetaObject::invokeMethod(dialog->findChild<ButtonWeb*>("BWSave"), "clicked");
+            EXPECT_TRUE(dialog->isVisible()) << bad;
+        }
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(dialog->txtName, &esc);
+    });
+    create(main, folder());
+    EXPECT_TRUE(catalogs().empty());
+    EXPECT_EQ(world.fakes.prompter.boxes.size(), 4u); // one message per refused name
+
+    // Stop at once: no dialog, nothing saved.
+    main.SendSearch(QString::fromStdString(folder()));
+    main.BWStop->click();
+    ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isBusy(); }));
+    EXPECT_TRUE(catalogs().empty());
+    EXPECT_EQ(main.lblDisplay1->text(), world.texts.text(TextId::ScanRunning));
+}
+
+TEST_F(MainWindowTest, TheDiscIsEjectedOnlyWhenItsBoxIsShownAndTicked)
+{
+    auto& main = start();
+    main.DriveTypeOf = [](const std::string&) { return std::string("Fixed"); };
+    main.FolderTreeview->setSelectedPath(QString::fromStdString(folder()));
+    emit main.FolderTreeview->folderClicked(main.FolderTreeview->selectedPath());
+    EXPECT_FALSE(main.CBWEjectCD->isVisible());
+    main.CBWEjectCD->setValue(true);
+    answerSave("", "");
+    create(main, folder());
+    EXPECT_TRUE(world.fakes.ejector.ejected.empty());
+
+    main.DriveTypeOf = [](const std::string&) { return std::string("Cd-Rom"); };
+    emit main.FolderTreeview->folderClicked(main.FolderTreeview->selectedPath());
+    EXPECT_TRUE(main.CBWEjectCD->isVisible());
+    answerSave("", "");
+    create(main, folder());
+    EXPECT_EQ(world.fakes.ejector.ejected, std::vector<std::string>{folder()});
+}
+
+TEST_F(MainWindowTest, ANewVolumeIsOfferedWhenAllowedAndNotDuringWork)
+{
+    auto& main = start();
+    MountInfoEntry mount{1, "8:1", folder(), "vfat", "/dev/sdb1"};
+    world.settings.DevChange = false;
+    world.fakes.mounts.announce(mount);
+    QApplication::processEvents();
+    EXPECT_TRUE(world.fakes.prompter.boxes.empty());
+
+    world.settings.DevChange = true;
+    world.fakes.prompter.answers = {false};
+    world.fakes.mounts.announce(mount);
+    ASSERT_TRUE(TestWorld::waitFor([&] { return world.fakes.prompter.boxes.size() == 1; }));
+    EXPECT_NE(world.fakes.prompter.boxes[0].text.find(mount.mountPoint), std::string::npos);
+    EXPECT_FALSE(main.isBusy());
+
+    // Other work runs: the offer waits for it, then Yes catalogues the mount.
+    std::atomic<bool> release{false};
+    world.jobs.start([&](JobControl&) { while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5)); },
+                     [] {});
+    world.fakes.prompter.answers = {true};
+    world.fakes.mounts.announce(mount);
+    TestWorld::waitFor([] { return false; }, 300);
+    EXPECT_EQ(world.fakes.prompter.boxes.size(), 1u);
+    release = true;
+    answerSave("Stick", "");
+    ASSERT_TRUE(TestWorld::waitFor([&] { return world.fakes.prompter.boxes.size() == 2; }));
+    ASSERT_TRUE(TestWorld::waitFor([&] { return std::filesystem::exists(world.lib() + "Stick.dat"); }));
+    EXPECT_EQ(main.CurrentLayer(), "CAT");
+}
+
+TEST_F(MainWindowTest, ClosingWritesEverySettingAndClosesTheOtherWindows)
+{
+    auto& main = start();
+    world.windows.get<FrmSaveIDX>().show();
+    main.CBWSort->setValue(true);
+    main.close();
+    EXPECT_EQ(world.windows.loadedNames(), std::vector<std::string>{FrmCorvaneDisk::WindowName});
+    int written = 0;
+    for (const SettingDef& d : SettingsTable())
+        written += d.writtenAtExit &&
+                   !QueryValue(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\" + std::string(d.key), d.value).isEmpty();
+    EXPECT_EQ(written, 59);
+    EXPECT_TRUE(RegFlag(HKEY_LOCAL_MACHINE, Option, "Sort Result"));
+    EXPECT_TRUE(std::filesystem::is_empty(world.home.file("tmp")));
+}
