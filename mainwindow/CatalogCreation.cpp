@@ -20,6 +20,7 @@
 #include "mainwindow/FrmSaveIDX.h"
 
 #include <QLabel>
+#include <QFontMetrics>
 #include <QLocale>
 
 #include <chrono>
@@ -69,9 +70,15 @@ void CatalogCreation::create(const QString& folder)
     folder_ = folder;
 
     const bool started = app_.jobs.start(
-        [opts](JobControl& job) {
+        [this, opts](JobControl& job) {
             auto session = std::make_shared<ScanSession>(job.stopFlag());
-            session->onProgress = [&job](std::size_t n) { job.progress(qint64(n)); };
+            session->onProgress = [this, &job](std::size_t n, const std::string& folder) {
+                {
+                    std::lock_guard lock(readingMutex_);
+                    reading_ = folder;
+                }
+                job.progress(qint64(n));
+            };
             CreateCatalog(opts, *session);
             session->onProgress = nullptr;
             return session;
@@ -104,7 +111,14 @@ void CatalogCreation::create(const QString& folder)
 
 void CatalogCreation::showProgress(qint64 bodyLines)
 {
-    window_.lblDisplay2->setText(folder_ + '\n' + FilesFound(bodyLines));
+    QString reading;
+    {
+        std::lock_guard lock(readingMutex_);
+        reading = QString::fromStdString(reading_);
+    }
+    QFontMetrics metrics(window_.lblDisplay2->font());
+    window_.lblDisplay2->setText(FilesFound(bodyLines) + '\n' +
+                                 metrics.elidedText(reading, Qt::ElideMiddle, window_.lblDisplay2->width()));
 }
 
 void CatalogCreation::save(ScanSession& session)

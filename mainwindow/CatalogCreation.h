@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <memory>
+#include <mutex>
 
 struct AppContext;
 class FrmCorvaneDisk;
@@ -42,4 +43,6 @@ private:
     bool busy_ = false;
     bool stopAsked_ = false;
     QString folder_;
+    std::mutex readingMutex_;
+    std::string reading_; // the folder the scan read last
 };

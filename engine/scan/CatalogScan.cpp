@@ -117,7 +117,7 @@ public:
             ShowErrorBox(e, kModule, "GetFileInformation");
         }
         if (session_.onProgress)
-            session_.onProgress(session_.lines.count() - HeaderLineCount);
+            session_.onProgress(session_.lines.count() - HeaderLineCount, dir);
         if (!opts_.RecursiveDir)
             return;
         for (const std::string& sub : listing.dirs) {

@@ -24,8 +24,9 @@ struct ScanSession {
 
     CatalogBuffer lines; // the catalog being made
     const std::atomic<bool>* StopScan = &NeverStopped;
-    // Told the number of body lines found so far, after each folder.
-    std::function<void(std::size_t)> onProgress;
+    // Told the number of body lines found so far and the folder just read,
+    // after each folder.
+    std::function<void(std::size_t found, const std::string& folder)> onProgress;
     // The label written to header line 3: a window proposes it as the name.
     std::string VolumeLabel;
     // Where the volume's facts come from (tests point them at fake trees).

@@ -191,7 +191,7 @@ TEST(Scan, MissingFolderGivesTheHeaderAloneAndStopUnwinds)
         d.write("s/" + std::to_string(i) + "/f.txt", "x");
     std::atomic<bool> stop{false};
     ScanSession stopped(stop);
-    stopped.onProgress = [&](std::size_t found) {
+    stopped.onProgress = [&](std::size_t found, const std::string&) {
         if (found >= 1)
             stop = true;
     };
