@@ -76,9 +76,13 @@ bool readExtendedHeaders(ArchiveBytes& in, std::uint64_t pos, std::uint16_t firs
             break;
         case ExtUtf16FolderName: {
             // Folders are parted by the unit 0xFFFF: UTF-8 has no such bytes.
-            std::string folder = utf16Text(data);
-            for (std::size_t p; (p = folder.find("\xEF\xBF\xBF")) != std::string::npos;)
-                folder.replace(p, 3, "/");
+            const std::string text = utf16Text(data);
+            std::string folder;
+            for (std::size_t i = 0; i < text.size();) {
+                const bool mark = text.compare(i, 3, "\xEF\xBF\xBF") == 0;
+                folder += mark ? '/' : text[i];
+                i += mark ? 3 : 1;
+            }
             m.utf16Folder = folderPath(std::move(folder));
             break;
         }

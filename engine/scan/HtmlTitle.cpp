@@ -61,9 +61,15 @@ public:
             cut_ = true;
         }
         // A UTF-8 character cut in two by the limit is dropped whole.
-        for (std::size_t n = 1; cut_ && n <= 3 && n < out.size() && !IsValidUtf8(out); ++n)
-            if (IsValidUtf8(std::string_view(out).substr(0, out.size() - n)))
-                out.resize(out.size() - n);
+        if (cut_ && !IsValidUtf8(out)) {
+            std::size_t keep = out.size();
+            for (std::size_t n = 1; n <= 3 && n < out.size(); ++n)
+                if (IsValidUtf8(std::string_view(out).substr(0, out.size() - n))) {
+                    keep = out.size() - n;
+                    break;
+                }
+            out = out.substr(0, keep);
+        }
         for (char& c : out)
             if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F')
                 c = ' ';
