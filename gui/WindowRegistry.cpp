@@ -31,6 +31,8 @@ QWidget& WindowRegistry::instance(const std::string& name)
         if (made->objectName().isEmpty())
             made->setObjectName(QString::fromStdString(name));
         slot.window = made;
+        if (made_)
+            made_(name, *made);
     }
     return *slot.window;
 }

@@ -25,6 +25,8 @@ public:
     // How to make the window called name (its factory owns nothing: the
     // registry deletes what it returns).
     void define(const std::string& name, Factory factory);
+    // Called with every window just made (the skin and texts it takes).
+    void setMadeHook(std::function<void(const std::string& name, QWidget& window)> hook) { made_ = std::move(hook); }
     bool isDefined(const std::string& name) const;
 
     // The window, made now when it is not loaded. Throws std::out_of_range
@@ -57,5 +59,6 @@ private:
         int order = 0;
     };
     std::map<std::string, Slot> slots_;
+    std::function<void(const std::string&, QWidget&)> made_;
     int nextOrder_ = 0;
 };

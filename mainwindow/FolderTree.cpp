@@ -8,6 +8,7 @@
 #include <QFileIconProvider>
 #include <QHeaderView>
 #include <QStandardItemModel>
+#include <QTimer>
 
 namespace {
 constexpr int PathRole = Qt::UserRole + 1;
@@ -43,7 +44,23 @@ FolderTree::FolderTree(QWidget* parent) : QTreeView(parent), model_(new QStandar
     connect(this, &QTreeView::clicked, this, [this](const QModelIndex& i) {
         emit folderClicked(i.data(PathRole).toString());
     });
+}
+
+void FolderTree::showEvent(QShowEvent* event)
+{
+    QTreeView::showEvent(event);
+    if (!rootsRead_)
+        QTimer::singleShot(0, this, &FolderTree::ensureRoots);
+}
+
+void FolderTree::ensureRoots()
+{
+    if (rootsRead_)
+        return;
+    rootsRead_ = true;
     refreshRoots();
+    if (!currentIndex().isValid())
+        setSelectedPath(QDir::homePath());
 }
 
 QStandardItem* FolderTree::addFolder(QStandardItem* parent, const QString& path, const QString& caption)
@@ -65,7 +82,8 @@ QStandardItem* FolderTree::addRoot(const QString& path, const QString& caption, 
 
 void FolderTree::refreshRoots()
 {
-    const QString chosen = selectedPath();
+    rootsRead_ = true;
+    const QString chosen = currentIndex().data(PathRole).toString();
     model_->clear();
     addRoot(QDir::homePath(), QDir::homePath(), FolderIcon());
     addRoot(QStringLiteral("/"), QStringLiteral("/"), DiskIcon(QStringLiteral("FIXED")));
@@ -97,7 +115,7 @@ void FolderTree::fill(const QModelIndex& index)
 
 QString FolderTree::selectedPath() const
 {
-    return currentIndex().data(PathRole).toString();
+    return rootsRead_ ? currentIndex().data(PathRole).toString() : QDir::homePath();
 }
 
 QStandardItem* FolderTree::childFor(QStandardItem* parent, const QString& path)
@@ -114,6 +132,7 @@ QStandardItem* FolderTree::childFor(QStandardItem* parent, const QString& path)
 
 bool FolderTree::setSelectedPath(const QString& path)
 {
+    ensureRoots();
     const QString target = QDir::cleanPath(QDir(path).absolutePath());
     if (!QFileInfo(target).isDir())
         return false;

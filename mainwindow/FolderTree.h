@@ -14,7 +14,8 @@ class FolderTree : public QTreeView {
 public:
     explicit FolderTree(QWidget* parent = nullptr);
 
-    // The native path of the chosen folder ("" when none is chosen).
+    // The native path of the chosen folder ("" when none is chosen); the
+    // home folder until the tree has been read.
     QString selectedPath() const;
     // Chooses path, opening the folders above it; false when it is no folder.
     bool setSelectedPath(const QString& path);
@@ -24,11 +25,17 @@ public:
 signals:
     void folderClicked(const QString& path);
 
+protected:
+    // The volumes are read once the window shows, not while it starts.
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void ensureRoots();
     QStandardItem* addFolder(QStandardItem* parent, const QString& path, const QString& caption);
     QStandardItem* addRoot(const QString& path, const QString& caption, const QIcon& icon);
     void fill(const QModelIndex& index);
     QStandardItem* childFor(QStandardItem* parent, const QString& path);
 
     QStandardItemModel* model_;
+    bool rootsRead_ = false;
 };

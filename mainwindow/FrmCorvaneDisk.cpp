@@ -64,7 +64,6 @@ FrmCorvaneDisk::FrmCorvaneDisk(AppContext& app)
     BWFind->setEnabled(false); // the search arrives with its window
     imgIcon->installEventFilter(this);
     showLayerControls();
-    FolderTreeview->setSelectedPath(QDir::homePath());
     listenToKeysOfEveryControl();
 }
 

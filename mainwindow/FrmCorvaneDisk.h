@@ -36,9 +36,12 @@ public:
     explicit FrmCorvaneDisk(AppContext& app);
     ~FrmCorvaneDisk() override;
 
-    // The start-up: settings, language, skin, lists, tray, menus. Run once,
-    // after the window is in the registry and before it is shown.
+    // The start-up: settings, language, skin and what the first look needs.
+    // Run once, after the window is in the registry and before it is shown.
     void FormLoad();
+    // The rest of the start-up, once the window shows: the lists of the other
+    // layers, the recent searches, the tray icon, the menus, new volumes.
+    void FormLoaded();
     // Writes what the user can change back to the settings, closes the other
     // windows, empties the work folder, removes the tray icon. Runs once.
     void FormUnload();

@@ -103,9 +103,7 @@ void FrmCorvaneDisk::FormLoad()
     hiddenToTray_ = false;
     layer_ = Layer::Cat;
     StartupReadResult read = ReadSettingsAtStartup(s);
-
     LoadLanguage(app_.texts, s.Language);
-    retranslate();
 
     for (const std::string& item : LoadListDriveType(app_.texts[TextId::All]))
         cboTypeDisk->addItem(QString::fromStdString(item));
@@ -116,26 +114,28 @@ void FrmCorvaneDisk::FormLoad()
     CreateNewKey(HKEY_LOCAL_MACHINE, OptionKey);
     SetKeyValue(HKEY_LOCAL_MACHINE, OptionKey, "NextSkin", chosen.toStdString(), REG_SZ);
     LoadSkinNamed(chosen, true);
-
     LoadFilter(*cboFileType);
-    LoadFilter(*cboFilter);
 
     for (std::size_t c = 0; c < s.LVLib.size(); ++c)
         if (s.LVLib[c])
             LVLib->setColumnWidth(int(c), PixelsFromTwipsRounded(*s.LVLib[c]));
     if (!s.LVLib[0])
         CreateNewKey(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\LVLib");
-
     if (!read.wasDefaulted("Option", "OnTop"))
         FormStayOnTop(this, s.OnTop);
-    readRecentSearches();
     FormInTaskBar(this, s.ShowTaskBar, !isVisible());
+    retranslate();
+    QApplication::restoreOverrideCursor();
+}
 
+void FrmCorvaneDisk::FormLoaded()
+{
+    LoadFilter(*cboFilter);
+    readRecentSearches();
     connect(&app_.services.mounts, &MountWatcher::mounted, volumeOffer_.get(), &NewVolumeOffer::mounted);
     ShellTrayAdd();
     buildMenus();
     retranslate(); // the menus take their captions too
-    QApplication::restoreOverrideCursor();
 }
 
 void FrmCorvaneDisk::readRecentSearches()

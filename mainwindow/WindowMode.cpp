@@ -17,9 +17,11 @@
 #include "mainwindow/FrmSaveIDX.h"
 #include "mainwindow/FrmUsage.h"
 #include "platform/gui/DialogPrompter.h"
+#include "skin/LoadSkin.h"
 #include "skin/Skin.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -39,6 +41,12 @@ void ChoosePlatform()
 void DefineWindows(AppContext& app)
 {
     WindowRegistry& w = app.windows;
+    // A window made after the skin was applied takes its part then.
+    w.setMadeHook([&app](const std::string& name, QWidget& window) {
+        SkinContext context;
+        context.StartupFlag = [&app](std::string_view setting) { return setting == "View" && app.settings.View; };
+        SkinNewWindow(app.skin, context, name, window);
+    });
     w.define(FrmCorvaneDisk::WindowName, [&app] { return new FrmCorvaneDisk(app); });
     w.define(FrmSaveIDX::WindowName, [&app] { return new FrmSaveIDX(app); });
     w.define(FrmEditComment::WindowName, [&app] { return new FrmEditComment(app); });
@@ -81,6 +89,7 @@ int RunWindowMode(int argc, char** argv)
     auto& main = windows.get<FrmCorvaneDisk>();
     main.FormLoad();
     main.show();
+    QTimer::singleShot(0, &main, &FrmCorvaneDisk::FormLoaded);
     const int code = QApplication::exec();
     windows.unloadAll();
     return code;

@@ -16,6 +16,8 @@
 #include <QBitmap>
 #include <QMetaProperty>
 
+#include <functional>
+
 #include <map>
 #include <optional>
 #include <span>
@@ -216,6 +218,81 @@ void setBackground(QWidget& window, std::uint32_t colour)
     window.setAutoFillBackground(true);
 }
 
+void placeControls(const ProfileIni& ini, QWidget& window, const char* section, Problems& problems)
+{
+    for (const auto& [name, value] : ini.section(section)) {
+        const SkinPlacement p = ParsePlacement(value);
+        if (p.kind == SkinPlacement::Kind::Ignored)
+            continue;
+        QWidget* control = FindControl(window, name);
+        if (!control) {
+            problems.push_back(entry(section, name, value) + ": no such control");
+            continue;
+        }
+        if (p.kind == SkinPlacement::Kind::Invalid) {
+            problems.push_back(entry(section, name, value) + ": not a position");
+            continue;
+        }
+        const TwipsRect twips{p.left, p.top, p.width.value_or(0), p.height.value_or(0)};
+        QRect pixels = PixelRect(twips);
+        if (!p.width)
+            pixels.setWidth(control->width());
+        if (!p.height)
+            pixels.setHeight(control->height());
+        control->setGeometry(pixels);
+    }
+}
+
+// The skin's part for one window: place, control places, colour, pictures
+// and, when it is made, its check box's state from the settings.
+void applyWindowRule(const Skin& skin, const ProfileIni& ini, const WindowRule& rule, QWidget& window,
+                     const std::function<bool(std::string_view)>& startupFlag, Problems& problems)
+{
+    const TwipsRect place = placeOf(ini, rule, &problems);
+    window.setGeometry(KeptOnScreen(PixelRect(place)));
+    placeControls(ini, window, rule.posSection, problems);
+    if (rule.colour) {
+        const std::string text = ini.get(rule.sizeSection, "Color", DefaultColour);
+        std::optional<std::uint32_t> colour = ParseSkinColour(text);
+        if (!colour) {
+            problems.push_back(entry(rule.sizeSection, "Color", text) + ": not a colour (three numbers 0 to 255)");
+            colour = ParseSkinColour(DefaultColour);
+        }
+        setBackground(window, *colour);
+    }
+    if (rule.background)
+        setPicture(window, PicturePropertyName, skin.picture(rule.background));
+    if (rule.frame)
+        copyAll(skin, window, FramePieces);
+    copyAll(skin, window, rule.copies);
+    if (rule.startupBox.box)
+        if (QWidget* control = FindControl(window, rule.startupBox.box))
+            control->setProperty("Value", startupFlag(rule.startupBox.setting));
+}
+
+const WindowRule* ruleOf(std::string_view window)
+{
+    for (const WindowRule& rule : WindowRules)
+        if (window == rule.window)
+            return &rule;
+    return nullptr;
+}
+
+void reportProblems(const std::string& skinFile, const Problems& problems)
+{
+    if (problems.empty())
+        return;
+    std::string text = "The skin \"" + skinFile + "\" was applied without these entries:";
+    for (std::size_t i = 0; i < problems.size() && i < MaxListedProblems; ++i)
+        text += "\r\n" + problems[i];
+    if (problems.size() > MaxListedProblems)
+        text += "\r\n... and " + std::to_string(problems.size() - MaxListedProblems) + " more.";
+    ActivePrompter().message(text, "CorvaneDisk", MsgIcon::Exclamation);
+}
+
+// While a pass runs, windows it makes add their problems to its one message.
+Problems* PassProblems = nullptr;
+
 class SkinPass {
 public:
     SkinPass(Skin& skin, WindowRegistry& windows, const SkinContext& context, bool atStartup)
@@ -231,7 +308,6 @@ private:
     void applyObjects(QWidget* main);
     void applyOutline(QWidget& main);
     void applyWindow(const WindowRule& rule);
-    void placeControls(QWidget& window, const char* section);
     void setStartupBox(QWidget& window, const StartupBox& box);
     // The picture of a base name, decoded once per pass; null with why.
     QPixmap bitmap(const std::string& base, std::string& why);
@@ -289,8 +365,10 @@ void SkinPass::run(const std::string& skinFile)
         applyMainWindow(*main);
     else
         applyObjects(nullptr); // the templates still take their pictures
+    PassProblems = &problems_;
     for (const WindowRule& rule : WindowRules)
         applyWindow(rule);
+    PassProblems = nullptr;
     skin_.announceChange();
     report(skinFile);
 }
@@ -308,7 +386,7 @@ void SkinPass::applyMainWindow(QWidget& main)
     } else {
         main.resize(PixelRect(r).size());
     }
-    placeControls(main, "MainPOS");
+    placeControls(ini_, main, "MainPOS", problems_);
     applyObjects(&main);
     copyAll(skin_, main, MainCopies);
     ShowLayerTabs(skin_, main, context_.CurrentLayer);
@@ -318,31 +396,6 @@ void SkinPass::applyMainWindow(QWidget& main)
     if (QWidget* box = FindControl(main, "CBWIgnoreMaxHit"); box && context_.SetIgnoreMaxHit)
         context_.SetIgnoreMaxHit(box->property("Value").toBool());
     applyOutline(main);
-}
-
-void SkinPass::placeControls(QWidget& window, const char* section)
-{
-    for (const auto& [name, value] : ini_.section(section)) {
-        const SkinPlacement p = ParsePlacement(value);
-        if (p.kind == SkinPlacement::Kind::Ignored)
-            continue;
-        QWidget* control = FindControl(window, name);
-        if (!control) {
-            problems_.push_back(entry(section, name, value) + ": no such control");
-            continue;
-        }
-        if (p.kind == SkinPlacement::Kind::Invalid) {
-            problems_.push_back(entry(section, name, value) + ": not a position");
-            continue;
-        }
-        const TwipsRect twips{p.left, p.top, p.width.value_or(0), p.height.value_or(0)};
-        QRect pixels = PixelRect(twips);
-        if (!p.width)
-            pixels.setWidth(control->width());
-        if (!p.height)
-            pixels.setHeight(control->height());
-        control->setGeometry(pixels);
-    }
 }
 
 void SkinPass::applyObjects(QWidget* main)
@@ -428,35 +481,19 @@ void SkinPass::applyOutline(QWidget& main)
 
 void SkinPass::applyWindow(const WindowRule& rule)
 {
-    if (!windows_.isDefined(rule.window))
+    // A window not made yet takes the skin when it is made.
+    QWidget* window = windows_.loaded(rule.window);
+    if (!window)
         return;
-    const TwipsRect place = placeOf(ini_, rule, &problems_);
-    QWidget* window = nullptr;
-    try {
-        if (rule.reload)
-            windows_.unload(rule.window);
-        window = &windows_.instance(rule.window);
-    } catch (const std::exception&) {
-        return; // a window that cannot be made now stays out of this pass
-    }
-    window->setGeometry(KeptOnScreen(PixelRect(place)));
-    placeControls(*window, rule.posSection);
-    if (rule.colour) {
-        const std::string text = ini_.get(rule.sizeSection, "Color", DefaultColour);
-        std::optional<std::uint32_t> colour = ParseSkinColour(text);
-        if (!colour) {
-            problems_.push_back(entry(rule.sizeSection, "Color", text) + ": not a colour (three numbers 0 to 255)");
-            colour = ParseSkinColour(DefaultColour);
+    if (rule.reload) {
+        windows_.unload(rule.window);
+        try {
+            windows_.instance(rule.window); // skinned as it is made
+        } catch (const std::exception&) {
         }
-        setBackground(*window, *colour);
+        return;
     }
-    if (rule.background)
-        setPicture(*window, PicturePropertyName, skin_.picture(rule.background));
-    if (rule.frame)
-        copyAll(skin_, *window, FramePieces);
-    copyAll(skin_, *window, rule.copies);
-    if (rule.startupBox.box)
-        setStartupBox(*window, rule.startupBox);
+    applyWindowRule(skin_, ini_, rule, *window, [this](std::string_view s) { return startupFlag(s); }, problems_);
 }
 
 // At start-up a box takes its stored state; later it keeps the one it has.
@@ -474,14 +511,7 @@ bool SkinPass::startupFlag(std::string_view setting) const
 
 void SkinPass::report(const std::string& skinFile) const
 {
-    if (problems_.empty())
-        return;
-    std::string text = "The skin \"" + skinFile + "\" was applied without these entries:";
-    for (std::size_t i = 0; i < problems_.size() && i < MaxListedProblems; ++i)
-        text += "\r\n" + problems_[i];
-    if (problems_.size() > MaxListedProblems)
-        text += "\r\n... and " + std::to_string(problems_.size() - MaxListedProblems) + " more.";
-    ActivePrompter().message(text, "CorvaneDisk", MsgIcon::Exclamation);
+    reportProblems(skinFile, problems_);
 }
 } // namespace
 
@@ -491,6 +521,19 @@ void LoadSkin(Skin& skin, WindowRegistry& windows, const SkinContext& context, c
     if (skinFile.empty())
         return;
     SkinPass(skin, windows, context, atStartup).run(skinFile);
+}
+
+void SkinNewWindow(const Skin& skin, const SkinContext& context, std::string_view name, QWidget& window)
+{
+    const WindowRule* rule = ruleOf(name);
+    if (!rule)
+        return;
+    auto flag = [&context](std::string_view setting) {
+        return context.StartupFlag ? context.StartupFlag(setting) : RegFlag(HKEY_LOCAL_MACHINE, OptionKey, setting);
+    };
+    Problems own;
+    applyWindowRule(skin, skin.description(), *rule, window, flag, PassProblems ? *PassProblems : own);
+    reportProblems(skin.name(), own);
 }
 
 void ShowLayerTabs(const Skin& skin, QWidget& mainWindow, std::string_view layer)
@@ -506,8 +549,6 @@ void ShowLayerTabs(const Skin& skin, QWidget& mainWindow, std::string_view layer
 
 TwipsRect StoredWindowPlace(const Skin& skin, std::string_view window)
 {
-    for (const WindowRule& rule : WindowRules)
-        if (rule.stored && window == rule.window)
-            return placeOf(skin.description(), rule, nullptr);
-    return {};
+    const WindowRule* rule = ruleOf(window);
+    return rule && rule->stored ? placeOf(skin.description(), *rule, nullptr) : TwipsRect{};
 }

@@ -4,9 +4,10 @@
 // framed windows frmFind, frmLib and frmViewImg (reloaded, so an open one
 // closes and comes back hidden).
 //
-// A window takes part when the registry defines it (the main window when it
-// is loaded). Its controls are found by objectName, without regard to case,
-// and skinned through Qt properties of these names: Picture (a picture box,
+// A window takes part when it is loaded; one made later takes its part of
+// the skin then (SkinNewWindow, which the registry calls when it makes a
+// window). Its controls are found by objectName, without regard to case, and
+// skinned through Qt properties of these names: Picture (a picture box,
 // and the window's own background picture), PictureOut, PictureIn and
 // PictureDown (a ButtonWeb), CheckedIn, CheckedOut, UnCheckedIn, UnCheckedOut
 // and the Boolean Value (a CheckBoxWeb). The background colour goes into the
@@ -45,6 +46,11 @@ struct SkinContext {
 // window is in the registry (not from its constructor).
 void LoadSkin(Skin& skin, WindowRegistry& windows, const SkinContext& context, const std::string& skinFile,
               bool atStartup);
+
+// Gives a window made after the last pass (the registry makes windows at
+// their first use) its part of the skin in use; its problems are said in one
+// message. The browser's view box takes context's StartupFlag("View").
+void SkinNewWindow(const Skin& skin, const SkinContext& context, std::string_view name, QWidget& window);
 
 // Shows the main window's layer tabs BWLayerCat, BWLayerFind and BWLayerLib
 // with the skin's tab pictures, the one of layer selected ("LIB" for any

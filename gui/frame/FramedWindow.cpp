@@ -100,6 +100,12 @@ void FramedWindow::resizeEvent(QResizeEvent* event)
     layoutPass();
 }
 
+void FramedWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    layoutPass();
+}
+
 void FramedWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {

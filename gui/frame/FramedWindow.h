@@ -48,6 +48,7 @@ protected:
     void layoutPass();
 
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override; // the skin may have changed the pieces
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

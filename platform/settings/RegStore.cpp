@@ -124,24 +124,56 @@ RegStore::LoadState RegStore::load(RegKey& tree, bool mayRepair)
     return LoadState::Ok;
 }
 
+bool RegStore::FileIdentity::operator==(const FileIdentity& o) const
+{
+    return device == o.device && inode == o.inode && size == o.size && modified.tv_sec == o.modified.tv_sec &&
+           modified.tv_nsec == o.modified.tv_nsec;
+}
+
+std::optional<RegStore::FileIdentity> RegStore::identity() const
+{
+    struct stat st {};
+    if (::stat(path_.c_str(), &st) != 0)
+        return std::nullopt;
+    return FileIdentity{st.st_dev, st.st_ino, st.st_size, st.st_mtim};
+}
+
 void RegStore::withTree(bool forWriting, const std::function<bool(RegKey&)>& f)
 {
+    std::lock_guard guard(mutex_);
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), ec);
     // A damaged file is repaired (under the exclusive lock) by the first call.
     FileLock lock(path_ + ".lock", true);
-    RegKey tree;
-    LoadState state = load(tree, true);
-    bool changed = f(tree);
-    if (!forWriting || !changed || state == LoadState::Unreadable)
+    // Every write replaces the file, so an unchanged identity means the tree
+    // read last is still what the file holds.
+    const std::optional<FileIdentity> now = identity();
+    if (!now || !cached_ || !(*now == *cached_)) {
+        cache_ = RegKey{};
+        cachedState_ = load(cache_, true);
+        cached_ = cachedState_ == LoadState::Ok ? identity() : std::nullopt;
+    }
+    bool changed = f(cache_);
+    if (!changed)
         return;
-    if (!WriteFileAtomically(path_, SerializeRegFile(tree)))
+    if (!forWriting || cachedState_ == LoadState::Unreadable) {
+        cached_.reset(); // a change that is not saved must not be served later
+        return;
+    }
+    if (!WriteFileAtomically(path_, SerializeRegFile(cache_))) {
         reportOnce("The settings file " + path_ + " cannot be written; changed settings are lost.");
+        cached_.reset();
+        return;
+    }
+    cachedState_ = LoadState::Ok;
+    cached_ = identity();
 }
 
 void RegStore::createKey(std::string_view root, std::string_view path)
 {
     withTree(true, [&](RegKey& tree) {
+        if (findKey(tree, root, path))
+            return false; // there already: nothing to write
         RegKey* key = &tree.childOrCreate(root);
         for (auto part : SplitKeyPath(path))
             key = &key->childOrCreate(part);
@@ -167,8 +199,11 @@ bool RegStore::setValue(std::string_view root, std::string_view path, std::strin
         RegKey* key = findKey(tree, root, path);
         if (!key)
             return false;
-        key->values.insert_or_assign(std::string(name), data);
         written = true;
+        auto it = key->values.find(std::string(name));
+        if (it != key->values.end() && it->second == data)
+            return false; // the same value: the file stays as it is
+        key->values.insert_or_assign(std::string(name), data);
         return true;
     });
     return written;

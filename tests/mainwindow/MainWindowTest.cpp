@@ -33,6 +33,7 @@ struct MainWindowTest : ::testing::Test {
         auto& main = world.windows.get<FrmCorvaneDisk>();
         main.FormLoad();
         main.show();
+        main.FormLoaded();
         return main;
     }
     void key(QWidget* target, int k, Qt::KeyboardModifiers mods = Qt::NoModifier)

@@ -44,6 +44,7 @@ SkinTest::SkinTest()
     RegStore::SetInstancePath(home.file("registry.reg"));
     CreateNewKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\CorvaneDisk\\Option\\Pos");
     DefineSkinTestWindows(windows);
+    windows.setMadeHook([this](const std::string& name, QWidget& w) { SkinNewWindow(skin, context, name, w); });
     windows.instance("frmCorvaneDisk"); // the main window applies the skin once it is there
 }
 
