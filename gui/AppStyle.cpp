@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QStyle>
 #include <QStyleFactory>
 
 void UseProgramStyle()
 {
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+    if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
+        if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+            QApplication::setStyle(fusion);
     const QColor body(66, 66, 66), field(34, 34, 36), text(224, 224, 224), accent(42, 130, 218);
     QPalette p;
     p.setColor(QPalette::Window, body);
