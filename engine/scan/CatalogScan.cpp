@@ -222,12 +222,8 @@ void CreateCatalog(const ScanOptions& opts, ScanSession& session)
         if (::stat(root.c_str(), &st) != 0)
             return;
         Walker walker(opts, session, st.st_dev);
-        for (int n = 1;; ++n) {
-            std::string pattern = sListPos(opts.Search, ";", n);
-            if (pattern.empty())
-                break;
+        for (const std::string& pattern : FilterPatterns(opts.Search))
             walker.walk(root, pattern);
-        }
     } catch (const std::exception& e) {
         ShowErrorBox(e, kModule, "CreateCatalog");
     }

@@ -1,5 +1,6 @@
 #include "engine/scan/Wildcard.h"
 
+#include "engine/text/StringHelpers.h"
 #include "platform/text/Ascii.h"
 
 namespace {
@@ -37,4 +38,15 @@ bool WildcardMatch(std::string_view pattern, std::string_view name)
     if (pattern.size() >= 2 && pattern.ends_with(".*") && name.find('.') == std::string_view::npos)
         return globMatch(pattern.substr(0, pattern.size() - 2), name);
     return false;
+}
+
+std::vector<std::string> FilterPatterns(std::string_view filter)
+{
+    std::vector<std::string> patterns;
+    for (int n = 1;; ++n) {
+        std::string pattern = sListPos(filter, ";", n);
+        if (pattern.empty())
+            return patterns;
+        patterns.push_back(std::move(pattern));
+    }
 }
