@@ -1,5 +1,6 @@
 #include "engine/search/BlockMatcher.h"
 
+#include "platform/text/Ascii.h"
 #include "platform/text/Encoding.h"
 #include "platform/text/TextCase.h"
 
@@ -24,15 +25,10 @@ std::string longestAsciiRun(std::string_view word)
     return std::string(best);
 }
 
-void foldAscii(std::string_view in, std::string& out)
+void foldAscii(std::string_view ascii, std::string& out)
 {
-    out.resize(in.size());
-    const auto* src = reinterpret_cast<const unsigned char*>(in.data());
-    auto* dst = reinterpret_cast<unsigned char*>(out.data());
-    for (std::size_t i = 0, n = in.size(); i < n; ++i) {
-        unsigned char c = src[i];
-        dst[i] = c + (static_cast<unsigned char>(c - 'A') < 26 ? 32 : 0);
-    }
+    out.resize(ascii.size());
+    std::transform(ascii.begin(), ascii.end(), out.begin(), AsciiLower);
 }
 
 std::size_t firstHighByte(std::string_view s, std::size_t from)
@@ -51,23 +47,71 @@ std::size_t firstHighByte(std::string_view s, std::size_t from)
 }
 } // namespace
 
+// A pass over the raw bytes, no copy: three letters of the word (its first,
+// middle and last) are tested at 64 places at a time, in loops the compiler
+// turns into vector code; the whole word only where all three fit.
+CaselessFinder::CaselessFinder(std::string lowerAscii) : word_(std::move(lowerAscii))
+{
+    for (std::size_t i = 0; i < 3 && !word_.empty(); ++i) {
+        std::size_t at = i * (word_.size() - 1) / 2;
+        char c = word_[at];
+        probes_[i] = {at, static_cast<unsigned char>(c),
+                      static_cast<unsigned char>(c >= 'a' && c <= 'z' ? 0x20 : 0)};
+    }
+}
+
+std::size_t CaselessFinder::find(std::string_view text, std::size_t from) const
+{
+    if (word_.empty())
+        return firstHighByte(text, from);
+    if (text.size() < word_.size())
+        return npos;
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t lastStart = text.size() - word_.size();
+    const auto [at0, c0, case0] = probes_[0];
+    const auto [at1, c1, case1] = probes_[1];
+    const auto [at2, c2, case2] = probes_[2];
+    // In bytes, so that one vector tests 16 places.
+    auto probed = [&](std::size_t i) -> unsigned char {
+        return static_cast<unsigned char>((p[i + at0] | case0) == c0) &
+               static_cast<unsigned char>((p[i + at1] | case1) == c1) &
+               static_cast<unsigned char>((p[i + at2] | case2) == c2);
+    };
+    auto fits = [&](std::size_t i) {
+        for (std::size_t j = 0; j < word_.size(); ++j)
+            if (AsciiLower(char(p[i + j])) != word_[j])
+                return false;
+        return true;
+    };
+    constexpr std::size_t kLanes = 16;
+    constexpr std::size_t kRun = 4 * kLanes;
+    for (std::size_t i = from; i <= lastStart;) {
+        if (lastStart - i >= kRun) {
+            unsigned char lanes[kLanes] = {};
+            for (std::size_t j = 0; j < kRun; j += kLanes)
+                for (std::size_t l = 0; l < kLanes; ++l)
+                    lanes[l] |= probed(i + j + l);
+            std::uint64_t low, high;
+            std::memcpy(&low, lanes, 8);
+            std::memcpy(&high, lanes + 8, 8);
+            if ((low | high) == 0) {
+                i += kRun;
+                continue;
+            }
+        }
+        for (const std::size_t end = std::min(i + kRun, lastStart + 1); i < end; ++i)
+            if (probed(i) && fits(i))
+                return i;
+    }
+    return npos;
+}
+
 BlockMatcher::BlockMatcher(const SearchExpr& expression)
     : expression_(expression), found_(expression.terms().size())
 {
     for (const SearchExpr::Term& term : expression.terms())
-        anchors_.push_back(longestAsciiRun(term.text));
-    next_.resize(anchors_.size());
-}
-
-std::size_t BlockMatcher::findTerm(std::size_t term, std::size_t from) const
-{
-    const std::string& anchor = anchors_[term];
-    if (anchor.empty()) // a word of other letters only: a line must hold some
-        return firstHighByte(folded_, from);
-    if (from >= folded_.size())
-        return npos;
-    const void* at = memmem(folded_.data() + from, folded_.size() - from, anchor.data(), anchor.size());
-    return at ? std::size_t(static_cast<const char*>(at) - folded_.data()) : npos;
+        finders_.emplace_back(longestAsciiRun(term.text));
+    next_.resize(finders_.size());
 }
 
 bool BlockMatcher::test(std::string_view block, std::size_t start, std::size_t end,
@@ -80,16 +124,17 @@ bool BlockMatcher::test(std::string_view block, std::size_t start, std::size_t e
         return true;
     std::string_view raw = block.substr(start, length);
     std::string_view utf8 = raw;
-    std::string_view lowered = std::string_view(folded_).substr(start, length);
-    if (firstHighByte(raw, 0) != npos) {
+    if (firstHighByte(raw, 0) == npos) {
+        foldAscii(raw, lowered_);
+    } else {
         if (!IsValidUtf8(raw)) {
             utf8_ = Windows1252ToUtf8(raw);
             utf8 = utf8_;
         }
         lowered_.clear();
         AppendLowerText(utf8, lowered_);
-        lowered = lowered_;
     }
+    const std::string_view lowered = lowered_;
     const auto& terms = expression_.terms();
     for (std::size_t i = 0; i < terms.size(); ++i)
         found_[i] = lowered.find(terms[i].text) != npos;
@@ -99,7 +144,6 @@ bool BlockMatcher::test(std::string_view block, std::size_t start, std::size_t e
 bool BlockMatcher::forEachMatch(std::string_view block,
                                 const std::function<bool(std::string_view)>& onMatch)
 {
-    foldAscii(block, folded_);
     auto lineEnd = [&](std::size_t from) {
         const void* nl = std::memchr(block.data() + from, '\n', block.size() - from);
         return nl ? std::size_t(static_cast<const char*>(nl) - block.data()) : block.size();
@@ -116,7 +160,7 @@ bool BlockMatcher::forEachMatch(std::string_view block,
     // Only lines that hold some word can match: go from one place of a word
     // to the next, whichever word comes first.
     for (std::size_t t = 0; t < next_.size(); ++t)
-        next_[t] = findTerm(t, 0);
+        next_[t] = finders_[t].find(block, 0);
     std::size_t done = 0; // where the lines not looked at yet begin
     for (;;) {
         std::size_t at = *std::min_element(next_.begin(), next_.end());
@@ -130,6 +174,6 @@ bool BlockMatcher::forEachMatch(std::string_view block,
         done = end + 1;
         for (std::size_t t = 0; t < next_.size(); ++t)
             if (next_[t] < done)
-                next_[t] = findTerm(t, done);
+                next_[t] = finders_[t].find(block, done);
     }
 }
