@@ -3,13 +3,14 @@
 // comment written as \n). The time and any notice go to stderr.
 //   search_bench LIBRARY EXPRESSION [--type T] [--filter PATTERNS] [--max N] [--ignore-max]
 
+#include "engine/catalog/CommentCodec.h"
 #include "engine/search/LibrarySearch.h"
 #include "engine/text/PathHelpers.h"
+#include "engine/text/StringHelpers.h"
 
 #include <charconv>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -23,18 +24,10 @@ int usage()
     return 2;
 }
 
-void put(std::string& out, std::string_view comment)
+// The comment on one line: each line break becomes the two characters \n.
+std::string oneLine(std::string_view comment)
 {
-    for (std::size_t i = 0; i < comment.size(); ++i) {
-        char c = comment[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < comment.size() && comment[i + 1] == '\n')
-                ++i;
-            out += "\\n";
-        } else {
-            out += c;
-        }
-    }
+    return ReplaceCar(ReplaceCar(NormalizeLineBreaks(comment), "\r", ""), "\n", "\\n");
 }
 } // namespace
 
@@ -80,7 +73,7 @@ int main(int argc, char** argv)
                 line += *field;
                 line += '>';
             }
-            put(line, r.Comment);
+            line += oneLine(r.Comment);
             line += '\n';
             std::fwrite(line.data(), 1, line.size(), stdout);
         }

@@ -126,13 +126,12 @@ TEST_F(Search, HitCarriesShownValuesKeyAndIconName)
 TEST_F(Search, EveryPartOfTheLineIsSearchedWithoutRegardToCase)
 {
     catalog("c.dat", kTypes + "\r\n\\data\\z>1 Kb/09/09/2009>Holiday<\n");
-    EXPECT_EQ(find("c.dat", "KB").size(), 10u);
-    EXPECT_EQ(find("c.dat", "kb").size(), 10u);
-    EXPECT_EQ(find("c.dat", "2009").size(), 1u);
-    EXPECT_EQ(find("c.dat", "HOLIDAY").size(), 1u);
-    EXPECT_EQ(find("c.dat", ".exe>").size(), 3u);
-    EXPECT_EQ(find("c.dat", "setup -old").size(), 1u);
-    EXPECT_EQ(find("c.dat", "fixed").size(), 0u); // the header is no row
+    const std::pair<const char*, std::size_t> counts[] = {
+        {"KB", 10}, {"kb", 10}, {"2009", 1}, {"HOLIDAY", 1}, {".exe>", 3}, {"setup -old", 1},
+        {"fixed", 0}, // the header is no row
+    };
+    for (const auto& [expression, count] : counts)
+        EXPECT_EQ(find("c.dat", expression).size(), count) << expression;
 }
 
 TEST_F(Search, LettersBeyondAsciiInBothEncodings)
@@ -147,13 +146,13 @@ TEST_F(Search, LettersBeyondAsciiInBothEncodings)
     EXPECT_EQ(hits[0].Row.File, "\xC3\x89" "COLE.txt");
     EXPECT_EQ(hits[0].Row.Comment, "caf\xC3\xA9");
     EXPECT_EQ(hits[0].Key, "\\d\\\xC3\x89" "COLE.txt>1 Kb/01/02/2003");
-    EXPECT_EQ(find("old.dat", "CAF\xC3\x89").size(), 1u);
-    EXPECT_EQ(find("old.dat", "\xC3\x89").size(), 1u);
-    EXPECT_EQ(find("new.dat", "\xC3\x89T\xC3\x89").size(), 1u);
-    EXPECT_EQ(find("new.dat", "\xC3\xA9").size(), 1u);
-    EXPECT_EQ(find("new.dat", "ecole").size(), 1u);
-    // An expression typed in Windows-1252 reads as such.
-    EXPECT_EQ(find("new.dat", "\xE9t\xE9").size(), 1u);
+    // An expression typed in Windows-1252 reads as such ("\xE9t\xE9").
+    const std::pair<const char*, const char*> found[] = {
+        {"old.dat", "CAF\xC3\x89"}, {"old.dat", "\xC3\x89"}, {"new.dat", "\xC3\x89T\xC3\x89"},
+        {"new.dat", "\xC3\xA9"},     {"new.dat", "ecole"},     {"new.dat", "\xE9t\xE9"},
+    };
+    for (const auto& [catalogName, expression] : found)
+        EXPECT_EQ(find(catalogName, expression).size(), 1u) << expression;
 }
 
 TEST_F(Search, HitLimitSpansTheCatalogsOfOneSearch)
