@@ -64,20 +64,22 @@ int main(int argc, char** argv)
     std::size_t catalogs = 0;
     std::string line;
     auto start = std::chrono::steady_clock::now();
-    RunFind(request, session, [&](const FindProgress& p, std::vector<FindHit>&& hits) {
-        catalogs = p.catalogCount;
-        for (const FindHit& h : hits) {
-            const FindReportRow& r = h.Row;
-            line.clear();
-            for (const std::string* field : {&r.DiskID, &r.Directory, &r.File, &r.Size, &r.Date}) {
-                line += *field;
-                line += '>';
+    RunFind(
+        request, session,
+        [&](std::vector<FindHit>&& hits) {
+            for (const FindHit& h : hits) {
+                const FindReportRow& r = h.Row;
+                line.clear();
+                for (const std::string* field : {&r.DiskID, &r.Directory, &r.File, &r.Size, &r.Date}) {
+                    line += *field;
+                    line += '>';
+                }
+                line += oneLine(r.Comment);
+                line += '\n';
+                std::fwrite(line.data(), 1, line.size(), stdout);
             }
-            line += oneLine(r.Comment);
-            line += '\n';
-            std::fwrite(line.data(), 1, line.size(), stdout);
-        }
-    });
+        },
+        [&](const FindProgress& p) { catalogs = p.catalogCount; });
     std::fflush(stdout);
     std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
 

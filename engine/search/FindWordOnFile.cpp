@@ -7,6 +7,8 @@
 #include "platform/text/Encoding.h"
 #include "platform/text/TextCase.h"
 
+#include <utility>
+
 FindQuery::FindQuery(std::string_view expression, std::optional<std::string> driveType,
                      std::string_view fileFilter)
     : Expression(LowerText(BytesToUtf8(expression))), DriveType(std::move(driveType)),
@@ -30,32 +32,32 @@ bool readHeader(CatalogLineReader& reader, const FindQuery& query)
 }
 } // namespace
 
-std::vector<FindHit> FindWordOnFile(const std::string& catalogFile, const FindQuery& query,
-                                    FindSession& session)
+void FindWordOnFile(const std::string& catalogFile, const FindQuery& query, FindSession& session,
+                    const FindHitsSink& onHits)
 {
-    std::vector<FindHit> hits;
     if (session.limitReached())
-        return hits;
+        return;
     try {
         CatalogLineReader reader(catalogFile);
         if (!readHeader(reader, query))
-            return hits;
+            return;
         const std::string diskId = catalogFile.substr(catalogFile.rfind('/') + 1);
         BlockMatcher matcher(query.Expression);
+        std::vector<FindHit> hits;
         std::string_view block;
-        while (!session.StopFind && reader.nextBlock(block)) {
-            bool more = matcher.forEachMatch(block, [&](std::string_view line) {
+        bool more = true;
+        while (more && !session.StopFind && reader.nextBlock(block)) {
+            more = matcher.forEachMatch(block, [&](std::string_view line) {
                 if (auto hit = HitFromLine(line, diskId, query.Filter)) {
                     hits.push_back(std::move(*hit));
                     ++session.HitCount;
                 }
                 return !session.limitReached();
             });
-            if (!more)
-                break;
+            if (!hits.empty())
+                onHits(std::exchange(hits, {}));
         }
     } catch (const std::exception& e) {
         ShowErrorBox(e, "modFindText", "FindWordOnFile");
     }
-    return hits;
 }

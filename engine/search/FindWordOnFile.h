@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,10 +35,15 @@ struct FindSession {
     bool limitReached() const { return !IgnoreMaxHit && HitCount >= MaxHit; }
 };
 
-// The rows of catalogFile (a full path) that match query, in the order of its
-// lines, each raising session.HitCount. Nothing is read once the limit is
-// reached. A catalog of another disk type, an empty one and one whose header
-// ends early give no rows. A catalog that cannot be read or is no catalog is
-// reported in the common error box; the rows found before stay.
-std::vector<FindHit> FindWordOnFile(const std::string& catalogFile, const FindQuery& query,
-                                    FindSession& session);
+// Takes the rows of one block of catalog lines at a time: the caller keeps
+// them, and the search holds no more than a block's worth.
+using FindHitsSink = std::function<void(std::vector<FindHit>&&)>;
+
+// Hands the rows of catalogFile (a full path) that match query to onHits, in
+// the order of its lines (never an empty batch), each raising
+// session.HitCount. Nothing is read once the limit is reached. A catalog of
+// another disk type, an empty one and one whose header ends early give no
+// rows. A catalog that cannot be read or is no catalog is reported in the
+// common error box; the rows handed over before stay.
+void FindWordOnFile(const std::string& catalogFile, const FindQuery& query, FindSession& session,
+                    const FindHitsSink& onHits);

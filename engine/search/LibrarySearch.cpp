@@ -39,7 +39,8 @@ std::vector<std::string> LibraryCatalogNames(const std::string& folder)
     return names;
 }
 
-void RunFind(const FindRequest& request, FindSession& session, const FindCatalogDone& onCatalogDone)
+void RunFind(const FindRequest& request, FindSession& session, const FindHitsSink& onHits,
+             const FindProgressSink& onProgress)
 {
     std::vector<std::string> catalogs;
     try {
@@ -59,9 +60,10 @@ void RunFind(const FindRequest& request, FindSession& session, const FindCatalog
     for (const std::string& name : catalogs) {
         if (session.StopFind)
             return;
-        std::vector<FindHit> hits = FindWordOnFile(request.LibraryFolder + name, query, session);
+        FindWordOnFile(request.LibraryFolder + name, query, session, onHits);
         ++progress.catalogsDone;
         progress.catalog = name;
-        onCatalogDone(progress, std::move(hits));
+        if (onProgress)
+            onProgress(progress);
     }
 }

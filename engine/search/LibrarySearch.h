@@ -1,9 +1,8 @@
 #pragma once
 // A whole search: one catalog of the library or all of them, as the FIND
 // layer asks for it. Safe on a worker thread: it touches nothing shared but
-// the session, and reports through its callback.
+// the session, and hands rows and progress to its callbacks.
 
-#include "engine/search/FindHit.h"
 #include "engine/search/FindWordOnFile.h"
 
 #include <cstddef>
@@ -26,9 +25,8 @@ struct FindProgress {
     std::string catalog; // the file name just searched
 };
 
-// Told after each catalog, with that catalog's rows (none once the limit is
-// reached or the search was stopped).
-using FindCatalogDone = std::function<void(const FindProgress&, std::vector<FindHit>&&)>;
+// Told after each catalog.
+using FindProgressSink = std::function<void(const FindProgress&)>;
 
 // The "*.dat" files of folder (the suffix in any case), in byte order of
 // their names. A missing folder has none.
@@ -38,4 +36,5 @@ std::vector<std::string> LibraryCatalogNames(const std::string& folder);
 // when session.limitReached() afterwards, says that the limit was reached.
 // Errors (a library folder that cannot be listed, an unsafe catalog name,
 // an unreadable catalog) are reported in the common error box, once each.
-void RunFind(const FindRequest& request, FindSession& session, const FindCatalogDone& onCatalogDone);
+void RunFind(const FindRequest& request, FindSession& session, const FindHitsSink& onHits,
+             const FindProgressSink& onProgress = {});

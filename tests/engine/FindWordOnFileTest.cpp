@@ -26,6 +26,12 @@ std::vector<std::string> rows(const std::vector<FindHit>& hits)
     return out;
 }
 
+void append(std::vector<FindHit>& all, std::vector<FindHit>&& batch)
+{
+    EXPECT_FALSE(batch.empty());
+    std::move(batch.begin(), batch.end(), std::back_inserter(all));
+}
+
 class Search : public ::testing::Test {
 protected:
     std::string folder() const { return dir.path() + "/"; }
@@ -37,7 +43,10 @@ protected:
                               std::string_view filter = "*.*",
                               std::optional<std::string> type = std::nullopt)
     {
-        return FindWordOnFile(folder() + std::string(name), FindQuery(expression, type, filter), session);
+        std::vector<FindHit> all;
+        FindWordOnFile(folder() + std::string(name), FindQuery(expression, type, filter), session,
+                       [&](std::vector<FindHit>&& hits) { append(all, std::move(hits)); });
+        return all;
     }
     // Every row of a whole search, and the catalogs in the order searched.
     std::vector<FindHit> run(FindRequest request, std::vector<std::string>* order = nullptr,
@@ -45,13 +54,14 @@ protected:
     {
         request.LibraryFolder = folder();
         std::vector<FindHit> all;
-        RunFind(request, session, [&](const FindProgress& p, std::vector<FindHit>&& hits) {
-            if (order)
-                order->push_back(p.catalog);
-            std::move(hits.begin(), hits.end(), std::back_inserter(all));
-            if (after)
-                after(p);
-        });
+        RunFind(
+            request, session, [&](std::vector<FindHit>&& hits) { append(all, std::move(hits)); },
+            [&](const FindProgress& p) {
+                if (order)
+                    order->push_back(p.catalog);
+                if (after)
+                    after(p);
+            });
         return all;
     }
 
