@@ -265,10 +265,7 @@ void CreateCatalog(const ScanOptions& opts, ScanSession& session)
         SkippedFolders skipped;
         Walker walker(opts, session, st.st_dev, skipped);
         std::string catalogRoot = ToCatalogPath(root);
-        for (int n = 1;; ++n) {
-            std::string pattern = sListPos(opts.Search, ";", n);
-            if (pattern.empty())
-                break;
+        for (const std::string& pattern : FilterPatterns(opts.Search)) {
             UniqueFd folder(::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
             if (!folder)
                 skipped.add(root, errno);

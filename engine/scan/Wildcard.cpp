@@ -1,5 +1,6 @@
 #include "engine/scan/Wildcard.h"
 
+#include "engine/text/StringHelpers.h"
 #include "platform/text/Ascii.h"
 
 #include <algorithm>
@@ -70,4 +71,15 @@ bool WildcardMatch(std::string_view pattern, std::string_view name)
         std::swap(at, next);
     }
     return at[n] != 0;
+}
+
+std::vector<std::string> FilterPatterns(std::string_view filter)
+{
+    std::vector<std::string> patterns;
+    for (int n = 1;; ++n) {
+        std::string pattern = sListPos(filter, ";", n);
+        if (pattern.empty())
+            return patterns;
+        patterns.push_back(std::move(pattern));
+    }
 }

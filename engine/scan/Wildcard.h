@@ -7,6 +7,12 @@
 // extension ("*." finds the names without one, "name.*" finds "name"), and
 // a "*" before a "." stops at the name's last ".".
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 bool WildcardMatch(std::string_view pattern, std::string_view name);
+
+// The patterns of a filter text ("*.exe; *.zip"): its pieces cut at ";",
+// blanks trimmed, up to the first empty piece.
+std::vector<std::string> FilterPatterns(std::string_view filter);

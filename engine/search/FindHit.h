@@ -1,0 +1,35 @@
+#pragma once
+// One row of the search results, made from the catalog line that matched.
+
+#include "engine/report/Reports.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+class FileTypeFilter;
+
+enum class HitKind {
+    File,          // a file on the disk
+    Member,        // a file inside an archive
+    ArchiveFolder, // a folder entry of an archive ("docs\")
+};
+
+struct FindHit {
+    // What the results list shows, UTF-8: File = Name, Directory = Dir (both
+    // in catalog form), Size with its " Kb", Date DD/MM/YYYY, DiskID = the
+    // catalog's file name, Comment decoded (line breaks as CR LF).
+    FindReportRow Row;
+    HitKind Kind = HitKind::File;
+    // The line's path field, ">" and its size and date field: the entry key
+    // that ChangeComment takes.
+    std::string Key;
+    // The name whose type gives the row its icon: the member's own name, else
+    // the file's (or the archive's) name.
+    std::string IconName;
+};
+
+// The row of a matching body line (UTF-8), or nothing when the filter keeps
+// it out. diskId: the catalog's file name.
+std::optional<FindHit> HitFromLine(std::string_view utf8Line, std::string_view diskId,
+                                   const FileTypeFilter& filter);
