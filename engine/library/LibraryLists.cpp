@@ -3,9 +3,11 @@
 #include "engine/catalog/CatalogHeader.h"
 #include "engine/registry/Registry.h"
 #include "engine/text/StringHelpers.h"
+#include "platform/prompter/ErrorBox.h"
 #include "platform/text/Ascii.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <dirent.h>
 #include <memory>
 #include <sys/stat.h>
@@ -25,19 +27,27 @@ std::vector<std::string> ListCatalogFiles(const std::string& libPath)
 {
     std::vector<std::string> names;
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(libPath.c_str()), ::closedir);
-    if (!dir)
-        return names;
+    if (!dir) {
+        if (errno == ENOENT)
+            return names;
+        RaiseFromErrno(errno, libPath);
+    }
     while (dirent* e = ::readdir(dir.get())) {
-        if (!IsCatalogName(e->d_name))
-            continue;
         struct stat st {};
-        if (e->d_type == DT_DIR ||
-            (e->d_type == DT_UNKNOWN && ::fstatat(::dirfd(dir.get()), e->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode)))
-            continue;
-        names.emplace_back(e->d_name);
+        if (IsCatalogName(e->d_name) && ::fstatat(::dirfd(dir.get()), e->d_name, &st, 0) == 0 && S_ISREG(st.st_mode))
+            names.emplace_back(e->d_name);
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+std::vector<std::string> ListCatalogFilesQuietly(const std::string& libPath)
+{
+    try {
+        return ListCatalogFiles(libPath);
+    } catch (const AppError&) {
+        return {};
+    }
 }
 
 std::string DiskIconKey(std::string_view driveType, std::string_view rootDir)
@@ -55,7 +65,7 @@ std::string DiskIconKey(std::string_view driveType, std::string_view rootDir)
 std::vector<LibraryRow> LoadListLib(const std::string& libPath)
 {
     std::vector<LibraryRow> rows;
-    for (std::string& name : ListCatalogFiles(libPath)) {
+    for (std::string& name : ListCatalogFilesQuietly(libPath)) {
         HeaderReading read = ReadCatalogHeader(libPath + name);
         const CatalogHeader& h = read.header;
         rows.push_back({std::move(name), h.FileDate, h.RootDir, h.Free, h.Total, h.Comment,
@@ -67,7 +77,7 @@ std::vector<LibraryRow> LoadListLib(const std::string& libPath)
 std::vector<std::string> LoadListDAT(std::string_view allCatalogsText, const std::string& libPath)
 {
     std::vector<std::string> items{std::string(allCatalogsText)};
-    for (std::string& name : ListCatalogFiles(libPath))
+    for (std::string& name : ListCatalogFilesQuietly(libPath))
         items.push_back(std::move(name));
     return items;
 }

@@ -7,9 +7,12 @@
 #include <string_view>
 #include <vector>
 
-// The catalog files of a library folder: every "*.dat" (the extension in any
-// case), in the byte order of their names, the same everywhere.
+// The catalog files of a library folder: every regular "*.dat" file (the
+// extension in any case), in the byte order of their names, the same
+// everywhere. A missing folder has none; one that cannot be read raises.
 std::vector<std::string> ListCatalogFiles(const std::string& libPath);
+// The same for lists, which show what they can: nothing for an unreadable folder.
+std::vector<std::string> ListCatalogFilesQuietly(const std::string& libPath);
 
 // One catalog of the library as its list shows it.
 struct LibraryRow {

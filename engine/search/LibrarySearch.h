@@ -30,7 +30,7 @@ using FindProgressSink = std::function<void(const FindProgress&)>;
 
 // The "*.dat" files of folder (the suffix in any case), in byte order of
 // their names. A missing folder has none.
-std::vector<std::string> LibraryCatalogNames(const std::string& folder);
+
 
 // Searches the catalogs one after another. The caller resets HitCount and,
 // when session.limitReached() afterwards, says that the limit was reached.
