@@ -77,6 +77,7 @@ QStandardItem* FolderTree::addRoot(const QString& path, const QString& caption, 
 {
     QStandardItem* item = addFolder(model_->invisibleRootItem(), path, caption);
     item->setIcon(icon);
+    item->setToolTip(path);
     return item;
 }
 
@@ -85,13 +86,13 @@ void FolderTree::refreshRoots()
     rootsRead_ = true;
     const QString chosen = currentIndex().data(PathRole).toString();
     model_->clear();
-    addRoot(QDir::homePath(), QDir::homePath(), FolderIcon());
+    addRoot(QDir::homePath(), QDir::home().dirName(), FolderIcon())->setToolTip(QDir::homePath());
     addRoot(QStringLiteral("/"), QStringLiteral("/"), DiskIcon(QStringLiteral("FIXED")));
     for (const MountInfoEntry& m : ReadMountInfo("/proc/self/mountinfo")) {
         if (!IsVolumeMount(m) || m.mountPoint == "/")
             continue;
         QString point = QString::fromStdString(m.mountPoint);
-        if (!QFileInfo(point).isDir() || !model_->findItems(point).isEmpty())
+        if (!QFileInfo(point).isDir() || !model_->match(model_->index(0, 0), PathRole, point, 1, Qt::MatchExactly).isEmpty())
             continue;
         addRoot(point, point, DiskIcon(DiskKey(ProbeVolume(m.mountPoint).driveType)));
     }

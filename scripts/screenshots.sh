@@ -11,12 +11,13 @@ build=$(cd "${2:-$here/build}" && pwd)
 [[ -n "${SCREENSHOTS_INNER:-}" ]] || exec env SCREENSHOTS_INNER=1 xvfb-run -a -s "-screen 0 1024x640x24" "$0" "$out" "$build"
 
 work=$(mktemp -d)
-trap 'kill "${PROGRAM_PID:-0}" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill "${PROGRAM_PID:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
 source "$here/scripts/xsession.sh"
 prepare_home "$work" "$build"
 
 # The demo library: three catalogs made by the program's batch mode.
-demo=$work/demo
+export HOME=$work/user
+demo=$HOME/demo
 mkdir -p "$demo/Photos/2004 Holiday" "$demo/Documents/Letters" "$demo/Music"
 for i in 1 2 3; do head -c $((i * 70000)) /dev/urandom > "$demo/Photos/2004 Holiday/beach$i.jpg"; done
 printf '<html><head><title>Family recipes</title></head></html>' > "$demo/Documents/recipes.html"
@@ -53,5 +54,32 @@ snap main-find
 xdotool key ctrl+l
 snap main-lib
 xdotool key ctrl+s
+
+# A long scan (the whole file system, archives listed) shows its progress.
+click_at 60 45   # the tree's second root: "/"
+click_at 215 54  # Include subfolders
+click_at 215 70  # List archive contents
+click_at 237 133 # Create
+sleep 1.5
+snap scan-running
+click_at 298 133 # Stop
+sleep 2
+# A small one ends in the save dialog.
+click_at 60 27   # the home folder
+xdotool key Right Down
+click_at 237 133
+for _ in $(seq 100); do
+  dialog=$(xdotool search --onlyvisible --name '^CorvaneDisk$' | grep -vx "$MAIN_WINDOW" | head -n1 || true)
+  [[ -n "$dialog" ]] && break
+  sleep 0.1
+done
+xdotool windowfocus --sync "$dialog"
+xdotool type --delay 20 "Demo again"
+snap save-dialog
+xdotool key Return
+sleep 0.5
+snap main-after-scan
+
+xdotool windowfocus --sync "$MAIN_WINDOW"
 xdotool key alt+F4
 wait_exit 15
