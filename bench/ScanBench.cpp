@@ -1,5 +1,6 @@
 // Times a recursive catalogue of a generated tree against find(1) on the same
 // tree. Usage: scan_bench [folder-for-the-tree]
+#include "bench/BenchTree.h"
 #include "engine/scan/CatalogScan.h"
 
 #include <chrono>
@@ -13,20 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-constexpr int kFolders = 5000;
-constexpr int kFilesPerFolder = 20; // 100,000 files
-
-void buildTree(const fs::path& root)
-{
-    for (int d = 0; d < kFolders; ++d) {
-        // Two levels: 50 top folders of 100 folders each.
-        fs::path dir = root / ("top" + std::to_string(d / 100)) / ("dir" + std::to_string(d));
-        fs::create_directories(dir);
-        for (int f = 0; f < kFilesPerFolder; ++f)
-            std::ofstream(dir / ("file" + std::to_string(f) + ".txt")) << std::string(f * 37, 'x');
-    }
-}
-
 template <class F> double bestOf(int runs, F f)
 {
     double best = 1e9;
@@ -45,9 +32,9 @@ int main(int argc, char** argv)
     fs::path base = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path();
     fs::path root = base / "corvane-scan-bench";
     fs::remove_all(root);
-    std::printf("building %d files in %d folders under %s ...\n", kFolders * kFilesPerFolder, kFolders,
+    std::printf("building %d files in %d folders under %s ...\n", BenchTreeFolders * BenchTreeFilesPerFolder, BenchTreeFolders,
                 root.c_str());
-    buildTree(root);
+    BuildBenchTree(root);
 
     std::size_t lines = 0;
     double scan = bestOf(9, [&] {

@@ -1,24 +1,18 @@
 #include "mainwindow/WindowMode.h"
 
-#include "engine/settings/AppSettings.h"
+#include "mainwindow/ProgramWorld.h"
+
 #include "engine/start/AppFolders.h"
 #include "gui/AppContext.h"
 #include "gui/AppIcons.h"
 #include "gui/AppStyle.h"
 #include "gui/WindowRegistry.h"
 #include "gui/dialogs/FrmEditComment.h"
-#include "gui/jobs/JobRunner.h"
-#include "gui/jobs/UiThreadPrompter.h"
-#include "gui/services/ProgramServices.h"
-#include "language/LangText.h"
-#include "language/WindowTexts.h"
 #include "mainwindow/FSysTrayIconMenu.h"
 #include "mainwindow/FrmCorvaneDisk.h"
 #include "mainwindow/FrmSaveIDX.h"
 #include "mainwindow/FrmUsage.h"
-#include "platform/gui/DialogPrompter.h"
 #include "skin/LoadSkin.h"
-#include "skin/Skin.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -55,6 +49,32 @@ void DefineWindows(AppContext& app)
     });
 }
 
+ProgramWorld::ProgramWorld()
+    : dialogs_([](std::string_view text) {
+          FrmUsage usage(QString::fromUtf8(text.data(), qsizetype(text.size())));
+          usage.exec();
+      }),
+      prompter_(dialogs_), prompterInUse_(prompter_), services_(prompter_, Folders().AppPath),
+      windowTexts_(windows_, texts_, settings_.FontLabel, settings_.FontTitle),
+      app_{services_.services(), settings_, texts_, windowTexts_, windows_, skin_, jobs_}
+{
+    DefineWindows(app_);
+}
+
+ProgramWorld::~ProgramWorld()
+{
+    windows_.unloadAll();
+}
+
+FrmCorvaneDisk& ProgramWorld::start()
+{
+    auto& main = windows_.get<FrmCorvaneDisk>();
+    main.FormLoad();
+    main.show();
+    QTimer::singleShot(0, &main, &FrmCorvaneDisk::FormLoaded);
+    return main;
+}
+
 int RunWindowMode(int argc, char** argv)
 {
     if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
@@ -69,28 +89,7 @@ int RunWindowMode(int argc, char** argv)
     UseDesktopIconTheme();
     UseProgramStyle();
 
-    DialogPrompter dialogs([](std::string_view text) {
-        FrmUsage usage(QString::fromUtf8(text.data(), qsizetype(text.size())));
-        usage.exec();
-    });
-    UiThreadPrompter prompter(dialogs);
-    ScopedPrompter prompterInUse(prompter);
-    ProgramServices services(prompter, Folders().AppPath);
-
-    AppSettings settings;
-    LangText texts;
-    WindowRegistry windows;
-    WindowTexts windowTexts(windows, texts, settings.FontLabel, settings.FontTitle);
-    Skin skin;
-    JobRunner jobs;
-    AppContext app{services.services(), settings, texts, windowTexts, windows, skin, jobs};
-    DefineWindows(app);
-
-    auto& main = windows.get<FrmCorvaneDisk>();
-    main.FormLoad();
-    main.show();
-    QTimer::singleShot(0, &main, &FrmCorvaneDisk::FormLoaded);
-    const int code = QApplication::exec();
-    windows.unloadAll();
-    return code;
+    ProgramWorld world;
+    world.start();
+    return QApplication::exec();
 }
