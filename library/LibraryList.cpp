@@ -11,6 +11,8 @@
 #include "engine/text/PathHelpers.h"
 #include "engine/text/StringHelpers.h"
 #include "gui/AppContext.h"
+#include "gui/DesignWidths.h"
+#include "gui/Twips.h"
 #include "gui/WindowRegistry.h"
 #include "gui/WindowState.h"
 #include "gui/dialogs/FrmWait.h"
@@ -43,6 +45,8 @@ LibraryList::LibraryList(AppContext& app, QTreeView& list)
     list_.setEditTriggers(QAbstractItemView::NoEditTriggers); // the program starts label edits itself
     list_.setSelectionMode(QAbstractItemView::SingleSelection);
     list_.setSelectionBehavior(QAbstractItemView::SelectRows);
+    for (std::size_t c = 0; c < DesignLibWidths.size(); ++c) // until the user's own are read
+        list_.setColumnWidth(int(c), PixelsFromTwipsRounded(DesignLibWidths[c]));
     QHeaderView* header = list_.header();
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
