@@ -95,6 +95,7 @@ TEST_F(LibraryListTest, HeaderClicksSortTypedValuesDescendingFirstThenFlipOrKeep
     const QStringList before = names();
     const QStringList freeBefore = column(LibraryModel::Free);
     QHeaderView* header = view().header();
+    selectRow("c.dat");
 
     clickHeader(LibraryModel::Free);
     EXPECT_EQ(names(), QStringList({"b.dat", "c.dat", "a.dat", "d.dat", "e.dat"}));
@@ -102,6 +103,7 @@ TEST_F(LibraryListTest, HeaderClicksSortTypedValuesDescendingFirstThenFlipOrKeep
     EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
     clickHeader(LibraryModel::Free);
     EXPECT_EQ(names(), QStringList({"e.dat", "d.dat", "a.dat", "c.dat", "b.dat"}));
+    EXPECT_EQ(view().selectionModel()->selectedRows().at(0).row(), 3);
     EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
     clickHeader(LibraryModel::Free);
     EXPECT_EQ(names(), QStringList({"b.dat", "c.dat", "a.dat", "d.dat", "e.dat"}));
@@ -127,6 +129,7 @@ TEST_F(LibraryListTest, HeaderClicksSortTypedValuesDescendingFirstThenFlipOrKeep
     SendKey(main, Qt::Key_L, Qt::ControlModifier);
     EXPECT_EQ(names(), QStringList({"a.dat", "b.dat", "c.dat", "d.dat", "e.dat"}));
     EXPECT_EQ(header->sortIndicatorSection(), LibraryModel::Name);
+    EXPECT_EQ(main->library().selectedCatalog(), "c.dat"); // the selection followed every sort
 }
 
 TEST_F(LibraryListTest, DamagedAndUnusualCatalogsAreListedAndNothingIsSaid)
