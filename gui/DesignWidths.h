@@ -7,3 +7,4 @@
 
 inline constexpr std::array<double, 6> DesignFindWidths{2250, 3000, 900, 1200, 1500, 2400};
 inline constexpr std::array<double, 4> DesignPathWidths{2700, 900, 1200, 2400};
+inline constexpr std::array<double, 6> DesignLibWidths{1650, 2175, 1800, 1050, 1050, 2400};

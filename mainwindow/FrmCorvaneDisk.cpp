@@ -15,6 +15,7 @@
 #include "gui/widgets/ButtonWeb.h"
 #include "gui/widgets/CheckBoxWeb.h"
 #include "language/LangText.h"
+#include "library/LibraryList.h"
 #include "mainwindow/CatalogCreation.h"
 #include "mainwindow/FSysTrayIconMenu.h"
 #include "mainwindow/FolderTree.h"
@@ -45,6 +46,11 @@ FrmCorvaneDisk::FrmCorvaneDisk(AppContext& app)
     dragger_->addHandle(lblTitle);
     creation_ = std::make_unique<CatalogCreation>(app_, *this);
     volumeOffer_ = std::make_unique<NewVolumeOffer>(app_, *this);
+    library_ = std::make_unique<LibraryList>(app_, *LVLib);
+    connect(this, &FrmCorvaneDisk::layerChanged, library_.get(), [this](Layer layer) {
+        if (layer == Layer::Lib)
+            library_->LoadListLib();
+    });
 
     connect(BWLayerCat, &ButtonWeb::clicked, this, [this] { BWLayerCat_Click(); });
     connect(BWLayerFind, &ButtonWeb::clicked, this, [this] { BWLayerFind_Click(); });
@@ -201,7 +207,7 @@ bool FrmCorvaneDisk::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
             showAbout(true);
         return ctrl;
     default:
-        return false;
+        return layer_ == Layer::Lib && library_->FormKeyDown(key, modifiers);
     }
 }
 

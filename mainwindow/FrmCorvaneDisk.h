@@ -20,6 +20,7 @@ class CatalogCreation;
 class CheckBoxWeb;
 class FolderTree;
 class FSysTrayIconMenu;
+class LibraryList;
 class NewVolumeOffer;
 class PopupMenu;
 class QComboBox;
@@ -67,6 +68,9 @@ public:
     void restoreFromTray();
 
     void retranslate() override;
+
+    // The LIB layer's list (catalogs open through its setCatalogOpener).
+    LibraryList& library() { return *library_; }
 
     // The drive type of the volume holding a folder ("Cd-Rom"...): it decides
     // whether the eject box shows.
@@ -138,5 +142,6 @@ private:
     WindowDragger* dragger_ = nullptr;
     std::unique_ptr<CatalogCreation> creation_;
     std::unique_ptr<NewVolumeOffer> volumeOffer_;
+    std::unique_ptr<LibraryList> library_;
     std::vector<QWidget*> catControls_, findControls_, libControls_;
 };

@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QStandardItemModel>
 #include <QTreeView>
 
 namespace {
@@ -102,17 +101,12 @@ void FrmCorvaneDisk::buildControls()
     findControls_ = {cboFind, BWFind, CBWSort, lblSort, lblFind, cboListDAT, lblListDAT, cboFilter,
                      lblFilter, cboTypeDisk, lblTypeDisk, CBWIgnoreMaxHit, lblIgnoreMaxHit};
 
-    // LIB: the columns come now so that the texts can name them.
+    // LIB: its rows and columns come from the library list (library/).
     LVLib = Make<QTreeView>(this, "LVLib", {26, 16, 332, 185});
-    auto* model = new QStandardItemModel(0, 6, LVLib);
-    LVLib->setModel(model);
     LVLib->setRootIsDecorated(false);
     LVLib->setUniformRowHeights(true);
     LVLib->setSortingEnabled(false);
-    LVLib->setSelectionBehavior(QAbstractItemView::SelectRows);
     LVLib->setAllColumnsShowFocus(true);
-    for (int c : {1, 3, 4})
-        model->setHeaderData(c, Qt::Horizontal, int(Qt::AlignRight | Qt::AlignVCenter), Qt::TextAlignmentRole);
     LVLib->header()->setStretchLastSection(true);
     libControls_ = {LVLib};
 

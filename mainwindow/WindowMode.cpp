@@ -8,6 +8,7 @@
 #include "gui/AppStyle.h"
 #include "gui/WindowRegistry.h"
 #include "gui/dialogs/FrmEditComment.h"
+#include "library/FrmProperties.h"
 #include "mainwindow/FSysTrayIconMenu.h"
 #include "mainwindow/FrmCorvaneDisk.h"
 #include "mainwindow/FrmSaveIDX.h"
@@ -44,6 +45,7 @@ void DefineWindows(AppContext& app)
     w.define(FrmCorvaneDisk::WindowName, [&app] { return new FrmCorvaneDisk(app); });
     w.define(FrmSaveIDX::WindowName, [&app] { return new FrmSaveIDX(app); });
     w.define(FrmEditComment::WindowName, [&app] { return new FrmEditComment(app); });
+    w.define(FrmProperties::WindowName, [&app] { return new FrmProperties(app); });
     w.define(FSysTrayIconMenu::WindowName, [&app] {
         return new FSysTrayIconMenu(app.services.tray, [&app](int n) { return app.texts.text(TextId(n)); });
     });

@@ -53,6 +53,14 @@ xdotool key ctrl+f
 snap main-find
 xdotool key ctrl+l
 snap main-lib
+click_at 200 26 # the Date header: newest first, with its arrow
+snap main-lib-sorted
+xdotool mousemove --window "$MAIN_WINDOW" 80 48 click 3 # the library menu of the first catalog
+snap lib-menu
+xdotool key Up Return # its Properties
+xdotool search --sync --onlyvisible --name '^CorvaneDisk - Properties$' >/dev/null
+snap lib-properties
+xdotool key Escape
 xdotool key ctrl+s
 
 # A long scan (the whole file system, archives listed) shows its progress.

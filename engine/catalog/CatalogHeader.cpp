@@ -56,7 +56,8 @@ HeaderReading ReadCatalogHeader(const std::string& path)
     HeaderReading r;
     try {
         r.header.FileDate = fileDate(path);
-        CatalogLineReader reader(path);
+        // The eleven lines are short: a library of large catalogs lists without reading their bodies.
+        CatalogLineReader reader(path, 4096);
         std::string_view line;
         for (int n = 1; n <= HeaderLineCount; ++n) {
             if (!reader.next(line))

@@ -9,11 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-constexpr std::size_t kChunk = std::size_t(1) << 20;
-}
-
-CatalogLineReader::CatalogLineReader(const std::string& path) : path_(path), buffer_(kChunk)
+CatalogLineReader::CatalogLineReader(const std::string& path, std::size_t chunk) : path_(path), buffer_(chunk)
 {
     // Non-blocking open: a FIFO given as a catalog must not hang the program.
     fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);

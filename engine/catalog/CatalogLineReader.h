@@ -13,8 +13,11 @@ public:
     // Longer lines mean the file is no catalog; the limit keeps memory bounded.
     static constexpr std::size_t MaxLineLength = std::size_t(16) << 20;
 
+    // What one read asks for; a reader of a few lines asks for less.
+    static constexpr std::size_t DefaultChunk = std::size_t(1) << 20;
+
     // Throws AppError when the file cannot be opened or is not a regular file.
-    explicit CatalogLineReader(const std::string& path);
+    explicit CatalogLineReader(const std::string& path, std::size_t chunk = DefaultChunk);
     ~CatalogLineReader();
     CatalogLineReader(const CatalogLineReader&) = delete;
     CatalogLineReader& operator=(const CatalogLineReader&) = delete;

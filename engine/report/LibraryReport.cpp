@@ -5,16 +5,24 @@
 #include "platform/prompter/ErrorBox.h"
 #include "platform/shell/Shell.h"
 
-bool PrintLib(const ReportOptions& settings, const std::string& catalogName, const ReportCaptions& captions)
+std::optional<std::string> WriteLibReport(const ReportOptions& settings, const std::string& catalogName,
+                                          const ReportCaptions& captions)
 {
     try {
         ReportLayout layout = LayoutFromReportOptions(settings, captions);
         std::string path = LibraryReportPath(catalogName, layout.html);
         WriteCatalogReport(catalogName, layout, path);
-        RunShellExecute(ReportOpenTarget(path, layout.html));
-        return true;
+        return ReportOpenTarget(path, layout.html);
     } catch (const std::exception& e) {
         ShowErrorBox(e, "frmCorvaneDisk", "PrintLib");
-        return false;
+        return std::nullopt;
     }
+}
+
+bool PrintLib(const ReportOptions& settings, const std::string& catalogName, const ReportCaptions& captions)
+{
+    std::optional<std::string> target = WriteLibReport(settings, catalogName, captions);
+    if (target)
+        RunShellExecute(*target);
+    return target.has_value();
 }

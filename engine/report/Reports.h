@@ -8,6 +8,7 @@
 #include "engine/report/ReportOptions.h"
 #include "engine/start/CmdLineOptions.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ struct FindReportRow {
 // with its ".dat"). Failures go to the common error box; false then, and no
 // report was written.
 bool PrintLib(const ReportOptions& settings, const std::string& catalogName, const ReportCaptions& captions);
+// PrintLib's writing alone, for a worker thread: what the shell is to open
+// (RunShellExecute), or nullopt after the error box.
+std::optional<std::string> WriteLibReport(const ReportOptions& settings, const std::string& catalogName,
+                                          const ReportCaptions& captions);
 
 // The report of the search results, rows in the order given.
 bool PrintFind(const ReportOptions& settings, const std::vector<FindReportRow>& rows,

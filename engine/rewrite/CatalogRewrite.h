@@ -5,18 +5,18 @@
 // every byte the change does not touch stays as it was. The new file
 // replaces the old one only when it is written whole. Failures (a missing
 // file, a file that is no catalog, a failed write) go to the common error
-// box and leave the catalog as it was.
+// box and leave the catalog as it was; the call then returns false.
 
 #include <string_view>
 
 // Sets the comment of the entry whose body line starts with key (path field,
 // ">", size and date field). Nothing happens when no body line starts so.
-void ChangeComment(std::string_view catalogName, std::string_view key, std::string_view comment);
+bool ChangeComment(std::string_view catalogName, std::string_view key, std::string_view comment);
 
 // Sets the catalog's own comment (header line 11). Already encoded comments
 // are welcome: encoding them again changes nothing.
-void ChangeCommentLib(std::string_view catalogName, std::string_view comment);
+bool ChangeCommentLib(std::string_view catalogName, std::string_view comment);
 
 // Moves the catalog from oldRoot to newRoot (catalog-form folders; a missing
 // final "\" is added): header line 6 and every body line starting with oldRoot.
-void ChangeRoot(std::string_view catalogName, std::string_view oldRoot, std::string_view newRoot);
+bool ChangeRoot(std::string_view catalogName, std::string_view oldRoot, std::string_view newRoot);

@@ -76,12 +76,12 @@ void changeCommentLib(std::string_view catalogName, std::string_view comment)
 }
 } // namespace
 
-void ChangeComment(std::string_view catalogName, std::string_view key, std::string_view comment)
+bool ChangeComment(std::string_view catalogName, std::string_view key, std::string_view comment)
 {
-    RunRewrite("ChangeComment", [&] { changeComment(catalogName, key, comment); });
+    return RunRewrite("ChangeComment", [&] { changeComment(catalogName, key, comment); });
 }
 
-void ChangeCommentLib(std::string_view catalogName, std::string_view comment)
+bool ChangeCommentLib(std::string_view catalogName, std::string_view comment)
 {
-    RunRewrite("ChangeCommentLib", [&] { changeCommentLib(catalogName, comment); });
+    return RunRewrite("ChangeCommentLib", [&] { changeCommentLib(catalogName, comment); });
 }

@@ -4,12 +4,14 @@
 #include "platform/prompter/ErrorBox.h"
 #include "platform/text/Ascii.h"
 
-void RunRewrite(std::string_view procedure, const std::function<void()>& rewrite)
+bool RunRewrite(std::string_view procedure, const std::function<void()>& rewrite)
 {
     try {
         rewrite();
+        return true;
     } catch (const std::exception& e) {
         ShowErrorBox(e, "modFile", procedure);
+        return false;
     }
 }
 

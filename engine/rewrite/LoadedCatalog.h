@@ -34,8 +34,8 @@ struct LoadedCatalog {
 };
 
 // Runs one rewrite; whatever fails is shown in the common error box naming
-// the procedure, and the catalog stays as it was.
-void RunRewrite(std::string_view procedure, const std::function<void()>& rewrite);
+// the procedure, and the catalog stays as it was (false then).
+bool RunRewrite(std::string_view procedure, const std::function<void()>& rewrite);
 
 // Reads LibPath & catalogName; raises AppError when it is missing or no catalog.
 LoadedCatalog LoadCatalog(std::string_view catalogName);

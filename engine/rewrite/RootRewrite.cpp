@@ -55,7 +55,7 @@ void changeRoot(std::string_view catalogName, std::string_view oldRoot, std::str
 }
 } // namespace
 
-void ChangeRoot(std::string_view catalogName, std::string_view oldRoot, std::string_view newRoot)
+bool ChangeRoot(std::string_view catalogName, std::string_view oldRoot, std::string_view newRoot)
 {
-    RunRewrite("ChangeRoot", [&] { changeRoot(catalogName, oldRoot, newRoot); });
+    return RunRewrite("ChangeRoot", [&] { changeRoot(catalogName, oldRoot, newRoot); });
 }

@@ -1,0 +1,12 @@
+#pragma once
+// Renaming and deleting catalogs of the library (file names, ".dat"
+// included). Each is one system call: a failure raises AppError with the
+// system's reason and leaves every file as it was.
+
+#include <string_view>
+
+// Gives catalog from the name to. With replace, a catalog already named to
+// is replaced in the same step; without, it stays and the rename fails.
+void RenameCatalog(std::string_view from, std::string_view to, bool replace);
+
+void DeleteCatalog(std::string_view name);

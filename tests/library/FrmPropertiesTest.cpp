@@ -1,0 +1,234 @@
+#include "engine/catalog/CatalogHeader.h"
+#include "engine/library/CatalogProperties.h"
+#include "library/FrmProperties.h"
+#include "library/UsagePie.h"
+#include "tests/library/LibraryFixtures.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+const std::string Body = "\\data\\a.txt>1 Kb/01/02/2003\r\n"
+                         "\\data\\sub\\b.zip/in\\c.txt>2 Kb/01/02/2003>Found in zipfile :b.zip<\r\n"
+                         "\\database\\d.txt>3 Kb/01/02/2003\r\n"
+                         "\\other\\data\\e.txt>4 Kb/01/02/2003\r\n";
+
+struct FrmPropertiesTest : ::testing::Test {
+    TestWorld world;
+    std::unique_ptr<FrmProperties> dialog;
+
+    std::string catalog(const std::string& name, const HeaderFields& h = HeaderFields(), const std::string& body = Body)
+    {
+        return world.home.write("dat/" + name, CatalogHeaderText(h) + body);
+    }
+    std::string text(const std::string& name) const { return world.home.read("dat/" + name); }
+    bool exists(const std::string& name) const { return std::filesystem::exists(world.lib() + name); }
+    // The dialog of a catalog, loaded as the library list loads it.
+    FrmProperties& open(const std::string& name)
+    {
+        dialog = std::make_unique<FrmProperties>(world.app);
+        dialog->FormLoad(PropertiesOf(name, DatFileHeader(world.lib() + name)));
+        return *dialog;
+    }
+    QRgb pixel(int x, int y) { return dialog->picDraw->pixmap().toImage().pixel(x, y) & 0xFFFFFF; }
+    // A point of the ellipse (radii 70 x 35 about (94, 56)) at an angle, scaled in by f.
+    QRgb pieAt(double degrees, double f = 0.5)
+    {
+        const double a = degrees * M_PI / 180;
+        return pixel(int(std::lround(94 + 70 * f * std::cos(a))), int(std::lround(56 - 35 * f * std::sin(a))));
+    }
+    // The rim under the ellipse's edge at x.
+    QRgb rimAt(int x)
+    {
+        const double dx = (x - 94) / 70.0;
+        return pixel(x, int(std::lround(56 + 35 * std::sqrt(1 - dx * dx))) + 5);
+    }
+};
+
+QRgb Rgb(const QColor& c)
+{
+    return c.rgb() & 0xFFFFFF;
+}
+
+} // namespace
+
+TEST_F(FrmPropertiesTest, OkWithoutAChangeWritesNothing)
+{
+    const std::string path = catalog("Disk.dat", HeaderFields().Comment("kept"));
+    SetModificationTime(path, 1104580800);
+    auto& d = open("Disk.dat");
+    EXPECT_FALSE(d.cmdApply->isEnabled());
+    d.cmdOK->click();
+    d.txtName->setText("Other"); // typed and typed back: Apply lights up, nothing differs
+    d.txtName->setText("Disk");
+    EXPECT_TRUE(d.cmdApply->isEnabled());
+    d.cmdOK->click();
+    EXPECT_EQ(ModificationTime(path), 1104580800);
+    EXPECT_EQ(text("Disk.dat"), CatalogHeaderText(HeaderFields().Comment("kept")) + Body);
+    EXPECT_TRUE(world.fakes.prompter.boxes.empty());
+}
+
+TEST_F(FrmPropertiesTest, ACommentEditRewritesLineElevenOnlyAndReadsBackWithItsLineBreaks)
+{
+    catalog("Disk.dat", HeaderFields().Comment("old"));
+    auto& d = open("Disk.dat");
+    d.txtComment->setPlainText("first line\nsecond <line>");
+    ASSERT_TRUE(d.cmdApply->isEnabled());
+    d.cmdApply->click();
+    EXPECT_FALSE(d.cmdApply->isEnabled());
+    EXPECT_EQ(text("Disk.dat"), CatalogHeaderText(HeaderFields().Comment("first line\x01second ?line?")) + Body);
+
+    auto& again = open("Disk.dat");
+    EXPECT_EQ(again.txtComment->toPlainText(), "first line\nsecond ?line?");
+}
+
+TEST_F(FrmPropertiesTest, ARootChangeRewritesLineSixAndTheBodyLinesUnderTheOldRootOnce)
+{
+    catalog("Disk.dat");
+    auto& d = open("Disk.dat");
+    EXPECT_EQ(d.lblRootDir->text(), "\\data\\");
+    world.fakes.folderChooser.answers = {QStringLiteral("/mnt/new disk")};
+    d.cmdBrowse->click();
+    EXPECT_EQ(world.fakes.folderChooser.asked.at(0).title, world.texts.text(TextId::ChooseFolder));
+    EXPECT_EQ(d.lblRootDir->text(), "\\mnt\\new disk\\");
+    EXPECT_EQ(text("Disk.dat"), CatalogHeaderText(HeaderFields()) + Body); // nothing before Apply
+    d.cmdApply->click();
+    d.ApplyChange(); // a second apply repeats nothing
+    EXPECT_EQ(text("Disk.dat"), CatalogHeaderText(HeaderFields().Root("\\mnt\\new disk")) +
+                                    "\\mnt\\new disk\\a.txt>1 Kb/01/02/2003\r\n"
+                                    "\\mnt\\new disk\\sub\\b.zip/in\\c.txt>2 Kb/01/02/2003>Found in zipfile :b.zip<\r\n"
+                                    "\\database\\d.txt>3 Kb/01/02/2003\r\n"
+                                    "\\other\\data\\e.txt>4 Kb/01/02/2003\r\n");
+
+    // The file system's root, and Cancel after choosing.
+    world.fakes.folderChooser.answers = {QStringLiteral("/")};
+    d.cmdBrowse->click();
+    d.cmdOK->click();
+    EXPECT_EQ(text("Disk.dat").substr(0, 200).find(">Root Dir \\\r\n") != std::string::npos, true);
+    EXPECT_NE(text("Disk.dat").find("\r\n\\a.txt>1 Kb"), std::string::npos);
+    const std::string before = text("Disk.dat");
+    auto& other = open("Disk.dat");
+    world.fakes.folderChooser.answers = {QStringLiteral("/elsewhere")};
+    other.cmdBrowse->click();
+    other.cmdCancel->click();
+    EXPECT_EQ(text("Disk.dat"), before);
+    EXPECT_TRUE(world.fakes.prompter.boxes.empty());
+}
+
+TEST_F(FrmPropertiesTest, ARenameLeavesOneFileAndLaterChangesFollowIt)
+{
+    catalog("Disk.dat");
+    const std::string content = text("Disk.dat");
+    auto& d = open("Disk.dat");
+    d.txtName->setText(" Holiday 2004 ");
+    d.cmdApply->click();
+    EXPECT_FALSE(exists("Disk.dat"));
+    EXPECT_EQ(text("Holiday 2004.dat"), content);
+    EXPECT_EQ(d.fileName(), "Holiday 2004.dat");
+    d.txtComment->setPlainText("after the rename");
+    d.cmdOK->click();
+    EXPECT_FALSE(exists("Disk.dat"));
+    EXPECT_NE(text("Holiday 2004.dat").find(">Comment after the rename\r\n"), std::string::npos);
+    EXPECT_TRUE(world.fakes.prompter.boxes.empty());
+}
+
+TEST_F(FrmPropertiesTest, ATakenOrRefusedNameIsToldAndTheRootChangeStaysWithThisCatalog)
+{
+    catalog("Disk.dat");
+    catalog("Other.dat", HeaderFields().Root("\\data"));
+    const std::string other = text("Other.dat");
+    auto& d = open("Disk.dat");
+    d.txtName->setText("Other");
+    world.fakes.folderChooser.answers = {QStringLiteral("/moved")};
+    d.cmdBrowse->click();
+    d.cmdApply->click();
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
+    EXPECT_EQ(world.fakes.prompter.boxes[0].text, world.texts[TextId::NameExists]);
+    EXPECT_EQ(text("Other.dat"), other);
+    EXPECT_NE(text("Disk.dat").find(">Root Dir \\moved\r\n"), std::string::npos);
+    EXPECT_TRUE(d.cmdApply->isEnabled()); // the name is still to be given
+
+    for (const char* refused : {"a>b", "x/y", ".."}) {
+        d.txtName->setText(refused);
+        d.cmdApply->click();
+        EXPECT_EQ(world.fakes.prompter.boxes.back().kind, "message");
+    }
+    EXPECT_EQ(world.fakes.prompter.boxes.size(), 4u);
+    std::vector<std::string> files;
+    for (const auto& e : std::filesystem::directory_iterator(world.lib()))
+        files.push_back(e.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"Disk.dat", "Other.dat"}));
+}
+
+TEST_F(FrmPropertiesTest, ACatalogGoneBeforeApplyGivesOneMessageAndStaysChanged)
+{
+    catalog("Disk.dat");
+    auto& d = open("Disk.dat");
+    d.txtComment->setPlainText("new");
+    world.fakes.folderChooser.answers = {QStringLiteral("/moved")};
+    d.cmdBrowse->click();
+    std::filesystem::remove(world.lib() + "Disk.dat");
+    d.cmdApply->click();
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u); // the comment failed; the root was not tried
+    EXPECT_NE(world.fakes.prompter.boxes[0].text.find("File not found"), std::string::npos);
+    EXPECT_TRUE(d.cmdApply->isEnabled());
+    EXPECT_FALSE(exists("Disk.dat"));
+}
+
+TEST_F(FrmPropertiesTest, SizesAndThePieShowTheUsedShare)
+{
+    catalog("Forty.dat", HeaderFields().Free("600 MB").Total("1000 MB"));
+    catalog("Most.dat", HeaderFields().Free("250 MB").Total("1000 MB"));
+
+    open("Forty.dat");
+    EXPECT_EQ(pieAt(72), Rgb(PieUsedColor));   // the used slice: 0 to 144 degrees
+    EXPECT_EQ(pieAt(200), Rgb(PieFreeColor));
+    EXPECT_EQ(pieAt(300), Rgb(PieFreeColor));
+    for (int x : {40, 70, 94, 120, 150}) // the whole rim dark blue
+        EXPECT_EQ(rimAt(x), Rgb(PieFreeRimColor)) << x;
+
+    auto& d = open("Most.dat");
+    EXPECT_EQ(d.lblDiskUsed->text(), "750 MB");
+    EXPECT_EQ(d.lblDiskFree->text(), "250 MB");
+    EXPECT_EQ(d.lblTotal->text(), "1000 MB");
+    EXPECT_EQ(pieAt(135), Rgb(PieUsedColor));
+    EXPECT_EQ(pieAt(260), Rgb(PieUsedColor));
+    EXPECT_EQ(pieAt(300), Rgb(PieFreeColor));
+    for (int x : {40, 70, 90}) // dark magenta from the left end down to the lowest point
+        EXPECT_EQ(rimAt(x), Rgb(PieUsedRimColor)) << x;
+    for (int x : {100, 120, 150}) // then dark blue
+        EXPECT_EQ(rimAt(x), Rgb(PieFreeRimColor)) << x;
+    const QColor background = d.palette().color(QPalette::Window);
+    EXPECT_EQ(pixel(2, 2), Rgb(background));
+}
+
+TEST_F(FrmPropertiesTest, DriveTypesShowTheirWordAndAnyOtherShowsUnknown)
+{
+    for (auto [stored, shown] : {std::pair{"Fixed", "Fixed"}, {"Cd-Rom", "Cd-Rom"}, {"Remote", "Remote"},
+                                 {"Removable", "Removable"}, {"Ram Disk", "Unknown"}, {"CD-ROM", "Unknown"}}) {
+        catalog("Disk.dat", HeaderFields().Type(stored));
+        EXPECT_EQ(open("Disk.dat").lblTypeDisk->text(), shown) << stored;
+    }
+}
+
+TEST_F(FrmPropertiesTest, F1ReleasedAnywhereOpensItsHelp)
+{
+    catalog("Disk.dat");
+    auto& d = open("Disk.dat");
+    EXPECT_EQ(d.cmdOK->text(), world.texts.text(TextId::Confirm));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(d.txtComment, &press);
+    EXPECT_TRUE(world.fakes.help.contexts.empty());
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(d.txtComment, &release);
+    EXPECT_EQ(world.fakes.help.contexts, std::vector<int>{1017});
+}
