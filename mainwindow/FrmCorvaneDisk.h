@@ -22,6 +22,7 @@ class FolderTree;
 class FSysTrayIconMenu;
 class NewVolumeOffer;
 class PopupMenu;
+class SearchLaunch;
 class QComboBox;
 class QLabel;
 class QTreeView;
@@ -58,6 +59,7 @@ public:
 
     // Catalogues folder exactly as Create does with the layer's options.
     void SendSearch(const QString& folder);
+    // A catalog is made or a search runs.
     bool isBusy() const;
 
     void ShellTrayAdd();
@@ -112,6 +114,8 @@ protected:
 
 private:
     void buildControls();
+    // A scan or a search ended: a close that waited for it goes on.
+    void workEnded();
     void buildMenus();
     void fillSkinMenu();
     void listenToKeysOfEveryControl();
@@ -137,6 +141,7 @@ private:
     std::vector<QString> skinFiles_;
     WindowDragger* dragger_ = nullptr;
     std::unique_ptr<CatalogCreation> creation_;
+    std::unique_ptr<SearchLaunch> search_;
     std::unique_ptr<NewVolumeOffer> volumeOffer_;
     std::vector<QWidget*> catControls_, findControls_, libControls_;
 };

@@ -17,6 +17,7 @@
 #include "mainwindow/FrmSaveIDX.h"
 #include "mainwindow/FrmUsage.h"
 #include "platform/gui/DialogPrompter.h"
+#include "search/FrmFind.h"
 #include "skin/LoadSkin.h"
 #include "skin/Skin.h"
 
@@ -50,6 +51,7 @@ void DefineWindows(AppContext& app)
     w.define(FrmCorvaneDisk::WindowName, [&app] { return new FrmCorvaneDisk(app); });
     w.define(FrmSaveIDX::WindowName, [&app] { return new FrmSaveIDX(app); });
     w.define(FrmEditComment::WindowName, [&app] { return new FrmEditComment(app); });
+    w.define(FrmFind::WindowName, [&app] { return new FrmFind(app); });
     w.define(FSysTrayIconMenu::WindowName, [&app] {
         return new FSysTrayIconMenu(app.services.tray, [&app](int n) { return app.texts.text(TextId(n)); });
     });
