@@ -15,6 +15,7 @@
 #include "language/LangText.h"
 #include "mainwindow/FrmCorvaneDisk.h"
 #include "platform/prompter/Prompter.h"
+#include "search/FindRow.h"
 #include "search/FrmFind.h"
 
 #include <QComboBox>
@@ -28,28 +29,25 @@
 struct SearchLaunch::Inbox {
     std::mutex mutex;
     QObject* receiver = nullptr;
-    std::vector<FindHit> hits;
+    std::vector<std::vector<FindRow>> batches; // kept whole: no row is moved twice
     bool posted = false;
 
-    void put(std::vector<FindHit>&& batch, SearchLaunch* launch)
+    void put(std::vector<FindRow>&& batch, SearchLaunch* launch)
     {
         std::lock_guard lock(mutex);
         if (!receiver)
             return;
-        if (hits.empty())
-            hits = std::move(batch);
-        else
-            std::move(batch.begin(), batch.end(), std::back_inserter(hits));
+        batches.push_back(std::move(batch));
         if (!posted) {
             posted = true;
             QMetaObject::invokeMethod(receiver, [launch] { launch->takeHits(); }, Qt::QueuedConnection);
         }
     }
-    std::vector<FindHit> take()
+    std::vector<std::vector<FindRow>> take()
     {
         std::lock_guard lock(mutex);
         posted = false;
-        return std::exchange(hits, {});
+        return std::exchange(batches, {});
     }
 };
 
@@ -118,7 +116,7 @@ void SearchLaunch::BWFind_Click()
                 [&](std::vector<FindHit>&& hits) {
                     if (job.stopRequested())
                         session->StopFind = true;
-                    inbox->put(std::move(hits), launch);
+                    inbox->put(FindRowsOf(hits), launch);
                 },
                 [&](const FindProgress&) {
                     if (job.stopRequested())
@@ -144,9 +142,9 @@ void SearchLaunch::BWFind_Click()
 
 void SearchLaunch::takeHits()
 {
-    std::vector<FindHit> hits = inbox_->take();
+    std::vector<std::vector<FindRow>> batches = inbox_->take();
     if (FrmFind* results = app_.windows.find<FrmFind>())
-        results->appendHits(std::move(hits));
+        results->appendRows(std::move(batches));
 }
 
 void SearchLaunch::SaveLastFind()

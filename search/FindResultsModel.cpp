@@ -3,19 +3,13 @@
 #include <numeric>
 
 namespace {
-const std::string& Cell(const FindReportRow& row, int column)
+// The columns are the row's first fields, in their order.
+std::string_view Cell(const FindRow& row, int column)
 {
-    switch (column) {
-    case FindResultsModel::Name: return row.File;
-    case FindResultsModel::Dir: return row.Directory;
-    case FindResultsModel::Size: return row.Size;
-    case FindResultsModel::Date: return row.Date;
-    case FindResultsModel::DiskID: return row.DiskID;
-    default: return row.Comment;
-    }
+    return row[FindRow::Field(column)];
 }
 
-QString Text(const std::string& s)
+QString Text(std::string_view s)
 {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
@@ -28,7 +22,7 @@ FindResultsModel::FindResultsModel(QObject* parent) : QAbstractTableModel(parent
 void FindResultsModel::clear(bool sorted)
 {
     beginResetModel();
-    hits_.clear();
+    rows_.clear();
     sizeKeys_.clear();
     dateKeys_.clear();
     shown_.clear();
@@ -36,20 +30,23 @@ void FindResultsModel::clear(bool sorted)
     endResetModel();
 }
 
-void FindResultsModel::append(std::vector<FindHit>&& hits)
+void FindResultsModel::append(std::vector<std::vector<FindRow>>&& batches)
 {
-    if (hits.empty())
+    std::size_t count = 0;
+    for (const auto& batch : batches)
+        count += batch.size();
+    if (count == 0)
         return;
-    const int first = int(hits_.size());
-    const int last = first + int(hits.size()) - 1;
-    beginInsertRows({}, first, last);
-    hits_.reserve(hits_.size() + hits.size());
-    for (FindHit& h : hits) {
-        sizeKeys_.push_back(NumberKey(Text(h.Row.Size), KbLength));
-        dateKeys_.push_back(DateKey(Text(h.Row.Date)));
-        hits_.push_back(std::move(h));
+    const int first = int(rows_.size());
+    beginInsertRows({}, first, first + int(count) - 1);
+    for (auto& batch : batches) {
+        for (FindRow& r : batch) {
+            sizeKeys_.push_back(NumberKey(Text(r[FindRow::Size]), KbLength));
+            dateKeys_.push_back(DateKey(Text(r[FindRow::Date])));
+            rows_.push_back(std::move(r));
+        }
     }
-    shown_.resize(hits_.size());
+    shown_.resize(rows_.size());
     std::iota(shown_.begin() + first, shown_.end(), first);
     endInsertRows();
     if (sorted_)
@@ -75,9 +72,9 @@ std::vector<int> FindResultsModel::sortedOrder() const
     if (column == Date)
         return SortedRows(dateKeys_, order);
     QStringList texts;
-    texts.reserve(qsizetype(hits_.size()));
-    for (const FindHit& h : hits_)
-        texts.append(Text(Cell(h.Row, column)));
+    texts.reserve(qsizetype(rows_.size()));
+    for (const FindRow& r : rows_)
+        texts.append(Text(Cell(r, column)));
     return SortedRows(texts, order);
 }
 
@@ -90,7 +87,7 @@ void FindResultsModel::sortShown()
     for (const QModelIndex& i : before)
         hitOf.push_back(shown_[std::size_t(i.row())]);
     shown_ = sortedOrder();
-    std::vector<int> rowOf(hits_.size());
+    std::vector<int> rowOf(rows_.size());
     for (std::size_t r = 0; r < shown_.size(); ++r)
         rowOf[std::size_t(shown_[r])] = int(r);
     QModelIndexList after;
@@ -101,10 +98,10 @@ void FindResultsModel::sortShown()
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-void FindResultsModel::setComment(int row, std::string comment)
+void FindResultsModel::setComment(int shown, std::string_view comment)
 {
-    hits_[std::size_t(shown_[std::size_t(row)])].Row.Comment = std::move(comment);
-    const QModelIndex cell = index(row, Comment);
+    rows_[std::size_t(shown_[std::size_t(shown)])].setComment(comment);
+    const QModelIndex cell = index(shown, Comment);
     emit dataChanged(cell, cell);
 }
 
@@ -113,7 +110,7 @@ std::vector<FindReportRow> FindResultsModel::shownRows() const
     std::vector<FindReportRow> rows;
     rows.reserve(shown_.size());
     for (int i : shown_)
-        rows.push_back(hits_[std::size_t(i)].Row);
+        rows.push_back(rows_[std::size_t(i)].reportRow());
     return rows;
 }
 
@@ -131,22 +128,22 @@ QVariant FindResultsModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
         return {};
-    const FindHit& h = hit(index.row());
+    const FindRow& r = row(index.row());
     const int column = index.column();
     switch (role) {
     case Qt::DisplayRole: {
-        const std::string& cell = Cell(h.Row, column);
+        const std::string_view cell = Cell(r, column);
         if (column == Comment) // the first line; the whole text is the tool tip
             return Text(cell.substr(0, cell.find_first_of("\r\n")));
         return Text(cell);
     }
     case Qt::ToolTipRole:
-        if (column == Comment && h.Row.Comment.find_first_of("\r\n") != std::string::npos)
-            return Text(h.Row.Comment).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        if (column == Comment && r[FindRow::Comment].find_first_of("\r\n") != std::string_view::npos)
+            return Text(r[FindRow::Comment]).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         return {};
     case Qt::DecorationRole:
         if (column == Name)
-            return icons_.forName(Text(h.IconName));
+            return icons_.forName(Text(r[FindRow::IconName]));
         return {};
     case Qt::TextAlignmentRole:
         if (column == Size)

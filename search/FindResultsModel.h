@@ -6,7 +6,7 @@
 // until a header is clicked, then by that column (the first click descending,
 // the same column again turns the order round), sizes and dates by value.
 
-#include "engine/search/FindHit.h"
+#include "search/FindRow.h"
 #include "gui/FileTypeIcons.h"
 #include "gui/models/ColumnSortState.h"
 #include "gui/models/SortKeys.h"
@@ -14,6 +14,7 @@
 #include <QAbstractTableModel>
 
 #include <array>
+#include <deque>
 #include <vector>
 
 class FindResultsModel : public QAbstractTableModel {
@@ -26,7 +27,8 @@ public:
     // A new search: no rows; sorted says whether the rows are kept sorted
     // and header clicks sort them. The click sequence goes on from the last.
     void clear(bool sorted);
-    void append(std::vector<FindHit>&& hits);
+    // Rows that arrived, in the batches the search handed over.
+    void append(std::vector<std::vector<FindRow>>&& batches);
 
     bool isSorted() const { return sorted_; }
     // A header click; false, and nothing changes, while the rows are unsorted.
@@ -34,8 +36,8 @@ public:
     const ColumnSortState& sortState() const { return sortState_; }
 
     // By the row as shown.
-    const FindHit& hit(int row) const { return hits_[std::size_t(shown_[std::size_t(row)])]; }
-    void setComment(int row, std::string comment);
+    const FindRow& row(int shown) const { return rows_[std::size_t(shown_[std::size_t(shown)])]; }
+    void setComment(int shown, std::string_view comment);
     // Every row, as shown.
     std::vector<FindReportRow> shownRows() const;
 
@@ -49,9 +51,9 @@ private:
     std::vector<int> sortedOrder() const;
     void sortShown();
 
-    std::vector<FindHit> hits_;                 // in the order they arrived
+    std::deque<FindRow> rows_;                  // in the order they arrived
     std::vector<TypedKey> sizeKeys_, dateKeys_; // the same order
-    std::vector<int> shown_;                    // the rows as shown: indexes into hits_
+    std::vector<int> shown_;                    // the rows as shown: indexes into rows_
     bool sorted_ = false;
     ColumnSortState sortState_;
     std::array<QString, ColumnCount> captions_;

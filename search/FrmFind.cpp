@@ -114,9 +114,9 @@ void FrmFind::clearResults(bool sorted)
     showSortArrow();
 }
 
-void FrmFind::appendHits(std::vector<FindHit>&& hits)
+void FrmFind::appendRows(std::vector<std::vector<FindRow>>&& batches)
 {
-    model_->append(std::move(hits));
+    model_->append(std::move(batches));
 }
 
 // Sorting ------------------------------------------------------------------
@@ -196,7 +196,7 @@ void FrmFind::ShellContextMenu(const QPoint& at, Qt::KeyboardModifiers modifiers
     const std::optional<int> row = selectedRow();
     if (row && modifiers == Qt::NoModifier) {
         // Only for a file that is there: else the window's own menu.
-        if (auto menu = MakeDesktopFileMenu(TargetPath(model_->hit(*row)), app_.services.desktop, this)) {
+        if (auto menu = MakeDesktopFileMenu(TargetPath(model_->row(*row)), app_.services.desktop, this)) {
             menu->exec(screen);
             return;
         }

@@ -17,8 +17,8 @@
 #include <vector>
 
 struct AppContext;
-struct FindHit;
 class FindResultsModel;
+class FindRow;
 class FrmWait;
 class PopupMenu;
 class QTreeView;
@@ -35,7 +35,8 @@ public:
     // A search begins: no rows; sorted: the rows are kept sorted and a
     // header click sorts them.
     void clearResults(bool sorted);
-    void appendHits(std::vector<FindHit>&& hits);
+    // Rows that arrived, in batches as the search handed them over.
+    void appendRows(std::vector<std::vector<FindRow>>&& batches);
     FindResultsModel& results() { return *model_; }
 
     // The actions on the selected row (none without one).
@@ -49,7 +50,7 @@ public:
     void PrintFind();
 
     // The native path a row acts on.
-    static QString TargetPath(const FindHit& hit);
+    static QString TargetPath(const FindRow& row);
 
     void retranslate() override;
 

@@ -43,11 +43,11 @@ std::string Utf8(const QString& s)
 }
 } // namespace
 
-QString FrmFind::TargetPath(const FindHit& hit)
+QString FrmFind::TargetPath(const FindRow& row)
 {
     // The key starts with the line's path field: the file, or the archive
     // and after a "/" the member.
-    const std::string_view key = hit.Key;
+    const std::string_view key = row[FindRow::Key];
     return QString::fromStdString(FromCatalogPath(key.substr(0, key.find('>'))).path);
 }
 
@@ -57,9 +57,9 @@ std::optional<QString> FrmFind::chosenTarget()
     if (!row)
         return std::nullopt;
     // Copies: the rows may change while the prompt waits (a search runs on).
-    const FindHit& hit = model_->hit(*row);
-    const QString target = TargetPath(hit);
-    const std::string prompt = app_.texts[TextId::InsertDisk] + " " + FileWithOutExt(hit.Row.DiskID);
+    const FindRow& shown = model_->row(*row);
+    const QString target = TargetPath(shown);
+    const std::string prompt = app_.texts[TextId::InsertDisk] + " " + FileWithOutExt(shown[FindRow::DiskID]);
     if (!app_.services.prompter.askOkCancel(prompt, Title, MsgIcon::None))
         return std::nullopt;
     return target;
@@ -132,8 +132,8 @@ void FrmFind::MenuComment()
         return;
     // Copies, and the row kept by a persistent index: a running search may
     // add and sort rows while the editor is open.
-    const FindHit& hit = model_->hit(*row);
-    const std::string old = hit.Row.Comment, catalog = hit.Row.DiskID, key = hit.Key;
+    const FindRow& shown = model_->row(*row);
+    const std::string old(shown[FindRow::Comment]), catalog(shown[FindRow::DiskID]), key(shown[FindRow::Key]);
     const QPersistentModelIndex where = model_->index(*row, FindResultsModel::Comment);
     const std::optional<QString> edited = FrmEditComment::Edit(app_, this, QString::fromStdString(old));
     if (!edited)

@@ -50,7 +50,7 @@ struct SearchLaunchTest : ::testing::Test {
         std::vector<std::string> names;
         FindResultsModel& rows = world.windows.get<FrmFind>().results();
         for (int r = 0; r < rows.rowCount(); ++r)
-            names.push_back(rows.hit(r).Row.File);
+            names.push_back(std::string(rows.row(r)[FindRow::File]));
         return names;
     }
     std::string recent(int i) const
@@ -85,7 +85,7 @@ TEST_F(SearchLaunchTest, TheLayersChoicesDecideWhatIsSearched)
     main.CBWSort->setValue(true);
     EXPECT_EQ(find(main, "two1 one"), (std::vector<std::string>{"one1.txt", "one2.txt", "two1.txt"}));
     world.windows.get<FrmFind>().results().clickColumn(FindResultsModel::Name);
-    EXPECT_EQ(world.windows.get<FrmFind>().results().hit(0).Row.File, "two1.txt");
+    EXPECT_EQ(world.windows.get<FrmFind>().results().row(0)[FindRow::File], "two1.txt");
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 

@@ -13,6 +13,14 @@ FindHit Hit(std::string name, std::string size, std::string date)
     return h;
 }
 
+// Rows as a search hands them over: in batches.
+std::vector<std::vector<FindRow>> Batches(const std::vector<FindHit>& hits)
+{
+    std::vector<std::vector<FindRow>> batches;
+    batches.push_back(FindRowsOf(hits));
+    return batches;
+}
+
 std::vector<FindHit> Hits()
 {
     std::vector<FindHit> hits;
@@ -27,7 +35,7 @@ std::string Names(const FindResultsModel& m)
 {
     std::string names;
     for (int r = 0; r < m.rowCount(); ++r)
-        names += m.hit(r).Row.File.substr(0, 1);
+        names += m.row(r)[FindRow::File].substr(0, 1);
     return names;
 }
 } // namespace
@@ -36,7 +44,7 @@ TEST(FindResultsModel, SortedRowsFollowTheClickSequenceByTypedValues)
 {
     FindResultsModel m;
     m.clear(true);
-    m.append(Hits());
+    m.append(Batches(Hits()));
     EXPECT_EQ(Names(m), "Abcd"); // by name, without regard to case, until a click
 
     m.clickColumn(FindResultsModel::Size); // first click: descending, no size last
@@ -55,15 +63,15 @@ TEST(FindResultsModel, SortedRowsFollowTheClickSequenceByTypedValues)
     std::vector<FindHit> more;
     more.push_back(Hit("e.txt", "1 Kb", "01/01/2003"));
     more.push_back(Hit("f.txt", "1 Kb", "01/01/2100"));
-    m.append(std::move(more));
+    m.append(Batches(more));
     EXPECT_EQ(Names(m), "fdbAec");
-    EXPECT_EQ(m.hit(selection.currentIndex().row()).Row.File, "A.txt");
+    EXPECT_EQ(m.row(selection.currentIndex().row())[FindRow::File], "A.txt");
     EXPECT_EQ(m.shownRows()[0].File, "f.txt");
 
     // The next search starts empty and goes on with the click sequence.
     m.clear(true);
     EXPECT_EQ(m.rowCount(), 0);
-    m.append(Hits());
+    m.append(Batches(Hits()));
     m.clickColumn(FindResultsModel::Date);
     EXPECT_EQ(Names(m), "cAbd");
 }
@@ -74,7 +82,7 @@ TEST(FindResultsModel, UnsortedRowsKeepTheirOrderAndShowTheirComment)
     m.clear(false);
     std::vector<FindHit> hits = Hits();
     hits[0].Row.Comment = "first\r\nsecond";
-    m.append(std::move(hits));
+    m.append(Batches(hits));
     EXPECT_FALSE(m.clickColumn(FindResultsModel::Name));
     EXPECT_EQ(Names(m), "bAcd");
     EXPECT_EQ(m.sortState().column(), -1);

@@ -91,7 +91,9 @@ struct FrmFindTest : ::testing::Test {
         request.Expression = expression;
         request.FileFilter = filter;
         FindSession session;
-        RunFind(request, session, [&](std::vector<FindHit>&& hits) { w.appendHits(std::move(hits)); });
+        std::vector<std::vector<FindRow>> batches;
+        RunFind(request, session, [&](std::vector<FindHit>&& hits) { batches.push_back(FindRowsOf(hits)); });
+        w.appendRows(std::move(batches));
         w.show();
         return w;
     }
@@ -101,8 +103,8 @@ struct FrmFindTest : ::testing::Test {
     {
         FindResultsModel& m = w.results();
         for (int r = 0; r < m.rowCount(); ++r) {
-            const FindHit& h = m.hit(r);
-            if (h.Row.File == name && h.Kind == kind && h.Row.Directory.ends_with(dirEnd)) {
+            const FindRow& row = m.row(r);
+            if (row[FindRow::File] == name && row.kind() == kind && row[FindRow::Directory].ends_with(dirEnd)) {
                 w.LVFind->setCurrentIndex(m.index(r, 0));
                 return r;
             }
@@ -317,8 +319,8 @@ TEST_F(FrmFindTest, CommentEditsChangeExactlyTheirOwnLine)
     // comes first in the catalog.
     FrmFind& w = search("b.txt");
     ASSERT_EQ(w.results().rowCount(), 2);
-    const int row = w.results().hit(0).Row.Directory == ToCatalogPath(disk + "/data/") ? 0 : 1;
-    ASSERT_EQ(w.results().hit(row).Row.Directory, ToCatalogPath(disk + "/data/"));
+    const int row = w.results().row(0)[FindRow::Directory] == ToCatalogPath(disk + "/data/") ? 0 : 1;
+    ASSERT_EQ(w.results().row(row)[FindRow::Directory], ToCatalogPath(disk + "/data/"));
     w.LVFind->setCurrentIndex(w.results().index(row, 0));
     editComment(w, "the short one");
     std::vector<std::string> changed = ChangedLines(before, catalog());
