@@ -4,22 +4,16 @@
 // the list painted at its end. Run it on a display (e.g. under xvfb-run) or
 // with QT_QPA_PLATFORM=offscreen.   results_bench [HITS] [--sorted]
 #include "bench/BenchCatalog.h"
-#include "engine/settings/AppSettings.h"
 #include "engine/start/AppFolders.h"
-#include "gui/AppContext.h"
-#include "gui/WindowRegistry.h"
-#include "gui/jobs/JobRunner.h"
-#include "gui/services/ProgramServices.h"
+#include "gui/AppIcons.h"
+#include "gui/AppStyle.h"
 #include "gui/widgets/ButtonWeb.h"
 #include "gui/widgets/CheckBoxWeb.h"
-#include "language/LangText.h"
-#include "language/WindowTexts.h"
 #include "mainwindow/FrmCorvaneDisk.h"
-#include "mainwindow/WindowMode.h"
+#include "mainwindow/ProgramWorld.h"
 #include "platform/prompter/ConsolePrompter.h"
 #include "search/FindResultsModel.h"
 #include "search/FrmFind.h"
-#include "skin/Skin.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -46,18 +40,12 @@ int main(int argc, char** argv)
     WriteBenchCatalog(Folders().LibPath + "Bench.dat", hits + 11);
 
     QApplication qapp(argc, argv);
-    ConsolePrompter prompter(stdin, stdout, stderr);
+    UseDesktopIconTheme();
+    UseProgramStyle();
+    ConsolePrompter prompter;
     ScopedPrompter prompterInUse(prompter);
-    ProgramServices services(prompter, Folders().AppPath);
-    AppSettings settings;
-    LangText texts;
-    WindowRegistry windows;
-    WindowTexts windowTexts(windows, texts, settings.FontLabel, settings.FontTitle);
-    Skin skin;
-    JobRunner jobs;
-    AppContext app{services.services(), settings, texts, windowTexts, windows, skin, jobs};
-    DefineWindows(app);
-    auto& main = windows.get<FrmCorvaneDisk>();
+    ProgramWorld world(prompter);
+    auto& main = world.windows.get<FrmCorvaneDisk>();
     main.FormLoad();
     main.show();
     main.FormLoaded();
@@ -72,7 +60,7 @@ int main(int argc, char** argv)
     main.BWFind->click();
     while (main.isBusy())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-    auto& results = windows.get<FrmFind>();
+    auto& results = world.windows.get<FrmFind>();
     results.LVFind->scrollToBottom();
     results.LVFind->viewport()->repaint();
     const qint64 ms = clock.elapsed();
@@ -83,7 +71,7 @@ int main(int argc, char** argv)
     getrusage(RUSAGE_SELF, &ru);
     std::printf("%d rows%s shown in the results window %lld ms after the click; peak memory %ld MiB\n", rows,
                 sorted ? " (sorted)" : "", (long long)ms, ru.ru_maxrss / 1024);
-    windows.unloadAll();
+    world.windows.unloadAll();
     std::filesystem::remove_all(home);
     return rows == hits ? 0 : 1;
 }

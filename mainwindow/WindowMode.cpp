@@ -7,15 +7,14 @@
 #include "gui/AppStyle.h"
 #include "gui/WindowRegistry.h"
 #include "gui/dialogs/FrmEditComment.h"
-#include "gui/jobs/JobRunner.h"
 #include "gui/jobs/UiThreadPrompter.h"
-#include "gui/services/ProgramServices.h"
 #include "language/LangText.h"
 #include "language/WindowTexts.h"
 #include "mainwindow/FSysTrayIconMenu.h"
 #include "mainwindow/FrmCorvaneDisk.h"
 #include "mainwindow/FrmSaveIDX.h"
 #include "mainwindow/FrmUsage.h"
+#include "mainwindow/ProgramWorld.h"
 #include "platform/gui/DialogPrompter.h"
 #include "search/FrmFind.h"
 #include "skin/LoadSkin.h"
@@ -77,22 +76,13 @@ int RunWindowMode(int argc, char** argv)
     });
     UiThreadPrompter prompter(dialogs);
     ScopedPrompter prompterInUse(prompter);
-    ProgramServices services(prompter, Folders().AppPath);
+    ProgramWorld world(prompter);
 
-    AppSettings settings;
-    LangText texts;
-    WindowRegistry windows;
-    WindowTexts windowTexts(windows, texts, settings.FontLabel, settings.FontTitle);
-    Skin skin;
-    JobRunner jobs;
-    AppContext app{services.services(), settings, texts, windowTexts, windows, skin, jobs};
-    DefineWindows(app);
-
-    auto& main = windows.get<FrmCorvaneDisk>();
+    auto& main = world.windows.get<FrmCorvaneDisk>();
     main.FormLoad();
     main.show();
     QTimer::singleShot(0, &main, &FrmCorvaneDisk::FormLoaded);
     const int code = QApplication::exec();
-    windows.unloadAll();
+    world.windows.unloadAll();
     return code;
 }

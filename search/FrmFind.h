@@ -74,6 +74,8 @@ private:
     // The path the selected row acts on, once the insert-disk prompt was
     // confirmed; nothing without a row or after Cancel.
     std::optional<QString> chosenTarget();
+    // The same, when a file is there (else that is said).
+    std::optional<QString> chosenFile();
 
     AppContext& app_;
     FindResultsModel* model_ = nullptr;

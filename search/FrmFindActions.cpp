@@ -65,6 +65,14 @@ std::optional<QString> FrmFind::chosenTarget()
     return target;
 }
 
+std::optional<QString> FrmFind::chosenFile()
+{
+    std::optional<QString> target = chosenTarget();
+    if (target && !FileStillThere(app_.services.prompter, *target))
+        return std::nullopt;
+    return target;
+}
+
 void FrmFind::MenuOpen()
 {
     if (const std::optional<QString> target = chosenTarget())
@@ -79,13 +87,11 @@ void FrmFind::MenuProp()
 
 void FrmFind::MenuDel()
 {
-    const std::optional<QString> chosen = chosenTarget();
+    const std::optional<QString> chosen = chosenFile();
     if (!chosen)
         return;
     const QString& target = *chosen;
     Prompter& prompter = app_.services.prompter;
-    if (!FileStillThere(prompter, target))
-        return;
     const std::string question = app_.texts[TextId::AskDelete] + " " + Utf8(QFileInfo(target).fileName()) +
                                  app_.texts[TextId::AskDeleteEnd];
     if (!prompter.askYesNo(question, Title, MsgIcon::Question))
@@ -99,13 +105,11 @@ void FrmFind::MenuDel()
 
 void FrmFind::MenuMove()
 {
-    const std::optional<QString> chosen = chosenTarget();
+    const std::optional<QString> chosen = chosenFile();
     if (!chosen)
         return;
     const QString& source = *chosen;
     Prompter& prompter = app_.services.prompter;
-    if (!FileStillThere(prompter, source))
-        return;
     const std::optional<QString> folder = app_.services.folderChooser.chooseFolder(
         this, app_.texts.text(TextId::ChooseFolder), SpecialFolderPath(GetFolderValue(13)));
     if (!folder)

@@ -1,12 +1,10 @@
 #include "engine/registry/Registry.h"
 #include "gui/widgets/ButtonWeb.h"
 #include "gui/widgets/CheckBoxWeb.h"
-#include "mainwindow/FrmCorvaneDisk.h"
-#include "mainwindow/WindowMode.h"
 #include "search/FindResultsModel.h"
 #include "search/FrmFind.h"
 #include "tests/engine/TempLibrary.h"
-#include "tests/support/TestWorld.h"
+#include "tests/mainwindow/StartMainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,13 +18,10 @@ const std::string SearchKey = std::string(AppRegKey) + "\\Search";
 struct SearchLaunchTest : ::testing::Test {
     TestWorld world;
 
+    // The main window on its FIND layer.
     FrmCorvaneDisk& start()
     {
-        DefineWindows(world.app);
-        auto& main = world.windows.get<FrmCorvaneDisk>();
-        main.FormLoad();
-        main.show();
-        main.FormLoaded();
+        FrmCorvaneDisk& main = StartMainWindow(world);
         QKeyEvent ctrlF(QEvent::KeyPress, Qt::Key_F, Qt::ControlModifier); // the FIND layer
         QApplication::sendEvent(&main, &ctrlF);
         return main;
