@@ -36,7 +36,7 @@ FrmFind::FrmFind(AppContext& app) : app_(app)
     setWindowTitle(QStringLiteral("CorvaneDisk"));
     lblTitle->setText(QStringLiteral("CorvaneDisk"));
     lblTitle->adjustSize();
-    resize(601, 601); // the skin gives the size it keeps
+    resize(601, 601); // the design's 9015 twips, until the skin sizes it
     buildList();
     buildMenu();
     retranslate();
