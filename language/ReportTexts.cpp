@@ -2,7 +2,7 @@
 
 #include "language/LangText.h"
 
-ReportCaptions ReportCaptionsFrom(const LangText& texts)
+ReportCaptions ReportCaptionsFor(const LangText& texts)
 {
     return {texts[TextId::ReportTitle],
             {texts[TextId::FileName], texts[TextId::Folder], texts[TextId::Size], texts[TextId::Date],

@@ -1,8 +1,9 @@
 #pragma once
-// The title and column captions of the window reports, in the current language.
+// The texts of the window reports (the library and the search results) in
+// the current language: the title and the six column captions.
 
 #include "engine/report/ReportLayout.h"
 
 class LangText;
 
-ReportCaptions ReportCaptionsFrom(const LangText& texts);
+ReportCaptions ReportCaptionsFor(const LangText& texts);

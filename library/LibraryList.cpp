@@ -247,7 +247,7 @@ void LibraryList::PrintLib(const QString& fileName)
     };
     const bool started = app_.jobs.start(
         [settings = app_.settings.Report, name = fileName.toStdString(),
-         captions = ReportCaptionsFrom(app_.texts)](JobControl&) { return WriteLibReport(settings, name, captions); },
+         captions = ReportCaptionsFor(app_.texts)](JobControl&) { return WriteLibReport(settings, name, captions); },
         done);
     if (!started) {
         QApplication::restoreOverrideCursor();

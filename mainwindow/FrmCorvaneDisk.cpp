@@ -20,6 +20,7 @@
 #include "mainwindow/FSysTrayIconMenu.h"
 #include "mainwindow/FolderTree.h"
 #include "mainwindow/NewVolumeOffer.h"
+#include "mainwindow/SearchLaunch.h"
 #include "platform/volume/VolumeInfo.h"
 #include "skin/LoadSkin.h"
 
@@ -45,6 +46,7 @@ FrmCorvaneDisk::FrmCorvaneDisk(AppContext& app)
     dragger_->addHandle(this);
     dragger_->addHandle(lblTitle);
     creation_ = std::make_unique<CatalogCreation>(app_, *this);
+    search_ = std::make_unique<SearchLaunch>(app_, *this);
     volumeOffer_ = std::make_unique<NewVolumeOffer>(app_, *this);
     library_ = std::make_unique<LibraryList>(app_, *LVLib);
     connect(this, &FrmCorvaneDisk::layerChanged, library_.get(), [this](Layer layer) {
@@ -61,13 +63,9 @@ FrmCorvaneDisk::FrmCorvaneDisk(AppContext& app)
     connect(BWStop, &ButtonWeb::clicked, creation_.get(), &CatalogCreation::stop);
     connect(FolderTreeview, &FolderTree::folderClicked, this, &FrmCorvaneDisk::updateEjectBox);
     connect(CBWIgnoreMaxHit, &CheckBoxWeb::toggled, this, [this](bool on) { app_.settings.IgnoreMaxHit = on; });
-    connect(creation_.get(), &CatalogCreation::finished, this, [this] {
-        if (closeWhenIdle_)
-            close();
-        else
-            volumeOffer_->offerWaiting();
-    });
-    BWFind->setEnabled(false); // the search arrives with its window
+    connect(BWFind, &ButtonWeb::clicked, search_.get(), &SearchLaunch::BWFind_Click);
+    connect(creation_.get(), &CatalogCreation::finished, this, &FrmCorvaneDisk::workEnded);
+    connect(search_.get(), &SearchLaunch::finished, this, &FrmCorvaneDisk::workEnded);
     imgIcon->installEventFilter(this);
     showLayerControls();
     listenToKeysOfEveryControl();
@@ -86,7 +84,15 @@ std::string FrmCorvaneDisk::CurrentLayer() const
 
 bool FrmCorvaneDisk::isBusy() const
 {
-    return creation_->isBusy();
+    return creation_->isBusy() || search_->isBusy();
+}
+
+void FrmCorvaneDisk::workEnded()
+{
+    if (closeWhenIdle_)
+        close();
+    else
+        volumeOffer_->offerWaiting();
 }
 
 void FrmCorvaneDisk::SendSearch(const QString& folder)
@@ -370,10 +376,11 @@ void FrmCorvaneDisk::onTrayMenu(const QString& key)
 
 void FrmCorvaneDisk::closeEvent(QCloseEvent* event)
 {
-    if (creation_->isBusy()) {
-        // A scan runs on a worker: stop it and close once it has ended.
+    if (isBusy()) {
+        // A scan or a search runs on a worker: stop it and close once it has ended.
         closeWhenIdle_ = true;
         creation_->stop();
+        search_->stop();
         event->ignore();
         return;
     }

@@ -23,6 +23,7 @@ class FSysTrayIconMenu;
 class LibraryList;
 class NewVolumeOffer;
 class PopupMenu;
+class SearchLaunch;
 class QComboBox;
 class QLabel;
 class QTreeView;
@@ -59,6 +60,7 @@ public:
 
     // Catalogues folder exactly as Create does with the layer's options.
     void SendSearch(const QString& folder);
+    // A catalog is made or a search runs.
     bool isBusy() const;
 
     void ShellTrayAdd();
@@ -116,6 +118,8 @@ protected:
 
 private:
     void buildControls();
+    // A scan or a search ended: a close that waited for it goes on.
+    void workEnded();
     void buildMenus();
     void fillSkinMenu();
     void listenToKeysOfEveryControl();
@@ -141,6 +145,7 @@ private:
     std::vector<QString> skinFiles_;
     WindowDragger* dragger_ = nullptr;
     std::unique_ptr<CatalogCreation> creation_;
+    std::unique_ptr<SearchLaunch> search_;
     std::unique_ptr<NewVolumeOffer> volumeOffer_;
     std::unique_ptr<LibraryList> library_;
     std::vector<QWidget*> catControls_, findControls_, libControls_;

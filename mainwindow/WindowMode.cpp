@@ -13,6 +13,7 @@
 #include "mainwindow/FrmCorvaneDisk.h"
 #include "mainwindow/FrmSaveIDX.h"
 #include "mainwindow/FrmUsage.h"
+#include "search/FrmFind.h"
 #include "skin/LoadSkin.h"
 
 #include <QApplication>
@@ -46,35 +47,10 @@ void DefineWindows(AppContext& app)
     w.define(FrmSaveIDX::WindowName, [&app] { return new FrmSaveIDX(app); });
     w.define(FrmEditComment::WindowName, [&app] { return new FrmEditComment(app); });
     w.define(FrmProperties::WindowName, [&app] { return new FrmProperties(app); });
+    w.define(FrmFind::WindowName, [&app] { return new FrmFind(app); });
     w.define(FSysTrayIconMenu::WindowName, [&app] {
         return new FSysTrayIconMenu(app.services.tray, [&app](int n) { return app.texts.text(TextId(n)); });
     });
-}
-
-ProgramWorld::ProgramWorld()
-    : dialogs_([](std::string_view text) {
-          FrmUsage usage(QString::fromUtf8(text.data(), qsizetype(text.size())));
-          usage.exec();
-      }),
-      prompter_(dialogs_), prompterInUse_(prompter_), services_(prompter_, Folders().AppPath),
-      windowTexts_(windows_, texts_, settings_.FontLabel, settings_.FontTitle),
-      app_{services_.services(), settings_, texts_, windowTexts_, windows_, skin_, jobs_}
-{
-    DefineWindows(app_);
-}
-
-ProgramWorld::~ProgramWorld()
-{
-    windows_.unloadAll();
-}
-
-FrmCorvaneDisk& ProgramWorld::start()
-{
-    auto& main = windows_.get<FrmCorvaneDisk>();
-    main.FormLoad();
-    main.show();
-    QTimer::singleShot(0, &main, &FrmCorvaneDisk::FormLoaded);
-    return main;
 }
 
 int RunWindowMode(int argc, char** argv)

@@ -51,6 +51,20 @@ snap main-menu
 xdotool key Escape
 xdotool key ctrl+f
 snap main-find
+# A search of the whole library, its results, their two menus.
+xdotool type --delay 20 'beach letters'
+click_at 303 35 # Search
+results=$(other_window 10)
+sleep 0.5
+snap results
+xdotool mousemove --window "$results" 60 52 click 3 # a found file: the desktop's menu
+snap results-desktop-menu
+xdotool key Escape
+xdotool mousemove --window "$results" 60 52 keydown shift click 3 keyup shift # the window's own menu
+snap results-menu
+xdotool key Escape
+xdotool key --window "$results" Escape # hides the results window
+xdotool windowfocus --sync "$MAIN_WINDOW"
 xdotool key ctrl+l
 snap main-lib
 click_at 200 26 # the Date header: newest first, with its arrow

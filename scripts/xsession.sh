@@ -3,6 +3,8 @@
 #   prepare_home DIR BUILD   a fresh program home with the built skin and language
 #   start_program BUILD      starts the program, sets PROGRAM_PID and MAIN_WINDOW
 #   wait_exit SECONDS        waits for the program, sets EXIT_STATUS
+#   other_window SECONDS     waits for a second visible window titled CorvaneDisk
+#                            (the results window, the browser...) and prints its id
 #   shot FILE                a PNG of the whole screen
 
 prepare_home() {
@@ -32,6 +34,18 @@ wait_exit() {
   done
   echo "the program did not end within $seconds s" >&2
   kill -9 "$PROGRAM_PID" 2>/dev/null
+  return 1
+}
+
+other_window() {
+  local seconds=$1 i w
+  for ((i = 0; i < seconds * 10; i++)); do
+    for w in $(xdotool search --onlyvisible --name '^CorvaneDisk$' 2>/dev/null); do
+      [[ $w != "$MAIN_WINDOW" ]] && { echo "$w"; return 0; }
+    done
+    sleep 0.1
+  done
+  echo "no second window appeared" >&2
   return 1
 }
 

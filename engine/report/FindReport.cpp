@@ -3,10 +3,10 @@
 #include "engine/report/ReportWriter.h"
 #include "engine/report/Reports.h"
 #include "platform/prompter/ErrorBox.h"
-#include "platform/shell/Shell.h"
 
-bool PrintFind(const ReportOptions& settings, const std::vector<FindReportRow>& rows,
-               const ReportCaptions& captions)
+std::optional<std::string> WriteFindReport(const ReportOptions& settings,
+                                           const std::vector<FindReportRow>& rows,
+                                           const ReportCaptions& captions)
 {
     try {
         ReportLayout layout = LayoutFromReportOptions(settings, captions);
@@ -24,10 +24,9 @@ bool PrintFind(const ReportOptions& settings, const std::vector<FindReportRow>& 
             out.endRow();
         }
         out.finish();
-        RunShellExecute(ReportOpenTarget(path, layout.html));
-        return true;
+        return ReportOpenTarget(path, layout.html);
     } catch (const std::exception& e) {
         ShowErrorBox(e, "frmFind", "PrintFind");
-        return false;
+        return std::nullopt;
     }
 }

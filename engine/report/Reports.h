@@ -1,8 +1,9 @@
 #pragma once
 // The three reports: the library report of one catalog and the search report
 // (window mode, with the report settings handed in), and the batch report
-// (settings from the command line). The window reports open the written page through the
-// shell; the batch report does not.
+// (settings from the command line). The library report opens the written
+// page through the shell; the search report's window opens it on its own
+// thread; the batch report does not.
 
 #include "engine/report/ReportLayout.h"
 #include "engine/report/ReportOptions.h"
@@ -31,9 +32,12 @@ bool PrintLib(const ReportOptions& settings, const std::string& catalogName, con
 std::optional<std::string> WriteLibReport(const ReportOptions& settings, const std::string& catalogName,
                                           const ReportCaptions& captions);
 
-// The report of the search results, rows in the order given.
-bool PrintFind(const ReportOptions& settings, const std::vector<FindReportRow>& rows,
-               const ReportCaptions& captions);
+// Writes the report of the search results, rows in the order given, and
+// returns what the shell should open (ReportOpenTarget). Safe on a worker
+// thread. A failure goes to the common error box; nothing is returned then.
+std::optional<std::string> WriteFindReport(const ReportOptions& settings,
+                                           const std::vector<FindReportRow>& rows,
+                                           const ReportCaptions& captions);
 
 // The batch report of the catalog opts.Name. The caller has asked the
 // questions (start, overwrite) and shows the closing message. A failure is

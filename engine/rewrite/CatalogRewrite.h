@@ -11,6 +11,7 @@
 
 // Sets the comment of the entry whose body line starts with key (path field,
 // ">", size and date field). Nothing happens when no body line starts so.
+// True when the line was rewritten.
 bool ChangeComment(std::string_view catalogName, std::string_view key, std::string_view comment);
 
 // Sets the catalog's own comment (header line 11). Already encoded comments

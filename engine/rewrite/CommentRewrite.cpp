@@ -47,14 +47,14 @@ void rewriteLine(const LoadedCatalog& c, std::size_t start, std::string_view new
     out.commit();
 }
 
-void changeComment(std::string_view catalogName, std::string_view key, std::string_view comment)
+bool changeComment(std::string_view catalogName, std::string_view key, std::string_view comment)
 {
     LoadedCatalog c = LoadCatalog(catalogName);
     if (key.empty())
-        return;
+        return false;
     std::size_t start = findEntry(c, key);
     if (start == std::string::npos)
-        return;
+        return false;
     std::string_view line = std::string_view(c.text).substr(start, c.lineEndAt(start) - start);
     // With a comment already there (more than one ">"), it and its "<" give way.
     std::size_t first = line.find('>');
@@ -63,6 +63,7 @@ void changeComment(std::string_view catalogName, std::string_view key, std::stri
     if (first == last)
         before += '>';
     rewriteLine(c, start, LoadedCatalog::composeLine(before, EncodeCatalogComment(comment), "<", c.encodingFor(line)));
+    return true;
 }
 
 void changeCommentLib(std::string_view catalogName, std::string_view comment)
@@ -78,7 +79,9 @@ void changeCommentLib(std::string_view catalogName, std::string_view comment)
 
 bool ChangeComment(std::string_view catalogName, std::string_view key, std::string_view comment)
 {
-    return RunRewrite("ChangeComment", [&] { changeComment(catalogName, key, comment); });
+    bool changed = false;
+    RunRewrite("ChangeComment", [&] { changed = changeComment(catalogName, key, comment); });
+    return changed;
 }
 
 bool ChangeCommentLib(std::string_view catalogName, std::string_view comment)

@@ -25,6 +25,13 @@ bool UiThreadPrompter::askYesNo(std::string_view text, std::string_view title, M
     return answer;
 }
 
+bool UiThreadPrompter::askOkCancel(std::string_view text, std::string_view title, MsgIcon icon)
+{
+    bool answer = false;
+    onUiThread([&] { answer = inner_.askOkCancel(text, title, icon); });
+    return answer;
+}
+
 std::optional<std::string> UiThreadPrompter::askText(std::string_view prompt, std::string_view title,
                                                      std::string_view defaultText)
 {

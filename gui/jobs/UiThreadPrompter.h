@@ -16,6 +16,7 @@ public:
 
     void message(std::string_view text, std::string_view title, MsgIcon icon) override;
     bool askYesNo(std::string_view text, std::string_view title, MsgIcon icon) override;
+    bool askOkCancel(std::string_view text, std::string_view title, MsgIcon icon) override;
     std::optional<std::string> askText(std::string_view prompt, std::string_view title,
                                        std::string_view defaultText) override;
     void showUsage(std::string_view text) override;

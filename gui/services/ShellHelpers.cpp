@@ -2,8 +2,10 @@
 
 #include "gui/services/DesktopActions.h"
 #include "platform/prompter/ErrorBox.h"
+#include "platform/prompter/Prompter.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -11,6 +13,14 @@ constexpr std::int32_t kDesktop = 0;
 constexpr std::int32_t kDrives = 17;
 constexpr std::int32_t kReturnOnlyFileSystemFolders = 1;
 } // namespace
+
+bool FileStillThere(Prompter& prompter, const QString& path)
+{
+    if (QFileInfo::exists(path))
+        return true;
+    prompter.message("\"" + path.toStdString() + "\" no longer exists.", "CorvaneDisk", MsgIcon::Exclamation);
+    return false;
+}
 
 void ShowProperties(DesktopActions& desktop, QWidget* owner, const QString& file)
 {

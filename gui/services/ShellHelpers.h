@@ -8,7 +8,12 @@
 #include <cstdint>
 
 class DesktopActions;
+class Prompter;
 class QWidget;
+
+// False, after telling the user that it no longer exists, when nothing is at
+// path (a dangling link counts as gone: nothing could act on it).
+bool FileStillThere(Prompter& prompter, const QString& path);
 
 // Our properties window of file, owned by owner; a file that no longer exists
 // is said to be gone. An unexpected failure goes to the common error box.

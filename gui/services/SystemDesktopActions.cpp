@@ -2,6 +2,7 @@
 
 #include "gui/services/FilePropertiesDialog.h"
 #include "gui/services/OpenWithDialog.h"
+#include "gui/services/ShellHelpers.h"
 #include "platform/prompter/ErrorBox.h"
 #include "platform/prompter/Prompter.h"
 #include "platform/shell/Shell.h"
@@ -34,11 +35,7 @@ SystemDesktopActions::SystemDesktopActions(Prompter& prompter, ApplicationCatalo
 
 bool SystemDesktopActions::exists(const QString& path)
 {
-    // A dangling link counts as gone: nothing could open it.
-    if (QFileInfo::exists(path))
-        return true;
-    prompter_.message("\"" + utf8(path) + "\" no longer exists.", kTitle, MsgIcon::Exclamation);
-    return false;
+    return FileStillThere(prompter_, path);
 }
 
 void SystemDesktopActions::open(const QString& path)

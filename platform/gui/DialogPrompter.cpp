@@ -36,6 +36,12 @@ bool DialogPrompter::askYesNo(std::string_view text, std::string_view title, Msg
     return box.exec() == QMessageBox::Yes;
 }
 
+bool DialogPrompter::askOkCancel(std::string_view text, std::string_view title, MsgIcon icon)
+{
+    QMessageBox box(boxIcon(icon), qs(title), qs(text), QMessageBox::Ok | QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
+}
+
 std::optional<std::string> DialogPrompter::askText(std::string_view prompt, std::string_view title,
                                                    std::string_view defaultText)
 {

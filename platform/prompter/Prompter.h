@@ -16,6 +16,11 @@ public:
     virtual void message(std::string_view text, std::string_view title, MsgIcon icon) = 0;
     // A Yes/No box; true for Yes.
     virtual bool askYesNo(std::string_view text, std::string_view title, MsgIcon icon) = 0;
+    // An OK/Cancel box; true for OK. Where there is no such box, Yes/No.
+    virtual bool askOkCancel(std::string_view text, std::string_view title, MsgIcon icon)
+    {
+        return askYesNo(text, title, icon);
+    }
     // A one-line text input; nullopt when cancelled.
     virtual std::optional<std::string> askText(std::string_view prompt, std::string_view title,
                                                std::string_view defaultText) = 0;

@@ -8,6 +8,7 @@
 #include "mainwindow/FrmSaveIDX.h"
 #include "mainwindow/WindowMode.h"
 #include "skin/default/DefaultSkinPackage.h"
+#include "tests/mainwindow/StartMainWindow.h"
 #include "tests/support/TestWorld.h"
 
 #include <QApplication>
@@ -27,15 +28,7 @@ const std::string Option = std::string(AppRegKey) + "\\Option";
 struct MainWindowTest : ::testing::Test {
     TestWorld world;
 
-    FrmCorvaneDisk& start()
-    {
-        DefineWindows(world.app);
-        auto& main = world.windows.get<FrmCorvaneDisk>();
-        main.FormLoad();
-        main.show();
-        main.FormLoaded();
-        return main;
-    }
+    FrmCorvaneDisk& start() { return StartMainWindow(world); }
     void key(QWidget* target, int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         QKeyEvent press(QEvent::KeyPress, k, mods);

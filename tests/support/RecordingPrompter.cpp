@@ -5,14 +5,24 @@ void RecordingPrompter::message(std::string_view text, std::string_view title, M
     boxes.push_back({"message", std::string(text), std::string(title), icon});
 }
 
-bool RecordingPrompter::askYesNo(std::string_view text, std::string_view title, MsgIcon icon)
+bool RecordingPrompter::answer(const char* kind, std::string_view text, std::string_view title, MsgIcon icon)
 {
-    boxes.push_back({"question", std::string(text), std::string(title), icon});
+    boxes.push_back({kind, std::string(text), std::string(title), icon});
     if (answers.empty())
         return false;
     bool a = answers.front();
     answers.pop_front();
     return a;
+}
+
+bool RecordingPrompter::askYesNo(std::string_view text, std::string_view title, MsgIcon icon)
+{
+    return answer("question", text, title, icon);
+}
+
+bool RecordingPrompter::askOkCancel(std::string_view text, std::string_view title, MsgIcon icon)
+{
+    return answer("okcancel", text, title, icon);
 }
 
 std::optional<std::string> RecordingPrompter::askText(std::string_view prompt,

@@ -12,7 +12,7 @@
 class RecordingPrompter final : public Prompter {
 public:
     struct Box {
-        std::string kind; // "message", "question", "input", "usage"
+        std::string kind; // "message", "question", "okcancel", "input", "usage"
         std::string text;
         std::string title;
         MsgIcon icon = MsgIcon::None;
@@ -23,14 +23,17 @@ public:
 
     void message(std::string_view text, std::string_view title, MsgIcon icon) override;
     bool askYesNo(std::string_view text, std::string_view title, MsgIcon icon) override;
+    bool askOkCancel(std::string_view text, std::string_view title, MsgIcon icon) override;
     std::optional<std::string> askText(std::string_view prompt, std::string_view title,
                                        std::string_view defaultText) override;
     void showUsage(std::string_view text) override;
 
     std::vector<Box> boxes;
-    std::deque<bool> answers;                      // for askYesNo
+    std::deque<bool> answers;                      // for askYesNo and askOkCancel
     std::deque<std::optional<std::string>> inputs; // for askText
 
 private:
+    bool answer(const char* kind, std::string_view text, std::string_view title, MsgIcon icon);
+
     ScopedPrompter scope_;
 };

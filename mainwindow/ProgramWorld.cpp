@@ -1,0 +1,34 @@
+#include "mainwindow/ProgramWorld.h"
+
+#include "engine/start/AppFolders.h"
+#include "mainwindow/FrmCorvaneDisk.h"
+#include "mainwindow/FrmUsage.h"
+#include "mainwindow/WindowMode.h"
+
+#include <QTimer>
+
+ProgramWorld::ProgramWorld()
+    : dialogs_([](std::string_view text) {
+          FrmUsage usage(QString::fromUtf8(text.data(), qsizetype(text.size())));
+          usage.exec();
+      }),
+      prompter_(dialogs_), prompterInUse_(prompter_), services_(prompter_, Folders().AppPath),
+      windowTexts_(windows_, texts_, settings_.FontLabel, settings_.FontTitle),
+      app_{services_.services(), settings_, texts_, windowTexts_, windows_, skin_, jobs_}
+{
+    DefineWindows(app_);
+}
+
+ProgramWorld::~ProgramWorld()
+{
+    windows_.unloadAll();
+}
+
+FrmCorvaneDisk& ProgramWorld::start()
+{
+    auto& main = windows_.get<FrmCorvaneDisk>();
+    main.FormLoad();
+    main.show();
+    QTimer::singleShot(0, &main, &FrmCorvaneDisk::FormLoaded);
+    return main;
+}

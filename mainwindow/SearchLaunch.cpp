@@ -1,0 +1,165 @@
+#include "mainwindow/SearchLaunch.h"
+
+#include "engine/registry/Registry.h"
+#include "engine/search/LibrarySearch.h"
+#include "engine/settings/AppSettings.h"
+#include "engine/start/AppFolders.h"
+#include "gui/AppContext.h"
+#include "gui/FilterCombo.h"
+#include "gui/WindowRegistry.h"
+#include "gui/WindowState.h"
+#include "gui/dialogs/FrmWait.h"
+#include "gui/jobs/JobRunner.h"
+#include "gui/services/Services.h"
+#include "gui/widgets/CheckBoxWeb.h"
+#include "language/LangText.h"
+#include "mainwindow/FrmCorvaneDisk.h"
+#include "platform/prompter/Prompter.h"
+#include "search/FindRow.h"
+#include "search/FrmFind.h"
+
+#include <QComboBox>
+#include <QPointer>
+
+#include <mutex>
+
+// Where the worker leaves the hits for the UI thread. The worker never
+// touches the launcher: it posts to receiver, which the launcher withdraws
+// when it goes.
+struct SearchLaunch::Inbox {
+    std::mutex mutex;
+    QObject* receiver = nullptr;
+    std::vector<std::vector<FindRow>> batches; // kept whole: no row is moved twice
+    bool posted = false;
+
+    void put(std::vector<FindRow>&& batch, SearchLaunch* launch)
+    {
+        std::lock_guard lock(mutex);
+        if (!receiver)
+            return;
+        batches.push_back(std::move(batch));
+        if (!posted) {
+            posted = true;
+            QMetaObject::invokeMethod(receiver, [launch] { launch->takeHits(); }, Qt::QueuedConnection);
+        }
+    }
+    std::vector<std::vector<FindRow>> take()
+    {
+        std::lock_guard lock(mutex);
+        posted = false;
+        return std::exchange(batches, {});
+    }
+};
+
+namespace {
+const std::string SearchKey = std::string(AppRegKey) + "\\Search";
+
+std::string RecentKey(int i)
+{
+    return SearchKey + "\\Recent" + std::to_string(i);
+}
+} // namespace
+
+SearchLaunch::SearchLaunch(AppContext& app, FrmCorvaneDisk& window)
+    : app_(app), window_(window), inbox_(std::make_shared<Inbox>())
+{
+    inbox_->receiver = this;
+    // Only a search adds to the recent searches, never Enter in the box.
+    window_.cboFind->setInsertPolicy(QComboBox::NoInsert);
+}
+
+SearchLaunch::~SearchLaunch()
+{
+    std::lock_guard lock(inbox_->mutex);
+    inbox_->receiver = nullptr;
+    if (busy_)
+        app_.jobs.stop();
+}
+
+void SearchLaunch::stop()
+{
+    if (busy_)
+        app_.jobs.stop();
+}
+
+void SearchLaunch::BWFind_Click()
+{
+    if (busy_ || app_.jobs.isBusy())
+        return;
+    auto& results = app_.windows.get<FrmFind>();
+    results.clearResults(window_.CBWSort->value());
+    SaveLastFind();
+
+    FindRequest request;
+    request.LibraryFolder = Folders().LibPath;
+    // The first item of each list is its "all" entry.
+    if (window_.cboListDAT->currentIndex() > 0)
+        request.Catalog = window_.cboListDAT->currentText().toStdString();
+    if (window_.cboTypeDisk->currentIndex() > 0)
+        request.DriveType = window_.cboTypeDisk->currentText().toStdString();
+    const QString patterns = SelectedPatterns(*window_.cboFilter);
+    if (!patterns.isEmpty())
+        request.FileFilter = patterns.toStdString();
+    request.Expression = window_.cboFind->currentText().toStdString();
+    auto session = std::make_shared<FindSession>();
+    session->MaxHit = app_.settings.MaxHit;
+    session->IgnoreMaxHit = app_.settings.IgnoreMaxHit;
+
+    results.show();
+    results.raise();
+    wait_ = std::make_unique<FrmWait>([this] { FormStayOnTop(&window_, app_.settings.OnTop); });
+    busy_ = true;
+    const bool started = app_.jobs.start(
+        [request, session, inbox = inbox_, launch = this](JobControl& job) {
+            RunFind(
+                request, *session,
+                [&](std::vector<FindHit>&& hits) {
+                    if (job.stopRequested())
+                        session->StopFind = true;
+                    inbox->put(FindRowsOf(hits), launch);
+                },
+                [&](const FindProgress&) {
+                    if (job.stopRequested())
+                        session->StopFind = true;
+                });
+        },
+        [self = QPointer<SearchLaunch>(this), session] {
+            if (!self)
+                return;
+            self->takeHits();
+            self->wait_.reset();
+            self->busy_ = false;
+            if (session->limitReached())
+                self->app_.services.prompter.message(self->app_.texts[TextId::MaxHitReached], "CorvaneDisk",
+                                                     MsgIcon::Information);
+            emit self->finished();
+        });
+    if (!started) {
+        wait_.reset();
+        busy_ = false;
+    }
+}
+
+void SearchLaunch::takeHits()
+{
+    std::vector<std::vector<FindRow>> batches = inbox_->take();
+    if (FrmFind* results = app_.windows.find<FrmFind>())
+        results->appendRows(std::move(batches));
+}
+
+void SearchLaunch::SaveLastFind()
+{
+    QComboBox& box = *window_.cboFind;
+    const QString text = box.currentText();
+    if (text.isEmpty() || box.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0)
+        return;
+    box.insertItem(0, text);
+    box.setCurrentIndex(0);
+    for (int i = app_.settings.RecentCount; i >= 2; --i) {
+        const std::string older = QueryValue(HKEY_LOCAL_MACHINE, RecentKey(i - 1), "").text();
+        CreateNewKey(HKEY_LOCAL_MACHINE, RecentKey(i));
+        SetKeyValue(HKEY_LOCAL_MACHINE, RecentKey(i), "", older, REG_SZ);
+    }
+    CreateNewKey(HKEY_LOCAL_MACHINE, RecentKey(1));
+    SetKeyValue(HKEY_LOCAL_MACHINE, RecentKey(1), "", text.toStdString(), REG_SZ);
+}

@@ -1,0 +1,102 @@
+#include "platform/fs/MoveFile.h"
+
+#include "platform/fs/AtomicFile.h"
+#include "platform/fs/UniqueFd.h"
+#include "platform/prompter/ErrorBox.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+constexpr std::size_t kChunk = 1 << 20;
+
+UniqueFd openForReading(const std::string& path)
+{
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd)
+        RaiseFromErrno(errno, path);
+    return fd;
+}
+
+// Up to size bytes, fewer only at the end of the file.
+std::size_t readChunk(int fd, char* buffer, std::size_t size, const std::string& path)
+{
+    std::size_t got = 0;
+    while (got < size) {
+        ssize_t n = ::read(fd, buffer + got, size - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            RaiseFromErrno(errno, path);
+        if (n == 0)
+            break;
+        got += std::size_t(n);
+    }
+    return got;
+}
+
+void copyTo(int from, const struct stat& st, const std::string& source, const std::string& target)
+{
+    AtomicFileWriter out;
+    if (!out.open(target, st.st_mode & 07777))
+        RaiseFromErrno(out.errorCode(), target);
+    std::string buffer(kChunk, '\0');
+    while (std::size_t n = readChunk(from, buffer.data(), kChunk, source))
+        if (!out.write(std::string_view(buffer.data(), n)))
+            RaiseFromErrno(out.errorCode(), target);
+    if (!out.commit())
+        RaiseFromErrno(out.errorCode(), target);
+}
+
+bool sameContents(const std::string& a, const std::string& b)
+{
+    UniqueFd fa = openForReading(a), fb = openForReading(b);
+    std::string ba(kChunk, '\0'), bb(kChunk, '\0');
+    for (;;) {
+        std::size_t na = readChunk(fa.get(), ba.data(), kChunk, a);
+        std::size_t nb = readChunk(fb.get(), bb.data(), kChunk, b);
+        if (na != nb || ba.compare(0, na, bb, 0, nb) != 0)
+            return false;
+        if (na < kChunk)
+            return true;
+    }
+}
+
+void copyVerified(const std::string& source, const std::string& target)
+{
+    UniqueFd from = openForReading(source);
+    struct stat st {};
+    if (::fstat(from.get(), &st) != 0)
+        RaiseFromErrno(errno, source);
+    if (!S_ISREG(st.st_mode))
+        throw AppError(ErrBadFileMode, std::string(ErrorDescription(ErrBadFileMode)) + " (" + source + ")");
+    copyTo(from.get(), st, source, target);
+    bool same = false;
+    try {
+        same = sameContents(source, target);
+    } catch (const AppError&) {
+        ::unlink(target.c_str());
+        throw;
+    }
+    if (!same) {
+        ::unlink(target.c_str());
+        throw AppError(ErrDeviceIO, "The copy of " + source + " differs from it");
+    }
+    const struct timespec times[2] = {st.st_atim, st.st_mtim};
+    ::utimensat(AT_FDCWD, target.c_str(), times, 0); // a date that cannot be set loses nothing
+}
+} // namespace
+
+void MoveFileTo(const std::string& source, const std::string& target)
+{
+    if (std::rename(source.c_str(), target.c_str()) == 0)
+        return;
+    if (errno != EXDEV)
+        RaiseFromErrno(errno, source + " -> " + target);
+    copyVerified(source, target);
+    if (::unlink(source.c_str()) != 0)
+        RaiseFromErrno(errno, source);
+}

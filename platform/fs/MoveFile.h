@@ -1,0 +1,12 @@
+#pragma once
+// Moves a file to another place without ever losing it: a rename where the
+// file system allows one, else a copy that is read back and compared with
+// the file before the file is removed.
+
+#include <string>
+
+// Moves source to target (full paths; an existing file at target is
+// replaced). The copy keeps the file's permissions and modification time.
+// Raises AppError on failure: the source is then still there, and no
+// partial copy is left behind.
+void MoveFileTo(const std::string& source, const std::string& target);

@@ -1,0 +1,144 @@
+#include "engine/registry/Registry.h"
+#include "gui/widgets/ButtonWeb.h"
+#include "gui/widgets/CheckBoxWeb.h"
+#include "search/FindResultsModel.h"
+#include "search/FrmFind.h"
+#include "tests/engine/TempLibrary.h"
+#include "tests/mainwindow/StartMainWindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string SearchKey = std::string(AppRegKey) + "\\Search";
+
+struct SearchLaunchTest : ::testing::Test {
+    TestWorld world;
+
+    // The main window on its FIND layer.
+    FrmCorvaneDisk& start()
+    {
+        FrmCorvaneDisk& main = StartMainWindow(world);
+        QKeyEvent ctrlF(QEvent::KeyPress, Qt::Key_F, Qt::ControlModifier); // the FIND layer
+        QApplication::sendEvent(&main, &ctrlF);
+        return main;
+    }
+    // A catalog of the library: the header with driveType, then count lines
+    // named prefix1.ext, prefix2.ext...
+    void catalog(const std::string& name, const std::string& driveType, const std::string& prefix, int count,
+                 const std::string& ext = "txt")
+    {
+        std::string text = ">" + driveType + std::string(kTestHeader.substr(kTestHeader.find("\r\n")));
+        for (int i = 1; i <= count; ++i)
+            text += "\\data\\" + prefix + std::to_string(i) + "." + ext + ">1 Kb/01/01/2001\r\n";
+        world.home.write("dat/" + name, text);
+    }
+    // Searches for text as the Search button does; the rows' names.
+    std::vector<std::string> find(FrmCorvaneDisk& main, const QString& text)
+    {
+        main.cboFind->setEditText(text);
+        main.BWFind->click();
+        EXPECT_TRUE(TestWorld::waitFor([&] { return !main.isBusy(); }));
+        std::vector<std::string> names;
+        FindResultsModel& rows = world.windows.get<FrmFind>().results();
+        for (int r = 0; r < rows.rowCount(); ++r)
+            names.push_back(std::string(rows.row(r)[FindRow::File]));
+        return names;
+    }
+    std::string recent(int i) const
+    {
+        return QueryValue(HKEY_LOCAL_MACHINE, SearchKey + "\\Recent" + std::to_string(i), "").text();
+    }
+};
+
+} // namespace
+
+TEST_F(SearchLaunchTest, TheLayersChoicesDecideWhatIsSearched)
+{
+    catalog("One.dat", "Fixed", "one", 2);
+    catalog("Two.dat", "Cd-Rom", "two", 1);
+    catalog("Tools.dat", "Fixed", "tool", 1, "exe");
+    auto& main = start();
+    ASSERT_EQ(main.cboListDAT->count(), 4); // all, then One, Tools, Two
+    EXPECT_EQ(find(main, "data"), (std::vector<std::string>{"one1.txt", "one2.txt", "tool1.exe", "two1.txt"}));
+    EXPECT_TRUE(world.windows.get<FrmFind>().isVisible());
+
+    main.cboListDAT->setCurrentIndex(main.cboListDAT->findText("Two.dat"));
+    EXPECT_EQ(find(main, "data"), std::vector<std::string>{"two1.txt"});
+    main.cboListDAT->setCurrentIndex(0);
+    main.cboTypeDisk->setCurrentIndex(main.cboTypeDisk->findText("Fixed"));
+    EXPECT_EQ(find(main, "data"), (std::vector<std::string>{"one1.txt", "one2.txt", "tool1.exe"}));
+    main.cboTypeDisk->setCurrentIndex(0);
+    main.cboFilter->setCurrentIndex(main.cboFilter->findData("*.exe"));
+    EXPECT_EQ(find(main, "data"), std::vector<std::string>{"tool1.exe"});
+    main.cboFilter->setCurrentIndex(0);
+
+    // Sorted results come by name; the header then sorts them.
+    main.CBWSort->setValue(true);
+    EXPECT_EQ(find(main, "two1 one"), (std::vector<std::string>{"one1.txt", "one2.txt", "two1.txt"}));
+    world.windows.get<FrmFind>().results().clickColumn(FindResultsModel::Name);
+    EXPECT_EQ(world.windows.get<FrmFind>().results().row(0)[FindRow::File], "two1.txt");
+    EXPECT_TRUE(world.fakes.prompter.boxes.empty());
+}
+
+TEST_F(SearchLaunchTest, TheHitLimitEndsTheSearchWithOneMessage)
+{
+    catalog("A.dat", "Fixed", "a", 400);
+    catalog("B.dat", "Fixed", "b", 300);
+    auto& main = start();
+    world.settings.MaxHit = 500;
+    EXPECT_EQ(find(main, "kb").size(), 500u);
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
+    EXPECT_EQ(world.fakes.prompter.boxes[0].text, "The search stopped at the maximum number of hits.");
+
+    main.CBWIgnoreMaxHit->setValue(true); // takes effect at once
+    EXPECT_EQ(find(main, "kb").size(), 700u);
+    EXPECT_EQ(world.fakes.prompter.boxes.size(), 1u);
+
+    main.CBWIgnoreMaxHit->setValue(false);
+    world.settings.MaxHit = 0;
+    EXPECT_TRUE(find(main, "kb").empty());
+    EXPECT_EQ(world.fakes.prompter.boxes.size(), 2u);
+}
+
+TEST_F(SearchLaunchTest, RecentSearchesRotateAndSkipRepeatsAndEmptyTexts)
+{
+    catalog("A.dat", "Fixed", "a", 3);
+    auto& main = start();
+    world.settings.RecentCount = 3;
+    for (const char* text : {"alpha", "beta", "gamma", "delta"})
+        find(main, text);
+    EXPECT_EQ((std::vector<std::string>{recent(1), recent(2), recent(3), recent(4)}),
+              (std::vector<std::string>{"delta", "gamma", "beta", ""}));
+    EXPECT_EQ(main.cboFind->count(), 4); // the list keeps them all while the program runs
+    EXPECT_EQ(main.cboFind->itemText(0), "delta");
+
+    find(main, "beta"); // already listed: nothing moves
+    EXPECT_EQ(main.cboFind->itemText(0), "delta");
+    EXPECT_EQ(recent(1), "delta");
+    EXPECT_EQ(find(main, "").size(), 3u); // not kept, searched all the same
+    EXPECT_EQ(main.cboFind->count(), 4);
+    EXPECT_EQ(recent(1), "delta");
+}
+
+TEST_F(SearchLaunchTest, OneSearchAtATimeAndClosingWaitsForIt)
+{
+    catalog("Big.dat", "Fixed", "file", 20000);
+    auto& main = start();
+    main.cboFind->setEditText("file");
+    main.BWFind->click();
+    EXPECT_TRUE(main.isBusy());
+    main.BWFind->click(); // refused while the first runs
+    ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isBusy(); }));
+    EXPECT_EQ(world.windows.get<FrmFind>().results().rowCount(), 500);
+
+    world.settings.IgnoreMaxHit = true;
+    main.BWFind->click();
+    main.close(); // stops the search and closes once it has ended
+    ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isVisible(); }));
+    EXPECT_FALSE(main.isBusy());
+    EXPECT_EQ(world.fakes.prompter.boxes.size(), 1u); // the first search's limit
+}

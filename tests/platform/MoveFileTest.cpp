@@ -1,0 +1,105 @@
+#include "platform/fs/MoveFile.h"
+#include "platform/prompter/ErrorBox.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+// A folder on another file system than the temporary folder (tmpfs), or "".
+class OtherFileSystemDir {
+public:
+    explicit OtherFileSystemDir(const std::string& near)
+    {
+        std::string tmpl = "/dev/shm/corvane-test-XXXXXX";
+        struct stat a {}, b {};
+        if (::stat(near.c_str(), &a) == 0 && mkdtemp(tmpl.data()) && ::stat(tmpl.c_str(), &b) == 0) {
+            path_ = tmpl;
+            if (a.st_dev == b.st_dev)
+                path_.clear();
+        }
+    }
+    ~OtherFileSystemDir()
+    {
+        std::error_code ec;
+        if (!path_.empty())
+            fs::remove_all(path_, ec);
+    }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+std::string Bytes(std::size_t n)
+{
+    std::string s(n, '\0');
+    for (std::size_t i = 0; i < n; ++i)
+        s[i] = char(i * 7919 % 251);
+    return s;
+}
+} // namespace
+
+TEST(MoveFile, OnOneFileSystemTheFileIsRenamedOverAnyOldOne)
+{
+    TempDir dir;
+    const std::string source = dir.write("from/a.bin", Bytes(5000));
+    dir.write("to/a.bin", "old");
+    MoveFileTo(source, dir.file("to/a.bin"));
+    EXPECT_FALSE(fs::exists(source));
+    EXPECT_EQ(dir.read("to/a.bin"), Bytes(5000));
+
+    // A folder that is not there: nothing moves, the error names both paths.
+    const std::string again = dir.write("from/b.bin", "b");
+    try {
+        MoveFileTo(again, dir.file("missing/b.bin"));
+        ADD_FAILURE() << "no error";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.number(), ErrFileNotFound);
+        EXPECT_NE(std::string(e.what()).find(dir.file("missing/b.bin")), std::string::npos);
+    }
+    EXPECT_EQ(dir.read("from/b.bin"), "b");
+}
+
+TEST(MoveFile, ToAnotherFileSystemTheFileIsCopiedComparedAndOnlyThenRemoved)
+{
+    TempDir dir;
+    OtherFileSystemDir other(dir.path());
+    if (other.path().empty())
+        GTEST_SKIP() << "no second file system at /dev/shm";
+    const std::string content = Bytes((3 << 20) + 17); // more than one piece
+    const std::string source = dir.write("a.bin", content);
+    ::chmod(source.c_str(), 0640);
+    const fs::file_time_type when = fs::last_write_time(source) - std::chrono::hours(24 * 400);
+    fs::last_write_time(source, when);
+
+    const std::string target = other.path() + "/a.bin";
+    MoveFileTo(source, target);
+    EXPECT_FALSE(fs::exists(source));
+    EXPECT_EQ(ReadFileBytes(target), content);
+    EXPECT_EQ(fs::last_write_time(target), when);
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    // The copy cannot be written whole (as on a full disk): the file stays
+    // where it was and no piece of a copy is left.
+    const std::string big = dir.write("big.bin", Bytes(1 << 20));
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    EXPECT_THROW(MoveFileTo(big, other.path() + "/big.bin"), AppError);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, SIG_DFL);
+    EXPECT_EQ(ReadFileBytes(big), Bytes(1 << 20));
+    EXPECT_EQ(std::distance(fs::directory_iterator(other.path()), {}), 1); // a.bin alone
+}
