@@ -16,6 +16,9 @@
 #include "mainwindow/FrmCorvaneDisk.h"
 #include "mainwindow/FrmSaveIDX.h"
 #include "mainwindow/FrmUsage.h"
+#include "mainwindow/MainWindowOptionsLink.h"
+#include "options/FrmAbout.h"
+#include "options/FrmOption.h"
 #include "platform/gui/DialogPrompter.h"
 #include "skin/LoadSkin.h"
 #include "skin/Skin.h"
@@ -50,6 +53,8 @@ void DefineWindows(AppContext& app)
     w.define(FrmCorvaneDisk::WindowName, [&app] { return new FrmCorvaneDisk(app); });
     w.define(FrmSaveIDX::WindowName, [&app] { return new FrmSaveIDX(app); });
     w.define(FrmEditComment::WindowName, [&app] { return new FrmEditComment(app); });
+    w.define(FrmOption::WindowName, [&app] { return new FrmOption(app, MakeMainWindowLink(app)); });
+    w.define(FrmAbout::WindowName, [&app] { return new FrmAbout(app); });
     w.define(FSysTrayIconMenu::WindowName, [&app] {
         return new FSysTrayIconMenu(app.services.tray, [&app](int n) { return app.texts.text(TextId(n)); });
     });
