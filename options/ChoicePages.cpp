@@ -29,7 +29,8 @@ LanguagePage::LanguagePage(AppContext& app, std::shared_ptr<MainWindowLink> main
     lstLang = Named<FileChoiceList>(this, "lstLang");
     (new QVBoxLayout(this))->addWidget(lstLang);
     LoadListLang();
-    connect(lstLang, &FileChoiceList::chosen, this, &LanguagePage::lstLang_Click);
+    connect(lstLang, &FileChoiceList::chosen, this,
+            [this](const QString& file) { Guarded("lstLang_Click", [&] { lstLang_Click(file); }); });
 }
 
 void LanguagePage::LoadListLang()
@@ -65,7 +66,8 @@ SkinsPage::SkinsPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow
     column->addWidget(chkRandomSkin);
     column->addWidget(lstSkins);
     LoadListSkin();
-    connect(lstSkins, &FileChoiceList::chosen, this, &SkinsPage::lstSkins_Click);
+    connect(lstSkins, &FileChoiceList::chosen, this,
+            [this](const QString& file) { Guarded("lstSkins_Click", [&] { lstSkins_Click(file); }); });
 }
 
 void SkinsPage::LoadListSkin()

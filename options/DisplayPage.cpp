@@ -75,10 +75,12 @@ DisplayPage::DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWi
 
 void DisplayPage::SliderIcon_Change(int value)
 {
-    AppSettings& s = app_.settings;
-    picSysIcon->setPixmap(TrayPicture(value));
-    s.NumIconSysTray = value;
-    WriteSetting(*FindSetting("Option", "NumIconSysTray"), s);
-    if (s.ShowSysTray)
-        main_->setTrayIcon(QIcon(TrayPicture(value)));
+    Guarded("SliderIcon_Change", [&] {
+        AppSettings& s = app_.settings;
+        picSysIcon->setPixmap(TrayPicture(value));
+        s.NumIconSysTray = value;
+        WriteSetting(*FindSetting("Option", "NumIconSysTray"), s);
+        if (s.ShowSysTray)
+            main_->setTrayIcon(QIcon(TrayPicture(value)));
+    });
 }

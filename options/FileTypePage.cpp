@@ -40,8 +40,10 @@ FileTypePage::FileTypePage(AppContext& app, std::shared_ptr<MainWindowLink> main
     connect(lstType, &QListWidget::currentItemChanged, this, &FileTypePage::lstType_Click);
     connect(lstType, &QListWidget::itemSelectionChanged, this,
             [this] { cmdRemoveFileType->setEnabled(!lstType->selectedItems().isEmpty()); });
-    connect(cmdAddFileType, &QPushButton::clicked, this, &FileTypePage::cmdAddFileType_Click);
-    connect(cmdRemoveFileType, &QPushButton::clicked, this, &FileTypePage::cmdRemoveFileType_Click);
+    connect(cmdAddFileType, &QPushButton::clicked, this,
+            [this] { Guarded("cmdAddFileType_Click", [this] { cmdAddFileType_Click(); }); });
+    connect(cmdRemoveFileType, &QPushButton::clicked, this,
+            [this] { Guarded("cmdRemoveFileType_Click", [this] { cmdRemoveFileType_Click(); }); });
     retranslate();
 }
 

@@ -126,8 +126,10 @@ void FrmOption::buildTree()
         nodes[row.key] = item;
     }
     TWOption->expandAll();
-    connect(TWOption, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        TWOption_NodeClick(item->data(0, TreeNodeKeyRole).toString());
+    // A node chosen with the keys shows its page as a clicked one does.
+    connect(TWOption, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (item)
+            TWOption_NodeClick(item->data(0, TreeNodeKeyRole).toString());
     });
 }
 

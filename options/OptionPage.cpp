@@ -1,6 +1,8 @@
 #include "options/OptionPage.h"
 
-#include "engine/settings/SettingsTable.h"
+#include "engine/registry/Registry.h"
+#include "engine/settings/AppSettings.h"
+#include "platform/prompter/ErrorBox.h"
 
 #include <QCheckBox>
 
@@ -9,17 +11,33 @@ OptionPage::OptionPage(const char* objectName, QWidget* parent) : QGroupBox(pare
     setObjectName(QLatin1String(objectName));
 }
 
+void Guarded(const char* procedure, const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const AppError& e) {
+        ShowErrorBox(e, "frmOption", procedure);
+    } catch (const std::exception& e) {
+        ShowErrorBox(e, "frmOption", procedure);
+    }
+}
+
 QCheckBox* SettingToggle(QWidget* parent, const char* objectName, AppSettings& settings, bool AppSettings::*flag,
                          std::string_view valueName, std::function<void(bool on)> apply)
 {
     auto* box = Named<QCheckBox>(parent, objectName);
     box->setChecked(settings.*flag);
-    const SettingDef* def = FindSetting("Option", valueName);
-    QObject::connect(box, &QCheckBox::toggled, box, [&settings, flag, def, apply = std::move(apply)](bool on) {
-        settings.*flag = on;
-        WriteSetting(*def, settings);
-        if (apply)
-            apply(on);
-    });
+    const std::string procedure = std::string(objectName) + "_Click";
+    QObject::connect(box, &QCheckBox::toggled, box,
+                     [&settings, flag, name = std::string(valueName), procedure, apply = std::move(apply)](bool on) {
+                         Guarded(procedure.c_str(), [&] {
+                             settings.*flag = on;
+                             const std::string key = std::string(AppRegKey) + "\\Option";
+                             CreateNewKey(HKEY_LOCAL_MACHINE, key);
+                             SetKeyValue(HKEY_LOCAL_MACHINE, key, name, on ? "True" : "False", REG_SZ);
+                             if (apply)
+                                 apply(on);
+                         });
+                     });
     return box;
 }

@@ -21,6 +21,10 @@ public:
     virtual void storeOnClose() {}
 };
 
+// Runs a handler of the dialog; what it raises goes to the common error box
+// under the handler's name, and the handler is left.
+void Guarded(const char* procedure, const std::function<void()>& handler);
+
 // A new control of the given kind and objectName.
 template <class W>
 W* Named(QWidget* parent, const char* objectName)
@@ -31,8 +35,8 @@ W* Named(QWidget* parent, const char* objectName)
 }
 
 // A check box for one flag under SOFTWARE\CorvaneDisk\Option: it starts with
-// the flag's state; each change stores the box's state (never the flag's
-// opposite: the tray menu may have changed the flag meanwhile) and hands it
-// to apply.
+// the flag's state; each change stores the box's state as "True" or "False"
+// (never the flag's opposite: the tray menu may have changed the flag
+// meanwhile) and hands it to apply.
 QCheckBox* SettingToggle(QWidget* parent, const char* objectName, AppSettings& settings, bool AppSettings::*flag,
                          std::string_view valueName, std::function<void(bool on)> apply = {});
