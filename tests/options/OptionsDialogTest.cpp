@@ -30,6 +30,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QNetworkProxy>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -569,6 +570,23 @@ TEST_F(OptionsDialogTest, TheUpdateButtonWaitsForItsCheckAndClosingTheDialogEnds
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
     EXPECT_EQ(world.fakes.prompter.boxes[0].text, "You already have the latest version.");
 
+    // A newer version: the bar follows the download and goes when it is done.
+    const QByteArray body(30727, 'u');
+    HttpStub::Answer slow{200, "OK", body};
+    slow.chunkBytes = 10240;
+    slow.chunkDelayMs = 50;
+    stub.answer("/file/ver210.dat", {200, "OK", "211\r\nnew.bin\r\n30727\r\n"});
+    stub.answer("/file/new.bin", slow);
+    world.fakes.prompter.answers = {true};
+    dialog.setup->cmdScan->click();
+    ASSERT_TRUE(TestWorld::waitFor([&] { return dialog.setup->ProgressBar->isVisible(); }));
+    EXPECT_EQ(dialog.setup->ProgressBar->maximum(), 30727);
+    ASSERT_TRUE(TestWorld::waitFor([&] { return dialog.setup->cmdScan->isEnabled(); }));
+    EXPECT_FALSE(dialog.setup->ProgressBar->isVisible());
+    EXPECT_EQ(world.home.read("new.bin"), body.toStdString());
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 3u); // the question, then the message
+    EXPECT_NE(world.fakes.prompter.boxes[2].text.find(world.home.file("new.bin")), std::string::npos);
+
     // A server that never answers: closing the dialog ends the check without a word.
     stub.answer("/file/ver210.dat", HttpStub::Answer::Silent());
     dialog.setup->cmdScan->click();
@@ -576,7 +594,7 @@ TEST_F(OptionsDialogTest, TheUpdateButtonWaitsForItsCheckAndClosingTheDialogEnds
     EXPECT_FALSE(dialog.setup->cmdScan->isEnabled());
     close(dialog);
     TestWorld::waitFor([] { return false; }, 200);
-    EXPECT_EQ(world.fakes.prompter.boxes.size(), 1u);
+    EXPECT_EQ(world.fakes.prompter.boxes.size(), 3u);
 }
 
 TEST_F(OptionsDialogTest, TheFolderMenuAndDesktopButtonsWriteTheirFiles)
