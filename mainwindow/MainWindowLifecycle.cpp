@@ -47,13 +47,7 @@ std::vector<QString> SkinPackages()
 template <class Step>
 void Guarded(const char* procedure, Step step)
 {
-    try {
-        step();
-    } catch (const AppError& e) {
-        ShowErrorBox(e, "frmCorvaneDisk", procedure);
-    } catch (const std::exception& e) {
-        ShowErrorBox(e, "frmCorvaneDisk", procedure);
-    }
+    ShowErrorsOf("frmCorvaneDisk", procedure, step);
 }
 
 StoredTwips Twips(int pixels)

@@ -2,7 +2,6 @@
 
 #include "gui/AppContext.h"
 #include "gui/AppIcons.h"
-#include "gui/CLogo.h"
 #include "gui/WindowRegistry.h"
 #include "gui/services/Services.h"
 #include "language/LangText.h"
@@ -46,17 +45,18 @@ QLabel* Caption(QWidget* frame, const char* name, const char* text)
 } // namespace
 
 FrmAbout::FrmAbout(AppContext& app)
-    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), app_(app), logo_(std::make_unique<CLogo>())
+    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), app_(app),
+      sideBar_(new DialogSideBar(*this, ProgramIcon().pixmap(16, 16)))
 {
     setObjectName(WindowName);
     setWindowTitle(ProductAndVersion());
     resize(460, 270);
 
-    picSideBar = MakeSideBar(*this, *logo_, ProgramIcon().pixmap(16, 16));
+    picSideBar = sideBar_->picture();
     QFont arial = picSideBar->font();
     arial.setFamily(QStringLiteral("Arial"));
     picSideBar->setFont(arial);
-    logo_->setCaption(app.texts.text(TextId::AboutSideBar) + ' ' + ProductAndVersion());
+    sideBar_->setCaption(app.texts.text(TextId::AboutSideBar) + ' ' + ProductAndVersion());
 
     TabStrip = new QTabBar(this);
     TabStrip->setObjectName(QStringLiteral("TabStrip"));
@@ -80,31 +80,16 @@ FrmAbout::FrmAbout(AppContext& app)
     about->addWidget(picAbout);
     about->addWidget(lblTitle, 1);
 
-    fraSupport = new QWidget;
-    fraSupport->setObjectName(QStringLiteral("fraSupport"));
-    auto* support = new QGridLayout(fraSupport);
-    support->addWidget(Caption(fraSupport, "lblFAQ", "FAQ"), 0, 0);
-    support->addWidget(link(fraSupport, "lblFAQURL", FaqAddress, FaqAddress), 1, 0);
-    support->addWidget(Caption(fraSupport, "lblSupport", "For Support or Report Bugs"), 2, 0);
-    support->addWidget(link(fraSupport, "lblSupportURL", SupportAddress, SupportAddress), 3, 0);
-    support->addWidget(Caption(fraSupport, "lblSite", "Web Site"), 4, 0);
-    support->addWidget(link(fraSupport, "lblSiteURL", SiteAddress, SiteAddress), 5, 0);
-    support->setRowStretch(6, 1);
-
-    fraThanks = new QWidget;
-    fraThanks->setObjectName(QStringLiteral("fraThanks"));
-    const std::string ccrpCaption = std::string(CcrpAddress) + "/";
-    auto* thanks = new QGridLayout(fraThanks);
-    thanks->addWidget(Caption(fraThanks, "lblTamsel", "Tamsel"), 0, 0);
-    thanks->addWidget(link(fraThanks, "lblTamselURL", TamselAddress, TamselAddress), 1, 0);
-    thanks->addWidget(Caption(fraThanks, "lblVbNet", "VbNet"), 2, 0);
-    thanks->addWidget(link(fraThanks, "lblVbNetURL", VbNetAddress, VbNetAddress), 3, 0);
-    thanks->addWidget(Caption(fraThanks, "lblCCRP", "Vb Commun Control Remplacement"), 4, 0);
-    thanks->addWidget(link(fraThanks, "lblCCRPURL", ccrpCaption.c_str(), CcrpAddress), 5, 0);
-    auto* lblThanks = new QLabel(QStringLiteral("Many thank for this best vb site"), fraThanks);
-    lblThanks->setObjectName(QStringLiteral("lblThanks"));
-    thanks->addWidget(lblThanks, 6, 0);
-    thanks->setRowStretch(7, 1);
+    const std::string ccrpShown = std::string(CcrpAddress) + "/";
+    fraSupport = linkFrame("fraSupport", {{"lblFAQ", "FAQ", "lblFAQURL", FaqAddress, FaqAddress},
+                                          {"lblSupport", "For Support or Report Bugs", "lblSupportURL",
+                                           SupportAddress, SupportAddress},
+                                          {"lblSite", "Web Site", "lblSiteURL", SiteAddress, SiteAddress}});
+    fraThanks = linkFrame("fraThanks",
+                          {{"lblTamsel", "Tamsel", "lblTamselURL", TamselAddress, TamselAddress},
+                           {"lblVbNet", "VbNet", "lblVbNetURL", VbNetAddress, VbNetAddress},
+                           {"lblCCRP", "Vb Commun Control Remplacement", "lblCCRPURL", ccrpShown.c_str(), CcrpAddress}},
+                          "Many thank for this best vb site");
 
     frames_ = new QStackedWidget(this);
     for (QWidget* frame : {fraAbout, fraSupport, fraThanks})
@@ -135,20 +120,34 @@ FrmAbout::FrmAbout(AppContext& app)
 
 FrmAbout::~FrmAbout() = default;
 
-QLabel* FrmAbout::link(QWidget* frame, const char* name, const char* caption, const char* address)
+QWidget* FrmAbout::linkFrame(const char* name, std::initializer_list<LinkRow> rows, const char* thanks)
 {
-    auto* label = new QLabel(QString::fromUtf8(caption), frame);
-    label->setObjectName(QLatin1String(name));
-    label->setProperty(AddressProperty, QString::fromUtf8(address));
-    label->setCursor(Qt::PointingHandCursor);
-    QFont underlined = label->font();
-    underlined.setUnderline(true);
-    label->setFont(underlined);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
-    label->setPalette(palette);
-    label->installEventFilter(this);
-    return label;
+    auto* frame = new QWidget;
+    frame->setObjectName(QLatin1String(name));
+    auto* grid = new QGridLayout(frame);
+    int row = 0;
+    for (const LinkRow& r : rows) {
+        grid->addWidget(Caption(frame, r.captionName, r.caption), row++, 0);
+        auto* link = new QLabel(QString::fromUtf8(r.shown), frame);
+        link->setObjectName(QLatin1String(r.linkName));
+        link->setProperty(AddressProperty, QString::fromUtf8(r.address));
+        link->setCursor(Qt::PointingHandCursor);
+        QFont underlined = link->font();
+        underlined.setUnderline(true);
+        link->setFont(underlined);
+        QPalette palette = link->palette();
+        palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
+        link->setPalette(palette);
+        link->installEventFilter(this);
+        grid->addWidget(link, row++, 0);
+    }
+    if (thanks) {
+        auto* lblThanks = new QLabel(QString::fromUtf8(thanks), frame);
+        lblThanks->setObjectName(QStringLiteral("lblThanks"));
+        grid->addWidget(lblThanks, row++, 0);
+    }
+    grid->setRowStretch(row, 1);
+    return frame;
 }
 
 bool FrmAbout::eventFilter(QObject* watched, QEvent* event)
@@ -182,18 +181,6 @@ void FrmAbout::StartSysInfo()
     }
     app_.services.prompter.message("Les informations système ne sont pas disponibles actuellement", "CorvaneDisk",
                                    MsgIcon::None);
-}
-
-void FrmAbout::resizeEvent(QResizeEvent* event)
-{
-    QDialog::resizeEvent(event);
-    logo_->Draw();
-}
-
-void FrmAbout::paintEvent(QPaintEvent* event)
-{
-    QDialog::paintEvent(event);
-    PaintWindowBorder(*this);
 }
 
 void ShowAboutBox(AppContext& app, QWidget* owner)

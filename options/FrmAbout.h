@@ -7,10 +7,10 @@
 
 #include <QDialog>
 
-#include <memory>
+#include <initializer_list>
 
 struct AppContext;
-class CLogo;
+class DialogSideBar;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -43,14 +43,21 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* link(QWidget* frame, const char* name, const char* caption, const char* address);
+    // A caption, then the address it names, shown and opened on a click.
+    struct LinkRow {
+        const char* captionName;
+        const char* caption;
+        const char* linkName;
+        const char* shown;
+        const char* address;
+    };
+    // thanks: the closing line of the Thanks frame.
+    QWidget* linkFrame(const char* name, std::initializer_list<LinkRow> rows, const char* thanks = nullptr);
 
     AppContext& app_;
-    std::unique_ptr<CLogo> logo_;
+    DialogSideBar* sideBar_;
     QStackedWidget* frames_;
 };
 

@@ -3,7 +3,6 @@
 #include "engine/settings/AppSettings.h"
 #include "gui/AppContext.h"
 #include "gui/AppIcons.h"
-#include "gui/CLogo.h"
 #include "gui/WindowRegistry.h"
 #include "gui/WindowState.h"
 #include "gui/services/HelpService.h"
@@ -17,7 +16,6 @@
 #include "options/MainWindowLink.h"
 #include "options/ReportPage.h"
 #include "options/SetupPage.h"
-#include "platform/prompter/ErrorBox.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -55,13 +53,13 @@ const QColor HoverColour(0, 102, 255);
 
 FrmOption::FrmOption(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, const UpdateSetup& updateSetup)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), app_(app),
-      main_(std::move(mainWindow)), logo_(std::make_unique<CLogo>())
+      main_(std::move(mainWindow)), sideBar_(new DialogSideBar(*this, MenuImageList().value(8).pixmap(16, 16)))
 {
     setObjectName(WindowName);
     setAttribute(Qt::WA_DeleteOnClose, false); // the registry forgets and deletes it
     resize(620, 440);
 
-    picSideBar = MakeSideBar(*this, *logo_, MenuImageList().value(8).pixmap(16, 16));
+    picSideBar = sideBar_->picture();
 
     TWOption = new QTreeWidget(this);
     TWOption->setObjectName(QStringLiteral("TWOption"));
@@ -166,20 +164,7 @@ void FrmOption::retranslate()
     app_.windowTexts.apply(*this, WindowName);
     fileTypes->retranslate();
     setWindowTitle(app_.texts.text(TextId::OptionsSideBar));
-    logo_->setCaption(app_.texts.text(TextId::OptionsSideBar));
-    logo_->Draw();
-}
-
-void FrmOption::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    logo_->Draw();
-}
-
-void FrmOption::paintEvent(QPaintEvent* event)
-{
-    QWidget::paintEvent(event);
-    PaintWindowBorder(*this);
+    sideBar_->setCaption(app_.texts.text(TextId::OptionsSideBar));
 }
 
 void FrmOption::closeEvent(QCloseEvent* event)
@@ -194,7 +179,7 @@ void FrmOption::FormUnload()
     if (unloaded_)
         return;
     unloaded_ = true;
-    try {
+    Guarded("Form_Unload", [this] {
         setup->abortUpdateCheck();
         setup->storeOnClose();
         report->storeOnClose();
@@ -202,9 +187,7 @@ void FrmOption::FormUnload()
         // The dialog stood above every window; the main window goes back to its own setting.
         if (!main_->hiddenToTray())
             FormStayOnTop(main_->window(), app_.settings.OnTop);
-    } catch (const std::exception& e) {
-        ShowErrorBox(e, "frmOption", "Form_Unload");
-    }
+    });
 }
 
 void ShowOptionsDialog(AppContext& app)

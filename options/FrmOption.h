@@ -13,7 +13,7 @@
 #include <memory>
 
 struct AppContext;
-class CLogo;
+class DialogSideBar;
 class DisplayPage;
 class FileTypePage;
 class FontPage;
@@ -57,8 +57,6 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void buildTree();
@@ -68,7 +66,7 @@ private:
 
     AppContext& app_;
     std::shared_ptr<MainWindowLink> main_;
-    std::unique_ptr<CLogo> logo_;
+    DialogSideBar* sideBar_;
     QStackedWidget* pages_;
     QString sPage_ = QStringLiteral("SETUP");
     bool unloaded_ = false;

@@ -13,13 +13,7 @@ OptionPage::OptionPage(const char* objectName, QWidget* parent) : QGroupBox(pare
 
 void Guarded(const char* procedure, const std::function<void()>& handler)
 {
-    try {
-        handler();
-    } catch (const AppError& e) {
-        ShowErrorBox(e, "frmOption", procedure);
-    } catch (const std::exception& e) {
-        ShowErrorBox(e, "frmOption", procedure);
-    }
+    ShowErrorsOf("frmOption", procedure, handler);
 }
 
 QCheckBox* SettingToggle(QWidget* parent, const char* objectName, AppSettings& settings, bool AppSettings::*flag,

@@ -66,6 +66,7 @@ ReportPage::ReportPage(ReportOptions& report, QWidget* parent) : OptionPage("fra
     fraText = Named<QGroupBox>(this, "fraText");
     cmbSeparator = Named<QComboBox>(fraText, "cmbSeparator");
     cmbSeparator->setEditable(true);
+    cmbSeparator->setMinimumWidth(56);
     cmbSeparator->addItems({";", ":", ",", "$", "!", "\\"});
     cmbSeparator->setEditText(QString::fromStdString(report.ColunmSep));
     auto* text = new QGridLayout(fraText);
