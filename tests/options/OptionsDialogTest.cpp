@@ -20,6 +20,7 @@
 #include "options/FrmOption.h"
 #include "options/ReportPage.h"
 #include "options/SetupPage.h"
+#include "platform/gui/DialogPrompter.h"
 #include "skin/default/DefaultSkinPackage.h"
 #include "tests/support/HttpStub.h"
 #include "tests/options/OptionsTestWorld.h"
@@ -624,4 +625,17 @@ TEST_F(OptionsDialogTest, TheFolderMenuAndDesktopButtonsWriteTheirFiles)
     EXPECT_NE(service.find("-d:"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(home.file("share/nautilus/scripts/Catalog with CorvaneDisk")));
     EXPECT_TRUE(std::filesystem::exists(home.file("share/nemo/actions/corvanedisk-catalog.nemo_action")));
+}
+
+TEST_F(OptionsDialogTest, AMessageBoxStandsAboveTheDialog)
+{
+    open();
+    DialogPrompter boxes([](std::string_view) {});
+    bool above = false;
+    TestWorld::whenModal([&](QWidget* box) {
+        above = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        qobject_cast<QDialog*>(box)->accept();
+    });
+    boxes.message("You already have the latest version.", "CorvaneDisk", MsgIcon::Information);
+    EXPECT_TRUE(above);
 }
