@@ -56,7 +56,6 @@ FrmOption::FrmOption(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow
       main_(std::move(mainWindow)), sideBar_(new DialogSideBar(*this, MenuImageList().value(8).pixmap(16, 16)))
 {
     setObjectName(WindowName);
-    setAttribute(Qt::WA_DeleteOnClose, false); // the registry forgets and deletes it
     resize(620, 440);
 
     picSideBar = sideBar_->picture();
