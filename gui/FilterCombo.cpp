@@ -19,3 +19,11 @@ QString SelectedPatterns(const QComboBox& combo)
 {
     return combo.currentIndex() < 0 ? QString() : combo.currentData().toString().trimmed();
 }
+
+void FillList(QComboBox& combo, const std::vector<std::string>& items)
+{
+    combo.clear();
+    for (const std::string& item : items)
+        combo.addItem(QString::fromStdString(item));
+    combo.setCurrentIndex(combo.count() > 0 ? 0 : -1);
+}

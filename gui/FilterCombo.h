@@ -1,6 +1,10 @@
 #pragma once
-// A file-type filter list: each item shows the filter's name and patterns
-// and carries the patterns, which a scan or a search takes.
+// The main window's lists. A file-type filter list: each item shows the
+// filter's name and patterns and carries the patterns, which a scan or a
+// search takes.
+
+#include <string>
+#include <vector>
 
 class QComboBox;
 class QString;
@@ -9,3 +13,5 @@ class QString;
 void LoadFilter(QComboBox& combo);
 // The patterns of the chosen filter ("" when none is chosen).
 QString SelectedPatterns(const QComboBox& combo);
+// Refills combo with items, the first chosen.
+void FillList(QComboBox& combo, const std::vector<std::string>& items);

@@ -144,13 +144,23 @@ void WindowTexts::apply(QWidget& window, std::string_view windowName) const
                 ApplyWindow(window, labels, from);
 }
 
+void WindowTexts::relabel(QWidget& window, std::string_view name) const
+{
+    if (auto* self = dynamic_cast<Retranslatable*>(&window))
+        self->retranslate();
+    else
+        apply(window, name);
+}
+
 void WindowTexts::relabelLoadedWindows() const
 {
-    for (const std::string& name : windows_.loadedNames()) {
-        QWidget* window = windows_.loaded(name);
-        if (auto* self = dynamic_cast<Retranslatable*>(window))
-            self->retranslate();
-        else
-            apply(*window, name);
-    }
+    for (const std::string& name : windows_.loadedNames())
+        relabel(*windows_.loaded(name), name);
+}
+
+void WindowTexts::relabelWindows(std::initializer_list<std::string_view> names) const
+{
+    for (std::string_view name : names)
+        if (QWidget* window = windows_.loaded(std::string(name)))
+            relabel(*window, name);
 }

@@ -8,6 +8,7 @@
 
 #include <Qt>
 
+#include <initializer_list>
 #include <string_view>
 
 class LangText;
@@ -41,8 +42,12 @@ public:
     void apply(QWidget& window, std::string_view windowName) const;
     // A language change: every loaded window relabels itself.
     void relabelLoadedWindows() const;
+    // The windows of these names that are loaded relabel themselves, in this order.
+    void relabelWindows(std::initializer_list<std::string_view> names) const;
 
 private:
+    void relabel(QWidget& window, std::string_view name) const;
+
     WindowRegistry& windows_;
     const LangText& texts_;
     const FontSetting& fontLabel_;

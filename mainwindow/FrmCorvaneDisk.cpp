@@ -21,6 +21,8 @@
 #include "mainwindow/FolderTree.h"
 #include "mainwindow/NewVolumeOffer.h"
 #include "mainwindow/SearchLaunch.h"
+#include "options/FrmAbout.h"
+#include "options/FrmOption.h"
 #include "platform/volume/VolumeInfo.h"
 #include "skin/LoadSkin.h"
 
@@ -224,11 +226,11 @@ void FrmCorvaneDisk::buildMenus()
     const LangText& t = app_.texts;
     m_cMenu = new PopupMenu(this, QStringLiteral("m_cMenu"));
     m_cMenu->setImageList(MenuImageList());
-    m_cMenu->addItem("&" + t.text(TextId::MenuOptionFirst) + "...     F5", "OPTION", 8, false, false);
+    m_cMenu->addItem("&" + t.text(TextId::MenuOptionFirst) + "...     F5", "OPTION", 8);
     m_cMenu->addItem("-Skin", "");
     fillSkinMenu();
     m_cMenu->addItem("-", "");
-    m_cMenu->addItem("&" + t.text(TextId::MenuAbout) + "...     Ctrl+A", "ABOUT", 11, false, false);
+    m_cMenu->addItem("&" + t.text(TextId::MenuAbout) + "...     Ctrl+A", "ABOUT", 11);
     m_cMenu->addItem("-", "");
     m_cMenu->addItem("&" + t.text(TextId::MenuExit) + "     ALT+F4", "EXIT");
     m_cMenu->setSideBar(0x84B642, 0, QStringLiteral("CorvaneDisk"), 10);
@@ -281,12 +283,17 @@ void FrmCorvaneDisk::onMainMenu(const QString& key)
 
 void FrmCorvaneDisk::showOptions()
 {
-    // The options dialog arrives in its own window; its menu item is disabled.
+    ShowOptionsDialog(app_);
 }
 
+// From the tray (not owned) the caller handles stay-on-top.
 void FrmCorvaneDisk::showAbout(bool owned)
 {
-    Q_UNUSED(owned); // the about box arrives in its own window
+    if (owned)
+        FormStayOnTop(this, false);
+    ShowAboutBox(app_, owned ? this : nullptr);
+    if (owned && app_.settings.OnTop)
+        FormStayOnTop(this, true);
 }
 
 // Tray, task bar, stay-on-top ------------------------------------------------

@@ -19,18 +19,15 @@
 #include "gui/FilterCombo.h"
 #include "mainwindow/FSysTrayIconMenu.h"
 #include "mainwindow/NewVolumeOffer.h"
+#include "platform/fs/FindNoCase.h"
 #include "platform/prompter/ErrorBox.h"
-#include "platform/text/Ascii.h"
 #include "skin/LoadSkin.h"
 #include "skin/TmpFolder.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QHeaderView>
 #include <QTreeView>
-
-#include <algorithm>
 
 namespace {
 
@@ -41,14 +38,8 @@ const std::string OptionKey = std::string(AppRegKey) + "\\Option";
 std::vector<QString> SkinPackages()
 {
     std::vector<QString> names;
-    QDir dir(QString::fromStdString(Folders().SkinPath));
-    for (const QString& name : dir.entryList(QDir::Files)) {
-        if (AsciiLowerCopy(name.right(4).toStdString()) == ".zip")
-            names.push_back(name);
-    }
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        return a.toUtf8() < b.toUtf8();
-    });
+    for (const std::string& name : ListFilesNoCase(Folders().SkinPath, "", ".zip"))
+        names.push_back(QString::fromStdString(name));
     return names;
 }
 
@@ -56,13 +47,7 @@ std::vector<QString> SkinPackages()
 template <class Step>
 void Guarded(const char* procedure, Step step)
 {
-    try {
-        step();
-    } catch (const AppError& e) {
-        ShowErrorBox(e, "frmCorvaneDisk", procedure);
-    } catch (const std::exception& e) {
-        ShowErrorBox(e, "frmCorvaneDisk", procedure);
-    }
+    ShowErrorsOf("frmCorvaneDisk", procedure, step);
 }
 
 StoredTwips Twips(int pixels)

@@ -14,6 +14,9 @@
 #include "mainwindow/FrmSaveIDX.h"
 #include "mainwindow/FrmUsage.h"
 #include "search/FrmFind.h"
+#include "mainwindow/MainWindowOptionsLink.h"
+#include "options/FrmAbout.h"
+#include "options/FrmOption.h"
 #include "skin/LoadSkin.h"
 
 #include <QApplication>
@@ -48,6 +51,8 @@ void DefineWindows(AppContext& app)
     w.define(FrmEditComment::WindowName, [&app] { return new FrmEditComment(app); });
     w.define(FrmProperties::WindowName, [&app] { return new FrmProperties(app); });
     w.define(FrmFind::WindowName, [&app] { return new FrmFind(app); });
+    w.define(FrmOption::WindowName, [&app] { return new FrmOption(app, MakeMainWindowLink(app)); });
+    w.define(FrmAbout::WindowName, [&app] { return new FrmAbout(app); });
     w.define(FSysTrayIconMenu::WindowName, [&app] {
         return new FSysTrayIconMenu(app.services.tray, [&app](int n) { return app.texts.text(TextId(n)); });
     });

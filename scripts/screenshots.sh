@@ -102,6 +102,41 @@ xdotool key Return
 sleep 0.5
 snap main-after-scan
 
+# The options dialog, every page: the tree takes the arrow keys.
+xdotool key F5
+OPTIONS=$(timeout 10 xdotool search --sync --onlyvisible --name '^Options$' | head -n1)
+snap options-setup
+for page in display filetypes language report font skins; do
+  xdotool key Down
+  snap "options-$page"
+done
+# The main window in the fixture language, chosen on the Language page.
+cp "$here/tests/fixtures/language/CorD_deu.lng" "$CORVANEDISK_HOME/language/"
+# The list is read when the dialog opens: close it and open it anew.
+eval "$(xdotool getwindowgeometry --shell "$OPTIONS")"
+xdotool mousemove --window "$OPTIONS" $((WIDTH - 49)) $((HEIGHT - 20)) click 1 # OK
+xdotool windowfocus --sync "$MAIN_WINDOW"
+xdotool key F5
+OPTIONS=$(timeout 10 xdotool search --sync --onlyvisible --name '^Options$' | head -n1)
+xdotool key Down Down Down
+xdotool mousemove --window "$OPTIONS" 240 37 click 1 # the first language: Deutsch
+snap options-language-deu
+xdotool mousemove --window "$OPTIONS" $((WIDTH - 49)) $((HEIGHT - 20)) click 1
+xdotool windowfocus --sync "$MAIN_WINDOW"
+snap main-cat-deu
+xdotool key ctrl+f
+snap main-find-deu
+xdotool key ctrl+s
+
+# The about box's three tabs.
+xdotool key ctrl+a
+ABOUT=$(timeout 10 xdotool search --sync --onlyvisible --name '^CorvaneDisk 2' | head -n1)
+snap about-about
+for tab in 240:support 380:thanks; do
+  xdotool mousemove --window "$ABOUT" "${tab%%:*}" 14 click 1
+  snap "about-${tab#*:}"
+done
+xdotool key Return
 xdotool windowfocus --sync "$MAIN_WINDOW"
 xdotool key alt+F4
 wait_exit 15

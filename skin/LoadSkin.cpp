@@ -378,13 +378,13 @@ void SkinPass::applyMainWindow(QWidget& main)
     TwipsRect r;
     r.width = skinLength(ini_, "MainSize", "Width", "5415", &problems_);
     r.height = skinLength(ini_, "MainSize", "Height", "3045", &problems_);
+    // The frameless main window keeps the size its skin gives it.
+    main.setFixedSize(PixelRect(r).size());
     if (atStartup_) {
         const std::optional<std::int32_t> left = storedNumber("MainLeft"), top = storedNumber("MainTop");
         r.left = left ? *left : CentredLeftTwips(r.width);
         r.top = top ? *top : CentredTopTwips(r.height);
         main.setGeometry(KeptOnScreen(PixelRect(r)));
-    } else {
-        main.resize(PixelRect(r).size());
     }
     placeControls(ini_, main, "MainPOS", problems_);
     applyObjects(&main);

@@ -92,6 +92,17 @@ std::string FilterItem::itemText() const
     return Name + " (" + Pattern + ")" + std::string(50, ' ') + ListSep + Pattern;
 }
 
+std::vector<FilterItem> ListFileTypes()
+{
+    std::vector<std::string> names;
+    EnumKeys(HKEY_LOCAL_MACHINE, FileTypeKey, names);
+    std::vector<FilterItem> items;
+    for (const std::string& name : names)
+        if (!name.empty())
+            items.push_back({name, QueryValue(HKEY_LOCAL_MACHINE, FileTypeKey + "\\" + name, "").text()});
+    return items;
+}
+
 std::vector<FilterItem> LoadFilter()
 {
     std::vector<std::string> names;
@@ -104,12 +115,33 @@ std::vector<FilterItem> LoadFilter()
             CreateNewKey(HKEY_LOCAL_MACHINE, FileTypeKey + "\\" + s.Name);
         for (const FilterItem& s : seeds)
             SetKeyValue(HKEY_LOCAL_MACHINE, FileTypeKey + "\\" + s.Name, "", s.Pattern, REG_SZ);
-        names.clear();
-        EnumKeys(HKEY_LOCAL_MACHINE, FileTypeKey, names);
     }
-    std::vector<FilterItem> items;
-    for (const std::string& name : names)
-        if (!name.empty())
-            items.push_back({name, QueryValue(HKEY_LOCAL_MACHINE, FileTypeKey + "\\" + name, "").text()});
-    return items;
+    return ListFileTypes();
+}
+
+std::string FileTypeNameProblem(std::string_view name)
+{
+    if (!name.empty() && (name.front() == ' ' || name.back() == ' '))
+        return "A file type's name cannot begin or end with a blank.";
+    for (unsigned char c : name)
+        if (c == '\\' || c == '(' || c < 0x20 || c == 0x7F)
+            return "A file type's name cannot hold \"\\\", \"(\" or a control character.";
+    return {};
+}
+
+bool FileTypeExists(std::string_view name)
+{
+    return !QueryValue(HKEY_LOCAL_MACHINE, FileTypeKey + "\\" + std::string(name), "").isEmpty();
+}
+
+void AddFileType(std::string_view name, std::string_view patterns)
+{
+    const std::string key = FileTypeKey + "\\" + std::string(name);
+    CreateNewKey(HKEY_LOCAL_MACHINE, key);
+    SetKeyValue(HKEY_LOCAL_MACHINE, key, "", patterns, REG_SZ);
+}
+
+void RemoveFileType(std::string_view name)
+{
+    DeleteKey(HKEY_LOCAL_MACHINE, FileTypeKey + "\\" + std::string(name));
 }

@@ -47,6 +47,19 @@ struct FilterItem {
     std::string itemText() const;
 };
 
-// The named filters of the settings, in the store's order. When there is none
-// the four standard ones are created first.
+// The named filters of the settings, in the store's order (sorted by name);
+// reads only.
+std::vector<FilterItem> ListFileTypes();
+// The same, but when there is none the four standard ones are created first.
 std::vector<FilterItem> LoadFilter();
+
+// The file-type filters as the options page edits them. A name is stored as
+// a key of the settings and shown as "Name (patterns)": it may not hold "\\"
+// (a key separator), "(" (where the shown text is cut) or a control
+// character, nor begin or end with a blank (names are read back trimmed).
+// The reason a name is refused, "" for a good one.
+std::string FileTypeNameProblem(std::string_view name);
+// True when a type of that name (any case) holds patterns.
+bool FileTypeExists(std::string_view name);
+void AddFileType(std::string_view name, std::string_view patterns);
+void RemoveFileType(std::string_view name);

@@ -4,6 +4,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <algorithm>
 #include <memory>
 #include <sys/stat.h>
 
@@ -40,4 +41,21 @@ std::optional<std::string> FindFileNoCase(const std::string& folder, std::string
     if (!found)
         return std::nullopt;
     return folder + (folder.empty() || folder.back() == '/' ? "" : "/") + *found;
+}
+
+std::vector<std::string> ListFilesNoCase(const std::string& folder, std::string_view prefix, std::string_view suffix)
+{
+    std::vector<std::string> names;
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+    if (!dir)
+        return names;
+    const int fd = ::dirfd(dir.get());
+    while (const dirent* e = ::readdir(dir.get())) {
+        std::string_view entry = e->d_name;
+        if (entry.size() >= prefix.size() + suffix.size() && AsciiEqualNoCase(entry.substr(0, prefix.size()), prefix) &&
+            AsciiEqualNoCase(entry.substr(entry.size() - suffix.size()), suffix) && IsFileAt(fd, e->d_name))
+            names.emplace_back(entry);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }

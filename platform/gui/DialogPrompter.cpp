@@ -1,5 +1,6 @@
 #include "platform/gui/DialogPrompter.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -19,6 +20,17 @@ QMessageBox::Icon boxIcon(MsgIcon icon)
     default: return QMessageBox::NoIcon;
     }
 }
+
+// A box must not open behind one of the program's windows that stays above
+// the others (the options dialog, the main window set so): it stays above too.
+void KeepAbove(QDialog& box)
+{
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+            box.setWindowFlag(Qt::WindowStaysOnTopHint);
+            return;
+        }
+}
 } // namespace
 
 DialogPrompter::DialogPrompter(UsageWindow showUsageWindow) : usageWindow_(std::move(showUsageWindow)) {}
@@ -26,6 +38,7 @@ DialogPrompter::DialogPrompter(UsageWindow showUsageWindow) : usageWindow_(std::
 void DialogPrompter::message(std::string_view text, std::string_view title, MsgIcon icon)
 {
     QMessageBox box(boxIcon(icon), qs(title), qs(text), QMessageBox::Ok);
+    KeepAbove(box);
     box.exec();
 }
 
@@ -33,6 +46,7 @@ bool DialogPrompter::askYesNo(std::string_view text, std::string_view title, Msg
 {
     QMessageBox box(boxIcon(icon), qs(title), qs(text), QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::No);
+    KeepAbove(box);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -45,12 +59,14 @@ bool DialogPrompter::askOkCancel(std::string_view text, std::string_view title, 
 std::optional<std::string> DialogPrompter::askText(std::string_view prompt, std::string_view title,
                                                    std::string_view defaultText)
 {
-    bool ok = false;
-    QString answer = QInputDialog::getText(nullptr, qs(title), qs(prompt), QLineEdit::Normal,
-                                           qs(defaultText), &ok);
-    if (!ok)
+    QInputDialog box;
+    box.setWindowTitle(qs(title));
+    box.setLabelText(qs(prompt));
+    box.setTextValue(qs(defaultText));
+    KeepAbove(box);
+    if (box.exec() != QDialog::Accepted)
         return std::nullopt;
-    return answer.toStdString();
+    return box.textValue().toStdString();
 }
 
 void DialogPrompter::showUsage(std::string_view text)

@@ -102,3 +102,12 @@ void ShowErrorBox(const std::exception& e, std::string_view module, std::string_
     int number = dynamic_cast<const std::bad_alloc*>(&e) ? ErrOutOfMemory : ErrPathFileAccess;
     ShowErrorBox(number, e.what(), module, procedure, where.line());
 }
+
+void ShowErrorsOf(std::string_view module, std::string_view procedure, const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const std::exception& e) {
+        ShowErrorBox(e, module, procedure);
+    }
+}

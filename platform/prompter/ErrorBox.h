@@ -3,6 +3,7 @@
 // the module and procedure where it was trapped, and the line.
 
 #include <cstdint>
+#include <functional>
 #include <source_location>
 #include <stdexcept>
 #include <string>
@@ -61,3 +62,7 @@ void ShowErrorBox(const AppError& e, std::string_view module, std::string_view p
 // For errors that did not come as an AppError (std::bad_alloc, a library's exception).
 void ShowErrorBox(const std::exception& e, std::string_view module, std::string_view procedure,
                   std::source_location where = std::source_location::current());
+
+// Runs step; an error it raises is shown in the common error box under module
+// and procedure instead of reaching the caller (an event handler's end).
+void ShowErrorsOf(std::string_view module, std::string_view procedure, const std::function<void()>& step);

@@ -8,9 +8,13 @@ std::optional<QString> FakeFolderChooser::chooseFolder(QWidget*, const QString& 
     asked.push_back({title, startFolder});
     if (answers.empty())
         return std::nullopt;
-    std::optional<QString> answer = answers.front();
+    if (!answers.front()) {
+        answers.pop_front();
+        return std::nullopt;
+    }
+    const QString folder = *answers.front();
     answers.pop_front();
-    return answer;
+    return folder;
 }
 
 QAction* FakeTrayIcon::popMenu(QMenu& menu)

@@ -1,0 +1,86 @@
+#include "options/ChoicePages.h"
+
+#include "engine/registry/Registry.h"
+#include "engine/settings/SettingsTable.h"
+#include "engine/start/AppFolders.h"
+#include "gui/AppContext.h"
+#include "gui/jobs/WhenJobsIdle.h"
+#include "language/LangText.h"
+#include "language/WindowTexts.h"
+#include "options/FileChoiceList.h"
+#include "options/MainWindowLink.h"
+#include "platform/fs/FindNoCase.h"
+#include "platform/ini/ProfileIni.h"
+
+#include <QCheckBox>
+#include <QVBoxLayout>
+
+namespace {
+// The file chosen last, as the store holds it now.
+std::string StoredChoice(std::string_view key)
+{
+    return QueryValue(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\" + std::string(key), "").text();
+}
+} // namespace
+
+LanguagePage::LanguagePage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent)
+    : OptionPage("fraLanguage", parent), app_(app), main_(std::move(mainWindow))
+{
+    lstLang = Named<FileChoiceList>(this, "lstLang");
+    (new QVBoxLayout(this))->addWidget(lstLang);
+    LoadListLang();
+    connect(lstLang, &FileChoiceList::chosen, this,
+            [this](const QString& file) { Guarded("lstLang_Click", [&] { lstLang_Click(file); }); });
+}
+
+void LanguagePage::LoadListLang()
+{
+    std::vector<std::pair<QString, QString>> items;
+    const std::string& folder = Folders().LangPath;
+    for (const std::string& file : ListFilesNoCase(folder, "CorD_", ".lng")) {
+        // A file without a name of its own is listed under its file name.
+        std::string name = ProfileGetItem("Text", "0", "", folder + file);
+        items.emplace_back(QString::fromStdString(name.empty() ? file : name), QString::fromStdString(file));
+    }
+    lstLang->fill(items, StoredChoice("Language"));
+}
+
+void LanguagePage::lstLang_Click(const QString& file)
+{
+    AppContext& app = app_;
+    app.settings.Language = file.toStdString();
+    WriteSetting(*FindSetting("Language", ""), app.settings);
+    WhenJobsIdle(app.jobs, [&app, main = main_, file = file.toStdString()] {
+        LoadLanguage(app.texts, file);
+        app.windowTexts.relabelLoadedWindows();
+        main->refreshLanguageCombos();
+    });
+}
+
+SkinsPage::SkinsPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent)
+    : OptionPage("fraSkins", parent), app_(app), main_(std::move(mainWindow))
+{
+    chkRandomSkin = SettingToggle(this, "chkRandomSkin", app.settings, &AppSettings::RandomSkin, "RandomSkin");
+    lstSkins = Named<FileChoiceList>(this, "lstSkins");
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(chkRandomSkin);
+    column->addWidget(lstSkins);
+    LoadListSkin();
+    connect(lstSkins, &FileChoiceList::chosen, this,
+            [this](const QString& file) { Guarded("lstSkins_Click", [&] { lstSkins_Click(file); }); });
+}
+
+void SkinsPage::LoadListSkin()
+{
+    std::vector<std::pair<QString, QString>> items;
+    for (const std::string& file : ListFilesNoCase(Folders().SkinPath, "", ".zip"))
+        items.emplace_back(QString::fromStdString(file.substr(0, file.size() - 4)), QString::fromStdString(file));
+    lstSkins->fill(items, StoredChoice("Skins"));
+}
+
+void SkinsPage::lstSkins_Click(const QString& file)
+{
+    app_.settings.Skins = file.toStdString();
+    WriteSetting(*FindSetting("Skins", ""), app_.settings);
+    WhenJobsIdle(app_.jobs, [main = main_, file = file.toStdString()] { main->applySkin(file); });
+}

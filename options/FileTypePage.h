@@ -1,0 +1,38 @@
+#pragma once
+// The FileType page: the named file-type filters, listed by name, added and
+// removed. Each change goes to the settings at once and refills the main
+// window's two filter combos.
+
+#include "options/OptionPage.h"
+
+#include <memory>
+
+struct AppContext;
+class MainWindowLink;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+class FileTypePage : public OptionPage {
+    Q_OBJECT
+public:
+    FileTypePage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent = nullptr);
+
+    void retranslate();
+
+    QListWidget* lstType;
+    QLineEdit* txtName;
+    QLineEdit* txtTypeFile;
+    QPushButton* cmdAddFileType;
+    QPushButton* cmdRemoveFileType;
+
+private:
+    // Lists the types as the settings hold them; the one called select is chosen.
+    void LoadListFileType(const QString& select = {});
+    void lstType_Click();
+    void cmdAddFileType_Click();
+    void cmdRemoveFileType_Click();
+
+    AppContext& app_;
+    std::shared_ptr<MainWindowLink> main_;
+};

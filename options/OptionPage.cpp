@@ -1,0 +1,37 @@
+#include "options/OptionPage.h"
+
+#include "engine/registry/Registry.h"
+#include "engine/settings/AppSettings.h"
+#include "platform/prompter/ErrorBox.h"
+
+#include <QCheckBox>
+
+OptionPage::OptionPage(const char* objectName, QWidget* parent) : QGroupBox(parent)
+{
+    setObjectName(QLatin1String(objectName));
+}
+
+void Guarded(const char* procedure, const std::function<void()>& handler)
+{
+    ShowErrorsOf("frmOption", procedure, handler);
+}
+
+QCheckBox* SettingToggle(QWidget* parent, const char* objectName, AppSettings& settings, bool AppSettings::*flag,
+                         std::string_view valueName, std::function<void(bool on)> apply)
+{
+    auto* box = Named<QCheckBox>(parent, objectName);
+    box->setChecked(settings.*flag);
+    const std::string procedure = std::string(objectName) + "_Click";
+    QObject::connect(box, &QCheckBox::toggled, box,
+                     [&settings, flag, name = std::string(valueName), procedure, apply = std::move(apply)](bool on) {
+                         Guarded(procedure.c_str(), [&] {
+                             settings.*flag = on;
+                             const std::string key = std::string(AppRegKey) + "\\Option";
+                             CreateNewKey(HKEY_LOCAL_MACHINE, key);
+                             SetKeyValue(HKEY_LOCAL_MACHINE, key, name, on ? "True" : "False", REG_SZ);
+                             if (apply)
+                                 apply(on);
+                         });
+                     });
+    return box;
+}

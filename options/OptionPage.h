@@ -1,0 +1,42 @@
+#pragma once
+// One page of the options dialog: a titled frame that fills itself from the
+// settings when it is made (which applies and stores nothing), then applies
+// and stores each change as its rules say. What a page keeps until the
+// dialog closes it stores in storeOnClose.
+
+#include <QGroupBox>
+
+#include <functional>
+#include <string_view>
+
+class QCheckBox;
+struct AppSettings;
+
+class OptionPage : public QGroupBox {
+    Q_OBJECT
+public:
+    // objectName: the frame's name ("fraSetup"...), by which the texts find it.
+    explicit OptionPage(const char* objectName, QWidget* parent = nullptr);
+
+    virtual void storeOnClose() {}
+};
+
+// Runs a handler of the dialog; what it raises goes to the common error box
+// under the handler's name, and the handler is left.
+void Guarded(const char* procedure, const std::function<void()>& handler);
+
+// A new control of the given kind and objectName.
+template <class W>
+W* Named(QWidget* parent, const char* objectName)
+{
+    auto* w = new W(parent);
+    w->setObjectName(QLatin1String(objectName));
+    return w;
+}
+
+// A check box for one flag under SOFTWARE\CorvaneDisk\Option: it starts with
+// the flag's state; each change stores the box's state as "True" or "False"
+// (never the flag's opposite: the tray menu may have changed the flag
+// meanwhile) and hands it to apply.
+QCheckBox* SettingToggle(QWidget* parent, const char* objectName, AppSettings& settings, bool AppSettings::*flag,
+                         std::string_view valueName, std::function<void(bool on)> apply = {});

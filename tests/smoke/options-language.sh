@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The real program on a private X server: the options dialog opens with F5,
+# its Language page switches to the fixture language with a click, and the
+# windows are relabelled: the dialog's own title reads "Optionen" and the
+# main window looks different. The choice is stored.
+set -euo pipefail
+build=$1
+here=$(cd "$(dirname "$0")/../.." && pwd)
+work=$(mktemp -d)
+trap 'kill "${PROGRAM_PID:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+source "$here/scripts/xsession.sh"
+prepare_home "$work" "$build"
+cp "$here/tests/fixtures/language/CorD_deu.lng" "$CORVANEDISK_HOME/language/"
+start_program "$build"
+xdotool windowfocus --sync "$MAIN_WINDOW"
+sleep 0.3
+import -window "$MAIN_WINDOW" "$work/before.png"
+
+xdotool key F5
+options=$(timeout 10 xdotool search --sync --onlyvisible --name '^Options$' | head -n1)
+[[ -n "$options" ]] || { echo "no options dialog" >&2; exit 1; }
+xdotool key Down Down Down # Setup, Display, File types, Language
+sleep 0.3
+xdotool mousemove --window "$options" 240 37 click 1 # the first language of the list: Deutsch
+timeout 10 xdotool search --sync --onlyvisible --name '^Optionen$' >/dev/null ||
+  { echo "the dialog was not relabelled" >&2; exit 1; }
+eval "$(xdotool getwindowgeometry --shell "$options")"
+xdotool mousemove --window "$options" $((WIDTH - 49)) $((HEIGHT - 20)) click 1 # OK closes the dialog
+xdotool windowfocus --sync "$MAIN_WINDOW"
+sleep 0.5
+import -window "$MAIN_WINDOW" "$work/after.png"
+changed=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)
+[[ "$changed" =~ ^[0-9]+$ && "$changed" -gt 100 ]] ||
+  { echo "the main window did not change ($changed pixels)" >&2; exit 1; }
+
+xdotool key --clearmodifiers alt+F4
+wait_exit 15
+reg=$XDG_CONFIG_HOME/CorvaneDisk/registry.reg
+grep -q 'CorD_deu.lng' "$reg" || { echo "the language was not stored" >&2; cat "$reg" >&2; exit 1; }
+echo "switched to German: $changed pixels of the main window changed"
