@@ -1,7 +1,7 @@
 #pragma once
 // The numbers of the language file, each named once. Windows read texts by
 // these names, never by a bare number. Numbers no window reads (41, 51, 73,
-// 101 to 120) have no name; a language file may still hold them.
+// 102 to 120) have no name; a language file may still hold them.
 
 // X(name, number)
 #define CORVANE_TEXT_IDS(X)                                                                        \
@@ -102,7 +102,8 @@
     X(SysTrayIcon, 97)            /* fraSysIcon */                                                 \
     X(ShowTaskBar, 98)            /* chkTaskbar */                                                 \
     X(AddDesktopIcon, 99)         /* cmdAddIconDeskTop */                                          \
-    X(MenuPrint, 100)             /* PRINT of the library and results menus */
+    X(MenuPrint, 100)             /* PRINT of the library and results menus */                     \
+    X(PartShown, 101)             /* viewer: only the first %1 of the file's %2 are shown */
 
 enum class TextId : int {
 #define CORVANE_TEXT_ID_ENUM(name, number) name = number,

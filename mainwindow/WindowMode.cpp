@@ -1,5 +1,6 @@
 #include "mainwindow/WindowMode.h"
 
+#include "browser/FrmLib.h"
 #include "engine/settings/AppSettings.h"
 #include "engine/start/AppFolders.h"
 #include "gui/AppContext.h"
@@ -19,6 +20,7 @@
 #include "platform/gui/DialogPrompter.h"
 #include "skin/LoadSkin.h"
 #include "skin/Skin.h"
+#include "viewer/FrmViewImg.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -50,6 +52,8 @@ void DefineWindows(AppContext& app)
     w.define(FrmCorvaneDisk::WindowName, [&app] { return new FrmCorvaneDisk(app); });
     w.define(FrmSaveIDX::WindowName, [&app] { return new FrmSaveIDX(app); });
     w.define(FrmEditComment::WindowName, [&app] { return new FrmEditComment(app); });
+    w.define(FrmLib::WindowName, [&app] { return new FrmLib(app); });
+    w.define(FrmViewImg::WindowName, [&app] { return new FrmViewImg(app); });
     w.define(FSysTrayIconMenu::WindowName, [&app] {
         return new FSysTrayIconMenu(app.services.tray, [&app](int n) { return app.texts.text(TextId(n)); });
     });
