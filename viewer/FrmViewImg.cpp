@@ -176,7 +176,7 @@ void FrmViewImg::showHex()
         const std::string dump = quexel_.dump(start->bytes);
         if (start->cut())
             text = PartShownNote(app_.texts, start->bytes.size(), start->fileSize) + "\n\n";
-        text += QLatin1String(dump.data(), qsizetype(dump.size()));
+        text += DumpForView(dump);
     }
     showInTextBox(text, State::Hex);
 }

@@ -29,6 +29,17 @@ QString TextForView(std::string_view bytes, bool cut)
     return text;
 }
 
+QString DumpForView(std::string_view dump)
+{
+    QString text(qsizetype(dump.size() - dump.size() / 80), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (char c : dump)
+        if (c != '\r')
+            *out++ = QChar(static_cast<unsigned char>(c));
+    text.truncate(out - text.data());
+    return text;
+}
+
 QString PartShownNote(const LangText& texts, std::uint64_t shown, std::uint64_t total)
 {
     const QLocale locale;

@@ -13,5 +13,9 @@ class LangText;
 // shows as the symbol for it, so that nothing after it goes missing.
 QString TextForView(std::string_view bytes, bool cut);
 
+// The hex dump as the text box takes it fastest: the lines end in a line feed
+// alone (the dump's text column never holds a carriage return).
+QString DumpForView(std::string_view dump);
+
 // The line that says only a part of the file is shown.
 QString PartShownNote(const LangText& texts, std::uint64_t shown, std::uint64_t total);
