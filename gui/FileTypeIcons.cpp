@@ -5,7 +5,10 @@
 namespace {
 QIcon IconForType(const QString& name)
 {
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(name, QMimeDatabase::MatchExtension);
+    const QMimeDatabase types;
+    const QList<QMimeType> byName = types.mimeTypesForFileName(name); // the name alone, never the disk
+    const QMimeType type = byName.isEmpty() ? types.mimeTypeForName(QStringLiteral("application/octet-stream"))
+                                            : byName.first();
     QIcon generic = QIcon::fromTheme(type.genericIconName(), QIcon::fromTheme(QStringLiteral("text-x-generic")));
     return QIcon::fromTheme(type.iconName(), generic);
 }
