@@ -18,10 +18,10 @@ void FileListModel::setFiles(const std::vector<clsFile>& files)
                 {},
                 {},
                 i,
-                0};
+                {}};
         row.size = NumberKey(row.cells[Size], kSizeUnitLength);
         row.date = DateKey(row.cells[Date]);
-        row.icon = icons_.indexFor(row.cells[Name]);
+        row.icon = icons_.forName(row.cells[Name]);
         rows_.push_back(std::move(row));
     }
     endResetModel();
@@ -98,7 +98,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return row.cells[index.column()];
     case Qt::DecorationRole:
-        return index.column() == Name ? QVariant(icons_.icon(row.icon)) : QVariant();
+        return index.column() == Name ? QVariant(row.icon) : QVariant();
     case Qt::TextAlignmentRole:
         return index.column() == Size || index.column() == Date ? int(Qt::AlignRight | Qt::AlignVCenter)
                                                                 : int(Qt::AlignLeft | Qt::AlignVCenter);

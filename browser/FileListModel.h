@@ -40,7 +40,7 @@ private:
         QString cells[ColumnCount];
         TypedKey size, date;
         std::size_t position;
-        int icon;
+        QIcon icon;
     };
     void arrange(const std::vector<int>& order);
 

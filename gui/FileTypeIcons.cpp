@@ -1,27 +1,17 @@
 #include "gui/FileTypeIcons.h"
 
-#include <QMimeDatabase>
-
-namespace {
-QIcon IconForType(const QString& name)
+QIcon FileTypeIcons::forName(QStringView fileName)
 {
-    const QMimeDatabase types;
-    const QList<QMimeType> byName = types.mimeTypesForFileName(name); // the name alone, never the disk
-    const QMimeType type = byName.isEmpty() ? types.mimeTypeForName(QStringLiteral("application/octet-stream"))
-                                            : byName.first();
-    QIcon generic = QIcon::fromTheme(type.genericIconName(), QIcon::fromTheme(QStringLiteral("text-x-generic")));
-    return QIcon::fromTheme(type.iconName(), generic);
-}
-} // namespace
-
-int FileTypeIcons::indexFor(QStringView name)
-{
-    const qsizetype dot = name.lastIndexOf(u'.');
-    const QString suffix = dot < 0 ? QString() : name.mid(dot).toString().toLower();
-    if (auto it = bySuffix_.constFind(suffix); it != bySuffix_.cend())
-        return *it;
-    const int index = int(icons_.size());
-    icons_.push_back(IconForType(suffix.isEmpty() ? QStringLiteral("file") : QStringLiteral("file") + suffix));
-    bySuffix_.insert(suffix, index);
-    return index;
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    const QString suffix = dot < 0 ? QString() : fileName.mid(dot + 1).toString().toLower();
+    auto found = bySuffix_.constFind(suffix);
+    if (found != bySuffix_.constEnd())
+        return *found;
+    const QString probe = suffix.isEmpty() ? QStringLiteral("name") : QStringLiteral("name.") + suffix;
+    const QMimeType type = types_.mimeTypeForFile(probe, QMimeDatabase::MatchExtension);
+    QIcon icon = QIcon::fromTheme(type.iconName(),
+                                  QIcon::fromTheme(type.genericIconName(),
+                                                   QIcon::fromTheme(QStringLiteral("text-x-generic"))));
+    bySuffix_.insert(suffix, icon);
+    return icon;
 }

@@ -1,23 +1,18 @@
 #pragma once
-// The icon a file list shows beside a file name: the icon theme's picture for
-// the type the name's suffix says, found once per suffix. Only the name is
-// read, never the disk: a catalogued file may lie on an absent mount.
+// The icons of file types from the desktop's icon theme, chosen by the
+// name's suffix alone: a catalogued file is never looked at on disk (its
+// disk may be absent). Each suffix is looked up once.
 
-#include <QIcon>
 #include <QHash>
+#include <QIcon>
+#include <QMimeDatabase>
 #include <QString>
-#include <QStringView>
-
-#include <vector>
 
 class FileTypeIcons {
 public:
-    // The number of the icon for the file called name; stable while the
-    // cache lives.
-    int indexFor(QStringView name);
-    const QIcon& icon(int index) const { return icons_[std::size_t(index)]; }
+    QIcon forName(QStringView fileName);
 
 private:
-    QHash<QString, int> bySuffix_;
-    std::vector<QIcon> icons_;
+    QMimeDatabase types_;
+    QHash<QString, QIcon> bySuffix_; // lower case, "" for names without one
 };
