@@ -94,6 +94,22 @@ QIcon PrintGlyph()
     });
 }
 
+// A page with the letters or digits it shows: the viewer's two views.
+QIcon PageGlyph(const QString& mark)
+{
+    return Glyph([&mark](QPainter& p) {
+        p.setPen(QColor(90, 90, 90));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(1.5, 1.5, 13, 13));
+        QFont f = p.font();
+        f.setPixelSize(8);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(Accent.darker(150));
+        p.drawText(QRectF(1.5, 1.5, 13, 13), Qt::AlignCenter, mark);
+    });
+}
+
 QIcon OptionsGlyph()
 {
     return Glyph([](QPainter& p) {
@@ -185,6 +201,8 @@ QList<QIcon> MenuImageList()
     list[1] = PropertiesGlyph();
     list[2] = DeleteGlyph();
     list[4] = PrintGlyph();
+    list[5] = PageGlyph(QStringLiteral("Aa"));
+    list[6] = PageGlyph(QStringLiteral("0F"));
     list[8] = OptionsGlyph();
     list[9] = OnTopGlyph();
     list[10] = ProgramIcon();

@@ -15,7 +15,8 @@ QIcon ProgramIcon();
 QPixmap TrayPicture(int index);
 
 // The menus' 16 x 16 image list: 0 open, 1 properties, 2 delete, 4 print,
-// 8 options, 9 stay on top, 10 the program, 11 about; other indexes empty.
+// 5 text view, 6 hex view, 8 options, 9 stay on top, 10 the program, 11 about;
+// other indexes empty.
 QList<QIcon> MenuImageList();
 
 // By the library's icon keys: "A", "FIXED", "CD-ROM", "REMOVABLE", "REMOTE",

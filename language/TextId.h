@@ -103,7 +103,8 @@
     X(ShowTaskBar, 98)            /* chkTaskbar */                                                 \
     X(AddDesktopIcon, 99)         /* cmdAddIconDeskTop */                                          \
     X(MenuPrint, 100)             /* PRINT of the library and results menus */                     \
-    X(MoveSameFolder, 101)        /* results window Move: the chosen folder is the file's own */
+    X(MoveSameFolder, 101)        /* results window Move: the chosen folder is its own */          \
+    X(PartShown, 102)             /* viewer: only the first part of the file is shown */
 
 enum class TextId : int {
 #define CORVANE_TEXT_ID_ENUM(name, number) name = number,

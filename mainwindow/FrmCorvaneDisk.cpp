@@ -15,6 +15,7 @@
 #include "gui/widgets/ButtonWeb.h"
 #include "gui/widgets/CheckBoxWeb.h"
 #include "language/LangText.h"
+#include "browser/FrmLib.h"
 #include "library/LibraryList.h"
 #include "mainwindow/CatalogCreation.h"
 #include "mainwindow/FSysTrayIconMenu.h"
@@ -51,6 +52,7 @@ FrmCorvaneDisk::FrmCorvaneDisk(AppContext& app)
     search_ = std::make_unique<SearchLaunch>(app_, *this);
     volumeOffer_ = std::make_unique<NewVolumeOffer>(app_, *this);
     library_ = std::make_unique<LibraryList>(app_, *LVLib);
+    library_->setCatalogOpener([this](const QString& name) { app_.windows.get<FrmLib>().ChargeDAT(name.toStdString()); });
     connect(this, &FrmCorvaneDisk::layerChanged, library_.get(), [this](Layer layer) {
         if (layer == Layer::Lib)
             library_->LoadListLib();

@@ -3,6 +3,7 @@
 #include "engine/catalog/CatalogFile.h"
 #include "engine/start/AppFolders.h"
 #include "gui/AppContext.h"
+#include "gui/MakeControl.h"
 #include "gui/services/Services.h"
 #include "gui/widgets/ButtonWeb.h"
 #include "language/LangText.h"
@@ -16,15 +17,6 @@
 #include <sys/stat.h>
 
 namespace {
-template <class W>
-W* Make(QWidget* parent, const char* name, QRect place)
-{
-    auto* w = new W(parent);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(place);
-    return w;
-}
-
 QString TrimBlanks(QString s)
 {
     int a = 0, b = int(s.size());
@@ -51,12 +43,12 @@ FrmSaveIDX::FrmSaveIDX(AppContext& app) : app_(app)
     for (auto [name, at] : {std::pair{"lblTitle", QPoint(5, 2)}, {"lblName", QPoint(8, 19)},
                             {"lblComment", QPoint(8, 55)}, {"lblSave", QPoint(53, 184)},
                             {"lblCancel", QPoint(122, 184)}})
-        Make<QLabel>(this, name, QRect(at, QSize(1, 1)));
-    txtName = Make<QLineEdit>(this, "txtName", {7, 30, 170, 19});
-    txtComment = Make<QPlainTextEdit>(this, "txtComment", {7, 66, 170, 113});
-    BWExit = Make<ButtonWeb>(this, "BWExit", {171, 5, 7, 7});
-    BWSave = Make<ButtonWeb>(this, "BWSave", {34, 185, 16, 10});
-    BWCancel = Make<ButtonWeb>(this, "BWCancel", {103, 185, 16, 10});
+        MakeControl<QLabel>(this, name, QRect(at, QSize(1, 1)));
+    txtName = MakeControl<QLineEdit>(this, "txtName", {7, 30, 170, 19});
+    txtComment = MakeControl<QPlainTextEdit>(this, "txtComment", {7, 66, 170, 113});
+    BWExit = MakeControl<ButtonWeb>(this, "BWExit", {171, 5, 7, 7});
+    BWSave = MakeControl<ButtonWeb>(this, "BWSave", {34, 185, 16, 10});
+    BWCancel = MakeControl<ButtonWeb>(this, "BWCancel", {103, 185, 16, 10});
     connect(BWSave, &ButtonWeb::clicked, this, &FrmSaveIDX::BWSave_Click);
     connect(BWCancel, &ButtonWeb::clicked, this, &QDialog::reject);
     connect(BWExit, &ButtonWeb::clicked, this, &QDialog::reject);

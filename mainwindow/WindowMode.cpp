@@ -2,6 +2,8 @@
 
 #include "mainwindow/ProgramWorld.h"
 
+#include "browser/FrmLib.h"
+#include "engine/settings/AppSettings.h"
 #include "engine/start/AppFolders.h"
 #include "gui/AppContext.h"
 #include "gui/AppIcons.h"
@@ -18,6 +20,8 @@
 #include "options/FrmAbout.h"
 #include "options/FrmOption.h"
 #include "skin/LoadSkin.h"
+#include "skin/Skin.h"
+#include "viewer/FrmViewImg.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -53,6 +57,8 @@ void DefineWindows(AppContext& app)
     w.define(FrmFind::WindowName, [&app] { return new FrmFind(app); });
     w.define(FrmOption::WindowName, [&app] { return new FrmOption(app, MakeMainWindowLink(app)); });
     w.define(FrmAbout::WindowName, [&app] { return new FrmAbout(app); });
+    w.define(FrmLib::WindowName, [&app] { return new FrmLib(app); });
+    w.define(FrmViewImg::WindowName, [&app] { return new FrmViewImg(app); });
     w.define(FSysTrayIconMenu::WindowName, [&app] {
         return new FSysTrayIconMenu(app.services.tray, [&app](int n) { return app.texts.text(TextId(n)); });
     });

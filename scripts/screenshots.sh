@@ -20,8 +20,9 @@ export HOME=$work/user
 demo=$HOME/demo
 mkdir -p "$demo/Photos/2004 Holiday" "$demo/Documents/Letters" "$demo/Music"
 for i in 1 2 3; do head -c $((i * 70000)) /dev/urandom > "$demo/Photos/2004 Holiday/beach$i.jpg"; done
+convert -size 800x600 gradient:skyblue-navy -fill khaki -draw "rectangle 0,420 800,600" "$demo/Photos/2004 Holiday/beach1.jpg"
+printf 'Dear Ann,\n\nthe photos of the holiday are on the disk, in "2004 Holiday".\n' > "$demo/Documents/Letters/ann.txt"
 printf '<html><head><title>Family recipes</title></head></html>' > "$demo/Documents/recipes.html"
-echo "Dear Ann," > "$demo/Documents/Letters/ann.txt"
 (cd "$demo/Documents" && zip -q -z letters.zip Letters/ann.txt <<< "Letters of 2004")
 head -c 300000 /dev/urandom > "$demo/Music/track01.ogg"
 CORVANEDISK_CONSOLE=1 "$build/CorvaneDisk" "-c:$demo" -o:Demo -r -z -m -a >/dev/null
@@ -75,6 +76,45 @@ xdotool key Up Return # its Properties
 xdotool search --sync --onlyvisible --name '^CorvaneDisk - Properties$' >/dev/null
 snap lib-properties
 xdotool key Escape
+
+# The browser and the viewer: the library's first catalog, Demo, opened by a
+# double click on its row.
+snap_window() { # a picture of one window
+  sleep 0.4
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$2.png"
+  echo "$out/$2.png"
+}
+xdotool mousemove --window "$MAIN_WINDOW" 80 46 click --repeat 2 --delay 80 1
+browser=$(timeout 10 xdotool search --sync --onlyvisible --name '^CorvaneDisk Browser$' | head -n1 || true)
+if [[ -n "$browser" ]]; then
+  sleep 1
+  xdotool windowmove --sync "$browser" 0 100
+  eval "$(xdotool getwindowgeometry --shell "$browser")"
+  xdotool windowfocus --sync "$browser"
+  xdotool mousemove --window "$browser" 60 28 click 1 # the root
+  xdotool key Right Down                              # Documents
+  snap_window "$browser" browser
+  xdotool mousemove --window "$browser" 14 $((HEIGHT - 22)) click 1 # the view box
+  xdotool mousemove --window "$browser" 60 28 click 1 # the root
+  xdotool key Down Down Down Right Down               # Photos, 2004 Holiday
+  xdotool mousemove --window "$browser" 260 48 click 1 # beach1.jpg
+  viewer=$(timeout 10 xdotool search --sync --onlyvisible --name '^CorvaneDisk View$' | head -n1)
+  xdotool windowmove --sync "$viewer" $((WIDTH + 10)) 100
+  snap_window "$viewer" viewer-picture
+  xdotool windowfocus --sync "$viewer"
+  xdotool key ctrl+h
+  snap_window "$viewer" viewer-hex
+  xdotool windowfocus --sync "$browser"
+  xdotool mousemove --window "$browser" 60 28 click 1 # the root
+  xdotool key Down Right Down                         # Documents, Letters
+  xdotool mousemove --window "$browser" 260 48 click 1 # ann.txt
+  snap_window "$viewer" viewer-text
+  xdotool key Escape
+  xdotool windowfocus --sync "$MAIN_WINDOW"
+else
+  echo "no browser: the library's Open is not wired yet" >&2
+fi
 xdotool key ctrl+s
 
 # A long scan (the whole file system, archives listed) shows its progress.

@@ -73,6 +73,11 @@ std::vector<clsFile> CatalogFolders::Files(FolderId folder) const
     return rows;
 }
 
+clsFile CatalogFolders::File(FolderId folder, std::size_t position) const
+{
+    return file(d_.nodes[folder].firstFile + position);
+}
+
 std::string_view CatalogFolders::StoredPath(FolderId folder, std::size_t position) const
 {
     const FolderNode& n = d_.nodes[folder];

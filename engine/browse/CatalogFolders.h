@@ -95,6 +95,7 @@ public:
     // folders).
     std::vector<clsFile> Files(FolderId folder) const;
     // Positions below count from 0 in the order Files gives.
+    clsFile File(FolderId folder, std::size_t position) const; // position < CountFile(folder)
     // The file's path as the catalog stores it, not decoded: FromCatalogPath
     // of it names the file on disk even when its name is in a legacy encoding.
     std::string_view StoredPath(FolderId folder, std::size_t position) const;

@@ -56,12 +56,11 @@ bool changeComment(std::string_view catalogName, std::string_view key, std::stri
     if (start == std::string::npos)
         return false;
     std::string_view line = std::string_view(c.text).substr(start, c.lineEndAt(start) - start);
-    // With a comment already there (more than one ">"), it and its "<" give way.
-    std::size_t first = line.find('>');
-    std::size_t last = line.rfind('>');
-    std::string before(first != last ? line.substr(0, last + 1) : line);
-    if (first == last)
-        before += '>';
+    // The comment there gives way whole, a ">" in it too: it is everything
+    // after the second ">", as every reader takes it.
+    const BodyLine entry = ParseBodyLine(line);
+    std::string before(line.substr(0, entry.path.size() + 1 + entry.sizeDate.size()));
+    before += '>';
     rewriteLine(c, start, LoadedCatalog::composeLine(before, EncodeCatalogComment(comment), "<", c.encodingFor(line)));
     return true;
 }

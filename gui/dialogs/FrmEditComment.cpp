@@ -1,6 +1,7 @@
 #include "gui/dialogs/FrmEditComment.h"
 
 #include "gui/AppContext.h"
+#include "gui/MakeControl.h"
 #include "gui/WindowRegistry.h"
 #include "gui/widgets/ButtonWeb.h"
 
@@ -8,31 +9,20 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-namespace {
-template <class W>
-W* Make(QWidget* parent, const char* name, QRect place)
-{
-    auto* w = new W(parent);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(place);
-    return w;
-}
-} // namespace
-
 FrmEditComment::FrmEditComment(AppContext& app) : app_(app)
 {
     setObjectName(WindowName);
     setWindowTitle(QStringLiteral("CorvaneDisk"));
     resize(336, 66);
-    auto* title = Make<QLabel>(this, "lblTitle", {5, 2, 200, 12});
+    auto* title = MakeControl<QLabel>(this, "lblTitle", {5, 2, 200, 12});
     title->setText(QStringLiteral("CorvaneDisk"));
-    txtComment = Make<QPlainTextEdit>(this, "txtComment", {5, 16, 326, 27});
+    txtComment = MakeControl<QPlainTextEdit>(this, "txtComment", {5, 16, 326, 27});
     txtComment->setTabChangesFocus(true);
-    Make<QLabel>(this, "lblOk", {96, 46, 60, 12});
-    Make<QLabel>(this, "lblCancel", {224, 46, 60, 12});
-    BWExit = Make<ButtonWeb>(this, "BWExit", {325, 5, 7, 7});
-    BWOK = Make<ButtonWeb>(this, "BWOK", {78, 47, 16, 10});
-    BWCancel = Make<ButtonWeb>(this, "BWCancel", {206, 47, 16, 10});
+    MakeControl<QLabel>(this, "lblOk", {96, 46, 60, 12});
+    MakeControl<QLabel>(this, "lblCancel", {224, 46, 60, 12});
+    BWExit = MakeControl<ButtonWeb>(this, "BWExit", {325, 5, 7, 7});
+    BWOK = MakeControl<ButtonWeb>(this, "BWOK", {78, 47, 16, 10});
+    BWCancel = MakeControl<ButtonWeb>(this, "BWCancel", {206, 47, 16, 10});
     connect(BWOK, &ButtonWeb::clicked, this, &QDialog::accept);
     connect(BWCancel, &ButtonWeb::clicked, this, &QDialog::reject);
     connect(BWExit, &ButtonWeb::clicked, this, &QDialog::reject);

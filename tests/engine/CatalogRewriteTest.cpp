@@ -35,6 +35,10 @@ TEST_F(Rewrites, CommentOfFileAndMemberLines)
                           "\\data\\a.txt>12 Kb/01/02/2003>new note<\r\n"
                           "\\data\\b.txt>1 Kb/01/02/2003>two\x01lines ?b?<\r\n"
                           "\\data\\pack.zip/docs\\c.txt>3 Kb/31/12/1999><\r\n");
+    // A comment holding ">" (Windows catalogs have them) gives way whole.
+    lib.catalog("c.dat", std::string(kTestHeader) + "\\data\\a.txt>12 Kb/01/02/2003>prix > 5<\r\n");
+    ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "vu");
+    EXPECT_EQ(text(), std::string(kTestHeader) + "\\data\\a.txt>12 Kb/01/02/2003>vu<\r\n");
     EXPECT_TRUE(prompter.boxes.empty());
     EXPECT_EQ(filesInLibrary(), 1u);
 }

@@ -1,0 +1,109 @@
+// The browser and the viewer on real windows:
+//   views_bench        (under a display, or with QT_QPA_PLATFORM=offscreen)
+// prints the time to list a folder of 100,000 files in the browser (the list
+// filled and painted) and to show the hex view of a 1 MiB file (read, dumped
+// by libQuexel.so and painted), best of three each.
+
+#include "bench/BenchCatalog.h"
+#include "browser/FrmLib.h"
+#include "engine/settings/AppSettings.h"
+#include "engine/start/AppFolders.h"
+#include "gui/AppContext.h"
+#include "gui/WindowRegistry.h"
+#include "gui/dialogs/FrmEditComment.h"
+#include "gui/jobs/JobRunner.h"
+#include "gui/services/ProgramServices.h"
+#include "language/LangText.h"
+#include "language/WindowTexts.h"
+#include "platform/prompter/ConsolePrompter.h"
+#include "skin/Skin.h"
+#include "viewer/FrmViewImg.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QTreeView>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace {
+constexpr int Runs = 3;
+constexpr int CatalogLines = 111'123; // 100,000 files: every tenth line is an archive member
+
+double BestMs(const std::function<void()>& prepare, const std::function<void()>& run)
+{
+    double best = 1e9;
+    for (int i = 0; i < Runs; ++i) {
+        prepare();
+        QApplication::processEvents();
+        QElapsedTimer clock;
+        clock.start();
+        run();
+        best = std::min(best, double(clock.nsecsElapsed()) / 1e6);
+    }
+    return best;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication qapp(argc, argv);
+    char folder[] = "/tmp/views_bench.XXXXXX";
+    if (!mkdtemp(folder))
+        return 1;
+    const std::string home = std::string(folder) + "/";
+    SetAppFolders(home);
+    CreateOutputFolders();
+    WriteBenchCatalog(Folders().LibPath + "One.dat", CatalogLines, true);
+    std::string bytes(1 << 20, '\0');
+    std::mt19937 random(7);
+    for (char& c : bytes)
+        c = char(random());
+    std::ofstream(home + "one-mib.bin", std::ios::binary) << bytes;
+
+    ConsolePrompter prompter;
+    ScopedPrompter prompterInUse(prompter);
+    ProgramServices services(prompter, home);
+    AppSettings settings;
+    LangText texts;
+    WindowRegistry windows;
+    WindowTexts windowTexts(windows, texts, settings.FontLabel, settings.FontTitle);
+    Skin skin;
+    JobRunner jobs;
+    AppContext app{services.services(), settings, texts, windowTexts, windows, skin, jobs};
+    windows.define(FrmLib::WindowName, [&app] { return new FrmLib(app); });
+    windows.define(FrmViewImg::WindowName, [&app] { return new FrmViewImg(app, QUEXEL_DIR); });
+    windows.define(FrmEditComment::WindowName, [&app] { return new FrmEditComment(app); });
+
+    auto& lib = windows.get<FrmLib>();
+    lib.resize(900, 700);
+    lib.ChargeDAT("One.dat");
+    while (lib.isLoading())
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    const QModelIndex root = lib.TVPath->model()->index(0, 0);
+    const QModelIndex photos = lib.TVPath->model()->index(0, 0, root);
+    const double listMs = BestMs([&] { lib.TVPath->setCurrentIndex(root); },
+                                 [&] {
+                                     lib.TVPath->setCurrentIndex(photos);
+                                     lib.LVPath->viewport()->repaint();
+                                 });
+    std::printf("folder of %d files listed in %.1f ms\n", lib.LVPath->model()->rowCount(), listMs);
+
+    auto& viewer = windows.get<FrmViewImg>();
+    viewer.resize(900, 700);
+    viewer.show();
+    viewer.ViewFile(home + "one-mib.bin");
+    const double hexMs = BestMs([&] { viewer.ViewFile(home + "one-mib.bin"); },
+                                [&] {
+                                    viewer.ToggleHexaView();
+                                    viewer.rtf->viewport()->repaint();
+                                });
+    std::printf("hex view of 1 MiB shown in %.1f ms (%lld characters)\n", hexMs,
+                (long long)viewer.rtf->toPlainText().size());
+    windows.unloadAll();
+    std::filesystem::remove_all(folder);
+    return 0;
+}

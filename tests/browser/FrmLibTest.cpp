@@ -1,0 +1,278 @@
+#include "browser/FrmLib.h"
+#include "browser/SplitBar.h"
+#include "engine/catalog/CatalogFile.h"
+#include "engine/catalog/CatalogPath.h"
+#include "engine/scan/CatalogScan.h"
+#include "gui/dialogs/FrmEditComment.h"
+#include "gui/widgets/CheckBoxWeb.h"
+#include "tests/support/TestWorld.h"
+#include "viewer/FrmViewImg.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <utime.h>
+
+namespace {
+
+struct BrowserTest : ::testing::Test {
+    TestWorld world;
+    FrmLib* lib = nullptr;
+
+    BrowserTest()
+    {
+        world.windows.define(FrmLib::WindowName, [this] { return new FrmLib(world.app); });
+        world.windows.define(FrmViewImg::WindowName, [this] { return new FrmViewImg(world.app); });
+        world.windows.define(FrmEditComment::WindowName, [this] { return new FrmEditComment(world.app); });
+        lib = &world.windows.get<FrmLib>();
+        lib->resize(700, 500);
+    }
+
+    // A file of the disk to catalogue, with its modification day.
+    void diskFile(const std::string& name, std::size_t size, int year, int month, int day)
+    {
+        const std::string path = world.home.write("disk/" + name, std::string(size, 'x'));
+        const QDateTime when(QDate(year, month, day), QTime(12, 0), Qt::UTC);
+        const utimbuf times{when.toSecsSinceEpoch(), when.toSecsSinceEpoch()};
+        ASSERT_EQ(::utime(path.c_str(), &times), 0);
+    }
+    // The disk catalogued by the scan into the library as name.
+    void catalogue(const std::string& name)
+    {
+        ScanSession session;
+        ScanOptions opts;
+        opts.RecursiveDir = true;
+        opts.RootDir = world.home.file("disk");
+        opts.Search = "*.*";
+        CreateCatalog(opts, session);
+        ASSERT_TRUE(SaveFile(session.lines, world.lib() + name));
+    }
+    void load(const std::string& name)
+    {
+        lib->ChargeDAT(name);
+        ASSERT_TRUE(TestWorld::waitFor([&] { return !lib->isLoading(); }));
+    }
+    QModelIndex node(const QModelIndex& parent, const QString& text)
+    {
+        QAbstractItemModel* m = lib->TVPath->model();
+        for (int r = 0; r < m->rowCount(parent); ++r)
+            if (m->index(r, 0, parent).data().toString() == text)
+                return m->index(r, 0, parent);
+        ADD_FAILURE() << "no folder " << text.toStdString();
+        return {};
+    }
+    QModelIndex root() { return lib->TVPath->model()->index(0, 0); }
+    void choose(const QModelIndex& folder) { lib->TVPath->setCurrentIndex(folder); }
+    QStringList column(int c)
+    {
+        QStringList cells;
+        QAbstractItemModel* m = lib->LVPath->model();
+        for (int r = 0; r < m->rowCount(); ++r)
+            cells << m->index(r, c).data().toString();
+        return cells;
+    }
+    void clickRow(int row)
+    {
+        const QRect place = lib->LVPath->visualRect(lib->LVPath->model()->index(row, 0));
+        QTest::mouseClick(lib->LVPath->viewport(), Qt::LeftButton, {}, place.center());
+    }
+    void key(QWidget* target, int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QKeyEvent press(QEvent::KeyPress, k, mods);
+        QApplication::sendEvent(target, &press);
+    }
+};
+
+} // namespace
+
+TEST_F(BrowserTest, LoadsOnAWorkerThenListsAndSortsAFolderFromMemory)
+{
+    diskFile("a.txt", 9 * 1024, 2004, 1, 1);
+    diskFile("b.txt", 10 * 1024, 2003, 12, 31);
+    diskFile("c.txt", 100 * 1024, 2005, 6, 1);
+    diskFile("sub/d.txt", 1, 2001, 1, 1);
+    catalogue("Disk.dat");
+    catalogue("Other.dat");
+
+    lib->ChargeDAT("Disk.dat");
+    EXPECT_TRUE(lib->isVisible());
+    EXPECT_TRUE(lib->isLoading());
+    QWidget* wait = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "frmWait" && w->isVisible())
+            wait = w;
+    EXPECT_NE(wait, nullptr);
+    lib->ChargeDAT("Other.dat"); // one load at a time
+    ASSERT_TRUE(TestWorld::waitFor([&] { return !lib->isLoading(); }));
+    EXPECT_EQ(lib->loadedCatalog(), "Disk.dat");
+    EXPECT_TRUE(world.fakes.prompter.boxes.empty());
+
+    EXPECT_EQ(root().data().toString().toStdString(), ToCatalogPath(world.home.file("disk")) + "\\");
+    EXPECT_EQ(lib->LVPath->model()->rowCount(), 0); // nothing listed before a folder is chosen
+    choose(root());
+    EXPECT_EQ(column(0), (QStringList{"a.txt", "b.txt", "c.txt"}));
+    EXPECT_EQ(column(1), (QStringList{"9 Kb", "10 Kb", "100 Kb"}));
+    EXPECT_EQ(column(2), (QStringList{"01/01/2004", "31/12/2003", "01/06/2005"}));
+
+    QHeaderView* header = lib->LVPath->header();
+    emit header->sectionClicked(1); // first click: descending
+    EXPECT_EQ(column(0), (QStringList{"c.txt", "b.txt", "a.txt"}));
+    emit header->sectionClicked(1);
+    EXPECT_EQ(column(0), (QStringList{"a.txt", "b.txt", "c.txt"}));
+    emit header->sectionClicked(2); // another column keeps the direction
+    EXPECT_EQ(column(0), (QStringList{"b.txt", "a.txt", "c.txt"}));
+    EXPECT_EQ(header->sortIndicatorSection(), 2);
+
+    choose(node(root(), "sub"));
+    EXPECT_EQ(column(0), QStringList{"d.txt"});
+    choose(root()); // listed again in the order chosen last
+    EXPECT_EQ(column(0), (QStringList{"b.txt", "a.txt", "c.txt"}));
+
+    // The next catalog replaces the whole tree.
+    load("Other.dat");
+    EXPECT_EQ(lib->loadedCatalog(), "Other.dat");
+    EXPECT_EQ(lib->LVPath->model()->rowCount(), 0);
+    EXPECT_EQ(lib->TVPath->model()->rowCount(), 1);
+}
+
+TEST_F(BrowserTest, F12ChangesExactlyTheRightLineOfTheLoadedCatalog)
+{
+    const std::string fixture = CORVANE_FIXTURES "/catalogs/windows1252.dat";
+    std::filesystem::copy_file(fixture, world.lib() + "w.dat");
+    std::filesystem::copy_file(fixture, world.lib() + "other.dat");
+    load("w.dat");
+    const QModelIndex autres = node(node({}, "D:"), "Autres");
+    choose(autres);
+    ASSERT_EQ(column(3), QStringList{QString::fromUtf8("prix > 5 €")});
+    lib->LVPath->setCurrentIndex(lib->LVPath->model()->index(0, 0));
+
+    key(lib->LVPath, Qt::Key_F12, Qt::ShiftModifier); // Shift held: nothing
+    TestWorld::whenModal([](QWidget* dialog) {
+        auto* edit = qobject_cast<FrmEditComment*>(dialog);
+        ASSERT_NE(edit, nullptr);
+        edit->reject(); // Cancel writes nothing
+    });
+    key(lib->LVPath, Qt::Key_F12);
+    TestWorld::whenModal([](QWidget* dialog) {
+        auto* edit = qobject_cast<FrmEditComment*>(dialog);
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(edit->txtComment->toPlainText(), QString::fromUtf8("prix > 5 €"));
+        edit->txtComment->setPlainText(QString::fromUtf8("vérifié\ndeux fois"));
+        edit->accept();
+    });
+    const std::string before = ReadFileBytes(fixture);
+    EXPECT_EQ(ReadFileBytes(world.lib() + "w.dat"), before);
+    key(lib->LVPath, Qt::Key_F12);
+
+    std::string expected = before;
+    const std::string line = "D:\\Autres\\notes.txt>1 Kb/01/01/2000>prix > 5 \x80<";
+    expected.replace(expected.find(line), line.size(), "D:\\Autres\\notes.txt>1 Kb/01/01/2000>v\xE9rifi\xE9\x01" "deux fois<");
+    EXPECT_EQ(ReadFileBytes(world.lib() + "w.dat"), expected);
+    EXPECT_EQ(ReadFileBytes(world.lib() + "other.dat"), before);
+    EXPECT_EQ(column(3), QStringList{QString::fromUtf8("vérifié\r\ndeux fois")});
+    // The model holds it: the folder shows it when chosen again.
+    choose(root());
+    choose(autres);
+    EXPECT_EQ(column(3), QStringList{QString::fromUtf8("vérifié\r\ndeux fois")});
+    EXPECT_TRUE(world.fakes.prompter.boxes.empty());
+}
+
+TEST_F(BrowserTest, TheViewBoxShowsAClickedFileAndClosingTheBrowserHidesTheViewer)
+{
+    diskFile("notes.txt", 10, 2004, 1, 1);
+    QImage(40, 30, QImage::Format_RGB32).save(QString::fromStdString(world.home.file("disk/shot.png")));
+    catalogue("Disk.dat");
+    load("Disk.dat");
+    lib->show();
+    choose(root());
+    ASSERT_EQ(column(0), (QStringList{"notes.txt", "shot.png"}));
+
+    clickRow(1); // the box is clear: nothing
+    EXPECT_EQ(world.windows.find<FrmViewImg>(), nullptr);
+    lib->CBWView->setValue(true);
+    EXPECT_TRUE(world.settings.View);
+    clickRow(1);
+    FrmViewImg* viewer = world.windows.find<FrmViewImg>();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(viewer->state(), FrmViewImg::State::Picture);
+    EXPECT_EQ(viewer->viewFilePath(), world.home.file("disk/shot.png"));
+    clickRow(0);
+    EXPECT_EQ(viewer->state(), FrmViewImg::State::Text);
+
+    lib->CBWView->setValue(false);
+    EXPECT_FALSE(viewer->isVisible());
+    EXPECT_FALSE(world.settings.View);
+    lib->CBWView->setValue(true);
+    clickRow(0);
+    EXPECT_TRUE(viewer->isVisible());
+
+    key(lib->LVPath, Qt::Key_Escape, Qt::ShiftModifier);
+    EXPECT_TRUE(lib->isVisible());
+    key(lib->LVPath, Qt::Key_Escape);
+    EXPECT_FALSE(lib->isVisible());
+    EXPECT_FALSE(viewer->isVisible());
+    key(lib->TVPath, Qt::Key_F1);
+    EXPECT_EQ(world.fakes.help.contexts, std::vector<int>{1006});
+}
+
+TEST_F(BrowserTest, ColumnWidthsComeFromTheSettingsAndGoBack)
+{
+    world.windows.unload(FrmLib::WindowName);
+    world.settings.LVPath[1] = 1500.0;
+    lib = &world.windows.get<FrmLib>();
+    EXPECT_EQ(lib->LVPath->columnWidth(0), 180); // 2700 twips, the design width
+    EXPECT_EQ(lib->LVPath->columnWidth(1), 100);
+    lib->LVPath->setColumnWidth(3, 200);
+    EXPECT_EQ(world.settings.LVPath[3], 3000.0);
+}
+
+TEST_F(BrowserTest, AFileThatIsNoCatalogIsReportedAndShowsNothing)
+{
+    world.home.write("dat/junk.dat", std::string("\x7F" "ELF\0\0binary", 11));
+    load("junk.dat");
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
+    EXPECT_NE(world.fakes.prompter.boxes[0].text.find("Invalid file format"), std::string::npos);
+    EXPECT_EQ(lib->TVPath->model()->rowCount(), 0);
+    lib->ChargeDAT("../outside.dat"); // never a name outside the library
+    EXPECT_EQ(world.fakes.prompter.boxes.size(), 2u);
+    EXPECT_FALSE(lib->isLoading());
+}
+
+TEST_F(BrowserTest, TheSplitterKeepsTheTreeAtItsLeastWidthAndWideningGrowsTheList)
+{
+    lib->show();
+    const int tree = lib->TVPath->width();
+    auto drag = [&](int dx) {
+        const QPoint at = lib->picSplit->rect().center();
+        const QPoint global = lib->picSplit->mapToGlobal(at);
+        QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, {});
+        QApplication::sendEvent(lib->picSplit, &press);
+        QMouseEvent move(QEvent::MouseMove, at + QPoint(dx, 0), global + QPoint(dx, 0), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(lib->picSplit, &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, at + QPoint(dx, 0), global + QPoint(dx, 0), Qt::LeftButton, {}, {});
+        QApplication::sendEvent(lib->picSplit, &release);
+    };
+    drag(-(tree - 20)); // one move may take the tree below its least width...
+    EXPECT_EQ(lib->TVPath->width(), 20);
+    drag(5); // ...the next sets it back
+    EXPECT_EQ(lib->TVPath->width(), 60);
+    drag(-100); // a move that would leave no tree is ignored
+    EXPECT_EQ(lib->TVPath->width(), 60);
+    drag(40);
+    EXPECT_EQ(lib->TVPath->width(), 100);
+    EXPECT_EQ(lib->LVPath->x(), lib->picSplit->x() + lib->picSplit->width());
+
+    const int list = lib->LVPath->width();
+    lib->resize(lib->width() + 50, lib->height());
+    EXPECT_EQ(lib->TVPath->width(), 100);
+    EXPECT_EQ(lib->LVPath->width(), list + 50);
+}
