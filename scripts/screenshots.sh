@@ -73,9 +73,11 @@ snap main-lib-sorted
 xdotool mousemove --window "$MAIN_WINDOW" 80 48 click 3 # the library menu of the first catalog
 snap lib-menu
 xdotool key Up Return # its Properties
-xdotool search --sync --onlyvisible --name '^CorvaneDisk - Properties$' >/dev/null
+properties=$(timeout 10 xdotool search --sync --onlyvisible --name '^CorvaneDisk - Properties$' | head -n1)
 snap lib-properties
-xdotool key Escape
+eval "$(xdotool getwindowgeometry --shell "$properties")"
+xdotool mousemove --window "$properties" $((WIDTH - 137)) $((HEIGHT - 23)) click 1 # Cancel
+sleep 0.5
 
 # The browser and the viewer: the library's first catalog, Demo, opened by a
 # double click on its row.
@@ -85,6 +87,8 @@ snap_window() { # a picture of one window
   import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$2.png"
   echo "$out/$2.png"
 }
+sleep 0.5
+xdotool windowfocus --sync "$MAIN_WINDOW"
 xdotool mousemove --window "$MAIN_WINDOW" 80 46 click --repeat 2 --delay 80 1
 browser=$(timeout 10 xdotool search --sync --onlyvisible --name '^CorvaneDisk Browser$' | head -n1 || true)
 if [[ -n "$browser" ]]; then
@@ -143,6 +147,7 @@ sleep 0.5
 snap main-after-scan
 
 # The options dialog, every page: the tree takes the arrow keys.
+xdotool windowfocus --sync "$MAIN_WINDOW"
 xdotool key F5
 OPTIONS=$(timeout 10 xdotool search --sync --onlyvisible --name '^Options$' | head -n1)
 snap options-setup
