@@ -2,6 +2,7 @@
 
 #include "engine/catalog/CatalogFile.h"
 #include "engine/start/AppFolders.h"
+#include "engine/text/PathHelpers.h"
 #include "gui/AppContext.h"
 #include "gui/MakeControl.h"
 #include "gui/services/Services.h"
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include <sys/stat.h>
 
 namespace {
 QString TrimBlanks(QString s)
@@ -25,13 +25,6 @@ QString TrimBlanks(QString s)
     while (b > a && s[b - 1] == ' ')
         --b;
     return s.mid(a, b - a);
-}
-
-// A catalog of that name exists, readable or not.
-bool CatalogExists(const std::string& path)
-{
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0;
 }
 } // namespace
 
@@ -91,7 +84,7 @@ void FrmSaveIDX::BWSave_Click()
         app_.services.prompter.message(problem, "CorvaneDisk", MsgIcon::Exclamation);
         return;
     }
-    if (CatalogExists(Folders().LibPath + file) &&
+    if (NameTaken(Folders().LibPath + file) && // readable or not
         !app_.services.prompter.askYesNo(app_.texts[TextId::AskReplaceCatalog], "CorvaneDisk", MsgIcon::Question))
         return;
     accept();

@@ -3,6 +3,7 @@
 #include "mainwindow/FrmCorvaneDisk.h"
 
 #include "gui/AppIcons.h"
+#include "gui/MakeControl.h"
 #include "gui/widgets/ButtonWeb.h"
 #include "gui/widgets/CheckBoxWeb.h"
 #include "mainwindow/FolderTree.h"
@@ -14,25 +15,16 @@
 
 namespace {
 
-template <class W>
-W* Make(QWidget* parent, const char* name, QRect place)
-{
-    auto* w = new W(parent);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(place);
-    return w;
-}
-
 QLabel* Label(QWidget* parent, const char* name, QPoint at)
 {
-    auto* l = Make<QLabel>(parent, name, QRect(at, QSize(1, 1)));
+    auto* l = MakeControl<QLabel>(parent, name, QRect(at, QSize(1, 1)));
     l->setAttribute(Qt::WA_TranslucentBackground);
     return l;
 }
 
 QComboBox* Combo(QWidget* parent, const char* name, QRect place, bool editable = false)
 {
-    auto* c = Make<QComboBox>(parent, name, place);
+    auto* c = MakeControl<QComboBox>(parent, name, place);
     c->setEditable(editable);
     c->setMaxVisibleItems(15);
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -47,34 +39,34 @@ void FrmCorvaneDisk::buildControls()
     setWindowIcon(ProgramIcon());
     setFixedSize(361, 203);
 
-    imgIcon = Make<QLabel>(this, "imgIcon", {3, 1, 16, 16});
+    imgIcon = MakeControl<QLabel>(this, "imgIcon", {3, 1, 16, 16});
     imgIcon->setPixmap(ProgramIcon().pixmap(16, 16));
     imgIcon->setCursor(Qt::PointingHandCursor);
     lblTitle = Label(this, "lblTitle", {22, 2});
     lblTitle->setText(QStringLiteral("CorvaneDisk"));
-    BWMin = Make<ButtonWeb>(this, "BWMin", {338, 5, 7, 7});
-    BWExit = Make<ButtonWeb>(this, "BWExit", {350, 5, 7, 7});
-    BWLayerCat = Make<ButtonWeb>(this, "BWLayerCat", {6, 19, 19, 47});
-    BWLayerFind = Make<ButtonWeb>(this, "BWLayerFind", {6, 66, 19, 47});
-    BWLayerLib = Make<ButtonWeb>(this, "BWLayerLib", {6, 113, 19, 47});
+    BWMin = MakeControl<ButtonWeb>(this, "BWMin", {338, 5, 7, 7});
+    BWExit = MakeControl<ButtonWeb>(this, "BWExit", {350, 5, 7, 7});
+    BWLayerCat = MakeControl<ButtonWeb>(this, "BWLayerCat", {6, 19, 19, 47});
+    BWLayerFind = MakeControl<ButtonWeb>(this, "BWLayerFind", {6, 66, 19, 47});
+    BWLayerLib = MakeControl<ButtonWeb>(this, "BWLayerLib", {6, 113, 19, 47});
 
     // CAT
-    FolderTreeview = Make<FolderTree>(this, "FolderTreeview", {27, 18, 172, 180});
+    FolderTreeview = MakeControl<FolderTree>(this, "FolderTreeview", {27, 18, 172, 180});
     cboFileType = Combo(this, "cboFileType", {201, 19, 155, 20});
-    CBWRecursive = Make<CheckBoxWeb>(this, "CBWRecursive", {207, 49, 16, 10});
-    CBWSearchZipContent = Make<CheckBoxWeb>(this, "CBWSearchZipContent", {207, 65, 16, 10});
-    CBWEnableComment = Make<CheckBoxWeb>(this, "CBWEnableComment", {207, 81, 16, 10});
-    CBWEjectCD = Make<CheckBoxWeb>(this, "CBWEjectCD", {207, 97, 16, 10});
-    BWSearch = Make<ButtonWeb>(this, "BWSearch", {230, 128, 16, 10});
-    BWStop = Make<ButtonWeb>(this, "BWStop", {291, 128, 16, 10});
+    CBWRecursive = MakeControl<CheckBoxWeb>(this, "CBWRecursive", {207, 49, 16, 10});
+    CBWSearchZipContent = MakeControl<CheckBoxWeb>(this, "CBWSearchZipContent", {207, 65, 16, 10});
+    CBWEnableComment = MakeControl<CheckBoxWeb>(this, "CBWEnableComment", {207, 81, 16, 10});
+    CBWEjectCD = MakeControl<CheckBoxWeb>(this, "CBWEjectCD", {207, 97, 16, 10});
+    BWSearch = MakeControl<ButtonWeb>(this, "BWSearch", {230, 128, 16, 10});
+    BWStop = MakeControl<ButtonWeb>(this, "BWStop", {291, 128, 16, 10});
     QLabel* lblRecursive = Label(this, "lblRecursive", {227, 48});
     QLabel* lblSearchZipContent = Label(this, "lblSearchZipContent", {227, 64});
     QLabel* lblEnableComment = Label(this, "lblEnableComment", {227, 80});
     QLabel* lblEjectCD = Label(this, "lblEjectCD", {227, 96});
     QLabel* lblSearch = Label(this, "lblSearch", {249, 127});
     QLabel* lblStop = Label(this, "lblStop", {310, 127});
-    lblDisplay1 = Make<QLabel>(this, "lblDisplay1", {203, 148, 153, 16});
-    lblDisplay2 = Make<QLabel>(this, "lblDisplay2", {203, 164, 153, 34});
+    lblDisplay1 = MakeControl<QLabel>(this, "lblDisplay1", {203, 148, 153, 16});
+    lblDisplay2 = MakeControl<QLabel>(this, "lblDisplay2", {203, 164, 153, 34});
     for (QLabel* l : {lblDisplay1, lblDisplay2}) {
         l->setAttribute(Qt::WA_TranslucentBackground);
         l->setWordWrap(true);
@@ -86,7 +78,7 @@ void FrmCorvaneDisk::buildControls()
 
     // FIND
     cboFind = Combo(this, "cboFind", {32, 23, 255, 20}, true);
-    BWFind = Make<ButtonWeb>(this, "BWFind", {295, 30, 16, 10});
+    BWFind = MakeControl<ButtonWeb>(this, "BWFind", {295, 30, 16, 10});
     QLabel* lblFind = Label(this, "lblFind", {315, 29});
     cboListDAT = Combo(this, "cboListDAT", {32, 67, 170, 20});
     cboFilter = Combo(this, "cboFilter", {32, 111, 170, 20});
@@ -94,15 +86,15 @@ void FrmCorvaneDisk::buildControls()
     QLabel* lblListDAT = Label(this, "lblListDAT", {33, 54});
     QLabel* lblFilter = Label(this, "lblFilter", {33, 99});
     QLabel* lblTypeDisk = Label(this, "lblTypeDisk", {33, 142});
-    CBWSort = Make<CheckBoxWeb>(this, "CBWSort", {214, 74, 16, 10});
-    CBWIgnoreMaxHit = Make<CheckBoxWeb>(this, "CBWIgnoreMaxHit", {214, 89, 16, 10});
+    CBWSort = MakeControl<CheckBoxWeb>(this, "CBWSort", {214, 74, 16, 10});
+    CBWIgnoreMaxHit = MakeControl<CheckBoxWeb>(this, "CBWIgnoreMaxHit", {214, 89, 16, 10});
     QLabel* lblSort = Label(this, "lblSort", {234, 72});
     QLabel* lblIgnoreMaxHit = Label(this, "lblIgnoreMaxHit", {234, 87});
     findControls_ = {cboFind, BWFind, CBWSort, lblSort, lblFind, cboListDAT, lblListDAT, cboFilter,
                      lblFilter, cboTypeDisk, lblTypeDisk, CBWIgnoreMaxHit, lblIgnoreMaxHit};
 
     // LIB: its rows and columns come from the library list (library/).
-    LVLib = Make<QTreeView>(this, "LVLib", {26, 16, 332, 185});
+    LVLib = MakeControl<QTreeView>(this, "LVLib", {26, 16, 332, 185});
     LVLib->setRootIsDecorated(false);
     LVLib->setUniformRowHeights(true);
     LVLib->setSortingEnabled(false);

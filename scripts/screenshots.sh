@@ -10,10 +10,8 @@ build=$(cd "${2:-$here/build}" && pwd)
 [[ -x "$build/CorvaneDisk" ]] || { echo "no program in $build: run ./run.sh -h first" >&2; exit 1; }
 [[ -n "${SCREENSHOTS_INNER:-}" ]] || exec env SCREENSHOTS_INNER=1 xvfb-run -a -s "-screen 0 1024x640x24" "$0" "$out" "$build"
 
-work=$(mktemp -d)
-trap 'kill "${PROGRAM_PID:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
 source "$here/scripts/xsession.sh"
-prepare_home "$work" "$build"
+new_session "$build"
 
 # The demo library: three catalogs made by the program's batch mode.
 export HOME=$work/user

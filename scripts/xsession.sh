@@ -1,11 +1,19 @@
 # Helpers for driving the real program on a private X server (sourced by the
 # smoke tests and scripts/screenshots.sh; run inside xvfb-run).
+#   new_session BUILD        a fresh folder $work (removed at the end, the program
+#                            killed if still running) holding the program's home
 #   prepare_home DIR BUILD   a fresh program home with the built skin and language
 #   start_program BUILD      starts the program, sets PROGRAM_PID and MAIN_WINDOW
 #   wait_exit SECONDS        waits for the program, sets EXIT_STATUS
 #   other_window SECONDS     waits for a second visible window titled CorvaneDisk
 #                            (the results window, the browser...) and prints its id
 #   shot FILE                a PNG of the whole screen
+
+new_session() {
+  work=$(mktemp -d)
+  trap 'kill "${PROGRAM_PID:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+  prepare_home "$work" "$1"
+}
 
 prepare_home() {
   local home=$1 build=$2

@@ -2,6 +2,7 @@
 
 #include "engine/browse/LargeMemory.h"
 #include "engine/catalog/CatalogFile.h"
+#include "platform/fs/ReadSome.h"
 #include "platform/prompter/ErrorBox.h"
 
 #include <cerrno>
@@ -48,14 +49,10 @@ CatalogBytes ReadCatalogBytes(const std::string& path, std::size_t maxSize, cons
     while (bytes.size < expected) {
         if (stop)
             return {};
-        ssize_t n = ::read(fd, bytes.data.get() + bytes.size, std::min(kPiece, expected - bytes.size));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            RaiseFromErrno(errno, path);
+        const std::size_t n = ReadSome(fd, bytes.data.get() + bytes.size, std::min(kPiece, expected - bytes.size), path);
         if (n == 0)
             break;
-        bytes.size += std::size_t(n);
+        bytes.size += n;
         if (onRead)
             onRead(bytes.size, expected);
     }

@@ -1,6 +1,7 @@
 #include "engine/catalog/CatalogLineReader.h"
 
 #include "engine/catalog/CatalogFile.h"
+#include "platform/fs/ReadSome.h"
 #include "platform/prompter/ErrorBox.h"
 
 #include <cerrno>
@@ -45,17 +46,10 @@ bool CatalogLineReader::fill()
             RaiseNotACatalog(path_, "line " + std::to_string(lineNumber_ + 1) + " is too long");
         buffer_.resize(buffer_.size() * 2);
     }
-    for (;;) {
-        ssize_t n = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            RaiseFromErrno(errno, path_);
-        if (n == 0)
-            eof_ = true;
-        end_ += std::size_t(n);
-        return n > 0;
-    }
+    const std::size_t n = ReadSome(fd_, buffer_.data() + end_, buffer_.size() - end_, path_);
+    eof_ = n == 0;
+    end_ += n;
+    return n > 0;
 }
 
 bool CatalogLineReader::next(std::string_view& line)

@@ -1,5 +1,6 @@
 #include "engine/scan/HtmlTitle.h"
 
+#include "platform/fs/ReadSome.h"
 #include "platform/prompter/ErrorBox.h"
 #include "platform/text/Ascii.h"
 #include "platform/text/Encoding.h"
@@ -106,15 +107,11 @@ std::string readTitle(int fd, const std::string& path)
     std::string held; // bytes that may be the start of "</title>"
     std::size_t done = 0;
     while (done < TitleSearchLimit) {
-        ssize_t n = ::read(fd, block.data(), std::min(block.size(), TitleSearchLimit - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            RaiseFromErrno(errno, path);
+        const std::size_t n = ReadSome(fd, block.data(), std::min(block.size(), TitleSearchLimit - done), path);
         if (n == 0)
             break;
-        done += std::size_t(n);
-        for (ssize_t i = 0; i < n; ++i) {
+        done += n;
+        for (std::size_t i = 0; i < n; ++i) {
             const char c = block[std::size_t(i)];
             if (!inTitle) {
                 inTitle = open.feed(c);

@@ -1,6 +1,7 @@
 #include "platform/fs/MoveFile.h"
 
 #include "platform/fs/AtomicFile.h"
+#include "platform/fs/ReadSome.h"
 #include "platform/fs/UniqueFd.h"
 #include "platform/prompter/ErrorBox.h"
 
@@ -26,14 +27,10 @@ std::size_t readChunk(int fd, char* buffer, std::size_t size, const std::string&
 {
     std::size_t got = 0;
     while (got < size) {
-        ssize_t n = ::read(fd, buffer + got, size - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            RaiseFromErrno(errno, path);
+        const std::size_t n = ReadSome(fd, buffer + got, size - got, path);
         if (n == 0)
             break;
-        got += std::size_t(n);
+        got += n;
     }
     return got;
 }

@@ -5,10 +5,8 @@
 set -euo pipefail
 build=$1
 here=$(cd "$(dirname "$0")/../.." && pwd)
-work=$(mktemp -d)
-trap 'kill "${PROGRAM_PID:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
 source "$here/scripts/xsession.sh"
-prepare_home "$work" "$build"
+new_session "$build"
 export HOME=$work/user
 mkdir -p "$HOME/disk/sub"
 echo alpha > "$HOME/disk/a.txt"

@@ -4,10 +4,8 @@
 set -euo pipefail
 build=$1
 here=$(cd "$(dirname "$0")/../.." && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 source "$here/scripts/xsession.sh"
-prepare_home "$work" "$build"
+new_session "$build"
 start_program "$build"
 xdotool windowfocus --sync "$MAIN_WINDOW"
 xdotool key --clearmodifiers alt+F4

@@ -6,10 +6,8 @@
 set -euo pipefail
 build=$1
 here=$(cd "$(dirname "$0")/../.." && pwd)
-work=$(mktemp -d)
-trap 'kill "${PROGRAM_PID:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
 source "$here/scripts/xsession.sh"
-prepare_home "$work" "$build"
+new_session "$build"
 cp "$here/tests/fixtures/language/CorD_deu.lng" "$CORVANEDISK_HOME/language/"
 start_program "$build"
 xdotool windowfocus --sync "$MAIN_WINDOW"

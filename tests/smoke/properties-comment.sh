@@ -5,10 +5,8 @@
 set -euo pipefail
 build=$1
 here=$(cd "$(dirname "$0")/../.." && pwd)
-work=$(mktemp -d)
-trap 'kill "${PROGRAM_PID:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
 source "$here/scripts/xsession.sh"
-prepare_home "$work" "$build"
+new_session "$build"
 mkdir -p "$work/disk/sub"
 echo "alpha" > "$work/disk/a.txt"
 echo "beta" > "$work/disk/sub/b.txt"
