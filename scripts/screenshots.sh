@@ -115,7 +115,7 @@ if [[ -n "$browser" ]]; then
   xdotool key Escape
   xdotool windowfocus --sync "$MAIN_WINDOW"
 else
-  echo "no browser: the library's Open is not wired yet" >&2
+  echo "the browser did not open: no pictures of it and of the viewer" >&2
 fi
 xdotool key ctrl+s
 

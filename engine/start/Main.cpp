@@ -15,7 +15,7 @@ int Main(int argc, char** argv, const WindowHooks& hooks)
     if (argc <= 1) {
         if (hooks.runMainWindow)
             return hooks.runMainWindow(argc, argv);
-        std::fprintf(stderr, "CorvaneDisk: the main window is not built yet.\n");
+        std::fprintf(stderr, "CorvaneDisk: this build has no window mode.\n");
         return ExitNotDone;
     }
 
