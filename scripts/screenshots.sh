@@ -71,7 +71,7 @@ snap main-lib-sorted
 xdotool mousemove --window "$MAIN_WINDOW" 80 48 click 3 # the library menu of the first catalog
 snap lib-menu
 xdotool key Up Return # its Properties
-properties=$(timeout 10 xdotool search --sync --onlyvisible --name '^CorvaneDisk - Properties$' | head -n1)
+properties=$(find_window '^CorvaneDisk - Properties$' 10)
 snap lib-properties
 eval "$(xdotool getwindowgeometry --shell "$properties")"
 xdotool mousemove --window "$properties" $((WIDTH - 137)) $((HEIGHT - 23)) click 1 # Cancel
@@ -88,7 +88,7 @@ snap_window() { # a picture of one window
 sleep 0.5
 xdotool windowfocus --sync "$MAIN_WINDOW"
 xdotool mousemove --window "$MAIN_WINDOW" 80 46 click --repeat 2 --delay 80 1
-browser=$(timeout 10 xdotool search --sync --onlyvisible --name '^CorvaneDisk Browser$' | head -n1 || true)
+browser=$(find_window '^CorvaneDisk Browser$' 10 || true)
 if [[ -n "$browser" ]]; then
   sleep 1
   xdotool windowmove --sync "$browser" 0 100
@@ -101,7 +101,7 @@ if [[ -n "$browser" ]]; then
   xdotool mousemove --window "$browser" 60 28 click 1 # the root
   xdotool key Down Down Down Right Down               # Photos, 2004 Holiday
   xdotool mousemove --window "$browser" 260 48 click 1 # beach1.jpg
-  viewer=$(timeout 10 xdotool search --sync --onlyvisible --name '^CorvaneDisk View$' | head -n1)
+  viewer=$(find_window '^CorvaneDisk View$' 10)
   xdotool windowmove --sync "$viewer" $((WIDTH + 10)) 100
   snap_window "$viewer" viewer-picture
   xdotool windowfocus --sync "$viewer"
@@ -133,7 +133,7 @@ click_at 60 27   # the home folder
 xdotool key Right Down
 click_at 237 133
 for _ in $(seq 100); do
-  dialog=$(xdotool search --onlyvisible --name '^CorvaneDisk$' | grep -vx "$MAIN_WINDOW" | head -n1 || true)
+  dialog=$(xdotool search --onlyvisible --name '^CorvaneDisk$' 2>/dev/null | grep -vx "$MAIN_WINDOW" | head -n1 || true)
   [[ -n "$dialog" ]] && break
   sleep 0.1
 done
@@ -147,7 +147,7 @@ snap main-after-scan
 # The options dialog, every page: the tree takes the arrow keys.
 xdotool windowfocus --sync "$MAIN_WINDOW"
 xdotool key F5
-OPTIONS=$(timeout 10 xdotool search --sync --onlyvisible --name '^Options$' | head -n1)
+OPTIONS=$(find_window '^Options$' 10)
 snap options-setup
 for page in display filetypes language report font skins; do
   xdotool key Down
@@ -160,7 +160,7 @@ eval "$(xdotool getwindowgeometry --shell "$OPTIONS")"
 xdotool mousemove --window "$OPTIONS" $((WIDTH - 49)) $((HEIGHT - 20)) click 1 # OK
 xdotool windowfocus --sync "$MAIN_WINDOW"
 xdotool key F5
-OPTIONS=$(timeout 10 xdotool search --sync --onlyvisible --name '^Options$' | head -n1)
+OPTIONS=$(find_window '^Options$' 10)
 xdotool key Down Down Down
 xdotool mousemove --window "$OPTIONS" 240 37 click 1 # the first language: Deutsch
 snap options-language-deu
@@ -173,7 +173,7 @@ xdotool key ctrl+s
 
 # The about box's three tabs.
 xdotool key ctrl+a
-ABOUT=$(timeout 10 xdotool search --sync --onlyvisible --name '^CorvaneDisk 2' | head -n1)
+ABOUT=$(find_window '^CorvaneDisk 2' 10)
 snap about-about
 for tab in 240:support 380:thanks; do
   xdotool mousemove --window "$ABOUT" "${tab%%:*}" 14 click 1

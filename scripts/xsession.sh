@@ -3,6 +3,7 @@
 #   new_session BUILD        a fresh folder $work (removed at the end, the program
 #                            killed if still running) holding the program's home
 #   prepare_home DIR BUILD   a fresh program home with the built skin and language
+#   find_window PATTERN [S]  the first shown window whose name matches, waited for
 #   start_program BUILD      starts the program, sets PROGRAM_PID and MAIN_WINDOW
 #   wait_exit SECONDS        waits for the program, sets EXIT_STATUS
 #   other_window SECONDS     waits for a second visible window titled CorvaneDisk
@@ -23,11 +24,23 @@ prepare_home() {
   unset CORVANEDISK_CONSOLE
 }
 
+find_window() {
+  local pattern=$1 seconds=${2:-20} i found
+  # Polls rather than "search --sync": a window that goes away while xdotool
+  # looks at it (a wait window) makes one search fail, not the next.
+  for ((i = 0; i < seconds * 10; i++)); do
+    found=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1 || true)
+    [[ -n "$found" ]] && { echo "$found"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
 start_program() {
   local build=$1
   "$build/CorvaneDisk" &
   PROGRAM_PID=$!
-  MAIN_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^CorvaneDisk$' | head -n1)
+  MAIN_WINDOW=$(find_window '^CorvaneDisk$' || true)
   [[ -n "$MAIN_WINDOW" ]] || { echo "no main window appeared" >&2; return 1; }
 }
 

@@ -22,7 +22,7 @@ sleep 0.3
 xdotool mousemove --window "$MAIN_WINDOW" 237 133 click 1 # Create
 dialog=""
 for _ in $(seq 100); do
-  dialog=$(xdotool search --onlyvisible --name '^CorvaneDisk$' | grep -vx "$MAIN_WINDOW" | head -n1 || true)
+  dialog=$(xdotool search --onlyvisible --name '^CorvaneDisk$' 2>/dev/null | grep -vx "$MAIN_WINDOW" | head -n1 || true)
   [[ -n "$dialog" ]] && break
   sleep 0.1
 done

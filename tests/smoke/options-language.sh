@@ -15,12 +15,12 @@ sleep 0.3
 import -window "$MAIN_WINDOW" "$work/before.png"
 
 xdotool key F5
-options=$(timeout 10 xdotool search --sync --onlyvisible --name '^Options$' | head -n1)
+options=$(find_window '^Options$' 10)
 [[ -n "$options" ]] || { echo "no options dialog" >&2; exit 1; }
 xdotool key Down Down Down # Setup, Display, File types, Language
 sleep 0.3
 xdotool mousemove --window "$options" 240 37 click 1 # the first language of the list: Deutsch
-timeout 10 xdotool search --sync --onlyvisible --name '^Optionen$' >/dev/null ||
+find_window '^Optionen$' 10 >/dev/null ||
   { echo "the dialog was not relabelled" >&2; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$options")"
 xdotool mousemove --window "$options" $((WIDTH - 49)) $((HEIGHT - 20)) click 1 # OK closes the dialog

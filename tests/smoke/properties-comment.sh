@@ -22,7 +22,7 @@ sleep 0.5
 xdotool mousemove --window "$MAIN_WINDOW" 80 48 click 3
 sleep 0.5
 xdotool key Up Return # the menu's last item: Properties
-dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^CorvaneDisk - Properties$' | head -n1)
+dialog=$(find_window '^CorvaneDisk - Properties$' 10)
 [[ -n $dialog ]] || { echo "the properties dialog did not open" >&2; exit 1; }
 xdotool windowfocus --sync "$dialog"
 xdotool key Tab Tab # name, root chooser, comment
