@@ -139,6 +139,10 @@ void FrmLib::ChargeDAT(const std::string& catalogFileName)
         [self, catalogFileName](FolderLoad load) {
             if (self)
                 self->loaded(load, catalogFileName);
+        },
+        [self] {
+            if (self)
+                self->wait_.reset();
         });
     if (!started)
         wait_.reset();

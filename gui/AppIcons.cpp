@@ -1,11 +1,13 @@
 #include "gui/AppIcons.h"
 
+#include "gui/ProgramIconImage.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 namespace {
 
-const QColor Accent(66, 182, 132);
+const QColor Accent = ProgramAccent();
 
 QPixmap Canvas(int size = 16)
 {
@@ -14,26 +16,9 @@ QPixmap Canvas(int size = 16)
     return pm;
 }
 
-// A disc seen from above: the program's sign.
 QPixmap Disc(int size, const QColor& tint)
 {
-    QPixmap pm = Canvas(size);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal s = size;
-    QRadialGradient g(QPointF(s * 0.35, s * 0.3), s * 0.75);
-    g.setColorAt(0, tint.lighter(170));
-    g.setColorAt(1, tint.darker(130));
-    p.setPen(QPen(tint.darker(200), s / 16.0));
-    p.setBrush(g);
-    p.drawEllipse(QRectF(s * 0.04, s * 0.04, s * 0.92, s * 0.92));
-    p.setBrush(QColor(30, 30, 30));
-    p.setPen(QPen(QColor(235, 235, 235), s / 16.0));
-    p.drawEllipse(QPointF(s / 2, s / 2), s * 0.14, s * 0.14);
-    p.setPen(QPen(QColor(255, 255, 255, 150), s / 12.0));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(s * 0.2, s * 0.2, s * 0.6, s * 0.6), 100 * 16, 70 * 16);
-    return pm;
+    return QPixmap::fromImage(DiscImage(size, tint));
 }
 
 template <class Paint>
@@ -177,8 +162,8 @@ QIcon ProgramIcon()
 {
     static const QIcon icon = [] {
         QIcon i;
-        for (int size : {16, 24, 32, 48, 64})
-            i.addPixmap(Disc(size, Accent));
+        for (int size : ProgramIconSizes)
+            i.addPixmap(QPixmap::fromImage(ProgramIconImage(size)));
         return i;
     }();
     return icon;

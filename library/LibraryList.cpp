@@ -238,17 +238,20 @@ void LibraryList::PrintLib(const QString& fileName)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     wait_ = std::make_unique<FrmWait>([this, window] { FormStayOnTop(window, app_.settings.OnTop); });
     QPointer<LibraryList> self(this);
-    auto done = [self](std::optional<std::string> target) {
+    auto leave = [self] {
         QApplication::restoreOverrideCursor();
         if (self)
             self->wait_.reset();
+    };
+    auto done = [leave](std::optional<std::string> target) {
+        leave();
         if (target) // the shell is the UI thread's
             RunShellExecute(*target);
     };
     const bool started = app_.jobs.start(
         [settings = app_.settings.Report, name = fileName.toStdString(),
          captions = ReportCaptionsFor(app_.texts)](JobControl&) { return WriteLibReport(settings, name, captions); },
-        done);
+        done, leave);
     if (!started) {
         QApplication::restoreOverrideCursor();
         wait_.reset();

@@ -18,6 +18,7 @@
 #include "language/LangText.h"
 #include "mainwindow/FrmCorvaneDisk.h"
 #include "mainwindow/FrmSaveIDX.h"
+#include "platform/prompter/Prompter.h"
 
 #include <QLabel>
 #include <QFontMetrics>
@@ -98,8 +99,12 @@ void CatalogCreation::create(const QString& folder)
                     save(*session);
             }
             session.reset(); // the lines are gone in every case
-            if (window_.CBWEjectCD->isVisible() && window_.CBWEjectCD->value())
-                app_.services.ejector.ejectDiscHolding(folder_.toStdString());
+            ejectIfAsked();
+            busy_ = false;
+            emit finished();
+        },
+        [this] {
+            wait_.reset();
             busy_ = false;
             emit finished();
         });
@@ -107,6 +112,17 @@ void CatalogCreation::create(const QString& folder)
         wait_.reset();
         busy_ = false;
     }
+}
+
+void CatalogCreation::ejectIfAsked()
+{
+    // Shown on the window, whether or not the window itself is (it may be in the tray).
+    if (!window_.CBWEjectCD->isVisibleTo(&window_) || !window_.CBWEjectCD->value())
+        return;
+    const EjectOutcome outcome = app_.services.ejector.ejectDiscHolding(folder_.toStdString());
+    if (!outcome.opened)
+        app_.services.prompter.message("The disc could not be ejected: " + outcome.reason, "CorvaneDisk",
+                                       MsgIcon::Exclamation);
 }
 
 void CatalogCreation::showProgress(qint64 bodyLines)

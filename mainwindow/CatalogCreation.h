@@ -36,6 +36,7 @@ private:
     void showProgress(qint64 bodyLines);
     void scanned(ScanSession& session, const QString& folder, bool stopped);
     void save(ScanSession& session);
+    void ejectIfAsked();
 
     AppContext& app_;
     FrmCorvaneDisk& window_;

@@ -41,8 +41,8 @@ FolderTree::FolderTree(QWidget* parent) : QTreeView(parent), model_(new QStandar
     setEditTriggers(NoEditTriggers);
     setIconSize(QSize(16, 16));
     connect(this, &QTreeView::expanded, this, &FolderTree::fill);
-    connect(this, &QTreeView::clicked, this, [this](const QModelIndex& i) {
-        emit folderClicked(i.data(PathRole).toString());
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& i) {
+        emit folderChosen(i.data(PathRole).toString());
     });
 }
 

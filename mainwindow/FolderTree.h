@@ -23,7 +23,8 @@ public:
     void refreshRoots();
 
 signals:
-    void folderClicked(const QString& path);
+    // A click, a key, or setSelectedPath chose another folder.
+    void folderChosen(const QString& path);
 
 protected:
     // The volumes are read once the window shows, not while it starts.

@@ -65,7 +65,7 @@ FrmCorvaneDisk::FrmCorvaneDisk(AppContext& app)
     connect(BWMin, &ButtonWeb::clicked, this, &FrmCorvaneDisk::BWMin_Click);
     connect(BWSearch, &ButtonWeb::clicked, this, [this] { creation_->create(FolderTreeview->selectedPath()); });
     connect(BWStop, &ButtonWeb::clicked, creation_.get(), &CatalogCreation::stop);
-    connect(FolderTreeview, &FolderTree::folderClicked, this, &FrmCorvaneDisk::updateEjectBox);
+    connect(FolderTreeview, &FolderTree::folderChosen, this, &FrmCorvaneDisk::updateEjectBox);
     connect(CBWIgnoreMaxHit, &CheckBoxWeb::toggled, this, [this](bool on) { app_.settings.IgnoreMaxHit = on; });
     connect(BWFind, &ButtonWeb::clicked, search_.get(), &SearchLaunch::BWFind_Click);
     connect(creation_.get(), &CatalogCreation::finished, this, &FrmCorvaneDisk::workEnded);

@@ -3,6 +3,7 @@
 #include "engine/settings/AppSettings.h"
 #include "gui/AppContext.h"
 #include "gui/jobs/JobRunner.h"
+#include "gui/services/MountWatcher.h"
 #include "gui/services/Services.h"
 #include "language/LangText.h"
 #include "mainwindow/FolderTree.h"
@@ -10,6 +11,7 @@
 #include "platform/prompter/Prompter.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTimer>
 
 NewVolumeOffer::NewVolumeOffer(AppContext& app, FrmCorvaneDisk& window) : app_(app), window_(window) {}
@@ -41,6 +43,11 @@ void NewVolumeOffer::offerWaiting()
     }
     MountInfoEntry mount = waiting_.front();
     waiting_.pop_front();
+    if (!app_.services.mounts.isMounted(mount) || !QFileInfo(QString::fromStdString(mount.mountPoint)).isDir()) {
+        // Gone while it waited: nothing left to catalogue.
+        QTimer::singleShot(0, this, &NewVolumeOffer::offerWaiting);
+        return;
+    }
     asking_ = true;
     window_.raise();
     const std::string question = app_.texts[TextId::AskCatalogNewVolume] + " " + mount.mountPoint;

@@ -133,6 +133,14 @@ void SearchLaunch::BWFind_Click()
                 self->app_.services.prompter.message(self->app_.texts[TextId::MaxHitReached], "CorvaneDisk",
                                                      MsgIcon::Information);
             emit self->finished();
+        },
+        [self = QPointer<SearchLaunch>(this)] {
+            if (!self)
+                return;
+            self->takeHits(); // what was found before the error
+            self->wait_.reset();
+            self->busy_ = false;
+            emit self->finished();
         });
     if (!started) {
         wait_.reset();

@@ -1,7 +1,9 @@
 #include "options/DesktopLauncher.h"
 
 #include "engine/text/PathHelpers.h"
+#include "gui/ProgramIconImage.h"
 #include "options/DesktopFiles.h"
+#include "options/ProgramIconFiles.h"
 #include "platform/prompter/ErrorBox.h"
 
 std::string WriteDesktopLauncher(const std::string& programPath, const DesktopPlaces& places)
@@ -15,7 +17,8 @@ std::string WriteDesktopLauncher(const std::string& programPath, const DesktopPl
                                     "Type=Application\n"
                                     "Name=") +
                         DesktopLauncherName + "\nExec=" + ExecKeyValue(DesktopQuoted(programPath)) +
-                        "\nTerminal=false\n";
+                        "\nIcon=" + ProgramIconName + "\nTerminal=false\n";
+    InstallProgramIcon(places.dataHome);
     // Desktops start only launchers that are executable.
     WriteIntegrationFile(path, entry, 0755);
     return path;

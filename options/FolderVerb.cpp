@@ -1,6 +1,8 @@
 #include "options/FolderVerb.h"
 
+#include "gui/ProgramIconImage.h"
 #include "options/DesktopFiles.h"
+#include "options/ProgramIconFiles.h"
 
 namespace {
 std::string kdeServiceMenu(const std::string& program)
@@ -13,7 +15,8 @@ std::string kdeServiceMenu(const std::string& program)
                        "\n"
                        "[Desktop Action catalog]\n"
                        "Name=") +
-           FolderVerbName + "\nExec=" + ExecKeyValue(DesktopQuoted(program)) + " -d:%f\n";
+           FolderVerbName + "\nIcon=" + ProgramIconName + "\nExec=" + ExecKeyValue(DesktopQuoted(program)) +
+           " -d:%f\n";
 }
 
 // GNOME Files passes the chosen items as arguments, relative to the folder it
@@ -40,7 +43,8 @@ std::string nemoAction(const std::string& program)
 {
     return std::string("[Nemo Action]\n"
                        "Name=") +
-           FolderVerbName + "\nExec=" + ExecKeyValue(ShellArgument(program)) + " -d:%F\n" +
+           FolderVerbName + "\nIcon-Name=" + ProgramIconName + "\nExec=" + ExecKeyValue(ShellArgument(program)) +
+           " -d:%F\n" +
            "Selection=s\n"
            "Extensions=dir;\n";
 }
@@ -60,6 +64,7 @@ std::vector<std::string> WriteFolderVerb(const std::string& programPath,
     WriteIntegrationFile(written[0], kdeServiceMenu(programPath), 0755);
     WriteIntegrationFile(written[1], filesScript(programPath), 0755);
     WriteIntegrationFile(written[2], nemoAction(programPath), 0644);
+    InstallProgramIcon(data); // the menus' entries show it
     return written;
 }
 

@@ -245,6 +245,10 @@ void FrmFind::PrintFind()
                 self->wait_.reset();
             if (target)
                 RunShellExecute(*target);
+        },
+        [self] {
+            if (self)
+                self->wait_.reset();
         });
     if (!started)
         wait_.reset();

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 void JobControl::reset()
 {
     stop_ = false;
@@ -45,29 +47,46 @@ void JobRunner::stop()
         control_.stop_ = true;
 }
 
-bool JobRunner::launch(std::function<Completion(JobControl&)> job)
+bool JobRunner::launch(std::function<Completion(JobControl&)> job, Completion failed)
 {
     if (busy_)
         return false;
     busy_ = true;
+    failed_ = std::move(failed);
     control_.reset();
     workerDone_ = false;
     emit busyChanged(true);
     worker_ = std::thread([this, job = std::move(job)] {
         Completion completion;
+        std::exception_ptr error;
         try {
             completion = job(control_);
-        } catch (const std::exception& e) {
-            // Engine calls report their own errors; this is what escaped them.
-            ShowErrorBox(e, "JobRunner", "start");
+        } catch (...) {
+            // Engine calls report their own errors; this is what escaped them
+            // (std::bad_alloc on a huge catalog, a library's exception).
+            error = std::current_exception();
         }
-        QMetaObject::invokeMethod(this, [this, completion] { finish(completion); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, completion, error] { finish(completion, error); }, Qt::QueuedConnection);
         workerDone_ = true;
     });
     return true;
 }
 
-void JobRunner::finish(const Completion& completion)
+namespace {
+void ShowJobError(const std::exception_ptr& error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        ShowErrorBox(e, "JobRunner", "start");
+    } catch (...) {
+        ShowErrorBox(ErrPathFileAccess, "an error of unknown kind", "JobRunner", "start", __LINE__);
+    }
+}
+} // namespace
+
+void JobRunner::finish(const Completion& completion, const std::exception_ptr& error)
 {
     if (worker_.joinable())
         worker_.join();
@@ -78,7 +97,14 @@ void JobRunner::finish(const Completion& completion)
     if (!control_.anySent_ || last != control_.sent_)
         emit progress(last);
     busy_ = false;
+    const Completion failed = std::exchange(failed_, nullptr);
     emit busyChanged(false);
-    if (completion)
+    if (!error) {
         completion();
+        return;
+    }
+    // The caller first leaves its busy state (its wait window closes), so
+    // that the error is seen.
+    failed();
+    ShowJobError(error);
 }

@@ -3,8 +3,11 @@
 // report). A job is a synchronous engine call that honours a stop flag and
 // reports progress; the runner runs it on a worker thread, passes its
 // progress on as queued signals at most about every 100 ms, and hands its
-// result back by value to a completion on the UI thread. One job at a time:
-// start() refuses a second one while isBusy().
+// result back by value to a completion on the UI thread. Every job ends in
+// exactly one outcome there: done (also after Stop: the job returned early),
+// or failed when it threw, the error shown once and failed() called so that
+// the caller leaves its busy state. One job at a time: start() refuses a
+// second one while isBusy().
 //
 //   runner.start(
 //       [opts](JobControl& job) {                      // on the worker
@@ -13,7 +16,8 @@
 //           CreateCatalog(opts, session);
 //           return session;                            // moved to the UI thread
 //       },
-//       [this](ScanSession session) { saveCatalog(session); }); // on the UI thread
+//       [this](ScanSession session) { saveCatalog(session); }, // on the UI thread
+//       [this] { leaveBusyState(); });                        // it threw
 //   connect(&runner, &JobRunner::progress, this, &Window::showCount);
 //   connect(stopButton, &QPushButton::clicked, &runner, &JobRunner::stop);
 //
@@ -25,6 +29,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -66,8 +71,10 @@ public:
 
     // work: Result(JobControl&), run on a worker thread. done: void(Result),
     // run on the UI thread with the result moved in (void(): no result).
+    // failed: void(), run on the UI thread instead of done when work threw;
+    // the runner shows the error right after it.
     // False, and nothing started, while another job runs.
-    template <class Work, class Done> bool start(Work work, Done done);
+    template <class Work, class Done, class Failed> bool start(Work work, Done done, Failed failed);
 
     bool isBusy() const { return busy_; }
 
@@ -82,17 +89,18 @@ signals:
 private:
     friend class JobControl;
     using Completion = std::function<void()>;
-    bool launch(std::function<Completion(JobControl&)> job);
-    void finish(const Completion& completion);
+    bool launch(std::function<Completion(JobControl&)> job, Completion failed);
+    void finish(const Completion& completion, const std::exception_ptr& error);
 
     JobControl control_{*this};
     std::thread worker_;
     std::atomic<bool> workerDone_{false};
+    Completion failed_;
     bool busy_ = false;
     bool destroying_ = false;
 };
 
-template <class Work, class Done> bool JobRunner::start(Work work, Done done)
+template <class Work, class Done, class Failed> bool JobRunner::start(Work work, Done done, Failed failed)
 {
     return launch([work = std::move(work), done = std::move(done)](JobControl& control) -> Completion {
         using Result = std::invoke_result_t<Work&, JobControl&>;
@@ -103,5 +111,5 @@ template <class Work, class Done> bool JobRunner::start(Work work, Done done)
             auto result = std::make_shared<Result>(work(control));
             return [done, result] { done(std::move(*result)); };
         }
-    });
+    }, std::move(failed));
 }

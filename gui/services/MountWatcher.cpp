@@ -4,6 +4,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <string>
@@ -74,6 +75,14 @@ std::vector<MountInfoEntry> ProcMountWatcher::readStable() const
         last.swap(again);
     }
     return ParseMountInfo(last);
+}
+
+bool ProcMountWatcher::isMounted(const MountInfoEntry& mount) const
+{
+    if (fd_ < 0)
+        return true; // no table to go by: the offer decides
+    const std::vector<MountInfoEntry> table = readStable();
+    return std::find(table.begin(), table.end(), mount) != table.end();
 }
 
 void ProcMountWatcher::reread()

@@ -16,6 +16,10 @@ class MountWatcher : public QObject {
 public:
     using QObject::QObject;
 
+    // Whether mount is still in the table (a volume announced a while ago
+    // may have gone since).
+    virtual bool isMounted(const MountInfoEntry& mount) const = 0;
+
 signals:
     // Once for each volume mounted since the watcher started.
     void mounted(const MountInfoEntry& mount);
@@ -32,6 +36,7 @@ public:
 
     // Reads the table again and signals the volumes that are new.
     void reread();
+    bool isMounted(const MountInfoEntry& mount) const override;
 
 private:
     std::vector<MountInfoEntry> readStable() const;

@@ -55,6 +55,7 @@ std::optional<MountInfoEntry> parseLine(std::string_view line)
         f[2].find(':') == std::string_view::npos)
         return std::nullopt;
     e.majorMinor = f[2];
+    e.root = unescapeOctal(f[3]);
     e.mountPoint = unescapeOctal(f[4]);
     e.fsType = dash[1];
     e.device = unescapeOctal(dash[2]);
@@ -133,7 +134,7 @@ std::vector<MountInfoEntry> NewVolumeMounts(const std::vector<MountInfoEntry>& b
     // Mount ids are reused at once, so an entry is only old when all of it matches.
     std::vector<MountInfoEntry> fresh;
     for (const MountInfoEntry& e : after)
-        if (IsVolumeMount(e) && std::find(before.begin(), before.end(), e) == before.end())
+        if (IsVolumeMount(e) && e.root == "/" && std::find(before.begin(), before.end(), e) == before.end())
             fresh.push_back(e);
     return fresh;
 }

@@ -12,6 +12,7 @@ struct MountInfoEntry {
     std::string mountPoint;    // escapes decoded
     std::string fsType;        // "ext4", "fuse.sshfs"...
     std::string device;        // the mount source ("/dev/sdb1", "server:/x"), escapes decoded
+    std::string root = "/";    // the folder of the file system mounted here: not "/" for a bind mount
 
     bool operator==(const MountInfoEntry&) const = default;
 };
@@ -32,6 +33,7 @@ std::optional<MountInfoEntry> MountHolding(const std::string& folder,
 // volume a person inserts.
 bool IsVolumeMount(const MountInfoEntry& entry);
 
-// The volume mounts of after that before does not hold.
+// The volume mounts of after that before does not hold; a bind mount shows
+// again what is already mounted and is no new volume.
 std::vector<MountInfoEntry> NewVolumeMounts(const std::vector<MountInfoEntry>& before,
                                             const std::vector<MountInfoEntry>& after);

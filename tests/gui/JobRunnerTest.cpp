@@ -14,12 +14,12 @@
 #include <optional>
 
 namespace {
-// Runs the UI thread's event loop until ready() or ten seconds passed.
-bool waitFor(const std::function<bool()>& ready)
+// Runs the UI thread's event loop until ready() or ms passed.
+bool waitFor(const std::function<bool()>& ready, int ms = 10000)
 {
     QElapsedTimer t;
     t.start();
-    while (!ready() && t.elapsed() < 10000)
+    while (!ready() && t.elapsed() < ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     return ready();
 }
@@ -47,9 +47,10 @@ TEST(JobRunner, WorkRunsOnAWorkerAndItsResultComesBackOnTheUiThread)
         [&](std::string r) {
             doneOn = std::this_thread::get_id();
             result = std::move(r);
-        }));
+        },
+        [] {}));
     EXPECT_TRUE(runner.isBusy());
-    EXPECT_FALSE(runner.start([](JobControl&) {}, [] {})); // one job at a time
+    EXPECT_FALSE(runner.start([](JobControl&) {}, [] {}, [] {})); // one job at a time
     ASSERT_TRUE(waitFor([&] { return result.has_value(); }));
 
     EXPECT_NE(workedOn, ui);
@@ -70,13 +71,51 @@ TEST(JobRunner, StopEndsTheJobEarlyAndItsCompletionStillComes)
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
             return true;
         },
-        [&](bool stopped) { done = stopped; }));
+        [&](bool stopped) { done = stopped; }, [] {}));
     runner.stop();
     ASSERT_TRUE(waitFor([&] { return done; }));
     // And the runner takes the next job.
     bool second = false;
-    ASSERT_TRUE(runner.start([](JobControl&) { return 1; }, [&](int) { second = true; }));
+    ASSERT_TRUE(runner.start([](JobControl&) { return 1; }, [&](int) { second = true; }, [] {}));
     EXPECT_TRUE(waitFor([&] { return second; }));
+}
+
+TEST(JobRunner, AJobThatThrowsFailsOnceWithItsErrorShownAndTheRunnerGoesOn)
+{
+    RecordingPrompter recorder;
+    UiThreadPrompter carrier(recorder);
+    ScopedPrompter scope(carrier);
+    JobRunner runner;
+    struct NotAnException {};
+    const std::function<void()> throws[] = {[] { throw std::bad_alloc(); }, [] { throw NotAnException{}; }};
+    for (const auto& raise : throws) {
+        recorder.boxes.clear();
+        int done = 0, failed = 0;
+        bool busyWhenFailed = true;
+        ASSERT_TRUE(runner.start(
+            [&](JobControl&) {
+                raise();
+                return 1;
+            },
+            [&](int) { ++done; },
+            [&] {
+                ++failed;
+                busyWhenFailed = runner.isBusy();
+                EXPECT_TRUE(recorder.boxes.empty()); // the caller's wait window goes first
+            }));
+        ASSERT_TRUE(waitFor([&] { return failed > 0; }));
+        waitFor([] { return false; }, 100); // nothing more comes
+        EXPECT_EQ(done, 0);
+        EXPECT_EQ(failed, 1);
+        EXPECT_FALSE(busyWhenFailed);
+        ASSERT_EQ(recorder.boxes.size(), 1u);
+        EXPECT_EQ(recorder.boxes[0].title, "Error");
+        EXPECT_FALSE(runner.isBusy());
+    }
+    EXPECT_NE(recorder.boxes[0].text.find("JobRunner"), std::string::npos);
+    bool next = false;
+    ASSERT_TRUE(runner.start([](JobControl&) {}, [&] { next = true; }, [] {}));
+    EXPECT_TRUE(waitFor([&] { return next; }));
 }
 
 TEST(JobRunner, AScanOnAWorkerAsksEveryQuestionOnTheUiThreadOnceInOrder)
@@ -113,7 +152,7 @@ TEST(JobRunner, AScanOnAWorkerAsksEveryQuestionOnTheUiThreadOnceInOrder)
             answer = ActivePrompter().askYesNo("Save it?", "CorvaneDisk", MsgIcon::Question);
             return session;
         },
-        [&](ScanSession session) { scanned.emplace(std::move(session)); }));
+        [&](ScanSession session) { scanned.emplace(std::move(session)); }, [] {}));
     ASSERT_TRUE(waitFor([&] { return scanned.has_value(); }));
 
     const auto ui = std::this_thread::get_id();

@@ -201,7 +201,6 @@ TEST_F(MainWindowTest, TheDiscIsEjectedOnlyWhenItsBoxIsShownAndTicked)
     auto& main = start();
     main.DriveTypeOf = [](const std::string&) { return std::string("Fixed"); };
     main.FolderTreeview->setSelectedPath(QString::fromStdString(folder()));
-    emit main.FolderTreeview->folderClicked(main.FolderTreeview->selectedPath());
     EXPECT_FALSE(main.CBWEjectCD->isVisible());
     main.CBWEjectCD->setValue(true);
     answerSave("", "");
@@ -209,11 +208,38 @@ TEST_F(MainWindowTest, TheDiscIsEjectedOnlyWhenItsBoxIsShownAndTicked)
     EXPECT_TRUE(world.fakes.ejector.ejected.empty());
 
     main.DriveTypeOf = [](const std::string&) { return std::string("Cd-Rom"); };
-    emit main.FolderTreeview->folderClicked(main.FolderTreeview->selectedPath());
+    main.FolderTreeview->setSelectedPath(QString::fromStdString(world.home.file("disk/sub")));
     EXPECT_TRUE(main.CBWEjectCD->isVisible());
     answerSave("", "");
     create(main, folder());
     EXPECT_EQ(world.fakes.ejector.ejected, std::vector<std::string>{folder()});
+    EXPECT_TRUE(world.fakes.prompter.boxes.empty());
+}
+
+TEST_F(MainWindowTest, TheEjectBoxFollowsTheKeysAndEjectsFromTheTrayOrSaysWhyNot)
+{
+    auto& main = start();
+    const std::string disc = folder();
+    main.DriveTypeOf = [disc](const std::string& f) {
+        return std::string(f.rfind(disc, 0) == 0 ? "Cd-Rom" : "Fixed");
+    };
+    main.FolderTreeview->setSelectedPath(QString::fromStdString(disc));
+    ASSERT_TRUE(main.CBWEjectCD->isVisible());
+    key(main.FolderTreeview, Qt::Key_Left); // up to the folder above, on no disc
+    EXPECT_NE(main.FolderTreeview->selectedPath().toStdString(), disc);
+    EXPECT_FALSE(main.CBWEjectCD->isVisible());
+    key(main.FolderTreeview, Qt::Key_Right);
+    main.FolderTreeview->setSelectedPath(QString::fromStdString(disc));
+    main.CBWEjectCD->setValue(true);
+
+    // Hidden in the tray while the scan runs: the box still counts.
+    main.hide();
+    world.fakes.ejector.succeeds = false;
+    answerSave("", "");
+    create(main, disc);
+    EXPECT_EQ(world.fakes.ejector.ejected, std::vector<std::string>{disc});
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
+    EXPECT_EQ(world.fakes.prompter.boxes[0].text, "The disc could not be ejected: the drive is locked");
 }
 
 TEST_F(MainWindowTest, ANewVolumeIsOfferedWhenAllowedAndNotDuringWork)
@@ -235,7 +261,7 @@ TEST_F(MainWindowTest, ANewVolumeIsOfferedWhenAllowedAndNotDuringWork)
     // Other work runs: the offer waits for it, then Yes catalogues the mount.
     std::atomic<bool> release{false};
     world.jobs.start([&](JobControl&) { while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5)); },
-                     [] {});
+                     [] {}, [] {});
     world.fakes.prompter.answers = {true};
     world.fakes.mounts.announce(mount);
     TestWorld::waitFor([] { return false; }, 300);
@@ -245,6 +271,31 @@ TEST_F(MainWindowTest, ANewVolumeIsOfferedWhenAllowedAndNotDuringWork)
     ASSERT_TRUE(TestWorld::waitFor([&] { return world.fakes.prompter.boxes.size() == 2; }));
     ASSERT_TRUE(TestWorld::waitFor([&] { return std::filesystem::exists(world.lib() + "Stick.dat"); }));
     EXPECT_EQ(main.CurrentLayer(), "CAT");
+}
+
+TEST_F(MainWindowTest, AnOfferWhoseVolumeWentWhileItWaitedIsDropped)
+{
+    auto& main = start();
+    world.settings.DevChange = true;
+    world.home.write("pulled/x.txt", "x");
+    world.home.write("emptied/x.txt", "x");
+    MountInfoEntry pulled{1, "8:1", world.home.file("pulled"), "vfat", "/dev/sdb1"};
+    MountInfoEntry emptied{2, "8:17", world.home.file("emptied"), "vfat", "/dev/sdc1"};
+    MountInfoEntry stays{3, "8:33", folder(), "vfat", "/dev/sdd1"};
+    std::atomic<bool> release{false};
+    world.jobs.start([&](JobControl&) { while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5)); },
+                     [] {}, [] {});
+    for (const MountInfoEntry& m : {pulled, emptied, stays})
+        world.fakes.mounts.announce(m);
+    TestWorld::waitFor([] { return false; }, 100);
+    world.fakes.mounts.unmount(pulled);
+    std::filesystem::remove_all(emptied.mountPoint);
+    world.fakes.prompter.answers = {false};
+    release = true;
+    ASSERT_TRUE(TestWorld::waitFor([&] { return world.fakes.prompter.boxes.size() == 1; }));
+    TestWorld::waitFor([] { return false; }, 700);
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
+    EXPECT_NE(world.fakes.prompter.boxes[0].text.find(stays.mountPoint), std::string::npos);
 }
 
 TEST_F(MainWindowTest, ClosingWritesEverySettingAndClosesTheOtherWindows)

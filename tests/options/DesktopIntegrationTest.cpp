@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QProcess>
 #include <glib.h>
 
@@ -110,6 +111,20 @@ protected:
         return lines;
     }
 
+    // The icon the files name, in the icon theme below the data folder: a
+    // disc at each size, its middle opaque and its corners clear.
+    void expectProgramIcon()
+    {
+        for (int size : {16, 32, 48, 64, 128, 256}) {
+            const std::string n = std::to_string(size);
+            const QImage icon(QString::fromStdString(dir.file("data/icons/hicolor/" + n + "x" + n +
+                                                              "/apps/corvanedisk.png")));
+            ASSERT_EQ(icon.size(), QSize(size, size)) << size;
+            EXPECT_EQ(qAlpha(icon.pixel(size / 4, size / 4)), 255) << size;
+            EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+        }
+    }
+
     TempDir dir;
 };
 } // namespace
@@ -132,6 +147,7 @@ TEST_F(DesktopIntegrationTest, FolderVerbFilesAreWrittenInFullEveryTime)
         "\n"
         "[Desktop Action catalog]\n"
         "Name=Catalog with CorvaneDisk\n"
+        "Icon=corvanedisk\n"
         "Exec=\"/opt/corvane disk/CorvaneDisk\" -d:%f\n",
 
         "#!/bin/sh\n"
@@ -149,6 +165,7 @@ TEST_F(DesktopIntegrationTest, FolderVerbFilesAreWrittenInFullEveryTime)
 
         "[Nemo Action]\n"
         "Name=Catalog with CorvaneDisk\n"
+        "Icon-Name=corvanedisk\n"
         "Exec='/opt/corvane disk/CorvaneDisk' -d:%F\n"
         "Selection=s\n"
         "Extensions=dir;\n"};
@@ -167,7 +184,9 @@ TEST_F(DesktopIntegrationTest, FolderVerbFilesAreWrittenInFullEveryTime)
     }
     // No opener for folders, no change of default applications.
     EXPECT_FALSE(fs::exists(data + "/applications"));
-    EXPECT_EQ(std::distance(fs::recursive_directory_iterator(data), {}), 9);
+    // Beside them only the icon their menu entries show.
+    EXPECT_EQ(std::distance(fs::recursive_directory_iterator(data), {}), 9 + 2 + 6 * 3);
+    expectProgramIcon();
 }
 
 TEST_F(DesktopIntegrationTest, EveryFolderVerbRunsTheProgramWithTheFolder)
@@ -229,9 +248,11 @@ TEST_F(DesktopIntegrationTest, LauncherStartsTheProgramWithoutArguments)
                                  "Type=Application\n"
                                  "Name=CorvaneDisk v2.0.0\n"
                                  "Exec=\"/opt/corvane disk/CorvaneDisk\"\n"
+                                 "Icon=corvanedisk\n"
                                  "Terminal=false\n";
     EXPECT_EQ(ReadFileBytes(path), expected);
     EXPECT_EQ(modeOf(path), 0755u);
+    expectProgramIcon();
     dir.write("Desktop/CorvaneDisk v2.0.0.desktop", "spoilt");
     WriteDesktopLauncher("/opt/corvane disk/CorvaneDisk", places());
     EXPECT_EQ(ReadFileBytes(path), expected);

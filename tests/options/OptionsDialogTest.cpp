@@ -497,7 +497,7 @@ TEST_F(OptionsDialogTest, ChoicesMadeDuringAJobWaitForItsEnd)
     std::atomic<bool> release{false};
     bool completed = false;
     world.jobs.start([&](JobControl&) { while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5)); },
-                     [&] { completed = true; });
+                     [&] { completed = true; }, [] {});
     choose(*dialog.language->lstLang, "Deutsch");
     choose(*dialog.skins->lstSkins, "Slate");
     TestWorld::waitFor([] { return false; }, 200);

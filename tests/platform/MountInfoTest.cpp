@@ -83,7 +83,8 @@ TEST(MountInfo, NewVolumesBetweenTwoTables)
     drop("661 28 11:0");
     changed += "650 28 8:33 / /media/ann/EOS_DIGITAL rw - exfat /dev/sdc1 rw\n"
                "700 28 7:5 / /snap/gimp/1 ro - squashfs /dev/loop5 ro\n"
-               "701 26 0:70 / /run/lock rw - tmpfs tmpfs rw\n";
+               "701 26 0:70 / /run/lock rw - tmpfs tmpfs rw\n"
+               "702 28 8:33 /DCIM /home/ann/photos rw - exfat /dev/sdc1 rw\n"; // a bind mount
     std::vector<MountInfoEntry> after = ParseMountInfo(changed);
 
     std::vector<MountInfoEntry> fresh = NewVolumeMounts(before, after);

@@ -16,6 +16,7 @@
 
 #include <QPointer>
 
+#include <algorithm>
 #include <deque>
 #include <string>
 #include <vector>
@@ -110,14 +111,20 @@ private:
 class FakeMountWatcher final : public MountWatcher {
 public:
     void announce(const MountInfoEntry& mount) { emit mounted(mount); }
+    void unmount(const MountInfoEntry& mount) { gone.push_back(mount); }
+    bool isMounted(const MountInfoEntry& mount) const override
+    {
+        return std::find(gone.begin(), gone.end(), mount) == gone.end();
+    }
+    std::vector<MountInfoEntry> gone;
 };
 
 class FakeEjector final : public Ejector {
 public:
-    bool ejectDiscHolding(const std::string& folder) override
+    EjectOutcome ejectDiscHolding(const std::string& folder) override
     {
         ejected.push_back(folder);
-        return succeeds;
+        return {succeeds, succeeds ? "" : "the drive is locked"};
     }
     std::vector<std::string> ejected;
     bool succeeds = true;

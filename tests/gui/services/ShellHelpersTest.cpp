@@ -44,13 +44,19 @@ TEST(CdromEjector, NothingHappensWhereThereIsNoDiscDrive)
                      "40 26 11:0 / " + dir.file("disc") + " ro - iso9660 " + notADrive + " ro\n"
                      "41 26 8:17 / " + dir.file("stick") + " rw - vfat /dev/sdb1 rw\n"
                      "42 26 0:50 / " + dir.file("ram") + " rw - tmpfs tmpfs rw\n");
-    CdromEjector ejector(table);
-    // A drive's device that is no drive: opened, refused, nothing else.
-    EXPECT_FALSE(ejector.ejectDiscHolding(dir.file("disc/sub")));
+    // No bus to find UDisks2 on: the drive's own eject is all there is.
+    const std::string noBus = "unix:path=" + dir.file("no-bus");
+    CdromEjector ejector(table, noBus);
+    // A drive's device outside /dev: never touched.
+    const EjectOutcome refused = ejector.ejectDiscHolding(dir.file("disc/sub"));
+    EXPECT_FALSE(refused.opened);
+    EXPECT_EQ(refused.reason, dir.file("disc/sub") + " is not on a disc in a drive");
     EXPECT_EQ(ReadFileBytes(notADrive), "");
-    EXPECT_FALSE(ejector.ejectDiscHolding(dir.file("stick"))); // never an eject to a USB disk
-    EXPECT_FALSE(ejector.ejectDiscHolding(dir.file("ram")));
-    EXPECT_FALSE(ejector.ejectDiscHolding(dir.file("nowhere")));
-    EXPECT_FALSE(CdromEjector(dir.file("no-table")).ejectDiscHolding(dir.file("disc")));
-    EXPECT_FALSE(CdromEjector().ejectDiscHolding(dir.path()));
+    const EjectOutcome stick = ejector.ejectDiscHolding(dir.file("stick")); // never an eject to a USB disk
+    EXPECT_FALSE(stick.opened);
+    EXPECT_EQ(stick.reason, dir.file("stick") + " is not on a disc in a drive");
+    EXPECT_FALSE(ejector.ejectDiscHolding(dir.file("ram")).opened);
+    EXPECT_FALSE(ejector.ejectDiscHolding(dir.file("nowhere")).opened);
+    EXPECT_FALSE(CdromEjector(dir.file("no-table"), noBus).ejectDiscHolding(dir.file("disc")).opened);
+    EXPECT_FALSE(CdromEjector("/proc/self/mountinfo", noBus).ejectDiscHolding(dir.path()).opened);
 }
