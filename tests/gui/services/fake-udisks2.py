@@ -22,6 +22,13 @@ def record(*words):
     print(" ".join(str(w) for w in words), flush=True)
 
 
+def answer(call, path, failing_mode, message, error):
+    """Records the call; raises the service's error when the mode says so."""
+    record(call, path)
+    if mode == failing_mode:
+        raise dbus.exceptions.DBusException(message, name=NAME + ".Error." + error)
+
+
 class Manager(dbus.service.Object):
     @dbus.service.method(NAME + ".Manager", in_signature="a{sv}a{sv}", out_signature="ao")
     def ResolveDevice(self, devspec, options):
@@ -32,10 +39,8 @@ class Manager(dbus.service.Object):
 class Block(dbus.service.Object):
     @dbus.service.method(NAME + ".Filesystem", in_signature="a{sv}")
     def Unmount(self, options):
-        record("Filesystem.Unmount", self.__dbus_object_path__)
-        if mode == "busy":
-            raise dbus.exceptions.DBusException(
-                "Error unmounting /dev/sr0: target is busy", name=NAME + ".Error.DeviceBusy")
+        answer("Filesystem.Unmount", self.__dbus_object_path__, "busy",
+               "Error unmounting /dev/sr0: target is busy", "DeviceBusy")
 
     @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature="ss", out_signature="v")
     def Get(self, interface, prop):
@@ -47,10 +52,8 @@ class Block(dbus.service.Object):
 class Drive(dbus.service.Object):
     @dbus.service.method(NAME + ".Drive", in_signature="a{sv}")
     def Eject(self, options):
-        record("Drive.Eject", self.__dbus_object_path__)
-        if mode == "eject-fails":
-            raise dbus.exceptions.DBusException(
-                "Error ejecting /dev/sr0: medium is locked", name=NAME + ".Error.Failed")
+        answer("Drive.Eject", self.__dbus_object_path__, "eject-fails",
+               "Error ejecting /dev/sr0: medium is locked", "Failed")
 
 
 DBusGMainLoop(set_as_default=True)
