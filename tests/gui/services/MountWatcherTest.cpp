@@ -96,3 +96,21 @@ TEST(ProcMountWatcher, TheSystemTableHasNothingNewAtStart)
     watcher.reread();
     EXPECT_TRUE(seen.points.empty());
 }
+
+TEST(ProcMountWatcher, AnAnnouncedVolumeIsMountedUntilItLeavesTheTable)
+{
+    TempDir dir;
+    std::string table = dir.write("mountinfo", kBase);
+    ProcMountWatcher watcher(QString::fromStdString(table));
+    std::vector<MountInfoEntry> announced;
+    QObject::connect(&watcher, &MountWatcher::mounted, [&](const MountInfoEntry& m) { announced.push_back(m); });
+    dir.write("mountinfo", kBase + volumeLine(41, "/media/stick", "/dev/sdc1"));
+    watcher.reread();
+    ASSERT_EQ(announced.size(), 1u);
+    EXPECT_TRUE(watcher.isMounted(announced[0]));
+    // Pulled, then another stick on the same point with the id reused: not the one announced.
+    dir.write("mountinfo", kBase);
+    EXPECT_FALSE(watcher.isMounted(announced[0]));
+    dir.write("mountinfo", kBase + volumeLine(41, "/media/stick", "/dev/sdd1"));
+    EXPECT_FALSE(watcher.isMounted(announced[0]));
+}
