@@ -21,7 +21,9 @@ void PictureButton::paintEvent(QPaintEvent*)
         paintFallback(painter);
     else
         painter.drawPixmap(0, 0, picture);
-    if (hasFocus())
+    // Marked once the keyboard has moved the focus in this window, as the
+    // platform's own controls do: not where the focus merely starts.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange))
         PaintFocusMark(painter, rect());
 }
 

@@ -22,6 +22,12 @@ void PaintFocusMark(QPainter& painter, const QRect& control)
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(PlainAccent(), 1));
     painter.drawRect(control.adjusted(0, 0, -1, -1));
+    // A dark line inside keeps the mark apart from a picture that is blue
+    // itself (the current layer's tab), where there is room for it.
+    if (std::min(control.width(), control.height()) >= 12) {
+        painter.setPen(QPen(Outline, 1));
+        painter.drawRect(control.adjusted(1, 1, -2, -2));
+    }
     painter.restore();
 }
 

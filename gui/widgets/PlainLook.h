@@ -14,7 +14,8 @@ inline QColor PlainAccent()
     return QColor(61, 155, 233);
 }
 
-// A one-pixel outline along the control's edge.
+// A one-pixel outline along the control's edge, with a dark one inside it
+// on controls big enough.
 void PaintFocusMark(QPainter& painter, const QRect& control);
 
 // The signs of the title bars' small buttons, known by the names every skin

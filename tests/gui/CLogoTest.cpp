@@ -63,17 +63,15 @@ TEST(CLogo, ChangingAColourRepaintsAndTheSameColourDoesNot)
 }
 
 namespace {
-// A bar of the menus' size and font with a white caption on black.
+// A bar of the menus' width with a white caption on black.
 struct CaptionBar {
     QLabel surface;
     explicit CaptionBar(int height)
     {
-        QFont font = surface.font();
-        font.setBold(true);
-        font.setPointSizeF(9.75);
-        surface.setFont(font);
-        surface.setStyleSheet("color: white");
-        surface.ensurePolished();
+        surface.setFont(QFont(QStringLiteral("DejaVu Sans"), 10, QFont::Bold));
+        QPalette white = surface.palette();
+        white.setColor(QPalette::WindowText, Qt::white);
+        surface.setPalette(white);
         surface.resize(17, height);
         CLogo logo;
         logo.setDrawingObject(&surface);
@@ -103,7 +101,7 @@ struct CaptionBar {
 TEST(CLogo, ACaptionTooLongForTheBarIsWrittenSmallerOrNotAtAll)
 {
     CaptionBar probe(100);
-    const int full = int(std::ceil(probe.advanceAt(9.75)));
+    const int full = int(std::ceil(probe.advanceAt(10)));
     const int least = int(std::ceil(probe.advanceAt(CLogo::LeastCaptionPoints)));
     ASSERT_LT(least + 8, full);
 
