@@ -2,8 +2,10 @@
 
 #include "platform/gui/WinColor.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 CLogo::CLogo()
@@ -69,11 +71,28 @@ void CLogo::Draw()
         p.drawPixmap((W - 16) / 2, H - 18, 16, 16, images_[iconIndex_]);
         captionY = H - 20;
     }
-    p.setFont(surface_->font());
-    p.setPen(surface_->palette().color(QPalette::WindowText));
-    p.translate(0, captionY);
-    p.rotate(-90);
-    p.drawText(0, p.fontMetrics().ascent(), caption_);
+    // As much room above the caption as below it.
+    if (const std::optional<QFont> font = CaptionFont(surface_->font(), caption_, captionY - 2, &picture)) {
+        p.setFont(*font);
+        p.setPen(surface_->palette().color(QPalette::WindowText));
+        p.translate(0, captionY);
+        p.rotate(-90);
+        p.drawText(0, p.fontMetrics().ascent(), caption_);
+    }
     p.end();
     surface_->setPixmap(picture);
+}
+
+std::optional<QFont> CLogo::CaptionFont(QFont font, const QString& caption, int room, QPaintDevice* device)
+{
+    auto fits = [&](const QFont& f) { return QFontMetricsF(f, device).horizontalAdvance(caption) <= room; };
+    if (font.pointSizeF() <= 0) // sized in pixels: as it is or not at all
+        return fits(font) ? std::optional(font) : std::nullopt;
+    for (double size = font.pointSizeF();; size = std::max(LeastCaptionPoints, size - 0.5)) {
+        font.setPointSizeF(size);
+        if (fits(font))
+            return font;
+        if (size <= LeastCaptionPoints)
+            return std::nullopt;
+    }
 }

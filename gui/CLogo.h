@@ -3,12 +3,15 @@
 // horizontal bands, an optional icon near the bottom and a caption written
 // upwards. It paints a picture into the label it is given.
 
+#include <QFont>
 #include <QList>
 #include <QPixmap>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 class QLabel;
+class QPaintDevice;
 
 class CLogo {
 public:
@@ -31,6 +34,12 @@ public:
 
     // Bands are a 255th of the height, at least one pixel.
     static int BandHeight(int height) { return height / 255 > 0 ? height / 255 : 1; }
+
+    // The caption is written whole or not at all: in the given font, or
+    // smaller down to the least size, when that fits the room (pixels
+    // along the bar); none when even that does not.
+    static constexpr double LeastCaptionPoints = 6.5;
+    static std::optional<QFont> CaptionFont(QFont font, const QString& caption, int room, QPaintDevice* device);
 
 private:
     struct Rgb {

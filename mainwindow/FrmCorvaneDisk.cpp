@@ -145,6 +145,9 @@ void FrmCorvaneDisk::showLayerControls()
     show(catControls_, layer_ == Layer::Cat);
     show(findControls_, layer_ == Layer::Find);
     show(libControls_, layer_ == Layer::Lib);
+    BWLayerCat->setSelected(layer_ == Layer::Cat);
+    BWLayerFind->setSelected(layer_ == Layer::Find);
+    BWLayerLib->setSelected(layer_ == Layer::Lib);
     if (layer_ == Layer::Cat)
         updateEjectBox();
 }

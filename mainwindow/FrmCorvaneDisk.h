@@ -4,6 +4,7 @@
 // its main menu behind the program icon, its keys, its tray icon and the
 // offer to catalogue a newly mounted volume.
 
+#include "gui/widgets/LayerTab.h"
 #include "gui/widgets/SkinnedForm.h"
 #include "language/WindowTexts.h"
 
@@ -99,9 +100,9 @@ public:
     ButtonWeb* BWFind = nullptr;
     ButtonWeb* BWExit = nullptr;
     ButtonWeb* BWMin = nullptr;
-    ButtonWeb* BWLayerCat = nullptr;
-    ButtonWeb* BWLayerFind = nullptr;
-    ButtonWeb* BWLayerLib = nullptr;
+    LayerTab* BWLayerCat = nullptr;
+    LayerTab* BWLayerFind = nullptr;
+    LayerTab* BWLayerLib = nullptr;
     QLabel* lblTitle = nullptr;
     QLabel* lblDisplay1 = nullptr;
     QLabel* lblDisplay2 = nullptr;

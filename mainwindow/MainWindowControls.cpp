@@ -22,6 +22,13 @@ QLabel* Label(QWidget* parent, const char* name, QPoint at)
     return l;
 }
 
+LayerTab* Tab(QWidget* parent, const char* name, const char* caption, int top)
+{
+    auto* t = MakeControl<LayerTab>(parent, name, {6, top, 19, 47});
+    t->setText(QLatin1String(caption));
+    return t;
+}
+
 QComboBox* Combo(QWidget* parent, const char* name, QRect place, bool editable = false)
 {
     auto* c = MakeControl<QComboBox>(parent, name, place);
@@ -46,9 +53,9 @@ void FrmCorvaneDisk::buildControls()
     lblTitle->setText(QStringLiteral("CorvaneDisk"));
     BWMin = MakeControl<ButtonWeb>(this, "BWMin", {338, 5, 7, 7});
     BWExit = MakeControl<ButtonWeb>(this, "BWExit", {350, 5, 7, 7});
-    BWLayerCat = MakeControl<ButtonWeb>(this, "BWLayerCat", {6, 19, 19, 47});
-    BWLayerFind = MakeControl<ButtonWeb>(this, "BWLayerFind", {6, 66, 19, 47});
-    BWLayerLib = MakeControl<ButtonWeb>(this, "BWLayerLib", {6, 113, 19, 47});
+    BWLayerCat = Tab(this, "BWLayerCat", "CAT", 19);
+    BWLayerFind = Tab(this, "BWLayerFind", "FIND", 66);
+    BWLayerLib = Tab(this, "BWLayerLib", "LIB", 113);
 
     // CAT
     FolderTreeview = MakeControl<FolderTree>(this, "FolderTreeview", {27, 18, 172, 180});

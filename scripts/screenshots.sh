@@ -35,6 +35,13 @@ snap() {
   convert "$work/screen.png" -trim +repage "$out/$1.png"
   echo "$out/$1.png"
 }
+snap_window() { # a picture of one window, optionally enlarged: WINDOW NAME [PERCENT]
+  sleep 0.4
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$work/window.png"
+  convert "$work/window.png" -scale "${3:-100}%" "$out/$2.png"
+  echo "$out/$2.png"
+}
 click_at() { # window-relative pixels
   xdotool mousemove --window "$MAIN_WINDOW" "$1" "$2" click 1
 }
@@ -45,6 +52,12 @@ click_at() { # window-relative pixels
 start_program "$build"
 xdotool windowfocus --sync "$MAIN_WINDOW"
 snap main-cat
+# Tab walks over the CAT layer's controls; the skinned ones show where it is.
+for i in 1 2 3 4 5 6 7 8 9 10 11; do
+  xdotool key Tab
+  snap_window "$MAIN_WINDOW" "$(printf 'focus-cat-%02d' "$i")" 200
+done
+click_at 60 27 # the focus back to the folder tree
 click_at 10 5 # the program icon opens the main menu
 snap main-menu
 xdotool key Escape
@@ -79,12 +92,6 @@ sleep 0.5
 
 # The browser and the viewer: the library's first catalog, Demo, opened by a
 # double click on its row.
-snap_window() { # a picture of one window
-  sleep 0.4
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$2.png"
-  echo "$out/$2.png"
-}
 sleep 0.5
 xdotool windowfocus --sync "$MAIN_WINDOW"
 xdotool mousemove --window "$MAIN_WINDOW" 80 46 click --repeat 2 --delay 80 1
@@ -112,6 +119,10 @@ if [[ -n "$browser" ]]; then
   xdotool key Down Right Down                         # Documents, Letters
   xdotool mousemove --window "$browser" 260 48 click 1 # ann.txt
   snap_window "$viewer" viewer-text
+  xdotool mousemove --window "$viewer" 120 80 click 3 # the viewer's menu
+  snap viewer-menu
+  xdotool key Escape
+  xdotool windowfocus --sync "$browser"
   xdotool key Escape
   xdotool windowfocus --sync "$MAIN_WINDOW"
 else
@@ -183,3 +194,27 @@ xdotool key Return
 xdotool windowfocus --sync "$MAIN_WINDOW"
 xdotool key alt+F4
 wait_exit 15
+
+# Without any skin package: the plain look of the layer tabs and title buttons.
+rm -f "$CORVANEDISK_HOME"/skin/*.zip
+start_program "$build"
+xdotool windowfocus --sync "$MAIN_WINDOW"
+snap_window "$MAIN_WINDOW" plain-cat 200
+xdotool key ctrl+f
+snap_window "$MAIN_WINDOW" plain-find 200
+xdotool key ctrl+l
+snap_window "$MAIN_WINDOW" plain-lib 200
+xdotool mousemove --window "$MAIN_WINDOW" 80 46 click --repeat 2 --delay 80 1
+if browser=$(find_window '^CorvaneDisk Browser$' 10); then
+  snap_window "$browser" plain-browser
+  xdotool key --window "$browser" Escape
+fi
+xdotool windowfocus --sync "$MAIN_WINDOW"
+xdotool key alt+F4
+wait_exit 15
+
+# No tray host runs here: the tray menu as its test draws it.
+if [[ -x "$build/mainwindow_tests" ]]; then
+  CORVANE_SHOT="$out/tray-menu.png" QT_QPA_PLATFORM=offscreen "$build/mainwindow_tests" \
+    --gtest_filter=TrayFormTest.TheShortMenuShowsItsSideBarCaptionWhole >/dev/null && echo "$out/tray-menu.png"
+fi

@@ -1,5 +1,7 @@
 #include "gui/widgets/ButtonWeb.h"
 
+#include "gui/widgets/PlainLook.h"
+
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -13,6 +15,10 @@ QPixmap ButtonWeb::currentPicture() const
 
 void ButtonWeb::paintFallback(QPainter& painter)
 {
+    if (const TitleSign sign = TitleSignOf(objectName()); sign != TitleSign::None) {
+        PaintTitleSign(painter, rect(), sign, {hovered(), isDown()});
+        return;
+    }
     QStyleOptionButton option;
     option.initFrom(this);
     option.text = text();

@@ -1,7 +1,8 @@
 #pragma once
 // What the skin's picture buttons share: one picture for the current state
 // (pressed, under the pointer, or neither), drawn at its own size from the
-// top-left corner, and the platform's own look while there is none.
+// top-left corner, and a plain look while there is none; a mark along the
+// edge while it has the keyboard focus.
 
 #include <QAbstractButton>
 #include <QPixmap>

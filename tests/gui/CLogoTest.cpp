@@ -1,8 +1,11 @@
 #include "gui/CLogo.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 QImage paint(int height, std::uint32_t start, std::uint32_t end)
@@ -57,4 +60,69 @@ TEST(CLogo, ChangingAColourRepaintsAndTheSameColourDoesNot)
     logo.setStartColor(0x0000FF);
     ASSERT_FALSE(surface.pixmap().isNull());
     EXPECT_EQ(surface.pixmap().toImage().pixelColor(0, 49), QColor(255, 0, 0));
+}
+
+namespace {
+// A bar of the menus' width with a white caption on black.
+struct CaptionBar {
+    QLabel surface;
+    explicit CaptionBar(int height)
+    {
+        surface.setFont(QFont(QStringLiteral("DejaVu Sans"), 10, QFont::Bold));
+        QPalette white = surface.palette();
+        white.setColor(QPalette::WindowText, Qt::white);
+        surface.setPalette(white);
+        surface.resize(17, height);
+        CLogo logo;
+        logo.setDrawingObject(&surface);
+        logo.setEndColor(0);
+        logo.setCaption("CorvaneDisk");
+        logo.Draw();
+    }
+    // The rows from the top down to the first with caption ink; -1: none.
+    int firstInkedRow() const
+    {
+        const QImage image = surface.pixmap().toImage();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) > 60)
+                    return y;
+        return -1;
+    }
+    double advanceAt(double points) const
+    {
+        QFont font = surface.font();
+        font.setPointSizeF(points);
+        return QFontMetricsF(font).horizontalAdvance("CorvaneDisk");
+    }
+};
+} // namespace
+
+TEST(CLogo, ACaptionTooLongForTheBarIsWrittenSmallerOrNotAtAll)
+{
+    CaptionBar probe(100);
+    const int full = int(std::ceil(probe.advanceAt(10)));
+    const int least = int(std::ceil(probe.advanceAt(CLogo::LeastCaptionPoints)));
+    ASSERT_LT(least + 8, full);
+
+    // Room enough: the caption at its own size, ending its advance below the top.
+    CaptionBar tall(full + 40);
+    EXPECT_GE(tall.firstInkedRow(), 40 - 2);
+
+    // Too short for the font: smaller, but whole, the top two rows clear.
+    CaptionBar shortBar((full + least) / 2 + 4);
+    EXPECT_GE(shortBar.firstInkedRow(), 2);
+
+    // Too short even for the least size: no caption rather than a cut one.
+    CaptionBar tiny(least - 4);
+    EXPECT_EQ(tiny.firstInkedRow(), -1);
+
+    QFont font("Sans", 10);
+    EXPECT_EQ(CLogo::CaptionFont(font, "Caption", 1000, nullptr)->pointSizeF(), 10);
+    const std::optional<QFont> smaller = CLogo::CaptionFont(font, "Caption", 40, nullptr);
+    ASSERT_TRUE(smaller);
+    EXPECT_LT(smaller->pointSizeF(), 10);
+    EXPECT_GE(smaller->pointSizeF(), CLogo::LeastCaptionPoints);
+    EXPECT_LE(QFontMetricsF(*smaller).horizontalAdvance("Caption"), 40);
+    EXPECT_FALSE(CLogo::CaptionFont(font, "Caption", 5, nullptr));
 }

@@ -92,3 +92,26 @@ TEST(TrayForm, WithoutATrayHostThereIsNoIconButTheMenuStillExists)
     EXPECT_FALSE(form.hasIcon());
     EXPECT_EQ(form.PopupMenuObject()->itemCount(), 7);
 }
+
+TEST_F(TrayFormTest, TheShortMenuShowsItsSideBarCaptionWhole)
+{
+    PopupMenu& menu = *form.PopupMenuObject();
+    menu.adjustSize();
+    const QImage bar = menu.sideBarPicture().toImage();
+    if (qEnvironmentVariableIsSet("CORVANE_SHOT"))
+        menu.grab().save(qEnvironmentVariable("CORVANE_SHOT"));
+    // The bar runs from green to black; the caption is white.
+    auto captionRows = [&](int from, int to) {
+        int rows = 0;
+        for (int y = from; y < to; ++y)
+            for (int x = 0; x < bar.width(); ++x)
+                if (QColor(bar.pixel(x, y)).red() > 120) {
+                    ++rows;
+                    break;
+                }
+        return rows;
+    };
+    ASSERT_GT(bar.height(), 20);
+    EXPECT_EQ(captionRows(0, 2), 0); // not cut at the top
+    EXPECT_GT(captionRows(2, bar.height()), 20);
+}
