@@ -2,6 +2,8 @@
 
 #include "engine/catalog/CatalogFile.h"
 #include "engine/text/PathHelpers.h"
+#include "engine/text/StringHelpers.h"
+#include "platform/text/Ascii.h"
 #include "platform/prompter/ErrorBox.h"
 
 #include <cerrno>
@@ -40,4 +42,13 @@ void DeleteCatalog(std::string_view name)
     const std::string path = LibraryCatalogPath(name);
     if (::unlink(path.c_str()) != 0)
         RaiseFromErrno(errno, path);
+}
+
+std::string CatalogFileNameOf(std::string_view typed)
+{
+    std::string name(TrimBlanks(typed));
+    constexpr std::string_view suffix = ".dat";
+    if (!name.empty() && !(name.size() >= suffix.size() && AsciiLowerCopy(name.substr(name.size() - suffix.size())) == suffix))
+        name += suffix;
+    return name;
 }
