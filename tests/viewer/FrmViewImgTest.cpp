@@ -1,6 +1,7 @@
 #include "gui/menu/PopupMenu.h"
 #include "tests/support/TestWorld.h"
 #include "viewer/FrmViewImg.h"
+#include "viewer/LineView.h"
 #include "viewer/ViewedFile.h"
 #include "viewer/ViewerText.h"
 
@@ -10,7 +11,6 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
