@@ -1,6 +1,9 @@
 #include "viewer/LineView.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -38,6 +41,7 @@ void LineView::setPlainText(const QString& text)
         }
     }
     longest_ = std::max(longest_, text_.size() - starts_.back());
+    anchor_ = extent_ = -1;
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     updateScrollBars();
@@ -47,6 +51,22 @@ void LineView::setPlainText(const QString& text)
 int LineView::firstVisibleLine() const
 {
     return verticalScrollBar()->value();
+}
+
+int LineView::lineAt(int y) const
+{
+    const int lineHeight = std::max(1, fontMetrics().lineSpacing());
+    return std::clamp(firstVisibleLine() + std::max(0, y) / lineHeight, 0, lineCount() - 1);
+}
+
+QString LineView::selectedText() const
+{
+    if (anchor_ < 0)
+        return QString();
+    const qsizetype start = starts_[std::size_t(std::min(anchor_, extent_))];
+    const std::size_t after = std::size_t(std::max(anchor_, extent_)) + 1;
+    const qsizetype end = after < starts_.size() ? starts_[after] - 1 : text_.size();
+    return text_.mid(start, end - start);
 }
 
 QStringView LineView::line(int n) const
@@ -82,16 +102,20 @@ void LineView::updateScrollBars()
 void LineView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
-    painter.setPen(palette().color(QPalette::Text));
     const int lineHeight = std::max(1, fontMetrics().lineSpacing());
     const int cw = charWidth();
     const int across = horizontalScrollBar()->value();
     const int first = firstVisibleLine() + event->rect().top() / lineHeight;
     const int last = std::min(lineCount() - 1, firstVisibleLine() + event->rect().bottom() / lineHeight);
     const int columns = viewport()->width() / cw + 2;
+    const int chosenFrom = std::min(anchor_, extent_), chosenTo = std::max(anchor_, extent_);
     for (int n = first; n <= last; ++n) {
         const QStringView text = line(n);
         const int y = (n - firstVisibleLine()) * lineHeight;
+        const bool chosen = n >= chosenFrom && n <= chosenTo;
+        if (chosen)
+            painter.fillRect(0, y, viewport()->width(), lineHeight, palette().color(QPalette::Highlight));
+        painter.setPen(palette().color(chosen ? QPalette::HighlightedText : QPalette::Text));
         qsizetype from = 0;
         QStringView shown = text;
         if (text.size() > LongLine) {
@@ -119,6 +143,17 @@ void LineView::changeEvent(QEvent* event)
 
 void LineView::keyPressEvent(QKeyEvent* event)
 {
+    if (event == QKeySequence::SelectAll) {
+        anchor_ = 0;
+        extent_ = lineCount() - 1;
+        viewport()->update();
+        return;
+    }
+    if (event == QKeySequence::Copy) {
+        if (anchor_ >= 0)
+            QGuiApplication::clipboard()->setText(selectedText());
+        return;
+    }
     const bool control = event->modifiers() == Qt::ControlModifier;
     if (control && event->key() == Qt::Key_Home) {
         verticalScrollBar()->setValue(0);
@@ -133,5 +168,29 @@ void LineView::keyPressEvent(QKeyEvent* event)
 
 void LineView::scrollContentsBy(int, int)
 {
+    viewport()->update();
+}
+
+void LineView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    anchor_ = extent_ = lineAt(int(event->position().y()));
+    viewport()->update();
+}
+
+void LineView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!(event->buttons() & Qt::LeftButton) || anchor_ < 0)
+        return;
+    const int y = int(event->position().y());
+    // Dragging past an edge scrolls on.
+    if (y < 0)
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    else if (y >= viewport()->height())
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    extent_ = lineAt(std::min(y, viewport()->height() - 1));
     viewport()->update();
 }

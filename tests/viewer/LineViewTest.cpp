@@ -1,8 +1,11 @@
 #include "viewer/LineView.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
@@ -74,4 +77,28 @@ TEST(LineView, OneLongLineScrollsAcrossToItsEnd)
     EXPECT_FALSE(ShowsText(view)); // blanks only in sight
     across->setValue(across->maximum());
     EXPECT_TRUE(ShowsText(view)); // "end"
+}
+
+TEST(LineView, WholeLinesAreChosenByMouseOrCtrlAAndCopied)
+{
+    LineView view;
+    view.resize(300, 200);
+    view.show();
+    view.setPlainText(QStringLiteral("zero\none\r\ntwo\nthree\nfour"));
+    EXPECT_EQ(view.selectedText(), "");
+    const int lineHeight = view.fontMetrics().lineSpacing();
+    auto at = [&](int line) { return QPointF(20, line * lineHeight + lineHeight / 2); };
+    QMouseEvent press(QEvent::MouseButtonPress, at(3), view.viewport()->mapToGlobal(at(3)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &press);
+    QMouseEvent drag(QEvent::MouseMove, at(1), view.viewport()->mapToGlobal(at(1)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &drag);
+    EXPECT_EQ(view.selectedText(), "one\r\ntwo\nthree");
+    Press(view, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "one\r\ntwo\nthree");
+    Press(view, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(view.selectedText(), view.toPlainText());
+    view.setPlainText(QStringLiteral("new")); // a new text starts unchosen
+    EXPECT_EQ(view.selectedText(), "");
 }
