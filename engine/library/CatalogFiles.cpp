@@ -3,8 +3,8 @@
 #include "engine/catalog/CatalogFile.h"
 #include "engine/text/PathHelpers.h"
 #include "engine/text/StringHelpers.h"
-#include "platform/text/Ascii.h"
 #include "platform/prompter/ErrorBox.h"
+#include "platform/text/Ascii.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -46,9 +46,10 @@ void DeleteCatalog(std::string_view name)
 
 std::string CatalogFileNameOf(std::string_view typed)
 {
-    std::string name(TrimBlanks(typed));
     constexpr std::string_view suffix = ".dat";
-    if (!name.empty() && !(name.size() >= suffix.size() && AsciiLowerCopy(name.substr(name.size() - suffix.size())) == suffix))
-        name += suffix;
+    std::string name(TrimBlanks(typed));
+    const bool hasSuffix = name.size() >= suffix.size() && AsciiLowerCopy(name.substr(name.size() - suffix.size())) == suffix;
+    if (!name.empty() && !hasSuffix)
+        name += suffix; // a catalog without it would leave the library
     return name;
 }
