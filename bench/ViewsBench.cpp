@@ -1,8 +1,9 @@
 // The browser and the viewer on real windows:
 //   views_bench        (under a display, or with QT_QPA_PLATFORM=offscreen)
 // prints the time to list a folder of 100,000 files in the browser (the list
-// filled and painted) and to show the hex view of a 1 MiB file (read, dumped
-// by libQuexel.so and painted), best of three each.
+// filled and painted), to show the hex view of a 1 MiB file (read, dumped
+// by libQuexel.so and painted), and to show a file of two million short lines
+// as text and as its dump, best of three each.
 
 #include "bench/BenchCatalog.h"
 #include "browser/FrmLib.h"
@@ -18,10 +19,10 @@
 #include "platform/prompter/ConsolePrompter.h"
 #include "skin/Skin.h"
 #include "viewer/FrmViewImg.h"
+#include "viewer/LineView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPlainTextEdit>
 #include <QTreeView>
 
 #include <cstdio>
@@ -32,6 +33,7 @@
 namespace {
 constexpr int Runs = 3;
 constexpr int CatalogLines = 111'123; // 100,000 files: every tenth line is an archive member
+constexpr int ShortLines = 2'000'000;
 
 double BestMs(const std::function<void()>& prepare, const std::function<void()>& run)
 {
@@ -103,6 +105,25 @@ int main(int argc, char** argv)
                                 });
     std::printf("hex view of 1 MiB shown in %.1f ms (%lld characters)\n", hexMs,
                 (long long)viewer.rtf->toPlainText().size());
+
+    // The first 4 MiB of a file of short lines: two million of them.
+    std::string lines;
+    lines.reserve(ShortLines * 2);
+    for (int i = 0; i < ShortLines; ++i)
+        lines += i % 2 ? "b\n" : "a\n";
+    std::ofstream(home + "short-lines.txt", std::ios::binary) << lines;
+    const double textMs = BestMs([&] { viewer.ViewFile(home + "one-mib.bin"); },
+                                 [&] {
+                                     viewer.ViewFile(home + "short-lines.txt");
+                                     viewer.rtf->viewport()->repaint();
+                                 });
+    std::printf("text view of %d short lines shown in %.1f ms\n", ShortLines, textMs);
+    const double shortHexMs = BestMs([&] { viewer.ViewFile(home + "short-lines.txt"); },
+                                     [&] {
+                                         viewer.ToggleHexaView();
+                                         viewer.rtf->viewport()->repaint();
+                                     });
+    std::printf("hex view of those %.1f MiB shown in %.1f ms\n", double(lines.size()) / (1 << 20), shortHexMs);
     windows.unloadAll();
     std::filesystem::remove_all(folder);
     return 0;

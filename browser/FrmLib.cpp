@@ -6,9 +6,7 @@
 #include "engine/browse/FolderLoad.h"
 #include "engine/catalog/CatalogFile.h"
 #include "engine/catalog/CatalogPath.h"
-#include "engine/catalog/CommentCodec.h"
 #include "engine/registry/Registry.h"
-#include "engine/rewrite/CatalogRewrite.h"
 #include "engine/settings/AppSettings.h"
 #include "gui/AppContext.h"
 #include "gui/DesignWidths.h"
@@ -16,7 +14,7 @@
 #include "gui/Twips.h"
 #include "gui/WindowRegistry.h"
 #include "gui/WindowState.h"
-#include "gui/dialogs/FrmEditComment.h"
+#include "gui/dialogs/EntryComment.h"
 #include "gui/dialogs/FrmWait.h"
 #include "gui/frame/FramePiece.h"
 #include "gui/jobs/JobRunner.h"
@@ -208,15 +206,13 @@ void FrmLib::editComment()
     const int row = current.row();
     const std::size_t position = fileModel_->position(row);
     const clsFile file = folders_->File(listed_, position);
-    const std::optional<QString> edited = FrmEditComment::Edit(app_, this, QString::fromStdString(file.Comment));
-    if (!edited)
+    const std::shared_ptr<CatalogFolders> shown = folders_;
+    const std::optional<std::string> written = EditEntryComment(app_, this, catalog_, file.Key, file.Comment);
+    // Only a rewritten line changes the row, and only while its catalog is still shown.
+    if (!written || folders_ != shown)
         return;
-    const std::string comment = NormalizeLineBreaks(edited->toStdString());
-    if (comment == file.Comment)
-        return;
-    ChangeComment(catalog_, file.Key, comment);
-    folders_->SetComment(listed_, position, comment);
-    fileModel_->setComment(row, QString::fromStdString(folders_->File(listed_, position).Comment));
+    folders_->SetComment(listed_, position, *written);
+    fileModel_->setComment(row, QString::fromStdString(*written));
 }
 
 void FrmLib::keyPressEvent(QKeyEvent* event)

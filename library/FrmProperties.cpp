@@ -6,7 +6,6 @@
 #include "engine/rewrite/CatalogRewrite.h"
 #include "engine/start/AppFolders.h"
 #include "engine/text/PathHelpers.h"
-#include "engine/text/StringHelpers.h"
 #include "gui/AppContext.h"
 #include "gui/AppIcons.h"
 #include "gui/services/FolderChooser.h"
@@ -224,8 +223,8 @@ void FrmProperties::cmdOK_Click()
 
 QString FrmProperties::typedName() const
 {
-    const std::string name = txtName->text().toStdString();
-    return QString::fromStdString(std::string(TrimBlanks(name)));
+    // As the list's F2 takes it: a typed ".dat" is the extension.
+    return QString::fromStdString(FileWithOutExt(CatalogFileNameOf(txtName->text().toStdString())));
 }
 
 bool FrmProperties::differs() const
@@ -243,7 +242,7 @@ void FrmProperties::ApplyChange()
     }
     if (const QString name = typedName(); name != name_) {
         const std::string problem = NewCatalogNameProblem(name.toStdString(), libPath);
-        const std::string target = name.toStdString() + ".dat";
+        const std::string target = CatalogFileNameOf(txtName->text().toStdString());
         if (!problem.empty()) {
             app_.services.prompter.message(problem, "CorvaneDisk", MsgIcon::Exclamation);
         } else if (NameTaken(libPath + target)) {

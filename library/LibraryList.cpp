@@ -9,7 +9,6 @@
 #include "engine/settings/AppSettings.h"
 #include "engine/start/AppFolders.h"
 #include "engine/text/PathHelpers.h"
-#include "engine/text/StringHelpers.h"
 #include "gui/AppContext.h"
 #include "gui/DesignWidths.h"
 #include "gui/Twips.h"
@@ -188,11 +187,9 @@ void LibraryList::editLabel(const QString& fileName)
 
 void LibraryList::renameCatalog(const QString& fileName, const QString& typed)
 {
-    std::string target(TrimBlanks(typed.toStdString()));
+    const std::string target = CatalogFileNameOf(typed.toStdString());
     if (target.empty())
         return; // an emptied label changes nothing
-    if (!QString::fromStdString(target).endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive))
-        target += ".dat"; // a catalog without it would leave the library
     if (target == fileName.toStdString())
         return; // no edit: replacing the catalog by itself would lose it
     const std::string libPath = Folders().LibPath;

@@ -147,6 +147,6 @@ void CatalogCreation::save(ScanSession& session)
     if (!answer || answer->name.isEmpty())
         return;
     session.lines.line(std::size_t(HeaderLine::Comment)) =
-        MakeHeaderLine(HeaderLine::Comment, EncodeCatalogComment(answer->comment.toStdString()));
+        MakeHeaderLine(HeaderLine::Comment, EncodeHeaderComment(answer->comment.toStdString()));
     SaveFile(session.lines, Folders().LibPath + answer->name.toStdString() + ".dat");
 }

@@ -9,6 +9,7 @@
 #include "gui/WindowRegistry.h"
 #include "gui/WindowState.h"
 #include "gui/frame/WindowDragger.h"
+#include "gui/jobs/WhenJobsIdle.h"
 #include "gui/menu/PopupMenu.h"
 #include "gui/services/HelpService.h"
 #include "gui/services/Services.h"
@@ -28,6 +29,7 @@
 #include "skin/LoadSkin.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QComboBox>
 #include <QCloseEvent>
 #include <QDir>
@@ -52,7 +54,13 @@ FrmCorvaneDisk::FrmCorvaneDisk(AppContext& app)
     search_ = std::make_unique<SearchLaunch>(app_, *this);
     volumeOffer_ = std::make_unique<NewVolumeOffer>(app_, *this);
     library_ = std::make_unique<LibraryList>(app_, *LVLib);
-    library_->setCatalogOpener([this](const QString& name) { app_.windows.get<FrmLib>().ChargeDAT(name.toStdString()); });
+    // A catalog asked for during a search or a report opens once that work ends.
+    library_->setCatalogOpener([this](const QString& name) {
+        WhenJobsIdle(app_.jobs, [self = QPointer<FrmCorvaneDisk>(this), name = name.toStdString()] {
+            if (self)
+                self->app_.windows.get<FrmLib>().ChargeDAT(name);
+        });
+    });
     connect(this, &FrmCorvaneDisk::layerChanged, library_.get(), [this](Layer layer) {
         if (layer == Layer::Lib)
             library_->LoadListLib();

@@ -2,11 +2,9 @@
 #include "search/FrmFind.h"
 
 #include "engine/catalog/CatalogPath.h"
-#include "engine/catalog/CommentCodec.h"
-#include "engine/rewrite/CatalogRewrite.h"
 #include "engine/text/PathHelpers.h"
 #include "gui/AppContext.h"
-#include "gui/dialogs/FrmEditComment.h"
+#include "gui/dialogs/EntryComment.h"
 #include "gui/services/DesktopActions.h"
 #include "gui/services/FolderChooser.h"
 #include "gui/services/Services.h"
@@ -61,6 +59,9 @@ std::optional<QString> FrmFind::chosenTarget()
     const QString target = TargetPath(shown);
     const std::string prompt = app_.texts[TextId::InsertDisk] + " " + FileWithOutExt(shown[FindRow::DiskID]);
     if (!app_.services.prompter.askOkCancel(prompt, Title, MsgIcon::None))
+        return std::nullopt;
+    // Every action asks the disk first; a path of another system then ends here.
+    if (QDir::isRelativePath(target) && !FileStillThere(app_.services.prompter, target))
         return std::nullopt;
     return target;
 }
@@ -139,13 +140,8 @@ void FrmFind::MenuComment()
     const FindRow& shown = model_->row(*row);
     const std::string old(shown[FindRow::Comment]), catalog(shown[FindRow::DiskID]), key(shown[FindRow::Key]);
     const QPersistentModelIndex where = model_->index(*row, FindResultsModel::Comment);
-    const std::optional<QString> edited = FrmEditComment::Edit(app_, this, QString::fromStdString(old));
-    if (!edited)
-        return;
-    const std::string comment = NormalizeLineBreaks(Utf8(*edited));
-    if (comment == old)
-        return;
     // The stored key names exactly the line the row came from.
-    if (ChangeComment(catalog, key, comment) && where.isValid())
-        model_->setComment(where.row(), DecodeMultiLine(EncodeCatalogComment(comment)));
+    if (const std::optional<std::string> written = EditEntryComment(app_, this, catalog, key, old);
+        written && where.isValid())
+        model_->setComment(where.row(), *written);
 }

@@ -7,6 +7,7 @@
 #include "gui/services/HelpService.h"
 #include "gui/services/Services.h"
 #include "language/LangText.h"
+#include "viewer/LineView.h"
 #include "viewer/ViewedFile.h"
 #include "viewer/ViewerPicture.h"
 #include "viewer/ViewerText.h"
@@ -15,7 +16,6 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -52,10 +52,7 @@ FrmViewImg::FrmViewImg(AppContext& app, std::string quexelFolder) : app_(app), q
     picScroll->setWidget(img);
     picScroll->hide();
 
-    rtf = MakeControl<QPlainTextEdit>(this, "rtf", {});
-    rtf->setReadOnly(true);
-    rtf->setUndoRedoEnabled(false);
-    rtf->setLineWrapMode(QPlainTextEdit::NoWrap); // wrapping one long line takes seconds
+    rtf = MakeControl<LineView>(this, "rtf", {});
     rtf->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     rtf->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(rtf, &QWidget::customContextMenuRequested, this, &FrmViewImg::rtf_MouseUp);

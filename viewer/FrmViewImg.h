@@ -12,8 +12,8 @@
 
 struct AppContext;
 class PopupMenu;
+class LineView;
 class QLabel;
-class QPlainTextEdit;
 class QScrollArea;
 class QScrollBar;
 
@@ -50,7 +50,7 @@ public:
 
     QScrollArea* picScroll; // its scroll bars are HScroll and VScroll
     QLabel* img;
-    QPlainTextEdit* rtf;
+    LineView* rtf;
     PopupMenu* m_cMenu;
 
 protected:

@@ -6,6 +6,9 @@
 #include <QLocale>
 
 namespace {
+// What the dump library puts in its text column for a byte it cannot print.
+constexpr char UnprintableMark = '\x01';
+
 // bytes less an incomplete UTF-8 sequence at their end.
 std::string_view WithoutSplitCharacter(std::string_view bytes)
 {
@@ -34,7 +37,9 @@ QString DumpForView(std::string_view dump)
     QString text(qsizetype(dump.size() - dump.size() / 80), Qt::Uninitialized);
     QChar* out = text.data();
     for (char c : dump)
-        if (c != '\r')
+        if (c == UnprintableMark)
+            *out++ = QLatin1Char('.');
+        else if (c != '\r')
             *out++ = QChar(static_cast<unsigned char>(c));
     text.truncate(out - text.data());
     return text;

@@ -14,7 +14,8 @@ class LangText;
 QString TextForView(std::string_view bytes, bool cut);
 
 // The hex dump as the text box takes it fastest: the lines end in a line feed
-// alone (the dump's text column never holds a carriage return).
+// alone (the dump's text column never holds a carriage return), and the
+// library's mark for an unprintable byte shows as ".".
 QString DumpForView(std::string_view dump);
 
 // The line that says only a part of the file is shown.

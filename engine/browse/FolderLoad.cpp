@@ -17,12 +17,6 @@ constexpr std::size_t kCheckEvery = std::size_t(1) << 20; // bytes between looks
 // Offsets and counts are 32-bit; a catalog this large cannot be browsed.
 constexpr std::size_t kMaxCatalogSize = std::numeric_limits<std::uint32_t>::max();
 
-// The size text stops where the size unit begins: a field without it has none.
-bool hasSizeField(const BodyLine& b)
-{
-    return b.sizeText().size() < b.sizeDate.size();
-}
-
 class Loader {
 public:
     Loader(CatalogFoldersData& d, FolderLoadStatus& status, FolderLoadControl& control)
@@ -89,7 +83,7 @@ private:
                 continue;
             // A file line has a size field and a file name after its folder.
             const BodyLine b = ParseBodyLine(line);
-            if (line.size() > CatalogLineReader::MaxLineLength || !hasSizeField(b)) {
+            if (line.size() > CatalogLineReader::MaxLineLength || !b.hasEntryFields()) {
                 ++status_.malformed;
                 continue;
             }
@@ -143,17 +137,10 @@ void ReportFolderLoad(const FolderLoadStatus& status)
 {
     if (status.error)
         ShowErrorBox(*status.error, "frmLib", "FileDatToCollection");
-    const auto line = std::source_location::current().line();
-    auto skipped = [&](std::size_t count, int number, std::string_view what, std::string_view module,
-                       std::string_view procedure) {
-        if (count > 0)
-            ShowErrorBox(number,
-                         std::string(ErrorDescription(number)) + " (" + std::to_string(count) + " " +
-                             std::string(what) + ")",
-                         module, procedure, line);
-    };
-    skipped(status.malformed, ErrInvalidFileFormat, "lines are no catalog lines and were left out",
-            "frmLib", "FileDatToCollection");
-    skipped(status.duplicates, ErrDuplicateKey,
-            "lines name a file already listed in its folder; the first is kept", "clsPath", "AddFile");
+    ReportSkippedLines(status.malformed, "frmLib", "FileDatToCollection");
+    if (status.duplicates > 0)
+        ShowErrorBox(ErrDuplicateKey,
+                     std::string(ErrorDescription(ErrDuplicateKey)) + " (" + std::to_string(status.duplicates) +
+                         " lines name a file already listed in its folder; the first is kept)",
+                     "clsPath", "AddFile", std::source_location::current().line());
 }

@@ -34,6 +34,10 @@ std::string LibraryCatalogPath(std::string_view catalogName);
 // eleven header lines.
 [[noreturn]] void RaiseShortHeader(std::string_view path, int linesRead);
 
+// Tells once, in the common error box, that count body lines of a catalog
+// were no entries (hasEntryFields) and were left out; nothing when none.
+void ReportSkippedLines(std::size_t count, std::string_view module, std::string_view procedure);
+
 // Raises unless line number n (1-based) of path can be a header line.
 void CheckHeaderLine(std::string_view line, int n, std::string_view path);
 

@@ -124,7 +124,12 @@ std::string_view BodyLine::dateText() const
 
 std::string_view BodyLine::comment() const
 {
-    return rest.substr(0, rest.find('<'));
+    return rest.ends_with('<') ? rest.substr(0, rest.size() - 1) : rest;
+}
+
+bool BodyLine::hasEntryFields() const
+{
+    return !path.empty() && sizeDate.find(kSizeUnit) != std::string_view::npos;
 }
 
 std::string BodyLine::key() const

@@ -58,8 +58,12 @@ struct BodyLine {
     std::string_view memberPath() const;  // "" for a file line
     std::string_view sizeText() const;    // "12" of "12 Kb/01/02/2003"
     std::string_view dateText() const;    // "01/02/2003"
-    // The comment up to its closing "<" (or the end of the line), still encoded.
+    // The comment field less its closing "<", still encoded: a "<" inside
+    // the comment stays (a line broken by a lone line feed has no closing one).
     std::string_view comment() const;
+    // A path and a size field: what makes a body line an entry. Other lines
+    // (blank ones, stray text) are skipped by every reader.
+    bool hasEntryFields() const;
     // path ">" sizeDate: what identifies an entry when a comment is rewritten.
     std::string key() const;
 };

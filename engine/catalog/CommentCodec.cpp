@@ -47,11 +47,16 @@ std::string NormalizeLineBreaks(std::string_view text)
     return out;
 }
 
+std::string EncodeHeaderComment(std::string_view text)
+{
+    return EncodeMultiLine(NormalizeLineBreaks(text));
+}
+
 std::string EncodeCatalogComment(std::string_view text)
 {
     std::string safe(text);
     for (char& c : safe)
         if (c == '>' || c == '<')
             c = '?';
-    return EncodeMultiLine(NormalizeLineBreaks(safe));
+    return EncodeHeaderComment(safe);
 }

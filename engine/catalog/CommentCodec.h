@@ -15,3 +15,6 @@ std::string NormalizeLineBreaks(std::string_view text);
 // What every writer puts into a catalog for a comment: ">" and "<" (which
 // would end the field) become "?", line breaks are normalised and encoded.
 std::string EncodeCatalogComment(std::string_view text);
+// The catalog's own comment (header line 11): read whole after its label, so
+// ">" and "<" stay as typed; only line breaks are normalised and encoded.
+std::string EncodeHeaderComment(std::string_view text);

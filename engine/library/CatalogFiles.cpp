@@ -2,7 +2,9 @@
 
 #include "engine/catalog/CatalogFile.h"
 #include "engine/text/PathHelpers.h"
+#include "engine/text/StringHelpers.h"
 #include "platform/prompter/ErrorBox.h"
+#include "platform/text/Ascii.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -40,4 +42,14 @@ void DeleteCatalog(std::string_view name)
     const std::string path = LibraryCatalogPath(name);
     if (::unlink(path.c_str()) != 0)
         RaiseFromErrno(errno, path);
+}
+
+std::string CatalogFileNameOf(std::string_view typed)
+{
+    constexpr std::string_view suffix = ".dat";
+    std::string name(TrimBlanks(typed));
+    const bool hasSuffix = name.size() >= suffix.size() && AsciiLowerCopy(name.substr(name.size() - suffix.size())) == suffix;
+    if (!name.empty() && !hasSuffix)
+        name += suffix; // a catalog without it would leave the library
+    return name;
 }

@@ -3,7 +3,12 @@
 // included). Each is one system call: a failure raises AppError with the
 // system's reason and leaves every file as it was.
 
+#include <string>
 #include <string_view>
+
+// The file name a typed catalog name stands for: blanks around it trimmed and
+// ".dat" added unless it ends so already (in any case); "" for a blank name.
+std::string CatalogFileNameOf(std::string_view typed);
 
 // Gives catalog from the name to. With replace, a catalog already named to
 // is replaced in the same step; without, it stays and the rename fails.

@@ -71,7 +71,7 @@ void changeCommentLib(std::string_view catalogName, std::string_view comment)
     std::size_t start = c.lineStart(int(HeaderLine::Comment));
     std::string_view line = std::string_view(c.text).substr(start, c.lineEndAt(start) - start);
     rewriteLine(c, start,
-                LoadedCatalog::composeLine(HeaderLabel(HeaderLine::Comment), EncodeCatalogComment(comment), "",
+                LoadedCatalog::composeLine(HeaderLabel(HeaderLine::Comment), EncodeHeaderComment(comment), "",
                                            c.encodingFor(line)));
 }
 } // namespace

@@ -5,10 +5,8 @@
 #include "engine/search/FileTypeFilter.h"
 #include "engine/text/PathHelpers.h"
 
-std::optional<FindHit> HitFromLine(std::string_view utf8Line, std::string_view diskId,
-                                   const FileTypeFilter& filter)
+std::optional<FindHit> HitFromLine(const BodyLine& line, std::string_view diskId, const FileTypeFilter& filter)
 {
-    const BodyLine line = ParseBodyLine(utf8Line);
     const std::string_view path = line.archivePath();
     const std::string_view member = line.memberPath();
     const std::string name = FileWithOutPath(path);

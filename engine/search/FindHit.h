@@ -8,6 +8,7 @@
 #include <string_view>
 
 class FileTypeFilter;
+struct BodyLine;
 
 enum class HitKind {
     File,          // a file on the disk
@@ -29,7 +30,6 @@ struct FindHit {
     std::string IconName;
 };
 
-// The row of a matching body line (UTF-8), or nothing when the filter keeps
-// it out. diskId: the catalog's file name.
-std::optional<FindHit> HitFromLine(std::string_view utf8Line, std::string_view diskId,
-                                   const FileTypeFilter& filter);
+// The row of a matching entry (a body line with its fields, UTF-8), or
+// nothing when the filter keeps it out. diskId: the catalog's file name.
+std::optional<FindHit> HitFromLine(const BodyLine& line, std::string_view diskId, const FileTypeFilter& filter);

@@ -3,6 +3,7 @@
 #include "engine/catalog/CatalogFile.h"
 #include "engine/catalog/CatalogLineReader.h"
 #include "engine/search/BlockMatcher.h"
+#include "engine/text/StringHelpers.h"
 #include "platform/prompter/ErrorBox.h"
 #include "platform/text/Encoding.h"
 #include "platform/text/TextCase.h"
@@ -17,6 +18,9 @@ FindQuery::FindQuery(std::string_view expression, std::optional<std::string> dri
 }
 
 namespace {
+constexpr std::string_view kModule = "modFindText";
+constexpr std::string_view kProcedure = "FindWordOnFile";
+
 // Reads the header; false when the catalog has no rows for this query.
 bool readHeader(CatalogLineReader& reader, const FindQuery& query)
 {
@@ -37,6 +41,7 @@ void FindWordOnFile(const std::string& catalogFile, const FindQuery& query, Find
 {
     if (session.limitReached())
         return;
+    std::size_t skipped = 0; // lines that matched but are no entries
     try {
         CatalogLineReader reader(catalogFile);
         if (!readHeader(reader, query))
@@ -47,8 +52,12 @@ void FindWordOnFile(const std::string& catalogFile, const FindQuery& query, Find
         std::string_view block;
         bool more = true;
         while (more && !session.StopFind && reader.nextBlock(block)) {
-            more = matcher.forEachMatch(block, [&](std::string_view line) {
-                if (auto hit = HitFromLine(line, diskId, query.Filter)) {
+            more = matcher.forEachMatch(block, [&](std::string_view text) {
+                const BodyLine line = ParseBodyLine(text);
+                if (!line.hasEntryFields()) {
+                    if (!TrimBlanks(text).empty())
+                        ++skipped;
+                } else if (auto hit = HitFromLine(line, diskId, query.Filter)) {
                     hits.push_back(std::move(*hit));
                     ++session.HitCount;
                 }
@@ -58,6 +67,7 @@ void FindWordOnFile(const std::string& catalogFile, const FindQuery& query, Find
                 onHits(std::exchange(hits, {}));
         }
     } catch (const std::exception& e) {
-        ShowErrorBox(e, "modFindText", "FindWordOnFile");
+        ShowErrorBox(e, kModule, kProcedure);
     }
+    ReportSkippedLines(skipped, kModule, kProcedure);
 }

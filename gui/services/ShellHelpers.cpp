@@ -16,7 +16,7 @@ constexpr std::int32_t kReturnOnlyFileSystemFolders = 1;
 
 bool FileStillThere(Prompter& prompter, const QString& path)
 {
-    if (QFileInfo::exists(path))
+    if (QDir::isAbsolutePath(path) && QFileInfo::exists(path))
         return true;
     prompter.message("\"" + path.toStdString() + "\" no longer exists.", "CorvaneDisk", MsgIcon::Exclamation);
     return false;

@@ -12,7 +12,9 @@ class Prompter;
 class QWidget;
 
 // False, after telling the user that it no longer exists, when nothing is at
-// path (a dangling link counts as gone: nothing could act on it).
+// path (a dangling link counts as gone: nothing could act on it). A relative
+// path (a Windows catalog's "C:/...") names no file here: it is gone too,
+// never looked for in the working folder.
 bool FileStillThere(Prompter& prompter, const QString& path);
 
 // Our properties window of file, owned by owner; a file that no longer exists

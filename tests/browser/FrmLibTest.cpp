@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <utime.h>
 
 namespace {
@@ -183,6 +184,45 @@ TEST_F(BrowserTest, F12ChangesExactlyTheRightLineOfTheLoadedCatalog)
     choose(autres);
     EXPECT_EQ(column(3), QStringList{QString::fromUtf8("vérifié\r\ndeux fois")});
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
+}
+
+TEST_F(BrowserTest, F12ChangesNoRowWhenNothingWasWrittenAndSaysWhy)
+{
+    const std::string fixture = CORVANE_FIXTURES "/catalogs/windows1252.dat";
+    const std::string path = world.lib() + "w.dat";
+    std::filesystem::copy_file(fixture, path);
+    load("w.dat");
+    choose(node(node({}, "D:"), "Autres"));
+    lib->LVPath->setCurrentIndex(lib->LVPath->model()->index(0, 0));
+    auto typeNewComment = [] {
+        TestWorld::whenModal([](QWidget* dialog) {
+            auto* edit = qobject_cast<FrmEditComment*>(dialog);
+            ASSERT_NE(edit, nullptr);
+            edit->txtComment->setPlainText("new");
+            edit->accept();
+        });
+    };
+
+    // Rewritten since it was loaded: the line's size is another now.
+    std::string changed = ReadFileBytes(fixture);
+    const std::string line = "D:\\Autres\\notes.txt>1 Kb/";
+    changed.replace(changed.find(line), line.size(), "D:\\Autres\\notes.txt>2 Kb/");
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << changed;
+    typeNewComment();
+    key(lib->LVPath, Qt::Key_F12);
+    EXPECT_EQ(ReadFileBytes(path), changed);
+    EXPECT_EQ(column(3), QStringList{QString::fromUtf8("prix > 5 €")});
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
+    EXPECT_EQ(world.fakes.prompter.boxes[0].kind, "message");
+    EXPECT_NE(world.fakes.prompter.boxes[0].text.find("\"w\" no longer holds this entry"), std::string::npos);
+
+    // Gone: the rewrite's error box, and nothing more.
+    std::filesystem::remove(path);
+    typeNewComment();
+    key(lib->LVPath, Qt::Key_F12);
+    EXPECT_EQ(column(3), QStringList{QString::fromUtf8("prix > 5 €")});
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 2u);
+    EXPECT_NE(world.fakes.prompter.boxes[1].text.find("Error 53"), std::string::npos);
 }
 
 TEST_F(BrowserTest, TheViewBoxShowsAClickedFileAndClosingTheBrowserHidesTheViewer)

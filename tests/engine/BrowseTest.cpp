@@ -254,11 +254,13 @@ TEST_F(Browse, OnlyWellFormedFileLinesBecomeFiles)
                             "\\data\\>1 Kb/01/01/2020\r\n"
                             "\\data\\long.txt>1 Kb/01/01/2020>" + longComment + "<\r\n"
                             "\x01\x02\xff\xfe junk\r\n"
+                            "\\data\\c.txt>1 Kb/01/01/2020>version a<b ok<\r\n"
                             "\\data\\b.txt>2 Kb/02/02/2020\n"
                             "\\data\\last.txt>3 Kb/03/03/2020");
     ASSERT_EQ(l.status.outcome, FolderLoadStatus::Outcome::Loaded);
-    EXPECT_EQ(names(l.folders, 0), (std::vector<std::string>{"a.txt", "b.txt", "last.txt"}));
-    EXPECT_EQ(l.folders.Files(0)[2].DateModif, "03/03/2020");
+    EXPECT_EQ(names(l.folders, 0), (std::vector<std::string>{"a.txt", "c.txt", "b.txt", "last.txt"}));
+    EXPECT_EQ(l.folders.Files(0)[1].Comment, "version a<b ok"); // only the closing "<" goes
+    EXPECT_EQ(l.folders.Files(0)[3].DateModif, "03/03/2020");
     EXPECT_EQ(l.status.malformed, 6u);
     EXPECT_EQ(l.status.duplicates, 0u);
 

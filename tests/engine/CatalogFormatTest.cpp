@@ -27,6 +27,8 @@ TEST(CommentCodec, WrittenCommentsNeverBreakTheLine)
     std::string enc = EncodeCatalogComment("typed\nin a <box> \r\n");
     EXPECT_EQ(enc, "typed\x01in a ?box? \x01");
     EXPECT_EQ(enc.find_first_of("\r\n<>"), std::string::npos);
+    // Line 11 is read whole after its label: ">" and "<" stay as typed.
+    EXPECT_EQ(EncodeHeaderComment("a<b>c\nnext"), "a<b>c\x01next");
 }
 
 TEST(CatalogPath, NativeAndCatalogFormBothWays)
@@ -86,6 +88,26 @@ TEST(CatalogLine, BodyLinesBuildAndSplit)
     EXPECT_EQ(junk.path, "no separator at all");
     EXPECT_EQ(junk.sizeText(), "");
     EXPECT_EQ(junk.dateText(), "");
+}
+
+TEST(CatalogLine, CommentIsTheThirdFieldLessItsClosingMark)
+{
+    // Only the last "<" closes the comment; ">" inside belongs to it too.
+    EXPECT_EQ(ParseBodyLine("\\d\\a.txt>1 Kb/01/02/2003>version a<b ok<").comment(), "version a<b ok");
+    EXPECT_EQ(ParseBodyLine("\\d\\a.txt>1 Kb/01/02/2003>a > b<").comment(), "a > b");
+    EXPECT_EQ(ParseBodyLine("\\d\\a.txt>1 Kb/01/02/2003><").comment(), "");
+    EXPECT_EQ(ParseBodyLine("\\d\\a.txt>1 Kb/01/02/2003><<").comment(), "<");
+    // A comment cut by a lone line feed has no closing mark: nothing is dropped.
+    EXPECT_EQ(ParseBodyLine("\\d\\a.txt>1 Kb/01/02/2003>first piece").comment(), "first piece");
+}
+
+TEST(CatalogLine, OnlyLinesWithPathAndSizeAreEntries)
+{
+    EXPECT_TRUE(ParseBodyLine("\\d\\a.txt>12 Kb/01/02/2003").hasEntryFields());
+    EXPECT_TRUE(ParseBodyLine("C:\\a.txt>0 Kb/01/02/2003><").hasEntryFields());
+    for (const char* line : {"", "     ", "garbage line without separators", ">12 Kb/01/02/2003",
+                             "\\d\\a.txt>twelve", "\\d\\a.txt"})
+        EXPECT_FALSE(ParseBodyLine(line).hasEntryFields()) << line;
 }
 
 TEST(CatalogDate, UtcAndDosDates)

@@ -98,6 +98,9 @@ TEST_F(Rewrites, CatalogComment)
     EXPECT_EQ(text(), t);
     ChangeCommentLib("c.dat", "");
     EXPECT_NE(text().find("\r\n>Comment \r\n\\data"), std::string::npos);
+    // Read whole after its label, line 11 keeps ">" and "<" as typed.
+    ChangeCommentLib("c.dat", "version a<b> ok<");
+    EXPECT_NE(text().find("\r\n>Comment version a<b> ok<\r\n\\data"), std::string::npos);
 }
 
 TEST_F(Rewrites, RootFolder)

@@ -1,4 +1,5 @@
 #include "engine/search/FindWordOnFile.h"
+#include "engine/rewrite/CatalogRewrite.h"
 #include "engine/search/LibrarySearch.h"
 #include "platform/text/Encoding.h"
 #include "platform/text/TextCase.h"
@@ -322,4 +323,39 @@ TEST_F(Search, SameRowsAsALineByLineTest)
         EXPECT_EQ(keys, expected);
     }
     EXPECT_TRUE(prompter.boxes.empty());
+}
+
+TEST_F(Search, HandMadeCatalogOfMixedEncodingsStrayLinesAndCommentsWithMarks)
+{
+    TempLibrary lib;
+    // Windows-1252 ("\xE9" é) and UTF-8 lines in one file, a comment holding
+    // "<", a line of blanks, stray text and a path from a Windows disk.
+    const std::string body = "\\d\\na\xEFve.txt>1 Kb/01/02/2003>old note<\r\n"
+                             "\\d\\caf\xC3\xA9.txt>1 Kb/01/02/2003>version a<b ok<\r\n"
+                             "     \r\n"
+                             "garbage line without separators\r\n"
+                             "C:\\Docs\\plan.txt>4 Kb/05/06/2007\r\n";
+    lib.catalog("m.dat", std::string(kTestHeader) + body);
+    std::vector<FindHit> hits;
+    FindWordOnFile(lib.file("dat/m.dat"), FindQuery("", std::nullopt, "*.*"), session,
+                   [&](std::vector<FindHit>&& batch) { append(hits, std::move(batch)); });
+    ASSERT_EQ(rows(hits), (std::vector<std::string>{"na\xC3\xAFve.txt|\\d\\|file", "caf\xC3\xA9.txt|\\d\\|file",
+                                                    "plan.txt|C:\\Docs\\|file"}));
+    EXPECT_EQ(session.HitCount, 3);
+    EXPECT_EQ(hits[0].Row.Comment, "old note");
+    EXPECT_EQ(hits[1].Row.Comment, "version a<b ok");
+    EXPECT_EQ(hits[2].Key, "C:\\Docs\\plan.txt>4 Kb/05/06/2007");
+    // The stray line is told once for the catalog; the blank one is no news.
+    ASSERT_EQ(prompter.boxes.size(), 1u);
+    EXPECT_NE(prompter.boxes[0].text.find("Error 321"), std::string::npos);
+    EXPECT_NE(prompter.boxes[0].text.find("(1 lines are no catalog lines"), std::string::npos);
+    EXPECT_NE(prompter.boxes[0].text.find("modFindText.FindWordOnFile"), std::string::npos);
+
+    // Each row's key names its own line, whatever that line's encoding.
+    ASSERT_TRUE(ChangeComment("m.dat", hits[1].Key, "new <one>"));
+    ASSERT_TRUE(ChangeComment("m.dat", hits[0].Key, "\xC3\xA9t\xC3\xA9"));
+    EXPECT_EQ(lib.catalogText("m.dat"), std::string(kTestHeader) +
+                                            "\\d\\na\xEFve.txt>1 Kb/01/02/2003>\xE9t\xE9<\r\n"
+                                            "\\d\\caf\xC3\xA9.txt>1 Kb/01/02/2003>new ?one?<\r\n" +
+                                            body.substr(body.find("     ")));
 }

@@ -84,10 +84,11 @@ TEST_F(FrmPropertiesTest, ACommentEditRewritesLineElevenOnlyAndReadsBackWithItsL
     ASSERT_TRUE(d.cmdApply->isEnabled());
     d.cmdApply->click();
     EXPECT_FALSE(d.cmdApply->isEnabled());
-    EXPECT_EQ(text("Disk.dat"), CatalogHeaderText(HeaderFields().Comment("first line\x01second ?line?")) + Body);
+    // Line 11 is read whole after its label: "<" and ">" stay as typed.
+    EXPECT_EQ(text("Disk.dat"), CatalogHeaderText(HeaderFields().Comment("first line\x01second <line>")) + Body);
 
     auto& again = open("Disk.dat");
-    EXPECT_EQ(again.txtComment->toPlainText(), "first line\nsecond ?line?");
+    EXPECT_EQ(again.txtComment->toPlainText(), "first line\nsecond <line>");
 }
 
 TEST_F(FrmPropertiesTest, ARootChangeRewritesLineSixAndTheBodyLinesUnderTheOldRootOnce)
@@ -137,6 +138,15 @@ TEST_F(FrmPropertiesTest, ARenameLeavesOneFileAndLaterChangesFollowIt)
     d.cmdOK->click();
     EXPECT_FALSE(exists("Disk.dat"));
     EXPECT_NE(text("Holiday 2004.dat").find(">Comment after the rename\r\n"), std::string::npos);
+
+    // A typed ".dat" is the extension, as in the list's F2.
+    auto& next = open("Holiday 2004.dat");
+    next.txtName->setText("Trip.DAT");
+    next.cmdApply->click();
+    EXPECT_TRUE(exists("Trip.DAT"));
+    EXPECT_FALSE(exists("Trip.DAT.dat"));
+    EXPECT_EQ(next.fileName(), "Trip.DAT");
+    EXPECT_FALSE(next.cmdApply->isEnabled());
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 

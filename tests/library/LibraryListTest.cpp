@@ -1,3 +1,5 @@
+#include "browser/FrmLib.h"
+#include "gui/WindowRegistry.h"
 #include "gui/jobs/JobRunner.h"
 #include "library/FrmProperties.h"
 #include "library/LibraryList.h"
@@ -11,7 +13,10 @@
 #include <QTreeView>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 namespace {
 
@@ -262,6 +267,32 @@ TEST_F(LibraryListTest, DoubleClickCtrlOAndTheMenuOpenTheChosenCatalog)
     ChooseFromNextMenu("OPEN");
     rightClick("a.dat");
     EXPECT_EQ(opened, QStringList({"b.dat", "b.dat", "a.dat"}));
+}
+
+TEST_F(LibraryListTest, ACatalogOpenedWhileOtherWorkRunsOpensWhenThatWorkEnds)
+{
+    catalog("a.dat", HeaderFields(), "\\x\\f.txt>1 Kb/01/01/2001\r\n");
+    showLibrary();
+    std::atomic<bool> release{false};
+    ASSERT_TRUE(world.jobs.start(
+        [&release](JobControl&) {
+            while (!release)
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            return 0;
+        },
+        [](int) {}));
+    selectRow("a.dat");
+    QTest::mouseDClick(view().viewport(), Qt::LeftButton, {}, rowPoint("a.dat"));
+    QApplication::processEvents();
+    const FrmLib* shown = world.windows.find<FrmLib>();
+    EXPECT_TRUE(!shown || !shown->isVisible());
+    release = true;
+    ASSERT_TRUE(TestWorld::waitFor([&] {
+        const FrmLib* lib = world.windows.find<FrmLib>();
+        return lib && !lib->isLoading() && lib->loadedCatalog() == "a.dat";
+    }));
+    EXPECT_TRUE(world.windows.find<FrmLib>()->isVisible());
+    EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 
 TEST_F(LibraryListTest, PropertiesOfTheRowUnderThePointerAlsoWithoutSizes)

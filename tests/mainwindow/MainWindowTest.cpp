@@ -135,11 +135,11 @@ TEST_F(MainWindowTest, CreateSavesUnderTheTrimmedNameWithTheCommentEncoded)
 {
     auto& main = start();
     main.CBWRecursive->setValue(true);
-    answerSave("  Holiday  ", "first line\nsecond > line");
+    answerSave("  Holiday  ", "first line\nsecond > line <ok>");
     create(main, folder());
     ASSERT_EQ(catalogs(), std::vector<std::string>{"Holiday.dat"});
     std::string text = world.home.read("dat/Holiday.dat");
-    EXPECT_NE(text.find(">Comment first line\x01second ? line\r\n"), std::string::npos);
+    EXPECT_NE(text.find(">Comment first line\x01second > line <ok>\r\n"), std::string::npos);
     EXPECT_NE(text.find("b.txt>3 Kb/"), std::string::npos);
     EXPECT_NE(main.lblDisplay2->text().indexOf("2 files found"), -1);
 

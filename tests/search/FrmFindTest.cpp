@@ -312,6 +312,32 @@ TEST_F(FrmFindTest, EachRowActsOnTheFileItWasFoundAs)
     EXPECT_EQ(rightClick(w, Qt::NoModifier), "own");
 }
 
+TEST_F(FrmFindTest, PathsOfAWindowsCatalogAreNeverLookedForInTheWorkingFolder)
+{
+    world.home.write("dat/Win.dat", std::string(">Fixed\r\n>Serial 1\r\n>Volume W\r\n>Free 1 MB\r\n>Total 2 MB\r\n"
+                                                ">Root Dir C:\\\r\n>Recursive Dir True\r\n>Search zip content False\r\n"
+                                                ">Enable comment False\r\n>Search *.*\r\n>Comment \r\n"
+                                                "C:\\Docs\\plan.txt>4 Kb/05/06/2007\r\n"));
+    // The same name relative to the working folder exists: it must not count.
+    const fs::path before = fs::current_path();
+    fs::current_path(world.home.file(""));
+    const std::string relative = world.home.write("C:/Docs/plan.txt", "not this one");
+    FrmFind& w = search("plan.txt");
+    select(w, "plan.txt");
+    world.fakes.prompter.answers = {true, true, true, true}; // the disk is in, each time
+    w.MenuOpen();
+    w.MenuDel();
+    w.MenuMove();
+    w.MenuProp();
+    fs::current_path(before);
+    EXPECT_EQ(boxes(), (std::vector<std::string>{"okcancel", "message", "okcancel", "message", "okcancel", "message",
+                                                 "okcancel", "message"}));
+    EXPECT_EQ(world.fakes.prompter.boxes[0].text, "Please insert the disk Win");
+    EXPECT_EQ(world.fakes.prompter.boxes[1].text, "\"C:/Docs/plan.txt\" no longer exists.");
+    EXPECT_TRUE(world.fakes.desktop.calls.empty());
+    EXPECT_TRUE(fs::exists(relative));
+}
+
 TEST_F(FrmFindTest, CommentEditsChangeExactlyTheirOwnLine)
 {
     std::string before = catalog();

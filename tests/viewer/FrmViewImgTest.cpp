@@ -1,6 +1,7 @@
 #include "gui/menu/PopupMenu.h"
 #include "tests/support/TestWorld.h"
 #include "viewer/FrmViewImg.h"
+#include "viewer/LineView.h"
 #include "viewer/ViewedFile.h"
 #include "viewer/ViewerText.h"
 
@@ -10,7 +11,6 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
@@ -44,9 +44,13 @@ std::string LibraryDump(const std::string& bytes)
 }
 
 // A text box shows line breaks as such: CR LF reads back as LF.
+// The library's dump as the hex view shows it: its mark for an unprintable
+// byte (character 1) as ".".
 QString Shown(const std::string& dump)
 {
-    return QString::fromLatin1(dump.data(), qsizetype(dump.size())).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return QString::fromLatin1(dump.data(), qsizetype(dump.size()))
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QChar(1), QLatin1Char('.'));
 }
 
 std::string Encoded(const QImage& image, const char* format)
@@ -244,6 +248,13 @@ TEST_F(ViewerTest, TheDumpIsTheLibrarysFromEmptyToSeventeenBytes)
     EXPECT_EQ(dump.size(), 160u);
     EXPECT_EQ(viewer->rtf->toPlainText(), Shown(dump));
     EXPECT_TRUE(viewer->rtf->toPlainText().startsWith("00000000: 30 31"));
+    EXPECT_NE(dump.find('\x01'), std::string::npos);
+    EXPECT_FALSE(viewer->rtf->toPlainText().contains(QChar(1)));
+    // 0xFF: the library marks it unprintable; the view shows a dot.
+    const QStringList lines = viewer->rtf->toPlainText().split('\n');
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_TRUE(lines[1].startsWith("00000010: FF")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].trimmed().endsWith("| .")) << lines[1].toStdString();
 }
 
 TEST_F(ViewerTest, TextIsUtf8OrWindows1252AndShowsItsNuls)
