@@ -45,8 +45,9 @@ protected:
         v.report = lastBox();
         ChangeComment("c.dat", "\\data\\a.txt>1 Kb/01/02/2003", "seen");
         v.rewrite = lastBox();
-        if (!v.rewrite.empty())
+        if (!v.rewrite.empty()) {
             EXPECT_EQ(lib.catalogText("c.dat"), text); // refused: not touched
+        }
         return v;
     }
 
