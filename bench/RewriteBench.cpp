@@ -4,14 +4,12 @@
 //   RewriteBench [work folder]   (default: a fresh folder under /tmp)
 
 #include "bench/BenchCatalog.h"
+#include "bench/BenchLibrary.h"
 #include "engine/catalog/CatalogLine.h"
 #include "engine/rewrite/CatalogRewrite.h"
-#include "engine/start/AppFolders.h"
 #include "platform/fs/AtomicFile.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <sys/resource.h>
 
@@ -27,16 +25,8 @@ void report(const char* what, const Timing& t, const Timing& awk)
 
 int main(int argc, char** argv)
 {
-    std::string home = argc > 1 ? argv[1] : "";
-    if (home.empty()) {
-        char tmpl[] = "/tmp/corvane-bench-XXXXXX";
-        home = mkdtemp(tmpl);
-    }
-    SetAppFolders(home);
-    CreateOutputFolders();
-    const std::string catalog = Folders().LibPath + "Bench.dat";
-    WriteBenchCatalog(catalog, kLines);
-    std::printf("catalog: %d lines, %.1f MiB\n", kLines, FileMiB(catalog));
+    const BenchLibrary library(argc, argv, kLines);
+    const std::string& catalog = library.catalog();
     std::string text;
     ReadWholeFile(catalog, text);
     const std::size_t lastStart = text.rfind('\n', text.size() - 2) + 1;
@@ -54,7 +44,5 @@ int main(int argc, char** argv)
         ++move;
         ChangeRoot("Bench.dat", from, to);
     }, RUSAGE_SELF), awk);
-    if (argc <= 1)
-        std::filesystem::remove_all(home);
     return 0;
 }
