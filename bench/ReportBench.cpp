@@ -3,13 +3,12 @@
 //   ReportBench [work folder]   (default: a fresh folder under /tmp)
 
 #include "bench/BenchCatalog.h"
+#include "bench/BenchLibrary.h"
 #include "engine/report/CatalogReport.h"
 #include "engine/report/ReportOptions.h"
 #include "engine/start/AppFolders.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <sys/resource.h>
 
@@ -20,16 +19,8 @@ constexpr int kRuns = 3;
 
 int main(int argc, char** argv)
 {
-    std::string home = argc > 1 ? argv[1] : "";
-    if (home.empty()) {
-        char tmpl[] = "/tmp/corvane-bench-XXXXXX";
-        home = mkdtemp(tmpl);
-    }
-    SetAppFolders(home);
-    CreateOutputFolders();
-    const std::string catalog = Folders().LibPath + "Bench.dat";
-    WriteBenchCatalog(catalog, kLines);
-    std::printf("catalog: %d lines, %.1f MiB\n", kLines, FileMiB(catalog));
+    const BenchLibrary library(argc, argv, kLines);
+    const std::string& catalog = library.catalog();
 
     Timing awkTime = TimeAwk(catalog, kRuns);
     std::printf("awk -F'>' '{print $1}': %.3f s wall, %.3f s cpu\n", awkTime.wall, awkTime.cpu);
@@ -51,7 +42,5 @@ int main(int argc, char** argv)
                         t.cpu / awkTime.cpu);
         }
     }
-    if (argc <= 1)
-        std::filesystem::remove_all(home);
     return 0;
 }

@@ -5,7 +5,6 @@
 #include "engine/browse/FolderTree.h"
 #include "engine/catalog/CatalogFile.h"
 #include "engine/catalog/CatalogLine.h"
-#include "engine/catalog/CatalogLineReader.h"
 #include "engine/text/PathHelpers.h"
 #include "engine/text/StringHelpers.h"
 
@@ -31,10 +30,10 @@ public:
         if (control_.Stop)
             return false;
         const std::size_t body = CatalogBodyOffset(d_.bytes.view(), path);
-        addRoot(path);
+        addRoot();
         FolderIndex index(d_);
         FileLines lines;
-        if (!fileLines(body, index, lines))
+        if (!fileLines(path, body, index, lines))
             return false;
         BuildFolderTree(d_, index);
         status_.duplicates = GroupFiles(d_, std::move(lines));
@@ -51,20 +50,18 @@ private:
         }
     }
 
-    void addRoot(const std::string& path)
+    void addRoot()
     {
         std::size_t start = 0;
         for (int n = 1; n < int(HeaderLine::RootDir); ++n)
             d_.bytes.lineAt(start, &start);
         const std::string_view line = d_.bytes.lineAt(start);
-        if (line.size() > CatalogLineReader::MaxLineLength)
-            RaiseNotACatalog(path, "the root folder line is too long");
         d_.rootKey = AddBackslash(HeaderValue(HeaderLine::RootDir, line));
         d_.nodes.push_back(FolderNode{.keyLength = std::uint32_t(d_.rootKey.size()), .kind = FolderKind::Root});
     }
 
     // Files every well-formed file line under its folder, in catalog order.
-    bool fileLines(std::size_t pos, FolderIndex& index, FileLines& lines)
+    bool fileLines(const std::string& path, std::size_t pos, FolderIndex& index, FileLines& lines)
     {
         const std::size_t size = d_.bytes.size;
         std::string_view lastFolder;
@@ -79,11 +76,12 @@ private:
             }
             const std::size_t start = pos;
             const std::string_view line = d_.bytes.lineAt(start, &pos);
+            CheckLineLength(line, path);
             if (TrimBlanks(line).empty())
                 continue;
             // A file line has a size field and a file name after its folder.
             const BodyLine b = ParseBodyLine(line);
-            if (line.size() > CatalogLineReader::MaxLineLength || !b.hasEntryFields()) {
+            if (!b.hasEntryFields()) {
                 ++status_.malformed;
                 continue;
             }

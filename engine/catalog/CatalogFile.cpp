@@ -70,6 +70,17 @@ void RaiseNotACatalog(std::string_view path, std::string_view reason)
     throw AppError(ErrInvalidFileFormat, text);
 }
 
+void RaiseLineTooLong(std::string_view path)
+{
+    RaiseNotACatalog(path, "a line is too long (over " + std::to_string(MaxCatalogLineLength >> 20) + " MiB)");
+}
+
+void CheckLineLength(std::string_view line, std::string_view path)
+{
+    if (line.size() > MaxCatalogLineLength)
+        RaiseLineTooLong(path);
+}
+
 void CheckHeaderLine(std::string_view line, int n, std::string_view path)
 {
     if (!line.starts_with('>'))
@@ -97,7 +108,13 @@ std::size_t CatalogBodyOffset(std::string_view text, std::string_view path)
             RaiseShortHeader(path, n - 1);
         std::size_t nl = text.find('\n', pos);
         std::size_t stop = nl == std::string_view::npos ? text.size() : nl + 1;
-        CheckHeaderLine(text.substr(pos, stop - pos), n, path);
+        std::string_view line = text.substr(pos, stop - pos);
+        if (line.ends_with('\n'))
+            line.remove_suffix(1);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        CheckLineLength(line, path);
+        CheckHeaderLine(line, n, path);
         pos = stop;
     }
     return pos;

@@ -38,6 +38,14 @@ std::string LibraryCatalogPath(std::string_view catalogName);
 // were no entries (hasEntryFields) and were left out; nothing when none.
 void ReportSkippedLines(std::size_t count, std::string_view module, std::string_view procedure);
 
+// Longer lines (without their line end) mean the file is no catalog: every
+// reader and rewrite refuses them, so memory stays bounded.
+inline constexpr std::size_t MaxCatalogLineLength = std::size_t(16) << 20;
+
+// Raises AppError "Invalid file format" when line is longer than the limit.
+void CheckLineLength(std::string_view line, std::string_view path);
+[[noreturn]] void RaiseLineTooLong(std::string_view path);
+
 // Raises unless line number n (1-based) of path can be a header line.
 void CheckHeaderLine(std::string_view line, int n, std::string_view path);
 
@@ -48,5 +56,5 @@ using CatalogHeaderLines = std::array<std::string, HeaderLineCount>;
 CatalogHeaderLines ReadHeaderLines(CatalogLineReader& reader);
 
 // The offset of line 12 in a whole catalog text (its size when the header is
-// all there is); raises like ReadHeaderLines.
+// all there is); raises like ReadHeaderLines, and for an over-long line.
 std::size_t CatalogBodyOffset(std::string_view text, std::string_view path);

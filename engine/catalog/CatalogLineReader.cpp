@@ -4,6 +4,7 @@
 #include "platform/fs/ReadSome.h"
 #include "platform/prompter/ErrorBox.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -42,9 +43,10 @@ bool CatalogLineReader::fill()
         begin_ = 0;
     }
     if (end_ == buffer_.size()) {
-        if (buffer_.size() >= MaxLineLength)
-            RaiseNotACatalog(path_, "line " + std::to_string(lineNumber_ + 1) + " is too long");
-        buffer_.resize(buffer_.size() * 2);
+        // The buffer holds one unfinished line: at the limit, a CR and an LF still fit.
+        if (end_ > MaxCatalogLineLength + 1)
+            RaiseLineTooLong(path_);
+        buffer_.resize(std::min(buffer_.size() * 2, MaxCatalogLineLength + 2));
     }
     const std::size_t n = ReadSome(fd_, buffer_.data() + end_, buffer_.size() - end_, path_);
     eof_ = n == 0;
@@ -64,6 +66,7 @@ bool CatalogLineReader::next(std::string_view& line)
             if (len > 0 && base[begin_ + len - 1] == '\r')
                 --len;
             line = std::string_view(base + begin_, len);
+            CheckLineLength(line, path_);
             begin_ = nl ? stop + 1 : end_;
             ++lineNumber_;
             return true;
@@ -84,11 +87,27 @@ bool CatalogLineReader::nextBlock(std::string_view& block)
         std::size_t stop = nl ? std::size_t(nl - base) + 1 : (eof_ ? end_ : begin_);
         if (stop > begin_) {
             block = std::string_view(base + begin_, stop - begin_);
+            checkLines(block);
             begin_ = stop;
             return true;
         }
         if (eof_)
             return false;
         fill();
+    }
+}
+
+void CatalogLineReader::checkLines(std::string_view block) const
+{
+    // Only a buffer grown past the limit can hold a line that breaks it.
+    if (buffer_.size() <= MaxCatalogLineLength)
+        return;
+    while (!block.empty()) {
+        std::size_t nl = block.find('\n');
+        std::string_view line = block.substr(0, nl);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        CheckLineLength(line, path_);
+        block.remove_prefix(nl == std::string_view::npos ? block.size() : nl + 1);
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Reads a catalog file line by line without holding it whole: a million-line
 // catalog streams through a fixed buffer. Lines end with LF; a CR before it
-// is dropped, and a last line without an ending still counts.
+// is dropped, and a last line without an ending still counts. Lines longer
+// than MaxCatalogLineLength are refused.
 
 #include <cstddef>
 #include <string>
@@ -10,9 +11,6 @@
 
 class CatalogLineReader {
 public:
-    // Longer lines mean the file is no catalog; the limit keeps memory bounded.
-    static constexpr std::size_t MaxLineLength = std::size_t(16) << 20;
-
     // What one read asks for; a reader of a few lines asks for less.
     static constexpr std::size_t DefaultChunk = std::size_t(1) << 20;
 
@@ -28,6 +26,7 @@ public:
 
     // The next run of whole lines as they stand in the file, line ends
     // included (for passes that need no single lines); false at the end.
+    // Throws like next().
     bool nextBlock(std::string_view& block);
 
     const std::string& path() const { return path_; }
@@ -35,6 +34,7 @@ public:
 
 private:
     bool fill();
+    void checkLines(std::string_view block) const;
 
     std::string path_;
     std::vector<char> buffer_;

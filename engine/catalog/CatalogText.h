@@ -22,3 +22,8 @@ std::string CatalogTextToUtf8(std::string_view bytes, CatalogEncoding encoding);
 // that code page lacks becomes "?"), and text that is not UTF-8 is taken
 // as Windows-1252 and converted for a UTF-8 line.
 std::string TextInLineEncoding(std::string_view text, CatalogEncoding lineEncoding);
+
+// How many bytes at the start of line spell utf8Text when the line is read
+// in its own encoding (so a path matches whichever encoding its line took);
+// npos when the line does not start with it.
+std::size_t DecodedPrefixLength(std::string_view line, std::string_view utf8Text);

@@ -2,49 +2,21 @@
 #include "engine/catalog/CommentCodec.h"
 #include "engine/rewrite/CatalogRewrite.h"
 #include "engine/rewrite/LoadedCatalog.h"
-#include "platform/text/Ascii.h"
-
-#include <algorithm>
 
 namespace {
-// The body line that starts with key, the key covering its whole first two
-// fields: a key that only ends another line's path (one Linux path can end
-// another) or only starts its size field does not count. The key's bytes
-// are in encoding; a line read in the other one holds other text.
-std::size_t findEntry(const LoadedCatalog& c, std::string_view key, CatalogEncoding encoding)
+// The first body line whose first two fields (path field, ">", size and
+// date field) read as key, the line decoded in its own encoding: a key that
+// only ends another line's path (one Linux path can end another) or only
+// starts its size field does not count.
+std::size_t findEntry(const LoadedCatalog& c, std::string_view key)
 {
-    const std::string& t = c.text;
-    const bool anyLine = IsAscii(key);
-    for (std::size_t p = t.find(key, c.bodyOffset); p != std::string::npos; p = t.find(key, p + 1)) {
-        bool atLineStart = p == c.bodyOffset || t[p - 1] == '\n';
-        std::size_t after = p + key.size();
-        bool fieldsEnd = after == t.size() || t[after] == '>' || t[after] == '\r' || t[after] == '\n';
-        if (atLineStart && fieldsEnd &&
-            (anyLine || DetectCatalogEncoding(std::string_view(t).substr(p, c.lineEndAt(p) - p)) == encoding))
+    for (std::size_t p = c.bodyOffset; p < c.text.size(); p = c.nextLineStart(p)) {
+        const std::string_view line = c.lineAt(p);
+        const std::size_t n = DecodedPrefixLength(line, key);
+        if (n != std::string_view::npos && (n == line.size() || line[n] == '>'))
             return p;
     }
     return std::string::npos;
-}
-
-// The first body line that the key (as the windows show it, UTF-8) names,
-// each line matched in its own encoding.
-std::size_t findEntry(const LoadedCatalog& c, std::string_view key)
-{
-    std::size_t found = findEntry(c, key, CatalogEncoding::Utf8);
-    std::string legacy;
-    if (!IsAscii(key) && Utf8ToWindows1252(key, legacy))
-        found = std::min(found, findEntry(c, legacy, CatalogEncoding::Windows1252));
-    return found;
-}
-
-void rewriteLine(const LoadedCatalog& c, std::size_t start, std::string_view newLine)
-{
-    std::size_t end = c.lineEndAt(start);
-    CatalogRewriter out(c);
-    out.write(std::string_view(c.text).substr(0, start));
-    out.write(newLine);
-    out.write(std::string_view(c.text).substr(end));
-    out.commit();
 }
 
 bool changeComment(std::string_view catalogName, std::string_view key, std::string_view comment)
@@ -55,24 +27,26 @@ bool changeComment(std::string_view catalogName, std::string_view key, std::stri
     std::size_t start = findEntry(c, key);
     if (start == std::string::npos)
         return false;
-    std::string_view line = std::string_view(c.text).substr(start, c.lineEndAt(start) - start);
+    const std::string_view line = c.lineAt(start);
     // The comment there gives way whole, a ">" in it too: it is everything
     // after the second ">", as every reader takes it.
     const BodyLine entry = ParseBodyLine(line);
     std::string before(line.substr(0, entry.path.size() + 1 + entry.sizeDate.size()));
     before += '>';
-    rewriteLine(c, start, LoadedCatalog::composeLine(before, EncodeCatalogComment(comment), "<", c.encodingFor(line)));
+    CatalogRewriter out(c);
+    out.replaceLine(start, LoadedCatalog::composeLine(before, EncodeCatalogComment(comment), "<", c.encodingFor(line)));
+    out.commit();
     return true;
 }
 
 void changeCommentLib(std::string_view catalogName, std::string_view comment)
 {
     LoadedCatalog c = LoadCatalog(catalogName);
-    std::size_t start = c.lineStart(int(HeaderLine::Comment));
-    std::string_view line = std::string_view(c.text).substr(start, c.lineEndAt(start) - start);
-    rewriteLine(c, start,
-                LoadedCatalog::composeLine(HeaderLabel(HeaderLine::Comment), EncodeHeaderComment(comment), "",
-                                           c.encodingFor(line)));
+    const std::size_t start = c.lineStart(int(HeaderLine::Comment));
+    CatalogRewriter out(c);
+    out.replaceLine(start, LoadedCatalog::composeLine(HeaderLabel(HeaderLine::Comment), EncodeHeaderComment(comment),
+                                                      "", c.encodingFor(c.lineAt(start))));
+    out.commit();
 }
 } // namespace
 

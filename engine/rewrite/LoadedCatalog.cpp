@@ -4,6 +4,15 @@
 #include "platform/prompter/ErrorBox.h"
 #include "platform/text/Ascii.h"
 
+#include <cerrno>
+#include <cstdint>
+#include <limits>
+
+namespace {
+// As large as the browser loads: a catalog it shows can be changed.
+constexpr std::size_t kMaxCatalogSize = std::numeric_limits<std::uint32_t>::max();
+} // namespace
+
 bool RunRewrite(std::string_view procedure, const std::function<void()>& rewrite)
 {
     try {
@@ -20,11 +29,14 @@ LoadedCatalog LoadCatalog(std::string_view catalogName)
     LoadedCatalog c;
     c.path = LibraryCatalogPath(catalogName);
     int err = 0;
-    if (!ReadWholeFile(c.path, c.text, &err))
+    if (!ReadWholeFile(c.path, c.text, &err, kMaxCatalogSize)) {
+        if (err == EINVAL)
+            RaiseNotACatalog(c.path, "not a regular file");
         RaiseFromErrno(err, c.path);
+    }
     c.bodyOffset = CatalogBodyOffset(c.text, c.path);
-    std::size_t firstEnd = c.text.find('\n');
-    c.lineEnd = (firstEnd != std::string::npos && firstEnd > 0 && c.text[firstEnd - 1] == '\r') ? "\r\n" : "\n";
+    for (std::size_t p = c.bodyOffset; p < c.text.size(); p = c.nextLineStart(p))
+        CheckLineLength(c.lineAt(p), c.path);
     c.asciiLines = DetectCatalogEncoding(c.text);
     return c;
 }
@@ -32,17 +44,37 @@ LoadedCatalog LoadCatalog(std::string_view catalogName)
 std::size_t LoadedCatalog::lineStart(int n) const
 {
     std::size_t pos = 0;
-    for (int i = 1; i < n && pos < text.size(); ++i) {
-        std::size_t nl = text.find('\n', pos);
-        pos = nl == std::string::npos ? text.size() : nl + 1;
-    }
+    for (int i = 1; i < n && pos < text.size(); ++i)
+        pos = nextLineStart(pos);
     return pos;
+}
+
+std::size_t LoadedCatalog::nextLineStart(std::size_t pos) const
+{
+    std::size_t nl = text.find('\n', pos);
+    return nl == std::string::npos ? text.size() : nl + 1;
 }
 
 std::size_t LoadedCatalog::lineEndAt(std::size_t pos) const
 {
-    std::size_t end = text.find(lineEnd, pos);
-    return end == std::string::npos ? text.size() : end;
+    std::size_t nl = text.find('\n', pos);
+    std::size_t end = nl == std::string::npos ? text.size() : nl;
+    return end > pos && text[end - 1] == '\r' ? end - 1 : end;
+}
+
+std::string_view LoadedCatalog::lineAt(std::size_t pos) const
+{
+    return std::string_view(text).substr(pos, lineEndAt(pos) - pos);
+}
+
+std::string_view LoadedCatalog::missingEnd() const
+{
+    if (text.empty() || text.back() == '\n')
+        return {};
+    if (text.back() == '\r')
+        return "\n";
+    std::size_t nl = text.rfind('\n');
+    return nl != std::string::npos && (nl == 0 || text[nl - 1] != '\r') ? "\n" : "\r\n";
 }
 
 CatalogEncoding LoadedCatalog::encodingFor(std::string_view line) const
@@ -63,23 +95,31 @@ std::string LoadedCatalog::composeLine(std::string_view before, std::string_view
 
 CatalogRewriter::CatalogRewriter(const LoadedCatalog& catalog) : catalog_(catalog)
 {
-    if (!out_.open(catalog.path))
-        RaiseFromErrno(out_.errorCode(), catalog.path);
+    int err = 0;
+    if (!ResolveWriteTarget(catalog.path, target_, &err))
+        RaiseFromErrno(err, catalog.path);
+    if (!out_.open(target_))
+        RaiseFromErrno(out_.errorCode(), target_);
 }
 
 void CatalogRewriter::write(std::string_view piece)
 {
     if (!out_.write(piece))
-        RaiseFromErrno(out_.errorCode(), catalog_.path);
-    tail_ += piece.substr(piece.size() - std::min(piece.size(), std::size_t(2)));
-    if (tail_.size() > 2)
-        tail_.erase(0, tail_.size() - 2);
+        RaiseFromErrno(out_.errorCode(), target_);
+}
+
+void CatalogRewriter::replaceLine(std::size_t start, std::string_view newText)
+{
+    const std::string_view text = catalog_.text;
+    write(text.substr(copied_, start - copied_));
+    write(newText);
+    copied_ = catalog_.lineEndAt(start);
 }
 
 void CatalogRewriter::commit()
 {
-    if (!tail_.ends_with(catalog_.lineEnd))
-        write(catalog_.lineEnd);
+    write(std::string_view(catalog_.text).substr(copied_));
+    write(catalog_.missingEnd());
     if (!out_.commit())
-        RaiseFromErrno(out_.errorCode(), catalog_.path);
+        RaiseFromErrno(out_.errorCode(), target_);
 }

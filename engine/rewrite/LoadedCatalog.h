@@ -1,6 +1,8 @@
 #pragma once
 // A saved catalog held whole for one rewrite, and the writing of its new
-// version.
+// version. Lines end at LF; each keeps its own line end (CR LF, or LF
+// alone), and a rewrite changes only what stands between a line's start
+// and its end.
 
 #include "engine/catalog/CatalogText.h"
 #include "platform/fs/AtomicFile.h"
@@ -13,15 +15,21 @@ struct LoadedCatalog {
     std::string path;
     std::string text;
     std::size_t bodyOffset = 0;    // where line 12 starts
-    std::string_view lineEnd;      // "\r\n", or "\n" for a file whose first line ends so
     // What new text in a line of plain ASCII is written in: Windows-1252 in a
     // file that holds such lines (an old Windows catalog), else UTF-8.
     CatalogEncoding asciiLines = CatalogEncoding::Utf8;
 
     // Start of 1-based line n (n - 1 line feeds into the text).
     std::size_t lineStart(int n) const;
-    // End of the line that starts at pos (where its line end begins).
+    // End of the text of the line that starts at pos: where its CR LF or LF
+    // begins (a CR that ends the file counts as its line end too).
     std::size_t lineEndAt(std::size_t pos) const;
+    // Start of the line after the one at pos (the text's size after the last).
+    std::size_t nextLineStart(std::size_t pos) const;
+    std::string_view lineAt(std::size_t pos) const;
+    // What completes the file's last line end when the file lacks it: the
+    // line end of the line before, CR LF in a file of one line.
+    std::string_view missingEnd() const;
     // The encoding new text takes in line: the line's own (CatalogText's
     // rule), asciiLines for a line of plain ASCII.
     CatalogEncoding encodingFor(std::string_view line) const;
@@ -37,19 +45,28 @@ struct LoadedCatalog {
 // the procedure, and the catalog stays as it was (false then).
 bool RunRewrite(std::string_view procedure, const std::function<void()>& rewrite);
 
-// Reads LibPath & catalogName; raises AppError when it is missing or no catalog.
+// Reads LibPath & catalogName; raises AppError when it is missing, no
+// catalog, or holds a line longer than every reader takes.
 LoadedCatalog LoadCatalog(std::string_view catalogName);
 
-// Writes the new version of a catalog piece by piece, then replaces the old
-// file. Like every catalog, the new one ends with a line end.
+// Writes the new version of a catalog: every byte up to a changed line's
+// start is copied, the line's new text written, and the copy goes on at the
+// old text's end, so the line keeps its own line end. A symbolic link is
+// written through: the file it leads to is replaced.
 class CatalogRewriter {
 public:
     explicit CatalogRewriter(const LoadedCatalog& catalog);
-    void write(std::string_view piece);
+    // Line [start, lineEndAt(start)) becomes newText (which holds no line end).
+    void replaceLine(std::size_t start, std::string_view newText);
+    // Copies the rest and replaces the old file. Like every catalog, the new
+    // one ends with a line end.
     void commit();
 
 private:
+    void write(std::string_view piece);
+
     const LoadedCatalog& catalog_;
+    std::string target_;
     AtomicFileWriter out_;
-    std::string tail_; // the last bytes written, to see how the file ends
+    std::size_t copied_ = 0; // the old text is written up to here
 };

@@ -3,7 +3,6 @@
 #include "engine/rewrite/LoadedCatalog.h"
 #include "engine/text/PathHelpers.h"
 #include "platform/prompter/ErrorBox.h"
-#include "platform/text/Ascii.h"
 
 namespace {
 [[noreturn]] void refuse(std::string_view why)
@@ -22,35 +21,20 @@ void changeRoot(std::string_view catalogName, std::string_view oldRoot, std::str
     // A root is matched and stored as a whole folder: "\old" must not catch "\older".
     const std::string from = AddBackslash(oldRoot);
     const std::string to = AddBackslash(newRoot);
-    std::string fromLegacy;
-    const bool legacyForm = !IsAscii(from) && Utf8ToWindows1252(from, fromLegacy);
 
     // Header line 6 holds the root as the scan writes it, without its last "\".
     std::string_view stored = std::string_view(to).substr(0, to.size() > 1 ? to.size() - 1 : 1);
-    std::string_view text = c.text;
-    std::size_t line6 = c.lineStart(int(HeaderLine::RootDir));
-    std::size_t line6End = c.lineEndAt(line6);
-
+    const std::size_t line6 = c.lineStart(int(HeaderLine::RootDir));
     CatalogRewriter out(c);
-    out.write(text.substr(0, line6));
-    out.write(LoadedCatalog::composeLine(HeaderLabel(HeaderLine::RootDir), stored, "",
-                                         c.encodingFor(text.substr(line6, line6End - line6))));
-    std::size_t copied = line6End;
-    for (std::size_t p = c.bodyOffset; p < text.size();) {
-        const std::size_t end = c.lineEndAt(p);
-        const std::string_view line = text.substr(p, end - p);
-        // Each line is matched in its own encoding.
-        const bool utf8Line = DetectCatalogEncoding(line) == CatalogEncoding::Utf8;
-        const std::string_view old = utf8Line || !legacyForm ? std::string_view(from) : std::string_view(fromLegacy);
-        if (line.starts_with(old) && (utf8Line || legacyForm || IsAscii(from))) {
-            out.write(text.substr(copied, p - copied));
-            out.write(LoadedCatalog::composeLine("", to, line.substr(old.size()), c.encodingFor(line)));
-            copied = end;
-        }
-        std::size_t nl = text.find('\n', p);
-        p = nl == std::string_view::npos ? text.size() : nl + 1;
+    out.replaceLine(line6, LoadedCatalog::composeLine(HeaderLabel(HeaderLine::RootDir), stored, "",
+                                                      c.encodingFor(c.lineAt(line6))));
+    for (std::size_t p = c.bodyOffset; p < c.text.size(); p = c.nextLineStart(p)) {
+        const std::string_view line = c.lineAt(p);
+        // Each line is matched as it reads, in its own encoding.
+        const std::size_t n = DecodedPrefixLength(line, from);
+        if (n != std::string_view::npos)
+            out.replaceLine(p, LoadedCatalog::composeLine("", to, line.substr(n), c.encodingFor(line)));
     }
-    out.write(text.substr(copied));
     out.commit();
 }
 } // namespace

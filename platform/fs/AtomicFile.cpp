@@ -1,8 +1,12 @@
 #include "platform/fs/AtomicFile.h"
 
+#include "platform/fs/UniqueFd.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -144,33 +148,57 @@ std::size_t FileNameLimit(const std::string& folder)
     return limit > 0 ? std::size_t(limit) : NAME_MAX;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& out, int* errorCode)
+bool ResolveWriteTarget(const std::string& path, std::string& target, int* errorCode)
 {
-    out.clear();
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+        target = path;
+        return true;
+    }
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved) {
         if (errorCode)
             *errorCode = errno;
         return false;
     }
+    target = resolved;
+    std::free(resolved);
+    return true;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& out, int* errorCode, std::size_t maxSize)
+{
+    out.clear();
+    auto fail = [&](int err) {
+        if (errorCode)
+            *errorCode = err;
+        return false;
+    };
+    // Non-blocking: a FIFO must not wait for a writer that never comes.
+    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (fd.get() < 0)
+        return fail(errno);
     struct stat st;
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
-        out.reserve(std::size_t(st.st_size));
+    if (::fstat(fd.get(), &st) != 0)
+        return fail(errno);
+    if (!S_ISREG(st.st_mode))
+        return fail(EINVAL);
+    if (std::uint64_t(st.st_size) > maxSize)
+        return fail(EFBIG);
+    out.reserve(std::size_t(st.st_size));
     char buf[1 << 16];
     for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
+        ssize_t n = ::read(fd.get(), buf, sizeof buf);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            if (errorCode)
-                *errorCode = errno;
-            ::close(fd);
-            return false;
+            return fail(errno);
         }
         if (n == 0)
-            break;
+            return true;
+        // A file that grows while it is read stops at the limit too.
+        if (out.size() + std::size_t(n) > maxSize)
+            return fail(EFBIG);
         out.append(buf, std::size_t(n));
     }
-    ::close(fd);
-    return true;
 }

@@ -47,5 +47,17 @@ bool WriteFileAtomically(const std::string& path, std::string_view data, int* er
 // does not say).
 std::size_t FileNameLimit(const std::string& folder);
 
-// Reads a whole file; false when it cannot be read (errno in errorCode).
-bool ReadWholeFile(const std::string& path, std::string& out, int* errorCode = nullptr);
+// The file a write to path replaces: path itself, or for a symbolic link the
+// file it finally leads to, so that the user's link keeps pointing at the
+// data. False (errno in errorCode, ENOENT for a dangling link) when a link
+// leads nowhere.
+bool ResolveWriteTarget(const std::string& path, std::string& target, int* errorCode = nullptr);
+
+// What ReadWholeFile takes at most unless told otherwise.
+inline constexpr std::size_t DefaultReadLimit = std::size_t(1) << 30;
+
+// Reads a whole regular file of at most maxSize bytes; false when it cannot
+// be read (errno in errorCode: EINVAL for a FIFO, a device or a folder,
+// EFBIG for a larger file). It never waits for a writer.
+bool ReadWholeFile(const std::string& path, std::string& out, int* errorCode = nullptr,
+                   std::size_t maxSize = DefaultReadLimit);

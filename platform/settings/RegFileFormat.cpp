@@ -128,7 +128,7 @@ std::string unescapeKeyName(std::string_view name)
     return out;
 }
 
-void serializeKey(std::string& out, const RegKey& key, const std::string& path)
+void serializeValues(std::string& out, const RegKey& key, const std::string& path)
 {
     out += "\r\n[" + path + "]\r\n";
     for (const auto& [name, data] : key.values) {
@@ -146,8 +146,6 @@ void serializeKey(std::string& out, const RegKey& key, const std::string& path)
         }
         out += "\r\n";
     }
-    for (const auto& [_, sub] : key.subkeys)
-        serializeKey(out, *sub, path + "\\" + escapeKeyName(sub->name));
 }
 } // namespace
 
@@ -213,7 +211,7 @@ RegParseResult ParseRegFile(std::string_view text)
             continue;
         if (line.front() == '[' && line.back() == ']' && line.size() > 2) {
             auto parts = SplitKeyPath(line.substr(1, line.size() - 2));
-            if (parts.empty()) {
+            if (parts.empty() || parts.size() > MaxKeyDepth) {
                 result.badLines.push_back(lineNo);
                 current = nullptr;
                 continue;
@@ -238,7 +236,23 @@ std::string SerializeRegFile(const RegKey& tree)
 {
     std::string out(kSignature);
     out += "\r\n";
-    for (const auto& [_, root] : tree.subkeys)
-        serializeKey(out, *root, escapeKeyName(root->name));
+    // Depth first without recursion, in the maps' order. A key that holds
+    // only subkeys is not written: their sections make it again, and its
+    // path is not repeated once for every level.
+    struct Pending {
+        const RegKey* key;
+        std::string path;
+    };
+    std::vector<Pending> stack;
+    for (auto it = tree.subkeys.rbegin(); it != tree.subkeys.rend(); ++it)
+        stack.push_back({it->second.get(), escapeKeyName(it->second->name)});
+    while (!stack.empty()) {
+        Pending next = std::move(stack.back());
+        stack.pop_back();
+        if (!next.key->values.empty() || next.key->subkeys.empty())
+            serializeValues(out, *next.key, next.path);
+        for (auto it = next.key->subkeys.rbegin(); it != next.key->subkeys.rend(); ++it)
+            stack.push_back({it->second.get(), next.path + "\\" + escapeKeyName(it->second->name)});
+    }
     return out;
 }

@@ -35,6 +35,10 @@ struct RegParseResult {
     std::vector<std::size_t> badLines; // 1-based numbers of lines that could not be read
 };
 
+// Levels of a key, its root included, beyond which a file is taken as damaged.
+inline constexpr std::size_t MaxKeyDepth = 100;
+
+// A "[...]" line of more than MaxKeyDepth levels is a bad line.
 RegParseResult ParseRegFile(std::string_view text);
 std::string SerializeRegFile(const RegKey& tree);
 

@@ -49,6 +49,9 @@ private:
     int fd_ = -1;
 };
 
+// Far beyond any settings file the program writes; a larger one is damage.
+constexpr std::size_t kMaxFileSize = std::size_t(64) << 20;
+
 std::string timestamp()
 {
     std::time_t now = std::time(nullptr);
@@ -98,7 +101,8 @@ RegStore::LoadState RegStore::load(RegKey& tree, bool mayRepair)
 {
     std::string text;
     int err = 0;
-    if (!ReadWholeFile(path_, text, &err)) {
+    // A FIFO, a device or a huge file is unusable: it is left as it is.
+    if (!ReadWholeFile(path_, text, &err, kMaxFileSize)) {
         if (err == ENOENT)
             return LoadState::Missing;
         reportOnce("The settings file " + path_ +
@@ -115,13 +119,20 @@ RegStore::LoadState RegStore::load(RegKey& tree, bool mayRepair)
     std::string aside = path_ + ".damaged-" + timestamp();
     bool kept = WriteFileAtomically(aside, text);
     if (kept)
-        WriteFileAtomically(path_, SerializeRegFile(tree));
+        writeFile(SerializeRegFile(tree));
     reportOnce("The settings file " + path_ + " is damaged (" +
                std::to_string(parsed.badLines.size()) +
                " unreadable line(s), first at line " + std::to_string(parsed.badLines.front()) +
                "). The readable settings are kept" +
                (kept ? "; the damaged file was saved as " + aside + "." : "."));
     return LoadState::Ok;
+}
+
+bool RegStore::writeFile(std::string_view text) const
+{
+    // A link (dotfiles kept elsewhere) keeps pointing at the settings.
+    std::string target;
+    return ResolveWriteTarget(path_, target) && WriteFileAtomically(target, text);
 }
 
 bool RegStore::FileIdentity::operator==(const FileIdentity& o) const
@@ -160,7 +171,7 @@ void RegStore::withTree(bool forWriting, const std::function<bool(RegKey&)>& f)
         cached_.reset(); // a change that is not saved must not be served later
         return;
     }
-    if (!WriteFileAtomically(path_, SerializeRegFile(cache_))) {
+    if (!writeFile(SerializeRegFile(cache_))) {
         reportOnce("The settings file " + path_ + " cannot be written; changed settings are lost.");
         cached_.reset();
         return;
@@ -171,6 +182,8 @@ void RegStore::withTree(bool forWriting, const std::function<bool(RegKey&)>& f)
 
 void RegStore::createKey(std::string_view root, std::string_view path)
 {
+    if (SplitKeyPath(path).size() >= MaxKeyDepth)
+        return; // no file could hold it back
     withTree(true, [&](RegKey& tree) {
         if (findKey(tree, root, path))
             return false; // there already: nothing to write

@@ -6,7 +6,6 @@
 #include "platform/settings/RegFileFormat.h"
 
 #include <atomic>
-#include <atomic>
 #include <functional>
 #include <mutex>
 #include <sys/stat.h>
@@ -56,6 +55,7 @@ private:
     void withTree(bool forWriting, const std::function<bool(RegKey&)>& f);
     LoadState load(RegKey& tree, bool mayRepair);
     void reportOnce(const std::string& text);
+    bool writeFile(std::string_view text) const;
     std::optional<FileIdentity> identity() const;
 
     std::string path_;

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const std::string kBody = "\\data\\a.txt>12 Kb/01/02/2003\r\n"
@@ -163,4 +165,20 @@ TEST_F(Rewrites, EachLineIsMatchedAndWrittenInItsOwnEncoding)
                                             "\\d\\na\xEFve.txt>1 Kb/01/01/2001>\xE9t\xE9<\r\n"
                                             "\\d\\plain.txt>1 Kb/01/01/2001>\xE9t\xE9<\r\n");
     EXPECT_TRUE(prompter.boxes.empty());
+}
+
+TEST_F(Rewrites, FifoOrDeviceIsNoCatalogAndNothingWaits)
+{
+    alarm(30); // a rewrite that waits on the FIFO fails here rather than hanging
+    ASSERT_EQ(::mkfifo(lib.file("dat/fifo.dat").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", lib.file("dat/zero.dat"));
+    EXPECT_FALSE(ChangeComment("fifo.dat", "\\a>1 Kb/01/01/2001", "x"));
+    EXPECT_FALSE(ChangeCommentLib("zero.dat", "x"));
+    EXPECT_FALSE(ChangeRoot("zero.dat", "\\a\\", "\\b\\"));
+    alarm(0);
+    ASSERT_EQ(prompter.boxes.size(), 3u);
+    for (const auto& box : prompter.boxes)
+        EXPECT_NE(box.text.find("not a regular file"), std::string::npos) << box.text;
+    EXPECT_TRUE(std::filesystem::is_fifo(lib.file("dat/fifo.dat")));
+    EXPECT_EQ(std::filesystem::read_symlink(lib.file("dat/zero.dat")), "/dev/zero");
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -40,5 +41,46 @@ TEST(AtomicFile, AbandonedOrFailedWriteKeepsTheOldFile)
 
     int err = 0;
     EXPECT_FALSE(WriteFileAtomically(dir.file("missing/cat.dat"), "x", &err));
+    EXPECT_EQ(err, ENOENT);
+}
+
+TEST(AtomicFile, ReadWholeFileTakesRegularFilesUpToItsLimitWithoutWaiting)
+{
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+    std::string out = "old";
+    int err = 0;
+    EXPECT_FALSE(ReadWholeFile(dir.file("fifo"), out, &err)); // would wait for a writer for ever
+    EXPECT_EQ(err, EINVAL);
+    EXPECT_TRUE(out.empty());
+    EXPECT_FALSE(ReadWholeFile("/dev/zero", out, &err)); // would grow for ever
+    EXPECT_EQ(err, EINVAL);
+    EXPECT_FALSE(ReadWholeFile(dir.path(), out, &err));
+    EXPECT_EQ(err, EINVAL);
+
+    dir.write("ten", "0123456789");
+    EXPECT_TRUE(ReadWholeFile(dir.file("ten"), out, &err, 10));
+    EXPECT_EQ(out, "0123456789");
+    EXPECT_FALSE(ReadWholeFile(dir.file("ten"), out, &err, 9));
+    EXPECT_EQ(err, EFBIG);
+    EXPECT_FALSE(ReadWholeFile(dir.file("missing"), out, &err));
+    EXPECT_EQ(err, ENOENT);
+}
+
+TEST(AtomicFile, WriteTargetOfALinkIsWhereItLeads)
+{
+    TempDir dir;
+    dir.write("real/file", "x");
+    std::filesystem::create_symlink("real/file", dir.file("link"));
+    std::filesystem::create_symlink("link", dir.file("chain"));
+    std::string target;
+    ASSERT_TRUE(ResolveWriteTarget(dir.file("chain"), target));
+    EXPECT_TRUE(std::filesystem::equivalent(target, dir.file("real/file")));
+    EXPECT_FALSE(std::filesystem::is_symlink(target));
+    ASSERT_TRUE(ResolveWriteTarget(dir.file("new"), target));
+    EXPECT_EQ(target, dir.file("new"));
+    std::filesystem::create_symlink("nowhere", dir.file("dangling"));
+    int err = 0;
+    EXPECT_FALSE(ResolveWriteTarget(dir.file("dangling"), target, &err));
     EXPECT_EQ(err, ENOENT);
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -177,4 +178,83 @@ TEST(SettingsStore, KeyNamesWithLineBreaksCannotDamageTheFile)
     EXPECT_EQ(*names, (std::vector<std::string>{"All Files", "two\nlines]\r\n[HKEY_LOCAL_MACHINE"}));
     EXPECT_TRUE(reopened.keyExists(HKLM, "SOFTWARE\\CorvaneDisk\\FileType\\two\nlines]\r\n[HKEY_LOCAL_MACHINE\\x 100%25"));
     EXPECT_TRUE(prompter.boxes.empty()); // the file was never damaged
+}
+
+TEST(SettingsStore, DeepKeysAreDamageAndTheFileGrowsOnlyWithItsKeys)
+{
+    TempDir dir;
+    RecordingPrompter rec;
+    std::string deep = "[HKEY_LOCAL_MACHINE";
+    for (int i = 0; i < 50000; ++i)
+        deep += "\\k";
+    const std::string file = "Windows Registry Editor Version 5.00\r\n\r\n" + deep + "]\r\n\"v\"=\"1\"\r\n\r\n"
+                             "[HKEY_LOCAL_MACHINE\\" + Key + "]\r\n\"Recursive\"=\"True\"\r\n";
+    dir.write("registry.reg", file);
+    {
+        RegStore store(dir.file("registry.reg"));
+        EXPECT_EQ(text(store.queryValue(HKLM, Key, "Recursive")), "True");
+        ASSERT_EQ(rec.boxes.size(), 1u);
+        EXPECT_NE(rec.boxes[0].text.find("damaged (2 unreadable line(s), first at line 3)"), std::string::npos);
+    }
+    EXPECT_LT(dir.read("registry.reg").size(), std::size_t(200));
+
+    // As deep as the file takes: written as one section, not one for every level.
+    std::string path = "SOFTWARE";
+    for (std::size_t level = 2; level < MaxKeyDepth; ++level)
+        path += "\\level " + std::to_string(level);
+    RegStore store(dir.file("registry.reg"));
+    store.createKey(HKLM, path);
+    ASSERT_TRUE(store.setValue(HKLM, path, "v", RegData(std::string("deep"))));
+    EXPECT_LT(dir.read("registry.reg").size(), 2 * path.size());
+    EXPECT_EQ(text(RegStore(dir.file("registry.reg")).queryValue(HKLM, path, "v")), "deep");
+    store.createKey(HKLM, path + "\\one too many");
+    EXPECT_FALSE(store.keyExists(HKLM, path + "\\one too many"));
+    EXPECT_EQ(rec.boxes.size(), 1u);
+}
+
+TEST(SettingsStore, FifoOrDeviceIsUnusableAndLeftAlone)
+{
+    alarm(30); // a store that waits on the FIFO fails here rather than hanging
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("registry.reg").c_str(), 0600), 0);
+    RecordingPrompter rec;
+    {
+        RegStore store(dir.file("registry.reg"));
+        store.createKey(HKLM, Key);
+        EXPECT_FALSE(store.setValue(HKLM, Key, "A", RegData(std::string("1"))));
+        EXPECT_FALSE(store.queryValue(HKLM, Key, "A"));
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.file("registry.reg")));
+    std::filesystem::create_symlink("/dev/zero", dir.file("zero.reg"));
+    RegStore zero(dir.file("zero.reg"));
+    zero.createKey(HKLM, Key);
+    EXPECT_FALSE(zero.queryValue(HKLM, Key, "A"));
+    EXPECT_EQ(std::filesystem::read_symlink(dir.file("zero.reg")), "/dev/zero");
+    ASSERT_EQ(rec.boxes.size(), 2u); // once for each store
+    EXPECT_NE(rec.boxes[0].text.find("cannot be read; default settings are used"), std::string::npos);
+    alarm(0);
+}
+
+TEST(SettingsStore, LinkedFileIsWrittenThroughAndADanglingLinkIsAnError)
+{
+    TempDir dir;
+    RecordingPrompter rec;
+    dir.write("dotfiles/registry.reg", "");
+    std::filesystem::create_symlink("dotfiles/registry.reg", dir.file("registry.reg"));
+    {
+        RegStore store(dir.file("registry.reg"));
+        store.createKey(HKLM, Key);
+        ASSERT_TRUE(store.setValue(HKLM, Key, "A", RegData(std::string("linked"))));
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("registry.reg")));
+    EXPECT_NE(dir.read("dotfiles/registry.reg").find("\"A\"=\"linked\""), std::string::npos);
+    EXPECT_TRUE(rec.boxes.empty());
+
+    std::filesystem::create_symlink("dotfiles/gone.reg", dir.file("dangling.reg"));
+    RegStore dangling(dir.file("dangling.reg"));
+    dangling.createKey(HKLM, Key);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("dangling.reg")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("dotfiles/gone.reg")));
+    ASSERT_EQ(rec.boxes.size(), 1u);
+    EXPECT_NE(rec.boxes[0].text.find("cannot be written"), std::string::npos);
 }

@@ -1,0 +1,48 @@
+// Times the three catalog rewrites on a generated catalog of 1,000,000
+// lines (the comment of its last entry, the catalog's comment, a root move
+// that changes every line) against awk splitting the same file.
+//   RewriteBench [work folder]   (default: a fresh folder under /tmp)
+
+#include "bench/BenchCatalog.h"
+#include "bench/BenchLibrary.h"
+#include "engine/catalog/CatalogLine.h"
+#include "engine/rewrite/CatalogRewrite.h"
+#include "platform/fs/AtomicFile.h"
+
+#include <cstdio>
+#include <string>
+#include <sys/resource.h>
+
+namespace {
+constexpr int kLines = 1'000'000;
+constexpr int kRuns = 3;
+
+void report(const char* what, const Timing& t, const Timing& awk)
+{
+    std::printf("%-28s %.3f s wall (%.2f x awk), %.3f s cpu\n", what, t.wall, t.wall / awk.wall, t.cpu);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const BenchLibrary library(argc, argv, kLines);
+    const std::string& catalog = library.catalog();
+    std::string text;
+    ReadWholeFile(catalog, text);
+    const std::size_t lastStart = text.rfind('\n', text.size() - 2) + 1;
+    const std::string lastKey = ParseBodyLine(text.substr(lastStart, text.size() - 2 - lastStart)).key();
+    const std::size_t rootAt = text.find(HeaderLabel(HeaderLine::RootDir)) + HeaderLabel(HeaderLine::RootDir).size();
+    const std::string root = text.substr(rootAt, text.find('\r', rootAt) - rootAt);
+
+    Timing awk = TimeAwk(catalog, kRuns);
+    std::printf("%-28s %.3f s wall, %.3f s cpu\n", "awk -F'>' '{print $1}':", awk.wall, awk.cpu);
+    report("comment of the last entry:", BestOf(kRuns, [&] { ChangeComment("Bench.dat", lastKey, "note"); }, RUSAGE_SELF), awk);
+    report("catalog comment:", BestOf(kRuns, [&] { ChangeCommentLib("Bench.dat", "note"); }, RUSAGE_SELF), awk);
+    int move = 0;
+    report("root move of every line:", BestOf(kRuns, [&] {
+        const std::string from = move % 2 ? "\\moved" : root, to = move % 2 ? root : "\\moved";
+        ++move;
+        ChangeRoot("Bench.dat", from, to);
+    }, RUSAGE_SELF), awk);
+    return 0;
+}
