@@ -280,7 +280,7 @@ TEST_F(LibraryListTest, ACatalogOpenedWhileOtherWorkRunsOpensWhenThatWorkEnds)
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
             return 0;
         },
-        [](int) {}));
+        [](int) {}, [] {}));
     selectRow("a.dat");
     QTest::mouseDClick(view().viewport(), Qt::LeftButton, {}, rowPoint("a.dat"));
     QApplication::processEvents();

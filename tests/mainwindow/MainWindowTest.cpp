@@ -275,7 +275,7 @@ TEST_F(MainWindowTest, ANewVolumeIsOfferedWhenAllowedAndNotDuringWork)
 
 TEST_F(MainWindowTest, AnOfferWhoseVolumeWentWhileItWaitedIsDropped)
 {
-    auto& main = start();
+    start();
     world.settings.DevChange = true;
     world.home.write("pulled/x.txt", "x");
     world.home.write("emptied/x.txt", "x");
