@@ -9,6 +9,7 @@
 #include "platform/gui/WinColor.h"
 #include "platform/prompter/Prompter.h"
 #include "platform/text/Ascii.h"
+#include "platform/text/Excerpt.h"
 #include "skin/Skin.h"
 #include "skin/SkinBitmap.h"
 #include "skin/SkinPackage.h"
@@ -120,7 +121,7 @@ const WindowRule WindowRules[] = {
 std::string entry(std::string_view section, std::string_view key, std::string_view value)
 {
     std::string text = "[";
-    text.append(section).append("] ").append(key).append("=").append(value);
+    text.append(section).append("] ").append(Excerpt(key)).append("=").append(Excerpt(value));
     return text;
 }
 
