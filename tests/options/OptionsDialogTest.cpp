@@ -496,6 +496,7 @@ TEST_F(OptionsDialogTest, AClickOnTheChoiceAlreadyMadeAppliesItsFileAgain)
     dialog.TWOption_NodeClick("Language");
     FileChoiceList& languages = *dialog.language->lstLang;
     ASSERT_EQ(languages.currentItem()->text(), "English");
+    choose(languages, "English");
     world.home.write("language/CorD_eng.lng", "[Text]\r\n0=English\r\n9=Edited nine\r\n");
     choose(languages, "English");
     EXPECT_EQ(Text(*main, "lblRecursive"), "Edited nine");
@@ -503,6 +504,7 @@ TEST_F(OptionsDialogTest, AClickOnTheChoiceAlreadyMadeAppliesItsFileAgain)
     dialog.TWOption_NodeClick("Skins");
     FileChoiceList& skins = *dialog.skins->lstSkins;
     ASSERT_EQ(skins.currentItem()->text(), "CorvaneDisk");
+    choose(skins, "CorvaneDisk");
     std::filesystem::copy_file(CORVANE_FIXTURES "/skins/Slate.zip", world.home.file("skin/CorvaneDisk.zip"),
                                std::filesystem::copy_options::overwrite_existing);
     choose(skins, "CorvaneDisk");
