@@ -443,21 +443,22 @@ QPixmap SkinPass::bitmap(const std::string& base, std::string& why)
 {
     const std::string file = base + ".bmp";
     const std::string key = AsciiLowerCopy(file);
+    const std::string shown = Excerpt(file);
     if (auto it = decoded_.find(key); it != decoded_.end())
         return it->second;
     std::optional<std::string> bytes = package_ ? package_->read(file, why) : std::nullopt;
     if (!bytes) {
-        why = file + ": " + (why.empty() ? "missing" : why);
+        why = shown + ": " + (why.empty() ? "missing" : why);
         return {};
     }
     QImage image = DecodeSkinBitmap(*bytes, why);
     if (image.isNull()) {
-        why = file + ": " + why;
+        why = shown + ": " + why;
         return {};
     }
     decodedPixels_ += (long long)image.width() * image.height();
     if (decodedPixels_ > MaxPixelsPerPass) {
-        why = file + ": more pictures than a skin can hold";
+        why = shown + ": more pictures than a skin can hold";
         return {};
     }
     return decoded_[key] = QPixmap::fromImage(std::move(image));

@@ -226,7 +226,8 @@ TEST_F(HostilePackageTest, AHugeValueIsCutAndQuotedOnlyInPart)
 {
     const std::string huge(20u << 20, '7'), large(5u << 20, '7');
     writePackage("huge.zip", {{"CorvaneDisk.ini", "[MainSize]\r\nWidth=" + huge + "\r\nHeight=x" + large +
-                                                      "\r\n[MainPos]\r\nBWSearch=" + large + "\r\n"}});
+                                                      "\r\n[MainPos]\r\nBWSearch=" + large + "\r\n[Object]\r\npicFond=" +
+                                                      std::string(3000, 'f') + "\r\n"}});
     load("huge.zip", false);
     const std::vector<std::string> messages = takeMessages();
     ASSERT_EQ(messages.size(), 1u);
@@ -234,5 +235,6 @@ TEST_F(HostilePackageTest, AHugeValueIsCutAndQuotedOnlyInPart)
     EXPECT_NE(messages[0].find("[MainSize] Width=7777"), std::string::npos) << messages[0];
     EXPECT_NE(messages[0].find("[MainSize] Height=x777"), std::string::npos) << messages[0];
     EXPECT_NE(messages[0].find("BWSearch=777"), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find("picFond=fff"), std::string::npos) << messages[0];
     EXPECT_EQ(main().size(), QSize(361, 203)); // the default size
 }
