@@ -81,13 +81,14 @@ LanguageLoad LoadLanguage(LangText& texts, std::string_view fileName)
     return LoadLanguageTexts(texts, profile, fileName);
 }
 
-std::string_view LanguageLoadReason(LanguageLoad result)
+std::string LanguageFileProblem(std::string_view fileName, LanguageLoad result)
 {
-    switch (result) {
-    case LanguageLoad::Loaded: return "was read";
-    case LanguageLoad::Missing: return "is missing";
-    case LanguageLoad::Unreadable: return "cannot be read";
-    case LanguageLoad::NoTexts: return "holds no [Text] section with texts";
-    }
-    return "cannot be read";
+    std::string_view why = "cannot be read";
+    if (result == LanguageLoad::Missing)
+        why = "is missing";
+    else if (result == LanguageLoad::NoTexts)
+        why = "holds no [Text] section with texts";
+    std::string text = "The language file \"";
+    text.append(Excerpt(fileName)).append("\" ").append(why).append(".");
+    return text;
 }

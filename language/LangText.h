@@ -43,5 +43,6 @@ LanguageLoad LoadLanguage(LangText& texts, std::string_view fileName);
 // sourceName names it in the message about skipped keys.
 LanguageLoad LoadLanguageTexts(LangText& texts, const ProfileIni& profile, std::string_view sourceName);
 
-// Why a load that did not give Loaded took nothing, for a message: "is missing"...
-std::string_view LanguageLoadReason(LanguageLoad result);
+// Why a load that did not give Loaded took nothing, as a message says it:
+// 'The language file "CorD_deu.lng" is missing.'
+std::string LanguageFileProblem(std::string_view fileName, LanguageLoad result);

@@ -4,25 +4,15 @@
 #include "language/LangText.h"
 #include "platform/prompter/Prompter.h"
 #include "platform/text/Ascii.h"
-#include "platform/text/Excerpt.h"
 
 #include <string>
-
-namespace {
-std::string Unusable(std::string_view file, LanguageLoad result)
-{
-    std::string text = "The language file \"";
-    text.append(Excerpt(file)).append("\" ").append(LanguageLoadReason(result)).append(".");
-    return text;
-}
-} // namespace
 
 void LoadStartupLanguage(LangText& texts, std::string_view storedFile)
 {
     const LanguageLoad stored = LoadLanguage(texts, storedFile);
     if (stored == LanguageLoad::Loaded)
         return;
-    std::string text = Unusable(storedFile, stored);
+    std::string text = LanguageFileProblem(storedFile, stored);
     if (!AsciiEqualNoCase(storedFile, DefaultLanguageFile)) {
         const LanguageLoad english = LoadLanguage(texts, DefaultLanguageFile);
         if (english == LanguageLoad::Loaded) {
@@ -30,7 +20,7 @@ void LoadStartupLanguage(LangText& texts, std::string_view storedFile)
             ActivePrompter().message(text, "CorvaneDisk", MsgIcon::Exclamation);
             return;
         }
-        text.append(" ").append(Unusable(DefaultLanguageFile, english));
+        text.append(" ").append(LanguageFileProblem(DefaultLanguageFile, english));
     }
     LoadBuiltInEnglish(texts);
     text.append(" The program's own English texts are used instead.");

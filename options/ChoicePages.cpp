@@ -12,7 +12,6 @@
 #include "platform/fs/FindNoCase.h"
 #include "platform/ini/ProfileIni.h"
 #include "platform/prompter/Prompter.h"
-#include "platform/text/Excerpt.h"
 
 #include <QCheckBox>
 #include <QVBoxLayout>
@@ -57,8 +56,7 @@ void LanguagePage::lstLang_Click(const QString& file)
         LangText texts = app.texts;
         const LanguageLoad result = LoadLanguage(texts, file);
         if (result != LanguageLoad::Loaded) {
-            ActivePrompter().message("The language file \"" + Excerpt(file) + "\" " +
-                                         std::string(LanguageLoadReason(result)) + "; the texts stay as they are.",
+            ActivePrompter().message(LanguageFileProblem(file, result) + " The texts stay as they are.",
                                      "CorvaneDisk", MsgIcon::Exclamation);
             return;
         }
