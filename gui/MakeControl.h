@@ -1,10 +1,14 @@
 #pragma once
 // A window's control made with the name the skin and the texts know it by and
-// its place while no skin moves it.
+// its place while no skin moves it. A label shows its text as written, never
+// as markup (it may show a file name).
 
+#include <QLabel>
 #include <QLatin1String>
 #include <QRect>
 #include <QWidget>
+
+#include <type_traits>
 
 template <class W>
 W* MakeControl(QWidget* parent, const char* name, QRect place)
@@ -12,5 +16,7 @@ W* MakeControl(QWidget* parent, const char* name, QRect place)
     auto* w = new W(parent);
     w->setObjectName(QLatin1String(name));
     w->setGeometry(place);
+    if constexpr (std::is_base_of_v<QLabel, W>)
+        w->setTextFormat(Qt::PlainText);
     return w;
 }

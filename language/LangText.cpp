@@ -4,6 +4,7 @@
 #include "platform/fs/FindNoCase.h"
 #include "platform/ini/ProfileIni.h"
 #include "platform/prompter/Prompter.h"
+#include "platform/text/Excerpt.h"
 
 #include <algorithm>
 #include <optional>
@@ -26,18 +27,6 @@ std::optional<int> TextNumber(std::string_view key)
     return n;
 }
 
-// A key as the message shows it: short, and never cut inside a UTF-8 character.
-std::string ShownKey(const std::string& key)
-{
-    constexpr std::size_t kMax = 24;
-    if (key.size() <= kMax)
-        return "\"" + key + "\"";
-    std::size_t cut = kMax;
-    while (cut > 0 && (static_cast<unsigned char>(key[cut]) & 0xC0) == 0x80)
-        --cut;
-    return "\"" + key.substr(0, cut) + "...\"";
-}
-
 void ReportSkippedKeys(std::string_view fileName, const std::vector<const std::string*>& keys)
 {
     constexpr std::size_t kShown = 10;
@@ -47,7 +36,7 @@ void ReportSkippedKeys(std::string_view fileName, const std::vector<const std::s
     for (std::size_t i = 0; i < keys.size() && i < kShown; ++i) {
         if (i)
             text += ", ";
-        text += ShownKey(*keys[i]);
+        text += "\"" + Excerpt(*keys[i], 24) + "\"";
     }
     if (keys.size() > kShown)
         text += " and " + std::to_string(keys.size() - kShown) + " more";
@@ -65,12 +54,11 @@ bool LangText::set(int n, std::string text)
     return true;
 }
 
-void LoadLanguage(LangText& texts, std::string_view fileName)
+LanguageLoad LoadLanguageTexts(LangText& texts, const ProfileIni& profile, std::string_view sourceName)
 {
-    std::optional<std::string> path = FindFileNoCase(Folders().LangPath, fileName);
-    if (!path)
-        return;
-    std::vector<ProfileIni::Entry> entries = ProfileIni::Load(*path).section("Text");
+    std::vector<ProfileIni::Entry> entries = profile.section("Text");
+    if (entries.empty())
+        return LanguageLoad::NoTexts;
     std::vector<const std::string*> skipped;
     for (auto& [key, value] : entries) {
         std::optional<int> n = TextNumber(key);
@@ -78,5 +66,29 @@ void LoadLanguage(LangText& texts, std::string_view fileName)
             skipped.push_back(&key);
     }
     if (!skipped.empty())
-        ReportSkippedKeys(fileName, skipped);
+        ReportSkippedKeys(sourceName, skipped);
+    return LanguageLoad::Loaded;
+}
+
+LanguageLoad LoadLanguage(LangText& texts, std::string_view fileName)
+{
+    std::optional<std::string> path = FindFileNoCase(Folders().LangPath, fileName);
+    if (!path)
+        return LanguageLoad::Missing;
+    const ProfileIni profile = ProfileIni::Load(*path);
+    if (!profile.loaded())
+        return LanguageLoad::Unreadable;
+    return LoadLanguageTexts(texts, profile, fileName);
+}
+
+std::string LanguageFileProblem(std::string_view fileName, LanguageLoad result)
+{
+    std::string_view why = "cannot be read";
+    if (result == LanguageLoad::Missing)
+        why = "is missing";
+    else if (result == LanguageLoad::NoTexts)
+        why = "holds no [Text] section with texts";
+    std::string text = "The language file \"";
+    text.append(Excerpt(fileName)).append("\" ").append(why).append(".");
+    return text;
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+class ProfileIni;
+
 class LangText {
 public:
     static constexpr int Count = 121;
@@ -23,9 +25,24 @@ private:
     std::array<std::string, Count> texts_;
 };
 
+enum class LanguageLoad {
+    Loaded,     // the file's texts were taken
+    Missing,    // no such file in the language folder
+    Unreadable, // there, but not a file that can be read
+    NoTexts,    // read, but without a [Text] section that holds a key
+};
+
 // Reads the [Text] section of fileName (a bare name, found in the language
-// folder without regard to case) into texts. A missing file or section
-// changes nothing and says nothing. Keys that are not a decimal number from 0
-// to 120 are skipped; the rest is loaded and the skipped keys are named in
-// one message.
-void LoadLanguage(LangText& texts, std::string_view fileName);
+// folder without regard to case) into texts. Anything but Loaded changes
+// nothing and says nothing. Keys that are not a decimal number from 0 to 120
+// are skipped; the rest is loaded and the skipped keys are named in one
+// message.
+LanguageLoad LoadLanguage(LangText& texts, std::string_view fileName);
+
+// The [Text] section of a profile into texts, as LoadLanguage takes it;
+// sourceName names it in the message about skipped keys.
+LanguageLoad LoadLanguageTexts(LangText& texts, const ProfileIni& profile, std::string_view sourceName);
+
+// Why a load that did not give Loaded took nothing, as a message says it:
+// 'The language file "CorD_deu.lng" is missing.'
+std::string LanguageFileProblem(std::string_view fileName, LanguageLoad result);

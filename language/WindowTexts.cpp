@@ -1,6 +1,7 @@
 #include "language/WindowTexts.h"
 
 #include "engine/settings/FontSetting.h"
+#include "gui/PlainText.h"
 #include "gui/WindowRegistry.h"
 #include "language/LabelSections.h"
 #include "language/LangText.h"
@@ -13,13 +14,6 @@
 #include <QTreeWidgetItemIterator>
 
 namespace {
-
-// Sets a property the object really has; never adds a dynamic one.
-void SetExistingProperty(QObject& object, const char* name, const QString& value)
-{
-    if (object.metaObject()->indexOfProperty(name) >= 0)
-        object.setProperty(name, value);
-}
 
 void SetColumnHeader(QWidget& control, int column, const QString& text)
 {
@@ -48,7 +42,7 @@ void SetMenuItem(QWidget& window, const LabelEntry& entry, const QString& text)
         return;
     for (QAction* action : menu->actions())
         if (action->objectName() == QLatin1String(entry.key)) {
-            action->setText(text);
+            SetPlainText(*action, text);
             return;
         }
 }
@@ -76,9 +70,9 @@ void ApplyEntry(QWidget& window, const LabelEntry& entry, const Sources& from)
         return;
     if (hasText) {
         switch (entry.target) {
-        case LabelTarget::Caption: SetExistingProperty(*control, "text", text); break;
-        case LabelTarget::FrameTitle: SetExistingProperty(*control, "title", text); break;
-        case LabelTarget::ToolTip: control->setToolTip(text); break;
+        case LabelTarget::Caption: SetPlainText(*control, text); break;
+        case LabelTarget::FrameTitle: SetPlainText(*control, text, true); break;
+        case LabelTarget::ToolTip: control->setToolTip(PlainToolTip(text)); break;
         case LabelTarget::ColumnHeader: SetColumnHeader(*control, entry.column, text); break;
         case LabelTarget::TreeNode: SetTreeNode(*control, entry.key, text); break;
         case LabelTarget::MenuItem: break;

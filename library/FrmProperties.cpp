@@ -8,6 +8,7 @@
 #include "engine/text/PathHelpers.h"
 #include "gui/AppContext.h"
 #include "gui/AppIcons.h"
+#include "gui/PlainText.h"
 #include "gui/services/FolderChooser.h"
 #include "gui/services/HelpService.h"
 #include "gui/services/Services.h"
@@ -33,7 +34,9 @@ constexpr int RootWidth = 190; // pixels of lblRootDir; a longer root is shorten
 
 QLabel* Label(QWidget* parent, const char* name, const QString& text = {})
 {
-    auto* l = new QLabel(text, parent);
+    auto* l = new QLabel(parent);
+    l->setTextFormat(Qt::PlainText);
+    l->setText(text);
     l->setObjectName(QLatin1String(name));
     return l;
 }
@@ -158,9 +161,9 @@ void FrmProperties::buildControls()
 
 void FrmProperties::retranslate()
 {
-    cmdOK->setText(app_.texts.text(TextId::Confirm));
-    cmdCancel->setText(app_.texts.text(TextId::Cancel));
-    cmdApply->setText(app_.texts.text(TextId::Apply));
+    cmdOK->setText(PlainMnemonicText(app_.texts.text(TextId::Confirm)));
+    cmdCancel->setText(PlainMnemonicText(app_.texts.text(TextId::Cancel)));
+    cmdApply->setText(PlainMnemonicText(app_.texts.text(TextId::Apply)));
 }
 
 void FrmProperties::FormLoad(const CatalogProperties& prop)

@@ -1,6 +1,7 @@
 #include "mainwindow/FSysTrayIconMenu.h"
 
 #include "gui/AppIcons.h"
+#include "gui/PlainText.h"
 #include "gui/menu/PopupMenu.h"
 #include "gui/services/Tray.h"
 #include "platform/prompter/ErrorBox.h"
@@ -40,14 +41,14 @@ void FSysTrayIconMenu::Initialise(QWidget* owner, bool onTop)
         });
         connect(icon_.get(), &TrayIcon::hostLost, this, &FSysTrayIconMenu::IconLost);
     }
-    m_cM->addItem("&" + text_(46) + "...     F5", "PROP", 1);
+    m_cM->addItem("&" + PlainMnemonicText(text_(46)) + "...     F5", "PROP", 1);
     m_cM->addItem("-", "");
-    m_cM->addItem(text_(27), "ONTOP", 9, onTop);
+    m_cM->addItem(PlainMnemonicText(text_(27)), "ONTOP", 9, onTop);
     m_cM->item(3)->setCheckable(true);
     m_cM->addItem("-", "");
-    m_cM->addItem("&" + text_(60) + "...     Ctrl+A", "ABOUT", 11);
+    m_cM->addItem("&" + PlainMnemonicText(text_(60)) + "...     Ctrl+A", "ABOUT", 11);
     m_cM->addItem("-", "");
-    m_cM->addItem("&" + text_(71) + "...     ALT+F4", "EXIT");
+    m_cM->addItem("&" + PlainMnemonicText(text_(71)) + "...     ALT+F4", "EXIT");
     m_cM->setSideBar(0x84B642, 0, "CorvaneDisk", 10);
 }
 

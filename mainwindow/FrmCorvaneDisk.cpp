@@ -6,6 +6,7 @@
 #include "engine/settings/SettingsTable.h"
 #include "gui/AppContext.h"
 #include "gui/AppIcons.h"
+#include "gui/PlainText.h"
 #include "gui/WindowRegistry.h"
 #include "gui/WindowState.h"
 #include "gui/frame/WindowDragger.h"
@@ -239,25 +240,25 @@ void FrmCorvaneDisk::buildMenus()
     const LangText& t = app_.texts;
     m_cMenu = new PopupMenu(this, QStringLiteral("m_cMenu"));
     m_cMenu->setImageList(MenuImageList());
-    m_cMenu->addItem("&" + t.text(TextId::MenuOptionFirst) + "...     F5", "OPTION", 8);
+    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuOptionFirst)) + "...     F5", "OPTION", 8);
     m_cMenu->addItem("-Skin", "");
     fillSkinMenu();
     m_cMenu->addItem("-", "");
-    m_cMenu->addItem("&" + t.text(TextId::MenuAbout) + "...     Ctrl+A", "ABOUT", 11);
+    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuAbout)) + "...     Ctrl+A", "ABOUT", 11);
     m_cMenu->addItem("-", "");
-    m_cMenu->addItem("&" + t.text(TextId::MenuExit) + "     ALT+F4", "EXIT");
+    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuExit)) + "     ALT+F4", "EXIT");
     m_cMenu->setSideBar(0x84B642, 0, QStringLiteral("CorvaneDisk"), 10);
 
     m_cMenuLib = new PopupMenu(this, QStringLiteral("m_cMenuLib"));
     m_cMenuLib->setImageList(MenuImageList());
-    m_cMenuLib->addItem("&" + t.text(TextId::MenuOpen) + "...     CTRL+O", "OPEN", 0, false, false);
+    m_cMenuLib->addItem("&" + PlainMnemonicText(t.text(TextId::MenuOpen)) + "...     CTRL+O", "OPEN", 0, false, false);
     m_cMenuLib->addItem("-", "");
-    m_cMenuLib->addItem("&" + t.text(TextId::MenuDelete), "DEL", 2);
-    m_cMenuLib->addItem("&" + t.text(TextId::MenuRenameCatalog), "MOVE");
+    m_cMenuLib->addItem("&" + PlainMnemonicText(t.text(TextId::MenuDelete)), "DEL", 2);
+    m_cMenuLib->addItem("&" + PlainMnemonicText(t.text(TextId::MenuRenameCatalog)), "MOVE");
     m_cMenuLib->addItem("-", "");
-    m_cMenuLib->addItem("&" + t.text(TextId::MenuPrint), "PRINT", 4);
+    m_cMenuLib->addItem("&" + PlainMnemonicText(t.text(TextId::MenuPrint)), "PRINT", 4);
     m_cMenuLib->addItem("-", "");
-    m_cMenuLib->addItem("&" + t.text(TextId::MenuProperties), "PROP", 1);
+    m_cMenuLib->addItem("&" + PlainMnemonicText(t.text(TextId::MenuProperties)), "PROP", 1);
     m_cMenuLib->setSideBar(0x84B642, 0, QStringLiteral("CorvaneDisk"), 10);
 }
 

@@ -16,6 +16,7 @@
 #include "gui/services/Services.h"
 #include "gui/widgets/CheckBoxWeb.h"
 #include "language/LangText.h"
+#include "language/StartupLanguage.h"
 #include "gui/FilterCombo.h"
 #include "mainwindow/FSysTrayIconMenu.h"
 #include "mainwindow/NewVolumeOffer.h"
@@ -88,7 +89,7 @@ void FrmCorvaneDisk::FormLoad()
     hiddenToTray_ = false;
     layer_ = Layer::Cat;
     StartupReadResult read = ReadSettingsAtStartup(s);
-    LoadLanguage(app_.texts, s.Language);
+    LoadStartupLanguage(app_.texts, s.Language);
 
     for (const std::string& item : LoadListDriveType(app_.texts[TextId::All]))
         cboTypeDisk->addItem(QString::fromStdString(item));

@@ -11,6 +11,7 @@
 #include "options/MainWindowLink.h"
 #include "platform/fs/FindNoCase.h"
 #include "platform/ini/ProfileIni.h"
+#include "platform/prompter/Prompter.h"
 
 #include <QCheckBox>
 #include <QVBoxLayout>
@@ -51,7 +52,15 @@ void LanguagePage::lstLang_Click(const QString& file)
     app.settings.Language = file.toStdString();
     WriteSetting(*FindSetting("Language", ""), app.settings);
     WhenJobsIdle(app.jobs, [&app, main = main_, file = file.toStdString()] {
-        LoadLanguage(app.texts, file);
+        // Loaded aside first: a file that cannot be read leaves every text as it is.
+        LangText texts = app.texts;
+        const LanguageLoad result = LoadLanguage(texts, file);
+        if (result != LanguageLoad::Loaded) {
+            ActivePrompter().message(LanguageFileProblem(file, result) + " The texts stay as they are.",
+                                     "CorvaneDisk", MsgIcon::Exclamation);
+            return;
+        }
+        app.texts = std::move(texts);
         app.windowTexts.relabelLoadedWindows();
         main->refreshLanguageCombos();
     });

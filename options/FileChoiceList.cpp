@@ -1,5 +1,7 @@
 #include "options/FileChoiceList.h"
 
+#include <QMouseEvent>
+
 namespace {
 constexpr int FileRole = Qt::UserRole;
 } // namespace
@@ -30,4 +32,14 @@ void FileChoiceList::fill(const std::vector<std::pair<QString, QString>>& items,
 QString FileChoiceList::chosenFile() const
 {
     return currentItem() ? currentItem()->data(FileRole).toString() : QString();
+}
+
+void FileChoiceList::mousePressEvent(QMouseEvent* event)
+{
+    QListWidgetItem* before = currentItem() && currentItem()->isSelected() ? currentItem() : nullptr;
+    QListWidgetItem* at = itemAt(event->position().toPoint());
+    QListWidget::mousePressEvent(event);
+    // A new selection has announced itself; the same one again would not.
+    if (at && at == before && at->isSelected() && event->button() == Qt::LeftButton)
+        emit chosen(chosenFile());
 }

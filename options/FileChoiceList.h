@@ -2,7 +2,8 @@
 // A list of the files of a folder, each shown by a name of its own, of which
 // one is the current choice. Filling it chooses the stored file (compared
 // without regard to case) and says nothing; a choice the user makes is
-// announced with the file's name as it exists.
+// announced with the file's name as it exists, also a click on the file
+// already chosen (its author may have just changed it).
 
 #include <QListWidget>
 
@@ -21,6 +22,9 @@ public:
 
 signals:
     void chosen(const QString& file);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     bool filling_ = false;

@@ -6,6 +6,7 @@
 #include "gui/AppContext.h"
 #include "gui/AppIcons.h"
 #include "gui/DesignWidths.h"
+#include "gui/PlainText.h"
 #include "gui/Twips.h"
 #include "gui/dialogs/FrmWait.h"
 #include "gui/jobs/JobRunner.h"
@@ -84,15 +85,15 @@ void FrmFind::buildMenu()
     const LangText& t = app_.texts;
     m_cMenu = new PopupMenu(this, QStringLiteral("m_cMenu"));
     m_cMenu->setImageList(MenuImageList());
-    m_cMenu->addItem("&" + t.text(TextId::MenuOpen) + "...     Ctrl+O", "OPEN", 0);
+    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuOpen)) + "...     Ctrl+O", "OPEN", 0);
     m_cMenu->addItem("-", "");
-    m_cMenu->addItem("&" + t.text(TextId::MenuDelete) + "     Del", "DELETE", 2);
-    m_cMenu->addItem("&" + t.text(TextId::MenuMoveFile), "MOVE");
-    m_cMenu->addItem("&" + t.text(TextId::MenuProperties) + "...", "PROP", 1);
+    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuDelete)) + "     Del", "DELETE", 2);
+    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuMoveFile)), "MOVE");
+    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuProperties)) + "...", "PROP", 1);
     m_cMenu->addItem("-", "");
-    m_cMenu->addItem("&" + t.text(TextId::MenuEditComment) + "...     F12", "EDIT");
+    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuEditComment)) + "...     F12", "EDIT");
     m_cMenu->addItem("-", "");
-    m_cMenu->addItem("&" + t.text(TextId::MenuPrint) + "...     Ctrl+P", "PRINT", 4);
+    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuPrint)) + "...     Ctrl+P", "PRINT", 4);
     m_cMenu->setSideBar(0x84B642, 0, QStringLiteral("CorvaneDisk"), 10);
 }
 

@@ -9,6 +9,7 @@
 #include "platform/gui/WinColor.h"
 #include "platform/prompter/Prompter.h"
 #include "platform/text/Ascii.h"
+#include "platform/text/Excerpt.h"
 #include "skin/Skin.h"
 #include "skin/SkinBitmap.h"
 #include "skin/SkinPackage.h"
@@ -120,7 +121,7 @@ const WindowRule WindowRules[] = {
 std::string entry(std::string_view section, std::string_view key, std::string_view value)
 {
     std::string text = "[";
-    text.append(section).append("] ").append(key).append("=").append(value);
+    text.append(section).append("] ").append(Excerpt(key)).append("=").append(Excerpt(value));
     return text;
 }
 
@@ -442,21 +443,22 @@ QPixmap SkinPass::bitmap(const std::string& base, std::string& why)
 {
     const std::string file = base + ".bmp";
     const std::string key = AsciiLowerCopy(file);
+    const std::string shown = Excerpt(file);
     if (auto it = decoded_.find(key); it != decoded_.end())
         return it->second;
     std::optional<std::string> bytes = package_ ? package_->read(file, why) : std::nullopt;
     if (!bytes) {
-        why = file + ": " + (why.empty() ? "missing" : why);
+        why = shown + ": " + (why.empty() ? "missing" : why);
         return {};
     }
     QImage image = DecodeSkinBitmap(*bytes, why);
     if (image.isNull()) {
-        why = file + ": " + why;
+        why = shown + ": " + why;
         return {};
     }
     decodedPixels_ += (long long)image.width() * image.height();
     if (decodedPixels_ > MaxPixelsPerPass) {
-        why = file + ": more pictures than a skin can hold";
+        why = shown + ": more pictures than a skin can hold";
         return {};
     }
     return decoded_[key] = QPixmap::fromImage(std::move(image));

@@ -30,13 +30,15 @@ QImage DecodeSkinBitmap(const std::string& bytes, std::string& why)
         why = "not a bitmap";
         return {};
     }
-    const long long width = core ? le(bytes, 18, 2) : std::int32_t(le(bytes, 18, 4));
-    const long long height = std::llabs(core ? le(bytes, 20, 2) : std::int32_t(le(bytes, 22, 4)));
+    // Signed before the choice: a common unsigned type would turn -10 into 4294967286.
+    const long long width = core ? (long long)le(bytes, 18, 2) : (long long)std::int32_t(le(bytes, 18, 4));
+    const long long signedHeight = core ? (long long)le(bytes, 20, 2) : (long long)std::int32_t(le(bytes, 22, 4));
+    const long long height = std::llabs(signedHeight); // negative: rows stored top down
     const int depth = int(le(bytes, core ? 24 : 28, 2));
     const std::uint32_t compression = core ? Uncompressed : le(bytes, 30, 4);
     if (width < 1 || height < 1 || width > MaxSkinBitmapSide || height > MaxSkinBitmapSide ||
         width * height > MaxSkinBitmapPixels) {
-        why = "a picture of " + std::to_string(width) + " x " + std::to_string(height) + " pixels";
+        why = "a picture of " + std::to_string(width) + " x " + std::to_string(signedHeight) + " pixels";
         return {};
     }
     if (compression == Uncompressed || compression == BitFields) {

@@ -1,6 +1,7 @@
 #include "skin/SkinPackage.h"
 
 #include "platform/text/Ascii.h"
+#include "platform/text/Excerpt.h"
 
 #include <sys/stat.h>
 
@@ -51,7 +52,7 @@ std::optional<SkinPackage> SkinPackage::Open(const std::string& path, std::strin
         if (zip_stat_index(z, i, 0, &st) != 0 || !st.name)
             continue;
         if (st.size > MaxMemberSize) {
-            why = path + ": " + st.name + " would unpack to more than " + sizeText(MaxMemberSize);
+            why = path + ": " + Excerpt(st.name) + " would unpack to more than " + sizeText(MaxMemberSize);
             return std::nullopt;
         }
         total += st.size;

@@ -3,6 +3,7 @@
 #include "gui/AppContext.h"
 #include "gui/AppIcons.h"
 #include "gui/MakeControl.h"
+#include "gui/PlainText.h"
 #include "gui/menu/PopupMenu.h"
 #include "gui/services/HelpService.h"
 #include "gui/services/Services.h"
@@ -62,7 +63,7 @@ FrmViewImg::FrmViewImg(AppContext& app, std::string quexelFolder) : app_(app), q
     m_cMenu->addItem(QStringLiteral("&Ascii view"), QStringLiteral("ASCII"), AsciiIcon);
     m_cMenu->addItem(QStringLiteral("&Hexa view"), QStringLiteral("HEXA"), HexaIcon);
     m_cMenu->addItem(QStringLiteral("-"), QString());
-    m_cMenu->addItem('&' + app_.texts.text(TextId::MenuExit), QStringLiteral("EXIT"));
+    m_cMenu->addItem('&' + PlainMnemonicText(app_.texts.text(TextId::MenuExit)), QStringLiteral("EXIT"));
     m_cMenu->setSideBar(SideBarStart, 0, QStringLiteral("ZQ"), SideBarIcon);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace {
@@ -31,6 +32,12 @@ void KeepAbove(QDialog& box)
             return;
         }
 }
+// Texts come from language files and catalogs: shown as written, never as markup.
+void Prepare(QMessageBox& box)
+{
+    box.setTextFormat(Qt::PlainText);
+    KeepAbove(box);
+}
 } // namespace
 
 DialogPrompter::DialogPrompter(UsageWindow showUsageWindow) : usageWindow_(std::move(showUsageWindow)) {}
@@ -38,7 +45,7 @@ DialogPrompter::DialogPrompter(UsageWindow showUsageWindow) : usageWindow_(std::
 void DialogPrompter::message(std::string_view text, std::string_view title, MsgIcon icon)
 {
     QMessageBox box(boxIcon(icon), qs(title), qs(text), QMessageBox::Ok);
-    KeepAbove(box);
+    Prepare(box);
     box.exec();
 }
 
@@ -46,13 +53,14 @@ bool DialogPrompter::askYesNo(std::string_view text, std::string_view title, Msg
 {
     QMessageBox box(boxIcon(icon), qs(title), qs(text), QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::No);
-    KeepAbove(box);
+    Prepare(box);
     return box.exec() == QMessageBox::Yes;
 }
 
 bool DialogPrompter::askOkCancel(std::string_view text, std::string_view title, MsgIcon icon)
 {
     QMessageBox box(boxIcon(icon), qs(title), qs(text), QMessageBox::Ok | QMessageBox::Cancel);
+    Prepare(box);
     return box.exec() == QMessageBox::Ok;
 }
 
@@ -62,6 +70,8 @@ std::optional<std::string> DialogPrompter::askText(std::string_view prompt, std:
     QInputDialog box;
     box.setWindowTitle(qs(title));
     box.setLabelText(qs(prompt));
+    for (QLabel* label : box.findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
     box.setTextValue(qs(defaultText));
     KeepAbove(box);
     if (box.exec() != QDialog::Accepted)

@@ -3,6 +3,7 @@
 #include "platform/fs/AtomicFile.h"
 #include "platform/text/Ascii.h"
 #include "platform/text/Encoding.h"
+#include "platform/text/Excerpt.h"
 
 #include <sys/stat.h>
 
@@ -26,6 +27,22 @@ std::string_view StripQuotes(std::string_view v)
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
         return v.substr(1, v.size() - 2);
     return v;
+}
+
+// A value as the reader's buffer holds it. Cut in bytes first, never inside a
+// UTF-8 character, so that a huge value is not decoded whole.
+std::string BufferedValue(std::string_view v)
+{
+    constexpr std::size_t MaxBytes = ProfileIni::MaxValueChars * 4;
+    if (v.size() > MaxBytes) {
+        std::size_t cut = MaxBytes;
+        while (cut > MaxBytes - 3 && (static_cast<unsigned char>(v[cut]) & 0xC0) == 0x80)
+            --cut;
+        v = v.substr(0, cut);
+    }
+    std::string text = BytesToUtf8(v);
+    text.resize(Utf8Prefix(text, ProfileIni::MaxValueChars).size());
+    return text;
 }
 
 } // namespace
@@ -79,7 +96,7 @@ ProfileIni ProfileIni::Parse(std::string_view bytes)
         if (key.empty() || !keysOf[current].insert(AsciiLowerCopy(key)).second)
             continue;
         ini.sections_[current].entries.emplace_back(
-            std::move(key), BytesToUtf8(StripQuotes(TrimBlanks(line.substr(eq + 1)))));
+            std::move(key), BufferedValue(StripQuotes(TrimBlanks(line.substr(eq + 1)))));
     }
     return ini;
 }

@@ -3,8 +3,9 @@
 // profile rules: section and key names compared without regard to ASCII
 // case, blanks round names and values ignored, a value wrapped in matching
 // quotes loses them, the first of two equal keys wins, a missing key differs
-// from an empty one, and nothing is split at commas. Text comes back as
-// UTF-8: a line that is not valid UTF-8 is read as Windows-1252.
+// from an empty one, a value keeps at most 2,047 characters, and nothing is
+// split at commas. Text comes back as UTF-8: a line that is not valid UTF-8
+// is read as Windows-1252.
 
 #include <optional>
 #include <string>
@@ -31,6 +32,9 @@ public:
     std::vector<Entry> section(std::string_view name) const;
 
     static constexpr std::size_t MaxFileSize = 16u << 20;
+    // A longer value is cut to this many characters, as the classic reader's
+    // buffer of 2,048 cuts it.
+    static constexpr std::size_t MaxValueChars = 2047;
 
 private:
     struct Section {

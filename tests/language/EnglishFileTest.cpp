@@ -1,4 +1,5 @@
 #include "engine/start/AppFolders.h"
+#include "language/BuiltInEnglish.h"
 #include "language/LangText.h"
 #include "platform/ini/ProfileIni.h"
 #include "tests/support/RecordingPrompter.h"
@@ -29,4 +30,16 @@ TEST(EnglishFile, NamesEveryNumberTheProgramReadsAndNothingElse)
     EXPECT_EQ(texts[TextId::LanguageName], "English");
     for (const auto& [key, value] : ProfileIni::Load(path).section("Text"))
         EXPECT_TRUE(named.count(key)) << "key " << key << " is read by no window";
+}
+
+TEST(EnglishFile, TheProgramsOwnTextsAreThoseOfTheShippedFile)
+{
+    SetAppFolders(CORVANE_BINARY_DIR);
+    RecordingPrompter prompter;
+    LangText fromFile, builtIn;
+    ASSERT_EQ(LoadLanguage(fromFile, "CorD_eng.lng"), LanguageLoad::Loaded);
+    LoadBuiltInEnglish(builtIn);
+    for (int n = 0; n < LangText::Count; ++n)
+        EXPECT_EQ(builtIn[TextId(n)], fromFile[TextId(n)]) << n;
+    EXPECT_TRUE(prompter.boxes.empty());
 }

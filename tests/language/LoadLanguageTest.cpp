@@ -122,3 +122,12 @@ TEST_F(LoadLanguageTest, TenMegabytesOfJunkLoadTheRealKeysAndSayOneShortMessage)
     EXPECT_LT(prompter.boxes[0].text.size(), 1000u);
     EXPECT_NE(prompter.boxes[0].text.find(" more."), std::string::npos);
 }
+
+TEST_F(LoadLanguageTest, AHugeTextIsCutWhereTheReadersBufferEnds)
+{
+    writeLanguage("CorD_big.lng", "[Text]\r\n9=" + std::string(15u << 20, 'w') + "\r\n10=Next\r\n");
+    LoadLanguage(texts, "CorD_big.lng");
+    EXPECT_EQ(text(TextId::Recursive), std::string(2047, 'w'));
+    EXPECT_EQ(text(TextId::SearchZipContent), "Next");
+    EXPECT_TRUE(prompter.boxes.empty());
+}

@@ -250,3 +250,45 @@ TEST_F(WindowTextsTest, ALanguageChangeRelabelsTheLoadedWindowsOnly)
     EXPECT_EQ(Item(main, "m_cMenu", "EXIT"), "Leave...     ALT+F4");
     EXPECT_EQ(windows.loaded("frmSaveIDX"), nullptr);
 }
+
+TEST_F(WindowTextsTest, TextsAreShownAsWrittenNeverAsMarkupOrShortcuts)
+{
+    const std::string heading = "<h1>BIG</h1>", entity = "Fish &amp; Chips", amp = "Salt & Vinegar";
+    texts.set(int(TextId::Recursive), heading);    // a label
+    texts.set(int(TextId::Confirm), entity);       // a button
+    texts.set(int(TextId::AlwaysOnTop), amp);      // a check box
+    texts.set(int(TextId::PageLanguage), amp);     // a frame
+    texts.set(int(TextId::MenuProperties), entity); // menu item OPTION
+    texts.set(int(TextId::BrowserListTip), heading);   // a tool tip
+    windows.define("frmOption", [] {
+        auto* w = new QWidget;
+        Add<QPushButton>(*w, "cmdExit");
+        Add<QGroupBox>(*w, "fraLanguage");
+        Add<QCheckBox>(*w, "chkAllwaysOnTop");
+        return w;
+    });
+    windows.define("frmLib", [] {
+        auto* w = new QWidget;
+        Add<QTreeWidget>(*w, "LVPath");
+        return w;
+    });
+    QWidget& main = windows.instance("frmCorvaneDisk");
+    QWidget& option = windows.instance("frmOption");
+    QWidget& lib = windows.instance("frmLib");
+    for (const char* section : {"Main", "Option", "Lib", "Menu"})
+        labels.SetLabelLang(section);
+
+    auto* label = main.findChild<QLabel*>("lblRecursive");
+    EXPECT_EQ(label->text(), "<h1>BIG</h1>");
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    // Shown as written: one line as wide as its thirteen characters, not a heading.
+    EXPECT_EQ(label->sizeHint().width(), label->fontMetrics().horizontalAdvance("<h1>BIG</h1>"));
+    auto* button = option.findChild<QPushButton*>("cmdExit");
+    EXPECT_EQ(button->text(), "Fish &&amp; Chips"); // one "&" shown, no shortcut
+    EXPECT_EQ(option.findChild<QCheckBox*>("chkAllwaysOnTop")->text(), "Salt && Vinegar");
+    EXPECT_EQ(option.findChild<QGroupBox*>("fraLanguage")->title(), "Salt && Vinegar");
+    EXPECT_EQ(Item(main, "m_cMenu", "OPTION"), "Fish &&amp; Chips...     F5");
+    const QString tip = lib.findChild<QTreeWidget*>("LVPath")->toolTip();
+    EXPECT_EQ(tip.toStdString().find("<h1>"), std::string::npos) << tip.toStdString();
+    EXPECT_NE(tip.toStdString().find("&lt;h1&gt;BIG&lt;/h1&gt;"), std::string::npos) << tip.toStdString();
+}

@@ -103,6 +103,63 @@ TEST_F(MainWindowTest, WithoutAnySkinTheWindowStillWorksAndNothingIsSaid)
     EXPECT_FALSE(main.findChild<QLabel*>("lblRecursive")->text().isEmpty());
 }
 
+// Every text the main window shows from the language, its menu included.
+static void StoreLanguage(const std::string& file)
+{
+    const std::string key = std::string(AppRegKey) + "\\Language";
+    CreateNewKey(HKEY_LOCAL_MACHINE, key);
+    SetKeyValue(HKEY_LOCAL_MACHINE, key, "", file, REG_SZ);
+}
+
+static void ExpectNoBlankLabels(FrmCorvaneDisk& main)
+{
+    for (const char* name : {"lblRecursive", "lblSearchZipContent", "lblEnableComment", "lblEjectCD", "lblSearch",
+                             "lblStop", "lblFind", "lblListDAT", "lblFilter", "lblTypeDisk", "lblIgnoreMaxHit",
+                             "lblSort"})
+        EXPECT_FALSE(main.findChild<QLabel*>(name)->text().isEmpty()) << name;
+    for (int c = 0; c < 6; ++c)
+        EXPECT_FALSE(main.LVLib->model()->headerData(c, Qt::Horizontal).toString().isEmpty()) << c;
+    EXPECT_EQ(main.m_cMenu->caption(main.m_cMenu->indexOfKey("OPTION")), "Properties...     F5");
+    EXPECT_EQ(main.cboTypeDisk->itemText(0), "All");
+}
+
+TEST_F(MainWindowTest, AStoredLanguageThatIsGoneGivesEnglishAndOneMessage)
+{
+    StoreLanguage("CorD_deu.lng");
+    world.home.write("language/CorD_eng.lng", "[Text]\r\n9=From the file\r\n46=Properties\r\n");
+    auto& main = start();
+    EXPECT_EQ(main.findChild<QLabel*>("lblRecursive")->text(), "From the file");
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
+    const std::string& said = world.fakes.prompter.boxes[0].text;
+    EXPECT_NE(said.find("\"CorD_deu.lng\" is missing"), std::string::npos) << said;
+    EXPECT_NE(said.find("CorD_eng.lng are used"), std::string::npos) << said;
+}
+
+TEST_F(MainWindowTest, WithoutAnyLanguageFileTheProgramsOwnEnglishIsUsedAndSaidOnce)
+{
+    StoreLanguage("CorD_deu.lng");
+    std::filesystem::remove(world.home.file("language/CorD_eng.lng"));
+    auto& main = start();
+    ExpectNoBlankLabels(main);
+    EXPECT_EQ(main.findChild<QLabel*>("lblRecursive")->text(), "Include subfolders");
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
+    const std::string& said = world.fakes.prompter.boxes[0].text;
+    EXPECT_NE(said.find("\"CorD_deu.lng\" is missing"), std::string::npos) << said;
+    EXPECT_NE(said.find("\"CorD_eng.lng\" is missing"), std::string::npos) << said;
+    EXPECT_NE(said.find("program's own English"), std::string::npos) << said;
+
+    // The default name stored and missing: one file named, one message.
+    world.windows.unloadAll();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    world.fakes.prompter.boxes.clear();
+    world.texts = LangText();
+    StoreLanguage("CorD_eng.lng");
+    ExpectNoBlankLabels(start());
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
+    EXPECT_EQ(world.fakes.prompter.boxes[0].text,
+              "The language file \"CorD_eng.lng\" is missing. The program's own English texts are used instead.");
+}
+
 TEST_F(MainWindowTest, LayersSwitchByButtonAndCtrlKeysOnly)
 {
     world.home.write("dat/One.dat", "");

@@ -490,6 +490,43 @@ TEST_F(OptionsDialogTest, ASkinClickReskinsEveryWindowAndTheMainWindowKeepsItsPl
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 
+TEST_F(OptionsDialogTest, AClickOnTheChoiceAlreadyMadeAppliesItsFileAgain)
+{
+    FrmOption& dialog = open();
+    dialog.TWOption_NodeClick("Language");
+    FileChoiceList& languages = *dialog.language->lstLang;
+    ASSERT_EQ(languages.currentItem()->text(), "English");
+    choose(languages, "English");
+    world.home.write("language/CorD_eng.lng", "[Text]\r\n0=English\r\n9=Edited nine\r\n");
+    choose(languages, "English");
+    EXPECT_EQ(Text(*main, "lblRecursive"), "Edited nine");
+
+    dialog.TWOption_NodeClick("Skins");
+    FileChoiceList& skins = *dialog.skins->lstSkins;
+    ASSERT_EQ(skins.currentItem()->text(), "CorvaneDisk");
+    choose(skins, "CorvaneDisk");
+    std::filesystem::copy_file(CORVANE_FIXTURES "/skins/Slate.zip", world.home.file("skin/CorvaneDisk.zip"),
+                               std::filesystem::copy_options::overwrite_existing);
+    choose(skins, "CorvaneDisk");
+    EXPECT_EQ(main->size(), QSize(400, 220));
+    EXPECT_TRUE(world.fakes.prompter.boxes.empty());
+}
+
+TEST_F(OptionsDialogTest, ALanguageThatCannotBeReadKeepsTheTextsAndSaysWhy)
+{
+    world.home.write("language/CorD_gone.lng", "[Text]\r\n0=Gone\r\n9=Never seen\r\n");
+    world.home.write("language/CorD_none.lng", "[Other]\r\n9=Never seen\r\n");
+    FrmOption& dialog = open();
+    dialog.TWOption_NodeClick("Language");
+    std::filesystem::remove(world.home.file("language/CorD_gone.lng"));
+    choose(*dialog.language->lstLang, "Gone");
+    choose(*dialog.language->lstLang, "CorD_none.lng");
+    EXPECT_EQ(Text(*main, "lblRecursive"), "Include subfolders");
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 2u);
+    EXPECT_NE(world.fakes.prompter.boxes[0].text.find("\"CorD_gone.lng\" is missing"), std::string::npos);
+    EXPECT_NE(world.fakes.prompter.boxes[1].text.find("\"CorD_none.lng\" holds no [Text]"), std::string::npos);
+}
+
 TEST_F(OptionsDialogTest, ChoicesMadeDuringAJobWaitForItsEnd)
 {
     std::filesystem::copy_file(CORVANE_FIXTURES "/skins/Slate.zip", world.home.file("skin/Slate.zip"));

@@ -52,3 +52,22 @@ TEST(ProfileIni, MissingOrOversizedFilesReadAsEmpty)
     EXPECT_EQ(ProfileGetItem("s", "K", "d", dir.path() + "/ok.ini"), "v");
     EXPECT_EQ(ProfileGetItem("s", "none", "d", dir.path() + "/ok.ini"), "d");
 }
+
+TEST(ProfileIni, LongValuesAreCutAtWholeCharacters)
+{
+    const std::string e = "\xC3\xA9"; // two bytes, one character
+    std::string many;
+    for (int i = 0; i < 5000; ++i)
+        many += e;
+    const std::string legacy(5000, '\xE9');
+    const std::string huge(20u << 20, 'x');
+    ProfileIni ini = ProfileIni::Parse("[S]\nutf8=" + many + "\nlegacy=" + legacy + "\nhuge=\"" + huge +
+                                       "\"\nexact=" + std::string(2047, 'y') + "\n");
+    std::string cut;
+    for (int i = 0; i < 2047; ++i)
+        cut += e;
+    EXPECT_EQ(ini.get("S", "utf8", ""), cut);
+    EXPECT_EQ(ini.get("S", "legacy", ""), cut); // Windows-1252, one byte a character
+    EXPECT_EQ(ini.get("S", "huge", ""), std::string(2047, 'x'));
+    EXPECT_EQ(ini.get("S", "exact", ""), std::string(2047, 'y'));
+}

@@ -165,15 +165,18 @@ TEST_F(HostilePackageTest, DamagedMembersAndBitmapsAreLeftOutAndTheRestApplied)
     huge.replace(18, 8, std::string("\xFF\xFF\0\0\xFF\xFF\0\0", 8)); // 65535 x 65535, one pixel of data
     std::string none = SolidBmp(1, 1, 0);
     none.replace(18, 8, std::string(8, '\0'));
+    std::string wrong = SolidBmp(5, 10, 0);
+    wrong.replace(18, 4, std::string("\xFB\xFF\xFF\xFF", 4)); // width -5
     std::string cut = SolidBmp(300, 300, 0);
     cut.resize(cut.size() / 2);
     writePackage("broken.zip", {{"CorvaneDisk.ini",
                                  "[MainSize]\r\nWidth=4500\r\nHeight=3000\r\n[Object]\r\npicFond=huge\r\n"
-                                 "picFondSave=none\r\npicFondEdit=cut\r\npicGH=text\r\npicBouton=b,b,b\r\n"},
+                                 "picFondSave=none\r\npicFondEdit=cut\r\npicGH=text\r\npicG=wrong\r\npicBouton=b,b,b\r\n"},
                                 {"huge.bmp", huge},
                                 {"none.bmp", none},
                                 {"cut.bmp", cut},
                                 {"text.bmp", "BM not really"},
+                                {"wrong.bmp", wrong},
                                 {"b.bmp", SolidBmp(16, 10, Blue)}});
     // A member whose packed data is damaged: its check sum no longer matches.
     writePackage("crc.zip", {{"CorvaneDisk.ini", "[MainSize]\r\nWidth=4500\r\nHeight=3000\r\n" + std::string(UsesFond)},
@@ -187,6 +190,7 @@ TEST_F(HostilePackageTest, DamagedMembersAndBitmapsAreLeftOutAndTheRestApplied)
     EXPECT_NE(m.find("none.bmp: a picture of 0 x 0 pixels"), std::string::npos) << m;
     EXPECT_NE(m.find("cut.bmp: cut short"), std::string::npos) << m;
     EXPECT_NE(m.find("text.bmp: not a bitmap"), std::string::npos) << m;
+    EXPECT_NE(m.find("wrong.bmp: a picture of -5 x 10 pixels"), std::string::npos) << m;
     EXPECT_TRUE(stillBlue());
     EXPECT_NE(loadHostile("crc.zip").find("fond.bmp"), std::string::npos);
     EXPECT_TRUE(stillBlue());
@@ -216,4 +220,21 @@ TEST_F(HostilePackageTest, AJunkDescriptionAppliesNothingOfItsJunk)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("[FindSize] Color=1,2: not a colour"), std::string::npos);
     EXPECT_NE(messages[0].find("BWStop"), std::string::npos);
+}
+
+TEST_F(HostilePackageTest, AHugeValueIsCutAndQuotedOnlyInPart)
+{
+    const std::string huge(20u << 20, '7'), large(5u << 20, '7');
+    writePackage("huge.zip", {{"CorvaneDisk.ini", "[MainSize]\r\nWidth=" + huge + "\r\nHeight=x" + large +
+                                                      "\r\n[MainPos]\r\nBWSearch=" + large + "\r\n[Object]\r\npicFond=" +
+                                                      std::string(3000, 'f') + "\r\n"}});
+    load("huge.zip", false);
+    const std::vector<std::string> messages = takeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_LT(messages[0].size(), 1000u);
+    EXPECT_NE(messages[0].find("[MainSize] Width=7777"), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find("[MainSize] Height=x777"), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find("BWSearch=777"), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find("picFond=fff"), std::string::npos) << messages[0];
+    EXPECT_EQ(main().size(), QSize(361, 203)); // the default size
 }

@@ -336,3 +336,25 @@ TEST_F(SkinTest, NoNameChangesNothingAndAnUnreadablePackageOnlyGivesDefaultsAtSt
     load("missing.zip", false);
     EXPECT_EQ(skin.name(), "a.zip");
 }
+
+TEST_F(SkinTest, TopDownBitmapsAreUsedTheRightWayUp)
+{
+    // Rows stored from the top: the height is negative and the rows come in reverse order.
+    PixelCanvas canvas(16, 10, Blue);
+    canvas.hline(0, 0, 16, Red);
+    std::string bmp = EncodeBmp(canvas, 24);
+    const std::size_t offset = std::uint8_t(bmp[10]) | std::uint8_t(bmp[11]) << 8;
+    const std::size_t row = 16 * 3;
+    std::string rows;
+    for (int y = 9; y >= 0; --y)
+        rows += bmp.substr(offset + std::size_t(y) * row, row);
+    bmp.replace(offset, rows.size(), rows);
+    bmp.replace(22, 4, std::string("\xF6\xFF\xFF\xFF", 4)); // -10
+    writePackage("down.zip", {{"CorvaneDisk.ini", "[Object]\r\npicFond=down\r\n"}, {"down.bmp", bmp}});
+    load("down.zip", false);
+    EXPECT_TRUE(takeMessages().empty());
+    const QImage picture = main().property("Picture").value<QPixmap>().toImage();
+    ASSERT_EQ(picture.size(), QSize(16, 10));
+    EXPECT_EQ(picture.pixel(0, 0) & 0xFFFFFF, Red);
+    EXPECT_EQ(picture.pixel(0, 9) & 0xFFFFFF, Blue);
+}

@@ -1,0 +1,28 @@
+#include "language/StartupLanguage.h"
+
+#include "language/BuiltInEnglish.h"
+#include "language/LangText.h"
+#include "platform/prompter/Prompter.h"
+#include "platform/text/Ascii.h"
+
+#include <string>
+
+void LoadStartupLanguage(LangText& texts, std::string_view storedFile)
+{
+    const LanguageLoad stored = LoadLanguage(texts, storedFile);
+    if (stored == LanguageLoad::Loaded)
+        return;
+    std::string text = LanguageFileProblem(storedFile, stored);
+    if (!AsciiEqualNoCase(storedFile, DefaultLanguageFile)) {
+        const LanguageLoad english = LoadLanguage(texts, DefaultLanguageFile);
+        if (english == LanguageLoad::Loaded) {
+            text.append(" The texts of ").append(DefaultLanguageFile).append(" are used instead.");
+            ActivePrompter().message(text, "CorvaneDisk", MsgIcon::Exclamation);
+            return;
+        }
+        text.append(" ").append(LanguageFileProblem(DefaultLanguageFile, english));
+    }
+    LoadBuiltInEnglish(texts);
+    text.append(" The program's own English texts are used instead.");
+    ActivePrompter().message(text, "CorvaneDisk", MsgIcon::Exclamation);
+}
