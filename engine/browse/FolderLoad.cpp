@@ -9,6 +9,7 @@
 #include "engine/text/PathHelpers.h"
 #include "engine/text/StringHelpers.h"
 
+#include <algorithm>
 #include <limits>
 #include <new>
 
@@ -23,6 +24,36 @@ bool hasSizeField(const BodyLine& b)
     return b.sizeText().size() < b.sizeDate.size();
 }
 
+// Follows the header lines as the file arrives, so that a file that is no
+// catalog is refused after its first piece, not after all of it.
+class HeaderWatch {
+public:
+    explicit HeaderWatch(const std::string& path) : path_(path) {}
+
+    // True once the eleven lines are there; raises at the first that cannot
+    // be a header line.
+    bool operator()(std::string_view text)
+    {
+        while (lines_ < HeaderLineCount && next_ < text.size()) {
+            CheckHeaderLine(text.substr(next_), lines_ + 1, path_);
+            const std::size_t nl = text.find('\n', std::max(next_, seen_));
+            if (nl == std::string_view::npos) {
+                seen_ = text.size();
+                return false;
+            }
+            next_ = nl + 1;
+            ++lines_;
+        }
+        return lines_ == HeaderLineCount;
+    }
+
+private:
+    const std::string& path_;
+    int lines_ = 0;
+    std::size_t next_ = 0; // where the next header line starts
+    std::size_t seen_ = 0; // searched for its end up to here
+};
+
 class Loader {
 public:
     Loader(CatalogFoldersData& d, FolderLoadStatus& status, FolderLoadControl& control)
@@ -32,7 +63,7 @@ public:
 
     bool run(const std::string& path)
     {
-        d_.bytes = ReadCatalogBytes(path, kMaxCatalogSize, control_.Stop,
+        d_.bytes = ReadCatalogBytes(path, kMaxCatalogSize, control_.Stop, HeaderWatch(path),
                                     [&](std::size_t done, std::size_t total) { progress(50 * done / total); });
         if (control_.Stop)
             return false;

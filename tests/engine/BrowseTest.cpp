@@ -11,7 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // Made as the Windows program writes: Windows-1252, CR LF, a root without its
@@ -338,6 +340,37 @@ TEST_F(Browse, FilesThatAreNoCatalogFailWithAReason)
     ASSERT_EQ(prompter.boxes.size(), 1u);
     EXPECT_NE(prompter.boxes[0].text.find("the header ends after 3 of 11 lines"), std::string::npos);
     EXPECT_NE(prompter.boxes[0].text.find("CorvaneDisk.frmLib.FileDatToCollection."), std::string::npos);
+}
+
+// What this process has read from files so far, sparse holes included.
+std::uint64_t bytesRead()
+{
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    std::uint64_t count = 0;
+    while (io >> name >> count)
+        if (name == "rchar:")
+            return count;
+    ADD_FAILURE() << "no rchar in /proc/self/io";
+    return 0;
+}
+
+TEST_F(Browse, AHugeFileThatIsNoCatalogIsRefusedByItsStart)
+{
+    // Two gigabytes, sparse: zero bytes from the start, or after two header
+    // lines; the refusal must not wait for the rest.
+    for (std::string_view start : {"", ">Fixed\r\n>Serial 1\r\n"}) {
+        const std::string path = lib.catalog("huge.dat", start);
+        ASSERT_EQ(::truncate(path.c_str(), off_t(2) << 30), 0);
+        const std::uint64_t before = bytesRead();
+        FolderLoad l = load(path);
+        EXPECT_LT(bytesRead() - before, std::uint64_t(64) << 20);
+        ASSERT_TRUE(l.status.error);
+        EXPECT_EQ(l.status.error->number(), ErrInvalidFileFormat);
+        EXPECT_NE(std::string(l.status.error->what()).find(start.empty() ? "line 1 " : "line 3 "),
+                  std::string::npos)
+            << l.status.error->what();
+    }
 }
 
 TEST_F(Browse, ProgressAndStop)
