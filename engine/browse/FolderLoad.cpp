@@ -2,12 +2,14 @@
 
 #include "engine/browse/FileGroups.h"
 #include "engine/browse/FolderIndex.h"
+#include "engine/browse/FolderPath.h"
 #include "engine/browse/FolderTree.h"
 #include "engine/catalog/CatalogFile.h"
 #include "engine/catalog/CatalogLine.h"
 #include "engine/catalog/CatalogLineReader.h"
 #include "engine/text/PathHelpers.h"
 #include "engine/text/StringHelpers.h"
+#include "platform/text/Encoding.h"
 
 #include <algorithm>
 #include <limits>
@@ -17,6 +19,14 @@ namespace {
 constexpr std::size_t kCheckEvery = std::size_t(1) << 20; // bytes between looks at Stop
 // Offsets and counts are 32-bit; a catalog this large cannot be browsed.
 constexpr std::size_t kMaxCatalogSize = std::numeric_limits<std::uint32_t>::max();
+
+bool hasHighBytes(std::string_view s)
+{
+    unsigned char any = 0;
+    for (char c : s)
+        any |= static_cast<unsigned char>(c);
+    return any >= 0x80;
+}
 
 // The size text stops where the size unit begins: a field without it has none.
 bool hasSizeField(const BodyLine& b)
@@ -96,7 +106,7 @@ private:
         const std::string_view line = d_.bytes.lineAt(start);
         if (line.size() > CatalogLineReader::MaxLineLength)
             RaiseNotACatalog(path, "the root folder line is too long");
-        d_.rootKey = AddBackslash(HeaderValue(HeaderLine::RootDir, line));
+        d_.rootKey = DecodeFolderPath(AddBackslash(HeaderValue(HeaderLine::RootDir, line)));
         d_.nodes.push_back(FolderNode{.keyLength = std::uint32_t(d_.rootKey.size()), .kind = FolderKind::Root});
     }
 
@@ -134,9 +144,12 @@ private:
             const std::string_view folder = b.path.substr(0, slash + 1);
             if (folder != lastFolder) {
                 lastFolder = folder;
-                lastId = index.findOrAdd(folder);
+                lastId = IsValidUtf8(folder) ? index.findOrAdd(folder) : index.findOrAdd(DecodeFolderPath(folder));
             }
-            lines.add(std::uint32_t(start), lastId, b.path.substr(slash + 1));
+            // A name is the same text in both encodings while it is ASCII.
+            const std::string_view name = b.path.substr(slash + 1);
+            const bool legacy = hasHighBytes(name) && !IsValidUtf8(line);
+            lines.add(std::uint32_t(start), lastId, legacy ? Windows1252ToUtf8(name) : name);
         }
         return true;
     }

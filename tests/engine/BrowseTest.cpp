@@ -166,6 +166,38 @@ TEST_F(Browse, EditedCommentLandsOnItsLineAndInTheModel)
     EXPECT_TRUE(prompter.boxes.empty());
 }
 
+TEST_F(Browse, OneFolderOrNameInBothEncodingsIsOne)
+{
+    // A comment Windows-1252 cannot hold turns its line into UTF-8, path
+    // included: the file stays in its folder.
+    std::filesystem::copy_file(kWindowsCatalog, lib.file("dat/w.dat"));
+    FolderLoad l = load(LibraryCatalogPath("w.dat"));
+    const std::string tree = treeImage(l.folders);
+    const FolderId root = l.folders.TopLevel()[0];
+    const FolderId summer = l.folders.Children(l.folders.Children(root)[0])[0];
+    ChangeComment("w.dat", l.folders.Files(summer)[0].Key, "plage 海");
+    ChangeComment("w.dat", l.folders.Files(root)[1].Key, "CV 海");
+    ASSERT_NE(lib.catalogText("w.dat").find("C:\\Donn\xC3\xA9" "es\\Photos\\\xC3\xA9t\xC3\xA9 2001\\plage.jpg"),
+              std::string::npos);
+    l = load(LibraryCatalogPath("w.dat"));
+    EXPECT_EQ(treeImage(l.folders), tree);
+    EXPECT_EQ(names(l.folders, root), (std::vector<std::string>{"résumé.doc", "Résumé.doc"}));
+    EXPECT_EQ(l.folders.Files(summer)[0].Comment, "plage 海");
+    EXPECT_EQ(l.status.duplicates, 0u);
+
+    // A name listed in either encoding in one folder is listed once.
+    l = loadBody("\\data\\caf\xE9\\men\xFA.txt>1 Kb/01/01/2020>x\xE0<\r\n"
+                 "\\data\\caf\xC3\xA9\\men\xC3\xBA.txt>2 Kb/01/01/2020\r\n"
+                 "\\data\\caf\xC3\xA9\\other.txt>3 Kb/01/01/2020\r\n"
+                 "\\data\\men\xC3\xBA.txt>4 Kb/01/01/2020\r\n"
+                 "\\data\\men\xFA.txt>5 Kb/01/01/2020>x\xE0<\r\n");
+    EXPECT_EQ(treeImage(l.folders), "R \\data\\ [1]\n"
+                                    "  F café [2]\n");
+    EXPECT_EQ(names(l.folders, l.folders.Children(0)[0]), (std::vector<std::string>{"menú.txt", "other.txt"}));
+    EXPECT_EQ(l.folders.Files(0)[0].Size, "4 Kb");
+    EXPECT_EQ(l.status.duplicates, 2u);
+}
+
 TEST_F(Browse, CatalogMadeByTheScan)
 {
     lib.write("disk/Docs/a.txt", "1");
