@@ -61,7 +61,7 @@ FolderId FolderIndex::findOrAdd(std::string_view key)
 void FolderIndex::remember(std::uint64_t hash, FolderId id)
 {
     if ((used_ + 1) * 2 > slots_.size()) {
-        std::vector<Slot> old(slots_.size() * 2);
+        LargeVector<Slot> old(slots_.size() * 2);
         old.swap(slots_);
         for (const Slot& s : old)
             if (s.id != NoFolder)

@@ -42,6 +42,6 @@ private:
     void place(Slot slot);
 
     CatalogFoldersData& d_;
-    std::vector<Slot> slots_ = std::vector<Slot>(64);
+    LargeVector<Slot> slots_ = LargeVector<Slot>(64);
     std::size_t used_ = 0;
 };

@@ -79,11 +79,13 @@ public:
             return false;
         const std::size_t body = CatalogBodyOffset(d_.bytes.view(), path);
         addRoot(path);
-        FolderIndex index(d_);
         FileLines lines;
-        if (!fileLines(body, index, lines))
-            return false;
-        BuildFolderTree(d_, index);
+        {
+            FolderIndex index(d_); // gone before the files are grouped: a lower peak
+            if (!fileLines(body, index, lines))
+                return false;
+            BuildFolderTree(d_, index);
+        }
         status_.duplicates = GroupFiles(d_, std::move(lines));
         progress(100);
         return true;
