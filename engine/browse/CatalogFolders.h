@@ -96,7 +96,7 @@ public:
     FolderKind Kind(FolderId folder) const { return d_.nodes[folder].kind; }
     // The node's text: the root's whole path, else the last folder name; the
     // folder "\" reads "/".
-    std::string Text(FolderId folder) const;
+    std::string_view Text(FolderId folder) const;
 
     std::size_t CountFile(FolderId folder) const { return d_.nodes[folder].fileCount; }
     // The folder's files in catalog order (empty for a folder that only holds

@@ -30,7 +30,7 @@ std::string treeImage(const CatalogFolders& f)
     auto walk = [&](auto&& self, FolderId node, int depth) -> void {
         out += std::string(std::size_t(depth) * 2, ' ');
         out += "RFT"[int(f.Kind(node))];
-        out += " " + f.Text(node) + " [" + std::to_string(f.CountFile(node)) + "]\n";
+        out += " " + std::string(f.Text(node)) + " [" + std::to_string(f.CountFile(node)) + "]\n";
         auto children = f.Children(node);
         for (std::size_t i = 0; i < children.size(); ++i) {
             EXPECT_EQ(f.Parent(children[i]), node);
