@@ -12,6 +12,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -341,6 +343,83 @@ TEST_F(Browse, DeepFoldersAreBuiltWithoutRecursion)
         node = l.folders.Children(node)[0];
     EXPECT_EQ(names(l.folders, node), (std::vector<std::string>{"g.txt"}));
     EXPECT_EQ(names(l.folders, l.folders.Parent(node)), (std::vector<std::string>{"f.txt"}));
+}
+
+// The tree by the plain definition: each folder with files, in the order it
+// first occurs, gets its node below its nearest ancestor that has one, after
+// the nodes of the ancestors missing on the way.
+std::string plainTree(std::string_view rootKey, const std::vector<std::string>& lineFolders)
+{
+    struct Node {
+        std::string key;
+        int parent;
+        std::vector<int> children;
+        int files = 0;
+    };
+    std::vector<Node> nodes{{std::string(rootKey), -1, {}}};
+    std::vector<int> top{0};
+    std::map<std::string, int, std::less<>> ids{{std::string(rootKey), 0}};
+    std::vector<std::string> order;
+    std::map<std::string, int> files;
+    for (const std::string& f : lineFolders)
+        if (files[f]++ == 0)
+            order.push_back(f);
+    for (const std::string& f : order) {
+        if (ids.contains(f))
+            continue;
+        std::vector<std::string> chain{f};
+        int parent = -1;
+        for (std::string_view up = PathLevelInf(f); !up.empty(); up = PathLevelInf(up)) {
+            if (auto found = ids.find(up); found != ids.end()) {
+                parent = found->second;
+                break;
+            }
+            chain.emplace_back(up);
+        }
+        for (auto k = chain.rbegin(); k != chain.rend(); ++k) {
+            const int id = int(nodes.size());
+            nodes.push_back({*k, parent, {}});
+            ids.emplace(*k, id);
+            (parent < 0 ? top : nodes[std::size_t(parent)].children).push_back(id);
+            parent = id;
+        }
+    }
+    for (auto& [key, count] : files)
+        nodes[std::size_t(ids.at(key))].files = count;
+    std::string out;
+    auto walk = [&](auto&& self, int id, int depth) -> void {
+        const Node& n = nodes[std::size_t(id)];
+        const std::string text = n.key == "\\" ? "/" : std::string(id == 0 ? n.key : LastPath(n.key));
+        out += std::string(std::size_t(depth) * 2, ' ') + "RFT"[id == 0 ? 0 : n.parent < 0 ? 2 : 1] + " " + text +
+               " [" + std::to_string(n.files) + "]\n";
+        for (int c : n.children)
+            self(self, c, depth + 1);
+    };
+    for (int id : top)
+        walk(walk, id, 0);
+    return out;
+}
+
+TEST_F(Browse, TreeAgreesWithThePlainDefinition)
+{
+    // Folders in and out of the root, met in random orders and again later.
+    std::mt19937 random(11);
+    const std::vector<std::string> bases = {"\\data\\", "\\data\\a\\", "\\", "\\home\\", "C:\\"};
+    for (int catalog = 0; catalog < 200; ++catalog) {
+        std::string body;
+        std::vector<std::string> folders;
+        for (int line = 0; line < 40; ++line) {
+            std::string folder = bases[random() % bases.size()];
+            for (std::size_t depth = random() % 4; depth > 0; --depth)
+                folder += std::string(1, char('a' + random() % 3)) + "\\";
+            if (folder == "\\data\\" && line % 2) // the root is not a file's folder in every catalog
+                continue;
+            folders.push_back(folder);
+            body += folder + "f" + std::to_string(line) + ".txt>1 Kb/01/01/2020\r\n";
+        }
+        FolderLoad l = loadBody(body);
+        ASSERT_EQ(treeImage(l.folders), plainTree("\\data\\", folders)) << body;
+    }
 }
 
 TEST_F(Browse, FilesThatAreNoCatalogFailWithAReason)
