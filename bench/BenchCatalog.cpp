@@ -8,7 +8,18 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-void WriteBenchCatalog(const std::string& path, int lines, bool oneFolder)
+namespace {
+std::string albumFolder(long album)
+{
+    std::string folder = "\\home\\ann\\music\\artist" + std::to_string(album / 4096) + "\\year" +
+                         std::to_string(1960 + album / 64 % 64) + "\\album" + std::to_string(album % 64) + "\\";
+    if (album % 2 == 1)
+        folder += "CD" + std::to_string(album % 3 + 1) + "\\";
+    return folder;
+}
+} // namespace
+
+void WriteBenchCatalog(const std::string& path, int lines, bool oneFolder, double foldersPerFile)
 {
     std::ofstream out(path, std::ios::binary);
     out << ">Fixed\r\n>Serial 1A2B3C4D\r\n>Volume DATA\r\n>Free 51200 MB\r\n>Total 102400 MB\r\n"
@@ -16,9 +27,13 @@ void WriteBenchCatalog(const std::string& path, int lines, bool oneFolder)
            ">Enable comment True\r\n>Search *.*\r\n>Comment bench\r\n";
     std::string line;
     for (int i = 0; i < lines - 11; ++i) {
-        line = "\\home\\ann\\photos\\";
-        if (!oneFolder)
-            line += std::to_string(2000 + i % 20) + "\\trip" + std::to_string(i % 97) + "\\";
+        if (foldersPerFile > 0) {
+            line = albumFolder(long(i * foldersPerFile));
+        } else {
+            line = "\\home\\ann\\photos\\";
+            if (!oneFolder)
+                line += std::to_string(2000 + i % 20) + "\\trip" + std::to_string(i % 97) + "\\";
+        }
         if (i % 10 == 0)
             line += "archive" + std::to_string(i) + ".zip/docs\\page" + std::to_string(i) +
                     ".html>" + std::to_string(i % 5000) +

@@ -6,8 +6,10 @@
 
 // The header, then photos of twenty years in ninety-seven trips; every tenth
 // line is an archive member and every tenth a page with a comment. With
-// oneFolder every line lies in the same folder.
-void WriteBenchCatalog(const std::string& path, int lines, bool oneFolder = false);
+// oneFolder every line lies in the same folder; with foldersPerFile above 0
+// the lines are spread over that many folders per line, three or four levels
+// deep, as in an archive of many small albums.
+void WriteBenchCatalog(const std::string& path, int lines, bool oneFolder = false, double foldersPerFile = 0);
 
 struct Timing {
     double wall = 1e9;

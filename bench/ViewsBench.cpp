@@ -1,9 +1,10 @@
 // The browser and the viewer on real windows:
 //   views_bench        (under a display, or with QT_QPA_PLATFORM=offscreen)
 // prints the time to list a folder of 100,000 files in the browser (the list
-// filled and painted), to show the hex view of a 1 MiB file (read, dumped
-// by libQuexel.so and painted), and to show a file of two million short lines
-// as text and as its dump, best of three each.
+// filled and painted), to list a root folder of 10 MB and a file with a name
+// of 10 MB (tree and list painted), to show the hex view of a 1 MiB file (read,
+// dumped by libQuexel.so and painted), and to show a file of two million short
+// lines as text and as its dump, best of three each.
 
 #include "bench/BenchCatalog.h"
 #include "browser/FrmLib.h"
@@ -60,6 +61,15 @@ int main(int argc, char** argv)
     SetAppFolders(home);
     CreateOutputFolders();
     WriteBenchCatalog(Folders().LibPath + "One.dat", CatalogLines, true);
+    {
+        const std::string root = "\\" + std::string(10'000'000, 'r');
+        std::ofstream(Folders().LibPath + "Huge.dat", std::ios::binary)
+            << ">Fixed\r\n>Serial 1\r\n>Volume V\r\n>Free 1 MB\r\n>Total 2 MB\r\n>Root Dir " << root
+            << "\r\n>Recursive Dir True\r\n>Search zip content True\r\n>Enable comment True\r\n>Search *.*\r\n"
+               ">Comment \r\n"
+            << root << "\\a.txt>1 Kb/01/01/2020\r\n"
+            << "\\" << std::string(10'000'000, 'n') << ".jpg>2 Kb/01/01/2020\r\n";
+    }
     std::string bytes(1 << 20, '\0');
     std::mt19937 random(7);
     for (char& c : bytes)
@@ -93,6 +103,20 @@ int main(int argc, char** argv)
                                      lib.LVPath->viewport()->repaint();
                                  });
     std::printf("folder of %d files listed in %.1f ms\n", lib.LVPath->model()->rowCount(), listMs);
+
+    lib.ChargeDAT("Huge.dat");
+    while (lib.isLoading())
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    for (int row : {0, 1}) {
+        const QModelIndex node = lib.TVPath->model()->index(row, 0);
+        const double ms = BestMs([&] { lib.TVPath->clearSelection(); },
+                                 [&] {
+                                     lib.TVPath->setCurrentIndex(node);
+                                     lib.TVPath->viewport()->repaint();
+                                     lib.LVPath->viewport()->repaint();
+                                 });
+        std::printf("%s listed in %.1f ms\n", row == 0 ? "root of 10 MB" : "file name of 10 MB", ms);
+    }
 
     auto& viewer = windows.get<FrmViewImg>();
     viewer.resize(900, 700);

@@ -1,8 +1,17 @@
 #include "browser/FileListModel.h"
 
+#include "gui/models/CellText.h"
+
 namespace {
 constexpr qsizetype kSizeUnitLength = 3; // " Kb"
+
+// The icon goes by the suffix: the end of a name is enough, however long it is.
+QString IconName(std::string_view name)
+{
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string_view::npos || name.size() - dot > 64 ? QString() : QString::fromUtf8(name.substr(dot));
 }
+} // namespace
 
 FileListModel::FileListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -13,15 +22,14 @@ void FileListModel::setFiles(const std::vector<clsFile>& files)
     rows_.reserve(files.size());
     for (std::size_t i = 0; i < files.size(); ++i) {
         const clsFile& f = files[i];
-        Row row{{QString::fromStdString(f.Name), QString::fromStdString(f.Size), QString::fromStdString(f.DateModif),
-                 QString::fromStdString(f.Comment)},
-                {},
-                {},
-                i,
-                {}};
+        Row row{{}, {}, {}, i, {}, {}};
+        setCell(row, Name, f.Name);
+        setCell(row, Size, f.Size);
+        setCell(row, Date, f.DateModif);
+        setCell(row, Comment, f.Comment);
         row.size = NumberKey(row.cells[Size], kSizeUnitLength);
         row.date = DateKey(row.cells[Date]);
-        row.icon = icons_.forName(row.cells[Name]);
+        row.icon = icons_.forName(IconName(f.Name));
         rows_.push_back(std::move(row));
     }
     endResetModel();
@@ -73,9 +81,20 @@ void FileListModel::arrange(const std::vector<int>& order)
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
+void FileListModel::setCell(Row& row, int column, std::string_view text)
+{
+    row.cells[column] = CellText(text);
+    QString tip = CellToolTip(text);
+    if (tip.isNull() && !row.tips)
+        return;
+    if (!row.tips)
+        row.tips = std::make_unique<QString[]>(ColumnCount);
+    row.tips[column] = std::move(tip);
+}
+
 void FileListModel::setComment(int row, const QString& comment)
 {
-    rows_[std::size_t(row)].cells[Comment] = comment;
+    setCell(rows_[std::size_t(row)], Comment, comment.toStdString());
     emit dataChanged(index(row, Comment), index(row, Comment));
 }
 
@@ -97,6 +116,10 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return row.cells[index.column()];
+    case Qt::ToolTipRole:
+        if (row.tips && !row.tips[index.column()].isNull())
+            return row.tips[index.column()];
+        return {};
     case Qt::DecorationRole:
         return index.column() == Name ? QVariant(row.icon) : QVariant();
     case Qt::TextAlignmentRole:

@@ -11,6 +11,8 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
+#include <memory>
+#include <string_view>
 #include <vector>
 
 class FileListModel : public QAbstractTableModel {
@@ -37,11 +39,13 @@ public:
 
 private:
     struct Row {
-        QString cells[ColumnCount];
+        QString cells[ColumnCount]; // as CellText shows them
         TypedKey size, date;
         std::size_t position;
         QIcon icon;
+        std::unique_ptr<QString[]> tips; // per column; none while every cell shows its field whole
     };
+    void setCell(Row& row, int column, std::string_view text);
     void arrange(const std::vector<int>& order);
 
     FileTypeIcons icons_; // kept for every folder listed

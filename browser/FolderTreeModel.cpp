@@ -1,5 +1,7 @@
 #include "browser/FolderTreeModel.h"
 
+#include "gui/models/CellText.h"
+
 namespace {
 QIcon FolderIcon()
 {
@@ -77,7 +79,11 @@ QVariant FolderTreeModel::data(const QModelIndex& index, int role) const
     const FolderId folder = folderAt(index);
     switch (role) {
     case Qt::DisplayRole:
-        return QString::fromStdString(folders_->Text(folder));
+        return CellText(folders_->Text(folder));
+    case Qt::ToolTipRole:
+        if (QString tip = CellToolTip(folders_->Text(folder)); !tip.isNull())
+            return tip;
+        return {};
     case Qt::DecorationRole:
         return folders_->Kind(folder) == FolderKind::TopLevel ? topLevelIcon_ : folderIcon_;
     default:

@@ -1,5 +1,7 @@
 #include "search/FindResultsModel.h"
 
+#include "gui/models/CellText.h"
+
 #include <numeric>
 
 namespace {
@@ -131,15 +133,11 @@ QVariant FindResultsModel::data(const QModelIndex& index, int role) const
     const FindRow& r = row(index.row());
     const int column = index.column();
     switch (role) {
-    case Qt::DisplayRole: {
-        const std::string_view cell = Cell(r, column);
-        if (column == Comment) // the first line; the whole text is the tool tip
-            return Text(cell.substr(0, cell.find_first_of("\r\n")));
-        return Text(cell);
-    }
+    case Qt::DisplayRole:
+        return CellText(Cell(r, column));
     case Qt::ToolTipRole:
-        if (column == Comment && r[FindRow::Comment].find_first_of("\r\n") != std::string_view::npos)
-            return Text(r[FindRow::Comment]).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        if (QString tip = CellToolTip(Cell(r, column)); !tip.isNull())
+            return tip;
         return {};
     case Qt::DecorationRole:
         if (column == Name)

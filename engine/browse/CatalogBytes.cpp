@@ -26,6 +26,7 @@ private:
 } // namespace
 
 CatalogBytes ReadCatalogBytes(const std::string& path, std::size_t maxSize, const std::atomic<bool>& stop,
+                              const std::function<bool(std::string_view)>& checkStart,
                               const std::function<void(std::size_t, std::size_t)>& onRead)
 {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -46,6 +47,7 @@ CatalogBytes ReadCatalogBytes(const std::string& path, std::size_t maxSize, cons
     bytes.data.reset(static_cast<char*>(AllocateLarge(expected)));
     // A file that shrinks meanwhile gives what is there; one that grows, its
     // first bytes.
+    bool started = false;
     while (bytes.size < expected) {
         if (stop)
             return {};
@@ -53,6 +55,7 @@ CatalogBytes ReadCatalogBytes(const std::string& path, std::size_t maxSize, cons
         if (n == 0)
             break;
         bytes.size += n;
+        started = started || checkStart(bytes.view());
         if (onRead)
             onRead(bytes.size, expected);
     }

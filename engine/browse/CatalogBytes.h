@@ -23,8 +23,12 @@ struct CatalogBytes {
 };
 
 // Reads the regular file at path (a FIFO or a device is refused, never waited
-// on); a file larger than maxSize is refused before anything is read. onRead is told the bytes read so far and the file's size after each
-// piece; a set stop flag ends the read early and the result is then empty.
-// Raises AppError when the file cannot be opened or read.
+// on); a file larger than maxSize is refused before anything is read.
+// checkStart is shown the bytes read so far after each piece until it returns
+// true (the start is all there and sound); it raises to refuse the file, which
+// is then read no further. onRead is told the bytes read so far and the
+// file's size after each piece; a set stop flag ends the read early and the
+// result is then empty. Raises AppError when the file cannot be opened or read.
 CatalogBytes ReadCatalogBytes(const std::string& path, std::size_t maxSize, const std::atomic<bool>& stop,
+                              const std::function<bool(std::string_view)>& checkStart,
                               const std::function<void(std::size_t, std::size_t)>& onRead);

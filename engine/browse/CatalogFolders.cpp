@@ -25,13 +25,12 @@ std::span<const FolderId> CatalogFolders::Children(FolderId folder) const
     return std::span<const FolderId>(d_.children).subspan(n.firstChild, n.childCount);
 }
 
-std::string CatalogFolders::Text(FolderId folder) const
+std::string_view CatalogFolders::Text(FolderId folder) const
 {
     std::string_view k = d_.key(folder);
     if (k == "\\")
         return "/";
-    // A folder name is shared by lines of either encoding: it decides alone.
-    return BytesToUtf8(d_.nodes[folder].kind == FolderKind::Root ? k : LastPath(k));
+    return d_.nodes[folder].kind == FolderKind::Root ? k : LastPath(k);
 }
 
 std::uint32_t CatalogFoldersData::openRanges(std::uint32_t FolderNode::*first, std::uint32_t FolderNode::*count)

@@ -1,8 +1,11 @@
 #pragma once
 // One catalog held in memory for the browser: the folder tree and, for each
-// folder, its files. The catalog's bytes are kept once; folders and files
-// point into them and are decoded only when shown (each line as UTF-8 when it
-// is valid UTF-8, else as Windows-1252). Built by FileDatToCollection.
+// folder, its files. The catalog's bytes are kept once; files point into them
+// and are decoded only when shown (each line as UTF-8 when it is valid UTF-8,
+// else as Windows-1252). Folders are keyed by their paths decoded as
+// DecodeFolderPath does, so that lines naming one folder in either encoding
+// file under the same folder; a key that differs from its bytes is kept
+// beside them. Built by FileDatToCollection.
 //
 // Const members may be called from any thread; SetComment must not run
 // beside them.
@@ -39,9 +42,10 @@ enum class FolderKind : std::uint8_t {
 };
 
 struct FolderNode {
-    std::uint32_t keyStart = 0; // the folder path with its final "\", in the bytes
+    std::uint32_t keyStart = 0; // the folder path with its final "\", as UTF-8
     std::uint32_t keyLength = 0;
     FolderKind kind = FolderKind::Folder;
+    bool decoded = false; // the key lies in decodedKeys, else in the bytes
     FolderId parent = NoFolder;
     std::uint32_t row = 0; // position among its siblings
     std::uint32_t firstChild = 0;
@@ -51,10 +55,11 @@ struct FolderNode {
 };
 
 // What a loader hands over. Node 0 is the root; its key is rootKey, the keys
-// of all other nodes lie in bytes.
+// of all other nodes lie in bytes or in decodedKeys.
 struct CatalogFoldersData {
     CatalogBytes bytes;
     std::string rootKey;
+    std::string decodedKeys; // keys that differ from their bytes
     LargeVector<FolderNode> nodes;
     std::vector<FolderId> topLevel;   // in the order the nodes were made
     LargeVector<FolderId> children;   // per node, in the order they were made
@@ -62,8 +67,11 @@ struct CatalogFoldersData {
 
     std::string_view key(FolderId folder) const
     {
-        return folder == 0 ? std::string_view(rootKey)
-                           : bytes.view().substr(nodes[folder].keyStart, nodes[folder].keyLength);
+        if (folder == 0)
+            return rootKey;
+        const FolderNode& n = nodes[folder];
+        return std::string_view(n.decoded ? std::string_view(decodedKeys) : bytes.view())
+            .substr(n.keyStart, n.keyLength);
     }
     // Lays the nodes' ranges (of children, of files) end to end by their
     // counts; the counts start again from 0, to be counted up as the ranges
@@ -88,7 +96,7 @@ public:
     FolderKind Kind(FolderId folder) const { return d_.nodes[folder].kind; }
     // The node's text: the root's whole path, else the last folder name; the
     // folder "\" reads "/".
-    std::string Text(FolderId folder) const;
+    std::string_view Text(FolderId folder) const;
 
     std::size_t CountFile(FolderId folder) const { return d_.nodes[folder].fileCount; }
     // The folder's files in catalog order (empty for a folder that only holds

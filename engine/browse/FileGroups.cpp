@@ -1,15 +1,19 @@
 #include "engine/browse/FileGroups.h"
 
+#include "platform/text/Encoding.h"
+
 #include <algorithm>
 #include <bit>
 #include <functional>
 
 namespace {
-// The file name of a well-formed file line.
-std::string_view nameAt(std::string_view text, std::uint32_t start)
+// The file name of a well-formed file line, decoded by its line.
+std::string nameAt(const CatalogBytes& bytes, std::uint32_t start)
 {
-    std::string_view path = text.substr(start, text.find('>', start) - start);
-    return path.substr(path.rfind('\\') + 1);
+    const std::string_view line = bytes.lineAt(start);
+    const std::string_view path = line.substr(0, line.find('>'));
+    const std::string_view name = path.substr(path.rfind('\\') + 1);
+    return IsValidUtf8(line) ? std::string(name) : Windows1252ToUtf8(name);
 }
 
 // The names met in one folder at a time: an open-addressing table of
@@ -17,9 +21,9 @@ std::string_view nameAt(std::string_view text, std::uint32_t start)
 // themselves are read only for a real duplicate.
 class FolderNames {
 public:
-    FolderNames(std::string_view text, const LargeVector<std::uint32_t>& starts,
+    FolderNames(const CatalogBytes& bytes, const LargeVector<std::uint32_t>& starts,
                 const LargeVector<std::uint32_t>& hashes)
-        : text_(text), starts_(starts), hashes_(hashes)
+        : bytes_(bytes), starts_(starts), hashes_(hashes)
     {
     }
 
@@ -43,14 +47,14 @@ public:
                 slots_[slot] = position;
                 return true;
             }
-            if (hashes_[seen] == hash && nameAt(text_, starts_[seen]) == nameAt(text_, starts_[i]))
+            if (hashes_[seen] == hash && nameAt(bytes_, starts_[seen]) == nameAt(bytes_, starts_[i]))
                 return false;
         }
     }
 
 private:
     static constexpr std::uint32_t kEmpty = ~std::uint32_t(0);
-    std::string_view text_;
+    const CatalogBytes& bytes_;
     const LargeVector<std::uint32_t>& starts_;
     const LargeVector<std::uint32_t>& hashes_;
     std::vector<std::uint32_t> slots_;
@@ -82,7 +86,7 @@ std::size_t GroupFiles(CatalogFoldersData& d, FileLines lines)
 
     std::size_t duplicates = 0;
     std::uint32_t kept = 0;
-    FolderNames names(d.bytes.view(), d.files, hashes);
+    FolderNames names(d.bytes, d.files, hashes);
     for (FolderNode& n : d.nodes) {
         const std::uint32_t begin = n.firstFile;
         const std::uint32_t end = begin + n.fileCount;

@@ -12,6 +12,7 @@ struct FileLines {
     LargeVector<FolderId> folders;
     LargeVector<std::uint32_t> nameHashes;
 
+    // name: decoded by its line.
     void add(std::uint32_t start, FolderId folder, std::string_view name);
 };
 

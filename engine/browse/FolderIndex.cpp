@@ -1,5 +1,7 @@
 #include "engine/browse/FolderIndex.h"
 
+#include <functional>
+
 std::uint64_t FolderIndex::Hash(std::string_view key)
 {
     std::uint64_t h = HashStart;
@@ -23,11 +25,22 @@ FolderId FolderIndex::find(std::string_view key, std::uint64_t hash) const
     return NoFolder;
 }
 
+namespace {
+bool inside(std::string_view key, std::string_view text)
+{
+    const std::less<const char*> before;
+    return !before(key.data(), text.data()) && before(key.data(), text.data() + text.size());
+}
+} // namespace
+
 FolderId FolderIndex::add(std::string_view key, std::uint64_t hash)
 {
     const auto id = FolderId(d_.nodes.size());
-    d_.nodes.push_back(FolderNode{.keyStart = std::uint32_t(key.data() - d_.bytes.data.get()),
-                                  .keyLength = std::uint32_t(key.size())});
+    const bool decoded = !inside(key, d_.bytes.view());
+    const char* base = decoded ? d_.decodedKeys.data() : d_.bytes.data.get();
+    d_.nodes.push_back(FolderNode{.keyStart = std::uint32_t(key.data() - base),
+                                  .keyLength = std::uint32_t(key.size()),
+                                  .decoded = decoded});
     remember(hash, id);
     return id;
 }
@@ -36,13 +49,19 @@ FolderId FolderIndex::findOrAdd(std::string_view key)
 {
     const std::uint64_t hash = Hash(key);
     const FolderId id = find(key, hash);
-    return id != NoFolder ? id : add(key, hash);
+    if (id != NoFolder)
+        return id;
+    if (inside(key, d_.bytes.view()))
+        return add(key, hash);
+    const std::size_t start = d_.decodedKeys.size();
+    d_.decodedKeys += key;
+    return add(std::string_view(d_.decodedKeys).substr(start), hash);
 }
 
 void FolderIndex::remember(std::uint64_t hash, FolderId id)
 {
     if ((used_ + 1) * 2 > slots_.size()) {
-        std::vector<Slot> old(slots_.size() * 2);
+        LargeVector<Slot> old(slots_.size() * 2);
         old.swap(slots_);
         for (const Slot& s : old)
             if (s.id != NoFolder)

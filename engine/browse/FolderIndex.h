@@ -24,8 +24,10 @@ public:
     explicit FolderIndex(CatalogFoldersData& d);
 
     FolderId find(std::string_view key, std::uint64_t hash) const;
-    // A new folder for key, which is not present yet and lies in d's bytes.
+    // A new folder for key, which is not present yet and lies in d's bytes or
+    // decoded keys.
     FolderId add(std::string_view key, std::uint64_t hash);
+    // A key that lies elsewhere is copied to d's decoded keys when new.
     FolderId findOrAdd(std::string_view key);
 
 private:
@@ -40,6 +42,6 @@ private:
     void place(Slot slot);
 
     CatalogFoldersData& d_;
-    std::vector<Slot> slots_ = std::vector<Slot>(64);
+    LargeVector<Slot> slots_ = LargeVector<Slot>(64);
     std::size_t used_ = 0;
 };

@@ -2,12 +2,15 @@
 
 #include "engine/browse/FileGroups.h"
 #include "engine/browse/FolderIndex.h"
+#include "engine/browse/FolderPath.h"
 #include "engine/browse/FolderTree.h"
 #include "engine/catalog/CatalogFile.h"
 #include "engine/catalog/CatalogLine.h"
 #include "engine/text/PathHelpers.h"
 #include "engine/text/StringHelpers.h"
+#include "platform/text/Encoding.h"
 
+#include <algorithm>
 #include <limits>
 #include <new>
 
@@ -15,6 +18,44 @@ namespace {
 constexpr std::size_t kCheckEvery = std::size_t(1) << 20; // bytes between looks at Stop
 // Offsets and counts are 32-bit; a catalog this large cannot be browsed.
 constexpr std::size_t kMaxCatalogSize = std::numeric_limits<std::uint32_t>::max();
+
+bool hasHighBytes(std::string_view s)
+{
+    unsigned char any = 0;
+    for (char c : s)
+        any |= static_cast<unsigned char>(c);
+    return any >= 0x80;
+}
+
+// Follows the header lines as the file arrives, so that a file that is no
+// catalog is refused after its first piece, not after all of it.
+class HeaderWatch {
+public:
+    explicit HeaderWatch(const std::string& path) : path_(path) {}
+
+    // True once the eleven lines are there; raises at the first that cannot
+    // be a header line.
+    bool operator()(std::string_view text)
+    {
+        while (lines_ < HeaderLineCount && next_ < text.size()) {
+            CheckHeaderLine(text.substr(next_), lines_ + 1, path_);
+            const std::size_t nl = text.find('\n', std::max(next_, seen_));
+            if (nl == std::string_view::npos) {
+                seen_ = text.size();
+                return false;
+            }
+            next_ = nl + 1;
+            ++lines_;
+        }
+        return lines_ == HeaderLineCount;
+    }
+
+private:
+    const std::string& path_;
+    int lines_ = 0;
+    std::size_t next_ = 0; // where the next header line starts
+    std::size_t seen_ = 0; // searched for its end up to here
+};
 
 class Loader {
 public:
@@ -25,17 +66,19 @@ public:
 
     bool run(const std::string& path)
     {
-        d_.bytes = ReadCatalogBytes(path, kMaxCatalogSize, control_.Stop,
+        d_.bytes = ReadCatalogBytes(path, kMaxCatalogSize, control_.Stop, HeaderWatch(path),
                                     [&](std::size_t done, std::size_t total) { progress(50 * done / total); });
         if (control_.Stop)
             return false;
         const std::size_t body = CatalogBodyOffset(d_.bytes.view(), path);
         addRoot();
-        FolderIndex index(d_);
         FileLines lines;
-        if (!fileLines(path, body, index, lines))
-            return false;
-        BuildFolderTree(d_, index);
+        {
+            FolderIndex index(d_); // gone before the files are grouped: a lower peak
+            if (!fileLines(path, body, index, lines))
+                return false;
+            BuildFolderTree(d_, index);
+        }
         status_.duplicates = GroupFiles(d_, std::move(lines));
         progress(100);
         return true;
@@ -56,7 +99,7 @@ private:
         for (int n = 1; n < int(HeaderLine::RootDir); ++n)
             d_.bytes.lineAt(start, &start);
         const std::string_view line = d_.bytes.lineAt(start);
-        d_.rootKey = AddBackslash(HeaderValue(HeaderLine::RootDir, line));
+        d_.rootKey = DecodeFolderPath(AddBackslash(HeaderValue(HeaderLine::RootDir, line)));
         d_.nodes.push_back(FolderNode{.keyLength = std::uint32_t(d_.rootKey.size()), .kind = FolderKind::Root});
     }
 
@@ -95,9 +138,12 @@ private:
             const std::string_view folder = b.path.substr(0, slash + 1);
             if (folder != lastFolder) {
                 lastFolder = folder;
-                lastId = index.findOrAdd(folder);
+                lastId = IsValidUtf8(folder) ? index.findOrAdd(folder) : index.findOrAdd(DecodeFolderPath(folder));
             }
-            lines.add(std::uint32_t(start), lastId, b.path.substr(slash + 1));
+            // A name is the same text in both encodings while it is ASCII.
+            const std::string_view name = b.path.substr(slash + 1);
+            const bool legacy = hasHighBytes(name) && !IsValidUtf8(line);
+            lines.add(std::uint32_t(start), lastId, legacy ? Windows1252ToUtf8(name) : name);
         }
         return true;
     }

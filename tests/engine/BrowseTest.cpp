@@ -10,7 +10,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // Made as the Windows program writes: Windows-1252, CR LF, a root without its
@@ -27,7 +31,7 @@ std::string treeImage(const CatalogFolders& f)
     auto walk = [&](auto&& self, FolderId node, int depth) -> void {
         out += std::string(std::size_t(depth) * 2, ' ');
         out += "RFT"[int(f.Kind(node))];
-        out += " " + f.Text(node) + " [" + std::to_string(f.CountFile(node)) + "]\n";
+        out += " " + std::string(f.Text(node)) + " [" + std::to_string(f.CountFile(node)) + "]\n";
         auto children = f.Children(node);
         for (std::size_t i = 0; i < children.size(); ++i) {
             EXPECT_EQ(f.Parent(children[i]), node);
@@ -161,6 +165,38 @@ TEST_F(Browse, EditedCommentLandsOnItsLineAndInTheModel)
     EXPECT_EQ(l.folders.Files(summer)[1].Comment, "Photos d'été");
     EXPECT_EQ(load(path).folders.Files(summer)[0].Comment, "à ?revoir?\r\nplus tard");
     EXPECT_TRUE(prompter.boxes.empty());
+}
+
+TEST_F(Browse, OneFolderOrNameInBothEncodingsIsOne)
+{
+    // A comment Windows-1252 cannot hold turns its line into UTF-8, path
+    // included: the file stays in its folder.
+    std::filesystem::copy_file(kWindowsCatalog, lib.file("dat/w.dat"));
+    FolderLoad l = load(LibraryCatalogPath("w.dat"));
+    const std::string tree = treeImage(l.folders);
+    const FolderId root = l.folders.TopLevel()[0];
+    const FolderId summer = l.folders.Children(l.folders.Children(root)[0])[0];
+    ChangeComment("w.dat", l.folders.Files(summer)[0].Key, "plage 海");
+    ChangeComment("w.dat", l.folders.Files(root)[1].Key, "CV 海");
+    ASSERT_NE(lib.catalogText("w.dat").find("C:\\Donn\xC3\xA9" "es\\Photos\\\xC3\xA9t\xC3\xA9 2001\\plage.jpg"),
+              std::string::npos);
+    l = load(LibraryCatalogPath("w.dat"));
+    EXPECT_EQ(treeImage(l.folders), tree);
+    EXPECT_EQ(names(l.folders, root), (std::vector<std::string>{"résumé.doc", "Résumé.doc"}));
+    EXPECT_EQ(l.folders.Files(summer)[0].Comment, "plage 海");
+    EXPECT_EQ(l.status.duplicates, 0u);
+
+    // A name listed in either encoding in one folder is listed once.
+    l = loadBody("\\data\\caf\xE9\\men\xFA.txt>1 Kb/01/01/2020>x\xE0<\r\n"
+                 "\\data\\caf\xC3\xA9\\men\xC3\xBA.txt>2 Kb/01/01/2020\r\n"
+                 "\\data\\caf\xC3\xA9\\other.txt>3 Kb/01/01/2020\r\n"
+                 "\\data\\men\xC3\xBA.txt>4 Kb/01/01/2020\r\n"
+                 "\\data\\men\xFA.txt>5 Kb/01/01/2020>x\xE0<\r\n");
+    EXPECT_EQ(treeImage(l.folders), "R \\data\\ [1]\n"
+                                    "  F café [2]\n");
+    EXPECT_EQ(names(l.folders, l.folders.Children(0)[0]), (std::vector<std::string>{"menú.txt", "other.txt"}));
+    EXPECT_EQ(l.folders.Files(0)[0].Size, "4 Kb");
+    EXPECT_EQ(l.status.duplicates, 2u);
 }
 
 TEST_F(Browse, CatalogMadeByTheScan)
@@ -308,6 +344,83 @@ TEST_F(Browse, DeepFoldersAreBuiltWithoutRecursion)
     EXPECT_EQ(names(l.folders, l.folders.Parent(node)), (std::vector<std::string>{"f.txt"}));
 }
 
+// The tree by the plain definition: each folder with files, in the order it
+// first occurs, gets its node below its nearest ancestor that has one, after
+// the nodes of the ancestors missing on the way.
+std::string plainTree(std::string_view rootKey, const std::vector<std::string>& lineFolders)
+{
+    struct Node {
+        std::string key;
+        int parent;
+        std::vector<int> children;
+        int files = 0;
+    };
+    std::vector<Node> nodes{{std::string(rootKey), -1, {}}};
+    std::vector<int> top{0};
+    std::map<std::string, int, std::less<>> ids{{std::string(rootKey), 0}};
+    std::vector<std::string> order;
+    std::map<std::string, int> files;
+    for (const std::string& f : lineFolders)
+        if (files[f]++ == 0)
+            order.push_back(f);
+    for (const std::string& f : order) {
+        if (ids.contains(f))
+            continue;
+        std::vector<std::string> chain{f};
+        int parent = -1;
+        for (std::string_view up = PathLevelInf(f); !up.empty(); up = PathLevelInf(up)) {
+            if (auto found = ids.find(up); found != ids.end()) {
+                parent = found->second;
+                break;
+            }
+            chain.emplace_back(up);
+        }
+        for (auto k = chain.rbegin(); k != chain.rend(); ++k) {
+            const int id = int(nodes.size());
+            nodes.push_back({*k, parent, {}});
+            ids.emplace(*k, id);
+            (parent < 0 ? top : nodes[std::size_t(parent)].children).push_back(id);
+            parent = id;
+        }
+    }
+    for (auto& [key, count] : files)
+        nodes[std::size_t(ids.at(key))].files = count;
+    std::string out;
+    auto walk = [&](auto&& self, int id, int depth) -> void {
+        const Node& n = nodes[std::size_t(id)];
+        const std::string text = n.key == "\\" ? "/" : std::string(id == 0 ? n.key : LastPath(n.key));
+        out += std::string(std::size_t(depth) * 2, ' ') + "RFT"[id == 0 ? 0 : n.parent < 0 ? 2 : 1] + " " + text +
+               " [" + std::to_string(n.files) + "]\n";
+        for (int c : n.children)
+            self(self, c, depth + 1);
+    };
+    for (int id : top)
+        walk(walk, id, 0);
+    return out;
+}
+
+TEST_F(Browse, TreeAgreesWithThePlainDefinition)
+{
+    // Folders in and out of the root, met in random orders and again later.
+    std::mt19937 random(11);
+    const std::vector<std::string> bases = {"\\data\\", "\\data\\a\\", "\\", "\\home\\", "C:\\"};
+    for (int catalog = 0; catalog < 200; ++catalog) {
+        std::string body;
+        std::vector<std::string> folders;
+        for (int line = 0; line < 40; ++line) {
+            std::string folder = bases[random() % bases.size()];
+            for (std::size_t depth = random() % 4; depth > 0; --depth)
+                folder += std::string(1, char('a' + random() % 3)) + "\\";
+            if (folder == "\\data\\" && line % 2) // the root is not a file's folder in every catalog
+                continue;
+            folders.push_back(folder);
+            body += folder + "f" + std::to_string(line) + ".txt>1 Kb/01/01/2020\r\n";
+        }
+        FolderLoad l = loadBody(body);
+        ASSERT_EQ(treeImage(l.folders), plainTree("\\data\\", folders)) << body;
+    }
+}
+
 TEST_F(Browse, FilesThatAreNoCatalogFailWithAReason)
 {
     std::string fifo = lib.file("dat/fifo.dat");
@@ -337,6 +450,37 @@ TEST_F(Browse, FilesThatAreNoCatalogFailWithAReason)
     ASSERT_EQ(prompter.boxes.size(), 1u);
     EXPECT_NE(prompter.boxes[0].text.find("the header ends after 3 of 11 lines"), std::string::npos);
     EXPECT_NE(prompter.boxes[0].text.find("CorvaneDisk.frmLib.FileDatToCollection."), std::string::npos);
+}
+
+// What this process has read from files so far, sparse holes included.
+std::uint64_t bytesRead()
+{
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    std::uint64_t count = 0;
+    while (io >> name >> count)
+        if (name == "rchar:")
+            return count;
+    ADD_FAILURE() << "no rchar in /proc/self/io";
+    return 0;
+}
+
+TEST_F(Browse, AHugeFileThatIsNoCatalogIsRefusedByItsStart)
+{
+    // Two gigabytes, sparse: zero bytes from the start, or after two header
+    // lines; the refusal must not wait for the rest.
+    for (std::string_view start : {"", ">Fixed\r\n>Serial 1\r\n"}) {
+        const std::string path = lib.catalog("huge.dat", start);
+        ASSERT_EQ(::truncate(path.c_str(), off_t(2) << 30), 0);
+        const std::uint64_t before = bytesRead();
+        FolderLoad l = load(path);
+        EXPECT_LT(bytesRead() - before, std::uint64_t(64) << 20);
+        ASSERT_TRUE(l.status.error);
+        EXPECT_EQ(l.status.error->number(), ErrInvalidFileFormat);
+        EXPECT_NE(std::string(l.status.error->what()).find(start.empty() ? "line 1 " : "line 3 "),
+                  std::string::npos)
+            << l.status.error->what();
+    }
 }
 
 TEST_F(Browse, ProgressAndStop)

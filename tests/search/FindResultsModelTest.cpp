@@ -1,4 +1,5 @@
 #include "search/FindResultsModel.h"
+#include "gui/models/CellText.h"
 
 #include <QItemSelectionModel>
 #include <gtest/gtest.h>
@@ -82,6 +83,7 @@ TEST(FindResultsModel, UnsortedRowsKeepTheirOrderAndShowTheirComment)
     m.clear(false);
     std::vector<FindHit> hits = Hits();
     hits[0].Row.Comment = "first\r\nsecond";
+    hits[1].Row.Directory = "\\" + std::string(10 << 20, 'd') + "\\";
     m.append(Batches(hits));
     EXPECT_FALSE(m.clickColumn(FindResultsModel::Name));
     EXPECT_EQ(Names(m), "bAcd");
@@ -91,4 +93,8 @@ TEST(FindResultsModel, UnsortedRowsKeepTheirOrderAndShowTheirComment)
     EXPECT_EQ(m.data(comment, Qt::ToolTipRole), "first\nsecond");
     EXPECT_FALSE(m.data(m.index(1, FindResultsModel::Comment), Qt::ToolTipRole).isValid());
     EXPECT_EQ(m.data(m.index(0, FindResultsModel::Size), Qt::DisplayRole), "10 Kb");
+    // A huge field: a bounded excerpt, and no more in the tool tip.
+    const QModelIndex dir = m.index(1, FindResultsModel::Dir);
+    EXPECT_EQ(m.data(dir, Qt::DisplayRole).toString().size(), CellChars + 1);
+    EXPECT_EQ(m.data(dir, Qt::ToolTipRole).toString().size(), ToolTipChars + 1);
 }
