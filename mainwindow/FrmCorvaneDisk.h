@@ -134,6 +134,9 @@ private:
     void showOptions();
     void BWMin_Click();
     void readRecentSearches();
+    void addTrayIcon();
+    void dropTrayIcon();
+    void keepReachable();
     void applyTrayIcon();
     void syncSettingsFromControls();
 

@@ -8,11 +8,12 @@
 #   wait_exit SECONDS        waits for the program, sets EXIT_STATUS
 #   other_window SECONDS     waits for a second visible window titled CorvaneDisk
 #                            (the results window, the browser...) and prints its id
+#   start_tray_host          a notification area (trayer) for the tray icon
 #   shot FILE                a PNG of the whole screen
 
 new_session() {
   work=$(mktemp -d)
-  trap 'kill "${PROGRAM_PID:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+  trap 'kill "${PROGRAM_PID:-0}" 2>/dev/null || true; [[ -z ${TRAY_PID:-} ]] || kill "$TRAY_PID" 2>/dev/null || true; rm -rf "$work"' EXIT
   prepare_home "$work" "$1"
 }
 
@@ -68,6 +69,12 @@ other_window() {
   done
   echo "no second window appeared" >&2
   return 1
+}
+
+start_tray_host() {
+  trayer --edge top --align right --widthtype pixel --width 120 --height 24 &
+  TRAY_PID=$!
+  find_window '^panel$' 10 >/dev/null || sleep 1
 }
 
 shot() {
