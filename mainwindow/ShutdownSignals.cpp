@@ -41,15 +41,22 @@ public:
         if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, WakePipe) != 0)
             return;
         notifier_ = new QSocketNotifier(WakePipe[0], QSocketNotifier::Read, this);
-        connect(notifier_, &QSocketNotifier::activated, this, [&main] {
+        // A dialog waiting for an answer (one may open as the signal comes)
+        // would hold the close back: it is cancelled, which saves nothing,
+        // and the close tried again until the window has closed.
+        auto* retry = new QTimer(this);
+        retry->setInterval(100);
+        connect(retry, &QTimer::timeout, this, [&main, retry] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+            if (main.close())
+                retry->stop();
+        });
+        connect(notifier_, &QSocketNotifier::activated, this, [retry] {
             char bytes[16];
             while (::read(WakePipe[0], bytes, sizeof bytes) > 0) {
             }
-            // A dialog waiting for an answer would hold the close back: it is
-            // cancelled, which saves nothing.
-            if (QWidget* modal = QApplication::activeModalWidget())
-                modal->close();
-            QTimer::singleShot(0, &main, &QWidget::close);
+            retry->start();
         });
         Handle(OnSignal);
     }

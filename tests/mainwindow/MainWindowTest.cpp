@@ -382,3 +382,14 @@ TEST_F(MainWindowTest, ATerminateSignalClosesTheWindowAsItsExitButtonDoes)
     EXPECT_EQ(world.windows.loadedNames(), std::vector<std::string>{FrmCorvaneDisk::WindowName});
     EXPECT_TRUE(std::filesystem::is_empty(world.home.file("tmp")));
 }
+
+TEST_F(MainWindowTest, ATerminateSignalCancelsTheSaveDialogAndStillCloses)
+{
+    auto& main = start();
+    CloseOnShutdownSignals(main);
+    TestWorld::whenModal([](QWidget*) { std::raise(SIGTERM); }); // the dialog is left unanswered
+    main.SendSearch(QString::fromStdString(folder()));
+    ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isVisible(); }));
+    EXPECT_TRUE(catalogs().empty());
+    EXPECT_FALSE(QueryValue(HKEY_LOCAL_MACHINE, Option + "\\Pos", "MainLeft").isEmpty());
+}
