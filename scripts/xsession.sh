@@ -72,9 +72,20 @@ other_window() {
 }
 
 start_tray_host() {
-  trayer --edge top --align right --widthtype pixel --width 120 --height 24 &
-  TRAY_PID=$!
-  find_window '^panel$' 10 >/dev/null || sleep 1
+  local try i
+  # A busy X server may refuse the first connection: start it again then.
+  for try in 1 2 3; do
+    trayer --edge top --align right --widthtype pixel --width 120 --height 24 &
+    TRAY_PID=$!
+    for ((i = 0; i < 50; i++)); do
+      xdotool search --class trayer >/dev/null 2>&1 && { sleep 0.3; return 0; }
+      kill -0 "$TRAY_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$TRAY_PID" 2>/dev/null || true
+  done
+  echo "no tray host" >&2
+  return 1
 }
 
 shot() {

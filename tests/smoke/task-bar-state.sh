@@ -20,4 +20,6 @@ sed -i 's/"ShowTaskBar"="False"/"ShowTaskBar"="True"/' "$XDG_CONFIG_HOME/Corvane
 start_program "$build"
 state=$(xprop -id "$MAIN_WINDOW" _NET_WM_STATE)
 [[ $state != *SKIP_TASKBAR* ]] || { echo "left out of the task bar: $state" >&2; exit 1; }
+kill -TERM "$PROGRAM_PID"
+wait_exit 15
 echo "task-bar state as asked"
