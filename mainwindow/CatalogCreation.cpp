@@ -97,6 +97,9 @@ void CatalogCreation::create(const QString& folder)
                                              QString::number(seconds) + app_.texts.text(TextId::ScanDoneSeconds));
                 if (session->lines.count() > 0)
                     save(*session);
+            } else {
+                window_.lblDisplay1->setText(QStringLiteral("Cataloguing stopped"));
+                window_.lblDisplay2->setText(folder_);
             }
             session.reset(); // the lines are gone in every case
             ejectIfAsked();

@@ -36,6 +36,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTreeView>
 
 namespace {
@@ -184,6 +185,12 @@ bool FrmCorvaneDisk::eventFilter(QObject* watched, QEvent* event)
         auto* key = static_cast<QKeyEvent*>(event);
         if (FormKeyDown(key->key(), key->modifiers()))
             return true;
+        // The search box has no other use for Enter.
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (watched == cboFind || watched == cboFind->lineEdit())) {
+            search_->BWFind_Click();
+            return true;
+        }
     } else if (watched == imgIcon && event->type() == QEvent::MouseButtonRelease) {
         imgIcon_Click();
         return true;
@@ -291,7 +298,12 @@ void FrmCorvaneDisk::onMainMenu(const QString& key)
         close();
     } else if (key.startsWith("SKIN")) {
         const QString name = key.mid(5);
-        LoadSkinNamed(name == "DEFAULT" ? QString::fromStdString(app_.settings.Skins) : name + ".zip", false);
+        const QString file = name == "DEFAULT" ? QString::fromStdString(app_.settings.Skins) : name + ".zip";
+        // A skin reloads the windows a running job fills: it waits for the job.
+        WhenJobsIdle(app_.jobs, [window = QPointer(this), file] {
+            if (window)
+                window->LoadSkinNamed(file, false);
+        });
     }
 }
 
@@ -319,13 +331,18 @@ FSysTrayIconMenu* FrmCorvaneDisk::trayForm() const
 
 void FrmCorvaneDisk::ShellTrayAdd()
 {
-    ShellTrayRemove();
-    if (!app_.settings.ShowSysTray)
-        return;
+    dropTrayIcon();
+    if (app_.settings.ShowSysTray)
+        addTrayIcon();
+    keepReachable();
+}
+
+void FrmCorvaneDisk::addTrayIcon()
+{
     auto& form = app_.windows.get<FSysTrayIconMenu>();
     form.Initialise(this, app_.settings.OnTop);
     if (!form.hasIcon()) { // no tray host: the feature stays off
-        ShellTrayRemove();
+        dropTrayIcon();
         return;
     }
     form.setToolTip(QString::fromLatin1(TrayTip));
@@ -342,6 +359,8 @@ void FrmCorvaneDisk::ShellTrayAdd()
         restoreFromTray();
         ShellTrayRemove();
     });
+    // Whatever else takes the icon away.
+    connect(&form, &QObject::destroyed, this, &FrmCorvaneDisk::keepReachable, Qt::QueuedConnection);
 }
 
 void FrmCorvaneDisk::applyTrayIcon()
@@ -352,7 +371,21 @@ void FrmCorvaneDisk::applyTrayIcon()
 
 void FrmCorvaneDisk::ShellTrayRemove()
 {
+    dropTrayIcon();
+    keepReachable();
+}
+
+void FrmCorvaneDisk::dropTrayIcon()
+{
     app_.windows.unload(FSysTrayIconMenu::WindowName);
+}
+
+// A window hidden to the tray comes back when the icon goes: the program is
+// never left with neither.
+void FrmCorvaneDisk::keepReachable()
+{
+    if (hiddenToTray_ && !unloaded_ && !trayForm())
+        restoreFromTray();
 }
 
 void FrmCorvaneDisk::restoreFromTray()

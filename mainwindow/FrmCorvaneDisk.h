@@ -135,6 +135,9 @@ private:
     void showOptions();
     void BWMin_Click();
     void readRecentSearches();
+    void addTrayIcon();
+    void dropTrayIcon();
+    void keepReachable();
     void applyTrayIcon();
     void syncSettingsFromControls();
 

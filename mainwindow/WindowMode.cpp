@@ -17,13 +17,17 @@
 #include "mainwindow/FrmUsage.h"
 #include "search/FrmFind.h"
 #include "mainwindow/MainWindowOptionsLink.h"
+#include "mainwindow/ShutdownSignals.h"
+#include "mainwindow/SingleInstance.h"
 #include "options/FrmAbout.h"
 #include "options/FrmOption.h"
+#include "platform/settings/RegStore.h"
 #include "skin/LoadSkin.h"
 #include "skin/Skin.h"
 #include "viewer/FrmViewImg.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <cstdio>
@@ -78,7 +82,16 @@ int RunWindowMode(int argc, char** argv)
     UseDesktopIconTheme();
     UseProgramStyle();
 
+    SingleInstance instance(QFileInfo(QString::fromStdString(RegStore::Instance().path())).absolutePath());
+    if (!instance.claim()) {
+        if (instance.callRunning())
+            return 0;
+        std::fprintf(stderr, "CorvaneDisk: the program already runs with these settings but does not answer.\n");
+        return 1;
+    }
     ProgramWorld world;
-    world.start();
+    FrmCorvaneDisk& main = world.start();
+    QObject::connect(&instance, &SingleInstance::calledAgain, &main, &FrmCorvaneDisk::restoreFromTray);
+    CloseOnShutdownSignals(main);
     return QApplication::exec();
 }

@@ -8,11 +8,12 @@
 #   wait_exit SECONDS        waits for the program, sets EXIT_STATUS
 #   other_window SECONDS     waits for a second visible window titled CorvaneDisk
 #                            (the results window, the browser...) and prints its id
+#   start_tray_host          a notification area (trayer) for the tray icon
 #   shot FILE                a PNG of the whole screen
 
 new_session() {
   work=$(mktemp -d)
-  trap 'kill "${PROGRAM_PID:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+  trap 'kill "${PROGRAM_PID:-0}" 2>/dev/null || true; [[ -z ${TRAY_PID:-} ]] || kill "$TRAY_PID" 2>/dev/null || true; rm -rf "$work"' EXIT
   prepare_home "$work" "$1"
 }
 
@@ -67,6 +68,23 @@ other_window() {
     sleep 0.1
   done
   echo "no second window appeared" >&2
+  return 1
+}
+
+start_tray_host() {
+  local try i
+  # A busy X server may refuse the first connection: start it again then.
+  for try in 1 2 3; do
+    trayer --edge top --align right --widthtype pixel --width 120 --height 24 &
+    TRAY_PID=$!
+    for ((i = 0; i < 50; i++)); do
+      xdotool search --class trayer >/dev/null 2>&1 && { sleep 0.3; return 0; }
+      kill -0 "$TRAY_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$TRAY_PID" 2>/dev/null || true
+  done
+  echo "no tray host" >&2
   return 1
 }
 

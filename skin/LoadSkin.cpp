@@ -328,6 +328,8 @@ private:
 
 bool SkinPass::open(const std::string& skinFile)
 {
+    if (skinFile.empty())
+        return false; // no package at all: nothing to say
     std::string why;
     if (skinFile.find('/') != std::string::npos)
         why = skinFile + ": not a file of the skin folder";
@@ -520,7 +522,7 @@ void SkinPass::report(const std::string& skinFile) const
 void LoadSkin(Skin& skin, WindowRegistry& windows, const SkinContext& context, const std::string& skinFile,
               bool atStartup)
 {
-    if (skinFile.empty())
+    if (skinFile.empty() && !atStartup)
         return;
     SkinPass(skin, windows, context, atStartup).run(skinFile);
 }

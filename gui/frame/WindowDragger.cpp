@@ -32,16 +32,17 @@ void WindowDragger::press(const QPoint& cursor)
 {
     if (window_->isMaximized() || window_->isMinimized())
         return;
-    last_ = cursor;
+    grip_ = cursor - window_->pos();
     dragging_ = true;
 }
 
+// The place follows from the cursor and the grip, never from the last (maybe
+// snapped) place: a slow drag leaves an edge as a fast one does.
 void WindowDragger::move(const QPoint& cursor)
 {
     if (!dragging_)
         return;
-    QPoint to = window_->pos() + (cursor - last_);
-    last_ = cursor;
+    QPoint to = cursor - grip_;
     if (snap_ && snap_() && window_->screen())
         to = SnapToScreenEdges(to, window_->frameGeometry().size(), window_->screen()->geometry());
     window_->move(to);

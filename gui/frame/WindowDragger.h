@@ -43,5 +43,5 @@ private:
     QWidget* window_;
     std::function<bool()> snap_;
     bool dragging_ = false;
-    QPoint last_;
+    QPoint grip_; // the cursor's offset from the window's corner at the press
 };

@@ -39,3 +39,21 @@ TEST(WindowDragger, FollowsTheCursorFreelyWithoutSnap)
     drag.move({300, 300});
     EXPECT_EQ(w.pos(), QPoint(0, 105));
 }
+
+TEST(WindowDragger, ASlowDragLeavesAnEdgeAsAFastOneDoes)
+{
+    QWidget w;
+    w.setGeometry(100, 100, 200, 100);
+    WindowDragger drag(&w, [] { return true; });
+    drag.press({150, 150}); // 50 pixels into the window
+    for (int x = 150; x >= 50; --x)
+        drag.move({x, 150});
+    EXPECT_EQ(w.pos().x(), 0); // snapped on the way in
+    for (int x = 50; x <= 80; ++x)
+        drag.move({x, 150});
+    EXPECT_EQ(w.pos().x(), 30); // the cursor's place, as one jump gives it
+    drag.move({57, 150});
+    EXPECT_EQ(w.pos().x(), 0);
+    drag.move({80, 150});
+    EXPECT_EQ(w.pos().x(), 30);
+}

@@ -5,7 +5,9 @@
 #include "gui/widgets/CheckBoxWeb.h"
 #include "mainwindow/FolderTree.h"
 #include "mainwindow/FrmCorvaneDisk.h"
+#include "mainwindow/FSysTrayIconMenu.h"
 #include "mainwindow/FrmSaveIDX.h"
+#include "mainwindow/ShutdownSignals.h"
 #include "mainwindow/WindowMode.h"
 #include "skin/default/DefaultSkinPackage.h"
 #include "tests/mainwindow/StartMainWindow.h"
@@ -16,9 +18,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 
 namespace {
@@ -250,7 +257,9 @@ TEST_F(MainWindowTest, BlankOrRefusedNamesAndStopWriteNothing)
     main.BWStop->click();
     ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isBusy(); }));
     EXPECT_TRUE(catalogs().empty());
-    EXPECT_EQ(main.lblDisplay1->text(), world.texts.text(TextId::ScanRunning));
+    // The status line says so, with the folder, instead of a scan that runs for ever.
+    EXPECT_EQ(main.lblDisplay1->text(), "Cataloguing stopped");
+    EXPECT_EQ(main.lblDisplay2->text(), QString::fromStdString(folder()));
 }
 
 TEST_F(MainWindowTest, TheDiscIsEjectedOnlyWhenItsBoxIsShownAndTicked)
@@ -369,4 +378,126 @@ TEST_F(MainWindowTest, ClosingWritesEverySettingAndClosesTheOtherWindows)
     EXPECT_EQ(written, 59);
     EXPECT_TRUE(RegFlag(HKEY_LOCAL_MACHINE, Option, "Sort Result"));
     EXPECT_TRUE(std::filesystem::is_empty(world.home.file("tmp")));
+}
+
+TEST_F(MainWindowTest, ASkinChosenFromTheMenuWaitsForTheRunningJob)
+{
+    world.home.write("skin/Other.zip", world.home.read("skin/CorvaneDisk.zip"));
+    auto& main = start();
+    const std::string before = world.skin.name();
+    std::atomic<bool> release{false};
+    world.jobs.start([&](JobControl&) { while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5)); },
+                     [] {});
+    const int item = main.m_cMenu->indexOfKey(QStringLiteral("SKIN:Other"));
+    ASSERT_GT(item, 0);
+    QTimer::singleShot(0, [&] {
+        main.m_cMenu->setActiveAction(main.m_cMenu->item(item));
+        QTest::keyClick(main.m_cMenu, Qt::Key_Return);
+    });
+    QMouseEvent click(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(main.imgIcon, &click);
+    TestWorld::waitFor([] { return false; }, 200);
+    EXPECT_EQ(world.skin.name(), before);
+    release = true;
+    EXPECT_TRUE(TestWorld::waitFor([&] { return world.skin.name() == "Other.zip"; }));
+}
+
+// No skin package, or the stored one gone: the stored states and place still
+// hold, and the exit writes back what the user had.
+TEST_F(MainWindowTest, WithoutASkinTheStoredBoxesAndPlaceSurviveAStartAndAnExit)
+{
+    const std::string pos = Option + "\\Pos";
+    for (bool randomSkin : {true, false}) {
+        std::filesystem::remove(world.home.file("skin/CorvaneDisk.zip"));
+        CreateNewKey(HKEY_LOCAL_MACHINE, pos);
+        for (const char* flag : {"Recursive", "Ignore MaxHit", "Sort Result"})
+            SetKeyValue(HKEY_LOCAL_MACHINE, Option, flag, "True", REG_SZ);
+        SetKeyValue(HKEY_LOCAL_MACHINE, Option, "RandomSkin", randomSkin ? "1" : "0", REG_DWORD);
+        SetKeyValue(HKEY_LOCAL_MACHINE, pos, "MainLeft", "1500", REG_SZ);
+        SetKeyValue(HKEY_LOCAL_MACHINE, pos, "MainTop", "1200", REG_SZ);
+        auto& main = start();
+        EXPECT_TRUE(main.CBWRecursive->value());
+        EXPECT_TRUE(main.CBWIgnoreMaxHit->value());
+        EXPECT_TRUE(main.CBWSort->value());
+        EXPECT_FALSE(main.CBWEnableComment->value());
+        EXPECT_TRUE(world.settings.IgnoreMaxHit);
+        EXPECT_EQ(main.pos(), QPoint(100, 80));
+        main.close();
+        for (const char* flag : {"Recursive", "Ignore MaxHit", "Sort Result"})
+            EXPECT_TRUE(RegFlag(HKEY_LOCAL_MACHINE, Option, flag)) << flag;
+        EXPECT_EQ(QueryValue(HKEY_LOCAL_MACHINE, pos, "MainLeft").text(), "1500");
+        EXPECT_EQ(QueryValue(HKEY_LOCAL_MACHINE, pos, "MainTop").text(), "1200");
+        world.windows.unloadAll();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+TEST_F(MainWindowTest, ANeverPlacedWindowWithoutASkinIsCentred)
+{
+    std::filesystem::remove(world.home.file("skin/CorvaneDisk.zip"));
+    auto& main = start();
+    const QRect screen = main.screen()->geometry();
+    EXPECT_NEAR(main.x() + main.width() / 2, screen.center().x(), 2);
+    EXPECT_NEAR(main.y() + main.height() / 2, screen.center().y(), 2);
+}
+
+TEST_F(MainWindowTest, TheWindowComesBackWhenTheTrayIconGoesWhileItIsHidden)
+{
+    world.settings.ShowSysTray = true;
+    auto& main = start();
+    ASSERT_NE(main.trayForm(), nullptr);
+    main.BWMin->click();
+    ASSERT_TRUE(main.hiddenToTray());
+    ASSERT_FALSE(main.isVisible());
+    world.settings.ShowSysTray = false; // the options' Display page
+    main.ShellTrayRemove();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_FALSE(main.hiddenToTray());
+
+    // Also when the icon is taken away behind the window's back.
+    world.settings.ShowSysTray = true;
+    main.ShellTrayAdd();
+    main.BWMin->click();
+    ASSERT_FALSE(main.isVisible());
+    world.windows.unload(FSysTrayIconMenu::WindowName);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(TestWorld::waitFor([&] { return main.isVisible(); }));
+
+    // Re-adding the icon keeps a hidden window hidden.
+    main.ShellTrayAdd();
+    main.BWMin->click();
+    main.ShellTrayAdd();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestWorld::waitFor([] { return false; }, 100);
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_TRUE(main.hiddenToTray());
+}
+
+TEST_F(MainWindowTest, ATerminateSignalClosesTheWindowAsItsExitButtonDoes)
+{
+    auto& main = start();
+    CloseOnShutdownSignals(main);
+    main.CBWSort->setValue(true);
+    // A running scan is stopped first and saves nothing.
+    main.SendSearch(QString::fromStdString(folder()));
+    ASSERT_TRUE(main.isBusy());
+    std::raise(SIGTERM);
+    ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isVisible(); }));
+    EXPECT_FALSE(main.isBusy());
+    EXPECT_TRUE(catalogs().empty());
+    EXPECT_TRUE(RegFlag(HKEY_LOCAL_MACHINE, Option, "Sort Result"));
+    EXPECT_EQ(world.windows.loadedNames(), std::vector<std::string>{FrmCorvaneDisk::WindowName});
+    EXPECT_TRUE(std::filesystem::is_empty(world.home.file("tmp")));
+}
+
+TEST_F(MainWindowTest, ATerminateSignalCancelsTheSaveDialogAndStillCloses)
+{
+    auto& main = start();
+    CloseOnShutdownSignals(main);
+    TestWorld::whenModal([](QWidget*) { std::raise(SIGTERM); }); // the dialog is left unanswered
+    main.SendSearch(QString::fromStdString(folder()));
+    ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isVisible(); }));
+    EXPECT_TRUE(catalogs().empty());
+    EXPECT_FALSE(QueryValue(HKEY_LOCAL_MACHINE, Option + "\\Pos", "MainLeft").isEmpty());
 }

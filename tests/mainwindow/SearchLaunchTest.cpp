@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -142,3 +144,18 @@ TEST_F(SearchLaunchTest, OneSearchAtATimeAndClosingWaitsForIt)
     EXPECT_FALSE(main.isBusy());
     EXPECT_EQ(world.fakes.prompter.boxes.size(), 1u); // the first search's limit
 }
+
+TEST_F(SearchLaunchTest, EnterInTheSearchBoxSearchesAsTheButtonDoes)
+{
+    catalog("One.dat", "Fixed", "one", 2);
+    auto& main = start();
+    main.cboFind->setEditText("one2");
+    QTest::keyClick(main.cboFind->lineEdit(), Qt::Key_Return);
+    ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isBusy(); }));
+    FindResultsModel& rows = world.windows.get<FrmFind>().results();
+    ASSERT_EQ(rows.rowCount(), 1);
+    EXPECT_EQ(rows.row(0)[FindRow::File], "one2.txt");
+    EXPECT_EQ(recent(1), "one2");
+    EXPECT_EQ(main.cboFind->count(), 1); // the box did not add the text a second time
+}
+

@@ -312,9 +312,10 @@ TEST_F(SkinTest, WindowsNotBuiltYetAreLeftOutWithoutAWord)
 TEST_F(SkinTest, NoNameChangesNothingAndAnUnreadablePackageOnlyGivesDefaultsAtStartUp)
 {
     main().setGeometry(5, 6, 70, 80);
-    load("", true);
+    load("", false);
     EXPECT_EQ(main().geometry(), QRect(5, 6, 70, 80));
     EXPECT_EQ(windows.loaded("frmFind"), nullptr);
+
 
     load("missing.zip", false);
     EXPECT_EQ(main().geometry(), QRect(5, 6, 70, 80));
@@ -335,6 +336,14 @@ TEST_F(SkinTest, NoNameChangesNothingAndAnUnreadablePackageOnlyGivesDefaultsAtSt
     load("a.zip", false);
     load("missing.zip", false);
     EXPECT_EQ(skin.name(), "a.zip");
+    takeMessages();
+
+    // No package at all at start-up: the stored boxes and the defaults, quietly.
+    setOption("Sort Result", "True");
+    load("", true);
+    EXPECT_EQ(main().size(), QSize(361, 203));
+    EXPECT_TRUE(control(main(), "CBWSort").property("Value").toBool());
+    EXPECT_TRUE(takeMessages().empty());
 }
 
 TEST_F(SkinTest, TopDownBitmapsAreUsedTheRightWayUp)

@@ -1,17 +1,28 @@
 #!/usr/bin/env bash
 # The real program on a private X server: the main window appears, closes on
-# Alt+F4, the process ends with status 0 and the settings are written.
+# Alt+F4 and, started again, on kill -TERM (a logout, kill); each time the
+# process ends with status 0, the settings are written and tmp/ is emptied.
 set -euo pipefail
 build=$1
 here=$(cd "$(dirname "$0")/../.." && pwd)
 source "$here/scripts/xsession.sh"
 new_session "$build"
-start_program "$build"
-xdotool windowfocus --sync "$MAIN_WINDOW"
-xdotool key --clearmodifiers alt+F4
-wait_exit 15
-[[ $EXIT_STATUS -eq 0 ]] || { echo "exit status $EXIT_STATUS" >&2; exit 1; }
 reg=$XDG_CONFIG_HOME/CorvaneDisk/registry.reg
-grep -q '"MainLeft"' "$reg" || { echo "MainLeft not written" >&2; cat "$reg" >&2; exit 1; }
-grep -q '"NextSkin"' "$reg" || { echo "NextSkin not written" >&2; exit 1; }
+for how in alt+F4 TERM; do
+  rm -f "$reg"
+  start_program "$build"
+  if [[ $how == TERM ]]; then
+    sleep 0.5
+    kill -TERM "$PROGRAM_PID"
+  else
+    xdotool windowfocus --sync "$MAIN_WINDOW"
+    xdotool key --clearmodifiers alt+F4
+  fi
+  wait_exit 15
+  [[ $EXIT_STATUS -eq 0 ]] || { echo "$how: exit status $EXIT_STATUS" >&2; exit 1; }
+  grep -q '"MainLeft"' "$reg" || { echo "$how: MainLeft not written" >&2; cat "$reg" >&2; exit 1; }
+  grep -q '"NextSkin"' "$reg" || { echo "$how: NextSkin not written" >&2; exit 1; }
+  grep -Eq '"Recursive"="(True|False)"' "$reg" || { echo "$how: Recursive not written" >&2; exit 1; }
+  [[ -z "$(ls -A "$CORVANEDISK_HOME/tmp")" ]] || { echo "$how: tmp/ not emptied" >&2; exit 1; }
+done
 echo "main window closed cleanly"

@@ -1,0 +1,10 @@
+#pragma once
+// A logout, kill or Ctrl+C in the terminal (SIGTERM, SIGHUP, SIGINT) closes
+// the main window as its exit button does: a running scan is stopped first,
+// the settings are written and the work folder emptied. The signal only
+// wakes the event loop; the work runs there.
+
+class FrmCorvaneDisk;
+
+// Lasts as long as the window; afterwards the signals end the process again.
+void CloseOnShutdownSignals(FrmCorvaneDisk& main);
