@@ -387,7 +387,7 @@ TEST_F(MainWindowTest, ASkinChosenFromTheMenuWaitsForTheRunningJob)
     const std::string before = world.skin.name();
     std::atomic<bool> release{false};
     world.jobs.start([&](JobControl&) { while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5)); },
-                     [] {});
+                     [] {}, [] {});
     const int item = main.m_cMenu->indexOfKey(QStringLiteral("SKIN:Other"));
     ASSERT_GT(item, 0);
     QTimer::singleShot(0, [&] {
