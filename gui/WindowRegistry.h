@@ -28,6 +28,8 @@ public:
     // Called with every window just made (the skin and texts it takes).
     void setMadeHook(std::function<void(const std::string& name, QWidget& window)> hook) { made_ = std::move(hook); }
     bool isDefined(const std::string& name) const;
+    // Names of every window it can make, in the order they were defined.
+    std::vector<std::string> definedNames() const;
 
     // The window, made now when it is not loaded. Throws std::out_of_range
     // for a name that was never defined.
@@ -53,6 +55,8 @@ public:
     }
 
 private:
+    std::vector<std::string> names(bool loadedOnly) const;
+
     struct Slot {
         Factory factory;
         QPointer<QWidget> window;

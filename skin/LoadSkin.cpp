@@ -31,6 +31,10 @@ constexpr std::string_view OptionKey = "SOFTWARE\\CorvaneDisk\\Option";
 constexpr const char* DescriptionName = "CorvaneDisk.ini";
 constexpr const char* MaskName = "mainmask.bmp";
 constexpr const char* DefaultColour = "66,66,66";
+constexpr const char* MainSizeSection = "MainSize";
+constexpr const char* MainPosSection = "MainPOS";
+constexpr const char* MainWidth = "5415";
+constexpr const char* MainHeight = "3045";
 // All the pictures of one application together, against packages of many huge bitmaps.
 constexpr long long MaxPixelsPerPass = 32 << 20;
 constexpr std::size_t MaxListedProblems = 20;
@@ -379,8 +383,8 @@ void SkinPass::run(const std::string& skinFile)
 void SkinPass::applyMainWindow(QWidget& main)
 {
     TwipsRect r;
-    r.width = skinLength(ini_, "MainSize", "Width", "5415", &problems_);
-    r.height = skinLength(ini_, "MainSize", "Height", "3045", &problems_);
+    r.width = skinLength(ini_, MainSizeSection, "Width", MainWidth, &problems_);
+    r.height = skinLength(ini_, MainSizeSection, "Height", MainHeight, &problems_);
     // The frameless main window keeps the size its skin gives it.
     main.setFixedSize(PixelRect(r).size());
     if (atStartup_) {
@@ -389,7 +393,7 @@ void SkinPass::applyMainWindow(QWidget& main)
         r.top = top ? *top : CentredTopTwips(r.height);
         main.setGeometry(KeptOnScreen(PixelRect(r)));
     }
-    placeControls(ini_, main, "MainPOS", problems_);
+    placeControls(ini_, main, MainPosSection, problems_);
     applyObjects(&main);
     copyAll(skin_, main, MainCopies);
     ShowLayerTabs(skin_, main, context_.CurrentLayer);
@@ -555,4 +559,14 @@ TwipsRect StoredWindowPlace(const Skin& skin, std::string_view window)
 {
     const WindowRule* rule = ruleOf(window);
     return rule && rule->stored ? placeOf(skin.description(), *rule, nullptr) : TwipsRect{};
+}
+
+std::vector<SkinWindowSections> SkinDescriptionSections()
+{
+    std::vector<SkinWindowSections> all{
+        {MainWindowName, MainSizeSection, MainWidth, MainHeight, false, MainPosSection, MainCopies[0].source, false}};
+    for (const WindowRule& r : WindowRules)
+        all.push_back({r.window, r.sizeSection, r.defaultWidth, r.defaultHeight, r.colour, r.posSection,
+                       r.background ? r.background : "", r.frame});
+    return all;
 }

@@ -18,6 +18,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QWidget;
 class Skin;
@@ -61,3 +62,18 @@ void ShowLayerTabs(const Skin& skin, QWidget& mainWindow, std::string_view layer
 // stored in the settings (Option\Pos), else the skin's size centred on the
 // primary screen.
 TwipsRect StoredWindowPlace(const Skin& skin, std::string_view window);
+
+// Which sections of the description serve a window, and what the window
+// takes when they say nothing (lengths in twips).
+struct SkinWindowSections {
+    std::string_view window;
+    std::string_view sizeSection; // Width, Height and, where colour holds, Color
+    std::string_view defaultWidth;
+    std::string_view defaultHeight;
+    bool colour;
+    std::string_view posSection; // control=left,top[,width[,height]]
+    std::string_view background; // the template of the window's own picture; empty: none
+    bool frame;                  // takes the eight frame pieces picGH...picH
+};
+// The main window first, then the others in the order a pass does them.
+std::vector<SkinWindowSections> SkinDescriptionSections();

@@ -49,6 +49,14 @@ Skin::Skin(QObject* parent) : QObject(parent)
         templates_.push_back({t.name, t.kind, std::vector<QPixmap>(propertyNames(t.kind).size())});
 }
 
+std::vector<std::string_view> Skin::templateNames() const
+{
+    std::vector<std::string_view> names;
+    for (const Template& t : templates_)
+        names.push_back(t.name);
+    return names;
+}
+
 std::size_t Skin::indexOf(std::string_view name) const
 {
     std::size_t i = 0;

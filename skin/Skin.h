@@ -36,6 +36,8 @@ public:
     // Which pictures the template called name (any case) has; nullopt when
     // there is no such template.
     std::optional<PictureList::Kind> templateKind(std::string_view name) const;
+    // Every template's name, in the order they are kept.
+    std::vector<std::string_view> templateNames() const;
     // Gives a template its pictures, in the order of its kind's property names.
     void setTemplatePictures(std::string_view name, const std::vector<QPixmap>& pictures);
 
