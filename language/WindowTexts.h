@@ -22,7 +22,7 @@ inline constexpr int TreeNodeKeyRole = Qt::UserRole;
 // The name, bold and italic flags, point size and text colour of a font setting.
 void ApplyFontSetting(QWidget& widget, const FontSetting& font);
 
-class WindowTexts : public WindowLabeler {
+class WindowTexts final : public WindowLabeler {
 public:
     WindowTexts(WindowRegistry& windows, const LangText& texts, const FontSetting& fontLabel,
                 const FontSetting& fontTitle);
