@@ -2,6 +2,7 @@
 #include "mainwindow/FrmUsage.h"
 #include "mainwindow/WindowMode.h"
 #include "platform/gui/DialogPrompter.h"
+#include "platform/gui/DisplayPlatform.h"
 
 #include <QApplication>
 #include <cstdlib>
@@ -16,17 +17,11 @@ bool startApplication(char* programName)
 {
     if (g_app)
         return true;
-    const char* asked = std::getenv("QT_QPA_PLATFORM");
-    if (!asked) {
-        // Frameless windows place themselves, which only X11 allows: XWayland
-        // where there is one. "offscreen" only tells us the display failed.
-        const char* x11 = std::getenv("DISPLAY");
-        setenv("QT_QPA_PLATFORM", x11 && *x11 ? "xcb;offscreen" : "wayland;offscreen", 1);
-    }
+    const bool chosen = ChooseDisplayPlatform(true);
     static int qtArgc = 1; // Qt must not read the batch switches
     static char* qtArgv[] = {programName, nullptr};
     g_app = std::make_unique<QApplication>(qtArgc, qtArgv);
-    if (!asked && QGuiApplication::platformName() == "offscreen") {
+    if (chosen && QGuiApplication::platformName() == "offscreen") {
         g_app.reset();
         unsetenv("QT_QPA_PLATFORM");
         return false;

@@ -7,8 +7,8 @@
 class JobRunner;
 class LangText;
 class Skin;
+class WindowLabeler;
 class WindowRegistry;
-class WindowTexts;
 struct AppSettings;
 struct Services;
 
@@ -16,7 +16,7 @@ struct AppContext {
     Services& services;
     AppSettings& settings;
     LangText& texts;
-    WindowTexts& windowTexts;
+    WindowLabeler& windowTexts;
     WindowRegistry& windows;
     Skin& skin;
     JobRunner& jobs;

@@ -6,29 +6,23 @@
 // headers come from its model's horizontal header data. What a window does not
 // have (yet) is skipped without a word.
 
+#include "gui/Retranslatable.h"
+
 #include <Qt>
 
 #include <initializer_list>
 #include <string_view>
 
 class LangText;
-class QWidget;
 class WindowRegistry;
 struct FontSetting;
 
 inline constexpr int TreeNodeKeyRole = Qt::UserRole;
 
-// A window that relabels itself when the language changes.
-class Retranslatable {
-public:
-    virtual ~Retranslatable() = default;
-    virtual void retranslate() = 0;
-};
-
 // The name, bold and italic flags, point size and text colour of a font setting.
 void ApplyFontSetting(QWidget& widget, const FontSetting& font);
 
-class WindowTexts {
+class WindowTexts final : public WindowLabeler {
 public:
     WindowTexts(WindowRegistry& windows, const LangText& texts, const FontSetting& fontLabel,
                 const FontSetting& fontTitle);
@@ -37,13 +31,9 @@ public:
     // case included) onto its windows that are loaded; a window that is not
     // loaded labels itself when it is made. Another name does nothing.
     void SetLabelLang(std::string_view section) const;
-    // Everything the sections give the window called windowName, its menus
-    // included: what a window's retranslate() calls, also while it is built.
-    void apply(QWidget& window, std::string_view windowName) const;
-    // A language change: every loaded window relabels itself.
-    void relabelLoadedWindows() const;
-    // The windows of these names that are loaded relabel themselves, in this order.
-    void relabelWindows(std::initializer_list<std::string_view> names) const;
+    void apply(QWidget& window, std::string_view windowName) const override;
+    void relabelLoadedWindows() const override;
+    void relabelWindows(std::initializer_list<std::string_view> names) const override;
 
 private:
     void relabel(QWidget& window, std::string_view name) const;

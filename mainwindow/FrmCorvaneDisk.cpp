@@ -26,6 +26,7 @@
 #include "mainwindow/SearchLaunch.h"
 #include "options/FrmAbout.h"
 #include "options/FrmOption.h"
+#include "options/ProgramVersion.h"
 #include "platform/volume/VolumeInfo.h"
 #include "skin/LoadSkin.h"
 
@@ -41,7 +42,7 @@
 
 namespace {
 constexpr int HelpCat = 1003, HelpFind = 1004, HelpLib = 1005;
-constexpr const char* TrayTip = "CorvaneDisk v2.0.0";
+constexpr const char* TrayTip = VersionedProgramName;
 } // namespace
 
 FrmCorvaneDisk::FrmCorvaneDisk(AppContext& app)

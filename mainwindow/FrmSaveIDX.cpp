@@ -9,6 +9,7 @@
 #include "gui/widgets/ButtonWeb.h"
 #include "language/LangText.h"
 #include "platform/prompter/Prompter.h"
+#include "platform/text/Ascii.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,14 +18,9 @@
 
 
 namespace {
-QString TrimBlanks(QString s)
+QString TrimBlanks(const QString& s)
 {
-    int a = 0, b = int(s.size());
-    while (a < b && s[a] == ' ')
-        ++a;
-    while (b > a && s[b - 1] == ' ')
-        --b;
-    return s.mid(a, b - a);
+    return QString::fromStdString(std::string(::TrimBlanks(s.toStdString())));
 }
 } // namespace
 

@@ -21,6 +21,7 @@
 #include "mainwindow/SingleInstance.h"
 #include "options/FrmAbout.h"
 #include "options/FrmOption.h"
+#include "platform/gui/DisplayPlatform.h"
 #include "platform/settings/RegStore.h"
 #include "skin/LoadSkin.h"
 #include "skin/Skin.h"
@@ -32,18 +33,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-
-namespace {
-
-// Frameless windows place themselves and read the cursor, which only X11
-// allows: a Wayland session is asked for XWayland first.
-void ChoosePlatform()
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "xcb;wayland", 1);
-}
-
-} // namespace
 
 void DefineWindows(AppContext& app)
 {
@@ -74,7 +63,7 @@ int RunWindowMode(int argc, char** argv)
         std::fprintf(stderr, "CorvaneDisk: no display to show the window on (see -h for the batch mode).\n");
         return 1;
     }
-    ChoosePlatform();
+    ChooseDisplayPlatform(false);
     QApplication qapp(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the main window's shutdown quits
     QApplication::setApplicationName(QStringLiteral("CorvaneDisk"));

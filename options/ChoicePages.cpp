@@ -27,7 +27,7 @@ std::string StoredChoice(std::string_view key)
 LanguagePage::LanguagePage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent)
     : OptionPage("fraLanguage", parent), app_(app), main_(std::move(mainWindow))
 {
-    lstLang = Named<FileChoiceList>(this, "lstLang");
+    lstLang = MakeControl<FileChoiceList>(this, "lstLang");
     (new QVBoxLayout(this))->addWidget(lstLang);
     LoadListLang();
     connect(lstLang, &FileChoiceList::chosen, this,
@@ -70,7 +70,7 @@ SkinsPage::SkinsPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow
     : OptionPage("fraSkins", parent), app_(app), main_(std::move(mainWindow))
 {
     chkRandomSkin = SettingToggle(this, "chkRandomSkin", app.settings, &AppSettings::RandomSkin, "RandomSkin");
-    lstSkins = Named<FileChoiceList>(this, "lstSkins");
+    lstSkins = MakeControl<FileChoiceList>(this, "lstSkins");
     auto* column = new QVBoxLayout(this);
     column->addWidget(chkRandomSkin);
     column->addWidget(lstSkins);

@@ -3,10 +3,11 @@
 // that starts the program without arguments.
 
 #include "options/DesktopPlaces.h"
+#include "options/ProgramVersion.h"
 
 #include <string>
 
-inline constexpr const char* DesktopLauncherName = "CorvaneDisk v2.0.0";
+inline constexpr const char* DesktopLauncherName = VersionedProgramName;
 
 // Writes the launcher in full for programPath (an absolute path) into
 // places.desktop and returns its path. A missing desktop folder is not made:

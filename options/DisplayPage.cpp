@@ -29,12 +29,12 @@ DisplayPage::DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWi
         else
             main.ShellTrayRemove();
     });
-    auto* fraSysIcon = Named<QGroupBox>(this, "fraSysIcon");
-    picSysIcon = Named<QLabel>(fraSysIcon, "picSysIcon");
+    auto* fraSysIcon = MakeControl<QGroupBox>(this, "fraSysIcon");
+    picSysIcon = MakeControl<QLabel>(fraSysIcon, "picSysIcon");
     picSysIcon->setFixedSize(36, 36);
     picSysIcon->setAlignment(Qt::AlignCenter);
     picSysIcon->setPixmap(TrayPicture(s.NumIconSysTray));
-    SliderIcon = Named<QSlider>(fraSysIcon, "SliderIcon");
+    SliderIcon = MakeControl<QSlider>(fraSysIcon, "SliderIcon");
     SliderIcon->setOrientation(Qt::Horizontal);
     SliderIcon->setRange(0, TrayIconCount - 1);
     SliderIcon->setPageStep(1);
@@ -49,9 +49,9 @@ DisplayPage::DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWi
     });
     chkScreenBorderMagnetic =
         SettingToggle(this, "chkScreenBorderMagnetic", s, &AppSettings::BorderMagnetic, "BorderMagnetic");
-    cmdRebuildShellContextMenu = Named<QPushButton>(this, "cmdRebuildShellContextMenu");
+    cmdRebuildShellContextMenu = MakeControl<QPushButton>(this, "cmdRebuildShellContextMenu");
     cmdRebuildShellContextMenu->setText(QStringLiteral("Add to the folder menus"));
-    cmdAddIconDeskTop = Named<QPushButton>(this, "cmdAddIconDeskTop");
+    cmdAddIconDeskTop = MakeControl<QPushButton>(this, "cmdAddIconDeskTop");
 
     auto* column = new QVBoxLayout(this);
     for (QWidget* w : std::initializer_list<QWidget*>{chkTaskbar, chkSystray, fraSysIcon, chkAllwaysOnTop,

@@ -20,12 +20,12 @@ constexpr int PatternsRole = Qt::UserRole + 1;
 FileTypePage::FileTypePage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent)
     : OptionPage("fraFileType", parent), app_(app), main_(std::move(mainWindow))
 {
-    lstType = Named<QListWidget>(this, "lstType");
-    txtName = Named<QLineEdit>(this, "txtName");
-    txtTypeFile = Named<QLineEdit>(this, "txtTypeFile");
+    lstType = MakeControl<QListWidget>(this, "lstType");
+    txtName = MakeControl<QLineEdit>(this, "txtName");
+    txtTypeFile = MakeControl<QLineEdit>(this, "txtTypeFile");
     txtTypeFile->setPlaceholderText(QStringLiteral("*.jpg;*.png"));
-    cmdAddFileType = Named<QPushButton>(this, "cmdAddFileType");
-    cmdRemoveFileType = Named<QPushButton>(this, "cmdRemoveFileType");
+    cmdAddFileType = MakeControl<QPushButton>(this, "cmdAddFileType");
+    cmdRemoveFileType = MakeControl<QPushButton>(this, "cmdRemoveFileType");
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(lstType, 0, 0, 1, 3);

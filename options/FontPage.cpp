@@ -20,7 +20,7 @@ constexpr int NameRole = Qt::UserRole;
 template <class W>
 W* Part(QWidget* parent, const char* stem, const char* suffix)
 {
-    return Named<W>(parent, (std::string(stem) + suffix).c_str());
+    return MakeControl<W>(parent, (std::string(stem) + suffix).c_str());
 }
 
 // Selects the entry holding value; a value the list lacks is listed first, as
@@ -53,7 +53,7 @@ FontPage::FontPage(AppContext& app, QWidget* parent) : OptionPage("fraFont", par
 FontPage::Group FontPage::makeGroup(const char* frame, const char* suffix, FontSetting& setting,
                                     const QStringList& families)
 {
-    auto* box = Named<QGroupBox>(this, frame);
+    auto* box = MakeControl<QGroupBox>(this, frame);
     Group g;
     g.setting = &setting;
     g.font = Part<QComboBox>(box, "cmbFont", suffix);

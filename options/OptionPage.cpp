@@ -19,7 +19,7 @@ void Guarded(const char* procedure, const std::function<void()>& handler)
 QCheckBox* SettingToggle(QWidget* parent, const char* objectName, AppSettings& settings, bool AppSettings::*flag,
                          std::string_view valueName, std::function<void(bool on)> apply)
 {
-    auto* box = Named<QCheckBox>(parent, objectName);
+    auto* box = MakeControl<QCheckBox>(parent, objectName);
     box->setChecked(settings.*flag);
     const std::string procedure = std::string(objectName) + "_Click";
     QObject::connect(box, &QCheckBox::toggled, box,

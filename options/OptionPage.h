@@ -4,6 +4,8 @@
 // and stores each change as its rules say. What a page keeps until the
 // dialog closes it stores in storeOnClose.
 
+#include "gui/MakeControl.h"
+
 #include <QGroupBox>
 
 #include <functional>
@@ -24,15 +26,6 @@ public:
 // Runs a handler of the dialog; what it raises goes to the common error box
 // under the handler's name, and the handler is left.
 void Guarded(const char* procedure, const std::function<void()>& handler);
-
-// A new control of the given kind and objectName.
-template <class W>
-W* Named(QWidget* parent, const char* objectName)
-{
-    auto* w = new W(parent);
-    w->setObjectName(QLatin1String(objectName));
-    return w;
-}
 
 // A check box for one flag under SOFTWARE\CorvaneDisk\Option: it starts with
 // the flag's state; each change stores the box's state as "True" or "False"

@@ -13,14 +13,14 @@
 namespace {
 QCheckBox* Column(QWidget* parent, const char* name, int flag)
 {
-    auto* box = Named<QCheckBox>(parent, name);
+    auto* box = MakeControl<QCheckBox>(parent, name);
     box->setChecked(flag != 0);
     return box;
 }
 
 ColorChooser* Colour(QWidget* parent, const char* name, std::int32_t colour)
 {
-    auto* chooser = Named<ColorChooser>(parent, name);
+    auto* chooser = MakeControl<ColorChooser>(parent, name);
     chooser->setColor(std::uint32_t(colour));
     return chooser;
 }
@@ -28,12 +28,12 @@ ColorChooser* Colour(QWidget* parent, const char* name, std::int32_t colour)
 
 ReportPage::ReportPage(ReportOptions& report, QWidget* parent) : OptionPage("fraReport", parent), report_(report)
 {
-    auto* lblReportFormat = Named<QLabel>(this, "lblReportFormat");
-    optHTML = Named<QRadioButton>(this, "optHTML");
-    optText = Named<QRadioButton>(this, "optText");
+    auto* lblReportFormat = MakeControl<QLabel>(this, "lblReportFormat");
+    optHTML = MakeControl<QRadioButton>(this, "optHTML");
+    optText = MakeControl<QRadioButton>(this, "optText");
     (report.StyleHTML ? optHTML : optText)->setChecked(true);
 
-    auto* fraInclude = Named<QGroupBox>(this, "fraInclude");
+    auto* fraInclude = MakeControl<QGroupBox>(this, "fraInclude");
     chkFileName = Column(fraInclude, "chkFileName", report.IncludeFile);
     chkPath = Column(fraInclude, "chkPath", report.IncludeDir);
     chkDate = Column(fraInclude, "chkDate", report.IncludeDate);
@@ -45,7 +45,7 @@ ReportPage::ReportPage(ReportOptions& report, QWidget* parent) : OptionPage("fra
     for (int i = 0; i < 6; ++i)
         include->addWidget(columns[i], i % 3, i / 3);
 
-    fraHTML = Named<QGroupBox>(this, "fraHTML");
+    fraHTML = MakeControl<QGroupBox>(this, "fraHTML");
     chkBorder = Column(fraHTML, "chkBorder", report.Border);
     CCHeaderBackColor = Colour(fraHTML, "CCHeaderBackColor", report.HeaderBackColor);
     CCHeaderTextColor = Colour(fraHTML, "CCHeaderTextColor", report.HeaderTextColor);
@@ -59,18 +59,18 @@ ReportPage::ReportPage(ReportOptions& report, QWidget* parent) : OptionPage("fra
                                                              {"lblFieldTextColor", CCFieldTextColor}};
     int row = 1;
     for (auto [label, chooser] : colours) {
-        html->addWidget(Named<QLabel>(fraHTML, label), row, 0);
+        html->addWidget(MakeControl<QLabel>(fraHTML, label), row, 0);
         html->addWidget(chooser, row++, 1);
     }
 
-    fraText = Named<QGroupBox>(this, "fraText");
-    cmbSeparator = Named<QComboBox>(fraText, "cmbSeparator");
+    fraText = MakeControl<QGroupBox>(this, "fraText");
+    cmbSeparator = MakeControl<QComboBox>(fraText, "cmbSeparator");
     cmbSeparator->setEditable(true);
     cmbSeparator->setMinimumWidth(56);
     cmbSeparator->addItems({";", ":", ",", "$", "!", "\\"});
     cmbSeparator->setEditText(QString::fromStdString(report.ColunmSep));
     auto* text = new QGridLayout(fraText);
-    text->addWidget(Named<QLabel>(fraText, "lblSeparator"), 0, 0);
+    text->addWidget(MakeControl<QLabel>(fraText, "lblSeparator"), 0, 0);
     text->addWidget(cmbSeparator, 0, 1);
     text->setColumnStretch(2, 1);
     text->setRowStretch(1, 1);

@@ -31,7 +31,7 @@ int StoredCount(std::string_view valueName)
 
 QSpinBox* CountBox(QWidget* parent, const char* name, int maximum, int value)
 {
-    auto* box = Named<QSpinBox>(parent, name);
+    auto* box = MakeControl<QSpinBox>(parent, name);
     box->setRange(1, maximum);
     box->setValue(value);
     return box;
@@ -45,17 +45,17 @@ SetupPage::SetupPage(AppContext& app, const UpdateSetup& updateSetup, QWidget* p
     chkDevChange = SettingToggle(this, "chkDevChange", app.settings, &AppSettings::DevChange, "DevChange");
     UpDownSlideRecent = CountBox(this, "UpDownSlideRecent", 10, StoredCount(""));
     UpDownSlideMaxHit = CountBox(this, "UpDownSlideMaxHit", 10000, StoredCount("MaxHit"));
-    cmdScan = Named<QPushButton>(this, "cmdScan");
-    ProgressBar = Named<QProgressBar>(this, "ProgressBar");
+    cmdScan = MakeControl<QPushButton>(this, "cmdScan");
+    ProgressBar = MakeControl<QProgressBar>(this, "ProgressBar");
     ProgressBar->setTextVisible(false);
     ProgressBar->hide();
-    cmdGenereSkin = Named<QPushButton>(this, "cmdGenereSkin");
+    cmdGenereSkin = MakeControl<QPushButton>(this, "cmdGenereSkin");
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(chkDevChange, 0, 0, 1, 2);
-    grid->addWidget(Named<QLabel>(this, "lblRecent"), 1, 0);
+    grid->addWidget(MakeControl<QLabel>(this, "lblRecent"), 1, 0);
     grid->addWidget(UpDownSlideRecent, 1, 1);
-    grid->addWidget(Named<QLabel>(this, "lblMaxHit"), 2, 0);
+    grid->addWidget(MakeControl<QLabel>(this, "lblMaxHit"), 2, 0);
     grid->addWidget(UpDownSlideMaxHit, 2, 1);
     grid->setRowMinimumHeight(3, 12);
     grid->addWidget(cmdScan, 4, 0);

@@ -4,17 +4,6 @@
 #include <langinfo.h>
 #include <locale.h>
 
-std::string_view TrimBlanks(std::string_view s)
-{
-    std::size_t b = 0;
-    std::size_t e = s.size();
-    while (b < e && s[b] == ' ')
-        ++b;
-    while (e > b && s[e - 1] == ' ')
-        --e;
-    return s.substr(b, e - b);
-}
-
 namespace {
 // Hands fields 1 to count of list to take, as sListPos cuts them; stops
 // after the last field that exists.

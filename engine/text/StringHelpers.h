@@ -3,6 +3,8 @@
 // comparison is exact and case-sensitive. "Trim" removes the space character
 // only, never tabs or line breaks.
 
+#include "platform/text/Ascii.h" // TrimBlanks
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -10,8 +12,6 @@
 
 // The field separator of list and combo items that carry a hidden value.
 inline constexpr char ListSep = '\t';
-
-std::string_view TrimBlanks(std::string_view s);
 
 // The n-th (1-based) field of list cut at separator, blanks trimmed; "" for a
 // field that does not exist or for n < 1.

@@ -3,8 +3,8 @@
 // close button leaves it unchanged; Ctrl+Enter or Shift+Enter starts a new
 // line. Line breaks come back as "\n": callers turn them into the catalog's.
 
+#include "gui/Retranslatable.h"
 #include "gui/dialogs/SkinnedDialog.h"
-#include "language/WindowTexts.h"
 
 #include <optional>
 

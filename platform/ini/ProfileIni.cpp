@@ -12,15 +12,8 @@
 
 namespace {
 
-std::string_view TrimBlanks(std::string_view s)
-{
-    auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!s.empty() && blank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && blank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
+// Profiles are written by hand: tabs count as blanks.
+constexpr std::string_view IniBlanks = " \t";
 
 std::string_view StripQuotes(std::string_view v)
 {
@@ -73,13 +66,13 @@ ProfileIni ProfileIni::Parse(std::string_view bytes)
         std::size_t end = bytes.find_first_of("\r\n");
         std::string_view raw = bytes.substr(0, end);
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        std::string_view line = TrimBlanks(raw);
+        std::string_view line = TrimBlanks(raw, IniBlanks);
         if (line.empty() || line.front() == ';')
             continue;
         if (line.front() == '[') {
             std::size_t close = line.find(']');
             std::string_view inner = line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1);
-            std::string name = BytesToUtf8(TrimBlanks(inner));
+            std::string name = BytesToUtf8(TrimBlanks(inner, IniBlanks));
             // A repeated section continues the first.
             auto [it, added] = sectionAt.try_emplace(AsciiLowerCopy(name), ini.sections_.size());
             if (added) {
@@ -92,11 +85,11 @@ ProfileIni ProfileIni::Parse(std::string_view bytes)
         std::size_t eq = line.find('=');
         if (current == std::string_view::npos || eq == std::string_view::npos)
             continue;
-        std::string key = BytesToUtf8(TrimBlanks(line.substr(0, eq)));
+        std::string key = BytesToUtf8(TrimBlanks(line.substr(0, eq), IniBlanks));
         if (key.empty() || !keysOf[current].insert(AsciiLowerCopy(key)).second)
             continue;
         ini.sections_[current].entries.emplace_back(
-            std::move(key), BufferedValue(StripQuotes(TrimBlanks(line.substr(eq + 1)))));
+            std::move(key), BufferedValue(StripQuotes(TrimBlanks(line.substr(eq + 1), IniBlanks))));
     }
     return ini;
 }

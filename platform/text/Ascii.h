@@ -1,6 +1,6 @@
 #pragma once
 // Case folding of ASCII letters only: names are bytes, and other bytes
-// (UTF-8 or Windows-1252 letters) stay as they are.
+// (UTF-8 or Windows-1252 letters) stay as they are. Trimming of ASCII blanks.
 
 #include <string>
 #include <string_view>
@@ -47,4 +47,14 @@ inline std::string AsciiUpperCopy(std::string_view s)
     for (char& c : out)
         c = AsciiUpper(c);
     return out;
+}
+
+// s without the blanks at its two ends: spaces only, unless told otherwise.
+constexpr std::string_view TrimBlanks(std::string_view s, std::string_view blanks = " ")
+{
+    while (!s.empty() && blanks.find(s.front()) != std::string_view::npos)
+        s.remove_prefix(1);
+    while (!s.empty() && blanks.find(s.back()) != std::string_view::npos)
+        s.remove_suffix(1);
+    return s;
 }

@@ -31,7 +31,9 @@ constexpr std::uint16_t kDos[128] = {
     0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
 };
 
-void appendUtf8(std::string& out, std::uint32_t cp)
+} // namespace
+
+void AppendUtf8(std::string& out, char32_t cp)
 {
     if (cp < 0x80) {
         out += char(cp);
@@ -49,7 +51,6 @@ void appendUtf8(std::string& out, std::uint32_t cp)
         out += char(0x80 | (cp & 0x3F));
     }
 }
-} // namespace
 
 bool IsValidUtf8(std::string_view bytes)
 {
@@ -109,9 +110,9 @@ std::string Windows1252ToUtf8(std::string_view bytes)
         if (c < 0x80)
             out += ch;
         else if (c < 0xA0)
-            appendUtf8(out, kHigh[c - 0x80] ? kHigh[c - 0x80] : 0xFFFD);
+            AppendUtf8(out, kHigh[c - 0x80] ? kHigh[c - 0x80] : 0xFFFD);
         else
-            appendUtf8(out, c);
+            AppendUtf8(out, c);
     }
     return out;
 }
@@ -161,7 +162,7 @@ std::string DosCodePageToUtf8(std::string_view bytes)
         if (c < 0x80)
             out += ch;
         else
-            appendUtf8(out, kDos[c - 0x80]);
+            AppendUtf8(out, kDos[c - 0x80]);
     }
     return out;
 }
@@ -179,7 +180,7 @@ std::string Utf16ToUtf8(std::u16string_view units)
         } else if (cp >= 0xD800 && cp <= 0xDFFF) {
             cp = 0xFFFD; // half of a pair
         }
-        appendUtf8(out, cp);
+        AppendUtf8(out, cp);
     }
     return out;
 }

@@ -21,3 +21,5 @@ inline std::string BytesToUtf8(std::string_view bytes)
 std::string DosCodePageToUtf8(std::string_view bytes);
 // UTF-16 code units as UTF-8; a lone surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view units);
+// One code point (at most U+10FFFF) as UTF-8, onto out.
+void AppendUtf8(std::string& out, char32_t cp);

@@ -1,6 +1,7 @@
 #include "platform/text/TextCase.h"
 
 #include "platform/text/Ascii.h"
+#include "platform/text/Encoding.h"
 
 #include <locale.h>
 #include <wctype.h>
@@ -12,21 +13,6 @@ locale_t caseLocale()
 {
     static const locale_t loc = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t(0));
     return loc;
-}
-
-void appendCodePoint(std::string& out, char32_t cp)
-{
-    if (cp < 0x800) {
-        out += char(0xC0 | (cp >> 6));
-    } else if (cp < 0x10000) {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-    } else {
-        out += char(0xF0 | (cp >> 18));
-        out += char(0x80 | ((cp >> 12) & 0x3F));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-    }
-    out += char(0x80 | (cp & 0x3F));
 }
 } // namespace
 
@@ -51,7 +37,7 @@ void AppendLowerText(std::string_view utf8, std::string& out)
         char32_t lower = loc ? char32_t(towlower_l(wint_t(cp), loc)) : cp;
         if (lower < 0x80)
             lower = cp;
-        appendCodePoint(out, lower);
+        AppendUtf8(out, lower);
         p += len;
     }
 }

@@ -3,6 +3,7 @@
 #include "engine/browse/FolderLoad.h"
 #include "gui/models/CellText.h"
 #include "tests/engine/TempLibrary.h"
+#include "tests/support/CheckedModel.h"
 
 #include <gtest/gtest.h>
 
@@ -32,12 +33,14 @@ TEST(BrowserModels, HugeFieldsShowABoundedExcerptOnOneLine)
     const QString ellipsis(QChar(0x2026));
 
     FolderTreeModel tree;
+    const auto treeChecker = CheckModel(tree);
     tree.setFolders(folders);
     const QModelIndex root = tree.index(0, 0);
     EXPECT_EQ(tree.data(root).toString(), "\\" + QString(CellChars - 1, 'r') + ellipsis);
     EXPECT_EQ(tree.data(root, Qt::ToolTipRole).toString().size(), ToolTipChars + 1);
 
     FileListModel files;
+    const auto filesChecker = CheckModel(files);
     files.setFiles(folders->Files(0));
     ASSERT_EQ(files.rowCount(), 2);
     const QModelIndex name = files.index(0, FileListModel::Name);

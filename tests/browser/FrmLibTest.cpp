@@ -5,6 +5,7 @@
 #include "engine/scan/CatalogScan.h"
 #include "gui/dialogs/FrmEditComment.h"
 #include "gui/widgets/CheckBoxWeb.h"
+#include "tests/support/CheckedModel.h"
 #include "tests/support/TestWorld.h"
 #include "viewer/FrmViewImg.h"
 
@@ -27,6 +28,7 @@ namespace {
 struct BrowserTest : ::testing::Test {
     TestWorld world;
     FrmLib* lib = nullptr;
+    std::unique_ptr<QAbstractItemModelTester> treeChecker, listChecker;
 
     BrowserTest()
     {
@@ -35,6 +37,8 @@ struct BrowserTest : ::testing::Test {
         world.windows.define(FrmEditComment::WindowName, [this] { return new FrmEditComment(world.app); });
         lib = &world.windows.get<FrmLib>();
         lib->resize(700, 500);
+        treeChecker = CheckModel(*lib->TVPath->model());
+        listChecker = CheckModel(*lib->LVPath->model());
     }
 
     // A file of the disk to catalogue, with its modification day.

@@ -5,6 +5,7 @@
 #include "library/LibraryList.h"
 #include "library/LibraryModel.h"
 #include "tests/library/LibraryFixtures.h"
+#include "tests/support/CheckedModel.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -23,6 +24,7 @@ namespace {
 struct LibraryListTest : ::testing::Test {
     TestWorld world;
     FrmCorvaneDisk* main = nullptr;
+    std::unique_ptr<QAbstractItemModelTester> checker;
 
     std::string catalog(const std::string& name, const HeaderFields& h = HeaderFields(), const std::string& body = {})
     {
@@ -37,6 +39,7 @@ struct LibraryListTest : ::testing::Test {
         main = &StartMainWindow(world);
         SendKey(main, Qt::Key_L, Qt::ControlModifier);
         ASSERT_EQ(main->CurrentLayer(), "LIB");
+        checker = CheckModel(model());
     }
     LibraryModel& model() { return main->library().model(); }
     QTreeView& view() { return *main->LVLib; }

@@ -1,4 +1,5 @@
 #include "search/FindResultsModel.h"
+#include "tests/support/CheckedModel.h"
 #include "gui/models/CellText.h"
 
 #include <QItemSelectionModel>
@@ -44,6 +45,7 @@ std::string Names(const FindResultsModel& m)
 TEST(FindResultsModel, SortedRowsFollowTheClickSequenceByTypedValues)
 {
     FindResultsModel m;
+    const auto checker = CheckModel(m);
     m.clear(true);
     m.append(Batches(Hits()));
     EXPECT_EQ(Names(m), "Abcd"); // by name, without regard to case, until a click
@@ -80,6 +82,7 @@ TEST(FindResultsModel, SortedRowsFollowTheClickSequenceByTypedValues)
 TEST(FindResultsModel, UnsortedRowsKeepTheirOrderAndShowTheirComment)
 {
     FindResultsModel m;
+    const auto checker = CheckModel(m);
     m.clear(false);
     std::vector<FindHit> hits = Hits();
     hits[0].Row.Comment = "first\r\nsecond";

@@ -6,6 +6,7 @@
 #include "mainwindow/WindowMode.h"
 #include "search/FindResultsModel.h"
 #include "search/FrmFind.h"
+#include "tests/support/CheckedModel.h"
 #include "tests/support/TestWorld.h"
 
 #include <QApplication>
@@ -54,6 +55,7 @@ std::vector<std::string> ChangedLines(const std::string& before, const std::stri
 struct FrmFindTest : ::testing::Test {
     TestWorld world;
     std::string disk;
+    std::unique_ptr<QAbstractItemModelTester> checker;
 
     FrmFindTest()
     {
@@ -85,6 +87,7 @@ struct FrmFindTest : ::testing::Test {
     FrmFind& search(const std::string& expression, const std::string& filter = "*.*", bool sorted = false)
     {
         auto& w = world.windows.get<FrmFind>();
+        checker = CheckModel(w.results());
         w.clearResults(sorted);
         FindRequest request;
         request.LibraryFolder = world.lib();
