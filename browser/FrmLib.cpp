@@ -15,7 +15,6 @@
 #include "gui/WindowRegistry.h"
 #include "gui/WindowState.h"
 #include "gui/dialogs/EntryComment.h"
-#include "gui/dialogs/FrmWait.h"
 #include "gui/frame/FramePiece.h"
 #include "gui/jobs/JobRunner.h"
 #include "gui/services/HelpService.h"
@@ -27,7 +26,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QTreeView>
 
 namespace {
@@ -105,7 +103,7 @@ void FrmLib::retranslate()
 
 void FrmLib::ChargeDAT(const std::string& catalogFileName)
 {
-    if (wait_ || app_.jobs.isBusy())
+    if (app_.jobs.isBusy())
         return;
     std::string path;
     try {
@@ -122,9 +120,11 @@ void FrmLib::ChargeDAT(const std::string& catalogFileName)
     folders_.reset();
     FillFile({});
     catalog_.clear();
-    wait_ = std::make_unique<FrmWait>([&app = app_] { FormStayOnTop(app.windows.loaded("frmCorvaneDisk"), app.settings.OnTop); });
-    QPointer<FrmLib> self(this);
-    const bool started = app_.jobs.start(
+    JobOptions options{.owner = this, .wait = [&app = app_] {
+                           FormStayOnTop(app.windows.loaded("frmCorvaneDisk"), app.settings.OnTop);
+                       }};
+    app_.jobs.start(
+        std::move(options),
         [path](JobControl& job) {
             FolderLoadControl control;
             control.onProgress = [&control, &job](int percent) {
@@ -134,21 +134,16 @@ void FrmLib::ChargeDAT(const std::string& catalogFileName)
             };
             return FileDatToCollection(path, control);
         },
-        [self, catalogFileName](FolderLoad load) {
-            if (self)
-                self->loaded(load, catalogFileName);
-        },
-        [self] {
-            if (self)
-                self->wait_.reset();
-        });
-    if (!started)
-        wait_.reset();
+        [this, catalogFileName](FolderLoad load) { loaded(load, catalogFileName); });
+}
+
+bool FrmLib::isLoading() const
+{
+    return app_.jobs.runsFor(this);
 }
 
 void FrmLib::loaded(FolderLoad& load, const std::string& catalogFileName)
 {
-    wait_.reset();
     ReportFolderLoad(load.status);
     if (load.status.outcome != FolderLoadStatus::Outcome::Loaded)
         return;

@@ -17,7 +17,6 @@ struct FolderLoad;
 class CheckBoxWeb;
 class FileListModel;
 class FolderTreeModel;
-class FrmWait;
 class QLabel;
 class QModelIndex;
 class QTreeView;
@@ -37,7 +36,7 @@ public:
     // stays empty until a folder is chosen. Nothing starts while other long
     // work runs.
     void ChargeDAT(const std::string& catalogFileName);
-    bool isLoading() const { return wait_ != nullptr; }
+    bool isLoading() const;
     // The catalog the tree shows ("" before the first load): F12 writes into it.
     const std::string& loadedCatalog() const { return catalog_; }
 
@@ -73,5 +72,4 @@ private:
     std::shared_ptr<CatalogFolders> folders_;
     FolderId listed_ = NoFolder; // the folder whose files the list shows
     std::string catalog_;
-    std::unique_ptr<FrmWait> wait_; // while a catalog loads
 };

@@ -14,7 +14,6 @@
 #include "gui/Twips.h"
 #include "gui/WindowRegistry.h"
 #include "gui/WindowState.h"
-#include "gui/dialogs/FrmWait.h"
 #include "gui/jobs/JobRunner.h"
 #include "gui/menu/PopupMenu.h"
 #include "gui/services/Services.h"
@@ -29,7 +28,6 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QTreeView>
 
 namespace {
@@ -232,27 +230,16 @@ void LibraryList::PrintLib(const QString& fileName)
         return;
     }
     QWidget* window = list_.window();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    wait_ = std::make_unique<FrmWait>([this, window] { FormStayOnTop(window, app_.settings.OnTop); });
-    QPointer<LibraryList> self(this);
-    auto leave = [self] {
-        QApplication::restoreOverrideCursor();
-        if (self)
-            self->wait_.reset();
-    };
-    auto done = [leave](std::optional<std::string> target) {
-        leave();
-        if (target) // the shell is the UI thread's
-            RunShellExecute(*target);
-    };
-    const bool started = app_.jobs.start(
+    JobOptions options{.owner = this, .wait = [this, window] { FormStayOnTop(window, app_.settings.OnTop); },
+                       .waitCursor = true};
+    app_.jobs.start(
+        std::move(options),
         [settings = app_.settings.Report, name = fileName.toStdString(),
          captions = ReportCaptionsFor(app_.texts)](JobControl&) { return WriteLibReport(settings, name, captions); },
-        done, leave);
-    if (!started) {
-        QApplication::restoreOverrideCursor();
-        wait_.reset();
-    }
+        [](std::optional<std::string> target) {
+            if (target) // the shell is the UI thread's
+                RunShellExecute(*target);
+        });
 }
 
 void LibraryList::showProperties(const QString& fileName)

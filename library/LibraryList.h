@@ -16,7 +16,6 @@
 #include <memory>
 
 struct AppContext;
-class FrmWait;
 class LibraryModel;
 class PopupMenu;
 class QModelIndex;
@@ -64,5 +63,4 @@ private:
     LibraryModel* model_;
     ColumnSortState sort_;
     std::function<void(const QString&)> opener_;
-    std::unique_ptr<FrmWait> wait_;
 };

@@ -9,7 +9,6 @@
 #include "gui/FilterCombo.h"
 #include "gui/WindowRegistry.h"
 #include "gui/WindowState.h"
-#include "gui/dialogs/FrmWait.h"
 #include "gui/jobs/JobRunner.h"
 #include "gui/services/Clock.h"
 #include "gui/services/Ejector.h"
@@ -36,24 +35,31 @@ QString FilesFound(qint64 bodyLines)
 CatalogCreation::CatalogCreation(AppContext& app, FrmCorvaneDisk& window) : app_(app), window_(window)
 {
     connect(&app_.jobs, &JobRunner::progress, this, [this](qint64 n) {
-        if (busy_)
+        if (isBusy())
             showProgress(n);
+    });
+    connect(&app_.jobs, &JobRunner::ended, this, [this](const QObject* owner) {
+        if (owner == this)
+            emit finished();
     });
 }
 
 CatalogCreation::~CatalogCreation() = default;
 
+bool CatalogCreation::isBusy() const
+{
+    return app_.jobs.runsFor(this);
+}
+
 void CatalogCreation::stop()
 {
-    if (!busy_)
-        return;
-    stopAsked_ = true;
-    app_.jobs.stop();
+    if (isBusy())
+        app_.jobs.stop();
 }
 
 void CatalogCreation::create(const QString& folder)
 {
-    if (busy_ || app_.jobs.isBusy() || folder.isEmpty())
+    if (app_.jobs.isBusy() || folder.isEmpty())
         return;
     ScanOptions opts;
     opts.RecursiveDir = window_.CBWRecursive->value();
@@ -65,12 +71,16 @@ void CatalogCreation::create(const QString& folder)
 
     window_.lblDisplay1->setText(app_.texts.text(TextId::ScanRunning));
     window_.lblDisplay2->setText(folder);
-    wait_ = std::make_unique<FrmWait>([this] { FormStayOnTop(&window_, app_.settings.OnTop); });
-    busy_ = true;
-    stopAsked_ = false;
     folder_ = folder;
 
-    const bool started = app_.jobs.start(
+    JobOptions options{.owner = this, .wait = [this] { FormStayOnTop(&window_, app_.settings.OnTop); }};
+    options.stopped = [this] {
+        window_.lblDisplay1->setText(QStringLiteral("Cataloguing stopped"));
+        window_.lblDisplay2->setText(folder_);
+        ejectIfAsked();
+    };
+    app_.jobs.start(
+        std::move(options),
         [this, opts](JobControl& job) {
             auto session = std::make_shared<ScanSession>(job.stopFlag());
             session->onProgress = [this, &job](std::size_t n, const std::string& folder) {
@@ -85,36 +95,19 @@ void CatalogCreation::create(const QString& folder)
             return session;
         },
         [this, start](std::shared_ptr<ScanSession> session) {
-            wait_.reset();
             const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
                                      app_.services.clock.steadyTime() - start)
                                      .count();
-            if (!stopAsked_) {
-                const qint64 body = qint64(session->lines.count()) - HeaderLineCount;
-                window_.lblDisplay1->clear();
-                window_.lblDisplay2->setText(FilesFound(std::max<qint64>(body, 0)) +
-                                             app_.texts.text(TextId::ScanDoneIn) + ' ' +
-                                             QString::number(seconds) + app_.texts.text(TextId::ScanDoneSeconds));
-                if (session->lines.count() > 0)
-                    save(*session);
-            } else {
-                window_.lblDisplay1->setText(QStringLiteral("Cataloguing stopped"));
-                window_.lblDisplay2->setText(folder_);
-            }
-            session.reset(); // the lines are gone in every case
+            const qint64 body = qint64(session->lines.count()) - HeaderLineCount;
+            window_.lblDisplay1->clear();
+            window_.lblDisplay2->setText(FilesFound(std::max<qint64>(body, 0)) +
+                                         app_.texts.text(TextId::ScanDoneIn) + ' ' + QString::number(seconds) +
+                                         app_.texts.text(TextId::ScanDoneSeconds));
+            if (session->lines.count() > 0)
+                save(*session);
+            session.reset(); // the lines are gone before the disc is ejected
             ejectIfAsked();
-            busy_ = false;
-            emit finished();
-        },
-        [this] {
-            wait_.reset();
-            busy_ = false;
-            emit finished();
         });
-    if (!started) {
-        wait_.reset();
-        busy_ = false;
-    }
 }
 
 void CatalogCreation::ejectIfAsked()

@@ -12,7 +12,6 @@
 
 struct AppContext;
 class FrmCorvaneDisk;
-class FrmWait;
 struct ScanSession;
 
 class CatalogCreation : public QObject {
@@ -23,7 +22,7 @@ public:
 
     // Create with the CAT layer's options on folder (a native path).
     void create(const QString& folder);
-    bool isBusy() const { return busy_; }
+    bool isBusy() const;
 
 public slots:
     void stop();
@@ -40,9 +39,6 @@ private:
 
     AppContext& app_;
     FrmCorvaneDisk& window_;
-    std::unique_ptr<FrmWait> wait_;
-    bool busy_ = false;
-    bool stopAsked_ = false;
     QString folder_;
     std::mutex readingMutex_;
     std::string reading_; // the folder the scan read last

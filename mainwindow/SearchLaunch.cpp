@@ -8,7 +8,6 @@
 #include "gui/FilterCombo.h"
 #include "gui/WindowRegistry.h"
 #include "gui/WindowState.h"
-#include "gui/dialogs/FrmWait.h"
 #include "gui/jobs/JobRunner.h"
 #include "gui/services/Services.h"
 #include "gui/widgets/CheckBoxWeb.h"
@@ -19,7 +18,6 @@
 #include "search/FrmFind.h"
 
 #include <QComboBox>
-#include <QPointer>
 
 #include <mutex>
 
@@ -64,6 +62,10 @@ SearchLaunch::SearchLaunch(AppContext& app, FrmCorvaneDisk& window)
     : app_(app), window_(window), inbox_(std::make_shared<Inbox>())
 {
     inbox_->receiver = this;
+    connect(&app_.jobs, &JobRunner::ended, this, [this](const QObject* owner) {
+        if (owner == this)
+            emit finished();
+    });
     // Only a search adds to the recent searches, never Enter in the box.
     window_.cboFind->setInsertPolicy(QComboBox::NoInsert);
 }
@@ -72,19 +74,24 @@ SearchLaunch::~SearchLaunch()
 {
     std::lock_guard lock(inbox_->mutex);
     inbox_->receiver = nullptr;
-    if (busy_)
+    if (isBusy())
         app_.jobs.stop();
+}
+
+bool SearchLaunch::isBusy() const
+{
+    return app_.jobs.runsFor(this);
 }
 
 void SearchLaunch::stop()
 {
-    if (busy_)
+    if (isBusy())
         app_.jobs.stop();
 }
 
 void SearchLaunch::BWFind_Click()
 {
-    if (busy_ || app_.jobs.isBusy())
+    if (app_.jobs.isBusy())
         return;
     auto& results = app_.windows.get<FrmFind>();
     results.clearResults(window_.CBWSort->value());
@@ -107,9 +114,10 @@ void SearchLaunch::BWFind_Click()
 
     results.show();
     results.raise();
-    wait_ = std::make_unique<FrmWait>([this] { FormStayOnTop(&window_, app_.settings.OnTop); });
-    busy_ = true;
-    const bool started = app_.jobs.start(
+    JobOptions options{.owner = this, .wait = [this] { FormStayOnTop(&window_, app_.settings.OnTop); }};
+    options.failed = [this] { takeHits(); }; // what was found before the error
+    app_.jobs.start(
+        std::move(options),
         [request, session, inbox = inbox_, launch = this](JobControl& job) {
             RunFind(
                 request, *session,
@@ -123,29 +131,12 @@ void SearchLaunch::BWFind_Click()
                         session->StopFind = true;
                 });
         },
-        [self = QPointer<SearchLaunch>(this), session] {
-            if (!self)
-                return;
-            self->takeHits();
-            self->wait_.reset();
-            self->busy_ = false;
+        [this, session] {
+            takeHits();
             if (session->limitReached())
-                self->app_.services.prompter.message(self->app_.texts[TextId::MaxHitReached], "CorvaneDisk",
-                                                     MsgIcon::Information);
-            emit self->finished();
-        },
-        [self = QPointer<SearchLaunch>(this)] {
-            if (!self)
-                return;
-            self->takeHits(); // what was found before the error
-            self->wait_.reset();
-            self->busy_ = false;
-            emit self->finished();
+                app_.services.prompter.message(app_.texts[TextId::MaxHitReached], "CorvaneDisk",
+                                               MsgIcon::Information);
         });
-    if (!started) {
-        wait_.reset();
-        busy_ = false;
-    }
 }
 
 void SearchLaunch::takeHits()

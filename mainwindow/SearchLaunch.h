@@ -12,7 +12,6 @@
 
 struct AppContext;
 class FrmCorvaneDisk;
-class FrmWait;
 
 class SearchLaunch : public QObject {
     Q_OBJECT
@@ -21,7 +20,7 @@ public:
     ~SearchLaunch() override;
 
     void BWFind_Click();
-    bool isBusy() const { return busy_; }
+    bool isBusy() const;
 
 public slots:
     // Ends a running search at its next block (the rows found stay).
@@ -39,6 +38,4 @@ private:
     AppContext& app_;
     FrmCorvaneDisk& window_;
     std::shared_ptr<Inbox> inbox_;
-    std::unique_ptr<FrmWait> wait_;
-    bool busy_ = false;
 };

@@ -8,7 +8,6 @@
 #include "gui/DesignWidths.h"
 #include "gui/PlainText.h"
 #include "gui/Twips.h"
-#include "gui/dialogs/FrmWait.h"
 #include "gui/jobs/JobRunner.h"
 #include "gui/menu/PopupMenu.h"
 #include "gui/services/DesktopFileMenu.h"
@@ -24,7 +23,6 @@
 #include <QMenu>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QTreeView>
 
 namespace {
@@ -236,21 +234,12 @@ void FrmFind::PrintFind()
 {
     if (app_.jobs.isBusy())
         return;
-    wait_ = std::make_unique<FrmWait>(nullptr);
-    QPointer<FrmFind> self(this);
-    const bool started = app_.jobs.start(
+    app_.jobs.start(
+        JobOptions{.owner = this, .wait = [] {}},
         [settings = app_.settings.Report, rows = model_->shownRows(),
          captions = ReportCaptionsFor(app_.texts)](JobControl&) { return WriteFindReport(settings, rows, captions); },
-        [self](std::optional<std::string> target) {
-            if (self)
-                self->wait_.reset();
+        [](std::optional<std::string> target) {
             if (target)
                 RunShellExecute(*target);
-        },
-        [self] {
-            if (self)
-                self->wait_.reset();
         });
-    if (!started)
-        wait_.reset();
 }

@@ -19,7 +19,6 @@
 struct AppContext;
 class FindResultsModel;
 class FindRow;
-class FrmWait;
 class PopupMenu;
 class QTreeView;
 
@@ -79,5 +78,4 @@ private:
 
     AppContext& app_;
     FindResultsModel* model_ = nullptr;
-    std::unique_ptr<FrmWait> wait_;
 };

@@ -1,8 +1,9 @@
 #include "gui/jobs/JobRunner.h"
 
+#include "gui/dialogs/FrmWait.h"
 #include "platform/prompter/ErrorBox.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 #include <utility>
 
@@ -37,8 +38,9 @@ JobRunner::~JobRunner()
     control_.stop_ = true;
     // The worker may be waiting for an answer from this thread.
     while (!workerDone_)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
     worker_.join();
+    leaveWait(options_);
 }
 
 void JobRunner::stop()
@@ -47,12 +49,20 @@ void JobRunner::stop()
         control_.stop_ = true;
 }
 
-bool JobRunner::launch(std::function<Completion(JobControl&)> job, Completion failed)
+bool JobRunner::launch(JobOptions options, std::function<Completion(JobControl&)> job)
 {
     if (busy_)
         return false;
     busy_ = true;
-    failed_ = std::move(failed);
+    options_ = std::move(options);
+    owner_ = options_.owner.data();
+    if (options_.waitCursor)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (options_.wait)
+        wait_ = std::make_unique<FrmWait>([owner = options_.owner, restore = options_.wait] {
+            if (owner)
+                restore();
+        });
     control_.reset();
     workerDone_ = false;
     emit busyChanged(true);
@@ -67,7 +77,8 @@ bool JobRunner::launch(std::function<Completion(JobControl&)> job, Completion fa
             error = std::current_exception();
         }
         QMetaObject::invokeMethod(
-            this, [this, completion, error] { finish(completion, error); }, Qt::QueuedConnection);
+            this, [this, completion = std::move(completion), error]() mutable { finish(std::move(completion), error); },
+            Qt::QueuedConnection);
         workerDone_ = true;
     });
     return true;
@@ -86,7 +97,14 @@ void ShowJobError(const std::exception_ptr& error)
 }
 } // namespace
 
-void JobRunner::finish(const Completion& completion, const std::exception_ptr& error)
+void JobRunner::leaveWait(const JobOptions& options)
+{
+    wait_.reset();
+    if (options.waitCursor)
+        QApplication::restoreOverrideCursor();
+}
+
+void JobRunner::finish(Completion completion, const std::exception_ptr& error)
 {
     if (worker_.joinable())
         worker_.join();
@@ -97,14 +115,28 @@ void JobRunner::finish(const Completion& completion, const std::exception_ptr& e
     if (!control_.anySent_ || last != control_.sent_)
         emit progress(last);
     busy_ = false;
-    const Completion failed = std::exchange(failed_, nullptr);
+    const JobOptions options = std::exchange(options_, {});
+    // Stop counts until the outcome is delivered: a job that ended just
+    // after Stop was asked still ends as stopped.
+    const bool stopped = control_.stop_;
+    // Before any outcome, so that what it shows is seen.
+    leaveWait(options);
     emit busyChanged(false);
-    if (!error) {
-        completion();
-        return;
+    if (options.owner) {
+        if (error) {
+            if (options.failed)
+                options.failed();
+        } else if (stopped && options.stopped) {
+            completion = nullptr; // the early result is not wanted: free it first
+            options.stopped();
+        } else {
+            completion();
+        }
     }
-    // The caller first leaves its busy state (its wait window closes), so
-    // that the error is seen.
-    failed();
-    ShowJobError(error);
+    if (!busy_) // the outcome may have started the next job
+        owner_ = nullptr;
+    if (error)
+        ShowJobError(error);
+    if (options.owner)
+        emit ended(options.owner);
 }

@@ -3,21 +3,24 @@
 // report). A job is a synchronous engine call that honours a stop flag and
 // reports progress; the runner runs it on a worker thread, passes its
 // progress on as queued signals at most about every 100 ms, and hands its
-// result back by value to a completion on the UI thread. Every job ends in
-// exactly one outcome there: done (also after Stop: the job returned early),
-// or failed when it threw, the error shown once and failed() called so that
-// the caller leaves its busy state. One job at a time: start() refuses a
-// second one while isBusy().
+// result back by value on the UI thread. Every job ends in exactly one
+// outcome there: done, stopped (Stop was asked; without a stopped handler
+// done gets the early result) or failed (it threw; failed() runs, then the
+// error is shown once). Outcomes reach the job's owner only while it lives;
+// the wait window and wait cursor, when asked for, go before any outcome,
+// and in every case. One job at a time: start() refuses a second one while
+// isBusy().
 //
-//   runner.start(
+//   JobOptions options{.owner = this, .wait = [this] { restoreOnTop(); }};
+//   options.failed = [this] { leaveBusyState(); };            // it threw
+//   runner.start(options,
 //       [opts](JobControl& job) {                      // on the worker
 //           ScanSession session(job.stopFlag());
 //           session.onProgress = [&](std::size_t n) { job.progress(qint64(n)); };
 //           CreateCatalog(opts, session);
 //           return session;                            // moved to the UI thread
 //       },
-//       [this](ScanSession session) { saveCatalog(session); }, // on the UI thread
-//       [this] { leaveBusyState(); });                        // it threw
+//       [this](ScanSession session) { saveCatalog(session); }); // on the UI thread
 //   connect(&runner, &JobRunner::progress, this, &Window::showCount);
 //   connect(stopButton, &QPushButton::clicked, &runner, &JobRunner::stop);
 //
@@ -26,6 +29,7 @@
 // UI thread while the worker waits.
 
 #include <QObject>
+#include <QPointer>
 
 #include <atomic>
 #include <chrono>
@@ -35,7 +39,19 @@
 #include <thread>
 #include <type_traits>
 
+class FrmWait;
 class JobRunner;
+
+// Who a job works for and how it ends.
+struct JobOptions {
+    QPointer<QObject> owner{}; // needed: outcomes and wait() reach it only while it lives
+    // Set: the wait window stands while the job runs; called when it goes, to
+    // put the main window back on top as its setting says (may be a no-op).
+    std::function<void()> wait{};
+    bool waitCursor = false;
+    std::function<void()> stopped{}; // empty: a stopped job ends in done
+    std::function<void()> failed{};  // empty: the error is only shown
+};
 
 // What a running job sees of its runner.
 class JobControl {
@@ -71,12 +87,12 @@ public:
 
     // work: Result(JobControl&), run on a worker thread. done: void(Result),
     // run on the UI thread with the result moved in (void(): no result).
-    // failed: void(), run on the UI thread instead of done when work threw;
-    // the runner shows the error right after it.
     // False, and nothing started, while another job runs.
-    template <class Work, class Done, class Failed> bool start(Work work, Done done, Failed failed);
+    template <class Work, class Done> bool start(JobOptions options, Work work, Done done);
 
     bool isBusy() const { return busy_; }
+    // Whether owner's job runs or its outcome is being delivered.
+    bool runsFor(const QObject* owner) const { return owner && owner_ == owner; }
 
 public slots:
     // Asks the running job to stop (it returns early, its completion still comes).
@@ -85,24 +101,29 @@ public slots:
 signals:
     void progress(qint64 done);
     void busyChanged(bool busy);
+    // After the outcome reached a living owner, once runsFor(owner) is false.
+    void ended(const QObject* owner);
 
 private:
     friend class JobControl;
     using Completion = std::function<void()>;
-    bool launch(std::function<Completion(JobControl&)> job, Completion failed);
-    void finish(const Completion& completion, const std::exception_ptr& error);
+    bool launch(JobOptions options, std::function<Completion(JobControl&)> job);
+    void finish(Completion completion, const std::exception_ptr& error);
+    void leaveWait(const JobOptions& options);
 
     JobControl control_{*this};
     std::thread worker_;
     std::atomic<bool> workerDone_{false};
-    Completion failed_;
+    JobOptions options_;
+    const QObject* owner_ = nullptr; // as long as runsFor() says so
+    std::unique_ptr<FrmWait> wait_;
     bool busy_ = false;
     bool destroying_ = false;
 };
 
-template <class Work, class Done, class Failed> bool JobRunner::start(Work work, Done done, Failed failed)
+template <class Work, class Done> bool JobRunner::start(JobOptions options, Work work, Done done)
 {
-    return launch([work = std::move(work), done = std::move(done)](JobControl& control) -> Completion {
+    return launch(std::move(options), [work = std::move(work), done = std::move(done)](JobControl& control) -> Completion {
         using Result = std::invoke_result_t<Work&, JobControl&>;
         if constexpr (std::is_void_v<Result>) {
             work(control);
@@ -111,5 +132,5 @@ template <class Work, class Done, class Failed> bool JobRunner::start(Work work,
             auto result = std::make_shared<Result>(work(control));
             return [done, result] { done(std::move(*result)); };
         }
-    }, std::move(failed));
+    });
 }

@@ -5,8 +5,9 @@
 #include "tests/support/RecordingPrompter.h"
 #include "tests/support/TempDir.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -20,10 +21,111 @@ bool waitFor(const std::function<bool()>& ready, int ms = 10000)
     QElapsedTimer t;
     t.start();
     while (!ready() && t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
     return ready();
 }
+bool WaitWindowShown()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "frmWait" && w->isVisible())
+            return true;
+    return false;
+}
+
+// A job that runs until released, and what came of it.
+struct GatedJob {
+    std::atomic<bool> release{false};
+    int done = 0, stopped = 0, failed = 0, waitEnded = 0;
+
+    JobOptions options(QObject* owner, bool wait)
+    {
+        JobOptions o{.owner = owner};
+        if (wait)
+            o.wait = [this] { ++waitEnded; };
+        o.stopped = [this] { ++stopped; };
+        o.failed = [this] { ++failed; };
+        return o;
+    }
+    bool start(JobRunner& runner, QObject* owner, bool wait, bool throws = false)
+    {
+        return runner.start(
+            options(owner, wait),
+            [this, throws](JobControl& job) {
+                while (!release && !job.stopRequested())
+                    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                if (throws)
+                    throw std::runtime_error("disk gone");
+                return 7;
+            },
+            [this](int) { ++done; });
+    }
+    int outcomes() const { return done + stopped + failed; }
+};
 } // namespace
+
+TEST(JobRunner, EveryJobEndsInOneOutcomeForALivingOwnerAndTheWaitWindowGoesFirst)
+{
+    RecordingPrompter recorder;
+    ScopedPrompter scope(recorder);
+    JobRunner runner;
+    QObject owner;
+    int ended = 0; // told after the outcome, once the owner's job no longer runs
+    QObject::connect(&runner, &JobRunner::ended, [&](const QObject* o) { ended += o == &owner && !runner.runsFor(o); });
+    enum class End { Done, Stop, Throw };
+    for (End end : {End::Done, End::Stop, End::Throw}) {
+        GatedJob job;
+        ASSERT_TRUE(job.start(runner, &owner, true, end == End::Throw));
+        EXPECT_TRUE(WaitWindowShown());
+        EXPECT_TRUE(runner.runsFor(&owner));
+        if (end == End::Stop)
+            runner.stop();
+        else
+            job.release = true;
+        ASSERT_TRUE(waitFor([&] { return job.outcomes() > 0; }));
+        waitFor([] { return false; }, 100); // nothing more comes
+        EXPECT_EQ(job.done, end == End::Done ? 1 : 0);
+        EXPECT_EQ(job.stopped, end == End::Stop ? 1 : 0);
+        EXPECT_EQ(job.failed, end == End::Throw ? 1 : 0);
+        EXPECT_EQ(job.waitEnded, 1);
+        EXPECT_FALSE(WaitWindowShown());
+        EXPECT_FALSE(runner.isBusy());
+        EXPECT_FALSE(runner.runsFor(&owner));
+    }
+    EXPECT_EQ(recorder.boxes.size(), 1u); // the error, once
+    EXPECT_EQ(ended, 3);
+
+    GatedJob quiet; // no wait window unless asked
+    ASSERT_TRUE(quiet.start(runner, &owner, false));
+    EXPECT_FALSE(WaitWindowShown());
+    quiet.release = true;
+    ASSERT_TRUE(waitFor([&] { return quiet.done == 1; }));
+}
+
+TEST(JobRunner, AnOwnerGoneWhileItsJobRunsHearsNothingAndTheRunnerIsFreeAgain)
+{
+    RecordingPrompter recorder;
+    ScopedPrompter scope(recorder);
+    JobRunner runner;
+    int ended = 0;
+    QObject::connect(&runner, &JobRunner::ended, [&] { ++ended; });
+    for (bool throws : {false, true}) {
+        GatedJob job;
+        auto owner = std::make_unique<QObject>();
+        ASSERT_TRUE(job.start(runner, owner.get(), true, throws));
+        owner.reset();
+        job.release = true;
+        ASSERT_TRUE(waitFor([&] { return !runner.isBusy(); }));
+        waitFor([] { return false; }, 100);
+        EXPECT_EQ(job.outcomes(), 0);
+        EXPECT_EQ(job.waitEnded, 0);
+        EXPECT_FALSE(WaitWindowShown());
+    }
+    EXPECT_EQ(recorder.boxes.size(), 1u); // an error is still shown
+    EXPECT_EQ(ended, 0);
+    bool next = false;
+    ASSERT_TRUE(runner.start(JobOptions{.owner = &runner}, [](JobControl&) {}, [&] { next = true; }));
+    EXPECT_TRUE(waitFor([&] { return next; }));
+}
 
 TEST(JobRunner, WorkRunsOnAWorkerAndItsResultComesBackOnTheUiThread)
 {
@@ -34,7 +136,7 @@ TEST(JobRunner, WorkRunsOnAWorkerAndItsResultComesBackOnTheUiThread)
     std::thread::id workedOn, doneOn;
     std::optional<std::string> result;
 
-    ASSERT_TRUE(runner.start(
+    ASSERT_TRUE(runner.start(JobOptions{.owner = &runner},
         [&](JobControl& job) {
             workedOn = std::this_thread::get_id();
             // 350 ms of counting: a handful of signals, not thousands.
@@ -47,10 +149,9 @@ TEST(JobRunner, WorkRunsOnAWorkerAndItsResultComesBackOnTheUiThread)
         [&](std::string r) {
             doneOn = std::this_thread::get_id();
             result = std::move(r);
-        },
-        [] {}));
+        }));
     EXPECT_TRUE(runner.isBusy());
-    EXPECT_FALSE(runner.start([](JobControl&) {}, [] {}, [] {})); // one job at a time
+    EXPECT_FALSE(runner.start(JobOptions{.owner = &runner}, [](JobControl&) {}, [] {})); // one job at a time
     ASSERT_TRUE(waitFor([&] { return result.has_value(); }));
 
     EXPECT_NE(workedOn, ui);
@@ -65,18 +166,18 @@ TEST(JobRunner, StopEndsTheJobEarlyAndItsCompletionStillComes)
 {
     JobRunner runner;
     bool done = false;
-    ASSERT_TRUE(runner.start(
+    ASSERT_TRUE(runner.start(JobOptions{.owner = &runner},
         [](JobControl& job) {
             while (!job.stopRequested())
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
             return true;
         },
-        [&](bool stopped) { done = stopped; }, [] {}));
+        [&](bool stopped) { done = stopped; }));
     runner.stop();
     ASSERT_TRUE(waitFor([&] { return done; }));
     // And the runner takes the next job.
     bool second = false;
-    ASSERT_TRUE(runner.start([](JobControl&) { return 1; }, [&](int) { second = true; }, [] {}));
+    ASSERT_TRUE(runner.start(JobOptions{.owner = &runner}, [](JobControl&) { return 1; }, [&](int) { second = true; }));
     EXPECT_TRUE(waitFor([&] { return second; }));
 }
 
@@ -92,17 +193,19 @@ TEST(JobRunner, AJobThatThrowsFailsOnceWithItsErrorShownAndTheRunnerGoesOn)
         recorder.boxes.clear();
         int done = 0, failed = 0;
         bool busyWhenFailed = true;
+        JobOptions options{.owner = &runner};
+        options.failed = [&] {
+            ++failed;
+            busyWhenFailed = runner.isBusy();
+            EXPECT_TRUE(recorder.boxes.empty()); // the caller's wait window goes first
+        };
         ASSERT_TRUE(runner.start(
+            options,
             [&](JobControl&) {
                 raise();
                 return 1;
             },
-            [&](int) { ++done; },
-            [&] {
-                ++failed;
-                busyWhenFailed = runner.isBusy();
-                EXPECT_TRUE(recorder.boxes.empty()); // the caller's wait window goes first
-            }));
+            [&](int) { ++done; }));
         ASSERT_TRUE(waitFor([&] { return failed > 0; }));
         waitFor([] { return false; }, 100); // nothing more comes
         EXPECT_EQ(done, 0);
@@ -114,7 +217,7 @@ TEST(JobRunner, AJobThatThrowsFailsOnceWithItsErrorShownAndTheRunnerGoesOn)
     }
     EXPECT_NE(recorder.boxes[0].text.find("JobRunner"), std::string::npos);
     bool next = false;
-    ASSERT_TRUE(runner.start([](JobControl&) {}, [&] { next = true; }, [] {}));
+    ASSERT_TRUE(runner.start(JobOptions{.owner = &runner}, [](JobControl&) {}, [&] { next = true; }));
     EXPECT_TRUE(waitFor([&] { return next; }));
 }
 
@@ -145,14 +248,14 @@ TEST(JobRunner, AScanOnAWorkerAsksEveryQuestionOnTheUiThreadOnceInOrder)
     JobRunner runner;
     std::optional<ScanSession> scanned;
     bool answer = false;
-    ASSERT_TRUE(runner.start(
+    ASSERT_TRUE(runner.start(JobOptions{.owner = &runner},
         [&](JobControl& job) {
             ScanSession session(job.stopFlag());
             CreateCatalog(opts, session);
             answer = ActivePrompter().askYesNo("Save it?", "CorvaneDisk", MsgIcon::Question);
             return session;
         },
-        [&](ScanSession session) { scanned.emplace(std::move(session)); }, [] {}));
+        [&](ScanSession session) { scanned.emplace(std::move(session)); }));
     ASSERT_TRUE(waitFor([&] { return scanned.has_value(); }));
 
     const auto ui = std::this_thread::get_id();

@@ -533,8 +533,8 @@ TEST_F(OptionsDialogTest, ChoicesMadeDuringAJobWaitForItsEnd)
     FrmOption& dialog = open();
     std::atomic<bool> release{false};
     bool completed = false;
-    world.jobs.start([&](JobControl&) { while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5)); },
-                     [&] { completed = true; }, [] {});
+    world.jobs.start(JobOptions{.owner = &world.jobs}, [&](JobControl&) { while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5)); },
+                     [&] { completed = true; });
     choose(*dialog.language->lstLang, "Deutsch");
     choose(*dialog.skins->lstSkins, "Slate");
     TestWorld::waitFor([] { return false; }, 200);
