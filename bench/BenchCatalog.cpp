@@ -35,15 +35,13 @@ void WriteBenchCatalog(const std::string& path, int lines, bool oneFolder, doubl
                 line += std::to_string(2000 + i % 20) + "\\trip" + std::to_string(i % 97) + "\\";
         }
         if (i % 10 == 0)
-            line += "archive" + std::to_string(i) + ".zip/docs\\page" + std::to_string(i) +
-                    ".html>" + std::to_string(i % 5000) +
-                    " Kb/01/02/2003>Found in zipfile :archive" + std::to_string(i) + ".zip<";
+            line += "archive" + std::to_string(i) + ".zip/docs\\page" + std::to_string(i) + ".html>" +
+                    std::to_string(i % 5000) + " Kb/01/02/2003>Found in zipfile :archive" + std::to_string(i) + ".zip<";
         else if (i % 10 == 1)
             line += "index" + std::to_string(i) + ".html>" + std::to_string(i % 700) +
                     " Kb/15/06/2010>Holiday pictures & notes<";
         else
-            line += "IMG_" + std::to_string(i) + ".jpg>" + std::to_string(i % 9000) +
-                    " Kb/31/12/2019";
+            line += "IMG_" + std::to_string(i) + ".jpg>" + std::to_string(i % 9000) + " Kb/31/12/2019";
         out << line << "\r\n";
     }
 }

@@ -13,7 +13,7 @@ void WriteBenchCatalog(const std::string& path, int lines, bool oneFolder = fals
 
 struct Timing {
     double wall = 1e9;
-    double cpu = 1e9; // user + system, of this process or of the children
+    double cpu = 1e9;     // user + system, of this process or of the children
     double firstWall = 0; // the first run, with fresh memory and caches
 };
 

@@ -51,7 +51,8 @@ int main(int argc, char** argv)
     for (FolderId f = 0; f < folders.CountFolder(); ++f)
         if (folders.CountFile(f) > folders.CountFile(largest))
             largest = f;
-    Timing listTime = BestOf(kRuns, [&] { (void)folders.Files(largest); }, RUSAGE_SELF);
+    Timing listTime = BestOf(
+        kRuns, [&] { (void)folders.Files(largest); }, RUSAGE_SELF);
     const double peak = peakMiB();
     Timing awkTime = TimeAwk(catalog, kRuns);
 
@@ -62,9 +63,8 @@ int main(int argc, char** argv)
                  "awk -F'>' '{print $1}': %.3f s wall, %.3f s cpu\n"
                  "largest folder: %zu files listed in %.3f s\n"
                  "peak memory: %.1f MiB (%.2f x the file)\n",
-                 size, status.malformed, status.duplicates, loadTime.wall,
-                 loadTime.wall / awkTime.wall, loadTime.cpu, loadTime.cpu / awkTime.cpu, loadTime.firstWall,
-                 awkTime.wall, awkTime.cpu, folders.CountFile(largest), listTime.wall, peak,
-                 peak / size);
+                 size, status.malformed, status.duplicates, loadTime.wall, loadTime.wall / awkTime.wall, loadTime.cpu,
+                 loadTime.cpu / awkTime.cpu, loadTime.firstWall, awkTime.wall, awkTime.cpu, folders.CountFile(largest),
+                 listTime.wall, peak, peak / size);
     return 0;
 }

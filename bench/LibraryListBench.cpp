@@ -26,10 +26,11 @@ constexpr int kRuns = 5;
 void writeCatalog(const std::string& path, int n, off_t bytes)
 {
     const std::string text = ">Fixed\r\n>Serial " + std::to_string(1000 + n) + "\r\n>Volume DISK" + std::to_string(n) +
-                             "\r\n>Free " + std::to_string(n * 7 % 5000) + " MB\r\n>Total 5000 MB\r\n>Root Dir \\media\\disk" +
-                             std::to_string(n) + "\r\n>Recursive Dir True\r\n>Search zip content False\r\n"
-                             ">Enable comment False\r\n>Search *.*\r\n>Comment backup number " + std::to_string(n) +
-                             "\r\n\\media\\disk\\a.txt>1 Kb/01/02/2003\r\n";
+                             "\r\n>Free " + std::to_string(n * 7 % 5000) +
+                             " MB\r\n>Total 5000 MB\r\n>Root Dir \\media\\disk" + std::to_string(n) +
+                             "\r\n>Recursive Dir True\r\n>Search zip content False\r\n"
+                             ">Enable comment False\r\n>Search *.*\r\n>Comment backup number " +
+                             std::to_string(n) + "\r\n\\media\\disk\\a.txt>1 Kb/01/02/2003\r\n";
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0 || ::write(fd, text.data(), text.size()) != ssize_t(text.size()) || ::ftruncate(fd, bytes) != 0) {
         std::perror(path.c_str());
@@ -64,7 +65,8 @@ int main(int argc, char** argv)
     model.sort(LibraryModel::Free, Qt::DescendingOrder); // a list the user sorted keeps its sort
 
     std::size_t rows = 0;
-    Timing read = BestOf(kRuns, [&] { rows = LoadListLib(lib).size(); }, RUSAGE_SELF);
+    Timing read = BestOf(
+        kRuns, [&] { rows = LoadListLib(lib).size(); }, RUSAGE_SELF);
     Timing fill = BestOf(
         kRuns,
         [&] {

@@ -25,8 +25,8 @@ namespace {
 // Every window the program defines, open; a skin change reloads some hidden.
 void ShowEveryWindow(WindowRegistry& windows)
 {
-    for (const char* name : {"frmCorvaneDisk", "frmSaveIDX", "frmEditComment", "frmFind", "frmLib", "frmViewImg",
-                             "frmOption", "frmAbout"})
+    for (const char* name :
+         {"frmCorvaneDisk", "frmSaveIDX", "frmEditComment", "frmFind", "frmLib", "frmViewImg", "frmOption", "frmAbout"})
         if (windows.isDefined(name))
             windows.instance(name).show();
     QApplication::processEvents();
@@ -74,10 +74,12 @@ int main(int argc, char** argv)
     ShowEveryWindow(world.windows);
     auto& options = world.windows.get<FrmOption>();
 
-    Time("language: English <-> Deutsch", runs, [] {},
-         [&](int i) { Choose(*options.language->lstLang, i % 2 ? "English" : "Deutsch"); });
-    Time("skin: CorvaneDisk <-> Slate", runs, [&] { ShowEveryWindow(world.windows); },
-         [&](int i) { Choose(*options.skins->lstSkins, i % 2 ? "CorvaneDisk" : "Slate"); });
+    Time(
+        "language: English <-> Deutsch", runs, [] {},
+        [&](int i) { Choose(*options.language->lstLang, i % 2 ? "English" : "Deutsch"); });
+    Time(
+        "skin: CorvaneDisk <-> Slate", runs, [&] { ShowEveryWindow(world.windows); },
+        [&](int i) { Choose(*options.skins->lstSkins, i % 2 ? "CorvaneDisk" : "Slate"); });
     std::printf("windows open: %zu\n", world.windows.loadedNames().size());
     return 0;
 }

@@ -34,12 +34,12 @@ int main(int argc, char** argv)
             options.StyleHTML = html;
             ReportLayout layout = LayoutFromReportOptions(options, captions);
             std::string report = Folders().ReportPath + (html ? "Bench.html" : "Bench.txt");
-            Timing t = BestOf(kRuns, [&] { WriteCatalogReport("Bench.dat", layout, report); }, RUSAGE_SELF);
+            Timing t = BestOf(
+                kRuns, [&] { WriteCatalogReport("Bench.dat", layout, report); }, RUSAGE_SELF);
             std::printf("%s, %s columns, %4.0f MiB: %.3f s wall (%.2f x awk), %.3f s cpu "
                         "(%.2f x awk)\n",
-                        html ? "HTML" : "text", allColumns ? "all six" : "default four",
-                        FileMiB(report), t.wall, t.wall / awkTime.wall, t.cpu,
-                        t.cpu / awkTime.cpu);
+                        html ? "HTML" : "text", allColumns ? "all six" : "default four", FileMiB(report), t.wall,
+                        t.wall / awkTime.wall, t.cpu, t.cpu / awkTime.cpu);
         }
     }
     return 0;

@@ -36,13 +36,24 @@ int main(int argc, char** argv)
 
     Timing awk = TimeAwk(catalog, kRuns);
     std::printf("%-28s %.3f s wall, %.3f s cpu\n", "awk -F'>' '{print $1}':", awk.wall, awk.cpu);
-    report("comment of the last entry:", BestOf(kRuns, [&] { ChangeComment("Bench.dat", lastKey, "note"); }, RUSAGE_SELF), awk);
-    report("catalog comment:", BestOf(kRuns, [&] { ChangeCommentLib("Bench.dat", "note"); }, RUSAGE_SELF), awk);
+    report("comment of the last entry:",
+           BestOf(
+               kRuns, [&] { ChangeComment("Bench.dat", lastKey, "note"); }, RUSAGE_SELF),
+           awk);
+    report("catalog comment:",
+           BestOf(
+               kRuns, [&] { ChangeCommentLib("Bench.dat", "note"); }, RUSAGE_SELF),
+           awk);
     int move = 0;
-    report("root move of every line:", BestOf(kRuns, [&] {
-        const std::string from = move % 2 ? "\\moved" : root, to = move % 2 ? root : "\\moved";
-        ++move;
-        ChangeRoot("Bench.dat", from, to);
-    }, RUSAGE_SELF), awk);
+    report("root move of every line:",
+           BestOf(
+               kRuns,
+               [&] {
+                   const std::string from = move % 2 ? "\\moved" : root, to = move % 2 ? root : "\\moved";
+                   ++move;
+                   ChangeRoot("Bench.dat", from, to);
+               },
+               RUSAGE_SELF),
+           awk);
     return 0;
 }

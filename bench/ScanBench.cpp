@@ -32,8 +32,8 @@ int main(int argc, char** argv)
     fs::path base = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path();
     fs::path root = base / "corvane-scan-bench";
     fs::remove_all(root);
-    std::printf("building %d files in %d folders under %s ...\n", BenchTreeFolders * BenchTreeFilesPerFolder, BenchTreeFolders,
-                root.c_str());
+    std::printf("building %d files in %d folders under %s ...\n", BenchTreeFolders * BenchTreeFilesPerFolder,
+                BenchTreeFolders, root.c_str());
     BuildBenchTree(root);
 
     std::size_t lines = 0;

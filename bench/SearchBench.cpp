@@ -87,7 +87,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the limit of %lld hits was reached\n", (long long)session.MaxHit);
     rusage ru{};
     getrusage(RUSAGE_SELF, &ru);
-    std::fprintf(stderr, "%lld hits in %zu catalogs: %.3f s, peak memory %ld MiB\n",
-                 (long long)session.HitCount, catalogs, took.count(), ru.ru_maxrss / 1024);
+    std::fprintf(stderr, "%lld hits in %zu catalogs: %.3f s, peak memory %ld MiB\n", (long long)session.HitCount,
+                 catalogs, took.count(), ru.ru_maxrss / 1024);
     return 0;
 }

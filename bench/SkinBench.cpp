@@ -60,8 +60,7 @@ int main(int argc, char** argv)
     windows.instance("frmCorvaneDisk");
     Skin skin;
     const SkinContext context;
-    time("LoadSkin at start-up (six windows)", runs,
-         [&] { LoadSkin(skin, windows, context, DefaultSkinName, true); });
+    time("LoadSkin at start-up (six windows)", runs, [&] { LoadSkin(skin, windows, context, DefaultSkinName, true); });
     time("LoadSkin while running (six windows)", runs, [&] {
         LoadSkin(skin, windows, context, DefaultSkinName, false);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

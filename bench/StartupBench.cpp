@@ -38,8 +38,8 @@ double TimeToFirstWindow(xcb_connection_t* c, xcb_window_t root, const std::stri
             usleep(200);
             continue;
         }
-        bool mapped = (e->response_type & 0x7f) == XCB_MAP_NOTIFY &&
-                      reinterpret_cast<xcb_map_notify_event_t*>(e)->event == root;
+        bool mapped =
+            (e->response_type & 0x7f) == XCB_MAP_NOTIFY && reinterpret_cast<xcb_map_notify_event_t*>(e)->event == root;
         free(e);
         if (mapped) {
             seconds = std::chrono::duration<double>(Clock::now() - t0).count();

@@ -22,8 +22,7 @@
 namespace fs = std::filesystem;
 
 namespace {
-template <class F>
-double BestOf(int runs, F f)
+template <class F> double BestOf(int runs, F f)
 {
     double best = 1e9;
     for (int i = 0; i < runs; ++i)

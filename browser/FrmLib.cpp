@@ -30,9 +30,9 @@
 
 namespace {
 constexpr int HelpContext = 1006;
-constexpr int StripHeight = 33;  // under the lists: the view box and its label (500 twips)
+constexpr int StripHeight = 33;    // under the lists: the view box and its label (500 twips)
 constexpr int BoxAboveBottom = 23; // the view box's top above the bottom edge (350 twips)
-constexpr int Gap = 3;           // 45 twips
+constexpr int Gap = 3;             // 45 twips
 constexpr int LeastTreeWidth = 60; // 900 twips
 
 QTreeView* MakeView(QWidget* parent, const char* name, QAbstractItemModel* model)
@@ -254,8 +254,7 @@ void FrmLib::layoutContent(const QRect& inner)
     const int listLeft = picSplit->x() + picSplit->width();
     LVPath->setGeometry(listLeft, top, std::max(0, width() - listLeft - picD->pieceSize().width()), listHeight);
     CBWView->move(inner.left() + Gap, picB->y() - BoxAboveBottom);
-    lblView->move(CBWView->x() + CBWView->width() + Gap,
-                  CBWView->y() + CBWView->height() / 2 - lblView->height() / 2);
+    lblView->move(CBWView->x() + CBWView->width() + Gap, CBWView->y() + CBWView->height() / 2 - lblView->height() / 2);
 }
 
 // The tree keeps at least its least width, and the list at least a pixel;

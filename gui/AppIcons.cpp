@@ -21,8 +21,7 @@ QPixmap Disc(int size, const QColor& tint)
     return QPixmap::fromImage(DiscImage(size, tint));
 }
 
-template <class Paint>
-QIcon Glyph(Paint paint)
+template <class Paint> QIcon Glyph(Paint paint)
 {
     QPixmap pm = Canvas();
     QPainter p(&pm);
@@ -171,9 +170,9 @@ QIcon ProgramIcon()
 
 QPixmap TrayPicture(int index)
 {
-    static const QColor tints[TrayIconCount] = {
-        QColor(66, 182, 132), QColor(60, 130, 210), QColor(230, 160, 40), QColor(200, 70, 70),
-        QColor(150, 90, 200), QColor(120, 120, 120), QColor(40, 170, 190), QColor(220, 200, 60)};
+    static const QColor tints[TrayIconCount] = {QColor(66, 182, 132), QColor(60, 130, 210), QColor(230, 160, 40),
+                                                QColor(200, 70, 70),  QColor(150, 90, 200), QColor(120, 120, 120),
+                                                QColor(40, 170, 190), QColor(220, 200, 60)};
     if (index < 0 || index >= TrayIconCount)
         index = 0;
     return Disc(32, tints[index]);

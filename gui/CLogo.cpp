@@ -61,9 +61,7 @@ void CLogo::Draw()
     for (int y = H; y >= 0; y -= B) {
         p.fillRect(0, bottom - B, W, B, QColor(current.r, current.g, current.b));
         bottom -= B;
-        auto step = [&](int delta, int from) {
-            return int(std::nearbyint(double(H - y) * delta / H)) + from;
-        };
+        auto step = [&](int delta, int from) { return int(std::nearbyint(double(H - y) * delta / H)) + from; };
         current = {step(dr, start_.r), step(dg, start_.g), step(db, start_.b)};
     }
     int captionY = H - 2;

@@ -9,9 +9,8 @@ QIcon FileTypeIcons::forName(QStringView fileName)
         return *found;
     const QString probe = suffix.isEmpty() ? QStringLiteral("name") : QStringLiteral("name.") + suffix;
     const QMimeType type = types_.mimeTypeForFile(probe, QMimeDatabase::MatchExtension);
-    QIcon icon = QIcon::fromTheme(type.iconName(),
-                                  QIcon::fromTheme(type.genericIconName(),
-                                                   QIcon::fromTheme(QStringLiteral("text-x-generic"))));
+    QIcon icon = QIcon::fromTheme(
+        type.iconName(), QIcon::fromTheme(type.genericIconName(), QIcon::fromTheme(QStringLiteral("text-x-generic"))));
     bySuffix_.insert(suffix, icon);
     return icon;
 }

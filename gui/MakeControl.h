@@ -10,8 +10,7 @@
 
 #include <type_traits>
 
-template <class W>
-W* MakeControl(QWidget* parent, const char* name)
+template <class W> W* MakeControl(QWidget* parent, const char* name)
 {
     auto* w = new W(parent);
     w->setObjectName(QLatin1String(name));
@@ -20,8 +19,7 @@ W* MakeControl(QWidget* parent, const char* name)
     return w;
 }
 
-template <class W>
-W* MakeControl(QWidget* parent, const char* name, QRect place)
+template <class W> W* MakeControl(QWidget* parent, const char* name, QRect place)
 {
     W* w = MakeControl<W>(parent, name);
     w->setGeometry(place);

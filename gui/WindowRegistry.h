@@ -43,16 +43,8 @@ public:
     void unload(const std::string& name);
     void unloadAll();
 
-    template <class W>
-    W& get()
-    {
-        return static_cast<W&>(instance(W::WindowName));
-    }
-    template <class W>
-    W* find() const
-    {
-        return static_cast<W*>(loaded(W::WindowName));
-    }
+    template <class W> W& get() { return static_cast<W&>(instance(W::WindowName)); }
+    template <class W> W* find() const { return static_cast<W*>(loaded(W::WindowName)); }
 
 private:
     std::vector<std::string> names(bool loadedOnly) const;

@@ -24,7 +24,8 @@ void SetFlags(QWidget* window, Qt::WindowFlags flags, bool showAfter)
 }
 xcb_atom_t Atom(xcb_connection_t* c, const char* name)
 {
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
+    xcb_intern_atom_reply_t* reply =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
     const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     free(reply);
     return atom;
@@ -56,8 +57,7 @@ void SetSkipTaskBarState(QWidget* window, bool skip)
         if (skip)
             states.push_back(hint);
     }
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, state, XCB_ATOM_ATOM, 32, uint32_t(states.size()),
-                        states.data());
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, state, XCB_ATOM_ATOM, 32, uint32_t(states.size()), states.data());
 
     xcb_client_message_event_t ask{};
     ask.response_type = XCB_CLIENT_MESSAGE;

@@ -17,15 +17,15 @@ enum class LabelTarget : std::uint8_t {
     FrameTitle,   // a group box's title
     ColumnHeader, // one column header of a list (column counted from 0)
     ToolTip,
-    TreeNode,     // the node of a tree whose key is key
-    MenuItem,     // the item named key of the popup menu named control
+    TreeNode, // the node of a tree whose key is key
+    MenuItem, // the item named key of the popup menu named control
 };
 
 struct LabelEntry {
     const char* control; // the control's objectName
     LabelTarget target = LabelTarget::Caption;
     std::optional<TextId> text = std::nullopt; // none: only literal, or only the font when literal is empty
-    const char* literal = "";   // fixed text after the numbered one (a shortcut)
+    const char* literal = "";                  // fixed text after the numbered one (a shortcut)
     FontRole font = FontRole::None;
     int column = 0;
     const char* key = "";

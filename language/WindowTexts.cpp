@@ -70,12 +70,23 @@ void ApplyEntry(QWidget& window, const LabelEntry& entry, const Sources& from)
         return;
     if (hasText) {
         switch (entry.target) {
-        case LabelTarget::Caption: SetPlainText(*control, text); break;
-        case LabelTarget::FrameTitle: SetPlainText(*control, text, true); break;
-        case LabelTarget::ToolTip: control->setToolTip(PlainToolTip(text)); break;
-        case LabelTarget::ColumnHeader: SetColumnHeader(*control, entry.column, text); break;
-        case LabelTarget::TreeNode: SetTreeNode(*control, entry.key, text); break;
-        case LabelTarget::MenuItem: break;
+        case LabelTarget::Caption:
+            SetPlainText(*control, text);
+            break;
+        case LabelTarget::FrameTitle:
+            SetPlainText(*control, text, true);
+            break;
+        case LabelTarget::ToolTip:
+            control->setToolTip(PlainToolTip(text));
+            break;
+        case LabelTarget::ColumnHeader:
+            SetColumnHeader(*control, entry.column, text);
+            break;
+        case LabelTarget::TreeNode:
+            SetTreeNode(*control, entry.key, text);
+            break;
+        case LabelTarget::MenuItem:
+            break;
         }
     }
     if (entry.font == FontRole::Label)

@@ -207,7 +207,8 @@ void FrmProperties::showRoot(const QString& root)
 void FrmProperties::cmdBrowse_Click()
 {
     const std::string current = FromCatalogPath(shownRoot_.toStdString()).path;
-    const QString start = QDir(QString::fromStdString(current)).exists() ? QString::fromStdString(current) : QDir::rootPath();
+    const QString start =
+        QDir(QString::fromStdString(current)).exists() ? QString::fromStdString(current) : QDir::rootPath();
     std::optional<QString> folder =
         app_.services.folderChooser.chooseFolder(this, app_.texts.text(TextId::ChooseFolder), start);
     if (!folder)

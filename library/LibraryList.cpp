@@ -35,8 +35,7 @@ constexpr const char* Module = "frmCorvaneDisk";
 constexpr const char* Title = "CorvaneDisk";
 } // namespace
 
-LibraryList::LibraryList(AppContext& app, QTreeView& list)
-    : app_(app), list_(list), model_(new LibraryModel(&list))
+LibraryList::LibraryList(AppContext& app, QTreeView& list) : app_(app), list_(list), model_(new LibraryModel(&list))
 {
     list_.setModel(model_);
     list_.setEditTriggers(QAbstractItemView::NoEditTriggers); // the program starts label edits itself
@@ -80,8 +79,7 @@ void LibraryList::select(const QString& fileName)
     if (row < 0)
         return;
     const QModelIndex index = model_->index(row, LibraryModel::Name);
-    list_.selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                       QItemSelectionModel::Rows);
+    list_.selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     list_.scrollTo(index);
 }
 
@@ -210,8 +208,7 @@ void LibraryList::renameCatalog(const QString& fileName, const QString& typed)
 
 void LibraryList::deleteCatalog(const QString& fileName)
 {
-    if (fileName.isEmpty() ||
-        !app_.services.prompter.askYesNo(app_.texts[TextId::AskDelete], Title, MsgIcon::Question))
+    if (fileName.isEmpty() || !app_.services.prompter.askYesNo(app_.texts[TextId::AskDelete], Title, MsgIcon::Question))
         return;
     try {
         DeleteCatalog(fileName.toStdString());
@@ -230,8 +227,8 @@ void LibraryList::PrintLib(const QString& fileName)
         return;
     }
     QWidget* window = list_.window();
-    JobOptions options{.owner = this, .wait = [this, window] { FormStayOnTop(window, app_.settings.OnTop); },
-                       .waitCursor = true};
+    JobOptions options{
+        .owner = this, .wait = [this, window] { FormStayOnTop(window, app_.settings.OnTop); }, .waitCursor = true};
     app_.jobs.start(
         std::move(options),
         [settings = app_.settings.Report, name = fileName.toStdString(),

@@ -22,9 +22,9 @@ void LibraryModel::setRows(const std::vector<LibraryRow>& rows)
     rows_.reserve(rows.size());
     for (const LibraryRow& r : rows) {
         Row row;
-        row.cells = {QString::fromStdString(r.Name),  QString::fromStdString(r.FileDate),
+        row.cells = {QString::fromStdString(r.Name),    QString::fromStdString(r.FileDate),
                      QString::fromStdString(r.RootDir), QString::fromStdString(r.Free),
-                     QString::fromStdString(r.Total), QString::fromStdString(r.Comment)};
+                     QString::fromStdString(r.Total),   QString::fromStdString(r.Comment)};
         row.iconKey = QString::fromStdString(r.IconKey);
         row.date = DateKey(row.cells[Date]);
         row.free = NumberKey(row.cells[Free], UnitLength);
@@ -73,11 +73,14 @@ QVariant LibraryModel::data(const QModelIndex& index, int role) const
     const Row& row = rows_[std::size_t(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole: return row.cells[std::size_t(index.column())];
-    case Qt::DecorationRole: return index.column() == Name ? QVariant(icon(row.iconKey)) : QVariant();
+    case Qt::EditRole:
+        return row.cells[std::size_t(index.column())];
+    case Qt::DecorationRole:
+        return index.column() == Name ? QVariant(icon(row.iconKey)) : QVariant();
     case Qt::TextAlignmentRole:
         return RightAligned(index.column()) ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -156,9 +159,15 @@ std::vector<int> LibraryModel::applySort()
         return k;
     };
     switch (sortColumn_) {
-    case Date: order = SortedRows(keys(&Row::date), sortOrder_); break;
-    case Free: order = SortedRows(keys(&Row::free), sortOrder_); break;
-    case Total: order = SortedRows(keys(&Row::total), sortOrder_); break;
+    case Date:
+        order = SortedRows(keys(&Row::date), sortOrder_);
+        break;
+    case Free:
+        order = SortedRows(keys(&Row::free), sortOrder_);
+        break;
+    case Total:
+        order = SortedRows(keys(&Row::total), sortOrder_);
+        break;
     default: {
         QStringList texts;
         texts.reserve(qsizetype(rows_.size()));

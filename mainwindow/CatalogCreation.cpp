@@ -95,14 +95,12 @@ void CatalogCreation::create(const QString& folder)
             return session;
         },
         [this, start](std::shared_ptr<ScanSession> session) {
-            const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
-                                     app_.services.clock.steadyTime() - start)
-                                     .count();
+            const auto seconds =
+                std::chrono::duration_cast<std::chrono::seconds>(app_.services.clock.steadyTime() - start).count();
             const qint64 body = qint64(session->lines.count()) - HeaderLineCount;
             window_.lblDisplay1->clear();
-            window_.lblDisplay2->setText(FilesFound(std::max<qint64>(body, 0)) +
-                                         app_.texts.text(TextId::ScanDoneIn) + ' ' + QString::number(seconds) +
-                                         app_.texts.text(TextId::ScanDoneSeconds));
+            window_.lblDisplay2->setText(FilesFound(std::max<qint64>(body, 0)) + app_.texts.text(TextId::ScanDoneIn) +
+                                         ' ' + QString::number(seconds) + app_.texts.text(TextId::ScanDoneSeconds));
             if (session->lines.count() > 0)
                 save(*session);
             session.reset(); // the lines are gone before the disc is ejected

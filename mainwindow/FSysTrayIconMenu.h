@@ -36,8 +36,8 @@ public:
     void setImageList(const QList<QIcon>& icons);
     PopupMenu* PopupMenuObject() const { return m_cM; }
 
-    int AddMenuItem(const QString& caption, const QString& key, bool isDefault, int parentIndex,
-                    int iconIndex, bool checked, bool enabled);
+    int AddMenuItem(const QString& caption, const QString& key, bool isDefault, int parentIndex, int iconIndex,
+                    bool checked, bool enabled);
     void EnableMenuItem(int index, bool on);
     void RemoveMenuItem(int index);
     // vKey: a number is an index (rounded), anything else a key. An item that

@@ -41,9 +41,8 @@ FolderTree::FolderTree(QWidget* parent) : QTreeView(parent), model_(new QStandar
     setEditTriggers(NoEditTriggers);
     setIconSize(QSize(16, 16));
     connect(this, &QTreeView::expanded, this, &FolderTree::fill);
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& i) {
-        emit folderChosen(i.data(PathRole).toString());
-    });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& i) { emit folderChosen(i.data(PathRole).toString()); });
 }
 
 void FolderTree::showEvent(QShowEvent* event)
@@ -92,7 +91,8 @@ void FolderTree::refreshRoots()
         if (!IsVolumeMount(m) || m.mountPoint == "/")
             continue;
         QString point = QString::fromStdString(m.mountPoint);
-        if (!QFileInfo(point).isDir() || !model_->match(model_->index(0, 0), PathRole, point, 1, Qt::MatchExactly).isEmpty())
+        if (!QFileInfo(point).isDir() ||
+            !model_->match(model_->index(0, 0), PathRole, point, 1, Qt::MatchExactly).isEmpty())
             continue;
         addRoot(point, point, DiskIcon(DiskKey(ProbeVolume(m.mountPoint).driveType)));
     }

@@ -91,9 +91,12 @@ FrmCorvaneDisk::~FrmCorvaneDisk() = default;
 std::string FrmCorvaneDisk::CurrentLayer() const
 {
     switch (layer_) {
-    case Layer::Find: return "FIND";
-    case Layer::Lib: return "LIB";
-    default: return "CAT";
+    case Layer::Find:
+        return "FIND";
+    case Layer::Lib:
+        return "LIB";
+    default:
+        return "CAT";
     }
 }
 
@@ -133,7 +136,9 @@ void FrmCorvaneDisk::switchLayer(Layer layer)
     ShowLayerTabs(app_.skin, *this, CurrentLayer());
     showLayerControls();
     switch (layer) {
-    case Layer::Cat: updateEjectBox(); break;
+    case Layer::Cat:
+        updateEjectBox();
+        break;
     case Layer::Find:
         cboListDAT->clear();
         for (const std::string& item : LoadListDAT(app_.texts[TextId::All], Folders().LibPath))
@@ -142,7 +147,8 @@ void FrmCorvaneDisk::switchLayer(Layer layer)
         emit layerChanged(layer);
         cboFind->setFocus();
         return;
-    case Layer::Lib: break;
+    case Layer::Lib:
+        break;
     }
     emit layerChanged(layer);
 }

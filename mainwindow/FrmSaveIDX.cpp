@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-
 namespace {
 QString TrimBlanks(const QString& s)
 {
@@ -29,8 +28,10 @@ FrmSaveIDX::FrmSaveIDX(AppContext& app) : app_(app)
     setObjectName(WindowName);
     setWindowTitle(QStringLiteral("CorvaneDisk"));
     resize(184, 204);
-    for (auto [name, at] : {std::pair{"lblTitle", QPoint(5, 2)}, {"lblName", QPoint(8, 19)},
-                            {"lblComment", QPoint(8, 55)}, {"lblSave", QPoint(53, 184)},
+    for (auto [name, at] : {std::pair{"lblTitle", QPoint(5, 2)},
+                            {"lblName", QPoint(8, 19)},
+                            {"lblComment", QPoint(8, 55)},
+                            {"lblSave", QPoint(53, 184)},
                             {"lblCancel", QPoint(122, 184)}})
         MakeControl<QLabel>(this, name, QRect(at, QSize(1, 1)));
     txtName = MakeControl<QLineEdit>(this, "txtName", {7, 30, 170, 19});

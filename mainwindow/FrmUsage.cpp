@@ -13,8 +13,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-FrmUsage::FrmUsage(const QString& usageText, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+FrmUsage::FrmUsage(const QString& usageText, QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setWindowTitle("Usage of CorvaneDisk");
     picSideBar_ = new QLabel(this);

@@ -79,9 +79,9 @@ void FrmCorvaneDisk::buildControls()
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    catControls_ = {FolderTreeview, cboFileType, BWSearch, BWStop, CBWRecursive, CBWSearchZipContent,
-                    CBWEnableComment, lblSearch, lblStop, lblRecursive, lblSearchZipContent, lblEnableComment,
-                    lblDisplay1, lblDisplay2, CBWEjectCD, lblEjectCD};
+    catControls_ = {FolderTreeview,   cboFileType, BWSearch,   BWStop,       CBWRecursive,        CBWSearchZipContent,
+                    CBWEnableComment, lblSearch,   lblStop,    lblRecursive, lblSearchZipContent, lblEnableComment,
+                    lblDisplay1,      lblDisplay2, CBWEjectCD, lblEjectCD};
 
     // FIND
     cboFind = Combo(this, "cboFind", {32, 23, 255, 20}, true);
@@ -97,8 +97,8 @@ void FrmCorvaneDisk::buildControls()
     CBWIgnoreMaxHit = MakeControl<CheckBoxWeb>(this, "CBWIgnoreMaxHit", {214, 89, 16, 10});
     QLabel* lblSort = Label(this, "lblSort", {234, 72});
     QLabel* lblIgnoreMaxHit = Label(this, "lblIgnoreMaxHit", {234, 87});
-    findControls_ = {cboFind, BWFind, CBWSort, lblSort, lblFind, cboListDAT, lblListDAT, cboFilter,
-                     lblFilter, cboTypeDisk, lblTypeDisk, CBWIgnoreMaxHit, lblIgnoreMaxHit};
+    findControls_ = {cboFind,   BWFind,    CBWSort,     lblSort,     lblFind,         cboListDAT,     lblListDAT,
+                     cboFilter, lblFilter, cboTypeDisk, lblTypeDisk, CBWIgnoreMaxHit, lblIgnoreMaxHit};
 
     // LIB: its rows and columns come from the library list (library/).
     LVLib = MakeControl<QTreeView>(this, "LVLib", {26, 16, 332, 185});

@@ -45,8 +45,7 @@ std::vector<QString> SkinPackages()
 }
 
 // Runs one shutdown step; a failure is reported and the next step still runs.
-template <class Step>
-void Guarded(const char* procedure, Step step)
+template <class Step> void Guarded(const char* procedure, Step step)
 {
     ShowErrorsOf("frmCorvaneDisk", procedure, step);
 }
@@ -188,7 +187,5 @@ void FrmCorvaneDisk::FormUnload()
     });
     Guarded("Form_Unload", [] { EmptyTmpFolder(); });
     Guarded("Form_Unload", [this] { ShellTrayRemove(); });
-    Guarded("Form_Unload", [this] {
-        disconnect(&app_.services.mounts, nullptr, volumeOffer_.get(), nullptr);
-    });
+    Guarded("Form_Unload", [this] { disconnect(&app_.services.mounts, nullptr, volumeOffer_.get(), nullptr); });
 }

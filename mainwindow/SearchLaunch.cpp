@@ -38,7 +38,8 @@ struct SearchLaunch::Inbox {
         batches.push_back(std::move(batch));
         if (!posted) {
             posted = true;
-            QMetaObject::invokeMethod(receiver, [launch] { launch->takeHits(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                receiver, [launch] { launch->takeHits(); }, Qt::QueuedConnection);
         }
     }
     std::vector<std::vector<FindRow>> take()
@@ -134,8 +135,7 @@ void SearchLaunch::BWFind_Click()
         [this, session] {
             takeHits();
             if (session->limitReached())
-                app_.services.prompter.message(app_.texts[TextId::MaxHitReached], "CorvaneDisk",
-                                               MsgIcon::Information);
+                app_.services.prompter.message(app_.texts[TextId::MaxHitReached], "CorvaneDisk", MsgIcon::Information);
         });
 }
 

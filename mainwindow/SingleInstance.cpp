@@ -26,8 +26,7 @@ QString ServerName(const QString& folder)
 }
 } // namespace
 
-SingleInstance::SingleInstance(const QString& settingsFolder)
-    : lock_(LockPath(settingsFolder))
+SingleInstance::SingleInstance(const QString& settingsFolder) : lock_(LockPath(settingsFolder))
 {
     name_ = ServerName(settingsFolder);
     lock_.setStaleLockTime(0); // only a dead holder's lock is stale

@@ -56,8 +56,8 @@ void LanguagePage::lstLang_Click(const QString& file)
         LangText texts = app.texts;
         const LanguageLoad result = LoadLanguage(texts, file);
         if (result != LanguageLoad::Loaded) {
-            ActivePrompter().message(LanguageFileProblem(file, result) + " The texts stay as they are.",
-                                     "CorvaneDisk", MsgIcon::Exclamation);
+            ActivePrompter().message(LanguageFileProblem(file, result) + " The texts stay as they are.", "CorvaneDisk",
+                                     MsgIcon::Exclamation);
             return;
         }
         app.texts = std::move(texts);

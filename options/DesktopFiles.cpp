@@ -9,12 +9,11 @@
 
 void CheckProgramPath(const std::string& path)
 {
-    bool control = std::any_of(path.begin(), path.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
-    });
+    bool control =
+        std::any_of(path.begin(), path.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
     if (path.empty() || path.front() != '/' || control || !IsValidUtf8(path))
-        throw AppError(ErrBadFileName, std::string(ErrorDescription(ErrBadFileName)) +
-                                           " (program path \"" + path + "\")");
+        throw AppError(ErrBadFileName,
+                       std::string(ErrorDescription(ErrBadFileName)) + " (program path \"" + path + "\")");
 }
 
 std::string DesktopQuoted(std::string_view arg)

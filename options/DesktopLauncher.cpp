@@ -10,8 +10,8 @@ std::string WriteDesktopLauncher(const std::string& programPath, const DesktopPl
 {
     CheckProgramPath(programPath);
     if (places.desktop.empty() || !DirExist(places.desktop))
-        throw AppError(ErrPathNotFound, std::string(ErrorDescription(ErrPathNotFound)) +
-                                            " (desktop folder \"" + places.desktop + "\")");
+        throw AppError(ErrPathNotFound,
+                       std::string(ErrorDescription(ErrPathNotFound)) + " (desktop folder \"" + places.desktop + "\")");
     std::string path = AddSlash(places.desktop) + DesktopLauncherName + ".desktop";
     std::string entry = std::string("[Desktop Entry]\n"
                                     "Type=Application\n"
@@ -26,6 +26,5 @@ std::string WriteDesktopLauncher(const std::string& programPath, const DesktopPl
 
 bool AddDesktopLauncher(const std::string& programPath)
 {
-    return ShowingFailure("cmdAddIconDeskTop_Click",
-                          [&] { WriteDesktopLauncher(programPath, UserDesktopPlaces()); });
+    return ShowingFailure("cmdAddIconDeskTop_Click", [&] { WriteDesktopLauncher(programPath, UserDesktopPlaces()); });
 }

@@ -54,8 +54,8 @@ DisplayPage::DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWi
     cmdAddIconDeskTop = MakeControl<QPushButton>(this, "cmdAddIconDeskTop");
 
     auto* column = new QVBoxLayout(this);
-    for (QWidget* w : std::initializer_list<QWidget*>{chkTaskbar, chkSystray, fraSysIcon, chkAllwaysOnTop,
-                                                      chkScreenBorderMagnetic})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{chkTaskbar, chkSystray, fraSysIcon, chkAllwaysOnTop, chkScreenBorderMagnetic})
         column->addWidget(w);
     column->addSpacing(12);
     for (QPushButton* b : {cmdRebuildShellContextMenu, cmdAddIconDeskTop}) {

@@ -15,8 +15,7 @@ std::string kdeServiceMenu(const std::string& program)
                        "\n"
                        "[Desktop Action catalog]\n"
                        "Name=") +
-           FolderVerbName + "\nIcon=" + ProgramIconName + "\nExec=" + ExecKeyValue(DesktopQuoted(program)) +
-           " -d:%f\n";
+           FolderVerbName + "\nIcon=" + ProgramIconName + "\nExec=" + ExecKeyValue(DesktopQuoted(program)) + " -d:%f\n";
 }
 
 // GNOME Files passes the chosen items as arguments, relative to the folder it
@@ -24,8 +23,12 @@ std::string kdeServiceMenu(const std::string& program)
 std::string filesScript(const std::string& program)
 {
     return "#!/bin/sh\n"
-           "# " + std::string(FolderVerbName) + ": one catalog for each chosen folder.\n"
-           "program=" + ShellArgument(program) + "\n"
+           "# " +
+           std::string(FolderVerbName) +
+           ": one catalog for each chosen folder.\n"
+           "program=" +
+           ShellArgument(program) +
+           "\n"
            "for folder in \"$@\"; do\n"
            "    case $folder in\n"
            "        /*) ;;\n"
@@ -50,8 +53,7 @@ std::string nemoAction(const std::string& program)
 }
 } // namespace
 
-std::vector<std::string> WriteFolderVerb(const std::string& programPath,
-                                         const DesktopPlaces& places)
+std::vector<std::string> WriteFolderVerb(const std::string& programPath, const DesktopPlaces& places)
 {
     CheckProgramPath(programPath);
     const std::string& data = places.dataHome;

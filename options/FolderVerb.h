@@ -13,8 +13,7 @@ inline constexpr const char* FolderVerbName = "Catalog with CorvaneDisk";
 
 // Writes the three files in full for programPath (an absolute path) below
 // places.dataHome and returns their paths; raises AppError on failure.
-std::vector<std::string> WriteFolderVerb(const std::string& programPath,
-                                         const DesktopPlaces& places);
+std::vector<std::string> WriteFolderVerb(const std::string& programPath, const DesktopPlaces& places);
 
 // The options button: WriteFolderVerb for the user's folders, a failure shown
 // in the common error box; true when written.

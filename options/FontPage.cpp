@@ -17,8 +17,7 @@
 namespace {
 constexpr int NameRole = Qt::UserRole;
 
-template <class W>
-W* Part(QWidget* parent, const char* stem, const char* suffix)
+template <class W> W* Part(QWidget* parent, const char* stem, const char* suffix)
 {
     return MakeControl<W>(parent, (std::string(stem) + suffix).c_str());
 }

@@ -81,10 +81,10 @@ FrmAbout::FrmAbout(AppContext& app)
     about->addWidget(lblTitle, 1);
 
     const std::string ccrpShown = std::string(CcrpAddress) + "/";
-    fraSupport = linkFrame("fraSupport", {{"lblFAQ", "FAQ", "lblFAQURL", FaqAddress, FaqAddress},
-                                          {"lblSupport", "For Support or Report Bugs", "lblSupportURL",
-                                           SupportAddress, SupportAddress},
-                                          {"lblSite", "Web Site", "lblSiteURL", SiteAddress, SiteAddress}});
+    fraSupport = linkFrame(
+        "fraSupport", {{"lblFAQ", "FAQ", "lblFAQURL", FaqAddress, FaqAddress},
+                       {"lblSupport", "For Support or Report Bugs", "lblSupportURL", SupportAddress, SupportAddress},
+                       {"lblSite", "Web Site", "lblSiteURL", SiteAddress, SiteAddress}});
     fraThanks = linkFrame("fraThanks",
                           {{"lblTamsel", "Tamsel", "lblTamselURL", TamselAddress, TamselAddress},
                            {"lblVbNet", "VbNet", "lblVbNetURL", VbNetAddress, VbNetAddress},

@@ -41,9 +41,8 @@ struct PageRow {
 };
 // The nodes in the order they are added; the pages in the same order.
 constexpr PageRow PageRows[] = {
-    {"Setup", nullptr, "SETUP", 1010},     {"Skins", nullptr, "SKINS", 1014},
-    {"Display", "Setup", "DISPLAY", 1011}, {"FileType", "Setup", "FILETYPE", 1012},
-    {"Language", "Setup", "LANG", 1013},   {"Report", "Setup", "REPORT", 1015},
+    {"Setup", nullptr, "SETUP", 1010},       {"Skins", nullptr, "SKINS", 1014},   {"Display", "Setup", "DISPLAY", 1011},
+    {"FileType", "Setup", "FILETYPE", 1012}, {"Language", "Setup", "LANG", 1013}, {"Report", "Setup", "REPORT", 1015},
     {"Font", "Setup", "FONT", 1016},
 };
 

@@ -39,14 +39,12 @@ std::string transferProblem(QNetworkReply& reply)
 }
 } // namespace
 
-UpdateCheck::UpdateCheck(UpdateSetup setup, QObject* parent)
-    : QObject(parent), setup_(std::move(setup))
+UpdateCheck::UpdateCheck(UpdateSetup setup, QObject* parent) : QObject(parent), setup_(std::move(setup))
 {
     idle_.setSingleShot(true);
     idle_.setInterval(setup_.timeout);
-    connect(&idle_, &QTimer::timeout, this, [this] {
-        fail("the server did not answer within " + std::to_string(setup_.timeout.count()) + " ms");
-    });
+    connect(&idle_, &QTimer::timeout, this,
+            [this] { fail("the server did not answer within " + std::to_string(setup_.timeout.count()) + " ms"); });
 }
 
 UpdateCheck::~UpdateCheck()
@@ -96,8 +94,7 @@ void UpdateCheck::request(const QString& path)
         prefix.chop(1);
     url.setPath(prefix + path, QUrl::DecodedMode);
     QNetworkRequest req(url);
-    req.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                     QNetworkRequest::NoLessSafeRedirectPolicy);
+    req.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     reply_ = net_.get(req);
     connect(reply_, &QNetworkReply::readyRead, this, &UpdateCheck::takeData);
     connect(reply_, &QNetworkReply::finished, this, &UpdateCheck::replyFinished);

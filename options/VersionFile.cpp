@@ -10,8 +10,7 @@ VersionFile ReadVersionFile(std::string_view reply)
 {
     std::string text;
     text.reserve(reply.size());
-    std::copy_if(reply.begin(), reply.end(), std::back_inserter(text),
-                 [](char c) { return c != '\r'; });
+    std::copy_if(reply.begin(), reply.end(), std::back_inserter(text), [](char c) { return c != '\r'; });
     return {sListPos(text, "\n", 1), sListPos(text, "\n", 2), sListPos(text, "\n", 3)};
 }
 
@@ -30,20 +29,18 @@ std::optional<std::uint64_t> DecimalNumber(std::string_view text)
 
 std::string VersionDigits(const ProgramVersion& version)
 {
-    return std::to_string(version.major) + std::to_string(version.minor) +
-           std::to_string(version.revision);
+    return std::to_string(version.major) + std::to_string(version.minor) + std::to_string(version.revision);
 }
 
 bool IsAcceptableUpdateFileName(std::string_view name)
 {
     // What lives in the program's folder; a download must never replace it.
-    static constexpr std::array<std::string_view, 7> ownNames = {
-        "corvanedisk", "libquexel.so", "dat", "skin", "language", "tmp", "reports"};
+    static constexpr std::array<std::string_view, 7> ownNames = {"corvanedisk", "libquexel.so", "dat",    "skin",
+                                                                 "language",    "tmp",          "reports"};
     if (name.empty() || name.front() == '.' || name.find("..") != std::string_view::npos)
         return false;
-    if (std::any_of(name.begin(), name.end(), [](char c) {
-            return c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
-        }))
+    if (std::any_of(name.begin(), name.end(),
+                    [](char c) { return c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }))
         return false;
     std::string lower = AsciiLowerCopy(name);
     return std::find(ownNames.begin(), ownNames.end(), lower) == ownNames.end();

@@ -9,7 +9,7 @@ namespace {
 
 constexpr int LineWidth = 80;
 constexpr int BytesPerLine = 16;
-constexpr int FirstPair = 10;    // bytes 8 to 15 stand two places further, past a bar
+constexpr int FirstPair = 10; // bytes 8 to 15 stand two places further, past a bar
 constexpr int FirstBar = 34;
 constexpr int SecondBar = 60;
 constexpr int TextColumn = 62;
@@ -75,8 +75,7 @@ void WritePartialLine(char* line, std::uint32_t offset, const unsigned char* byt
 // data: the first byte of a counted string whose 32-bit byte count stands in
 // the four bytes before it. out: the caller's buffer pointer, which must have
 // room for 80 characters per started group of 16 bytes. Always returns 0.
-extern "C" __attribute__((visibility("default"))) std::int32_t
-FileToQuexel(const unsigned char* data, char** out)
+extern "C" __attribute__((visibility("default"))) std::int32_t FileToQuexel(const unsigned char* data, char** out)
 {
     std::uint32_t n;
     std::memcpy(&n, data - sizeof n, sizeof n);

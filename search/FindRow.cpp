@@ -3,8 +3,8 @@
 FindRow::FindRow(const FindHit& hit) : kind_(hit.Kind)
 {
     const FindReportRow& r = hit.Row;
-    const std::string* fields[FieldCount] = {&r.File,    &r.Directory, &r.Size, &r.Date,
-                                             &r.DiskID,  &r.Comment,   &hit.Key, &hit.IconName};
+    const std::string* fields[FieldCount] = {&r.File,   &r.Directory, &r.Size,  &r.Date,
+                                             &r.DiskID, &r.Comment,   &hit.Key, &hit.IconName};
     std::size_t size = 0;
     for (const std::string* f : fields)
         size += f->size();

@@ -25,8 +25,7 @@ namespace {
 constexpr std::string_view Title = "CorvaneDisk";
 
 // Runs one action; what fails is reported in the common error box.
-template <class Action>
-void Guarded(const char* procedure, Action action)
+template <class Action> void Guarded(const char* procedure, Action action)
 {
     try {
         action();
@@ -93,8 +92,8 @@ void FrmFind::MenuDel()
         return;
     const QString& target = *chosen;
     Prompter& prompter = app_.services.prompter;
-    const std::string question = app_.texts[TextId::AskDelete] + " " + Utf8(QFileInfo(target).fileName()) +
-                                 app_.texts[TextId::AskDeleteEnd];
+    const std::string question =
+        app_.texts[TextId::AskDelete] + " " + Utf8(QFileInfo(target).fileName()) + app_.texts[TextId::AskDeleteEnd];
     if (!prompter.askYesNo(question, Title, MsgIcon::Question))
         return;
     Guarded("MenuDel", [&] {

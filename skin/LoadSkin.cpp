@@ -91,8 +91,12 @@ struct StartupBox {
     const char* setting; // nullptr: unticked
 };
 constexpr StartupBox MainBoxes[] = {
-    {"CBWRecursive", "Recursive"}, {"CBWSearchZipContent", "Zip Content"}, {"CBWEnableComment", "Enable Comment"},
-    {"CBWEjectCD", nullptr},       {"CBWSort", "Sort Result"},             {"CBWIgnoreMaxHit", "Ignore MaxHit"},
+    {"CBWRecursive", "Recursive"},
+    {"CBWSearchZipContent", "Zip Content"},
+    {"CBWEnableComment", "Enable Comment"},
+    {"CBWEjectCD", nullptr},
+    {"CBWSort", "Sort Result"},
+    {"CBWIgnoreMaxHit", "Ignore MaxHit"},
 };
 
 // How the skin treats each window after the main one, in the order it does them.
@@ -112,14 +116,22 @@ struct WindowRule {
 };
 
 const WindowRule WindowRules[] = {
-    {"frmSaveIDX", "SaveSize", "4020", "4260", nullptr, false, false, "SavePOS", "picFondSave", false, SaveCopies,
-     {}},
+    {"frmSaveIDX", "SaveSize", "4020", "4260", nullptr, false, false, "SavePOS", "picFondSave", false, SaveCopies, {}},
     {"frmFind", "FindSize", "9015", "9015", "Find", true, true, "FindPOS", nullptr, true, FramedCopies, {}},
-    {"frmLib", "LibSize", "9015", "9015", "Lib", true, true, "libPOS", nullptr, true, LibCopies,
-     {"CBWView", "View"}},
+    {"frmLib", "LibSize", "9015", "9015", "Lib", true, true, "libPOS", nullptr, true, LibCopies, {"CBWView", "View"}},
     {"frmViewImg", "ViewSize", "9015", "9015", "View", true, true, "ViewPOS", nullptr, true, FramedCopies, {}},
-    {"frmEditComment", "EditSize", "5040", "990", nullptr, false, true, "EditPOS", "picFondEdit", false,
-     EditCopies, {}},
+    {"frmEditComment",
+     "EditSize",
+     "5040",
+     "990",
+     nullptr,
+     false,
+     true,
+     "EditPOS",
+     "picFondEdit",
+     false,
+     EditCopies,
+     {}},
 };
 
 std::string entry(std::string_view section, std::string_view key, std::string_view value)
@@ -479,8 +491,8 @@ void SkinPass::applyOutline(QWidget& main)
         return;
     }
     if (mask.width() < main.width() || mask.height() < main.height()) {
-        problems_.push_back(std::string(MaskName) + ": smaller than the main window (" +
-                            std::to_string(main.width()) + " x " + std::to_string(main.height()) + " pixels)");
+        problems_.push_back(std::string(MaskName) + ": smaller than the main window (" + std::to_string(main.width()) +
+                            " x " + std::to_string(main.height()) + " pixels)");
         main.clearMask();
         return;
     }
@@ -501,7 +513,8 @@ void SkinPass::applyWindow(const WindowRule& rule)
         }
         return;
     }
-    applyWindowRule(skin_, ini_, rule, *window, [this](std::string_view s) { return startupFlag(s); }, problems_);
+    applyWindowRule(
+        skin_, ini_, rule, *window, [this](std::string_view s) { return startupFlag(s); }, problems_);
 }
 
 // At start-up a box takes its stored state; later it keeps the one it has.

@@ -41,10 +41,9 @@ struct SkinContext {
 // Applies the package skinFile of the skin folder; an empty name changes
 // nothing. A package that cannot be read is reported and changes nothing,
 // except at start-up, when the windows still get their default sizes, places
-// and check-box states (so does an empty name then, without a message). Entries that cannot be applied (a value that is not a
-// number, a missing or broken bitmap, a control the window lacks) are left
-// out, the rest applied, and one message lists them. Call it once the main
-// window is in the registry (not from its constructor).
+// and check-box states (so does an empty name then, without a message). Entries that cannot be applied (a value that is
+// not a number, a missing or broken bitmap, a control the window lacks) are left out, the rest applied, and one message
+// lists them. Call it once the main window is in the registry (not from its constructor).
 void LoadSkin(Skin& skin, WindowRegistry& windows, const SkinContext& context, const std::string& skinFile,
               bool atStartup);
 

@@ -29,10 +29,14 @@ std::span<const char* const> propertyNames(Kind kind)
 {
     static constexpr const char* Picture[] = {PicturePropertyName};
     switch (kind) {
-    case Kind::Picture: return Picture;
-    case Kind::Button: return ButtonPictureNames;
-    case Kind::CheckBox: return CheckPictureNames;
-    case Kind::Nothing: break;
+    case Kind::Picture:
+        return Picture;
+    case Kind::Button:
+        return ButtonPictureNames;
+    case Kind::CheckBox:
+        return CheckPictureNames;
+    case Kind::Nothing:
+        break;
     }
     return {};
 }

@@ -19,7 +19,8 @@ QRect primaryGeometry()
 // The start that centres size twips on a screen side of sidePixels from originPixels.
 long long centred(int originPixels, int sidePixels, long long size)
 {
-    return TwipsFromPixels(originPixels) + static_cast<long long>(std::nearbyint((TwipsFromPixels(sidePixels) - size) / 2.0));
+    return TwipsFromPixels(originPixels) +
+           static_cast<long long>(std::nearbyint((TwipsFromPixels(sidePixels) - size) / 2.0));
 }
 } // namespace
 

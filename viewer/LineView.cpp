@@ -123,8 +123,7 @@ void LineView::paintEvent(QPaintEvent* event)
             shown = text.mid(from, columns);
         }
         const qreal x = Margin + qreal(from) * cw - across;
-        painter.drawText(QRectF(x, y, qreal(viewport()->width()) + cw - x, lineHeight), TextFlags,
-                         shown.toString());
+        painter.drawText(QRectF(x, y, qreal(viewport()->width()) + cw - x, lineHeight), TextFlags, shown.toString());
     }
 }
 

@@ -43,6 +43,6 @@ private:
 
     QString text_;
     std::vector<qsizetype> starts_; // where each line begins in text_
-    qsizetype longest_ = 0;        // characters of the longest line
+    qsizetype longest_ = 0;         // characters of the longest line
     int anchor_ = -1, extent_ = -1; // the chosen lines, in either order; -1: none
 };

@@ -48,6 +48,6 @@ QString DumpForView(std::string_view dump)
 QString PartShownNote(const LangText& texts, std::uint64_t shown, std::uint64_t total)
 {
     const QLocale locale;
-    return texts.text(TextId::PartShown).arg(locale.formattedDataSize(qint64(shown)),
-                                            locale.formattedDataSize(qint64(total)));
+    return texts.text(TextId::PartShown)
+        .arg(locale.formattedDataSize(qint64(shown)), locale.formattedDataSize(qint64(total)));
 }

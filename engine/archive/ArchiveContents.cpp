@@ -28,12 +28,18 @@ constexpr std::string_view ZipPrefix = "Found in zipfile :";
 
 ArchiveKind ArchiveKindFromExtension(std::string_view upperExt)
 {
-    if (upperExt == "ZIP") return ArchiveKind::Zip;
-    if (upperExt == "RAR") return ArchiveKind::Rar;
-    if (upperExt == "ARJ") return ArchiveKind::Arj;
-    if (upperExt == "LZH") return ArchiveKind::Lzh;
-    if (upperExt == "ACE") return ArchiveKind::Ace;
-    if (upperExt == "CAB") return ArchiveKind::Cab;
+    if (upperExt == "ZIP")
+        return ArchiveKind::Zip;
+    if (upperExt == "RAR")
+        return ArchiveKind::Rar;
+    if (upperExt == "ARJ")
+        return ArchiveKind::Arj;
+    if (upperExt == "LZH")
+        return ArchiveKind::Lzh;
+    if (upperExt == "ACE")
+        return ArchiveKind::Ace;
+    if (upperExt == "CAB")
+        return ArchiveKind::Cab;
     auto digit = [](char c) { return c >= '0' && c <= '9'; };
     if (upperExt.size() == 3 && upperExt[0] == 'C' && digit(upperExt[1]) && digit(upperExt[2]))
         return ArchiveKind::Ace;

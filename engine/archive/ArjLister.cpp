@@ -62,8 +62,8 @@ void ListARJfiles(ArchiveBytes& in, MemberListing& listing)
         if (bytes != 0) {
             std::string_view name = header.substr(fixedPart);
             name = TrimBlanks(name.substr(0, name.find('\0')));
-            const std::string date = host == UnixHost ? CatalogDateFromUnix(stamp)
-                                                      : CatalogDateFromDos(std::uint16_t(stamp >> 16));
+            const std::string date =
+                host == UnixHost ? CatalogDateFromUnix(stamp) : CatalogDateFromDos(std::uint16_t(stamp >> 16));
             if (!listing.add(name, bytes, date))
                 return;
         }

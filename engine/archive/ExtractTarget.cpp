@@ -31,8 +31,7 @@ std::optional<std::vector<std::string>> SafeMemberParts(std::string_view storedP
     return parts;
 }
 
-UniqueFd OpenFolderBelow(int baseFd, const std::vector<std::string>& parts, bool create,
-                         std::string& error)
+UniqueFd OpenFolderBelow(int baseFd, const std::vector<std::string>& parts, bool create, std::string& error)
 {
     UniqueFd current(::fcntl(baseFd, F_DUPFD_CLOEXEC, 0));
     if (!current) {

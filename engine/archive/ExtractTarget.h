@@ -12,15 +12,13 @@
 #include <string_view>
 #include <vector>
 
-
 // The folders and name of a stored member path ("a/./b//c" gives a, b, c);
 // nullopt when the path would leave the target folder.
 std::optional<std::vector<std::string>> SafeMemberParts(std::string_view storedPath);
 
 // The folder below base that parts name, made where missing when create is
 // set; an empty handle, with error saying why, when it cannot be had.
-UniqueFd OpenFolderBelow(int baseFd, const std::vector<std::string>& parts, bool create,
-                         std::string& error);
+UniqueFd OpenFolderBelow(int baseFd, const std::vector<std::string>& parts, bool create, std::string& error);
 
 bool EntryExists(int folderFd, const std::string& name);
 

@@ -55,8 +55,7 @@ std::string folderPath(std::string folder)
 // The extended headers from pos on, the first of firstSize bytes, none
 // reaching past limit: each is a type byte, its data and the next one's
 // size. False when the chain does not end (with a size of 0) before limit.
-bool readExtendedHeaders(ArchiveBytes& in, std::uint64_t pos, std::uint16_t firstSize,
-                         std::uint64_t limit, Member& m)
+bool readExtendedHeaders(ArchiveBytes& in, std::uint64_t pos, std::uint16_t firstSize, std::uint64_t limit, Member& m)
 {
     std::uint16_t size = firstSize;
     std::string_view ext;
@@ -130,7 +129,7 @@ void ListLZHfiles(ArchiveBytes& in, MemberListing& listing)
         if (level == 0 || level == 1) {
             const std::size_t headerSize = std::size_t(std::uint8_t(header[0])) + 2;
             const std::size_t tail = level == 0 ? 2 : 5; // CRC; level 1 adds system and next size
-            next = pos + headerSize + m.packed; // level 1: its extended headers are counted in
+            next = pos + headerSize + m.packed;          // level 1: its extended headers are counted in
             usable = FixedSize + nameLength + tail <= headerSize && in.read(pos, headerSize, header);
             if (usable) {
                 m.name = header.substr(FixedSize, nameLength);
@@ -140,9 +139,9 @@ void ListLZHfiles(ArchiveBytes& in, MemberListing& listing)
         } else if (level == 2) {
             const std::uint16_t headerSize = Le16(header, 0);
             next = pos + headerSize + m.packed;
-            usable = headerSize >= Level2BaseSize && in.read(pos, Level2BaseSize, header) &&
-                     readExtendedHeaders(in, pos + Level2BaseSize, Le16(header, Level2BaseSize - 2),
-                                         pos + headerSize, m);
+            usable =
+                headerSize >= Level2BaseSize && in.read(pos, Level2BaseSize, header) &&
+                readExtendedHeaders(in, pos + Level2BaseSize, Le16(header, Level2BaseSize - 2), pos + headerSize, m);
             date = CatalogDateFromUnix(stamp);
         } else {
             return; // a header level this reader does not know: where it ends is unknown

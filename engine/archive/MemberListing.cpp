@@ -14,8 +14,8 @@ MemberListing::MemberListing(const ArchiveFile& archive, std::string_view prefix
 bool MemberListing::add(std::string_view name, std::uint64_t bytes, std::string_view date)
 {
     const std::string text = TextInLineEncoding(TrimNull(name), lineEncoding_);
-    return out_.append(MakeMemberLine(archive_.catalogPath, ToCatalogMemberPath(text), SizeRound(bytes), date,
-                                      encodedComment_));
+    return out_.append(
+        MakeMemberLine(archive_.catalogPath, ToCatalogMemberPath(text), SizeRound(bytes), date, encodedComment_));
 }
 
 void MemberListing::setComment(std::string_view storedText)

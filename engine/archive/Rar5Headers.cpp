@@ -95,8 +95,8 @@ Extras readExtras(std::string_view area)
         } else if (type == ExtraTime) {
             const std::uint64_t flags = record.vint();
             if (flags & TimeHasModified) {
-                std::string date = (flags & TimeIsUnix) ? CatalogDateFromUnix(record.u32())
-                                                        : CatalogDateFromFileTime(record.u64());
+                std::string date =
+                    (flags & TimeIsUnix) ? CatalogDateFromUnix(record.u32()) : CatalogDateFromFileTime(record.u64());
                 if (record.ok())
                     x.modified = std::move(date);
             }
@@ -162,7 +162,7 @@ void ListRar5Headers(ArchiveBytes& in, MemberListing& listing)
                 return;
             const Extras extras = readExtras(h.substr(std::size_t(headerSize - extraSize)));
             if (type == FileBlock) {
-                const std::string date = extras.modified                    ? *extras.modified
+                const std::string date = extras.modified               ? *extras.modified
                                          : (f.flags & FileHasUnixTime) ? CatalogDateFromUnix(f.unixTime)
                                                                        : CatalogDateFromFileTime(0);
                 // A member split over volumes is listed where it begins.

@@ -85,8 +85,7 @@ bool copyMember(zip_file_t* from, ExtractedFile& to, std::string& error)
             return false;
     }
 }
-std::string shownPath(const UnzipOptions& options, const std::vector<std::string>& folders,
-                      const std::string& name)
+std::string shownPath(const UnzipOptions& options, const std::vector<std::string>& folders, const std::string& name)
 {
     std::string path = options.UnzipExtractDir;
     for (const std::string& f : folders)
@@ -96,8 +95,8 @@ std::string shownPath(const UnzipOptions& options, const std::vector<std::string
 
 // Unpacks one member below target; "" when it is done or deliberately left
 // out (a file kept), else why it failed.
-std::string extractMember(zip_t* zip, zip_uint64_t index, const zip_stat_t& st, int target,
-                          UnzipOptions& options, std::optional<std::string>& password)
+std::string extractMember(zip_t* zip, zip_uint64_t index, const zip_stat_t& st, int target, UnzipOptions& options,
+                          std::optional<std::string>& password)
 {
     const std::string_view stored = st.name;
     const bool folderEntry = !stored.empty() && stored.back() == '/';

@@ -41,8 +41,8 @@ CatalogBytes ReadCatalogBytes(const std::string& path, std::size_t maxSize, cons
 
     const auto expected = std::size_t(st.st_size);
     if (expected > maxSize)
-        throw AppError(ErrOutOfMemory, "The file " + path + " is too large to load (" +
-                                           std::to_string(expected >> 20) + " MiB)");
+        throw AppError(ErrOutOfMemory,
+                       "The file " + path + " is too large to load (" + std::to_string(expected >> 20) + " MiB)");
     CatalogBytes bytes;
     bytes.data.reset(static_cast<char*>(AllocateLarge(expected)));
     // A file that shrinks meanwhile gives what is there; one that grows, its
@@ -51,7 +51,8 @@ CatalogBytes ReadCatalogBytes(const std::string& path, std::size_t maxSize, cons
     while (bytes.size < expected) {
         if (stop)
             return {};
-        const std::size_t n = ReadSome(fd, bytes.data.get() + bytes.size, std::min(kPiece, expected - bytes.size), path);
+        const std::size_t n =
+            ReadSome(fd, bytes.data.get() + bytes.size, std::min(kPiece, expected - bytes.size), path);
         if (n == 0)
             break;
         bytes.size += n;

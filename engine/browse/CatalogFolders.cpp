@@ -5,7 +5,6 @@
 #include "engine/catalog/CommentCodec.h"
 #include "platform/text/Encoding.h"
 
-
 namespace {
 constexpr std::string_view kSizeUnit = " Kb";
 

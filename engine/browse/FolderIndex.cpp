@@ -38,9 +38,8 @@ FolderId FolderIndex::add(std::string_view key, std::uint64_t hash)
     const auto id = FolderId(d_.nodes.size());
     const bool decoded = !inside(key, d_.bytes.view());
     const char* base = decoded ? d_.decodedKeys.data() : d_.bytes.data.get();
-    d_.nodes.push_back(FolderNode{.keyStart = std::uint32_t(key.data() - base),
-                                  .keyLength = std::uint32_t(key.size()),
-                                  .decoded = decoded});
+    d_.nodes.push_back(FolderNode{
+        .keyStart = std::uint32_t(key.data() - base), .keyLength = std::uint32_t(key.size()), .decoded = decoded});
     remember(hash, id);
     return id;
 }

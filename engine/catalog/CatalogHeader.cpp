@@ -20,8 +20,8 @@ std::string fileDate(const std::string& path)
     std::tm tm{};
     localtime_r(&st.st_mtime, &tm);
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%02d/%02d/%04d %02d:%02d:%02d", tm.tm_mday, tm.tm_mon + 1,
-                  tm.tm_year + 1900, tm.tm_hour, tm.tm_min, tm.tm_sec);
+    std::snprintf(buf, sizeof buf, "%02d/%02d/%04d %02d:%02d:%02d", tm.tm_mday, tm.tm_mon + 1, tm.tm_year + 1900,
+                  tm.tm_hour, tm.tm_min, tm.tm_sec);
     return buf;
 }
 
@@ -30,22 +30,42 @@ void takeLine(CatalogHeader& h, HeaderLine n, std::string_view line)
 {
     std::string value = CatalogTextToUtf8(HeaderValue(n, line), DetectCatalogEncoding(line));
     switch (n) {
-    case HeaderLine::DriveType: h.DriveType = std::move(value); break;
-    case HeaderLine::Serial: h.Serial = std::move(value); break;
-    case HeaderLine::Volume: h.Volume = std::move(value); break;
-    case HeaderLine::Free: h.Free = std::move(value); break;
-    case HeaderLine::Total: h.Total = std::move(value); break;
+    case HeaderLine::DriveType:
+        h.DriveType = std::move(value);
+        break;
+    case HeaderLine::Serial:
+        h.Serial = std::move(value);
+        break;
+    case HeaderLine::Volume:
+        h.Volume = std::move(value);
+        break;
+    case HeaderLine::Free:
+        h.Free = std::move(value);
+        break;
+    case HeaderLine::Total:
+        h.Total = std::move(value);
+        break;
     case HeaderLine::RootDir:
         // A root of "\" alone (the file system's root) keeps it, so it never shows empty.
         if (value.size() > 1 && value.ends_with('\\'))
             value.pop_back();
         h.RootDir = std::move(value);
         break;
-    case HeaderLine::RecursiveDir: h.RecursiveDir = value == "True"; break;
-    case HeaderLine::SearchZipContent: h.SearchZipContent = value == "True"; break;
-    case HeaderLine::EnableComment: h.EnableComment = value == "True"; break;
-    case HeaderLine::Search: h.Search = std::move(value); break;
-    case HeaderLine::Comment: h.Comment = std::move(value); break;
+    case HeaderLine::RecursiveDir:
+        h.RecursiveDir = value == "True";
+        break;
+    case HeaderLine::SearchZipContent:
+        h.SearchZipContent = value == "True";
+        break;
+    case HeaderLine::EnableComment:
+        h.EnableComment = value == "True";
+        break;
+    case HeaderLine::Search:
+        h.Search = std::move(value);
+        break;
+    case HeaderLine::Comment:
+        h.Comment = std::move(value);
+        break;
     }
 }
 

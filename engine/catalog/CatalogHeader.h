@@ -9,8 +9,8 @@ struct CatalogHeader {
     std::string DriveType;
     std::string Serial;
     std::string Volume;
-    std::string Free;  // still ending in " MB"
-    std::string Total; // still ending in " MB"
+    std::string Free;    // still ending in " MB"
+    std::string Total;   // still ending in " MB"
     std::string RootDir; // without its trailing "\"
     bool RecursiveDir = false;
     bool SearchZipContent = false;
@@ -28,8 +28,8 @@ enum class HeaderStatus {
 struct HeaderReading {
     CatalogHeader header; // the fields of the header lines that could be read
     HeaderStatus status = HeaderStatus::Ok;
-    int errorNumber = 0;  // the error box's number, for a status other than Ok
-    std::string problem;  // what is wrong, for a status other than Ok
+    int errorNumber = 0; // the error box's number, for a status other than Ok
+    std::string problem; // what is wrong, for a status other than Ok
 };
 
 // Reads the header without showing anything, for a list that reads many

@@ -69,8 +69,7 @@ std::string MakeFileLine(std::string_view catalogPath, std::uint64_t sizeKb, std
 }
 
 std::string MakeMemberLine(std::string_view archiveCatalogPath, std::string_view memberCatalogPath,
-                           std::uint64_t sizeKb, std::string_view date,
-                           std::string_view encodedComment)
+                           std::uint64_t sizeKb, std::string_view date, std::string_view encodedComment)
 {
     std::string path(archiveCatalogPath);
     path += '/';
@@ -86,8 +85,7 @@ BodyLine ParseBodyLine(std::string_view line)
     if (first == std::string_view::npos)
         return b;
     std::size_t second = line.find('>', first + 1);
-    b.sizeDate = line.substr(first + 1, second == std::string_view::npos ? std::string_view::npos
-                                                                         : second - first - 1);
+    b.sizeDate = line.substr(first + 1, second == std::string_view::npos ? std::string_view::npos : second - first - 1);
     if (second != std::string_view::npos) {
         b.hasComment = true;
         b.rest = line.substr(second + 1);

@@ -44,8 +44,7 @@ std::string MakeFileLine(std::string_view catalogPath, std::uint64_t sizeKb, std
 std::string MakeFileLine(std::string_view catalogPath, std::uint64_t sizeKb, std::string_view date,
                          std::string_view encodedComment);
 std::string MakeMemberLine(std::string_view archiveCatalogPath, std::string_view memberCatalogPath,
-                           std::uint64_t sizeKb, std::string_view date,
-                           std::string_view encodedComment);
+                           std::uint64_t sizeKb, std::string_view date, std::string_view encodedComment);
 
 struct BodyLine {
     std::string_view path;     // first field; "archive/member" for a member

@@ -48,7 +48,8 @@ std::string CatalogFileNameOf(std::string_view typed)
 {
     constexpr std::string_view suffix = ".dat";
     std::string name(TrimBlanks(typed));
-    const bool hasSuffix = name.size() >= suffix.size() && AsciiLowerCopy(name.substr(name.size() - suffix.size())) == suffix;
+    const bool hasSuffix =
+        name.size() >= suffix.size() && AsciiLowerCopy(name.substr(name.size() - suffix.size())) == suffix;
     if (!name.empty() && !hasSuffix)
         name += suffix; // a catalog without it would leave the library
     return name;

@@ -11,9 +11,12 @@ namespace {
 std::string_view rootName(RegRoot root)
 {
     switch (root) {
-    case HKEY_CLASSES_ROOT: return "HKEY_CLASSES_ROOT";
-    case HKEY_LOCAL_MACHINE: return "HKEY_LOCAL_MACHINE";
-    default: return {};
+    case HKEY_CLASSES_ROOT:
+        return "HKEY_CLASSES_ROOT";
+    case HKEY_LOCAL_MACHINE:
+        return "HKEY_LOCAL_MACHINE";
+    default:
+        return {};
     }
 }
 
@@ -61,9 +64,12 @@ RegValue RegValue::Number(std::int32_t number)
 std::string RegValue::text() const
 {
     switch (kind_) {
-    case Kind::Text: return text_;
-    case Kind::Number: return std::to_string(number_);
-    default: return {};
+    case Kind::Text:
+        return text_;
+    case Kind::Number:
+        return std::to_string(number_);
+    default:
+        return {};
     }
 }
 
@@ -86,8 +92,7 @@ void CreateNewKey(RegRoot root, std::string_view keyPath)
         RegStore::Instance().createKey(r, keyPath);
 }
 
-void SetKeyValue(RegRoot root, std::string_view keyPath, std::string_view valueName,
-                 std::string_view value, int type)
+void SetKeyValue(RegRoot root, std::string_view keyPath, std::string_view valueName, std::string_view value, int type)
 {
     auto r = rootName(root);
     if (r.empty())
@@ -99,8 +104,7 @@ void SetKeyValue(RegRoot root, std::string_view keyPath, std::string_view valueN
     }
 }
 
-void SetKeyValue(RegRoot root, std::string_view keyPath, std::string_view valueName,
-                 std::int64_t value, int type)
+void SetKeyValue(RegRoot root, std::string_view keyPath, std::string_view valueName, std::int64_t value, int type)
 {
     auto r = rootName(root);
     if (r.empty())

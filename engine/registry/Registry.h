@@ -50,10 +50,8 @@ void CreateNewKey(RegRoot root, std::string_view keyPath);
 // text that is no number raises AppError "Type mismatch", a number that
 // does not fit raises "Overflow" (nothing is written then); other types
 // write nothing.
-void SetKeyValue(RegRoot root, std::string_view keyPath, std::string_view valueName,
-                 std::string_view value, int type);
-void SetKeyValue(RegRoot root, std::string_view keyPath, std::string_view valueName,
-                 std::int64_t value, int type);
+void SetKeyValue(RegRoot root, std::string_view keyPath, std::string_view valueName, std::string_view value, int type);
+void SetKeyValue(RegRoot root, std::string_view keyPath, std::string_view valueName, std::int64_t value, int type);
 RegValue QueryValue(RegRoot root, std::string_view keyPath, std::string_view valueName);
 void DeleteValue(RegRoot root, std::string_view keyPath, std::string_view valueName);
 // Removes a key and everything below it.

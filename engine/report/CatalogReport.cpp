@@ -49,12 +49,11 @@ void writeComment(BodyLines& in, ReportWriter& out, std::string_view field3)
     out.endCell();
 }
 
-void writeRow(BodyLines& in, ReportWriter& out, std::string_view line,
-              std::string_view diskId, std::string& date)
+void writeRow(BodyLines& in, ReportWriter& out, std::string_view line, std::string_view diskId, std::string& date)
 {
-    std::string_view fields[3];     // path, size and date, comment
-    std::string_view pathParts[2];  // path, member
-    std::string_view sizeParts[4];  // size, day, month, year
+    std::string_view fields[3];    // path, size and date, comment
+    std::string_view pathParts[2]; // path, member
+    std::string_view sizeParts[4]; // size, day, month, year
     sListFields(line, ">", fields);
     sListFields(fields[0], "/", pathParts);
     sListFields(fields[1], "/", sizeParts);
@@ -82,8 +81,7 @@ void writeRow(BodyLines& in, ReportWriter& out, std::string_view line,
 }
 } // namespace
 
-void WriteCatalogReport(std::string_view catalogName, const ReportLayout& layout,
-                        const std::string& reportPath)
+void WriteCatalogReport(std::string_view catalogName, const ReportLayout& layout, const std::string& reportPath)
 {
     CatalogLineReader reader(LibraryCatalogPath(catalogName));
     ReadHeaderLines(reader);

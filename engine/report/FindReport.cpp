@@ -4,8 +4,7 @@
 #include "engine/report/Reports.h"
 #include "platform/prompter/ErrorBox.h"
 
-std::optional<std::string> WriteFindReport(const ReportOptions& settings,
-                                           const std::vector<FindReportRow>& rows,
+std::optional<std::string> WriteFindReport(const ReportOptions& settings, const std::vector<FindReportRow>& rows,
                                            const ReportCaptions& captions)
 {
     try {

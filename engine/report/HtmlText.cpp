@@ -8,8 +8,8 @@
 std::string HtmlColor(std::int64_t colour)
 {
     if (colour < 0 || colour > 0xFFFFFF)
-        throw AppError(ErrInvalidArgument, std::string(ErrorDescription(ErrInvalidArgument)) +
-                                               " (colour " + std::to_string(colour) + ")");
+        throw AppError(ErrInvalidArgument,
+                       std::string(ErrorDescription(ErrInvalidArgument)) + " (colour " + std::to_string(colour) + ")");
     char bgr[8];
     std::snprintf(bgr, sizeof bgr, "%06X", unsigned(colour));
     return {bgr[4], bgr[5], bgr[2], bgr[3], bgr[0], bgr[1]};
@@ -43,8 +43,8 @@ bool holdsSpecial(const char* p)
 {
     std::uint64_t word;
     std::memcpy(&word, p, sizeof word);
-    return holdsByte(word, '&') || holdsByte(word, '<') || holdsByte(word, '>') ||
-           holdsByte(word, '"') || holdsByte(word, '\'');
+    return holdsByte(word, '&') || holdsByte(word, '<') || holdsByte(word, '>') || holdsByte(word, '"') ||
+           holdsByte(word, '\'');
 }
 } // namespace
 

@@ -24,8 +24,7 @@ std::string cellOpening(std::string_view tag, std::string_view colour)
 }
 } // namespace
 
-ReportWriter::ReportWriter(const ReportLayout& layout, const std::string& path)
-    : layout_(layout), path_(path)
+ReportWriter::ReportWriter(const ReportLayout& layout, const std::string& path) : layout_(layout), path_(path)
 {
     if (!out_.open(path))
         RaiseFromErrno(out_.errorCode(), path);

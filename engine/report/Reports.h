@@ -35,8 +35,7 @@ std::optional<std::string> WriteLibReport(const ReportOptions& settings, const s
 // Writes the report of the search results, rows in the order given, and
 // returns what the shell should open (ReportOpenTarget). Safe on a worker
 // thread. A failure goes to the common error box; nothing is returned then.
-std::optional<std::string> WriteFindReport(const ReportOptions& settings,
-                                           const std::vector<FindReportRow>& rows,
+std::optional<std::string> WriteFindReport(const ReportOptions& settings, const std::vector<FindReportRow>& rows,
                                            const ReportCaptions& captions);
 
 // The batch report of the catalog opts.Name. The caller has asked the

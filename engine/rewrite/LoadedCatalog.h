@@ -14,7 +14,7 @@
 struct LoadedCatalog {
     std::string path;
     std::string text;
-    std::size_t bodyOffset = 0;    // where line 12 starts
+    std::size_t bodyOffset = 0; // where line 12 starts
     // What new text in a line of plain ASCII is written in: Windows-1252 in a
     // file that holds such lines (an old Windows catalog), else UTF-8.
     CatalogEncoding asciiLines = CatalogEncoding::Utf8;

@@ -46,8 +46,8 @@ struct FileEntry {
 };
 
 struct FolderListing {
-    std::vector<FileEntry> files;   // matching regular files (links to them included)
-    std::vector<std::string> dirs;  // sub-folders on the same file system
+    std::vector<FileEntry> files;  // matching regular files (links to them included)
+    std::vector<std::string> dirs; // sub-folders on the same file system
 };
 
 struct DirClose {
@@ -74,8 +74,9 @@ public:
             return;
         int number = ErrNumberFromErrno(firstError_);
         std::string text(ErrorDescription(number));
-        text += " (" + std::to_string(paths_.size()) + " folder(s) could not be read and were left out; the first: " +
-                *paths_.begin() + ": " + std::strerror(firstError_) + ")";
+        text += " (" + std::to_string(paths_.size()) +
+                " folder(s) could not be read and were left out; the first: " + *paths_.begin() + ": " +
+                std::strerror(firstError_) + ")";
         ShowErrorBox(number, text, kModule, "SearchForFilesArray", __LINE__);
     }
 
@@ -150,9 +151,10 @@ private:
             if (type == DT_UNKNOWN) {
                 if (::fstatat(fd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
                     continue;
-                type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG
-                                                   : S_ISLNK(st.st_mode) ? DT_LNK
-                                                                         : DT_FIFO;
+                type = S_ISDIR(st.st_mode)   ? DT_DIR
+                       : S_ISREG(st.st_mode) ? DT_REG
+                       : S_ISLNK(st.st_mode) ? DT_LNK
+                                             : DT_FIFO;
             }
             if (type == DT_DIR) {
                 // Stay on the root's file system (no /proc inside a scan of /).
@@ -200,9 +202,10 @@ private:
         // A comment is written in the encoding of the name before it, so the
         // line reads back as one.
         std::string line =
-            comment ? MakeFileLine(catalogPath, kb, date,
-                                   EncodeCatalogComment(TextInLineEncoding(*comment, DetectCatalogEncoding(catalogPath))))
-                    : MakeFileLine(catalogPath, kb, date);
+            comment
+                ? MakeFileLine(catalogPath, kb, date,
+                               EncodeCatalogComment(TextInLineEncoding(*comment, DetectCatalogEncoding(catalogPath))))
+                : MakeFileLine(catalogPath, kb, date);
         if (!session_.lines.append(std::move(line)))
             reportFull();
     }
@@ -287,7 +290,8 @@ bool SaveFile(const CatalogBuffer& lines, const std::string& nativePath)
     if (ok && out.commit())
         return true;
     int err = out.errorCode() ? out.errorCode() : EIO;
-    ShowErrorBox(ErrNumberFromErrno(err), std::string(ErrorDescription(ErrNumberFromErrno(err))) + " (" + out.error() + ")",
-                 kModule, "SaveFile", __LINE__);
+    ShowErrorBox(ErrNumberFromErrno(err),
+                 std::string(ErrorDescription(ErrNumberFromErrno(err))) + " (" + out.error() + ")", kModule, "SaveFile",
+                 __LINE__);
     return false;
 }

@@ -82,8 +82,8 @@ private:
     {
         std::string_view piece = line_;
         std::size_t b = piece.find_first_not_of(" \t");
-        piece = b == std::string_view::npos ? std::string_view()
-                                            : piece.substr(b, piece.find_last_not_of(" \t") - b + 1);
+        piece =
+            b == std::string_view::npos ? std::string_view() : piece.substr(b, piece.find_last_not_of(" \t") - b + 1);
         if (!piece.empty() && text_.size() <= TitleLengthLimit) {
             if (!text_.empty())
                 text_ += ' ';

@@ -55,8 +55,7 @@ CaselessFinder::CaselessFinder(std::string lowerAscii) : word_(std::move(lowerAs
     for (std::size_t i = 0; i < 3 && !word_.empty(); ++i) {
         std::size_t at = i * (word_.size() - 1) / 2;
         char c = word_[at];
-        probes_[i] = {at, static_cast<unsigned char>(c),
-                      static_cast<unsigned char>(c >= 'a' && c <= 'z' ? 0x20 : 0)};
+        probes_[i] = {at, static_cast<unsigned char>(c), static_cast<unsigned char>(c >= 'a' && c <= 'z' ? 0x20 : 0)};
     }
 }
 
@@ -106,8 +105,7 @@ std::size_t CaselessFinder::find(std::string_view text, std::size_t from) const
     return npos;
 }
 
-BlockMatcher::BlockMatcher(const SearchExpr& expression)
-    : expression_(expression), found_(expression.terms().size())
+BlockMatcher::BlockMatcher(const SearchExpr& expression) : expression_(expression), found_(expression.terms().size())
 {
     for (const SearchExpr::Term& term : expression.terms())
         finders_.emplace_back(longestAsciiRun(term.text));
@@ -141,8 +139,7 @@ bool BlockMatcher::test(std::string_view block, std::size_t start, std::size_t e
     return !expression_.evaluate(found_) || onMatch(utf8);
 }
 
-bool BlockMatcher::forEachMatch(std::string_view block,
-                                const std::function<bool(std::string_view)>& onMatch)
+bool BlockMatcher::forEachMatch(std::string_view block, const std::function<bool(std::string_view)>& onMatch)
 {
     auto lineEnd = [&](std::size_t from) {
         const void* nl = std::memchr(block.data() + from, '\n', block.size() - from);

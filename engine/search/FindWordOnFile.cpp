@@ -10,10 +10,8 @@
 
 #include <utility>
 
-FindQuery::FindQuery(std::string_view expression, std::optional<std::string> driveType,
-                     std::string_view fileFilter)
-    : Expression(LowerText(BytesToUtf8(expression))), DriveType(std::move(driveType)),
-      Filter(fileFilter)
+FindQuery::FindQuery(std::string_view expression, std::optional<std::string> driveType, std::string_view fileFilter)
+    : Expression(LowerText(BytesToUtf8(expression))), DriveType(std::move(driveType)), Filter(fileFilter)
 {
 }
 

@@ -16,11 +16,10 @@
 
 // What is searched for, prepared once for every catalog of a search.
 struct FindQuery {
-    FindQuery(std::string_view expression, std::optional<std::string> driveType,
-              std::string_view fileFilter);
+    FindQuery(std::string_view expression, std::optional<std::string> driveType, std::string_view fileFilter);
 
-    SearchExpr Expression;                 // lowered as text
-    std::optional<std::string> DriveType;  // nothing: every disk type
+    SearchExpr Expression;                // lowered as text
+    std::optional<std::string> DriveType; // nothing: every disk type
     FileTypeFilter Filter;
 };
 

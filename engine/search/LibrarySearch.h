@@ -12,11 +12,11 @@
 #include <vector>
 
 struct FindRequest {
-    std::string LibraryFolder;             // LibPath, native, ends with "/"
-    std::optional<std::string> Catalog;    // a file name with ".dat"; nothing: every catalog
+    std::string LibraryFolder;          // LibPath, native, ends with "/"
+    std::optional<std::string> Catalog; // a file name with ".dat"; nothing: every catalog
     std::string Expression;
-    std::optional<std::string> DriveType;  // nothing: every disk type
-    std::string FileFilter = "*.*";        // the patterns of the chosen filter
+    std::optional<std::string> DriveType; // nothing: every disk type
+    std::string FileFilter = "*.*";       // the patterns of the chosen filter
 };
 
 struct FindProgress {
@@ -30,7 +30,6 @@ using FindProgressSink = std::function<void(const FindProgress&)>;
 
 // The "*.dat" files of folder (the suffix in any case), in byte order of
 // their names. A missing folder has none.
-
 
 // Searches the catalogs one after another. The caller resets HitCount and,
 // when session.limitReached() afterwards, says that the limit was reached.

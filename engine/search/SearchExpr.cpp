@@ -37,10 +37,17 @@ bool SearchExpr::evaluate(const std::vector<bool>& found) const
     bool result = terms_[0].mark == Mark::MustNot ? !found[0] : bool(found[0]);
     for (std::size_t i = 1; i < terms_.size(); ++i) {
         switch (terms_[i].mark) {
-        case Mark::Must: result = result && found[i]; break;
-        case Mark::Any: result = result || found[i]; break;
-        case Mark::MustNot: result = result && !found[i]; break;
-        case Mark::None: break;
+        case Mark::Must:
+            result = result && found[i];
+            break;
+        case Mark::Any:
+            result = result || found[i];
+            break;
+        case Mark::MustNot:
+            result = result && !found[i];
+            break;
+        case Mark::None:
+            break;
         }
     }
     return result;

@@ -16,18 +16,15 @@ namespace {
 constexpr std::string_view Option = "Option";
 constexpr std::string_view Pos = "Option\\Pos";
 
-template <auto Member>
-SettingHolder Hold(AppSettings& s)
+template <auto Member> SettingHolder Hold(AppSettings& s)
 {
     return &(s.*Member);
 }
-template <auto Outer, auto Inner>
-SettingHolder HoldIn(AppSettings& s)
+template <auto Outer, auto Inner> SettingHolder HoldIn(AppSettings& s)
 {
     return &((s.*Outer).*Inner);
 }
-template <auto Array, std::size_t I>
-SettingHolder HoldAt(AppSettings& s)
+template <auto Array, std::size_t I> SettingHolder HoldAt(AppSettings& s)
 {
     return &(s.*Array)[I];
 }
@@ -44,13 +41,17 @@ using W = WindowPlace;
 const SettingDef Table[] = {
     {Option, "FontNameLabel", REG_SZ, "Arial", T::MissingOrEmpty, C::Text, HoldIn<&S::FontLabel, &F::Name>, true},
     {Option, "FontBoldLabel", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly, HoldIn<&S::FontLabel, &F::Bold>, true},
-    {Option, "FontItalicLabel", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly, HoldIn<&S::FontLabel, &F::Italic>, true},
-    {Option, "FontColorLabel", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32, HoldIn<&S::FontLabel, &F::Color>, true},
+    {Option, "FontItalicLabel", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly, HoldIn<&S::FontLabel, &F::Italic>,
+     true},
+    {Option, "FontColorLabel", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32, HoldIn<&S::FontLabel, &F::Color>,
+     true},
     {Option, "FontSizeLabel", REG_DWORD, "7", T::MissingOrEmpty, C::Int32, HoldIn<&S::FontLabel, &F::Size>, true},
     {Option, "FontNameTitle", REG_SZ, "Arial", T::MissingOrEmpty, C::Text, HoldIn<&S::FontTitle, &F::Name>, true},
     {Option, "FontBoldTitle", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly, HoldIn<&S::FontTitle, &F::Bold>, true},
-    {Option, "FontItalicTitle", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly, HoldIn<&S::FontTitle, &F::Italic>, true},
-    {Option, "FontColorTitle", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32, HoldIn<&S::FontTitle, &F::Color>, true},
+    {Option, "FontItalicTitle", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly, HoldIn<&S::FontTitle, &F::Italic>,
+     true},
+    {Option, "FontColorTitle", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32, HoldIn<&S::FontTitle, &F::Color>,
+     true},
     {Option, "FontSizeTitle", REG_DWORD, "8", T::MissingOrEmpty, C::Int32, HoldIn<&S::FontTitle, &F::Size>, true},
     {"Language", "", REG_SZ, "CorD_eng.lng", T::MissingOrEmpty, C::Text, Hold<&S::Language>, false},
     {"Skins", "", REG_SZ, "CorvaneDisk.zip", T::MissingOrEmpty, C::Text, Hold<&S::Skins>, false},
@@ -66,7 +67,8 @@ const SettingDef Table[] = {
     {Option, "BorderMagnetic", REG_SZ, "True", T::MissingOrEmpty, C::TrueOnly, Hold<&S::BorderMagnetic>, false},
     {Option, "DevChange", REG_SZ, "True", T::MissingOrEmpty, C::TrueOnly, Hold<&S::DevChange>, false},
     {Option, "Border", REG_DWORD, "1", T::MissingOrEmpty, C::Int16, HoldIn<&S::Report, &R::Border>, true},
-    {Option, "IncludeComment", REG_DWORD, "0", T::MissingOrEmpty, C::Int16, HoldIn<&S::Report, &R::IncludeComment>, true},
+    {Option, "IncludeComment", REG_DWORD, "0", T::MissingOrEmpty, C::Int16, HoldIn<&S::Report, &R::IncludeComment>,
+     true},
     {Option, "IncludeDate", REG_DWORD, "1", T::MissingOrEmpty, C::Int16, HoldIn<&S::Report, &R::IncludeDate>, true},
     {Option, "IncludeDisk", REG_DWORD, "0", T::MissingOrEmpty, C::Int16, HoldIn<&S::Report, &R::IncludeDisk>, true},
     {Option, "IncludeFile", REG_DWORD, "1", T::MissingOrEmpty, C::Int16, HoldIn<&S::Report, &R::IncludeFile>, true},
@@ -74,10 +76,14 @@ const SettingDef Table[] = {
     {Option, "IncludeSize", REG_DWORD, "1", T::MissingOrEmpty, C::Int16, HoldIn<&S::Report, &R::IncludeSize>, true},
     {Option, "ColunmSep", REG_SZ, ";", T::MissingOrEmpty, C::Text, HoldIn<&S::Report, &R::ColunmSep>, true},
     {Option, "StyleHTML", REG_SZ, "True", T::MissingOrEmpty, C::TrueOnly, HoldIn<&S::Report, &R::StyleHTML>, true},
-    {Option, "HeaderBackColor", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32, HoldIn<&S::Report, &R::HeaderBackColor>, true},
-    {Option, "HeaderTextColor", REG_DWORD, "0", T::MissingOrEmpty, C::Int32, HoldIn<&S::Report, &R::HeaderTextColor>, true},
-    {Option, "FieldBackColor", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32, HoldIn<&S::Report, &R::FieldBackColor>, true},
-    {Option, "FieldTextColor", REG_DWORD, "0", T::MissingOrEmpty, C::Int32, HoldIn<&S::Report, &R::FieldTextColor>, true},
+    {Option, "HeaderBackColor", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32,
+     HoldIn<&S::Report, &R::HeaderBackColor>, true},
+    {Option, "HeaderTextColor", REG_DWORD, "0", T::MissingOrEmpty, C::Int32, HoldIn<&S::Report, &R::HeaderTextColor>,
+     true},
+    {Option, "FieldBackColor", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32,
+     HoldIn<&S::Report, &R::FieldBackColor>, true},
+    {Option, "FieldTextColor", REG_DWORD, "0", T::MissingOrEmpty, C::Int32, HoldIn<&S::Report, &R::FieldTextColor>,
+     true},
     {Option, "ShowSysTray", REG_SZ, "True", T::MissingOrEmpty, C::GeneralBool, Hold<&S::ShowSysTray>, false},
     {Option, "ShowTaskBar", REG_SZ, "True", T::MissingOrEmpty, C::GeneralBool, Hold<&S::ShowTaskBar>, false},
     {Option, "NumIconSysTray", REG_DWORD, "2", T::MissingOrEmpty, C::Int16, Hold<&S::NumIconSysTray>, false},
@@ -116,18 +122,39 @@ const SettingDef Table[] = {
 
 // The shutdown's order of keys.
 constexpr std::string_view ExitOrder[][2] = {
-    {Option, "Recursive"}, {Option, "Zip Content"}, {Option, "Enable Comment"},
-    {Option, "Sort Result"}, {Option, "Ignore MaxHit"},
-    {Pos, ""}, {"LVLib", ""},
-    {Option, "Border"}, {Option, "IncludeComment"}, {Option, "IncludeDate"}, {Option, "IncludeDisk"},
-    {Option, "IncludeFile"}, {Option, "IncludeDir"}, {Option, "IncludeSize"}, {Option, "ColunmSep"},
-    {Option, "StyleHTML"}, {Option, "HeaderBackColor"}, {Option, "HeaderTextColor"},
-    {Option, "FieldBackColor"}, {Option, "FieldTextColor"},
-    {Option, "FontNameLabel"}, {Option, "FontBoldLabel"}, {Option, "FontItalicLabel"},
-    {Option, "FontColorLabel"}, {Option, "FontSizeLabel"},
-    {Option, "FontNameTitle"}, {Option, "FontBoldTitle"}, {Option, "FontItalicTitle"},
-    {Option, "FontColorTitle"}, {Option, "FontSizeTitle"},
-    {"LVFind", ""}, {"LVPath", ""}, {Option, "View"},
+    {Option, "Recursive"},
+    {Option, "Zip Content"},
+    {Option, "Enable Comment"},
+    {Option, "Sort Result"},
+    {Option, "Ignore MaxHit"},
+    {Pos, ""},
+    {"LVLib", ""},
+    {Option, "Border"},
+    {Option, "IncludeComment"},
+    {Option, "IncludeDate"},
+    {Option, "IncludeDisk"},
+    {Option, "IncludeFile"},
+    {Option, "IncludeDir"},
+    {Option, "IncludeSize"},
+    {Option, "ColunmSep"},
+    {Option, "StyleHTML"},
+    {Option, "HeaderBackColor"},
+    {Option, "HeaderTextColor"},
+    {Option, "FieldBackColor"},
+    {Option, "FieldTextColor"},
+    {Option, "FontNameLabel"},
+    {Option, "FontBoldLabel"},
+    {Option, "FontItalicLabel"},
+    {Option, "FontColorLabel"},
+    {Option, "FontSizeLabel"},
+    {Option, "FontNameTitle"},
+    {Option, "FontBoldTitle"},
+    {Option, "FontItalicTitle"},
+    {Option, "FontColorTitle"},
+    {Option, "FontSizeTitle"},
+    {"LVFind", ""},
+    {"LVPath", ""},
+    {Option, "View"},
 };
 
 std::string FullKey(std::string_view key)
@@ -276,13 +303,14 @@ StartupReadResult ReadSettingsAtStartup(AppSettings& settings)
         const std::string key = FullKey(def.key);
         RegValue v = QueryValue(HKEY_LOCAL_MACHINE, key, def.value);
         SettingHolder h = def.holder(settings);
-        bool missing = v.isEmpty() ||
-                       (def.test == T::MissingOrEmpty && v.kind() == RegValue::Kind::Text && v.text().empty());
+        bool missing =
+            v.isEmpty() || (def.test == T::MissingOrEmpty && v.kind() == RegValue::Kind::Text && v.text().empty());
         if (def.test != T::None && missing) {
             CreateNewKey(HKEY_LOCAL_MACHINE, key);
             SetKeyValue(HKEY_LOCAL_MACHINE, key, def.value, def.defaultText, def.type);
-            Convert(def, def.type == REG_DWORD ? RegValue::Number(std::uint32_t(std::stoll(std::string(def.defaultText))))
-                                               : RegValue::Text(std::string(def.defaultText)),
+            Convert(def,
+                    def.type == REG_DWORD ? RegValue::Number(std::uint32_t(std::stoll(std::string(def.defaultText))))
+                                          : RegValue::Text(std::string(def.defaultText)),
                     h);
             result.defaulted.push_back(&def);
         } else if (!v.isEmpty() && !Convert(def, v, h)) {

@@ -31,9 +31,9 @@ enum class SettingConversion {
 using SettingHolder = std::variant<bool*, int*, std::uint32_t*, std::string*, StoredTwips*>;
 
 struct SettingDef {
-    std::string_view key; // below the program's own key
-    std::string_view value; // "" is the key's default value
-    int type;               // REG_SZ or REG_DWORD
+    std::string_view key;         // below the program's own key
+    std::string_view value;       // "" is the key's default value
+    int type;                     // REG_SZ or REG_DWORD
     std::string_view defaultText; // what the start-up writes; "" with SettingTest::None
     SettingTest test;
     SettingConversion conversion;

@@ -83,12 +83,24 @@ bool applySwitch(const std::string& piece, CmdLineOptions& o, int& required)
             return false;
         o.Filter = value;
         return true;
-    case 'r': o.RecursiveDir = true; return true;
-    case 'z': o.SearchZipContent = true; return true;
-    case 'm': o.EnableComment = true; return true;
-    case 'a': o.Overwrite = true; return true;
-    case 'v': o.Verbose = true; return true;
-    case 'b': o.Border = true; return true;
+    case 'r':
+        o.RecursiveDir = true;
+        return true;
+    case 'z':
+        o.SearchZipContent = true;
+        return true;
+    case 'm':
+        o.EnableComment = true;
+        return true;
+    case 'a':
+        o.Overwrite = true;
+        return true;
+    case 'v':
+        o.Verbose = true;
+        return true;
+    case 'b':
+        o.Border = true;
+        return true;
     case 't':
         if (o.Mode != 2 || (value != "H" && value != "T"))
             return false;

@@ -30,8 +30,7 @@ bool DirExist(const std::string& path)
     // Same answer as trying to change into the folder, without moving the
     // whole process there.
     struct stat st;
-    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
-           ::access(path.c_str(), X_OK) == 0;
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
 }
 
 std::string FileWithOutExt(std::string_view name)

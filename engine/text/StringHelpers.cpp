@@ -7,8 +7,7 @@
 namespace {
 // Hands fields 1 to count of list to take, as sListPos cuts them; stops
 // after the last field that exists.
-template <class Take>
-void walkFields(std::string_view list, std::string_view separator, std::size_t count, Take&& take)
+template <class Take> void walkFields(std::string_view list, std::string_view separator, std::size_t count, Take&& take)
 {
     std::string_view rest = list;
     for (std::size_t n = 0; n < count; ++n) {
@@ -24,12 +23,10 @@ void walkFields(std::string_view list, std::string_view separator, std::size_t c
 }
 } // namespace
 
-void sListFields(std::string_view list, std::string_view separator,
-                 std::span<std::string_view> fields)
+void sListFields(std::string_view list, std::string_view separator, std::span<std::string_view> fields)
 {
     std::fill(fields.begin(), fields.end(), std::string_view());
-    walkFields(list, separator, fields.size(),
-               [&](std::size_t i, std::string_view f) { fields[i] = f; });
+    walkFields(list, separator, fields.size(), [&](std::size_t i, std::string_view f) { fields[i] = f; });
 }
 
 std::string sListPos(std::string_view list, std::string_view separator, int n)

@@ -18,8 +18,7 @@ inline constexpr char ListSep = '\t';
 std::string sListPos(std::string_view list, std::string_view separator, int n);
 // Fields 1 to fields.size() of list in one pass, as sListPos gives them, as
 // views into list (hot paths).
-void sListFields(std::string_view list, std::string_view separator,
-                 std::span<std::string_view> fields);
+void sListFields(std::string_view list, std::string_view separator, std::span<std::string_view> fields);
 
 // Whole kilobytes of a byte count as catalogs store them: the whole part,
 // plus one when the first decimal digit of bytes / 1024 is not 0.

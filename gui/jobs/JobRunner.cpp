@@ -25,7 +25,8 @@ void JobControl::progress(qint64 done)
     lastSent_ = now;
     sent_ = done;
     JobRunner* runner = &runner_;
-    QMetaObject::invokeMethod(runner, [runner, done] { emit runner->progress(done); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        runner, [runner, done] { emit runner->progress(done); }, Qt::QueuedConnection);
 }
 
 JobRunner::JobRunner(QObject* parent) : QObject(parent) {}

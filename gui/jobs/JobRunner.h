@@ -123,14 +123,15 @@ private:
 
 template <class Work, class Done> bool JobRunner::start(JobOptions options, Work work, Done done)
 {
-    return launch(std::move(options), [work = std::move(work), done = std::move(done)](JobControl& control) -> Completion {
-        using Result = std::invoke_result_t<Work&, JobControl&>;
-        if constexpr (std::is_void_v<Result>) {
-            work(control);
-            return [done] { done(); };
-        } else {
-            auto result = std::make_shared<Result>(work(control));
-            return [done, result] { done(std::move(*result)); };
-        }
-    });
+    return launch(std::move(options),
+                  [work = std::move(work), done = std::move(done)](JobControl& control) -> Completion {
+                      using Result = std::invoke_result_t<Work&, JobControl&>;
+                      if constexpr (std::is_void_v<Result>) {
+                          work(control);
+                          return [done] { done(); };
+                      } else {
+                          auto result = std::make_shared<Result>(work(control));
+                          return [done, result] { done(std::move(*result)); };
+                      }
+                  });
 }

@@ -11,8 +11,7 @@ PopupMenu::PopupMenu(QWidget* owner, const QString& objectName) : QMenu(owner)
     setObjectName(objectName);
 }
 
-int PopupMenu::addItem(const QString& caption, const QString& key, int iconIndex, bool checked,
-                       bool enabled)
+int PopupMenu::addItem(const QString& caption, const QString& key, int iconIndex, bool checked, bool enabled)
 {
     QAction* a;
     if (caption.startsWith('-')) {
@@ -110,8 +109,7 @@ void PopupMenu::removeItem(int index)
     }
 }
 
-void PopupMenu::setSideBar(std::uint32_t startColor, std::uint32_t endColor, const QString& caption,
-                           int iconIndex)
+void PopupMenu::setSideBar(std::uint32_t startColor, std::uint32_t endColor, const QString& caption, int iconIndex)
 {
     barStart_ = startColor;
     barEnd_ = endColor;

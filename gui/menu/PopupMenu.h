@@ -25,7 +25,7 @@ public:
     bool validIndex(int index) const { return index >= 1 && index <= itemCount(); }
     // 0 when no item has that key (the first exact match wins).
     int indexOfKey(const QString& key) const;
-    QAction* item(int index) const; // nullptr for an invalid index
+    QAction* item(int index) const;                                                      // nullptr for an invalid index
     int indexOf(const QAction* action) const { return int(items_.indexOf(action)) + 1; } // 0: none
 
     QString key(int index) const;
@@ -41,8 +41,7 @@ public:
 
     // The side bar: a gradient from start (bottom) to end (top), both stored
     // colours, with a caption written upwards and the image list's icon.
-    void setSideBar(std::uint32_t startColor, std::uint32_t endColor, const QString& caption,
-                    int iconIndex);
+    void setSideBar(std::uint32_t startColor, std::uint32_t endColor, const QString& caption, int iconIndex);
     int sideBarWidth() const { return SideBarWidth; }
     // The bar as it is painted now (its height is the top-level rows' sum).
     const QPixmap& sideBarPicture();

@@ -78,13 +78,12 @@ TypedKey DateKey(QStringView cell)
     QStringView s = trimBlanks(cell);
     qsizetype pos = 0;
     int day, month, year, hour = 0, minute = 0, second = 0;
-    if (!takeDigits(s, pos, 2, day) || !take(s, pos, u'/') || !takeDigits(s, pos, 2, month) ||
-        !take(s, pos, u'/') || !takeDigits(s, pos, 4, year))
+    if (!takeDigits(s, pos, 2, day) || !take(s, pos, u'/') || !takeDigits(s, pos, 2, month) || !take(s, pos, u'/') ||
+        !takeDigits(s, pos, 4, year))
         return std::nullopt;
     if (pos < s.size() &&
-        (!take(s, pos, u' ') || !takeDigits(s, pos, 2, hour) || !take(s, pos, u':') ||
-         !takeDigits(s, pos, 2, minute) || !take(s, pos, u':') || !takeDigits(s, pos, 2, second) ||
-         pos != s.size()))
+        (!take(s, pos, u' ') || !takeDigits(s, pos, 2, hour) || !take(s, pos, u':') || !takeDigits(s, pos, 2, minute) ||
+         !take(s, pos, u':') || !takeDigits(s, pos, 2, second) || pos != s.size()))
         return std::nullopt;
     if (!QDate::isValid(year, month, day) || !QTime::isValid(hour, minute, second))
         return std::nullopt;
@@ -99,7 +98,6 @@ std::vector<int> SortedRows(const std::vector<TypedKey>& keys, Qt::SortOrder ord
 
 std::vector<int> SortedRows(const QStringList& texts, Qt::SortOrder order)
 {
-    return sortedRows(std::size_t(texts.size()), order, [&](int a, int b) {
-        return QString::compare(texts[a], texts[b], Qt::CaseInsensitive) < 0;
-    });
+    return sortedRows(std::size_t(texts.size()), order,
+                      [&](int a, int b) { return QString::compare(texts[a], texts[b], Qt::CaseInsensitive) < 0; });
 }

@@ -16,8 +16,5 @@ public:
 class SystemClock final : public Clock {
 public:
     QDateTime wallTime() const override { return QDateTime::currentDateTime(); }
-    std::chrono::steady_clock::time_point steadyTime() const override
-    {
-        return std::chrono::steady_clock::now();
-    }
+    std::chrono::steady_clock::time_point steadyTime() const override { return std::chrono::steady_clock::now(); }
 };

@@ -9,8 +9,7 @@
 
 namespace {
 // A failing command is reported; it never escapes into the event loop.
-template <class Command>
-void addCommand(QMenu& menu, const QString& text, Command command)
+template <class Command> void addCommand(QMenu& menu, const QString& text, Command command)
 {
     QObject::connect(menu.addAction(text), &QAction::triggered, &menu, [command] {
         try {
@@ -22,8 +21,7 @@ void addCommand(QMenu& menu, const QString& text, Command command)
 }
 } // namespace
 
-std::unique_ptr<QMenu> MakeDesktopFileMenu(const QString& path, DesktopActions& desktop,
-                                           QWidget* owner)
+std::unique_ptr<QMenu> MakeDesktopFileMenu(const QString& path, DesktopActions& desktop, QWidget* owner)
 {
     if (!QFileInfo::exists(path))
         return nullptr;
@@ -51,8 +49,7 @@ std::unique_ptr<QMenu> MakeDesktopFileMenu(const QString& path, DesktopActions& 
     return menu;
 }
 
-bool ShowDesktopFileMenu(const QString& path, DesktopActions& desktop, const QPoint& where,
-                         QWidget* owner)
+bool ShowDesktopFileMenu(const QString& path, DesktopActions& desktop, const QPoint& where, QWidget* owner)
 {
     std::unique_ptr<QMenu> menu = MakeDesktopFileMenu(path, desktop, owner);
     return menu && menu->exec(where) != nullptr;

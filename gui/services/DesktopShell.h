@@ -9,10 +9,7 @@ class DesktopActions;
 
 class DesktopShell final : public Shell {
 public:
-    DesktopShell(DesktopActions& desktop, Shell& addresses)
-        : desktop_(desktop), addresses_(addresses)
-    {
-    }
+    DesktopShell(DesktopActions& desktop, Shell& addresses) : desktop_(desktop), addresses_(addresses) {}
     void open(const std::string& target) override;
 
 private:

@@ -14,15 +14,13 @@
 namespace {
 QString dateText(const QDateTime& when)
 {
-    return when.isValid() ? when.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"))
-                          : QStringLiteral("unknown");
+    return when.isValid() ? when.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) : QStringLiteral("unknown");
 }
 
 QString sizeText(qint64 bytes)
 {
     QLocale locale;
-    return QStringLiteral("%1 (%2 bytes)")
-        .arg(locale.formattedDataSize(bytes), locale.toString(bytes));
+    return QStringLiteral("%1 (%2 bytes)").arg(locale.formattedDataSize(bytes), locale.toString(bytes));
 }
 
 QString ownerText(const QString& name, uint id)
@@ -52,8 +50,7 @@ QString PermissionText(mode_t mode)
            QStringLiteral(" (%1)").arg(uint(mode & 07777), 4, 8, QLatin1Char('0'));
 }
 
-FilePropertiesDialog::FilePropertiesDialog(const QString& path, QWidget* parent)
-    : QDialog(parent)
+FilePropertiesDialog::FilePropertiesDialog(const QString& path, QWidget* parent) : QDialog(parent)
 {
     const QFileInfo info(path);
     setWindowTitle(QStringLiteral("%1 Properties").arg(info.fileName()));
@@ -77,8 +74,7 @@ FilePropertiesDialog::FilePropertiesDialog(const QString& path, QWidget* parent)
     addRow(QStringLiteral("Created"), dateText(info.birthTime()));
     addRow(QStringLiteral("Owner"), ownerText(info.owner(), info.ownerId()));
     addRow(QStringLiteral("Group"), ownerText(info.group(), info.groupId()));
-    addRow(QStringLiteral("Permissions"),
-           statted ? PermissionText(st.st_mode) : QStringLiteral("unknown"));
+    addRow(QStringLiteral("Permissions"), statted ? PermissionText(st.st_mode) : QStringLiteral("unknown"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);

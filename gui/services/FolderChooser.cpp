@@ -5,8 +5,7 @@
 std::optional<QString> DialogFolderChooser::chooseFolder(QWidget* parent, const QString& title,
                                                          const QString& startFolder)
 {
-    QString folder = QFileDialog::getExistingDirectory(parent, title, startFolder,
-                                                       QFileDialog::ShowDirsOnly);
+    QString folder = QFileDialog::getExistingDirectory(parent, title, startFolder, QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return std::nullopt;
     return folder;

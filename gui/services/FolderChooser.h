@@ -11,12 +11,10 @@ class FolderChooser {
 public:
     virtual ~FolderChooser() = default;
     // A folder (directories only) or nullopt when cancelled.
-    virtual std::optional<QString> chooseFolder(QWidget* parent, const QString& title,
-                                                const QString& startFolder) = 0;
+    virtual std::optional<QString> chooseFolder(QWidget* parent, const QString& title, const QString& startFolder) = 0;
 };
 
 class DialogFolderChooser final : public FolderChooser {
 public:
-    std::optional<QString> chooseFolder(QWidget* parent, const QString& title,
-                                        const QString& startFolder) override;
+    std::optional<QString> chooseFolder(QWidget* parent, const QString& title, const QString& startFolder) override;
 };

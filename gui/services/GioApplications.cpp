@@ -18,8 +18,7 @@ namespace {
 struct GObjectDeleter {
     void operator()(gpointer p) const { g_object_unref(p); }
 };
-template <class T>
-using GPtr = std::unique_ptr<T, GObjectDeleter>;
+template <class T> using GPtr = std::unique_ptr<T, GObjectDeleter>;
 
 struct GListDeleter {
     void operator()(GList* list) const { g_list_free_full(list, g_object_unref); }
@@ -37,8 +36,7 @@ QIcon iconOf(GAppInfo* info)
     if (!icon)
         return {};
     if (G_IS_THEMED_ICON(icon)) {
-        for (const gchar* const* name = g_themed_icon_get_names(G_THEMED_ICON(icon)); name && *name;
-             ++name)
+        for (const gchar* const* name = g_themed_icon_get_names(G_THEMED_ICON(icon)); name && *name; ++name)
             if (QIcon::hasThemeIcon(QString::fromUtf8(*name)))
                 return QIcon::fromTheme(QString::fromUtf8(*name));
         return {};
@@ -55,8 +53,7 @@ QIcon iconOf(GAppInfo* info)
 DesktopApp describe(GAppInfo* info)
 {
     const char* id = g_app_info_get_id(info);
-    return {QString::fromUtf8(id ? id : ""), QString::fromUtf8(g_app_info_get_name(info)),
-            iconOf(info)};
+    return {QString::fromUtf8(id ? id : ""), QString::fromUtf8(g_app_info_get_name(info)), iconOf(info)};
 }
 
 std::vector<DesktopApp> describeAll(GList* list, bool shownOnly)
@@ -82,9 +79,8 @@ std::vector<DesktopApp> GioApplications::all()
 {
     AppList list(g_app_info_get_all());
     std::vector<DesktopApp> apps = describeAll(list.get(), true);
-    std::sort(apps.begin(), apps.end(), [](const DesktopApp& a, const DesktopApp& b) {
-        return QString::localeAwareCompare(a.name, b.name) < 0;
-    });
+    std::sort(apps.begin(), apps.end(),
+              [](const DesktopApp& a, const DesktopApp& b) { return QString::localeAwareCompare(a.name, b.name) < 0; });
     return apps;
 }
 

@@ -15,9 +15,8 @@ OpenWithDialog::OpenWithDialog(const QString& path, ApplicationCatalog& apps, QW
     setWindowTitle(QStringLiteral("Open With"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Choose an application to open \"%1\":")
-                                     .arg(QFileInfo(path).fileName()),
-                                 this));
+    layout->addWidget(
+        new QLabel(QStringLiteral("Choose an application to open \"%1\":").arg(QFileInfo(path).fileName()), this));
     layout->addWidget(list_);
     layout->addWidget(showAll_);
     layout->addWidget(buttons);

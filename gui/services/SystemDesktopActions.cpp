@@ -26,8 +26,7 @@ std::string utf8(const QString& s)
 }
 } // namespace
 
-SystemDesktopActions::SystemDesktopActions(Prompter& prompter, ApplicationCatalog& apps,
-                                           Shell& opener, Chooser chooser)
+SystemDesktopActions::SystemDesktopActions(Prompter& prompter, ApplicationCatalog& apps, Shell& opener, Chooser chooser)
     : prompter_(prompter), apps_(apps), opener_(opener),
       chooser_(chooser ? std::move(chooser) : Chooser(&OpenWithDialog::choose))
 {
@@ -77,24 +76,22 @@ void SystemDesktopActions::showInFolder(const QString& path)
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.FileManager1"),
-        QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
     const QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
     call << QStringList{QString::fromUtf8(url.toEncoded())} << QString();
     // Asynchronous: starting a file manager may take a while, the window must not wait.
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), &replies_);
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
-                     [this, path](QDBusPendingCallWatcher* w) {
-                         w->deleteLater();
-                         if (!w->isError())
-                             return;
-                         try {
-                             openFolderOf(path);
-                         } catch (const std::exception& e) {
-                             ShowErrorBox(e, "modMenuDefs", "ShowShellContextMenu");
-                         }
-                     });
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [this, path](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        if (!w->isError())
+            return;
+        try {
+            openFolderOf(path);
+        } catch (const std::exception& e) {
+            ShowErrorBox(e, "modMenuDefs", "ShowShellContextMenu");
+        }
+    });
 }
 
 void SystemDesktopActions::openFolderOf(const QString& path)
@@ -115,9 +112,8 @@ bool SystemDesktopActions::moveToTrash(const QString& path)
     QFile file(path);
     if (file.moveToTrash())
         return true;
-    prompter_.message("\"" + utf8(path) + "\" could not be moved to the trash: " +
-                          utf8(file.errorString()),
-                      kTitle, MsgIcon::Exclamation);
+    prompter_.message("\"" + utf8(path) + "\" could not be moved to the trash: " + utf8(file.errorString()), kTitle,
+                      MsgIcon::Exclamation);
     return false;
 }
 

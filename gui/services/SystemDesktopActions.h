@@ -18,8 +18,7 @@ public:
     using Chooser = std::function<std::optional<QString>(const QString& path, ApplicationCatalog&)>;
 
     // opener hands a path to xdg-open; chooser defaults to our open-with dialog.
-    SystemDesktopActions(Prompter& prompter, ApplicationCatalog& apps, Shell& opener,
-                         Chooser chooser = {});
+    SystemDesktopActions(Prompter& prompter, ApplicationCatalog& apps, Shell& opener, Chooser chooser = {});
 
     void open(const QString& path) override;
     void openWith(const QString& path) override;

@@ -5,29 +5,27 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
-SystemTrayIcon::SystemTrayIcon(std::function<bool()> hostAvailable,
-                               std::chrono::milliseconds checkEvery)
-    : hostAvailable_(std::move(hostAvailable)), icon_(new QSystemTrayIcon(this)),
-      hostCheck_(new QTimer(this)), checkEvery_(checkEvery)
+SystemTrayIcon::SystemTrayIcon(std::function<bool()> hostAvailable, std::chrono::milliseconds checkEvery)
+    : hostAvailable_(std::move(hostAvailable)), icon_(new QSystemTrayIcon(this)), hostCheck_(new QTimer(this)),
+      checkEvery_(checkEvery)
 {
-    connect(icon_, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason why) {
-                switch (why) {
-                case QSystemTrayIcon::Trigger:
-                    emit pressed(Qt::LeftButton);
-                    emit released(Qt::LeftButton);
-                    break;
-                case QSystemTrayIcon::Context:
-                    emit pressed(Qt::RightButton);
-                    emit released(Qt::RightButton);
-                    break;
-                case QSystemTrayIcon::DoubleClick:
-                    emit doubleClicked(Qt::LeftButton);
-                    break;
-                default: // the middle button and the unknown mean nothing here
-                    break;
-                }
-            });
+    connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason why) {
+        switch (why) {
+        case QSystemTrayIcon::Trigger:
+            emit pressed(Qt::LeftButton);
+            emit released(Qt::LeftButton);
+            break;
+        case QSystemTrayIcon::Context:
+            emit pressed(Qt::RightButton);
+            emit released(Qt::RightButton);
+            break;
+        case QSystemTrayIcon::DoubleClick:
+            emit doubleClicked(Qt::LeftButton);
+            break;
+        default: // the middle button and the unknown mean nothing here
+            break;
+        }
+    });
     connect(hostCheck_, &QTimer::timeout, this, &SystemTrayIcon::checkHost);
 }
 

@@ -31,8 +31,7 @@ AtomicFileWriter::~AtomicFileWriter()
 bool AtomicFileWriter::fail(const char* what)
 {
     errno_ = errno;
-    error_ = std::string(what) + " " + (temp_.empty() ? target_ : temp_) + ": " +
-             std::strerror(errno_);
+    error_ = std::string(what) + " " + (temp_.empty() ? target_ : temp_) + ": " + std::strerror(errno_);
     abort();
     return false;
 }
@@ -56,9 +55,9 @@ bool AtomicFileWriter::open(const std::string& targetPath, std::optional<mode_t>
         return fail("cannot create");
     temp_ = pattern;
     struct stat st;
-    mode_t mode = permissions                                    ? *permissions
+    mode_t mode = permissions                              ? *permissions
                   : (::stat(targetPath.c_str(), &st) == 0) ? (st.st_mode & 07777)
-                                                             : (0666 & ~currentUmask());
+                                                           : (0666 & ~currentUmask());
     fchmod(fd_, mode);
     buffer_.reserve(kBufferSize);
     return true;

@@ -14,11 +14,16 @@ QString qs(std::string_view s)
 QMessageBox::Icon boxIcon(MsgIcon icon)
 {
     switch (icon) {
-    case MsgIcon::Information: return QMessageBox::Information;
-    case MsgIcon::Exclamation: return QMessageBox::Warning;
-    case MsgIcon::Critical: return QMessageBox::Critical;
-    case MsgIcon::Question: return QMessageBox::Question;
-    default: return QMessageBox::NoIcon;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 

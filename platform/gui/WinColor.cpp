@@ -7,13 +7,20 @@ namespace {
 QPalette::ColorRole roleFor(std::uint32_t index)
 {
     switch (index) {
-    case 0x05: return QPalette::Base;            // window background
-    case 0x08: return QPalette::Text;            // window text
-    case 0x0D: return QPalette::Highlight;
-    case 0x0E: return QPalette::HighlightedText;
-    case 0x12: return QPalette::ButtonText;
-    case 0x0F: return QPalette::Button;          // button face
-    default: return QPalette::Window;
+    case 0x05:
+        return QPalette::Base; // window background
+    case 0x08:
+        return QPalette::Text; // window text
+    case 0x0D:
+        return QPalette::Highlight;
+    case 0x0E:
+        return QPalette::HighlightedText;
+    case 0x12:
+        return QPalette::ButtonText;
+    case 0x0F:
+        return QPalette::Button; // button face
+    default:
+        return QPalette::Window;
     }
 }
 } // namespace
@@ -27,6 +34,5 @@ QColor FromWinColor(std::uint32_t value)
 
 std::uint32_t ToWinColor(const QColor& color)
 {
-    return std::uint32_t(color.red()) | (std::uint32_t(color.green()) << 8) |
-           (std::uint32_t(color.blue()) << 16);
+    return std::uint32_t(color.red()) | (std::uint32_t(color.green()) << 8) | (std::uint32_t(color.blue()) << 16);
 }

@@ -45,10 +45,7 @@ void AdviseHugePages(const void* p, std::size_t n)
 
 } // namespace
 
-QuexelLoader::QuexelLoader(std::string folder)
-    : folder_(folder.empty() ? ProgramFolder() : std::move(folder))
-{
-}
+QuexelLoader::QuexelLoader(std::string folder) : folder_(folder.empty() ? ProgramFolder() : std::move(folder)) {}
 
 QuexelLoader::~QuexelLoader()
 {
@@ -68,8 +65,8 @@ void QuexelLoader::bind()
     }
     entry_ = reinterpret_cast<Entry>(dlsym(handle_, EntryName));
     if (!entry_)
-        throw AppError(ErrDllEntryPoint, std::string("Can't find DLL entry point ") + EntryName +
-                                             " in " + folder_ + "/" + LibraryName);
+        throw AppError(ErrDllEntryPoint,
+                       std::string("Can't find DLL entry point ") + EntryName + " in " + folder_ + "/" + LibraryName);
 }
 
 std::string QuexelLoader::dump(std::string_view bytes)

@@ -43,8 +43,7 @@ std::string BufferedValue(std::string_view v)
 ProfileIni ProfileIni::Load(const std::string& path)
 {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
-        static_cast<std::uint64_t>(st.st_size) > MaxFileSize)
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::uint64_t>(st.st_size) > MaxFileSize)
         return {};
     std::string bytes;
     if (!ReadWholeFile(path, bytes) || bytes.size() > MaxFileSize)

@@ -22,10 +22,7 @@ std::string oneLine(std::string_view text)
 }
 } // namespace
 
-ConsolePrompter::ConsolePrompter(std::FILE* in, std::FILE* out, std::FILE* err)
-    : in_(in), out_(out), err_(err)
-{
-}
+ConsolePrompter::ConsolePrompter(std::FILE* in, std::FILE* out, std::FILE* err) : in_(in), out_(out), err_(err) {}
 
 void ConsolePrompter::message(std::string_view text, std::string_view title, MsgIcon)
 {
@@ -72,8 +69,7 @@ bool ConsolePrompter::askYesNo(std::string_view text, std::string_view, MsgIcon)
 std::optional<std::string> ConsolePrompter::askText(std::string_view prompt, std::string_view,
                                                     std::string_view defaultText)
 {
-    std::fprintf(err_, "%s [%.*s]: ", oneLine(prompt).c_str(), int(defaultText.size()),
-                 defaultText.data());
+    std::fprintf(err_, "%s [%.*s]: ", oneLine(prompt).c_str(), int(defaultText.size()), defaultText.data());
     std::fflush(err_);
     auto answer = readLine();
     if (!answer)

@@ -38,8 +38,7 @@ int ErrNumberFromErrno(int err);
 // An error raised inside a procedure and reported by its trap.
 class AppError : public std::runtime_error {
 public:
-    AppError(int number, std::string description,
-             std::source_location where = std::source_location::current());
+    AppError(int number, std::string description, std::source_location where = std::source_location::current());
     int number() const { return number_; }
     std::uint_least32_t line() const { return line_; }
 
@@ -53,11 +52,11 @@ private:
                                  std::source_location where = std::source_location::current());
 
 // The box's text, three lines joined with CR LF.
-std::string ErrorBoxText(int number, std::string_view description, std::string_view module,
-                         std::string_view procedure, std::uint_least32_t line);
+std::string ErrorBoxText(int number, std::string_view description, std::string_view module, std::string_view procedure,
+                         std::uint_least32_t line);
 
-void ShowErrorBox(int number, std::string_view description, std::string_view module,
-                  std::string_view procedure, std::uint_least32_t line);
+void ShowErrorBox(int number, std::string_view description, std::string_view module, std::string_view procedure,
+                  std::uint_least32_t line);
 void ShowErrorBox(const AppError& e, std::string_view module, std::string_view procedure);
 // For errors that did not come as an AppError (std::bad_alloc, a library's exception).
 void ShowErrorBox(const std::exception& e, std::string_view module, std::string_view procedure,

@@ -13,13 +13,26 @@ void appendQuoted(std::string& out, std::string_view s)
     out += '"';
     for (char c : s) {
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '"': out += "\\\""; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        case '\0': out += "\\0"; break;
-        default: out += c;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\0':
+            out += "\\0";
+            break;
+        default:
+            out += c;
         }
     }
     out += '"';
@@ -44,13 +57,26 @@ bool readQuoted(std::string_view line, std::size_t& pos, std::string& out)
             return false;
         char e = line[pos++];
         switch (e) {
-        case '\\': out += '\\'; break;
-        case '"': out += '"'; break;
-        case 'r': out += '\r'; break;
-        case 'n': out += '\n'; break;
-        case 't': out += '\t'; break;
-        case '0': out += '\0'; break;
-        default: return false;
+        case '\\':
+            out += '\\';
+            break;
+        case '"':
+            out += '"';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case '0':
+            out += '\0';
+            break;
+        default:
+            return false;
         }
     }
     return false;
@@ -75,9 +101,9 @@ bool parseValueLine(std::string_view line, std::string& name, RegData& data)
             return false;
         std::uint32_t v = 0;
         for (char c : hex) {
-            int d = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
+            int d = std::isdigit(static_cast<unsigned char>(c))      ? c - '0'
                     : (AsciiLower(c) >= 'a' && AsciiLower(c) <= 'f') ? AsciiLower(c) - 'a' + 10
-                                                         : -1;
+                                                                     : -1;
             if (d < 0)
                 return false;
             v = v * 16 + std::uint32_t(d);

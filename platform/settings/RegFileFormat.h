@@ -22,7 +22,7 @@ struct CaseInsensitiveLess {
 using RegData = std::variant<std::string, std::uint32_t>;
 
 struct RegKey {
-    std::string name; // as first spelt
+    std::string name;                                           // as first spelt
     std::map<std::string, RegData, CaseInsensitiveLess> values; // "" is the default value
     std::map<std::string, std::unique_ptr<RegKey>, CaseInsensitiveLess> subkeys;
 
@@ -31,7 +31,7 @@ struct RegKey {
 };
 
 struct RegParseResult {
-    RegKey tree; // top level: one subkey per root ("HKEY_LOCAL_MACHINE"...)
+    RegKey tree;                       // top level: one subkey per root ("HKEY_LOCAL_MACHINE"...)
     std::vector<std::size_t> badLines; // 1-based numbers of lines that could not be read
 };
 

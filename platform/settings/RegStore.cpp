@@ -120,11 +120,9 @@ RegStore::LoadState RegStore::load(RegKey& tree, bool mayRepair)
     bool kept = WriteFileAtomically(aside, text);
     if (kept)
         writeFile(SerializeRegFile(tree));
-    reportOnce("The settings file " + path_ + " is damaged (" +
-               std::to_string(parsed.badLines.size()) +
+    reportOnce("The settings file " + path_ + " is damaged (" + std::to_string(parsed.badLines.size()) +
                " unreadable line(s), first at line " + std::to_string(parsed.badLines.front()) +
-               "). The readable settings are kept" +
-               (kept ? "; the damaged file was saved as " + aside + "." : "."));
+               "). The readable settings are kept" + (kept ? "; the damaged file was saved as " + aside + "." : "."));
     return LoadState::Ok;
 }
 
@@ -204,8 +202,7 @@ bool RegStore::keyExists(std::string_view root, std::string_view path)
     return found;
 }
 
-bool RegStore::setValue(std::string_view root, std::string_view path, std::string_view name,
-                        const RegData& data)
+bool RegStore::setValue(std::string_view root, std::string_view path, std::string_view name, const RegData& data)
 {
     bool written = false;
     withTree(true, [&](RegKey& tree) {
@@ -222,8 +219,7 @@ bool RegStore::setValue(std::string_view root, std::string_view path, std::strin
     return written;
 }
 
-std::optional<RegData> RegStore::queryValue(std::string_view root, std::string_view path,
-                                            std::string_view name)
+std::optional<RegData> RegStore::queryValue(std::string_view root, std::string_view path, std::string_view name)
 {
     std::optional<RegData> result;
     withTree(false, [&](RegKey& tree) {
@@ -258,8 +254,7 @@ void RegStore::deleteKey(std::string_view root, std::string_view path)
     });
 }
 
-std::optional<std::vector<std::string>> RegStore::enumKeys(std::string_view root,
-                                                           std::string_view path)
+std::optional<std::vector<std::string>> RegStore::enumKeys(std::string_view root, std::string_view path)
 {
     std::optional<std::vector<std::string>> names;
     withTree(false, [&](RegKey& tree) {

@@ -10,9 +10,8 @@ extern char** environ;
 
 namespace {
 // The target is passed as "$1", never pasted into the script.
-constexpr const char* kScript =
-    "command -v xdg-open >/dev/null 2>&1 || exit 127\n"
-    "xdg-open \"$1\" </dev/null >/dev/null 2>&1 &\n";
+constexpr const char* kScript = "command -v xdg-open >/dev/null 2>&1 || exit 127\n"
+                                "xdg-open \"$1\" </dev/null >/dev/null 2>&1 &\n";
 } // namespace
 
 void XdgOpenShell::open(const std::string& target)

@@ -13,8 +13,7 @@ std::string unescapeOctal(std::string_view s)
     out.reserve(s.size());
     auto isOctal = [](char c) { return c >= '0' && c <= '7'; };
     for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\\' && i + 3 < s.size() && isOctal(s[i + 1]) && isOctal(s[i + 2]) &&
-            isOctal(s[i + 3])) {
+        if (s[i] == '\\' && i + 3 < s.size() && isOctal(s[i + 1]) && isOctal(s[i + 2]) && isOctal(s[i + 3])) {
             out += char((s[i + 1] - '0') * 64 + (s[i + 2] - '0') * 8 + (s[i + 3] - '0'));
             i += 3;
         } else {
@@ -51,8 +50,7 @@ std::optional<MountInfoEntry> parseLine(std::string_view line)
         return std::nullopt;
     MountInfoEntry e;
     auto [p, ec] = std::from_chars(f[0].data(), f[0].data() + f[0].size(), e.id);
-    if (ec != std::errc() || p != f[0].data() + f[0].size() ||
-        f[2].find(':') == std::string_view::npos)
+    if (ec != std::errc() || p != f[0].data() + f[0].size() || f[2].find(':') == std::string_view::npos)
         return std::nullopt;
     e.majorMinor = f[2];
     e.root = unescapeOctal(f[3]);
@@ -73,13 +71,11 @@ bool isUnder(const std::string& folder, const std::string& mountPoint)
 bool isPseudoFileSystem(std::string_view type)
 {
     static constexpr std::string_view kPseudo[] = {
-        "proc",       "sysfs",       "devtmpfs",    "devpts",          "tmpfs",
-        "ramfs",      "cgroup",      "cgroup2",     "pstore",          "bpf",
-        "securityfs", "debugfs",     "tracefs",     "configfs",        "fusectl",
-        "mqueue",     "hugetlbfs",   "autofs",      "binfmt_misc",     "efivarfs",
-        "rpc_pipefs", "nsfs",        "selinuxfs",   "overlay",         "nfsd",
-        "fuse.portal", "fuse.gvfsd-fuse", "fuse.snapfuse", "fuse.lxcfs",
-        "fuse.xdg-document-portal"};
+        "proc",        "sysfs",       "devtmpfs",        "devpts",        "tmpfs",      "ramfs",
+        "cgroup",      "cgroup2",     "pstore",          "bpf",           "securityfs", "debugfs",
+        "tracefs",     "configfs",    "fusectl",         "mqueue",        "hugetlbfs",  "autofs",
+        "binfmt_misc", "efivarfs",    "rpc_pipefs",      "nsfs",          "selinuxfs",  "overlay",
+        "nfsd",        "fuse.portal", "fuse.gvfsd-fuse", "fuse.snapfuse", "fuse.lxcfs", "fuse.xdg-document-portal"};
     return std::find(std::begin(kPseudo), std::end(kPseudo), type) != std::end(kPseudo);
 }
 
@@ -109,13 +105,11 @@ std::vector<MountInfoEntry> ReadMountInfo(const std::string& path)
     return ParseMountInfo(text.str());
 }
 
-std::optional<MountInfoEntry> MountHolding(const std::string& folder,
-                                           const std::vector<MountInfoEntry>& table)
+std::optional<MountInfoEntry> MountHolding(const std::string& folder, const std::vector<MountInfoEntry>& table)
 {
     const MountInfoEntry* best = nullptr;
     for (const MountInfoEntry& e : table)
-        if (isUnder(folder, e.mountPoint) &&
-            (!best || e.mountPoint.size() >= best->mountPoint.size()))
+        if (isUnder(folder, e.mountPoint) && (!best || e.mountPoint.size() >= best->mountPoint.size()))
             best = &e;
     return best ? std::optional(*best) : std::nullopt;
 }

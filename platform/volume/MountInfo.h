@@ -7,12 +7,12 @@
 #include <vector>
 
 struct MountInfoEntry {
-    int id = 0;                // the kernel's mount id
-    std::string majorMinor;    // "8:1"
-    std::string mountPoint;    // escapes decoded
-    std::string fsType;        // "ext4", "fuse.sshfs"...
-    std::string device;        // the mount source ("/dev/sdb1", "server:/x"), escapes decoded
-    std::string root = "/";    // the folder of the file system mounted here: not "/" for a bind mount
+    int id = 0;             // the kernel's mount id
+    std::string majorMinor; // "8:1"
+    std::string mountPoint; // escapes decoded
+    std::string fsType;     // "ext4", "fuse.sshfs"...
+    std::string device;     // the mount source ("/dev/sdb1", "server:/x"), escapes decoded
+    std::string root = "/"; // the folder of the file system mounted here: not "/" for a bind mount
 
     bool operator==(const MountInfoEntry&) const = default;
 };
@@ -25,8 +25,7 @@ std::vector<MountInfoEntry> ReadMountInfo(const std::string& path);
 
 // The mount that holds the absolute folder: the longest mount point that is a
 // prefix of it (the later entry when two mount on the same point).
-std::optional<MountInfoEntry> MountHolding(const std::string& folder,
-                                           const std::vector<MountInfoEntry>& table);
+std::optional<MountInfoEntry> MountHolding(const std::string& folder, const std::vector<MountInfoEntry>& table);
 
 // False for what the system mounts for itself (proc, cgroup, tmpfs, overlay,
 // portals...) and for loop devices (snaps, disk images): none of these is a

@@ -17,7 +17,8 @@ std::string unescapeHex(const std::string& s)
 {
     std::string out;
     for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\\' && i + 3 < s.size() && s[i + 1] == 'x' && std::isxdigit(static_cast<unsigned char>(s[i + 2])) &&
+        if (s[i] == '\\' && i + 3 < s.size() && s[i + 1] == 'x' &&
+            std::isxdigit(static_cast<unsigned char>(s[i + 2])) &&
             std::isxdigit(static_cast<unsigned char>(s[i + 3]))) {
             out += char(std::stoi(s.substr(i + 2, 2), nullptr, 16));
             i += 3;
@@ -90,8 +91,8 @@ std::string driveTypeFor(const MountInfoEntry& m, const std::string& deviceDir)
         return "Cd-Rom";
     if (t == "tmpfs" || t == "ramfs")
         return "Ram Disk";
-    if (t == "nfs" || t == "nfs4" || t == "cifs" || t == "smb3" || t == "smbfs" || t == "9p" ||
-        t == "sshfs" || t == "fuse.sshfs")
+    if (t == "nfs" || t == "nfs4" || t == "cifs" || t == "smb3" || t == "smbfs" || t == "9p" || t == "sshfs" ||
+        t == "fuse.sshfs")
         return "Remote";
     if (!deviceDir.empty() && isRemovable(deviceDir))
         return "Removable";

@@ -8,16 +8,16 @@
 // Where the facts come from; tests point these at fake trees.
 struct VolumeSources {
     std::string mountinfo = "/proc/self/mountinfo";
-    std::string devDisk = "/dev/disk";      // by-label/, by-uuid/ links
+    std::string devDisk = "/dev/disk";          // by-label/, by-uuid/ links
     std::string sysDevBlock = "/sys/dev/block"; // MAJ:MIN -> device folder
 };
 
 struct VolumeFacts {
     // "Removable", "Fixed", "Remote", "Cd-Rom", "Ram Disk" or "Unknown".
     std::string driveType = "Unknown";
-    bool found = false;       // a mount holding the folder was found
-    std::string label;        // "" when the volume has none
-    std::string serialHex;    // upper-case hex without leading zeros, "" when unknown
+    bool found = false;    // a mount holding the folder was found
+    std::string label;     // "" when the volume has none
+    std::string serialHex; // upper-case hex without leading zeros, "" when unknown
     bool sizesKnown = false;
     std::uint64_t freeBytes = 0;
     std::uint64_t totalBytes = 0;

@@ -13,9 +13,18 @@ constexpr Rgb MakeRgb(int r, int g, int b)
 {
     return Rgb((r & 0xFF) << 16 | (g & 0xFF) << 8 | (b & 0xFF));
 }
-constexpr int RedOf(Rgb c) { return int(c >> 16 & 0xFF); }
-constexpr int GreenOf(Rgb c) { return int(c >> 8 & 0xFF); }
-constexpr int BlueOf(Rgb c) { return int(c & 0xFF); }
+constexpr int RedOf(Rgb c)
+{
+    return int(c >> 16 & 0xFF);
+}
+constexpr int GreenOf(Rgb c)
+{
+    return int(c >> 8 & 0xFF);
+}
+constexpr int BlueOf(Rgb c)
+{
+    return int(c & 0xFF);
+}
 
 // a and b mixed: weight parts of b in 256 (0 gives a, 256 gives b).
 Rgb Mix(Rgb a, Rgb b, int weight);

@@ -44,7 +44,10 @@ public:
     bool operator()(int x, int y) const { return cells_[index(x, y)]; }
 
 private:
-    std::size_t index(int x, int y) const { return std::size_t(y + reach_) * std::size_t(width_) + std::size_t(x + reach_); }
+    std::size_t index(int x, int y) const
+    {
+        return std::size_t(y + reach_) * std::size_t(width_) + std::size_t(x + reach_);
+    }
     int width_, reach_;
     std::vector<char> cells_;
 };

@@ -165,11 +165,10 @@ PixelCanvas PaintPushButton(Look look)
         int slotY;
     };
     const Style s = look == Look::Out ? Style{MakeRgb(118, 118, 118), MakeRgb(80, 80, 80), MakeRgb(150, 150, 150),
-                                              MakeRgb(58, 58, 58), MakeRgb(44, 44, 44), 4}
-                    : look == Look::In ? Style{AccentLight, Accent, MakeRgb(175, 215, 248), AccentDark,
-                                               MakeRgb(236, 246, 255), 4}
-                                       : Style{AccentDeep, AccentDark, AccentDark, MakeRgb(18, 58, 96),
-                                               MakeRgb(190, 222, 250), 5};
+                                              MakeRgb(58, 58, 58),    MakeRgb(44, 44, 44), 4}
+                    : look == Look::In
+                        ? Style{AccentLight, Accent, MakeRgb(175, 215, 248), AccentDark, MakeRgb(236, 246, 255), 4}
+                        : Style{AccentDeep, AccentDark, AccentDark, MakeRgb(18, 58, 96), MakeRgb(190, 222, 250), 5};
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 16; ++x)
             if (pill(x, y))
@@ -197,10 +196,10 @@ void FillGradient(PixelCanvas& c, const Shape& shape, int top, int bottom, Rgb f
 PixelCanvas PaintSwitch(bool checked, bool hovered)
 {
     PixelCanvas c(16, 10, Body);
-    const Shape track = PatternShape(0, 0, {"   ##########", " ##############", " ##############",
-                                            "################", "################", "################",
-                                            "################", " ##############", " ##############",
-                                            "   ##########"});
+    const Shape track =
+        PatternShape(0, 0,
+                     {"   ##########", " ##############", " ##############", "################", "################",
+                      "################", "################", " ##############", " ##############", "   ##########"});
     const Rgb rim = hovered ? AccentLight : Outline;
     if (checked) {
         FillGradient(c, track, 0, 9, hovered ? AccentLight : Accent, hovered ? Accent : AccentDark);
@@ -223,7 +222,8 @@ PixelCanvas PaintTab(std::string_view letters, bool selected)
     constexpr int Visible = 19; // the description's tabs are 285 twips wide
     constexpr int TabHeight = 46;
     PixelCanvas c(21, 47, Body);
-    const Shape tab = selected ? RoundedRect(0, 0, Visible + 4, TabHeight, 3) : RoundedRect(0, 0, Visible, TabHeight, 3);
+    const Shape tab =
+        selected ? RoundedRect(0, 0, Visible + 4, TabHeight, 3) : RoundedRect(0, 0, Visible, TabHeight, 3);
     const Rgb top = selected ? AccentLight : MakeRgb(60, 60, 60);
     const Rgb bottom = selected ? AccentDark : MakeRgb(46, 46, 46);
     for (int y = 0; y < TabHeight; ++y)

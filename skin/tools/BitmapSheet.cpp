@@ -174,8 +174,9 @@ PixelCanvas PaintBitmapSheet()
     const Row rows[] = {
         {8, {"boutonup", "boutonin", "boutondown", "uncheckedout", "uncheckedin", "checkedout", "checkedin"}},
         {8, {"xout", "xin", "xdown", "xmaxout", "xmaxin", "xmaxdown", "xminout", "xminin", "xmindown"}},
-        {5, {"layer_select_cat", "layer_unselect_cat", "layer_select_find", "layer_unselect_find", "layer_select_lib",
-             "layer_unselect_lib"}},
+        {5,
+         {"layer_select_cat", "layer_unselect_cat", "layer_select_find", "layer_unselect_find", "layer_select_lib",
+          "layer_unselect_lib"}},
         {6, {"fond_gh", "fond_h", "fond_dh", "fond_g", "fond_d", "fond_gb", "fond_b", "fond_db"}},
         {2, {"fond", "mainmask", "fond_save"}},
         {2, {"fond_edit"}},
@@ -199,13 +200,15 @@ PixelCanvas PaintBitmapSheet()
         flow.newRow();
     }
     flow.place(sheet, mockMainWindow(art), 3, "MAIN WINDOW (CAT LAYER)");
-    flow.place(sheet, mockDialog(art, "fond_save", "SavePos", 184, 204,
-                                 {{"BWExit", "xout"}, {"BWSave", "boutonin"}, {"BWCancel", "boutonup"}}),
+    flow.place(sheet,
+               mockDialog(art, "fond_save", "SavePos", 184, 204,
+                          {{"BWExit", "xout"}, {"BWSave", "boutonin"}, {"BWCancel", "boutonup"}}),
                2, "SAVE DIALOG");
     flow.newRow();
     flow.place(sheet, mockFramedWindow(art, 300, 170), 2, "FRAMED WINDOW");
-    flow.place(sheet, mockDialog(art, "fond_edit", "EditPos", 336, 66,
-                                 {{"BWExit", "xout"}, {"BWOK", "boutondown"}, {"BWCancel", "boutonup"}}),
+    flow.place(sheet,
+               mockDialog(art, "fond_edit", "EditPos", 336, 66,
+                          {{"BWExit", "xout"}, {"BWOK", "boutondown"}, {"BWCancel", "boutonup"}}),
                2, "COMMENT DIALOG");
     return crop(sheet, SheetWidth, flow.bottom() + Margin);
 }

@@ -30,8 +30,9 @@ protected:
     Outcome run(const std::vector<std::string>& args, const std::string& answers = "",
                 const std::string& display = "CORVANEDISK_CONSOLE=1")
     {
-        std::string cmd = "cd / && CORVANEDISK_HOME=" + quote(home()) + " " + display + " XDG_CONFIG_HOME=" + quote(d.file("config")) +
-                          " TZ=Pacific/Kiritimati " + asUser + quote(std::string(CORVANE_BINARY_DIR) + "/CorvaneDisk");
+        std::string cmd = "cd / && CORVANEDISK_HOME=" + quote(home()) + " " + display +
+                          " XDG_CONFIG_HOME=" + quote(d.file("config")) + " TZ=Pacific/Kiritimati " + asUser +
+                          quote(std::string(CORVANE_BINARY_DIR) + "/CorvaneDisk");
         for (const auto& a : args)
             cmd += " " + quote(a);
         d.write("answers", answers);
@@ -182,12 +183,17 @@ TEST_F(BatchCli, ReportOfACatalogMadeByTheBatchMode)
     ASSERT_EQ(run({"-c:" + tree(), "-o:Disk", "-r", "-m", "-f:*.txt;*.html"}).code, 0);
     Outcome r = run({"-l:Disk.dat", "-t:T", "-s:;", "-i:frsdic", "-a"});
     EXPECT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(d.read("home/reports/Lib_Disk.txt"),
-              "File;Directory;Size;Date;DiskID;Comment;\r\n"
-              "a.txt;" + cat("tree") + "\\;2 Kb;01/03/2004;Disk.dat;;\r\n"
-              "b.txt;" + cat("tree/sub") + "\\;2 Kb;01/03/2004;Disk.dat;;\r\n"
-              "titled.html;" + cat("tree") + "\\;0 Kb;01/01/1970;Disk.dat;Our Page;\r\n"
-              "\r\n");
+    EXPECT_EQ(d.read("home/reports/Lib_Disk.txt"), "File;Directory;Size;Date;DiskID;Comment;\r\n"
+                                                   "a.txt;" +
+                                                       cat("tree") +
+                                                       "\\;2 Kb;01/03/2004;Disk.dat;;\r\n"
+                                                       "b.txt;" +
+                                                       cat("tree/sub") +
+                                                       "\\;2 Kb;01/03/2004;Disk.dat;;\r\n"
+                                                       "titled.html;" +
+                                                       cat("tree") +
+                                                       "\\;0 Kb;01/01/1970;Disk.dat;Our Page;\r\n"
+                                                       "\r\n");
 
     std::string before = d.read("home/reports/Lib_Disk.txt");
     Outcome keep = run({"-l:Disk.dat", "-t:T", "-v"}, "y\nn\n");
@@ -223,9 +229,9 @@ TEST_F(BatchCli, ArchiveMembersStandDirectlyBeforeTheirArchivesLine)
             body.push_back(text.substr(p, e - p));
 
     const std::pair<const char*, const char*> kinds[] = {
-        {"sample.ace", ">Found in acefile : sample.ace<"}, {"sample.arj", ">Found in arjfile :sample.arj<"},
-        {"sample.cab", ">Found in cabfile : sample.cab<"}, {"sample.lzh", ">Found in arjfile : sample.lzh<"},
-        {"sample.zip", ">Found in zipfile :sample.zip<"},  {"sample4.rar", ">Found in rarfile :sample4.rar<"},
+        {"sample.ace", ">Found in acefile : sample.ace<"},      {"sample.arj", ">Found in arjfile :sample.arj<"},
+        {"sample.cab", ">Found in cabfile : sample.cab<"},      {"sample.lzh", ">Found in arjfile : sample.lzh<"},
+        {"sample.zip", ">Found in zipfile :sample.zip<"},       {"sample4.rar", ">Found in rarfile :sample4.rar<"},
         {"deep/sample5.rar", ">Found in rarfile :sample5.rar<"}};
     std::size_t i = 0;
     for (const auto& [file, suffix] : kinds) {
@@ -250,7 +256,8 @@ TEST_F(BatchCli, ArchiveMembersStandDirectlyBeforeTheirArchivesLine)
 
 TEST_F(BatchCli, AnUnreachableDisplayFallsBackToTheConsole)
 {
-    Outcome r = run({"-c:" + d.file("nowhere"), "-o:X"}, "", "env -u CORVANEDISK_CONSOLE -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:97");
+    Outcome r = run({"-c:" + d.file("nowhere"), "-o:X"}, "",
+                    "env -u CORVANEDISK_CONSOLE -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:97");
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.err.find("CorvaneDisk: Directory does not exist\n"), std::string::npos) << r.err;
 }

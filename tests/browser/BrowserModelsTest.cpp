@@ -16,8 +16,7 @@ std::shared_ptr<const CatalogFolders> HugeFieldsCatalog(const TempLibrary& lib)
     std::string text = ">Fixed\r\n>Serial 1\r\n>Volume V\r\n>Free 1 MB\r\n>Total 2 MB\r\n>Root Dir " + root +
                        "\r\n>Recursive Dir True\r\n>Search zip content True\r\n>Enable comment True\r\n"
                        ">Search *.*\r\n>Comment \r\n";
-    text += root + "\\" + std::string(4 << 20, 'n') + ".jpg>1 Kb/01/01/2020>" + std::string(4 << 20, 'c') +
-            "<\r\n";
+    text += root + "\\" + std::string(4 << 20, 'n') + ".jpg>1 Kb/01/01/2020>" + std::string(4 << 20, 'c') + "<\r\n";
     text += root + "\\a.txt>2 Kb/01/01/2020\r\n";
     FolderLoadControl control;
     FolderLoad load = FileDatToCollection(lib.catalog("huge.dat", text), control);

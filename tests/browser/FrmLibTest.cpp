@@ -179,7 +179,9 @@ TEST_F(BrowserTest, F12ChangesExactlyTheRightLineOfTheLoadedCatalog)
 
     std::string expected = before;
     const std::string line = "D:\\Autres\\notes.txt>1 Kb/01/01/2000>prix > 5 \x80<";
-    expected.replace(expected.find(line), line.size(), "D:\\Autres\\notes.txt>1 Kb/01/01/2000>v\xE9rifi\xE9\x01" "deux fois<");
+    expected.replace(expected.find(line), line.size(),
+                     "D:\\Autres\\notes.txt>1 Kb/01/01/2000>v\xE9rifi\xE9\x01"
+                     "deux fois<");
     EXPECT_EQ(ReadFileBytes(world.lib() + "w.dat"), expected);
     EXPECT_EQ(ReadFileBytes(world.lib() + "other.dat"), before);
     // The first line shows, the whole comment in the tool tip.
@@ -284,7 +286,9 @@ TEST_F(BrowserTest, ColumnWidthsComeFromTheSettingsAndGoBack)
 
 TEST_F(BrowserTest, AFileThatIsNoCatalogIsReportedAndShowsNothing)
 {
-    world.home.write("dat/junk.dat", std::string("\x7F" "ELF\0\0binary", 11));
+    world.home.write("dat/junk.dat", std::string("\x7F"
+                                                 "ELF\0\0binary",
+                                                 11));
     load("junk.dat");
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
     EXPECT_NE(world.fakes.prompter.boxes[0].text.find("Invalid file format"), std::string::npos);
@@ -303,9 +307,11 @@ TEST_F(BrowserTest, TheSplitterKeepsTheTreeAtItsLeastWidthAndWideningGrowsTheLis
         const QPoint global = lib->picSplit->mapToGlobal(at);
         QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, {});
         QApplication::sendEvent(lib->picSplit, &press);
-        QMouseEvent move(QEvent::MouseMove, at + QPoint(dx, 0), global + QPoint(dx, 0), Qt::NoButton, Qt::LeftButton, {});
+        QMouseEvent move(QEvent::MouseMove, at + QPoint(dx, 0), global + QPoint(dx, 0), Qt::NoButton, Qt::LeftButton,
+                         {});
         QApplication::sendEvent(lib->picSplit, &move);
-        QMouseEvent release(QEvent::MouseButtonRelease, at + QPoint(dx, 0), global + QPoint(dx, 0), Qt::LeftButton, {}, {});
+        QMouseEvent release(QEvent::MouseButtonRelease, at + QPoint(dx, 0), global + QPoint(dx, 0), Qt::LeftButton, {},
+                            {});
         QApplication::sendEvent(lib->picSplit, &release);
     };
     drag(-(tree - 20)); // one move may take the tree below its least width...

@@ -35,8 +35,7 @@ std::optional<std::vector<std::string>> ReadDocBlock(const std::string& document
     return lines;
 }
 
-std::string ReplaceDocBlock(const std::string& document, const std::string& name,
-                            const std::vector<std::string>& lines)
+std::string ReplaceDocBlock(const std::string& document, const std::string& name, const std::vector<std::string>& lines)
 {
     const std::optional<Span> span = find(document, name);
     if (!span)

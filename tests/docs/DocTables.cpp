@@ -38,10 +38,14 @@ std::string joined(std::span<const char* const> names)
 std::string kindText(PictureList::Kind kind)
 {
     switch (kind) {
-    case PictureList::Kind::Picture: return "1: " + std::string(PicturePropertyName);
-    case PictureList::Kind::Button: return "3: " + joined(ButtonPictureNames);
-    case PictureList::Kind::CheckBox: return "4: " + joined(CheckPictureNames);
-    case PictureList::Kind::Nothing: break;
+    case PictureList::Kind::Picture:
+        return "1: " + std::string(PicturePropertyName);
+    case PictureList::Kind::Button:
+        return "3: " + joined(ButtonPictureNames);
+    case PictureList::Kind::CheckBox:
+        return "4: " + joined(CheckPictureNames);
+    case PictureList::Kind::Nothing:
+        break;
     }
     return "none";
 }
@@ -73,12 +77,18 @@ std::string cellText(const std::string& text)
 std::string targetText(const LabelEntry& e)
 {
     switch (e.target) {
-    case LabelTarget::Caption: return "text";
-    case LabelTarget::FrameTitle: return "frame title";
-    case LabelTarget::ColumnHeader: return "column " + std::to_string(e.column + 1);
-    case LabelTarget::ToolTip: return "tool tip";
-    case LabelTarget::TreeNode: return "tree node " + code(e.key);
-    case LabelTarget::MenuItem: return "menu item " + code(e.key);
+    case LabelTarget::Caption:
+        return "text";
+    case LabelTarget::FrameTitle:
+        return "frame title";
+    case LabelTarget::ColumnHeader:
+        return "column " + std::to_string(e.column + 1);
+    case LabelTarget::ToolTip:
+        return "tool tip";
+    case LabelTarget::TreeNode:
+        return "tree node " + code(e.key);
+    case LabelTarget::MenuItem:
+        return "menu item " + code(e.key);
     }
     return "";
 }
@@ -126,8 +136,8 @@ DocTable SkinControlsTable(WindowRegistry& windows)
             controls.try_emplace(AsciiLowerCopy(name), child);
         }
         for (const auto& [key, control] : controls)
-            table.push_back(row({code(s.window), code(control->objectName().toStdString()),
-                                 kindText(kindOf(*control))}));
+            table.push_back(
+                row({code(s.window), code(control->objectName().toStdString()), kindText(kindOf(*control))}));
     }
     return table;
 }
@@ -156,8 +166,8 @@ DocTable LabelSectionsTable()
                 std::string text = e.text ? std::to_string(int(*e.text)) : "";
                 if (*e.literal)
                     text += (text.empty() ? "" : " + ") + code(e.literal);
-                table.push_back(row({section.name, code(window.window), code(e.control), targetText(e), text,
-                                     fontText(e.font)}));
+                table.push_back(
+                    row({section.name, code(window.window), code(e.control), targetText(e), text, fontText(e.font)}));
             }
     return table;
 }

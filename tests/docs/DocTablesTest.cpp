@@ -71,8 +71,8 @@ TEST_F(docs, SkinAndLanguageTablesMatchTheProgram)
                               {"skin-controls", SkinControlsTable(world.windows)}});
     LangText english;
     LoadBuiltInEnglish(english);
-    expectTables("languages.md", {{"text-numbers", TextNumbersTable(english)},
-                                  {"label-sections", LabelSectionsTable()}});
+    expectTables("languages.md",
+                 {{"text-numbers", TextNumbersTable(english)}, {"label-sections", LabelSectionsTable()}});
 }
 
 TEST_F(docs, WindowMapNamesEveryWindowWithItsClass)

@@ -92,8 +92,7 @@ const std::regex BsdtarRow(R"(^\S+\s+\d+\s+\S+\s+\S+\s+(\d+)\s+\S+\s+\d+\s+\S+\s
 const std::regex ZipinfoRow(R"(^-\S*\s+\S+\s+\S+\s+(\d+)\s+\S+\s+\S+\s+\S+\s+\S+\s(.*)$)");
 const std::regex CabextractRow(R"(^\s*(\d+) \| [^|]* \| (.*)$)");
 
-void ExpectToolAgrees(const std::string& command, const std::regex& row,
-                      std::initializer_list<const char*> fixtures)
+void ExpectToolAgrees(const std::string& command, const std::regex& row, std::initializer_list<const char*> fixtures)
 {
     for (const char* fixture : fixtures) {
         SCOPED_TRACE(fixture);

@@ -19,10 +19,9 @@ namespace fs = std::filesystem;
 
 namespace {
 const char* const Fixtures[] = {
-    "sample.zip",   "nocomment.zip",      "skin.zip",    "secret.zip",  "sample4.rar",
-    "comment2.rar", "packedcomment4.rar", "large4.rar",  "locked4.rar", "sample5.rar",
-    "locked5.rar",  "sample.ace",         "sample.lzh",  "large.lzh",   "sample.arj",
-    "sample.cab",   "middle.cab",         "nosig.cab",
+    "sample.zip",         "nocomment.zip", "skin.zip",    "secret.zip",  "sample4.rar", "comment2.rar",
+    "packedcomment4.rar", "large4.rar",    "locked4.rar", "sample5.rar", "locked5.rar", "sample.ace",
+    "sample.lzh",         "large.lzh",     "sample.arj",  "sample.cab",  "middle.cab",  "nosig.cab",
 };
 constexpr int MutationsPerFixture = 2000;
 

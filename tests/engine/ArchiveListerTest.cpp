@@ -66,12 +66,11 @@ const std::vector<Expected>& ExpectedListings()
           "\\disk\\sample.lzh/deep\\er\\c.txt>2 Kb/30/11/2012>Found in arjfile : sample.lzh<"},
          std::nullopt},
         {"utf16.lzh",
-         {"\\disk\\utf16.lzh/\xE6\x96\x87\xE6\x9B\xB8\\\xE6\x97\xA5\xE6\x9C\xAC.txt>2 Kb/04/03/2016>Found in arjfile : utf16.lzh<",
+         {"\\disk\\utf16.lzh/\xE6\x96\x87\xE6\x9B\xB8\\\xE6\x97\xA5\xE6\x9C\xAC.txt>2 Kb/04/03/2016>Found in arjfile : "
+          "utf16.lzh<",
           "\\disk\\utf16.lzh/after.txt>2 Kb/04/03/2016>Found in arjfile : utf16.lzh<"},
          std::nullopt},
-        {"large.lzh",
-         {"\\disk\\large.lzh/big.iso>5242880 Kb/05/05/2015>Found in arjfile : large.lzh<"},
-         std::nullopt},
+        {"large.lzh", {"\\disk\\large.lzh/big.iso>5242880 Kb/05/05/2015>Found in arjfile : large.lzh<"}, std::nullopt},
         {"sample.arj",
          {"\\disk\\sample.arj/docs\\readme.txt>2 Kb/05/03/1998>Found in arjfile :sample.arj<",
           "\\disk\\sample.arj/b.bin>3 Kb/31/12/2003>Found in arjfile :sample.arj<"},
@@ -127,8 +126,7 @@ TEST(ArchiveListers, EmptyGarbageAndMisnamedFilesGiveNoLinesAndNoBox)
         EXPECT_TRUE(ListArchive(dir.write(std::string("empty.") + ext, "")).lines.empty());
         EXPECT_TRUE(ListArchive(dir.write(std::string("junk.") + ext, garbage)).lines.empty());
         // A ZIP archive under another kind's name.
-        EXPECT_TRUE(ListArchive(dir.write(std::string("zip.") + ext,
-                                          ReadFileBytes(ArchiveFixture("sample.zip"))))
+        EXPECT_TRUE(ListArchive(dir.write(std::string("zip.") + ext, ReadFileBytes(ArchiveFixture("sample.zip"))))
                         .lines.empty());
     }
     EXPECT_TRUE(prompter.boxes.empty());

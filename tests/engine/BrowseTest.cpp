@@ -127,7 +127,8 @@ TEST_F(Browse, WindowsCatalogLoadsWithItsFolders)
     EXPECT_EQ(resume.DateModif, "04/04/2001");
     EXPECT_EQ(resume.Comment, "");
     EXPECT_EQ(resume.Key, "C:\\Données\\Résumé.doc>13 Kb/04/04/2001");
-    EXPECT_EQ(f.StoredPath(root, 1), "C:\\Donn\xE9" "es\\R\xE9sum\xE9.doc");
+    EXPECT_EQ(f.StoredPath(root, 1), "C:\\Donn\xE9"
+                                     "es\\R\xE9sum\xE9.doc");
 
     const FolderId summer = childNamed(f, childNamed(f, root, "Photos"), "été 2001");
     std::vector<clsFile> photos = f.Files(summer);
@@ -158,8 +159,7 @@ TEST_F(Browse, EditedCommentLandsOnItsLineAndInTheModel)
     std::string expected = before;
     const std::string oldLine = "plage.jpg>340 Kb/15/08/2001>Vacances \xE0 la mer\x01"
                                 "deuxi\xE8me ligne<";
-    expected.replace(expected.find(oldLine), oldLine.size(),
-                     "plage.jpg>340 Kb/15/08/2001>\xE0 ?revoir?\x01plus tard<");
+    expected.replace(expected.find(oldLine), oldLine.size(), "plage.jpg>340 Kb/15/08/2001>\xE0 ?revoir?\x01plus tard<");
     EXPECT_EQ(lib.catalogText("w.dat"), expected);
     EXPECT_EQ(l.folders.Files(summer)[0].Comment, "à ?revoir?\r\nplus tard");
     EXPECT_EQ(l.folders.Files(summer)[1].Comment, "Photos d'été");
@@ -178,7 +178,8 @@ TEST_F(Browse, OneFolderOrNameInBothEncodingsIsOne)
     const FolderId summer = l.folders.Children(l.folders.Children(root)[0])[0];
     ChangeComment("w.dat", l.folders.Files(summer)[0].Key, "plage 海");
     ChangeComment("w.dat", l.folders.Files(root)[1].Key, "CV 海");
-    ASSERT_NE(lib.catalogText("w.dat").find("C:\\Donn\xC3\xA9" "es\\Photos\\\xC3\xA9t\xC3\xA9 2001\\plage.jpg"),
+    ASSERT_NE(lib.catalogText("w.dat").find("C:\\Donn\xC3\xA9"
+                                            "es\\Photos\\\xC3\xA9t\xC3\xA9 2001\\plage.jpg"),
               std::string::npos);
     l = load(LibraryCatalogPath("w.dat"));
     EXPECT_EQ(treeImage(l.folders), tree);
@@ -207,7 +208,9 @@ TEST_F(Browse, CatalogMadeByTheScan)
     lib.write("disk/ both ends .txt ", "");
     lib.write("disk/deep/er/est/x.txt", "");
     lib.write("disk/\xC3\xA9t\xC3\xA9/na\xEFve.txt", ""); // a legacy name in a UTF-8 folder
-    lib.write("disk/\xC3\xA9t\xC3\xA9/\xC3\xBC" "bung.txt", "");
+    lib.write("disk/\xC3\xA9t\xC3\xA9/\xC3\xBC"
+              "bung.txt",
+              "");
     std::filesystem::copy_file(CORVANE_FIXTURES "/archives/sample.zip", lib.file("disk/docs/s.zip"));
     ScanSession scan;
     ScanOptions options;
@@ -222,29 +225,29 @@ TEST_F(Browse, CatalogMadeByTheScan)
     const CatalogFolders& f = l.folders;
     std::string root = lib.file("disk/");
     std::replace(root.begin(), root.end(), '/', '\\');
-    EXPECT_EQ(treeImage(f), "R " + root + " [1]\n"
-                            "  F Docs [1]\n"
-                            "  F deep [0]\n"
-                            "    F er [0]\n"
-                            "      F est [1]\n"
-                            "  F docs [3]\n"
-                            "  F été [2]\n");
+    EXPECT_EQ(treeImage(f), "R " + root +
+                                " [1]\n"
+                                "  F Docs [1]\n"
+                                "  F deep [0]\n"
+                                "    F er [0]\n"
+                                "      F est [1]\n"
+                                "  F docs [3]\n"
+                                "  F été [2]\n");
     EXPECT_EQ(names(f, f.TopLevel()[0]), (std::vector<std::string>{" both ends .txt "}));
-    EXPECT_EQ(names(f, childNamed(f, f.TopLevel()[0], "docs")),
-              (std::vector<std::string>{"A.txt", "a.txt", "s.zip"}));
-    EXPECT_EQ(f.Files(childNamed(f, f.TopLevel()[0], "Docs"))[0].Key, root + "Docs\\a.txt>0 Kb/" +
-                                                                          f.Files(f.TopLevel()[0])[0].DateModif);
+    EXPECT_EQ(names(f, childNamed(f, f.TopLevel()[0], "docs")), (std::vector<std::string>{"A.txt", "a.txt", "s.zip"}));
+    EXPECT_EQ(f.Files(childNamed(f, f.TopLevel()[0], "Docs"))[0].Key,
+              root + "Docs\\a.txt>0 Kb/" + f.Files(f.TopLevel()[0])[0].DateModif);
 
     // The line with the legacy name reads as Windows-1252, its neighbours as
     // UTF-8; its key still finds the line, its path the file.
-    EXPECT_EQ(names(f, childNamed(f, f.TopLevel()[0], "été")),
-              (std::vector<std::string>{"naïve.txt", "übung.txt"}));
+    EXPECT_EQ(names(f, childNamed(f, f.TopLevel()[0], "été")), (std::vector<std::string>{"naïve.txt", "übung.txt"}));
     const FolderId summer = childNamed(f, f.TopLevel()[0], "été");
     const clsFile naive = f.Files(summer)[0];
     EXPECT_EQ(FromCatalogPath(f.StoredPath(summer, 0)).path, lib.file("disk/\xC3\xA9t\xC3\xA9/na\xEFve.txt"));
     ChangeComment("scan.dat", naive.Key, "vu");
-    EXPECT_NE(lib.catalogText("scan.dat").find("\\\xC3\xA9t\xC3\xA9\\na\xEFve.txt>0 Kb/" + naive.DateModif + ">vu<\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        lib.catalogText("scan.dat").find("\\\xC3\xA9t\xC3\xA9\\na\xEFve.txt>0 Kb/" + naive.DateModif + ">vu<\r\n"),
+        std::string::npos);
     EXPECT_TRUE(prompter.boxes.empty());
 }
 
@@ -258,8 +261,7 @@ TEST_F(Browse, RootComesFromTheHeader)
     // backslash; a folder outside the root gets its own top-level chain.
     for (std::string_view rootLine : {">Root Dir \\", ">Root Dir "}) {
         std::string header(kTestHeader);
-        header.replace(header.find(">Root Dir \\data"), std::string_view(">Root Dir \\data").size(),
-                       rootLine);
+        header.replace(header.find(">Root Dir \\data"), std::string_view(">Root Dir \\data").size(), rootLine);
         l = load(lib.catalog("r.dat", header + "\\x.txt>1 Kb/01/01/2020\r\n"
                                                "\\etc\\hosts>1 Kb/01/01/2020\r\n"));
         EXPECT_EQ(treeImage(l.folders), "R / [1]\n"
@@ -389,8 +391,11 @@ std::string plainTree(std::string_view rootKey, const std::vector<std::string>& 
     auto walk = [&](auto&& self, int id, int depth) -> void {
         const Node& n = nodes[std::size_t(id)];
         const std::string text = n.key == "\\" ? "/" : std::string(id == 0 ? n.key : LastPath(n.key));
-        out += std::string(std::size_t(depth) * 2, ' ') + "RFT"[id == 0 ? 0 : n.parent < 0 ? 2 : 1] + " " + text +
-               " [" + std::to_string(n.files) + "]\n";
+        out += std::string(std::size_t(depth) * 2, ' ') +
+               "RFT"[id == 0        ? 0
+                     : n.parent < 0 ? 2
+                                    : 1] +
+               " " + text + " [" + std::to_string(n.files) + "]\n";
         for (int c : n.children)
             self(self, c, depth + 1);
     };
@@ -433,7 +438,9 @@ TEST_F(Browse, FilesThatAreNoCatalogFailWithAReason)
              Case{lib.file("dat/missing.dat"), ErrFileNotFound},
              Case{lib.catalog("empty.dat", ""), ErrInvalidFileFormat},
              Case{lib.catalog("short.dat", ">Fixed\r\n>Serial 1\r\n>Volume V\r\n"), ErrInvalidFileFormat},
-             Case{lib.catalog("junk.dat", std::string("\x7f" "ELF\x02\x01\x01\0\0\0>\n>\n", 14) +
+             Case{lib.catalog("junk.dat", std::string("\x7f"
+                                                      "ELF\x02\x01\x01\0\0\0>\n>\n",
+                                                      14) +
                                               std::string(5000, '\xee')),
                   ErrInvalidFileFormat},
              Case{fifo, ErrInvalidFileFormat},
@@ -477,8 +484,7 @@ TEST_F(Browse, AHugeFileThatIsNoCatalogIsRefusedByItsStart)
         EXPECT_LT(bytesRead() - before, std::uint64_t(64) << 20);
         ASSERT_TRUE(l.status.error);
         EXPECT_EQ(l.status.error->number(), ErrInvalidFileFormat);
-        EXPECT_NE(std::string(l.status.error->what()).find(start.empty() ? "line 1 " : "line 3 "),
-                  std::string::npos)
+        EXPECT_NE(std::string(l.status.error->what()).find(start.empty() ? "line 1 " : "line 3 "), std::string::npos)
             << l.status.error->what();
     }
 }

@@ -65,8 +65,7 @@ TEST(CatalogLine, BodyLinesBuildAndSplit)
 {
     EXPECT_EQ(MakeFileLine("\\d\\a.txt", 12, "01/02/2003"), "\\d\\a.txt>12 Kb/01/02/2003");
     EXPECT_EQ(MakeFileLine("\\d\\p.htm", 0, "01/02/2003", ""), "\\d\\p.htm>0 Kb/01/02/2003><");
-    std::string member = MakeMemberLine("\\d\\data.zip", "a\\b.txt", 3, "31/12/1999",
-                                        "Found in zipfile :data.zip");
+    std::string member = MakeMemberLine("\\d\\data.zip", "a\\b.txt", 3, "31/12/1999", "Found in zipfile :data.zip");
     EXPECT_EQ(member, "\\d\\data.zip/a\\b.txt>3 Kb/31/12/1999>Found in zipfile :data.zip<");
 
     BodyLine m = ParseBodyLine(member);
@@ -105,8 +104,8 @@ TEST(CatalogLine, OnlyLinesWithPathAndSizeAreEntries)
 {
     EXPECT_TRUE(ParseBodyLine("\\d\\a.txt>12 Kb/01/02/2003").hasEntryFields());
     EXPECT_TRUE(ParseBodyLine("C:\\a.txt>0 Kb/01/02/2003><").hasEntryFields());
-    for (const char* line : {"", "     ", "garbage line without separators", ">12 Kb/01/02/2003",
-                             "\\d\\a.txt>twelve", "\\d\\a.txt"})
+    for (const char* line :
+         {"", "     ", "garbage line without separators", ">12 Kb/01/02/2003", "\\d\\a.txt>twelve", "\\d\\a.txt"})
         EXPECT_FALSE(ParseBodyLine(line).hasEntryFields()) << line;
 }
 
@@ -127,8 +126,7 @@ TEST(CatalogText, Utf8StaysAndOlderCatalogsReadAsWindows1252)
     EXPECT_EQ(CatalogTextToUtf8(utf8, CatalogEncoding::Utf8), utf8);
     std::string cp1252 = "\\M\xFCsik\\caf\xE9 \x80 \x93x\x94.mp3";
     EXPECT_EQ(DetectCatalogEncoding(cp1252), CatalogEncoding::Windows1252);
-    EXPECT_EQ(Windows1252ToUtf8(cp1252),
-              "\\M\xC3\xBCsik\\caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9Cx\xE2\x80\x9D.mp3");
+    EXPECT_EQ(Windows1252ToUtf8(cp1252), "\\M\xC3\xBCsik\\caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9Cx\xE2\x80\x9D.mp3");
     EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));     // a surrogate
     EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));         // overlong
     EXPECT_FALSE(IsValidUtf8("abcdefgh\xE2\x82")); // cut short after the fast path

@@ -17,9 +17,9 @@ void setModified(const std::string& path, std::time_t when)
 
 bool isEmpty(const CatalogHeader& h)
 {
-    return h.FileDate.empty() && h.DriveType.empty() && h.Serial.empty() && h.Volume.empty() &&
-           h.Free.empty() && h.Total.empty() && h.RootDir.empty() && !h.RecursiveDir &&
-           !h.SearchZipContent && !h.EnableComment && h.Search.empty() && h.Comment.empty();
+    return h.FileDate.empty() && h.DriveType.empty() && h.Serial.empty() && h.Volume.empty() && h.Free.empty() &&
+           h.Total.empty() && h.RootDir.empty() && !h.RecursiveDir && !h.SearchZipContent && !h.EnableComment &&
+           h.Search.empty() && h.Comment.empty();
 }
 } // namespace
 
@@ -27,11 +27,11 @@ TEST(CatalogHeader, FieldsFromTheirPositionsAndTheFilesOwnDate)
 {
     TempLibrary lib;
     RecordingPrompter prompter;
-    std::string path = lib.catalog(
-        "a.dat", ">Cd-Rom\r\n>Serial 1A2B\r\n>Volume MY DISK\r\n>Free 512 MB\r\n"
-                 ">Total 1024 MB\r\n>Root Dir \\media\\cd\\\r\n>Recursive Dir True\r\n"
-                 ">Search zip content False\r\n>Enable comment True\r\n>Search *.txt;*.doc\r\n"
-                 ">Comment two\x01lines\r\n\\media\\cd\\a.txt>1 Kb/01/01/2001\r\n");
+    std::string path =
+        lib.catalog("a.dat", ">Cd-Rom\r\n>Serial 1A2B\r\n>Volume MY DISK\r\n>Free 512 MB\r\n"
+                             ">Total 1024 MB\r\n>Root Dir \\media\\cd\\\r\n>Recursive Dir True\r\n"
+                             ">Search zip content False\r\n>Enable comment True\r\n>Search *.txt;*.doc\r\n"
+                             ">Comment two\x01lines\r\n\\media\\cd\\a.txt>1 Kb/01/01/2001\r\n");
     setModified(path, 946683000); // 1999-12-31 23:30:00 UTC; the tests run with TZ=UTC
     CatalogHeader h = DatFileHeader(path);
     EXPECT_EQ(h.FileDate, "31/12/1999 23:30:00");
@@ -55,10 +55,9 @@ TEST(CatalogHeader, LabelsAreNotComparedFlagsAreExact)
     RecordingPrompter prompter;
     // A Windows-made header: Windows-1252 bytes, another label on line 2,
     // flags in the wrong case, line 11 as a running scan leaves it.
-    std::string path = lib.catalog(
-        "old.dat", ">Fixed\r\n>SERIAL 77\r\n>Volume Caf\xE9\r\n>Free 1 MB\r\n>Total 2 MB\r\n"
-                   ">Root Dir \\\r\n>Recursive Dir true\r\n>Search zip content True \r\n"
-                   ">Enable comment\r\n>Search *.*\r\n>\r\n");
+    std::string path = lib.catalog("old.dat", ">Fixed\r\n>SERIAL 77\r\n>Volume Caf\xE9\r\n>Free 1 MB\r\n>Total 2 MB\r\n"
+                                              ">Root Dir \\\r\n>Recursive Dir true\r\n>Search zip content True \r\n"
+                                              ">Enable comment\r\n>Search *.*\r\n>\r\n");
     CatalogHeader h = DatFileHeader(path);
     EXPECT_EQ(h.Serial, "77");
     EXPECT_EQ(h.Volume, "Caf\xC3\xA9");

@@ -39,9 +39,9 @@ std::vector<std::string> catalogLines(std::string_view headerEnd, std::string_vi
     std::vector<std::string> lines;
     for (std::string& l : linesOf(kTestHeader))
         lines.push_back(l.substr(0, l.size() - 2) + std::string(headerEnd));
-    for (const char* body : {"\\data\\a.txt>12 Kb/01/02/2003", "\\data\\b.txt>1 Kb/01/02/2003>old<",
-                             "\\data\\c.txt>2 Kb/01/02/2003", "\\data\\p.zip/in\\d.txt>3 Kb/31/12/1999>Found in zipfile :p.zip<",
-                             "\\other\\e.txt>4 Kb/01/02/2003"})
+    for (const char* body :
+         {"\\data\\a.txt>12 Kb/01/02/2003", "\\data\\b.txt>1 Kb/01/02/2003>old<", "\\data\\c.txt>2 Kb/01/02/2003",
+          "\\data\\p.zip/in\\d.txt>3 Kb/31/12/1999>Found in zipfile :p.zip<", "\\other\\e.txt>4 Kb/01/02/2003"})
         lines.push_back(body + std::string(bodyEnd));
     return lines;
 }
@@ -157,7 +157,8 @@ TEST_F(RewriteLineEnds, LargeCatalogGrowsByTheChangeAlone)
     for (std::size_t i = 11; i < expected.size(); ++i)
         if (expected[i].starts_with("\\data\\"))
             expected[i] = "\\disk" + expected[i];
-    expected[11 + 30001] = withLine(expected, 11 + 30001, "\\other\\folder\\file number 30001.txt>1 Kb/01/02/2003>note<")[11 + 30001];
+    expected[11 + 30001] =
+        withLine(expected, 11 + 30001, "\\other\\folder\\file number 30001.txt>1 Kb/01/02/2003>note<")[11 + 30001];
     EXPECT_TRUE(joined(expected) == noted);
 }
 
@@ -171,7 +172,8 @@ TEST_F(RewriteLineEnds, LinkedCatalogIsWrittenThroughAndADanglingLinkIsAnError)
     EXPECT_TRUE(std::filesystem::is_symlink(lib.file("dat/c.dat")));
     EXPECT_NE(lib.read("elsewhere/real.dat").find("\\disk\\a.txt>12 Kb/01/02/2003>linked<\r\n"), std::string::npos);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(lib.file("elsewhere")),
-                            std::filesystem::directory_iterator()), 1);
+                            std::filesystem::directory_iterator()),
+              1);
     EXPECT_TRUE(prompter.boxes.empty());
 
     std::filesystem::create_symlink("../elsewhere/gone.dat", lib.file("dat/d.dat"));
@@ -195,7 +197,7 @@ TEST_F(RewriteLineEnds, KeysMatchTheDecodedPathInEitherEncoding)
     EXPECT_TRUE(ChangeRoot("c.dat", "\\d\\", "\\\xC3\xA9\\"));
     const std::string after = lib.catalogText("c.dat");
     EXPECT_EQ(after.substr(after.find(">Comment \r\n") + 11), "\\\xE9\\x\x81y.txt>1 Kb/01/01/2001>ok<\r\n"
-                                                            "\\\xC3\xA9\\caf\xC3\xA9.txt>1 Kb/01/01/2001>vu<\r\n");
+                                                              "\\\xC3\xA9\\caf\xC3\xA9.txt>1 Kb/01/01/2001>vu<\r\n");
     EXPECT_FALSE(ChangeComment("c.dat", "\\\xC3\xA9\\x?y.txt>1 Kb/01/01/2001", "no"));
     EXPECT_TRUE(prompter.boxes.empty());
 }

@@ -19,8 +19,8 @@ protected:
     std::string text() const { return lib.catalogText("c.dat"); }
     std::size_t filesInLibrary() const
     {
-        return std::size_t(std::distance(std::filesystem::directory_iterator(lib.file("dat")),
-                                         std::filesystem::directory_iterator()));
+        return std::size_t(
+            std::distance(std::filesystem::directory_iterator(lib.file("dat")), std::filesystem::directory_iterator()));
     }
 
     TempLibrary lib;
@@ -33,10 +33,9 @@ TEST_F(Rewrites, CommentOfFileAndMemberLines)
     ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "new note");
     ChangeComment("c.dat", "\\data\\b.txt>1 Kb/01/02/2003", "two\nlines <b>");
     ChangeComment("c.dat", "\\data\\pack.zip/docs\\c.txt>3 Kb/31/12/1999", "");
-    EXPECT_EQ(text(), std::string(kTestHeader) +
-                          "\\data\\a.txt>12 Kb/01/02/2003>new note<\r\n"
-                          "\\data\\b.txt>1 Kb/01/02/2003>two\x01lines ?b?<\r\n"
-                          "\\data\\pack.zip/docs\\c.txt>3 Kb/31/12/1999><\r\n");
+    EXPECT_EQ(text(), std::string(kTestHeader) + "\\data\\a.txt>12 Kb/01/02/2003>new note<\r\n"
+                                                 "\\data\\b.txt>1 Kb/01/02/2003>two\x01lines ?b?<\r\n"
+                                                 "\\data\\pack.zip/docs\\c.txt>3 Kb/31/12/1999><\r\n");
     // A comment holding ">" (Windows catalogs have them) gives way whole.
     lib.catalog("c.dat", std::string(kTestHeader) + "\\data\\a.txt>12 Kb/01/02/2003>prix > 5<\r\n");
     ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "vu");
@@ -54,8 +53,8 @@ TEST_F(Rewrites, KeyMustStartABodyLine)
     EXPECT_EQ(text(), std::string(kTestHeader) + "\\x\\data\\a.txt>12 Kb/01/02/2003\r\n" +
                           "\\data\\a.txt>12 Kb/01/02/2003>mine<\r\n" + kBody.substr(kBody.find("\\data\\b")));
     lib.catalog("c.dat", before);
-    for (const char* key : {"a.txt>12 Kb/01/02/2003", "\\data\\a.txt>12 Kb/01/02/200",
-                            "\\data\\a.txt>1", "\\data\\nothere.txt>1 Kb/01/02/2003", ""})
+    for (const char* key : {"a.txt>12 Kb/01/02/2003", "\\data\\a.txt>12 Kb/01/02/200", "\\data\\a.txt>1",
+                            "\\data\\nothere.txt>1 Kb/01/02/2003", ""})
         ChangeComment("c.dat", key, "never");
     EXPECT_EQ(text(), before);
     EXPECT_TRUE(prompter.boxes.empty());
@@ -93,8 +92,9 @@ TEST_F(Rewrites, CatalogComment)
                              "\\data\\a.txt>1 Kb/01/02/2003>Comment me<\r\n");
     ChangeCommentLib("c.dat", "line one\r\nline two");
     std::string t = text();
-    EXPECT_NE(t.find("\r\n>Search *.*\r\n>Comment line one\x01line two\r\n\\data\\a.txt>1 Kb/01/02/2003>Comment me<\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        t.find("\r\n>Search *.*\r\n>Comment line one\x01line two\r\n\\data\\a.txt>1 Kb/01/02/2003>Comment me<\r\n"),
+        std::string::npos);
     // What the properties dialog passes (already encoded) stays as it is.
     ChangeCommentLib("c.dat", "line one\x01line two");
     EXPECT_EQ(text(), t);
@@ -123,7 +123,8 @@ TEST_F(Rewrites, RootFolder)
     ChangeRoot("c.dat", "E:", "\\home\\ann\\disk");
     std::string t = text();
     EXPECT_NE(t.find(">Root Dir \\home\\ann\\disk\r\n"), std::string::npos);
-    EXPECT_TRUE(t.ends_with("\r\n\\home\\ann\\disk\\d.zip/C:\\Old\\e.txt>1 Kb/01/02/2003>Found in zipfile :d.zip<\r\n"));
+    EXPECT_TRUE(
+        t.ends_with("\r\n\\home\\ann\\disk\\d.zip/C:\\Old\\e.txt>1 Kb/01/02/2003>Found in zipfile :d.zip<\r\n"));
     EXPECT_TRUE(prompter.boxes.empty());
 
     ChangeRoot("c.dat", "\\home\\ann\\disk\\", "");
@@ -154,8 +155,8 @@ TEST_F(Rewrites, EachLineIsMatchedAndWrittenInItsOwnEncoding)
 {
     // UTF-8 lines beside a Windows-1252 one: keys come as the windows show them (UTF-8).
     lib.catalog("m.dat", std::string(kTestHeader) + "\\d\\caf\xC3\xA9.txt>1 Kb/01/01/2001\r\n"
-                                                   "\\d\\na\xEFve.txt>1 Kb/01/01/2001\r\n"
-                                                   "\\d\\plain.txt>1 Kb/01/01/2001\r\n");
+                                                    "\\d\\na\xEFve.txt>1 Kb/01/01/2001\r\n"
+                                                    "\\d\\plain.txt>1 Kb/01/01/2001\r\n");
     ChangeComment("m.dat", "\\d\\caf\xC3\xA9.txt>1 Kb/01/01/2001", "\xC3\xA9t\xC3\xA9");
     ChangeComment("m.dat", "\\d\\na\xC3\xAFve.txt>1 Kb/01/01/2001", "\xC3\xA9t\xC3\xA9");
     // A plain ASCII line of a file holding Windows-1252 lines takes that code page.

@@ -47,9 +47,9 @@ TEST_F(CommandLineTest, CatalogFormsAndTheirFlags)
 
 TEST_F(CommandLineTest, InvalidRequests)
 {
-    EXPECT_FALSE(parse({" "}).Valid);              // blanks only
+    EXPECT_FALSE(parse({" "}).Valid); // blanks only
     EXPECT_FALSE(parse({"-h"}).Valid);
-    EXPECT_FALSE(parse({"-C:/x", "-o:D"}).Valid);   // capitals are no switches
+    EXPECT_FALSE(parse({"-C:/x", "-o:D"}).Valid); // capitals are no switches
     EXPECT_FALSE(parse({"-c:", "-o:D"}).Valid);
     EXPECT_FALSE(parse({"-c:/x", "-o:"}).Valid);
     EXPECT_FALSE(parse({"-c:/x", "-o:D", "-f:"}).Valid);

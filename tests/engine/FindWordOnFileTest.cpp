@@ -23,7 +23,9 @@ std::vector<std::string> rows(const std::vector<FindHit>& hits)
     std::vector<std::string> out;
     for (const FindHit& h : hits)
         out.push_back(h.Row.File + "|" + h.Row.Directory + "|" +
-                      (h.Kind == HitKind::File ? "file" : h.Kind == HitKind::Member ? "member" : "folder"));
+                      (h.Kind == HitKind::File     ? "file"
+                       : h.Kind == HitKind::Member ? "member"
+                                                   : "folder"));
     return out;
 }
 
@@ -40,8 +42,7 @@ protected:
     {
         dir.write(name, header(type) + std::string(body));
     }
-    std::vector<FindHit> find(std::string_view name, std::string_view expression,
-                              std::string_view filter = "*.*",
+    std::vector<FindHit> find(std::string_view name, std::string_view expression, std::string_view filter = "*.*",
                               std::optional<std::string> type = std::nullopt)
     {
         std::vector<FindHit> all;
@@ -89,20 +90,18 @@ TEST_F(Search, RowsOfFilesMembersAndFolderEntries)
     EXPECT_EQ(rows(find("c.dat", "")),
               (V{"setup.exe|\\data\\|file", "SETUP.EXE|\\data\\old\\|file", "readme|\\data\\|file",
                  "tool.exe|\\data\\archive.zip|member", "readme.txt|\\data\\tools.exe|member",
-                 "docs\\|\\data\\archive.zip|folder", "docs\\|\\data\\tools.exe|folder",
-                 "a.ex|\\data\\|file", "notes|\\data\\v1.2\\|file"}));
+                 "docs\\|\\data\\archive.zip|folder", "docs\\|\\data\\tools.exe|folder", "a.ex|\\data\\|file",
+                 "notes|\\data\\v1.2\\|file"}));
     // A member passes on its own name or its archive's, a folder entry on its
     // archive's, which then stands in the row.
     EXPECT_EQ(rows(find("c.dat", "", "*.exe")),
-              (V{"setup.exe|\\data\\|file", "SETUP.EXE|\\data\\old\\|file",
-                 "tool.exe|\\data\\archive.zip|member", "readme.txt|\\data\\tools.exe|member",
-                 "tools.exe|\\data\\|folder"}));
+              (V{"setup.exe|\\data\\|file", "SETUP.EXE|\\data\\old\\|file", "tool.exe|\\data\\archive.zip|member",
+                 "readme.txt|\\data\\tools.exe|member", "tools.exe|\\data\\|folder"}));
     EXPECT_EQ(rows(find("c.dat", "", " *.ZIP ; *.txt")),
               (V{"tool.exe|\\data\\archive.zip|member", "readme.txt|\\data\\tools.exe|member",
                  "archive.zip|\\data\\|folder"}));
     EXPECT_EQ(rows(find("c.dat", "", "*.*;*.zip")).size(), 9u);
-    EXPECT_EQ(rows(find("c.dat", "", "read*")),
-              (V{"readme|\\data\\|file", "readme.txt|\\data\\tools.exe|member"}));
+    EXPECT_EQ(rows(find("c.dat", "", "read*")), (V{"readme|\\data\\|file", "readme.txt|\\data\\tools.exe|member"}));
     EXPECT_TRUE(find("c.dat", "", "").empty());
     EXPECT_EQ(session.HitCount, 9 + 5 + 3 + 9 + 2);
     EXPECT_TRUE(prompter.boxes.empty());
@@ -138,8 +137,8 @@ TEST_F(Search, EveryPartOfTheLineIsSearchedWithoutRegardToCase)
 {
     catalog("c.dat", kTypes + "\r\n\\data\\z>1 Kb/09/09/2009>Holiday<\n");
     const std::pair<const char*, std::size_t> counts[] = {
-        {"KB", 10}, {"kb", 10}, {"2009", 1}, {"HOLIDAY", 1}, {".exe>", 3}, {"setup -old", 1},
-        {"fixed", 0}, // the header is no row
+        {"KB", 10},   {"kb", 10},        {"2009", 1},  {"HOLIDAY", 1},
+        {".exe>", 3}, {"setup -old", 1}, {"fixed", 0}, // the header is no row
     };
     for (const auto& [expression, count] : counts)
         EXPECT_EQ(find("c.dat", expression).size(), count) << expression;
@@ -148,19 +147,23 @@ TEST_F(Search, EveryPartOfTheLineIsSearchedWithoutRegardToCase)
 TEST_F(Search, LettersBeyondAsciiInBothEncodings)
 {
     // Windows-1252: "\xC9" is É, "\xE9" é. UTF-8: "\xC3\x89" É, "\xC3\xA9" é.
-    catalog("old.dat", "\\d\\\xC9" "COLE.txt>1 Kb/01/02/2003>caf\xE9<\r\n"
+    catalog("old.dat", "\\d\\\xC9"
+                       "COLE.txt>1 Kb/01/02/2003>caf\xE9<\r\n"
                        "\\d\\plain.txt>1 Kb/01/02/2003\r\n");
     catalog("new.dat", "\\d\\\xC3\x89t\xC3\xA9.txt>1 Kb/01/02/2003\r\n"
                        "\\d\\ecole.txt>1 Kb/01/02/2003\r\n");
-    std::vector<FindHit> hits = find("old.dat", "\xC3\xA9" "cole");
+    std::vector<FindHit> hits = find("old.dat", "\xC3\xA9"
+                                                "cole");
     ASSERT_EQ(hits.size(), 1u);
-    EXPECT_EQ(hits[0].Row.File, "\xC3\x89" "COLE.txt");
+    EXPECT_EQ(hits[0].Row.File, "\xC3\x89"
+                                "COLE.txt");
     EXPECT_EQ(hits[0].Row.Comment, "caf\xC3\xA9");
-    EXPECT_EQ(hits[0].Key, "\\d\\\xC3\x89" "COLE.txt>1 Kb/01/02/2003");
+    EXPECT_EQ(hits[0].Key, "\\d\\\xC3\x89"
+                           "COLE.txt>1 Kb/01/02/2003");
     // An expression typed in Windows-1252 reads as such ("\xE9t\xE9").
     const std::pair<const char*, const char*> found[] = {
         {"old.dat", "CAF\xC3\x89"}, {"old.dat", "\xC3\x89"}, {"new.dat", "\xC3\x89T\xC3\x89"},
-        {"new.dat", "\xC3\xA9"},     {"new.dat", "ecole"},     {"new.dat", "\xE9t\xE9"},
+        {"new.dat", "\xC3\xA9"},    {"new.dat", "ecole"},    {"new.dat", "\xE9t\xE9"},
     };
     for (const auto& [catalogName, expression] : found)
         EXPECT_EQ(find(catalogName, expression).size(), 1u) << expression;
@@ -232,8 +235,7 @@ TEST_F(Search, CatalogsInByteOrderAndBadOnesReportedOnce)
         if (p.catalog == "b.dat") // vanishes while the search runs
             std::filesystem::remove(dir.file("e.Dat"));
     });
-    EXPECT_EQ(order, (std::vector<std::string>{"A.DAT", "b.dat", "c.dat", "e.Dat", "empty.dat",
-                                               "f.dat", "short.dat"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"A.DAT", "b.dat", "c.dat", "e.Dat", "empty.dat", "f.dat", "short.dat"}));
     ASSERT_EQ(hits.size(), 3u);
     EXPECT_EQ(hits[2].Row.DiskID, "f.dat");
     ASSERT_EQ(prompter.boxes.size(), 2u);
@@ -282,11 +284,11 @@ TEST_F(Search, OverLongLineIsReportedAndRowsBeforeItStay)
 TEST_F(Search, SameRowsAsALineByLineTest)
 {
     std::string body;
-    const char* names[] = {"IMG_", "Caf\xC3\xA9_", "caf\xE9_", "\xC3\x89t\xC3\xA9 ", "holiday ",
-                           "\xE6\x97\xA5\xE6\x9C\xAC", "a b_"};
+    const char* names[] = {
+        "IMG_", "Caf\xC3\xA9_", "caf\xE9_", "\xC3\x89t\xC3\xA9 ", "holiday ", "\xE6\x97\xA5\xE6\x9C\xAC", "a b_"};
     for (int i = 0; i < 30000; ++i) {
-        body += "\\photos\\" + std::to_string(2000 + i % 7) + "\\" + names[i % 7] + std::to_string(i) +
-                ".jpg>" + std::to_string(i % 900) + " Kb/01/02/2003";
+        body += "\\photos\\" + std::to_string(2000 + i % 7) + "\\" + names[i % 7] + std::to_string(i) + ".jpg>" +
+                std::to_string(i % 900) + " Kb/01/02/2003";
         if (i % 5 == 0)
             body += ">note \x01" + std::string(i % 3 ? "A B" : "zip") + "<";
         body += i % 11 == 0 ? "\n" : i % 13 == 0 ? "\r\n\r\n" : "\r\n";
@@ -308,9 +310,11 @@ TEST_F(Search, SameRowsAsALineByLineTest)
         start = nl + 1;
     }
     session.IgnoreMaxHit = true;
-    for (const char* expression :
-         {"img_1", "IMG_end", "-img", "\xC3\xA9", "caf \xC3\xA9t", "\"a b\"+2003", "kb-jpg", "holiday+2004",
-          "\xC3\x89T\xC3\x89 -zip", "\xE6\x97\xA5", "zzz", "+\"note \x01" "a\"", ""}) {
+    for (const char* expression : {"img_1", "IMG_end", "-img", "\xC3\xA9", "caf \xC3\xA9t", "\"a b\"+2003", "kb-jpg",
+                                   "holiday+2004", "\xC3\x89T\xC3\x89 -zip", "\xE6\x97\xA5", "zzz",
+                                   "+\"note \x01"
+                                   "a\"",
+                                   ""}) {
         SCOPED_TRACE(expression);
         const SearchExpr lowered(LowerText(BytesToUtf8(expression)));
         std::vector<std::string> expected;

@@ -67,7 +67,8 @@ TEST(CatalogFilesTest, AHeaderLongerThanTheFirstReadIsStillReadWhole)
     const std::string comment(20000, 'c');
     lib.catalog("long.dat", ">Fixed\r\n>Serial 1\r\n>Volume V\r\n>Free 1 MB\r\n>Total 2 MB\r\n>Root Dir \\r\r\n"
                             ">Recursive Dir True\r\n>Search zip content True\r\n>Enable comment True\r\n"
-                            ">Search *.*\r\n>Comment " + comment + "\r\n\\r\\a.txt>1 Kb/01/01/2001\r\n");
+                            ">Search *.*\r\n>Comment " +
+                                comment + "\r\n\\r\\a.txt>1 Kb/01/01/2001\r\n");
     std::vector<LibraryRow> rows = LoadListLib(lib.file("dat/"));
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_TRUE(rows[0].readable);

@@ -18,15 +18,11 @@ const std::string kBody = "\\data\\a&b 'q'.txt>12 Kb/01/02/2003\r\n"
                           "\\data\\pack.zip/docs\\readme.txt>3 Kb/31/12/1999>"
                           "Found in zipfile :pack.zip<\r\n";
 
-const ReportCaptions kCaptions = {"Catalog report",
-                                  {"Name", "Folder", "Size", "Date", "Disk", "Comment"}};
+const ReportCaptions kCaptions = {"Catalog report", {"Name", "Folder", "Size", "Date", "Disk", "Comment"}};
 
 class Reports : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        lib.catalog("Backup.dat", std::string(kTestHeader) + kBody);
-    }
+    void SetUp() override { lib.catalog("Backup.dat", std::string(kTestHeader) + kBody); }
 
     ReportOptions settings;
 
@@ -86,8 +82,11 @@ TEST(HtmlText, EscapesWhereverTheCharacterStands)
             text[at] = c;
             std::string out = "x";
             AppendHtmlText(out, text);
-            std::string entity = c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;"
-                                 : c == '"' ? "&quot;" : "&#39;";
+            std::string entity = c == '&'   ? "&amp;"
+                                 : c == '<' ? "&lt;"
+                                 : c == '>' ? "&gt;"
+                                 : c == '"' ? "&quot;"
+                                            : "&#39;";
             EXPECT_EQ(out, "x" + std::string(at, 'a') + entity + std::string(19 - at, 'a'));
         }
     std::string out;
@@ -99,12 +98,11 @@ TEST_F(Reports, TextReportBytes)
 {
     CmdLineOptions o = batch(false, "frsdic");
     o.ColunmSep = ";";
-    EXPECT_EQ(batchReport(o),
-              "File;Directory;Size;Date;DiskID;Comment;\r\n"
-              "a&b 'q'.txt;\\data\\;12 Kb;01/02/2003;Backup.dat;;\r\n"
-              "docs\\readme.txt;\\data\\pack.zip;3 Kb;31/12/1999;Backup.dat;"
-              "Found in zipfile :pack.zip;\r\n"
-              "\r\n");
+    EXPECT_EQ(batchReport(o), "File;Directory;Size;Date;DiskID;Comment;\r\n"
+                              "a&b 'q'.txt;\\data\\;12 Kb;01/02/2003;Backup.dat;;\r\n"
+                              "docs\\readme.txt;\\data\\pack.zip;3 Kb;31/12/1999;Backup.dat;"
+                              "Found in zipfile :pack.zip;\r\n"
+                              "\r\n");
     EXPECT_TRUE(prompter.boxes.empty());
     EXPECT_TRUE(shell.opened.empty()); // the batch report opens nothing
 }
@@ -129,15 +127,14 @@ TEST_F(Reports, LibraryReportHtmlAndItsOpening)
               "</font></H2><BR>"
               "<TABLE BGCOLOR='#FFFFFF' BORDER='1' WIDTH=100%>"
               "<TR BGCOLOR='#C0FFC0'>" +
-                  th + "Name&nbsp;</CENTER></font></TH>" + th + "Size&nbsp;</CENTER></font></TH>" +
-                  th + "Comment&nbsp;</CENTER></font></TH>"
+                  th + "Name&nbsp;</CENTER></font></TH>" + th + "Size&nbsp;</CENTER></font></TH>" + th +
+                  "Comment&nbsp;</CENTER></font></TH>"
                   "</TR>"
                   "<TR>\r\n" +
                   td + "a&amp;b &#39;q&#39;.txt" + tdEnd + td + "12 Kb" + tdEnd + td + tdEnd +
                   "</TR>\r\n"
                   "<TR>\r\n" +
-                  td + "docs\\readme.txt" + tdEnd + td + "3 Kb" + tdEnd + td +
-                  "Found in zipfile :pack.zip" + tdEnd +
+                  td + "docs\\readme.txt" + tdEnd + td + "3 Kb" + tdEnd + td + "Found in zipfile :pack.zip" + tdEnd +
                   "</TR>\r\n"
                   "</TABLE></CENTER></HTML></BODY>\r\n");
     ASSERT_EQ(shell.opened.size(), 1u);
@@ -156,9 +153,8 @@ TEST_F(Reports, ColumnFlagsAndTheirOrder)
     settings.StyleHTML = false;
     settings.ColunmSep = ",";
     ASSERT_TRUE(PrintLib(settings, "Backup.dat", kCaptions));
-    EXPECT_EQ(lib.report("Lib_Backup.txt"),
-              "Name,Size,Disk,\r\na&b 'q'.txt,12 Kb,Backup.dat,\r\n"
-              "docs\\readme.txt,3 Kb,Backup.dat,\r\n\r\n");
+    EXPECT_EQ(lib.report("Lib_Backup.txt"), "Name,Size,Disk,\r\na&b 'q'.txt,12 Kb,Backup.dat,\r\n"
+                                            "docs\\readme.txt,3 Kb,Backup.dat,\r\n\r\n");
 
     setFlags(0, 0, 0, 0, 0, 0);
     ASSERT_TRUE(PrintLib(settings, "Backup.dat", kCaptions));
@@ -185,8 +181,7 @@ TEST_F(Reports, ColoursBorderAndTitleOfBothKinds)
     settings.Border = 0;
     settings.FieldBackColor = 0x00FF00;
     ASSERT_TRUE(PrintLib(settings, "Backup.dat", kCaptions));
-    EXPECT_NE(lib.report("Lib_Backup.html").find("<TABLE BGCOLOR='#00FF00' BORDER='0' WIDTH=100%>"),
-              std::string::npos);
+    EXPECT_NE(lib.report("Lib_Backup.html").find("<TABLE BGCOLOR='#00FF00' BORDER='0' WIDTH=100%>"), std::string::npos);
     settings.Border = 7;
     ASSERT_TRUE(PrintLib(settings, "Backup.dat", kCaptions));
     EXPECT_NE(lib.report("Lib_Backup.html").find("BORDER='1' WIDTH"), std::string::npos);
@@ -212,8 +207,7 @@ TEST_F(Reports, ColoursBorderAndTitleOfBothKinds)
     EXPECT_FALSE(std::filesystem::exists(lib.file("reports/Lib_Backup.html")));
     EXPECT_EQ(shell.opened.size(), opened);
     ASSERT_EQ(prompter.boxes.size(), 1u);
-    EXPECT_NE(prompter.boxes[0].text.find("in CorvaneDisk.frmCorvaneDisk.PrintLib."),
-              std::string::npos);
+    EXPECT_NE(prompter.boxes[0].text.find("in CorvaneDisk.frmCorvaneDisk.PrintLib."), std::string::npos);
 }
 
 TEST_F(Reports, CommentsBrokenOverLinesAreJoined)
@@ -230,14 +224,13 @@ TEST_F(Reports, CommentsBrokenOverLinesAreJoined)
     CmdLineOptions o = batch(false, "fc");
     o.Name = "Odd.dat";
     o.ColunmSep = "|";
-    EXPECT_EQ(batchReport(o),
-              "File|Comment|\r\n"
-              "two.txt|firstsecond|\r\n"
-              "gt.txt|a\\data\\c.txt>1 Kb/01/01/2001\\data\\d.txt>2 Kb/01/01/2001>x|\r\n"
-              "e.htm||\r\n"
-              "docs\\|Found in zipfile :pack.zip|\r\n"
-              "z.txt|open|\r\n"
-              "\r\n");
+    EXPECT_EQ(batchReport(o), "File|Comment|\r\n"
+                              "two.txt|firstsecond|\r\n"
+                              "gt.txt|a\\data\\c.txt>1 Kb/01/01/2001\\data\\d.txt>2 Kb/01/01/2001>x|\r\n"
+                              "e.htm||\r\n"
+                              "docs\\|Found in zipfile :pack.zip|\r\n"
+                              "z.txt|open|\r\n"
+                              "\r\n");
 }
 
 TEST_F(Reports, SearchReportRowsOnePieceALineAndEscaped)
@@ -249,15 +242,13 @@ TEST_F(Reports, SearchReportRowsOnePieceALineAndEscaped)
     };
     std::optional<std::string> target = WriteFindReport(settings, rows, kCaptions);
     std::string html = lib.report("rep_find.html");
-    EXPECT_TRUE(html.starts_with(
-        "<HTML>\r\n<HEAD><META HTTP-EQUIV='Content-Type' CONTENT='text/html; charset=UTF-8'>"
-        "</HEAD>\r\n<BODY>\r\n<CENTER>\r\n<H2><font color='#FF0000' face='Arial, Helvetica, "
-        "sans-serif'>Catalog report</font></H2><BR>\r\n<TABLE BGCOLOR='#FFFFFF' BORDER='1' "
-        "WIDTH=100%>\r\n<TR BGCOLOR='#FFFFFF'>\r\n<TH>"));
+    EXPECT_TRUE(html.starts_with("<HTML>\r\n<HEAD><META HTTP-EQUIV='Content-Type' CONTENT='text/html; charset=UTF-8'>"
+                                 "</HEAD>\r\n<BODY>\r\n<CENTER>\r\n<H2><font color='#FF0000' face='Arial, Helvetica, "
+                                 "sans-serif'>Catalog report</font></H2><BR>\r\n<TABLE BGCOLOR='#FFFFFF' BORDER='1' "
+                                 "WIDTH=100%>\r\n<TR BGCOLOR='#FFFFFF'>\r\n<TH>"));
     EXPECT_TRUE(html.ends_with("</TR>\r\n</TABLE>\r\n</CENTER>\r\n</HTML>\r\n</BODY>\r\n\r\n"));
     EXPECT_EQ(html.find("<script"), std::string::npos);
-    EXPECT_NE(html.find("&nbsp;&lt;script&gt;alert(&#39;x&#39;)&lt;/script&gt;.txt&nbsp;"),
-              std::string::npos);
+    EXPECT_NE(html.find("&nbsp;&lt;script&gt;alert(&#39;x&#39;)&lt;/script&gt;.txt&nbsp;"), std::string::npos);
     EXPECT_NE(html.find("&nbsp;a&amp;b &quot;c&quot;&nbsp;"), std::string::npos);
     // One element a line: no line holds two cells.
     std::size_t cells = 0;
@@ -278,16 +269,14 @@ TEST_F(Reports, SearchReportRowsOnePieceALineAndEscaped)
     // The text variant keeps the rows' order and text as they are.
     settings.StyleHTML = false;
     target = WriteFindReport(settings, {rows[1], rows[0]}, kCaptions);
-    EXPECT_EQ(lib.report("rep_find.txt"),
-              "Name;Folder;Disk;Comment;\r\nb.txt;\\w\\;W.dat;;\r\n"
-              "<script>alert('x')</script>.txt;\\w\\;W.dat;a&b \"c\";\r\n\r\n");
+    EXPECT_EQ(lib.report("rep_find.txt"), "Name;Folder;Disk;Comment;\r\nb.txt;\\w\\;W.dat;;\r\n"
+                                          "<script>alert('x')</script>.txt;\\w\\;W.dat;a&b \"c\";\r\n\r\n");
     EXPECT_EQ(target, lib.file("reports/rep_find.txt"));
 }
 
 TEST_F(Reports, HtmlPagesAreUtf8TextReportsKeepTheBytes)
 {
-    lib.catalog("Caf\xC3\xA9.dat",
-                std::string(kTestHeader) + "\\data\\caf\xE9.txt>1 Kb/01/01/2001\r\n");
+    lib.catalog("Caf\xC3\xA9.dat", std::string(kTestHeader) + "\\data\\caf\xE9.txt>1 Kb/01/01/2001\r\n");
     CmdLineOptions o = batch(true, "fi");
     o.Name = "Caf\xC3\xA9.dat";
     std::string html = batchReport(o);
@@ -312,11 +301,14 @@ TEST_F(Reports, BadCatalogsGiveAClearMessageAndNoReport)
 {
     lib.catalog("Empty.dat", "");
     lib.catalog("Short.dat", ">Fixed\r\n>Serial 1\r\n>Volume x\r\n");
-    lib.catalog("Binary.dat", std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10) + "\n>x\n");
+    lib.catalog("Binary.dat", std::string("\x7f"
+                                          "ELF\x02\x01\x01\0\0\0",
+                                          10) +
+                                  "\n>x\n");
     std::filesystem::create_directory(lib.file("dat/Folder.dat"));
     const std::pair<const char*, const char*> cases[] = {
         {"Missing.dat", "Error 53: File not found"},
-        {"Empty.dat", "Error 321: Invalid file format (" },
+        {"Empty.dat", "Error 321: Invalid file format ("},
         {"Short.dat", "the header ends after 3 of 11 lines"},
         {"Binary.dat", "line 1 is no header line"},
         {"Folder.dat", "not a regular file"},
@@ -372,7 +364,7 @@ TEST_F(Reports, EachLineOfAMixedCatalogReadsInItsOwnEncoding)
 {
     // A Linux disk with one legacy-encoded name among UTF-8 ones.
     lib.catalog("Mixed.dat", std::string(kTestHeader) + "\\d\\caf\xC3\xA9.txt>1 Kb/01/01/2001\r\n"
-                                                       "\\d\\na\xEFve.txt>1 Kb/01/01/2001\r\n");
+                                                        "\\d\\na\xEFve.txt>1 Kb/01/01/2001\r\n");
     CmdLineOptions request = batch(true, "f");
     request.Name = "Mixed.dat";
     ASSERT_TRUE(CreateReport(request));

@@ -106,18 +106,16 @@ TEST(Scan, HeaderAndLinesFollowTheCatalogFormat)
 TEST(Scan, PatternsInTurnFilesBeforeSubFoldersDepthFirst)
 {
     TempDir d;
-    for (const char* f : {"r/z.doc", "r/b.txt", "r/a/x.txt", "r/a/y.doc", "r/a/deep/d.txt", "r/c/c.txt",
-                          "r/B.TXT"})
+    for (const char* f : {"r/z.doc", "r/b.txt", "r/a/x.txt", "r/a/y.doc", "r/a/deep/d.txt", "r/c/c.txt", "r/B.TXT"})
         setMtime(d.write(f, "1"), 0);
     ScanSession s;
     CreateCatalog(options(d.file("r") + "/", "*.txt; *.doc;;*.*"), s);
     std::vector<std::string> paths;
     for (auto& l : body(s))
         paths.emplace_back(ParseBodyLine(l).path);
-    EXPECT_EQ(paths, (std::vector<std::string>{
-                         cat(d, "r/B.TXT"), cat(d, "r/b.txt"), cat(d, "r/a/x.txt"),
-                         cat(d, "r/a/deep/d.txt"), cat(d, "r/c/c.txt"), cat(d, "r/z.doc"),
-                         cat(d, "r/a/y.doc")}));
+    EXPECT_EQ(paths, (std::vector<std::string>{cat(d, "r/B.TXT"), cat(d, "r/b.txt"), cat(d, "r/a/x.txt"),
+                                               cat(d, "r/a/deep/d.txt"), cat(d, "r/c/c.txt"), cat(d, "r/z.doc"),
+                                               cat(d, "r/a/y.doc")}));
     // With or without the final separator the lines are the same; line 6 shows what was given.
     EXPECT_EQ(s.lines.line(6), ">Root Dir " + cat(d, "r") + "\\");
 
@@ -146,8 +144,7 @@ TEST(Scan, PageTitlesBecomeComments)
         BodyLine b = ParseBodyLine(l);
         rest.push_back(b.hasComment ? ">" + std::string(b.rest) : "-");
     }
-    EXPECT_EQ(rest, (std::vector<std::string>{">Home<", "><", "><", ">Two Lines<", "><", ">a ? b ? c<",
-                                              "-", "-"}));
+    EXPECT_EQ(rest, (std::vector<std::string>{">Home<", "><", "><", ">Two Lines<", "><", ">a ? b ? c<", "-", "-"}));
 }
 
 TEST(Scan, OddEntriesNeverBreakOrHangTheScan)
@@ -173,9 +170,8 @@ TEST(Scan, OddEntriesNeverBreakOrHangTheScan)
     std::vector<std::string> paths;
     for (auto& l : body(s))
         paths.emplace_back(l.substr(0, l.find('>', d.path().size())));
-    EXPECT_EQ(paths, (std::vector<std::string>{cat(d, "o/big.iso"), cat(d, "o/link.txt"),
-                                               cat(d, "o/ok.txt"), cat(d, "o/we?ird?name.txt"),
-                                               cat(d, "o/sub/in.txt")}));
+    EXPECT_EQ(paths, (std::vector<std::string>{cat(d, "o/big.iso"), cat(d, "o/link.txt"), cat(d, "o/ok.txt"),
+                                               cat(d, "o/we?ird?name.txt"), cat(d, "o/sub/in.txt")}));
     EXPECT_EQ(ParseBodyLine(body(s)[0]).sizeText(), "3145729");
     EXPECT_TRUE(rec.boxes.empty());
 }
@@ -202,9 +198,11 @@ TEST(Scan, MissingFolderGivesTheHeaderAloneAndStopUnwinds)
 TEST(Scan, LinesStayReadableWhateverNamesTitlesAndTheFilterHold)
 {
     TempDir d;
-    d.write("p/caf\xC3\xA9.htm", "<title>Men\xFA del d\xED" "a</title>");  // a Windows-1252 title
-    d.write("p/\xE9t\xE9.htm", "<title>\xC3\xA9t\xC3\xA9</title>");     // a legacy name, a UTF-8 title
-    d.write("p/tabs.htm", "<title>a\tb\x01" "c\x7F</title>");
+    d.write("p/caf\xC3\xA9.htm", "<title>Men\xFA del d\xED"
+                                 "a</title>");                      // a Windows-1252 title
+    d.write("p/\xE9t\xE9.htm", "<title>\xC3\xA9t\xC3\xA9</title>"); // a legacy name, a UTF-8 title
+    d.write("p/tabs.htm", "<title>a\tb\x01"
+                          "c\x7F</title>");
     d.write("p/x.txt", "x");
     ScanOptions o = options(d.file("p"), "*.htm;*.txt;\r\n<x>");
     o.EnableComment = true;
@@ -217,7 +215,8 @@ TEST(Scan, LinesStayReadableWhateverNamesTitlesAndTheFilterHold)
         read.push_back(CatalogTextToUtf8(line, DetectCatalogEncoding(line)));
     // Each line read by its own encoding shows the name and title right.
     ASSERT_EQ(read.size(), 4u);
-    EXPECT_TRUE(read[0].ends_with(">Men\xC3\xBA del d\xC3\xAD" "a<"));
+    EXPECT_TRUE(read[0].ends_with(">Men\xC3\xBA del d\xC3\xAD"
+                                  "a<"));
     EXPECT_TRUE(read[1].ends_with(">a b c <"));
     EXPECT_TRUE(read[2].starts_with(cat(d, "p/\xC3\xA9t\xC3\xA9.htm>")));
     EXPECT_TRUE(read[2].ends_with(">\xC3\xA9t\xC3\xA9<"));

@@ -39,25 +39,45 @@ constexpr auto Dw = RegValue::Kind::Number;
 TEST_F(SettingsTableTest, FirstStartWritesEveryDefaultWithItsType)
 {
     const Expected defaults[] = {
-        {"Option", "Recursive", Sz, "False"}, {"Option", "Zip Content", Sz, "False"},
-        {"Option", "Enable Comment", Sz, "False"}, {"Option", "Sort Result", Sz, "False"},
-        {"Option", "Ignore MaxHit", Sz, "False"}, {"Option", "RandomSkin", Dw, "1"},
-        {"Option", "OnTop", Sz, "False"}, {"Option", "BorderMagnetic", Sz, "True"},
-        {"Option", "DevChange", Sz, "True"}, {"Option", "ShowSysTray", Sz, "True"},
-        {"Option", "ShowTaskBar", Sz, "True"}, {"Option", "NumIconSysTray", Dw, "2"},
-        {"Option", "Border", Dw, "1"}, {"Option", "IncludeComment", Dw, "0"},
-        {"Option", "IncludeDate", Dw, "1"}, {"Option", "IncludeDisk", Dw, "0"},
-        {"Option", "IncludeFile", Dw, "1"}, {"Option", "IncludeDir", Dw, "1"},
-        {"Option", "IncludeSize", Dw, "1"}, {"Option", "ColunmSep", Sz, ";"},
-        {"Option", "StyleHTML", Sz, "True"}, {"Option", "HeaderBackColor", Dw, "16777215"},
-        {"Option", "HeaderTextColor", Dw, "0"}, {"Option", "FieldBackColor", Dw, "16777215"},
-        {"Option", "FieldTextColor", Dw, "0"}, {"Option", "FontNameLabel", Sz, "Arial"},
-        {"Option", "FontBoldLabel", Sz, "False"}, {"Option", "FontItalicLabel", Sz, "False"},
-        {"Option", "FontColorLabel", Dw, "16777215"}, {"Option", "FontSizeLabel", Dw, "7"},
-        {"Option", "FontNameTitle", Sz, "Arial"}, {"Option", "FontBoldTitle", Sz, "False"},
-        {"Option", "FontItalicTitle", Sz, "False"}, {"Option", "FontColorTitle", Dw, "16777215"},
-        {"Option", "FontSizeTitle", Dw, "8"}, {"Search", "", Dw, "5"}, {"Search", "MaxHit", Dw, "500"},
-        {"Skins", "", Sz, "CorvaneDisk.zip"}, {"Language", "", Sz, "CorD_eng.lng"},
+        {"Option", "Recursive", Sz, "False"},
+        {"Option", "Zip Content", Sz, "False"},
+        {"Option", "Enable Comment", Sz, "False"},
+        {"Option", "Sort Result", Sz, "False"},
+        {"Option", "Ignore MaxHit", Sz, "False"},
+        {"Option", "RandomSkin", Dw, "1"},
+        {"Option", "OnTop", Sz, "False"},
+        {"Option", "BorderMagnetic", Sz, "True"},
+        {"Option", "DevChange", Sz, "True"},
+        {"Option", "ShowSysTray", Sz, "True"},
+        {"Option", "ShowTaskBar", Sz, "True"},
+        {"Option", "NumIconSysTray", Dw, "2"},
+        {"Option", "Border", Dw, "1"},
+        {"Option", "IncludeComment", Dw, "0"},
+        {"Option", "IncludeDate", Dw, "1"},
+        {"Option", "IncludeDisk", Dw, "0"},
+        {"Option", "IncludeFile", Dw, "1"},
+        {"Option", "IncludeDir", Dw, "1"},
+        {"Option", "IncludeSize", Dw, "1"},
+        {"Option", "ColunmSep", Sz, ";"},
+        {"Option", "StyleHTML", Sz, "True"},
+        {"Option", "HeaderBackColor", Dw, "16777215"},
+        {"Option", "HeaderTextColor", Dw, "0"},
+        {"Option", "FieldBackColor", Dw, "16777215"},
+        {"Option", "FieldTextColor", Dw, "0"},
+        {"Option", "FontNameLabel", Sz, "Arial"},
+        {"Option", "FontBoldLabel", Sz, "False"},
+        {"Option", "FontItalicLabel", Sz, "False"},
+        {"Option", "FontColorLabel", Dw, "16777215"},
+        {"Option", "FontSizeLabel", Dw, "7"},
+        {"Option", "FontNameTitle", Sz, "Arial"},
+        {"Option", "FontBoldTitle", Sz, "False"},
+        {"Option", "FontItalicTitle", Sz, "False"},
+        {"Option", "FontColorTitle", Dw, "16777215"},
+        {"Option", "FontSizeTitle", Dw, "8"},
+        {"Search", "", Dw, "5"},
+        {"Search", "MaxHit", Dw, "500"},
+        {"Skins", "", Sz, "CorvaneDisk.zip"},
+        {"Language", "", Sz, "CorD_eng.lng"},
     };
     AppSettings s;
     s.BorderMagnetic = false; // the holders take the defaults they write
@@ -85,9 +105,9 @@ TEST_F(SettingsTableTest, FirstStartWritesEveryDefaultWithItsType)
 
 TEST_F(SettingsTableTest, EmptyTextsAreDefaultedOnlyWhereTheTestSaysSo)
 {
-    store("Option", "Recursive", "");   // a check-box flag: left alone
-    store("Option", "OnTop", "");       // window behaviour: defaulted
-    store("Option", "ColunmSep", "");   // report: defaulted
+    store("Option", "Recursive", "");     // a check-box flag: left alone
+    store("Option", "OnTop", "");         // window behaviour: defaulted
+    store("Option", "ColunmSep", "");     // report: defaulted
     store("Option", "FontNameLabel", ""); // font: defaulted
     store("Search", "MaxHit", "0", REG_DWORD);
     AppSettings s;

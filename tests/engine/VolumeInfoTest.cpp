@@ -25,8 +25,7 @@ struct FakeMachine {
         fs::create_directories(sources.sysDevBlock);
     }
     // A block device: disk/partition folders under sys/devices and the MAJ:MIN link.
-    void device(const std::string& majMin, const std::string& devPath, bool partition,
-                const std::string& removable)
+    void device(const std::string& majMin, const std::string& devPath, bool partition, const std::string& removable)
     {
         std::string dir = d.file("sys/devices/" + devPath);
         fs::create_directories(dir);
@@ -48,13 +47,12 @@ struct FakeMachine {
 TEST(VolumeInfo, LongestMountPrefixDecidesTypeLabelAndSerial)
 {
     FakeMachine m;
-    m.d.write("mountinfo",
-              "21 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
-              "30 21 0:40 / /tmp rw - tmpfs tmpfs rw\n"
-              "31 21 11:0 / /media/my\\040cd ro - iso9660 /dev/sr0 ro\n"
-              "32 21 8:17 / /media/stick rw - vfat /dev/sdb1 rw\n"
-              "33 21 0:50 / /mnt/share rw - cifs //server/share rw\n"
-              "34 21 8:33 / /media/usbdisk rw - ext4 /dev/sdc1 rw\n");
+    m.d.write("mountinfo", "21 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                           "30 21 0:40 / /tmp rw - tmpfs tmpfs rw\n"
+                           "31 21 11:0 / /media/my\\040cd ro - iso9660 /dev/sr0 ro\n"
+                           "32 21 8:17 / /media/stick rw - vfat /dev/sdb1 rw\n"
+                           "33 21 0:50 / /mnt/share rw - cifs //server/share rw\n"
+                           "34 21 8:33 / /media/usbdisk rw - ext4 /dev/sdc1 rw\n");
     m.device("8:1", "pci/ata/block/sda/sda1", true, "0\n");
     m.device("11:0", "pci/ata/block/sr0", false, "1\n");
     m.device("8:17", "pci/block/sdb/sdb1", true, "1\n");

@@ -123,7 +123,8 @@ TEST(JobRunner, AnOwnerGoneWhileItsJobRunsHearsNothingAndTheRunnerIsFreeAgain)
     EXPECT_EQ(recorder.boxes.size(), 1u); // an error is still shown
     EXPECT_EQ(ended, 0);
     bool next = false;
-    ASSERT_TRUE(runner.start(JobOptions{.owner = &runner}, [](JobControl&) {}, [&] { next = true; }));
+    ASSERT_TRUE(runner.start(
+        JobOptions{.owner = &runner}, [](JobControl&) {}, [&] { next = true; }));
     EXPECT_TRUE(waitFor([&] { return next; }));
 }
 
@@ -136,7 +137,8 @@ TEST(JobRunner, WorkRunsOnAWorkerAndItsResultComesBackOnTheUiThread)
     std::thread::id workedOn, doneOn;
     std::optional<std::string> result;
 
-    ASSERT_TRUE(runner.start(JobOptions{.owner = &runner},
+    ASSERT_TRUE(runner.start(
+        JobOptions{.owner = &runner},
         [&](JobControl& job) {
             workedOn = std::this_thread::get_id();
             // 350 ms of counting: a handful of signals, not thousands.
@@ -151,7 +153,8 @@ TEST(JobRunner, WorkRunsOnAWorkerAndItsResultComesBackOnTheUiThread)
             result = std::move(r);
         }));
     EXPECT_TRUE(runner.isBusy());
-    EXPECT_FALSE(runner.start(JobOptions{.owner = &runner}, [](JobControl&) {}, [] {})); // one job at a time
+    EXPECT_FALSE(runner.start(
+        JobOptions{.owner = &runner}, [](JobControl&) {}, [] {})); // one job at a time
     ASSERT_TRUE(waitFor([&] { return result.has_value(); }));
 
     EXPECT_NE(workedOn, ui);
@@ -166,7 +169,8 @@ TEST(JobRunner, StopEndsTheJobEarlyAndItsCompletionStillComes)
 {
     JobRunner runner;
     bool done = false;
-    ASSERT_TRUE(runner.start(JobOptions{.owner = &runner},
+    ASSERT_TRUE(runner.start(
+        JobOptions{.owner = &runner},
         [](JobControl& job) {
             while (!job.stopRequested())
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -177,7 +181,8 @@ TEST(JobRunner, StopEndsTheJobEarlyAndItsCompletionStillComes)
     ASSERT_TRUE(waitFor([&] { return done; }));
     // And the runner takes the next job.
     bool second = false;
-    ASSERT_TRUE(runner.start(JobOptions{.owner = &runner}, [](JobControl&) { return 1; }, [&](int) { second = true; }));
+    ASSERT_TRUE(runner.start(
+        JobOptions{.owner = &runner}, [](JobControl&) { return 1; }, [&](int) { second = true; }));
     EXPECT_TRUE(waitFor([&] { return second; }));
 }
 
@@ -217,7 +222,8 @@ TEST(JobRunner, AJobThatThrowsFailsOnceWithItsErrorShownAndTheRunnerGoesOn)
     }
     EXPECT_NE(recorder.boxes[0].text.find("JobRunner"), std::string::npos);
     bool next = false;
-    ASSERT_TRUE(runner.start(JobOptions{.owner = &runner}, [](JobControl&) {}, [&] { next = true; }));
+    ASSERT_TRUE(runner.start(
+        JobOptions{.owner = &runner}, [](JobControl&) {}, [&] { next = true; }));
     EXPECT_TRUE(waitFor([&] { return next; }));
 }
 
@@ -248,7 +254,8 @@ TEST(JobRunner, AScanOnAWorkerAsksEveryQuestionOnTheUiThreadOnceInOrder)
     JobRunner runner;
     std::optional<ScanSession> scanned;
     bool answer = false;
-    ASSERT_TRUE(runner.start(JobOptions{.owner = &runner},
+    ASSERT_TRUE(runner.start(
+        JobOptions{.owner = &runner},
         [&](JobControl& job) {
             ScanSession session(job.stopFlag());
             CreateCatalog(opts, session);

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 namespace {
-QColor Green() { return QColor(66, 182, 132); }
+QColor Green()
+{
+    return QColor(66, 182, 132);
+}
 
 bool NearlyGreenOrDarker(const QColor& c)
 {

@@ -186,8 +186,8 @@ TEST(PlainLook, TitleButtonsWithoutPicturesShowACrossABarAndABox)
     EXPECT_EQ(signOf(*close), cross);
     const std::vector<std::string> bar{".......", ".......", ".......", ".......", ".#####.", ".#####.", "......."};
     EXPECT_EQ(signOf(*minimise), bar);
-    const std::vector<std::string> box{".........", "..#####..", "..#####..", "..#...#..", "..#...#..", "..#####..",
-                                       "........."};
+    const std::vector<std::string> box{".........", "..#####..", "..#####..", "..#...#..",
+                                       "..#...#..", "..#####..", "........."};
     EXPECT_EQ(signOf(*maximise), box);
 
     // Under the pointer the button turns the accent colour, the sign white.

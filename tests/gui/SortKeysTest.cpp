@@ -24,17 +24,15 @@ TypedKey size(QStringView cell)
 
 TEST(SortKeys, NumbersSortAsNumbersAfterTheirUnitIsCut)
 {
-    EXPECT_EQ(sorted({"100 Kb", "9 Kb", "10 Kb"}, Qt::AscendingOrder, size),
-              (QStringList{"9 Kb", "10 Kb", "100 Kb"}));
+    EXPECT_EQ(sorted({"100 Kb", "9 Kb", "10 Kb"}, Qt::AscendingOrder, size), (QStringList{"9 Kb", "10 Kb", "100 Kb"}));
     EXPECT_EQ(sorted({"0 MB", "-5 MB", "-10 MB", "2.5 MB", "2 MB"}, Qt::AscendingOrder, size),
               (QStringList{"-10 MB", "-5 MB", "0 MB", "2 MB", "2.5 MB"}));
-    EXPECT_EQ(sorted({"9 Kb", "100 Kb", "10 Kb"}, Qt::DescendingOrder, size),
-              (QStringList{"100 Kb", "10 Kb", "9 Kb"}));
+    EXPECT_EQ(sorted({"9 Kb", "100 Kb", "10 Kb"}, Qt::DescendingOrder, size), (QStringList{"100 Kb", "10 Kb", "9 Kb"}));
     EXPECT_EQ(NumberKey(u"18014398509481984 Kb", 3), 18014398509481984.0);
     EXPECT_EQ(NumberKey(u"42", 0), 42.0);
     // No number: no key, whatever the locale or the spelling.
-    for (const char16_t* cell : {u"", u"Kb", u"7", u"abc Kb", u"1,5 Kb", u"1e5 Kb", u"inf Kb",
-                                 u"- Kb", u"1.2.3 Kb", u"0x10 Kb"})
+    for (const char16_t* cell :
+         {u"", u"Kb", u"7", u"abc Kb", u"1,5 Kb", u"1e5 Kb", u"inf Kb", u"- Kb", u"1.2.3 Kb", u"0x10 Kb"})
         EXPECT_FALSE(size(cell).has_value()) << QString::fromUtf16(cell).toStdString();
 }
 
@@ -45,8 +43,8 @@ TEST(SortKeys, DatesReadDayFirst)
     EXPECT_EQ(sorted({"05/06/2007 10:00:01", "05/06/2007 09:59:59", "05/06/2007"}, Qt::AscendingOrder, DateKey),
               (QStringList{"05/06/2007", "05/06/2007 09:59:59", "05/06/2007 10:00:01"}));
     EXPECT_EQ(DateKey(u"31/12/2003"), 20031231000000.0);
-    for (const char16_t* cell : {u"", u"31/02/2004", u"2004-01-01", u"1/1/2004", u"13/13/2004",
-                                 u"01/01/2004 25:00:00", u"01/01/2004 10:00", u"01/01/2004x"})
+    for (const char16_t* cell : {u"", u"31/02/2004", u"2004-01-01", u"1/1/2004", u"13/13/2004", u"01/01/2004 25:00:00",
+                                 u"01/01/2004 10:00", u"01/01/2004x"})
         EXPECT_FALSE(DateKey(cell).has_value()) << QString::fromUtf16(cell).toStdString();
 }
 

@@ -14,7 +14,10 @@ TEST(WindowRegistry, MakesOneInstanceAtFirstUseAndAFreshOneAfterUnload)
 {
     WindowRegistry windows;
     int made = 0;
-    windows.define("frmTest", [&] { ++made; return new FrmTest; });
+    windows.define("frmTest", [&] {
+        ++made;
+        return new FrmTest;
+    });
     windows.define("frmOther", [] { return new QWidget; });
 
     EXPECT_EQ(windows.find<FrmTest>(), nullptr);

@@ -36,7 +36,8 @@ TEST_F(LoadLanguageTest, ProfileRulesAsTheLoaderSeesThem)
                                   "6=\" in\"\r\n"
                                   "9=second is ignored\r\n"
                                   "13=\r\n"
-                                  "10=Cr\xE9" "er\r\n"
+                                  "10=Cr\xE9"
+                                  "er\r\n"
                                   "[Other]\r\n"
                                   "[text]\r\n"
                                   "11=from a repeated section\r\n");
@@ -44,10 +45,11 @@ TEST_F(LoadLanguageTest, ProfileRulesAsTheLoaderSeesThem)
     EXPECT_TRUE(prompter.boxes.empty());
     EXPECT_EQ(text(TextId::Recursive), "Recurse");
     EXPECT_EQ(text(TextId::ScanDoneIn), " in");
-    EXPECT_EQ(text(TextId::SearchZipContent), "Cr\xC3\xA9" "er"); // Windows-1252 line
+    EXPECT_EQ(text(TextId::SearchZipContent), "Cr\xC3\xA9"
+                                              "er"); // Windows-1252 line
     EXPECT_EQ(text(TextId::EnableComment), "from a repeated section");
-    EXPECT_EQ(text(TextId::Start), "kept");  // missing key
-    EXPECT_EQ(text(TextId::Stop), "");       // present, empty
+    EXPECT_EQ(text(TextId::Start), "kept"); // missing key
+    EXPECT_EQ(text(TextId::Stop), "");      // present, empty
 }
 
 TEST_F(LoadLanguageTest, BadKeysAreSkippedAndNamedInOneMessage)
@@ -83,8 +85,8 @@ TEST_F(LoadLanguageTest, ALoadKeepsWhatTheFileLacksAndAMissingFileChangesNothing
     EXPECT_EQ(text(TextId::MaxHitReached), "Limit one");
     EXPECT_EQ(text(TextId::SortResults), "Sort two");
 
-    for (const char* name : {"CorD_none.lng", "CorD_notext.lng", "CorD_empty.lng", "CorD_dir.lng",
-                             "../language/CorD_one.lng", ""})
+    for (const char* name :
+         {"CorD_none.lng", "CorD_notext.lng", "CorD_empty.lng", "CorD_dir.lng", "../language/CorD_one.lng", ""})
         LoadLanguage(texts, name);
     EXPECT_EQ(text(TextId::MaxHitReached), "Limit one");
     EXPECT_EQ(text(TextId::SortResults), "Sort two");

@@ -20,8 +20,7 @@
 
 namespace {
 
-template <class W>
-W* Add(QWidget& parent, const char* name)
+template <class W> W* Add(QWidget& parent, const char* name)
 {
     auto* w = new W(&parent);
     w->setObjectName(name);
@@ -58,8 +57,8 @@ QWidget* MakeMainWindow()
 {
     auto* w = new QWidget;
     Add<QLabel>(*w, "lblTitle")->setText("CorvaneDisk");
-    for (const char* name : {"lblEjectCD", "lblEnableComment", "lblRecursive", "lblSearch", "lblStop",
-                             "lblFind", "lblListDAT", "lblFilter", "lblTypeDisk", "lblSort"})
+    for (const char* name : {"lblEjectCD", "lblEnableComment", "lblRecursive", "lblSearch", "lblStop", "lblFind",
+                             "lblListDAT", "lblFilter", "lblTypeDisk", "lblSort"})
         Add<QLabel>(*w, name);
     auto* lib = Add<QTreeWidget>(*w, "LVLib");
     lib->setColumnCount(6);
@@ -254,12 +253,12 @@ TEST_F(WindowTextsTest, ALanguageChangeRelabelsTheLoadedWindowsOnly)
 TEST_F(WindowTextsTest, TextsAreShownAsWrittenNeverAsMarkupOrShortcuts)
 {
     const std::string heading = "<h1>BIG</h1>", entity = "Fish &amp; Chips", amp = "Salt & Vinegar";
-    texts.set(int(TextId::Recursive), heading);    // a label
-    texts.set(int(TextId::Confirm), entity);       // a button
-    texts.set(int(TextId::AlwaysOnTop), amp);      // a check box
-    texts.set(int(TextId::PageLanguage), amp);     // a frame
-    texts.set(int(TextId::MenuProperties), entity); // menu item OPTION
-    texts.set(int(TextId::BrowserListTip), heading);   // a tool tip
+    texts.set(int(TextId::Recursive), heading);      // a label
+    texts.set(int(TextId::Confirm), entity);         // a button
+    texts.set(int(TextId::AlwaysOnTop), amp);        // a check box
+    texts.set(int(TextId::PageLanguage), amp);       // a frame
+    texts.set(int(TextId::MenuProperties), entity);  // menu item OPTION
+    texts.set(int(TextId::BrowserListTip), heading); // a tool tip
     windows.define("frmOption", [] {
         auto* w = new QWidget;
         Add<QPushButton>(*w, "cmdExit");

@@ -200,7 +200,7 @@ TEST_F(FrmPropertiesTest, SizesAndThePieShowTheUsedShare)
     catalog("Most.dat", HeaderFields().Free("250 MB").Total("1000 MB"));
 
     open("Forty.dat");
-    EXPECT_EQ(pieAt(72), Rgb(PieUsedColor));   // the used slice: 0 to 144 degrees
+    EXPECT_EQ(pieAt(72), Rgb(PieUsedColor)); // the used slice: 0 to 144 degrees
     EXPECT_EQ(pieAt(200), Rgb(PieFreeColor));
     EXPECT_EQ(pieAt(300), Rgb(PieFreeColor));
     for (int x : {40, 70, 94, 120, 150}) // the whole rim dark blue
@@ -223,8 +223,12 @@ TEST_F(FrmPropertiesTest, SizesAndThePieShowTheUsedShare)
 
 TEST_F(FrmPropertiesTest, DriveTypesShowTheirWordAndAnyOtherShowsUnknown)
 {
-    for (auto [stored, shown] : {std::pair{"Fixed", "Fixed"}, {"Cd-Rom", "Cd-Rom"}, {"Remote", "Remote"},
-                                 {"Removable", "Removable"}, {"Ram Disk", "Unknown"}, {"CD-ROM", "Unknown"}}) {
+    for (auto [stored, shown] : {std::pair{"Fixed", "Fixed"},
+                                 {"Cd-Rom", "Cd-Rom"},
+                                 {"Remote", "Remote"},
+                                 {"Removable", "Removable"},
+                                 {"Ram Disk", "Unknown"},
+                                 {"CD-ROM", "Unknown"}}) {
         catalog("Disk.dat", HeaderFields().Type(stored));
         EXPECT_EQ(open("Disk.dat").lblTypeDisk->text(), shown) << stored;
     }

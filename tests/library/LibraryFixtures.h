@@ -32,8 +32,10 @@ struct HeaderFields {
 inline std::string CatalogHeaderText(const HeaderFields& h)
 {
     return ">" + h.type + "\r\n>Serial 1A2B\r\n>Volume DATA\r\n>Free " + h.free + "\r\n>Total " + h.total +
-           "\r\n>Root Dir " + h.root + "\r\n>Recursive Dir True\r\n>Search zip content False\r\n"
-           ">Enable comment False\r\n>Search *.*\r\n>Comment " + h.comment + "\r\n";
+           "\r\n>Root Dir " + h.root +
+           "\r\n>Recursive Dir True\r\n>Search zip content False\r\n"
+           ">Enable comment False\r\n>Search *.*\r\n>Comment " +
+           h.comment + "\r\n";
 }
 
 inline std::time_t ModificationTime(const std::string& path)

@@ -120,9 +120,9 @@ static void StoreLanguage(const std::string& file)
 
 static void ExpectNoBlankLabels(FrmCorvaneDisk& main)
 {
-    for (const char* name : {"lblRecursive", "lblSearchZipContent", "lblEnableComment", "lblEjectCD", "lblSearch",
-                             "lblStop", "lblFind", "lblListDAT", "lblFilter", "lblTypeDisk", "lblIgnoreMaxHit",
-                             "lblSort"})
+    for (const char* name :
+         {"lblRecursive", "lblSearchZipContent", "lblEnableComment", "lblEjectCD", "lblSearch", "lblStop", "lblFind",
+          "lblListDAT", "lblFilter", "lblTypeDisk", "lblIgnoreMaxHit", "lblSort"})
         EXPECT_FALSE(main.findChild<QLabel*>(name)->text().isEmpty()) << name;
     for (int c = 0; c < 6; ++c)
         EXPECT_FALSE(main.LVLib->model()->headerData(c, Qt::Horizontal).toString().isEmpty()) << c;
@@ -286,9 +286,7 @@ TEST_F(MainWindowTest, TheEjectBoxFollowsTheKeysAndEjectsFromTheTrayOrSaysWhyNot
 {
     auto& main = start();
     const std::string disc = folder();
-    main.DriveTypeOf = [disc](const std::string& f) {
-        return std::string(f.rfind(disc, 0) == 0 ? "Cd-Rom" : "Fixed");
-    };
+    main.DriveTypeOf = [disc](const std::string& f) { return std::string(f.rfind(disc, 0) == 0 ? "Cd-Rom" : "Fixed"); };
     main.FolderTreeview->setSelectedPath(QString::fromStdString(disc));
     ASSERT_TRUE(main.CBWEjectCD->isVisible());
     key(main.FolderTreeview, Qt::Key_Left); // up to the folder above, on no disc
@@ -326,8 +324,13 @@ TEST_F(MainWindowTest, ANewVolumeIsOfferedWhenAllowedAndNotDuringWork)
 
     // Other work runs: the offer waits for it, then Yes catalogues the mount.
     std::atomic<bool> release{false};
-    world.jobs.start(JobOptions{.owner = &world.jobs}, [&](JobControl&) { while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5)); },
-                     [] {});
+    world.jobs.start(
+        JobOptions{.owner = &world.jobs},
+        [&](JobControl&) {
+            while (!release)
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        },
+        [] {});
     world.fakes.prompter.answers = {true};
     world.fakes.mounts.announce(mount);
     TestWorld::waitFor([] { return false; }, 300);
@@ -349,8 +352,13 @@ TEST_F(MainWindowTest, AnOfferWhoseVolumeWentWhileItWaitedIsDropped)
     MountInfoEntry emptied{2, "8:17", world.home.file("emptied"), "vfat", "/dev/sdc1"};
     MountInfoEntry stays{3, "8:33", folder(), "vfat", "/dev/sdd1"};
     std::atomic<bool> release{false};
-    world.jobs.start(JobOptions{.owner = &world.jobs}, [&](JobControl&) { while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5)); },
-                     [] {});
+    world.jobs.start(
+        JobOptions{.owner = &world.jobs},
+        [&](JobControl&) {
+            while (!release)
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        },
+        [] {});
     for (const MountInfoEntry& m : {pulled, emptied, stays})
         world.fakes.mounts.announce(m);
     TestWorld::waitFor([] { return false; }, 100);
@@ -373,8 +381,9 @@ TEST_F(MainWindowTest, ClosingWritesEverySettingAndClosesTheOtherWindows)
     EXPECT_EQ(world.windows.loadedNames(), std::vector<std::string>{FrmCorvaneDisk::WindowName});
     int written = 0;
     for (const SettingDef& d : SettingsTable())
-        written += d.writtenAtExit &&
-                   !QueryValue(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\" + std::string(d.key), d.value).isEmpty();
+        written +=
+            d.writtenAtExit &&
+            !QueryValue(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\" + std::string(d.key), d.value).isEmpty();
     EXPECT_EQ(written, 59);
     EXPECT_TRUE(RegFlag(HKEY_LOCAL_MACHINE, Option, "Sort Result"));
     EXPECT_TRUE(std::filesystem::is_empty(world.home.file("tmp")));
@@ -386,8 +395,13 @@ TEST_F(MainWindowTest, ASkinChosenFromTheMenuWaitsForTheRunningJob)
     auto& main = start();
     const std::string before = world.skin.name();
     std::atomic<bool> release{false};
-    world.jobs.start(JobOptions{.owner = &world.jobs}, [&](JobControl&) { while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5)); },
-                     [] {});
+    world.jobs.start(
+        JobOptions{.owner = &world.jobs},
+        [&](JobControl&) {
+            while (!release)
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        },
+        [] {});
     const int item = main.m_cMenu->indexOfKey(QStringLiteral("SKIN:Other"));
     ASSERT_GT(item, 0);
     QTimer::singleShot(0, [&] {

@@ -158,4 +158,3 @@ TEST_F(SearchLaunchTest, EnterInTheSearchBoxSearchesAsTheButtonDoes)
     EXPECT_EQ(recent(1), "one2");
     EXPECT_EQ(main.cboFind->count(), 1); // the box did not add the text a second time
 }
-

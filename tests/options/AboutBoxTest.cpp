@@ -86,9 +86,8 @@ TEST_F(AboutBoxTest, TitleTabsAndTheSixLinks)
         for (const char* name : names)
             QTest::mouseClick(about.findChild<QLabel*>(name), Qt::LeftButton);
     }
-    EXPECT_EQ(world.fakes.shell.opened,
-              (std::vector<std::string>{FaqAddress, SupportAddress, SiteAddress, TamselAddress, VbNetAddress,
-                                        CcrpAddress}));
+    EXPECT_EQ(world.fakes.shell.opened, (std::vector<std::string>{FaqAddress, SupportAddress, SiteAddress,
+                                                                  TamselAddress, VbNetAddress, CcrpAddress}));
     for (const std::string& address : world.fakes.shell.opened)
         EXPECT_NE(address.find(".invalid/"), std::string::npos) << address;
     EXPECT_TRUE(std::string(FaqAddress).ends_with("/faq.php3"));

@@ -71,10 +71,10 @@ protected:
     std::string fakeProgram()
     {
         fs::create_directories(dir.file(kAwkward));
-        std::string path = dir.write(kAwkward + "/CorvaneDisk",
-                                     "#!/bin/sh\n"
-                                     "for a in \"$@\"; do printf '[%s]' \"$a\"; done >>\"$CORVANE_ARGS\"\n"
-                                     "echo >>\"$CORVANE_ARGS\"\n");
+        std::string path =
+            dir.write(kAwkward + "/CorvaneDisk", "#!/bin/sh\n"
+                                                 "for a in \"$@\"; do printf '[%s]' \"$a\"; done >>\"$CORVANE_ARGS\"\n"
+                                                 "echo >>\"$CORVANE_ARGS\"\n");
         chmod(path.c_str(), 0755);
         return path;
     }
@@ -117,8 +117,8 @@ protected:
     {
         for (int size : {16, 32, 48, 64, 128, 256}) {
             const std::string n = std::to_string(size);
-            const QImage icon(QString::fromStdString(dir.file("data/icons/hicolor/" + n + "x" + n +
-                                                              "/apps/corvanedisk.png")));
+            const QImage icon(
+                QString::fromStdString(dir.file("data/icons/hicolor/" + n + "x" + n + "/apps/corvanedisk.png")));
             ASSERT_EQ(icon.size(), QSize(size, size)) << size;
             EXPECT_EQ(qAlpha(icon.pixel(size / 4, size / 4)), 255) << size;
             EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
@@ -134,41 +134,39 @@ TEST_F(DesktopIntegrationTest, FolderVerbFilesAreWrittenInFullEveryTime)
     const std::string program = "/opt/corvane disk/CorvaneDisk";
     std::vector<std::string> files = WriteFolderVerb(program, places());
     const std::string data = dir.file("data");
-    ASSERT_EQ(files, (std::vector<std::string>{
-                         data + "/kio/servicemenus/corvanedisk-catalog.desktop",
-                         data + "/nautilus/scripts/Catalog with CorvaneDisk",
-                         data + "/nemo/actions/corvanedisk-catalog.nemo_action"}));
-    const std::vector<std::string> expected = {
-        "[Desktop Entry]\n"
-        "Type=Service\n"
-        "MimeType=inode/directory;\n"
-        "Actions=catalog;\n"
-        "X-KDE-Priority=TopLevel\n"
-        "\n"
-        "[Desktop Action catalog]\n"
-        "Name=Catalog with CorvaneDisk\n"
-        "Icon=corvanedisk\n"
-        "Exec=\"/opt/corvane disk/CorvaneDisk\" -d:%f\n",
+    ASSERT_EQ(files, (std::vector<std::string>{data + "/kio/servicemenus/corvanedisk-catalog.desktop",
+                                               data + "/nautilus/scripts/Catalog with CorvaneDisk",
+                                               data + "/nemo/actions/corvanedisk-catalog.nemo_action"}));
+    const std::vector<std::string> expected = {"[Desktop Entry]\n"
+                                               "Type=Service\n"
+                                               "MimeType=inode/directory;\n"
+                                               "Actions=catalog;\n"
+                                               "X-KDE-Priority=TopLevel\n"
+                                               "\n"
+                                               "[Desktop Action catalog]\n"
+                                               "Name=Catalog with CorvaneDisk\n"
+                                               "Icon=corvanedisk\n"
+                                               "Exec=\"/opt/corvane disk/CorvaneDisk\" -d:%f\n",
 
-        "#!/bin/sh\n"
-        "# Catalog with CorvaneDisk: one catalog for each chosen folder.\n"
-        "program='/opt/corvane disk/CorvaneDisk'\n"
-        "for folder in \"$@\"; do\n"
-        "    case $folder in\n"
-        "        /*) ;;\n"
-        "        *) folder=$PWD/$folder ;;\n"
-        "    esac\n"
-        "    if [ -d \"$folder\" ]; then\n"
-        "        \"$program\" \"-d:$folder\"\n"
-        "    fi\n"
-        "done\n",
+                                               "#!/bin/sh\n"
+                                               "# Catalog with CorvaneDisk: one catalog for each chosen folder.\n"
+                                               "program='/opt/corvane disk/CorvaneDisk'\n"
+                                               "for folder in \"$@\"; do\n"
+                                               "    case $folder in\n"
+                                               "        /*) ;;\n"
+                                               "        *) folder=$PWD/$folder ;;\n"
+                                               "    esac\n"
+                                               "    if [ -d \"$folder\" ]; then\n"
+                                               "        \"$program\" \"-d:$folder\"\n"
+                                               "    fi\n"
+                                               "done\n",
 
-        "[Nemo Action]\n"
-        "Name=Catalog with CorvaneDisk\n"
-        "Icon-Name=corvanedisk\n"
-        "Exec='/opt/corvane disk/CorvaneDisk' -d:%F\n"
-        "Selection=s\n"
-        "Extensions=dir;\n"};
+                                               "[Nemo Action]\n"
+                                               "Name=Catalog with CorvaneDisk\n"
+                                               "Icon-Name=corvanedisk\n"
+                                               "Exec='/opt/corvane disk/CorvaneDisk' -d:%F\n"
+                                               "Selection=s\n"
+                                               "Extensions=dir;\n"};
     const std::vector<unsigned> modes = {0755, 0755, 0644};
     for (std::size_t i = 0; i < files.size(); ++i) {
         EXPECT_EQ(ReadFileBytes(files[i]), expected[i]) << files[i];
@@ -208,8 +206,8 @@ TEST_F(DesktopIntegrationTest, EveryFolderVerbRunsTheProgramWithTheFolder)
     // are passed over.
     dir.write("plain file", "x");
     std::string script = files[1];
-    EXPECT_EQ(runRecorded({QString::fromStdString(script), QString::fromStdString(fs::path(folder).filename().string()), "plain file",
-                           QString::fromStdString(folder)},
+    EXPECT_EQ(runRecorded({QString::fromStdString(script), QString::fromStdString(fs::path(folder).filename().string()),
+                           "plain file", QString::fromStdString(folder)},
                           dir.path()),
               expected + expected);
 }
@@ -286,7 +284,7 @@ TEST_F(DesktopIntegrationTest, PlacesComeFromTheXdgSettings)
     EXPECT_EQ(p.desktop, dir.file("home/Desktop"));
 
     dir.write("config/user-dirs.dirs", "# written by xdg-user-dirs-update\n"
-                                      "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
+                                       "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
     EXPECT_EQ(UserDesktopPlaces().desktop, dir.file("home/Schreibtisch"));
 
     // A desktop folder that does not exist is reported, not made.

@@ -195,9 +195,10 @@ TEST_F(OptionsDialogTest, EachToggleStoresAndAppliesItsOwnState)
     EXPECT_NE(tray(), nullptr);
     EXPECT_EQ(world.fakes.tray.liveIcons().size(), 1u);
 
-    for (auto [box, flag, value] : {std::tuple{d.chkScreenBorderMagnetic, &world.settings.BorderMagnetic, "BorderMagnetic"},
-                                    {dialog.setup->chkDevChange, &world.settings.DevChange, "DevChange"},
-                                    {dialog.skins->chkRandomSkin, &world.settings.RandomSkin, "RandomSkin"}}) {
+    for (auto [box, flag, value] :
+         {std::tuple{d.chkScreenBorderMagnetic, &world.settings.BorderMagnetic, "BorderMagnetic"},
+          {dialog.setup->chkDevChange, &world.settings.DevChange, "DevChange"},
+          {dialog.skins->chkRandomSkin, &world.settings.RandomSkin, "RandomSkin"}}) {
         const bool was = *flag;
         box->click();
         EXPECT_EQ(*flag, !was) << value;
@@ -330,8 +331,9 @@ TEST_F(OptionsDialogTest, FileTypesAreAddedRefusedAndRemovedAndTheCombosFollow)
     add("Pictures", "*.jpg;*.png");
     add("Text", "*.text"); // a name inside another's hides nothing
     EXPECT_EQ(Stored(std::string(AppRegKey) + "\\FileType\\Pictures", ""), "*.jpg;*.png");
-    const QStringList six = {"All Files (*.*)",        "Compressed archives (*.zip)", "Executable files (*.exe)",
-                             "Pictures (*.jpg;*.png)", "Text (*.text)",               "Text documents (*.txt)"};
+    const QStringList six = {
+        "All Files (*.*)", "Compressed archives (*.zip)", "Executable files (*.exe)", "Pictures (*.jpg;*.png)",
+        "Text (*.text)",   "Text documents (*.txt)"};
     EXPECT_EQ(Items(*page.lstType), six);
     EXPECT_EQ(Items(*main->cboFileType), six);
     EXPECT_EQ(Items(*main->cboFilter), six);
@@ -375,11 +377,10 @@ TEST_F(OptionsDialogTest, FileTypesAreAddedRefusedAndRemovedAndTheCombosFollow)
 
 TEST_F(OptionsDialogTest, TheReportPageRoundTripsThroughAReport)
 {
-    world.home.write("dat/Backup.dat",
-                     ">Fixed\r\n>Serial 1A2B\r\n>Volume DATA\r\n>Free 512 MB\r\n>Total 1024 MB\r\n"
-                     ">Root Dir \\data\r\n>Recursive Dir True\r\n>Search zip content True\r\n"
-                     ">Enable comment False\r\n>Search *.*\r\n>Comment \r\n"
-                     "\\data\\a.txt>12 Kb/01/02/2003>old letter<\r\n");
+    world.home.write("dat/Backup.dat", ">Fixed\r\n>Serial 1A2B\r\n>Volume DATA\r\n>Free 512 MB\r\n>Total 1024 MB\r\n"
+                                       ">Root Dir \\data\r\n>Recursive Dir True\r\n>Search zip content True\r\n"
+                                       ">Enable comment False\r\n>Search *.*\r\n>Comment \r\n"
+                                       "\\data\\a.txt>12 Kb/01/02/2003>old letter<\r\n");
     const ReportCaptions captions{"Report", {"File", "Folder", "Size", "Date", "Disk", "Comment"}};
     auto report = [&](const char* name) {
         EXPECT_TRUE(PrintLib(world.settings.Report, "Backup.dat", captions));
@@ -533,8 +534,13 @@ TEST_F(OptionsDialogTest, ChoicesMadeDuringAJobWaitForItsEnd)
     FrmOption& dialog = open();
     std::atomic<bool> release{false};
     bool completed = false;
-    world.jobs.start(JobOptions{.owner = &world.jobs}, [&](JobControl&) { while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5)); },
-                     [&] { completed = true; });
+    world.jobs.start(
+        JobOptions{.owner = &world.jobs},
+        [&](JobControl&) {
+            while (!release)
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        },
+        [&] { completed = true; });
     choose(*dialog.language->lstLang, "Deutsch");
     choose(*dialog.skins->lstSkins, "Slate");
     TestWorld::waitFor([] { return false; }, 200);
@@ -563,7 +569,7 @@ TEST_F(OptionsDialogTest, GenerateWritesTheDefaultPackageAndEmptiesTheWorkFolder
     EXPECT_TRUE(std::filesystem::is_empty(world.home.file("tmp")));
     EXPECT_EQ(Items(list), QStringList({"CorvaneDisk", "Other"}));
     EXPECT_EQ(list.currentItem()->text(), "CorvaneDisk"); // the stored skin stays chosen
-    EXPECT_EQ(world.skin.name(), "CorvaneDisk.zip");       // and nothing is applied
+    EXPECT_EQ(world.skin.name(), "CorvaneDisk.zip");      // and nothing is applied
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 
     // A package damaged on disk is replaced.
@@ -578,8 +584,13 @@ TEST_F(OptionsDialogTest, F1OpensTheHelpOfThePageShown)
     dialog.activateWindow();
     QApplication::setActiveWindow(&dialog);
     std::vector<int> expected;
-    for (auto [key, context] : {std::pair{"Setup", 1010}, {"Display", 1011}, {"FileType", 1012}, {"Language", 1013},
-                                {"Skins", 1014}, {"Report", 1015}, {"Font", 1016}}) {
+    for (auto [key, context] : {std::pair{"Setup", 1010},
+                                {"Display", 1011},
+                                {"FileType", 1012},
+                                {"Language", 1013},
+                                {"Skins", 1014},
+                                {"Report", 1015},
+                                {"Font", 1016}}) {
         dialog.TWOption_NodeClick(key);
         QTest::keyClick(dialog.TWOption, Qt::Key_F1);
         expected.push_back(context);

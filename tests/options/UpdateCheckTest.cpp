@@ -102,8 +102,7 @@ protected:
     HttpStub stub;
     TempDir dir;
     RecordingPrompter prompter;
-    UpdateTexts texts{"Download the new version?", "Download finished.", "Stored as ",
-                      "You have the latest version."};
+    UpdateTexts texts{"Download the new version?", "Download finished.", "Stored as ", "You have the latest version."};
 };
 } // namespace
 
@@ -117,8 +116,7 @@ TEST_F(UpdateCheckTest, OnlyAStrictlyGreaterNumberIsNewer)
     // carry blanks and end in LF alone (a question means all three were read).
     for (const Case& c : {Case{"210\r\nnew.bin\r\n10\r\n", false}, Case{"209\nnew.bin\n10", false},
                           Case{"0210\r\nnew.bin\r\n10", false}, Case{"211\r\nnew.bin\r\n10\r\n", true},
-                          Case{"40000\r\nnew.bin\r\n10", true},
-                          Case{"  211  \n  new.bin \n 10  \n", true}}) {
+                          Case{"40000\r\nnew.bin\r\n10", true}, Case{"  211  \n  new.bin \n 10  \n", true}}) {
         prompter.boxes.clear();
         serveVersion(c.reply);
         run(setup());
@@ -185,8 +183,8 @@ TEST_F(UpdateCheckTest, AFailedVersionRequestIsReportedInOneMessage)
         {"past 18 digits", {200, "OK", "1234567890123456789\nnew.bin\n1\n"}},
     };
     // The name must stay in the program's folder and spare the program's own files.
-    for (const char* name : {"../x", "/etc/x", "a/b", "x\\y", "..", ".hidden", "CorvaneDisk",
-                             "corvanedisk", "libQuexel.so", "dat", "skin", "language", "tmp", "reports"})
+    for (const char* name : {"../x", "/etc/x", "a/b", "x\\y", "..", ".hidden", "CorvaneDisk", "corvanedisk",
+                             "libQuexel.so", "dat", "skin", "language", "tmp", "reports"})
         cases.push_back({name, {200, "OK", QByteArray("211\r\n") + name + "\r\n10\r\n"}});
     for (const char* size : {"-5", "abc", "", "300000000"})
         cases.push_back({size, {200, "OK", QByteArray("211\r\nnew.bin\r\n") + size}});

@@ -33,9 +33,8 @@ TEST(MountInfo, DesktopTableKeepsOnlyVolumesWithEscapesDecoded)
     ASSERT_EQ(table.size(), 21u);
     // Pseudo file systems, portals, overlays and the snaps' loop devices are
     // left out; an NFS share is a volume.
-    EXPECT_EQ(volumePoints(table),
-              (std::vector<std::string>{"/", "/boot/efi", "/home", "/mnt/nas",
-                                        "/media/ann/USB STICK", "/media/ann/Tab\tand\\slash"}));
+    EXPECT_EQ(volumePoints(table), (std::vector<std::string>{"/", "/boot/efi", "/home", "/mnt/nas",
+                                                             "/media/ann/USB STICK", "/media/ann/Tab\tand\\slash"}));
     const MountInfoEntry* stick = byPoint(table, "/media/ann/USB STICK");
     ASSERT_TRUE(stick);
     EXPECT_EQ(stick->id, 650);

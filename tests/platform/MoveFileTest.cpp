@@ -19,7 +19,8 @@ public:
     explicit OtherFileSystemDir(const std::string& near)
     {
         std::string tmpl = "/dev/shm/corvane-test-XXXXXX";
-        struct stat a {}, b {};
+        struct stat a {
+        }, b{};
         if (::stat(near.c_str(), &a) == 0 && mkdtemp(tmpl.data()) && ::stat(tmpl.c_str(), &b) == 0) {
             path_ = tmpl;
             if (a.st_dev == b.st_dev)

@@ -31,8 +31,10 @@ TEST(ProfileIni, NamesFoldCaseBlanksTrimQuotesKeepInnerBlanks)
 
 TEST(ProfileIni, LegacyLinesReadAsWindows1252AndValuesAreNotSplit)
 {
-    ProfileIni ini = ProfileIni::Parse("[Text]\n1=Cr\xE9" "er\n2=a,b;c\n3=d\xC3\xA9j\xC3\xA0\n");
-    EXPECT_EQ(ini.get("Text", "1", ""), "Cr\xC3\xA9" "er");
+    ProfileIni ini = ProfileIni::Parse("[Text]\n1=Cr\xE9"
+                                       "er\n2=a,b;c\n3=d\xC3\xA9j\xC3\xA0\n");
+    EXPECT_EQ(ini.get("Text", "1", ""), "Cr\xC3\xA9"
+                                        "er");
     EXPECT_EQ(ini.get("Text", "2", ""), "a,b;c");
     EXPECT_EQ(ini.get("Text", "3", ""), "d\xC3\xA9j\xC3\xA0");
 }

@@ -11,8 +11,7 @@
 namespace {
 // A console prompter wired to temporary files instead of the terminal.
 struct Console {
-    explicit Console(const std::string& input)
-        : in(std::tmpfile()), out(std::tmpfile()), err(std::tmpfile())
+    explicit Console(const std::string& input) : in(std::tmpfile()), out(std::tmpfile()), err(std::tmpfile())
     {
         std::fputs(input.c_str(), in);
         std::rewind(in);

@@ -23,8 +23,9 @@ TEST(SettingsStore, AwkwardTextsSurviveARestart)
 {
     TempDir dir;
     const std::string nasty[] = {
-        "a=b", "\"quoted\"", "C:\\dir\\", "two\r\nlines\nand\rmore", "Grüße €", "", " x ",
-        "[HKEY_LOCAL_MACHINE\\fake]", "@=\"x\"", "trailing\\",
+        "a=b",     "\"quoted\"", "C:\\dir\\", "two\r\nlines\nand\rmore",
+        "Grüße €", "",           " x ",       "[HKEY_LOCAL_MACHINE\\fake]",
+        "@=\"x\"", "trailing\\",
     };
     {
         RegStore store(dir.file("registry.reg"));
@@ -52,10 +53,9 @@ TEST(SettingsStore, KeysAndValueNamesIgnoreCaseAndEnumerateSorted)
     store.createKey(HKLM, "SOFTWARE\\CorvaneDisk\\FileType\\Text documents");
     store.createKey(HKLM, "Software\\CorvaneDisk\\FileType\\All Files");
     store.createKey(HKLM, "SoftWare\\corvanedisk\\filetype\\executable files");
-    EXPECT_TRUE(store.setValue(HKLM, "software\\CORVANEDISK\\FILETYPE\\all files", "Pattern",
-                               RegData(std::string("*.*"))));
-    EXPECT_EQ(text(store.queryValue(HKLM, "SOFTWARE\\CorvaneDisk\\FileType\\All Files", "PATTERN")),
-              "*.*");
+    EXPECT_TRUE(
+        store.setValue(HKLM, "software\\CORVANEDISK\\FILETYPE\\all files", "Pattern", RegData(std::string("*.*"))));
+    EXPECT_EQ(text(store.queryValue(HKLM, "SOFTWARE\\CorvaneDisk\\FileType\\All Files", "PATTERN")), "*.*");
     auto names = store.enumKeys(HKLM, "SOFTWARE\\CorvaneDisk\\FileType");
     ASSERT_TRUE(names);
     EXPECT_EQ(*names, (std::vector<std::string>{"All Files", "executable files", "Text documents"}));
@@ -142,8 +142,7 @@ TEST(SettingsStore, TwoProcessesWritingAtOnceLoseNothing)
         if (pid == 0) {
             RegStore store(path);
             for (int i = 0; i < kEach; ++i)
-                store.setValue(HKLM, Key, "w" + std::to_string(w) + "_" + std::to_string(i),
-                               RegData(std::uint32_t(i)));
+                store.setValue(HKLM, Key, "w" + std::to_string(w) + "_" + std::to_string(i), RegData(std::uint32_t(i)));
             _exit(0);
         }
         pids.push_back(pid);
@@ -176,7 +175,8 @@ TEST(SettingsStore, KeyNamesWithLineBreaksCannotDamageTheFile)
     auto names = reopened.enumKeys(HKLM, "SOFTWARE\\CorvaneDisk\\FileType");
     ASSERT_TRUE(names);
     EXPECT_EQ(*names, (std::vector<std::string>{"All Files", "two\nlines]\r\n[HKEY_LOCAL_MACHINE"}));
-    EXPECT_TRUE(reopened.keyExists(HKLM, "SOFTWARE\\CorvaneDisk\\FileType\\two\nlines]\r\n[HKEY_LOCAL_MACHINE\\x 100%25"));
+    EXPECT_TRUE(
+        reopened.keyExists(HKLM, "SOFTWARE\\CorvaneDisk\\FileType\\two\nlines]\r\n[HKEY_LOCAL_MACHINE\\x 100%25"));
     EXPECT_TRUE(prompter.boxes.empty()); // the file was never damaged
 }
 
@@ -187,8 +187,10 @@ TEST(SettingsStore, DeepKeysAreDamageAndTheFileGrowsOnlyWithItsKeys)
     std::string deep = "[HKEY_LOCAL_MACHINE";
     for (int i = 0; i < 50000; ++i)
         deep += "\\k";
-    const std::string file = "Windows Registry Editor Version 5.00\r\n\r\n" + deep + "]\r\n\"v\"=\"1\"\r\n\r\n"
-                             "[HKEY_LOCAL_MACHINE\\" + Key + "]\r\n\"Recursive\"=\"True\"\r\n";
+    const std::string file = "Windows Registry Editor Version 5.00\r\n\r\n" + deep +
+                             "]\r\n\"v\"=\"1\"\r\n\r\n"
+                             "[HKEY_LOCAL_MACHINE\\" +
+                             Key + "]\r\n\"Recursive\"=\"True\"\r\n";
     dir.write("registry.reg", file);
     {
         RegStore store(dir.file("registry.reg"));

@@ -39,15 +39,21 @@ TEST(Shell, OpensThroughXdgOpenWithoutWaitingForIt)
     TempDir dir;
     // A stand-in xdg-open that waits until the test has got control back: if
     // the shell waited for it, it would give up and say so.
-    std::string script = dir.write("bin/xdg-open",
-                                   "#!/bin/sh\n"
-                                   "for i in $(seq 100); do\n"
-                                   "  [ -e \"" + dir.file("go") + "\" ] && break; sleep 0.1\n"
-                                   "done\n"
-                                   "[ -e \"" + dir.file("go") + "\" ] || { echo waited > \"" +
-                                       dir.file("out.tmp") + "\"; }\n"
-                                   "printf '%s' \"$1\" >> \"" + dir.file("out.tmp") + "\"\n"
-                                   "mv \"" + dir.file("out.tmp") + "\" \"" + dir.file("out") + "\"\n");
+    std::string script =
+        dir.write("bin/xdg-open", "#!/bin/sh\n"
+                                  "for i in $(seq 100); do\n"
+                                  "  [ -e \"" +
+                                      dir.file("go") +
+                                      "\" ] && break; sleep 0.1\n"
+                                      "done\n"
+                                      "[ -e \"" +
+                                      dir.file("go") + "\" ] || { echo waited > \"" + dir.file("out.tmp") +
+                                      "\"; }\n"
+                                      "printf '%s' \"$1\" >> \"" +
+                                      dir.file("out.tmp") +
+                                      "\"\n"
+                                      "mv \"" +
+                                      dir.file("out.tmp") + "\" \"" + dir.file("out") + "\"\n");
     chmod(script.c_str(), 0755);
     PathPrefix path(dir.file("bin"));
     RecordingPrompter prompter;

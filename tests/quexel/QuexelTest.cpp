@@ -50,8 +50,8 @@ std::string ReferenceLine(std::uint32_t offset, const unsigned char* b, int coun
         std::snprintf(line, sizeof line,
                       "%.8X: %.2X %.2X %.2X %.2X %.2X %.2X %.2X %.2X | "
                       "%.2X %.2X %.2X %.2X %.2X %.2X %.2X %.2X | %.16s",
-                      offset, b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7], b[8], b[9], b[10],
-                      b[11], b[12], b[13], b[14], b[15], text);
+                      offset, b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7], b[8], b[9], b[10], b[11], b[12], b[13],
+                      b[14], b[15], text);
         return std::string(line) + "\r\n";
     }
     std::snprintf(line, sizeof line, "%.8X: ", offset);
@@ -104,10 +104,9 @@ TEST_F(QuexelDump, SixteenBytesAreOneLineAndSeventeenTwo)
     EXPECT_EQ(dump("0123456789ABCDEF"), one);
     EXPECT_EQ(dump("0123456789ABCDEFG"),
               one + "00000010: 47" + Blanks(22) + "|" + Blanks(25) + "| G" + Blanks(15) + "\r\n");
-    EXPECT_EQ(dump("ab"), "00000000: 61 62" + Blanks(19) + "|" + Blanks(25) + "| ab" +
-                              Blanks(14) + "\r\n");
-    EXPECT_EQ(dump("012345678"), "00000000: 30 31 32 33 34 35 36 37 | 38" + Blanks(22) + "| " +
-                                     "012345678" + Blanks(7) + "\r\n");
+    EXPECT_EQ(dump("ab"), "00000000: 61 62" + Blanks(19) + "|" + Blanks(25) + "| ab" + Blanks(14) + "\r\n");
+    EXPECT_EQ(dump("012345678"),
+              "00000000: 30 31 32 33 34 35 36 37 | 38" + Blanks(22) + "| " + "012345678" + Blanks(7) + "\r\n");
 }
 
 TEST_F(QuexelDump, TextColumnKeepsBlankToDelAndMarksTheRestWithCodeOne)
@@ -121,8 +120,7 @@ TEST_F(QuexelDump, TextColumnKeepsBlankToDelAndMarksTheRestWithCodeOne)
 
 TEST_F(QuexelDump, ZeroBytesAreData)
 {
-    const std::string line = " 00 00 00 00 00 00 00 00 | 00 00 00 00 00 00 00 00 | " +
-                             std::string(16, '\x01') + "\r\n";
+    const std::string line = " 00 00 00 00 00 00 00 00 | 00 00 00 00 00 00 00 00 | " + std::string(16, '\x01') + "\r\n";
     EXPECT_EQ(dump(std::string(32, '\0')), "00000000:" + line + "00000010:" + line);
 }
 
@@ -212,8 +210,7 @@ TEST(QuexelLoader, ReportsAMissingBrokenOrEntrylessLibraryInsteadOfDumping)
         EXPECT_EQ(rec.boxes[0].title, "Error");
         EXPECT_EQ(rec.boxes[0].icon, MsgIcon::Critical);
         EXPECT_EQ(rec.boxes[0].text.rfind(c.start, 0), 0u) << rec.boxes[0].text;
-        EXPECT_NE(rec.boxes[0].text.find("\r\nin CorvaneDisk.modQuexel.FileToQuexel.\r\n"),
-                  std::string::npos);
+        EXPECT_NE(rec.boxes[0].text.find("\r\nin CorvaneDisk.modQuexel.FileToQuexel.\r\n"), std::string::npos);
     }
 }
 

@@ -21,18 +21,41 @@ struct Expected {
 
 // The members in the order the package holds them, with each bitmap's size and depth.
 const Expected Members[] = {
-    {"boutondown.bmp", 16, 10, 8}, {"boutonin.bmp", 16, 10, 8}, {"boutonup.bmp", 16, 10, 8},
-    {"fond.bmp", 362, 204, 8}, {"fond_b.bmp", 1248, 4, 8}, {"fond_d.bmp", 4, 1024, 8},
-    {"fond_db.bmp", 16, 16, 24}, {"fond_dh.bmp", 6, 19, 8}, {"fond_g.bmp", 5, 1024, 8},
-    {"fond_gb.bmp", 7, 5, 8}, {"fond_gh.bmp", 5, 19, 8}, {"fond_h.bmp", 1248, 19, 8},
-    {"fond_save.bmp", 183, 204, 8}, {"checkedin.bmp", 16, 10, 8}, {"checkedout.bmp", 16, 10, 8},
-    {"uncheckedin.bmp", 16, 10, 8}, {"uncheckedout.bmp", 16, 10, 8},
-    {"layer_select_cat.bmp", 21, 47, 8}, {"layer_select_find.bmp", 21, 47, 8}, {"layer_select_lib.bmp", 21, 47, 8},
-    {"layer_unselect_cat.bmp", 21, 47, 8}, {"layer_unselect_find.bmp", 21, 47, 8},
-    {"layer_unselect_lib.bmp", 21, 47, 8}, {"xdown.bmp", 7, 7, 8}, {"xin.bmp", 7, 7, 8},
-    {"xmaxdown.bmp", 9, 7, 8}, {"xmaxin.bmp", 9, 7, 8}, {"xmaxout.bmp", 9, 7, 8}, {"xmindown.bmp", 9, 7, 8},
-    {"xminin.bmp", 9, 7, 8}, {"xminout.bmp", 9, 7, 8}, {"xout.bmp", 7, 7, 8}, {"fond_edit.bmp", 335, 66, 8},
-    {"mainmask.bmp", 362, 204, 1}, {"CorvaneDisk.ini", 0, 0, 0},
+    {"boutondown.bmp", 16, 10, 8},
+    {"boutonin.bmp", 16, 10, 8},
+    {"boutonup.bmp", 16, 10, 8},
+    {"fond.bmp", 362, 204, 8},
+    {"fond_b.bmp", 1248, 4, 8},
+    {"fond_d.bmp", 4, 1024, 8},
+    {"fond_db.bmp", 16, 16, 24},
+    {"fond_dh.bmp", 6, 19, 8},
+    {"fond_g.bmp", 5, 1024, 8},
+    {"fond_gb.bmp", 7, 5, 8},
+    {"fond_gh.bmp", 5, 19, 8},
+    {"fond_h.bmp", 1248, 19, 8},
+    {"fond_save.bmp", 183, 204, 8},
+    {"checkedin.bmp", 16, 10, 8},
+    {"checkedout.bmp", 16, 10, 8},
+    {"uncheckedin.bmp", 16, 10, 8},
+    {"uncheckedout.bmp", 16, 10, 8},
+    {"layer_select_cat.bmp", 21, 47, 8},
+    {"layer_select_find.bmp", 21, 47, 8},
+    {"layer_select_lib.bmp", 21, 47, 8},
+    {"layer_unselect_cat.bmp", 21, 47, 8},
+    {"layer_unselect_find.bmp", 21, 47, 8},
+    {"layer_unselect_lib.bmp", 21, 47, 8},
+    {"xdown.bmp", 7, 7, 8},
+    {"xin.bmp", 7, 7, 8},
+    {"xmaxdown.bmp", 9, 7, 8},
+    {"xmaxin.bmp", 9, 7, 8},
+    {"xmaxout.bmp", 9, 7, 8},
+    {"xmindown.bmp", 9, 7, 8},
+    {"xminin.bmp", 9, 7, 8},
+    {"xminout.bmp", 9, 7, 8},
+    {"xout.bmp", 7, 7, 8},
+    {"fond_edit.bmp", 335, 66, 8},
+    {"mainmask.bmp", 362, 204, 1},
+    {"CorvaneDisk.ini", 0, 0, 0},
 };
 
 // SHA-256 of the description; its text was compared line by line with the
@@ -103,8 +126,8 @@ TEST_F(DefaultPackageTest, HoldsItsMembersInOrderUnderBareNamesDeflatedAtTheStro
     ASSERT_EQ(entries.size(), std::size(Members));
     for (std::size_t i = 0; i < entries.size(); ++i) {
         EXPECT_EQ(entries[i].name, Members[i].name);
-        EXPECT_EQ(entries[i].method, 8u) << Members[i].name;            // deflated
-        EXPECT_EQ(entries[i].flags & 0x6u, 0x2u) << Members[i].name;    // the maximum compression option
+        EXPECT_EQ(entries[i].method, 8u) << Members[i].name;         // deflated
+        EXPECT_EQ(entries[i].flags & 0x6u, 0x2u) << Members[i].name; // the maximum compression option
     }
 
     int error = 0;

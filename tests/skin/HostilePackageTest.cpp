@@ -110,18 +110,19 @@ protected:
 TEST_F(HostilePackageTest, MembersOutsideTheTopOrLinksAreNeverSeen)
 {
     const std::string bmp = SolidBmp(16, 10, MakeRgb(255, 0, 0));
-    writePackage("escape.zip", {{"CorvaneDisk.ini", "[MainSize]\r\nWidth=4500\r\nHeight=3000\r\n" + std::string(UsesFond) +
-                                                        "picFondSave=sub/fond\r\npicFondEdit=../fond\r\npicGH=sub\\fond\r\n"},
-                                {"../fond.bmp", bmp},
-                                {"../../outside.bmp", bmp},
-                                {"/tmp/corvane-hostile-skin.bmp", bmp},
-                                {"..\\fond.bmp", bmp},
-                                {"sub\\fond.bmp", bmp},
-                                {"sub/fond.bmp", bmp},
-                                {"fond.bmp", "/etc/passwd", true}});
+    writePackage("escape.zip",
+                 {{"CorvaneDisk.ini", "[MainSize]\r\nWidth=4500\r\nHeight=3000\r\n" + std::string(UsesFond) +
+                                          "picFondSave=sub/fond\r\npicFondEdit=../fond\r\npicGH=sub\\fond\r\n"},
+                  {"../fond.bmp", bmp},
+                  {"../../outside.bmp", bmp},
+                  {"/tmp/corvane-hostile-skin.bmp", bmp},
+                  {"..\\fond.bmp", bmp},
+                  {"sub\\fond.bmp", bmp},
+                  {"sub/fond.bmp", bmp},
+                  {"fond.bmp", "/etc/passwd", true}});
     const std::string m = loadHostile("escape.zip");
-    for (const char* missing : {"=fond: fond.bmp: missing", "sub/fond.bmp: missing", "../fond.bmp: missing",
-                                "sub\\fond.bmp: missing"})
+    for (const char* missing :
+         {"=fond: fond.bmp: missing", "sub/fond.bmp: missing", "../fond.bmp: missing", "sub\\fond.bmp: missing"})
         EXPECT_NE(m.find(missing), std::string::npos) << missing << "\n" << m;
     EXPECT_TRUE(stillBlue());
     EXPECT_FALSE(fs::exists("/tmp/corvane-hostile-skin.bmp"));
@@ -169,15 +170,16 @@ TEST_F(HostilePackageTest, DamagedMembersAndBitmapsAreLeftOutAndTheRestApplied)
     wrong.replace(18, 4, std::string("\xFB\xFF\xFF\xFF", 4)); // width -5
     std::string cut = SolidBmp(300, 300, 0);
     cut.resize(cut.size() / 2);
-    writePackage("broken.zip", {{"CorvaneDisk.ini",
-                                 "[MainSize]\r\nWidth=4500\r\nHeight=3000\r\n[Object]\r\npicFond=huge\r\n"
-                                 "picFondSave=none\r\npicFondEdit=cut\r\npicGH=text\r\npicG=wrong\r\npicBouton=b,b,b\r\n"},
-                                {"huge.bmp", huge},
-                                {"none.bmp", none},
-                                {"cut.bmp", cut},
-                                {"text.bmp", "BM not really"},
-                                {"wrong.bmp", wrong},
-                                {"b.bmp", SolidBmp(16, 10, Blue)}});
+    writePackage(
+        "broken.zip",
+        {{"CorvaneDisk.ini", "[MainSize]\r\nWidth=4500\r\nHeight=3000\r\n[Object]\r\npicFond=huge\r\n"
+                             "picFondSave=none\r\npicFondEdit=cut\r\npicGH=text\r\npicG=wrong\r\npicBouton=b,b,b\r\n"},
+         {"huge.bmp", huge},
+         {"none.bmp", none},
+         {"cut.bmp", cut},
+         {"text.bmp", "BM not really"},
+         {"wrong.bmp", wrong},
+         {"b.bmp", SolidBmp(16, 10, Blue)}});
     // A member whose packed data is damaged: its check sum no longer matches.
     writePackage("crc.zip", {{"CorvaneDisk.ini", "[MainSize]\r\nWidth=4500\r\nHeight=3000\r\n" + std::string(UsesFond)},
                              {"fond.bmp", SolidBmp(16, 10, 0)}});
@@ -198,8 +200,9 @@ TEST_F(HostilePackageTest, DamagedMembersAndBitmapsAreLeftOutAndTheRestApplied)
 
 TEST_F(HostilePackageTest, NamesMadeOnWindowsAreFoundWhateverTheirCase)
 {
-    writePackage("upper.zip", {{"CORVANEDISK.INI", "[MAINSIZE]\r\nWIDTH=3000\r\nHEIGHT=1500\r\n[OBJECT]\r\nPICFOND=FOND\r\n"},
-                               {"FOND.BMP", SolidBmp(16, 10, MakeRgb(255, 0, 0))}});
+    writePackage("upper.zip",
+                 {{"CORVANEDISK.INI", "[MAINSIZE]\r\nWIDTH=3000\r\nHEIGHT=1500\r\n[OBJECT]\r\nPICFOND=FOND\r\n"},
+                  {"FOND.BMP", SolidBmp(16, 10, MakeRgb(255, 0, 0))}});
     load("upper.zip", false);
     EXPECT_TRUE(takeMessages().empty());
     EXPECT_EQ(main().size(), QSize(200, 100));
@@ -226,8 +229,8 @@ TEST_F(HostilePackageTest, AHugeValueIsCutAndQuotedOnlyInPart)
 {
     const std::string huge(20u << 20, '7'), large(5u << 20, '7');
     writePackage("huge.zip", {{"CorvaneDisk.ini", "[MainSize]\r\nWidth=" + huge + "\r\nHeight=x" + large +
-                                                      "\r\n[MainPos]\r\nBWSearch=" + large + "\r\n[Object]\r\npicFond=" +
-                                                      std::string(3000, 'f') + "\r\n"}});
+                                                      "\r\n[MainPos]\r\nBWSearch=" + large +
+                                                      "\r\n[Object]\r\npicFond=" + std::string(3000, 'f') + "\r\n"}});
     load("huge.zip", false);
     const std::vector<std::string> messages = takeMessages();
     ASSERT_EQ(messages.size(), 1u);

@@ -116,8 +116,15 @@ TEST_F(SkinTest, PictureListsFillTemplatesWhichTheWindowsCopyAndBadEntriesChange
               "picMin=up,gone,down\r\n"
               "imgicon=one\r\n"
               "lblTitle=one\r\n",
-              {{"one", Red}, {"two", Green}, {"up", Up}, {"in", In}, {"down", Down}, {"ci", CheckedIn},
-               {"co", CheckedOut}, {"ui", UncheckedIn}, {"uo", UncheckedOut}});
+              {{"one", Red},
+               {"two", Green},
+               {"up", Up},
+               {"in", In},
+               {"down", Down},
+               {"ci", CheckedIn},
+               {"co", CheckedOut},
+               {"ui", UncheckedIn},
+               {"uo", UncheckedOut}});
     load("a.zip", true);
 
     EXPECT_EQ(TopLeft(skin.picture("picFond")), Red);
@@ -301,7 +308,8 @@ TEST_F(SkinTest, WindowsNotBuiltYetAreLeftOutWithoutAWord)
 {
     WindowRegistry onlyFind;
     onlyFind.define("frmFind", [] { return new QWidget; });
-    writeSkin("a.zip", "[MainPos]\r\nBWSearch=1,1\r\n[SavePos]\r\ntxtName=1,1\r\n[Object]\r\npicFond=one\r\nimgicon=one\r\n",
+    writeSkin("a.zip",
+              "[MainPos]\r\nBWSearch=1,1\r\n[SavePos]\r\ntxtName=1,1\r\n[Object]\r\npicFond=one\r\nimgicon=one\r\n",
               {{"one", Red}});
     LoadSkin(skin, onlyFind, context, "a.zip", true);
     EXPECT_TRUE(takeMessages().empty());
@@ -315,7 +323,6 @@ TEST_F(SkinTest, NoNameChangesNothingAndAnUnreadablePackageOnlyGivesDefaultsAtSt
     load("", false);
     EXPECT_EQ(main().geometry(), QRect(5, 6, 70, 80));
     EXPECT_EQ(windows.loaded("frmFind"), nullptr);
-
 
     load("missing.zip", false);
     EXPECT_EQ(main().geometry(), QRect(5, 6, 70, 80));

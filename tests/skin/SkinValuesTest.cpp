@@ -72,7 +72,9 @@ TEST(SkinValues, TheNumberOfNamesChoosesThePicturesSet)
         {"", K::Picture, {{"Picture", ""}}},
         {"a,b,c", K::Button, {{"PictureOut", "a"}, {"PictureIn", "b"}, {"PictureDown", "c"}}},
         {"a,,c", K::Button, {{"PictureOut", "a"}, {"PictureIn", ""}, {"PictureDown", "c"}}},
-        {"a,b,c,d", K::CheckBox, {{"CheckedIn", "a"}, {"CheckedOut", "b"}, {"UnCheckedIn", "c"}, {"UnCheckedOut", "d"}}},
+        {"a,b,c,d",
+         K::CheckBox,
+         {{"CheckedIn", "a"}, {"CheckedOut", "b"}, {"UnCheckedIn", "c"}, {"UnCheckedOut", "d"}}},
         {"a,b,,d", K::Nothing, {}},
     };
     for (const Case& c : cases) {

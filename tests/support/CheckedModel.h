@@ -9,6 +9,5 @@
 
 inline std::unique_ptr<QAbstractItemModelTester> CheckModel(QAbstractItemModel& model)
 {
-    return std::make_unique<QAbstractItemModelTester>(&model,
-                                                      QAbstractItemModelTester::FailureReportingMode::Fatal);
+    return std::make_unique<QAbstractItemModelTester>(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
 }

@@ -2,8 +2,7 @@
 
 #include <QMenu>
 
-std::optional<QString> FakeFolderChooser::chooseFolder(QWidget*, const QString& title,
-                                                       const QString& startFolder)
+std::optional<QString> FakeFolderChooser::chooseFolder(QWidget*, const QString& title, const QString& startFolder)
 {
     asked.push_back({title, startFolder});
     if (answers.empty())

@@ -40,10 +40,7 @@ public:
     void open(const QString& path) override { calls.push_back({"open", path, {}}); }
     void openWith(const QString& path) override { calls.push_back({"openWith", path, {}}); }
     std::vector<DesktopApp> applicationsFor(const QString&) override { return apps; }
-    void launch(const QString& appId, const QString& path) override
-    {
-        calls.push_back({"launch", path, appId});
-    }
+    void launch(const QString& appId, const QString& path) override { calls.push_back({"launch", path, appId}); }
     void showInFolder(const QString& path) override { calls.push_back({"showInFolder", path, {}}); }
     void copyPath(const QString& path) override { calls.push_back({"copyPath", path, {}}); }
     bool moveToTrash(const QString& path) override
@@ -51,10 +48,7 @@ public:
         calls.push_back({"moveToTrash", path, {}});
         return trashSucceeds;
     }
-    void showProperties(const QString& path, QWidget*) override
-    {
-        calls.push_back({"showProperties", path, {}});
-    }
+    void showProperties(const QString& path, QWidget*) override { calls.push_back({"showProperties", path, {}}); }
 
     std::vector<Call> calls;
     std::vector<DesktopApp> apps; // what applicationsFor answers
@@ -67,8 +61,7 @@ public:
         QString title;
         QString startFolder;
     };
-    std::optional<QString> chooseFolder(QWidget*, const QString& title,
-                                        const QString& startFolder) override;
+    std::optional<QString> chooseFolder(QWidget*, const QString& title, const QString& startFolder) override;
 
     std::vector<Ask> asked;
     std::deque<std::optional<QString>> answers; // cancelled when empty

@@ -45,8 +45,7 @@ void HttpStub::serve(QTcpSocket* socket)
 void HttpStub::send(QTcpSocket* socket, const Answer& a)
 {
     QByteArray out = "HTTP/1.1 " + QByteArray::number(a.status) + " " + a.reason + "\r\n" +
-                     "Content-Length: " + QByteArray::number(a.body.size()) + "\r\n" +
-                     "Connection: close\r\n";
+                     "Content-Length: " + QByteArray::number(a.body.size()) + "\r\n" + "Connection: close\r\n";
     for (const auto& [name, value] : a.headers)
         out += name + ": " + value + "\r\n";
     socket->write(out + "\r\n");

@@ -57,5 +57,5 @@ private:
 
     QMap<QString, Answer> answers_;
     QHash<QTcpSocket*, QByteArray> unanswered_; // request heads read so far
-    QTcpServer server_; // last: its sockets go before the tables they use
+    QTcpServer server_;                         // last: its sockets go before the tables they use
 };

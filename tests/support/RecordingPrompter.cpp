@@ -25,8 +25,7 @@ bool RecordingPrompter::askOkCancel(std::string_view text, std::string_view titl
     return answer("okcancel", text, title, icon);
 }
 
-std::optional<std::string> RecordingPrompter::askText(std::string_view prompt,
-                                                      std::string_view title, std::string_view)
+std::optional<std::string> RecordingPrompter::askText(std::string_view prompt, std::string_view title, std::string_view)
 {
     boxes.push_back({"input", std::string(prompt), std::string(title), MsgIcon::None});
     if (inputs.empty())

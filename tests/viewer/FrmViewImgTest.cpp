@@ -104,7 +104,10 @@ struct ViewerTest : ::testing::Test {
         viewer->resize(400, 300);
         viewer->show();
     }
-    std::string file(const std::string& name, const std::string& bytes) { return world.home.write("disk/" + name, bytes); }
+    std::string file(const std::string& name, const std::string& bytes)
+    {
+        return world.home.write("disk/" + name, bytes);
+    }
     std::string picture() { return file("photo.png", Encoded(Gradient(900, 700), "PNG")); }
     std::string text() { return file("notes.txt", "caf\xC3\xA9 au lait\nsecond line\n"); }
 
@@ -277,7 +280,8 @@ TEST_F(ViewerTest, LargeAndStrangeFilesGiveAClearStateWithoutWaiting)
     ASSERT_EQ(::truncate(huge.c_str(), 10'000'000'000LL), 0);
     viewer->ViewFile(huge);
     expectState(State::Text, false, false);
-    EXPECT_TRUE(viewer->rtf->toPlainText().startsWith("Only the first 4.00 MiB of the file's 9.31 GiB are shown.\n\nstart"));
+    EXPECT_TRUE(
+        viewer->rtf->toPlainText().startsWith("Only the first 4.00 MiB of the file's 9.31 GiB are shown.\n\nstart"));
     ctrlH();
     const QString dump = viewer->rtf->toPlainText();
     EXPECT_TRUE(dump.startsWith("Only the first 4.00 MiB"));
@@ -286,7 +290,8 @@ TEST_F(ViewerTest, LargeAndStrangeFilesGiveAClearStateWithoutWaiting)
     // Files that are no regular file to read: the message, never a wait.
     const std::string fifo = world.home.file("disk/pipe");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
-    for (const std::string& path : {fifo, std::string("/dev/zero"), world.home.file("disk"), std::string("relative/a.txt")}) {
+    for (const std::string& path :
+         {fifo, std::string("/dev/zero"), world.home.file("disk"), std::string("relative/a.txt")}) {
         viewer->ViewFile(path);
         EXPECT_EQ(viewer->state(), State::Missing) << path;
     }

@@ -18,8 +18,7 @@ struct World {
     FakeApplications apps;
     std::vector<QString> chooserAsked;
     std::optional<QString> chooserAnswer;
-    SystemDesktopActions actions{prompter, apps, opener,
-                                 [this](const QString& path, ApplicationCatalog&) {
+    SystemDesktopActions actions{prompter, apps, opener, [this](const QString& path, ApplicationCatalog&) {
                                      chooserAsked.push_back(path);
                                      return chooserAnswer;
                                  }};
@@ -43,8 +42,7 @@ TEST(SystemDesktopActions, OpenUsesTheAssociatedProgramElseTheChooser)
     EXPECT_EQ(w.opener.opened.size(), 1u);
     EXPECT_EQ(w.chooserAsked, (std::vector<QString>{file}));
     ASSERT_EQ(w.apps.launched.size(), 1u);
-    EXPECT_EQ(w.apps.launched[0],
-              std::make_pair(QStringLiteral("org.example.Editor.desktop"), file));
+    EXPECT_EQ(w.apps.launched[0], std::make_pair(QStringLiteral("org.example.Editor.desktop"), file));
 
     // Chooser cancelled: nothing starts.
     w.chooserAnswer.reset();

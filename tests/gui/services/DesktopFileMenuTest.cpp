@@ -32,21 +32,19 @@ TEST(DesktopFileMenu, OffersTheDesktopActionsForARealFile)
     TempDir dir;
     const QString file = QString::fromStdString(dir.write("photo.jpg", "jpeg"));
     FakeDesktopActions desktop;
-    desktop.apps = {FakeApplications::app("viewer.desktop", "Viewer"),
-                    FakeApplications::app("gimp.desktop", "GIMP")};
+    desktop.apps = {FakeApplications::app("viewer.desktop", "Viewer"), FakeApplications::app("gimp.desktop", "GIMP")};
     std::unique_ptr<QMenu> menu = MakeDesktopFileMenu(file, desktop, nullptr);
     ASSERT_TRUE(menu);
-    EXPECT_EQ(texts(*menu), QStringList({"Open", "Open With", "Other Application...",
-                                         "Show in Folder", "Copy Path", "Move to Trash",
-                                         "Properties"}));
+    EXPECT_EQ(texts(*menu), QStringList({"Open", "Open With", "Other Application...", "Show in Folder", "Copy Path",
+                                         "Move to Trash", "Properties"}));
     QMenu* with = item(*menu, "Open With")->menu();
     ASSERT_TRUE(with);
     EXPECT_TRUE(with->isEnabled());
     EXPECT_EQ(texts(*with), QStringList({"Viewer", "GIMP"}));
     EXPECT_FALSE(with->actions()[0]->icon().isNull());
 
-    for (const char* text : {"Open", "Other Application...", "Show in Folder", "Copy Path",
-                             "Move to Trash", "Properties"})
+    for (const char* text :
+         {"Open", "Other Application...", "Show in Folder", "Copy Path", "Move to Trash", "Properties"})
         item(*menu, text)->trigger();
     with->actions()[1]->trigger();
     using Call = FakeDesktopActions::Call;
@@ -63,10 +61,8 @@ TEST(DesktopFileMenu, NoMenuForAMissingFileAndNoApplicationsMeansNoSubmenuChoice
 {
     TempDir dir;
     FakeDesktopActions desktop;
-    EXPECT_FALSE(
-        MakeDesktopFileMenu(QString::fromStdString(dir.file("gone.jpg")), desktop, nullptr));
-    EXPECT_FALSE(ShowDesktopFileMenu(QString::fromStdString(dir.file("gone.jpg")), desktop,
-                                     QPoint(10, 10), nullptr));
+    EXPECT_FALSE(MakeDesktopFileMenu(QString::fromStdString(dir.file("gone.jpg")), desktop, nullptr));
+    EXPECT_FALSE(ShowDesktopFileMenu(QString::fromStdString(dir.file("gone.jpg")), desktop, QPoint(10, 10), nullptr));
     EXPECT_TRUE(desktop.calls.empty());
 
     const QString file = QString::fromStdString(dir.write("data.unknown", "?"));
@@ -82,10 +78,7 @@ TEST(DesktopFileMenu, AFailingCommandIsReportedNotThrown)
     TempDir dir;
     const QString file = QString::fromStdString(dir.write("a.txt", ""));
     struct Failing : FakeDesktopActions {
-        void open(const QString&) override
-        {
-            throw AppError(ErrFileNotFound, "xdg-open is not installed");
-        }
+        void open(const QString&) override { throw AppError(ErrFileNotFound, "xdg-open is not installed"); }
     } desktop;
     RecordingPrompter prompter;
     std::unique_ptr<QMenu> menu = MakeDesktopFileMenu(file, desktop, nullptr);

@@ -69,8 +69,7 @@ TEST(FilePropertiesDialog, ShowsTheFactsOfARealFile)
 
     FilePropertiesDialog dialog(QString::fromStdString(path));
     EXPECT_EQ(dialog.value("Name"), QStringLiteral("report 2023.txt"));
-    EXPECT_TRUE(dialog.value("Type").contains(QStringLiteral("text/plain")))
-        << dialog.value("Type").toStdString();
+    EXPECT_TRUE(dialog.value("Type").contains(QStringLiteral("text/plain"))) << dialog.value("Type").toStdString();
     EXPECT_EQ(dialog.value("Location"), QString::fromStdString(dir.path()));
     EXPECT_TRUE(dialog.value("Size").contains(QLocale().toString(qint64(5000)) + " bytes"))
         << dialog.value("Size").toStdString();

@@ -19,10 +19,7 @@ public:
     std::vector<DesktopApp> forFile(const QString&) override { return forType; }
     std::vector<DesktopApp> all() override { return everything; }
     bool hasDefaultFor(const QString&) override { return hasDefault; }
-    void launch(const QString& appId, const QString& path) override
-    {
-        launched.emplace_back(appId, path);
-    }
+    void launch(const QString& appId, const QString& path) override { launched.emplace_back(appId, path); }
 
     std::vector<DesktopApp> forType;
     std::vector<DesktopApp> everything;

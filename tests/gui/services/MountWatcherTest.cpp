@@ -9,8 +9,7 @@ const std::string kBase = "26 1 254:0 / / rw - ext4 /dev/vda rw\n"
 
 std::string volumeLine(int id, const std::string& point, const std::string& device)
 {
-    return std::to_string(id) + " 26 8:" + std::to_string(id) + " / " + point + " rw - vfat " +
-           device + " rw\n";
+    return std::to_string(id) + " 26 8:" + std::to_string(id) + " / " + point + " rw - vfat " + device + " rw\n";
 }
 
 struct Recorder {

@@ -10,9 +10,8 @@
 
 TEST(ShellHelpers, FolderValueAndReturnTypeTables)
 {
-    const std::pair<std::int16_t, std::int32_t> table[] = {{-32768, 0}, {-1, 0},       {0, 0},   {1, 0},
-                                            {2, 2},      {5, 5},        {11, 11}, {12, 16},
-                                            {13, 17},    {32767, 32771}};
+    const std::pair<std::int16_t, std::int32_t> table[] = {{-32768, 0}, {-1, 0},  {0, 0},   {1, 0},   {2, 2},
+                                                           {5, 5},      {11, 11}, {12, 16}, {13, 17}, {32767, 32771}};
     for (auto [index, value] : table)
         EXPECT_EQ(GetFolderValue(index), value) << index;
     EXPECT_EQ(GetReturnType(), 1);
@@ -39,11 +38,15 @@ TEST(CdromEjector, NothingHappensWhereThereIsNoDiscDrive)
     std::filesystem::create_directories(dir.file("disc/sub"));
     std::filesystem::create_directories(dir.file("stick"));
     std::filesystem::create_directories(dir.file("ram"));
-    const std::string table = dir.write(
-        "mountinfo", "26 1 254:0 / / rw - ext4 /dev/vda rw\n"
-                     "40 26 11:0 / " + dir.file("disc") + " ro - iso9660 " + notADrive + " ro\n"
-                     "41 26 8:17 / " + dir.file("stick") + " rw - vfat /dev/sdb1 rw\n"
-                     "42 26 0:50 / " + dir.file("ram") + " rw - tmpfs tmpfs rw\n");
+    const std::string table = dir.write("mountinfo", "26 1 254:0 / / rw - ext4 /dev/vda rw\n"
+                                                     "40 26 11:0 / " +
+                                                         dir.file("disc") + " ro - iso9660 " + notADrive +
+                                                         " ro\n"
+                                                         "41 26 8:17 / " +
+                                                         dir.file("stick") +
+                                                         " rw - vfat /dev/sdb1 rw\n"
+                                                         "42 26 0:50 / " +
+                                                         dir.file("ram") + " rw - tmpfs tmpfs rw\n");
     // No bus to find UDisks2 on: the drive's own eject is all there is.
     const std::string noBus = "unix:path=" + dir.file("no-bus");
     CdromEjector ejector(table, noBus);

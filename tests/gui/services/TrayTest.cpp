@@ -12,9 +12,7 @@ struct Events {
     explicit Events(TrayIcon& icon)
     {
         auto record = [this](const char* what) {
-            return [this, what](Qt::MouseButton b) {
-                seen << QStringLiteral("%1 %2").arg(what).arg(int(b));
-            };
+            return [this, what](Qt::MouseButton b) { seen << QStringLiteral("%1 %2").arg(what).arg(int(b)); };
         };
         QObject::connect(&icon, &TrayIcon::pressed, record("press"));
         QObject::connect(&icon, &TrayIcon::released, record("release"));
@@ -30,12 +28,10 @@ TEST(SystemTrayIcon, HostClicksBecomeButtonEvents)
     Events events(icon);
     QSystemTrayIcon* host = icon.findChild<QSystemTrayIcon*>();
     ASSERT_TRUE(host);
-    for (auto why :
-         {QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick, QSystemTrayIcon::Context,
-          QSystemTrayIcon::MiddleClick, QSystemTrayIcon::Unknown})
+    for (auto why : {QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick, QSystemTrayIcon::Context,
+                     QSystemTrayIcon::MiddleClick, QSystemTrayIcon::Unknown})
         emit host->activated(why);
-    EXPECT_EQ(events.seen,
-              QStringList({"press 1", "release 1", "double 1", "press 2", "release 2"}));
+    EXPECT_EQ(events.seen, QStringList({"press 1", "release 1", "double 1", "press 2", "release 2"}));
 }
 
 TEST(SystemTrayIcon, AVanishingHostTurnsTheIconOffOnce)

@@ -66,7 +66,8 @@ struct UDisksEjectTest : ::testing::Test {
             GTEST_SKIP() << "needs a session bus (run under dbus-run-session)";
         std::filesystem::create_directories(dir.file("disc/sub"));
         table = dir.write("mountinfo", "26 1 254:0 / / rw - ext4 /dev/vda rw\n"
-                                       "40 26 11:0 / " + dir.file("disc") + " ro - iso9660 " + kDevice + " ro\n");
+                                       "40 26 11:0 / " +
+                                           dir.file("disc") + " ro - iso9660 " + kDevice + " ro\n");
     }
     EjectOutcome eject()
     {
@@ -86,10 +87,9 @@ TEST_F(UDisksEjectTest, TheDiscIsUnmountedThenItsDriveEjected)
     ASSERT_TRUE(udisks.running());
     const EjectOutcome outcome = eject();
     EXPECT_TRUE(outcome.opened) << outcome.reason;
-    EXPECT_EQ(udisks.calls(), (QStringList{"Manager.ResolveDevice " + QString::fromStdString(kDevice),
-                                           "Filesystem.Unmount " + kBlock,
-                                           "Properties.Get org.freedesktop.UDisks2.Block Drive",
-                                           "Drive.Eject " + kDrive}));
+    EXPECT_EQ(udisks.calls(),
+              (QStringList{"Manager.ResolveDevice " + QString::fromStdString(kDevice), "Filesystem.Unmount " + kBlock,
+                           "Properties.Get org.freedesktop.UDisks2.Block Drive", "Drive.Eject " + kDrive}));
 }
 
 TEST_F(UDisksEjectTest, ARefusalIsToldInTheServicesOwnWordsAndNothingMoreIsTried)
