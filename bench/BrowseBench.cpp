@@ -35,7 +35,7 @@ int main(int argc, char** argv)
         [&] {
             load.reset(); // one model at a time, or the peak would count two
             FolderLoadControl control;
-            load = FileDatToCollection(catalog, control);
+            load = LoadCatalogFolders(catalog, control);
         },
         RUSAGE_SELF);
     const FolderLoadStatus& status = load->status;

@@ -3,11 +3,11 @@
 // repaint included.
 //   options_switch_bench [runs]   (default 20)
 
-#include "mainwindow/FrmCorvaneDisk.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/WindowMode.h"
 #include "options/ChoicePages.h"
 #include "options/FileChoiceList.h"
-#include "options/FrmOption.h"
+#include "options/OptionsDialog.h"
 #include "tests/support/TestWorld.h"
 
 #include <QApplication>
@@ -67,12 +67,12 @@ int main(int argc, char** argv)
                                world.home.file("language/CorD_deu.lng"));
     std::filesystem::copy_file(CORVANE_SOURCE_DIR "/tests/fixtures/skins/Slate.zip", world.home.file("skin/Slate.zip"));
     DefineWindows(world.app);
-    auto& main = world.windows.get<FrmCorvaneDisk>();
+    auto& main = world.windows.get<MainWindow>();
     main.FormLoad();
     main.show();
     main.FormLoaded();
     ShowEveryWindow(world.windows);
-    auto& options = world.windows.get<FrmOption>();
+    auto& options = world.windows.get<OptionsDialog>();
 
     Time(
         "language: English <-> Deutsch", runs, [] {},

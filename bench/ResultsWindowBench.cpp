@@ -9,11 +9,11 @@
 #include "gui/AppStyle.h"
 #include "gui/widgets/ButtonWeb.h"
 #include "gui/widgets/CheckBoxWeb.h"
-#include "mainwindow/FrmCorvaneDisk.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/ProgramWorld.h"
 #include "platform/prompter/ConsolePrompter.h"
-#include "search/FindResultsModel.h"
-#include "search/FrmFind.h"
+#include "results/FindResultsModel.h"
+#include "results/SearchResultsWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -56,7 +56,7 @@ int main(int argc, char** argv)
     main.BWFind->click();
     while (main.isBusy())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-    auto& results = world.app().windows.get<FrmFind>();
+    auto& results = world.app().windows.get<SearchResultsWindow>();
     results.LVFind->scrollToBottom();
     results.LVFind->viewport()->repaint();
     const qint64 ms = clock.elapsed();

@@ -7,19 +7,19 @@
 // lines as text and as its dump, best of three each.
 
 #include "bench/BenchCatalog.h"
-#include "browser/FrmLib.h"
+#include "browser/CatalogBrowser.h"
 #include "engine/settings/AppSettings.h"
 #include "engine/start/AppFolders.h"
 #include "gui/AppContext.h"
 #include "gui/WindowRegistry.h"
-#include "gui/dialogs/FrmEditComment.h"
+#include "gui/dialogs/CommentDialog.h"
 #include "gui/jobs/JobRunner.h"
 #include "gui/services/ProgramServices.h"
 #include "language/LangText.h"
 #include "language/WindowTexts.h"
 #include "platform/prompter/ConsolePrompter.h"
 #include "skin/Skin.h"
-#include "viewer/FrmViewImg.h"
+#include "viewer/FileViewer.h"
 #include "viewer/LineView.h"
 
 #include <QApplication>
@@ -86,13 +86,13 @@ int main(int argc, char** argv)
     Skin skin;
     JobRunner jobs;
     AppContext app{services.services(), settings, texts, windowTexts, windows, skin, jobs};
-    windows.define(FrmLib::WindowName, [&app] { return new FrmLib(app); });
-    windows.define(FrmViewImg::WindowName, [&app] { return new FrmViewImg(app, QUEXEL_DIR); });
-    windows.define(FrmEditComment::WindowName, [&app] { return new FrmEditComment(app); });
+    windows.define(CatalogBrowser::WindowName, [&app] { return new CatalogBrowser(app); });
+    windows.define(FileViewer::WindowName, [&app] { return new FileViewer(app, QUEXEL_DIR); });
+    windows.define(CommentDialog::WindowName, [&app] { return new CommentDialog(app); });
 
-    auto& lib = windows.get<FrmLib>();
+    auto& lib = windows.get<CatalogBrowser>();
     lib.resize(900, 700);
-    lib.ChargeDAT("One.dat");
+    lib.openCatalog("One.dat");
     while (lib.isLoading())
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     const QModelIndex root = lib.TVPath->model()->index(0, 0);
@@ -104,7 +104,7 @@ int main(int argc, char** argv)
                                  });
     std::printf("folder of %d files listed in %.1f ms\n", lib.LVPath->model()->rowCount(), listMs);
 
-    lib.ChargeDAT("Huge.dat");
+    lib.openCatalog("Huge.dat");
     while (lib.isLoading())
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     for (int row : {0, 1}) {
@@ -118,7 +118,7 @@ int main(int argc, char** argv)
         std::printf("%s listed in %.1f ms\n", row == 0 ? "root of 10 MB" : "file name of 10 MB", ms);
     }
 
-    auto& viewer = windows.get<FrmViewImg>();
+    auto& viewer = windows.get<FileViewer>();
     viewer.resize(900, 700);
     viewer.show();
     viewer.ViewFile(home + "one-mib.bin");

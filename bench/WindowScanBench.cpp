@@ -6,7 +6,7 @@
 #include "engine/scan/CatalogScan.h"
 #include "engine/start/AppFolders.h"
 #include "gui/widgets/CheckBoxWeb.h"
-#include "mainwindow/FrmCorvaneDisk.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/ProgramWorld.h"
 
 #include <QApplication>
@@ -59,7 +59,7 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     ProgramWorld world;
-    FrmCorvaneDisk& main = world.start();
+    MainWindow& main = world.start();
     QApplication::processEvents();
     main.CBWRecursive->setValue(true);
     const double window = BestOf(5, [&] {
@@ -75,7 +75,7 @@ int main(int argc, char** argv)
         });
         poll.start(1);
         clock.start();
-        main.SendSearch(QString::fromStdString(tree.string()));
+        main.catalogueFolder(QString::fromStdString(tree.string()));
         while (main.isBusy())
             QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         return seconds;

@@ -19,7 +19,7 @@
 #include "gui/services/Services.h"
 #include "language/LangText.h"
 #include "language/ReportTexts.h"
-#include "library/FrmProperties.h"
+#include "library/CatalogPropertiesDialog.h"
 #include "library/LibraryModel.h"
 #include "platform/prompter/ErrorBox.h"
 #include "platform/prompter/Prompter.h"
@@ -247,7 +247,7 @@ void LibraryList::showProperties(const QString& fileName)
         LoadListLib();
         return;
     }
-    auto& dialog = app_.windows.get<FrmProperties>();
+    auto& dialog = app_.windows.get<CatalogPropertiesDialog>();
     dialog.FormLoad(PropertiesOf(fileName.toStdString(), read.header));
     QWidget* window = list_.window();
     dialog.adjustSize();
@@ -255,7 +255,7 @@ void LibraryList::showProperties(const QString& fileName)
     FormStayOnTop(window, false); // the dialog must not hide behind the main window
     dialog.exec();
     const QString now = dialog.fileName();
-    app_.windows.unload(FrmProperties::WindowName);
+    app_.windows.unload(CatalogPropertiesDialog::WindowName);
     if (app_.settings.OnTop)
         FormStayOnTop(window, true);
     LoadListLib();

@@ -15,8 +15,8 @@
 #include "gui/services/Services.h"
 #include "gui/widgets/CheckBoxWeb.h"
 #include "language/LangText.h"
-#include "mainwindow/FrmCorvaneDisk.h"
-#include "mainwindow/FrmSaveIDX.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/SaveCatalogDialog.h"
 #include "platform/prompter/Prompter.h"
 
 #include <QLabel>
@@ -32,7 +32,7 @@ QString FilesFound(qint64 bodyLines)
 }
 } // namespace
 
-CatalogCreation::CatalogCreation(AppContext& app, FrmCorvaneDisk& window) : app_(app), window_(window)
+CatalogCreation::CatalogCreation(AppContext& app, MainWindow& window) : app_(app), window_(window)
 {
     connect(&app_.jobs, &JobRunner::progress, this, [this](qint64 n) {
         if (isBusy())
@@ -133,7 +133,7 @@ void CatalogCreation::showProgress(qint64 bodyLines)
 
 void CatalogCreation::save(ScanSession& session)
 {
-    auto& dialog = app_.windows.get<FrmSaveIDX>();
+    auto& dialog = app_.windows.get<SaveCatalogDialog>();
     FormStayOnTop(&window_, false);
     std::optional<SaveAnswer> answer = dialog.ask(QString::fromStdString(session.VolumeLabel).trimmed());
     if (app_.settings.OnTop)

@@ -11,13 +11,13 @@
 #include <mutex>
 
 struct AppContext;
-class FrmCorvaneDisk;
+class MainWindow;
 struct ScanSession;
 
 class CatalogCreation : public QObject {
     Q_OBJECT
 public:
-    CatalogCreation(AppContext& app, FrmCorvaneDisk& window);
+    CatalogCreation(AppContext& app, MainWindow& window);
     ~CatalogCreation() override;
 
     // Create with the CAT layer's options on folder (a native path).
@@ -38,7 +38,7 @@ private:
     void ejectIfAsked();
 
     AppContext& app_;
-    FrmCorvaneDisk& window_;
+    MainWindow& window_;
     QString folder_;
     std::mutex readingMutex_;
     std::string reading_; // the folder the scan read last

@@ -1,6 +1,6 @@
 #include "mainwindow/FrmUsage.h"
 
-#include "gui/CLogo.h"
+#include "gui/SideBarLogo.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -56,7 +56,7 @@ FrmUsage::FrmUsage(const QString& usageText, QWidget* parent) : QDialog(parent, 
 
 void FrmUsage::drawSideBar()
 {
-    CLogo logo;
+    SideBarLogo logo;
     logo.setDrawingObject(picSideBar_);
     logo.setStartColor(0x84B642);
     logo.setEndColor(0);

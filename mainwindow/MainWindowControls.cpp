@@ -1,6 +1,6 @@
 // The main window's controls with their names and their places when no skin
 // places them (the default skin's places, in pixels).
-#include "mainwindow/FrmCorvaneDisk.h"
+#include "mainwindow/MainWindow.h"
 
 #include "gui/AppIcons.h"
 #include "gui/MakeControl.h"
@@ -40,7 +40,7 @@ QComboBox* Combo(QWidget* parent, const char* name, QRect place, bool editable =
 
 } // namespace
 
-void FrmCorvaneDisk::buildControls()
+void MainWindow::buildControls()
 {
     setWindowTitle(QStringLiteral("CorvaneDisk"));
     setWindowIcon(ProgramIcon());

@@ -1,5 +1,5 @@
 // The main window's start-up and shutdown.
-#include "mainwindow/FrmCorvaneDisk.h"
+#include "mainwindow/MainWindow.h"
 
 #include "engine/library/LibraryLists.h"
 #include "engine/registry/Registry.h"
@@ -18,7 +18,7 @@
 #include "language/LangText.h"
 #include "language/StartupLanguage.h"
 #include "gui/FilterCombo.h"
-#include "mainwindow/FSysTrayIconMenu.h"
+#include "mainwindow/TrayIconMenu.h"
 #include "mainwindow/NewVolumeOffer.h"
 #include "platform/fs/FindNoCase.h"
 #include "platform/prompter/ErrorBox.h"
@@ -57,7 +57,7 @@ StoredTwips Twips(int pixels)
 
 } // namespace
 
-QString FrmCorvaneDisk::NextSkin()
+QString MainWindow::NextSkin()
 {
     // No package at all: no skin, quietly (the plain controls serve).
     if (skinFiles_.empty())
@@ -73,7 +73,7 @@ QString FrmCorvaneDisk::NextSkin()
     return skinFiles_[next];
 }
 
-void FrmCorvaneDisk::LoadSkinNamed(const QString& fileName, bool atStartup)
+void MainWindow::LoadSkinNamed(const QString& fileName, bool atStartup)
 {
     SkinContext context;
     context.CurrentLayer = CurrentLayer();
@@ -81,7 +81,7 @@ void FrmCorvaneDisk::LoadSkinNamed(const QString& fileName, bool atStartup)
     LoadSkin(app_.skin, app_.windows, context, fileName.toStdString(), atStartup);
 }
 
-void FrmCorvaneDisk::FormLoad()
+void MainWindow::FormLoad()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     AppSettings& s = app_.settings;
@@ -113,7 +113,7 @@ void FrmCorvaneDisk::FormLoad()
     QApplication::restoreOverrideCursor();
 }
 
-void FrmCorvaneDisk::FormLoaded()
+void MainWindow::FormLoaded()
 {
     LoadFilter(*cboFilter);
     readRecentSearches();
@@ -123,7 +123,7 @@ void FrmCorvaneDisk::FormLoaded()
     retranslate(); // the menus take their captions too
 }
 
-void FrmCorvaneDisk::readRecentSearches()
+void MainWindow::readRecentSearches()
 {
     const RegValue count = QueryValue(HKEY_LOCAL_MACHINE, SearchKey, "");
     if (count.isEmpty() || (count.kind() == RegValue::Kind::Text && count.text().empty())) {
@@ -139,7 +139,7 @@ void FrmCorvaneDisk::readRecentSearches()
     cboFind->setCurrentIndex(-1);
 }
 
-void FrmCorvaneDisk::syncSettingsFromControls()
+void MainWindow::syncSettingsFromControls()
 {
     AppSettings& s = app_.settings;
     s.Recursive = CBWRecursive->value();
@@ -172,7 +172,7 @@ void FrmCorvaneDisk::syncSettingsFromControls()
         s.LVPath[c] = s.LVPath[c].value_or(DesignPathWidths[c]);
 }
 
-void FrmCorvaneDisk::FormUnload()
+void MainWindow::FormUnload()
 {
     if (unloaded_)
         return;
@@ -182,7 +182,7 @@ void FrmCorvaneDisk::FormUnload()
     Guarded("Form_Unload", [this] { FormStayOnTop(this, false); });
     Guarded("Form_Unload", [this] {
         for (const std::string& name : app_.windows.loadedNames())
-            if (name != WindowName && name != FSysTrayIconMenu::WindowName)
+            if (name != WindowName && name != TrayIconMenu::WindowName)
                 app_.windows.unload(name);
     });
     Guarded("Form_Unload", [] { EmptyTmpFolder(); });

@@ -6,8 +6,8 @@
 #include "gui/FilterCombo.h"
 #include "gui/WindowRegistry.h"
 #include "language/LangText.h"
-#include "mainwindow/FSysTrayIconMenu.h"
-#include "mainwindow/FrmCorvaneDisk.h"
+#include "mainwindow/TrayIconMenu.h"
+#include "mainwindow/MainWindow.h"
 #include "options/MainWindowLink.h"
 
 #include <QComboBox>
@@ -22,46 +22,46 @@ public:
     bool hiddenToTray() const override { return main() && main()->hiddenToTray(); }
     void ShellTrayAdd() override
     {
-        if (FrmCorvaneDisk* m = main())
+        if (MainWindow* m = main())
             m->ShellTrayAdd();
     }
     void ShellTrayRemove() override
     {
-        if (FrmCorvaneDisk* m = main())
+        if (MainWindow* m = main())
             m->ShellTrayRemove();
     }
     void setTrayOnTopCheck(bool on) override
     {
-        if (FSysTrayIconMenu* tray = app_.windows.find<FSysTrayIconMenu>())
+        if (TrayIconMenu* tray = app_.windows.find<TrayIconMenu>())
             tray->setChecked(QStringLiteral("ONTOP"), on);
     }
     void setTrayIcon(const QIcon& icon) override
     {
-        if (FSysTrayIconMenu* tray = app_.windows.find<FSysTrayIconMenu>())
+        if (TrayIconMenu* tray = app_.windows.find<TrayIconMenu>())
             tray->setIconHandle(icon);
     }
     void applySkin(const std::string& file) override
     {
-        if (FrmCorvaneDisk* m = main())
+        if (MainWindow* m = main())
             m->LoadSkinNamed(QString::fromStdString(file), false);
     }
     void refreshFilterCombos() override
     {
-        if (FrmCorvaneDisk* m = main()) {
+        if (MainWindow* m = main()) {
             LoadFilter(*m->cboFileType);
             LoadFilter(*m->cboFilter);
         }
     }
     void refreshLanguageCombos() override
     {
-        if (FrmCorvaneDisk* m = main()) {
+        if (MainWindow* m = main()) {
             FillList(*m->cboListDAT, LoadListDAT(app_.texts[TextId::All], Folders().LibPath));
             FillList(*m->cboTypeDisk, LoadListDriveType(app_.texts[TextId::All]));
         }
     }
 
 private:
-    FrmCorvaneDisk* main() const { return app_.windows.find<FrmCorvaneDisk>(); }
+    MainWindow* main() const { return app_.windows.find<MainWindow>(); }
 
     AppContext& app_;
 };

@@ -7,14 +7,14 @@
 #include "gui/services/Services.h"
 #include "language/LangText.h"
 #include "mainwindow/FolderTree.h"
-#include "mainwindow/FrmCorvaneDisk.h"
+#include "mainwindow/MainWindow.h"
 #include "platform/prompter/Prompter.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QTimer>
 
-NewVolumeOffer::NewVolumeOffer(AppContext& app, FrmCorvaneDisk& window) : app_(app), window_(window) {}
+NewVolumeOffer::NewVolumeOffer(AppContext& app, MainWindow& window) : app_(app), window_(window) {}
 
 void NewVolumeOffer::mounted(const MountInfoEntry& mount)
 {
@@ -56,7 +56,7 @@ void NewVolumeOffer::offerWaiting()
     if (yes && window_.FolderTreeview) {
         window_.FolderTreeview->refreshRoots();
         window_.FolderTreeview->setSelectedPath(QString::fromStdString(mount.mountPoint));
-        window_.SendSearch(QString::fromStdString(mount.mountPoint));
+        window_.catalogueFolder(QString::fromStdString(mount.mountPoint));
     }
     if (!window_.isBusy())
         QTimer::singleShot(0, this, &NewVolumeOffer::offerWaiting);

@@ -11,12 +11,12 @@
 #include <deque>
 
 struct AppContext;
-class FrmCorvaneDisk;
+class MainWindow;
 
 class NewVolumeOffer : public QObject {
     Q_OBJECT
 public:
-    NewVolumeOffer(AppContext& app, FrmCorvaneDisk& window);
+    NewVolumeOffer(AppContext& app, MainWindow& window);
 
     std::size_t waiting() const { return waiting_.size(); }
 
@@ -29,7 +29,7 @@ private:
     bool mayAskNow() const;
 
     AppContext& app_;
-    FrmCorvaneDisk& window_;
+    MainWindow& window_;
     std::deque<MountInfoEntry> waiting_;
     bool asking_ = false;
 };

@@ -1,7 +1,7 @@
 #include "mainwindow/ProgramWorld.h"
 
 #include "engine/start/AppFolders.h"
-#include "mainwindow/FrmCorvaneDisk.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/FrmUsage.h"
 #include "mainwindow/WindowMode.h"
 
@@ -24,11 +24,11 @@ ProgramWorld::~ProgramWorld()
     windows_.unloadAll();
 }
 
-FrmCorvaneDisk& ProgramWorld::start()
+MainWindow& ProgramWorld::start()
 {
-    auto& main = windows_.get<FrmCorvaneDisk>();
+    auto& main = windows_.get<MainWindow>();
     main.FormLoad();
     main.show();
-    QTimer::singleShot(0, &main, &FrmCorvaneDisk::FormLoaded);
+    QTimer::singleShot(0, &main, &MainWindow::FormLoaded);
     return main;
 }

@@ -15,7 +15,7 @@
 #include "platform/gui/DialogPrompter.h"
 #include "skin/Skin.h"
 
-class FrmCorvaneDisk;
+class MainWindow;
 
 class ProgramWorld {
 public:
@@ -27,7 +27,7 @@ public:
     AppContext& app() { return app_; }
     // Makes the main window, runs its start-up and shows it; the rest of the
     // start-up follows once the event loop runs.
-    FrmCorvaneDisk& start();
+    MainWindow& start();
 
 private:
     DialogPrompter dialogs_;

@@ -12,10 +12,10 @@
 #include "gui/services/Services.h"
 #include "gui/widgets/CheckBoxWeb.h"
 #include "language/LangText.h"
-#include "mainwindow/FrmCorvaneDisk.h"
+#include "mainwindow/MainWindow.h"
 #include "platform/prompter/Prompter.h"
-#include "search/FindRow.h"
-#include "search/FrmFind.h"
+#include "results/FindRow.h"
+#include "results/SearchResultsWindow.h"
 
 #include <QComboBox>
 
@@ -59,7 +59,7 @@ std::string RecentKey(int i)
 }
 } // namespace
 
-SearchLaunch::SearchLaunch(AppContext& app, FrmCorvaneDisk& window)
+SearchLaunch::SearchLaunch(AppContext& app, MainWindow& window)
     : app_(app), window_(window), inbox_(std::make_shared<Inbox>())
 {
     inbox_->receiver = this;
@@ -90,11 +90,11 @@ void SearchLaunch::stop()
         app_.jobs.stop();
 }
 
-void SearchLaunch::BWFind_Click()
+void SearchLaunch::startSearch()
 {
     if (app_.jobs.isBusy())
         return;
-    auto& results = app_.windows.get<FrmFind>();
+    auto& results = app_.windows.get<SearchResultsWindow>();
     results.clearResults(window_.CBWSort->value());
     SaveLastFind();
 
@@ -142,7 +142,7 @@ void SearchLaunch::BWFind_Click()
 void SearchLaunch::takeHits()
 {
     std::vector<std::vector<FindRow>> batches = inbox_->take();
-    if (FrmFind* results = app_.windows.find<FrmFind>())
+    if (SearchResultsWindow* results = app_.windows.find<SearchResultsWindow>())
         results->appendRows(std::move(batches));
 }
 

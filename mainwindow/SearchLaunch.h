@@ -11,15 +11,15 @@
 #include <memory>
 
 struct AppContext;
-class FrmCorvaneDisk;
+class MainWindow;
 
 class SearchLaunch : public QObject {
     Q_OBJECT
 public:
-    SearchLaunch(AppContext& app, FrmCorvaneDisk& window);
+    SearchLaunch(AppContext& app, MainWindow& window);
     ~SearchLaunch() override;
 
-    void BWFind_Click();
+    void startSearch();
     bool isBusy() const;
 
 public slots:
@@ -36,6 +36,6 @@ private:
     void takeHits();
 
     AppContext& app_;
-    FrmCorvaneDisk& window_;
+    MainWindow& window_;
     std::shared_ptr<Inbox> inbox_;
 };

@@ -1,6 +1,6 @@
 #include "mainwindow/ShutdownSignals.h"
 
-#include "mainwindow/FrmCorvaneDisk.h"
+#include "mainwindow/MainWindow.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -36,7 +36,7 @@ void Handle(void (*handler)(int))
 
 class SignalCatcher : public QObject {
 public:
-    explicit SignalCatcher(FrmCorvaneDisk& main) : QObject(&main)
+    explicit SignalCatcher(MainWindow& main) : QObject(&main)
     {
         if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, WakePipe) != 0)
             return;
@@ -77,7 +77,7 @@ private:
 
 } // namespace
 
-void CloseOnShutdownSignals(FrmCorvaneDisk& main)
+void CloseOnShutdownSignals(MainWindow& main)
 {
     new SignalCatcher(main);
 }

@@ -4,7 +4,7 @@
 // the settings are written and the work folder emptied. The signal only
 // wakes the event loop; the work runs there.
 
-class FrmCorvaneDisk;
+class MainWindow;
 
 // Lasts as long as the window; afterwards the signals end the process again.
-void CloseOnShutdownSignals(FrmCorvaneDisk& main);
+void CloseOnShutdownSignals(MainWindow& main);

@@ -2,30 +2,30 @@
 
 #include "mainwindow/ProgramWorld.h"
 
-#include "browser/FrmLib.h"
+#include "browser/CatalogBrowser.h"
 #include "engine/settings/AppSettings.h"
 #include "engine/start/AppFolders.h"
 #include "gui/AppContext.h"
 #include "gui/AppIcons.h"
 #include "gui/AppStyle.h"
 #include "gui/WindowRegistry.h"
-#include "gui/dialogs/FrmEditComment.h"
-#include "library/FrmProperties.h"
-#include "mainwindow/FSysTrayIconMenu.h"
-#include "mainwindow/FrmCorvaneDisk.h"
-#include "mainwindow/FrmSaveIDX.h"
+#include "gui/dialogs/CommentDialog.h"
+#include "library/CatalogPropertiesDialog.h"
+#include "mainwindow/TrayIconMenu.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/SaveCatalogDialog.h"
 #include "mainwindow/FrmUsage.h"
-#include "search/FrmFind.h"
+#include "results/SearchResultsWindow.h"
 #include "mainwindow/MainWindowOptionsLink.h"
 #include "mainwindow/ShutdownSignals.h"
 #include "mainwindow/SingleInstance.h"
-#include "options/FrmAbout.h"
-#include "options/FrmOption.h"
+#include "options/AboutBox.h"
+#include "options/OptionsDialog.h"
 #include "platform/gui/DisplayPlatform.h"
 #include "platform/settings/RegStore.h"
 #include "skin/LoadSkin.h"
 #include "skin/Skin.h"
-#include "viewer/FrmViewImg.h"
+#include "viewer/FileViewer.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -43,17 +43,17 @@ void DefineWindows(AppContext& app)
         context.StartupFlag = [&app](std::string_view setting) { return setting == "View" && app.settings.View; };
         SkinNewWindow(app.skin, context, name, window);
     });
-    w.define(FrmCorvaneDisk::WindowName, [&app] { return new FrmCorvaneDisk(app); });
-    w.define(FrmSaveIDX::WindowName, [&app] { return new FrmSaveIDX(app); });
-    w.define(FrmEditComment::WindowName, [&app] { return new FrmEditComment(app); });
-    w.define(FrmProperties::WindowName, [&app] { return new FrmProperties(app); });
-    w.define(FrmFind::WindowName, [&app] { return new FrmFind(app); });
-    w.define(FrmOption::WindowName, [&app] { return new FrmOption(app, MakeMainWindowLink(app)); });
-    w.define(FrmAbout::WindowName, [&app] { return new FrmAbout(app); });
-    w.define(FrmLib::WindowName, [&app] { return new FrmLib(app); });
-    w.define(FrmViewImg::WindowName, [&app] { return new FrmViewImg(app); });
-    w.define(FSysTrayIconMenu::WindowName, [&app] {
-        return new FSysTrayIconMenu(app.services.tray, [&app](int n) { return app.texts.text(TextId(n)); });
+    w.define(MainWindow::WindowName, [&app] { return new MainWindow(app); });
+    w.define(SaveCatalogDialog::WindowName, [&app] { return new SaveCatalogDialog(app); });
+    w.define(CommentDialog::WindowName, [&app] { return new CommentDialog(app); });
+    w.define(CatalogPropertiesDialog::WindowName, [&app] { return new CatalogPropertiesDialog(app); });
+    w.define(SearchResultsWindow::WindowName, [&app] { return new SearchResultsWindow(app); });
+    w.define(OptionsDialog::WindowName, [&app] { return new OptionsDialog(app, MakeMainWindowLink(app)); });
+    w.define(AboutBox::WindowName, [&app] { return new AboutBox(app); });
+    w.define(CatalogBrowser::WindowName, [&app] { return new CatalogBrowser(app); });
+    w.define(FileViewer::WindowName, [&app] { return new FileViewer(app); });
+    w.define(TrayIconMenu::WindowName, [&app] {
+        return new TrayIconMenu(app.services.tray, [&app](int n) { return app.texts.text(TextId(n)); });
     });
 }
 
@@ -79,8 +79,8 @@ int RunWindowMode(int argc, char** argv)
         return 1;
     }
     ProgramWorld world;
-    FrmCorvaneDisk& main = world.start();
-    QObject::connect(&instance, &SingleInstance::calledAgain, &main, &FrmCorvaneDisk::restoreFromTray);
+    MainWindow& main = world.start();
+    QObject::connect(&instance, &SingleInstance::calledAgain, &main, &MainWindow::restoreFromTray);
     CloseOnShutdownSignals(main);
     return QApplication::exec();
 }

@@ -1,6 +1,6 @@
 #include "options/DialogSideBar.h"
 
-#include "gui/CLogo.h"
+#include "gui/SideBarLogo.h"
 #include "gui/frame/WindowDragger.h"
 
 #include <QEvent>
@@ -12,7 +12,7 @@ constexpr std::uint32_t SideBarStart = 0x84B642; // stored order: red 66, green 
 }
 
 DialogSideBar::DialogSideBar(QWidget& window, const QPixmap& icon)
-    : QObject(&window), window_(window), bar_(new QLabel(&window)), logo_(std::make_unique<CLogo>())
+    : QObject(&window), window_(window), bar_(new QLabel(&window)), logo_(std::make_unique<SideBarLogo>())
 {
     bar_->setObjectName(QStringLiteral("picSideBar"));
     bar_->setFixedWidth(22);

@@ -10,7 +10,7 @@
 
 #include <memory>
 
-class CLogo;
+class SideBarLogo;
 class QLabel;
 class QWidget;
 
@@ -30,5 +30,5 @@ protected:
 private:
     QWidget& window_;
     QLabel* bar_;
-    std::unique_ptr<CLogo> logo_;
+    std::unique_ptr<SideBarLogo> logo_;
 };

@@ -5,7 +5,7 @@
 // else as Windows-1252). Folders are keyed by their paths decoded as
 // DecodeFolderPath does, so that lines naming one folder in either encoding
 // file under the same folder; a key that differs from its bytes is kept
-// beside them. Built by FileDatToCollection.
+// beside them. Built by LoadCatalogFolders.
 //
 // Const members may be called from any thread; SetComment must not run
 // beside them.

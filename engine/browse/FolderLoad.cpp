@@ -155,7 +155,7 @@ private:
 };
 } // namespace
 
-FolderLoad FileDatToCollection(const std::string& catalogPath, FolderLoadControl& control)
+FolderLoad LoadCatalogFolders(const std::string& catalogPath, FolderLoadControl& control)
 {
     FolderLoad load;
     CatalogFoldersData data;

@@ -36,7 +36,7 @@ struct FolderLoad {
 // catalogPath: LibraryCatalogPath of the catalog's name for a library catalog.
 // A file that does not start with the eleven header lines fails as "Invalid
 // file format"; archive members and blank lines are left out.
-FolderLoad FileDatToCollection(const std::string& catalogPath, FolderLoadControl& control);
+FolderLoad LoadCatalogFolders(const std::string& catalogPath, FolderLoadControl& control);
 
 // Tells the user, in the common error box, why a load failed and, once each,
 // how many lines it skipped as malformed or as duplicates.

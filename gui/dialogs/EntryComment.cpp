@@ -6,14 +6,14 @@
 #include "engine/start/AppFolders.h"
 #include "engine/text/PathHelpers.h"
 #include "gui/AppContext.h"
-#include "gui/dialogs/FrmEditComment.h"
+#include "gui/dialogs/CommentDialog.h"
 #include "gui/services/Services.h"
 #include "platform/prompter/Prompter.h"
 
 std::optional<std::string> EditEntryComment(AppContext& app, QWidget* owner, const std::string& catalog,
                                             const std::string& key, const std::string& comment)
 {
-    const std::optional<QString> edited = FrmEditComment::Edit(app, owner, QString::fromStdString(comment));
+    const std::optional<QString> edited = CommentDialog::Edit(app, owner, QString::fromStdString(comment));
     if (!edited)
         return std::nullopt;
     const std::string typed = NormalizeLineBreaks(edited->toStdString());

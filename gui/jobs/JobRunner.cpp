@@ -1,6 +1,6 @@
 #include "gui/jobs/JobRunner.h"
 
-#include "gui/dialogs/FrmWait.h"
+#include "gui/dialogs/WaitWindow.h"
 #include "platform/prompter/ErrorBox.h"
 
 #include <QApplication>
@@ -60,7 +60,7 @@ bool JobRunner::launch(JobOptions options, std::function<Completion(JobControl&)
     if (options_.waitCursor)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     if (options_.wait)
-        wait_ = std::make_unique<FrmWait>([owner = options_.owner, restore = options_.wait] {
+        wait_ = std::make_unique<WaitWindow>([owner = options_.owner, restore = options_.wait] {
             if (owner)
                 restore();
         });

@@ -39,7 +39,7 @@
 #include <thread>
 #include <type_traits>
 
-class FrmWait;
+class WaitWindow;
 class JobRunner;
 
 // Who a job works for and how it ends.
@@ -116,7 +116,7 @@ private:
     std::atomic<bool> workerDone_{false};
     JobOptions options_;
     const QObject* owner_ = nullptr; // as long as runsFor() says so
-    std::unique_ptr<FrmWait> wait_;
+    std::unique_ptr<WaitWindow> wait_;
     bool busy_ = false;
     bool destroying_ = false;
 };

@@ -1,6 +1,6 @@
 #include "gui/menu/PopupMenu.h"
 
-#include "gui/CLogo.h"
+#include "gui/SideBarLogo.h"
 
 #include <QLabel>
 #include <QPaintEvent>
@@ -144,7 +144,7 @@ void PopupMenu::paintSideBar()
     QList<QPixmap> images;
     for (const QIcon& icon : icons_)
         images.append(icon.pixmap(16, 16));
-    CLogo logo;
+    SideBarLogo logo;
     logo.setDrawingObject(&surface);
     logo.setStartColor(barStart_);
     logo.setEndColor(barEnd_);

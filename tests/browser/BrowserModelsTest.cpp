@@ -19,7 +19,7 @@ std::shared_ptr<const CatalogFolders> HugeFieldsCatalog(const TempLibrary& lib)
     text += root + "\\" + std::string(4 << 20, 'n') + ".jpg>1 Kb/01/01/2020>" + std::string(4 << 20, 'c') + "<\r\n";
     text += root + "\\a.txt>2 Kb/01/01/2020\r\n";
     FolderLoadControl control;
-    FolderLoad load = FileDatToCollection(lib.catalog("huge.dat", text), control);
+    FolderLoad load = LoadCatalogFolders(lib.catalog("huge.dat", text), control);
     EXPECT_EQ(load.status.outcome, FolderLoadStatus::Outcome::Loaded);
     return std::make_shared<const CatalogFolders>(std::move(load.folders));
 }

@@ -1,13 +1,13 @@
-#include "browser/FrmLib.h"
+#include "browser/CatalogBrowser.h"
 #include "browser/SplitBar.h"
 #include "engine/catalog/CatalogFile.h"
 #include "engine/catalog/CatalogPath.h"
 #include "engine/scan/CatalogScan.h"
-#include "gui/dialogs/FrmEditComment.h"
+#include "gui/dialogs/CommentDialog.h"
 #include "gui/widgets/CheckBoxWeb.h"
 #include "tests/support/CheckedModel.h"
 #include "tests/support/TestWorld.h"
-#include "viewer/FrmViewImg.h"
+#include "viewer/FileViewer.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -27,15 +27,15 @@ namespace {
 
 struct BrowserTest : ::testing::Test {
     TestWorld world;
-    FrmLib* lib = nullptr;
+    CatalogBrowser* lib = nullptr;
     std::unique_ptr<QAbstractItemModelTester> treeChecker, listChecker;
 
     BrowserTest()
     {
-        world.windows.define(FrmLib::WindowName, [this] { return new FrmLib(world.app); });
-        world.windows.define(FrmViewImg::WindowName, [this] { return new FrmViewImg(world.app); });
-        world.windows.define(FrmEditComment::WindowName, [this] { return new FrmEditComment(world.app); });
-        lib = &world.windows.get<FrmLib>();
+        world.windows.define(CatalogBrowser::WindowName, [this] { return new CatalogBrowser(world.app); });
+        world.windows.define(FileViewer::WindowName, [this] { return new FileViewer(world.app); });
+        world.windows.define(CommentDialog::WindowName, [this] { return new CommentDialog(world.app); });
+        lib = &world.windows.get<CatalogBrowser>();
         lib->resize(700, 500);
         treeChecker = CheckModel(*lib->TVPath->model());
         listChecker = CheckModel(*lib->LVPath->model());
@@ -62,7 +62,7 @@ struct BrowserTest : ::testing::Test {
     }
     void load(const std::string& name)
     {
-        lib->ChargeDAT(name);
+        lib->openCatalog(name);
         ASSERT_TRUE(TestWorld::waitFor([&] { return !lib->isLoading(); }));
     }
     QModelIndex node(const QModelIndex& parent, const QString& text)
@@ -107,7 +107,7 @@ TEST_F(BrowserTest, LoadsOnAWorkerThenListsAndSortsAFolderFromMemory)
     catalogue("Disk.dat");
     catalogue("Other.dat");
 
-    lib->ChargeDAT("Disk.dat");
+    lib->openCatalog("Disk.dat");
     EXPECT_TRUE(lib->isVisible());
     EXPECT_TRUE(lib->isLoading());
     QWidget* wait = nullptr;
@@ -115,7 +115,7 @@ TEST_F(BrowserTest, LoadsOnAWorkerThenListsAndSortsAFolderFromMemory)
         if (w->objectName() == "frmWait" && w->isVisible())
             wait = w;
     EXPECT_NE(wait, nullptr);
-    lib->ChargeDAT("Other.dat"); // one load at a time
+    lib->openCatalog("Other.dat"); // one load at a time
     ASSERT_TRUE(TestWorld::waitFor([&] { return !lib->isLoading(); }));
     EXPECT_EQ(lib->loadedCatalog(), "Disk.dat");
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
@@ -161,13 +161,13 @@ TEST_F(BrowserTest, F12ChangesExactlyTheRightLineOfTheLoadedCatalog)
 
     key(lib->LVPath, Qt::Key_F12, Qt::ShiftModifier); // Shift held: nothing
     TestWorld::whenModal([](QWidget* dialog) {
-        auto* edit = qobject_cast<FrmEditComment*>(dialog);
+        auto* edit = qobject_cast<CommentDialog*>(dialog);
         ASSERT_NE(edit, nullptr);
         edit->reject(); // Cancel writes nothing
     });
     key(lib->LVPath, Qt::Key_F12);
     TestWorld::whenModal([](QWidget* dialog) {
-        auto* edit = qobject_cast<FrmEditComment*>(dialog);
+        auto* edit = qobject_cast<CommentDialog*>(dialog);
         ASSERT_NE(edit, nullptr);
         EXPECT_EQ(edit->txtComment->toPlainText(), QString::fromUtf8("prix > 5 €"));
         edit->txtComment->setPlainText(QString::fromUtf8("vérifié\ndeux fois"));
@@ -205,7 +205,7 @@ TEST_F(BrowserTest, F12ChangesNoRowWhenNothingWasWrittenAndSaysWhy)
     lib->LVPath->setCurrentIndex(lib->LVPath->model()->index(0, 0));
     auto typeNewComment = [] {
         TestWorld::whenModal([](QWidget* dialog) {
-            auto* edit = qobject_cast<FrmEditComment*>(dialog);
+            auto* edit = qobject_cast<CommentDialog*>(dialog);
             ASSERT_NE(edit, nullptr);
             edit->txtComment->setPlainText("new");
             edit->accept();
@@ -245,17 +245,17 @@ TEST_F(BrowserTest, TheViewBoxShowsAClickedFileAndClosingTheBrowserHidesTheViewe
     ASSERT_EQ(column(0), (QStringList{"notes.txt", "shot.png"}));
 
     clickRow(1); // the box is clear: nothing
-    EXPECT_EQ(world.windows.find<FrmViewImg>(), nullptr);
+    EXPECT_EQ(world.windows.find<FileViewer>(), nullptr);
     lib->CBWView->setValue(true);
     EXPECT_TRUE(world.settings.View);
     clickRow(1);
-    FrmViewImg* viewer = world.windows.find<FrmViewImg>();
+    FileViewer* viewer = world.windows.find<FileViewer>();
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->isVisible());
-    EXPECT_EQ(viewer->state(), FrmViewImg::State::Picture);
+    EXPECT_EQ(viewer->state(), FileViewer::State::Picture);
     EXPECT_EQ(viewer->viewFilePath(), world.home.file("disk/shot.png"));
     clickRow(0);
-    EXPECT_EQ(viewer->state(), FrmViewImg::State::Text);
+    EXPECT_EQ(viewer->state(), FileViewer::State::Text);
 
     lib->CBWView->setValue(false);
     EXPECT_FALSE(viewer->isVisible());
@@ -275,9 +275,9 @@ TEST_F(BrowserTest, TheViewBoxShowsAClickedFileAndClosingTheBrowserHidesTheViewe
 
 TEST_F(BrowserTest, ColumnWidthsComeFromTheSettingsAndGoBack)
 {
-    world.windows.unload(FrmLib::WindowName);
+    world.windows.unload(CatalogBrowser::WindowName);
     world.settings.LVPath[1] = 1500.0;
-    lib = &world.windows.get<FrmLib>();
+    lib = &world.windows.get<CatalogBrowser>();
     EXPECT_EQ(lib->LVPath->columnWidth(0), 180); // 2700 twips, the design width
     EXPECT_EQ(lib->LVPath->columnWidth(1), 100);
     lib->LVPath->setColumnWidth(3, 200);
@@ -293,7 +293,7 @@ TEST_F(BrowserTest, AFileThatIsNoCatalogIsReportedAndShowsNothing)
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
     EXPECT_NE(world.fakes.prompter.boxes[0].text.find("Invalid file format"), std::string::npos);
     EXPECT_EQ(lib->TVPath->model()->rowCount(), 0);
-    lib->ChargeDAT("../outside.dat"); // never a name outside the library
+    lib->openCatalog("../outside.dat"); // never a name outside the library
     EXPECT_EQ(world.fakes.prompter.boxes.size(), 2u);
     EXPECT_FALSE(lib->isLoading());
 }

@@ -20,5 +20,5 @@ DocTable SkinControlsTable(WindowRegistry& windows);
 DocTable TextNumbersTable(const LangText& english);
 DocTable LabelSectionsTable();
 
-// The registry's windows with the class each is made of ("| `frmLib` | `FrmLib` |"); makes the windows.
+// The registry's windows with the class each is made of ("| `frmLib` | `CatalogBrowser` |"); makes the windows.
 DocTable WindowClassRows(WindowRegistry& windows, const std::vector<std::string>& names);

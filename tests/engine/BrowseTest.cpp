@@ -69,7 +69,7 @@ protected:
     FolderLoad load(const std::string& path)
     {
         FolderLoadControl control;
-        return FileDatToCollection(path, control);
+        return LoadCatalogFolders(path, control);
     }
     // A catalog of the library with the test header and body.
     FolderLoad loadBody(std::string_view body)
@@ -499,7 +499,7 @@ TEST_F(Browse, ProgressAndStop)
     FolderLoadControl control;
     std::vector<int> seen;
     control.onProgress = [&](int percent) { seen.push_back(percent); };
-    FolderLoad l = FileDatToCollection(path, control);
+    FolderLoad l = LoadCatalogFolders(path, control);
     EXPECT_EQ(l.folders.CountFile(), 60'000u);
     ASSERT_FALSE(seen.empty());
     EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
@@ -511,7 +511,7 @@ TEST_F(Browse, ProgressAndStop)
         if (percent > 50)
             stopping.Stop = true;
     };
-    l = FileDatToCollection(path, stopping);
+    l = LoadCatalogFolders(path, stopping);
     EXPECT_EQ(l.status.outcome, FolderLoadStatus::Outcome::Stopped);
     EXPECT_EQ(l.folders.CountFolder(), 0u);
     ReportFolderLoad(l.status);

@@ -36,7 +36,7 @@ protected:
         Verdicts v;
         v.header = ReadCatalogHeader(path).problem;
         FolderLoadControl control;
-        FolderLoad load = FileDatToCollection(path, control);
+        FolderLoad load = LoadCatalogFolders(path, control);
         v.browser = load.status.error ? load.status.error->what() : "";
         FindSession session;
         FindWordOnFile(path, FindQuery("a", std::nullopt, "*.*"), session, [](std::vector<FindHit>&&) {});

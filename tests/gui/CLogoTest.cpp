@@ -1,4 +1,4 @@
-#include "gui/CLogo.h"
+#include "gui/SideBarLogo.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -12,7 +12,7 @@ QImage paint(int height, std::uint32_t start, std::uint32_t end)
 {
     QLabel surface;
     surface.resize(20, height);
-    CLogo logo;
+    SideBarLogo logo;
     logo.setDrawingObject(&surface);
     logo.setStartColor(start);
     logo.setEndColor(end);
@@ -21,7 +21,7 @@ QImage paint(int height, std::uint32_t start, std::uint32_t end)
 }
 } // namespace
 
-TEST(CLogo, GradientRunsFromTheBottomUpInBands)
+TEST(SideBarLogo, GradientRunsFromTheBottomUpInBands)
 {
     // Black to white on 255 rows: the two lowest rows black, the top row 253.
     QImage img = paint(255, 0x000000, 0xFFFFFF);
@@ -34,26 +34,26 @@ TEST(CLogo, GradientRunsFromTheBottomUpInBands)
     QImage green = paint(100, 0x84B642, 0);
     EXPECT_EQ(green.pixelColor(19, 99), QColor(66, 182, 132));
 
-    EXPECT_EQ(CLogo::BandHeight(100), 1);
-    EXPECT_EQ(CLogo::BandHeight(510), 2);
-    EXPECT_EQ(CLogo::BandHeight(1000), 3);
+    EXPECT_EQ(SideBarLogo::BandHeight(100), 1);
+    EXPECT_EQ(SideBarLogo::BandHeight(510), 2);
+    EXPECT_EQ(SideBarLogo::BandHeight(1000), 3);
 }
 
-TEST(CLogo, NothingIsPaintedOnAnEmptySurface)
+TEST(SideBarLogo, NothingIsPaintedOnAnEmptySurface)
 {
     QLabel surface;
     surface.resize(20, 0);
-    CLogo logo;
+    SideBarLogo logo;
     logo.setDrawingObject(&surface);
     logo.setStartColor(0xFF);
     EXPECT_TRUE(surface.pixmap().isNull());
 }
 
-TEST(CLogo, ChangingAColourRepaintsAndTheSameColourDoesNot)
+TEST(SideBarLogo, ChangingAColourRepaintsAndTheSameColourDoesNot)
 {
     QLabel surface;
     surface.resize(20, 50);
-    CLogo logo;
+    SideBarLogo logo;
     logo.setDrawingObject(&surface);
     logo.setStartColor(0);
     EXPECT_TRUE(surface.pixmap().isNull()); // it already was 0
@@ -73,7 +73,7 @@ struct CaptionBar {
         white.setColor(QPalette::WindowText, Qt::white);
         surface.setPalette(white);
         surface.resize(17, height);
-        CLogo logo;
+        SideBarLogo logo;
         logo.setDrawingObject(&surface);
         logo.setEndColor(0);
         logo.setCaption("CorvaneDisk");
@@ -98,11 +98,11 @@ struct CaptionBar {
 };
 } // namespace
 
-TEST(CLogo, ACaptionTooLongForTheBarIsWrittenSmallerOrNotAtAll)
+TEST(SideBarLogo, ACaptionTooLongForTheBarIsWrittenSmallerOrNotAtAll)
 {
     CaptionBar probe(100);
     const int full = int(std::ceil(probe.advanceAt(10)));
-    const int least = int(std::ceil(probe.advanceAt(CLogo::LeastCaptionPoints)));
+    const int least = int(std::ceil(probe.advanceAt(SideBarLogo::LeastCaptionPoints)));
     ASSERT_LT(least + 8, full);
 
     // Room enough: the caption at its own size, ending its advance below the top.
@@ -118,11 +118,11 @@ TEST(CLogo, ACaptionTooLongForTheBarIsWrittenSmallerOrNotAtAll)
     EXPECT_EQ(tiny.firstInkedRow(), -1);
 
     QFont font("Sans", 10);
-    EXPECT_EQ(CLogo::CaptionFont(font, "Caption", 1000, nullptr)->pointSizeF(), 10);
-    const std::optional<QFont> smaller = CLogo::CaptionFont(font, "Caption", 40, nullptr);
+    EXPECT_EQ(SideBarLogo::CaptionFont(font, "Caption", 1000, nullptr)->pointSizeF(), 10);
+    const std::optional<QFont> smaller = SideBarLogo::CaptionFont(font, "Caption", 40, nullptr);
     ASSERT_TRUE(smaller);
     EXPECT_LT(smaller->pointSizeF(), 10);
-    EXPECT_GE(smaller->pointSizeF(), CLogo::LeastCaptionPoints);
+    EXPECT_GE(smaller->pointSizeF(), SideBarLogo::LeastCaptionPoints);
     EXPECT_LE(QFontMetricsF(*smaller).horizontalAdvance("Caption"), 40);
-    EXPECT_FALSE(CLogo::CaptionFont(font, "Caption", 5, nullptr));
+    EXPECT_FALSE(SideBarLogo::CaptionFont(font, "Caption", 5, nullptr));
 }

@@ -212,8 +212,8 @@ TEST_F(WindowTextsTest, ListHeadersOfAModelViewListAndTheBrowsersToolTip)
 
 namespace {
 // A window that labels itself while it is built and again on a change.
-struct FrmEditComment : QWidget, Retranslatable {
-    explicit FrmEditComment(const WindowTexts& texts) : texts_(texts)
+struct CommentDialog : QWidget, Retranslatable {
+    explicit CommentDialog(const WindowTexts& texts) : texts_(texts)
     {
         Add<QLabel>(*this, "lblOk");
         Add<QLabel>(*this, "lblCancel");
@@ -231,9 +231,9 @@ struct FrmEditComment : QWidget, Retranslatable {
 
 TEST_F(WindowTextsTest, ALanguageChangeRelabelsTheLoadedWindowsOnly)
 {
-    windows.define("frmEditComment", [this] { return new FrmEditComment(labels); });
+    windows.define("frmEditComment", [this] { return new CommentDialog(labels); });
     windows.define("frmSaveIDX", [] { return new QWidget; });
-    auto& edit = static_cast<FrmEditComment&>(windows.instance("frmEditComment"));
+    auto& edit = static_cast<CommentDialog&>(windows.instance("frmEditComment"));
     QWidget& main = windows.instance("frmCorvaneDisk");
     EXPECT_EQ(Caption(edit, "lblOk"), "OK");
 

@@ -1,6 +1,6 @@
 #include "engine/catalog/CatalogHeader.h"
 #include "engine/library/CatalogProperties.h"
-#include "library/FrmProperties.h"
+#include "library/CatalogPropertiesDialog.h"
 #include "library/UsagePie.h"
 #include "tests/library/LibraryFixtures.h"
 
@@ -23,7 +23,7 @@ const std::string Body = "\\data\\a.txt>1 Kb/01/02/2003\r\n"
 
 struct FrmPropertiesTest : ::testing::Test {
     TestWorld world;
-    std::unique_ptr<FrmProperties> dialog;
+    std::unique_ptr<CatalogPropertiesDialog> dialog;
 
     std::string catalog(const std::string& name, const HeaderFields& h = HeaderFields(), const std::string& body = Body)
     {
@@ -32,9 +32,9 @@ struct FrmPropertiesTest : ::testing::Test {
     std::string text(const std::string& name) const { return world.home.read("dat/" + name); }
     bool exists(const std::string& name) const { return std::filesystem::exists(world.lib() + name); }
     // The dialog of a catalog, loaded as the library list loads it.
-    FrmProperties& open(const std::string& name)
+    CatalogPropertiesDialog& open(const std::string& name)
     {
-        dialog = std::make_unique<FrmProperties>(world.app);
+        dialog = std::make_unique<CatalogPropertiesDialog>(world.app);
         dialog->FormLoad(PropertiesOf(name, DatFileHeader(world.lib() + name)));
         return *dialog;
     }

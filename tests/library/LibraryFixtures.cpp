@@ -39,10 +39,10 @@ void ChooseFromNextMenu(const QString& key, QStringList* disabledItems)
     poll->start(10);
 }
 
-FrmCorvaneDisk& StartMainWindow(TestWorld& world)
+MainWindow& StartMainWindow(TestWorld& world)
 {
     DefineWindows(world.app);
-    auto& main = world.windows.get<FrmCorvaneDisk>();
+    auto& main = world.windows.get<MainWindow>();
     main.FormLoad();
     main.show();
     main.FormLoaded();

@@ -2,7 +2,7 @@
 // Catalogs written by hand for the library tests, and the main window they
 // are shown in.
 
-#include "mainwindow/FrmCorvaneDisk.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/WindowMode.h"
 #include "tests/support/TestWorld.h"
 
@@ -58,4 +58,4 @@ inline void SendKey(QWidget* target, int key, Qt::KeyboardModifiers mods = Qt::N
 void ChooseFromNextMenu(const QString& key, QStringList* disabledItems = nullptr);
 
 // The main window of a world of fakes, started as the program starts it.
-FrmCorvaneDisk& StartMainWindow(TestWorld& world);
+MainWindow& StartMainWindow(TestWorld& world);

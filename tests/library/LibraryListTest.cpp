@@ -1,7 +1,7 @@
-#include "browser/FrmLib.h"
+#include "browser/CatalogBrowser.h"
 #include "gui/WindowRegistry.h"
 #include "gui/jobs/JobRunner.h"
-#include "library/FrmProperties.h"
+#include "library/CatalogPropertiesDialog.h"
 #include "library/LibraryList.h"
 #include "library/LibraryModel.h"
 #include "tests/library/LibraryFixtures.h"
@@ -23,7 +23,7 @@ namespace {
 
 struct LibraryListTest : ::testing::Test {
     TestWorld world;
-    FrmCorvaneDisk* main = nullptr;
+    MainWindow* main = nullptr;
     std::unique_ptr<QAbstractItemModelTester> checker;
 
     std::string catalog(const std::string& name, const HeaderFields& h = HeaderFields(), const std::string& body = {})
@@ -288,14 +288,14 @@ TEST_F(LibraryListTest, ACatalogOpenedWhileOtherWorkRunsOpensWhenThatWorkEnds)
     selectRow("a.dat");
     QTest::mouseDClick(view().viewport(), Qt::LeftButton, {}, rowPoint("a.dat"));
     QApplication::processEvents();
-    const FrmLib* shown = world.windows.find<FrmLib>();
+    const CatalogBrowser* shown = world.windows.find<CatalogBrowser>();
     EXPECT_TRUE(!shown || !shown->isVisible());
     release = true;
     ASSERT_TRUE(TestWorld::waitFor([&] {
-        const FrmLib* lib = world.windows.find<FrmLib>();
+        const CatalogBrowser* lib = world.windows.find<CatalogBrowser>();
         return lib && !lib->isLoading() && lib->loadedCatalog() == "a.dat";
     }));
-    EXPECT_TRUE(world.windows.find<FrmLib>()->isVisible());
+    EXPECT_TRUE(world.windows.find<CatalogBrowser>()->isVisible());
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 
@@ -311,7 +311,7 @@ TEST_F(LibraryListTest, PropertiesOfTheRowUnderThePointerAlsoWithoutSizes)
     for (const char* name : {"zero.dat", "cut.dat"}) {
         QString shown;
         TestWorld::whenModal([&](QWidget* w) {
-            auto* dialog = qobject_cast<FrmProperties*>(w);
+            auto* dialog = qobject_cast<CatalogPropertiesDialog*>(w);
             shown = dialog->txtName->text() + " " + dialog->lblTotal->text();
             dialog->reject();
         });

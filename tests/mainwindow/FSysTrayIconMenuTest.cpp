@@ -1,4 +1,4 @@
-#include "mainwindow/FSysTrayIconMenu.h"
+#include "mainwindow/TrayIconMenu.h"
 #include "gui/menu/PopupMenu.h"
 #include "platform/prompter/ErrorBox.h"
 #include "tests/support/FakeServices.h"
@@ -15,7 +15,7 @@ QString Text(int n)
 
 struct TrayFormTest : ::testing::Test {
     FakeServices fakes;
-    FSysTrayIconMenu form{fakes.tray, Text};
+    TrayIconMenu form{fakes.tray, Text};
     void SetUp() override { form.Initialise(nullptr, true); }
     FakeTrayIcon* icon() { return fakes.tray.liveIcons().front(); }
 };
@@ -61,10 +61,10 @@ TEST_F(TrayFormTest, TipIsCutAndUnchangedValuesSendNothing)
 
 TEST_F(TrayFormTest, MouseActivityAndMenuChoiceBecomeEvents)
 {
-    QSignalSpy down(&form, &FSysTrayIconMenu::SysTrayMouseDown);
-    QSignalSpy up(&form, &FSysTrayIconMenu::SysTrayMouseUp);
-    QSignalSpy dbl(&form, &FSysTrayIconMenu::SysTrayDoubleClick);
-    QSignalSpy chosen(&form, &FSysTrayIconMenu::MenuClick);
+    QSignalSpy down(&form, &TrayIconMenu::SysTrayMouseDown);
+    QSignalSpy up(&form, &TrayIconMenu::SysTrayMouseUp);
+    QSignalSpy dbl(&form, &TrayIconMenu::SysTrayDoubleClick);
+    QSignalSpy chosen(&form, &TrayIconMenu::MenuClick);
     icon()->click(Qt::RightButton);
     icon()->click(Qt::MiddleButton); // means nothing
     icon()->doubleClick(Qt::LeftButton);
@@ -87,7 +87,7 @@ TEST(TrayForm, WithoutATrayHostThereIsNoIconButTheMenuStillExists)
 {
     FakeServices fakes;
     fakes.tray.host = false;
-    FSysTrayIconMenu form(fakes.tray, Text);
+    TrayIconMenu form(fakes.tray, Text);
     form.Initialise(nullptr, false);
     EXPECT_FALSE(form.hasIcon());
     EXPECT_EQ(form.PopupMenuObject()->itemCount(), 7);

@@ -4,9 +4,9 @@
 #include "gui/widgets/ButtonWeb.h"
 #include "gui/widgets/CheckBoxWeb.h"
 #include "mainwindow/FolderTree.h"
-#include "mainwindow/FrmCorvaneDisk.h"
-#include "mainwindow/FSysTrayIconMenu.h"
-#include "mainwindow/FrmSaveIDX.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/TrayIconMenu.h"
+#include "mainwindow/SaveCatalogDialog.h"
 #include "mainwindow/ShutdownSignals.h"
 #include "mainwindow/WindowMode.h"
 #include "skin/default/DefaultSkinPackage.h"
@@ -35,7 +35,7 @@ const std::string Option = std::string(AppRegKey) + "\\Option";
 struct MainWindowTest : ::testing::Test {
     TestWorld world;
 
-    FrmCorvaneDisk& start() { return StartMainWindow(world); }
+    MainWindow& start() { return StartMainWindow(world); }
     void key(QWidget* target, int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         QKeyEvent press(QEvent::KeyPress, k, mods);
@@ -52,7 +52,7 @@ struct MainWindowTest : ::testing::Test {
     void answerSave(const QString& name, const QString& comment, bool save = true)
     {
         TestWorld::whenModal([=](QWidget* w) {
-            auto* dialog = qobject_cast<FrmSaveIDX*>(w);
+            auto* dialog = qobject_cast<SaveCatalogDialog*>(w);
             ASSERT_NE(dialog, nullptr);
             dialog->txtName->setText(name);
             dialog->txtComment->setPlainText(comment);
@@ -62,9 +62,9 @@ struct MainWindowTest : ::testing::Test {
                 dialog->reject();
         });
     }
-    void create(FrmCorvaneDisk& main, const std::string& path)
+    void create(MainWindow& main, const std::string& path)
     {
-        main.SendSearch(QString::fromStdString(path));
+        main.catalogueFolder(QString::fromStdString(path));
         ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isBusy(); }));
     }
     std::vector<std::string> catalogs() const
@@ -118,7 +118,7 @@ static void StoreLanguage(const std::string& file)
     SetKeyValue(HKEY_LOCAL_MACHINE, key, "", file, REG_SZ);
 }
 
-static void ExpectNoBlankLabels(FrmCorvaneDisk& main)
+static void ExpectNoBlankLabels(MainWindow& main)
 {
     for (const char* name :
          {"lblRecursive", "lblSearchZipContent", "lblEnableComment", "lblEjectCD", "lblSearch", "lblStop", "lblFind",
@@ -211,7 +211,7 @@ TEST_F(MainWindowTest, CreateSavesUnderTheTrimmedNameWithTheCommentEncoded)
     const auto before = std::filesystem::last_write_time(world.home.file("dat/Holiday.dat"));
     world.fakes.prompter.answers = {false};
     TestWorld::whenModal([](QWidget* w) {
-        auto* dialog = qobject_cast<FrmSaveIDX*>(w);
+        auto* dialog = qobject_cast<SaveCatalogDialog*>(w);
         dialog->txtName->setText("Holiday");
         QMetaObject::invokeMethod(dialog->findChild<ButtonWeb*>("BWSave"), "clicked");
         EXPECT_TRUE(dialog->isVisible());
@@ -239,7 +239,7 @@ TEST_F(MainWindowTest, BlankOrRefusedNamesAndStopWriteNothing)
     EXPECT_TRUE(catalogs().empty());
 
     TestWorld::whenModal([](QWidget* w) {
-        auto* dialog = qobject_cast<FrmSaveIDX*>(w);
+        auto* dialog = qobject_cast<SaveCatalogDialog*>(w);
         for (const char* bad : {"..", "a>b", "back\\slash", "dir/name"}) {
             dialog->txtName->setText(bad);
             QMetaObject::invokeMethod(dialog->findChild<ButtonWeb*>("BWSave"), "clicked");
@@ -253,7 +253,7 @@ TEST_F(MainWindowTest, BlankOrRefusedNamesAndStopWriteNothing)
     EXPECT_EQ(world.fakes.prompter.boxes.size(), 4u); // one message per refused name
 
     // Stop at once: no dialog, nothing saved.
-    main.SendSearch(QString::fromStdString(folder()));
+    main.catalogueFolder(QString::fromStdString(folder()));
     main.BWStop->click();
     ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isBusy(); }));
     EXPECT_TRUE(catalogs().empty());
@@ -375,10 +375,10 @@ TEST_F(MainWindowTest, AnOfferWhoseVolumeWentWhileItWaitedIsDropped)
 TEST_F(MainWindowTest, ClosingWritesEverySettingAndClosesTheOtherWindows)
 {
     auto& main = start();
-    world.windows.get<FrmSaveIDX>().show();
+    world.windows.get<SaveCatalogDialog>().show();
     main.CBWSort->setValue(true);
     main.close();
-    EXPECT_EQ(world.windows.loadedNames(), std::vector<std::string>{FrmCorvaneDisk::WindowName});
+    EXPECT_EQ(world.windows.loadedNames(), std::vector<std::string>{MainWindow::WindowName});
     int written = 0;
     for (const SettingDef& d : SettingsTable())
         written +=
@@ -474,7 +474,7 @@ TEST_F(MainWindowTest, TheWindowComesBackWhenTheTrayIconGoesWhileItIsHidden)
     main.ShellTrayAdd();
     main.BWMin->click();
     ASSERT_FALSE(main.isVisible());
-    world.windows.unload(FSysTrayIconMenu::WindowName);
+    world.windows.unload(TrayIconMenu::WindowName);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(TestWorld::waitFor([&] { return main.isVisible(); }));
 
@@ -494,14 +494,14 @@ TEST_F(MainWindowTest, ATerminateSignalClosesTheWindowAsItsExitButtonDoes)
     CloseOnShutdownSignals(main);
     main.CBWSort->setValue(true);
     // A running scan is stopped first and saves nothing.
-    main.SendSearch(QString::fromStdString(folder()));
+    main.catalogueFolder(QString::fromStdString(folder()));
     ASSERT_TRUE(main.isBusy());
     std::raise(SIGTERM);
     ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isVisible(); }));
     EXPECT_FALSE(main.isBusy());
     EXPECT_TRUE(catalogs().empty());
     EXPECT_TRUE(RegFlag(HKEY_LOCAL_MACHINE, Option, "Sort Result"));
-    EXPECT_EQ(world.windows.loadedNames(), std::vector<std::string>{FrmCorvaneDisk::WindowName});
+    EXPECT_EQ(world.windows.loadedNames(), std::vector<std::string>{MainWindow::WindowName});
     EXPECT_TRUE(std::filesystem::is_empty(world.home.file("tmp")));
 }
 
@@ -510,7 +510,7 @@ TEST_F(MainWindowTest, ATerminateSignalCancelsTheSaveDialogAndStillCloses)
     auto& main = start();
     CloseOnShutdownSignals(main);
     TestWorld::whenModal([](QWidget*) { std::raise(SIGTERM); }); // the dialog is left unanswered
-    main.SendSearch(QString::fromStdString(folder()));
+    main.catalogueFolder(QString::fromStdString(folder()));
     ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isVisible(); }));
     EXPECT_TRUE(catalogs().empty());
     EXPECT_FALSE(QueryValue(HKEY_LOCAL_MACHINE, Option + "\\Pos", "MainLeft").isEmpty());

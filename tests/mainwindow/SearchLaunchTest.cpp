@@ -1,8 +1,8 @@
 #include "engine/registry/Registry.h"
 #include "gui/widgets/ButtonWeb.h"
 #include "gui/widgets/CheckBoxWeb.h"
-#include "search/FindResultsModel.h"
-#include "search/FrmFind.h"
+#include "results/FindResultsModel.h"
+#include "results/SearchResultsWindow.h"
 #include "tests/engine/TempLibrary.h"
 #include "tests/mainwindow/StartMainWindow.h"
 
@@ -21,9 +21,9 @@ struct SearchLaunchTest : ::testing::Test {
     TestWorld world;
 
     // The main window on its FIND layer.
-    FrmCorvaneDisk& start()
+    MainWindow& start()
     {
-        FrmCorvaneDisk& main = StartMainWindow(world);
+        MainWindow& main = StartMainWindow(world);
         QKeyEvent ctrlF(QEvent::KeyPress, Qt::Key_F, Qt::ControlModifier); // the FIND layer
         QApplication::sendEvent(&main, &ctrlF);
         return main;
@@ -39,13 +39,13 @@ struct SearchLaunchTest : ::testing::Test {
         world.home.write("dat/" + name, text);
     }
     // Searches for text as the Search button does; the rows' names.
-    std::vector<std::string> find(FrmCorvaneDisk& main, const QString& text)
+    std::vector<std::string> find(MainWindow& main, const QString& text)
     {
         main.cboFind->setEditText(text);
         main.BWFind->click();
         EXPECT_TRUE(TestWorld::waitFor([&] { return !main.isBusy(); }));
         std::vector<std::string> names;
-        FindResultsModel& rows = world.windows.get<FrmFind>().results();
+        FindResultsModel& rows = world.windows.get<SearchResultsWindow>().results();
         for (int r = 0; r < rows.rowCount(); ++r)
             names.push_back(std::string(rows.row(r)[FindRow::File]));
         return names;
@@ -66,7 +66,7 @@ TEST_F(SearchLaunchTest, TheLayersChoicesDecideWhatIsSearched)
     auto& main = start();
     ASSERT_EQ(main.cboListDAT->count(), 4); // all, then One, Tools, Two
     EXPECT_EQ(find(main, "data"), (std::vector<std::string>{"one1.txt", "one2.txt", "tool1.exe", "two1.txt"}));
-    EXPECT_TRUE(world.windows.get<FrmFind>().isVisible());
+    EXPECT_TRUE(world.windows.get<SearchResultsWindow>().isVisible());
 
     main.cboListDAT->setCurrentIndex(main.cboListDAT->findText("Two.dat"));
     EXPECT_EQ(find(main, "data"), std::vector<std::string>{"two1.txt"});
@@ -81,8 +81,8 @@ TEST_F(SearchLaunchTest, TheLayersChoicesDecideWhatIsSearched)
     // Sorted results come by name; the header then sorts them.
     main.CBWSort->setValue(true);
     EXPECT_EQ(find(main, "two1 one"), (std::vector<std::string>{"one1.txt", "one2.txt", "two1.txt"}));
-    world.windows.get<FrmFind>().results().clickColumn(FindResultsModel::Name);
-    EXPECT_EQ(world.windows.get<FrmFind>().results().row(0)[FindRow::File], "two1.txt");
+    world.windows.get<SearchResultsWindow>().results().clickColumn(FindResultsModel::Name);
+    EXPECT_EQ(world.windows.get<SearchResultsWindow>().results().row(0)[FindRow::File], "two1.txt");
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 
@@ -135,7 +135,7 @@ TEST_F(SearchLaunchTest, OneSearchAtATimeAndClosingWaitsForIt)
     EXPECT_TRUE(main.isBusy());
     main.BWFind->click(); // refused while the first runs
     ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isBusy(); }));
-    EXPECT_EQ(world.windows.get<FrmFind>().results().rowCount(), 500);
+    EXPECT_EQ(world.windows.get<SearchResultsWindow>().results().rowCount(), 500);
 
     world.settings.IgnoreMaxHit = true;
     main.BWFind->click();
@@ -152,7 +152,7 @@ TEST_F(SearchLaunchTest, EnterInTheSearchBoxSearchesAsTheButtonDoes)
     main.cboFind->setEditText("one2");
     QTest::keyClick(main.cboFind->lineEdit(), Qt::Key_Return);
     ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isBusy(); }));
-    FindResultsModel& rows = world.windows.get<FrmFind>().results();
+    FindResultsModel& rows = world.windows.get<SearchResultsWindow>().results();
     ASSERT_EQ(rows.rowCount(), 1);
     EXPECT_EQ(rows.row(0)[FindRow::File], "one2.txt");
     EXPECT_EQ(recent(1), "one2");

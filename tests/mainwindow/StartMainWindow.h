@@ -1,14 +1,14 @@
 #pragma once
 // The main window of a test world, started as the program starts it.
 
-#include "mainwindow/FrmCorvaneDisk.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/WindowMode.h"
 #include "tests/support/TestWorld.h"
 
-inline FrmCorvaneDisk& StartMainWindow(TestWorld& world)
+inline MainWindow& StartMainWindow(TestWorld& world)
 {
     DefineWindows(world.app);
-    auto& main = world.windows.get<FrmCorvaneDisk>();
+    auto& main = world.windows.get<MainWindow>();
     main.FormLoad();
     main.show();
     main.FormLoaded();

@@ -3,8 +3,8 @@
 #include "gui/AppIcons.h"
 #include "gui/WindowState.h"
 #include "gui/widgets/ButtonWeb.h"
-#include "mainwindow/FSysTrayIconMenu.h"
-#include "options/FrmAbout.h"
+#include "mainwindow/TrayIconMenu.h"
+#include "options/AboutBox.h"
 #include "options/WebAddresses.h"
 #include "tests/options/OptionsTestWorld.h"
 
@@ -39,14 +39,14 @@ private:
 
 class AboutBoxTest : public OptionsTestBase {
 protected:
-    FrmAbout& make()
+    AboutBox& make()
     {
-        auto& about = world.windows.get<FrmAbout>();
+        auto& about = world.windows.get<AboutBox>();
         about.show();
         QApplication::processEvents();
         return about;
     }
-    QWidget* shownFrame(FrmAbout& about)
+    QWidget* shownFrame(AboutBox& about)
     {
         for (QWidget* frame : {about.fraAbout, about.fraSupport, about.fraThanks})
             if (frame->isVisible())
@@ -66,7 +66,7 @@ protected:
 
 TEST_F(AboutBoxTest, TitleTabsAndTheSixLinks)
 {
-    FrmAbout& about = make();
+    AboutBox& about = make();
     EXPECT_EQ(about.lblTitle->text(), "CorvaneDisk 2.0.0");
     ASSERT_EQ(about.TabStrip->count(), 3);
     EXPECT_EQ(about.TabStrip->tabText(0), "About");
@@ -102,7 +102,7 @@ TEST_F(AboutBoxTest, EachShowingOpensOnTheFirstTab)
     int shown = 0;
     QWidget* frameSeen = nullptr;
     auto leaveOnThanks = [&](QWidget* w) {
-        auto* about = qobject_cast<FrmAbout*>(w);
+        auto* about = qobject_cast<AboutBox*>(w);
         ASSERT_NE(about, nullptr);
         frameSeen = about->fraAbout->isVisible() ? about->fraAbout : nullptr;
         about->TabStrip->setCurrentIndex(2);
@@ -111,7 +111,7 @@ TEST_F(AboutBoxTest, EachShowingOpensOnTheFirstTab)
     };
     TestWorld::whenModal(leaveOnThanks);
     ShowAboutBox(world.app, main);
-    EXPECT_EQ(world.windows.loaded(FrmAbout::WindowName), nullptr);
+    EXPECT_EQ(world.windows.loaded(AboutBox::WindowName), nullptr);
     frameSeen = nullptr;
     TestWorld::whenModal(leaveOnThanks);
     ShowAboutBox(world.app, nullptr);
@@ -121,7 +121,7 @@ TEST_F(AboutBoxTest, EachShowingOpensOnTheFirstTab)
 
 TEST_F(AboutBoxTest, SystemInformationStartsTheFirstToolFoundOrSaysThereIsNone)
 {
-    FrmAbout& about = make();
+    AboutBox& about = make();
     {
         ScopedPath none(world.home.file("bin"));
         about.cmdSysInfo->click();
@@ -143,7 +143,7 @@ TEST_F(AboutBoxTest, SystemInformationStartsTheFirstToolFoundOrSaysThereIsNone)
 
 TEST_F(AboutBoxTest, TheSideBarDragsTheBoxWithoutSnapping)
 {
-    FrmAbout& about = make();
+    AboutBox& about = make();
     about.move(3, 200);
     const QPoint start = about.pos();
     // The drag follows the cursor, as the system reports it at each step.
@@ -168,7 +168,7 @@ TEST_F(AboutBoxTest, CtrlALeavesStayOnTopWhileTheBoxIsOpen)
     TestWorld::whenModal([&](QWidget* w) {
         onTopMeanwhile = main->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         owner = w->parentWidget();
-        qobject_cast<FrmAbout*>(w)->cmdOK->click();
+        qobject_cast<AboutBox*>(w)->cmdOK->click();
     });
     QTest::keyClick(main, Qt::Key_A, Qt::ControlModifier);
     EXPECT_FALSE(onTopMeanwhile);
@@ -178,7 +178,7 @@ TEST_F(AboutBoxTest, CtrlALeavesStayOnTopWhileTheBoxIsOpen)
     // From the tray while the window lives there: it stays hidden.
     QMetaObject::invokeMethod(main->BWMin, "clicked");
     ASSERT_TRUE(main->hiddenToTray());
-    TestWorld::whenModal([](QWidget* w) { qobject_cast<FrmAbout*>(w)->cmdOK->click(); });
-    emit world.windows.find<FSysTrayIconMenu>()->MenuClick(0, QStringLiteral("ABOUT"));
+    TestWorld::whenModal([](QWidget* w) { qobject_cast<AboutBox*>(w)->cmdOK->click(); });
+    emit world.windows.find<TrayIconMenu>()->MenuClick(0, QStringLiteral("ABOUT"));
     EXPECT_FALSE(main->isVisible());
 }

@@ -4,20 +4,20 @@
 #include "engine/report/Reports.h"
 #include "engine/start/AppFolders.h"
 #include "gui/AppIcons.h"
-#include "gui/dialogs/FrmEditComment.h"
+#include "gui/dialogs/CommentDialog.h"
 #include "gui/menu/PopupMenu.h"
 #include "gui/widgets/ButtonWeb.h"
 #include "gui/widgets/CheckBoxWeb.h"
 #include "gui/widgets/ColorChooser.h"
-#include "mainwindow/FSysTrayIconMenu.h"
-#include "mainwindow/FrmSaveIDX.h"
+#include "mainwindow/TrayIconMenu.h"
+#include "mainwindow/SaveCatalogDialog.h"
 #include "mainwindow/MainWindowOptionsLink.h"
 #include "options/ChoicePages.h"
 #include "options/DisplayPage.h"
 #include "options/FileChoiceList.h"
 #include "options/FileTypePage.h"
 #include "options/FontPage.h"
-#include "options/FrmOption.h"
+#include "options/OptionsDialog.h"
 #include "options/ReportPage.h"
 #include "options/SetupPage.h"
 #include "platform/gui/DialogPrompter.h"
@@ -95,10 +95,10 @@ bool SamePicture(const QPixmap& a, const QPixmap& b)
 
 class OptionsDialogTest : public OptionsTestBase {
 protected:
-    FrmOption& open()
+    OptionsDialog& open()
     {
         ShowOptionsDialog(world.app);
-        auto& dialog = world.windows.get<FrmOption>();
+        auto& dialog = world.windows.get<OptionsDialog>();
         QApplication::processEvents();
         return dialog;
     }
@@ -110,13 +110,13 @@ protected:
         list.scrollToItem(found[0]);
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(found[0]).center());
     }
-    void close(FrmOption& dialog)
+    void close(OptionsDialog& dialog)
     {
         dialog.cmdExit->click();
         settle();
-        ASSERT_EQ(world.windows.loaded(FrmOption::WindowName), nullptr);
+        ASSERT_EQ(world.windows.loaded(OptionsDialog::WindowName), nullptr);
     }
-    FSysTrayIconMenu* tray() { return world.windows.find<FSysTrayIconMenu>(); }
+    TrayIconMenu* tray() { return world.windows.find<TrayIconMenu>(); }
 };
 
 } // namespace
@@ -129,7 +129,7 @@ TEST_F(OptionsDialogTest, OpeningWritesNothingAndLeavesTheTrayAndTheMainWindowAl
     const qint64 picture = icon->icon.cacheKey();
     const Qt::WindowFlags flags = main->windowFlags();
 
-    FrmOption& dialog = open();
+    OptionsDialog& dialog = open();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(OnTop(&dialog));
     EXPECT_EQ(registryBytes(), before);
@@ -151,12 +151,12 @@ TEST_F(OptionsDialogTest, OpeningWritesNothingAndLeavesTheTrayAndTheMainWindowAl
 
     // F5 again brings the same dialog forward.
     QTest::keyClick(main, Qt::Key_F5);
-    EXPECT_EQ(&world.windows.get<FrmOption>(), &dialog);
+    EXPECT_EQ(&world.windows.get<OptionsDialog>(), &dialog);
 }
 
 TEST_F(OptionsDialogTest, EachToggleStoresAndAppliesItsOwnState)
 {
-    FrmOption& dialog = open();
+    OptionsDialog& dialog = open();
     DisplayPage& d = *dialog.display;
 
     d.chkAllwaysOnTop->click();
@@ -209,7 +209,7 @@ TEST_F(OptionsDialogTest, EachToggleStoresAndAppliesItsOwnState)
 
 TEST_F(OptionsDialogTest, TheSliderChangesThePreviewTheStoreAndAShownIcon)
 {
-    FrmOption& dialog = open();
+    OptionsDialog& dialog = open();
     DisplayPage& d = *dialog.display;
     EXPECT_EQ(d.SliderIcon->value(), 2);
 
@@ -234,7 +234,7 @@ TEST_F(OptionsDialogTest, ClosingWritesTheCountsTheReportAndTheFonts)
 {
     // The store, not the setting in memory, fills the two counts.
     SetKeyValue(HKEY_LOCAL_MACHINE, Search, "MaxHit", "321", REG_DWORD);
-    FrmOption& dialog = open();
+    OptionsDialog& dialog = open();
     EXPECT_EQ(dialog.setup->UpDownSlideMaxHit->value(), 321);
     EXPECT_EQ(dialog.setup->UpDownSlideRecent->value(), 5);
     EXPECT_EQ(dialog.setup->UpDownSlideRecent->maximum(), 10);
@@ -256,12 +256,12 @@ TEST_F(OptionsDialogTest, ClosingWritesTheCountsTheReportAndTheFonts)
 
     // Closing gives the main window its own stay-on-top back, unless it lives in the tray.
     world.settings.OnTop = true;
-    FrmOption& again = open();
+    OptionsDialog& again = open();
     close(again);
     EXPECT_TRUE(OnTop(main));
     QMetaObject::invokeMethod(main->BWMin, "clicked");
     ASSERT_TRUE(main->hiddenToTray());
-    FrmOption& third = open();
+    OptionsDialog& third = open();
     close(third);
     EXPECT_FALSE(main->isVisible());
 }
@@ -270,9 +270,9 @@ TEST_F(OptionsDialogTest, FontsReachEveryWindowOnApplyAndAMissingFontIsKept)
 {
     world.settings.FontLabel.Name = "No Such Font 123";
     world.settings.FontTitle.Size = 500; // edited by hand
-    auto& save = world.windows.get<FrmSaveIDX>();
-    auto& edit = world.windows.get<FrmEditComment>();
-    FrmOption& dialog = open();
+    auto& save = world.windows.get<SaveCatalogDialog>();
+    auto& edit = world.windows.get<CommentDialog>();
+    OptionsDialog& dialog = open();
     const FontPage::Group& label = dialog.fonts->labelGroup();
     const FontPage::Group& title = dialog.fonts->titleGroup();
     EXPECT_EQ(label.font->currentText(), "No Such Font 123");
@@ -308,7 +308,7 @@ TEST_F(OptionsDialogTest, FontsReachEveryWindowOnApplyAndAMissingFontIsKept)
     // Opened and closed again, a font that is not installed stays as stored.
     close(dialog);
     world.settings.FontLabel.Name = "No Such Font 123";
-    FrmOption& again = open();
+    OptionsDialog& again = open();
     EXPECT_EQ(again.fonts->labelGroup().font->currentText(), "No Such Font 123");
     close(again);
     EXPECT_EQ(world.settings.FontLabel.Name, "No Such Font 123");
@@ -316,7 +316,7 @@ TEST_F(OptionsDialogTest, FontsReachEveryWindowOnApplyAndAMissingFontIsKept)
 
 TEST_F(OptionsDialogTest, FileTypesAreAddedRefusedAndRemovedAndTheCombosFollow)
 {
-    FrmOption& dialog = open();
+    OptionsDialog& dialog = open();
     FileTypePage& page = *dialog.fileTypes;
     const QStringList standard = {"All Files (*.*)", "Compressed archives (*.zip)", "Executable files (*.exe)",
                                   "Text documents (*.txt)"};
@@ -370,7 +370,7 @@ TEST_F(OptionsDialogTest, FileTypesAreAddedRefusedAndRemovedAndTheCombosFollow)
     EXPECT_EQ(main->cboFilter->count(), 6);
 
     close(dialog);
-    FrmOption& again = open();
+    OptionsDialog& again = open();
     EXPECT_FALSE(Items(*again.fileTypes->lstType).contains("Pictures (*.jpg;*.png)"));
     EXPECT_EQ(again.fileTypes->lstType->count(), 6);
 }
@@ -387,7 +387,7 @@ TEST_F(OptionsDialogTest, TheReportPageRoundTripsThroughAReport)
         return world.home.read(std::string("reports/") + name);
     };
 
-    FrmOption& dialog = open();
+    OptionsDialog& dialog = open();
     ReportPage& page = *dialog.report;
     EXPECT_TRUE(page.optHTML->isChecked());
     EXPECT_FALSE(page.cmbSeparator->isEnabled());
@@ -401,7 +401,7 @@ TEST_F(OptionsDialogTest, TheReportPageRoundTripsThroughAReport)
     close(dialog);
     EXPECT_EQ(report("Lib_Backup.txt"), "File!Size!Date!Comment!\r\na.txt!12 Kb!01/02/2003!old letter!\r\n\r\n");
 
-    FrmOption& again = open();
+    OptionsDialog& again = open();
     ReportPage& back = *again.report;
     EXPECT_TRUE(back.optText->isChecked());
     EXPECT_EQ(back.cmbSeparator->currentText(), "!");
@@ -420,11 +420,11 @@ TEST_F(OptionsDialogTest, TheReportPageRoundTripsThroughAReport)
 TEST_F(OptionsDialogTest, ALanguageClickRelabelsEveryOpenWindowAndBothCombos)
 {
     world.home.write("language/CorD_xx.lng", "[Text]\r\n9=Only nine\r\n"); // no name of its own
-    auto& save = world.windows.get<FrmSaveIDX>();
-    auto& edit = world.windows.get<FrmEditComment>();
+    auto& save = world.windows.get<SaveCatalogDialog>();
+    auto& edit = world.windows.get<CommentDialog>();
     main->BWLayerFind_Click();
     main->cboTypeDisk->setCurrentIndex(2);
-    FrmOption& dialog = open();
+    OptionsDialog& dialog = open();
     dialog.TWOption_NodeClick("Language");
     FileChoiceList& list = *dialog.language->lstLang;
     EXPECT_EQ(Items(list), QStringList({"Deutsch", "English", "CorD_xx.lng"}));
@@ -459,20 +459,20 @@ TEST_F(OptionsDialogTest, ALanguageClickRelabelsEveryOpenWindowAndBothCombos)
     // A stored name in another case still finds its file.
     close(dialog);
     SetKeyValue(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\Language", "", "cord_ENG.LNG", REG_SZ);
-    FrmOption& again = open();
+    OptionsDialog& again = open();
     EXPECT_EQ(again.language->lstLang->currentItem()->text(), "English");
 }
 
 TEST_F(OptionsDialogTest, ASkinClickReskinsEveryWindowAndTheMainWindowKeepsItsPlaceAndBoxes)
 {
     std::filesystem::copy_file(CORVANE_FIXTURES "/skins/Slate.zip", world.home.file("skin/Slate.zip"));
-    auto& save = world.windows.get<FrmSaveIDX>();
-    auto& edit = world.windows.get<FrmEditComment>();
+    auto& save = world.windows.get<SaveCatalogDialog>();
+    auto& edit = world.windows.get<CommentDialog>();
     const QPixmap saveBefore = save.picture();
     main->CBWRecursive->setValue(true);
     main->move(40, 30);
     const QPoint place = main->pos();
-    FrmOption& dialog = open();
+    OptionsDialog& dialog = open();
     FileChoiceList& list = *dialog.skins->lstSkins;
     EXPECT_EQ(Items(list), QStringList({"CorvaneDisk", "Slate"}));
     EXPECT_EQ(list.currentItem()->text(), "CorvaneDisk");
@@ -487,13 +487,13 @@ TEST_F(OptionsDialogTest, ASkinClickReskinsEveryWindowAndTheMainWindowKeepsItsPl
     EXPECT_FALSE(main->CBWSort->value());
     EXPECT_EQ(edit.palette().color(QPalette::Window), QColor(90, 40, 40));
     EXPECT_FALSE(SamePicture(save.picture(), saveBefore));
-    EXPECT_EQ(world.windows.loaded(FrmOption::WindowName), &dialog);
+    EXPECT_EQ(world.windows.loaded(OptionsDialog::WindowName), &dialog);
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 
 TEST_F(OptionsDialogTest, AClickOnTheChoiceAlreadyMadeAppliesItsFileAgain)
 {
-    FrmOption& dialog = open();
+    OptionsDialog& dialog = open();
     dialog.TWOption_NodeClick("Language");
     FileChoiceList& languages = *dialog.language->lstLang;
     ASSERT_EQ(languages.currentItem()->text(), "English");
@@ -517,7 +517,7 @@ TEST_F(OptionsDialogTest, ALanguageThatCannotBeReadKeepsTheTextsAndSaysWhy)
 {
     world.home.write("language/CorD_gone.lng", "[Text]\r\n0=Gone\r\n9=Never seen\r\n");
     world.home.write("language/CorD_none.lng", "[Other]\r\n9=Never seen\r\n");
-    FrmOption& dialog = open();
+    OptionsDialog& dialog = open();
     dialog.TWOption_NodeClick("Language");
     std::filesystem::remove(world.home.file("language/CorD_gone.lng"));
     choose(*dialog.language->lstLang, "Gone");
@@ -531,7 +531,7 @@ TEST_F(OptionsDialogTest, ALanguageThatCannotBeReadKeepsTheTextsAndSaysWhy)
 TEST_F(OptionsDialogTest, ChoicesMadeDuringAJobWaitForItsEnd)
 {
     std::filesystem::copy_file(CORVANE_FIXTURES "/skins/Slate.zip", world.home.file("skin/Slate.zip"));
-    FrmOption& dialog = open();
+    OptionsDialog& dialog = open();
     std::atomic<bool> release{false};
     bool completed = false;
     world.jobs.start(
@@ -560,7 +560,7 @@ TEST_F(OptionsDialogTest, GenerateWritesTheDefaultPackageAndEmptiesTheWorkFolder
     world.home.write("skin/Other.zip", BuildDefaultSkinPackage());
     world.home.write("tmp/fond.bmp", "left over");
     world.home.write("tmp/CorvaneDisk.ini", "left over");
-    FrmOption& dialog = open();
+    OptionsDialog& dialog = open();
     FileChoiceList& list = *dialog.skins->lstSkins;
     EXPECT_EQ(Items(list), QStringList({"Other"}));
 
@@ -580,7 +580,7 @@ TEST_F(OptionsDialogTest, GenerateWritesTheDefaultPackageAndEmptiesTheWorkFolder
 
 TEST_F(OptionsDialogTest, F1OpensTheHelpOfThePageShown)
 {
-    FrmOption& dialog = open();
+    OptionsDialog& dialog = open();
     dialog.activateWindow();
     QApplication::setActiveWindow(&dialog);
     std::vector<int> expected;
@@ -608,11 +608,11 @@ TEST_F(OptionsDialogTest, TheUpdateButtonWaitsForItsCheckAndClosingTheDialogEnds
     setup.server = stub.address();
     setup.version = {2, 1, 0};
     setup.timeout = std::chrono::seconds(20);
-    world.windows.define(FrmOption::WindowName,
-                         [&] { return new FrmOption(world.app, MakeMainWindowLink(world.app), setup); });
+    world.windows.define(OptionsDialog::WindowName,
+                         [&] { return new OptionsDialog(world.app, MakeMainWindowLink(world.app), setup); });
 
     stub.answer("/file/ver210.dat", {200, "OK", "210\r\nnew.bin\r\n10\r\n"});
-    FrmOption& dialog = open();
+    OptionsDialog& dialog = open();
     dialog.setup->cmdScan->click();
     EXPECT_FALSE(dialog.setup->cmdScan->isEnabled());
     ASSERT_TRUE(TestWorld::waitFor([&] { return dialog.setup->cmdScan->isEnabled(); }));
@@ -658,7 +658,7 @@ TEST_F(OptionsDialogTest, TheFolderMenuAndDesktopButtonsWriteTheirFiles)
     setenv("XDG_DATA_HOME", home.file("share").c_str(), 1);
     setenv("XDG_CONFIG_HOME", home.file("config").c_str(), 1);
 
-    FrmOption& dialog = open();
+    OptionsDialog& dialog = open();
     dialog.display->cmdRebuildShellContextMenu->click();
     dialog.display->cmdAddIconDeskTop->click();
     const std::string program = QCoreApplication::applicationFilePath().toStdString();

@@ -2,7 +2,7 @@
 // The program's windows on a world of fakes, with the main window started as
 // the program starts it, for the tests of the options dialog and the about box.
 
-#include "mainwindow/FrmCorvaneDisk.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/WindowMode.h"
 #include "tests/support/TestWorld.h"
 
@@ -18,7 +18,7 @@ protected:
     {
         std::filesystem::copy_file(CORVANE_FIXTURES "/language/CorD_deu.lng", world.home.file("language/CorD_deu.lng"));
         DefineWindows(world.app);
-        main = &world.windows.get<FrmCorvaneDisk>();
+        main = &world.windows.get<MainWindow>();
         main->FormLoad();
         main->show();
         main->FormLoaded();
@@ -35,5 +35,5 @@ protected:
     std::string registryBytes() const { return ReadFileBytes(world.registryFile()); }
 
     TestWorld world;
-    FrmCorvaneDisk* main = nullptr;
+    MainWindow* main = nullptr;
 };

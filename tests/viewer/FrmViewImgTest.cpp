@@ -1,6 +1,6 @@
 #include "gui/menu/PopupMenu.h"
 #include "tests/support/TestWorld.h"
-#include "viewer/FrmViewImg.h"
+#include "viewer/FileViewer.h"
 #include "viewer/LineView.h"
 #include "viewer/ViewedFile.h"
 #include "viewer/ViewerText.h"
@@ -25,7 +25,7 @@
 
 namespace {
 
-using State = FrmViewImg::State;
+using State = FileViewer::State;
 
 // The hex-dump library called directly, as the program's own loader would not.
 std::string LibraryDump(const std::string& bytes)
@@ -95,12 +95,12 @@ std::string BmpHeader(std::int32_t w, std::int32_t h)
 
 struct ViewerTest : ::testing::Test {
     TestWorld world;
-    FrmViewImg* viewer = nullptr;
+    FileViewer* viewer = nullptr;
 
     ViewerTest()
     {
-        world.windows.define(FrmViewImg::WindowName, [this] { return new FrmViewImg(world.app); });
-        viewer = &world.windows.get<FrmViewImg>();
+        world.windows.define(FileViewer::WindowName, [this] { return new FileViewer(world.app); });
+        viewer = &world.windows.get<FileViewer>();
         viewer->resize(400, 300);
         viewer->show();
     }
@@ -223,7 +223,7 @@ TEST_F(ViewerTest, AMissingFileKeepsThePathBeforeAndCommandsActOnIt)
     ctrlH();
     viewer->ViewFile(world.home.file("disk/gone.txt"));
     expectState(State::Missing, false, true);
-    EXPECT_EQ(viewer->rtf->toPlainText(), FrmViewImg::MissingText);
+    EXPECT_EQ(viewer->rtf->toPlainText(), FileViewer::MissingText);
     EXPECT_EQ(viewer->viewFilePath(), notes);
     ctrlH(); // acts on the file shown before
     expectState(State::Text, false, false);
@@ -302,7 +302,7 @@ TEST_F(ViewerTest, LargeAndStrangeFilesGiveAClearStateWithoutWaiting)
     std::string png = Encoded(Gradient(64, 64), "PNG");
     viewer->ViewFile(file("broken.png", png.substr(0, 40)));
     EXPECT_EQ(viewer->state(), State::Missing);
-    EXPECT_EQ(viewer->rtf->toPlainText(), FrmViewImg::MissingText);
+    EXPECT_EQ(viewer->rtf->toPlainText(), FileViewer::MissingText);
     ctrlH(); // its bytes can still be dumped
     EXPECT_EQ(viewer->state(), State::Hex);
     // A JPEG cut short still shows what it holds.

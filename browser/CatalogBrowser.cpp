@@ -1,0 +1,275 @@
+#include "browser/CatalogBrowser.h"
+
+#include "browser/FileListModel.h"
+#include "browser/FolderTreeModel.h"
+#include "browser/SplitBar.h"
+#include "engine/browse/FolderLoad.h"
+#include "engine/catalog/CatalogFile.h"
+#include "engine/catalog/CatalogPath.h"
+#include "engine/registry/Registry.h"
+#include "engine/settings/AppSettings.h"
+#include "gui/AppContext.h"
+#include "gui/DesignWidths.h"
+#include "gui/MakeControl.h"
+#include "gui/Twips.h"
+#include "gui/WindowRegistry.h"
+#include "gui/WindowState.h"
+#include "gui/dialogs/EntryComment.h"
+#include "gui/frame/FramePiece.h"
+#include "gui/jobs/JobRunner.h"
+#include "gui/services/HelpService.h"
+#include "gui/services/Services.h"
+#include "gui/widgets/CheckBoxWeb.h"
+#include "viewer/FileViewer.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTreeView>
+
+namespace {
+constexpr int HelpContext = 1006;
+constexpr int StripHeight = 33;    // under the lists: the view box and its label (500 twips)
+constexpr int BoxAboveBottom = 23; // the view box's top above the bottom edge (350 twips)
+constexpr int Gap = 3;             // 45 twips
+constexpr int LeastTreeWidth = 60; // 900 twips
+
+QTreeView* MakeView(QWidget* parent, const char* name, QAbstractItemModel* model)
+{
+    auto* view = MakeControl<QTreeView>(parent, name, {});
+    model->setParent(view);
+    view->setModel(model);
+    view->setUniformRowHeights(true);
+    view->setAllColumnsShowFocus(true);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return view;
+}
+} // namespace
+
+CatalogBrowser::CatalogBrowser(AppContext& app) : app_(app)
+{
+    setObjectName(WindowName);
+    setWindowTitle(QStringLiteral("CorvaneDisk Browser"));
+    lblTitle->setText(windowTitle());
+    lblTitle->adjustSize();
+    resize(500, 400);
+
+    folderModel_ = new FolderTreeModel;
+    TVPath = MakeView(this, "TVPath", folderModel_);
+    TVPath->setHeaderHidden(true);
+    picSplit = new SplitBar(this, "picSplit", {4, 100});
+    picSplit->move(195, 0); // 2925 twips
+    fileModel_ = new FileListModel;
+    LVPath = MakeView(this, "LVPath", fileModel_);
+    LVPath->setRootIsDecorated(false);
+    LVPath->setTextElideMode(Qt::ElideRight);
+    QHeaderView* header = LVPath->header();
+    header->setStretchLastSection(false);
+    header->setSectionsClickable(true);
+    header->setSectionsMovable(false);
+    CBWView = MakeControl<CheckBoxWeb>(this, "CBWView", {8, 0, 16, 10});
+    lblView = MakeControl<QLabel>(this, "lblView", {});
+    lblView->setAttribute(Qt::WA_TranslucentBackground);
+
+    std::array<StoredTwips, 4>& widths = app_.settings.LVPath;
+    for (std::size_t c = 0; c < widths.size(); ++c)
+        LVPath->setColumnWidth(int(c), PixelsFromTwipsRounded(widths[c].value_or(DesignPathWidths[c])));
+    if (!widths[0])
+        CreateNewKey(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\LVPath");
+    connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (column >= 0 && column < int(app_.settings.LVPath.size()))
+            app_.settings.LVPath[std::size_t(column)] = double(TwipsFromPixels(width));
+    });
+    connect(header, &QHeaderView::sectionClicked, this, &CatalogBrowser::LVPath_ColumnClick);
+    // A chosen folder, not the current one the tree takes when it gets the focus.
+    connect(TVPath->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { FillFile(TVPath->selectionModel()->selectedRows().value(0)); });
+    connect(LVPath, &QAbstractItemView::clicked, this, &CatalogBrowser::LVPath_ItemClick);
+    connect(CBWView, &CheckBoxWeb::toggled, this, &CatalogBrowser::CBWView_Click);
+    connect(picSplit, &SplitBar::dragged, this, &CatalogBrowser::moveSplit);
+    retranslate();
+}
+
+CatalogBrowser::~CatalogBrowser() = default;
+
+void CatalogBrowser::retranslate()
+{
+    app_.windowTexts.apply(*this, WindowName);
+    lblView->adjustSize();
+    layoutPass();
+}
+
+void CatalogBrowser::openCatalog(const std::string& catalogFileName)
+{
+    if (app_.jobs.isBusy())
+        return;
+    std::string path;
+    try {
+        path = LibraryCatalogPath(catalogFileName);
+    } catch (const AppError& e) {
+        ShowErrorBox(e, "frmLib", "ChargeDAT");
+        return;
+    }
+    show();
+    raise();
+    activateWindow();
+    // The catalog shown goes first: two large ones at once could fill the memory.
+    folderModel_->setFolders(nullptr);
+    folders_.reset();
+    FillFile({});
+    catalog_.clear();
+    JobOptions options{.owner = this, .wait = [&app = app_] {
+                           FormStayOnTop(app.windows.loaded("frmCorvaneDisk"), app.settings.OnTop);
+                       }};
+    app_.jobs.start(
+        std::move(options),
+        [path](JobControl& job) {
+            FolderLoadControl control;
+            control.onProgress = [&control, &job](int percent) {
+                job.progress(percent);
+                if (job.stopRequested())
+                    control.Stop = true;
+            };
+            return LoadCatalogFolders(path, control);
+        },
+        [this, catalogFileName](FolderLoad load) { loaded(load, catalogFileName); });
+}
+
+bool CatalogBrowser::isLoading() const
+{
+    return app_.jobs.runsFor(this);
+}
+
+void CatalogBrowser::loaded(FolderLoad& load, const std::string& catalogFileName)
+{
+    ReportFolderLoad(load.status);
+    if (load.status.outcome != FolderLoadStatus::Outcome::Loaded)
+        return;
+    folders_ = std::make_shared<CatalogFolders>(std::move(load.folders));
+    catalog_ = catalogFileName;
+    folderModel_->setFolders(folders_);
+}
+
+void CatalogBrowser::FillFile(const QModelIndex& node)
+{
+    listed_ = folderModel_->folderAt(node);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    fileModel_->setFiles(folders_ && listed_ != NoFolder ? folders_->Files(listed_) : std::vector<clsFile>());
+    QApplication::restoreOverrideCursor();
+}
+
+void CatalogBrowser::LVPath_ColumnClick(int column)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Qt::SortOrder order = sortState_.click(column);
+    fileModel_->sortBy(column, order);
+    LVPath->header()->setSortIndicatorShown(true);
+    LVPath->header()->setSortIndicator(column, order);
+    QApplication::restoreOverrideCursor();
+}
+
+void CatalogBrowser::LVPath_ItemClick(const QModelIndex& item)
+{
+    if (!CBWView->value() || !folders_ || listed_ == NoFolder || !item.isValid())
+        return;
+    const std::string_view stored = folders_->StoredPath(listed_, fileModel_->position(item.row()));
+    app_.windows.get<FileViewer>().ShowFile(FromCatalogPath(stored).path);
+}
+
+void CatalogBrowser::CBWView_Click(bool ticked)
+{
+    app_.settings.View = ticked;
+    if (!ticked)
+        hideViewer();
+}
+
+void CatalogBrowser::hideViewer()
+{
+    if (FileViewer* viewer = app_.windows.find<FileViewer>()) {
+        FormStayOnTop(viewer, false);
+        viewer->hide();
+    }
+}
+
+void CatalogBrowser::editComment()
+{
+    const QModelIndex current = LVPath->currentIndex();
+    if (!folders_ || listed_ == NoFolder || !current.isValid())
+        return;
+    const int row = current.row();
+    const std::size_t position = fileModel_->position(row);
+    const clsFile file = folders_->File(listed_, position);
+    const std::shared_ptr<CatalogFolders> shown = folders_;
+    const std::optional<std::string> written = EditEntryComment(app_, this, catalog_, file.Key, file.Comment);
+    // Only a rewritten line changes the row, and only while its catalog is still shown.
+    if (!written || folders_ != shown)
+        return;
+    folders_->SetComment(listed_, position, *written);
+    fileModel_->setComment(row, QString::fromStdString(*written));
+}
+
+void CatalogBrowser::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        app_.services.help.showHelp(HelpContext);
+        return;
+    }
+    if (event->key() == Qt::Key_F12) {
+        if (event->modifiers() == Qt::NoModifier)
+            editComment();
+        return;
+    }
+    FramedWindow::keyPressEvent(event); // Esc closes
+}
+
+// Closing the browser, by its button or Esc, closes its viewer too.
+void CatalogBrowser::hideEvent(QHideEvent* event)
+{
+    FramedWindow::hideEvent(event);
+    if (!event->spontaneous())
+        hideViewer();
+}
+
+int CatalogBrowser::contentTop() const
+{
+    return picGH->pieceSize().height();
+}
+
+QSize CatalogBrowser::minimumFrameSize() const
+{
+    const QSize least = FramedWindow::minimumFrameSize();
+    return {std::max(least.width(), TVPath->width() + picG->pieceSize().width() + picD->pieceSize().width() +
+                                        picSplit->pieceSize().width()),
+            least.height()};
+}
+
+void CatalogBrowser::layoutContent(const QRect& inner)
+{
+    const int top = inner.top();
+    const int listHeight = std::max(0, picG->height() - StripHeight);
+    picSplit->setGeometry(picSplit->x(), top, picSplit->pieceSize().width(), listHeight);
+    TVPath->setGeometry(inner.left(), top, std::max(0, picSplit->x() - inner.left()), listHeight);
+    const int listLeft = picSplit->x() + picSplit->width();
+    LVPath->setGeometry(listLeft, top, std::max(0, width() - listLeft - picD->pieceSize().width()), listHeight);
+    CBWView->move(inner.left() + Gap, picB->y() - BoxAboveBottom);
+    lblView->move(CBWView->x() + CBWView->width() + Gap, CBWView->y() + CBWView->height() / 2 - lblView->height() / 2);
+}
+
+// The tree keeps at least its least width, and the list at least a pixel;
+// a tree left narrower by the last move takes its least width at the next.
+void CatalogBrowser::moveSplit(int dx)
+{
+    const int left = picG->pieceSize().width();
+    const int tree = TVPath->width();
+    if (tree < LeastTreeWidth)
+        picSplit->move(left + LeastTreeWidth, picSplit->y());
+    else if (tree > width() - LeastTreeWidth)
+        picSplit->move(left + width() - LeastTreeWidth, picSplit->y());
+    else if (LVPath->width() - dx > 0 && tree + dx > 0)
+        picSplit->move(picSplit->x() + dx, picSplit->y());
+    else
+        return;
+    layoutPass();
+}

@@ -1,0 +1,73 @@
+#pragma once
+// The properties of one library catalog: its name, root folder and comment
+// can be changed, its drive type and space are shown, the usage also as a
+// pie. Apply writes what changed and stays open, OK writes and closes,
+// Cancel closes (what an earlier Apply wrote stays written). Each value
+// applied becomes the one the next Apply compares with, so nothing is
+// written twice and a later change reaches the catalog under its new name.
+
+#include "engine/library/CatalogProperties.h"
+#include "language/WindowTexts.h"
+
+#include <QDialog>
+
+struct AppContext;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+class CatalogPropertiesDialog : public QDialog, public Retranslatable {
+    Q_OBJECT
+public:
+    static constexpr const char* WindowName = "frmProperties";
+    static constexpr int HelpContext = 1017;
+
+    explicit CatalogPropertiesDialog(AppContext& app);
+
+    // Shows the catalog's properties; nothing is changed yet.
+    void FormLoad(const CatalogProperties& prop);
+    // The usage pie for a used share of percent (0 to 100).
+    void DrawPie(int percent);
+    // Writes the comment, then the name, then the root, each only when it
+    // differs from the catalog. A failing step stops the rest (the steps
+    // before it stay written) and the dialog stays changed.
+    void ApplyChange();
+    bool isChanged() const { return changed_; }
+    // The catalog's file name, which an applied rename changes.
+    QString fileName() const { return file_; }
+
+    void retranslate() override;
+
+    QLabel* picType = nullptr;
+    QLineEdit* txtName = nullptr;
+    QLabel* lblTypeDisk = nullptr;
+    QLabel* lblDiskUsed = nullptr;
+    QLabel* lblDiskFree = nullptr;
+    QLabel* lblRootDir = nullptr;
+    QLabel* lblTotal = nullptr;
+    QLabel* picDraw = nullptr;
+    QPlainTextEdit* txtComment = nullptr;
+    QPushButton* cmdBrowse = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdApply = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void SetChanged(bool on);
+    void showRoot(const QString& root);
+    void cmdBrowse_Click();
+    void cmdOK_Click();
+    QString typedName() const;
+    bool differs() const;
+
+    AppContext& app_;
+    bool changed_ = false;
+    // The catalog as it is on disk: the values opened with, then each applied one.
+    QString file_, name_, comment_, root_;
+    QString shownRoot_; // the root the dialog shows (catalog form, ending with "\")
+};

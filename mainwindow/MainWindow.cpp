@@ -1,0 +1,451 @@
+#include "mainwindow/MainWindow.h"
+
+#include "engine/library/LibraryLists.h"
+#include "engine/settings/AppSettings.h"
+#include "engine/start/AppFolders.h"
+#include "engine/settings/SettingsTable.h"
+#include "gui/AppContext.h"
+#include "gui/AppIcons.h"
+#include "gui/PlainText.h"
+#include "gui/WindowRegistry.h"
+#include "gui/WindowState.h"
+#include "gui/frame/WindowDragger.h"
+#include "gui/jobs/WhenJobsIdle.h"
+#include "gui/menu/PopupMenu.h"
+#include "gui/services/HelpService.h"
+#include "gui/services/Services.h"
+#include "gui/widgets/ButtonWeb.h"
+#include "gui/widgets/CheckBoxWeb.h"
+#include "language/LangText.h"
+#include "browser/CatalogBrowser.h"
+#include "library/LibraryList.h"
+#include "mainwindow/CatalogCreation.h"
+#include "mainwindow/TrayIconMenu.h"
+#include "mainwindow/FolderTree.h"
+#include "mainwindow/NewVolumeOffer.h"
+#include "mainwindow/SearchLaunch.h"
+#include "options/AboutBox.h"
+#include "options/OptionsDialog.h"
+#include "options/ProgramVersion.h"
+#include "platform/volume/VolumeInfo.h"
+#include "skin/LoadSkin.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QComboBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeView>
+
+namespace {
+constexpr int HelpCat = 1003, HelpFind = 1004, HelpLib = 1005;
+constexpr const char* TrayTip = VersionedProgramName;
+} // namespace
+
+MainWindow::MainWindow(AppContext& app)
+    : DriveTypeOf([](const std::string& folder) { return ProbeVolume(folder).driveType; }), app_(app)
+{
+    setObjectName(WindowName);
+    buildControls();
+    dragger_ = new WindowDragger(this, [this] { return app_.settings.BorderMagnetic; });
+    dragger_->addHandle(this);
+    dragger_->addHandle(lblTitle);
+    creation_ = std::make_unique<CatalogCreation>(app_, *this);
+    search_ = std::make_unique<SearchLaunch>(app_, *this);
+    volumeOffer_ = std::make_unique<NewVolumeOffer>(app_, *this);
+    library_ = std::make_unique<LibraryList>(app_, *LVLib);
+    // A catalog asked for during a search or a report opens once that work ends.
+    library_->setCatalogOpener([this](const QString& name) {
+        WhenJobsIdle(app_.jobs, [self = QPointer<MainWindow>(this), name = name.toStdString()] {
+            if (self)
+                self->app_.windows.get<CatalogBrowser>().openCatalog(name);
+        });
+    });
+    connect(this, &MainWindow::layerChanged, library_.get(), [this](Layer layer) {
+        if (layer == Layer::Lib)
+            library_->LoadListLib();
+    });
+
+    connect(BWLayerCat, &ButtonWeb::clicked, this, [this] { BWLayerCat_Click(); });
+    connect(BWLayerFind, &ButtonWeb::clicked, this, [this] { BWLayerFind_Click(); });
+    connect(BWLayerLib, &ButtonWeb::clicked, this, [this] { BWLayerLib_Click(); });
+    connect(BWExit, &ButtonWeb::clicked, this, &QWidget::close);
+    connect(BWMin, &ButtonWeb::clicked, this, &MainWindow::BWMin_Click);
+    connect(BWSearch, &ButtonWeb::clicked, this, [this] { creation_->create(FolderTreeview->selectedPath()); });
+    connect(BWStop, &ButtonWeb::clicked, creation_.get(), &CatalogCreation::stop);
+    connect(FolderTreeview, &FolderTree::folderChosen, this, &MainWindow::updateEjectBox);
+    connect(CBWIgnoreMaxHit, &CheckBoxWeb::toggled, this, [this](bool on) { app_.settings.IgnoreMaxHit = on; });
+    connect(BWFind, &ButtonWeb::clicked, search_.get(), &SearchLaunch::startSearch);
+    connect(creation_.get(), &CatalogCreation::finished, this, &MainWindow::workEnded);
+    connect(search_.get(), &SearchLaunch::finished, this, &MainWindow::workEnded);
+    imgIcon->installEventFilter(this);
+    showLayerControls();
+    listenToKeysOfEveryControl();
+}
+
+MainWindow::~MainWindow() = default;
+
+std::string MainWindow::CurrentLayer() const
+{
+    switch (layer_) {
+    case Layer::Find:
+        return "FIND";
+    case Layer::Lib:
+        return "LIB";
+    default:
+        return "CAT";
+    }
+}
+
+bool MainWindow::isBusy() const
+{
+    return creation_->isBusy() || search_->isBusy();
+}
+
+void MainWindow::workEnded()
+{
+    if (closeWhenIdle_)
+        close();
+    else
+        volumeOffer_->offerWaiting();
+}
+
+void MainWindow::catalogueFolder(const QString& folder)
+{
+    creation_->create(folder);
+}
+
+void MainWindow::retranslate()
+{
+    app_.windowTexts.apply(*this, WindowName);
+    for (QLabel* l : findChildren<QLabel*>())
+        if (l != imgIcon && l != lblDisplay1 && l != lblDisplay2)
+            l->adjustSize();
+}
+
+// Layers -------------------------------------------------------------------
+
+void MainWindow::switchLayer(Layer layer)
+{
+    if (layer == layer_)
+        return;
+    layer_ = layer;
+    ShowLayerTabs(app_.skin, *this, CurrentLayer());
+    showLayerControls();
+    switch (layer) {
+    case Layer::Cat:
+        updateEjectBox();
+        break;
+    case Layer::Find:
+        cboListDAT->clear();
+        for (const std::string& item : LoadListDAT(app_.texts[TextId::All], Folders().LibPath))
+            cboListDAT->addItem(QString::fromStdString(item));
+        cboListDAT->setCurrentIndex(0);
+        emit layerChanged(layer);
+        cboFind->setFocus();
+        return;
+    case Layer::Lib:
+        break;
+    }
+    emit layerChanged(layer);
+}
+
+void MainWindow::showLayerControls()
+{
+    auto show = [](const std::vector<QWidget*>& controls, bool on) {
+        for (QWidget* w : controls)
+            w->setVisible(on);
+    };
+    show(catControls_, layer_ == Layer::Cat);
+    show(findControls_, layer_ == Layer::Find);
+    show(libControls_, layer_ == Layer::Lib);
+    BWLayerCat->setSelected(layer_ == Layer::Cat);
+    BWLayerFind->setSelected(layer_ == Layer::Find);
+    BWLayerLib->setSelected(layer_ == Layer::Lib);
+    if (layer_ == Layer::Cat)
+        updateEjectBox();
+}
+
+void MainWindow::updateEjectBox()
+{
+    const QString folder = FolderTreeview->selectedPath();
+    const bool cd = layer_ == Layer::Cat && !folder.isEmpty() && DriveTypeOf(folder.toStdString()) == "Cd-Rom";
+    CBWEjectCD->setVisible(cd);
+    if (QWidget* label = findChild<QLabel*>(QStringLiteral("lblEjectCD")))
+        label->setVisible(cd);
+}
+
+// Keys ---------------------------------------------------------------------
+
+void MainWindow::listenToKeysOfEveryControl()
+{
+    for (QWidget* w : findChildren<QWidget*>())
+        w->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (FormKeyDown(key->key(), key->modifiers()))
+            return true;
+        // The search box has no other use for Enter.
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (watched == cboFind || watched == cboFind->lineEdit())) {
+            search_->startSearch();
+            return true;
+        }
+    } else if (watched == imgIcon && event->type() == QEvent::MouseButtonRelease) {
+        imgIcon_Click();
+        return true;
+    }
+    return SkinnedForm::eventFilter(watched, event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (!FormKeyDown(event->key(), event->modifiers()))
+        SkinnedForm::keyPressEvent(event);
+}
+
+bool MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    modifiers &= ~Qt::KeypadModifier;
+    const bool ctrl = modifiers == Qt::ControlModifier; // Ctrl alone
+    if (key == Qt::Key_F4 && modifiers == Qt::AltModifier) {
+        close();
+        return true;
+    }
+    switch (key) {
+    case Qt::Key_F1:
+        app_.services.help.showHelp(layer_ == Layer::Cat ? HelpCat : layer_ == Layer::Find ? HelpFind : HelpLib);
+        return true;
+    case Qt::Key_F5:
+        showOptions();
+        return true;
+    case Qt::Key_F:
+        if (ctrl)
+            BWLayerFind_Click();
+        return ctrl;
+    case Qt::Key_S:
+        if (ctrl)
+            BWLayerCat_Click();
+        return ctrl;
+    case Qt::Key_L:
+        if (ctrl)
+            BWLayerLib_Click();
+        return ctrl;
+    case Qt::Key_A:
+        if (ctrl)
+            showAbout(true);
+        return ctrl;
+    default:
+        return layer_ == Layer::Lib && library_->FormKeyDown(key, modifiers);
+    }
+}
+
+// Menus --------------------------------------------------------------------
+
+void MainWindow::buildMenus()
+{
+    const LangText& t = app_.texts;
+    m_cMenu = new PopupMenu(this, QStringLiteral("m_cMenu"));
+    m_cMenu->setImageList(MenuImageList());
+    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuOptionFirst)) + "...     F5", "OPTION", 8);
+    m_cMenu->addItem("-Skin", "");
+    fillSkinMenu();
+    m_cMenu->addItem("-", "");
+    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuAbout)) + "...     Ctrl+A", "ABOUT", 11);
+    m_cMenu->addItem("-", "");
+    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuExit)) + "     ALT+F4", "EXIT");
+    m_cMenu->setSideBar(0x84B642, 0, QStringLiteral("CorvaneDisk"), 10);
+
+    m_cMenuLib = new PopupMenu(this, QStringLiteral("m_cMenuLib"));
+    m_cMenuLib->setImageList(MenuImageList());
+    m_cMenuLib->addItem("&" + PlainMnemonicText(t.text(TextId::MenuOpen)) + "...     CTRL+O", "OPEN", 0, false, false);
+    m_cMenuLib->addItem("-", "");
+    m_cMenuLib->addItem("&" + PlainMnemonicText(t.text(TextId::MenuDelete)), "DEL", 2);
+    m_cMenuLib->addItem("&" + PlainMnemonicText(t.text(TextId::MenuRenameCatalog)), "MOVE");
+    m_cMenuLib->addItem("-", "");
+    m_cMenuLib->addItem("&" + PlainMnemonicText(t.text(TextId::MenuPrint)), "PRINT", 4);
+    m_cMenuLib->addItem("-", "");
+    m_cMenuLib->addItem("&" + PlainMnemonicText(t.text(TextId::MenuProperties)), "PROP", 1);
+    m_cMenuLib->setSideBar(0x84B642, 0, QStringLiteral("CorvaneDisk"), 10);
+}
+
+void MainWindow::fillSkinMenu()
+{
+    m_cMenu->addItem(QStringLiteral("&Default\t"), QStringLiteral("SKIN:DEFAULT"));
+    const QString standard = QString::fromStdString(app_.settings.Skins).toLower();
+    for (const QString& file : skinFiles_) {
+        if (file.toLower() == standard)
+            continue;
+        const QString name = file.left(file.lastIndexOf('.'));
+        m_cMenu->addItem(name + '\t', "SKIN:" + name);
+    }
+}
+
+void MainWindow::imgIcon_Click()
+{
+    int index = m_cMenu->showAt(imgIcon->mapToGlobal(QPoint(0, 0)));
+    if (index > 0)
+        onMainMenu(m_cMenu->key(index));
+}
+
+void MainWindow::onMainMenu(const QString& key)
+{
+    if (key == "OPTION") {
+        showOptions();
+    } else if (key == "ABOUT") {
+        showAbout(true);
+    } else if (key == "EXIT") {
+        close();
+    } else if (key.startsWith("SKIN")) {
+        const QString name = key.mid(5);
+        const QString file = name == "DEFAULT" ? QString::fromStdString(app_.settings.Skins) : name + ".zip";
+        // A skin reloads the windows a running job fills: it waits for the job.
+        WhenJobsIdle(app_.jobs, [window = QPointer(this), file] {
+            if (window)
+                window->LoadSkinNamed(file, false);
+        });
+    }
+}
+
+void MainWindow::showOptions()
+{
+    ShowOptionsDialog(app_);
+}
+
+// From the tray (not owned) the caller handles stay-on-top.
+void MainWindow::showAbout(bool owned)
+{
+    if (owned)
+        FormStayOnTop(this, false);
+    ShowAboutBox(app_, owned ? this : nullptr);
+    if (owned && app_.settings.OnTop)
+        FormStayOnTop(this, true);
+}
+
+// Tray, task bar, stay-on-top ------------------------------------------------
+
+TrayIconMenu* MainWindow::trayForm() const
+{
+    return app_.windows.find<TrayIconMenu>();
+}
+
+void MainWindow::ShellTrayAdd()
+{
+    dropTrayIcon();
+    if (app_.settings.ShowSysTray)
+        addTrayIcon();
+    keepReachable();
+}
+
+void MainWindow::addTrayIcon()
+{
+    auto& form = app_.windows.get<TrayIconMenu>();
+    form.Initialise(this, app_.settings.OnTop);
+    if (!form.hasIcon()) { // no tray host: the feature stays off
+        dropTrayIcon();
+        return;
+    }
+    form.setToolTip(QString::fromLatin1(TrayTip));
+    applyTrayIcon();
+    connect(&form, &TrayIconMenu::MenuClick, this, [this](int, const QString& key) { onTrayMenu(key); });
+    connect(&form, &TrayIconMenu::SysTrayDoubleClick, this, &MainWindow::restoreFromTray);
+    connect(&form, &TrayIconMenu::SysTrayMouseDown, this, [this](int button) {
+        if (button == 2)
+            trayForm()->ShowMenu();
+        else
+            restoreFromTray(); // tray hosts do not report double clicks
+    });
+    connect(&form, &TrayIconMenu::IconLost, this, [this] {
+        restoreFromTray();
+        ShellTrayRemove();
+    });
+    // Whatever else takes the icon away.
+    connect(&form, &QObject::destroyed, this, &MainWindow::keepReachable, Qt::QueuedConnection);
+}
+
+void MainWindow::applyTrayIcon()
+{
+    if (TrayIconMenu* form = trayForm())
+        form->setIconHandle(QIcon(TrayPicture(app_.settings.NumIconSysTray)));
+}
+
+void MainWindow::ShellTrayRemove()
+{
+    dropTrayIcon();
+    keepReachable();
+}
+
+void MainWindow::dropTrayIcon()
+{
+    app_.windows.unload(TrayIconMenu::WindowName);
+}
+
+// A window hidden to the tray comes back when the icon goes: the program is
+// never left with neither.
+void MainWindow::keepReachable()
+{
+    if (hiddenToTray_ && !unloaded_ && !trayForm())
+        restoreFromTray();
+}
+
+void MainWindow::restoreFromTray()
+{
+    hiddenToTray_ = false;
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::BWMin_Click()
+{
+    if (trayForm()) {
+        hide();
+        hiddenToTray_ = true;
+    } else {
+        showMinimized(); // without an icon nothing could bring it back
+    }
+}
+
+void MainWindow::onTrayMenu(const QString& key)
+{
+    if (key == "PROP") {
+        showOptions();
+    } else if (key == "ONTOP") {
+        app_.settings.OnTop = !app_.settings.OnTop;
+        WriteSetting(*FindSetting("Option", "OnTop"), app_.settings);
+        trayForm()->setChecked(key, app_.settings.OnTop);
+        FormStayOnTop(this, app_.settings.OnTop);
+    } else if (key == "ABOUT") {
+        if (!hiddenToTray_)
+            FormStayOnTop(this, false);
+        showAbout(false);
+        if (app_.settings.OnTop && !hiddenToTray_)
+            FormStayOnTop(this, true);
+    } else if (key == "EXIT") {
+        close();
+    }
+}
+
+// Closing ------------------------------------------------------------------
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (isBusy()) {
+        // A scan or a search runs on a worker: stop it and close once it has ended.
+        closeWhenIdle_ = true;
+        creation_->stop();
+        search_->stop();
+        event->ignore();
+        return;
+    }
+    FormUnload();
+    event->accept();
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}

@@ -1,0 +1,156 @@
+#pragma once
+// The main window: frameless and skinned, with three layers on one area —
+// CAT (catalogue a folder), FIND (search the catalogs) and LIB (the library) —
+// its main menu behind the program icon, its keys, its tray icon and the
+// offer to catalogue a newly mounted volume.
+
+#include "gui/widgets/LayerTab.h"
+#include "gui/widgets/SkinnedForm.h"
+#include "language/WindowTexts.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+struct AppContext;
+class ButtonWeb;
+class CatalogCreation;
+class CheckBoxWeb;
+class FolderTree;
+class TrayIconMenu;
+class LibraryList;
+class NewVolumeOffer;
+class PopupMenu;
+class SearchLaunch;
+class QComboBox;
+class QLabel;
+class QTreeView;
+class WindowDragger;
+
+class MainWindow : public SkinnedForm, public Retranslatable {
+    Q_OBJECT
+public:
+    static constexpr const char* WindowName = "frmCorvaneDisk";
+    enum class Layer { Cat, Find, Lib };
+
+    explicit MainWindow(AppContext& app);
+    ~MainWindow() override;
+
+    // The start-up: settings, language, skin and what the first look needs.
+    // Run once, after the window is in the registry and before it is shown.
+    void FormLoad();
+    // The rest of the start-up, once the window shows: the lists of the other
+    // layers, the recent searches, the tray icon, the menus, new volumes.
+    void FormLoaded();
+    // Writes what the user can change back to the settings, closes the other
+    // windows, empties the work folder, removes the tray icon. Runs once.
+    void FormUnload();
+
+    // The skin that follows the one loaded at the previous start, wrapping.
+    QString NextSkin();
+    void LoadSkinNamed(const QString& fileName, bool atStartup);
+
+    Layer currentLayer() const { return layer_; }
+    std::string CurrentLayer() const; // "CAT", "FIND" or "LIB"
+    void BWLayerCat_Click() { switchLayer(Layer::Cat); }
+    void BWLayerFind_Click() { switchLayer(Layer::Find); }
+    void BWLayerLib_Click() { switchLayer(Layer::Lib); }
+
+    // Catalogues folder exactly as Create does with the layer's options.
+    void catalogueFolder(const QString& folder);
+    // A catalog is made or a search runs.
+    bool isBusy() const;
+
+    void ShellTrayAdd();
+    void ShellTrayRemove();
+    TrayIconMenu* trayForm() const;
+    bool hiddenToTray() const { return hiddenToTray_; }
+    void restoreFromTray();
+
+    void retranslate() override;
+
+    // The LIB layer's list (catalogs open through its setCatalogOpener).
+    LibraryList& library() { return *library_; }
+
+    // The drive type of the volume holding a folder ("Cd-Rom"...): it decides
+    // whether the eject box shows.
+    std::function<std::string(const std::string& folder)> DriveTypeOf;
+
+    PopupMenu* m_cMenu = nullptr;
+    PopupMenu* m_cMenuLib = nullptr;
+
+    // Controls other code reaches by name too.
+    FolderTree* FolderTreeview = nullptr;
+    QComboBox* cboFileType = nullptr;
+    QComboBox* cboFind = nullptr;
+    QComboBox* cboListDAT = nullptr;
+    QComboBox* cboFilter = nullptr;
+    QComboBox* cboTypeDisk = nullptr;
+    CheckBoxWeb* CBWRecursive = nullptr;
+    CheckBoxWeb* CBWSearchZipContent = nullptr;
+    CheckBoxWeb* CBWEnableComment = nullptr;
+    CheckBoxWeb* CBWEjectCD = nullptr;
+    CheckBoxWeb* CBWSort = nullptr;
+    CheckBoxWeb* CBWIgnoreMaxHit = nullptr;
+    ButtonWeb* BWSearch = nullptr;
+    ButtonWeb* BWStop = nullptr;
+    ButtonWeb* BWFind = nullptr;
+    ButtonWeb* BWExit = nullptr;
+    ButtonWeb* BWMin = nullptr;
+    LayerTab* BWLayerCat = nullptr;
+    LayerTab* BWLayerFind = nullptr;
+    LayerTab* BWLayerLib = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblDisplay1 = nullptr;
+    QLabel* lblDisplay2 = nullptr;
+    QLabel* imgIcon = nullptr;
+    QTreeView* LVLib = nullptr;
+
+signals:
+    void layerChanged(MainWindow::Layer layer);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    // A scan or a search ended: a close that waited for it goes on.
+    void workEnded();
+    void buildMenus();
+    void fillSkinMenu();
+    void listenToKeysOfEveryControl();
+    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void switchLayer(Layer layer);
+    void showLayerControls();
+    void updateEjectBox();
+    void imgIcon_Click();
+    void onMainMenu(const QString& key);
+    void onTrayMenu(const QString& key);
+    void showAbout(bool owned);
+    void showOptions();
+    void BWMin_Click();
+    void readRecentSearches();
+    void addTrayIcon();
+    void dropTrayIcon();
+    void keepReachable();
+    void applyTrayIcon();
+    void syncSettingsFromControls();
+
+    AppContext& app_;
+    Layer layer_ = Layer::Cat;
+    bool hiddenToTray_ = false;
+    bool unloaded_ = false;
+    bool closeWhenIdle_ = false;
+    std::vector<QString> skinFiles_;
+    WindowDragger* dragger_ = nullptr;
+    std::unique_ptr<CatalogCreation> creation_;
+    std::unique_ptr<SearchLaunch> search_;
+    std::unique_ptr<NewVolumeOffer> volumeOffer_;
+    std::unique_ptr<LibraryList> library_;
+    std::vector<QWidget*> catControls_, findControls_, libControls_;
+};

@@ -1,0 +1,193 @@
+#include "options/AboutBox.h"
+
+#include "gui/AppContext.h"
+#include "gui/AppIcons.h"
+#include "gui/WindowRegistry.h"
+#include "gui/services/Services.h"
+#include "language/LangText.h"
+#include "options/DialogSideBar.h"
+#include "options/ProgramVersion.h"
+#include "options/WebAddresses.h"
+#include "platform/prompter/Prompter.h"
+#include "platform/shell/Shell.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace {
+constexpr const char* AddressProperty = "address";
+
+QString ProductAndVersion()
+{
+    return QStringLiteral("CorvaneDisk %1.%2.%3")
+        .arg(RunningVersion.major)
+        .arg(RunningVersion.minor)
+        .arg(RunningVersion.revision);
+}
+
+QLabel* Caption(QWidget* frame, const char* name, const char* text)
+{
+    auto* label = new QLabel(QString::fromUtf8(text), frame);
+    label->setObjectName(QLatin1String(name));
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+} // namespace
+
+AboutBox::AboutBox(AppContext& app)
+    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), app_(app),
+      sideBar_(new DialogSideBar(*this, ProgramIcon().pixmap(16, 16)))
+{
+    setObjectName(WindowName);
+    setWindowTitle(ProductAndVersion());
+    resize(460, 270);
+
+    picSideBar = sideBar_->picture();
+    QFont arial = picSideBar->font();
+    arial.setFamily(QStringLiteral("Arial"));
+    picSideBar->setFont(arial);
+    sideBar_->setCaption(app.texts.text(TextId::AboutSideBar) + ' ' + ProductAndVersion());
+
+    TabStrip = new QTabBar(this);
+    TabStrip->setObjectName(QStringLiteral("TabStrip"));
+    for (auto [caption, key] : {std::pair{"About", "ABOUT"}, {"Support", "SUPPORT"}, {"Thanks", "THANK"}})
+        TabStrip->setTabData(TabStrip->addTab(QLatin1String(caption)), QLatin1String(key));
+    connect(TabStrip, &QTabBar::currentChanged, this,
+            [this](int index) { TabStrip_Click(TabStrip->tabData(index).toString()); });
+
+    fraAbout = new QWidget;
+    fraAbout->setObjectName(QStringLiteral("fraAbout"));
+    auto* picAbout = new QLabel(fraAbout);
+    picAbout->setObjectName(QStringLiteral("picAbout"));
+    picAbout->setPixmap(ProgramIcon().pixmap(64, 64));
+    lblTitle = new QLabel(ProductAndVersion(), fraAbout);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    QFont title = arial;
+    title.setPointSize(16);
+    title.setBold(true);
+    lblTitle->setFont(title);
+    auto* about = new QHBoxLayout(fraAbout);
+    about->addWidget(picAbout);
+    about->addWidget(lblTitle, 1);
+
+    const std::string ccrpShown = std::string(CcrpAddress) + "/";
+    fraSupport = linkFrame(
+        "fraSupport", {{"lblFAQ", "FAQ", "lblFAQURL", FaqAddress, FaqAddress},
+                       {"lblSupport", "For Support or Report Bugs", "lblSupportURL", SupportAddress, SupportAddress},
+                       {"lblSite", "Web Site", "lblSiteURL", SiteAddress, SiteAddress}});
+    fraThanks = linkFrame("fraThanks",
+                          {{"lblTamsel", "Tamsel", "lblTamselURL", TamselAddress, TamselAddress},
+                           {"lblVbNet", "VbNet", "lblVbNetURL", VbNetAddress, VbNetAddress},
+                           {"lblCCRP", "Vb Commun Control Remplacement", "lblCCRPURL", ccrpShown.c_str(), CcrpAddress}},
+                          "Many thank for this best vb site");
+
+    frames_ = new QStackedWidget(this);
+    for (QWidget* frame : {fraAbout, fraSupport, fraThanks})
+        frames_->addWidget(frame);
+
+    cmdSysInfo = new QPushButton(QString::fromUtf8("&Infos système..."), this);
+    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &AboutBox::StartSysInfo);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdSysInfo);
+    buttons->addWidget(cmdOK);
+    auto* column = new QVBoxLayout;
+    column->addWidget(TabStrip);
+    column->addWidget(frames_, 1);
+    column->addLayout(buttons);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(1, 1, 10, 10);
+    row->setSpacing(10);
+    row->addWidget(picSideBar);
+    row->addLayout(column, 1);
+}
+
+AboutBox::~AboutBox() = default;
+
+QWidget* AboutBox::linkFrame(const char* name, std::initializer_list<LinkRow> rows, const char* thanks)
+{
+    auto* frame = new QWidget;
+    frame->setObjectName(QLatin1String(name));
+    auto* grid = new QGridLayout(frame);
+    int row = 0;
+    for (const LinkRow& r : rows) {
+        grid->addWidget(Caption(frame, r.captionName, r.caption), row++, 0);
+        auto* link = new QLabel(QString::fromUtf8(r.shown), frame);
+        link->setObjectName(QLatin1String(r.linkName));
+        link->setProperty(AddressProperty, QString::fromUtf8(r.address));
+        link->setCursor(Qt::PointingHandCursor);
+        QFont underlined = link->font();
+        underlined.setUnderline(true);
+        link->setFont(underlined);
+        QPalette palette = link->palette();
+        palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
+        link->setPalette(palette);
+        link->installEventFilter(this);
+        grid->addWidget(link, row++, 0);
+    }
+    if (thanks) {
+        auto* lblThanks = new QLabel(QString::fromUtf8(thanks), frame);
+        lblThanks->setObjectName(QStringLiteral("lblThanks"));
+        grid->addWidget(lblThanks, row++, 0);
+    }
+    grid->setRowStretch(row, 1);
+    return frame;
+}
+
+bool AboutBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease && watched->property(AddressProperty).isValid()) {
+        RunShellExecute(watched->property(AddressProperty).toString().toStdString());
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void AboutBox::TabStrip_Click(const QString& key)
+{
+    if (key == QLatin1String("ABOUT"))
+        frames_->setCurrentWidget(fraAbout);
+    else if (key == QLatin1String("SUPPORT"))
+        frames_->setCurrentWidget(fraSupport);
+    else if (key == QLatin1String("THANK"))
+        frames_->setCurrentWidget(fraThanks);
+}
+
+void AboutBox::StartSysInfo()
+{
+    for (const char* tool : SystemInfoTools) {
+        const QString program = QStandardPaths::findExecutable(QLatin1String(tool));
+        if (program.isEmpty())
+            continue;
+        if (QProcess::startDetached(program, {}))
+            return;
+        break; // found but would not start: the same message
+    }
+    app_.services.prompter.message("Les informations système ne sont pas disponibles actuellement", "CorvaneDisk",
+                                   MsgIcon::None);
+}
+
+void ShowAboutBox(AppContext& app, QWidget* owner)
+{
+    auto& about = app.windows.get<AboutBox>();
+    if (owner)
+        about.setParent(owner, about.windowFlags());
+    about.exec();
+    app.windows.unload(AboutBox::WindowName);
+}

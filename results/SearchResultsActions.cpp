@@ -1,0 +1,146 @@
+// What the results window does with the file behind a row.
+#include "results/SearchResultsWindow.h"
+
+#include "engine/catalog/CatalogPath.h"
+#include "engine/text/PathHelpers.h"
+#include "gui/AppContext.h"
+#include "gui/dialogs/EntryComment.h"
+#include "gui/services/DesktopActions.h"
+#include "gui/services/FolderChooser.h"
+#include "gui/services/Services.h"
+#include "gui/services/ShellHelpers.h"
+#include "language/LangText.h"
+#include "platform/fs/MoveFile.h"
+#include "platform/prompter/ErrorBox.h"
+#include "platform/prompter/Prompter.h"
+#include "results/FindResultsModel.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <unistd.h>
+
+namespace {
+constexpr std::string_view Title = "CorvaneDisk";
+
+// Runs one action; what fails is reported in the common error box.
+template <class Action> void Guarded(const char* procedure, Action action)
+{
+    try {
+        action();
+    } catch (const std::exception& e) {
+        ShowErrorBox(e, "frmFind", procedure);
+    }
+}
+
+std::string Utf8(const QString& s)
+{
+    return s.toStdString();
+}
+} // namespace
+
+QString SearchResultsWindow::TargetPath(const FindRow& row)
+{
+    // The key starts with the line's path field: the file, or the archive
+    // and after a "/" the member.
+    const std::string_view key = row[FindRow::Key];
+    return QString::fromStdString(FromCatalogPath(key.substr(0, key.find('>'))).path);
+}
+
+std::optional<QString> SearchResultsWindow::chosenTarget()
+{
+    const std::optional<int> row = selectedRow();
+    if (!row)
+        return std::nullopt;
+    // Copies: the rows may change while the prompt waits (a search runs on).
+    const FindRow& shown = model_->row(*row);
+    const QString target = TargetPath(shown);
+    const std::string prompt = app_.texts[TextId::InsertDisk] + " " + FileWithOutExt(shown[FindRow::DiskID]);
+    if (!app_.services.prompter.askOkCancel(prompt, Title, MsgIcon::None))
+        return std::nullopt;
+    // Every action asks the disk first; a path of another system then ends here.
+    if (QDir::isRelativePath(target) && !FileStillThere(app_.services.prompter, target))
+        return std::nullopt;
+    return target;
+}
+
+std::optional<QString> SearchResultsWindow::chosenFile()
+{
+    std::optional<QString> target = chosenTarget();
+    if (target && !FileStillThere(app_.services.prompter, *target))
+        return std::nullopt;
+    return target;
+}
+
+void SearchResultsWindow::MenuOpen()
+{
+    if (const std::optional<QString> target = chosenTarget())
+        Guarded("MenuOpen", [&] { app_.services.desktop.open(*target); });
+}
+
+void SearchResultsWindow::MenuProp()
+{
+    if (const std::optional<QString> target = chosenTarget())
+        ShowProperties(app_.services.desktop, this, *target);
+}
+
+void SearchResultsWindow::MenuDel()
+{
+    const std::optional<QString> chosen = chosenFile();
+    if (!chosen)
+        return;
+    const QString& target = *chosen;
+    Prompter& prompter = app_.services.prompter;
+    const std::string question =
+        app_.texts[TextId::AskDelete] + " " + Utf8(QFileInfo(target).fileName()) + app_.texts[TextId::AskDeleteEnd];
+    if (!prompter.askYesNo(question, Title, MsgIcon::Question))
+        return;
+    Guarded("MenuDel", [&] {
+        const std::string path = Utf8(target);
+        if (::unlink(path.c_str()) != 0)
+            RaiseFromErrno(errno, path);
+    });
+}
+
+void SearchResultsWindow::MenuMove()
+{
+    const std::optional<QString> chosen = chosenFile();
+    if (!chosen)
+        return;
+    const QString& source = *chosen;
+    Prompter& prompter = app_.services.prompter;
+    const std::optional<QString> folder = app_.services.folderChooser.chooseFolder(
+        this, app_.texts.text(TextId::ChooseFolder), SpecialFolderPath(GetFolderValue(13)));
+    if (!folder)
+        return;
+    const QFileInfo file(source);
+    // The folder the name is in, links resolved: the same folder by another road is refused too.
+    const QString ownFolder = QFileInfo(file.absolutePath()).canonicalFilePath();
+    if (QFileInfo(*folder).canonicalFilePath() == ownFolder) {
+        prompter.message(app_.texts[TextId::MoveSameFolder], Title, MsgIcon::Exclamation);
+        return;
+    }
+    const QString target = QDir(*folder).filePath(file.fileName());
+    if (NameTaken(Utf8(target)) &&
+        !prompter.askYesNo(app_.texts[TextId::AskOverwriteFile] + Utf8(file.fileName()) + "?",
+                           app_.texts[TextId::OverwriteFileTitle], MsgIcon::Question))
+        return;
+    Guarded("MenuMove", [&] { MoveFileTo(Utf8(source), Utf8(target)); });
+}
+
+void SearchResultsWindow::MenuComment()
+{
+    const std::optional<int> row = selectedRow();
+    if (!row)
+        return;
+    // Copies, and the row kept by a persistent index: a running search may
+    // add and sort rows while the editor is open.
+    const FindRow& shown = model_->row(*row);
+    const std::string old(shown[FindRow::Comment]), catalog(shown[FindRow::DiskID]), key(shown[FindRow::Key]);
+    const QPersistentModelIndex where = model_->index(*row, FindResultsModel::Comment);
+    // The stored key names exactly the line the row came from.
+    if (const std::optional<std::string> written = EditEntryComment(app_, this, catalog, key, old);
+        written && where.isValid())
+        model_->setComment(where.row(), *written);
+}

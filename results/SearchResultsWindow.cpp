@@ -1,0 +1,245 @@
+#include "results/SearchResultsWindow.h"
+
+#include "engine/registry/Registry.h"
+#include "engine/report/Reports.h"
+#include "engine/settings/AppSettings.h"
+#include "gui/AppContext.h"
+#include "gui/AppIcons.h"
+#include "gui/DesignWidths.h"
+#include "gui/PlainText.h"
+#include "gui/Twips.h"
+#include "gui/jobs/JobRunner.h"
+#include "gui/menu/PopupMenu.h"
+#include "gui/services/DesktopFileMenu.h"
+#include "gui/services/HelpService.h"
+#include "gui/services/Services.h"
+#include "language/LangText.h"
+#include "language/ReportTexts.h"
+#include "platform/shell/Shell.h"
+#include "results/FindResultsModel.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTreeView>
+
+namespace {
+constexpr int MenuDrop = 300 / TwipsPerPixel; // the own menu opens this far below the pointer
+} // namespace
+
+SearchResultsWindow::SearchResultsWindow(AppContext& app) : app_(app)
+{
+    setObjectName(WindowName);
+    setWindowTitle(QStringLiteral("CorvaneDisk"));
+    lblTitle->setText(QStringLiteral("CorvaneDisk"));
+    lblTitle->adjustSize();
+    resize(601, 601); // the design's 9015 twips, until the skin sizes it
+    buildList();
+    buildMenu();
+    retranslate();
+}
+
+SearchResultsWindow::~SearchResultsWindow() = default;
+
+void SearchResultsWindow::buildList()
+{
+    LVFind = new QTreeView(this);
+    LVFind->setObjectName(QStringLiteral("LVFind"));
+    LVFind->move(75 / TwipsPerPixel, 285 / TwipsPerPixel);
+    model_ = new FindResultsModel(LVFind);
+    LVFind->setModel(model_);
+    LVFind->setRootIsDecorated(false);
+    LVFind->setUniformRowHeights(true);
+    LVFind->setItemsExpandable(false);
+    LVFind->setAllColumnsShowFocus(true);
+    LVFind->setSelectionBehavior(QAbstractItemView::SelectRows);
+    LVFind->setSelectionMode(QAbstractItemView::SingleSelection);
+    LVFind->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    LVFind->setSortingEnabled(false); // the click sequence is ours
+    QHeaderView* header = LVFind->header();
+    header->setStretchLastSection(false);
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(false);
+
+    AppSettings& s = app_.settings;
+    for (std::size_t c = 0; c < s.LVFind.size(); ++c)
+        LVFind->setColumnWidth(int(c), PixelsFromTwipsRounded(s.LVFind[c].value_or(DesignFindWidths[c])));
+    if (!s.LVFind[0])
+        CreateNewKey(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\LVFind");
+    // The main window stores the widths when the program ends.
+    connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (column >= 0 && std::size_t(column) < app_.settings.LVFind.size())
+            app_.settings.LVFind[std::size_t(column)] = double(TwipsFromPixels(width));
+    });
+    connect(header, &QHeaderView::sectionClicked, this, &SearchResultsWindow::LVFind_ColumnClick);
+    LVFind->installEventFilter(this);
+    LVFind->viewport()->installEventFilter(this);
+}
+
+void SearchResultsWindow::buildMenu()
+{
+    const LangText& t = app_.texts;
+    m_cMenu = new PopupMenu(this, QStringLiteral("m_cMenu"));
+    m_cMenu->setImageList(MenuImageList());
+    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuOpen)) + "...     Ctrl+O", "OPEN", 0);
+    m_cMenu->addItem("-", "");
+    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuDelete)) + "     Del", "DELETE", 2);
+    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuMoveFile)), "MOVE");
+    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuProperties)) + "...", "PROP", 1);
+    m_cMenu->addItem("-", "");
+    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuEditComment)) + "...     F12", "EDIT");
+    m_cMenu->addItem("-", "");
+    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuPrint)) + "...     Ctrl+P", "PRINT", 4);
+    m_cMenu->setSideBar(0x84B642, 0, QStringLiteral("CorvaneDisk"), 10);
+}
+
+void SearchResultsWindow::retranslate()
+{
+    app_.windowTexts.apply(*this, WindowName);
+    lblTitle->adjustSize();
+}
+
+void SearchResultsWindow::layoutContent(const QRect& inner)
+{
+    // The list keeps its place (the design's, or the skin's) and fills the frame.
+    LVFind->setGeometry(LVFind->x(), LVFind->y(), inner.width(), inner.height());
+}
+
+void SearchResultsWindow::clearResults(bool sorted)
+{
+    model_->clear(sorted);
+    showSortArrow();
+}
+
+void SearchResultsWindow::appendRows(std::vector<std::vector<FindRow>>&& batches)
+{
+    model_->append(std::move(batches));
+}
+
+// Sorting ------------------------------------------------------------------
+
+void SearchResultsWindow::LVFind_ColumnClick(int column)
+{
+    model_->clickColumn(column);
+    showSortArrow(); // the header's own click must not move the arrow
+}
+
+void SearchResultsWindow::showSortArrow()
+{
+    QHeaderView* header = LVFind->header();
+    const int column = model_->sortState().column();
+    const bool shown = model_->isSorted() && column >= 0;
+    header->setSortIndicatorShown(shown);
+    header->setSortIndicator(shown ? column : -1, model_->sortState().order());
+}
+
+// Keys and the pointer -------------------------------------------------------
+
+bool SearchResultsWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == LVFind && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (FormKeyUp(key->key(), key->modifiers()))
+            return true;
+    } else if (watched == LVFind->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            ShellContextMenu(mouse->position().toPoint(), mouse->modifiers());
+            return true;
+        }
+    }
+    return FramedWindow::eventFilter(watched, event);
+}
+
+void SearchResultsWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (!FormKeyUp(event->key(), event->modifiers()))
+        FramedWindow::keyPressEvent(event);
+}
+
+bool SearchResultsWindow::FormKeyUp(int key, Qt::KeyboardModifiers modifiers)
+{
+    modifiers &= ~Qt::KeypadModifier;
+    const bool none = modifiers == Qt::NoModifier;
+    const bool ctrl = modifiers == Qt::ControlModifier; // Ctrl alone
+    switch (key) {
+    case Qt::Key_F1:
+        app_.services.help.showHelp(HelpContext);
+        return true;
+    case Qt::Key_O:
+        if (ctrl)
+            MenuOpen();
+        return ctrl;
+    case Qt::Key_Delete:
+        if (none)
+            MenuDel();
+        return none;
+    case Qt::Key_F12:
+        if (none)
+            MenuComment();
+        return none;
+    case Qt::Key_P:
+        if (ctrl)
+            PrintFind();
+        return ctrl;
+    default:
+        return false;
+    }
+}
+
+void SearchResultsWindow::ShellContextMenu(const QPoint& at, Qt::KeyboardModifiers modifiers)
+{
+    const QPoint screen = LVFind->viewport()->mapToGlobal(at);
+    const std::optional<int> row = selectedRow();
+    if (row && modifiers == Qt::NoModifier) {
+        // Only for a file that is there: else the window's own menu.
+        if (auto menu = MakeDesktopFileMenu(TargetPath(model_->row(*row)), app_.services.desktop, this)) {
+            menu->exec(screen);
+            return;
+        }
+    }
+    if (int chosen = m_cMenu->showAt(screen + QPoint(0, MenuDrop)))
+        onMenu(m_cMenu->key(chosen));
+}
+
+void SearchResultsWindow::onMenu(const QString& key)
+{
+    if (key == "OPEN")
+        MenuOpen();
+    else if (key == "DELETE")
+        MenuDel();
+    else if (key == "MOVE")
+        MenuMove();
+    else if (key == "PROP")
+        MenuProp();
+    else if (key == "EDIT")
+        MenuComment();
+    else if (key == "PRINT")
+        PrintFind();
+}
+
+std::optional<int> SearchResultsWindow::selectedRow() const
+{
+    const QModelIndexList rows = LVFind->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return std::nullopt;
+    return rows.front().row();
+}
+
+// The report ---------------------------------------------------------------
+
+void SearchResultsWindow::PrintFind()
+{
+    if (app_.jobs.isBusy())
+        return;
+    app_.jobs.start(
+        JobOptions{.owner = this, .wait = [] {}},
+        [settings = app_.settings.Report, rows = model_->shownRows(),
+         captions = ReportCaptionsFor(app_.texts)](JobControl&) { return WriteFindReport(settings, rows, captions); },
+        [](std::optional<std::string> target) {
+            if (target)
+                RunShellExecute(*target);
+        });
+}

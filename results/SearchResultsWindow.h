@@ -1,0 +1,81 @@
+#pragma once
+// The search results: a framed window listing the hits of the last search,
+// from which the real file behind a row is opened, deleted, moved, shown
+// with its properties, given another catalog comment, or the whole list
+// written as a report. A right-click offers the desktop's own menu of the
+// file when it exists and no modifier key is held, else the window's menu.
+// A row acts on the file it was found as: a file row on that file, an
+// archive's member or folder entry on the archive.
+
+#include "gui/frame/FramedWindow.h"
+#include "language/WindowTexts.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+struct AppContext;
+class FindResultsModel;
+class FindRow;
+class PopupMenu;
+class QTreeView;
+
+class SearchResultsWindow : public FramedWindow, public Retranslatable {
+    Q_OBJECT
+public:
+    static constexpr const char* WindowName = "frmFind";
+    static constexpr int HelpContext = 1007;
+
+    explicit SearchResultsWindow(AppContext& app);
+    ~SearchResultsWindow() override;
+
+    // A search begins: no rows; sorted: the rows are kept sorted and a
+    // header click sorts them.
+    void clearResults(bool sorted);
+    // Rows that arrived, in batches as the search handed them over.
+    void appendRows(std::vector<std::vector<FindRow>>&& batches);
+    FindResultsModel& results() { return *model_; }
+
+    // The actions on the selected row (none without one).
+    void MenuOpen();
+    void MenuDel();
+    void MenuMove();
+    void MenuProp();
+    void MenuComment();
+    // The report of the rows in the order shown, written on a worker and
+    // then opened; nothing while other work runs.
+    void PrintFind();
+
+    // The native path a row acts on.
+    static QString TargetPath(const FindRow& row);
+
+    void retranslate() override;
+
+    QTreeView* LVFind = nullptr;
+    PopupMenu* m_cMenu = nullptr;
+
+protected:
+    void layoutContent(const QRect& inner) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildList();
+    void buildMenu();
+    bool FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
+    void LVFind_ColumnClick(int column);
+    void showSortArrow();
+    void ShellContextMenu(const QPoint& at, Qt::KeyboardModifiers modifiers);
+    void onMenu(const QString& key);
+    std::optional<int> selectedRow() const;
+    // The path the selected row acts on, once the insert-disk prompt was
+    // confirmed; nothing without a row or after Cancel.
+    std::optional<QString> chosenTarget();
+    // The same, when a file is there (else that is said).
+    std::optional<QString> chosenFile();
+
+    AppContext& app_;
+    FindResultsModel* model_ = nullptr;
+};

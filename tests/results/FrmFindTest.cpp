@@ -1,0 +1,424 @@
+#include "engine/catalog/CatalogPath.h"
+#include "engine/scan/CatalogScan.h"
+#include "engine/search/LibrarySearch.h"
+#include "gui/dialogs/CommentDialog.h"
+#include "gui/menu/PopupMenu.h"
+#include "mainwindow/WindowMode.h"
+#include "results/FindResultsModel.h"
+#include "results/SearchResultsWindow.h"
+#include "tests/support/CheckedModel.h"
+#include "tests/support/TestWorld.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+void PrintTo(const QString& s, std::ostream* out)
+{
+    *out << '"' << s.toStdString() << '"';
+}
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (std::size_t p = 0, nl; (nl = text.find("\r\n", p)) != std::string::npos; p = nl + 2)
+        lines.push_back(text.substr(p, nl - p));
+    return lines;
+}
+
+// The lines of after that differ from before (the files have as many lines).
+std::vector<std::string> ChangedLines(const std::string& before, const std::string& after)
+{
+    const auto a = Lines(before), b = Lines(after);
+    EXPECT_EQ(a.size(), b.size());
+    std::vector<std::string> changed;
+    for (std::size_t i = 0; i < std::min(a.size(), b.size()); ++i)
+        if (a[i] != b[i])
+            changed.push_back(b[i]);
+    return changed;
+}
+
+// A disk catalogued by the real scan into dat/Disk.dat: files, a folder whose
+// name holds a dot, a ZIP archive (members, a comment of two lines), an ACE
+// archive (a folder entry), and a file whose path ends another file's path.
+struct FrmFindTest : ::testing::Test {
+    TestWorld world;
+    std::string disk;
+    std::unique_ptr<QAbstractItemModelTester> checker;
+
+    FrmFindTest()
+    {
+        LoadLanguage(world.texts, "CorD_eng.lng");
+        DefineWindows(world.app);
+        disk = world.home.file("disk");
+        world.home.write("disk/a.txt", std::string(5 * 1024 + 10, 'a'));
+        world.home.write("disk/v1.2/notes.txt", std::string(12 * 1024 + 10, 'n'));
+        fs::copy_file(CORVANE_FIXTURES "/archives/sample.zip", disk + "/pack.zip");
+        fs::copy_file(CORVANE_FIXTURES "/archives/sample.ace", disk + "/old.ace");
+        const std::string b = world.home.write("disk/data/b.txt", "bee");
+        const std::string longer = world.home.write("disk/backup" + disk + "/data/b.txt", "bee");
+        fs::last_write_time(longer, fs::last_write_time(b));
+        scan();
+    }
+    void scan()
+    {
+        ScanOptions opts;
+        opts.RecursiveDir = opts.SearchZipContent = opts.EnableComment = true;
+        opts.RootDir = disk;
+        opts.Search = "*.*";
+        ScanSession session;
+        CreateCatalog(opts, session);
+        ASSERT_TRUE(SaveFile(session.lines, world.lib() + "Disk.dat"));
+    }
+    std::string catalog() const { return world.home.read("dat/Disk.dat"); }
+
+    // The window showing the hits of a real search of the library.
+    SearchResultsWindow& search(const std::string& expression, const std::string& filter = "*.*", bool sorted = false)
+    {
+        auto& w = world.windows.get<SearchResultsWindow>();
+        checker = CheckModel(w.results());
+        w.clearResults(sorted);
+        FindRequest request;
+        request.LibraryFolder = world.lib();
+        request.Expression = expression;
+        request.FileFilter = filter;
+        FindSession session;
+        std::vector<std::vector<FindRow>> batches;
+        RunFind(request, session, [&](std::vector<FindHit>&& hits) { batches.push_back(FindRowsOf(hits)); });
+        w.appendRows(std::move(batches));
+        w.show();
+        return w;
+    }
+    // Selects the first row showing name (of that kind, in a folder whose
+    // catalog path ends with dirEnd); its row.
+    int select(SearchResultsWindow& w, const std::string& name, HitKind kind = HitKind::File,
+               const std::string& dirEnd = "")
+    {
+        FindResultsModel& m = w.results();
+        for (int r = 0; r < m.rowCount(); ++r) {
+            const FindRow& row = m.row(r);
+            if (row[FindRow::File] == name && row.kind() == kind && row[FindRow::Directory].ends_with(dirEnd)) {
+                w.LVFind->setCurrentIndex(m.index(r, 0));
+                return r;
+            }
+        }
+        ADD_FAILURE() << "no row " << name;
+        return -1;
+    }
+    void key(SearchResultsWindow& w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QKeyEvent press(QEvent::KeyPress, k, mods);
+        QApplication::sendEvent(w.LVFind, &press);
+    }
+    // The kinds of the boxes shown so far, in order.
+    std::vector<std::string> boxes() const
+    {
+        std::vector<std::string> kinds;
+        for (const auto& b : world.fakes.prompter.boxes)
+            kinds.push_back(b.kind);
+        return kinds;
+    }
+    std::vector<QString> opened() const
+    {
+        std::vector<QString> paths;
+        for (const auto& c : world.fakes.desktop.calls)
+            if (c.action == "open")
+                paths.push_back(c.path);
+        return paths;
+    }
+    void editComment(SearchResultsWindow& w, const QString& text)
+    {
+        TestWorld::whenModal([text](QWidget* dialog) {
+            auto* editor = qobject_cast<CommentDialog*>(dialog);
+            ASSERT_NE(editor, nullptr);
+            editor->txtComment->setPlainText(text);
+            editor->accept();
+        });
+        w.MenuComment();
+    }
+    // What a right-click on the selected row shows: "desktop" (the desktop's
+    // menu), "own" (the window's) or "" (nothing); the menu is closed again.
+    std::string rightClick(SearchResultsWindow& w, Qt::KeyboardModifiers mods)
+    {
+        std::string shown;
+        QTimer::singleShot(50, [&] {
+            QWidget* popup = QApplication::activePopupWidget();
+            if (!popup)
+                return;
+            shown = qobject_cast<PopupMenu*>(popup) ? "own" : "desktop";
+            popup->close();
+        });
+        const QRect cell = w.LVFind->visualRect(w.LVFind->currentIndex());
+        QMouseEvent release(QEvent::MouseButtonRelease, cell.center(), w.LVFind->viewport()->mapToGlobal(cell.center()),
+                            Qt::RightButton, Qt::NoButton, mods);
+        QApplication::sendEvent(w.LVFind->viewport(), &release);
+        return shown;
+    }
+};
+
+} // namespace
+
+TEST_F(FrmFindTest, KeysActWithTheirOwnModifiersOnly)
+{
+    SearchResultsWindow& w = search("a.txt");
+    key(w, Qt::Key_O, Qt::ControlModifier); // no row chosen yet: nothing
+    EXPECT_TRUE(boxes().empty());
+    select(w, "a.txt");
+
+    key(w, Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_EQ(world.fakes.help.contexts, std::vector<int>{1007});
+    key(w, Qt::Key_O);
+    key(w, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    key(w, Qt::Key_Delete, Qt::ShiftModifier);
+    key(w, Qt::Key_F12, Qt::ControlModifier);
+    key(w, Qt::Key_P);
+    EXPECT_TRUE(boxes().empty());
+
+    world.fakes.prompter.answers = {false, true};
+    key(w, Qt::Key_O, Qt::ControlModifier); // Cancel at the insert-disk prompt
+    key(w, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(boxes(), (std::vector<std::string>{"okcancel", "okcancel"}));
+    EXPECT_EQ(world.fakes.prompter.boxes[0].text, "Please insert the disk Disk");
+    EXPECT_EQ(opened(), std::vector<QString>{QString::fromStdString(disk + "/a.txt")});
+
+    key(w, Qt::Key_Delete); // Cancel at the prompt again
+    EXPECT_EQ(boxes().size(), 3u);
+    EXPECT_TRUE(fs::exists(disk + "/a.txt"));
+
+    TestWorld::whenModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+    key(w, Qt::Key_F12);
+    EXPECT_FALSE(QApplication::activeModalWidget());
+
+    world.settings.Report.StyleHTML = false;
+    key(w, Qt::Key_P, Qt::ControlModifier);
+    ASSERT_TRUE(TestWorld::waitFor([&] { return !world.jobs.isBusy(); }));
+    EXPECT_EQ(world.fakes.shell.opened, std::vector<std::string>{world.home.file("reports/rep_find.txt")});
+
+    key(w, Qt::Key_Escape);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(w.results().rowCount(), 1); // hidden with its rows
+}
+
+TEST_F(FrmFindTest, DeleteAsksForTheDiskThenByNameAndDeletesOnYesOnly)
+{
+    SearchResultsWindow& w = search("a.txt");
+    select(w, "a.txt");
+    const std::string file = disk + "/a.txt";
+    world.fakes.prompter.answers = {false};
+    w.MenuDel();
+    world.fakes.prompter.answers = {true, false};
+    w.MenuDel();
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_EQ(boxes(), (std::vector<std::string>{"okcancel", "okcancel", "question"}));
+    EXPECT_EQ(world.fakes.prompter.boxes[2].text,
+              "Do you really want to delete the selected item? a.txt will be removed from the disk.");
+
+    world.fakes.prompter.answers = {true, true};
+    w.MenuDel();
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_EQ(w.results().rowCount(), 1);
+
+    // Gone already: said so, and no question.
+    world.fakes.prompter.answers = {true, true};
+    w.MenuDel();
+    ASSERT_EQ(boxes().size(), 7u);
+    EXPECT_EQ(boxes()[6], "message");
+    EXPECT_NE(world.fakes.prompter.boxes[6].text.find("no longer exists"), std::string::npos);
+}
+
+TEST_F(FrmFindTest, MoveGoesElsewhereRefusesItsOwnFolderAndAsksBeforeReplacing)
+{
+    SearchResultsWindow& w = search("notes.txt a.txt");
+    const std::string other = world.home.file("other");
+    fs::create_directories(other);
+    auto& chooser = world.fakes.folderChooser;
+
+    // The file of the dot folder moves; the folder stays.
+    select(w, "notes.txt");
+    world.fakes.prompter.answers = {true};
+    chooser.answers = {QString::fromStdString(disk + "/v1.2")};
+    w.MenuMove();
+    fs::create_directory_symlink(disk + "/v1.2", world.home.file("alias"));
+    world.fakes.prompter.answers = {true};
+    chooser.answers = {QString::fromStdString(world.home.file("alias"))}; // the same folder by a link
+    w.MenuMove();
+    EXPECT_EQ(boxes(), (std::vector<std::string>{"okcancel", "message", "okcancel", "message"}));
+    EXPECT_EQ(world.fakes.prompter.boxes[1].text, "The file is already in that folder.");
+    EXPECT_TRUE(fs::exists(disk + "/v1.2/notes.txt"));
+    EXPECT_EQ(chooser.asked.at(0).title, "Choose a folder");
+
+    world.home.write("other/notes.txt", "old");
+    world.fakes.prompter.answers = {true, false};
+    chooser.answers = {QString::fromStdString(other)};
+    w.MenuMove();
+    EXPECT_EQ(world.home.read("other/notes.txt"), "old");
+    EXPECT_EQ(world.fakes.prompter.boxes.back().text, "Do you want to overwrite the existing file notes.txt?");
+    world.fakes.prompter.answers = {true, true};
+    chooser.answers = {QString::fromStdString(other)};
+    w.MenuMove();
+    EXPECT_EQ(world.home.read("other/notes.txt"), std::string(12 * 1024 + 10, 'n'));
+    EXPECT_FALSE(fs::exists(disk + "/v1.2/notes.txt"));
+    EXPECT_TRUE(fs::is_directory(disk + "/v1.2"));
+
+    // Another file to another folder; the chooser cancelled moves nothing.
+    select(w, "a.txt");
+    world.fakes.prompter.answers = {true};
+    chooser.answers = {std::nullopt};
+    w.MenuMove();
+    EXPECT_TRUE(fs::exists(disk + "/a.txt"));
+    world.fakes.prompter.answers = {true};
+    chooser.answers = {QString::fromStdString(other)};
+    w.MenuMove();
+    EXPECT_FALSE(fs::exists(disk + "/a.txt"));
+    EXPECT_EQ(world.home.read("other/a.txt").size(), 5u * 1024 + 10);
+    EXPECT_EQ(w.results().rowCount(), 2); // the rows stay
+    EXPECT_EQ(world.fakes.prompter.boxes.back().kind, "okcancel");
+}
+
+TEST_F(FrmFindTest, EachRowActsOnTheFileItWasFoundAs)
+{
+    const QString zip = QString::fromStdString(disk + "/pack.zip");
+    const QString ace = QString::fromStdString(disk + "/old.ace");
+    SearchResultsWindow& w = search("notes.txt docs");
+    for (auto [name, kind, in] : {std::tuple{"notes.txt", HitKind::File, ""},
+                                  {"docs\\readme.txt", HitKind::Member, "pack.zip"},
+                                  {"docs\\", HitKind::ArchiveFolder, "old.ace"}}) {
+        select(w, name, kind, in);
+        world.fakes.prompter.answers = {true};
+        w.MenuOpen();
+    }
+    // A folder entry under a filter of types shows as its archive.
+    search("docs", "*.ace");
+    select(w, "old.ace", HitKind::ArchiveFolder);
+    world.fakes.prompter.answers = {true};
+    w.MenuProp();
+    EXPECT_EQ(opened(), (std::vector<QString>{QString::fromStdString(disk + "/v1.2/notes.txt"), zip, ace}));
+    EXPECT_EQ(world.fakes.desktop.calls.back().action, "showProperties");
+    EXPECT_EQ(world.fakes.desktop.calls.back().path, ace);
+
+    // Right-click: the desktop's menu for a file that is there, unless a
+    // modifier key is held; the window's own menu for a file that is gone.
+    EXPECT_EQ(rightClick(w, Qt::NoModifier), "desktop");
+    EXPECT_EQ(rightClick(w, Qt::ShiftModifier), "own");
+    EXPECT_EQ(rightClick(w, Qt::ControlModifier), "own");
+    fs::remove(disk + "/old.ace");
+    EXPECT_EQ(rightClick(w, Qt::NoModifier), "own");
+}
+
+TEST_F(FrmFindTest, PathsOfAWindowsCatalogAreNeverLookedForInTheWorkingFolder)
+{
+    world.home.write("dat/Win.dat", std::string(">Fixed\r\n>Serial 1\r\n>Volume W\r\n>Free 1 MB\r\n>Total 2 MB\r\n"
+                                                ">Root Dir C:\\\r\n>Recursive Dir True\r\n>Search zip content False\r\n"
+                                                ">Enable comment False\r\n>Search *.*\r\n>Comment \r\n"
+                                                "C:\\Docs\\plan.txt>4 Kb/05/06/2007\r\n"));
+    // The same name relative to the working folder exists: it must not count.
+    const fs::path before = fs::current_path();
+    fs::current_path(world.home.file(""));
+    const std::string relative = world.home.write("C:/Docs/plan.txt", "not this one");
+    SearchResultsWindow& w = search("plan.txt");
+    select(w, "plan.txt");
+    world.fakes.prompter.answers = {true, true, true, true}; // the disk is in, each time
+    w.MenuOpen();
+    w.MenuDel();
+    w.MenuMove();
+    w.MenuProp();
+    fs::current_path(before);
+    EXPECT_EQ(boxes(), (std::vector<std::string>{"okcancel", "message", "okcancel", "message", "okcancel", "message",
+                                                 "okcancel", "message"}));
+    EXPECT_EQ(world.fakes.prompter.boxes[0].text, "Please insert the disk Win");
+    EXPECT_EQ(world.fakes.prompter.boxes[1].text, "\"C:/Docs/plan.txt\" no longer exists.");
+    EXPECT_TRUE(world.fakes.desktop.calls.empty());
+    EXPECT_TRUE(fs::exists(relative));
+}
+
+TEST_F(FrmFindTest, CommentEditsChangeExactlyTheirOwnLine)
+{
+    std::string before = catalog();
+    // The path of this file ends the path of the one under backup/, which
+    // comes first in the catalog.
+    SearchResultsWindow& w = search("b.txt");
+    ASSERT_EQ(w.results().rowCount(), 2);
+    const int row = w.results().row(0)[FindRow::Directory] == ToCatalogPath(disk + "/data/") ? 0 : 1;
+    ASSERT_EQ(w.results().row(row)[FindRow::Directory], ToCatalogPath(disk + "/data/"));
+    w.LVFind->setCurrentIndex(w.results().index(row, 0));
+    editComment(w, "the short one");
+    std::vector<std::string> changed = ChangedLines(before, catalog());
+    ASSERT_EQ(changed.size(), 1u);
+    EXPECT_EQ(changed[0].find("backup"), std::string::npos);
+    EXPECT_TRUE(changed[0].ends_with(">the short one<"));
+    EXPECT_EQ(w.results().data(w.results().index(row, FindResultsModel::Comment), Qt::DisplayRole), "the short one");
+
+    // A member, and the archive's folder entry shown as the archive.
+    for (auto [filter, name, kind, marker] :
+         {std::tuple{"*.*", "docs\\readme.txt", HitKind::Member, "pack.zip/docs\\readme.txt>"},
+          std::tuple{"*.ace", "old.ace", HitKind::ArchiveFolder, "old.ace/docs\\>"}}) {
+        before = catalog();
+        search("docs", filter);
+        select(w, name, kind, kind == HitKind::Member ? "pack.zip" : "");
+        editComment(w, "two\nlines > here");
+        changed = ChangedLines(before, catalog());
+        ASSERT_EQ(changed.size(), 1u) << name;
+        EXPECT_NE(changed[0].find(marker), std::string::npos) << changed[0];
+        EXPECT_TRUE(changed[0].ends_with(">two\x01lines ? here<")) << changed[0];
+    }
+    const QModelIndex cell = w.results().index(w.LVFind->currentIndex().row(), FindResultsModel::Comment);
+    EXPECT_EQ(w.results().data(cell, Qt::DisplayRole), "two");
+    EXPECT_EQ(w.results().data(cell, Qt::ToolTipRole), "two\nlines ? here");
+
+    // Unchanged or cancelled: the catalog is not written.
+    before = catalog();
+    const auto written = fs::last_write_time(world.lib() + "Disk.dat");
+    editComment(w, "two\r\nlines ? here");
+    TestWorld::whenModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+    w.MenuComment();
+    EXPECT_EQ(catalog(), before);
+    EXPECT_EQ(fs::last_write_time(world.lib() + "Disk.dat"), written);
+    EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(FrmFindTest, PrintWritesTheRowsInTheOrderShown)
+{
+    world.settings.Report.StyleHTML = false;
+    world.settings.Report.IncludeDir = 0;
+    world.settings.Report.IncludeDate = 0;
+    SearchResultsWindow& w = search("a.txt notes.txt b.txt", "*.*", true);
+    w.LVFind->header()->sectionClicked(FindResultsModel::Size); // the first click: largest first
+    EXPECT_EQ(w.LVFind->header()->sortIndicatorSection(), int(FindResultsModel::Size));
+    EXPECT_EQ(w.LVFind->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    key(w, Qt::Key_P, Qt::ControlModifier);
+    ASSERT_TRUE(TestWorld::waitFor([&] { return !world.jobs.isBusy(); }));
+    EXPECT_EQ(world.home.read("reports/rep_find.txt"),
+              "File;Size;\r\nnotes.txt;12 Kb;\r\na.txt;5 Kb;\r\nb.txt;0 Kb;\r\nb.txt;0 Kb;\r\n\r\n");
+
+    // A search without sorting keeps the catalog's order, whatever is clicked.
+    search("a.txt notes.txt b.txt");
+    w.LVFind->header()->sectionClicked(FindResultsModel::Size);
+    EXPECT_FALSE(w.LVFind->header()->isSortIndicatorShown());
+    w.PrintFind();
+    ASSERT_TRUE(TestWorld::waitFor([&] { return !world.jobs.isBusy(); }));
+    EXPECT_EQ(world.home.read("reports/rep_find.txt"),
+              "File;Size;\r\na.txt;5 Kb;\r\nb.txt;0 Kb;\r\nb.txt;0 Kb;\r\nnotes.txt;12 Kb;\r\n\r\n");
+    EXPECT_EQ(world.fakes.shell.opened.size(), 2u);
+}
+
+TEST_F(FrmFindTest, ColumnWidthsComeFromTheSettingsAndGoBackThere)
+{
+    world.settings.LVFind[1] = 4500;
+    SearchResultsWindow& w = search("a.txt");
+    EXPECT_EQ(w.LVFind->columnWidth(0), 150); // the design's 2250 twips
+    EXPECT_EQ(w.LVFind->columnWidth(1), 300);
+    w.LVFind->setColumnWidth(5, 200);
+    EXPECT_EQ(world.settings.LVFind[5], 3000);
+    EXPECT_EQ(w.LVFind->model()->headerData(5, Qt::Horizontal), "Comment");
+}

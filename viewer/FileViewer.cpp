@@ -1,0 +1,221 @@
+#include "viewer/FileViewer.h"
+
+#include "gui/AppContext.h"
+#include "gui/AppIcons.h"
+#include "gui/MakeControl.h"
+#include "gui/PlainText.h"
+#include "gui/menu/PopupMenu.h"
+#include "gui/services/HelpService.h"
+#include "gui/services/Services.h"
+#include "language/LangText.h"
+#include "viewer/LineView.h"
+#include "viewer/ViewedFile.h"
+#include "viewer/ViewerPicture.h"
+#include "viewer/ViewerText.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace {
+constexpr int HelpContext = 1008;
+constexpr int MenuDrop = 20; // the popup opens 300 twips below the pointer
+constexpr int AsciiIcon = 5;
+constexpr int HexaIcon = 6;
+constexpr int SideBarIcon = 10;
+constexpr std::uint32_t SideBarStart = 0x84B642;
+
+// The busy pointer while a view is made.
+struct BusyPointer {
+    BusyPointer() { QApplication::setOverrideCursor(Qt::BusyCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+};
+} // namespace
+
+FileViewer::FileViewer(AppContext& app, std::string quexelFolder) : app_(app), quexel_(std::move(quexelFolder))
+{
+    setObjectName(WindowName);
+    setWindowTitle(QStringLiteral("CorvaneDisk View"));
+    lblTitle->setText(windowTitle());
+    lblTitle->adjustSize();
+    resize(500, 400);
+
+    picScroll = MakeControl<QScrollArea>(this, "picScroll", {});
+    picScroll->setFrameShape(QFrame::NoFrame);
+    picScroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picScroll->horizontalScrollBar()->setObjectName(QStringLiteral("HScroll"));
+    picScroll->verticalScrollBar()->setObjectName(QStringLiteral("VScroll"));
+    img = new QLabel;
+    img->setObjectName(QStringLiteral("img"));
+    picScroll->setWidget(img);
+    picScroll->hide();
+
+    rtf = MakeControl<LineView>(this, "rtf", {});
+    rtf->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    rtf->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(rtf, &QWidget::customContextMenuRequested, this, &FileViewer::rtf_MouseUp);
+
+    m_cMenu = new PopupMenu(this, QStringLiteral("m_cMenu"));
+    m_cMenu->setImageList(MenuImageList());
+    m_cMenu->addItem(QStringLiteral("&Ascii view"), QStringLiteral("ASCII"), AsciiIcon);
+    m_cMenu->addItem(QStringLiteral("&Hexa view"), QStringLiteral("HEXA"), HexaIcon);
+    m_cMenu->addItem(QStringLiteral("-"), QString());
+    m_cMenu->addItem('&' + PlainMnemonicText(app_.texts.text(TextId::MenuExit)), QStringLiteral("EXIT"));
+    m_cMenu->setSideBar(SideBarStart, 0, QStringLiteral("ZQ"), SideBarIcon);
+}
+
+void FileViewer::ShowFile(const std::string& path)
+{
+    if (!isVisible()) {
+        HexaView = false;
+        show();
+        raise();
+    }
+    ViewFile(path);
+}
+
+void FileViewer::ViewFile(const std::string& path)
+{
+    if (!ViewedFileExists(path)) {
+        ImageShown = false;
+        showInTextBox(QString::fromLatin1(MissingText), State::Missing);
+        return;
+    }
+    ImageShown = true;
+    HexaView = false;
+    ViewFilePath = path;
+    showOwnView();
+}
+
+void FileViewer::ShowHexaView()
+{
+    BusyPointer busy;
+    if (HexaView || !ViewedFileExists(ViewFilePath))
+        return;
+    HexaView = true;
+    showHex();
+}
+
+void FileViewer::ShowAsciiView()
+{
+    BusyPointer busy;
+    if (!HexaView || !ViewedFileExists(ViewFilePath))
+        return;
+    HexaView = false;
+    showText();
+}
+
+void FileViewer::ToggleHexaView()
+{
+    BusyPointer busy;
+    if (!ViewedFileExists(ViewFilePath))
+        return;
+    HexaView = !HexaView;
+    if (HexaView)
+        showHex();
+    else if (ImageShown)
+        showOwnView();
+    else
+        showText();
+}
+
+// A picture when the file is one; else its text, or the message for a
+// picture that does not decode (its bytes are no text to read).
+void FileViewer::showOwnView()
+{
+    ViewerPicture picture = LoadPicture(ViewFilePath);
+    switch (picture.outcome) {
+    case ViewerPicture::Outcome::Loaded:
+        showPicture(std::move(picture.image));
+        return;
+    case ViewerPicture::Outcome::NotAPicture:
+        ImageShown = false;
+        showText();
+        return;
+    case ViewerPicture::Outcome::Broken:
+        ImageShown = false;
+        showInTextBox(QString::fromLatin1(MissingText), State::Missing);
+        return;
+    }
+}
+
+void FileViewer::showPicture(QImage image)
+{
+    rtf->hide();
+    rtf->clear();
+    img->setPixmap(QPixmap::fromImage(std::move(image)));
+    img->resize(img->pixmap().size());
+    picScroll->horizontalScrollBar()->setValue(0);
+    picScroll->verticalScrollBar()->setValue(0);
+    picScroll->show();
+    state_ = State::Picture;
+}
+
+void FileViewer::showText()
+{
+    QString text;
+    if (std::optional<FileStart> start = ReadFileStart(ViewFilePath, ViewerByteLimit)) {
+        text = TextForView(start->bytes, start->cut());
+        if (start->cut())
+            text = PartShownNote(app_.texts, start->bytes.size(), start->fileSize) + "\n\n" + text;
+    }
+    showInTextBox(text, State::Text);
+}
+
+void FileViewer::showHex()
+{
+    showInTextBox(QString::fromLatin1(WaitText), State::Hex);
+    rtf->repaint();
+    QString text;
+    if (std::optional<FileStart> start = ReadFileStart(ViewFilePath, ViewerByteLimit)) {
+        const std::string dump = quexel_.dump(start->bytes);
+        if (start->cut())
+            text = PartShownNote(app_.texts, start->bytes.size(), start->fileSize) + "\n\n";
+        text += DumpForView(dump);
+    }
+    showInTextBox(text, State::Hex);
+}
+
+void FileViewer::showInTextBox(const QString& text, State state)
+{
+    picScroll->hide();
+    img->clear();
+    rtf->setPlainText(text);
+    rtf->show();
+    state_ = state;
+}
+
+void FileViewer::rtf_MouseUp(const QPoint& at)
+{
+    const int chosen = m_cMenu->showAt(rtf->viewport()->mapToGlobal(at) + QPoint(0, MenuDrop));
+    const QString key = m_cMenu->key(chosen);
+    if (key == QLatin1String("ASCII"))
+        ShowAsciiView();
+    else if (key == QLatin1String("HEXA"))
+        ShowHexaView();
+    else if (key == QLatin1String("EXIT"))
+        hide();
+}
+
+void FileViewer::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        app_.services.help.showHelp(HelpContext);
+        return;
+    }
+    if (event->key() == Qt::Key_H && (event->modifiers() & Qt::ControlModifier)) {
+        if (!event->isAutoRepeat())
+            ToggleHexaView();
+        return;
+    }
+    FramedWindow::keyPressEvent(event); // Esc closes
+}
+
+void FileViewer::layoutContent(const QRect& inner)
+{
+    picScroll->setGeometry(inner);
+    rtf->setGeometry(inner);
+}
