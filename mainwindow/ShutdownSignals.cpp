@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <pthread.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -22,6 +23,15 @@ void OnSignal(int)
     const char byte = 1;
     [[maybe_unused]] ssize_t n = ::write(WakePipe[1], &byte, 1);
     errno = saved;
+}
+
+void Mask(int how)
+{
+    sigset_t set;
+    sigemptyset(&set);
+    for (int s : Signals)
+        sigaddset(&set, s);
+    pthread_sigmask(how, &set, nullptr);
 }
 
 void Handle(void (*handler)(int))
@@ -77,7 +87,13 @@ private:
 
 } // namespace
 
+void HoldShutdownSignals()
+{
+    Mask(SIG_BLOCK);
+}
+
 void CloseOnShutdownSignals(MainWindow& main)
 {
     new SignalCatcher(main);
+    Mask(SIG_UNBLOCK); // one held back meanwhile arrives now
 }

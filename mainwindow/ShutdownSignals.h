@@ -6,5 +6,10 @@
 
 class MainWindow;
 
+// Holds the signals back (in every thread started after it) until
+// CloseOnShutdownSignals takes them, so that one sent while the window is
+// being made is not lost nor ends the process half-started.
+void HoldShutdownSignals();
+
 // Lasts as long as the window; afterwards the signals end the process again.
 void CloseOnShutdownSignals(MainWindow& main);

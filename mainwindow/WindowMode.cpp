@@ -64,6 +64,7 @@ int RunWindowMode(int argc, char** argv)
         return 1;
     }
     ChooseDisplayPlatform(false);
+    HoldShutdownSignals();
     QApplication qapp(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the main window's shutdown quits
     QApplication::setApplicationName(QStringLiteral("CorvaneDisk"));

@@ -1,20 +1,34 @@
 #!/usr/bin/env bash
 # The real program on a private X server: the main window appears, closes on
-# Alt+F4 and, started again, on kill -TERM (a logout, kill); each time the
-# process ends with status 0, the settings are written and tmp/ is emptied.
+# Alt+F4 and, started again, on kill -TERM (a logout, kill), also when the
+# signal comes while the window is still being made; each time the process
+# ends with status 0, the settings are written and tmp/ is emptied.
 set -euo pipefail
 build=$1
 here=$(cd "$(dirname "$0")/../.." && pwd)
 source "$here/scripts/xsession.sh"
 new_session "$build"
 reg=$XDG_CONFIG_HOME/CorvaneDisk/registry.reg
-for how in alt+F4 TERM; do
+for how in alt+F4 TERM early-TERM; do
   rm -f "$reg"
-  start_program "$build"
+  if [[ $how == early-TERM ]]; then
+    "$build/CorvaneDisk" &
+    PROGRAM_PID=$!
+    # As soon as SIGTERM is held back or caught, before the window is there.
+    for ((i = 0; i < 300; i++)); do
+      masks=$(awk '/^Sig(Blk|Cgt):/ {print $2}' "/proc/$PROGRAM_PID/status" 2>/dev/null || true)
+      for m in $masks; do (((0x$m >> 14) & 1)) && break 2; done
+      sleep 0.01
+    done
+    xdotool search --name '^CorvaneDisk$' >/dev/null 2>&1 && echo "early-TERM: the window came first" >&2
+    kill -TERM "$PROGRAM_PID"
+  else
+    start_program "$build"
+  fi
   if [[ $how == TERM ]]; then
     sleep 0.5
     kill -TERM "$PROGRAM_PID"
-  else
+  elif [[ $how == alt+F4 ]]; then
     xdotool windowfocus --sync "$MAIN_WINDOW"
     xdotool key --clearmodifiers alt+F4
   fi
