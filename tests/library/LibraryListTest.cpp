@@ -277,14 +277,7 @@ TEST_F(LibraryListTest, ACatalogOpenedWhileOtherWorkRunsOpensWhenThatWorkEnds)
     catalog("a.dat", HeaderFields(), "\\x\\f.txt>1 Kb/01/01/2001\r\n");
     showLibrary();
     std::atomic<bool> release{false};
-    ASSERT_TRUE(world.jobs.start(
-        JobOptions{.owner = &world.jobs},
-        [&release](JobControl&) {
-            while (!release)
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            return 0;
-        },
-        [](int) {}));
+    ASSERT_TRUE(world.holdJobs(release));
     selectRow("a.dat");
     QTest::mouseDClick(view().viewport(), Qt::LeftButton, {}, rowPoint("a.dat"));
     QApplication::processEvents();

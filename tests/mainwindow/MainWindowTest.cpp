@@ -324,13 +324,7 @@ TEST_F(MainWindowTest, ANewVolumeIsOfferedWhenAllowedAndNotDuringWork)
 
     // Other work runs: the offer waits for it, then Yes catalogues the mount.
     std::atomic<bool> release{false};
-    world.jobs.start(
-        JobOptions{.owner = &world.jobs},
-        [&](JobControl&) {
-            while (!release)
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        },
-        [] {});
+    world.holdJobs(release);
     world.fakes.prompter.answers = {true};
     world.fakes.mounts.announce(mount);
     TestWorld::waitFor([] { return false; }, 300);
@@ -352,13 +346,7 @@ TEST_F(MainWindowTest, AnOfferWhoseVolumeWentWhileItWaitedIsDropped)
     MountInfoEntry emptied{2, "8:17", world.home.file("emptied"), "vfat", "/dev/sdc1"};
     MountInfoEntry stays{3, "8:33", folder(), "vfat", "/dev/sdd1"};
     std::atomic<bool> release{false};
-    world.jobs.start(
-        JobOptions{.owner = &world.jobs},
-        [&](JobControl&) {
-            while (!release)
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        },
-        [] {});
+    world.holdJobs(release);
     for (const MountInfoEntry& m : {pulled, emptied, stays})
         world.fakes.mounts.announce(m);
     TestWorld::waitFor([] { return false; }, 100);
@@ -395,13 +383,7 @@ TEST_F(MainWindowTest, ASkinChosenFromTheMenuWaitsForTheRunningJob)
     auto& main = start();
     const std::string before = world.skin.name();
     std::atomic<bool> release{false};
-    world.jobs.start(
-        JobOptions{.owner = &world.jobs},
-        [&](JobControl&) {
-            while (!release)
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        },
-        [] {});
+    world.holdJobs(release);
     const int item = main.m_cMenu->indexOfKey(QStringLiteral("SKIN:Other"));
     ASSERT_GT(item, 0);
     QTimer::singleShot(0, [&] {

@@ -534,13 +534,7 @@ TEST_F(OptionsDialogTest, ChoicesMadeDuringAJobWaitForItsEnd)
     OptionsDialog& dialog = open();
     std::atomic<bool> release{false};
     bool completed = false;
-    world.jobs.start(
-        JobOptions{.owner = &world.jobs},
-        [&](JobControl&) {
-            while (!release)
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        },
-        [&] { completed = true; });
+    world.holdJobs(release, [&] { completed = true; });
     choose(*dialog.language->lstLang, "Deutsch");
     choose(*dialog.skins->lstSkins, "Slate");
     TestWorld::waitFor([] { return false; }, 200);

@@ -8,7 +8,9 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 TestWorld::TestWorld()
 {
@@ -58,4 +60,15 @@ void TestWorld::whenModal(std::function<void(QWidget*)> act)
         }
     });
     poll->start(10);
+}
+
+bool TestWorld::holdJobs(std::atomic<bool>& release, std::function<void()> done)
+{
+    return jobs.start(
+        JobOptions{.owner = &jobs},
+        [&release](JobControl&) {
+            while (!release)
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        },
+        std::move(done));
 }

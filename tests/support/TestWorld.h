@@ -13,6 +13,7 @@
 #include "tests/support/FakeServices.h"
 #include "tests/support/TempDir.h"
 
+#include <atomic>
 #include <functional>
 #include <string>
 
@@ -27,6 +28,9 @@ public:
     static bool waitFor(const std::function<bool()>& done, int ms = 10000);
     // Acts on the next modal dialog once it is shown (from its own loop).
     static void whenModal(std::function<void(QWidget*)> act);
+    // Keeps the job runner busy until release is set; done runs at its end.
+    bool holdJobs(
+        std::atomic<bool>& release, std::function<void()> done = [] {});
 
     TempDir home;
     FakeServices fakes;
