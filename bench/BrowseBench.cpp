@@ -40,7 +40,7 @@ int main(int argc, char** argv)
         RUSAGE_SELF);
     const FolderLoadStatus& status = load->status;
     if (status.outcome != FolderLoadStatus::Outcome::Loaded) {
-        std::fprintf(stderr, "%s\n", status.error ? status.error->what() : "stopped");
+        std::fprintf(stderr, "%s\n", status.problems.empty() ? "stopped" : status.problems[0].text.c_str());
         return 1;
     }
     const CatalogFolders& folders = load->folders;

@@ -6,8 +6,10 @@
 #include "engine/browse/FolderLoad.h"
 #include "engine/catalog/CatalogFile.h"
 #include "engine/catalog/CatalogPath.h"
+#include "engine/problem/Problem.h"
 #include "engine/registry/Registry.h"
 #include "engine/settings/AppSettings.h"
+#include "platform/prompter/ErrorBox.h"
 #include "gui/AppContext.h"
 #include "gui/DesignWidths.h"
 #include "gui/MakeControl.h"
@@ -144,7 +146,8 @@ bool CatalogBrowser::isLoading() const
 
 void CatalogBrowser::loaded(FolderLoad& load, const std::string& catalogFileName)
 {
-    ReportFolderLoad(load.status);
+    for (const Problem& problem : load.status.problems)
+        ShowProblem(app_.services.prompter, problem);
     if (load.status.outcome != FolderLoadStatus::Outcome::Loaded)
         return;
     folders_ = std::make_shared<CatalogFolders>(std::move(load.folders));

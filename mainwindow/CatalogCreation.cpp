@@ -2,6 +2,7 @@
 
 #include "engine/catalog/CatalogLine.h"
 #include "engine/catalog/CommentCodec.h"
+#include "engine/problem/Problem.h"
 #include "engine/scan/CatalogScan.h"
 #include "engine/settings/AppSettings.h"
 #include "engine/start/AppFolders.h"
@@ -83,6 +84,10 @@ void CatalogCreation::create(const QString& folder)
         std::move(options),
         [this, opts](JobControl& job) {
             auto session = std::make_shared<ScanSession>(job.stopFlag());
+            // A problem shows while the scan waits for it, then the scan goes on.
+            session->problems.onProblem = [&prompter = app_.services.prompter](const Problem& problem) {
+                ShowProblem(prompter, problem);
+            };
             session->onProgress = [this, &job](std::size_t n, const std::string& folder) {
                 {
                     std::lock_guard lock(readingMutex_);
@@ -142,5 +147,5 @@ void CatalogCreation::save(ScanSession& session)
         return;
     session.lines.line(std::size_t(HeaderLine::Comment)) =
         MakeHeaderLine(HeaderLine::Comment, EncodeHeaderComment(answer->comment.toStdString()));
-    SaveFile(session.lines, Folders().LibPath + answer->name.toStdString() + ".dat");
+    SaveFile(session.lines, Folders().LibPath + answer->name.toStdString() + ".dat", session.problems);
 }

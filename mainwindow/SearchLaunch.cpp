@@ -1,5 +1,6 @@
 #include "mainwindow/SearchLaunch.h"
 
+#include "engine/problem/Problem.h"
 #include "engine/registry/Registry.h"
 #include "engine/search/LibrarySearch.h"
 #include "engine/settings/AppSettings.h"
@@ -112,6 +113,10 @@ void SearchLaunch::startSearch()
     auto session = std::make_shared<FindSession>();
     session->MaxHit = app_.settings.MaxHit;
     session->IgnoreMaxHit = app_.settings.IgnoreMaxHit;
+    // A catalog that cannot be searched is said while the search waits, then it goes on.
+    session->problems.onProblem = [&prompter = app_.services.prompter](const Problem& problem) {
+        ShowProblem(prompter, problem);
+    };
 
     results.show();
     results.raise();

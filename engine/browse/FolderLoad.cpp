@@ -8,11 +8,11 @@
 #include "engine/catalog/CatalogLine.h"
 #include "engine/text/PathHelpers.h"
 #include "engine/text/StringHelpers.h"
+#include "platform/prompter/ErrorBox.h"
 #include "platform/text/Encoding.h"
 
 #include <algorithm>
 #include <limits>
-#include <new>
 
 namespace {
 constexpr std::size_t kCheckEvery = std::size_t(1) << 20; // bytes between looks at Stop
@@ -157,34 +157,31 @@ private:
 
 FolderLoad LoadCatalogFolders(const std::string& catalogPath, FolderLoadControl& control)
 {
+    constexpr std::string_view kModule = "frmLib";
+    constexpr std::string_view kProcedure = "FileDatToCollection";
     FolderLoad load;
+    FolderLoadStatus& status = load.status;
     CatalogFoldersData data;
     try {
-        if (Loader(data, load.status, control).run(catalogPath))
+        if (Loader(data, status, control).run(catalogPath))
             load.folders = CatalogFolders(std::move(data));
         else
-            load.status.outcome = FolderLoadStatus::Outcome::Stopped;
-    } catch (const AppError& e) {
-        load.status.outcome = FolderLoadStatus::Outcome::Failed;
-        load.status.error = e;
+            status.outcome = FolderLoadStatus::Outcome::Stopped;
     } catch (const std::exception& e) {
-        load.status.outcome = FolderLoadStatus::Outcome::Failed;
-        bool memory = dynamic_cast<const std::bad_alloc*>(&e) != nullptr;
-        load.status.error = AppError(memory ? ErrOutOfMemory : ErrPathFileAccess, e.what());
+        status.outcome = FolderLoadStatus::Outcome::Failed;
+        status.problems.push_back(ProblemFrom(e, kModule, kProcedure, catalogPath));
     }
-    if (load.status.outcome != FolderLoadStatus::Outcome::Loaded)
-        load.status.malformed = load.status.duplicates = 0;
-    return load;
-}
-
-void ReportFolderLoad(const FolderLoadStatus& status)
-{
-    if (status.error)
-        ShowErrorBox(*status.error, "frmLib", "FileDatToCollection");
-    ReportSkippedLines(status.malformed, "frmLib", "FileDatToCollection");
+    if (status.outcome != FolderLoadStatus::Outcome::Loaded) {
+        status.malformed = status.duplicates = 0;
+        return load;
+    }
+    if (auto skipped = SkippedLinesProblem(status.malformed, catalogPath, kModule, kProcedure))
+        status.problems.push_back(std::move(*skipped));
     if (status.duplicates > 0)
-        ShowErrorBox(ErrDuplicateKey,
-                     std::string(ErrorDescription(ErrDuplicateKey)) + " (" + std::to_string(status.duplicates) +
-                         " lines name a file already listed in its folder; the first is kept)",
-                     "clsPath", "AddFile", std::source_location::current().line());
+        status.problems.push_back({ErrDuplicateKey,
+                                   std::string(ErrorDescription(ErrDuplicateKey)) + " (" +
+                                       std::to_string(status.duplicates) +
+                                       " lines name a file already listed in its folder; the first is kept)",
+                                   catalogPath, "clsPath", "AddFile", std::source_location::current().line()});
+    return load;
 }

@@ -5,13 +5,13 @@
 // nothing, and can be stopped.
 
 #include "engine/browse/CatalogFolders.h"
-#include "platform/prompter/ErrorBox.h"
+#include "engine/problem/Problem.h"
 
 #include <atomic>
 #include <cstddef>
 #include <functional>
-#include <optional>
 #include <string>
+#include <vector>
 
 struct FolderLoadControl {
     // Set from any thread to end the load early.
@@ -23,9 +23,11 @@ struct FolderLoadControl {
 struct FolderLoadStatus {
     enum class Outcome { Loaded, Stopped, Failed };
     Outcome outcome = Outcome::Loaded;
-    std::optional<AppError> error; // why the load failed
-    std::size_t malformed = 0;     // body lines that are no catalog line, skipped
-    std::size_t duplicates = 0;    // file lines of a name already filed in their folder, skipped
+    std::size_t malformed = 0;  // body lines that are no catalog line, skipped
+    std::size_t duplicates = 0; // file lines of a name already filed in their folder, skipped
+    // In the order the user hears of them: why the load failed, then, once
+    // each, the malformed and the duplicate lines skipped.
+    std::vector<Problem> problems;
 };
 
 struct FolderLoad {
@@ -37,7 +39,3 @@ struct FolderLoad {
 // A file that does not start with the eleven header lines fails as "Invalid
 // file format"; archive members and blank lines are left out.
 FolderLoad LoadCatalogFolders(const std::string& catalogPath, FolderLoadControl& control);
-
-// Tells the user, in the common error box, why a load failed and, once each,
-// how many lines it skipped as malformed or as duplicates.
-void ReportFolderLoad(const FolderLoadStatus& status);

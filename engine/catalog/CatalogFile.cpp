@@ -120,12 +120,16 @@ std::size_t CatalogBodyOffset(std::string_view text, std::string_view path)
     return pos;
 }
 
-void ReportSkippedLines(std::size_t count, std::string_view module, std::string_view procedure)
+std::optional<Problem> SkippedLinesProblem(std::size_t count, const std::string& path, std::string_view module,
+                                           std::string_view procedure)
 {
     if (count == 0)
-        return;
-    ShowErrorBox(ErrInvalidFileFormat,
-                 std::string(ErrorDescription(ErrInvalidFileFormat)) + " (" + std::to_string(count) +
-                     " lines are no catalog lines and were left out)",
-                 module, procedure, std::source_location::current().line());
+        return std::nullopt;
+    return Problem{ErrInvalidFileFormat,
+                   std::string(ErrorDescription(ErrInvalidFileFormat)) + " (" + std::to_string(count) +
+                       " lines are no catalog lines and were left out)",
+                   path,
+                   module,
+                   procedure,
+                   std::source_location::current().line()};
 }

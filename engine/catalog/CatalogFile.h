@@ -5,8 +5,10 @@
 
 #include "engine/catalog/CatalogLine.h"
 #include "engine/catalog/CatalogText.h"
+#include "engine/problem/Problem.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,9 +36,10 @@ std::string LibraryCatalogPath(std::string_view catalogName);
 // eleven header lines.
 [[noreturn]] void RaiseShortHeader(std::string_view path, int linesRead);
 
-// Tells once, in the common error box, that count body lines of a catalog
-// were no entries (hasEntryFields) and were left out; nothing when none.
-void ReportSkippedLines(std::size_t count, std::string_view module, std::string_view procedure);
+// The problem that count body lines of the catalog at path were no entries
+// (hasEntryFields) and were left out; nothing when none.
+std::optional<Problem> SkippedLinesProblem(std::size_t count, const std::string& path, std::string_view module,
+                                           std::string_view procedure);
 
 // Longer lines (without their line end) mean the file is no catalog: every
 // reader and rewrite refuses them, so memory stays bounded.

@@ -6,6 +6,7 @@
 #include "engine/catalog/CatalogPath.h"
 #include "engine/catalog/CatalogText.h"
 #include "engine/catalog/CommentCodec.h"
+#include "engine/problem/Problem.h"
 #include "engine/scan/HtmlTitle.h"
 #include "engine/scan/Wildcard.h"
 #include "engine/text/PathHelpers.h"
@@ -68,7 +69,7 @@ public:
             firstError_ = err;
     }
 
-    void report() const
+    void report(Problems& problems) const
     {
         if (paths_.empty())
             return;
@@ -77,7 +78,7 @@ public:
         text += " (" + std::to_string(paths_.size()) +
                 " folder(s) could not be read and were left out; the first: " + *paths_.begin() + ": " +
                 std::strerror(firstError_) + ")";
-        ShowErrorBox(number, text, kModule, "SearchForFilesArray", __LINE__);
+        problems.add({number, std::move(text), *paths_.begin(), kModule, "SearchForFilesArray", __LINE__});
     }
 
 private:
@@ -108,14 +109,14 @@ public:
         const int fd = ::dirfd(d.get());
         FolderListing listing;
         list(d.get(), pattern, listing);
+        std::size_t at = 0;
         try {
-            for (const FileEntry& f : listing.files) {
-                if (stopped())
-                    break;
+            for (; at < listing.files.size() && !stopped(); ++at) {
+                const FileEntry& f = listing.files[at];
                 addFile(fd, dir, catalogDir + ToCatalogPath(f.name), f);
             }
         } catch (const std::exception& e) {
-            ShowErrorBox(e, kModule, "GetFileInformation");
+            session_.problems.add(ProblemFrom(e, kModule, "GetFileInformation", dir + listing.files[at].name));
         }
         if (session_.onProgress)
             session_.onProgress(session_.lines.count() - HeaderLineCount, dir);
@@ -191,12 +192,12 @@ private:
             ArchiveFile archive{file(), catalogPath, FileWithOutPath(catalogPath)};
             comment = ReadArchive(kind, archive, session_.lines, {opts_.SearchZipContent, zipComment});
             if (session_.lines.overflowed()) {
-                reportFull();
+                reportFull(dir + f.name);
                 return;
             }
         }
         if (opts_.EnableComment && isPageExtension(ext))
-            comment = TitleHTML(file());
+            comment = TitleHTML(file(), session_.problems);
         std::string date = CatalogDateFromUnix(f.mtime);
         std::uint64_t kb = SizeRound(f.size);
         // A comment is written in the encoding of the name before it, so the
@@ -207,19 +208,21 @@ private:
                                EncodeCatalogComment(TextInLineEncoding(*comment, DetectCatalogEncoding(catalogPath))))
                 : MakeFileLine(catalogPath, kb, date);
         if (!session_.lines.append(std::move(line)))
-            reportFull();
+            reportFull(dir + f.name);
     }
 
-    // A full catalog is said once; the lines found so far are kept.
-    void reportFull()
+    // A full catalog is said once; the lines found so far are kept. file: the
+    // first one left out.
+    void reportFull(std::string file)
     {
         if (full_)
             return;
         full_ = true;
-        ShowErrorBox(ErrSubscriptOutOfRange,
-                     "Subscript out of range (the catalog is full at " + std::to_string(session_.lines.capacity()) +
-                         " lines: it is incomplete, the files found after that are not in it)",
-                     kModule, "GetFileInformation", __LINE__);
+        session_.problems.add({ErrSubscriptOutOfRange,
+                               "Subscript out of range (the catalog is full at " +
+                                   std::to_string(session_.lines.capacity()) +
+                                   " lines: it is incomplete, the files found after that are not in it)",
+                               std::move(file), kModule, "GetFileInformation", __LINE__});
     }
 
     const ScanOptions& opts_;
@@ -275,13 +278,13 @@ void CreateCatalog(const ScanOptions& opts, ScanSession& session)
             else
                 walker.walk(std::move(folder), root, catalogRoot, pattern);
         }
-        skipped.report();
+        skipped.report(session.problems);
     } catch (const std::exception& e) {
-        ShowErrorBox(e, kModule, "CreateCatalog");
+        session.problems.add(ProblemFrom(e, kModule, "CreateCatalog", opts.RootDir));
     }
 }
 
-bool SaveFile(const CatalogBuffer& lines, const std::string& nativePath)
+bool SaveFile(const CatalogBuffer& lines, const std::string& nativePath, Problems& problems)
 {
     AtomicFileWriter out;
     bool ok = out.open(nativePath);
@@ -289,9 +292,8 @@ bool SaveFile(const CatalogBuffer& lines, const std::string& nativePath)
         ok = out.write(lines.line(n)) && out.write(CatalogLineEnd);
     if (ok && out.commit())
         return true;
-    int err = out.errorCode() ? out.errorCode() : EIO;
-    ShowErrorBox(ErrNumberFromErrno(err),
-                 std::string(ErrorDescription(ErrNumberFromErrno(err))) + " (" + out.error() + ")", kModule, "SaveFile",
-                 __LINE__);
+    const int number = ErrNumberFromErrno(out.errorCode() ? out.errorCode() : EIO);
+    problems.add({number, std::string(ErrorDescription(number)) + " (" + out.error() + ")", nativePath, kModule,
+                  "SaveFile", __LINE__});
     return false;
 }

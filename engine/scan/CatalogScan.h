@@ -4,10 +4,11 @@
 // the archives among them), walked once per pattern of the filter.
 //
 // A scan shares nothing with other scans: it may run on a worker thread
-// while the caller's thread stays free. Its messages go through the active
-// prompter (which a window carries to its own thread).
+// while the caller's thread stays free. It tells the user nothing itself: its
+// problems go to the session, and to the caller's sink as they arise.
 
 #include "engine/catalog/CatalogBuffer.h"
+#include "engine/problem/Problem.h"
 #include "engine/scan/ScanOptions.h"
 #include "platform/volume/VolumeInfo.h"
 
@@ -29,6 +30,9 @@ struct ScanSession {
     std::function<void(std::size_t found, const std::string& folder)> onProgress;
     // The label written to header line 3: a window proposes it as the name.
     std::string VolumeLabel;
+    // Folders that could not be read, a full catalog, files that could not be
+    // looked into: each said once.
+    Problems problems;
     // Where the volume's facts come from (tests point them at fake trees).
     VolumeSources volumeSources;
 
@@ -43,5 +47,5 @@ private:
 void CreateCatalog(const ScanOptions& opts, ScanSession& session);
 
 // Writes the lines to path atomically (the old file stays whole on failure);
-// a failure shows the error box and returns false.
-bool SaveFile(const CatalogBuffer& lines, const std::string& nativePath);
+// a failure is added to problems and gives false.
+bool SaveFile(const CatalogBuffer& lines, const std::string& nativePath, Problems& problems);

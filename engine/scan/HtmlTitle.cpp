@@ -132,7 +132,7 @@ std::string readTitle(int fd, const std::string& path)
 }
 } // namespace
 
-std::string TitleHTML(const FileAt& page)
+std::string TitleHTML(const FileAt& page, Problems& problems)
 {
     try {
         UniqueFd fd = OpenForReading(page);
@@ -140,7 +140,7 @@ std::string TitleHTML(const FileAt& page)
             RaiseFromErrno(errno, page.path);
         return readTitle(fd.get(), page.path);
     } catch (const std::exception& e) {
-        ShowErrorBox(e, "modFindFile", "TitleHTML");
+        problems.add(ProblemFrom(e, "modFindFile", "TitleHTML", page.path));
         return {};
     }
 }

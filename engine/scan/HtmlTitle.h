@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/problem/Problem.h"
 #include "platform/fs/FileAt.h"
 
 #include <cstddef>
@@ -14,5 +15,5 @@ inline constexpr std::size_t TitleLengthLimit = 4096;                 // bytes o
 // in any case, entities not decoded); "" when there is none. A title on one
 // line is not trimmed; one over several lines is its trimmed pieces joined
 // by one blank. Control characters become blanks. A page that cannot be
-// read shows the error box and gives "".
-std::string TitleHTML(const FileAt& page);
+// read is added to problems and gives "".
+std::string TitleHTML(const FileAt& page, Problems& problems);

@@ -4,7 +4,6 @@
 #include "engine/catalog/CatalogLineReader.h"
 #include "engine/search/BlockMatcher.h"
 #include "engine/text/StringHelpers.h"
-#include "platform/prompter/ErrorBox.h"
 #include "platform/text/Encoding.h"
 #include "platform/text/TextCase.h"
 
@@ -65,7 +64,8 @@ void FindWordOnFile(const std::string& catalogFile, const FindQuery& query, Find
                 onHits(std::exchange(hits, {}));
         }
     } catch (const std::exception& e) {
-        ShowErrorBox(e, kModule, kProcedure);
+        session.problems.add(ProblemFrom(e, kModule, kProcedure, catalogFile));
     }
-    ReportSkippedLines(skipped, kModule, kProcedure);
+    if (auto problem = SkippedLinesProblem(skipped, catalogFile, kModule, kProcedure))
+        session.problems.add(std::move(*problem));
 }

@@ -2,6 +2,7 @@
 // Searches one catalog file for an expression, line by line, without holding
 // the file in memory.
 
+#include "engine/problem/Problem.h"
 #include "engine/search/FileTypeFilter.h"
 #include "engine/search/FindHit.h"
 #include "engine/search/SearchExpr.h"
@@ -30,6 +31,8 @@ struct FindSession {
     bool IgnoreMaxHit = false;
     // Set by a Stop button (from any thread); the search ends at the next block.
     std::atomic<bool> StopFind{false};
+    // Catalogs that could not be searched, lines that are no entries.
+    Problems problems;
 
     bool limitReached() const { return !IgnoreMaxHit && HitCount >= MaxHit; }
 };
@@ -42,7 +45,7 @@ using FindHitsSink = std::function<void(std::vector<FindHit>&&)>;
 // the order of its lines (never an empty batch), each raising
 // session.HitCount. Nothing is read once the limit is reached. A catalog of
 // another disk type, an empty one and one whose header ends early give no
-// rows. A catalog that cannot be read or is no catalog is reported in the
-// common error box; the rows handed over before stay.
+// rows. A catalog that cannot be read or is no catalog is added to
+// session.problems; the rows handed over before stay.
 void FindWordOnFile(const std::string& catalogFile, const FindQuery& query, FindSession& session,
                     const FindHitsSink& onHits);

@@ -2,7 +2,6 @@
 
 #include "engine/catalog/CatalogFile.h"
 #include "engine/library/LibraryLists.h"
-#include "platform/prompter/ErrorBox.h"
 
 namespace {
 constexpr std::string_view kModule = "modFindText";
@@ -20,7 +19,8 @@ void RunFind(const FindRequest& request, FindSession& session, const FindHitsSin
             catalogs = ListCatalogFiles(request.LibraryFolder);
         }
     } catch (const std::exception& e) {
-        ShowErrorBox(e, kModule, "RunFind");
+        session.problems.add(
+            ProblemFrom(e, kModule, "RunFind", request.Catalog ? *request.Catalog : request.LibraryFolder));
         return;
     }
     const FindQuery query(request.Expression, request.DriveType, request.FileFilter);

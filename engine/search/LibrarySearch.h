@@ -34,6 +34,6 @@ using FindProgressSink = std::function<void(const FindProgress&)>;
 // Searches the catalogs one after another. The caller resets HitCount and,
 // when session.limitReached() afterwards, says that the limit was reached.
 // Errors (a library folder that cannot be listed, an unsafe catalog name,
-// an unreadable catalog) are reported in the common error box, once each.
+// an unreadable catalog) are added to session.problems, once each.
 void RunFind(const FindRequest& request, FindSession& session, const FindHitsSink& onHits,
              const FindProgressSink& onProgress = {});

@@ -2,6 +2,7 @@
 
 #include "engine/catalog/CatalogFile.h"
 #include "engine/catalog/CatalogLine.h"
+#include "engine/problem/Problem.h"
 #include "engine/report/ReportFiles.h"
 #include "engine/report/Reports.h"
 #include "engine/scan/CatalogScan.h"
@@ -79,12 +80,14 @@ int catalogRequest(const CmdLineOptions& opts)
         return ExitNotDone;
 
     ScanSession session;
+    // Each problem is shown the moment it arises, while the scan waits.
+    session.problems.onProblem = [](const Problem& problem) { ShowProblem(ActivePrompter(), problem); };
     CreateCatalog(scan, session);
     if (session.lines.count() < HeaderLineCount)
         return ExitNotDone;
     session.lines.line(HeaderLineCount) = MakeHeaderLine(HeaderLine::Comment, "");
     // A catalog that could not be written is not announced as created.
-    if (!SaveFile(session.lines, target))
+    if (!SaveFile(session.lines, target, session.problems))
         return ExitNotDone;
     if (opts.Verbose || opts.FromVerb)
         tell("Catalog " + opts.Name + ".dat" + " created");

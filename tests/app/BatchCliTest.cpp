@@ -178,6 +178,28 @@ TEST_F(BatchCli, MissingFolderUsageAndUnwritableLibrary)
     EXPECT_EQ(broken.err.find("created"), std::string::npos);
 }
 
+TEST_F(BatchCli, TheScansAndTheSavesProblemsAreToldInTheOrderTheyArise)
+{
+    std::string folder = tree();
+    d.write("tree/secret.htm", "<title>hidden</title>");
+    runAsOrdinaryUser();
+    if (asUser.empty() && geteuid() == 0)
+        GTEST_SKIP();
+    std::filesystem::permissions(d.file("tree/secret.htm"), std::filesystem::perms::none);
+    std::filesystem::create_directories(home() + "/dat/Pages.dat"); // no file can take its place
+
+    Outcome r = run({"-c:" + folder, "-o:Pages", "-m", "-a"});
+    EXPECT_EQ(r.code, 1);
+    const std::size_t page = r.err.find("modFindFile.TitleHTML");
+    const std::size_t save = r.err.find("modFindFile.SaveFile");
+    ASSERT_NE(page, std::string::npos) << r.err;
+    ASSERT_NE(save, std::string::npos) << r.err;
+    EXPECT_LT(page, save);
+    EXPECT_NE(r.err.find("Error 70: Permission denied (" + d.file("tree/secret.htm")), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("created"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(home() + "/dat/Pages.dat"));
+}
+
 TEST_F(BatchCli, ReportOfACatalogMadeByTheBatchMode)
 {
     ASSERT_EQ(run({"-c:" + tree(), "-o:Disk", "-r", "-m", "-f:*.txt;*.html"}).code, 0);

@@ -58,7 +58,7 @@ struct BrowserTest : ::testing::Test {
         opts.RootDir = world.home.file("disk");
         opts.Search = "*.*";
         CreateCatalog(opts, session);
-        ASSERT_TRUE(SaveFile(session.lines, world.lib() + name));
+        ASSERT_TRUE(SaveFile(session.lines, world.lib() + name, session.problems));
     }
     void load(const std::string& name)
     {

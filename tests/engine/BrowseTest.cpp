@@ -4,6 +4,7 @@
 #include "engine/catalog/CatalogPath.h"
 #include "engine/rewrite/CatalogRewrite.h"
 #include "engine/scan/CatalogScan.h"
+#include "platform/prompter/ErrorBox.h"
 #include "tests/engine/TempLibrary.h"
 #include "tests/support/RecordingPrompter.h"
 
@@ -218,10 +219,12 @@ TEST_F(Browse, CatalogMadeByTheScan)
     options.Search = "*.*";
     options.RecursiveDir = options.SearchZipContent = true;
     CreateCatalog(options, scan);
-    ASSERT_TRUE(SaveFile(scan.lines, lib.file("dat/scan.dat")));
+    ASSERT_TRUE(SaveFile(scan.lines, lib.file("dat/scan.dat"), scan.problems));
+    EXPECT_TRUE(scan.problems.list.empty());
 
     FolderLoad l = load(lib.file("dat/scan.dat"));
     ASSERT_EQ(l.status.outcome, FolderLoadStatus::Outcome::Loaded);
+    EXPECT_TRUE(l.status.problems.empty());
     const CatalogFolders& f = l.folders;
     std::string root = lib.file("disk/");
     std::replace(root.begin(), root.end(), '/', '\\');
@@ -299,10 +302,11 @@ TEST_F(Browse, OnlyWellFormedFileLinesBecomeFiles)
     EXPECT_EQ(l.status.malformed, 5u);
     EXPECT_EQ(l.status.duplicates, 0u);
 
-    ReportFolderLoad(l.status);
-    ASSERT_EQ(prompter.boxes.size(), 1u);
-    EXPECT_NE(prompter.boxes[0].text.find("Error 321: Invalid file format (5 lines"), std::string::npos);
-    EXPECT_NE(prompter.boxes[0].text.find("CorvaneDisk.frmLib.FileDatToCollection."), std::string::npos);
+    ASSERT_EQ(l.status.problems.size(), 1u);
+    EXPECT_EQ(l.status.problems[0].item, lib.file("dat/b.dat"));
+    const std::string box = ProblemBoxText(l.status.problems[0]);
+    EXPECT_NE(box.find("Error 321: Invalid file format (5 lines"), std::string::npos);
+    EXPECT_NE(box.find("CorvaneDisk.frmLib.FileDatToCollection."), std::string::npos);
 }
 
 TEST_F(Browse, DuplicateNamesKeepTheFirstAndAreReportedOnce)
@@ -323,12 +327,12 @@ TEST_F(Browse, DuplicateNamesKeepTheFirstAndAreReportedOnce)
     EXPECT_EQ(docs[1].Name, "A.txt");
     EXPECT_EQ(l.status.duplicates, 3000u);
 
-    ReportFolderLoad(l.status);
-    ASSERT_EQ(prompter.boxes.size(), 1u);
-    EXPECT_NE(prompter.boxes[0].text.find("Error 457: This key is already associated with an element "
-                                          "of this collection (3000 lines"),
+    ASSERT_EQ(l.status.problems.size(), 1u);
+    const std::string box = ProblemBoxText(l.status.problems[0]);
+    EXPECT_NE(box.find("Error 457: This key is already associated with an element "
+                       "of this collection (3000 lines"),
               std::string::npos);
-    EXPECT_NE(prompter.boxes[0].text.find("CorvaneDisk.clsPath.AddFile."), std::string::npos);
+    EXPECT_NE(box.find("CorvaneDisk.clsPath.AddFile."), std::string::npos);
 }
 
 TEST_F(Browse, DeepFoldersAreBuiltWithoutRecursion)
@@ -448,15 +452,16 @@ TEST_F(Browse, FilesThatAreNoCatalogFailWithAReason)
          }) {
         FolderLoad l = load(c.path);
         EXPECT_EQ(l.status.outcome, FolderLoadStatus::Outcome::Failed) << c.path;
-        ASSERT_TRUE(l.status.error) << c.path;
-        EXPECT_EQ(l.status.error->number(), c.number) << c.path;
+        ASSERT_EQ(l.status.problems.size(), 1u) << c.path;
+        EXPECT_EQ(l.status.problems[0].errorNumber, c.number) << c.path;
+        EXPECT_EQ(l.status.problems[0].item, c.path);
         EXPECT_EQ(l.folders.CountFolder(), 0u);
         EXPECT_TRUE(l.folders.TopLevel().empty());
     }
-    ReportFolderLoad(load(lib.file("dat/short.dat")).status);
-    ASSERT_EQ(prompter.boxes.size(), 1u);
-    EXPECT_NE(prompter.boxes[0].text.find("the header ends after 3 of 11 lines"), std::string::npos);
-    EXPECT_NE(prompter.boxes[0].text.find("CorvaneDisk.frmLib.FileDatToCollection."), std::string::npos);
+    const std::string box = ProblemBoxText(load(lib.file("dat/short.dat")).status.problems.at(0));
+    EXPECT_NE(box.find("the header ends after 3 of 11 lines"), std::string::npos);
+    EXPECT_NE(box.find("CorvaneDisk.frmLib.FileDatToCollection."), std::string::npos);
+    EXPECT_TRUE(prompter.boxes.empty()); // the load itself shows nothing
 }
 
 // What this process has read from files so far, sparse holes included.
@@ -482,10 +487,10 @@ TEST_F(Browse, AHugeFileThatIsNoCatalogIsRefusedByItsStart)
         const std::uint64_t before = bytesRead();
         FolderLoad l = load(path);
         EXPECT_LT(bytesRead() - before, std::uint64_t(64) << 20);
-        ASSERT_TRUE(l.status.error);
-        EXPECT_EQ(l.status.error->number(), ErrInvalidFileFormat);
-        EXPECT_NE(std::string(l.status.error->what()).find(start.empty() ? "line 1 " : "line 3 "), std::string::npos)
-            << l.status.error->what();
+        ASSERT_EQ(l.status.problems.size(), 1u);
+        EXPECT_EQ(l.status.problems[0].errorNumber, ErrInvalidFileFormat);
+        EXPECT_NE(l.status.problems[0].text.find(start.empty() ? "line 1 " : "line 3 "), std::string::npos)
+            << l.status.problems[0].text;
     }
 }
 
@@ -514,6 +519,5 @@ TEST_F(Browse, ProgressAndStop)
     l = LoadCatalogFolders(path, stopping);
     EXPECT_EQ(l.status.outcome, FolderLoadStatus::Outcome::Stopped);
     EXPECT_EQ(l.folders.CountFolder(), 0u);
-    ReportFolderLoad(l.status);
-    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_TRUE(l.status.problems.empty());
 }

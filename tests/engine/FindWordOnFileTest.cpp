@@ -4,7 +4,6 @@
 #include "platform/text/Encoding.h"
 #include "platform/text/TextCase.h"
 #include "tests/engine/TempLibrary.h"
-#include "tests/support/RecordingPrompter.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -67,8 +66,16 @@ protected:
         return all;
     }
 
+    // The error box texts of the problems told so far, in order.
+    std::vector<std::string> boxes() const
+    {
+        std::vector<std::string> out;
+        for (const Problem& p : session.problems.list)
+            out.push_back(ProblemBoxText(p));
+        return out;
+    }
+
     TempDir dir;
-    RecordingPrompter prompter;
     FindSession session;
 };
 
@@ -104,7 +111,7 @@ TEST_F(Search, RowsOfFilesMembersAndFolderEntries)
     EXPECT_EQ(rows(find("c.dat", "", "read*")), (V{"readme|\\data\\|file", "readme.txt|\\data\\tools.exe|member"}));
     EXPECT_TRUE(find("c.dat", "", "").empty());
     EXPECT_EQ(session.HitCount, 9 + 5 + 3 + 9 + 2);
-    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_TRUE(boxes().empty());
 }
 
 TEST_F(Search, HitCarriesShownValuesKeyAndIconName)
@@ -198,7 +205,7 @@ TEST_F(Search, HitLimitSpansTheCatalogsOfOneSearch)
     EXPECT_TRUE(run(request).empty());
     // Nothing is opened at the limit: a missing catalog goes unnoticed.
     EXPECT_TRUE(find("missing.dat", "match").empty());
-    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_TRUE(boxes().empty());
 }
 
 TEST_F(Search, DiskTypeComparedExactly)
@@ -238,11 +245,13 @@ TEST_F(Search, CatalogsInByteOrderAndBadOnesReportedOnce)
     EXPECT_EQ(order, (std::vector<std::string>{"A.DAT", "b.dat", "c.dat", "e.Dat", "empty.dat", "f.dat", "short.dat"}));
     ASSERT_EQ(hits.size(), 3u);
     EXPECT_EQ(hits[2].Row.DiskID, "f.dat");
-    ASSERT_EQ(prompter.boxes.size(), 2u);
-    EXPECT_NE(prompter.boxes[0].text.find("Error 321"), std::string::npos);
-    EXPECT_NE(prompter.boxes[0].text.find("c.dat"), std::string::npos);
-    EXPECT_NE(prompter.boxes[0].text.find("modFindText.FindWordOnFile"), std::string::npos);
-    EXPECT_NE(prompter.boxes[1].text.find("Error 53"), std::string::npos);
+    ASSERT_EQ(boxes().size(), 2u);
+    EXPECT_EQ(session.problems.list[0].item, dir.file("c.dat"));
+    EXPECT_EQ(session.problems.list[1].item, dir.file("e.Dat"));
+    EXPECT_NE(boxes()[0].find("Error 321"), std::string::npos);
+    EXPECT_NE(boxes()[0].find("c.dat"), std::string::npos);
+    EXPECT_NE(boxes()[0].find("modFindText.FindWordOnFile"), std::string::npos);
+    EXPECT_NE(boxes()[1].find("Error 53"), std::string::npos);
 }
 
 TEST_F(Search, OneCatalogByNameAndStop)
@@ -259,9 +268,9 @@ TEST_F(Search, OneCatalogByNameAndStop)
         request.Catalog = bad;
         EXPECT_TRUE(run(request).empty());
     }
-    ASSERT_EQ(prompter.boxes.size(), 2u);
-    EXPECT_NE(prompter.boxes[0].text.find("Error 52"), std::string::npos);
-    EXPECT_NE(prompter.boxes[1].text.find("Error 53"), std::string::npos);
+    ASSERT_EQ(boxes().size(), 2u);
+    EXPECT_NE(boxes()[0].find("Error 52"), std::string::npos);
+    EXPECT_NE(boxes()[1].find("Error 53"), std::string::npos);
 
     std::vector<std::string> order;
     run(FindRequest{}, &order, [&](const FindProgress&) { session.StopFind = true; });
@@ -274,8 +283,8 @@ TEST_F(Search, OverLongLineIsReportedAndRowsBeforeItStay)
     catalog("big.dat", body);
     std::vector<FindHit> hits = find("big.dat", "a");
     ASSERT_EQ(hits.size(), 1u);
-    ASSERT_EQ(prompter.boxes.size(), 1u);
-    EXPECT_NE(prompter.boxes[0].text.find("too long"), std::string::npos);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_NE(boxes()[0].find("too long"), std::string::npos);
 }
 
 // The search looks only at lines that hold a word; over many blocks, both
@@ -326,7 +335,7 @@ TEST_F(Search, SameRowsAsALineByLineTest)
             keys.push_back(h.Key);
         EXPECT_EQ(keys, expected);
     }
-    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_TRUE(boxes().empty());
 }
 
 TEST_F(Search, HandMadeCatalogOfMixedEncodingsStrayLinesAndCommentsWithMarks)
@@ -350,10 +359,10 @@ TEST_F(Search, HandMadeCatalogOfMixedEncodingsStrayLinesAndCommentsWithMarks)
     EXPECT_EQ(hits[1].Row.Comment, "version a<b ok");
     EXPECT_EQ(hits[2].Key, "C:\\Docs\\plan.txt>4 Kb/05/06/2007");
     // The stray line is told once for the catalog; the blank one is no news.
-    ASSERT_EQ(prompter.boxes.size(), 1u);
-    EXPECT_NE(prompter.boxes[0].text.find("Error 321"), std::string::npos);
-    EXPECT_NE(prompter.boxes[0].text.find("(1 lines are no catalog lines"), std::string::npos);
-    EXPECT_NE(prompter.boxes[0].text.find("modFindText.FindWordOnFile"), std::string::npos);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_NE(boxes()[0].find("Error 321"), std::string::npos);
+    EXPECT_NE(boxes()[0].find("(1 lines are no catalog lines"), std::string::npos);
+    EXPECT_NE(boxes()[0].find("modFindText.FindWordOnFile"), std::string::npos);
 
     // Each row's key names its own line, whatever that line's encoding.
     ASSERT_TRUE(ChangeComment("m.dat", hits[1].Key, "new <one>"));

@@ -37,10 +37,10 @@ protected:
         v.header = ReadCatalogHeader(path).problem;
         FolderLoadControl control;
         FolderLoad load = LoadCatalogFolders(path, control);
-        v.browser = load.status.error ? load.status.error->what() : "";
+        v.browser = load.status.outcome == FolderLoadStatus::Outcome::Failed ? load.status.problems.at(0).text : "";
         FindSession session;
         FindWordOnFile(path, FindQuery("a", std::nullopt, "*.*"), session, [](std::vector<FindHit>&&) {});
-        v.search = lastBox();
+        v.search = session.problems.list.empty() ? "" : ProblemBoxText(session.problems.list.back());
         WriteLibReport(ReportOptions{}, "c.dat", ReportCaptions{});
         v.report = lastBox();
         ChangeComment("c.dat", "\\data\\a.txt>1 Kb/01/02/2003", "seen");

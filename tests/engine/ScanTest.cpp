@@ -164,7 +164,6 @@ TEST(Scan, OddEntriesNeverBreakOrHangTheScan)
 
     ScanOptions o = options(d.file("o"), "*.*");
     o.EnableComment = true;
-    RecordingPrompter rec;
     ScanSession s;
     CreateCatalog(o, s);
     std::vector<std::string> paths;
@@ -173,7 +172,7 @@ TEST(Scan, OddEntriesNeverBreakOrHangTheScan)
     EXPECT_EQ(paths, (std::vector<std::string>{cat(d, "o/big.iso"), cat(d, "o/link.txt"), cat(d, "o/ok.txt"),
                                                cat(d, "o/we?ird?name.txt"), cat(d, "o/sub/in.txt")}));
     EXPECT_EQ(ParseBodyLine(body(s)[0]).sizeText(), "3145729");
-    EXPECT_TRUE(rec.boxes.empty());
+    EXPECT_TRUE(s.problems.list.empty());
 }
 
 TEST(Scan, MissingFolderGivesTheHeaderAloneAndStopUnwinds)
@@ -236,13 +235,12 @@ TEST(Scan, TreesDeeperThanPathMaxAreCatalogued)
     ASSERT_EQ(write(file, "x", 1), 1);
     close(file);
 
-    RecordingPrompter rec;
     ScanSession s;
     CreateCatalog(options(d.path(), "*.txt"), s);
     ASSERT_EQ(body(s).size(), 1u);
     EXPECT_GT(body(s)[0].size(), std::size_t(PATH_MAX));
     EXPECT_TRUE(body(s)[0].starts_with(cat(d, part + "/" + part)));
-    EXPECT_TRUE(rec.boxes.empty());
+    EXPECT_TRUE(s.problems.list.empty());
 
     // Paths this long cannot be removed by name: bottom up, by handle.
     unlinkat(chain.back(), "deep.txt", 0);
@@ -253,7 +251,7 @@ TEST(Scan, TreesDeeperThanPathMaxAreCatalogued)
     close(fd);
 }
 
-TEST(Scan, AFullCatalogSaysSoOnceAndKeepsItsLines)
+TEST(Scan, AFullCatalogSaysSoOnceToTheCallerAndKeepsItsLines)
 {
     TempDir d;
     for (int dir = 0; dir < 3; ++dir)
@@ -262,20 +260,26 @@ TEST(Scan, AFullCatalogSaysSoOnceAndKeepsItsLines)
     RecordingPrompter rec;
     ScanSession s;
     s.lines = CatalogBuffer(20);
+    // The caller hears of it while the scan runs: no line is added after it.
+    std::size_t linesWhenTold = 0;
+    s.problems.onProblem = [&](const Problem&) { linesWhenTold = s.lines.count(); };
     CreateCatalog(options(d.file("f"), "*.*"), s);
     EXPECT_EQ(s.lines.count(), 20u);
-    ASSERT_EQ(rec.boxes.size(), 1u);
-    EXPECT_NE(rec.boxes[0].text.find("Error 9: Subscript out of range"), std::string::npos);
-    EXPECT_NE(rec.boxes[0].text.find("modFindFile.GetFileInformation"), std::string::npos);
-    EXPECT_NE(rec.boxes[0].text.find("incomplete"), std::string::npos);
+    EXPECT_EQ(linesWhenTold, 20u);
+    ASSERT_EQ(s.problems.list.size(), 1u);
+    EXPECT_EQ(s.problems.list[0].item, d.file("f/0/9.txt")); // the first file left out
+    const std::string box = ProblemBoxText(s.problems.list[0]);
+    EXPECT_NE(box.find("Error 9: Subscript out of range"), std::string::npos);
+    EXPECT_NE(box.find("modFindFile.GetFileInformation"), std::string::npos);
+    EXPECT_NE(box.find("incomplete"), std::string::npos);
     EXPECT_TRUE(s.incomplete());
+    EXPECT_TRUE(rec.boxes.empty()); // the scan itself shows nothing
 
     // Archive members that fill it push the disk's own files out.
     const std::string zip = ReadFileBytes(std::string(CORVANE_FIXTURES) + "/archives/sample.zip");
     d.write("z/a.zip", zip);
     d.write("z/b.zip", zip);
     d.write("z/c.txt", "x");
-    RecordingPrompter again;
     ScanSession full;
     full.lines = CatalogBuffer(HeaderLineCount + 8);
     ScanOptions o = options(d.file("z"), "*.*");
@@ -284,7 +288,7 @@ TEST(Scan, AFullCatalogSaysSoOnceAndKeepsItsLines)
     EXPECT_TRUE(full.incomplete());
     EXPECT_EQ(full.lines.count(), HeaderLineCount + 8);
     EXPECT_TRUE(ParseBodyLine(full.lines.line(HeaderLineCount + 8)).path.starts_with(cat(d, "z/b.zip") + "/"));
-    EXPECT_EQ(again.boxes.size(), 1u);
+    EXPECT_EQ(full.problems.list.size(), 1u);
 
     ScanSession roomy;
     CreateCatalog(o, roomy);
@@ -294,7 +298,8 @@ TEST(Scan, AFullCatalogSaysSoOnceAndKeepsItsLines)
 TEST(HtmlTitle, OnlyThePagesFirstPartAndTheTitlesFirstKibsAreRead)
 {
     TempDir d;
-    auto title = [&](const std::string& name) { return TitleHTML(FileAt::Path(d.file(name))); };
+    Problems problems;
+    auto title = [&](const std::string& name) { return TitleHTML(FileAt::Path(d.file(name)), problems); };
     // A huge page whose title never closes, and one whose title comes too late.
     int fd = open(d.write("huge.htm", "<title>never closed").c_str(), O_WRONLY);
     ASSERT_EQ(ftruncate(fd, off_t(1) << 30), 0);
@@ -312,6 +317,7 @@ TEST(HtmlTitle, OnlyThePagesFirstPartAndTheTitlesFirstKibsAreRead)
     // A closing tag split by nothing but itself, in any case.
     d.write("tag.htm", "<title>a </TiTlE> b</title>");
     EXPECT_EQ(title("tag.htm"), "a ");
+    EXPECT_TRUE(problems.list.empty());
 }
 
 TEST(Scan, SaveFileReplacesAtomicallyAndReportsAFailure)
@@ -320,20 +326,23 @@ TEST(Scan, SaveFileReplacesAtomicallyAndReportsAFailure)
     CatalogBuffer lines;
     lines.append(">Fixed");
     lines.append("\\a>0 Kb/01/01/2000");
-    ASSERT_TRUE(SaveFile(lines, d.file("c.dat")));
+    Problems problems;
+    ASSERT_TRUE(SaveFile(lines, d.file("c.dat"), problems));
     EXPECT_EQ(d.read("c.dat"), ">Fixed\r\n\\a>0 Kb/01/01/2000\r\n");
+    EXPECT_TRUE(problems.list.empty());
 
-    RecordingPrompter rec;
     d.write("notadir", "x");
-    EXPECT_FALSE(SaveFile(lines, d.file("notadir/c.dat")));
-    ASSERT_EQ(rec.boxes.size(), 1u);
-    EXPECT_NE(rec.boxes[0].text.find("in CorvaneDisk.modFindFile.SaveFile."), std::string::npos);
+    EXPECT_FALSE(SaveFile(lines, d.file("notadir/c.dat"), problems));
+    ASSERT_EQ(problems.list.size(), 1u);
+    EXPECT_EQ(problems.list[0].item, d.file("notadir/c.dat"));
+    EXPECT_NE(ProblemBoxText(problems.list[0]).find("in CorvaneDisk.modFindFile.SaveFile."), std::string::npos);
 }
 
-TEST(HtmlTitle, UnreadablePageShowsTheErrorBox)
+TEST(HtmlTitle, UnreadablePageIsAProblemNamingIt)
 {
-    RecordingPrompter rec;
-    EXPECT_EQ(TitleHTML(FileAt::Path("/nonexistent/page.htm")), "");
-    ASSERT_EQ(rec.boxes.size(), 1u);
-    EXPECT_NE(rec.boxes[0].text.find("modFindFile.TitleHTML"), std::string::npos);
+    Problems problems;
+    EXPECT_EQ(TitleHTML(FileAt::Path("/nonexistent/page.htm"), problems), "");
+    ASSERT_EQ(problems.list.size(), 1u);
+    EXPECT_EQ(problems.list[0].item, "/nonexistent/page.htm");
+    EXPECT_NE(ProblemBoxText(problems.list[0]).find("modFindFile.TitleHTML"), std::string::npos);
 }

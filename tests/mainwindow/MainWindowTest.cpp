@@ -262,6 +262,20 @@ TEST_F(MainWindowTest, BlankOrRefusedNamesAndStopWriteNothing)
     EXPECT_EQ(main.lblDisplay2->text(), QString::fromStdString(folder()));
 }
 
+TEST_F(MainWindowTest, ACatalogThatCannotBeSavedIsToldInTheErrorBox)
+{
+    auto& main = start();
+    std::filesystem::create_directories(world.home.file("dat/Pages.dat")); // no file can take its place
+    world.fakes.prompter.answers = {true};                                 // replace it
+    answerSave("Pages", "");
+    create(main, folder());
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 2u);
+    EXPECT_EQ(world.fakes.prompter.boxes[1].title, "Error");
+    EXPECT_NE(world.fakes.prompter.boxes[1].text.find("in CorvaneDisk.modFindFile.SaveFile."), std::string::npos)
+        << world.fakes.prompter.boxes[1].text;
+    EXPECT_TRUE(std::filesystem::is_directory(world.home.file("dat/Pages.dat")));
+}
+
 TEST_F(MainWindowTest, TheDiscIsEjectedOnlyWhenItsBoxIsShownAndTicked)
 {
     auto& main = start();

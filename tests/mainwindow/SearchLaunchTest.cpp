@@ -106,6 +106,22 @@ TEST_F(SearchLaunchTest, TheHitLimitEndsTheSearchWithOneMessage)
     EXPECT_EQ(world.fakes.prompter.boxes.size(), 2u);
 }
 
+TEST_F(SearchLaunchTest, ACatalogThatIsNoCatalogIsToldOnceAndTheOthersAreStillSearched)
+{
+    catalog("A.dat", "Fixed", "a", 1);
+    world.home.write("dat/B.dat", std::string("\x7F"
+                                              "ELF\0\0binary",
+                                              11));
+    catalog("C.dat", "Fixed", "c", 1);
+    auto& main = start();
+    EXPECT_EQ(find(main, "data"), (std::vector<std::string>{"a1.txt", "c1.txt"}));
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
+    const std::string& said = world.fakes.prompter.boxes[0].text;
+    EXPECT_NE(said.find("Error 321: Invalid file format"), std::string::npos) << said;
+    EXPECT_NE(said.find("B.dat"), std::string::npos) << said;
+    EXPECT_NE(said.find("in CorvaneDisk.modFindText.FindWordOnFile."), std::string::npos) << said;
+}
+
 TEST_F(SearchLaunchTest, RecentSearchesRotateAndSkipRepeatsAndEmptyTexts)
 {
     catalog("A.dat", "Fixed", "a", 3);

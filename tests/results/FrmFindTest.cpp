@@ -79,7 +79,7 @@ struct FrmFindTest : ::testing::Test {
         opts.Search = "*.*";
         ScanSession session;
         CreateCatalog(opts, session);
-        ASSERT_TRUE(SaveFile(session.lines, world.lib() + "Disk.dat"));
+        ASSERT_TRUE(SaveFile(session.lines, world.lib() + "Disk.dat", session.problems));
     }
     std::string catalog() const { return world.home.read("dat/Disk.dat"); }
 

@@ -1,0 +1,47 @@
+#pragma once
+// What went wrong in a piece of work (a scan, a search, a catalog load),
+// handed to its caller: the work never talks to the user, the caller decides
+// how the user hears of it.
+
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <source_location>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class Prompter;
+
+struct Problem {
+    int errorNumber = 0;
+    std::string text; // the description, as the common error box gives it
+    std::string item; // the file or folder concerned; "" when none
+    // Where it was caught, as the error box names it (string literals).
+    std::string_view module;
+    std::string_view procedure;
+    std::uint_least32_t line = 0;
+};
+
+using ProblemSink = std::function<void(const Problem&)>;
+
+// The problems of one piece of work, in the order they arose. onProblem, when
+// set, hears of each the moment it arises, on the working thread, and the
+// work goes on only once it returns: a box shown there stands while the work
+// waits, as a question would.
+struct Problems {
+    ProblemSink onProblem;
+    std::vector<Problem> list;
+
+    void add(Problem p);
+};
+
+// The problem that an error caught in module.procedure stands for.
+Problem ProblemFrom(const std::exception& e, std::string_view module, std::string_view procedure, std::string item,
+                    std::source_location where = std::source_location::current());
+
+// The text of the common error box that shows it.
+std::string ProblemBoxText(const Problem& p);
+
+// Shows it in the common error box.
+void ShowProblem(Prompter& prompter, const Problem& p);
