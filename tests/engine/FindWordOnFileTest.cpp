@@ -238,11 +238,14 @@ TEST_F(Search, CatalogsInByteOrderAndBadOnesReportedOnce)
     std::filesystem::create_directory(dir.file("folder.dat"));
 
     std::vector<std::string> order;
+    std::vector<std::size_t> searchedWhenTold; // the caller hears of each while the search runs
+    session.problems.onProblem = [&](const Problem&) { searchedWhenTold.push_back(order.size()); };
     std::vector<FindHit> hits = run(FindRequest{}, &order, [&](const FindProgress& p) {
         if (p.catalog == "b.dat") // vanishes while the search runs
             std::filesystem::remove(dir.file("e.Dat"));
     });
     EXPECT_EQ(order, (std::vector<std::string>{"A.DAT", "b.dat", "c.dat", "e.Dat", "empty.dat", "f.dat", "short.dat"}));
+    EXPECT_EQ(searchedWhenTold, (std::vector<std::size_t>{2, 3}));
     ASSERT_EQ(hits.size(), 3u);
     EXPECT_EQ(hits[2].Row.DiskID, "f.dat");
     ASSERT_EQ(boxes().size(), 2u);
