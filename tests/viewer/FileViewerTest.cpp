@@ -93,11 +93,11 @@ std::string BmpHeader(std::int32_t w, std::int32_t h)
     return s;
 }
 
-struct ViewerTest : ::testing::Test {
+struct FileViewerTest : ::testing::Test {
     TestWorld world;
     FileViewer* viewer = nullptr;
 
-    ViewerTest()
+    FileViewerTest()
     {
         world.windows.define(FileViewer::WindowName, [this] { return new FileViewer(world.app); });
         viewer = &world.windows.get<FileViewer>();
@@ -157,7 +157,7 @@ struct ViewerTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(ViewerTest, EachFileTakesItsOwnViewAndCtrlHTurnsTheDumpOnAndOff)
+TEST_F(FileViewerTest, EachFileTakesItsOwnViewAndCtrlHTurnsTheDumpOnAndOff)
 {
     const std::string photo = picture();
     viewer->ViewFile(photo);
@@ -187,7 +187,7 @@ TEST_F(ViewerTest, EachFileTakesItsOwnViewAndCtrlHTurnsTheDumpOnAndOff)
     EXPECT_EQ(viewer->viewFilePath(), notes);
 }
 
-TEST_F(ViewerTest, TheMenuSwitchesOnlyBetweenTextAndDumpAndExitHides)
+TEST_F(FileViewerTest, TheMenuSwitchesOnlyBetweenTextAndDumpAndExitHides)
 {
     const std::string photo = picture();
     viewer->ViewFile(photo);
@@ -211,7 +211,7 @@ TEST_F(ViewerTest, TheMenuSwitchesOnlyBetweenTextAndDumpAndExitHides)
     expectState(State::Hex, true, true); // hidden with its state
 }
 
-TEST_F(ViewerTest, AMissingFileKeepsThePathBeforeAndCommandsActOnIt)
+TEST_F(FileViewerTest, AMissingFileKeepsThePathBeforeAndCommandsActOnIt)
 {
     // Nothing shown yet: the commands have no file to act on.
     ctrlH();
@@ -236,7 +236,7 @@ TEST_F(ViewerTest, AMissingFileKeepsThePathBeforeAndCommandsActOnIt)
     EXPECT_EQ(viewer->rtf->toPlainText(), QString::fromUtf8("café au lait\nsecond line\n"));
 }
 
-TEST_F(ViewerTest, TheDumpIsTheLibrarysFromEmptyToSeventeenBytes)
+TEST_F(FileViewerTest, TheDumpIsTheLibrarysFromEmptyToSeventeenBytes)
 {
     viewer->ViewFile(file("empty.bin", ""));
     expectState(State::Text, false, false);
@@ -260,7 +260,7 @@ TEST_F(ViewerTest, TheDumpIsTheLibrarysFromEmptyToSeventeenBytes)
     EXPECT_TRUE(lines[1].trimmed().endsWith("| .")) << lines[1].toStdString();
 }
 
-TEST_F(ViewerTest, TextIsUtf8OrWindows1252AndShowsItsNuls)
+TEST_F(FileViewerTest, TextIsUtf8OrWindows1252AndShowsItsNuls)
 {
     viewer->ViewFile(file("legacy.txt", std::string("d\xE9j\xE0 vu\0after", 13)));
     EXPECT_EQ(viewer->rtf->toPlainText(), QString::fromUtf8("déjà vu\u2400after"));
@@ -271,7 +271,7 @@ TEST_F(ViewerTest, TextIsUtf8OrWindows1252AndShowsItsNuls)
     EXPECT_EQ(TextForView("ab\xE2\x82", false), QString::fromUtf8("abâ\u201A"));
 }
 
-TEST_F(ViewerTest, LargeAndStrangeFilesGiveAClearStateWithoutWaiting)
+TEST_F(FileViewerTest, LargeAndStrangeFilesGiveAClearStateWithoutWaiting)
 {
     LoadLanguage(world.texts, "CorD_eng.lng");
     // 10 GB, mostly a hole: the text and the dump show the first 4 MiB and say so.
@@ -311,7 +311,7 @@ TEST_F(ViewerTest, LargeAndStrangeFilesGiveAClearStateWithoutWaiting)
     EXPECT_NE(viewer->state(), State::Text);
 }
 
-TEST_F(ViewerTest, F1OpensTheViewersHelp)
+TEST_F(FileViewerTest, F1OpensTheViewersHelp)
 {
     key(viewer, Qt::Key_F1);
     EXPECT_EQ(world.fakes.help.contexts, std::vector<int>{1008});

@@ -52,12 +52,12 @@ std::vector<std::string> ChangedLines(const std::string& before, const std::stri
 // A disk catalogued by the real scan into dat/Disk.dat: files, a folder whose
 // name holds a dot, a ZIP archive (members, a comment of two lines), an ACE
 // archive (a folder entry), and a file whose path ends another file's path.
-struct FrmFindTest : ::testing::Test {
+struct SearchResultsWindowTest : ::testing::Test {
     TestWorld world;
     std::string disk;
     std::unique_ptr<QAbstractItemModelTester> checker;
 
-    FrmFindTest()
+    SearchResultsWindowTest()
     {
         LoadLanguage(world.texts, "CorD_eng.lng");
         DefineWindows(world.app);
@@ -169,7 +169,7 @@ struct FrmFindTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(FrmFindTest, KeysActWithTheirOwnModifiersOnly)
+TEST_F(SearchResultsWindowTest, KeysActWithTheirOwnModifiersOnly)
 {
     SearchResultsWindow& w = search("a.txt");
     key(w, Qt::Key_O, Qt::ControlModifier); // no row chosen yet: nothing
@@ -210,7 +210,7 @@ TEST_F(FrmFindTest, KeysActWithTheirOwnModifiersOnly)
     EXPECT_EQ(w.results().rowCount(), 1); // hidden with its rows
 }
 
-TEST_F(FrmFindTest, DeleteAsksForTheDiskThenByNameAndDeletesOnYesOnly)
+TEST_F(SearchResultsWindowTest, DeleteAsksForTheDiskThenByNameAndDeletesOnYesOnly)
 {
     SearchResultsWindow& w = search("a.txt");
     select(w, "a.txt");
@@ -237,7 +237,7 @@ TEST_F(FrmFindTest, DeleteAsksForTheDiskThenByNameAndDeletesOnYesOnly)
     EXPECT_NE(world.fakes.prompter.boxes[6].text.find("no longer exists"), std::string::npos);
 }
 
-TEST_F(FrmFindTest, MoveGoesElsewhereRefusesItsOwnFolderAndAsksBeforeReplacing)
+TEST_F(SearchResultsWindowTest, MoveGoesElsewhereRefusesItsOwnFolderAndAsksBeforeReplacing)
 {
     SearchResultsWindow& w = search("notes.txt a.txt");
     const std::string other = world.home.file("other");
@@ -286,7 +286,7 @@ TEST_F(FrmFindTest, MoveGoesElsewhereRefusesItsOwnFolderAndAsksBeforeReplacing)
     EXPECT_EQ(world.fakes.prompter.boxes.back().kind, "okcancel");
 }
 
-TEST_F(FrmFindTest, EachRowActsOnTheFileItWasFoundAs)
+TEST_F(SearchResultsWindowTest, EachRowActsOnTheFileItWasFoundAs)
 {
     const QString zip = QString::fromStdString(disk + "/pack.zip");
     const QString ace = QString::fromStdString(disk + "/old.ace");
@@ -316,7 +316,7 @@ TEST_F(FrmFindTest, EachRowActsOnTheFileItWasFoundAs)
     EXPECT_EQ(rightClick(w, Qt::NoModifier), "own");
 }
 
-TEST_F(FrmFindTest, PathsOfAWindowsCatalogAreNeverLookedForInTheWorkingFolder)
+TEST_F(SearchResultsWindowTest, PathsOfAWindowsCatalogAreNeverLookedForInTheWorkingFolder)
 {
     world.home.write("dat/Win.dat", std::string(">Fixed\r\n>Serial 1\r\n>Volume W\r\n>Free 1 MB\r\n>Total 2 MB\r\n"
                                                 ">Root Dir C:\\\r\n>Recursive Dir True\r\n>Search zip content False\r\n"
@@ -342,7 +342,7 @@ TEST_F(FrmFindTest, PathsOfAWindowsCatalogAreNeverLookedForInTheWorkingFolder)
     EXPECT_TRUE(fs::exists(relative));
 }
 
-TEST_F(FrmFindTest, CommentEditsChangeExactlyTheirOwnLine)
+TEST_F(SearchResultsWindowTest, CommentEditsChangeExactlyTheirOwnLine)
 {
     std::string before = catalog();
     // The path of this file ends the path of the one under backup/, which
@@ -387,7 +387,7 @@ TEST_F(FrmFindTest, CommentEditsChangeExactlyTheirOwnLine)
     EXPECT_TRUE(boxes().empty());
 }
 
-TEST_F(FrmFindTest, PrintWritesTheRowsInTheOrderShown)
+TEST_F(SearchResultsWindowTest, PrintWritesTheRowsInTheOrderShown)
 {
     world.settings.Report.StyleHTML = false;
     world.settings.Report.IncludeDir = 0;
@@ -412,7 +412,7 @@ TEST_F(FrmFindTest, PrintWritesTheRowsInTheOrderShown)
     EXPECT_EQ(world.fakes.shell.opened.size(), 2u);
 }
 
-TEST_F(FrmFindTest, ColumnWidthsComeFromTheSettingsAndGoBackThere)
+TEST_F(SearchResultsWindowTest, ColumnWidthsComeFromTheSettingsAndGoBackThere)
 {
     world.settings.LVFind[1] = 4500;
     SearchResultsWindow& w = search("a.txt");

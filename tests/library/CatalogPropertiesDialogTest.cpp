@@ -21,7 +21,7 @@ const std::string Body = "\\data\\a.txt>1 Kb/01/02/2003\r\n"
                          "\\database\\d.txt>3 Kb/01/02/2003\r\n"
                          "\\other\\data\\e.txt>4 Kb/01/02/2003\r\n";
 
-struct FrmPropertiesTest : ::testing::Test {
+struct CatalogPropertiesDialogTest : ::testing::Test {
     TestWorld world;
     std::unique_ptr<CatalogPropertiesDialog> dialog;
 
@@ -60,7 +60,7 @@ QRgb Rgb(const QColor& c)
 
 } // namespace
 
-TEST_F(FrmPropertiesTest, OkWithoutAChangeWritesNothing)
+TEST_F(CatalogPropertiesDialogTest, OkWithoutAChangeWritesNothing)
 {
     const std::string path = catalog("Disk.dat", HeaderFields().Comment("kept"));
     SetModificationTime(path, 1104580800);
@@ -76,7 +76,7 @@ TEST_F(FrmPropertiesTest, OkWithoutAChangeWritesNothing)
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 
-TEST_F(FrmPropertiesTest, ACommentEditRewritesLineElevenOnlyAndReadsBackWithItsLineBreaks)
+TEST_F(CatalogPropertiesDialogTest, ACommentEditRewritesLineElevenOnlyAndReadsBackWithItsLineBreaks)
 {
     catalog("Disk.dat", HeaderFields().Comment("old"));
     auto& d = open("Disk.dat");
@@ -91,7 +91,7 @@ TEST_F(FrmPropertiesTest, ACommentEditRewritesLineElevenOnlyAndReadsBackWithItsL
     EXPECT_EQ(again.txtComment->toPlainText(), "first line\nsecond <line>");
 }
 
-TEST_F(FrmPropertiesTest, ARootChangeRewritesLineSixAndTheBodyLinesUnderTheOldRootOnce)
+TEST_F(CatalogPropertiesDialogTest, ARootChangeRewritesLineSixAndTheBodyLinesUnderTheOldRootOnce)
 {
     catalog("Disk.dat");
     auto& d = open("Disk.dat");
@@ -124,7 +124,7 @@ TEST_F(FrmPropertiesTest, ARootChangeRewritesLineSixAndTheBodyLinesUnderTheOldRo
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 
-TEST_F(FrmPropertiesTest, ARenameLeavesOneFileAndLaterChangesFollowIt)
+TEST_F(CatalogPropertiesDialogTest, ARenameLeavesOneFileAndLaterChangesFollowIt)
 {
     catalog("Disk.dat");
     const std::string content = text("Disk.dat");
@@ -150,7 +150,7 @@ TEST_F(FrmPropertiesTest, ARenameLeavesOneFileAndLaterChangesFollowIt)
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 
-TEST_F(FrmPropertiesTest, ATakenOrRefusedNameIsToldAndTheRootChangeStaysWithThisCatalog)
+TEST_F(CatalogPropertiesDialogTest, ATakenOrRefusedNameIsToldAndTheRootChangeStaysWithThisCatalog)
 {
     catalog("Disk.dat");
     catalog("Other.dat", HeaderFields().Root("\\data"));
@@ -179,7 +179,7 @@ TEST_F(FrmPropertiesTest, ATakenOrRefusedNameIsToldAndTheRootChangeStaysWithThis
     EXPECT_EQ(files, (std::vector<std::string>{"Disk.dat", "Other.dat"}));
 }
 
-TEST_F(FrmPropertiesTest, ACatalogGoneBeforeApplyGivesOneMessageAndStaysChanged)
+TEST_F(CatalogPropertiesDialogTest, ACatalogGoneBeforeApplyGivesOneMessageAndStaysChanged)
 {
     catalog("Disk.dat");
     auto& d = open("Disk.dat");
@@ -194,7 +194,7 @@ TEST_F(FrmPropertiesTest, ACatalogGoneBeforeApplyGivesOneMessageAndStaysChanged)
     EXPECT_FALSE(exists("Disk.dat"));
 }
 
-TEST_F(FrmPropertiesTest, SizesAndThePieShowTheUsedShare)
+TEST_F(CatalogPropertiesDialogTest, SizesAndThePieShowTheUsedShare)
 {
     catalog("Forty.dat", HeaderFields().Free("600 MB").Total("1000 MB"));
     catalog("Most.dat", HeaderFields().Free("250 MB").Total("1000 MB"));
@@ -221,7 +221,7 @@ TEST_F(FrmPropertiesTest, SizesAndThePieShowTheUsedShare)
     EXPECT_EQ(pixel(2, 2), Rgb(background));
 }
 
-TEST_F(FrmPropertiesTest, DriveTypesShowTheirWordAndAnyOtherShowsUnknown)
+TEST_F(CatalogPropertiesDialogTest, DriveTypesShowTheirWordAndAnyOtherShowsUnknown)
 {
     for (auto [stored, shown] : {std::pair{"Fixed", "Fixed"},
                                  {"Cd-Rom", "Cd-Rom"},
@@ -234,7 +234,7 @@ TEST_F(FrmPropertiesTest, DriveTypesShowTheirWordAndAnyOtherShowsUnknown)
     }
 }
 
-TEST_F(FrmPropertiesTest, F1ReleasedAnywhereOpensItsHelp)
+TEST_F(CatalogPropertiesDialogTest, F1ReleasedAnywhereOpensItsHelp)
 {
     catalog("Disk.dat");
     auto& d = open("Disk.dat");

@@ -25,12 +25,12 @@
 
 namespace {
 
-struct BrowserTest : ::testing::Test {
+struct CatalogBrowserTest : ::testing::Test {
     TestWorld world;
     CatalogBrowser* lib = nullptr;
     std::unique_ptr<QAbstractItemModelTester> treeChecker, listChecker;
 
-    BrowserTest()
+    CatalogBrowserTest()
     {
         world.windows.define(CatalogBrowser::WindowName, [this] { return new CatalogBrowser(world.app); });
         world.windows.define(FileViewer::WindowName, [this] { return new FileViewer(world.app); });
@@ -98,7 +98,7 @@ struct BrowserTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(BrowserTest, LoadsOnAWorkerThenListsAndSortsAFolderFromMemory)
+TEST_F(CatalogBrowserTest, LoadsOnAWorkerThenListsAndSortsAFolderFromMemory)
 {
     diskFile("a.txt", 9 * 1024, 2004, 1, 1);
     diskFile("b.txt", 10 * 1024, 2003, 12, 31);
@@ -148,7 +148,7 @@ TEST_F(BrowserTest, LoadsOnAWorkerThenListsAndSortsAFolderFromMemory)
     EXPECT_EQ(lib->TVPath->model()->rowCount(), 1);
 }
 
-TEST_F(BrowserTest, F12ChangesExactlyTheRightLineOfTheLoadedCatalog)
+TEST_F(CatalogBrowserTest, F12ChangesExactlyTheRightLineOfTheLoadedCatalog)
 {
     const std::string fixture = CORVANE_FIXTURES "/catalogs/windows1252.dat";
     std::filesystem::copy_file(fixture, world.lib() + "w.dat");
@@ -195,7 +195,7 @@ TEST_F(BrowserTest, F12ChangesExactlyTheRightLineOfTheLoadedCatalog)
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 
-TEST_F(BrowserTest, F12ChangesNoRowWhenNothingWasWrittenAndSaysWhy)
+TEST_F(CatalogBrowserTest, F12ChangesNoRowWhenNothingWasWrittenAndSaysWhy)
 {
     const std::string fixture = CORVANE_FIXTURES "/catalogs/windows1252.dat";
     const std::string path = world.lib() + "w.dat";
@@ -234,7 +234,7 @@ TEST_F(BrowserTest, F12ChangesNoRowWhenNothingWasWrittenAndSaysWhy)
     EXPECT_NE(world.fakes.prompter.boxes[1].text.find("Error 53"), std::string::npos);
 }
 
-TEST_F(BrowserTest, TheViewBoxShowsAClickedFileAndClosingTheBrowserHidesTheViewer)
+TEST_F(CatalogBrowserTest, TheViewBoxShowsAClickedFileAndClosingTheBrowserHidesTheViewer)
 {
     diskFile("notes.txt", 10, 2004, 1, 1);
     QImage(40, 30, QImage::Format_RGB32).save(QString::fromStdString(world.home.file("disk/shot.png")));
@@ -273,7 +273,7 @@ TEST_F(BrowserTest, TheViewBoxShowsAClickedFileAndClosingTheBrowserHidesTheViewe
     EXPECT_EQ(world.fakes.help.contexts, std::vector<int>{1006});
 }
 
-TEST_F(BrowserTest, ColumnWidthsComeFromTheSettingsAndGoBack)
+TEST_F(CatalogBrowserTest, ColumnWidthsComeFromTheSettingsAndGoBack)
 {
     world.windows.unload(CatalogBrowser::WindowName);
     world.settings.LVPath[1] = 1500.0;
@@ -284,7 +284,7 @@ TEST_F(BrowserTest, ColumnWidthsComeFromTheSettingsAndGoBack)
     EXPECT_EQ(world.settings.LVPath[3], 3000.0);
 }
 
-TEST_F(BrowserTest, AFileThatIsNoCatalogIsReportedAndShowsNothing)
+TEST_F(CatalogBrowserTest, AFileThatIsNoCatalogIsReportedAndShowsNothing)
 {
     world.home.write("dat/junk.dat", std::string("\x7F"
                                                  "ELF\0\0binary",
@@ -298,7 +298,7 @@ TEST_F(BrowserTest, AFileThatIsNoCatalogIsReportedAndShowsNothing)
     EXPECT_FALSE(lib->isLoading());
 }
 
-TEST_F(BrowserTest, TheSplitterKeepsTheTreeAtItsLeastWidthAndWideningGrowsTheList)
+TEST_F(CatalogBrowserTest, TheSplitterKeepsTheTreeAtItsLeastWidthAndWideningGrowsTheList)
 {
     lib->show();
     const int tree = lib->TVPath->width();
