@@ -39,32 +39,32 @@ FileViewer::FileViewer(AppContext& app, std::string quexelFolder) : app_(app), q
 {
     setObjectName(WindowName);
     setWindowTitle(QStringLiteral("CorvaneDisk View"));
-    lblTitle->setText(windowTitle());
-    lblTitle->adjustSize();
+    titleLabel->setText(windowTitle());
+    titleLabel->adjustSize();
     resize(500, 400);
 
-    picScroll = MakeControl<QScrollArea>(this, "picScroll", {});
-    picScroll->setFrameShape(QFrame::NoFrame);
-    picScroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picScroll->horizontalScrollBar()->setObjectName(QStringLiteral("HScroll"));
-    picScroll->verticalScrollBar()->setObjectName(QStringLiteral("VScroll"));
-    img = new QLabel;
-    img->setObjectName(QStringLiteral("img"));
-    picScroll->setWidget(img);
-    picScroll->hide();
+    pictureArea = MakeControl<QScrollArea>(this, "picScroll", {});
+    pictureArea->setFrameShape(QFrame::NoFrame);
+    pictureArea->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pictureArea->horizontalScrollBar()->setObjectName(QStringLiteral("HScroll"));
+    pictureArea->verticalScrollBar()->setObjectName(QStringLiteral("VScroll"));
+    picture = new QLabel;
+    picture->setObjectName(QStringLiteral("img"));
+    pictureArea->setWidget(picture);
+    pictureArea->hide();
 
-    rtf = MakeControl<LineView>(this, "rtf", {});
-    rtf->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    rtf->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(rtf, &QWidget::customContextMenuRequested, this, &FileViewer::rtf_MouseUp);
+    textBox = MakeControl<LineView>(this, "rtf", {});
+    textBox->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    textBox->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(textBox, &QWidget::customContextMenuRequested, this, &FileViewer::showMenuAt);
 
-    m_cMenu = new PopupMenu(this, QStringLiteral("m_cMenu"));
-    m_cMenu->setImageList(MenuImageList());
-    m_cMenu->addItem(QStringLiteral("&Ascii view"), QStringLiteral("ASCII"), AsciiIcon);
-    m_cMenu->addItem(QStringLiteral("&Hexa view"), QStringLiteral("HEXA"), HexaIcon);
-    m_cMenu->addItem(QStringLiteral("-"), QString());
-    m_cMenu->addItem('&' + PlainMnemonicText(app_.texts.text(TextId::MenuExit)), QStringLiteral("EXIT"));
-    m_cMenu->setSideBar(SideBarStart, 0, QStringLiteral("ZQ"), SideBarIcon);
+    viewMenu = new PopupMenu(this, QStringLiteral("m_cMenu"));
+    viewMenu->setImageList(MenuImageList());
+    viewMenu->addItem(QStringLiteral("&Ascii view"), QStringLiteral("ASCII"), AsciiIcon);
+    viewMenu->addItem(QStringLiteral("&Hexa view"), QStringLiteral("HEXA"), HexaIcon);
+    viewMenu->addItem(QStringLiteral("-"), QString());
+    viewMenu->addItem('&' + PlainMnemonicText(app_.texts.text(TextId::MenuExit)), QStringLiteral("EXIT"));
+    viewMenu->setSideBar(SideBarStart, 0, QStringLiteral("ZQ"), SideBarIcon);
 }
 
 void FileViewer::ShowFile(const std::string& path)
@@ -144,13 +144,13 @@ void FileViewer::showOwnView()
 
 void FileViewer::showPicture(QImage image)
 {
-    rtf->hide();
-    rtf->clear();
-    img->setPixmap(QPixmap::fromImage(std::move(image)));
-    img->resize(img->pixmap().size());
-    picScroll->horizontalScrollBar()->setValue(0);
-    picScroll->verticalScrollBar()->setValue(0);
-    picScroll->show();
+    textBox->hide();
+    textBox->clear();
+    picture->setPixmap(QPixmap::fromImage(std::move(image)));
+    picture->resize(picture->pixmap().size());
+    pictureArea->horizontalScrollBar()->setValue(0);
+    pictureArea->verticalScrollBar()->setValue(0);
+    pictureArea->show();
     state_ = State::Picture;
 }
 
@@ -168,7 +168,7 @@ void FileViewer::showText()
 void FileViewer::showHex()
 {
     showInTextBox(QString::fromLatin1(WaitText), State::Hex);
-    rtf->repaint();
+    textBox->repaint();
     QString text;
     if (std::optional<FileStart> start = ReadFileStart(ViewFilePath, ViewerByteLimit)) {
         const std::string dump = quexel_.dump(start->bytes);
@@ -181,17 +181,17 @@ void FileViewer::showHex()
 
 void FileViewer::showInTextBox(const QString& text, State state)
 {
-    picScroll->hide();
-    img->clear();
-    rtf->setPlainText(text);
-    rtf->show();
+    pictureArea->hide();
+    picture->clear();
+    textBox->setPlainText(text);
+    textBox->show();
     state_ = state;
 }
 
-void FileViewer::rtf_MouseUp(const QPoint& at)
+void FileViewer::showMenuAt(const QPoint& at)
 {
-    const int chosen = m_cMenu->showAt(rtf->viewport()->mapToGlobal(at) + QPoint(0, MenuDrop));
-    const QString key = m_cMenu->key(chosen);
+    const int chosen = viewMenu->showAt(textBox->viewport()->mapToGlobal(at) + QPoint(0, MenuDrop));
+    const QString key = viewMenu->key(chosen);
     if (key == QLatin1String("ASCII"))
         ShowAsciiView();
     else if (key == QLatin1String("HEXA"))
@@ -216,6 +216,6 @@ void FileViewer::keyPressEvent(QKeyEvent* event)
 
 void FileViewer::layoutContent(const QRect& inner)
 {
-    picScroll->setGeometry(inner);
-    rtf->setGeometry(inner);
+    pictureArea->setGeometry(inner);
+    textBox->setGeometry(inner);
 }

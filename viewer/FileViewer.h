@@ -48,17 +48,17 @@ public:
     bool imageShown() const { return ImageShown; }
     const std::string& viewFilePath() const { return ViewFilePath; }
 
-    QScrollArea* picScroll; // its scroll bars are HScroll and VScroll
-    QLabel* img;
-    LineView* rtf;
-    PopupMenu* m_cMenu;
+    QScrollArea* pictureArea; // its scroll bars are HScroll and VScroll
+    QLabel* picture;
+    LineView* textBox;
+    PopupMenu* viewMenu;
 
 protected:
     void layoutContent(const QRect& inner) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void rtf_MouseUp(const QPoint& at);
+    void showMenuAt(const QPoint& at);
     void showOwnView();
     void showPicture(QImage image);
     void showText();
