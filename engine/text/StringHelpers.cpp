@@ -4,40 +4,20 @@
 #include <langinfo.h>
 #include <locale.h>
 
-namespace {
-// Hands fields 1 to count of list to take, as sListPos cuts them; stops
-// after the last field that exists.
-template <class Take> void walkFields(std::string_view list, std::string_view separator, std::size_t count, Take&& take)
+void TrimmedFields(std::string_view list, std::string_view separator, std::span<std::string_view> fields)
 {
+    std::fill(fields.begin(), fields.end(), std::string_view());
     std::string_view rest = list;
-    for (std::size_t n = 0; n < count; ++n) {
+    for (std::string_view& field : fields) {
         // One-character separators (catalog fields, lists) take the memchr road.
         std::size_t p = separator.size() == 1 ? rest.find(separator[0])
                         : separator.empty()   ? std::string_view::npos
                                               : rest.find(separator);
-        take(n, TrimBlanks(p == std::string_view::npos ? rest : rest.substr(0, p)));
+        field = TrimBlanks(rest.substr(0, p));
         if (p == std::string_view::npos)
             return;
         rest = TrimBlanks(rest.substr(p + separator.size()));
     }
-}
-} // namespace
-
-void sListFields(std::string_view list, std::string_view separator, std::span<std::string_view> fields)
-{
-    std::fill(fields.begin(), fields.end(), std::string_view());
-    walkFields(list, separator, fields.size(), [&](std::size_t i, std::string_view f) { fields[i] = f; });
-}
-
-std::string sListPos(std::string_view list, std::string_view separator, int n)
-{
-    std::string field;
-    if (n >= 1)
-        walkFields(list, separator, std::size_t(n), [&](std::size_t i, std::string_view f) {
-            if (i + 1 == std::size_t(n))
-                field = f;
-        });
-    return field;
 }
 
 std::uint64_t SizeRound(std::uint64_t bytes)
@@ -71,14 +51,6 @@ std::string InvNumber(std::string_view text)
             c = ' ';
     }
     return out;
-}
-
-std::size_t BInStr(std::string_view text, std::string_view ch)
-{
-    if (ch.size() != 1 || text.empty())
-        return 0;
-    std::size_t p = text.rfind(ch[0]);
-    return p == std::string_view::npos ? 0 : p + 1;
 }
 
 std::string StripItem(std::string& buffer)
