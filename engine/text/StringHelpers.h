@@ -23,21 +23,5 @@ void TrimmedFields(std::string_view list, std::string_view separator, std::span<
 // plus one when the first decimal digit of bytes / 1024 is not 0.
 std::uint64_t SizeRound(std::uint64_t bytes);
 
-// The decimal separator of the user's locale (LC_NUMERIC), one character.
-std::string GetDecimalSeparator();
-
-// Every digit d becomes 9 - d, every "-" a blank; other characters stay.
-std::string InvNumber(std::string_view text);
-
-// Takes the text before the first NUL off buffer and returns it (buffer
-// loses it and the NUL); returns "" and leaves buffer as it is without a NUL.
-std::string StripItem(std::string& buffer);
-
 // The text before the first NUL; the whole text when there is none.
 std::string TrimNull(std::string_view text);
-
-// Every occurrence of the character ch replaced by replacement.
-std::string ReplaceCar(std::string_view text, std::string_view ch, std::string_view replacement);
-
-// Every "\" doubled.
-std::string DoubleBackslash(std::string_view text);

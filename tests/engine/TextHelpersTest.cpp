@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string_view>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -59,40 +57,12 @@ TEST(SizeRound, KilobytesRoundUpOnlyWhenTheFirstDecimalIsNotZero)
     EXPECT_EQ(SizeRound(5000 * GB + 1023), 5000ull * 1024 * 1024 + 1); // past 32 bits
 }
 
-TEST(GetDecimalSeparator, FollowsTheUsersLocale)
+TEST(TrimNull, TheTextEndsAtItsFirstNul)
 {
-    const char* saved = std::getenv("LC_ALL");
-    std::string keep = saved ? saved : "";
-    setenv("LC_ALL", "C", 1);
-    EXPECT_EQ(GetDecimalSeparator(), ".");
-    // A locale with a comma, when the machine has one.
-    setenv("LC_ALL", "de_DE.UTF-8", 1);
-    std::string sep = GetDecimalSeparator();
-    EXPECT_TRUE(sep == "," || sep == ".");
-    if (saved)
-        setenv("LC_ALL", keep.c_str(), 1);
-    else
-        unsetenv("LC_ALL");
-}
-
-TEST(TextHelpers, SmallHelpers)
-{
-    EXPECT_EQ(InvNumber("-1,250.5"), " 8,749.4");
     EXPECT_EQ(TrimNull(std::string("abc\0xyz", 7)), "abc");
+    EXPECT_EQ(TrimNull(std::string("\0abc", 4)), "");
+    EXPECT_EQ(TrimNull("abc"), "abc");
     EXPECT_EQ(TrimNull(""), "");
-    EXPECT_EQ(ReplaceCar("a/b/c", "/", "\\"), "a\\b\\c");
-    EXPECT_EQ(ReplaceCar("", "/", "\\"), "");
-    EXPECT_EQ(DoubleBackslash("C:\\a\\b"), "C:\\\\a\\\\b");
-
-    std::string buffer("one\0two\0", 8);
-    EXPECT_EQ(StripItem(buffer), "one");
-    EXPECT_EQ(buffer, std::string("two\0", 4));
-    EXPECT_EQ(StripItem(buffer), "two");
-    EXPECT_EQ(buffer, "");
-    EXPECT_EQ(StripItem(buffer), "");
-    std::string withEmpty("\0x\0", 3);
-    EXPECT_EQ(StripItem(withEmpty), "");
-    EXPECT_EQ(StripItem(withEmpty), "x");
 }
 
 TEST(PathHelpers, NamesExtensionsAndFolders)
