@@ -70,7 +70,7 @@ FileViewer::FileViewer(AppContext& app, std::string quexelFolder) : app_(app), q
 void FileViewer::ShowFile(const std::string& path)
 {
     if (!isVisible()) {
-        HexaView = false;
+        hexView_ = false;
         show();
         raise();
     }
@@ -80,43 +80,43 @@ void FileViewer::ShowFile(const std::string& path)
 void FileViewer::ViewFile(const std::string& path)
 {
     if (!ViewedFileExists(path)) {
-        ImageShown = false;
+        imageShown_ = false;
         showInTextBox(QString::fromLatin1(MissingText), State::Missing);
         return;
     }
-    ImageShown = true;
-    HexaView = false;
-    ViewFilePath = path;
+    imageShown_ = true;
+    hexView_ = false;
+    path_ = path;
     showOwnView();
 }
 
 void FileViewer::ShowHexaView()
 {
     BusyPointer busy;
-    if (HexaView || !ViewedFileExists(ViewFilePath))
+    if (hexView_ || !ViewedFileExists(path_))
         return;
-    HexaView = true;
+    hexView_ = true;
     showHex();
 }
 
 void FileViewer::ShowAsciiView()
 {
     BusyPointer busy;
-    if (!HexaView || !ViewedFileExists(ViewFilePath))
+    if (!hexView_ || !ViewedFileExists(path_))
         return;
-    HexaView = false;
+    hexView_ = false;
     showText();
 }
 
 void FileViewer::ToggleHexaView()
 {
     BusyPointer busy;
-    if (!ViewedFileExists(ViewFilePath))
+    if (!ViewedFileExists(path_))
         return;
-    HexaView = !HexaView;
-    if (HexaView)
+    hexView_ = !hexView_;
+    if (hexView_)
         showHex();
-    else if (ImageShown)
+    else if (imageShown_)
         showOwnView();
     else
         showText();
@@ -126,17 +126,17 @@ void FileViewer::ToggleHexaView()
 // picture that does not decode (its bytes are no text to read).
 void FileViewer::showOwnView()
 {
-    ViewerPicture picture = LoadPicture(ViewFilePath);
+    ViewerPicture picture = LoadPicture(path_);
     switch (picture.outcome) {
     case ViewerPicture::Outcome::Loaded:
         showPicture(std::move(picture.image));
         return;
     case ViewerPicture::Outcome::NotAPicture:
-        ImageShown = false;
+        imageShown_ = false;
         showText();
         return;
     case ViewerPicture::Outcome::Broken:
-        ImageShown = false;
+        imageShown_ = false;
         showInTextBox(QString::fromLatin1(MissingText), State::Missing);
         return;
     }
@@ -157,7 +157,7 @@ void FileViewer::showPicture(QImage image)
 void FileViewer::showText()
 {
     QString text;
-    if (std::optional<FileStart> start = ReadFileStart(ViewFilePath, ViewerByteLimit)) {
+    if (std::optional<FileStart> start = ReadFileStart(path_, ViewerByteLimit)) {
         text = TextForView(start->bytes, start->cut());
         if (start->cut())
             text = PartShownNote(app_.texts, start->bytes.size(), start->fileSize) + "\n\n" + text;
@@ -170,7 +170,7 @@ void FileViewer::showHex()
     showInTextBox(QString::fromLatin1(WaitText), State::Hex);
     textBox->repaint();
     QString text;
-    if (std::optional<FileStart> start = ReadFileStart(ViewFilePath, ViewerByteLimit)) {
+    if (std::optional<FileStart> start = ReadFileStart(path_, ViewerByteLimit)) {
         const std::string dump = quexel_.dump(start->bytes);
         if (start->cut())
             text = PartShownNote(app_.texts, start->bytes.size(), start->fileSize) + "\n\n";

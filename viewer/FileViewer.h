@@ -44,9 +44,9 @@ public:
     void ToggleHexaView();
 
     State state() const { return state_; }
-    bool hexaView() const { return HexaView; }
-    bool imageShown() const { return ImageShown; }
-    const std::string& viewFilePath() const { return ViewFilePath; }
+    bool hexaView() const { return hexView_; }
+    bool imageShown() const { return imageShown_; }
+    const std::string& viewFilePath() const { return path_; }
 
     QScrollArea* pictureArea; // its scroll bars are HScroll and VScroll
     QLabel* picture;
@@ -68,7 +68,7 @@ private:
     AppContext& app_;
     QuexelLoader quexel_;
     State state_ = State::Empty;
-    std::string ViewFilePath;
-    bool HexaView = false;
-    bool ImageShown = false;
+    std::string path_;
+    bool hexView_ = false;
+    bool imageShown_ = false;
 };
