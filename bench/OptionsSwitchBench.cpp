@@ -76,10 +76,10 @@ int main(int argc, char** argv)
 
     Time(
         "language: English <-> Deutsch", runs, [] {},
-        [&](int i) { Choose(*options.language->lstLang, i % 2 ? "English" : "Deutsch"); });
+        [&](int i) { Choose(*options.language->languageList, i % 2 ? "English" : "Deutsch"); });
     Time(
         "skin: CorvaneDisk <-> Slate", runs, [&] { ShowEveryWindow(world.windows); },
-        [&](int i) { Choose(*options.skins->lstSkins, i % 2 ? "CorvaneDisk" : "Slate"); });
+        [&](int i) { Choose(*options.skins->skinList, i % 2 ? "CorvaneDisk" : "Slate"); });
     std::printf("windows open: %zu\n", world.windows.loadedNames().size());
     return 0;
 }

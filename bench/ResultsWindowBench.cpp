@@ -57,8 +57,8 @@ int main(int argc, char** argv)
     while (main.isBusy())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     auto& results = world.app().windows.get<SearchResultsWindow>();
-    results.LVFind->scrollToBottom();
-    results.LVFind->viewport()->repaint();
+    results.resultList->scrollToBottom();
+    results.resultList->viewport()->repaint();
     const qint64 ms = clock.elapsed();
 
     const int rows = results.results().rowCount();

@@ -27,7 +27,13 @@ int usage()
 // The comment on one line: each line break becomes the two characters \n.
 std::string oneLine(std::string_view comment)
 {
-    return ReplaceCar(ReplaceCar(NormalizeLineBreaks(comment), "\r", ""), "\n", "\\n");
+    std::string line;
+    for (char c : NormalizeLineBreaks(comment))
+        if (c == '\n')
+            line += "\\n";
+        else if (c != '\r')
+            line += c;
+    return line;
 }
 } // namespace
 

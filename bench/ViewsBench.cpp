@@ -95,25 +95,25 @@ int main(int argc, char** argv)
     lib.openCatalog("One.dat");
     while (lib.isLoading())
         QApplication::processEvents(QEventLoop::AllEvents, 10);
-    const QModelIndex root = lib.TVPath->model()->index(0, 0);
-    const QModelIndex photos = lib.TVPath->model()->index(0, 0, root);
-    const double listMs = BestMs([&] { lib.TVPath->setCurrentIndex(root); },
+    const QModelIndex root = lib.folderTree->model()->index(0, 0);
+    const QModelIndex photos = lib.folderTree->model()->index(0, 0, root);
+    const double listMs = BestMs([&] { lib.folderTree->setCurrentIndex(root); },
                                  [&] {
-                                     lib.TVPath->setCurrentIndex(photos);
-                                     lib.LVPath->viewport()->repaint();
+                                     lib.folderTree->setCurrentIndex(photos);
+                                     lib.fileList->viewport()->repaint();
                                  });
-    std::printf("folder of %d files listed in %.1f ms\n", lib.LVPath->model()->rowCount(), listMs);
+    std::printf("folder of %d files listed in %.1f ms\n", lib.fileList->model()->rowCount(), listMs);
 
     lib.openCatalog("Huge.dat");
     while (lib.isLoading())
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     for (int row : {0, 1}) {
-        const QModelIndex node = lib.TVPath->model()->index(row, 0);
-        const double ms = BestMs([&] { lib.TVPath->clearSelection(); },
+        const QModelIndex node = lib.folderTree->model()->index(row, 0);
+        const double ms = BestMs([&] { lib.folderTree->clearSelection(); },
                                  [&] {
-                                     lib.TVPath->setCurrentIndex(node);
-                                     lib.TVPath->viewport()->repaint();
-                                     lib.LVPath->viewport()->repaint();
+                                     lib.folderTree->setCurrentIndex(node);
+                                     lib.folderTree->viewport()->repaint();
+                                     lib.fileList->viewport()->repaint();
                                  });
         std::printf("%s listed in %.1f ms\n", row == 0 ? "root of 10 MB" : "file name of 10 MB", ms);
     }
@@ -125,10 +125,10 @@ int main(int argc, char** argv)
     const double hexMs = BestMs([&] { viewer.ViewFile(home + "one-mib.bin"); },
                                 [&] {
                                     viewer.ToggleHexaView();
-                                    viewer.rtf->viewport()->repaint();
+                                    viewer.textBox->viewport()->repaint();
                                 });
     std::printf("hex view of 1 MiB shown in %.1f ms (%lld characters)\n", hexMs,
-                (long long)viewer.rtf->toPlainText().size());
+                (long long)viewer.textBox->toPlainText().size());
 
     // The first 4 MiB of a file of short lines: two million of them.
     std::string lines;
@@ -139,13 +139,13 @@ int main(int argc, char** argv)
     const double textMs = BestMs([&] { viewer.ViewFile(home + "one-mib.bin"); },
                                  [&] {
                                      viewer.ViewFile(home + "short-lines.txt");
-                                     viewer.rtf->viewport()->repaint();
+                                     viewer.textBox->viewport()->repaint();
                                  });
     std::printf("text view of %d short lines shown in %.1f ms\n", ShortLines, textMs);
     const double shortHexMs = BestMs([&] { viewer.ViewFile(home + "short-lines.txt"); },
                                      [&] {
                                          viewer.ToggleHexaView();
-                                         viewer.rtf->viewport()->repaint();
+                                         viewer.textBox->viewport()->repaint();
                                      });
     std::printf("hex view of those %.1f MiB shown in %.1f ms\n", double(lines.size()) / (1 << 20), shortHexMs);
     windows.unloadAll();

@@ -54,43 +54,43 @@ CatalogBrowser::CatalogBrowser(AppContext& app) : app_(app)
 {
     setObjectName(WindowName);
     setWindowTitle(QStringLiteral("CorvaneDisk Browser"));
-    lblTitle->setText(windowTitle());
-    lblTitle->adjustSize();
+    titleLabel->setText(windowTitle());
+    titleLabel->adjustSize();
     resize(500, 400);
 
     folderModel_ = new FolderTreeModel;
-    TVPath = MakeView(this, "TVPath", folderModel_);
-    TVPath->setHeaderHidden(true);
-    picSplit = new SplitBar(this, "picSplit", {4, 100});
-    picSplit->move(195, 0); // 2925 twips
+    folderTree = MakeView(this, "TVPath", folderModel_);
+    folderTree->setHeaderHidden(true);
+    splitBar = new SplitBar(this, "picSplit", {4, 100});
+    splitBar->move(195, 0); // 2925 twips
     fileModel_ = new FileListModel;
-    LVPath = MakeView(this, "LVPath", fileModel_);
-    LVPath->setRootIsDecorated(false);
-    LVPath->setTextElideMode(Qt::ElideRight);
-    QHeaderView* header = LVPath->header();
+    fileList = MakeView(this, "LVPath", fileModel_);
+    fileList->setRootIsDecorated(false);
+    fileList->setTextElideMode(Qt::ElideRight);
+    QHeaderView* header = fileList->header();
     header->setStretchLastSection(false);
     header->setSectionsClickable(true);
     header->setSectionsMovable(false);
-    CBWView = MakeControl<CheckBoxWeb>(this, "CBWView", {8, 0, 16, 10});
-    lblView = MakeControl<QLabel>(this, "lblView", {});
-    lblView->setAttribute(Qt::WA_TranslucentBackground);
+    viewBox = MakeControl<CheckBoxWeb>(this, "CBWView", {8, 0, 16, 10});
+    viewLabel = MakeControl<QLabel>(this, "lblView", {});
+    viewLabel->setAttribute(Qt::WA_TranslucentBackground);
 
     std::array<StoredTwips, 4>& widths = app_.settings.LVPath;
     for (std::size_t c = 0; c < widths.size(); ++c)
-        LVPath->setColumnWidth(int(c), PixelsFromTwipsRounded(widths[c].value_or(DesignPathWidths[c])));
+        fileList->setColumnWidth(int(c), PixelsFromTwipsRounded(widths[c].value_or(DesignPathWidths[c])));
     if (!widths[0])
         CreateNewKey(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\LVPath");
     connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int width) {
         if (column >= 0 && column < int(app_.settings.LVPath.size()))
             app_.settings.LVPath[std::size_t(column)] = double(TwipsFromPixels(width));
     });
-    connect(header, &QHeaderView::sectionClicked, this, &CatalogBrowser::LVPath_ColumnClick);
+    connect(header, &QHeaderView::sectionClicked, this, &CatalogBrowser::sortByColumn);
     // A chosen folder, not the current one the tree takes when it gets the focus.
-    connect(TVPath->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { FillFile(TVPath->selectionModel()->selectedRows().value(0)); });
-    connect(LVPath, &QAbstractItemView::clicked, this, &CatalogBrowser::LVPath_ItemClick);
-    connect(CBWView, &CheckBoxWeb::toggled, this, &CatalogBrowser::CBWView_Click);
-    connect(picSplit, &SplitBar::dragged, this, &CatalogBrowser::moveSplit);
+    connect(folderTree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { FillFile(folderTree->selectionModel()->selectedRows().value(0)); });
+    connect(fileList, &QAbstractItemView::clicked, this, &CatalogBrowser::showClickedFile);
+    connect(viewBox, &CheckBoxWeb::toggled, this, &CatalogBrowser::viewBoxToggled);
+    connect(splitBar, &SplitBar::dragged, this, &CatalogBrowser::moveSplit);
     retranslate();
 }
 
@@ -99,7 +99,7 @@ CatalogBrowser::~CatalogBrowser() = default;
 void CatalogBrowser::retranslate()
 {
     app_.windowTexts.apply(*this, WindowName);
-    lblView->adjustSize();
+    viewLabel->adjustSize();
     layoutPass();
 }
 
@@ -163,25 +163,25 @@ void CatalogBrowser::FillFile(const QModelIndex& node)
     QApplication::restoreOverrideCursor();
 }
 
-void CatalogBrowser::LVPath_ColumnClick(int column)
+void CatalogBrowser::sortByColumn(int column)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const Qt::SortOrder order = sortState_.click(column);
     fileModel_->sortBy(column, order);
-    LVPath->header()->setSortIndicatorShown(true);
-    LVPath->header()->setSortIndicator(column, order);
+    fileList->header()->setSortIndicatorShown(true);
+    fileList->header()->setSortIndicator(column, order);
     QApplication::restoreOverrideCursor();
 }
 
-void CatalogBrowser::LVPath_ItemClick(const QModelIndex& item)
+void CatalogBrowser::showClickedFile(const QModelIndex& item)
 {
-    if (!CBWView->value() || !folders_ || listed_ == NoFolder || !item.isValid())
+    if (!viewBox->value() || !folders_ || listed_ == NoFolder || !item.isValid())
         return;
     const std::string_view stored = folders_->StoredPath(listed_, fileModel_->position(item.row()));
     app_.windows.get<FileViewer>().ShowFile(FromCatalogPath(stored).path);
 }
 
-void CatalogBrowser::CBWView_Click(bool ticked)
+void CatalogBrowser::viewBoxToggled(bool ticked)
 {
     app_.settings.View = ticked;
     if (!ticked)
@@ -198,7 +198,7 @@ void CatalogBrowser::hideViewer()
 
 void CatalogBrowser::editComment()
 {
-    const QModelIndex current = LVPath->currentIndex();
+    const QModelIndex current = fileList->currentIndex();
     if (!folders_ || listed_ == NoFolder || !current.isValid())
         return;
     const int row = current.row();
@@ -237,41 +237,42 @@ void CatalogBrowser::hideEvent(QHideEvent* event)
 
 int CatalogBrowser::contentTop() const
 {
-    return picGH->pieceSize().height();
+    return topLeftPiece->pieceSize().height();
 }
 
 QSize CatalogBrowser::minimumFrameSize() const
 {
     const QSize least = FramedWindow::minimumFrameSize();
-    return {std::max(least.width(), TVPath->width() + picG->pieceSize().width() + picD->pieceSize().width() +
-                                        picSplit->pieceSize().width()),
+    return {std::max(least.width(), folderTree->width() + leftPiece->pieceSize().width() +
+                                        rightPiece->pieceSize().width() + splitBar->pieceSize().width()),
             least.height()};
 }
 
 void CatalogBrowser::layoutContent(const QRect& inner)
 {
     const int top = inner.top();
-    const int listHeight = std::max(0, picG->height() - StripHeight);
-    picSplit->setGeometry(picSplit->x(), top, picSplit->pieceSize().width(), listHeight);
-    TVPath->setGeometry(inner.left(), top, std::max(0, picSplit->x() - inner.left()), listHeight);
-    const int listLeft = picSplit->x() + picSplit->width();
-    LVPath->setGeometry(listLeft, top, std::max(0, width() - listLeft - picD->pieceSize().width()), listHeight);
-    CBWView->move(inner.left() + Gap, picB->y() - BoxAboveBottom);
-    lblView->move(CBWView->x() + CBWView->width() + Gap, CBWView->y() + CBWView->height() / 2 - lblView->height() / 2);
+    const int listHeight = std::max(0, leftPiece->height() - StripHeight);
+    splitBar->setGeometry(splitBar->x(), top, splitBar->pieceSize().width(), listHeight);
+    folderTree->setGeometry(inner.left(), top, std::max(0, splitBar->x() - inner.left()), listHeight);
+    const int listLeft = splitBar->x() + splitBar->width();
+    fileList->setGeometry(listLeft, top, std::max(0, width() - listLeft - rightPiece->pieceSize().width()), listHeight);
+    viewBox->move(inner.left() + Gap, bottomPiece->y() - BoxAboveBottom);
+    viewLabel->move(viewBox->x() + viewBox->width() + Gap,
+                    viewBox->y() + viewBox->height() / 2 - viewLabel->height() / 2);
 }
 
 // The tree keeps at least its least width, and the list at least a pixel;
 // a tree left narrower by the last move takes its least width at the next.
 void CatalogBrowser::moveSplit(int dx)
 {
-    const int left = picG->pieceSize().width();
-    const int tree = TVPath->width();
+    const int left = leftPiece->pieceSize().width();
+    const int tree = folderTree->width();
     if (tree < LeastTreeWidth)
-        picSplit->move(left + LeastTreeWidth, picSplit->y());
+        splitBar->move(left + LeastTreeWidth, splitBar->y());
     else if (tree > width() - LeastTreeWidth)
-        picSplit->move(left + width() - LeastTreeWidth, picSplit->y());
-    else if (LVPath->width() - dx > 0 && tree + dx > 0)
-        picSplit->move(picSplit->x() + dx, picSplit->y());
+        splitBar->move(left + width() - LeastTreeWidth, splitBar->y());
+    else if (fileList->width() - dx > 0 && tree + dx > 0)
+        splitBar->move(splitBar->x() + dx, splitBar->y());
     else
         return;
     layoutPass();

@@ -42,11 +42,11 @@ public:
 
     void retranslate() override;
 
-    QTreeView* TVPath;
-    SplitBar* picSplit;
-    QTreeView* LVPath;
-    CheckBoxWeb* CBWView;
-    QLabel* lblView;
+    QTreeView* folderTree;
+    SplitBar* splitBar;
+    QTreeView* fileList;
+    CheckBoxWeb* viewBox;
+    QLabel* viewLabel;
 
 protected:
     void layoutContent(const QRect& inner) override;
@@ -58,9 +58,9 @@ protected:
 private:
     void loaded(FolderLoad& load, const std::string& catalogFileName);
     void FillFile(const QModelIndex& node);
-    void LVPath_ColumnClick(int column);
-    void LVPath_ItemClick(const QModelIndex& item);
-    void CBWView_Click(bool ticked);
+    void sortByColumn(int column);
+    void showClickedFile(const QModelIndex& item);
+    void viewBoxToggled(bool ticked);
     void editComment();
     void moveSplit(int dx);
     void hideViewer();

@@ -30,7 +30,7 @@
 
 namespace {
 constexpr QSize PieSize(189, 113);
-constexpr int RootWidth = 190; // pixels of lblRootDir; a longer root is shortened in the middle
+constexpr int RootWidth = 190; // pixels of the root label; a longer root is shortened in the middle
 
 QLabel* Label(QWidget* parent, const char* name, const QString& text = {})
 {
@@ -77,15 +77,15 @@ CatalogPropertiesDialog::CatalogPropertiesDialog(AppContext& app) : app_(app)
     setObjectName(WindowName);
     setWindowTitle(QStringLiteral("CorvaneDisk - Properties"));
     buildControls();
-    connect(txtName, &QLineEdit::textChanged, this, [this] { SetChanged(true); });
-    connect(txtComment, &QPlainTextEdit::textChanged, this, [this] { SetChanged(true); });
-    connect(cmdBrowse, &QPushButton::clicked, this, &CatalogPropertiesDialog::cmdBrowse_Click);
-    connect(cmdApply, &QPushButton::clicked, this, [this] {
+    connect(nameEdit, &QLineEdit::textChanged, this, [this] { SetChanged(true); });
+    connect(commentEdit, &QPlainTextEdit::textChanged, this, [this] { SetChanged(true); });
+    connect(browseButton, &QPushButton::clicked, this, &CatalogPropertiesDialog::chooseRoot);
+    connect(applyButton, &QPushButton::clicked, this, [this] {
         if (changed_)
             ApplyChange();
     });
-    connect(cmdOK, &QPushButton::clicked, this, &CatalogPropertiesDialog::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton, &QPushButton::clicked, this, &CatalogPropertiesDialog::applyAndClose);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     installEventFilter(this);
     for (QWidget* w : findChildren<QWidget*>())
         w->installEventFilter(this);
@@ -94,117 +94,117 @@ CatalogPropertiesDialog::CatalogPropertiesDialog(AppContext& app) : app_(app)
 
 void CatalogPropertiesDialog::buildControls()
 {
-    picType = Label(this, "picType");
-    picType->setFixedSize(32, 32);
-    txtName = new QLineEdit(this);
-    txtName->setObjectName(QStringLiteral("txtName"));
-    lblTypeDisk = Label(this, "lblTypeDisk");
-    lblDiskUsed = Label(this, "lblDiskUsed");
-    lblDiskFree = Label(this, "lblDiskFree");
-    lblRootDir = Label(this, "lblRootDir");
-    lblRootDir->setFixedWidth(RootWidth);
-    lblTotal = Label(this, "lblTotal");
-    cmdBrowse = new QPushButton(QStringLiteral("..."), this);
-    cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
-    cmdBrowse->setFixedWidth(28);
-    cmdBrowse->setAutoDefault(false);
-    picDraw = Label(this, "picDraw");
-    picDraw->setFixedSize(PieSize);
-    txtComment = new QPlainTextEdit(this);
-    txtComment->setObjectName(QStringLiteral("txtComment"));
-    txtComment->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtComment->setTabChangesFocus(true);
-    txtComment->setFixedHeight(72);
-    cmdOK = new QPushButton(this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdApply = new QPushButton(this);
-    cmdApply->setObjectName(QStringLiteral("cmdApply"));
-    for (QPushButton* b : {cmdCancel, cmdApply})
+    typePicture = Label(this, "picType");
+    typePicture->setFixedSize(32, 32);
+    nameEdit = new QLineEdit(this);
+    nameEdit->setObjectName(QStringLiteral("txtName"));
+    diskTypeLabel = Label(this, "lblTypeDisk");
+    usedLabel = Label(this, "lblDiskUsed");
+    freeLabel = Label(this, "lblDiskFree");
+    rootLabel = Label(this, "lblRootDir");
+    rootLabel->setFixedWidth(RootWidth);
+    totalLabel = Label(this, "lblTotal");
+    browseButton = new QPushButton(QStringLiteral("..."), this);
+    browseButton->setObjectName(QStringLiteral("cmdBrowse"));
+    browseButton->setFixedWidth(28);
+    browseButton->setAutoDefault(false);
+    pie = Label(this, "picDraw");
+    pie->setFixedSize(PieSize);
+    commentEdit = new QPlainTextEdit(this);
+    commentEdit->setObjectName(QStringLiteral("txtComment"));
+    commentEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    commentEdit->setTabChangesFocus(true);
+    commentEdit->setFixedHeight(72);
+    okButton = new QPushButton(this);
+    okButton->setObjectName(QStringLiteral("cmdOK"));
+    okButton->setDefault(true);
+    cancelButton = new QPushButton(this);
+    cancelButton->setObjectName(QStringLiteral("cmdCancel"));
+    applyButton = new QPushButton(this);
+    applyButton->setObjectName(QStringLiteral("cmdApply"));
+    for (QPushButton* b : {cancelButton, applyButton})
         b->setAutoDefault(false);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     grid->setColumnStretch(2, 1);
-    grid->addWidget(picType, 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(typePicture, 0, 0, 2, 1, Qt::AlignTop);
     grid->addWidget(Label(this, "lblLabel", QStringLiteral("Label:")), 0, 1);
-    grid->addWidget(txtName, 0, 2, 1, 2);
+    grid->addWidget(nameEdit, 0, 2, 1, 2);
     grid->addWidget(Label(this, "lblType", QStringLiteral("Type:")), 1, 1);
-    grid->addWidget(lblTypeDisk, 1, 2, 1, 2);
+    grid->addWidget(diskTypeLabel, 1, 2, 1, 2);
     grid->addWidget(Swatch(this, "picUsed", PieUsedColor), 2, 0, Qt::AlignRight);
     grid->addWidget(Label(this, "lblUsed", QStringLiteral("Used space:")), 2, 1);
-    grid->addWidget(lblDiskUsed, 2, 2, 1, 2);
+    grid->addWidget(usedLabel, 2, 2, 1, 2);
     grid->addWidget(Swatch(this, "picFree", PieFreeColor), 3, 0, Qt::AlignRight);
     grid->addWidget(Label(this, "lblFree", QStringLiteral("Free space:")), 3, 1);
-    grid->addWidget(lblDiskFree, 3, 2, 1, 2);
+    grid->addWidget(freeLabel, 3, 2, 1, 2);
     grid->addWidget(Label(this, "Label2", QStringLiteral("Root Dir :")), 4, 1);
-    grid->addWidget(lblRootDir, 4, 2);
-    grid->addWidget(cmdBrowse, 4, 3);
+    grid->addWidget(rootLabel, 4, 2);
+    grid->addWidget(browseButton, 4, 3);
     grid->addWidget(Label(this, "lblCapacite", QStringLiteral("Capacity:")), 5, 1);
-    grid->addWidget(lblTotal, 5, 2, 1, 2);
+    grid->addWidget(totalLabel, 5, 2, 1, 2);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* b : {cmdOK, cmdCancel, cmdApply})
+    for (QPushButton* b : {okButton, cancelButton, applyButton})
         buttons->addWidget(b);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addWidget(picDraw, 0, Qt::AlignHCenter);
+    layout->addWidget(pie, 0, Qt::AlignHCenter);
     layout->addWidget(Label(this, "Label1", QStringLiteral("Comment")));
-    layout->addWidget(txtComment);
+    layout->addWidget(commentEdit);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void CatalogPropertiesDialog::retranslate()
 {
-    cmdOK->setText(PlainMnemonicText(app_.texts.text(TextId::Confirm)));
-    cmdCancel->setText(PlainMnemonicText(app_.texts.text(TextId::Cancel)));
-    cmdApply->setText(PlainMnemonicText(app_.texts.text(TextId::Apply)));
+    okButton->setText(PlainMnemonicText(app_.texts.text(TextId::Confirm)));
+    cancelButton->setText(PlainMnemonicText(app_.texts.text(TextId::Cancel)));
+    applyButton->setText(PlainMnemonicText(app_.texts.text(TextId::Apply)));
 }
 
-void CatalogPropertiesDialog::FormLoad(const CatalogProperties& prop)
+void CatalogPropertiesDialog::showProperties(const CatalogProperties& prop)
 {
     file_ = QString::fromStdString(prop.FileName);
     name_ = QString::fromStdString(prop.Name);
     comment_ = FromCrLf(prop.Comment);
     root_ = QString::fromStdString(prop.RootDir);
-    txtName->setText(name_);
+    nameEdit->setText(name_);
     showRoot(root_);
     const auto [word, icon] = DriveTypeShown(prop.DriveType);
-    lblTypeDisk->setText(word);
-    picType->setPixmap(DiskIcon(icon).pixmap(32, 32));
-    lblDiskFree->setText(Megabytes(prop.FreeMB));
-    lblDiskUsed->setText(Megabytes(prop.UsedMB));
-    lblTotal->setText(Megabytes(prop.TotalMB));
-    txtComment->setPlainText(comment_);
+    diskTypeLabel->setText(word);
+    typePicture->setPixmap(DiskIcon(icon).pixmap(32, 32));
+    freeLabel->setText(Megabytes(prop.FreeMB));
+    usedLabel->setText(Megabytes(prop.UsedMB));
+    totalLabel->setText(Megabytes(prop.TotalMB));
+    commentEdit->setPlainText(comment_);
     DrawPie(int(std::nearbyint(prop.UsedPercent)));
     SetChanged(false);
-    txtName->setFocus();
+    nameEdit->setFocus();
 }
 
 void CatalogPropertiesDialog::DrawPie(int percent)
 {
-    picDraw->setPixmap(QPixmap::fromImage(DrawUsagePie(percent, PieSize, palette().color(QPalette::Window))));
+    pie->setPixmap(QPixmap::fromImage(DrawUsagePie(percent, PieSize, palette().color(QPalette::Window))));
 }
 
 void CatalogPropertiesDialog::SetChanged(bool on)
 {
     changed_ = on;
-    cmdApply->setEnabled(on);
+    applyButton->setEnabled(on);
 }
 
 void CatalogPropertiesDialog::showRoot(const QString& root)
 {
     shownRoot_ = root;
-    lblRootDir->setText(lblRootDir->fontMetrics().elidedText(root, Qt::ElideMiddle, RootWidth));
-    lblRootDir->setToolTip(root);
+    rootLabel->setText(rootLabel->fontMetrics().elidedText(root, Qt::ElideMiddle, RootWidth));
+    rootLabel->setToolTip(root);
 }
 
-void CatalogPropertiesDialog::cmdBrowse_Click()
+void CatalogPropertiesDialog::chooseRoot()
 {
     const std::string current = FromCatalogPath(shownRoot_.toStdString()).path;
     const QString start =
@@ -218,7 +218,7 @@ void CatalogPropertiesDialog::cmdBrowse_Click()
     SetChanged(true);
 }
 
-void CatalogPropertiesDialog::cmdOK_Click()
+void CatalogPropertiesDialog::applyAndClose()
 {
     if (changed_)
         ApplyChange();
@@ -228,25 +228,25 @@ void CatalogPropertiesDialog::cmdOK_Click()
 QString CatalogPropertiesDialog::typedName() const
 {
     // As the list's F2 takes it: a typed ".dat" is the extension.
-    return QString::fromStdString(FileWithOutExt(CatalogFileNameOf(txtName->text().toStdString())));
+    return QString::fromStdString(FileWithOutExt(CatalogFileNameOf(nameEdit->text().toStdString())));
 }
 
 bool CatalogPropertiesDialog::differs() const
 {
-    return txtComment->toPlainText() != comment_ || typedName() != name_ || shownRoot_ != root_;
+    return commentEdit->toPlainText() != comment_ || typedName() != name_ || shownRoot_ != root_;
 }
 
 void CatalogPropertiesDialog::ApplyChange()
 {
     const std::string libPath = Folders().LibPath;
-    if (const QString comment = txtComment->toPlainText(); comment != comment_) {
+    if (const QString comment = commentEdit->toPlainText(); comment != comment_) {
         if (!ChangeCommentLib(file_.toStdString(), comment.toStdString()))
             return;
         comment_ = comment;
     }
     if (const QString name = typedName(); name != name_) {
         const std::string problem = NewCatalogNameProblem(name.toStdString(), libPath);
-        const std::string target = CatalogFileNameOf(txtName->text().toStdString());
+        const std::string target = CatalogFileNameOf(nameEdit->text().toStdString());
         if (!problem.empty()) {
             app_.services.prompter.message(problem, "CorvaneDisk", MsgIcon::Exclamation);
         } else if (NameTaken(libPath + target)) {

@@ -26,7 +26,7 @@ public:
     explicit CatalogPropertiesDialog(AppContext& app);
 
     // Shows the catalog's properties; nothing is changed yet.
-    void FormLoad(const CatalogProperties& prop);
+    void showProperties(const CatalogProperties& prop);
     // The usage pie for a used share of percent (0 to 100).
     void DrawPie(int percent);
     // Writes the comment, then the name, then the root, each only when it
@@ -39,19 +39,19 @@ public:
 
     void retranslate() override;
 
-    QLabel* picType = nullptr;
-    QLineEdit* txtName = nullptr;
-    QLabel* lblTypeDisk = nullptr;
-    QLabel* lblDiskUsed = nullptr;
-    QLabel* lblDiskFree = nullptr;
-    QLabel* lblRootDir = nullptr;
-    QLabel* lblTotal = nullptr;
-    QLabel* picDraw = nullptr;
-    QPlainTextEdit* txtComment = nullptr;
-    QPushButton* cmdBrowse = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    QPushButton* cmdApply = nullptr;
+    QLabel* typePicture = nullptr;
+    QLineEdit* nameEdit = nullptr;
+    QLabel* diskTypeLabel = nullptr;
+    QLabel* usedLabel = nullptr;
+    QLabel* freeLabel = nullptr;
+    QLabel* rootLabel = nullptr;
+    QLabel* totalLabel = nullptr;
+    QLabel* pie = nullptr;
+    QPlainTextEdit* commentEdit = nullptr;
+    QPushButton* browseButton = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QPushButton* applyButton = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,8 +60,8 @@ private:
     void buildControls();
     void SetChanged(bool on);
     void showRoot(const QString& root);
-    void cmdBrowse_Click();
-    void cmdOK_Click();
+    void chooseRoot();
+    void applyAndClose();
     QString typedName() const;
     bool differs() const;
 

@@ -47,7 +47,7 @@ LibraryList::LibraryList(AppContext& app, QTreeView& list) : app_(app), list_(li
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
     header->setSortIndicator(-1, Qt::AscendingOrder); // no arrow before the first click
-    connect(header, &QHeaderView::sectionClicked, this, &LibraryList::LVLib_ColumnClick);
+    connect(header, &QHeaderView::sectionClicked, this, &LibraryList::sortByColumn);
     connect(&list_, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { openCatalog(model_->fileName(index.row())); });
     // After the editor has closed: the rename may ask questions.
@@ -90,7 +90,7 @@ void LibraryList::LoadListLib()
     select(keep);
 }
 
-void LibraryList::LVLib_ColumnClick(int column)
+void LibraryList::sortByColumn(int column)
 {
     const Qt::SortOrder order = sort_.click(column);
     model_->sort(column, order);
@@ -100,7 +100,7 @@ void LibraryList::LVLib_ColumnClick(int column)
         list_.scrollTo(list_.currentIndex());
 }
 
-bool LibraryList::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
+bool LibraryList::actOnKey(int key, Qt::KeyboardModifiers modifiers)
 {
     modifiers &= ~Qt::KeypadModifier;
     const bool ctrl = modifiers == Qt::ControlModifier;
@@ -130,14 +130,14 @@ bool LibraryList::eventFilter(QObject* watched, QEvent* event)
     if (watched == list_.viewport() && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
-            LVLib_MouseUp(mouse->position().toPoint());
+            showMenuAt(mouse->position().toPoint());
             return true;
         }
     }
     return QObject::eventFilter(watched, event);
 }
 
-void LibraryList::LVLib_MouseUp(const QPoint& at)
+void LibraryList::showMenuAt(const QPoint& at)
 {
     const QModelIndex index = list_.indexAt(at);
     PopupMenu* m = menu();
@@ -248,7 +248,7 @@ void LibraryList::showProperties(const QString& fileName)
         return;
     }
     auto& dialog = app_.windows.get<CatalogPropertiesDialog>();
-    dialog.FormLoad(PropertiesOf(fileName.toStdString(), read.header));
+    dialog.showProperties(PropertiesOf(fileName.toStdString(), read.header));
     QWidget* window = list_.window();
     dialog.adjustSize();
     dialog.move(window->geometry().center() - dialog.rect().center());

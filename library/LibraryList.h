@@ -33,7 +33,7 @@ public:
 
     // The LIB layer's keys: Delete (whatever the shift state), Ctrl+O,
     // Ctrl+P and F2 act on the selected catalog. True for these keys.
-    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    bool actOnKey(int key, Qt::KeyboardModifiers modifiers);
 
     // How a catalog opens in the browser (its file name as listed). Until one
     // is given, the double click and Ctrl+O do nothing and the menu's OPEN
@@ -47,8 +47,8 @@ public:
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void select(const QString& fileName);
-    void LVLib_ColumnClick(int column);
-    void LVLib_MouseUp(const QPoint& at);
+    void sortByColumn(int column);
+    void showMenuAt(const QPoint& at);
     void onMenu(const QString& key, const QString& fileName);
     void openCatalog(const QString& fileName);
     void editLabel(const QString& fileName);

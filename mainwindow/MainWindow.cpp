@@ -243,7 +243,7 @@ bool MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
             showAbout(true);
         return ctrl;
     default:
-        return layer_ == Layer::Lib && library_->FormKeyDown(key, modifiers);
+        return layer_ == Layer::Lib && library_->actOnKey(key, modifiers);
     }
 }
 

@@ -52,69 +52,69 @@ AboutBox::AboutBox(AppContext& app)
     setWindowTitle(ProductAndVersion());
     resize(460, 270);
 
-    picSideBar = sideBar_->picture();
-    QFont arial = picSideBar->font();
+    sideBarPicture = sideBar_->picture();
+    QFont arial = sideBarPicture->font();
     arial.setFamily(QStringLiteral("Arial"));
-    picSideBar->setFont(arial);
+    sideBarPicture->setFont(arial);
     sideBar_->setCaption(app.texts.text(TextId::AboutSideBar) + ' ' + ProductAndVersion());
 
-    TabStrip = new QTabBar(this);
-    TabStrip->setObjectName(QStringLiteral("TabStrip"));
+    tabs = new QTabBar(this);
+    tabs->setObjectName(QStringLiteral("TabStrip"));
     for (auto [caption, key] : {std::pair{"About", "ABOUT"}, {"Support", "SUPPORT"}, {"Thanks", "THANK"}})
-        TabStrip->setTabData(TabStrip->addTab(QLatin1String(caption)), QLatin1String(key));
-    connect(TabStrip, &QTabBar::currentChanged, this,
-            [this](int index) { TabStrip_Click(TabStrip->tabData(index).toString()); });
+        tabs->setTabData(tabs->addTab(QLatin1String(caption)), QLatin1String(key));
+    connect(tabs, &QTabBar::currentChanged, this, [this](int index) { showTab(tabs->tabData(index).toString()); });
 
-    fraAbout = new QWidget;
-    fraAbout->setObjectName(QStringLiteral("fraAbout"));
-    auto* picAbout = new QLabel(fraAbout);
-    picAbout->setObjectName(QStringLiteral("picAbout"));
-    picAbout->setPixmap(ProgramIcon().pixmap(64, 64));
-    lblTitle = new QLabel(ProductAndVersion(), fraAbout);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    aboutPage = new QWidget;
+    aboutPage->setObjectName(QStringLiteral("fraAbout"));
+    auto* aboutPicture = new QLabel(aboutPage);
+    aboutPicture->setObjectName(QStringLiteral("picAbout"));
+    aboutPicture->setPixmap(ProgramIcon().pixmap(64, 64));
+    titleLabel = new QLabel(ProductAndVersion(), aboutPage);
+    titleLabel->setObjectName(QStringLiteral("lblTitle"));
     QFont title = arial;
     title.setPointSize(16);
     title.setBold(true);
-    lblTitle->setFont(title);
-    auto* about = new QHBoxLayout(fraAbout);
-    about->addWidget(picAbout);
-    about->addWidget(lblTitle, 1);
+    titleLabel->setFont(title);
+    auto* about = new QHBoxLayout(aboutPage);
+    about->addWidget(aboutPicture);
+    about->addWidget(titleLabel, 1);
 
     const std::string ccrpShown = std::string(CcrpAddress) + "/";
-    fraSupport = linkFrame(
+    supportPage = linkFrame(
         "fraSupport", {{"lblFAQ", "FAQ", "lblFAQURL", FaqAddress, FaqAddress},
                        {"lblSupport", "For Support or Report Bugs", "lblSupportURL", SupportAddress, SupportAddress},
                        {"lblSite", "Web Site", "lblSiteURL", SiteAddress, SiteAddress}});
-    fraThanks = linkFrame("fraThanks",
-                          {{"lblTamsel", "Tamsel", "lblTamselURL", TamselAddress, TamselAddress},
-                           {"lblVbNet", "VbNet", "lblVbNetURL", VbNetAddress, VbNetAddress},
-                           {"lblCCRP", "Vb Commun Control Remplacement", "lblCCRPURL", ccrpShown.c_str(), CcrpAddress}},
-                          "Many thank for this best vb site");
+    thanksPage =
+        linkFrame("fraThanks",
+                  {{"lblTamsel", "Tamsel", "lblTamselURL", TamselAddress, TamselAddress},
+                   {"lblVbNet", "VbNet", "lblVbNetURL", VbNetAddress, VbNetAddress},
+                   {"lblCCRP", "Vb Commun Control Remplacement", "lblCCRPURL", ccrpShown.c_str(), CcrpAddress}},
+                  "Many thank for this best vb site");
 
     frames_ = new QStackedWidget(this);
-    for (QWidget* frame : {fraAbout, fraSupport, fraThanks})
+    for (QWidget* frame : {aboutPage, supportPage, thanksPage})
         frames_->addWidget(frame);
 
-    cmdSysInfo = new QPushButton(QString::fromUtf8("&Infos système..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &AboutBox::StartSysInfo);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    systemInfoButton = new QPushButton(QString::fromUtf8("&Infos système..."), this);
+    systemInfoButton->setObjectName(QStringLiteral("cmdSysInfo"));
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("cmdOK"));
+    okButton->setDefault(true);
+    connect(systemInfoButton, &QPushButton::clicked, this, &AboutBox::startSystemInfo);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(cmdSysInfo);
-    buttons->addWidget(cmdOK);
+    buttons->addWidget(systemInfoButton);
+    buttons->addWidget(okButton);
     auto* column = new QVBoxLayout;
-    column->addWidget(TabStrip);
+    column->addWidget(tabs);
     column->addWidget(frames_, 1);
     column->addLayout(buttons);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(1, 1, 10, 10);
     row->setSpacing(10);
-    row->addWidget(picSideBar);
+    row->addWidget(sideBarPicture);
     row->addLayout(column, 1);
 }
 
@@ -142,9 +142,9 @@ QWidget* AboutBox::linkFrame(const char* name, std::initializer_list<LinkRow> ro
         grid->addWidget(link, row++, 0);
     }
     if (thanks) {
-        auto* lblThanks = new QLabel(QString::fromUtf8(thanks), frame);
-        lblThanks->setObjectName(QStringLiteral("lblThanks"));
-        grid->addWidget(lblThanks, row++, 0);
+        auto* thanksLabel = new QLabel(QString::fromUtf8(thanks), frame);
+        thanksLabel->setObjectName(QStringLiteral("lblThanks"));
+        grid->addWidget(thanksLabel, row++, 0);
     }
     grid->setRowStretch(row, 1);
     return frame;
@@ -159,17 +159,17 @@ bool AboutBox::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void AboutBox::TabStrip_Click(const QString& key)
+void AboutBox::showTab(const QString& key)
 {
     if (key == QLatin1String("ABOUT"))
-        frames_->setCurrentWidget(fraAbout);
+        frames_->setCurrentWidget(aboutPage);
     else if (key == QLatin1String("SUPPORT"))
-        frames_->setCurrentWidget(fraSupport);
+        frames_->setCurrentWidget(supportPage);
     else if (key == QLatin1String("THANK"))
-        frames_->setCurrentWidget(fraThanks);
+        frames_->setCurrentWidget(thanksPage);
 }
 
-void AboutBox::StartSysInfo()
+void AboutBox::startSystemInfo()
 {
     for (const char* tool : SystemInfoTools) {
         const QString program = QStandardPaths::findExecutable(QLatin1String(tool));

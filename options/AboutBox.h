@@ -28,18 +28,18 @@ public:
     ~AboutBox() override;
 
     // Starts the first system-information tool found; without one, says so.
-    void StartSysInfo();
+    void startSystemInfo();
     // Shows the frame of the tab with that key ("ABOUT", "SUPPORT", "THANK").
-    void TabStrip_Click(const QString& key);
+    void showTab(const QString& key);
 
-    QLabel* picSideBar;
-    QLabel* lblTitle;
-    QTabBar* TabStrip;
-    QWidget* fraAbout;
-    QWidget* fraSupport;
-    QWidget* fraThanks;
-    QPushButton* cmdOK;
-    QPushButton* cmdSysInfo;
+    QLabel* sideBarPicture;
+    QLabel* titleLabel;
+    QTabBar* tabs;
+    QWidget* aboutPage;
+    QWidget* supportPage;
+    QWidget* thanksPage;
+    QPushButton* okButton;
+    QPushButton* systemInfoButton;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -27,14 +27,14 @@ std::string StoredChoice(std::string_view key)
 LanguagePage::LanguagePage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent)
     : OptionPage("fraLanguage", parent), app_(app), main_(std::move(mainWindow))
 {
-    lstLang = MakeControl<FileChoiceList>(this, "lstLang");
-    (new QVBoxLayout(this))->addWidget(lstLang);
-    LoadListLang();
-    connect(lstLang, &FileChoiceList::chosen, this,
-            [this](const QString& file) { Guarded("lstLang_Click", [&] { lstLang_Click(file); }); });
+    languageList = MakeControl<FileChoiceList>(this, "lstLang");
+    (new QVBoxLayout(this))->addWidget(languageList);
+    listLanguages();
+    connect(languageList, &FileChoiceList::chosen, this,
+            [this](const QString& file) { Guarded("lstLang_Click", [&] { chooseLanguage(file); }); });
 }
 
-void LanguagePage::LoadListLang()
+void LanguagePage::listLanguages()
 {
     std::vector<std::pair<QString, QString>> items;
     const std::string& folder = Folders().LangPath;
@@ -43,10 +43,10 @@ void LanguagePage::LoadListLang()
         std::string name = ProfileGetItem("Text", "0", "", folder + file);
         items.emplace_back(QString::fromStdString(name.empty() ? file : name), QString::fromStdString(file));
     }
-    lstLang->fill(items, StoredChoice("Language"));
+    languageList->fill(items, StoredChoice("Language"));
 }
 
-void LanguagePage::lstLang_Click(const QString& file)
+void LanguagePage::chooseLanguage(const QString& file)
 {
     AppContext& app = app_;
     app.settings.Language = file.toStdString();
@@ -69,25 +69,25 @@ void LanguagePage::lstLang_Click(const QString& file)
 SkinsPage::SkinsPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent)
     : OptionPage("fraSkins", parent), app_(app), main_(std::move(mainWindow))
 {
-    chkRandomSkin = SettingToggle(this, "chkRandomSkin", app.settings, &AppSettings::RandomSkin, "RandomSkin");
-    lstSkins = MakeControl<FileChoiceList>(this, "lstSkins");
+    randomSkin = SettingToggle(this, "chkRandomSkin", app.settings, &AppSettings::RandomSkin, "RandomSkin");
+    skinList = MakeControl<FileChoiceList>(this, "lstSkins");
     auto* column = new QVBoxLayout(this);
-    column->addWidget(chkRandomSkin);
-    column->addWidget(lstSkins);
-    LoadListSkin();
-    connect(lstSkins, &FileChoiceList::chosen, this,
-            [this](const QString& file) { Guarded("lstSkins_Click", [&] { lstSkins_Click(file); }); });
+    column->addWidget(randomSkin);
+    column->addWidget(skinList);
+    listSkins();
+    connect(skinList, &FileChoiceList::chosen, this,
+            [this](const QString& file) { Guarded("lstSkins_Click", [&] { chooseSkin(file); }); });
 }
 
-void SkinsPage::LoadListSkin()
+void SkinsPage::listSkins()
 {
     std::vector<std::pair<QString, QString>> items;
     for (const std::string& file : ListFilesNoCase(Folders().SkinPath, "", ".zip"))
         items.emplace_back(QString::fromStdString(file.substr(0, file.size() - 4)), QString::fromStdString(file));
-    lstSkins->fill(items, StoredChoice("Skins"));
+    skinList->fill(items, StoredChoice("Skins"));
 }
 
-void SkinsPage::lstSkins_Click(const QString& file)
+void SkinsPage::chooseSkin(const QString& file)
 {
     app_.settings.Skins = file.toStdString();
     WriteSetting(*FindSetting("Skins", ""), app_.settings);

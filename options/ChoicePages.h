@@ -17,11 +17,11 @@ class LanguagePage : public OptionPage {
 public:
     LanguagePage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent = nullptr);
 
-    FileChoiceList* lstLang;
+    FileChoiceList* languageList;
 
 private:
-    void LoadListLang();
-    void lstLang_Click(const QString& file);
+    void listLanguages();
+    void chooseLanguage(const QString& file);
 
     AppContext& app_;
     std::shared_ptr<MainWindowLink> main_;
@@ -33,13 +33,13 @@ public:
     SkinsPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent = nullptr);
 
     // Lists the packages anew, the stored one chosen.
-    void LoadListSkin();
+    void listSkins();
 
-    QCheckBox* chkRandomSkin;
-    FileChoiceList* lstSkins;
+    QCheckBox* randomSkin;
+    FileChoiceList* skinList;
 
 private:
-    void lstSkins_Click(const QString& file);
+    void chooseSkin(const QString& file);
 
     AppContext& app_;
     std::shared_ptr<MainWindowLink> main_;

@@ -21,44 +21,43 @@ DisplayPage::DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWi
 {
     AppSettings& s = app.settings;
     MainWindowLink& main = *main_;
-    chkTaskbar = SettingToggle(this, "chkTaskbar", s, &AppSettings::ShowTaskBar, "ShowTaskBar",
-                               [&main](bool on) { FormInTaskBar(main.window(), on, main.hiddenToTray()); });
-    chkSystray = SettingToggle(this, "chkSystray", s, &AppSettings::ShowSysTray, "ShowSysTray", [&main](bool on) {
+    showInTaskbar = SettingToggle(this, "chkTaskbar", s, &AppSettings::ShowTaskBar, "ShowTaskBar",
+                                  [&main](bool on) { FormInTaskBar(main.window(), on, main.hiddenToTray()); });
+    showInTray = SettingToggle(this, "chkSystray", s, &AppSettings::ShowSysTray, "ShowSysTray", [&main](bool on) {
         if (on)
             main.ShellTrayAdd();
         else
             main.ShellTrayRemove();
     });
-    auto* fraSysIcon = MakeControl<QGroupBox>(this, "fraSysIcon");
-    picSysIcon = MakeControl<QLabel>(fraSysIcon, "picSysIcon");
-    picSysIcon->setFixedSize(36, 36);
-    picSysIcon->setAlignment(Qt::AlignCenter);
-    picSysIcon->setPixmap(TrayPicture(s.NumIconSysTray));
-    SliderIcon = MakeControl<QSlider>(fraSysIcon, "SliderIcon");
-    SliderIcon->setOrientation(Qt::Horizontal);
-    SliderIcon->setRange(0, TrayIconCount - 1);
-    SliderIcon->setPageStep(1);
-    SliderIcon->setTickPosition(QSlider::TicksBelow);
-    SliderIcon->setValue(s.NumIconSysTray);
-    auto* iconRow = new QHBoxLayout(fraSysIcon);
-    iconRow->addWidget(picSysIcon);
-    iconRow->addWidget(SliderIcon, 1);
-    chkAllwaysOnTop = SettingToggle(this, "chkAllwaysOnTop", s, &AppSettings::OnTop, "OnTop", [&main](bool on) {
+    auto* trayIconGroup = MakeControl<QGroupBox>(this, "fraSysIcon");
+    trayIconPreview = MakeControl<QLabel>(trayIconGroup, "picSysIcon");
+    trayIconPreview->setFixedSize(36, 36);
+    trayIconPreview->setAlignment(Qt::AlignCenter);
+    trayIconPreview->setPixmap(TrayPicture(s.NumIconSysTray));
+    trayIconSlider = MakeControl<QSlider>(trayIconGroup, "SliderIcon");
+    trayIconSlider->setOrientation(Qt::Horizontal);
+    trayIconSlider->setRange(0, TrayIconCount - 1);
+    trayIconSlider->setPageStep(1);
+    trayIconSlider->setTickPosition(QSlider::TicksBelow);
+    trayIconSlider->setValue(s.NumIconSysTray);
+    auto* iconRow = new QHBoxLayout(trayIconGroup);
+    iconRow->addWidget(trayIconPreview);
+    iconRow->addWidget(trayIconSlider, 1);
+    alwaysOnTop = SettingToggle(this, "chkAllwaysOnTop", s, &AppSettings::OnTop, "OnTop", [&main](bool on) {
         FormStayOnTop(main.window(), on);
         main.setTrayOnTopCheck(on);
     });
-    chkScreenBorderMagnetic =
-        SettingToggle(this, "chkScreenBorderMagnetic", s, &AppSettings::BorderMagnetic, "BorderMagnetic");
-    cmdRebuildShellContextMenu = MakeControl<QPushButton>(this, "cmdRebuildShellContextMenu");
-    cmdRebuildShellContextMenu->setText(QStringLiteral("Add to the folder menus"));
-    cmdAddIconDeskTop = MakeControl<QPushButton>(this, "cmdAddIconDeskTop");
+    magneticBorders = SettingToggle(this, "chkScreenBorderMagnetic", s, &AppSettings::BorderMagnetic, "BorderMagnetic");
+    rebuildMenusButton = MakeControl<QPushButton>(this, "cmdRebuildShellContextMenu");
+    rebuildMenusButton->setText(QStringLiteral("Add to the folder menus"));
+    desktopIconButton = MakeControl<QPushButton>(this, "cmdAddIconDeskTop");
 
     auto* column = new QVBoxLayout(this);
     for (QWidget* w :
-         std::initializer_list<QWidget*>{chkTaskbar, chkSystray, fraSysIcon, chkAllwaysOnTop, chkScreenBorderMagnetic})
+         std::initializer_list<QWidget*>{showInTaskbar, showInTray, trayIconGroup, alwaysOnTop, magneticBorders})
         column->addWidget(w);
     column->addSpacing(12);
-    for (QPushButton* b : {cmdRebuildShellContextMenu, cmdAddIconDeskTop}) {
+    for (QPushButton* b : {rebuildMenusButton, desktopIconButton}) {
         auto* row = new QHBoxLayout;
         row->addWidget(b);
         row->addStretch(1);
@@ -66,18 +65,18 @@ DisplayPage::DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWi
     }
     column->addStretch(1);
 
-    connect(SliderIcon, &QSlider::valueChanged, this, &DisplayPage::SliderIcon_Change);
-    connect(cmdRebuildShellContextMenu, &QPushButton::clicked, this,
+    connect(trayIconSlider, &QSlider::valueChanged, this, &DisplayPage::showTrayIcon);
+    connect(rebuildMenusButton, &QPushButton::clicked, this,
             [] { RebuildFolderVerb(QCoreApplication::applicationFilePath().toStdString()); });
-    connect(cmdAddIconDeskTop, &QPushButton::clicked, this,
+    connect(desktopIconButton, &QPushButton::clicked, this,
             [] { AddDesktopLauncher(QCoreApplication::applicationFilePath().toStdString()); });
 }
 
-void DisplayPage::SliderIcon_Change(int value)
+void DisplayPage::showTrayIcon(int value)
 {
     Guarded("SliderIcon_Change", [&] {
         AppSettings& s = app_.settings;
-        picSysIcon->setPixmap(TrayPicture(value));
+        trayIconPreview->setPixmap(TrayPicture(value));
         s.NumIconSysTray = value;
         WriteSetting(*FindSetting("Option", "NumIconSysTray"), s);
         if (s.ShowSysTray)

@@ -20,17 +20,17 @@ class DisplayPage : public OptionPage {
 public:
     DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent = nullptr);
 
-    QCheckBox* chkTaskbar;
-    QCheckBox* chkSystray;
-    QLabel* picSysIcon;
-    QSlider* SliderIcon;
-    QCheckBox* chkAllwaysOnTop;
-    QCheckBox* chkScreenBorderMagnetic;
-    QPushButton* cmdRebuildShellContextMenu;
-    QPushButton* cmdAddIconDeskTop;
+    QCheckBox* showInTaskbar;
+    QCheckBox* showInTray;
+    QLabel* trayIconPreview;
+    QSlider* trayIconSlider;
+    QCheckBox* alwaysOnTop;
+    QCheckBox* magneticBorders;
+    QPushButton* rebuildMenusButton;
+    QPushButton* desktopIconButton;
 
 private:
-    void SliderIcon_Change(int value);
+    void showTrayIcon(int value);
 
     AppContext& app_;
     std::shared_ptr<MainWindowLink> main_;

@@ -20,63 +20,62 @@ constexpr int PatternsRole = Qt::UserRole + 1;
 FileTypePage::FileTypePage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent)
     : OptionPage("fraFileType", parent), app_(app), main_(std::move(mainWindow))
 {
-    lstType = MakeControl<QListWidget>(this, "lstType");
-    txtName = MakeControl<QLineEdit>(this, "txtName");
-    txtTypeFile = MakeControl<QLineEdit>(this, "txtTypeFile");
-    txtTypeFile->setPlaceholderText(QStringLiteral("*.jpg;*.png"));
-    cmdAddFileType = MakeControl<QPushButton>(this, "cmdAddFileType");
-    cmdRemoveFileType = MakeControl<QPushButton>(this, "cmdRemoveFileType");
+    typeList = MakeControl<QListWidget>(this, "lstType");
+    nameEdit = MakeControl<QLineEdit>(this, "txtName");
+    patternEdit = MakeControl<QLineEdit>(this, "txtTypeFile");
+    patternEdit->setPlaceholderText(QStringLiteral("*.jpg;*.png"));
+    addButton = MakeControl<QPushButton>(this, "cmdAddFileType");
+    removeButton = MakeControl<QPushButton>(this, "cmdRemoveFileType");
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(lstType, 0, 0, 1, 3);
-    grid->addWidget(txtName, 1, 0);
-    grid->addWidget(txtTypeFile, 1, 1, 1, 2);
-    grid->addWidget(cmdAddFileType, 2, 1);
-    grid->addWidget(cmdRemoveFileType, 2, 2);
+    grid->addWidget(typeList, 0, 0, 1, 3);
+    grid->addWidget(nameEdit, 1, 0);
+    grid->addWidget(patternEdit, 1, 1, 1, 2);
+    grid->addWidget(addButton, 2, 1);
+    grid->addWidget(removeButton, 2, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 
-    LoadListFileType();
-    connect(lstType, &QListWidget::currentItemChanged, this, &FileTypePage::lstType_Click);
-    connect(lstType, &QListWidget::itemSelectionChanged, this,
-            [this] { cmdRemoveFileType->setEnabled(!lstType->selectedItems().isEmpty()); });
-    connect(cmdAddFileType, &QPushButton::clicked, this,
-            [this] { Guarded("cmdAddFileType_Click", [this] { cmdAddFileType_Click(); }); });
-    connect(cmdRemoveFileType, &QPushButton::clicked, this,
-            [this] { Guarded("cmdRemoveFileType_Click", [this] { cmdRemoveFileType_Click(); }); });
+    listTypes();
+    connect(typeList, &QListWidget::currentItemChanged, this, &FileTypePage::showChosenType);
+    connect(typeList, &QListWidget::itemSelectionChanged, this,
+            [this] { removeButton->setEnabled(!typeList->selectedItems().isEmpty()); });
+    connect(addButton, &QPushButton::clicked, this, [this] { Guarded("cmdAddFileType_Click", [this] { addType(); }); });
+    connect(removeButton, &QPushButton::clicked, this,
+            [this] { Guarded("cmdRemoveFileType_Click", [this] { removeType(); }); });
     retranslate();
 }
 
 void FileTypePage::retranslate()
 {
-    txtName->setPlaceholderText(app_.texts.text(TextId::Name));
+    nameEdit->setPlaceholderText(app_.texts.text(TextId::Name));
 }
 
-void FileTypePage::LoadListFileType(const QString& select)
+void FileTypePage::listTypes(const QString& select)
 {
-    lstType->clear();
+    typeList->clear();
     for (const FilterItem& type : ListFileTypes()) {
         const QString name = QString::fromStdString(type.Name), patterns = QString::fromStdString(type.Pattern);
-        auto* item = new QListWidgetItem(name + " (" + patterns + ")", lstType);
+        auto* item = new QListWidgetItem(name + " (" + patterns + ")", typeList);
         item->setData(NameRole, name);
         item->setData(PatternsRole, patterns);
         if (!select.isEmpty() && name.compare(select, Qt::CaseInsensitive) == 0)
-            lstType->setCurrentItem(item);
+            typeList->setCurrentItem(item);
     }
-    cmdRemoveFileType->setEnabled(!lstType->selectedItems().isEmpty());
+    removeButton->setEnabled(!typeList->selectedItems().isEmpty());
 }
 
-void FileTypePage::lstType_Click()
+void FileTypePage::showChosenType()
 {
-    if (QListWidgetItem* item = lstType->currentItem()) {
-        txtName->setText(item->data(NameRole).toString());
-        txtTypeFile->setText(item->data(PatternsRole).toString());
+    if (QListWidgetItem* item = typeList->currentItem()) {
+        nameEdit->setText(item->data(NameRole).toString());
+        patternEdit->setText(item->data(PatternsRole).toString());
     }
 }
 
-void FileTypePage::cmdAddFileType_Click()
+void FileTypePage::addType()
 {
-    const std::string name = txtName->text().toStdString(), patterns = txtTypeFile->text().toStdString();
+    const std::string name = nameEdit->text().toStdString(), patterns = patternEdit->text().toStdString();
     if (name.empty() || patterns.empty())
         return;
     Prompter& prompter = app_.services.prompter;
@@ -90,18 +89,18 @@ void FileTypePage::cmdAddFileType_Click()
     }
     AddFileType(name, patterns);
     main_->refreshFilterCombos();
-    LoadListFileType(txtName->text());
+    listTypes(nameEdit->text());
 }
 
-void FileTypePage::cmdRemoveFileType_Click()
+void FileTypePage::removeType()
 {
-    QListWidgetItem* item = lstType->currentItem();
+    QListWidgetItem* item = typeList->currentItem();
     if (!item || !item->isSelected())
         return;
     RemoveFileType(item->data(NameRole).toString().toStdString());
-    txtName->clear();
-    txtTypeFile->clear();
+    nameEdit->clear();
+    patternEdit->clear();
     // The combos first: with no type left they bring back the standard ones.
     main_->refreshFilterCombos();
-    LoadListFileType();
+    listTypes();
 }

@@ -20,18 +20,18 @@ public:
 
     void retranslate();
 
-    QListWidget* lstType;
-    QLineEdit* txtName;
-    QLineEdit* txtTypeFile;
-    QPushButton* cmdAddFileType;
-    QPushButton* cmdRemoveFileType;
+    QListWidget* typeList;
+    QLineEdit* nameEdit;
+    QLineEdit* patternEdit;
+    QPushButton* addButton;
+    QPushButton* removeButton;
 
 private:
     // Lists the types as the settings hold them; the one called select is chosen.
-    void LoadListFileType(const QString& select = {});
-    void lstType_Click();
-    void cmdAddFileType_Click();
-    void cmdRemoveFileType_Click();
+    void listTypes(const QString& select = {});
+    void showChosenType();
+    void addType();
+    void removeType();
 
     AppContext& app_;
     std::shared_ptr<MainWindowLink> main_;

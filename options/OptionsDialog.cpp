@@ -58,14 +58,14 @@ OptionsDialog::OptionsDialog(AppContext& app, std::shared_ptr<MainWindowLink> ma
     setObjectName(WindowName);
     resize(620, 440);
 
-    picSideBar = sideBar_->picture();
+    sideBarPicture = sideBar_->picture();
 
-    TWOption = new QTreeWidget(this);
-    TWOption->setObjectName(QStringLiteral("TWOption"));
-    TWOption->setFixedWidth(150);
-    TWOption->header()->hide();
-    TWOption->setMouseTracking(true);
-    TWOption->viewport()->installEventFilter(this);
+    pageTree = new QTreeWidget(this);
+    pageTree->setObjectName(QStringLiteral("TWOption"));
+    pageTree->setFixedWidth(150);
+    pageTree->header()->hide();
+    pageTree->setMouseTracking(true);
+    pageTree->viewport()->installEventFilter(this);
     buildTree();
 
     setup = new SetupPage(app, updateSetup);
@@ -78,19 +78,19 @@ OptionsDialog::OptionsDialog(AppContext& app, std::shared_ptr<MainWindowLink> ma
     pages_ = new QStackedWidget(this);
     for (QWidget* page : std::initializer_list<QWidget*>{setup, skins, display, fileTypes, language, report, fonts})
         pages_->addWidget(page);
-    connect(setup, &SetupPage::skinGenerated, skins, &SkinsPage::LoadListSkin);
+    connect(setup, &SetupPage::skinGenerated, skins, &SkinsPage::listSkins);
 
-    cmdExit = new QPushButton(this);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    exitButton = new QPushButton(this);
+    exitButton->setObjectName(QStringLiteral("cmdExit"));
+    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(1, 1, 8, 8); // the border is painted in the first pixel
     grid->setHorizontalSpacing(8);
-    grid->addWidget(picSideBar, 0, 0, 2, 1);
-    grid->addWidget(TWOption, 0, 1, 2, 1);
+    grid->addWidget(sideBarPicture, 0, 0, 2, 1);
+    grid->addWidget(pageTree, 0, 1, 2, 1);
     grid->addWidget(pages_, 0, 2);
-    grid->addWidget(cmdExit, 1, 2, Qt::AlignRight);
+    grid->addWidget(exitButton, 1, 2, Qt::AlignRight);
     grid->setRowStretch(0, 1);
     grid->setColumnStretch(2, 1);
 
@@ -98,7 +98,7 @@ OptionsDialog::OptionsDialog(AppContext& app, std::shared_ptr<MainWindowLink> ma
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, [this] {
         for (const PageRow& row : PageRows)
-            if (sPage_ == QLatin1String(row.sPage))
+            if (page_ == QLatin1String(row.sPage))
                 app_.services.help.showHelp(row.help);
     });
 
@@ -111,31 +111,31 @@ OptionsDialog::OptionsDialog(AppContext& app, std::shared_ptr<MainWindowLink> ma
 
 OptionsDialog::~OptionsDialog()
 {
-    FormUnload();
+    storeOnClose();
 }
 
 void OptionsDialog::buildTree()
 {
     std::map<std::string_view, QTreeWidgetItem*> nodes;
     for (const PageRow& row : PageRows) {
-        auto* item = row.parent ? new QTreeWidgetItem(nodes.at(row.parent)) : new QTreeWidgetItem(TWOption);
+        auto* item = row.parent ? new QTreeWidgetItem(nodes.at(row.parent)) : new QTreeWidgetItem(pageTree);
         item->setData(0, TreeNodeKeyRole, QLatin1String(row.key));
         nodes[row.key] = item;
     }
-    TWOption->expandAll();
+    pageTree->expandAll();
     // A node chosen with the keys shows its page as a clicked one does.
-    connect(TWOption, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+    connect(pageTree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item)
-            TWOption_NodeClick(item->data(0, TreeNodeKeyRole).toString());
+            showPage(item->data(0, TreeNodeKeyRole).toString());
     });
 }
 
-void OptionsDialog::TWOption_NodeClick(const QString& key)
+void OptionsDialog::showPage(const QString& key)
 {
     for (std::size_t i = 0; i < std::size(PageRows); ++i) {
         if (key == QLatin1String(PageRows[i].key)) {
             pages_->setCurrentIndex(int(i));
-            sPage_ = QLatin1String(PageRows[i].sPage);
+            page_ = QLatin1String(PageRows[i].sPage);
             return;
         }
     }
@@ -143,15 +143,15 @@ void OptionsDialog::TWOption_NodeClick(const QString& key)
 
 void OptionsDialog::hoverNode(QTreeWidgetItem* hovered)
 {
-    for (QTreeWidgetItemIterator it(TWOption); *it; ++it)
+    for (QTreeWidgetItemIterator it(pageTree); *it; ++it)
         (*it)->setData(0, Qt::ForegroundRole, *it == hovered ? QVariant(HoverColour) : QVariant());
 }
 
 bool OptionsDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == TWOption->viewport()) {
+    if (watched == pageTree->viewport()) {
         if (event->type() == QEvent::MouseMove)
-            hoverNode(TWOption->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
+            hoverNode(pageTree->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
         else if (event->type() == QEvent::Leave)
             hoverNode(nullptr);
     }
@@ -168,12 +168,12 @@ void OptionsDialog::retranslate()
 
 void OptionsDialog::closeEvent(QCloseEvent* event)
 {
-    FormUnload();
+    storeOnClose();
     event->accept();
     app_.windows.unload(WindowName);
 }
 
-void OptionsDialog::FormUnload()
+void OptionsDialog::storeOnClose()
 {
     if (unloaded_)
         return;

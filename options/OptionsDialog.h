@@ -39,13 +39,13 @@ public:
     void retranslate() override;
 
     // The page shown: "SETUP", "DISPLAY", "FILETYPE", "LANG", "SKINS", "REPORT" or "FONT".
-    QString page() const { return sPage_; }
+    QString page() const { return page_; }
     // Shows the page of the tree node with that key (compared exactly); another key changes nothing.
-    void TWOption_NodeClick(const QString& key);
+    void showPage(const QString& key);
 
-    QLabel* picSideBar;
-    QTreeWidget* TWOption;
-    QPushButton* cmdExit;
+    QLabel* sideBarPicture;
+    QTreeWidget* pageTree;
+    QPushButton* exitButton;
     SetupPage* setup;
     DisplayPage* display;
     FileTypePage* fileTypes;
@@ -62,13 +62,13 @@ private:
     void buildTree();
     void hoverNode(QTreeWidgetItem* hovered);
     // What closing stores; runs once.
-    void FormUnload();
+    void storeOnClose();
 
     AppContext& app_;
     std::shared_ptr<MainWindowLink> main_;
     DialogSideBar* sideBar_;
     QStackedWidget* pages_;
-    QString sPage_ = QStringLiteral("SETUP");
+    QString page_ = QStringLiteral("SETUP");
     bool unloaded_ = false;
 };
 

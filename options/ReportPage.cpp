@@ -28,87 +28,87 @@ ColorChooser* Colour(QWidget* parent, const char* name, std::int32_t colour)
 
 ReportPage::ReportPage(ReportOptions& report, QWidget* parent) : OptionPage("fraReport", parent), report_(report)
 {
-    auto* lblReportFormat = MakeControl<QLabel>(this, "lblReportFormat");
-    optHTML = MakeControl<QRadioButton>(this, "optHTML");
-    optText = MakeControl<QRadioButton>(this, "optText");
-    (report.StyleHTML ? optHTML : optText)->setChecked(true);
+    auto* formatLabel = MakeControl<QLabel>(this, "lblReportFormat");
+    htmlStyle = MakeControl<QRadioButton>(this, "optHTML");
+    textStyle = MakeControl<QRadioButton>(this, "optText");
+    (report.StyleHTML ? htmlStyle : textStyle)->setChecked(true);
 
-    auto* fraInclude = MakeControl<QGroupBox>(this, "fraInclude");
-    chkFileName = Column(fraInclude, "chkFileName", report.IncludeFile);
-    chkPath = Column(fraInclude, "chkPath", report.IncludeDir);
-    chkDate = Column(fraInclude, "chkDate", report.IncludeDate);
-    chkSize = Column(fraInclude, "chkSize", report.IncludeSize);
-    chkDiskID = Column(fraInclude, "chkDiskID", report.IncludeDisk);
-    chkComment = Column(fraInclude, "chkComment", report.IncludeComment);
-    auto* include = new QGridLayout(fraInclude);
-    QCheckBox* columns[] = {chkFileName, chkPath, chkDate, chkSize, chkDiskID, chkComment};
+    auto* includeGroup = MakeControl<QGroupBox>(this, "fraInclude");
+    withFileName = Column(includeGroup, "chkFileName", report.IncludeFile);
+    withPath = Column(includeGroup, "chkPath", report.IncludeDir);
+    withDate = Column(includeGroup, "chkDate", report.IncludeDate);
+    withSize = Column(includeGroup, "chkSize", report.IncludeSize);
+    withDiskId = Column(includeGroup, "chkDiskID", report.IncludeDisk);
+    withComment = Column(includeGroup, "chkComment", report.IncludeComment);
+    auto* include = new QGridLayout(includeGroup);
+    QCheckBox* columns[] = {withFileName, withPath, withDate, withSize, withDiskId, withComment};
     for (int i = 0; i < 6; ++i)
         include->addWidget(columns[i], i % 3, i / 3);
 
-    fraHTML = MakeControl<QGroupBox>(this, "fraHTML");
-    chkBorder = Column(fraHTML, "chkBorder", report.Border);
-    CCHeaderBackColor = Colour(fraHTML, "CCHeaderBackColor", report.HeaderBackColor);
-    CCHeaderTextColor = Colour(fraHTML, "CCHeaderTextColor", report.HeaderTextColor);
-    CCFieldBackColor = Colour(fraHTML, "CCFieldBackColor", report.FieldBackColor);
-    CCFieldTextColor = Colour(fraHTML, "CCFieldTextColor", report.FieldTextColor);
-    auto* html = new QGridLayout(fraHTML);
-    html->addWidget(chkBorder, 0, 0, 1, 2);
-    const std::pair<const char*, ColorChooser*> colours[] = {{"lblHeaderBackColor", CCHeaderBackColor},
-                                                             {"lblHeaderTextColor", CCHeaderTextColor},
-                                                             {"lblFieldBackColor", CCFieldBackColor},
-                                                             {"lblFieldTextColor", CCFieldTextColor}};
+    htmlGroup = MakeControl<QGroupBox>(this, "fraHTML");
+    withBorder = Column(htmlGroup, "chkBorder", report.Border);
+    headerBackColor = Colour(htmlGroup, "CCHeaderBackColor", report.HeaderBackColor);
+    headerTextColor = Colour(htmlGroup, "CCHeaderTextColor", report.HeaderTextColor);
+    fieldBackColor = Colour(htmlGroup, "CCFieldBackColor", report.FieldBackColor);
+    fieldTextColor = Colour(htmlGroup, "CCFieldTextColor", report.FieldTextColor);
+    auto* html = new QGridLayout(htmlGroup);
+    html->addWidget(withBorder, 0, 0, 1, 2);
+    const std::pair<const char*, ColorChooser*> colours[] = {{"lblHeaderBackColor", headerBackColor},
+                                                             {"lblHeaderTextColor", headerTextColor},
+                                                             {"lblFieldBackColor", fieldBackColor},
+                                                             {"lblFieldTextColor", fieldTextColor}};
     int row = 1;
     for (auto [label, chooser] : colours) {
-        html->addWidget(MakeControl<QLabel>(fraHTML, label), row, 0);
+        html->addWidget(MakeControl<QLabel>(htmlGroup, label), row, 0);
         html->addWidget(chooser, row++, 1);
     }
 
-    fraText = MakeControl<QGroupBox>(this, "fraText");
-    cmbSeparator = MakeControl<QComboBox>(fraText, "cmbSeparator");
-    cmbSeparator->setEditable(true);
-    cmbSeparator->setMinimumWidth(56);
-    cmbSeparator->addItems({";", ":", ",", "$", "!", "\\"});
-    cmbSeparator->setEditText(QString::fromStdString(report.ColunmSep));
-    auto* text = new QGridLayout(fraText);
-    text->addWidget(MakeControl<QLabel>(fraText, "lblSeparator"), 0, 0);
-    text->addWidget(cmbSeparator, 0, 1);
+    textGroup = MakeControl<QGroupBox>(this, "fraText");
+    separatorBox = MakeControl<QComboBox>(textGroup, "cmbSeparator");
+    separatorBox->setEditable(true);
+    separatorBox->setMinimumWidth(56);
+    separatorBox->addItems({";", ":", ",", "$", "!", "\\"});
+    separatorBox->setEditText(QString::fromStdString(report.ColunmSep));
+    auto* text = new QGridLayout(textGroup);
+    text->addWidget(MakeControl<QLabel>(textGroup, "lblSeparator"), 0, 0);
+    text->addWidget(separatorBox, 0, 1);
     text->setColumnStretch(2, 1);
     text->setRowStretch(1, 1);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(lblReportFormat, 0, 0);
-    grid->addWidget(optHTML, 0, 1);
-    grid->addWidget(optText, 0, 2);
-    grid->addWidget(fraInclude, 1, 0, 1, 3);
-    grid->addWidget(fraHTML, 2, 0, 1, 2);
-    grid->addWidget(fraText, 2, 2);
+    grid->addWidget(formatLabel, 0, 0);
+    grid->addWidget(htmlStyle, 0, 1);
+    grid->addWidget(textStyle, 0, 2);
+    grid->addWidget(includeGroup, 1, 0, 1, 3);
+    grid->addWidget(htmlGroup, 2, 0, 1, 2);
+    grid->addWidget(textGroup, 2, 2);
     grid->setRowStretch(3, 1);
 
-    optStyle_Click();
-    connect(optHTML, &QRadioButton::toggled, this, &ReportPage::optStyle_Click);
+    enableChosenStyle();
+    connect(htmlStyle, &QRadioButton::toggled, this, &ReportPage::enableChosenStyle);
 }
 
-void ReportPage::optStyle_Click()
+void ReportPage::enableChosenStyle()
 {
-    const bool html = optHTML->isChecked();
-    fraHTML->setEnabled(html);
-    fraText->setEnabled(!html);
+    const bool html = htmlStyle->isChecked();
+    htmlGroup->setEnabled(html);
+    textGroup->setEnabled(!html);
 }
 
 void ReportPage::storeOnClose()
 {
     ReportOptions& r = report_;
-    r.Border = chkBorder->isChecked();
-    r.IncludeComment = chkComment->isChecked();
-    r.IncludeDate = chkDate->isChecked();
-    r.IncludeDisk = chkDiskID->isChecked();
-    r.IncludeFile = chkFileName->isChecked();
-    r.IncludeDir = chkPath->isChecked();
-    r.IncludeSize = chkSize->isChecked();
-    r.ColunmSep = cmbSeparator->currentText().toStdString();
-    r.StyleHTML = optHTML->isChecked();
-    r.HeaderBackColor = std::int32_t(CCHeaderBackColor->color());
-    r.HeaderTextColor = std::int32_t(CCHeaderTextColor->color());
-    r.FieldBackColor = std::int32_t(CCFieldBackColor->color());
-    r.FieldTextColor = std::int32_t(CCFieldTextColor->color());
+    r.Border = withBorder->isChecked();
+    r.IncludeComment = withComment->isChecked();
+    r.IncludeDate = withDate->isChecked();
+    r.IncludeDisk = withDiskId->isChecked();
+    r.IncludeFile = withFileName->isChecked();
+    r.IncludeDir = withPath->isChecked();
+    r.IncludeSize = withSize->isChecked();
+    r.ColunmSep = separatorBox->currentText().toStdString();
+    r.StyleHTML = htmlStyle->isChecked();
+    r.HeaderBackColor = std::int32_t(headerBackColor->color());
+    r.HeaderTextColor = std::int32_t(headerTextColor->color());
+    r.FieldBackColor = std::int32_t(fieldBackColor->color());
+    r.FieldTextColor = std::int32_t(fieldTextColor->color());
 }

@@ -18,26 +18,26 @@ public:
 
     void storeOnClose() override;
 
-    QRadioButton* optHTML;
-    QRadioButton* optText;
-    QCheckBox* chkFileName;
-    QCheckBox* chkPath;
-    QCheckBox* chkDate;
-    QCheckBox* chkSize;
-    QCheckBox* chkDiskID;
-    QCheckBox* chkComment;
-    QCheckBox* chkBorder;
-    ColorChooser* CCHeaderBackColor;
-    ColorChooser* CCHeaderTextColor;
-    ColorChooser* CCFieldBackColor;
-    ColorChooser* CCFieldTextColor;
-    QComboBox* cmbSeparator;
+    QRadioButton* htmlStyle;
+    QRadioButton* textStyle;
+    QCheckBox* withFileName;
+    QCheckBox* withPath;
+    QCheckBox* withDate;
+    QCheckBox* withSize;
+    QCheckBox* withDiskId;
+    QCheckBox* withComment;
+    QCheckBox* withBorder;
+    ColorChooser* headerBackColor;
+    ColorChooser* headerTextColor;
+    ColorChooser* fieldBackColor;
+    ColorChooser* fieldTextColor;
+    QComboBox* separatorBox;
 
 private:
     // Enables the controls of the chosen report style.
-    void optStyle_Click();
+    void enableChosenStyle();
 
     ReportOptions& report_;
-    QGroupBox* fraHTML;
-    QGroupBox* fraText;
+    QGroupBox* htmlGroup;
+    QGroupBox* textGroup;
 };

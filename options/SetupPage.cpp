@@ -42,60 +42,60 @@ SetupPage::SetupPage(AppContext& app, const UpdateSetup& updateSetup, QWidget* p
     : OptionPage("fraSetup", parent), app_(app), update_(updateSetup)
 {
     setTitle(QStringLiteral("Setup"));
-    chkDevChange = SettingToggle(this, "chkDevChange", app.settings, &AppSettings::DevChange, "DevChange");
-    UpDownSlideRecent = CountBox(this, "UpDownSlideRecent", 10, StoredCount(""));
-    UpDownSlideMaxHit = CountBox(this, "UpDownSlideMaxHit", 10000, StoredCount("MaxHit"));
-    cmdScan = MakeControl<QPushButton>(this, "cmdScan");
-    ProgressBar = MakeControl<QProgressBar>(this, "ProgressBar");
-    ProgressBar->setTextVisible(false);
-    ProgressBar->hide();
-    cmdGenereSkin = MakeControl<QPushButton>(this, "cmdGenereSkin");
+    watchDevices = SettingToggle(this, "chkDevChange", app.settings, &AppSettings::DevChange, "DevChange");
+    recentCount = CountBox(this, "UpDownSlideRecent", 10, StoredCount(""));
+    maxHitCount = CountBox(this, "UpDownSlideMaxHit", 10000, StoredCount("MaxHit"));
+    updateButton = MakeControl<QPushButton>(this, "cmdScan");
+    downloadProgress = MakeControl<QProgressBar>(this, "ProgressBar");
+    downloadProgress->setTextVisible(false);
+    downloadProgress->hide();
+    makeSkinButton = MakeControl<QPushButton>(this, "cmdGenereSkin");
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(chkDevChange, 0, 0, 1, 2);
+    grid->addWidget(watchDevices, 0, 0, 1, 2);
     grid->addWidget(MakeControl<QLabel>(this, "lblRecent"), 1, 0);
-    grid->addWidget(UpDownSlideRecent, 1, 1);
+    grid->addWidget(recentCount, 1, 1);
     grid->addWidget(MakeControl<QLabel>(this, "lblMaxHit"), 2, 0);
-    grid->addWidget(UpDownSlideMaxHit, 2, 1);
+    grid->addWidget(maxHitCount, 2, 1);
     grid->setRowMinimumHeight(3, 12);
-    grid->addWidget(cmdScan, 4, 0);
-    grid->addWidget(ProgressBar, 4, 1);
-    grid->addWidget(cmdGenereSkin, 5, 0);
+    grid->addWidget(updateButton, 4, 0);
+    grid->addWidget(downloadProgress, 4, 1);
+    grid->addWidget(makeSkinButton, 5, 0);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(6, 1);
 
-    connect(cmdScan, &QPushButton::clicked, this, &SetupPage::cmdScan_Click);
+    connect(updateButton, &QPushButton::clicked, this, &SetupPage::checkForUpdate);
     connect(&update_, &UpdateCheck::downloadStarted, this, [this](qint64 maximum) {
-        ProgressBar->setRange(0, int(std::min<qint64>(maximum, INT_MAX)));
-        ProgressBar->setValue(0);
-        ProgressBar->show();
+        downloadProgress->setRange(0, int(std::min<qint64>(maximum, INT_MAX)));
+        downloadProgress->setValue(0);
+        downloadProgress->show();
     });
     connect(&update_, &UpdateCheck::downloadProgress, this,
-            [this](qint64 received) { ProgressBar->setValue(int(std::min<qint64>(received, INT_MAX))); });
+            [this](qint64 received) { downloadProgress->setValue(int(std::min<qint64>(received, INT_MAX))); });
     connect(&update_, &UpdateCheck::downloadEnded, this, [this] {
-        ProgressBar->setValue(ProgressBar->maximum());
-        ProgressBar->hide();
+        downloadProgress->setValue(downloadProgress->maximum());
+        downloadProgress->hide();
     });
-    connect(&update_, &UpdateCheck::finished, this, [this] { cmdScan->setEnabled(true); });
-    connect(cmdGenereSkin, &QPushButton::clicked, this, [this] {
+    connect(&update_, &UpdateCheck::finished, this, [this] { updateButton->setEnabled(true); });
+    connect(makeSkinButton, &QPushButton::clicked, this, [this] {
         if (GenerateDefaultSkin())
             emit skinGenerated();
     });
 }
 
-void SetupPage::cmdScan_Click()
+void SetupPage::checkForUpdate()
 {
     const LangText& t = app_.texts;
-    cmdScan->setEnabled(false); // a check may end before start() returns
+    updateButton->setEnabled(false); // a check may end before start() returns
     update_.start({t[TextId::AskDownload], t[TextId::DownloadDone], t[TextId::DownloadSavedAs], t[TextId::UpToDate]});
-    cmdScan->setEnabled(!update_.isBusy());
+    updateButton->setEnabled(!update_.isBusy());
 }
 
 void SetupPage::storeOnClose()
 {
     AppSettings& s = app_.settings;
-    s.RecentCount = UpDownSlideRecent->value();
+    s.RecentCount = recentCount->value();
     WriteSetting(*FindSetting("Search", ""), s);
-    s.MaxHit = UpDownSlideMaxHit->value();
+    s.MaxHit = maxHitCount->value();
     WriteSetting(*FindSetting("Search", "MaxHit"), s);
 }

@@ -21,19 +21,19 @@ public:
     // Ends a running update check at once (the dialog closes).
     void abortUpdateCheck() { update_.abort(); }
 
-    QCheckBox* chkDevChange;
-    QSpinBox* UpDownSlideRecent;
-    QSpinBox* UpDownSlideMaxHit;
-    QPushButton* cmdScan;
-    QProgressBar* ProgressBar;
-    QPushButton* cmdGenereSkin;
+    QCheckBox* watchDevices;
+    QSpinBox* recentCount;
+    QSpinBox* maxHitCount;
+    QPushButton* updateButton;
+    QProgressBar* downloadProgress;
+    QPushButton* makeSkinButton;
 
 signals:
     // The default skin package was written into the skin folder.
     void skinGenerated();
 
 private:
-    void cmdScan_Click();
+    void checkForUpdate();
 
     AppContext& app_;
     UpdateCheck update_;

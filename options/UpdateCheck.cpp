@@ -63,8 +63,8 @@ bool UpdateCheck::start(const UpdateTexts& texts)
     ++run_;
     texts_ = texts;
     failure_.clear();
-    UpdateReply.clear();
-    UpdateReceived = 0;
+    versionReply_.clear();
+    received_ = 0;
     phase_ = Phase::Version;
     request("/file/ver" + QString::fromStdString(VersionDigits(setup_.version)) + ".dat");
     return true;
@@ -110,19 +110,19 @@ void UpdateCheck::takeData()
         return;
     }
     QByteArray chunk = reply_->readAll();
-    UpdateReceived += chunk.size();
+    received_ += chunk.size();
     if (phase_ == Phase::Version) {
-        if (UpdateReceived > setup_.maxReplyBytes)
+        if (received_ > setup_.maxReplyBytes)
             return fail("the server's version file is " + bytesLimit(setup_.maxReplyBytes));
-        UpdateReply += chunk;
+        versionReply_ += chunk;
         return;
     }
-    if (UpdateReceived > setup_.maxDownloadBytes)
+    if (received_ > setup_.maxDownloadBytes)
         return fail("the download is " + bytesLimit(setup_.maxDownloadBytes));
     if (!download_.write(std::string_view(chunk.constData(), std::size_t(chunk.size()))))
         return fail(download_.error());
-    if (UpdateReceived <= UpdateFileSize)
-        emit downloadProgress(UpdateReceived);
+    if (received_ <= downloadSize_)
+        emit downloadProgress(received_);
 }
 
 void UpdateCheck::fail(const std::string& why)
@@ -164,7 +164,7 @@ void UpdateCheck::versionArrived()
 {
     if (!failure_.empty())
         return report(failure_);
-    VersionFile file = ReadVersionFile(std::string_view(UpdateReply.constData(), std::size_t(UpdateReply.size())));
+    VersionFile file = ReadVersionFile(std::string_view(versionReply_.constData(), std::size_t(versionReply_.size())));
     if (file.newest.empty())
         return finish();
     auto newest = DecimalNumber(file.newest);
@@ -191,11 +191,11 @@ void UpdateCheck::versionArrived()
 
 void UpdateCheck::startDownload(const std::string& fileName, qint64 size)
 {
-    UpdateFilePath = Folders().AppPath + fileName;
-    if (!download_.open(UpdateFilePath, kDownloadMode))
+    downloadPath_ = Folders().AppPath + fileName;
+    if (!download_.open(downloadPath_, kDownloadMode))
         return report(download_.error());
-    UpdateFileSize = size;
-    UpdateReceived = 0;
+    downloadSize_ = size;
+    received_ = 0;
     phase_ = Phase::Download;
     emit downloadStarted(size);
     request("/file/" + QString::fromStdString(fileName));
@@ -210,8 +210,7 @@ void UpdateCheck::downloadArrived()
         download_.abort();
         return report(failure_);
     }
-    ActivePrompter().message(texts_.downloaded + "\r\n" + texts_.savedAs + UpdateFilePath, kTitle,
-                             MsgIcon::Information);
+    ActivePrompter().message(texts_.downloaded + "\r\n" + texts_.savedAs + downloadPath_, kTitle, MsgIcon::Information);
     finish();
 }
 

@@ -84,9 +84,9 @@ private:
     bool busy_ = false;
     unsigned run_ = 0; // tells a step queued for an ended check from a current one
     std::string failure_;
-    QByteArray UpdateReply;
-    std::string UpdateFilePath;
-    qint64 UpdateFileSize = 0;
-    qint64 UpdateReceived = 0;
+    QByteArray versionReply_;
+    std::string downloadPath_;
+    qint64 downloadSize_ = 0;
+    qint64 received_ = 0;
     AtomicFileWriter download_;
 };

@@ -11,7 +11,9 @@ VersionFile ReadVersionFile(std::string_view reply)
     std::string text;
     text.reserve(reply.size());
     std::copy_if(reply.begin(), reply.end(), std::back_inserter(text), [](char c) { return c != '\r'; });
-    return {sListPos(text, "\n", 1), sListPos(text, "\n", 2), sListPos(text, "\n", 3)};
+    std::array<std::string_view, 3> lines;
+    TrimmedFields(text, "\n", lines);
+    return {std::string(lines[0]), std::string(lines[1]), std::string(lines[2])};
 }
 
 std::optional<std::uint64_t> DecimalNumber(std::string_view text)

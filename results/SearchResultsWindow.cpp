@@ -33,8 +33,8 @@ SearchResultsWindow::SearchResultsWindow(AppContext& app) : app_(app)
 {
     setObjectName(WindowName);
     setWindowTitle(QStringLiteral("CorvaneDisk"));
-    lblTitle->setText(QStringLiteral("CorvaneDisk"));
-    lblTitle->adjustSize();
+    titleLabel->setText(QStringLiteral("CorvaneDisk"));
+    titleLabel->adjustSize();
     resize(601, 601); // the design's 9015 twips, until the skin sizes it
     buildList();
     buildMenu();
@@ -45,27 +45,27 @@ SearchResultsWindow::~SearchResultsWindow() = default;
 
 void SearchResultsWindow::buildList()
 {
-    LVFind = new QTreeView(this);
-    LVFind->setObjectName(QStringLiteral("LVFind"));
-    LVFind->move(75 / TwipsPerPixel, 285 / TwipsPerPixel);
-    model_ = new FindResultsModel(LVFind);
-    LVFind->setModel(model_);
-    LVFind->setRootIsDecorated(false);
-    LVFind->setUniformRowHeights(true);
-    LVFind->setItemsExpandable(false);
-    LVFind->setAllColumnsShowFocus(true);
-    LVFind->setSelectionBehavior(QAbstractItemView::SelectRows);
-    LVFind->setSelectionMode(QAbstractItemView::SingleSelection);
-    LVFind->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    LVFind->setSortingEnabled(false); // the click sequence is ours
-    QHeaderView* header = LVFind->header();
+    resultList = new QTreeView(this);
+    resultList->setObjectName(QStringLiteral("LVFind"));
+    resultList->move(75 / TwipsPerPixel, 285 / TwipsPerPixel);
+    model_ = new FindResultsModel(resultList);
+    resultList->setModel(model_);
+    resultList->setRootIsDecorated(false);
+    resultList->setUniformRowHeights(true);
+    resultList->setItemsExpandable(false);
+    resultList->setAllColumnsShowFocus(true);
+    resultList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    resultList->setSelectionMode(QAbstractItemView::SingleSelection);
+    resultList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    resultList->setSortingEnabled(false); // the click sequence is ours
+    QHeaderView* header = resultList->header();
     header->setStretchLastSection(false);
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(false);
 
     AppSettings& s = app_.settings;
     for (std::size_t c = 0; c < s.LVFind.size(); ++c)
-        LVFind->setColumnWidth(int(c), PixelsFromTwipsRounded(s.LVFind[c].value_or(DesignFindWidths[c])));
+        resultList->setColumnWidth(int(c), PixelsFromTwipsRounded(s.LVFind[c].value_or(DesignFindWidths[c])));
     if (!s.LVFind[0])
         CreateNewKey(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\LVFind");
     // The main window stores the widths when the program ends.
@@ -73,38 +73,38 @@ void SearchResultsWindow::buildList()
         if (column >= 0 && std::size_t(column) < app_.settings.LVFind.size())
             app_.settings.LVFind[std::size_t(column)] = double(TwipsFromPixels(width));
     });
-    connect(header, &QHeaderView::sectionClicked, this, &SearchResultsWindow::LVFind_ColumnClick);
-    LVFind->installEventFilter(this);
-    LVFind->viewport()->installEventFilter(this);
+    connect(header, &QHeaderView::sectionClicked, this, &SearchResultsWindow::sortByColumn);
+    resultList->installEventFilter(this);
+    resultList->viewport()->installEventFilter(this);
 }
 
 void SearchResultsWindow::buildMenu()
 {
     const LangText& t = app_.texts;
-    m_cMenu = new PopupMenu(this, QStringLiteral("m_cMenu"));
-    m_cMenu->setImageList(MenuImageList());
-    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuOpen)) + "...     Ctrl+O", "OPEN", 0);
-    m_cMenu->addItem("-", "");
-    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuDelete)) + "     Del", "DELETE", 2);
-    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuMoveFile)), "MOVE");
-    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuProperties)) + "...", "PROP", 1);
-    m_cMenu->addItem("-", "");
-    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuEditComment)) + "...     F12", "EDIT");
-    m_cMenu->addItem("-", "");
-    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuPrint)) + "...     Ctrl+P", "PRINT", 4);
-    m_cMenu->setSideBar(0x84B642, 0, QStringLiteral("CorvaneDisk"), 10);
+    rowMenu = new PopupMenu(this, QStringLiteral("m_cMenu"));
+    rowMenu->setImageList(MenuImageList());
+    rowMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuOpen)) + "...     Ctrl+O", "OPEN", 0);
+    rowMenu->addItem("-", "");
+    rowMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuDelete)) + "     Del", "DELETE", 2);
+    rowMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuMoveFile)), "MOVE");
+    rowMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuProperties)) + "...", "PROP", 1);
+    rowMenu->addItem("-", "");
+    rowMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuEditComment)) + "...     F12", "EDIT");
+    rowMenu->addItem("-", "");
+    rowMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuPrint)) + "...     Ctrl+P", "PRINT", 4);
+    rowMenu->setSideBar(0x84B642, 0, QStringLiteral("CorvaneDisk"), 10);
 }
 
 void SearchResultsWindow::retranslate()
 {
     app_.windowTexts.apply(*this, WindowName);
-    lblTitle->adjustSize();
+    titleLabel->adjustSize();
 }
 
 void SearchResultsWindow::layoutContent(const QRect& inner)
 {
     // The list keeps its place (the design's, or the skin's) and fills the frame.
-    LVFind->setGeometry(LVFind->x(), LVFind->y(), inner.width(), inner.height());
+    resultList->setGeometry(resultList->x(), resultList->y(), inner.width(), inner.height());
 }
 
 void SearchResultsWindow::clearResults(bool sorted)
@@ -120,7 +120,7 @@ void SearchResultsWindow::appendRows(std::vector<std::vector<FindRow>>&& batches
 
 // Sorting ------------------------------------------------------------------
 
-void SearchResultsWindow::LVFind_ColumnClick(int column)
+void SearchResultsWindow::sortByColumn(int column)
 {
     model_->clickColumn(column);
     showSortArrow(); // the header's own click must not move the arrow
@@ -128,7 +128,7 @@ void SearchResultsWindow::LVFind_ColumnClick(int column)
 
 void SearchResultsWindow::showSortArrow()
 {
-    QHeaderView* header = LVFind->header();
+    QHeaderView* header = resultList->header();
     const int column = model_->sortState().column();
     const bool shown = model_->isSorted() && column >= 0;
     header->setSortIndicatorShown(shown);
@@ -139,11 +139,11 @@ void SearchResultsWindow::showSortArrow()
 
 bool SearchResultsWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == LVFind && event->type() == QEvent::KeyPress) {
+    if (watched == resultList && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (FormKeyUp(key->key(), key->modifiers()))
+        if (actOnKey(key->key(), key->modifiers()))
             return true;
-    } else if (watched == LVFind->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    } else if (watched == resultList->viewport() && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
             ShellContextMenu(mouse->position().toPoint(), mouse->modifiers());
@@ -155,11 +155,11 @@ bool SearchResultsWindow::eventFilter(QObject* watched, QEvent* event)
 
 void SearchResultsWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (!FormKeyUp(event->key(), event->modifiers()))
+    if (!actOnKey(event->key(), event->modifiers()))
         FramedWindow::keyPressEvent(event);
 }
 
-bool SearchResultsWindow::FormKeyUp(int key, Qt::KeyboardModifiers modifiers)
+bool SearchResultsWindow::actOnKey(int key, Qt::KeyboardModifiers modifiers)
 {
     modifiers &= ~Qt::KeypadModifier;
     const bool none = modifiers == Qt::NoModifier;
@@ -191,7 +191,7 @@ bool SearchResultsWindow::FormKeyUp(int key, Qt::KeyboardModifiers modifiers)
 
 void SearchResultsWindow::ShellContextMenu(const QPoint& at, Qt::KeyboardModifiers modifiers)
 {
-    const QPoint screen = LVFind->viewport()->mapToGlobal(at);
+    const QPoint screen = resultList->viewport()->mapToGlobal(at);
     const std::optional<int> row = selectedRow();
     if (row && modifiers == Qt::NoModifier) {
         // Only for a file that is there: else the window's own menu.
@@ -200,8 +200,8 @@ void SearchResultsWindow::ShellContextMenu(const QPoint& at, Qt::KeyboardModifie
             return;
         }
     }
-    if (int chosen = m_cMenu->showAt(screen + QPoint(0, MenuDrop)))
-        onMenu(m_cMenu->key(chosen));
+    if (int chosen = rowMenu->showAt(screen + QPoint(0, MenuDrop)))
+        onMenu(rowMenu->key(chosen));
 }
 
 void SearchResultsWindow::onMenu(const QString& key)
@@ -222,7 +222,7 @@ void SearchResultsWindow::onMenu(const QString& key)
 
 std::optional<int> SearchResultsWindow::selectedRow() const
 {
-    const QModelIndexList rows = LVFind->selectionModel()->selectedRows();
+    const QModelIndexList rows = resultList->selectionModel()->selectedRows();
     if (rows.isEmpty())
         return std::nullopt;
     return rows.front().row();

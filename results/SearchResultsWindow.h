@@ -53,8 +53,8 @@ public:
 
     void retranslate() override;
 
-    QTreeView* LVFind = nullptr;
-    PopupMenu* m_cMenu = nullptr;
+    QTreeView* resultList = nullptr;
+    PopupMenu* rowMenu = nullptr;
 
 protected:
     void layoutContent(const QRect& inner) override;
@@ -64,8 +64,8 @@ protected:
 private:
     void buildList();
     void buildMenu();
-    bool FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
-    void LVFind_ColumnClick(int column);
+    bool actOnKey(int key, Qt::KeyboardModifiers modifiers);
+    void sortByColumn(int column);
     void showSortArrow();
     void ShellContextMenu(const QPoint& at, Qt::KeyboardModifiers modifiers);
     void onMenu(const QString& key);

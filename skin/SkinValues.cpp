@@ -31,7 +31,7 @@ SkinPlacement ParsePlacement(std::string_view value)
 {
     value = value.substr(0, value.find(':'));
     std::array<std::string_view, 4> f;
-    sListFields(value, ",", f);
+    TrimmedFields(value, ",", f);
     SkinPlacement p;
     if (f[2].empty() && !f[3].empty()) {
         p.kind = SkinPlacement::Kind::Ignored;
@@ -54,7 +54,7 @@ SkinPlacement ParsePlacement(std::string_view value)
 std::optional<std::uint32_t> ParseSkinColour(std::string_view value)
 {
     std::array<std::string_view, 3> f;
-    sListFields(value, ",", f);
+    TrimmedFields(value, ",", f);
     std::uint32_t colour = 0;
     for (std::size_t i = 0; i < f.size(); ++i) {
         std::optional<std::int32_t> part = ParseSkinNumber(f[i]);
@@ -68,7 +68,7 @@ std::optional<std::uint32_t> ParseSkinColour(std::string_view value)
 PictureList ParsePictureList(std::string_view value)
 {
     std::array<std::string_view, 4> f;
-    sListFields(value, ",", f);
+    TrimmedFields(value, ",", f);
     PictureList list;
     auto set = [&](PictureList::Kind kind, auto names, int count) {
         list.kind = kind;

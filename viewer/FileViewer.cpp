@@ -39,38 +39,38 @@ FileViewer::FileViewer(AppContext& app, std::string quexelFolder) : app_(app), q
 {
     setObjectName(WindowName);
     setWindowTitle(QStringLiteral("CorvaneDisk View"));
-    lblTitle->setText(windowTitle());
-    lblTitle->adjustSize();
+    titleLabel->setText(windowTitle());
+    titleLabel->adjustSize();
     resize(500, 400);
 
-    picScroll = MakeControl<QScrollArea>(this, "picScroll", {});
-    picScroll->setFrameShape(QFrame::NoFrame);
-    picScroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picScroll->horizontalScrollBar()->setObjectName(QStringLiteral("HScroll"));
-    picScroll->verticalScrollBar()->setObjectName(QStringLiteral("VScroll"));
-    img = new QLabel;
-    img->setObjectName(QStringLiteral("img"));
-    picScroll->setWidget(img);
-    picScroll->hide();
+    pictureArea = MakeControl<QScrollArea>(this, "picScroll", {});
+    pictureArea->setFrameShape(QFrame::NoFrame);
+    pictureArea->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pictureArea->horizontalScrollBar()->setObjectName(QStringLiteral("HScroll"));
+    pictureArea->verticalScrollBar()->setObjectName(QStringLiteral("VScroll"));
+    picture = new QLabel;
+    picture->setObjectName(QStringLiteral("img"));
+    pictureArea->setWidget(picture);
+    pictureArea->hide();
 
-    rtf = MakeControl<LineView>(this, "rtf", {});
-    rtf->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    rtf->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(rtf, &QWidget::customContextMenuRequested, this, &FileViewer::rtf_MouseUp);
+    textBox = MakeControl<LineView>(this, "rtf", {});
+    textBox->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    textBox->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(textBox, &QWidget::customContextMenuRequested, this, &FileViewer::showMenuAt);
 
-    m_cMenu = new PopupMenu(this, QStringLiteral("m_cMenu"));
-    m_cMenu->setImageList(MenuImageList());
-    m_cMenu->addItem(QStringLiteral("&Ascii view"), QStringLiteral("ASCII"), AsciiIcon);
-    m_cMenu->addItem(QStringLiteral("&Hexa view"), QStringLiteral("HEXA"), HexaIcon);
-    m_cMenu->addItem(QStringLiteral("-"), QString());
-    m_cMenu->addItem('&' + PlainMnemonicText(app_.texts.text(TextId::MenuExit)), QStringLiteral("EXIT"));
-    m_cMenu->setSideBar(SideBarStart, 0, QStringLiteral("ZQ"), SideBarIcon);
+    viewMenu = new PopupMenu(this, QStringLiteral("m_cMenu"));
+    viewMenu->setImageList(MenuImageList());
+    viewMenu->addItem(QStringLiteral("&Ascii view"), QStringLiteral("ASCII"), AsciiIcon);
+    viewMenu->addItem(QStringLiteral("&Hexa view"), QStringLiteral("HEXA"), HexaIcon);
+    viewMenu->addItem(QStringLiteral("-"), QString());
+    viewMenu->addItem('&' + PlainMnemonicText(app_.texts.text(TextId::MenuExit)), QStringLiteral("EXIT"));
+    viewMenu->setSideBar(SideBarStart, 0, QStringLiteral("ZQ"), SideBarIcon);
 }
 
 void FileViewer::ShowFile(const std::string& path)
 {
     if (!isVisible()) {
-        HexaView = false;
+        hexView_ = false;
         show();
         raise();
     }
@@ -80,43 +80,43 @@ void FileViewer::ShowFile(const std::string& path)
 void FileViewer::ViewFile(const std::string& path)
 {
     if (!ViewedFileExists(path)) {
-        ImageShown = false;
+        imageShown_ = false;
         showInTextBox(QString::fromLatin1(MissingText), State::Missing);
         return;
     }
-    ImageShown = true;
-    HexaView = false;
-    ViewFilePath = path;
+    imageShown_ = true;
+    hexView_ = false;
+    path_ = path;
     showOwnView();
 }
 
 void FileViewer::ShowHexaView()
 {
     BusyPointer busy;
-    if (HexaView || !ViewedFileExists(ViewFilePath))
+    if (hexView_ || !ViewedFileExists(path_))
         return;
-    HexaView = true;
+    hexView_ = true;
     showHex();
 }
 
 void FileViewer::ShowAsciiView()
 {
     BusyPointer busy;
-    if (!HexaView || !ViewedFileExists(ViewFilePath))
+    if (!hexView_ || !ViewedFileExists(path_))
         return;
-    HexaView = false;
+    hexView_ = false;
     showText();
 }
 
 void FileViewer::ToggleHexaView()
 {
     BusyPointer busy;
-    if (!ViewedFileExists(ViewFilePath))
+    if (!ViewedFileExists(path_))
         return;
-    HexaView = !HexaView;
-    if (HexaView)
+    hexView_ = !hexView_;
+    if (hexView_)
         showHex();
-    else if (ImageShown)
+    else if (imageShown_)
         showOwnView();
     else
         showText();
@@ -126,17 +126,17 @@ void FileViewer::ToggleHexaView()
 // picture that does not decode (its bytes are no text to read).
 void FileViewer::showOwnView()
 {
-    ViewerPicture picture = LoadPicture(ViewFilePath);
+    ViewerPicture picture = LoadPicture(path_);
     switch (picture.outcome) {
     case ViewerPicture::Outcome::Loaded:
         showPicture(std::move(picture.image));
         return;
     case ViewerPicture::Outcome::NotAPicture:
-        ImageShown = false;
+        imageShown_ = false;
         showText();
         return;
     case ViewerPicture::Outcome::Broken:
-        ImageShown = false;
+        imageShown_ = false;
         showInTextBox(QString::fromLatin1(MissingText), State::Missing);
         return;
     }
@@ -144,20 +144,20 @@ void FileViewer::showOwnView()
 
 void FileViewer::showPicture(QImage image)
 {
-    rtf->hide();
-    rtf->clear();
-    img->setPixmap(QPixmap::fromImage(std::move(image)));
-    img->resize(img->pixmap().size());
-    picScroll->horizontalScrollBar()->setValue(0);
-    picScroll->verticalScrollBar()->setValue(0);
-    picScroll->show();
+    textBox->hide();
+    textBox->clear();
+    picture->setPixmap(QPixmap::fromImage(std::move(image)));
+    picture->resize(picture->pixmap().size());
+    pictureArea->horizontalScrollBar()->setValue(0);
+    pictureArea->verticalScrollBar()->setValue(0);
+    pictureArea->show();
     state_ = State::Picture;
 }
 
 void FileViewer::showText()
 {
     QString text;
-    if (std::optional<FileStart> start = ReadFileStart(ViewFilePath, ViewerByteLimit)) {
+    if (std::optional<FileStart> start = ReadFileStart(path_, ViewerByteLimit)) {
         text = TextForView(start->bytes, start->cut());
         if (start->cut())
             text = PartShownNote(app_.texts, start->bytes.size(), start->fileSize) + "\n\n" + text;
@@ -168,9 +168,9 @@ void FileViewer::showText()
 void FileViewer::showHex()
 {
     showInTextBox(QString::fromLatin1(WaitText), State::Hex);
-    rtf->repaint();
+    textBox->repaint();
     QString text;
-    if (std::optional<FileStart> start = ReadFileStart(ViewFilePath, ViewerByteLimit)) {
+    if (std::optional<FileStart> start = ReadFileStart(path_, ViewerByteLimit)) {
         const std::string dump = quexel_.dump(start->bytes);
         if (start->cut())
             text = PartShownNote(app_.texts, start->bytes.size(), start->fileSize) + "\n\n";
@@ -181,17 +181,17 @@ void FileViewer::showHex()
 
 void FileViewer::showInTextBox(const QString& text, State state)
 {
-    picScroll->hide();
-    img->clear();
-    rtf->setPlainText(text);
-    rtf->show();
+    pictureArea->hide();
+    picture->clear();
+    textBox->setPlainText(text);
+    textBox->show();
     state_ = state;
 }
 
-void FileViewer::rtf_MouseUp(const QPoint& at)
+void FileViewer::showMenuAt(const QPoint& at)
 {
-    const int chosen = m_cMenu->showAt(rtf->viewport()->mapToGlobal(at) + QPoint(0, MenuDrop));
-    const QString key = m_cMenu->key(chosen);
+    const int chosen = viewMenu->showAt(textBox->viewport()->mapToGlobal(at) + QPoint(0, MenuDrop));
+    const QString key = viewMenu->key(chosen);
     if (key == QLatin1String("ASCII"))
         ShowAsciiView();
     else if (key == QLatin1String("HEXA"))
@@ -216,6 +216,6 @@ void FileViewer::keyPressEvent(QKeyEvent* event)
 
 void FileViewer::layoutContent(const QRect& inner)
 {
-    picScroll->setGeometry(inner);
-    rtf->setGeometry(inner);
+    pictureArea->setGeometry(inner);
+    textBox->setGeometry(inner);
 }

@@ -44,21 +44,21 @@ public:
     void ToggleHexaView();
 
     State state() const { return state_; }
-    bool hexaView() const { return HexaView; }
-    bool imageShown() const { return ImageShown; }
-    const std::string& viewFilePath() const { return ViewFilePath; }
+    bool hexaView() const { return hexView_; }
+    bool imageShown() const { return imageShown_; }
+    const std::string& viewFilePath() const { return path_; }
 
-    QScrollArea* picScroll; // its scroll bars are HScroll and VScroll
-    QLabel* img;
-    LineView* rtf;
-    PopupMenu* m_cMenu;
+    QScrollArea* pictureArea; // its scroll bars are HScroll and VScroll
+    QLabel* picture;
+    LineView* textBox;
+    PopupMenu* viewMenu;
 
 protected:
     void layoutContent(const QRect& inner) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void rtf_MouseUp(const QPoint& at);
+    void showMenuAt(const QPoint& at);
     void showOwnView();
     void showPicture(QImage image);
     void showText();
@@ -68,7 +68,7 @@ private:
     AppContext& app_;
     QuexelLoader quexel_;
     State state_ = State::Empty;
-    std::string ViewFilePath;
-    bool HexaView = false;
-    bool ImageShown = false;
+    std::string path_;
+    bool hexView_ = false;
+    bool imageShown_ = false;
 };

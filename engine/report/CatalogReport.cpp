@@ -54,9 +54,9 @@ void writeRow(BodyLines& in, ReportWriter& out, std::string_view line, std::stri
     std::string_view fields[3];    // path, size and date, comment
     std::string_view pathParts[2]; // path, member
     std::string_view sizeParts[4]; // size, day, month, year
-    sListFields(line, ">", fields);
-    sListFields(fields[0], "/", pathParts);
-    sListFields(fields[1], "/", sizeParts);
+    TrimmedFields(line, ">", fields);
+    TrimmedFields(fields[0], "/", pathParts);
+    TrimmedFields(fields[1], "/", sizeParts);
     date.assign(sizeParts[1]);
     date += '/';
     date += sizeParts[2];

@@ -1,6 +1,5 @@
 #include "engine/scan/Wildcard.h"
 
-#include "engine/text/StringHelpers.h"
 #include "platform/text/Ascii.h"
 
 #include <algorithm>
@@ -76,10 +75,14 @@ bool WildcardMatch(std::string_view pattern, std::string_view name)
 std::vector<std::string> FilterPatterns(std::string_view filter)
 {
     std::vector<std::string> patterns;
-    for (int n = 1;; ++n) {
-        std::string pattern = sListPos(filter, ";", n);
+    for (std::string_view rest = filter;;) {
+        const std::size_t semicolon = rest.find(';');
+        const std::string_view pattern = TrimBlanks(rest.substr(0, semicolon));
         if (pattern.empty())
             return patterns;
-        patterns.push_back(std::move(pattern));
+        patterns.emplace_back(pattern);
+        if (semicolon == std::string_view::npos)
+            return patterns;
+        rest = rest.substr(semicolon + 1);
     }
 }

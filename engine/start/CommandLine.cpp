@@ -7,6 +7,7 @@
 #include "engine/text/StringHelpers.h"
 #include "platform/fs/AtomicFile.h"
 
+#include <array>
 #include <cstdio>
 #include <cstring>
 
@@ -106,12 +107,15 @@ bool applySwitch(const std::string& piece, CmdLineOptions& o, int& required)
             return false;
         o.StyleHTML = value == "H";
         return true;
-    case 'x':
-        o.HeaderBackColor = sListPos(value, ",", 1);
-        o.HeaderTextColor = sListPos(value, ",", 2);
-        o.FieldBackColor = sListPos(value, ",", 3);
-        o.FieldTextColor = sListPos(value, ",", 4);
+    case 'x': {
+        std::array<std::string_view, 4> colours;
+        TrimmedFields(value, ",", colours);
+        o.HeaderBackColor = colours[0];
+        o.HeaderTextColor = colours[1];
+        o.FieldBackColor = colours[2];
+        o.FieldTextColor = colours[3];
         return true;
+    }
     case 's':
         if (value.size() != 1)
             return false;

@@ -1,7 +1,5 @@
 #include "engine/text/PathHelpers.h"
 
-#include "engine/text/StringHelpers.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,26 +33,25 @@ bool DirExist(const std::string& path)
 
 std::string FileWithOutExt(std::string_view name)
 {
-    std::size_t p = BInStr(name, ".");
-    return std::string(p == 0 ? name : name.substr(0, p - 1));
+    return std::string(name.substr(0, name.rfind('.')));
 }
 
 std::string FileExt(std::string_view name)
 {
-    std::size_t p = BInStr(name, ".");
-    return p == 0 ? std::string() : std::string(name.substr(p));
+    std::size_t dot = name.rfind('.');
+    return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot + 1));
 }
 
 std::string FileWithOutPath(std::string_view path)
 {
-    std::size_t p = BInStr(path, "\\");
-    return std::string(p == 0 ? path : path.substr(p));
+    std::size_t slash = path.rfind('\\');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
 std::string PathWithOutFile(std::string_view path)
 {
-    std::size_t p = BInStr(path, "\\");
-    return p == 0 ? std::string() : std::string(path.substr(0, p));
+    std::size_t slash = path.rfind('\\');
+    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
 }
 
 std::string AddBackslash(std::string_view path)

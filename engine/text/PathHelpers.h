@@ -14,8 +14,11 @@ bool NameTaken(const std::string& path);
 // True when path is a folder the process could enter.
 bool DirExist(const std::string& path);
 
+// The name before its last ".", and the text after it ("" without a ".").
 std::string FileWithOutExt(std::string_view name);
 std::string FileExt(std::string_view name);
+// The text after the last "\" (all of it without one), and the text up to
+// and with that "\" ("" without one).
 std::string FileWithOutPath(std::string_view path);
 std::string PathWithOutFile(std::string_view path);
 std::string AddBackslash(std::string_view path);

@@ -1,43 +1,21 @@
 #include "engine/text/StringHelpers.h"
 
 #include <algorithm>
-#include <langinfo.h>
-#include <locale.h>
 
-namespace {
-// Hands fields 1 to count of list to take, as sListPos cuts them; stops
-// after the last field that exists.
-template <class Take> void walkFields(std::string_view list, std::string_view separator, std::size_t count, Take&& take)
+void TrimmedFields(std::string_view list, std::string_view separator, std::span<std::string_view> fields)
 {
+    std::fill(fields.begin(), fields.end(), std::string_view());
     std::string_view rest = list;
-    for (std::size_t n = 0; n < count; ++n) {
+    for (std::string_view& field : fields) {
         // One-character separators (catalog fields, lists) take the memchr road.
         std::size_t p = separator.size() == 1 ? rest.find(separator[0])
                         : separator.empty()   ? std::string_view::npos
                                               : rest.find(separator);
-        take(n, TrimBlanks(p == std::string_view::npos ? rest : rest.substr(0, p)));
+        field = TrimBlanks(rest.substr(0, p));
         if (p == std::string_view::npos)
             return;
         rest = TrimBlanks(rest.substr(p + separator.size()));
     }
-}
-} // namespace
-
-void sListFields(std::string_view list, std::string_view separator, std::span<std::string_view> fields)
-{
-    std::fill(fields.begin(), fields.end(), std::string_view());
-    walkFields(list, separator, fields.size(), [&](std::size_t i, std::string_view f) { fields[i] = f; });
-}
-
-std::string sListPos(std::string_view list, std::string_view separator, int n)
-{
-    std::string field;
-    if (n >= 1)
-        walkFields(list, separator, std::size_t(n), [&](std::size_t i, std::string_view f) {
-            if (i + 1 == std::size_t(n))
-                field = f;
-        });
-    return field;
 }
 
 std::uint64_t SizeRound(std::uint64_t bytes)
@@ -48,68 +26,7 @@ std::uint64_t SizeRound(std::uint64_t bytes)
     return rest * 10 >= 1024 ? whole + 1 : whole;
 }
 
-std::string GetDecimalSeparator()
-{
-    std::string sep = ".";
-    locale_t loc = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(0));
-    if (loc == static_cast<locale_t>(0))
-        return sep;
-    const char* radix = nl_langinfo_l(RADIXCHAR, loc);
-    if (radix && *radix)
-        sep = radix;
-    freelocale(loc);
-    return sep;
-}
-
-std::string InvNumber(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= '0' && c <= '9')
-            c = char('9' - (c - '0'));
-        else if (c == '-')
-            c = ' ';
-    }
-    return out;
-}
-
-std::size_t BInStr(std::string_view text, std::string_view ch)
-{
-    if (ch.size() != 1 || text.empty())
-        return 0;
-    std::size_t p = text.rfind(ch[0]);
-    return p == std::string_view::npos ? 0 : p + 1;
-}
-
-std::string StripItem(std::string& buffer)
-{
-    std::size_t p = buffer.find('\0');
-    if (p == std::string::npos)
-        return {};
-    std::string item = buffer.substr(0, p);
-    buffer.erase(0, p + 1);
-    return item;
-}
-
 std::string TrimNull(std::string_view text)
 {
     return std::string(text.substr(0, text.find('\0')));
-}
-
-std::string ReplaceCar(std::string_view text, std::string_view ch, std::string_view replacement)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        if (ch.size() == 1 && c == ch[0])
-            out += replacement;
-        else
-            out += c;
-    }
-    return out;
-}
-
-std::string DoubleBackslash(std::string_view text)
-{
-    return ReplaceCar(text, "\\", "\\\\");
 }

@@ -27,14 +27,14 @@ public:
 
     void retranslate() override;
 
-    QPlainTextEdit* txtComment = nullptr;
+    QPlainTextEdit* commentEdit = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     AppContext& app_;
-    ButtonWeb* BWOK;
-    ButtonWeb* BWCancel;
-    ButtonWeb* BWExit;
+    ButtonWeb* okButton;
+    ButtonWeb* cancelButton;
+    ButtonWeb* closeButton;
 };

@@ -13,35 +13,35 @@ FramedWindow::FramedWindow(QWidget* parent) : QWidget(parent)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAutoFillBackground(true);
-    picGH = new FramePiece(this, "picGH", {5, 19});
-    picH = new FramePiece(this, "picH", {100, 19});
-    picDH = new FramePiece(this, "picDH", {6, 19});
-    picG = new FramePiece(this, "picG", {5, 100});
-    picD = new FramePiece(this, "picD", {4, 100});
-    picGB = new FramePiece(this, "picGB", {7, 5});
-    picB = new FramePiece(this, "picB", {100, 4});
-    picDB = new FramePiece(this, "picDB", {16, 16});
-    picDB->setCursor(Qt::SizeFDiagCursor);
-    lblTitle = new QLabel(this);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    lblTitle->move(5, 2);
-    lblTitle->setAttribute(Qt::WA_TransparentForMouseEvents); // the title bar under it drags
-    BWExit = new ButtonWeb(this);
-    BWExit->setObjectName(QStringLiteral("BWExit"));
-    BWExit->resize(7, 7);
-    BWMax = new ButtonWeb(this);
-    BWMax->setObjectName(QStringLiteral("BWMax"));
-    BWMax->resize(9, 7);
-    connect(BWExit, &ButtonWeb::clicked, this, &QWidget::hide);
-    connect(BWMax, &ButtonWeb::clicked, this, &FramedWindow::BWMax_Click);
+    topLeftPiece = new FramePiece(this, "picGH", {5, 19});
+    topPiece = new FramePiece(this, "picH", {100, 19});
+    topRightPiece = new FramePiece(this, "picDH", {6, 19});
+    leftPiece = new FramePiece(this, "picG", {5, 100});
+    rightPiece = new FramePiece(this, "picD", {4, 100});
+    bottomLeftPiece = new FramePiece(this, "picGB", {7, 5});
+    bottomPiece = new FramePiece(this, "picB", {100, 4});
+    bottomRightPiece = new FramePiece(this, "picDB", {16, 16});
+    bottomRightPiece->setCursor(Qt::SizeFDiagCursor);
+    titleLabel = new QLabel(this);
+    titleLabel->setObjectName(QStringLiteral("lblTitle"));
+    titleLabel->move(5, 2);
+    titleLabel->setAttribute(Qt::WA_TransparentForMouseEvents); // the title bar under it drags
+    closeButton = new ButtonWeb(this);
+    closeButton->setObjectName(QStringLiteral("BWExit"));
+    closeButton->resize(7, 7);
+    maximizeButton = new ButtonWeb(this);
+    maximizeButton->setObjectName(QStringLiteral("BWMax"));
+    maximizeButton->resize(9, 7);
+    connect(closeButton, &ButtonWeb::clicked, this, &QWidget::hide);
+    connect(maximizeButton, &ButtonWeb::clicked, this, &FramedWindow::toggleMaximized);
 
     dragger_ = new WindowDragger(this, [] { return true; });
     dragger_->addHandle(this);
-    dragger_->addHandle(picH);
-    picDB->installEventFilter(this);
+    dragger_->addHandle(topPiece);
+    bottomRightPiece->installEventFilter(this);
 }
 
-void FramedWindow::BWMax_Click()
+void FramedWindow::toggleMaximized()
 {
     if (isMaximized())
         showNormal();
@@ -51,14 +51,14 @@ void FramedWindow::BWMax_Click()
 
 int FramedWindow::contentTop() const
 {
-    return picH->pieceSize().height();
+    return topPiece->pieceSize().height();
 }
 
 QRect FramedWindow::contentArea() const
 {
-    const int left = picG->pieceSize().width();
-    const int right = picD->pieceSize().width();
-    const int bottom = picB->pieceSize().height();
+    const int left = leftPiece->pieceSize().width();
+    const int right = rightPiece->pieceSize().width();
+    const int bottom = bottomPiece->pieceSize().height();
     return QRect(left, contentTop(), width() - left - right, height() - contentTop() - bottom);
 }
 
@@ -72,25 +72,27 @@ void FramedWindow::layoutPass()
         return; // the resize runs this pass again
     }
     const int W = width(), H = height();
-    const QSize gh = picGH->pieceSize(), dh = picDH->pieceSize(), gb = picGB->pieceSize(), db = picDB->pieceSize();
-    const int gw = picG->pieceSize().width(), dw = picD->pieceSize().width();
-    const int hh = picH->pieceSize().height(), bh = picB->pieceSize().height();
-    picGH->setGeometry(0, 0, gh.width(), gh.height());
-    picGB->setGeometry(0, H - gb.height(), gb.width(), gb.height());
-    picDH->setGeometry(W - dh.width(), 0, dh.width(), dh.height());
-    picDB->setGeometry(W - db.width(), H - db.height(), db.width(), db.height());
-    picG->setGeometry(0, gh.height(), gw, H - gh.height() - gb.height());
-    picD->setGeometry(W - dw, dh.height(), dw, H - dh.height() - db.height());
-    picH->setGeometry(gh.width(), 0, W - gh.width() - dh.width(), hh);
-    picB->setGeometry(gb.width(), H - bh, W - gb.width() - db.width(), bh);
-    BWExit->move(W - BWExit->width() - dw, hh / 2 - BWExit->height() / 2);
-    BWMax->move(W - BWMax->width() - BWExit->width() - 2 * dw, hh / 2 - BWMax->height() / 2);
-    for (QWidget* w : {static_cast<QWidget*>(picH), static_cast<QWidget*>(picDH)})
+    const QSize gh = topLeftPiece->pieceSize(), dh = topRightPiece->pieceSize(), gb = bottomLeftPiece->pieceSize(),
+                db = bottomRightPiece->pieceSize();
+    const int gw = leftPiece->pieceSize().width(), dw = rightPiece->pieceSize().width();
+    const int hh = topPiece->pieceSize().height(), bh = bottomPiece->pieceSize().height();
+    topLeftPiece->setGeometry(0, 0, gh.width(), gh.height());
+    bottomLeftPiece->setGeometry(0, H - gb.height(), gb.width(), gb.height());
+    topRightPiece->setGeometry(W - dh.width(), 0, dh.width(), dh.height());
+    bottomRightPiece->setGeometry(W - db.width(), H - db.height(), db.width(), db.height());
+    leftPiece->setGeometry(0, gh.height(), gw, H - gh.height() - gb.height());
+    rightPiece->setGeometry(W - dw, dh.height(), dw, H - dh.height() - db.height());
+    topPiece->setGeometry(gh.width(), 0, W - gh.width() - dh.width(), hh);
+    bottomPiece->setGeometry(gb.width(), H - bh, W - gb.width() - db.width(), bh);
+    closeButton->move(W - closeButton->width() - dw, hh / 2 - closeButton->height() / 2);
+    maximizeButton->move(W - maximizeButton->width() - closeButton->width() - 2 * dw,
+                         hh / 2 - maximizeButton->height() / 2);
+    for (QWidget* w : {static_cast<QWidget*>(topPiece), static_cast<QWidget*>(topRightPiece)})
         w->lower();
-    lblTitle->raise();
-    BWExit->raise();
-    BWMax->raise();
-    picDB->raise();
+    titleLabel->raise();
+    closeButton->raise();
+    maximizeButton->raise();
+    bottomRightPiece->raise();
     layoutContent(contentArea());
 }
 
@@ -117,7 +119,7 @@ void FramedWindow::keyPressEvent(QKeyEvent* event)
 
 bool FramedWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == picDB) {
+    if (watched == bottomRightPiece) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
             resizing_ = true;

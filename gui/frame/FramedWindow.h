@@ -18,24 +18,25 @@ class FramedWindow : public QWidget {
 public:
     explicit FramedWindow(QWidget* parent = nullptr);
 
-    // The pieces by their letters: G left, D right, H top, B bottom.
-    FramePiece* picGH;
-    FramePiece* picH;
-    FramePiece* picDH;
-    FramePiece* picG;
-    FramePiece* picD;
-    FramePiece* picGB;
-    FramePiece* picB;
-    FramePiece* picDB; // also the resize grip
-    ButtonWeb* BWExit;
-    ButtonWeb* BWMax;
-    QLabel* lblTitle;
+    // The frame's eight pieces; skins name them picGH ... picDB, after their
+    // letters: G left, D right, H top, B bottom.
+    FramePiece* topLeftPiece;
+    FramePiece* topPiece;
+    FramePiece* topRightPiece;
+    FramePiece* leftPiece;
+    FramePiece* rightPiece;
+    FramePiece* bottomLeftPiece;
+    FramePiece* bottomPiece;
+    FramePiece* bottomRightPiece; // also the resize grip
+    ButtonWeb* closeButton;
+    ButtonWeb* maximizeButton;
+    QLabel* titleLabel;
 
     // The inside of the frame: where the content goes.
     QRect contentArea() const;
 
 public slots:
-    void BWMax_Click();
+    void toggleMaximized();
 
 protected:
     // Places the window's own content; inner is contentArea().

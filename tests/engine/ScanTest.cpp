@@ -65,6 +65,17 @@ TEST(Wildcard, FilterPatternsMatchLikeTheClassicFileSearch)
     EXPECT_FALSE(WildcardMatch(std::string(30, '*') + "x", std::string(5000, 'a'))); // no blow-up
 }
 
+TEST(Wildcard, AFilterIsCutAtSemicolonsUpToItsFirstEmptyPattern)
+{
+    using P = std::vector<std::string>;
+    EXPECT_EQ(FilterPatterns("*.exe; *.zip"), (P{"*.exe", "*.zip"}));
+    EXPECT_EQ(FilterPatterns("  *.jpg  ;*.gif ;  ; *.png"), (P{"*.jpg", "*.gif"}));
+    EXPECT_EQ(FilterPatterns("*.txt;"), (P{"*.txt"}));
+    EXPECT_EQ(FilterPatterns(";*.txt"), P{});
+    EXPECT_EQ(FilterPatterns(""), P{});
+    EXPECT_EQ(FilterPatterns("a b.*"), (P{"a b.*"})); // blanks inside a pattern stay
+}
+
 TEST(Wildcard, DotsAndQuestionMarksFollowTheClassicRules)
 {
     // "*." finds the names without an extension.

@@ -4,33 +4,38 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <sys/stat.h>
+#include <string_view>
 #include <unistd.h>
+#include <vector>
 
-TEST(sListPos, FieldsAreTrimmedAndMissingFieldsEmpty)
+namespace {
+// The first count fields of list, as TrimmedFields cuts them.
+std::vector<std::string_view> Fields(std::string_view list, std::string_view separator, std::size_t count)
 {
-    EXPECT_EQ(sListPos("a>b>c", ">", 2), "b");
-    EXPECT_EQ(sListPos(">Serial 1A2B", ">", 2), "Serial 1A2B");
-    EXPECT_EQ(sListPos(">Serial 1A2B", ">", 1), "");
-    EXPECT_EQ(sListPos("a>>b", ">", 2), "");
-    EXPECT_EQ(sListPos("a>>b", ">", 3), "b");
-    EXPECT_EQ(sListPos("a>b", ">", 3), "");
-    EXPECT_EQ(sListPos("a>b", ">", 0), "");
-    EXPECT_EQ(sListPos("x - y", "-", 2), "y");
-    // Only blanks are trimmed, a TAB stays.
-    EXPECT_EQ(sListPos(" a\t > b ", ">", 1), "a\t");
-    // A blank separator: a run of blanks acts as one.
-    EXPECT_EQ(sListPos("a    b c", " ", 2), "b");
-    // A separator of two characters.
-    EXPECT_EQ(sListPos("one\r\ntwo\r\nthree", "\r\n", 3), "three");
+    std::vector<std::string_view> fields(count, "unset");
+    TrimmedFields(list, separator, fields);
+    return fields;
 }
+using V = std::vector<std::string_view>;
+} // namespace
 
-TEST(sListPos, ListItemWithHiddenValue)
+TEST(TrimmedFields, FieldsAreTrimmedAndMissingFieldsEmpty)
 {
+    EXPECT_EQ(Fields("a>b>c", ">", 3), (V{"a", "b", "c"}));
+    EXPECT_EQ(Fields(">Serial 1A2B", ">", 2), (V{"", "Serial 1A2B"}));
+    EXPECT_EQ(Fields("a>>b", ">", 3), (V{"a", "", "b"}));
+    EXPECT_EQ(Fields("a>b", ">", 4), (V{"a", "b", "", ""}));
+    EXPECT_EQ(Fields("", ">", 2), (V{"", ""}));
+    EXPECT_EQ(Fields("x - y", "-", 2), (V{"x", "y"}));
+    // Only blanks are trimmed, a TAB stays.
+    EXPECT_EQ(Fields(" a\t > b ", ">", 2), (V{"a\t", "b"}));
+    // A blank separator: a run of blanks acts as one.
+    EXPECT_EQ(Fields("a    b c", " ", 3), (V{"a", "b", "c"}));
+    // A separator of two characters.
+    EXPECT_EQ(Fields("one\r\ntwo\r\nthree", "\r\n", 3), (V{"one", "two", "three"}));
+    // A list item with its hidden value after the padding.
     std::string item = "Text documents (*.txt)" + std::string(50, ' ') + ListSep + "*.txt";
-    EXPECT_EQ(sListPos(item, std::string(1, ListSep), 2), "*.txt");
-    EXPECT_EQ(sListPos(item, std::string(1, ListSep), 1), "Text documents (*.txt)");
+    EXPECT_EQ(Fields(item, std::string(1, ListSep), 2), (V{"Text documents (*.txt)", "*.txt"}));
 }
 
 TEST(SizeRound, KilobytesRoundUpOnlyWhenTheFirstDecimalIsNotZero)
@@ -52,44 +57,12 @@ TEST(SizeRound, KilobytesRoundUpOnlyWhenTheFirstDecimalIsNotZero)
     EXPECT_EQ(SizeRound(5000 * GB + 1023), 5000ull * 1024 * 1024 + 1); // past 32 bits
 }
 
-TEST(GetDecimalSeparator, FollowsTheUsersLocale)
+TEST(TrimNull, TheTextEndsAtItsFirstNul)
 {
-    const char* saved = std::getenv("LC_ALL");
-    std::string keep = saved ? saved : "";
-    setenv("LC_ALL", "C", 1);
-    EXPECT_EQ(GetDecimalSeparator(), ".");
-    // A locale with a comma, when the machine has one.
-    setenv("LC_ALL", "de_DE.UTF-8", 1);
-    std::string sep = GetDecimalSeparator();
-    EXPECT_TRUE(sep == "," || sep == ".");
-    if (saved)
-        setenv("LC_ALL", keep.c_str(), 1);
-    else
-        unsetenv("LC_ALL");
-}
-
-TEST(TextHelpers, SmallHelpers)
-{
-    EXPECT_EQ(InvNumber("-1,250.5"), " 8,749.4");
-    EXPECT_EQ(BInStr("a\\b\\c", "\\"), 4u);
-    EXPECT_EQ(BInStr("abc", "\\"), 0u);
-    EXPECT_EQ(BInStr("", "\\"), 0u);
-    EXPECT_EQ(BInStr("abc", "bc"), 0u);
     EXPECT_EQ(TrimNull(std::string("abc\0xyz", 7)), "abc");
+    EXPECT_EQ(TrimNull(std::string("\0abc", 4)), "");
+    EXPECT_EQ(TrimNull("abc"), "abc");
     EXPECT_EQ(TrimNull(""), "");
-    EXPECT_EQ(ReplaceCar("a/b/c", "/", "\\"), "a\\b\\c");
-    EXPECT_EQ(ReplaceCar("", "/", "\\"), "");
-    EXPECT_EQ(DoubleBackslash("C:\\a\\b"), "C:\\\\a\\\\b");
-
-    std::string buffer("one\0two\0", 8);
-    EXPECT_EQ(StripItem(buffer), "one");
-    EXPECT_EQ(buffer, std::string("two\0", 4));
-    EXPECT_EQ(StripItem(buffer), "two");
-    EXPECT_EQ(buffer, "");
-    EXPECT_EQ(StripItem(buffer), "");
-    std::string withEmpty("\0x\0", 3);
-    EXPECT_EQ(StripItem(withEmpty), "");
-    EXPECT_EQ(StripItem(withEmpty), "x");
 }
 
 TEST(PathHelpers, NamesExtensionsAndFolders)
@@ -97,17 +70,21 @@ TEST(PathHelpers, NamesExtensionsAndFolders)
     EXPECT_EQ(FileWithOutExt("report.old.txt"), "report.old");
     EXPECT_EQ(FileWithOutExt("name"), "name");
     EXPECT_EQ(FileWithOutExt(".dat"), "");
+    EXPECT_EQ(FileWithOutExt(""), "");
     EXPECT_EQ(FileWithOutExt("C:\\a.b\\file"), "C:\\a");
     EXPECT_EQ(FileExt("a.txt"), "txt");
     EXPECT_EQ(FileExt("a."), "");
     EXPECT_EQ(FileExt("a"), "");
+    EXPECT_EQ(FileExt(""), "");
     EXPECT_EQ(FileExt("C:\\a.b\\file"), "b\\file");
     EXPECT_EQ(FileWithOutPath("C:\\dir\\f.txt"), "f.txt");
     EXPECT_EQ(FileWithOutPath("C:\\dir\\"), "");
     EXPECT_EQ(FileWithOutPath("f.txt"), "f.txt");
+    EXPECT_EQ(FileWithOutPath("\\"), "");
     EXPECT_EQ(PathWithOutFile("C:\\dir\\f.txt"), "C:\\dir\\");
     EXPECT_EQ(PathWithOutFile("C:\\dir\\"), "C:\\dir\\");
     EXPECT_EQ(PathWithOutFile("f.txt"), "");
+    EXPECT_EQ(PathWithOutFile(""), "");
     EXPECT_EQ(AddBackslash("C:\\dir"), "C:\\dir\\");
     EXPECT_EQ(AddBackslash("C:\\dir\\"), "C:\\dir\\");
     EXPECT_EQ(AddBackslash(""), "\\");

@@ -305,7 +305,7 @@ TEST_F(LibraryListTest, PropertiesOfTheRowUnderThePointerAlsoWithoutSizes)
         QString shown;
         TestWorld::whenModal([&](QWidget* w) {
             auto* dialog = qobject_cast<CatalogPropertiesDialog*>(w);
-            shown = dialog->txtName->text() + " " + dialog->lblTotal->text();
+            shown = dialog->nameEdit->text() + " " + dialog->totalLabel->text();
             dialog->reject();
         });
         ChooseFromNextMenu("PROP");

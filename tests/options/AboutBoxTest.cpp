@@ -48,7 +48,7 @@ protected:
     }
     QWidget* shownFrame(AboutBox& about)
     {
-        for (QWidget* frame : {about.fraAbout, about.fraSupport, about.fraThanks})
+        for (QWidget* frame : {about.aboutPage, about.supportPage, about.thanksPage})
             if (frame->isVisible())
                 return frame;
         return nullptr;
@@ -67,22 +67,22 @@ protected:
 TEST_F(AboutBoxTest, TitleTabsAndTheSixLinks)
 {
     AboutBox& about = make();
-    EXPECT_EQ(about.lblTitle->text(), "CorvaneDisk 2.0.0");
-    ASSERT_EQ(about.TabStrip->count(), 3);
-    EXPECT_EQ(about.TabStrip->tabText(0), "About");
-    EXPECT_EQ(about.TabStrip->tabText(1), "Support");
-    EXPECT_EQ(about.TabStrip->tabText(2), "Thanks");
-    EXPECT_EQ(shownFrame(about), about.fraAbout);
-    about.TabStrip->setCurrentIndex(1);
-    EXPECT_EQ(shownFrame(about), about.fraSupport);
-    about.TabStrip->setCurrentIndex(2);
-    EXPECT_EQ(shownFrame(about), about.fraThanks);
+    EXPECT_EQ(about.titleLabel->text(), "CorvaneDisk 2.0.0");
+    ASSERT_EQ(about.tabs->count(), 3);
+    EXPECT_EQ(about.tabs->tabText(0), "About");
+    EXPECT_EQ(about.tabs->tabText(1), "Support");
+    EXPECT_EQ(about.tabs->tabText(2), "Thanks");
+    EXPECT_EQ(shownFrame(about), about.aboutPage);
+    about.tabs->setCurrentIndex(1);
+    EXPECT_EQ(shownFrame(about), about.supportPage);
+    about.tabs->setCurrentIndex(2);
+    EXPECT_EQ(shownFrame(about), about.thanksPage);
     EXPECT_EQ(about.findChild<QLabel*>("lblCCRP")->text(), "Vb Commun Control Remplacement");
-    EXPECT_EQ(about.cmdSysInfo->text(), QString::fromUtf8("&Infos système..."));
+    EXPECT_EQ(about.systemInfoButton->text(), QString::fromUtf8("&Infos système..."));
 
     for (auto [tab, names] : {std::pair{1, std::vector<const char*>{"lblFAQURL", "lblSupportURL", "lblSiteURL"}},
                               {2, {"lblTamselURL", "lblVbNetURL", "lblCCRPURL"}}}) {
-        about.TabStrip->setCurrentIndex(tab);
+        about.tabs->setCurrentIndex(tab);
         for (const char* name : names)
             QTest::mouseClick(about.findChild<QLabel*>(name), Qt::LeftButton);
     }
@@ -104,10 +104,10 @@ TEST_F(AboutBoxTest, EachShowingOpensOnTheFirstTab)
     auto leaveOnThanks = [&](QWidget* w) {
         auto* about = qobject_cast<AboutBox*>(w);
         ASSERT_NE(about, nullptr);
-        frameSeen = about->fraAbout->isVisible() ? about->fraAbout : nullptr;
-        about->TabStrip->setCurrentIndex(2);
+        frameSeen = about->aboutPage->isVisible() ? about->aboutPage : nullptr;
+        about->tabs->setCurrentIndex(2);
         ++shown;
-        about->cmdOK->click();
+        about->okButton->click();
     };
     TestWorld::whenModal(leaveOnThanks);
     ShowAboutBox(world.app, main);
@@ -124,7 +124,7 @@ TEST_F(AboutBoxTest, SystemInformationStartsTheFirstToolFoundOrSaysThereIsNone)
     AboutBox& about = make();
     {
         ScopedPath none(world.home.file("bin"));
-        about.cmdSysInfo->click();
+        about.systemInfoButton->click();
     }
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
     EXPECT_EQ(world.fakes.prompter.boxes[0].text, NoSysInfo);
@@ -134,7 +134,7 @@ TEST_F(AboutBoxTest, SystemInformationStartsTheFirstToolFoundOrSaysThereIsNone)
     const std::string first = tool(SystemInfoTools[1]);
     {
         ScopedPath tools(world.home.file("bin"));
-        about.cmdSysInfo->click();
+        about.systemInfoButton->click();
     }
     ASSERT_TRUE(TestWorld::waitFor([&] { return std::filesystem::exists(first + ".ran"); }));
     EXPECT_FALSE(std::filesystem::exists(second + ".ran"));
@@ -151,7 +151,7 @@ TEST_F(AboutBoxTest, TheSideBarDragsTheBoxWithoutSnapping)
         QCursor::setPos(cursor);
         QMouseEvent e(type, QPointF(5, 5), QPointF(cursor), button, button == Qt::NoButton ? Qt::RightButton : button,
                       Qt::NoModifier);
-        QApplication::sendEvent(about.picSideBar, &e);
+        QApplication::sendEvent(about.sideBarPicture, &e);
     };
     send(QEvent::MouseButtonPress, {100, 100}, Qt::RightButton);
     send(QEvent::MouseMove, {95, 130}, Qt::NoButton);
@@ -168,7 +168,7 @@ TEST_F(AboutBoxTest, CtrlALeavesStayOnTopWhileTheBoxIsOpen)
     TestWorld::whenModal([&](QWidget* w) {
         onTopMeanwhile = main->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         owner = w->parentWidget();
-        qobject_cast<AboutBox*>(w)->cmdOK->click();
+        qobject_cast<AboutBox*>(w)->okButton->click();
     });
     QTest::keyClick(main, Qt::Key_A, Qt::ControlModifier);
     EXPECT_FALSE(onTopMeanwhile);
@@ -178,7 +178,7 @@ TEST_F(AboutBoxTest, CtrlALeavesStayOnTopWhileTheBoxIsOpen)
     // From the tray while the window lives there: it stays hidden.
     QMetaObject::invokeMethod(main->BWMin, "clicked");
     ASSERT_TRUE(main->hiddenToTray());
-    TestWorld::whenModal([](QWidget* w) { qobject_cast<AboutBox*>(w)->cmdOK->click(); });
+    TestWorld::whenModal([](QWidget* w) { qobject_cast<AboutBox*>(w)->okButton->click(); });
     emit world.windows.find<TrayIconMenu>()->MenuClick(0, QStringLiteral("ABOUT"));
     EXPECT_FALSE(main->isVisible());
 }

@@ -112,7 +112,7 @@ protected:
     }
     void close(OptionsDialog& dialog)
     {
-        dialog.cmdExit->click();
+        dialog.exitButton->click();
         settle();
         ASSERT_EQ(world.windows.loaded(OptionsDialog::WindowName), nullptr);
     }
@@ -140,13 +140,13 @@ TEST_F(OptionsDialogTest, OpeningWritesNothingAndLeavesTheTrayAndTheMainWindowAl
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 
     // The boxes show the settings; the tree its seven nodes, labelled.
-    EXPECT_TRUE(dialog.display->chkAllwaysOnTop->isChecked());
-    EXPECT_TRUE(dialog.display->chkSystray->isChecked());
-    EXPECT_TRUE(dialog.setup->chkDevChange->isChecked());
+    EXPECT_TRUE(dialog.display->alwaysOnTop->isChecked());
+    EXPECT_TRUE(dialog.display->showInTray->isChecked());
+    EXPECT_TRUE(dialog.setup->watchDevices->isChecked());
     EXPECT_EQ(dialog.page(), "SETUP");
-    EXPECT_EQ(NodeText(*dialog.TWOption, "Setup"), "Setup");
-    EXPECT_EQ(NodeText(*dialog.TWOption, "Display"), "Display");
-    EXPECT_EQ(NodeText(*dialog.TWOption, "Font"), "Font");
+    EXPECT_EQ(NodeText(*dialog.pageTree, "Setup"), "Setup");
+    EXPECT_EQ(NodeText(*dialog.pageTree, "Display"), "Display");
+    EXPECT_EQ(NodeText(*dialog.pageTree, "Font"), "Font");
     EXPECT_EQ(Text(dialog, "chkTaskbar"), "Show in the task bar");
 
     // F5 again brings the same dialog forward.
@@ -159,7 +159,7 @@ TEST_F(OptionsDialogTest, EachToggleStoresAndAppliesItsOwnState)
     OptionsDialog& dialog = open();
     DisplayPage& d = *dialog.display;
 
-    d.chkAllwaysOnTop->click();
+    d.alwaysOnTop->click();
     EXPECT_TRUE(world.settings.OnTop);
     EXPECT_EQ(Stored(Option, "OnTop"), "True");
     EXPECT_TRUE(OnTop(main));
@@ -170,35 +170,34 @@ TEST_F(OptionsDialogTest, EachToggleStoresAndAppliesItsOwnState)
     EXPECT_FALSE(world.settings.OnTop);
     EXPECT_FALSE(OnTop(main));
     // ... so unticking the box stores off (not the opposite of the setting).
-    d.chkAllwaysOnTop->click();
+    d.alwaysOnTop->click();
     EXPECT_FALSE(world.settings.OnTop);
     EXPECT_EQ(Stored(Option, "OnTop"), "False");
     EXPECT_FALSE(OnTop(main));
     EXPECT_FALSE(tray()->Checked("ONTOP"));
-    d.chkAllwaysOnTop->click();
+    d.alwaysOnTop->click();
     EXPECT_TRUE(world.settings.OnTop);
     EXPECT_TRUE(OnTop(main));
 
-    d.chkTaskbar->click();
+    d.showInTaskbar->click();
     EXPECT_FALSE(world.settings.ShowTaskBar);
     EXPECT_EQ(Stored(Option, "ShowTaskBar"), "False");
     EXPECT_EQ(main->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
     EXPECT_TRUE(main->isVisible());
 
-    d.chkSystray->click();
+    d.showInTray->click();
     settle();
     EXPECT_FALSE(world.settings.ShowSysTray);
     EXPECT_EQ(Stored(Option, "ShowSysTray"), "False");
     EXPECT_EQ(tray(), nullptr);
     EXPECT_TRUE(world.fakes.tray.liveIcons().empty());
-    d.chkSystray->click();
+    d.showInTray->click();
     EXPECT_NE(tray(), nullptr);
     EXPECT_EQ(world.fakes.tray.liveIcons().size(), 1u);
 
-    for (auto [box, flag, value] :
-         {std::tuple{d.chkScreenBorderMagnetic, &world.settings.BorderMagnetic, "BorderMagnetic"},
-          {dialog.setup->chkDevChange, &world.settings.DevChange, "DevChange"},
-          {dialog.skins->chkRandomSkin, &world.settings.RandomSkin, "RandomSkin"}}) {
+    for (auto [box, flag, value] : {std::tuple{d.magneticBorders, &world.settings.BorderMagnetic, "BorderMagnetic"},
+                                    {dialog.setup->watchDevices, &world.settings.DevChange, "DevChange"},
+                                    {dialog.skins->randomSkin, &world.settings.RandomSkin, "RandomSkin"}}) {
         const bool was = *flag;
         box->click();
         EXPECT_EQ(*flag, !was) << value;
@@ -211,22 +210,22 @@ TEST_F(OptionsDialogTest, TheSliderChangesThePreviewTheStoreAndAShownIcon)
 {
     OptionsDialog& dialog = open();
     DisplayPage& d = *dialog.display;
-    EXPECT_EQ(d.SliderIcon->value(), 2);
+    EXPECT_EQ(d.trayIconSlider->value(), 2);
 
-    d.SliderIcon->setValue(5);
-    EXPECT_TRUE(SamePicture(d.picSysIcon->pixmap(), TrayPicture(5)));
+    d.trayIconSlider->setValue(5);
+    EXPECT_TRUE(SamePicture(d.trayIconPreview->pixmap(), TrayPicture(5)));
     EXPECT_EQ(world.settings.NumIconSysTray, 5);
     EXPECT_EQ(QueryValue(HKEY_LOCAL_MACHINE, Option, "NumIconSysTray").kind(), RegValue::Kind::Number);
     EXPECT_EQ(Stored(Option, "NumIconSysTray"), "5");
     EXPECT_TRUE(SamePicture(world.fakes.tray.liveIcons().at(0)->icon.pixmap(32, 32), TrayPicture(5)));
 
     // Without the icon only the preview and the value change; the next icon takes them.
-    d.chkSystray->click();
+    d.showInTray->click();
     settle();
-    d.SliderIcon->setValue(3);
+    d.trayIconSlider->setValue(3);
     EXPECT_EQ(Stored(Option, "NumIconSysTray"), "3");
     EXPECT_TRUE(world.fakes.tray.liveIcons().empty());
-    d.chkSystray->click();
+    d.showInTray->click();
     EXPECT_TRUE(SamePicture(world.fakes.tray.liveIcons().at(0)->icon.pixmap(32, 32), TrayPicture(3)));
 }
 
@@ -235,14 +234,14 @@ TEST_F(OptionsDialogTest, ClosingWritesTheCountsTheReportAndTheFonts)
     // The store, not the setting in memory, fills the two counts.
     SetKeyValue(HKEY_LOCAL_MACHINE, Search, "MaxHit", "321", REG_DWORD);
     OptionsDialog& dialog = open();
-    EXPECT_EQ(dialog.setup->UpDownSlideMaxHit->value(), 321);
-    EXPECT_EQ(dialog.setup->UpDownSlideRecent->value(), 5);
-    EXPECT_EQ(dialog.setup->UpDownSlideRecent->maximum(), 10);
-    EXPECT_EQ(dialog.setup->UpDownSlideMaxHit->maximum(), 10000);
+    EXPECT_EQ(dialog.setup->maxHitCount->value(), 321);
+    EXPECT_EQ(dialog.setup->recentCount->value(), 5);
+    EXPECT_EQ(dialog.setup->recentCount->maximum(), 10);
+    EXPECT_EQ(dialog.setup->maxHitCount->maximum(), 10000);
 
-    dialog.setup->UpDownSlideRecent->setValue(7);
-    dialog.setup->UpDownSlideMaxHit->setValue(2500);
-    dialog.report->chkDiskID->click();
+    dialog.setup->recentCount->setValue(7);
+    dialog.setup->maxHitCount->setValue(2500);
+    dialog.report->withDiskId->click();
     EXPECT_EQ(Stored(Search, ""), "5"); // only closing writes them
     EXPECT_EQ(world.settings.Report.IncludeDisk, 0);
     close(dialog);
@@ -320,12 +319,12 @@ TEST_F(OptionsDialogTest, FileTypesAreAddedRefusedAndRemovedAndTheCombosFollow)
     FileTypePage& page = *dialog.fileTypes;
     const QStringList standard = {"All Files (*.*)", "Compressed archives (*.zip)", "Executable files (*.exe)",
                                   "Text documents (*.txt)"};
-    EXPECT_EQ(Items(*page.lstType), standard);
-    EXPECT_FALSE(page.cmdRemoveFileType->isEnabled());
+    EXPECT_EQ(Items(*page.typeList), standard);
+    EXPECT_FALSE(page.removeButton->isEnabled());
     auto add = [&](const QString& name, const QString& patterns) {
-        page.txtName->setText(name);
-        page.txtTypeFile->setText(patterns);
-        page.cmdAddFileType->click();
+        page.nameEdit->setText(name);
+        page.patternEdit->setText(patterns);
+        page.addButton->click();
     };
 
     add("Pictures", "*.jpg;*.png");
@@ -334,7 +333,7 @@ TEST_F(OptionsDialogTest, FileTypesAreAddedRefusedAndRemovedAndTheCombosFollow)
     const QStringList six = {
         "All Files (*.*)", "Compressed archives (*.zip)", "Executable files (*.exe)", "Pictures (*.jpg;*.png)",
         "Text (*.text)",   "Text documents (*.txt)"};
-    EXPECT_EQ(Items(*page.lstType), six);
+    EXPECT_EQ(Items(*page.typeList), six);
     EXPECT_EQ(Items(*main->cboFileType), six);
     EXPECT_EQ(Items(*main->cboFilter), six);
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
@@ -351,28 +350,28 @@ TEST_F(OptionsDialogTest, FileTypesAreAddedRefusedAndRemovedAndTheCombosFollow)
     add("", "*.y");
     EXPECT_EQ(world.fakes.prompter.boxes.size(), 5u);
     EXPECT_EQ(registryBytes(), before);
-    EXPECT_EQ(Items(*page.lstType), six);
+    EXPECT_EQ(Items(*page.typeList), six);
 
     // A long pattern list is kept whole.
     const QString many = QString("*.a;").repeated(1250);
     add("Many", many);
     EXPECT_EQ(Stored(std::string(AppRegKey) + "\\FileType\\Many", "").size(), 5000u);
 
-    page.lstType->setCurrentItem(page.lstType->findItems("Pictures (*.jpg;*.png)", Qt::MatchExactly).value(0));
-    EXPECT_EQ(page.txtName->text(), "Pictures");
-    EXPECT_EQ(page.txtTypeFile->text(), "*.jpg;*.png");
-    EXPECT_TRUE(page.cmdRemoveFileType->isEnabled());
-    page.cmdRemoveFileType->click();
+    page.typeList->setCurrentItem(page.typeList->findItems("Pictures (*.jpg;*.png)", Qt::MatchExactly).value(0));
+    EXPECT_EQ(page.nameEdit->text(), "Pictures");
+    EXPECT_EQ(page.patternEdit->text(), "*.jpg;*.png");
+    EXPECT_TRUE(page.removeButton->isEnabled());
+    page.removeButton->click();
     EXPECT_TRUE(QueryValue(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\FileType\\Pictures", "").isEmpty());
-    EXPECT_TRUE(page.txtName->text().isEmpty());
-    EXPECT_FALSE(page.cmdRemoveFileType->isEnabled());
+    EXPECT_TRUE(page.nameEdit->text().isEmpty());
+    EXPECT_FALSE(page.removeButton->isEnabled());
     EXPECT_FALSE(Items(*main->cboFilter).contains("Pictures (*.jpg;*.png)"));
     EXPECT_EQ(main->cboFilter->count(), 6);
 
     close(dialog);
     OptionsDialog& again = open();
-    EXPECT_FALSE(Items(*again.fileTypes->lstType).contains("Pictures (*.jpg;*.png)"));
-    EXPECT_EQ(again.fileTypes->lstType->count(), 6);
+    EXPECT_FALSE(Items(*again.fileTypes->typeList).contains("Pictures (*.jpg;*.png)"));
+    EXPECT_EQ(again.fileTypes->typeList->count(), 6);
 }
 
 TEST_F(OptionsDialogTest, TheReportPageRoundTripsThroughAReport)
@@ -389,27 +388,27 @@ TEST_F(OptionsDialogTest, TheReportPageRoundTripsThroughAReport)
 
     OptionsDialog& dialog = open();
     ReportPage& page = *dialog.report;
-    EXPECT_TRUE(page.optHTML->isChecked());
-    EXPECT_FALSE(page.cmbSeparator->isEnabled());
-    page.optText->click();
-    EXPECT_TRUE(page.cmbSeparator->isEnabled());
-    EXPECT_FALSE(page.CCHeaderBackColor->isEnabled());
-    EXPECT_FALSE(page.chkBorder->isEnabled());
-    page.chkPath->click();
-    page.chkComment->click();
-    page.cmbSeparator->setCurrentText("!");
+    EXPECT_TRUE(page.htmlStyle->isChecked());
+    EXPECT_FALSE(page.separatorBox->isEnabled());
+    page.textStyle->click();
+    EXPECT_TRUE(page.separatorBox->isEnabled());
+    EXPECT_FALSE(page.headerBackColor->isEnabled());
+    EXPECT_FALSE(page.withBorder->isEnabled());
+    page.withPath->click();
+    page.withComment->click();
+    page.separatorBox->setCurrentText("!");
     close(dialog);
     EXPECT_EQ(report("Lib_Backup.txt"), "File!Size!Date!Comment!\r\na.txt!12 Kb!01/02/2003!old letter!\r\n\r\n");
 
     OptionsDialog& again = open();
     ReportPage& back = *again.report;
-    EXPECT_TRUE(back.optText->isChecked());
-    EXPECT_EQ(back.cmbSeparator->currentText(), "!");
-    EXPECT_FALSE(back.chkPath->isChecked());
-    back.optHTML->click();
-    back.chkBorder->click();
-    back.CCHeaderBackColor->setColor(0x00FF00); // green
-    back.CCFieldTextColor->setColor(0x800000);  // dark blue
+    EXPECT_TRUE(back.textStyle->isChecked());
+    EXPECT_EQ(back.separatorBox->currentText(), "!");
+    EXPECT_FALSE(back.withPath->isChecked());
+    back.htmlStyle->click();
+    back.withBorder->click();
+    back.headerBackColor->setColor(0x00FF00); // green
+    back.fieldTextColor->setColor(0x800000);  // dark blue
     close(again);
     const std::string html = report("Lib_Backup.html");
     EXPECT_NE(html.find("<TABLE BGCOLOR='#FFFFFF' BORDER='0' WIDTH=100%><TR BGCOLOR='#00FF00'>"), std::string::npos);
@@ -425,8 +424,8 @@ TEST_F(OptionsDialogTest, ALanguageClickRelabelsEveryOpenWindowAndBothCombos)
     main->BWLayerFind_Click();
     main->cboTypeDisk->setCurrentIndex(2);
     OptionsDialog& dialog = open();
-    dialog.TWOption_NodeClick("Language");
-    FileChoiceList& list = *dialog.language->lstLang;
+    dialog.showPage("Language");
+    FileChoiceList& list = *dialog.language->languageList;
     EXPECT_EQ(Items(list), QStringList({"Deutsch", "English", "CorD_xx.lng"}));
     EXPECT_EQ(list.currentItem()->text(), "English");
 
@@ -440,8 +439,8 @@ TEST_F(OptionsDialogTest, ALanguageClickRelabelsEveryOpenWindowAndBothCombos)
     EXPECT_EQ(Text(save, "lblSave"), "Speichern");
     EXPECT_EQ(Text(save, "lblTitle"), "Katalog speichern");
     EXPECT_EQ(Text(edit, "lblCancel"), "Abbrechen");
-    EXPECT_EQ(NodeText(*dialog.TWOption, "Setup"), "Einstellungen");
-    EXPECT_EQ(NodeText(*dialog.TWOption, "Font"), "Font");
+    EXPECT_EQ(NodeText(*dialog.pageTree, "Setup"), "Einstellungen");
+    EXPECT_EQ(NodeText(*dialog.pageTree, "Font"), "Font");
     EXPECT_EQ(dialog.findChild<QGroupBox*>("fraLanguage")->title(), "Sprache");
     EXPECT_EQ(Text(dialog, "chkTaskbar"), "In der Taskleiste zeigen");
     EXPECT_EQ(main->m_cMenu->caption(main->m_cMenu->indexOfKey("OPTION")), "Eigenschaften...     F5");
@@ -460,7 +459,7 @@ TEST_F(OptionsDialogTest, ALanguageClickRelabelsEveryOpenWindowAndBothCombos)
     close(dialog);
     SetKeyValue(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\Language", "", "cord_ENG.LNG", REG_SZ);
     OptionsDialog& again = open();
-    EXPECT_EQ(again.language->lstLang->currentItem()->text(), "English");
+    EXPECT_EQ(again.language->languageList->currentItem()->text(), "English");
 }
 
 TEST_F(OptionsDialogTest, ASkinClickReskinsEveryWindowAndTheMainWindowKeepsItsPlaceAndBoxes)
@@ -473,7 +472,7 @@ TEST_F(OptionsDialogTest, ASkinClickReskinsEveryWindowAndTheMainWindowKeepsItsPl
     main->move(40, 30);
     const QPoint place = main->pos();
     OptionsDialog& dialog = open();
-    FileChoiceList& list = *dialog.skins->lstSkins;
+    FileChoiceList& list = *dialog.skins->skinList;
     EXPECT_EQ(Items(list), QStringList({"CorvaneDisk", "Slate"}));
     EXPECT_EQ(list.currentItem()->text(), "CorvaneDisk");
 
@@ -494,16 +493,16 @@ TEST_F(OptionsDialogTest, ASkinClickReskinsEveryWindowAndTheMainWindowKeepsItsPl
 TEST_F(OptionsDialogTest, AClickOnTheChoiceAlreadyMadeAppliesItsFileAgain)
 {
     OptionsDialog& dialog = open();
-    dialog.TWOption_NodeClick("Language");
-    FileChoiceList& languages = *dialog.language->lstLang;
+    dialog.showPage("Language");
+    FileChoiceList& languages = *dialog.language->languageList;
     ASSERT_EQ(languages.currentItem()->text(), "English");
     choose(languages, "English");
     world.home.write("language/CorD_eng.lng", "[Text]\r\n0=English\r\n9=Edited nine\r\n");
     choose(languages, "English");
     EXPECT_EQ(Text(*main, "lblRecursive"), "Edited nine");
 
-    dialog.TWOption_NodeClick("Skins");
-    FileChoiceList& skins = *dialog.skins->lstSkins;
+    dialog.showPage("Skins");
+    FileChoiceList& skins = *dialog.skins->skinList;
     ASSERT_EQ(skins.currentItem()->text(), "CorvaneDisk");
     choose(skins, "CorvaneDisk");
     std::filesystem::copy_file(CORVANE_FIXTURES "/skins/Slate.zip", world.home.file("skin/CorvaneDisk.zip"),
@@ -518,10 +517,10 @@ TEST_F(OptionsDialogTest, ALanguageThatCannotBeReadKeepsTheTextsAndSaysWhy)
     world.home.write("language/CorD_gone.lng", "[Text]\r\n0=Gone\r\n9=Never seen\r\n");
     world.home.write("language/CorD_none.lng", "[Other]\r\n9=Never seen\r\n");
     OptionsDialog& dialog = open();
-    dialog.TWOption_NodeClick("Language");
+    dialog.showPage("Language");
     std::filesystem::remove(world.home.file("language/CorD_gone.lng"));
-    choose(*dialog.language->lstLang, "Gone");
-    choose(*dialog.language->lstLang, "CorD_none.lng");
+    choose(*dialog.language->languageList, "Gone");
+    choose(*dialog.language->languageList, "CorD_none.lng");
     EXPECT_EQ(Text(*main, "lblRecursive"), "Include subfolders");
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 2u);
     EXPECT_NE(world.fakes.prompter.boxes[0].text.find("\"CorD_gone.lng\" is missing"), std::string::npos);
@@ -535,8 +534,8 @@ TEST_F(OptionsDialogTest, ChoicesMadeDuringAJobWaitForItsEnd)
     std::atomic<bool> release{false};
     bool completed = false;
     world.holdJobs(release, [&] { completed = true; });
-    choose(*dialog.language->lstLang, "Deutsch");
-    choose(*dialog.skins->lstSkins, "Slate");
+    choose(*dialog.language->languageList, "Deutsch");
+    choose(*dialog.skins->skinList, "Slate");
     TestWorld::waitFor([] { return false; }, 200);
     EXPECT_EQ(world.settings.Language, "CorD_deu.lng"); // stored at once
     EXPECT_EQ(Text(*main, "lblRecursive"), "Include subfolders");
@@ -555,10 +554,10 @@ TEST_F(OptionsDialogTest, GenerateWritesTheDefaultPackageAndEmptiesTheWorkFolder
     world.home.write("tmp/fond.bmp", "left over");
     world.home.write("tmp/CorvaneDisk.ini", "left over");
     OptionsDialog& dialog = open();
-    FileChoiceList& list = *dialog.skins->lstSkins;
+    FileChoiceList& list = *dialog.skins->skinList;
     EXPECT_EQ(Items(list), QStringList({"Other"}));
 
-    dialog.setup->cmdGenereSkin->click();
+    dialog.setup->makeSkinButton->click();
     EXPECT_EQ(world.home.read("skin/CorvaneDisk.zip"), BuildDefaultSkinPackage());
     EXPECT_TRUE(std::filesystem::is_empty(world.home.file("tmp")));
     EXPECT_EQ(Items(list), QStringList({"CorvaneDisk", "Other"}));
@@ -568,7 +567,7 @@ TEST_F(OptionsDialogTest, GenerateWritesTheDefaultPackageAndEmptiesTheWorkFolder
 
     // A package damaged on disk is replaced.
     world.home.write("skin/CorvaneDisk.zip", "broken");
-    dialog.setup->cmdGenereSkin->click();
+    dialog.setup->makeSkinButton->click();
     EXPECT_EQ(world.home.read("skin/CorvaneDisk.zip"), BuildDefaultSkinPackage());
 }
 
@@ -585,11 +584,11 @@ TEST_F(OptionsDialogTest, F1OpensTheHelpOfThePageShown)
                                 {"Skins", 1014},
                                 {"Report", 1015},
                                 {"Font", 1016}}) {
-        dialog.TWOption_NodeClick(key);
-        QTest::keyClick(dialog.TWOption, Qt::Key_F1);
+        dialog.showPage(key);
+        QTest::keyClick(dialog.pageTree, Qt::Key_F1);
         expected.push_back(context);
     }
-    dialog.TWOption_NodeClick("font"); // keys compare exactly: nothing changes
+    dialog.showPage("font"); // keys compare exactly: nothing changes
     EXPECT_EQ(dialog.page(), "FONT");
     EXPECT_EQ(world.fakes.help.contexts, expected);
 }
@@ -607,9 +606,9 @@ TEST_F(OptionsDialogTest, TheUpdateButtonWaitsForItsCheckAndClosingTheDialogEnds
 
     stub.answer("/file/ver210.dat", {200, "OK", "210\r\nnew.bin\r\n10\r\n"});
     OptionsDialog& dialog = open();
-    dialog.setup->cmdScan->click();
-    EXPECT_FALSE(dialog.setup->cmdScan->isEnabled());
-    ASSERT_TRUE(TestWorld::waitFor([&] { return dialog.setup->cmdScan->isEnabled(); }));
+    dialog.setup->updateButton->click();
+    EXPECT_FALSE(dialog.setup->updateButton->isEnabled());
+    ASSERT_TRUE(TestWorld::waitFor([&] { return dialog.setup->updateButton->isEnabled(); }));
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
     EXPECT_EQ(world.fakes.prompter.boxes[0].text, "You already have the latest version.");
 
@@ -621,20 +620,20 @@ TEST_F(OptionsDialogTest, TheUpdateButtonWaitsForItsCheckAndClosingTheDialogEnds
     stub.answer("/file/ver210.dat", {200, "OK", "211\r\nnew.bin\r\n30727\r\n"});
     stub.answer("/file/new.bin", slow);
     world.fakes.prompter.answers = {true};
-    dialog.setup->cmdScan->click();
-    ASSERT_TRUE(TestWorld::waitFor([&] { return dialog.setup->ProgressBar->isVisible(); }));
-    EXPECT_EQ(dialog.setup->ProgressBar->maximum(), 30727);
-    ASSERT_TRUE(TestWorld::waitFor([&] { return dialog.setup->cmdScan->isEnabled(); }));
-    EXPECT_FALSE(dialog.setup->ProgressBar->isVisible());
+    dialog.setup->updateButton->click();
+    ASSERT_TRUE(TestWorld::waitFor([&] { return dialog.setup->downloadProgress->isVisible(); }));
+    EXPECT_EQ(dialog.setup->downloadProgress->maximum(), 30727);
+    ASSERT_TRUE(TestWorld::waitFor([&] { return dialog.setup->updateButton->isEnabled(); }));
+    EXPECT_FALSE(dialog.setup->downloadProgress->isVisible());
     EXPECT_EQ(world.home.read("new.bin"), body.toStdString());
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 3u); // the question, then the message
     EXPECT_NE(world.fakes.prompter.boxes[2].text.find(world.home.file("new.bin")), std::string::npos);
 
     // A server that never answers: closing the dialog ends the check without a word.
     stub.answer("/file/ver210.dat", HttpStub::Answer::Silent());
-    dialog.setup->cmdScan->click();
+    dialog.setup->updateButton->click();
     ASSERT_TRUE(TestWorld::waitFor([&] { return stub.hits("/file/ver210.dat") == 2; }));
-    EXPECT_FALSE(dialog.setup->cmdScan->isEnabled());
+    EXPECT_FALSE(dialog.setup->updateButton->isEnabled());
     close(dialog);
     TestWorld::waitFor([] { return false; }, 200);
     EXPECT_EQ(world.fakes.prompter.boxes.size(), 3u);
@@ -653,8 +652,8 @@ TEST_F(OptionsDialogTest, TheFolderMenuAndDesktopButtonsWriteTheirFiles)
     setenv("XDG_CONFIG_HOME", home.file("config").c_str(), 1);
 
     OptionsDialog& dialog = open();
-    dialog.display->cmdRebuildShellContextMenu->click();
-    dialog.display->cmdAddIconDeskTop->click();
+    dialog.display->rebuildMenusButton->click();
+    dialog.display->desktopIconButton->click();
     const std::string program = QCoreApplication::applicationFilePath().toStdString();
     const std::string launcher = home.read("Desktop/CorvaneDisk v2.0.0.desktop");
     const std::string service = home.read("share/kio/servicemenus/corvanedisk-catalog.desktop");

@@ -21,7 +21,7 @@ const std::string Body = "\\data\\a.txt>1 Kb/01/02/2003\r\n"
                          "\\database\\d.txt>3 Kb/01/02/2003\r\n"
                          "\\other\\data\\e.txt>4 Kb/01/02/2003\r\n";
 
-struct FrmPropertiesTest : ::testing::Test {
+struct CatalogPropertiesDialogTest : ::testing::Test {
     TestWorld world;
     std::unique_ptr<CatalogPropertiesDialog> dialog;
 
@@ -35,10 +35,10 @@ struct FrmPropertiesTest : ::testing::Test {
     CatalogPropertiesDialog& open(const std::string& name)
     {
         dialog = std::make_unique<CatalogPropertiesDialog>(world.app);
-        dialog->FormLoad(PropertiesOf(name, DatFileHeader(world.lib() + name)));
+        dialog->showProperties(PropertiesOf(name, DatFileHeader(world.lib() + name)));
         return *dialog;
     }
-    QRgb pixel(int x, int y) { return dialog->picDraw->pixmap().toImage().pixel(x, y) & 0xFFFFFF; }
+    QRgb pixel(int x, int y) { return dialog->pie->pixmap().toImage().pixel(x, y) & 0xFFFFFF; }
     // A point of the ellipse (radii 70 x 35 about (94, 56)) at an angle, scaled in by f.
     QRgb pieAt(double degrees, double f = 0.5)
     {
@@ -60,48 +60,48 @@ QRgb Rgb(const QColor& c)
 
 } // namespace
 
-TEST_F(FrmPropertiesTest, OkWithoutAChangeWritesNothing)
+TEST_F(CatalogPropertiesDialogTest, OkWithoutAChangeWritesNothing)
 {
     const std::string path = catalog("Disk.dat", HeaderFields().Comment("kept"));
     SetModificationTime(path, 1104580800);
     auto& d = open("Disk.dat");
-    EXPECT_FALSE(d.cmdApply->isEnabled());
-    d.cmdOK->click();
-    d.txtName->setText("Other"); // typed and typed back: Apply lights up, nothing differs
-    d.txtName->setText("Disk");
-    EXPECT_TRUE(d.cmdApply->isEnabled());
-    d.cmdOK->click();
+    EXPECT_FALSE(d.applyButton->isEnabled());
+    d.okButton->click();
+    d.nameEdit->setText("Other"); // typed and typed back: Apply lights up, nothing differs
+    d.nameEdit->setText("Disk");
+    EXPECT_TRUE(d.applyButton->isEnabled());
+    d.okButton->click();
     EXPECT_EQ(ModificationTime(path), 1104580800);
     EXPECT_EQ(text("Disk.dat"), CatalogHeaderText(HeaderFields().Comment("kept")) + Body);
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 
-TEST_F(FrmPropertiesTest, ACommentEditRewritesLineElevenOnlyAndReadsBackWithItsLineBreaks)
+TEST_F(CatalogPropertiesDialogTest, ACommentEditRewritesLineElevenOnlyAndReadsBackWithItsLineBreaks)
 {
     catalog("Disk.dat", HeaderFields().Comment("old"));
     auto& d = open("Disk.dat");
-    d.txtComment->setPlainText("first line\nsecond <line>");
-    ASSERT_TRUE(d.cmdApply->isEnabled());
-    d.cmdApply->click();
-    EXPECT_FALSE(d.cmdApply->isEnabled());
+    d.commentEdit->setPlainText("first line\nsecond <line>");
+    ASSERT_TRUE(d.applyButton->isEnabled());
+    d.applyButton->click();
+    EXPECT_FALSE(d.applyButton->isEnabled());
     // Line 11 is read whole after its label: "<" and ">" stay as typed.
     EXPECT_EQ(text("Disk.dat"), CatalogHeaderText(HeaderFields().Comment("first line\x01second <line>")) + Body);
 
     auto& again = open("Disk.dat");
-    EXPECT_EQ(again.txtComment->toPlainText(), "first line\nsecond <line>");
+    EXPECT_EQ(again.commentEdit->toPlainText(), "first line\nsecond <line>");
 }
 
-TEST_F(FrmPropertiesTest, ARootChangeRewritesLineSixAndTheBodyLinesUnderTheOldRootOnce)
+TEST_F(CatalogPropertiesDialogTest, ARootChangeRewritesLineSixAndTheBodyLinesUnderTheOldRootOnce)
 {
     catalog("Disk.dat");
     auto& d = open("Disk.dat");
-    EXPECT_EQ(d.lblRootDir->text(), "\\data\\");
+    EXPECT_EQ(d.rootLabel->text(), "\\data\\");
     world.fakes.folderChooser.answers = {QStringLiteral("/mnt/new disk")};
-    d.cmdBrowse->click();
+    d.browseButton->click();
     EXPECT_EQ(world.fakes.folderChooser.asked.at(0).title, world.texts.text(TextId::ChooseFolder));
-    EXPECT_EQ(d.lblRootDir->text(), "\\mnt\\new disk\\");
+    EXPECT_EQ(d.rootLabel->text(), "\\mnt\\new disk\\");
     EXPECT_EQ(text("Disk.dat"), CatalogHeaderText(HeaderFields()) + Body); // nothing before Apply
-    d.cmdApply->click();
+    d.applyButton->click();
     d.ApplyChange(); // a second apply repeats nothing
     EXPECT_EQ(text("Disk.dat"), CatalogHeaderText(HeaderFields().Root("\\mnt\\new disk")) +
                                     "\\mnt\\new disk\\a.txt>1 Kb/01/02/2003\r\n"
@@ -111,64 +111,64 @@ TEST_F(FrmPropertiesTest, ARootChangeRewritesLineSixAndTheBodyLinesUnderTheOldRo
 
     // The file system's root, and Cancel after choosing.
     world.fakes.folderChooser.answers = {QStringLiteral("/")};
-    d.cmdBrowse->click();
-    d.cmdOK->click();
+    d.browseButton->click();
+    d.okButton->click();
     EXPECT_EQ(text("Disk.dat").substr(0, 200).find(">Root Dir \\\r\n") != std::string::npos, true);
     EXPECT_NE(text("Disk.dat").find("\r\n\\a.txt>1 Kb"), std::string::npos);
     const std::string before = text("Disk.dat");
     auto& other = open("Disk.dat");
     world.fakes.folderChooser.answers = {QStringLiteral("/elsewhere")};
-    other.cmdBrowse->click();
-    other.cmdCancel->click();
+    other.browseButton->click();
+    other.cancelButton->click();
     EXPECT_EQ(text("Disk.dat"), before);
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 
-TEST_F(FrmPropertiesTest, ARenameLeavesOneFileAndLaterChangesFollowIt)
+TEST_F(CatalogPropertiesDialogTest, ARenameLeavesOneFileAndLaterChangesFollowIt)
 {
     catalog("Disk.dat");
     const std::string content = text("Disk.dat");
     auto& d = open("Disk.dat");
-    d.txtName->setText(" Holiday 2004 ");
-    d.cmdApply->click();
+    d.nameEdit->setText(" Holiday 2004 ");
+    d.applyButton->click();
     EXPECT_FALSE(exists("Disk.dat"));
     EXPECT_EQ(text("Holiday 2004.dat"), content);
     EXPECT_EQ(d.fileName(), "Holiday 2004.dat");
-    d.txtComment->setPlainText("after the rename");
-    d.cmdOK->click();
+    d.commentEdit->setPlainText("after the rename");
+    d.okButton->click();
     EXPECT_FALSE(exists("Disk.dat"));
     EXPECT_NE(text("Holiday 2004.dat").find(">Comment after the rename\r\n"), std::string::npos);
 
     // A typed ".dat" is the extension, as in the list's F2.
     auto& next = open("Holiday 2004.dat");
-    next.txtName->setText("Trip.DAT");
-    next.cmdApply->click();
+    next.nameEdit->setText("Trip.DAT");
+    next.applyButton->click();
     EXPECT_TRUE(exists("Trip.DAT"));
     EXPECT_FALSE(exists("Trip.DAT.dat"));
     EXPECT_EQ(next.fileName(), "Trip.DAT");
-    EXPECT_FALSE(next.cmdApply->isEnabled());
+    EXPECT_FALSE(next.applyButton->isEnabled());
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 
-TEST_F(FrmPropertiesTest, ATakenOrRefusedNameIsToldAndTheRootChangeStaysWithThisCatalog)
+TEST_F(CatalogPropertiesDialogTest, ATakenOrRefusedNameIsToldAndTheRootChangeStaysWithThisCatalog)
 {
     catalog("Disk.dat");
     catalog("Other.dat", HeaderFields().Root("\\data"));
     const std::string other = text("Other.dat");
     auto& d = open("Disk.dat");
-    d.txtName->setText("Other");
+    d.nameEdit->setText("Other");
     world.fakes.folderChooser.answers = {QStringLiteral("/moved")};
-    d.cmdBrowse->click();
-    d.cmdApply->click();
+    d.browseButton->click();
+    d.applyButton->click();
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
     EXPECT_EQ(world.fakes.prompter.boxes[0].text, world.texts[TextId::NameExists]);
     EXPECT_EQ(text("Other.dat"), other);
     EXPECT_NE(text("Disk.dat").find(">Root Dir \\moved\r\n"), std::string::npos);
-    EXPECT_TRUE(d.cmdApply->isEnabled()); // the name is still to be given
+    EXPECT_TRUE(d.applyButton->isEnabled()); // the name is still to be given
 
     for (const char* refused : {"a>b", "x/y", ".."}) {
-        d.txtName->setText(refused);
-        d.cmdApply->click();
+        d.nameEdit->setText(refused);
+        d.applyButton->click();
         EXPECT_EQ(world.fakes.prompter.boxes.back().kind, "message");
     }
     EXPECT_EQ(world.fakes.prompter.boxes.size(), 4u);
@@ -179,22 +179,22 @@ TEST_F(FrmPropertiesTest, ATakenOrRefusedNameIsToldAndTheRootChangeStaysWithThis
     EXPECT_EQ(files, (std::vector<std::string>{"Disk.dat", "Other.dat"}));
 }
 
-TEST_F(FrmPropertiesTest, ACatalogGoneBeforeApplyGivesOneMessageAndStaysChanged)
+TEST_F(CatalogPropertiesDialogTest, ACatalogGoneBeforeApplyGivesOneMessageAndStaysChanged)
 {
     catalog("Disk.dat");
     auto& d = open("Disk.dat");
-    d.txtComment->setPlainText("new");
+    d.commentEdit->setPlainText("new");
     world.fakes.folderChooser.answers = {QStringLiteral("/moved")};
-    d.cmdBrowse->click();
+    d.browseButton->click();
     std::filesystem::remove(world.lib() + "Disk.dat");
-    d.cmdApply->click();
+    d.applyButton->click();
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u); // the comment failed; the root was not tried
     EXPECT_NE(world.fakes.prompter.boxes[0].text.find("File not found"), std::string::npos);
-    EXPECT_TRUE(d.cmdApply->isEnabled());
+    EXPECT_TRUE(d.applyButton->isEnabled());
     EXPECT_FALSE(exists("Disk.dat"));
 }
 
-TEST_F(FrmPropertiesTest, SizesAndThePieShowTheUsedShare)
+TEST_F(CatalogPropertiesDialogTest, SizesAndThePieShowTheUsedShare)
 {
     catalog("Forty.dat", HeaderFields().Free("600 MB").Total("1000 MB"));
     catalog("Most.dat", HeaderFields().Free("250 MB").Total("1000 MB"));
@@ -207,9 +207,9 @@ TEST_F(FrmPropertiesTest, SizesAndThePieShowTheUsedShare)
         EXPECT_EQ(rimAt(x), Rgb(PieFreeRimColor)) << x;
 
     auto& d = open("Most.dat");
-    EXPECT_EQ(d.lblDiskUsed->text(), "750 MB");
-    EXPECT_EQ(d.lblDiskFree->text(), "250 MB");
-    EXPECT_EQ(d.lblTotal->text(), "1000 MB");
+    EXPECT_EQ(d.usedLabel->text(), "750 MB");
+    EXPECT_EQ(d.freeLabel->text(), "250 MB");
+    EXPECT_EQ(d.totalLabel->text(), "1000 MB");
     EXPECT_EQ(pieAt(135), Rgb(PieUsedColor));
     EXPECT_EQ(pieAt(260), Rgb(PieUsedColor));
     EXPECT_EQ(pieAt(300), Rgb(PieFreeColor));
@@ -221,7 +221,7 @@ TEST_F(FrmPropertiesTest, SizesAndThePieShowTheUsedShare)
     EXPECT_EQ(pixel(2, 2), Rgb(background));
 }
 
-TEST_F(FrmPropertiesTest, DriveTypesShowTheirWordAndAnyOtherShowsUnknown)
+TEST_F(CatalogPropertiesDialogTest, DriveTypesShowTheirWordAndAnyOtherShowsUnknown)
 {
     for (auto [stored, shown] : {std::pair{"Fixed", "Fixed"},
                                  {"Cd-Rom", "Cd-Rom"},
@@ -230,19 +230,19 @@ TEST_F(FrmPropertiesTest, DriveTypesShowTheirWordAndAnyOtherShowsUnknown)
                                  {"Ram Disk", "Unknown"},
                                  {"CD-ROM", "Unknown"}}) {
         catalog("Disk.dat", HeaderFields().Type(stored));
-        EXPECT_EQ(open("Disk.dat").lblTypeDisk->text(), shown) << stored;
+        EXPECT_EQ(open("Disk.dat").diskTypeLabel->text(), shown) << stored;
     }
 }
 
-TEST_F(FrmPropertiesTest, F1ReleasedAnywhereOpensItsHelp)
+TEST_F(CatalogPropertiesDialogTest, F1ReleasedAnywhereOpensItsHelp)
 {
     catalog("Disk.dat");
     auto& d = open("Disk.dat");
-    EXPECT_EQ(d.cmdOK->text(), world.texts.text(TextId::Confirm));
+    EXPECT_EQ(d.okButton->text(), world.texts.text(TextId::Confirm));
     QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(d.txtComment, &press);
+    QApplication::sendEvent(d.commentEdit, &press);
     EXPECT_TRUE(world.fakes.help.contexts.empty());
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(d.txtComment, &release);
+    QApplication::sendEvent(d.commentEdit, &release);
     EXPECT_EQ(world.fakes.help.contexts, std::vector<int>{1017});
 }

@@ -93,11 +93,11 @@ std::string BmpHeader(std::int32_t w, std::int32_t h)
     return s;
 }
 
-struct ViewerTest : ::testing::Test {
+struct FileViewerTest : ::testing::Test {
     TestWorld world;
     FileViewer* viewer = nullptr;
 
-    ViewerTest()
+    FileViewerTest()
     {
         world.windows.define(FileViewer::WindowName, [this] { return new FileViewer(world.app); });
         viewer = &world.windows.get<FileViewer>();
@@ -128,7 +128,7 @@ struct ViewerTest : ::testing::Test {
             if (!menu)
                 return;
             shown = true;
-            EXPECT_EQ(menu, viewer->m_cMenu);
+            EXPECT_EQ(menu, viewer->viewMenu);
             if (QAction* item = menu->item(menu->indexOfKey(key))) {
                 menu->setActiveAction(item);
                 QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -137,7 +137,7 @@ struct ViewerTest : ::testing::Test {
                 menu->close();
             }
         });
-        QWidget* surface = viewer->rtf->isVisible() ? viewer->rtf->viewport() : viewer->picScroll->viewport();
+        QWidget* surface = viewer->textBox->isVisible() ? viewer->textBox->viewport() : viewer->pictureArea->viewport();
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20), surface->mapToGlobal(QPoint(20, 20)));
         QApplication::sendEvent(surface, &click);
         QApplication::processEvents();
@@ -148,8 +148,8 @@ struct ViewerTest : ::testing::Test {
     void expectState(State state, bool imageShown, bool hexaView)
     {
         EXPECT_EQ(viewer->state(), state);
-        EXPECT_EQ(viewer->rtf->isVisibleTo(viewer), state != State::Picture);
-        EXPECT_EQ(viewer->picScroll->isVisibleTo(viewer), state == State::Picture);
+        EXPECT_EQ(viewer->textBox->isVisibleTo(viewer), state != State::Picture);
+        EXPECT_EQ(viewer->pictureArea->isVisibleTo(viewer), state == State::Picture);
         EXPECT_EQ(viewer->imageShown(), imageShown);
         EXPECT_EQ(viewer->hexaView(), hexaView);
     }
@@ -157,37 +157,37 @@ struct ViewerTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(ViewerTest, EachFileTakesItsOwnViewAndCtrlHTurnsTheDumpOnAndOff)
+TEST_F(FileViewerTest, EachFileTakesItsOwnViewAndCtrlHTurnsTheDumpOnAndOff)
 {
     const std::string photo = picture();
     viewer->ViewFile(photo);
     expectState(State::Picture, true, false);
-    EXPECT_EQ(viewer->img->pixmap().size(), QSize(900, 700));
+    EXPECT_EQ(viewer->picture->pixmap().size(), QSize(900, 700));
     // The picture is larger than the window: it scrolls, with Qt's steps.
-    EXPECT_TRUE(viewer->picScroll->horizontalScrollBar()->maximum() > 0);
-    EXPECT_TRUE(viewer->picScroll->verticalScrollBar()->maximum() > 0);
+    EXPECT_TRUE(viewer->pictureArea->horizontalScrollBar()->maximum() > 0);
+    EXPECT_TRUE(viewer->pictureArea->verticalScrollBar()->maximum() > 0);
 
     ctrlH();
     expectState(State::Hex, true, true);
-    EXPECT_EQ(viewer->rtf->toPlainText(), Shown(LibraryDump(ReadFileBytes(photo))));
+    EXPECT_EQ(viewer->textBox->toPlainText(), Shown(LibraryDump(ReadFileBytes(photo))));
     ctrlH();
     expectState(State::Picture, true, false); // the picture again, not its bytes
 
     const std::string notes = text();
     viewer->ViewFile(notes);
     expectState(State::Text, false, false);
-    EXPECT_EQ(viewer->rtf->toPlainText(), QString::fromUtf8("café au lait\nsecond line\n"));
-    EXPECT_TRUE(viewer->rtf->isReadOnly());
-    key(viewer->rtf, Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier); // from the text box, Shift held
+    EXPECT_EQ(viewer->textBox->toPlainText(), QString::fromUtf8("café au lait\nsecond line\n"));
+    EXPECT_TRUE(viewer->textBox->isReadOnly());
+    key(viewer->textBox, Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier); // from the text box, Shift held
     expectState(State::Hex, false, true);
-    key(viewer->rtf, Qt::Key_H);
+    key(viewer->textBox, Qt::Key_H);
     expectState(State::Hex, false, true); // H alone does nothing
     ctrlH();
     expectState(State::Text, false, false);
     EXPECT_EQ(viewer->viewFilePath(), notes);
 }
 
-TEST_F(ViewerTest, TheMenuSwitchesOnlyBetweenTextAndDumpAndExitHides)
+TEST_F(FileViewerTest, TheMenuSwitchesOnlyBetweenTextAndDumpAndExitHides)
 {
     const std::string photo = picture();
     viewer->ViewFile(photo);
@@ -202,7 +202,7 @@ TEST_F(ViewerTest, TheMenuSwitchesOnlyBetweenTextAndDumpAndExitHides)
     ASSERT_TRUE(rightClickAndChoose("ASCII"));
     // The picture's bytes as text, not the picture.
     expectState(State::Text, true, false);
-    EXPECT_TRUE(viewer->rtf->toPlainText().startsWith(QString::fromUtf8("‰PNG")));
+    EXPECT_TRUE(viewer->textBox->toPlainText().startsWith(QString::fromUtf8("‰PNG")));
     ASSERT_TRUE(rightClickAndChoose("HEXA"));
     expectState(State::Hex, true, true);
 
@@ -211,7 +211,7 @@ TEST_F(ViewerTest, TheMenuSwitchesOnlyBetweenTextAndDumpAndExitHides)
     expectState(State::Hex, true, true); // hidden with its state
 }
 
-TEST_F(ViewerTest, AMissingFileKeepsThePathBeforeAndCommandsActOnIt)
+TEST_F(FileViewerTest, AMissingFileKeepsThePathBeforeAndCommandsActOnIt)
 {
     // Nothing shown yet: the commands have no file to act on.
     ctrlH();
@@ -223,7 +223,7 @@ TEST_F(ViewerTest, AMissingFileKeepsThePathBeforeAndCommandsActOnIt)
     ctrlH();
     viewer->ViewFile(world.home.file("disk/gone.txt"));
     expectState(State::Missing, false, true);
-    EXPECT_EQ(viewer->rtf->toPlainText(), FileViewer::MissingText);
+    EXPECT_EQ(viewer->textBox->toPlainText(), FileViewer::MissingText);
     EXPECT_EQ(viewer->viewFilePath(), notes);
     ctrlH(); // acts on the file shown before
     expectState(State::Text, false, false);
@@ -233,45 +233,45 @@ TEST_F(ViewerTest, AMissingFileKeepsThePathBeforeAndCommandsActOnIt)
     ctrlH();
     viewer->ShowHexaView();
     expectState(State::Text, false, false);
-    EXPECT_EQ(viewer->rtf->toPlainText(), QString::fromUtf8("café au lait\nsecond line\n"));
+    EXPECT_EQ(viewer->textBox->toPlainText(), QString::fromUtf8("café au lait\nsecond line\n"));
 }
 
-TEST_F(ViewerTest, TheDumpIsTheLibrarysFromEmptyToSeventeenBytes)
+TEST_F(FileViewerTest, TheDumpIsTheLibrarysFromEmptyToSeventeenBytes)
 {
     viewer->ViewFile(file("empty.bin", ""));
     expectState(State::Text, false, false);
     viewer->ShowHexaView();
     expectState(State::Hex, false, true);
-    EXPECT_EQ(viewer->rtf->toPlainText(), "");
+    EXPECT_EQ(viewer->textBox->toPlainText(), "");
 
     const std::string seventeen("0123456789ABCDEF\xFF", 17);
     viewer->ViewFile(file("seventeen.bin", seventeen));
     ctrlH();
     const std::string dump = LibraryDump(seventeen);
     EXPECT_EQ(dump.size(), 160u);
-    EXPECT_EQ(viewer->rtf->toPlainText(), Shown(dump));
-    EXPECT_TRUE(viewer->rtf->toPlainText().startsWith("00000000: 30 31"));
+    EXPECT_EQ(viewer->textBox->toPlainText(), Shown(dump));
+    EXPECT_TRUE(viewer->textBox->toPlainText().startsWith("00000000: 30 31"));
     EXPECT_NE(dump.find('\x01'), std::string::npos);
-    EXPECT_FALSE(viewer->rtf->toPlainText().contains(QChar(1)));
+    EXPECT_FALSE(viewer->textBox->toPlainText().contains(QChar(1)));
     // 0xFF: the library marks it unprintable; the view shows a dot.
-    const QStringList lines = viewer->rtf->toPlainText().split('\n');
+    const QStringList lines = viewer->textBox->toPlainText().split('\n');
     ASSERT_GE(lines.size(), 2);
     EXPECT_TRUE(lines[1].startsWith("00000010: FF")) << lines[1].toStdString();
     EXPECT_TRUE(lines[1].trimmed().endsWith("| .")) << lines[1].toStdString();
 }
 
-TEST_F(ViewerTest, TextIsUtf8OrWindows1252AndShowsItsNuls)
+TEST_F(FileViewerTest, TextIsUtf8OrWindows1252AndShowsItsNuls)
 {
     viewer->ViewFile(file("legacy.txt", std::string("d\xE9j\xE0 vu\0after", 13)));
-    EXPECT_EQ(viewer->rtf->toPlainText(), QString::fromUtf8("déjà vu\u2400after"));
+    EXPECT_EQ(viewer->textBox->toPlainText(), QString::fromUtf8("déjà vu\u2400after"));
     viewer->ViewFile(file("utf8.txt", "\xE2\x82\xAC 5"));
-    EXPECT_EQ(viewer->rtf->toPlainText(), QString::fromUtf8("€ 5"));
+    EXPECT_EQ(viewer->textBox->toPlainText(), QString::fromUtf8("€ 5"));
     // A first part that splits a character still reads as UTF-8.
     EXPECT_EQ(TextForView("ab\xE2\x82", true), "ab");
     EXPECT_EQ(TextForView("ab\xE2\x82", false), QString::fromUtf8("abâ\u201A"));
 }
 
-TEST_F(ViewerTest, LargeAndStrangeFilesGiveAClearStateWithoutWaiting)
+TEST_F(FileViewerTest, LargeAndStrangeFilesGiveAClearStateWithoutWaiting)
 {
     LoadLanguage(world.texts, "CorD_eng.lng");
     // 10 GB, mostly a hole: the text and the dump show the first 4 MiB and say so.
@@ -280,10 +280,10 @@ TEST_F(ViewerTest, LargeAndStrangeFilesGiveAClearStateWithoutWaiting)
     ASSERT_EQ(::truncate(huge.c_str(), 10'000'000'000LL), 0);
     viewer->ViewFile(huge);
     expectState(State::Text, false, false);
-    EXPECT_TRUE(
-        viewer->rtf->toPlainText().startsWith("Only the first 4.00 MiB of the file's 9.31 GiB are shown.\n\nstart"));
+    EXPECT_TRUE(viewer->textBox->toPlainText().startsWith(
+        "Only the first 4.00 MiB of the file's 9.31 GiB are shown.\n\nstart"));
     ctrlH();
-    const QString dump = viewer->rtf->toPlainText();
+    const QString dump = viewer->textBox->toPlainText();
     EXPECT_TRUE(dump.startsWith("Only the first 4.00 MiB"));
     EXPECT_EQ(dump.count('\n'), 2 + int(ViewerByteLimit / 16));
 
@@ -302,7 +302,7 @@ TEST_F(ViewerTest, LargeAndStrangeFilesGiveAClearStateWithoutWaiting)
     std::string png = Encoded(Gradient(64, 64), "PNG");
     viewer->ViewFile(file("broken.png", png.substr(0, 40)));
     EXPECT_EQ(viewer->state(), State::Missing);
-    EXPECT_EQ(viewer->rtf->toPlainText(), FileViewer::MissingText);
+    EXPECT_EQ(viewer->textBox->toPlainText(), FileViewer::MissingText);
     ctrlH(); // its bytes can still be dumped
     EXPECT_EQ(viewer->state(), State::Hex);
     // A JPEG cut short still shows what it holds.
@@ -311,7 +311,7 @@ TEST_F(ViewerTest, LargeAndStrangeFilesGiveAClearStateWithoutWaiting)
     EXPECT_NE(viewer->state(), State::Text);
 }
 
-TEST_F(ViewerTest, F1OpensTheViewersHelp)
+TEST_F(FileViewerTest, F1OpensTheViewersHelp)
 {
     key(viewer, Qt::Key_F1);
     EXPECT_EQ(world.fakes.help.contexts, std::vector<int>{1008});

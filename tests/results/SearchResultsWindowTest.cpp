@@ -52,12 +52,12 @@ std::vector<std::string> ChangedLines(const std::string& before, const std::stri
 // A disk catalogued by the real scan into dat/Disk.dat: files, a folder whose
 // name holds a dot, a ZIP archive (members, a comment of two lines), an ACE
 // archive (a folder entry), and a file whose path ends another file's path.
-struct FrmFindTest : ::testing::Test {
+struct SearchResultsWindowTest : ::testing::Test {
     TestWorld world;
     std::string disk;
     std::unique_ptr<QAbstractItemModelTester> checker;
 
-    FrmFindTest()
+    SearchResultsWindowTest()
     {
         LoadLanguage(world.texts, "CorD_eng.lng");
         DefineWindows(world.app);
@@ -109,7 +109,7 @@ struct FrmFindTest : ::testing::Test {
         for (int r = 0; r < m.rowCount(); ++r) {
             const FindRow& row = m.row(r);
             if (row[FindRow::File] == name && row.kind() == kind && row[FindRow::Directory].ends_with(dirEnd)) {
-                w.LVFind->setCurrentIndex(m.index(r, 0));
+                w.resultList->setCurrentIndex(m.index(r, 0));
                 return r;
             }
         }
@@ -119,7 +119,7 @@ struct FrmFindTest : ::testing::Test {
     void key(SearchResultsWindow& w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         QKeyEvent press(QEvent::KeyPress, k, mods);
-        QApplication::sendEvent(w.LVFind, &press);
+        QApplication::sendEvent(w.resultList, &press);
     }
     // The kinds of the boxes shown so far, in order.
     std::vector<std::string> boxes() const
@@ -142,7 +142,7 @@ struct FrmFindTest : ::testing::Test {
         TestWorld::whenModal([text](QWidget* dialog) {
             auto* editor = qobject_cast<CommentDialog*>(dialog);
             ASSERT_NE(editor, nullptr);
-            editor->txtComment->setPlainText(text);
+            editor->commentEdit->setPlainText(text);
             editor->accept();
         });
         w.MenuComment();
@@ -159,17 +159,17 @@ struct FrmFindTest : ::testing::Test {
             shown = qobject_cast<PopupMenu*>(popup) ? "own" : "desktop";
             popup->close();
         });
-        const QRect cell = w.LVFind->visualRect(w.LVFind->currentIndex());
-        QMouseEvent release(QEvent::MouseButtonRelease, cell.center(), w.LVFind->viewport()->mapToGlobal(cell.center()),
-                            Qt::RightButton, Qt::NoButton, mods);
-        QApplication::sendEvent(w.LVFind->viewport(), &release);
+        const QRect cell = w.resultList->visualRect(w.resultList->currentIndex());
+        QMouseEvent release(QEvent::MouseButtonRelease, cell.center(),
+                            w.resultList->viewport()->mapToGlobal(cell.center()), Qt::RightButton, Qt::NoButton, mods);
+        QApplication::sendEvent(w.resultList->viewport(), &release);
         return shown;
     }
 };
 
 } // namespace
 
-TEST_F(FrmFindTest, KeysActWithTheirOwnModifiersOnly)
+TEST_F(SearchResultsWindowTest, KeysActWithTheirOwnModifiersOnly)
 {
     SearchResultsWindow& w = search("a.txt");
     key(w, Qt::Key_O, Qt::ControlModifier); // no row chosen yet: nothing
@@ -210,7 +210,7 @@ TEST_F(FrmFindTest, KeysActWithTheirOwnModifiersOnly)
     EXPECT_EQ(w.results().rowCount(), 1); // hidden with its rows
 }
 
-TEST_F(FrmFindTest, DeleteAsksForTheDiskThenByNameAndDeletesOnYesOnly)
+TEST_F(SearchResultsWindowTest, DeleteAsksForTheDiskThenByNameAndDeletesOnYesOnly)
 {
     SearchResultsWindow& w = search("a.txt");
     select(w, "a.txt");
@@ -237,7 +237,7 @@ TEST_F(FrmFindTest, DeleteAsksForTheDiskThenByNameAndDeletesOnYesOnly)
     EXPECT_NE(world.fakes.prompter.boxes[6].text.find("no longer exists"), std::string::npos);
 }
 
-TEST_F(FrmFindTest, MoveGoesElsewhereRefusesItsOwnFolderAndAsksBeforeReplacing)
+TEST_F(SearchResultsWindowTest, MoveGoesElsewhereRefusesItsOwnFolderAndAsksBeforeReplacing)
 {
     SearchResultsWindow& w = search("notes.txt a.txt");
     const std::string other = world.home.file("other");
@@ -286,7 +286,7 @@ TEST_F(FrmFindTest, MoveGoesElsewhereRefusesItsOwnFolderAndAsksBeforeReplacing)
     EXPECT_EQ(world.fakes.prompter.boxes.back().kind, "okcancel");
 }
 
-TEST_F(FrmFindTest, EachRowActsOnTheFileItWasFoundAs)
+TEST_F(SearchResultsWindowTest, EachRowActsOnTheFileItWasFoundAs)
 {
     const QString zip = QString::fromStdString(disk + "/pack.zip");
     const QString ace = QString::fromStdString(disk + "/old.ace");
@@ -316,7 +316,7 @@ TEST_F(FrmFindTest, EachRowActsOnTheFileItWasFoundAs)
     EXPECT_EQ(rightClick(w, Qt::NoModifier), "own");
 }
 
-TEST_F(FrmFindTest, PathsOfAWindowsCatalogAreNeverLookedForInTheWorkingFolder)
+TEST_F(SearchResultsWindowTest, PathsOfAWindowsCatalogAreNeverLookedForInTheWorkingFolder)
 {
     world.home.write("dat/Win.dat", std::string(">Fixed\r\n>Serial 1\r\n>Volume W\r\n>Free 1 MB\r\n>Total 2 MB\r\n"
                                                 ">Root Dir C:\\\r\n>Recursive Dir True\r\n>Search zip content False\r\n"
@@ -342,7 +342,7 @@ TEST_F(FrmFindTest, PathsOfAWindowsCatalogAreNeverLookedForInTheWorkingFolder)
     EXPECT_TRUE(fs::exists(relative));
 }
 
-TEST_F(FrmFindTest, CommentEditsChangeExactlyTheirOwnLine)
+TEST_F(SearchResultsWindowTest, CommentEditsChangeExactlyTheirOwnLine)
 {
     std::string before = catalog();
     // The path of this file ends the path of the one under backup/, which
@@ -351,7 +351,7 @@ TEST_F(FrmFindTest, CommentEditsChangeExactlyTheirOwnLine)
     ASSERT_EQ(w.results().rowCount(), 2);
     const int row = w.results().row(0)[FindRow::Directory] == ToCatalogPath(disk + "/data/") ? 0 : 1;
     ASSERT_EQ(w.results().row(row)[FindRow::Directory], ToCatalogPath(disk + "/data/"));
-    w.LVFind->setCurrentIndex(w.results().index(row, 0));
+    w.resultList->setCurrentIndex(w.results().index(row, 0));
     editComment(w, "the short one");
     std::vector<std::string> changed = ChangedLines(before, catalog());
     ASSERT_EQ(changed.size(), 1u);
@@ -372,7 +372,7 @@ TEST_F(FrmFindTest, CommentEditsChangeExactlyTheirOwnLine)
         EXPECT_NE(changed[0].find(marker), std::string::npos) << changed[0];
         EXPECT_TRUE(changed[0].ends_with(">two\x01lines ? here<")) << changed[0];
     }
-    const QModelIndex cell = w.results().index(w.LVFind->currentIndex().row(), FindResultsModel::Comment);
+    const QModelIndex cell = w.results().index(w.resultList->currentIndex().row(), FindResultsModel::Comment);
     EXPECT_EQ(w.results().data(cell, Qt::DisplayRole), "two");
     EXPECT_EQ(w.results().data(cell, Qt::ToolTipRole), "two\nlines ? here");
 
@@ -387,15 +387,15 @@ TEST_F(FrmFindTest, CommentEditsChangeExactlyTheirOwnLine)
     EXPECT_TRUE(boxes().empty());
 }
 
-TEST_F(FrmFindTest, PrintWritesTheRowsInTheOrderShown)
+TEST_F(SearchResultsWindowTest, PrintWritesTheRowsInTheOrderShown)
 {
     world.settings.Report.StyleHTML = false;
     world.settings.Report.IncludeDir = 0;
     world.settings.Report.IncludeDate = 0;
     SearchResultsWindow& w = search("a.txt notes.txt b.txt", "*.*", true);
-    w.LVFind->header()->sectionClicked(FindResultsModel::Size); // the first click: largest first
-    EXPECT_EQ(w.LVFind->header()->sortIndicatorSection(), int(FindResultsModel::Size));
-    EXPECT_EQ(w.LVFind->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    w.resultList->header()->sectionClicked(FindResultsModel::Size); // the first click: largest first
+    EXPECT_EQ(w.resultList->header()->sortIndicatorSection(), int(FindResultsModel::Size));
+    EXPECT_EQ(w.resultList->header()->sortIndicatorOrder(), Qt::DescendingOrder);
     key(w, Qt::Key_P, Qt::ControlModifier);
     ASSERT_TRUE(TestWorld::waitFor([&] { return !world.jobs.isBusy(); }));
     EXPECT_EQ(world.home.read("reports/rep_find.txt"),
@@ -403,8 +403,8 @@ TEST_F(FrmFindTest, PrintWritesTheRowsInTheOrderShown)
 
     // A search without sorting keeps the catalog's order, whatever is clicked.
     search("a.txt notes.txt b.txt");
-    w.LVFind->header()->sectionClicked(FindResultsModel::Size);
-    EXPECT_FALSE(w.LVFind->header()->isSortIndicatorShown());
+    w.resultList->header()->sectionClicked(FindResultsModel::Size);
+    EXPECT_FALSE(w.resultList->header()->isSortIndicatorShown());
     w.PrintFind();
     ASSERT_TRUE(TestWorld::waitFor([&] { return !world.jobs.isBusy(); }));
     EXPECT_EQ(world.home.read("reports/rep_find.txt"),
@@ -412,13 +412,13 @@ TEST_F(FrmFindTest, PrintWritesTheRowsInTheOrderShown)
     EXPECT_EQ(world.fakes.shell.opened.size(), 2u);
 }
 
-TEST_F(FrmFindTest, ColumnWidthsComeFromTheSettingsAndGoBackThere)
+TEST_F(SearchResultsWindowTest, ColumnWidthsComeFromTheSettingsAndGoBackThere)
 {
     world.settings.LVFind[1] = 4500;
     SearchResultsWindow& w = search("a.txt");
-    EXPECT_EQ(w.LVFind->columnWidth(0), 150); // the design's 2250 twips
-    EXPECT_EQ(w.LVFind->columnWidth(1), 300);
-    w.LVFind->setColumnWidth(5, 200);
+    EXPECT_EQ(w.resultList->columnWidth(0), 150); // the design's 2250 twips
+    EXPECT_EQ(w.resultList->columnWidth(1), 300);
+    w.resultList->setColumnWidth(5, 200);
     EXPECT_EQ(world.settings.LVFind[5], 3000);
-    EXPECT_EQ(w.LVFind->model()->headerData(5, Qt::Horizontal), "Comment");
+    EXPECT_EQ(w.resultList->model()->headerData(5, Qt::Horizontal), "Comment");
 }

@@ -25,20 +25,20 @@
 
 namespace {
 
-struct BrowserTest : ::testing::Test {
+struct CatalogBrowserTest : ::testing::Test {
     TestWorld world;
     CatalogBrowser* lib = nullptr;
     std::unique_ptr<QAbstractItemModelTester> treeChecker, listChecker;
 
-    BrowserTest()
+    CatalogBrowserTest()
     {
         world.windows.define(CatalogBrowser::WindowName, [this] { return new CatalogBrowser(world.app); });
         world.windows.define(FileViewer::WindowName, [this] { return new FileViewer(world.app); });
         world.windows.define(CommentDialog::WindowName, [this] { return new CommentDialog(world.app); });
         lib = &world.windows.get<CatalogBrowser>();
         lib->resize(700, 500);
-        treeChecker = CheckModel(*lib->TVPath->model());
-        listChecker = CheckModel(*lib->LVPath->model());
+        treeChecker = CheckModel(*lib->folderTree->model());
+        listChecker = CheckModel(*lib->fileList->model());
     }
 
     // A file of the disk to catalogue, with its modification day.
@@ -67,27 +67,27 @@ struct BrowserTest : ::testing::Test {
     }
     QModelIndex node(const QModelIndex& parent, const QString& text)
     {
-        QAbstractItemModel* m = lib->TVPath->model();
+        QAbstractItemModel* m = lib->folderTree->model();
         for (int r = 0; r < m->rowCount(parent); ++r)
             if (m->index(r, 0, parent).data().toString() == text)
                 return m->index(r, 0, parent);
         ADD_FAILURE() << "no folder " << text.toStdString();
         return {};
     }
-    QModelIndex root() { return lib->TVPath->model()->index(0, 0); }
-    void choose(const QModelIndex& folder) { lib->TVPath->setCurrentIndex(folder); }
+    QModelIndex root() { return lib->folderTree->model()->index(0, 0); }
+    void choose(const QModelIndex& folder) { lib->folderTree->setCurrentIndex(folder); }
     QStringList column(int c)
     {
         QStringList cells;
-        QAbstractItemModel* m = lib->LVPath->model();
+        QAbstractItemModel* m = lib->fileList->model();
         for (int r = 0; r < m->rowCount(); ++r)
             cells << m->index(r, c).data().toString();
         return cells;
     }
     void clickRow(int row)
     {
-        const QRect place = lib->LVPath->visualRect(lib->LVPath->model()->index(row, 0));
-        QTest::mouseClick(lib->LVPath->viewport(), Qt::LeftButton, {}, place.center());
+        const QRect place = lib->fileList->visualRect(lib->fileList->model()->index(row, 0));
+        QTest::mouseClick(lib->fileList->viewport(), Qt::LeftButton, {}, place.center());
     }
     void key(QWidget* target, int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
@@ -98,7 +98,7 @@ struct BrowserTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(BrowserTest, LoadsOnAWorkerThenListsAndSortsAFolderFromMemory)
+TEST_F(CatalogBrowserTest, LoadsOnAWorkerThenListsAndSortsAFolderFromMemory)
 {
     diskFile("a.txt", 9 * 1024, 2004, 1, 1);
     diskFile("b.txt", 10 * 1024, 2003, 12, 31);
@@ -121,13 +121,13 @@ TEST_F(BrowserTest, LoadsOnAWorkerThenListsAndSortsAFolderFromMemory)
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 
     EXPECT_EQ(root().data().toString().toStdString(), ToCatalogPath(world.home.file("disk")) + "\\");
-    EXPECT_EQ(lib->LVPath->model()->rowCount(), 0); // nothing listed before a folder is chosen
+    EXPECT_EQ(lib->fileList->model()->rowCount(), 0); // nothing listed before a folder is chosen
     choose(root());
     EXPECT_EQ(column(0), (QStringList{"a.txt", "b.txt", "c.txt"}));
     EXPECT_EQ(column(1), (QStringList{"9 Kb", "10 Kb", "100 Kb"}));
     EXPECT_EQ(column(2), (QStringList{"01/01/2004", "31/12/2003", "01/06/2005"}));
 
-    QHeaderView* header = lib->LVPath->header();
+    QHeaderView* header = lib->fileList->header();
     emit header->sectionClicked(1); // first click: descending
     EXPECT_EQ(column(0), (QStringList{"c.txt", "b.txt", "a.txt"}));
     emit header->sectionClicked(1);
@@ -144,11 +144,11 @@ TEST_F(BrowserTest, LoadsOnAWorkerThenListsAndSortsAFolderFromMemory)
     // The next catalog replaces the whole tree.
     load("Other.dat");
     EXPECT_EQ(lib->loadedCatalog(), "Other.dat");
-    EXPECT_EQ(lib->LVPath->model()->rowCount(), 0);
-    EXPECT_EQ(lib->TVPath->model()->rowCount(), 1);
+    EXPECT_EQ(lib->fileList->model()->rowCount(), 0);
+    EXPECT_EQ(lib->folderTree->model()->rowCount(), 1);
 }
 
-TEST_F(BrowserTest, F12ChangesExactlyTheRightLineOfTheLoadedCatalog)
+TEST_F(CatalogBrowserTest, F12ChangesExactlyTheRightLineOfTheLoadedCatalog)
 {
     const std::string fixture = CORVANE_FIXTURES "/catalogs/windows1252.dat";
     std::filesystem::copy_file(fixture, world.lib() + "w.dat");
@@ -157,25 +157,25 @@ TEST_F(BrowserTest, F12ChangesExactlyTheRightLineOfTheLoadedCatalog)
     const QModelIndex autres = node(node({}, "D:"), "Autres");
     choose(autres);
     ASSERT_EQ(column(3), QStringList{QString::fromUtf8("prix > 5 €")});
-    lib->LVPath->setCurrentIndex(lib->LVPath->model()->index(0, 0));
+    lib->fileList->setCurrentIndex(lib->fileList->model()->index(0, 0));
 
-    key(lib->LVPath, Qt::Key_F12, Qt::ShiftModifier); // Shift held: nothing
+    key(lib->fileList, Qt::Key_F12, Qt::ShiftModifier); // Shift held: nothing
     TestWorld::whenModal([](QWidget* dialog) {
         auto* edit = qobject_cast<CommentDialog*>(dialog);
         ASSERT_NE(edit, nullptr);
         edit->reject(); // Cancel writes nothing
     });
-    key(lib->LVPath, Qt::Key_F12);
+    key(lib->fileList, Qt::Key_F12);
     TestWorld::whenModal([](QWidget* dialog) {
         auto* edit = qobject_cast<CommentDialog*>(dialog);
         ASSERT_NE(edit, nullptr);
-        EXPECT_EQ(edit->txtComment->toPlainText(), QString::fromUtf8("prix > 5 €"));
-        edit->txtComment->setPlainText(QString::fromUtf8("vérifié\ndeux fois"));
+        EXPECT_EQ(edit->commentEdit->toPlainText(), QString::fromUtf8("prix > 5 €"));
+        edit->commentEdit->setPlainText(QString::fromUtf8("vérifié\ndeux fois"));
         edit->accept();
     });
     const std::string before = ReadFileBytes(fixture);
     EXPECT_EQ(ReadFileBytes(world.lib() + "w.dat"), before);
-    key(lib->LVPath, Qt::Key_F12);
+    key(lib->fileList, Qt::Key_F12);
 
     std::string expected = before;
     const std::string line = "D:\\Autres\\notes.txt>1 Kb/01/01/2000>prix > 5 \x80<";
@@ -185,29 +185,29 @@ TEST_F(BrowserTest, F12ChangesExactlyTheRightLineOfTheLoadedCatalog)
     EXPECT_EQ(ReadFileBytes(world.lib() + "w.dat"), expected);
     EXPECT_EQ(ReadFileBytes(world.lib() + "other.dat"), before);
     // The first line shows, the whole comment in the tool tip.
-    const QModelIndex comment = lib->LVPath->model()->index(0, 3);
+    const QModelIndex comment = lib->fileList->model()->index(0, 3);
     EXPECT_EQ(column(3), QStringList{QString::fromUtf8("vérifié")});
     EXPECT_EQ(comment.data(Qt::ToolTipRole), QString::fromUtf8("vérifié\ndeux fois"));
     // The model holds it: the folder shows it when chosen again.
     choose(root());
     choose(autres);
-    EXPECT_EQ(lib->LVPath->model()->index(0, 3).data(Qt::ToolTipRole), QString::fromUtf8("vérifié\ndeux fois"));
+    EXPECT_EQ(lib->fileList->model()->index(0, 3).data(Qt::ToolTipRole), QString::fromUtf8("vérifié\ndeux fois"));
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 
-TEST_F(BrowserTest, F12ChangesNoRowWhenNothingWasWrittenAndSaysWhy)
+TEST_F(CatalogBrowserTest, F12ChangesNoRowWhenNothingWasWrittenAndSaysWhy)
 {
     const std::string fixture = CORVANE_FIXTURES "/catalogs/windows1252.dat";
     const std::string path = world.lib() + "w.dat";
     std::filesystem::copy_file(fixture, path);
     load("w.dat");
     choose(node(node({}, "D:"), "Autres"));
-    lib->LVPath->setCurrentIndex(lib->LVPath->model()->index(0, 0));
+    lib->fileList->setCurrentIndex(lib->fileList->model()->index(0, 0));
     auto typeNewComment = [] {
         TestWorld::whenModal([](QWidget* dialog) {
             auto* edit = qobject_cast<CommentDialog*>(dialog);
             ASSERT_NE(edit, nullptr);
-            edit->txtComment->setPlainText("new");
+            edit->commentEdit->setPlainText("new");
             edit->accept();
         });
     };
@@ -218,7 +218,7 @@ TEST_F(BrowserTest, F12ChangesNoRowWhenNothingWasWrittenAndSaysWhy)
     changed.replace(changed.find(line), line.size(), "D:\\Autres\\notes.txt>2 Kb/");
     std::ofstream(path, std::ios::binary | std::ios::trunc) << changed;
     typeNewComment();
-    key(lib->LVPath, Qt::Key_F12);
+    key(lib->fileList, Qt::Key_F12);
     EXPECT_EQ(ReadFileBytes(path), changed);
     EXPECT_EQ(column(3), QStringList{QString::fromUtf8("prix > 5 €")});
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
@@ -228,13 +228,13 @@ TEST_F(BrowserTest, F12ChangesNoRowWhenNothingWasWrittenAndSaysWhy)
     // Gone: the rewrite's error box, and nothing more.
     std::filesystem::remove(path);
     typeNewComment();
-    key(lib->LVPath, Qt::Key_F12);
+    key(lib->fileList, Qt::Key_F12);
     EXPECT_EQ(column(3), QStringList{QString::fromUtf8("prix > 5 €")});
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 2u);
     EXPECT_NE(world.fakes.prompter.boxes[1].text.find("Error 53"), std::string::npos);
 }
 
-TEST_F(BrowserTest, TheViewBoxShowsAClickedFileAndClosingTheBrowserHidesTheViewer)
+TEST_F(CatalogBrowserTest, TheViewBoxShowsAClickedFileAndClosingTheBrowserHidesTheViewer)
 {
     diskFile("notes.txt", 10, 2004, 1, 1);
     QImage(40, 30, QImage::Format_RGB32).save(QString::fromStdString(world.home.file("disk/shot.png")));
@@ -246,7 +246,7 @@ TEST_F(BrowserTest, TheViewBoxShowsAClickedFileAndClosingTheBrowserHidesTheViewe
 
     clickRow(1); // the box is clear: nothing
     EXPECT_EQ(world.windows.find<FileViewer>(), nullptr);
-    lib->CBWView->setValue(true);
+    lib->viewBox->setValue(true);
     EXPECT_TRUE(world.settings.View);
     clickRow(1);
     FileViewer* viewer = world.windows.find<FileViewer>();
@@ -257,34 +257,34 @@ TEST_F(BrowserTest, TheViewBoxShowsAClickedFileAndClosingTheBrowserHidesTheViewe
     clickRow(0);
     EXPECT_EQ(viewer->state(), FileViewer::State::Text);
 
-    lib->CBWView->setValue(false);
+    lib->viewBox->setValue(false);
     EXPECT_FALSE(viewer->isVisible());
     EXPECT_FALSE(world.settings.View);
-    lib->CBWView->setValue(true);
+    lib->viewBox->setValue(true);
     clickRow(0);
     EXPECT_TRUE(viewer->isVisible());
 
-    key(lib->LVPath, Qt::Key_Escape, Qt::ShiftModifier);
+    key(lib->fileList, Qt::Key_Escape, Qt::ShiftModifier);
     EXPECT_TRUE(lib->isVisible());
-    key(lib->LVPath, Qt::Key_Escape);
+    key(lib->fileList, Qt::Key_Escape);
     EXPECT_FALSE(lib->isVisible());
     EXPECT_FALSE(viewer->isVisible());
-    key(lib->TVPath, Qt::Key_F1);
+    key(lib->folderTree, Qt::Key_F1);
     EXPECT_EQ(world.fakes.help.contexts, std::vector<int>{1006});
 }
 
-TEST_F(BrowserTest, ColumnWidthsComeFromTheSettingsAndGoBack)
+TEST_F(CatalogBrowserTest, ColumnWidthsComeFromTheSettingsAndGoBack)
 {
     world.windows.unload(CatalogBrowser::WindowName);
     world.settings.LVPath[1] = 1500.0;
     lib = &world.windows.get<CatalogBrowser>();
-    EXPECT_EQ(lib->LVPath->columnWidth(0), 180); // 2700 twips, the design width
-    EXPECT_EQ(lib->LVPath->columnWidth(1), 100);
-    lib->LVPath->setColumnWidth(3, 200);
+    EXPECT_EQ(lib->fileList->columnWidth(0), 180); // 2700 twips, the design width
+    EXPECT_EQ(lib->fileList->columnWidth(1), 100);
+    lib->fileList->setColumnWidth(3, 200);
     EXPECT_EQ(world.settings.LVPath[3], 3000.0);
 }
 
-TEST_F(BrowserTest, AFileThatIsNoCatalogIsReportedAndShowsNothing)
+TEST_F(CatalogBrowserTest, AFileThatIsNoCatalogIsReportedAndShowsNothing)
 {
     world.home.write("dat/junk.dat", std::string("\x7F"
                                                  "ELF\0\0binary",
@@ -292,40 +292,40 @@ TEST_F(BrowserTest, AFileThatIsNoCatalogIsReportedAndShowsNothing)
     load("junk.dat");
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
     EXPECT_NE(world.fakes.prompter.boxes[0].text.find("Invalid file format"), std::string::npos);
-    EXPECT_EQ(lib->TVPath->model()->rowCount(), 0);
+    EXPECT_EQ(lib->folderTree->model()->rowCount(), 0);
     lib->openCatalog("../outside.dat"); // never a name outside the library
     EXPECT_EQ(world.fakes.prompter.boxes.size(), 2u);
     EXPECT_FALSE(lib->isLoading());
 }
 
-TEST_F(BrowserTest, TheSplitterKeepsTheTreeAtItsLeastWidthAndWideningGrowsTheList)
+TEST_F(CatalogBrowserTest, TheSplitterKeepsTheTreeAtItsLeastWidthAndWideningGrowsTheList)
 {
     lib->show();
-    const int tree = lib->TVPath->width();
+    const int tree = lib->folderTree->width();
     auto drag = [&](int dx) {
-        const QPoint at = lib->picSplit->rect().center();
-        const QPoint global = lib->picSplit->mapToGlobal(at);
+        const QPoint at = lib->splitBar->rect().center();
+        const QPoint global = lib->splitBar->mapToGlobal(at);
         QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, {});
-        QApplication::sendEvent(lib->picSplit, &press);
+        QApplication::sendEvent(lib->splitBar, &press);
         QMouseEvent move(QEvent::MouseMove, at + QPoint(dx, 0), global + QPoint(dx, 0), Qt::NoButton, Qt::LeftButton,
                          {});
-        QApplication::sendEvent(lib->picSplit, &move);
+        QApplication::sendEvent(lib->splitBar, &move);
         QMouseEvent release(QEvent::MouseButtonRelease, at + QPoint(dx, 0), global + QPoint(dx, 0), Qt::LeftButton, {},
                             {});
-        QApplication::sendEvent(lib->picSplit, &release);
+        QApplication::sendEvent(lib->splitBar, &release);
     };
     drag(-(tree - 20)); // one move may take the tree below its least width...
-    EXPECT_EQ(lib->TVPath->width(), 20);
+    EXPECT_EQ(lib->folderTree->width(), 20);
     drag(5); // ...the next sets it back
-    EXPECT_EQ(lib->TVPath->width(), 60);
+    EXPECT_EQ(lib->folderTree->width(), 60);
     drag(-100); // a move that would leave no tree is ignored
-    EXPECT_EQ(lib->TVPath->width(), 60);
+    EXPECT_EQ(lib->folderTree->width(), 60);
     drag(40);
-    EXPECT_EQ(lib->TVPath->width(), 100);
-    EXPECT_EQ(lib->LVPath->x(), lib->picSplit->x() + lib->picSplit->width());
+    EXPECT_EQ(lib->folderTree->width(), 100);
+    EXPECT_EQ(lib->fileList->x(), lib->splitBar->x() + lib->splitBar->width());
 
-    const int list = lib->LVPath->width();
+    const int list = lib->fileList->width();
     lib->resize(lib->width() + 50, lib->height());
-    EXPECT_EQ(lib->TVPath->width(), 100);
-    EXPECT_EQ(lib->LVPath->width(), list + 50);
+    EXPECT_EQ(lib->folderTree->width(), 100);
+    EXPECT_EQ(lib->fileList->width(), list + 50);
 }
