@@ -21,9 +21,9 @@ DisplayPage::DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWi
 {
     AppSettings& s = app.settings;
     MainWindowLink& main = *main_;
-    chkTaskbar = SettingToggle(this, "chkTaskbar", s, &AppSettings::ShowTaskBar, "ShowTaskBar",
+    chkTaskbar = SettingToggle(this, "chkTaskbar", s, &AppSettings::ShowTaskBar, SettingId::ShowTaskBar,
                                [&main](bool on) { FormInTaskBar(main.window(), on, main.hiddenToTray()); });
-    chkSystray = SettingToggle(this, "chkSystray", s, &AppSettings::ShowSysTray, "ShowSysTray", [&main](bool on) {
+    chkSystray = SettingToggle(this, "chkSystray", s, &AppSettings::ShowSysTray, SettingId::ShowSysTray, [&main](bool on) {
         if (on)
             main.ShellTrayAdd();
         else
@@ -43,12 +43,12 @@ DisplayPage::DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWi
     auto* iconRow = new QHBoxLayout(fraSysIcon);
     iconRow->addWidget(picSysIcon);
     iconRow->addWidget(SliderIcon, 1);
-    chkAllwaysOnTop = SettingToggle(this, "chkAllwaysOnTop", s, &AppSettings::OnTop, "OnTop", [&main](bool on) {
+    chkAllwaysOnTop = SettingToggle(this, "chkAllwaysOnTop", s, &AppSettings::OnTop, SettingId::OnTop, [&main](bool on) {
         FormStayOnTop(main.window(), on);
         main.setTrayOnTopCheck(on);
     });
     chkScreenBorderMagnetic =
-        SettingToggle(this, "chkScreenBorderMagnetic", s, &AppSettings::BorderMagnetic, "BorderMagnetic");
+        SettingToggle(this, "chkScreenBorderMagnetic", s, &AppSettings::BorderMagnetic, SettingId::BorderMagnetic);
     cmdRebuildShellContextMenu = MakeControl<QPushButton>(this, "cmdRebuildShellContextMenu");
     cmdRebuildShellContextMenu->setText(QStringLiteral("Add to the folder menus"));
     cmdAddIconDeskTop = MakeControl<QPushButton>(this, "cmdAddIconDeskTop");
@@ -79,7 +79,7 @@ void DisplayPage::SliderIcon_Change(int value)
         AppSettings& s = app_.settings;
         picSysIcon->setPixmap(TrayPicture(value));
         s.NumIconSysTray = value;
-        WriteSetting(*FindSetting("Option", "NumIconSysTray"), s);
+        WriteSetting(SettingId::NumIconSysTray, s);
         if (s.ShowSysTray)
             main_->setTrayIcon(QIcon(TrayPicture(value)));
     });
