@@ -1,8 +1,8 @@
 #include "mainwindow/SearchLaunch.h"
 
-#include "engine/settings/SettingPlace.h"
 #include "engine/search/LibrarySearch.h"
 #include "engine/settings/AppSettings.h"
+#include "engine/settings/SettingPlace.h"
 #include "engine/start/AppFolders.h"
 #include "gui/AppContext.h"
 #include "gui/FilterCombo.h"

@@ -23,12 +23,13 @@ DisplayPage::DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWi
     MainWindowLink& main = *main_;
     chkTaskbar = SettingToggle(this, "chkTaskbar", s, &AppSettings::ShowTaskBar, SettingId::ShowTaskBar,
                                [&main](bool on) { FormInTaskBar(main.window(), on, main.hiddenToTray()); });
-    chkSystray = SettingToggle(this, "chkSystray", s, &AppSettings::ShowSysTray, SettingId::ShowSysTray, [&main](bool on) {
-        if (on)
-            main.ShellTrayAdd();
-        else
-            main.ShellTrayRemove();
-    });
+    chkSystray =
+        SettingToggle(this, "chkSystray", s, &AppSettings::ShowSysTray, SettingId::ShowSysTray, [&main](bool on) {
+            if (on)
+                main.ShellTrayAdd();
+            else
+                main.ShellTrayRemove();
+        });
     auto* fraSysIcon = MakeControl<QGroupBox>(this, "fraSysIcon");
     picSysIcon = MakeControl<QLabel>(fraSysIcon, "picSysIcon");
     picSysIcon->setFixedSize(36, 36);
@@ -43,10 +44,11 @@ DisplayPage::DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWi
     auto* iconRow = new QHBoxLayout(fraSysIcon);
     iconRow->addWidget(picSysIcon);
     iconRow->addWidget(SliderIcon, 1);
-    chkAllwaysOnTop = SettingToggle(this, "chkAllwaysOnTop", s, &AppSettings::OnTop, SettingId::OnTop, [&main](bool on) {
-        FormStayOnTop(main.window(), on);
-        main.setTrayOnTopCheck(on);
-    });
+    chkAllwaysOnTop =
+        SettingToggle(this, "chkAllwaysOnTop", s, &AppSettings::OnTop, SettingId::OnTop, [&main](bool on) {
+            FormStayOnTop(main.window(), on);
+            main.setTrayOnTopCheck(on);
+        });
     chkScreenBorderMagnetic =
         SettingToggle(this, "chkScreenBorderMagnetic", s, &AppSettings::BorderMagnetic, SettingId::BorderMagnetic);
     cmdRebuildShellContextMenu = MakeControl<QPushButton>(this, "cmdRebuildShellContextMenu");

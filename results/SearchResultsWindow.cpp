@@ -1,8 +1,8 @@
 #include "results/SearchResultsWindow.h"
 
-#include "engine/settings/SettingsTable.h"
 #include "engine/report/Reports.h"
 #include "engine/settings/AppSettings.h"
+#include "engine/settings/SettingsTable.h"
 #include "gui/AppContext.h"
 #include "gui/AppIcons.h"
 #include "gui/DesignWidths.h"

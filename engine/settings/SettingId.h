@@ -84,7 +84,6 @@ struct PlaceIds {
 };
 inline constexpr PlaceIds FindPlaceIds{SettingId::FindLeft, SettingId::FindTop, SettingId::FindWidth,
                                        SettingId::FindHeight};
-inline constexpr PlaceIds LibPlaceIds{SettingId::LibLeft, SettingId::LibTop, SettingId::LibWidth,
-                                      SettingId::LibHeight};
+inline constexpr PlaceIds LibPlaceIds{SettingId::LibLeft, SettingId::LibTop, SettingId::LibWidth, SettingId::LibHeight};
 inline constexpr PlaceIds ViewPlaceIds{SettingId::ViewLeft, SettingId::ViewTop, SettingId::ViewWidth,
                                        SettingId::ViewHeight};
