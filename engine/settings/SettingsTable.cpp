@@ -187,6 +187,11 @@ constexpr bool RowsInIdOrder()
 }
 static_assert(RowsInIdOrder(), "one row per SettingId, in its order");
 
+const SettingDef& Row(SettingId id)
+{
+    return Table[std::size_t(id)];
+}
+
 SettingPlace PlaceOf(const SettingDef& def)
 {
     return {std::string(def.key), def.value, def.type};
@@ -313,7 +318,7 @@ std::span<const SettingDef> SettingsTable()
 
 SettingPlace PlaceOf(SettingId id)
 {
-    return PlaceOf(Table[std::size_t(id)]);
+    return PlaceOf(Row(id));
 }
 
 bool StartupReadResult::wasDefaulted(SettingId id) const
@@ -325,12 +330,13 @@ StartupReadResult ReadSettingsAtStartup(AppSettings& settings)
 {
     StartupReadResult result;
     for (const SettingDef& def : Table) {
-        RegValue v = PlaceOf(def).stored();
+        const SettingPlace place = PlaceOf(def);
+        RegValue v = place.stored();
         SettingHolder h = def.holder(settings);
         bool missing =
             v.isEmpty() || (def.test == T::MissingOrEmpty && v.kind() == RegValue::Kind::Text && v.text().empty());
         if (def.test != T::None && missing) {
-            PlaceOf(def).write(def.defaultText);
+            place.write(def.defaultText);
             Convert(def,
                     def.type == REG_DWORD ? RegValue::Number(std::uint32_t(std::stoll(std::string(def.defaultText))))
                                           : RegValue::Text(std::string(def.defaultText)),
@@ -346,19 +352,17 @@ StartupReadResult ReadSettingsAtStartup(AppSettings& settings)
 
 void WriteSetting(SettingId id, AppSettings& settings)
 {
-    WriteHolder(Table[std::size_t(id)], settings);
+    WriteHolder(Row(id), settings);
 }
 
 void WriteDefault(SettingId id)
 {
-    const SettingDef& def = Table[std::size_t(id)];
-    PlaceOf(def).write(def.defaultText);
+    PlaceOf(id).write(Row(id).defaultText);
 }
 
 void WriteFlag(SettingId id, bool on)
 {
-    const SettingDef& def = Table[std::size_t(id)];
-    SettingPlace(std::string(def.key), def.value, REG_SZ).write(on ? "True" : "False");
+    SettingPlace(std::string(Row(id).key), Row(id).value, REG_SZ).write(on ? "True" : "False");
 }
 
 void WriteSettingsAtExit(AppSettings& settings)
