@@ -7,8 +7,8 @@
 #include "engine/catalog/CatalogFile.h"
 #include "engine/catalog/CatalogPath.h"
 #include "engine/problem/Problem.h"
-#include "engine/registry/Registry.h"
 #include "engine/settings/AppSettings.h"
+#include "engine/settings/SettingsTable.h"
 #include "platform/prompter/ErrorBox.h"
 #include "gui/AppContext.h"
 #include "gui/DesignWidths.h"
@@ -79,7 +79,7 @@ CatalogBrowser::CatalogBrowser(AppContext& app) : app_(app)
     for (std::size_t c = 0; c < widths.size(); ++c)
         fileList->setColumnWidth(int(c), PixelsFromTwipsRounded(widths[c].value_or(DesignPathWidths[c])));
     if (!widths[0])
-        CreateNewKey(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\LVPath");
+        PlaceOf(SettingId::LVPathNameWidth).createKey();
     connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int width) {
         if (column >= 0 && column < int(app_.settings.LVPath.size()))
             app_.settings.LVPath[std::size_t(column)] = double(TwipsFromPixels(width));

@@ -419,7 +419,7 @@ void MainWindow::onTrayMenu(const QString& key)
         showOptions();
     } else if (key == "ONTOP") {
         app_.settings.OnTop = !app_.settings.OnTop;
-        WriteSetting(*FindSetting("Option", "OnTop"), app_.settings);
+        WriteSetting(SettingId::OnTop, app_.settings);
         trayForm()->setChecked(key, app_.settings.OnTop);
         FormStayOnTop(this, app_.settings.OnTop);
     } else if (key == "ABOUT") {

@@ -2,7 +2,6 @@
 #include "mainwindow/MainWindow.h"
 
 #include "engine/library/LibraryLists.h"
-#include "engine/registry/Registry.h"
 #include "engine/settings/AppSettings.h"
 #include "engine/settings/SettingsTable.h"
 #include "engine/start/AppFolders.h"
@@ -32,9 +31,6 @@
 
 namespace {
 
-const std::string SearchKey = std::string(AppRegKey) + "\\Search";
-const std::string OptionKey = std::string(AppRegKey) + "\\Option";
-
 // The skin packages of the skin folder, in byte order of their names.
 std::vector<QString> SkinPackages()
 {
@@ -62,7 +58,7 @@ QString MainWindow::NextSkin()
     // No package at all: no skin, quietly (the plain controls serve).
     if (skinFiles_.empty())
         return {};
-    const QString stored = QString::fromStdString(QueryValue(HKEY_LOCAL_MACHINE, OptionKey, "NextSkin").text());
+    const QString stored = QString::fromStdString(app_.settings.NextSkin);
     std::size_t next = 0;
     for (std::size_t i = 0; i < skinFiles_.size(); ++i) {
         if (skinFiles_[i] == stored) {
@@ -96,8 +92,8 @@ void MainWindow::FormLoad()
 
     skinFiles_ = SkinPackages();
     QString chosen = s.RandomSkin ? NextSkin() : QString::fromStdString(s.Skins);
-    CreateNewKey(HKEY_LOCAL_MACHINE, OptionKey);
-    SetKeyValue(HKEY_LOCAL_MACHINE, OptionKey, "NextSkin", chosen.toStdString(), REG_SZ);
+    s.NextSkin = chosen.toStdString();
+    WriteSetting(SettingId::NextSkin, s);
     LoadSkinNamed(chosen, true);
     LoadFilter(*cboFileType);
 
@@ -105,8 +101,8 @@ void MainWindow::FormLoad()
         if (s.LVLib[c])
             LVLib->setColumnWidth(int(c), PixelsFromTwipsRounded(*s.LVLib[c]));
     if (!s.LVLib[0])
-        CreateNewKey(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\LVLib");
-    if (!read.wasDefaulted("Option", "OnTop"))
+        PlaceOf(SettingId::LVLibNameWidth).createKey();
+    if (!read.wasDefaulted(SettingId::OnTop))
         FormStayOnTop(this, s.OnTop);
     FormInTaskBar(this, s.ShowTaskBar, !isVisible());
     retranslate();
@@ -125,14 +121,13 @@ void MainWindow::FormLoaded()
 
 void MainWindow::readRecentSearches()
 {
-    const RegValue count = QueryValue(HKEY_LOCAL_MACHINE, SearchKey, "");
+    const RegValue count = PlaceOf(SettingId::RecentCount).stored();
     if (count.isEmpty() || (count.kind() == RegValue::Kind::Text && count.text().empty())) {
-        CreateNewKey(HKEY_LOCAL_MACHINE, SearchKey);
-        SetKeyValue(HKEY_LOCAL_MACHINE, SearchKey, "", "5", REG_DWORD);
+        WriteDefault(SettingId::RecentCount);
         return;
     }
     for (int i = 1; i <= app_.settings.RecentCount; ++i) {
-        std::string text = QueryValue(HKEY_LOCAL_MACHINE, SearchKey + "\\Recent" + std::to_string(i), "").text();
+        std::string text = RecentSearchPlace(i).stored().text();
         if (!text.empty())
             cboFind->addItem(QString::fromStdString(text));
     }

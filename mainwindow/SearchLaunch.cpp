@@ -1,9 +1,9 @@
 #include "mainwindow/SearchLaunch.h"
 
 #include "engine/problem/Problem.h"
-#include "engine/registry/Registry.h"
 #include "engine/search/LibrarySearch.h"
 #include "engine/settings/AppSettings.h"
+#include "engine/settings/SettingPlace.h"
 #include "engine/start/AppFolders.h"
 #include "gui/AppContext.h"
 #include "gui/FilterCombo.h"
@@ -50,15 +50,6 @@ struct SearchLaunch::Inbox {
         return std::exchange(batches, {});
     }
 };
-
-namespace {
-const std::string SearchKey = std::string(AppRegKey) + "\\Search";
-
-std::string RecentKey(int i)
-{
-    return SearchKey + "\\Recent" + std::to_string(i);
-}
-} // namespace
 
 SearchLaunch::SearchLaunch(AppContext& app, MainWindow& window)
     : app_(app), window_(window), inbox_(std::make_shared<Inbox>())
@@ -159,11 +150,7 @@ void SearchLaunch::SaveLastFind()
         return;
     box.insertItem(0, text);
     box.setCurrentIndex(0);
-    for (int i = app_.settings.RecentCount; i >= 2; --i) {
-        const std::string older = QueryValue(HKEY_LOCAL_MACHINE, RecentKey(i - 1), "").text();
-        CreateNewKey(HKEY_LOCAL_MACHINE, RecentKey(i));
-        SetKeyValue(HKEY_LOCAL_MACHINE, RecentKey(i), "", older, REG_SZ);
-    }
-    CreateNewKey(HKEY_LOCAL_MACHINE, RecentKey(1));
-    SetKeyValue(HKEY_LOCAL_MACHINE, RecentKey(1), "", text.toStdString(), REG_SZ);
+    for (int i = app_.settings.RecentCount; i >= 2; --i)
+        RecentSearchPlace(i).write(RecentSearchPlace(i - 1).stored().text());
+    RecentSearchPlace(1).write(text.toStdString());
 }

@@ -40,7 +40,7 @@ void DefineWindows(AppContext& app)
     // A window made after the skin was applied takes its part then.
     w.setMadeHook([&app](const std::string& name, QWidget& window) {
         SkinContext context;
-        context.StartupFlag = [&app](std::string_view setting) { return setting == "View" && app.settings.View; };
+        context.StartupFlag = [&app](SettingId setting) { return setting == SettingId::View && app.settings.View; };
         SkinNewWindow(app.skin, context, name, window);
     });
     w.define(MainWindow::WindowName, [&app] { return new MainWindow(app); });

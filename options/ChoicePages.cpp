@@ -1,6 +1,5 @@
 #include "options/ChoicePages.h"
 
-#include "engine/registry/Registry.h"
 #include "engine/settings/SettingsTable.h"
 #include "engine/start/AppFolders.h"
 #include "gui/AppContext.h"
@@ -18,9 +17,9 @@
 
 namespace {
 // The file chosen last, as the store holds it now.
-std::string StoredChoice(std::string_view key)
+std::string StoredChoice(SettingId setting)
 {
-    return QueryValue(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\" + std::string(key), "").text();
+    return PlaceOf(setting).stored().text();
 }
 } // namespace
 
@@ -43,14 +42,14 @@ void LanguagePage::listLanguages()
         std::string name = ProfileGetItem("Text", "0", "", folder + file);
         items.emplace_back(QString::fromStdString(name.empty() ? file : name), QString::fromStdString(file));
     }
-    languageList->fill(items, StoredChoice("Language"));
+    languageList->fill(items, StoredChoice(SettingId::Language));
 }
 
 void LanguagePage::chooseLanguage(const QString& file)
 {
     AppContext& app = app_;
     app.settings.Language = file.toStdString();
-    WriteSetting(*FindSetting("Language", ""), app.settings);
+    WriteSetting(SettingId::Language, app.settings);
     WhenJobsIdle(app.jobs, [&app, main = main_, file = file.toStdString()] {
         // Loaded aside first: a file that cannot be read leaves every text as it is.
         LangText texts = app.texts;
@@ -69,7 +68,7 @@ void LanguagePage::chooseLanguage(const QString& file)
 SkinsPage::SkinsPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent)
     : OptionPage("fraSkins", parent), app_(app), main_(std::move(mainWindow))
 {
-    randomSkin = SettingToggle(this, "chkRandomSkin", app.settings, &AppSettings::RandomSkin, "RandomSkin");
+    randomSkin = SettingToggle(this, "chkRandomSkin", app.settings, &AppSettings::RandomSkin, SettingId::RandomSkin);
     skinList = MakeControl<FileChoiceList>(this, "lstSkins");
     auto* column = new QVBoxLayout(this);
     column->addWidget(randomSkin);
@@ -84,12 +83,12 @@ void SkinsPage::listSkins()
     std::vector<std::pair<QString, QString>> items;
     for (const std::string& file : ListFilesNoCase(Folders().SkinPath, "", ".zip"))
         items.emplace_back(QString::fromStdString(file.substr(0, file.size() - 4)), QString::fromStdString(file));
-    skinList->fill(items, StoredChoice("Skins"));
+    skinList->fill(items, StoredChoice(SettingId::Skins));
 }
 
 void SkinsPage::chooseSkin(const QString& file)
 {
     app_.settings.Skins = file.toStdString();
-    WriteSetting(*FindSetting("Skins", ""), app_.settings);
+    WriteSetting(SettingId::Skins, app_.settings);
     WhenJobsIdle(app_.jobs, [main = main_, file = file.toStdString()] { main->applySkin(file); });
 }

@@ -21,14 +21,15 @@ DisplayPage::DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWi
 {
     AppSettings& s = app.settings;
     MainWindowLink& main = *main_;
-    showInTaskbar = SettingToggle(this, "chkTaskbar", s, &AppSettings::ShowTaskBar, "ShowTaskBar",
+    showInTaskbar = SettingToggle(this, "chkTaskbar", s, &AppSettings::ShowTaskBar, SettingId::ShowTaskBar,
                                   [&main](bool on) { FormInTaskBar(main.window(), on, main.hiddenToTray()); });
-    showInTray = SettingToggle(this, "chkSystray", s, &AppSettings::ShowSysTray, "ShowSysTray", [&main](bool on) {
-        if (on)
-            main.ShellTrayAdd();
-        else
-            main.ShellTrayRemove();
-    });
+    showInTray =
+        SettingToggle(this, "chkSystray", s, &AppSettings::ShowSysTray, SettingId::ShowSysTray, [&main](bool on) {
+            if (on)
+                main.ShellTrayAdd();
+            else
+                main.ShellTrayRemove();
+        });
     auto* trayIconGroup = MakeControl<QGroupBox>(this, "fraSysIcon");
     trayIconPreview = MakeControl<QLabel>(trayIconGroup, "picSysIcon");
     trayIconPreview->setFixedSize(36, 36);
@@ -43,11 +44,12 @@ DisplayPage::DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWi
     auto* iconRow = new QHBoxLayout(trayIconGroup);
     iconRow->addWidget(trayIconPreview);
     iconRow->addWidget(trayIconSlider, 1);
-    alwaysOnTop = SettingToggle(this, "chkAllwaysOnTop", s, &AppSettings::OnTop, "OnTop", [&main](bool on) {
+    alwaysOnTop = SettingToggle(this, "chkAllwaysOnTop", s, &AppSettings::OnTop, SettingId::OnTop, [&main](bool on) {
         FormStayOnTop(main.window(), on);
         main.setTrayOnTopCheck(on);
     });
-    magneticBorders = SettingToggle(this, "chkScreenBorderMagnetic", s, &AppSettings::BorderMagnetic, "BorderMagnetic");
+    magneticBorders =
+        SettingToggle(this, "chkScreenBorderMagnetic", s, &AppSettings::BorderMagnetic, SettingId::BorderMagnetic);
     rebuildMenusButton = MakeControl<QPushButton>(this, "cmdRebuildShellContextMenu");
     rebuildMenusButton->setText(QStringLiteral("Add to the folder menus"));
     desktopIconButton = MakeControl<QPushButton>(this, "cmdAddIconDeskTop");
@@ -78,7 +80,7 @@ void DisplayPage::showTrayIcon(int value)
         AppSettings& s = app_.settings;
         trayIconPreview->setPixmap(TrayPicture(value));
         s.NumIconSysTray = value;
-        WriteSetting(*FindSetting("Option", "NumIconSysTray"), s);
+        WriteSetting(SettingId::NumIconSysTray, s);
         if (s.ShowSysTray)
             main_->setTrayIcon(QIcon(TrayPicture(value)));
     });

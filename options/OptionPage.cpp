@@ -1,7 +1,6 @@
 #include "options/OptionPage.h"
 
-#include "engine/registry/Registry.h"
-#include "engine/settings/AppSettings.h"
+#include "engine/settings/SettingsTable.h"
 #include "platform/prompter/ErrorBox.h"
 
 #include <QCheckBox>
@@ -17,18 +16,16 @@ void Guarded(const char* procedure, const std::function<void()>& handler)
 }
 
 QCheckBox* SettingToggle(QWidget* parent, const char* objectName, AppSettings& settings, bool AppSettings::*flag,
-                         std::string_view valueName, std::function<void(bool on)> apply)
+                         SettingId setting, std::function<void(bool on)> apply)
 {
     auto* box = MakeControl<QCheckBox>(parent, objectName);
     box->setChecked(settings.*flag);
     const std::string procedure = std::string(objectName) + "_Click";
     QObject::connect(box, &QCheckBox::toggled, box,
-                     [&settings, flag, name = std::string(valueName), procedure, apply = std::move(apply)](bool on) {
+                     [&settings, flag, setting, procedure, apply = std::move(apply)](bool on) {
                          Guarded(procedure.c_str(), [&] {
                              settings.*flag = on;
-                             const std::string key = std::string(AppRegKey) + "\\Option";
-                             CreateNewKey(HKEY_LOCAL_MACHINE, key);
-                             SetKeyValue(HKEY_LOCAL_MACHINE, key, name, on ? "True" : "False", REG_SZ);
+                             WriteFlag(setting, on);
                              if (apply)
                                  apply(on);
                          });

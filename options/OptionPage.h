@@ -4,12 +4,12 @@
 // and stores each change as its rules say. What a page keeps until the
 // dialog closes it stores in storeOnClose.
 
+#include "engine/settings/SettingId.h"
 #include "gui/MakeControl.h"
 
 #include <QGroupBox>
 
 #include <functional>
-#include <string_view>
 
 class QCheckBox;
 struct AppSettings;
@@ -27,9 +27,9 @@ public:
 // under the handler's name, and the handler is left.
 void Guarded(const char* procedure, const std::function<void()>& handler);
 
-// A check box for one flag under SOFTWARE\CorvaneDisk\Option: it starts with
-// the flag's state; each change stores the box's state as "True" or "False"
+// A check box for one flag of the settings: it starts with the flag's state;
+// each change stores the box's state as "True" or "False"
 // (never the flag's opposite: the tray menu may have changed the flag
 // meanwhile) and hands it to apply.
 QCheckBox* SettingToggle(QWidget* parent, const char* objectName, AppSettings& settings, bool AppSettings::*flag,
-                         std::string_view valueName, std::function<void(bool on)> apply = {});
+                         SettingId setting, std::function<void(bool on)> apply = {});

@@ -1,6 +1,5 @@
 #include "options/SetupPage.h"
 
-#include "engine/registry/Registry.h"
 #include "engine/settings/SettingsTable.h"
 #include "gui/AppContext.h"
 #include "language/LangText.h"
@@ -16,14 +15,12 @@
 #include <climits>
 
 namespace {
-const std::string SearchKey = std::string(AppRegKey) + "\\Search";
-
 // The number stored now (the store, not the holder, is the source: another
 // program may have changed it); 0 when it is missing or no number.
-int StoredCount(std::string_view valueName)
+int StoredCount(SettingId setting)
 {
     try {
-        return int(QueryValue(HKEY_LOCAL_MACHINE, SearchKey, valueName).number());
+        return int(PlaceOf(setting).stored().number());
     } catch (const std::exception&) {
         return 0;
     }
@@ -42,9 +39,9 @@ SetupPage::SetupPage(AppContext& app, const UpdateSetup& updateSetup, QWidget* p
     : OptionPage("fraSetup", parent), app_(app), update_(updateSetup)
 {
     setTitle(QStringLiteral("Setup"));
-    watchDevices = SettingToggle(this, "chkDevChange", app.settings, &AppSettings::DevChange, "DevChange");
-    recentCount = CountBox(this, "UpDownSlideRecent", 10, StoredCount(""));
-    maxHitCount = CountBox(this, "UpDownSlideMaxHit", 10000, StoredCount("MaxHit"));
+    watchDevices = SettingToggle(this, "chkDevChange", app.settings, &AppSettings::DevChange, SettingId::DevChange);
+    recentCount = CountBox(this, "UpDownSlideRecent", 10, StoredCount(SettingId::RecentCount));
+    maxHitCount = CountBox(this, "UpDownSlideMaxHit", 10000, StoredCount(SettingId::MaxHit));
     updateButton = MakeControl<QPushButton>(this, "cmdScan");
     downloadProgress = MakeControl<QProgressBar>(this, "ProgressBar");
     downloadProgress->setTextVisible(false);
@@ -95,7 +92,7 @@ void SetupPage::storeOnClose()
 {
     AppSettings& s = app_.settings;
     s.RecentCount = recentCount->value();
-    WriteSetting(*FindSetting("Search", ""), s);
+    WriteSetting(SettingId::RecentCount, s);
     s.MaxHit = maxHitCount->value();
-    WriteSetting(*FindSetting("Search", "MaxHit"), s);
+    WriteSetting(SettingId::MaxHit, s);
 }

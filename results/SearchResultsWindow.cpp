@@ -1,8 +1,8 @@
 #include "results/SearchResultsWindow.h"
 
-#include "engine/registry/Registry.h"
 #include "engine/report/Reports.h"
 #include "engine/settings/AppSettings.h"
+#include "engine/settings/SettingsTable.h"
 #include "gui/AppContext.h"
 #include "gui/AppIcons.h"
 #include "gui/DesignWidths.h"
@@ -67,7 +67,7 @@ void SearchResultsWindow::buildList()
     for (std::size_t c = 0; c < s.LVFind.size(); ++c)
         resultList->setColumnWidth(int(c), PixelsFromTwipsRounded(s.LVFind[c].value_or(DesignFindWidths[c])));
     if (!s.LVFind[0])
-        CreateNewKey(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\LVFind");
+        PlaceOf(SettingId::LVFindNameWidth).createKey();
     // The main window stores the widths when the program ends.
     connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int width) {
         if (column >= 0 && std::size_t(column) < app_.settings.LVFind.size())

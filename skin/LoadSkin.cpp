@@ -1,6 +1,6 @@
 #include "skin/LoadSkin.h"
 
-#include "engine/registry/Registry.h"
+#include "engine/settings/SettingsTable.h"
 #include "engine/start/AppFolders.h"
 #include "gui/ControlLookup.h"
 #include "gui/Twips.h"
@@ -26,8 +26,6 @@
 
 namespace {
 constexpr const char* MainWindowName = "frmCorvaneDisk";
-constexpr std::string_view PosKey = "SoftWare\\CorvaneDisk\\Option\\Pos";
-constexpr std::string_view OptionKey = "SOFTWARE\\CorvaneDisk\\Option";
 constexpr const char* DescriptionName = "CorvaneDisk.ini";
 constexpr const char* MaskName = "mainmask.bmp";
 constexpr const char* DefaultColour = "66,66,66";
@@ -88,15 +86,15 @@ constexpr PictureCopy EditCopies[] = {
 // The main window's check boxes and the settings they start from; EjectCD always starts clear.
 struct StartupBox {
     const char* box;
-    const char* setting; // nullptr: unticked
+    std::optional<SettingId> setting; // none: unticked
 };
 constexpr StartupBox MainBoxes[] = {
-    {"CBWRecursive", "Recursive"},
-    {"CBWSearchZipContent", "Zip Content"},
-    {"CBWEnableComment", "Enable Comment"},
-    {"CBWEjectCD", nullptr},
-    {"CBWSort", "Sort Result"},
-    {"CBWIgnoreMaxHit", "Ignore MaxHit"},
+    {"CBWRecursive", SettingId::Recursive},
+    {"CBWSearchZipContent", SettingId::ZipContent},
+    {"CBWEnableComment", SettingId::EnableComment},
+    {"CBWEjectCD", std::nullopt},
+    {"CBWSort", SettingId::SortResult},
+    {"CBWIgnoreMaxHit", SettingId::IgnoreMaxHit},
 };
 
 // How the skin treats each window after the main one, in the order it does them.
@@ -105,7 +103,7 @@ struct WindowRule {
     const char* sizeSection;
     const char* defaultWidth;
     const char* defaultHeight;
-    const char* stored; // "Find": from FindLeft... of the settings, else centred; nullptr: always centred
+    const PlaceIds* stored; // the stored place, else centred; nullptr: always centred
     bool reload;
     bool colour;
     const char* posSection;
@@ -117,9 +115,20 @@ struct WindowRule {
 
 const WindowRule WindowRules[] = {
     {"frmSaveIDX", "SaveSize", "4020", "4260", nullptr, false, false, "SavePOS", "picFondSave", false, SaveCopies, {}},
-    {"frmFind", "FindSize", "9015", "9015", "Find", true, true, "FindPOS", nullptr, true, FramedCopies, {}},
-    {"frmLib", "LibSize", "9015", "9015", "Lib", true, true, "libPOS", nullptr, true, LibCopies, {"CBWView", "View"}},
-    {"frmViewImg", "ViewSize", "9015", "9015", "View", true, true, "ViewPOS", nullptr, true, FramedCopies, {}},
+    {"frmFind", "FindSize", "9015", "9015", &FindPlaceIds, true, true, "FindPOS", nullptr, true, FramedCopies, {}},
+    {"frmLib",
+     "LibSize",
+     "9015",
+     "9015",
+     &LibPlaceIds,
+     true,
+     true,
+     "libPOS",
+     nullptr,
+     true,
+     LibCopies,
+     {"CBWView", SettingId::View}},
+    {"frmViewImg", "ViewSize", "9015", "9015", &ViewPlaceIds, true, true, "ViewPOS", nullptr, true, FramedCopies, {}},
     {"frmEditComment",
      "EditSize",
      "5040",
@@ -160,15 +169,15 @@ long long skinLength(const ProfileIni& ini, const char* section, const char* key
     return *ParseSkinNumber(fallback);
 }
 
-std::optional<std::int32_t> storedNumber(const std::string& name)
+std::optional<std::int32_t> storedNumber(SettingId setting)
 {
-    return ParseSkinNumber(QueryValue(HKEY_LOCAL_MACHINE, PosKey, name).text());
+    return ParseSkinNumber(PlaceOf(setting).stored().text());
 }
 
 // A stored size is used when it is one a window can have; 0, junk and absurd sizes are not.
-std::optional<std::int32_t> storedSize(const std::string& name)
+std::optional<std::int32_t> storedSize(SettingId setting)
 {
-    const std::optional<std::int32_t> v = storedNumber(name);
+    const std::optional<std::int32_t> v = storedNumber(setting);
     if (v && *v >= TwipsPerPixel && *v <= MaxSkinTwips)
         return v;
     return std::nullopt;
@@ -178,11 +187,10 @@ std::optional<std::int32_t> storedSize(const std::string& name)
 // broken one that is not used says nothing.
 TwipsRect placeOf(const ProfileIni& ini, const WindowRule& rule, Problems* problems)
 {
-    const std::string stored = rule.stored ? rule.stored : "";
-    const auto width = rule.stored ? storedSize(stored + "Width") : std::nullopt;
-    const auto height = rule.stored ? storedSize(stored + "Height") : std::nullopt;
-    const auto left = rule.stored ? storedNumber(stored + "Left") : std::nullopt;
-    const auto top = rule.stored ? storedNumber(stored + "Top") : std::nullopt;
+    const auto width = rule.stored ? storedSize(rule.stored->width) : std::nullopt;
+    const auto height = rule.stored ? storedSize(rule.stored->height) : std::nullopt;
+    const auto left = rule.stored ? storedNumber(rule.stored->left) : std::nullopt;
+    const auto top = rule.stored ? storedNumber(rule.stored->top) : std::nullopt;
     TwipsRect r;
     r.width = width ? *width : skinLength(ini, rule.sizeSection, "Width", rule.defaultWidth, problems);
     r.height = height ? *height : skinLength(ini, rule.sizeSection, "Height", rule.defaultHeight, problems);
@@ -263,7 +271,7 @@ void placeControls(const ProfileIni& ini, QWidget& window, const char* section, 
 // The skin's part for one window: place, control places, colour, pictures
 // and, when it is made, its check box's state from the settings.
 void applyWindowRule(const Skin& skin, const ProfileIni& ini, const WindowRule& rule, QWidget& window,
-                     const std::function<bool(std::string_view)>& startupFlag, Problems& problems)
+                     const std::function<bool(SettingId)>& startupFlag, Problems& problems)
 {
     const TwipsRect place = placeOf(ini, rule, &problems);
     window.setGeometry(KeptOnScreen(PixelRect(place)));
@@ -284,7 +292,7 @@ void applyWindowRule(const Skin& skin, const ProfileIni& ini, const WindowRule& 
     copyAll(skin, window, rule.copies);
     if (rule.startupBox.box)
         if (QWidget* control = FindControl(window, rule.startupBox.box))
-            control->setProperty("Value", startupFlag(rule.startupBox.setting));
+            control->setProperty("Value", rule.startupBox.setting && startupFlag(*rule.startupBox.setting));
 }
 
 const WindowRule* ruleOf(std::string_view window)
@@ -328,7 +336,7 @@ private:
     void setStartupBox(QWidget& window, const StartupBox& box);
     // The picture of a base name, decoded once per pass; null with why.
     QPixmap bitmap(const std::string& base, std::string& why);
-    bool startupFlag(std::string_view setting) const;
+    bool startupFlag(SettingId setting) const;
     void report(const std::string& skinFile) const;
 
     Skin& skin_;
@@ -400,7 +408,8 @@ void SkinPass::applyMainWindow(QWidget& main)
     // The frameless main window keeps the size its skin gives it.
     main.setFixedSize(PixelRect(r).size());
     if (atStartup_) {
-        const std::optional<std::int32_t> left = storedNumber("MainLeft"), top = storedNumber("MainTop");
+        const std::optional<std::int32_t> left = storedNumber(SettingId::MainLeft),
+                                          top = storedNumber(SettingId::MainTop);
         r.left = left ? *left : CentredLeftTwips(r.width);
         r.top = top ? *top : CentredTopTwips(r.height);
         main.setGeometry(KeptOnScreen(PixelRect(r)));
@@ -514,7 +523,7 @@ void SkinPass::applyWindow(const WindowRule& rule)
         return;
     }
     applyWindowRule(
-        skin_, ini_, rule, *window, [this](std::string_view s) { return startupFlag(s); }, problems_);
+        skin_, ini_, rule, *window, [this](SettingId s) { return startupFlag(s); }, problems_);
 }
 
 // At start-up a box takes its stored state; later it keeps the one it has.
@@ -522,12 +531,12 @@ void SkinPass::setStartupBox(QWidget& window, const StartupBox& box)
 {
     QWidget* control = FindControl(window, box.box);
     if (atStartup_ && control)
-        control->setProperty("Value", box.setting && startupFlag(box.setting));
+        control->setProperty("Value", box.setting && startupFlag(*box.setting));
 }
 
-bool SkinPass::startupFlag(std::string_view setting) const
+bool SkinPass::startupFlag(SettingId setting) const
 {
-    return context_.StartupFlag ? context_.StartupFlag(setting) : RegFlag(HKEY_LOCAL_MACHINE, OptionKey, setting);
+    return context_.StartupFlag ? context_.StartupFlag(setting) : PlaceOf(setting).isTrue();
 }
 
 void SkinPass::report(const std::string& skinFile) const
@@ -549,8 +558,8 @@ void SkinNewWindow(const Skin& skin, const SkinContext& context, std::string_vie
     const WindowRule* rule = ruleOf(name);
     if (!rule)
         return;
-    auto flag = [&context](std::string_view setting) {
-        return context.StartupFlag ? context.StartupFlag(setting) : RegFlag(HKEY_LOCAL_MACHINE, OptionKey, setting);
+    auto flag = [&context](SettingId setting) {
+        return context.StartupFlag ? context.StartupFlag(setting) : PlaceOf(setting).isTrue();
     };
     Problems own;
     applyWindowRule(skin, skin.description(), *rule, window, flag, PassProblems ? *PassProblems : own);

@@ -13,6 +13,7 @@
 // and the Boolean Value (a CheckBoxWeb). The background colour goes into the
 // window's palette (QPalette::Window), the outline into its mask.
 
+#include "engine/settings/SettingId.h"
 #include "skin/WindowPlacement.h"
 
 #include <functional>
@@ -31,11 +32,10 @@ struct SkinContext {
     // Receives CBWIgnoreMaxHit's state once the check boxes are set: the
     // search's IgnoreMaxHit flag.
     std::function<void(bool)> SetIgnoreMaxHit;
-    // At start-up, whether the check box kept under this setting ("Recursive",
-    // "Zip Content", "Enable Comment", "Sort Result", "Ignore MaxHit", "View")
-    // starts ticked. Unset: the setting under SOFTWARE\CorvaneDisk\Option
-    // reads exactly "True".
-    std::function<bool(std::string_view setting)> StartupFlag;
+    // At start-up, whether the check box kept under this setting (Recursive,
+    // ZipContent, EnableComment, SortResult, IgnoreMaxHit, View) starts
+    // ticked. Unset: the stored setting reads exactly "True".
+    std::function<bool(SettingId setting)> StartupFlag;
 };
 
 // Applies the package skinFile of the skin folder; an empty name changes
@@ -49,7 +49,7 @@ void LoadSkin(Skin& skin, WindowRegistry& windows, const SkinContext& context, c
 
 // Gives a window made after the last pass (the registry makes windows at
 // their first use) its part of the skin in use; its problems are said in one
-// message. The browser's view box takes context's StartupFlag("View").
+// message. The browser's view box takes context's StartupFlag(SettingId::View).
 void SkinNewWindow(const Skin& skin, const SkinContext& context, std::string_view name, QWidget& window);
 
 // Shows the main window's layer tabs BWLayerCat, BWLayerFind and BWLayerLib

@@ -1,7 +1,7 @@
 #include "engine/library/LibraryLists.h"
 
 #include "engine/catalog/CatalogHeader.h"
-#include "engine/registry/Registry.h"
+#include "engine/settings/SettingPlace.h"
 #include "engine/text/StringHelpers.h"
 #include "platform/prompter/ErrorBox.h"
 #include "platform/text/Ascii.h"
@@ -18,8 +18,6 @@ bool IsCatalogName(std::string_view name)
 {
     return name.size() > 4 && AsciiLowerCopy(name.substr(name.size() - 4)) == ".dat";
 }
-
-const std::string FileTypeKey = std::string(AppRegKey) + "\\FileType";
 
 } // namespace
 
@@ -94,27 +92,21 @@ std::string FilterItem::itemText() const
 
 std::vector<FilterItem> ListFileTypes()
 {
-    std::vector<std::string> names;
-    EnumKeys(HKEY_LOCAL_MACHINE, FileTypeKey, names);
     std::vector<FilterItem> items;
-    for (const std::string& name : names)
-        if (!name.empty())
-            items.push_back({name, QueryValue(HKEY_LOCAL_MACHINE, FileTypeKey + "\\" + name, "").text()});
+    for (const std::string& name : FileTypeNames())
+        items.push_back({name, FileTypePlace(name).stored().text()});
     return items;
 }
 
 std::vector<FilterItem> LoadFilter()
 {
-    std::vector<std::string> names;
-    if (EnumKeys(HKEY_LOCAL_MACHINE, FileTypeKey, names) < 1) {
+    if (FileTypeNames().empty()) {
         static const FilterItem seeds[] = {{"All Files", "*.*"},
                                            {"Executable files", "*.exe"},
                                            {"Compressed archives", "*.zip"},
                                            {"Text documents", "*.txt"}};
         for (const FilterItem& s : seeds)
-            CreateNewKey(HKEY_LOCAL_MACHINE, FileTypeKey + "\\" + s.Name);
-        for (const FilterItem& s : seeds)
-            SetKeyValue(HKEY_LOCAL_MACHINE, FileTypeKey + "\\" + s.Name, "", s.Pattern, REG_SZ);
+            FileTypePlace(s.Name).write(s.Pattern);
     }
     return ListFileTypes();
 }
@@ -131,17 +123,15 @@ std::string FileTypeNameProblem(std::string_view name)
 
 bool FileTypeExists(std::string_view name)
 {
-    return !QueryValue(HKEY_LOCAL_MACHINE, FileTypeKey + "\\" + std::string(name), "").isEmpty();
+    return !FileTypePlace(name).stored().isEmpty();
 }
 
 void AddFileType(std::string_view name, std::string_view patterns)
 {
-    const std::string key = FileTypeKey + "\\" + std::string(name);
-    CreateNewKey(HKEY_LOCAL_MACHINE, key);
-    SetKeyValue(HKEY_LOCAL_MACHINE, key, "", patterns, REG_SZ);
+    FileTypePlace(name).write(patterns);
 }
 
 void RemoveFileType(std::string_view name)
 {
-    DeleteKey(HKEY_LOCAL_MACHINE, FileTypeKey + "\\" + std::string(name));
+    FileTypePlace(name).removeKey();
 }

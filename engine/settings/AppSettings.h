@@ -49,6 +49,7 @@ struct AppSettings {
     std::array<StoredTwips, 6> LVLib;
     std::array<StoredTwips, 6> LVFind;
     std::array<StoredTwips, 4> LVPath;
+    std::string NextSkin; // the skin the last start loaded (rewritten at every start)
 };
 
 // Caps for values edited by hand.

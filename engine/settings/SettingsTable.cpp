@@ -29,6 +29,7 @@ template <auto Array, std::size_t I> SettingHolder HoldAt(AppSettings& s)
     return &(s.*Array)[I];
 }
 
+using I = SettingId;
 using C = SettingConversion;
 using T = SettingTest;
 using S = AppSettings;
@@ -38,86 +39,106 @@ using W = WindowPlace;
 
 // Start-up order first (fonts, language, skins, search, check boxes, window
 // behaviour, report, tray), then the values only the windows' own loads read.
-const SettingDef Table[] = {
-    {Option, "FontNameLabel", REG_SZ, "Arial", T::MissingOrEmpty, C::Text, HoldIn<&S::FontLabel, &F::Name>, true},
-    {Option, "FontBoldLabel", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly, HoldIn<&S::FontLabel, &F::Bold>, true},
-    {Option, "FontItalicLabel", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly, HoldIn<&S::FontLabel, &F::Italic>,
+constexpr SettingDef Table[] = {
+    {I::FontNameLabel, Option, "FontNameLabel", REG_SZ, "Arial", T::MissingOrEmpty, C::Text,
+     HoldIn<&S::FontLabel, &F::Name>, true},
+    {I::FontBoldLabel, Option, "FontBoldLabel", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly,
+     HoldIn<&S::FontLabel, &F::Bold>, true},
+    {I::FontItalicLabel, Option, "FontItalicLabel", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly,
+     HoldIn<&S::FontLabel, &F::Italic>, true},
+    {I::FontColorLabel, Option, "FontColorLabel", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32,
+     HoldIn<&S::FontLabel, &F::Color>, true},
+    {I::FontSizeLabel, Option, "FontSizeLabel", REG_DWORD, "7", T::MissingOrEmpty, C::Int32,
+     HoldIn<&S::FontLabel, &F::Size>, true},
+    {I::FontNameTitle, Option, "FontNameTitle", REG_SZ, "Arial", T::MissingOrEmpty, C::Text,
+     HoldIn<&S::FontTitle, &F::Name>, true},
+    {I::FontBoldTitle, Option, "FontBoldTitle", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly,
+     HoldIn<&S::FontTitle, &F::Bold>, true},
+    {I::FontItalicTitle, Option, "FontItalicTitle", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly,
+     HoldIn<&S::FontTitle, &F::Italic>, true},
+    {I::FontColorTitle, Option, "FontColorTitle", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32,
+     HoldIn<&S::FontTitle, &F::Color>, true},
+    {I::FontSizeTitle, Option, "FontSizeTitle", REG_DWORD, "8", T::MissingOrEmpty, C::Int32,
+     HoldIn<&S::FontTitle, &F::Size>, true},
+    {I::Language, "Language", "", REG_SZ, "CorD_eng.lng", T::MissingOrEmpty, C::Text, Hold<&S::Language>, false},
+    {I::Skins, "Skins", "", REG_SZ, "CorvaneDisk.zip", T::MissingOrEmpty, C::Text, Hold<&S::Skins>, false},
+    {I::RecentCount, "Search", "", REG_DWORD, "5", T::Missing, C::Int32, Hold<&S::RecentCount>, false},
+    {I::MaxHit, "Search", "MaxHit", REG_DWORD, "500", T::Missing, C::Int32, Hold<&S::MaxHit>, false},
+    {I::Recursive, Option, "Recursive", REG_SZ, "False", T::Missing, C::TrueOnly, Hold<&S::Recursive>, true},
+    {I::ZipContent, Option, "Zip Content", REG_SZ, "False", T::Missing, C::TrueOnly, Hold<&S::ZipContent>, true},
+    {I::EnableComment, Option, "Enable Comment", REG_SZ, "False", T::Missing, C::TrueOnly, Hold<&S::EnableComment>,
      true},
-    {Option, "FontColorLabel", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32, HoldIn<&S::FontLabel, &F::Color>,
+    {I::SortResult, Option, "Sort Result", REG_SZ, "False", T::Missing, C::TrueOnly, Hold<&S::SortResult>, true},
+    {I::IgnoreMaxHit, Option, "Ignore MaxHit", REG_SZ, "False", T::Missing, C::TrueOnly, Hold<&S::IgnoreMaxHit>, true},
+    {I::RandomSkin, Option, "RandomSkin", REG_DWORD, "1", T::MissingOrEmpty, C::GeneralBool, Hold<&S::RandomSkin>,
+     false},
+    {I::OnTop, Option, "OnTop", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly, Hold<&S::OnTop>, false},
+    {I::BorderMagnetic, Option, "BorderMagnetic", REG_SZ, "True", T::MissingOrEmpty, C::TrueOnly,
+     Hold<&S::BorderMagnetic>, false},
+    {I::DevChange, Option, "DevChange", REG_SZ, "True", T::MissingOrEmpty, C::TrueOnly, Hold<&S::DevChange>, false},
+    {I::Border, Option, "Border", REG_DWORD, "1", T::MissingOrEmpty, C::Int16, HoldIn<&S::Report, &R::Border>, true},
+    {I::IncludeComment, Option, "IncludeComment", REG_DWORD, "0", T::MissingOrEmpty, C::Int16,
+     HoldIn<&S::Report, &R::IncludeComment>, true},
+    {I::IncludeDate, Option, "IncludeDate", REG_DWORD, "1", T::MissingOrEmpty, C::Int16,
+     HoldIn<&S::Report, &R::IncludeDate>, true},
+    {I::IncludeDisk, Option, "IncludeDisk", REG_DWORD, "0", T::MissingOrEmpty, C::Int16,
+     HoldIn<&S::Report, &R::IncludeDisk>, true},
+    {I::IncludeFile, Option, "IncludeFile", REG_DWORD, "1", T::MissingOrEmpty, C::Int16,
+     HoldIn<&S::Report, &R::IncludeFile>, true},
+    {I::IncludeDir, Option, "IncludeDir", REG_DWORD, "1", T::MissingOrEmpty, C::Int16,
+     HoldIn<&S::Report, &R::IncludeDir>, true},
+    {I::IncludeSize, Option, "IncludeSize", REG_DWORD, "1", T::MissingOrEmpty, C::Int16,
+     HoldIn<&S::Report, &R::IncludeSize>, true},
+    {I::ColunmSep, Option, "ColunmSep", REG_SZ, ";", T::MissingOrEmpty, C::Text, HoldIn<&S::Report, &R::ColunmSep>,
      true},
-    {Option, "FontSizeLabel", REG_DWORD, "7", T::MissingOrEmpty, C::Int32, HoldIn<&S::FontLabel, &F::Size>, true},
-    {Option, "FontNameTitle", REG_SZ, "Arial", T::MissingOrEmpty, C::Text, HoldIn<&S::FontTitle, &F::Name>, true},
-    {Option, "FontBoldTitle", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly, HoldIn<&S::FontTitle, &F::Bold>, true},
-    {Option, "FontItalicTitle", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly, HoldIn<&S::FontTitle, &F::Italic>,
-     true},
-    {Option, "FontColorTitle", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32, HoldIn<&S::FontTitle, &F::Color>,
-     true},
-    {Option, "FontSizeTitle", REG_DWORD, "8", T::MissingOrEmpty, C::Int32, HoldIn<&S::FontTitle, &F::Size>, true},
-    {"Language", "", REG_SZ, "CorD_eng.lng", T::MissingOrEmpty, C::Text, Hold<&S::Language>, false},
-    {"Skins", "", REG_SZ, "CorvaneDisk.zip", T::MissingOrEmpty, C::Text, Hold<&S::Skins>, false},
-    {"Search", "", REG_DWORD, "5", T::Missing, C::Int32, Hold<&S::RecentCount>, false},
-    {"Search", "MaxHit", REG_DWORD, "500", T::Missing, C::Int32, Hold<&S::MaxHit>, false},
-    {Option, "Recursive", REG_SZ, "False", T::Missing, C::TrueOnly, Hold<&S::Recursive>, true},
-    {Option, "Zip Content", REG_SZ, "False", T::Missing, C::TrueOnly, Hold<&S::ZipContent>, true},
-    {Option, "Enable Comment", REG_SZ, "False", T::Missing, C::TrueOnly, Hold<&S::EnableComment>, true},
-    {Option, "Sort Result", REG_SZ, "False", T::Missing, C::TrueOnly, Hold<&S::SortResult>, true},
-    {Option, "Ignore MaxHit", REG_SZ, "False", T::Missing, C::TrueOnly, Hold<&S::IgnoreMaxHit>, true},
-    {Option, "RandomSkin", REG_DWORD, "1", T::MissingOrEmpty, C::GeneralBool, Hold<&S::RandomSkin>, false},
-    {Option, "OnTop", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly, Hold<&S::OnTop>, false},
-    {Option, "BorderMagnetic", REG_SZ, "True", T::MissingOrEmpty, C::TrueOnly, Hold<&S::BorderMagnetic>, false},
-    {Option, "DevChange", REG_SZ, "True", T::MissingOrEmpty, C::TrueOnly, Hold<&S::DevChange>, false},
-    {Option, "Border", REG_DWORD, "1", T::MissingOrEmpty, C::Int16, HoldIn<&S::Report, &R::Border>, true},
-    {Option, "IncludeComment", REG_DWORD, "0", T::MissingOrEmpty, C::Int16, HoldIn<&S::Report, &R::IncludeComment>,
-     true},
-    {Option, "IncludeDate", REG_DWORD, "1", T::MissingOrEmpty, C::Int16, HoldIn<&S::Report, &R::IncludeDate>, true},
-    {Option, "IncludeDisk", REG_DWORD, "0", T::MissingOrEmpty, C::Int16, HoldIn<&S::Report, &R::IncludeDisk>, true},
-    {Option, "IncludeFile", REG_DWORD, "1", T::MissingOrEmpty, C::Int16, HoldIn<&S::Report, &R::IncludeFile>, true},
-    {Option, "IncludeDir", REG_DWORD, "1", T::MissingOrEmpty, C::Int16, HoldIn<&S::Report, &R::IncludeDir>, true},
-    {Option, "IncludeSize", REG_DWORD, "1", T::MissingOrEmpty, C::Int16, HoldIn<&S::Report, &R::IncludeSize>, true},
-    {Option, "ColunmSep", REG_SZ, ";", T::MissingOrEmpty, C::Text, HoldIn<&S::Report, &R::ColunmSep>, true},
-    {Option, "StyleHTML", REG_SZ, "True", T::MissingOrEmpty, C::TrueOnly, HoldIn<&S::Report, &R::StyleHTML>, true},
-    {Option, "HeaderBackColor", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32,
+    {I::StyleHTML, Option, "StyleHTML", REG_SZ, "True", T::MissingOrEmpty, C::TrueOnly,
+     HoldIn<&S::Report, &R::StyleHTML>, true},
+    {I::HeaderBackColor, Option, "HeaderBackColor", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32,
      HoldIn<&S::Report, &R::HeaderBackColor>, true},
-    {Option, "HeaderTextColor", REG_DWORD, "0", T::MissingOrEmpty, C::Int32, HoldIn<&S::Report, &R::HeaderTextColor>,
-     true},
-    {Option, "FieldBackColor", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32,
+    {I::HeaderTextColor, Option, "HeaderTextColor", REG_DWORD, "0", T::MissingOrEmpty, C::Int32,
+     HoldIn<&S::Report, &R::HeaderTextColor>, true},
+    {I::FieldBackColor, Option, "FieldBackColor", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32,
      HoldIn<&S::Report, &R::FieldBackColor>, true},
-    {Option, "FieldTextColor", REG_DWORD, "0", T::MissingOrEmpty, C::Int32, HoldIn<&S::Report, &R::FieldTextColor>,
-     true},
-    {Option, "ShowSysTray", REG_SZ, "True", T::MissingOrEmpty, C::GeneralBool, Hold<&S::ShowSysTray>, false},
-    {Option, "ShowTaskBar", REG_SZ, "True", T::MissingOrEmpty, C::GeneralBool, Hold<&S::ShowTaskBar>, false},
-    {Option, "NumIconSysTray", REG_DWORD, "2", T::MissingOrEmpty, C::Int16, Hold<&S::NumIconSysTray>, false},
-    {Option, "View", REG_SZ, "", T::None, C::TrueOnly, Hold<&S::View>, true},
-    {Pos, "MainLeft", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Main, &W::Left>, true},
-    {Pos, "MainTop", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Main, &W::Top>, true},
-    {Pos, "FindLeft", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Find, &W::Left>, true},
-    {Pos, "FindTop", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Find, &W::Top>, true},
-    {Pos, "FindWidth", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Find, &W::Width>, true},
-    {Pos, "FindHeight", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Find, &W::Height>, true},
-    {Pos, "LibLeft", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Lib, &W::Left>, true},
-    {Pos, "LibTop", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Lib, &W::Top>, true},
-    {Pos, "LibWidth", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Lib, &W::Width>, true},
-    {Pos, "LibHeight", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Lib, &W::Height>, true},
-    {Pos, "ViewLeft", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Viewer, &W::Left>, true},
-    {Pos, "ViewTop", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Viewer, &W::Top>, true},
-    {Pos, "ViewWidth", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Viewer, &W::Width>, true},
-    {Pos, "ViewHeight", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Viewer, &W::Height>, true},
-    {"LVLib", "NameWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVLib, 0>, true},
-    {"LVLib", "DateWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVLib, 1>, true},
-    {"LVLib", "RootWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVLib, 2>, true},
-    {"LVLib", "FreeWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVLib, 3>, true},
-    {"LVLib", "TotalWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVLib, 4>, true},
-    {"LVLib", "CommentWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVLib, 5>, true},
-    {"LVFind", "NameWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVFind, 0>, true},
-    {"LVFind", "DirWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVFind, 1>, true},
-    {"LVFind", "SizeWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVFind, 2>, true},
-    {"LVFind", "DateWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVFind, 3>, true},
-    {"LVFind", "DiskIDWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVFind, 4>, true},
-    {"LVFind", "CommentWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVFind, 5>, true},
-    {"LVPath", "NameWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVPath, 0>, true},
-    {"LVPath", "SizeWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVPath, 1>, true},
-    {"LVPath", "DateWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVPath, 2>, true},
-    {"LVPath", "CommentWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVPath, 3>, true},
+    {I::FieldTextColor, Option, "FieldTextColor", REG_DWORD, "0", T::MissingOrEmpty, C::Int32,
+     HoldIn<&S::Report, &R::FieldTextColor>, true},
+    {I::ShowSysTray, Option, "ShowSysTray", REG_SZ, "True", T::MissingOrEmpty, C::GeneralBool, Hold<&S::ShowSysTray>,
+     false},
+    {I::ShowTaskBar, Option, "ShowTaskBar", REG_SZ, "True", T::MissingOrEmpty, C::GeneralBool, Hold<&S::ShowTaskBar>,
+     false},
+    {I::NumIconSysTray, Option, "NumIconSysTray", REG_DWORD, "2", T::MissingOrEmpty, C::Int16, Hold<&S::NumIconSysTray>,
+     false},
+    {I::View, Option, "View", REG_SZ, "", T::None, C::TrueOnly, Hold<&S::View>, true},
+    {I::MainLeft, Pos, "MainLeft", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Main, &W::Left>, true},
+    {I::MainTop, Pos, "MainTop", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Main, &W::Top>, true},
+    {I::FindLeft, Pos, "FindLeft", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Find, &W::Left>, true},
+    {I::FindTop, Pos, "FindTop", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Find, &W::Top>, true},
+    {I::FindWidth, Pos, "FindWidth", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Find, &W::Width>, true},
+    {I::FindHeight, Pos, "FindHeight", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Find, &W::Height>, true},
+    {I::LibLeft, Pos, "LibLeft", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Lib, &W::Left>, true},
+    {I::LibTop, Pos, "LibTop", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Lib, &W::Top>, true},
+    {I::LibWidth, Pos, "LibWidth", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Lib, &W::Width>, true},
+    {I::LibHeight, Pos, "LibHeight", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Lib, &W::Height>, true},
+    {I::ViewLeft, Pos, "ViewLeft", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Viewer, &W::Left>, true},
+    {I::ViewTop, Pos, "ViewTop", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Viewer, &W::Top>, true},
+    {I::ViewWidth, Pos, "ViewWidth", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Viewer, &W::Width>, true},
+    {I::ViewHeight, Pos, "ViewHeight", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Viewer, &W::Height>, true},
+    {I::LVLibNameWidth, "LVLib", "NameWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVLib, 0>, true},
+    {I::LVLibDateWidth, "LVLib", "DateWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVLib, 1>, true},
+    {I::LVLibRootWidth, "LVLib", "RootWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVLib, 2>, true},
+    {I::LVLibFreeWidth, "LVLib", "FreeWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVLib, 3>, true},
+    {I::LVLibTotalWidth, "LVLib", "TotalWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVLib, 4>, true},
+    {I::LVLibCommentWidth, "LVLib", "CommentWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVLib, 5>, true},
+    {I::LVFindNameWidth, "LVFind", "NameWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVFind, 0>, true},
+    {I::LVFindDirWidth, "LVFind", "DirWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVFind, 1>, true},
+    {I::LVFindSizeWidth, "LVFind", "SizeWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVFind, 2>, true},
+    {I::LVFindDateWidth, "LVFind", "DateWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVFind, 3>, true},
+    {I::LVFindDiskIDWidth, "LVFind", "DiskIDWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVFind, 4>, true},
+    {I::LVFindCommentWidth, "LVFind", "CommentWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVFind, 5>, true},
+    {I::LVPathNameWidth, "LVPath", "NameWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVPath, 0>, true},
+    {I::LVPathSizeWidth, "LVPath", "SizeWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVPath, 1>, true},
+    {I::LVPathDateWidth, "LVPath", "DateWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVPath, 2>, true},
+    {I::LVPathCommentWidth, "LVPath", "CommentWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVPath, 3>, true},
+    {I::NextSkin, Option, "NextSkin", REG_SZ, "", T::None, C::Text, Hold<&S::NextSkin>, false},
 };
 
 // The shutdown's order of keys.
@@ -157,9 +178,23 @@ constexpr std::string_view ExitOrder[][2] = {
     {Option, "View"},
 };
 
-std::string FullKey(std::string_view key)
+constexpr bool RowsInIdOrder()
 {
-    return std::string(AppRegKey) + "\\" + std::string(key);
+    for (std::size_t i = 0; i < std::size(Table); ++i)
+        if (Table[i].id != SettingId(i))
+            return false;
+    return std::size(Table) == std::size_t(SettingId::Count);
+}
+static_assert(RowsInIdOrder(), "one row per SettingId, in its order");
+
+const SettingDef& Row(SettingId id)
+{
+    return Table[std::size_t(id)];
+}
+
+SettingPlace PlaceOf(const SettingDef& def)
+{
+    return {std::string(def.key), def.value, def.type};
 }
 
 bool SameText(std::string_view a, std::string_view b)
@@ -262,6 +297,12 @@ std::optional<std::string> StoredText(const SettingHolder& h)
     return t ? std::optional<std::string>(TwipsText(*t)) : std::nullopt;
 }
 
+void WriteHolder(const SettingDef& def, AppSettings& settings)
+{
+    if (std::optional<std::string> text = StoredText(def.holder(settings)))
+        PlaceOf(def).write(*text);
+}
+
 void Clamp(AppSettings& s)
 {
     s.NumIconSysTray = std::clamp(s.NumIconSysTray, 0, MaxTrayIcon);
@@ -270,44 +311,32 @@ void Clamp(AppSettings& s)
 
 } // namespace
 
-std::string SettingDef::name() const
-{
-    return value.empty() ? std::string(key) : std::string(key) + "\\" + std::string(value);
-}
-
 std::span<const SettingDef> SettingsTable()
 {
     return Table;
 }
 
-const SettingDef* FindSetting(std::string_view key, std::string_view value)
+SettingPlace PlaceOf(SettingId id)
 {
-    for (const SettingDef& d : Table)
-        if (SameText(d.key, key) && SameText(d.value, value))
-            return &d;
-    return nullptr;
+    return PlaceOf(Row(id));
 }
 
-bool StartupReadResult::wasDefaulted(std::string_view key, std::string_view value) const
+bool StartupReadResult::wasDefaulted(SettingId id) const
 {
-    for (const SettingDef* d : defaulted)
-        if (SameText(d->key, key) && SameText(d->value, value))
-            return true;
-    return false;
+    return std::ranges::any_of(defaulted, [id](const SettingDef* d) { return d->id == id; });
 }
 
 StartupReadResult ReadSettingsAtStartup(AppSettings& settings)
 {
     StartupReadResult result;
     for (const SettingDef& def : Table) {
-        const std::string key = FullKey(def.key);
-        RegValue v = QueryValue(HKEY_LOCAL_MACHINE, key, def.value);
+        const SettingPlace place = PlaceOf(def);
+        RegValue v = place.stored();
         SettingHolder h = def.holder(settings);
         bool missing =
             v.isEmpty() || (def.test == T::MissingOrEmpty && v.kind() == RegValue::Kind::Text && v.text().empty());
         if (def.test != T::None && missing) {
-            CreateNewKey(HKEY_LOCAL_MACHINE, key);
-            SetKeyValue(HKEY_LOCAL_MACHINE, key, def.value, def.defaultText, def.type);
+            place.write(def.defaultText);
             Convert(def,
                     def.type == REG_DWORD ? RegValue::Number(std::uint32_t(std::stoll(std::string(def.defaultText))))
                                           : RegValue::Text(std::string(def.defaultText)),
@@ -321,14 +350,19 @@ StartupReadResult ReadSettingsAtStartup(AppSettings& settings)
     return result;
 }
 
-void WriteSetting(const SettingDef& def, AppSettings& settings)
+void WriteSetting(SettingId id, AppSettings& settings)
 {
-    std::optional<std::string> text = StoredText(def.holder(settings));
-    if (!text)
-        return;
-    const std::string key = FullKey(def.key);
-    CreateNewKey(HKEY_LOCAL_MACHINE, key);
-    SetKeyValue(HKEY_LOCAL_MACHINE, key, def.value, *text, def.type);
+    WriteHolder(Row(id), settings);
+}
+
+void WriteDefault(SettingId id)
+{
+    PlaceOf(id).write(Row(id).defaultText);
+}
+
+void WriteFlag(SettingId id, bool on)
+{
+    SettingPlace(std::string(Row(id).key), Row(id).value, REG_SZ).write(on ? "True" : "False");
 }
 
 void WriteSettingsAtExit(AppSettings& settings)
@@ -336,5 +370,5 @@ void WriteSettingsAtExit(AppSettings& settings)
     for (const auto& [key, value] : ExitOrder)
         for (const SettingDef& def : Table)
             if (def.writtenAtExit && SameText(def.key, key) && (value.empty() || SameText(def.value, value)))
-                WriteSetting(def, settings);
+                WriteHolder(def, settings);
 }

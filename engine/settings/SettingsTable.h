@@ -2,9 +2,11 @@
 // The one table of persistent settings: where each value lives in the store,
 // its type, its default and how it is read. The start-up reads (and defaults)
 // through it, the shutdown writes through it, the options pages edit the
-// same holders.
+// same holders; everything else names a value by its SettingId.
 
 #include "engine/settings/AppSettings.h"
+#include "engine/settings/SettingId.h"
+#include "engine/settings/SettingPlace.h"
 
 #include <cstdint>
 #include <span>
@@ -31,6 +33,7 @@ enum class SettingConversion {
 using SettingHolder = std::variant<bool*, int*, std::uint32_t*, std::string*, StoredTwips*>;
 
 struct SettingDef {
+    SettingId id;
     std::string_view key;         // below the program's own key
     std::string_view value;       // "" is the key's default value
     int type;                     // REG_SZ or REG_DWORD
@@ -39,18 +42,17 @@ struct SettingDef {
     SettingConversion conversion;
     SettingHolder (*holder)(AppSettings&);
     bool writtenAtExit;
-
-    std::string name() const; // "Option\Border"
 };
 
 // Every setting, in the order the start-up reads them.
 std::span<const SettingDef> SettingsTable();
-const SettingDef* FindSetting(std::string_view key, std::string_view value);
+// Where the store keeps the value.
+SettingPlace PlaceOf(SettingId id);
 
 struct StartupReadResult {
     std::vector<const SettingDef*> defaulted;  // missing: the default was written
     std::vector<const SettingDef*> unreadable; // no conversion: default kept, not rewritten
-    bool wasDefaulted(std::string_view key, std::string_view value) const;
+    bool wasDefaulted(SettingId id) const;
 };
 
 // Reads every defaulted value into its holder, writing the default of each
@@ -65,4 +67,9 @@ void WriteSettingsAtExit(AppSettings& settings);
 
 // One value, converted as the table says (the options pages and the tray
 // menu store single values as they change).
-void WriteSetting(const SettingDef& def, AppSettings& settings);
+void WriteSetting(SettingId id, AppSettings& settings);
+// The default the start-up writes for a missing value.
+void WriteDefault(SettingId id);
+// "True" or "False" as text, as the options' check boxes store their flags
+// whatever type the value's default has ("RandomSkin" starts as a number).
+void WriteFlag(SettingId id, bool on);

@@ -1,7 +1,7 @@
 #include "engine/start/CommandLine.h"
 
 #include "engine/catalog/CatalogPath.h"
-#include "engine/registry/Registry.h"
+#include "engine/settings/SettingsTable.h"
 #include "engine/start/AppFolders.h"
 #include "engine/text/PathHelpers.h"
 #include "engine/text/StringHelpers.h"
@@ -45,7 +45,6 @@ bool applySwitch(const std::string& piece, CmdLineOptions& o, int& required)
         return false;
     const char letter = piece[0];
     const std::string value = piece.size() > 2 ? piece.substr(2) : std::string();
-    const std::string option = std::string(AppRegKey) + "\\Option";
     switch (letter) {
     case 'c':
         if (o.Mode != 0 || value.empty())
@@ -59,9 +58,9 @@ bool applySwitch(const std::string& piece, CmdLineOptions& o, int& required)
             return false;
         o.Folder = value;
         o.Mode = 1;
-        o.RecursiveDir = RegFlag(HKEY_LOCAL_MACHINE, option, "Recursive");
-        o.SearchZipContent = RegFlag(HKEY_LOCAL_MACHINE, option, "Zip Content");
-        o.EnableComment = RegFlag(HKEY_LOCAL_MACHINE, option, "Enable Comment");
+        o.RecursiveDir = PlaceOf(SettingId::Recursive).isTrue();
+        o.SearchZipContent = PlaceOf(SettingId::ZipContent).isTrue();
+        o.EnableComment = PlaceOf(SettingId::EnableComment).isTrue();
         o.Name = CatalogNameFromPath(value);
         o.FromVerb = true;
         required += 2;

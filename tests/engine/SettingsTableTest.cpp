@@ -27,6 +27,7 @@ protected:
 };
 
 struct Expected {
+    SettingId id;
     const char* key;
     const char* value;
     RegValue::Kind kind;
@@ -34,62 +35,64 @@ struct Expected {
 };
 constexpr auto Sz = RegValue::Kind::Text;
 constexpr auto Dw = RegValue::Kind::Number;
+
+// Every defaulted value under the name and with the type users' stores hold.
+constexpr Expected Defaults[] = {
+    {SettingId::Recursive, "Option", "Recursive", Sz, "False"},
+    {SettingId::ZipContent, "Option", "Zip Content", Sz, "False"},
+    {SettingId::EnableComment, "Option", "Enable Comment", Sz, "False"},
+    {SettingId::SortResult, "Option", "Sort Result", Sz, "False"},
+    {SettingId::IgnoreMaxHit, "Option", "Ignore MaxHit", Sz, "False"},
+    {SettingId::RandomSkin, "Option", "RandomSkin", Dw, "1"},
+    {SettingId::OnTop, "Option", "OnTop", Sz, "False"},
+    {SettingId::BorderMagnetic, "Option", "BorderMagnetic", Sz, "True"},
+    {SettingId::DevChange, "Option", "DevChange", Sz, "True"},
+    {SettingId::ShowSysTray, "Option", "ShowSysTray", Sz, "True"},
+    {SettingId::ShowTaskBar, "Option", "ShowTaskBar", Sz, "True"},
+    {SettingId::NumIconSysTray, "Option", "NumIconSysTray", Dw, "2"},
+    {SettingId::Border, "Option", "Border", Dw, "1"},
+    {SettingId::IncludeComment, "Option", "IncludeComment", Dw, "0"},
+    {SettingId::IncludeDate, "Option", "IncludeDate", Dw, "1"},
+    {SettingId::IncludeDisk, "Option", "IncludeDisk", Dw, "0"},
+    {SettingId::IncludeFile, "Option", "IncludeFile", Dw, "1"},
+    {SettingId::IncludeDir, "Option", "IncludeDir", Dw, "1"},
+    {SettingId::IncludeSize, "Option", "IncludeSize", Dw, "1"},
+    {SettingId::ColunmSep, "Option", "ColunmSep", Sz, ";"},
+    {SettingId::StyleHTML, "Option", "StyleHTML", Sz, "True"},
+    {SettingId::HeaderBackColor, "Option", "HeaderBackColor", Dw, "16777215"},
+    {SettingId::HeaderTextColor, "Option", "HeaderTextColor", Dw, "0"},
+    {SettingId::FieldBackColor, "Option", "FieldBackColor", Dw, "16777215"},
+    {SettingId::FieldTextColor, "Option", "FieldTextColor", Dw, "0"},
+    {SettingId::FontNameLabel, "Option", "FontNameLabel", Sz, "Arial"},
+    {SettingId::FontBoldLabel, "Option", "FontBoldLabel", Sz, "False"},
+    {SettingId::FontItalicLabel, "Option", "FontItalicLabel", Sz, "False"},
+    {SettingId::FontColorLabel, "Option", "FontColorLabel", Dw, "16777215"},
+    {SettingId::FontSizeLabel, "Option", "FontSizeLabel", Dw, "7"},
+    {SettingId::FontNameTitle, "Option", "FontNameTitle", Sz, "Arial"},
+    {SettingId::FontBoldTitle, "Option", "FontBoldTitle", Sz, "False"},
+    {SettingId::FontItalicTitle, "Option", "FontItalicTitle", Sz, "False"},
+    {SettingId::FontColorTitle, "Option", "FontColorTitle", Dw, "16777215"},
+    {SettingId::FontSizeTitle, "Option", "FontSizeTitle", Dw, "8"},
+    {SettingId::RecentCount, "Search", "", Dw, "5"},
+    {SettingId::MaxHit, "Search", "MaxHit", Dw, "500"},
+    {SettingId::Skins, "Skins", "", Sz, "CorvaneDisk.zip"},
+    {SettingId::Language, "Language", "", Sz, "CorD_eng.lng"},
+};
 } // namespace
 
 TEST_F(SettingsTableTest, FirstStartWritesEveryDefaultWithItsType)
 {
-    const Expected defaults[] = {
-        {"Option", "Recursive", Sz, "False"},
-        {"Option", "Zip Content", Sz, "False"},
-        {"Option", "Enable Comment", Sz, "False"},
-        {"Option", "Sort Result", Sz, "False"},
-        {"Option", "Ignore MaxHit", Sz, "False"},
-        {"Option", "RandomSkin", Dw, "1"},
-        {"Option", "OnTop", Sz, "False"},
-        {"Option", "BorderMagnetic", Sz, "True"},
-        {"Option", "DevChange", Sz, "True"},
-        {"Option", "ShowSysTray", Sz, "True"},
-        {"Option", "ShowTaskBar", Sz, "True"},
-        {"Option", "NumIconSysTray", Dw, "2"},
-        {"Option", "Border", Dw, "1"},
-        {"Option", "IncludeComment", Dw, "0"},
-        {"Option", "IncludeDate", Dw, "1"},
-        {"Option", "IncludeDisk", Dw, "0"},
-        {"Option", "IncludeFile", Dw, "1"},
-        {"Option", "IncludeDir", Dw, "1"},
-        {"Option", "IncludeSize", Dw, "1"},
-        {"Option", "ColunmSep", Sz, ";"},
-        {"Option", "StyleHTML", Sz, "True"},
-        {"Option", "HeaderBackColor", Dw, "16777215"},
-        {"Option", "HeaderTextColor", Dw, "0"},
-        {"Option", "FieldBackColor", Dw, "16777215"},
-        {"Option", "FieldTextColor", Dw, "0"},
-        {"Option", "FontNameLabel", Sz, "Arial"},
-        {"Option", "FontBoldLabel", Sz, "False"},
-        {"Option", "FontItalicLabel", Sz, "False"},
-        {"Option", "FontColorLabel", Dw, "16777215"},
-        {"Option", "FontSizeLabel", Dw, "7"},
-        {"Option", "FontNameTitle", Sz, "Arial"},
-        {"Option", "FontBoldTitle", Sz, "False"},
-        {"Option", "FontItalicTitle", Sz, "False"},
-        {"Option", "FontColorTitle", Dw, "16777215"},
-        {"Option", "FontSizeTitle", Dw, "8"},
-        {"Search", "", Dw, "5"},
-        {"Search", "MaxHit", Dw, "500"},
-        {"Skins", "", Sz, "CorvaneDisk.zip"},
-        {"Language", "", Sz, "CorD_eng.lng"},
-    };
     AppSettings s;
     s.BorderMagnetic = false; // the holders take the defaults they write
     StartupReadResult r = ReadSettingsAtStartup(s);
-    EXPECT_EQ(r.defaulted.size(), std::size(defaults));
+    EXPECT_EQ(r.defaulted.size(), std::size(Defaults));
     EXPECT_TRUE(r.unreadable.empty());
-    for (const Expected& e : defaults) {
+    for (const Expected& e : Defaults) {
         SCOPED_TRACE(std::string(e.key) + "\\" + e.value);
         RegValue v = stored(e.key, e.value);
         EXPECT_EQ(v.kind(), e.kind);
         EXPECT_EQ(v.text(), e.text);
-        EXPECT_TRUE(r.wasDefaulted(e.key, e.value));
+        EXPECT_TRUE(r.wasDefaulted(e.id));
     }
     EXPECT_TRUE(s.BorderMagnetic);
     EXPECT_TRUE(s.DevChange);
@@ -103,6 +106,21 @@ TEST_F(SettingsTableTest, FirstStartWritesEveryDefaultWithItsType)
     EXPECT_TRUE(ReadSettingsAtStartup(again).defaulted.empty());
 }
 
+TEST_F(SettingsTableTest, EachNameReadsAndWritesTheValueStoredUnderIt)
+{
+    for (const Expected& e : Defaults)
+        store(e.key, e.value, std::string(e.key) + "\\" + e.value);
+    for (const Expected& e : Defaults)
+        EXPECT_EQ(PlaceOf(e.id).stored().text(), std::string(e.key) + "\\" + e.value);
+
+    WriteDefault(SettingId::MaxHit);
+    EXPECT_EQ(stored("Search", "MaxHit").kind(), Dw);
+    EXPECT_EQ(stored("Search", "MaxHit").text(), "500");
+    WriteFlag(SettingId::RandomSkin, false); // a number by default, a text once the options write it
+    EXPECT_EQ(stored("Option", "RandomSkin").kind(), Sz);
+    EXPECT_EQ(stored("Option", "RandomSkin").text(), "False");
+}
+
 TEST_F(SettingsTableTest, EmptyTextsAreDefaultedOnlyWhereTheTestSaysSo)
 {
     store("Option", "Recursive", "");     // a check-box flag: left alone
@@ -112,13 +130,13 @@ TEST_F(SettingsTableTest, EmptyTextsAreDefaultedOnlyWhereTheTestSaysSo)
     store("Search", "MaxHit", "0", REG_DWORD);
     AppSettings s;
     StartupReadResult r = ReadSettingsAtStartup(s);
-    EXPECT_FALSE(r.wasDefaulted("Option", "Recursive"));
+    EXPECT_FALSE(r.wasDefaulted(SettingId::Recursive));
     EXPECT_EQ(stored("Option", "Recursive").text(), "");
     EXPECT_EQ(stored("Option", "OnTop").text(), "False");
     EXPECT_EQ(stored("Option", "ColunmSep").text(), ";");
     EXPECT_EQ(stored("Option", "FontNameLabel").text(), "Arial");
     EXPECT_EQ(s.MaxHit, 0); // DWORD 0 is a value, not a missing one
-    EXPECT_FALSE(r.wasDefaulted("Search", "MaxHit"));
+    EXPECT_FALSE(r.wasDefaulted(SettingId::MaxHit));
 }
 
 TEST_F(SettingsTableTest, ConversionsAcceptEitherTypeAndKeepDefaultsForJunk)

@@ -231,7 +231,7 @@ TEST_F(SkinTest, CheckBoxesStartFromTheSettingsAndKeepTheirStateLater)
 TEST_F(SkinTest, StartUpStatesCanComeFromTheMainWindow)
 {
     writeSkin("a.zip", "");
-    context.StartupFlag = [](std::string_view setting) { return setting == "Sort Result"; };
+    context.StartupFlag = [](SettingId setting) { return setting == SettingId::SortResult; };
     setOption("Recursive", "True");
     load("a.zip", true);
     EXPECT_TRUE(control(main(), "CBWSort").property("Value").toBool());
