@@ -13,21 +13,21 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 struct AppContext;
 class ButtonWeb;
 class CatalogCreation;
-class CheckBoxWeb;
-class FolderTree;
+class CatLayer;
+class FindLayer;
+class LibLayer;
 class TrayIconMenu;
 class LibraryList;
 class NewVolumeOffer;
 class PopupMenu;
 class SearchLaunch;
-class QComboBox;
 class QLabel;
-class QTreeView;
 class WindowDragger;
 
 class MainWindow : public SkinnedForm, public Retranslatable {
@@ -54,10 +54,8 @@ public:
     void LoadSkinNamed(const QString& fileName, bool atStartup);
 
     Layer currentLayer() const { return layer_; }
-    std::string CurrentLayer() const; // "CAT", "FIND" or "LIB"
-    void BWLayerCat_Click() { switchLayer(Layer::Cat); }
-    void BWLayerFind_Click() { switchLayer(Layer::Find); }
-    void BWLayerLib_Click() { switchLayer(Layer::Lib); }
+    // As a layer's tab or key shows it.
+    void showLayer(Layer layer);
 
     // Catalogues folder exactly as Create does with the layer's options.
     void catalogueFolder(const QString& folder);
@@ -73,41 +71,14 @@ public:
     void retranslate() override;
 
     // The LIB layer's list (catalogs open through its setCatalogOpener).
-    LibraryList& library() { return *library_; }
+    LibraryList& library();
+
+    CatLayer& catLayer() { return *cat_; }
+    FindLayer& findLayer() { return *find_; }
 
     // The drive type of the volume holding a folder ("Cd-Rom"...): it decides
     // whether the eject box shows.
     std::function<std::string(const std::string& folder)> DriveTypeOf;
-
-    PopupMenu* m_cMenu = nullptr;
-    PopupMenu* m_cMenuLib = nullptr;
-
-    // Controls other code reaches by name too.
-    FolderTree* FolderTreeview = nullptr;
-    QComboBox* cboFileType = nullptr;
-    QComboBox* cboFind = nullptr;
-    QComboBox* cboListDAT = nullptr;
-    QComboBox* cboFilter = nullptr;
-    QComboBox* cboTypeDisk = nullptr;
-    CheckBoxWeb* CBWRecursive = nullptr;
-    CheckBoxWeb* CBWSearchZipContent = nullptr;
-    CheckBoxWeb* CBWEnableComment = nullptr;
-    CheckBoxWeb* CBWEjectCD = nullptr;
-    CheckBoxWeb* CBWSort = nullptr;
-    CheckBoxWeb* CBWIgnoreMaxHit = nullptr;
-    ButtonWeb* BWSearch = nullptr;
-    ButtonWeb* BWStop = nullptr;
-    ButtonWeb* BWFind = nullptr;
-    ButtonWeb* BWExit = nullptr;
-    ButtonWeb* BWMin = nullptr;
-    LayerTab* BWLayerCat = nullptr;
-    LayerTab* BWLayerFind = nullptr;
-    LayerTab* BWLayerLib = nullptr;
-    QLabel* lblTitle = nullptr;
-    QLabel* lblDisplay1 = nullptr;
-    QLabel* lblDisplay2 = nullptr;
-    QLabel* imgIcon = nullptr;
-    QTreeView* LVLib = nullptr;
 
 signals:
     void layerChanged(MainWindow::Layer layer);
@@ -125,15 +96,14 @@ private:
     void fillSkinMenu();
     void listenToKeysOfEveryControl();
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
-    void switchLayer(Layer layer);
     void showLayerControls();
     void updateEjectBox();
-    void imgIcon_Click();
+    void showMainMenu();
     void onMainMenu(const QString& key);
     void onTrayMenu(const QString& key);
     void showAbout(bool owned);
     void showOptions();
-    void BWMin_Click();
+    void minimize();
     void readRecentSearches();
     void addTrayIcon();
     void dropTrayIcon();
@@ -151,6 +121,19 @@ private:
     std::unique_ptr<CatalogCreation> creation_;
     std::unique_ptr<SearchLaunch> search_;
     std::unique_ptr<NewVolumeOffer> volumeOffer_;
-    std::unique_ptr<LibraryList> library_;
-    std::vector<QWidget*> catControls_, findControls_, libControls_;
+    PopupMenu* mainMenu_ = nullptr;
+    PopupMenu* libraryMenu_ = nullptr;
+    QLabel* programIcon_ = nullptr;
+    QLabel* titleLabel_ = nullptr;
+    ButtonWeb* minimizeButton_ = nullptr;
+    ButtonWeb* exitButton_ = nullptr;
+    LayerTab* catTab_ = nullptr;
+    LayerTab* findTab_ = nullptr;
+    LayerTab* libTab_ = nullptr;
+    CatLayer* cat_ = nullptr;
+    FindLayer* find_ = nullptr;
+    LibLayer* lib_ = nullptr;
 };
+
+// A layer as the skin names its tab: "CAT", "FIND" or "LIB".
+std::string LayerName(MainWindow::Layer layer);

@@ -14,10 +14,11 @@
 #include "gui/menu/PopupMenu.h"
 #include "gui/services/MountWatcher.h"
 #include "gui/services/Services.h"
-#include "gui/widgets/CheckBoxWeb.h"
 #include "language/LangText.h"
 #include "language/StartupLanguage.h"
-#include "gui/FilterCombo.h"
+#include "mainwindow/CatLayer.h"
+#include "mainwindow/FindLayer.h"
+#include "mainwindow/LibLayer.h"
 #include "mainwindow/TrayIconMenu.h"
 #include "mainwindow/NewVolumeOffer.h"
 #include "platform/fs/FindNoCase.h"
@@ -26,9 +27,6 @@
 #include "skin/TmpFolder.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QHeaderView>
-#include <QTreeView>
 
 namespace {
 
@@ -76,7 +74,7 @@ QString MainWindow::NextSkin()
 void MainWindow::LoadSkinNamed(const QString& fileName, bool atStartup)
 {
     SkinContext context;
-    context.CurrentLayer = CurrentLayer();
+    context.CurrentLayer = LayerName(layer_);
     context.SetIgnoreMaxHit = [this](bool on) { app_.settings.IgnoreMaxHit = on; };
     LoadSkin(app_.skin, app_.windows, context, fileName.toStdString(), atStartup);
 }
@@ -90,20 +88,18 @@ void MainWindow::FormLoad()
     StartupReadResult read = ReadSettingsAtStartup(s);
     LoadStartupLanguage(app_.texts, s.Language);
 
-    for (const std::string& item : LoadListDriveType(app_.texts[TextId::All]))
-        cboTypeDisk->addItem(QString::fromStdString(item));
-    cboTypeDisk->setCurrentIndex(0);
+    find_->setDiskTypes(LoadListDriveType(app_.texts[TextId::All]));
 
     skinFiles_ = SkinPackages();
     QString chosen = s.RandomSkin ? NextSkin() : QString::fromStdString(s.Skins);
     CreateNewKey(HKEY_LOCAL_MACHINE, OptionKey);
     SetKeyValue(HKEY_LOCAL_MACHINE, OptionKey, "NextSkin", chosen.toStdString(), REG_SZ);
     LoadSkinNamed(chosen, true);
-    LoadFilter(*cboFileType);
+    cat_->reloadFileTypes();
 
     for (std::size_t c = 0; c < s.LVLib.size(); ++c)
         if (s.LVLib[c])
-            LVLib->setColumnWidth(int(c), PixelsFromTwipsRounded(*s.LVLib[c]));
+            lib_->setColumnWidth(int(c), PixelsFromTwipsRounded(*s.LVLib[c]));
     if (!s.LVLib[0])
         CreateNewKey(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\LVLib");
     if (!read.wasDefaulted("Option", "OnTop"))
@@ -115,7 +111,7 @@ void MainWindow::FormLoad()
 
 void MainWindow::FormLoaded()
 {
-    LoadFilter(*cboFilter);
+    find_->reloadFilters();
     readRecentSearches();
     connect(&app_.services.mounts, &MountWatcher::mounted, volumeOffer_.get(), &NewVolumeOffer::mounted);
     ShellTrayAdd();
@@ -131,27 +127,30 @@ void MainWindow::readRecentSearches()
         SetKeyValue(HKEY_LOCAL_MACHINE, SearchKey, "", "5", REG_DWORD);
         return;
     }
+    QStringList recent;
     for (int i = 1; i <= app_.settings.RecentCount; ++i) {
         std::string text = QueryValue(HKEY_LOCAL_MACHINE, SearchKey + "\\Recent" + std::to_string(i), "").text();
         if (!text.empty())
-            cboFind->addItem(QString::fromStdString(text));
+            recent.append(QString::fromStdString(text));
     }
-    cboFind->setCurrentIndex(-1);
+    find_->setRecentSearches(recent);
 }
 
 void MainWindow::syncSettingsFromControls()
 {
     AppSettings& s = app_.settings;
-    s.Recursive = CBWRecursive->value();
-    s.ZipContent = CBWSearchZipContent->value();
-    s.EnableComment = CBWEnableComment->value();
-    s.SortResult = CBWSort->value();
-    s.IgnoreMaxHit = CBWIgnoreMaxHit->value();
+    const ScanRequest scan = cat_->scanRequest();
+    s.Recursive = scan.recursive;
+    s.ZipContent = scan.archiveContents;
+    s.EnableComment = scan.comments;
+    const SearchRequest search = find_->findRequest();
+    s.SortResult = search.sorted;
+    s.IgnoreMaxHit = search.ignoreMaxHit;
     const QPoint place = hiddenToTray_ || isMinimized() ? normalGeometry().topLeft() : pos();
     s.Main.Left = Twips(place.x());
     s.Main.Top = Twips(place.y());
     for (int c = 0; c < 6; ++c)
-        s.LVLib[std::size_t(c)] = Twips(LVLib->columnWidth(c));
+        s.LVLib[std::size_t(c)] = Twips(lib_->columnWidth(c));
     // Windows never opened keep the place the skin gives them.
     struct Secondary {
         const char* name;

@@ -3,14 +3,13 @@
 #include "engine/library/LibraryLists.h"
 #include "engine/start/AppFolders.h"
 #include "gui/AppContext.h"
-#include "gui/FilterCombo.h"
 #include "gui/WindowRegistry.h"
 #include "language/LangText.h"
 #include "mainwindow/TrayIconMenu.h"
+#include "mainwindow/CatLayer.h"
+#include "mainwindow/FindLayer.h"
 #include "mainwindow/MainWindow.h"
 #include "options/MainWindowLink.h"
-
-#include <QComboBox>
 
 namespace {
 
@@ -48,15 +47,15 @@ public:
     void refreshFilterCombos() override
     {
         if (MainWindow* m = main()) {
-            LoadFilter(*m->cboFileType);
-            LoadFilter(*m->cboFilter);
+            m->catLayer().reloadFileTypes();
+            m->findLayer().reloadFilters();
         }
     }
     void refreshLanguageCombos() override
     {
         if (MainWindow* m = main()) {
-            FillList(*m->cboListDAT, LoadListDAT(app_.texts[TextId::All], Folders().LibPath));
-            FillList(*m->cboTypeDisk, LoadListDriveType(app_.texts[TextId::All]));
+            m->findLayer().setCatalogs(LoadListDAT(app_.texts[TextId::All], Folders().LibPath));
+            m->findLayer().setDiskTypes(LoadListDriveType(app_.texts[TextId::All]));
         }
     }
 

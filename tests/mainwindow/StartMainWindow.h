@@ -3,6 +3,7 @@
 
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/WindowMode.h"
+#include "tests/support/NamedControl.h"
 #include "tests/support/TestWorld.h"
 
 inline MainWindow& StartMainWindow(TestWorld& world)
