@@ -45,7 +45,7 @@ int main(int argc, char** argv)
     UseProgramStyle();
     ProgramWorld world;
     auto& main = world.start();
-    main.FormLoaded();
+    main.finishStartUp();
     main.showLayer(MainWindow::Layer::Find);
     Control<QComboBox>(main, "cboFind").setEditText(QStringLiteral("kb")); // in every size
     Control<CheckBoxWeb>(main, "CBWIgnoreMaxHit").setValue(true);

@@ -44,7 +44,7 @@ constexpr const char* TrayTip = VersionedProgramName;
 } // namespace
 
 MainWindow::MainWindow(AppContext& app)
-    : DriveTypeOf([](const std::string& folder) { return ProbeVolume(folder).driveType; }), app_(app)
+    : driveTypeOf([](const std::string& folder) { return ProbeVolume(folder).driveType; }), app_(app)
 {
     setObjectName(WindowName);
     buildControls();
@@ -168,7 +168,7 @@ void MainWindow::showLayerControls()
 void MainWindow::updateEjectBox()
 {
     const QString folder = cat_->chosenFolder();
-    cat_->showEjectBox(layer_ == Layer::Cat && !folder.isEmpty() && DriveTypeOf(folder.toStdString()) == "Cd-Rom");
+    cat_->showEjectBox(layer_ == Layer::Cat && !folder.isEmpty() && driveTypeOf(folder.toStdString()) == "Cd-Rom");
 }
 
 // Keys ---------------------------------------------------------------------
@@ -183,7 +183,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (FormKeyDown(key->key(), key->modifiers()))
+        if (handleKey(key->key(), key->modifiers()))
             return true;
     } else if (watched == programIcon_ && event->type() == QEvent::MouseButtonRelease) {
         showMainMenu();
@@ -194,11 +194,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (!FormKeyDown(event->key(), event->modifiers()))
+    if (!handleKey(event->key(), event->modifiers()))
         SkinnedForm::keyPressEvent(event);
 }
 
-bool MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
+bool MainWindow::handleKey(int key, Qt::KeyboardModifiers modifiers)
 {
     modifiers &= ~Qt::KeypadModifier;
     const bool ctrl = modifiers == Qt::ControlModifier; // Ctrl alone
@@ -297,7 +297,7 @@ void MainWindow::onMainMenu(const QString& key)
         // A skin reloads the windows a running job fills: it waits for the job.
         WhenJobsIdle(app_.jobs, [window = QPointer(this), file] {
             if (window)
-                window->LoadSkinNamed(file, false);
+                window->loadSkin(file, false);
         });
     }
 }
@@ -319,12 +319,12 @@ void MainWindow::showAbout(bool owned)
 
 // Tray, task bar, stay-on-top ------------------------------------------------
 
-TrayIconMenu* MainWindow::trayForm() const
+TrayIconMenu* MainWindow::trayMenu() const
 {
     return app_.windows.find<TrayIconMenu>();
 }
 
-void MainWindow::ShellTrayAdd()
+void MainWindow::updateTrayIcon()
 {
     dropTrayIcon();
     if (app_.settings.ShowSysTray)
@@ -346,13 +346,13 @@ void MainWindow::addTrayIcon()
     connect(&form, &TrayIconMenu::SysTrayDoubleClick, this, &MainWindow::restoreFromTray);
     connect(&form, &TrayIconMenu::SysTrayMouseDown, this, [this](int button) {
         if (button == 2)
-            trayForm()->ShowMenu();
+            trayMenu()->ShowMenu();
         else
             restoreFromTray(); // tray hosts do not report double clicks
     });
     connect(&form, &TrayIconMenu::IconLost, this, [this] {
         restoreFromTray();
-        ShellTrayRemove();
+        removeTrayIcon();
     });
     // Whatever else takes the icon away.
     connect(&form, &QObject::destroyed, this, &MainWindow::keepReachable, Qt::QueuedConnection);
@@ -360,11 +360,11 @@ void MainWindow::addTrayIcon()
 
 void MainWindow::applyTrayIcon()
 {
-    if (TrayIconMenu* form = trayForm())
+    if (TrayIconMenu* form = trayMenu())
         form->setIconHandle(QIcon(TrayPicture(app_.settings.NumIconSysTray)));
 }
 
-void MainWindow::ShellTrayRemove()
+void MainWindow::removeTrayIcon()
 {
     dropTrayIcon();
     keepReachable();
@@ -379,7 +379,7 @@ void MainWindow::dropTrayIcon()
 // never left with neither.
 void MainWindow::keepReachable()
 {
-    if (hiddenToTray_ && !unloaded_ && !trayForm())
+    if (hiddenToTray_ && !unloaded_ && !trayMenu())
         restoreFromTray();
 }
 
@@ -393,7 +393,7 @@ void MainWindow::restoreFromTray()
 
 void MainWindow::minimize()
 {
-    if (trayForm()) {
+    if (trayMenu()) {
         hide();
         hiddenToTray_ = true;
     } else {
@@ -408,7 +408,7 @@ void MainWindow::onTrayMenu(const QString& key)
     } else if (key == "ONTOP") {
         app_.settings.OnTop = !app_.settings.OnTop;
         WriteSetting(*FindSetting("Option", "OnTop"), app_.settings);
-        trayForm()->setChecked(key, app_.settings.OnTop);
+        trayMenu()->setChecked(key, app_.settings.OnTop);
         FormStayOnTop(this, app_.settings.OnTop);
     } else if (key == "ABOUT") {
         if (!hiddenToTray_)
@@ -433,7 +433,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    FormUnload();
+    shutDown();
     event->accept();
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }

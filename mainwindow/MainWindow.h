@@ -41,17 +41,17 @@ public:
 
     // The start-up: settings, language, skin and what the first look needs.
     // Run once, after the window is in the registry and before it is shown.
-    void FormLoad();
+    void startUp();
     // The rest of the start-up, once the window shows: the lists of the other
     // layers, the recent searches, the tray icon, the menus, new volumes.
-    void FormLoaded();
+    void finishStartUp();
     // Writes what the user can change back to the settings, closes the other
     // windows, empties the work folder, removes the tray icon. Runs once.
-    void FormUnload();
+    void shutDown();
 
     // The skin that follows the one loaded at the previous start, wrapping.
-    QString NextSkin();
-    void LoadSkinNamed(const QString& fileName, bool atStartup);
+    QString nextSkin();
+    void loadSkin(const QString& fileName, bool atStartup);
 
     Layer currentLayer() const { return layer_; }
     // As a layer's tab or key shows it.
@@ -62,9 +62,10 @@ public:
     // A catalog is made or a search runs.
     bool isBusy() const;
 
-    void ShellTrayAdd();
-    void ShellTrayRemove();
-    TrayIconMenu* trayForm() const;
+    // The tray icon as the settings now want it, there or not.
+    void updateTrayIcon();
+    void removeTrayIcon();
+    TrayIconMenu* trayMenu() const;
     bool hiddenToTray() const { return hiddenToTray_; }
     void restoreFromTray();
 
@@ -78,7 +79,7 @@ public:
 
     // The drive type of the volume holding a folder ("Cd-Rom"...): it decides
     // whether the eject box shows.
-    std::function<std::string(const std::string& folder)> DriveTypeOf;
+    std::function<std::string(const std::string& folder)> driveTypeOf;
 
 signals:
     void layerChanged(MainWindow::Layer layer);
@@ -95,7 +96,7 @@ private:
     void buildMenus();
     void fillSkinMenu();
     void listenToKeysOfEveryControl();
-    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    bool handleKey(int key, Qt::KeyboardModifiers modifiers);
     void showLayerControls();
     void updateEjectBox();
     void showMainMenu();

@@ -55,7 +55,7 @@ StoredTwips Twips(int pixels)
 
 } // namespace
 
-QString MainWindow::NextSkin()
+QString MainWindow::nextSkin()
 {
     // No package at all: no skin, quietly (the plain controls serve).
     if (skinFiles_.empty())
@@ -71,7 +71,7 @@ QString MainWindow::NextSkin()
     return skinFiles_[next];
 }
 
-void MainWindow::LoadSkinNamed(const QString& fileName, bool atStartup)
+void MainWindow::loadSkin(const QString& fileName, bool atStartup)
 {
     SkinContext context;
     context.CurrentLayer = LayerName(layer_);
@@ -79,7 +79,7 @@ void MainWindow::LoadSkinNamed(const QString& fileName, bool atStartup)
     LoadSkin(app_.skin, app_.windows, context, fileName.toStdString(), atStartup);
 }
 
-void MainWindow::FormLoad()
+void MainWindow::startUp()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     AppSettings& s = app_.settings;
@@ -91,10 +91,10 @@ void MainWindow::FormLoad()
     find_->setDiskTypes(LoadListDriveType(app_.texts[TextId::All]));
 
     skinFiles_ = SkinPackages();
-    QString chosen = s.RandomSkin ? NextSkin() : QString::fromStdString(s.Skins);
+    QString chosen = s.RandomSkin ? nextSkin() : QString::fromStdString(s.Skins);
     CreateNewKey(HKEY_LOCAL_MACHINE, OptionKey);
     SetKeyValue(HKEY_LOCAL_MACHINE, OptionKey, "NextSkin", chosen.toStdString(), REG_SZ);
-    LoadSkinNamed(chosen, true);
+    loadSkin(chosen, true);
     cat_->reloadFileTypes();
 
     for (std::size_t c = 0; c < s.LVLib.size(); ++c)
@@ -109,12 +109,12 @@ void MainWindow::FormLoad()
     QApplication::restoreOverrideCursor();
 }
 
-void MainWindow::FormLoaded()
+void MainWindow::finishStartUp()
 {
     find_->reloadFilters();
     readRecentSearches();
     connect(&app_.services.mounts, &MountWatcher::mounted, volumeOffer_.get(), &NewVolumeOffer::mounted);
-    ShellTrayAdd();
+    updateTrayIcon();
     buildMenus();
     retranslate(); // the menus take their captions too
 }
@@ -171,7 +171,7 @@ void MainWindow::syncSettingsFromControls()
         s.LVPath[c] = s.LVPath[c].value_or(DesignPathWidths[c]);
 }
 
-void MainWindow::FormUnload()
+void MainWindow::shutDown()
 {
     if (unloaded_)
         return;
@@ -185,6 +185,6 @@ void MainWindow::FormUnload()
                 app_.windows.unload(name);
     });
     Guarded("Form_Unload", [] { EmptyTmpFolder(); });
-    Guarded("Form_Unload", [this] { ShellTrayRemove(); });
+    Guarded("Form_Unload", [this] { removeTrayIcon(); });
     Guarded("Form_Unload", [this] { disconnect(&app_.services.mounts, nullptr, volumeOffer_.get(), nullptr); });
 }

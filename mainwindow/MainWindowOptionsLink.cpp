@@ -22,12 +22,12 @@ public:
     void ShellTrayAdd() override
     {
         if (MainWindow* m = main())
-            m->ShellTrayAdd();
+            m->updateTrayIcon();
     }
     void ShellTrayRemove() override
     {
         if (MainWindow* m = main())
-            m->ShellTrayRemove();
+            m->removeTrayIcon();
     }
     void setTrayOnTopCheck(bool on) override
     {
@@ -42,7 +42,7 @@ public:
     void applySkin(const std::string& file) override
     {
         if (MainWindow* m = main())
-            m->LoadSkinNamed(QString::fromStdString(file), false);
+            m->loadSkin(QString::fromStdString(file), false);
     }
     void refreshFilterCombos() override
     {

@@ -27,8 +27,8 @@ ProgramWorld::~ProgramWorld()
 MainWindow& ProgramWorld::start()
 {
     auto& main = windows_.get<MainWindow>();
-    main.FormLoad();
+    main.startUp();
     main.show();
-    QTimer::singleShot(0, &main, &MainWindow::FormLoaded);
+    QTimer::singleShot(0, &main, &MainWindow::finishStartUp);
     return main;
 }

@@ -298,7 +298,7 @@ TEST_F(MainWindowTest, BlankOrRefusedNamesAndStopWriteNothing)
 TEST_F(MainWindowTest, TheDiscIsEjectedOnlyWhenItsBoxIsShownAndTicked)
 {
     auto& main = start();
-    main.DriveTypeOf = [](const std::string&) { return std::string("Fixed"); };
+    main.driveTypeOf = [](const std::string&) { return std::string("Fixed"); };
     Control<FolderTree>(main, "FolderTreeview").setSelectedPath(QString::fromStdString(folder()));
     EXPECT_FALSE(Control<CheckBoxWeb>(main, "CBWEjectCD").isVisible());
     Control<CheckBoxWeb>(main, "CBWEjectCD").setValue(true);
@@ -306,7 +306,7 @@ TEST_F(MainWindowTest, TheDiscIsEjectedOnlyWhenItsBoxIsShownAndTicked)
     create(main, folder());
     EXPECT_TRUE(world.fakes.ejector.ejected.empty());
 
-    main.DriveTypeOf = [](const std::string&) { return std::string("Cd-Rom"); };
+    main.driveTypeOf = [](const std::string&) { return std::string("Cd-Rom"); };
     Control<FolderTree>(main, "FolderTreeview").setSelectedPath(QString::fromStdString(world.home.file("disk/sub")));
     EXPECT_TRUE(Control<CheckBoxWeb>(main, "CBWEjectCD").isVisible());
     answerSave("", "");
@@ -319,7 +319,7 @@ TEST_F(MainWindowTest, TheEjectBoxFollowsTheKeysAndEjectsFromTheTrayOrSaysWhyNot
 {
     auto& main = start();
     const std::string disc = folder();
-    main.DriveTypeOf = [disc](const std::string& f) { return std::string(f.rfind(disc, 0) == 0 ? "Cd-Rom" : "Fixed"); };
+    main.driveTypeOf = [disc](const std::string& f) { return std::string(f.rfind(disc, 0) == 0 ? "Cd-Rom" : "Fixed"); };
     Control<FolderTree>(main, "FolderTreeview").setSelectedPath(QString::fromStdString(disc));
     ASSERT_TRUE(Control<CheckBoxWeb>(main, "CBWEjectCD").isVisible());
     key(&Control<FolderTree>(main, "FolderTreeview"), Qt::Key_Left); // up to the folder above, on no disc
@@ -475,18 +475,18 @@ TEST_F(MainWindowTest, TheWindowComesBackWhenTheTrayIconGoesWhileItIsHidden)
 {
     world.settings.ShowSysTray = true;
     auto& main = start();
-    ASSERT_NE(main.trayForm(), nullptr);
+    ASSERT_NE(main.trayMenu(), nullptr);
     Control<ButtonWeb>(main, "BWMin").click();
     ASSERT_TRUE(main.hiddenToTray());
     ASSERT_FALSE(main.isVisible());
     world.settings.ShowSysTray = false; // the options' Display page
-    main.ShellTrayRemove();
+    main.removeTrayIcon();
     EXPECT_TRUE(main.isVisible());
     EXPECT_FALSE(main.hiddenToTray());
 
     // Also when the icon is taken away behind the window's back.
     world.settings.ShowSysTray = true;
-    main.ShellTrayAdd();
+    main.updateTrayIcon();
     Control<ButtonWeb>(main, "BWMin").click();
     ASSERT_FALSE(main.isVisible());
     world.windows.unload(TrayIconMenu::WindowName);
@@ -494,9 +494,9 @@ TEST_F(MainWindowTest, TheWindowComesBackWhenTheTrayIconGoesWhileItIsHidden)
     EXPECT_TRUE(TestWorld::waitFor([&] { return main.isVisible(); }));
 
     // Re-adding the icon keeps a hidden window hidden.
-    main.ShellTrayAdd();
+    main.updateTrayIcon();
     Control<ButtonWeb>(main, "BWMin").click();
-    main.ShellTrayAdd();
+    main.updateTrayIcon();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     TestWorld::waitFor([] { return false; }, 100);
     EXPECT_FALSE(main.isVisible());
