@@ -1,5 +1,5 @@
 #include "engine/start/Main.h"
-#include "mainwindow/FrmUsage.h"
+#include "mainwindow/UsageWindow.h"
 #include "mainwindow/WindowMode.h"
 #include "platform/gui/DialogPrompter.h"
 #include "platform/gui/DisplayPlatform.h"
@@ -34,7 +34,7 @@ std::unique_ptr<Prompter> makeDialogPrompter(int, char** argv)
     if (!startApplication(argv[0]))
         return nullptr;
     return std::make_unique<DialogPrompter>([](std::string_view text) {
-        FrmUsage usage(QString::fromUtf8(text.data(), qsizetype(text.size())));
+        UsageWindow usage(QString::fromUtf8(text.data(), qsizetype(text.size())));
         usage.exec();
     });
 }

@@ -68,9 +68,9 @@ int main(int argc, char** argv)
     std::filesystem::copy_file(CORVANE_SOURCE_DIR "/tests/fixtures/skins/Slate.zip", world.home.file("skin/Slate.zip"));
     DefineWindows(world.app);
     auto& main = world.windows.get<MainWindow>();
-    main.FormLoad();
+    main.startUp();
     main.show();
-    main.FormLoaded();
+    main.finishStartUp();
     ShowEveryWindow(world.windows);
     auto& options = world.windows.get<OptionsDialog>();
 

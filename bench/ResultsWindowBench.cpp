@@ -14,6 +14,7 @@
 #include "platform/prompter/ConsolePrompter.h"
 #include "results/FindResultsModel.h"
 #include "results/SearchResultsWindow.h"
+#include "tests/support/NamedControl.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -44,16 +45,16 @@ int main(int argc, char** argv)
     UseProgramStyle();
     ProgramWorld world;
     auto& main = world.start();
-    main.FormLoaded();
-    main.BWLayerFind_Click();
-    main.cboFind->setEditText(QStringLiteral("kb")); // in every size
-    main.CBWIgnoreMaxHit->setValue(true);
-    main.CBWSort->setValue(sorted);
+    main.finishStartUp();
+    main.showLayer(MainWindow::Layer::Find);
+    Control<QComboBox>(main, "cboFind").setEditText(QStringLiteral("kb")); // in every size
+    Control<CheckBoxWeb>(main, "CBWIgnoreMaxHit").setValue(true);
+    Control<CheckBoxWeb>(main, "CBWSort").setValue(sorted);
     QApplication::processEvents();
 
     QElapsedTimer clock;
     clock.start();
-    main.BWFind->click();
+    Control<ButtonWeb>(main, "BWFind").click();
     while (main.isBusy())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     auto& results = world.app().windows.get<SearchResultsWindow>();

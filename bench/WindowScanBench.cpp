@@ -8,6 +8,7 @@
 #include "gui/widgets/CheckBoxWeb.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/ProgramWorld.h"
+#include "tests/support/NamedControl.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -61,7 +62,7 @@ int main(int argc, char** argv)
     ProgramWorld world;
     MainWindow& main = world.start();
     QApplication::processEvents();
-    main.CBWRecursive->setValue(true);
+    Control<CheckBoxWeb>(main, "CBWRecursive").setValue(true);
     const double window = BestOf(5, [&] {
         QElapsedTimer clock;
         double seconds = 0;

@@ -7,21 +7,18 @@
 #include "engine/settings/AppSettings.h"
 #include "engine/start/AppFolders.h"
 #include "gui/AppContext.h"
-#include "gui/FilterCombo.h"
 #include "gui/WindowRegistry.h"
 #include "gui/WindowState.h"
 #include "gui/jobs/JobRunner.h"
 #include "gui/services/Clock.h"
 #include "gui/services/Ejector.h"
 #include "gui/services/Services.h"
-#include "gui/widgets/CheckBoxWeb.h"
 #include "language/LangText.h"
+#include "mainwindow/CatLayer.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/SaveCatalogDialog.h"
 #include "platform/prompter/Prompter.h"
 
-#include <QLabel>
-#include <QFontMetrics>
 #include <QLocale>
 
 #include <chrono>
@@ -62,22 +59,21 @@ void CatalogCreation::create(const QString& folder)
 {
     if (app_.jobs.isBusy() || folder.isEmpty())
         return;
+    const ScanRequest asked = window_.catLayer().scanRequest();
     ScanOptions opts;
-    opts.RecursiveDir = window_.CBWRecursive->value();
-    opts.SearchZipContent = window_.CBWSearchZipContent->value();
-    opts.EnableComment = window_.CBWEnableComment->value();
+    opts.RecursiveDir = asked.recursive;
+    opts.SearchZipContent = asked.archiveContents;
+    opts.EnableComment = asked.comments;
     opts.RootDir = folder.toStdString();
-    opts.Search = SelectedPatterns(*window_.cboFileType).toStdString();
+    opts.Search = asked.patterns.toStdString();
     const auto start = app_.services.clock.steadyTime();
 
-    window_.lblDisplay1->setText(app_.texts.text(TextId::ScanRunning));
-    window_.lblDisplay2->setText(folder);
+    window_.catLayer().setStatus(app_.texts.text(TextId::ScanRunning), folder);
     folder_ = folder;
 
     JobOptions options{.owner = this, .wait = [this] { FormStayOnTop(&window_, app_.settings.OnTop); }};
     options.stopped = [this] {
-        window_.lblDisplay1->setText(QStringLiteral("Cataloguing stopped"));
-        window_.lblDisplay2->setText(folder_);
+        window_.catLayer().setStatus(QStringLiteral("Cataloguing stopped"), folder_);
         ejectIfAsked();
     };
     app_.jobs.start(
@@ -103,9 +99,9 @@ void CatalogCreation::create(const QString& folder)
             const auto seconds =
                 std::chrono::duration_cast<std::chrono::seconds>(app_.services.clock.steadyTime() - start).count();
             const qint64 body = qint64(session->lines.count()) - HeaderLineCount;
-            window_.lblDisplay1->clear();
-            window_.lblDisplay2->setText(FilesFound(std::max<qint64>(body, 0)) + app_.texts.text(TextId::ScanDoneIn) +
-                                         ' ' + QString::number(seconds) + app_.texts.text(TextId::ScanDoneSeconds));
+            window_.catLayer().setStatus({}, FilesFound(std::max<qint64>(body, 0)) +
+                                                 app_.texts.text(TextId::ScanDoneIn) + ' ' + QString::number(seconds) +
+                                                 app_.texts.text(TextId::ScanDoneSeconds));
             if (session->lines.count() > 0)
                 save(*session);
             session.reset(); // the lines are gone before the disc is ejected
@@ -115,8 +111,7 @@ void CatalogCreation::create(const QString& folder)
 
 void CatalogCreation::ejectIfAsked()
 {
-    // Shown on the window, whether or not the window itself is (it may be in the tray).
-    if (!window_.CBWEjectCD->isVisibleTo(&window_) || !window_.CBWEjectCD->value())
+    if (!window_.catLayer().ejectAsked())
         return;
     const EjectOutcome outcome = app_.services.ejector.ejectDiscHolding(folder_.toStdString());
     if (!outcome.opened)
@@ -131,9 +126,7 @@ void CatalogCreation::showProgress(qint64 bodyLines)
         std::lock_guard lock(readingMutex_);
         reading = QString::fromStdString(reading_);
     }
-    QFontMetrics metrics(window_.lblDisplay2->font());
-    window_.lblDisplay2->setText(FilesFound(bodyLines) + '\n' +
-                                 metrics.elidedText(reading, Qt::ElideMiddle, window_.lblDisplay2->width()));
+    window_.catLayer().showProgress(FilesFound(bodyLines), reading);
 }
 
 void CatalogCreation::save(ScanSession& session)

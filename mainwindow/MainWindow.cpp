@@ -15,13 +15,14 @@
 #include "gui/services/HelpService.h"
 #include "gui/services/Services.h"
 #include "gui/widgets/ButtonWeb.h"
-#include "gui/widgets/CheckBoxWeb.h"
 #include "language/LangText.h"
 #include "browser/CatalogBrowser.h"
 #include "library/LibraryList.h"
 #include "mainwindow/CatalogCreation.h"
 #include "mainwindow/TrayIconMenu.h"
-#include "mainwindow/FolderTree.h"
+#include "mainwindow/CatLayer.h"
+#include "mainwindow/FindLayer.h"
+#include "mainwindow/LibLayer.h"
 #include "mainwindow/NewVolumeOffer.h"
 #include "mainwindow/SearchLaunch.h"
 #include "options/AboutBox.h"
@@ -32,13 +33,10 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <QComboBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QTreeView>
 
 namespace {
 constexpr int HelpCat = 1003, HelpFind = 1004, HelpLib = 1005;
@@ -46,51 +44,51 @@ constexpr const char* TrayTip = VersionedProgramName;
 } // namespace
 
 MainWindow::MainWindow(AppContext& app)
-    : DriveTypeOf([](const std::string& folder) { return ProbeVolume(folder).driveType; }), app_(app)
+    : driveTypeOf([](const std::string& folder) { return ProbeVolume(folder).driveType; }), app_(app)
 {
     setObjectName(WindowName);
     buildControls();
     dragger_ = new WindowDragger(this, [this] { return app_.settings.BorderMagnetic; });
     dragger_->addHandle(this);
-    dragger_->addHandle(lblTitle);
+    dragger_->addHandle(titleLabel_);
     creation_ = std::make_unique<CatalogCreation>(app_, *this);
     search_ = std::make_unique<SearchLaunch>(app_, *this);
     volumeOffer_ = std::make_unique<NewVolumeOffer>(app_, *this);
-    library_ = std::make_unique<LibraryList>(app_, *LVLib);
     // A catalog asked for during a search or a report opens once that work ends.
-    library_->setCatalogOpener([this](const QString& name) {
+    library().setCatalogOpener([this](const QString& name) {
         WhenJobsIdle(app_.jobs, [self = QPointer<MainWindow>(this), name = name.toStdString()] {
             if (self)
                 self->app_.windows.get<CatalogBrowser>().openCatalog(name);
         });
     });
-    connect(this, &MainWindow::layerChanged, library_.get(), [this](Layer layer) {
+    connect(this, &MainWindow::layerChanged, &library(), [this](Layer layer) {
         if (layer == Layer::Lib)
-            library_->LoadListLib();
+            library().LoadListLib();
     });
 
-    connect(BWLayerCat, &ButtonWeb::clicked, this, [this] { BWLayerCat_Click(); });
-    connect(BWLayerFind, &ButtonWeb::clicked, this, [this] { BWLayerFind_Click(); });
-    connect(BWLayerLib, &ButtonWeb::clicked, this, [this] { BWLayerLib_Click(); });
-    connect(BWExit, &ButtonWeb::clicked, this, &QWidget::close);
-    connect(BWMin, &ButtonWeb::clicked, this, &MainWindow::BWMin_Click);
-    connect(BWSearch, &ButtonWeb::clicked, this, [this] { creation_->create(FolderTreeview->selectedPath()); });
-    connect(BWStop, &ButtonWeb::clicked, creation_.get(), &CatalogCreation::stop);
-    connect(FolderTreeview, &FolderTree::folderChosen, this, &MainWindow::updateEjectBox);
-    connect(CBWIgnoreMaxHit, &CheckBoxWeb::toggled, this, [this](bool on) { app_.settings.IgnoreMaxHit = on; });
-    connect(BWFind, &ButtonWeb::clicked, search_.get(), &SearchLaunch::startSearch);
+    connect(catTab_, &ButtonWeb::clicked, this, [this] { showLayer(Layer::Cat); });
+    connect(findTab_, &ButtonWeb::clicked, this, [this] { showLayer(Layer::Find); });
+    connect(libTab_, &ButtonWeb::clicked, this, [this] { showLayer(Layer::Lib); });
+    connect(exitButton_, &ButtonWeb::clicked, this, &QWidget::close);
+    connect(minimizeButton_, &ButtonWeb::clicked, this, &MainWindow::minimize);
+    connect(cat_, &CatLayer::createClicked, this, [this] { creation_->create(cat_->chosenFolder()); });
+    connect(cat_, &CatLayer::stopClicked, creation_.get(), &CatalogCreation::stop);
+    connect(cat_, &CatLayer::folderChosen, this, &MainWindow::updateEjectBox);
+    connect(find_, &FindLayer::ignoreMaxHitToggled, this, [this](bool on) { app_.settings.IgnoreMaxHit = on; });
+    connect(find_, &FindLayer::searchAsked, search_.get(), &SearchLaunch::startSearch);
     connect(creation_.get(), &CatalogCreation::finished, this, &MainWindow::workEnded);
     connect(search_.get(), &SearchLaunch::finished, this, &MainWindow::workEnded);
-    imgIcon->installEventFilter(this);
+    programIcon_->installEventFilter(this);
     showLayerControls();
     listenToKeysOfEveryControl();
 }
 
 MainWindow::~MainWindow() = default;
 
-std::string MainWindow::CurrentLayer() const
+std::string LayerName(MainWindow::Layer layer)
 {
-    switch (layer_) {
+    using Layer = MainWindow::Layer;
+    switch (layer) {
     case Layer::Find:
         return "FIND";
     case Layer::Lib:
@@ -98,6 +96,11 @@ std::string MainWindow::CurrentLayer() const
     default:
         return "CAT";
     }
+}
+
+LibraryList& MainWindow::library()
+{
+    return lib_->library();
 }
 
 bool MainWindow::isBusy() const
@@ -121,31 +124,28 @@ void MainWindow::catalogueFolder(const QString& folder)
 void MainWindow::retranslate()
 {
     app_.windowTexts.apply(*this, WindowName);
-    for (QLabel* l : findChildren<QLabel*>())
-        if (l != imgIcon && l != lblDisplay1 && l != lblDisplay2)
-            l->adjustSize();
+    titleLabel_->adjustSize();
+    cat_->fitLabels();
+    find_->fitLabels();
 }
 
 // Layers -------------------------------------------------------------------
 
-void MainWindow::switchLayer(Layer layer)
+void MainWindow::showLayer(Layer layer)
 {
     if (layer == layer_)
         return;
     layer_ = layer;
-    ShowLayerTabs(app_.skin, *this, CurrentLayer());
+    ShowLayerTabs(app_.skin, *this, LayerName(layer_));
     showLayerControls();
     switch (layer) {
     case Layer::Cat:
         updateEjectBox();
         break;
     case Layer::Find:
-        cboListDAT->clear();
-        for (const std::string& item : LoadListDAT(app_.texts[TextId::All], Folders().LibPath))
-            cboListDAT->addItem(QString::fromStdString(item));
-        cboListDAT->setCurrentIndex(0);
+        find_->setCatalogs(LoadListDAT(app_.texts[TextId::All], Folders().LibPath));
         emit layerChanged(layer);
-        cboFind->setFocus();
+        find_->focusSearchText();
         return;
     case Layer::Lib:
         break;
@@ -155,27 +155,20 @@ void MainWindow::switchLayer(Layer layer)
 
 void MainWindow::showLayerControls()
 {
-    auto show = [](const std::vector<QWidget*>& controls, bool on) {
-        for (QWidget* w : controls)
-            w->setVisible(on);
-    };
-    show(catControls_, layer_ == Layer::Cat);
-    show(findControls_, layer_ == Layer::Find);
-    show(libControls_, layer_ == Layer::Lib);
-    BWLayerCat->setSelected(layer_ == Layer::Cat);
-    BWLayerFind->setSelected(layer_ == Layer::Find);
-    BWLayerLib->setSelected(layer_ == Layer::Lib);
+    cat_->setVisible(layer_ == Layer::Cat);
+    find_->setVisible(layer_ == Layer::Find);
+    lib_->setVisible(layer_ == Layer::Lib);
+    catTab_->setSelected(layer_ == Layer::Cat);
+    findTab_->setSelected(layer_ == Layer::Find);
+    libTab_->setSelected(layer_ == Layer::Lib);
     if (layer_ == Layer::Cat)
         updateEjectBox();
 }
 
 void MainWindow::updateEjectBox()
 {
-    const QString folder = FolderTreeview->selectedPath();
-    const bool cd = layer_ == Layer::Cat && !folder.isEmpty() && DriveTypeOf(folder.toStdString()) == "Cd-Rom";
-    CBWEjectCD->setVisible(cd);
-    if (QWidget* label = findChild<QLabel*>(QStringLiteral("lblEjectCD")))
-        label->setVisible(cd);
+    const QString folder = cat_->chosenFolder();
+    cat_->showEjectBox(layer_ == Layer::Cat && !folder.isEmpty() && driveTypeOf(folder.toStdString()) == "Cd-Rom");
 }
 
 // Keys ---------------------------------------------------------------------
@@ -190,16 +183,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (FormKeyDown(key->key(), key->modifiers()))
+        if (handleKey(key->key(), key->modifiers()))
             return true;
-        // The search box has no other use for Enter.
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (enter && (watched == cboFind || watched == cboFind->lineEdit())) {
-            search_->startSearch();
-            return true;
-        }
-    } else if (watched == imgIcon && event->type() == QEvent::MouseButtonRelease) {
-        imgIcon_Click();
+    } else if (watched == programIcon_ && event->type() == QEvent::MouseButtonRelease) {
+        showMainMenu();
         return true;
     }
     return SkinnedForm::eventFilter(watched, event);
@@ -207,11 +194,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (!FormKeyDown(event->key(), event->modifiers()))
+    if (!handleKey(event->key(), event->modifiers()))
         SkinnedForm::keyPressEvent(event);
 }
 
-bool MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
+bool MainWindow::handleKey(int key, Qt::KeyboardModifiers modifiers)
 {
     modifiers &= ~Qt::KeypadModifier;
     const bool ctrl = modifiers == Qt::ControlModifier; // Ctrl alone
@@ -228,22 +215,22 @@ bool MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
         return true;
     case Qt::Key_F:
         if (ctrl)
-            BWLayerFind_Click();
+            showLayer(Layer::Find);
         return ctrl;
     case Qt::Key_S:
         if (ctrl)
-            BWLayerCat_Click();
+            showLayer(Layer::Cat);
         return ctrl;
     case Qt::Key_L:
         if (ctrl)
-            BWLayerLib_Click();
+            showLayer(Layer::Lib);
         return ctrl;
     case Qt::Key_A:
         if (ctrl)
             showAbout(true);
         return ctrl;
     default:
-        return layer_ == Layer::Lib && library_->actOnKey(key, modifiers);
+        return layer_ == Layer::Lib && library().actOnKey(key, modifiers);
     }
 }
 
@@ -252,47 +239,48 @@ bool MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
 void MainWindow::buildMenus()
 {
     const LangText& t = app_.texts;
-    m_cMenu = new PopupMenu(this, QStringLiteral("m_cMenu"));
-    m_cMenu->setImageList(MenuImageList());
-    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuOptionFirst)) + "...     F5", "OPTION", 8);
-    m_cMenu->addItem("-Skin", "");
+    mainMenu_ = new PopupMenu(this, QStringLiteral("m_cMenu"));
+    mainMenu_->setImageList(MenuImageList());
+    mainMenu_->addItem("&" + PlainMnemonicText(t.text(TextId::MenuOptionFirst)) + "...     F5", "OPTION", 8);
+    mainMenu_->addItem("-Skin", "");
     fillSkinMenu();
-    m_cMenu->addItem("-", "");
-    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuAbout)) + "...     Ctrl+A", "ABOUT", 11);
-    m_cMenu->addItem("-", "");
-    m_cMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuExit)) + "     ALT+F4", "EXIT");
-    m_cMenu->setSideBar(0x84B642, 0, QStringLiteral("CorvaneDisk"), 10);
+    mainMenu_->addItem("-", "");
+    mainMenu_->addItem("&" + PlainMnemonicText(t.text(TextId::MenuAbout)) + "...     Ctrl+A", "ABOUT", 11);
+    mainMenu_->addItem("-", "");
+    mainMenu_->addItem("&" + PlainMnemonicText(t.text(TextId::MenuExit)) + "     ALT+F4", "EXIT");
+    mainMenu_->setSideBar(0x84B642, 0, QStringLiteral("CorvaneDisk"), 10);
 
-    m_cMenuLib = new PopupMenu(this, QStringLiteral("m_cMenuLib"));
-    m_cMenuLib->setImageList(MenuImageList());
-    m_cMenuLib->addItem("&" + PlainMnemonicText(t.text(TextId::MenuOpen)) + "...     CTRL+O", "OPEN", 0, false, false);
-    m_cMenuLib->addItem("-", "");
-    m_cMenuLib->addItem("&" + PlainMnemonicText(t.text(TextId::MenuDelete)), "DEL", 2);
-    m_cMenuLib->addItem("&" + PlainMnemonicText(t.text(TextId::MenuRenameCatalog)), "MOVE");
-    m_cMenuLib->addItem("-", "");
-    m_cMenuLib->addItem("&" + PlainMnemonicText(t.text(TextId::MenuPrint)), "PRINT", 4);
-    m_cMenuLib->addItem("-", "");
-    m_cMenuLib->addItem("&" + PlainMnemonicText(t.text(TextId::MenuProperties)), "PROP", 1);
-    m_cMenuLib->setSideBar(0x84B642, 0, QStringLiteral("CorvaneDisk"), 10);
+    libraryMenu_ = new PopupMenu(this, QStringLiteral("m_cMenuLib"));
+    libraryMenu_->setImageList(MenuImageList());
+    libraryMenu_->addItem("&" + PlainMnemonicText(t.text(TextId::MenuOpen)) + "...     CTRL+O", "OPEN", 0, false,
+                          false);
+    libraryMenu_->addItem("-", "");
+    libraryMenu_->addItem("&" + PlainMnemonicText(t.text(TextId::MenuDelete)), "DEL", 2);
+    libraryMenu_->addItem("&" + PlainMnemonicText(t.text(TextId::MenuRenameCatalog)), "MOVE");
+    libraryMenu_->addItem("-", "");
+    libraryMenu_->addItem("&" + PlainMnemonicText(t.text(TextId::MenuPrint)), "PRINT", 4);
+    libraryMenu_->addItem("-", "");
+    libraryMenu_->addItem("&" + PlainMnemonicText(t.text(TextId::MenuProperties)), "PROP", 1);
+    libraryMenu_->setSideBar(0x84B642, 0, QStringLiteral("CorvaneDisk"), 10);
 }
 
 void MainWindow::fillSkinMenu()
 {
-    m_cMenu->addItem(QStringLiteral("&Default\t"), QStringLiteral("SKIN:DEFAULT"));
+    mainMenu_->addItem(QStringLiteral("&Default\t"), QStringLiteral("SKIN:DEFAULT"));
     const QString standard = QString::fromStdString(app_.settings.Skins).toLower();
     for (const QString& file : skinFiles_) {
         if (file.toLower() == standard)
             continue;
         const QString name = file.left(file.lastIndexOf('.'));
-        m_cMenu->addItem(name + '\t', "SKIN:" + name);
+        mainMenu_->addItem(name + '\t', "SKIN:" + name);
     }
 }
 
-void MainWindow::imgIcon_Click()
+void MainWindow::showMainMenu()
 {
-    int index = m_cMenu->showAt(imgIcon->mapToGlobal(QPoint(0, 0)));
+    int index = mainMenu_->showAt(programIcon_->mapToGlobal(QPoint(0, 0)));
     if (index > 0)
-        onMainMenu(m_cMenu->key(index));
+        onMainMenu(mainMenu_->key(index));
 }
 
 void MainWindow::onMainMenu(const QString& key)
@@ -309,7 +297,7 @@ void MainWindow::onMainMenu(const QString& key)
         // A skin reloads the windows a running job fills: it waits for the job.
         WhenJobsIdle(app_.jobs, [window = QPointer(this), file] {
             if (window)
-                window->LoadSkinNamed(file, false);
+                window->loadSkin(file, false);
         });
     }
 }
@@ -331,12 +319,12 @@ void MainWindow::showAbout(bool owned)
 
 // Tray, task bar, stay-on-top ------------------------------------------------
 
-TrayIconMenu* MainWindow::trayForm() const
+TrayIconMenu* MainWindow::trayMenu() const
 {
     return app_.windows.find<TrayIconMenu>();
 }
 
-void MainWindow::ShellTrayAdd()
+void MainWindow::updateTrayIcon()
 {
     dropTrayIcon();
     if (app_.settings.ShowSysTray)
@@ -358,13 +346,13 @@ void MainWindow::addTrayIcon()
     connect(&form, &TrayIconMenu::SysTrayDoubleClick, this, &MainWindow::restoreFromTray);
     connect(&form, &TrayIconMenu::SysTrayMouseDown, this, [this](int button) {
         if (button == 2)
-            trayForm()->ShowMenu();
+            trayMenu()->ShowMenu();
         else
             restoreFromTray(); // tray hosts do not report double clicks
     });
     connect(&form, &TrayIconMenu::IconLost, this, [this] {
         restoreFromTray();
-        ShellTrayRemove();
+        removeTrayIcon();
     });
     // Whatever else takes the icon away.
     connect(&form, &QObject::destroyed, this, &MainWindow::keepReachable, Qt::QueuedConnection);
@@ -372,11 +360,11 @@ void MainWindow::addTrayIcon()
 
 void MainWindow::applyTrayIcon()
 {
-    if (TrayIconMenu* form = trayForm())
+    if (TrayIconMenu* form = trayMenu())
         form->setIconHandle(QIcon(TrayPicture(app_.settings.NumIconSysTray)));
 }
 
-void MainWindow::ShellTrayRemove()
+void MainWindow::removeTrayIcon()
 {
     dropTrayIcon();
     keepReachable();
@@ -391,7 +379,7 @@ void MainWindow::dropTrayIcon()
 // never left with neither.
 void MainWindow::keepReachable()
 {
-    if (hiddenToTray_ && !unloaded_ && !trayForm())
+    if (hiddenToTray_ && !unloaded_ && !trayMenu())
         restoreFromTray();
 }
 
@@ -403,9 +391,9 @@ void MainWindow::restoreFromTray()
     activateWindow();
 }
 
-void MainWindow::BWMin_Click()
+void MainWindow::minimize()
 {
-    if (trayForm()) {
+    if (trayMenu()) {
         hide();
         hiddenToTray_ = true;
     } else {
@@ -420,7 +408,7 @@ void MainWindow::onTrayMenu(const QString& key)
     } else if (key == "ONTOP") {
         app_.settings.OnTop = !app_.settings.OnTop;
         WriteSetting(SettingId::OnTop, app_.settings);
-        trayForm()->setChecked(key, app_.settings.OnTop);
+        trayMenu()->setChecked(key, app_.settings.OnTop);
         FormStayOnTop(this, app_.settings.OnTop);
     } else if (key == "ABOUT") {
         if (!hiddenToTray_)
@@ -445,7 +433,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    FormUnload();
+    shutDown();
     event->accept();
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }

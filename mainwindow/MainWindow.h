@@ -13,21 +13,21 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 struct AppContext;
 class ButtonWeb;
 class CatalogCreation;
-class CheckBoxWeb;
-class FolderTree;
+class CatLayer;
+class FindLayer;
+class LibLayer;
 class TrayIconMenu;
 class LibraryList;
 class NewVolumeOffer;
 class PopupMenu;
 class SearchLaunch;
-class QComboBox;
 class QLabel;
-class QTreeView;
 class WindowDragger;
 
 class MainWindow : public SkinnedForm, public Retranslatable {
@@ -41,73 +41,45 @@ public:
 
     // The start-up: settings, language, skin and what the first look needs.
     // Run once, after the window is in the registry and before it is shown.
-    void FormLoad();
+    void startUp();
     // The rest of the start-up, once the window shows: the lists of the other
     // layers, the recent searches, the tray icon, the menus, new volumes.
-    void FormLoaded();
+    void finishStartUp();
     // Writes what the user can change back to the settings, closes the other
     // windows, empties the work folder, removes the tray icon. Runs once.
-    void FormUnload();
+    void shutDown();
 
     // The skin that follows the one loaded at the previous start, wrapping.
-    QString NextSkin();
-    void LoadSkinNamed(const QString& fileName, bool atStartup);
+    QString nextSkin();
+    void loadSkin(const QString& fileName, bool atStartup);
 
     Layer currentLayer() const { return layer_; }
-    std::string CurrentLayer() const; // "CAT", "FIND" or "LIB"
-    void BWLayerCat_Click() { switchLayer(Layer::Cat); }
-    void BWLayerFind_Click() { switchLayer(Layer::Find); }
-    void BWLayerLib_Click() { switchLayer(Layer::Lib); }
+    // As a layer's tab or key shows it.
+    void showLayer(Layer layer);
 
     // Catalogues folder exactly as Create does with the layer's options.
     void catalogueFolder(const QString& folder);
     // A catalog is made or a search runs.
     bool isBusy() const;
 
-    void ShellTrayAdd();
-    void ShellTrayRemove();
-    TrayIconMenu* trayForm() const;
+    // The tray icon as the settings now want it, there or not.
+    void updateTrayIcon();
+    void removeTrayIcon();
+    TrayIconMenu* trayMenu() const;
     bool hiddenToTray() const { return hiddenToTray_; }
     void restoreFromTray();
 
     void retranslate() override;
 
     // The LIB layer's list (catalogs open through its setCatalogOpener).
-    LibraryList& library() { return *library_; }
+    LibraryList& library();
+
+    CatLayer& catLayer() { return *cat_; }
+    FindLayer& findLayer() { return *find_; }
 
     // The drive type of the volume holding a folder ("Cd-Rom"...): it decides
     // whether the eject box shows.
-    std::function<std::string(const std::string& folder)> DriveTypeOf;
-
-    PopupMenu* m_cMenu = nullptr;
-    PopupMenu* m_cMenuLib = nullptr;
-
-    // Controls other code reaches by name too.
-    FolderTree* FolderTreeview = nullptr;
-    QComboBox* cboFileType = nullptr;
-    QComboBox* cboFind = nullptr;
-    QComboBox* cboListDAT = nullptr;
-    QComboBox* cboFilter = nullptr;
-    QComboBox* cboTypeDisk = nullptr;
-    CheckBoxWeb* CBWRecursive = nullptr;
-    CheckBoxWeb* CBWSearchZipContent = nullptr;
-    CheckBoxWeb* CBWEnableComment = nullptr;
-    CheckBoxWeb* CBWEjectCD = nullptr;
-    CheckBoxWeb* CBWSort = nullptr;
-    CheckBoxWeb* CBWIgnoreMaxHit = nullptr;
-    ButtonWeb* BWSearch = nullptr;
-    ButtonWeb* BWStop = nullptr;
-    ButtonWeb* BWFind = nullptr;
-    ButtonWeb* BWExit = nullptr;
-    ButtonWeb* BWMin = nullptr;
-    LayerTab* BWLayerCat = nullptr;
-    LayerTab* BWLayerFind = nullptr;
-    LayerTab* BWLayerLib = nullptr;
-    QLabel* lblTitle = nullptr;
-    QLabel* lblDisplay1 = nullptr;
-    QLabel* lblDisplay2 = nullptr;
-    QLabel* imgIcon = nullptr;
-    QTreeView* LVLib = nullptr;
+    std::function<std::string(const std::string& folder)> driveTypeOf;
 
 signals:
     void layerChanged(MainWindow::Layer layer);
@@ -124,16 +96,15 @@ private:
     void buildMenus();
     void fillSkinMenu();
     void listenToKeysOfEveryControl();
-    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
-    void switchLayer(Layer layer);
+    bool handleKey(int key, Qt::KeyboardModifiers modifiers);
     void showLayerControls();
     void updateEjectBox();
-    void imgIcon_Click();
+    void showMainMenu();
     void onMainMenu(const QString& key);
     void onTrayMenu(const QString& key);
     void showAbout(bool owned);
     void showOptions();
-    void BWMin_Click();
+    void minimize();
     void readRecentSearches();
     void addTrayIcon();
     void dropTrayIcon();
@@ -151,6 +122,19 @@ private:
     std::unique_ptr<CatalogCreation> creation_;
     std::unique_ptr<SearchLaunch> search_;
     std::unique_ptr<NewVolumeOffer> volumeOffer_;
-    std::unique_ptr<LibraryList> library_;
-    std::vector<QWidget*> catControls_, findControls_, libControls_;
+    PopupMenu* mainMenu_ = nullptr;
+    PopupMenu* libraryMenu_ = nullptr;
+    QLabel* programIcon_ = nullptr;
+    QLabel* titleLabel_ = nullptr;
+    ButtonWeb* minimizeButton_ = nullptr;
+    ButtonWeb* exitButton_ = nullptr;
+    LayerTab* catTab_ = nullptr;
+    LayerTab* findTab_ = nullptr;
+    LayerTab* libTab_ = nullptr;
+    CatLayer* cat_ = nullptr;
+    FindLayer* find_ = nullptr;
+    LibLayer* lib_ = nullptr;
 };
+
+// A layer as the skin names its tab: "CAT", "FIND" or "LIB".
+std::string LayerName(MainWindow::Layer layer);

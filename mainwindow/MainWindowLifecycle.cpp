@@ -13,10 +13,11 @@
 #include "gui/menu/PopupMenu.h"
 #include "gui/services/MountWatcher.h"
 #include "gui/services/Services.h"
-#include "gui/widgets/CheckBoxWeb.h"
 #include "language/LangText.h"
 #include "language/StartupLanguage.h"
-#include "gui/FilterCombo.h"
+#include "mainwindow/CatLayer.h"
+#include "mainwindow/FindLayer.h"
+#include "mainwindow/LibLayer.h"
 #include "mainwindow/TrayIconMenu.h"
 #include "mainwindow/NewVolumeOffer.h"
 #include "platform/fs/FindNoCase.h"
@@ -25,9 +26,6 @@
 #include "skin/TmpFolder.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QHeaderView>
-#include <QTreeView>
 
 namespace {
 
@@ -53,7 +51,7 @@ StoredTwips Twips(int pixels)
 
 } // namespace
 
-QString MainWindow::NextSkin()
+QString MainWindow::nextSkin()
 {
     // No package at all: no skin, quietly (the plain controls serve).
     if (skinFiles_.empty())
@@ -69,15 +67,15 @@ QString MainWindow::NextSkin()
     return skinFiles_[next];
 }
 
-void MainWindow::LoadSkinNamed(const QString& fileName, bool atStartup)
+void MainWindow::loadSkin(const QString& fileName, bool atStartup)
 {
     SkinContext context;
-    context.CurrentLayer = CurrentLayer();
+    context.CurrentLayer = LayerName(layer_);
     context.SetIgnoreMaxHit = [this](bool on) { app_.settings.IgnoreMaxHit = on; };
     LoadSkin(app_.skin, app_.windows, context, fileName.toStdString(), atStartup);
 }
 
-void MainWindow::FormLoad()
+void MainWindow::startUp()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     AppSettings& s = app_.settings;
@@ -86,20 +84,18 @@ void MainWindow::FormLoad()
     StartupReadResult read = ReadSettingsAtStartup(s);
     LoadStartupLanguage(app_.texts, s.Language);
 
-    for (const std::string& item : LoadListDriveType(app_.texts[TextId::All]))
-        cboTypeDisk->addItem(QString::fromStdString(item));
-    cboTypeDisk->setCurrentIndex(0);
+    find_->setDiskTypes(LoadListDriveType(app_.texts[TextId::All]));
 
     skinFiles_ = SkinPackages();
-    QString chosen = s.RandomSkin ? NextSkin() : QString::fromStdString(s.Skins);
+    QString chosen = s.RandomSkin ? nextSkin() : QString::fromStdString(s.Skins);
     s.NextSkin = chosen.toStdString();
     WriteSetting(SettingId::NextSkin, s);
-    LoadSkinNamed(chosen, true);
-    LoadFilter(*cboFileType);
+    loadSkin(chosen, true);
+    cat_->reloadFileTypes();
 
     for (std::size_t c = 0; c < s.LVLib.size(); ++c)
         if (s.LVLib[c])
-            LVLib->setColumnWidth(int(c), PixelsFromTwipsRounded(*s.LVLib[c]));
+            lib_->setColumnWidth(int(c), PixelsFromTwipsRounded(*s.LVLib[c]));
     if (!s.LVLib[0])
         PlaceOf(SettingId::LVLibNameWidth).createKey();
     if (!read.wasDefaulted(SettingId::OnTop))
@@ -109,12 +105,12 @@ void MainWindow::FormLoad()
     QApplication::restoreOverrideCursor();
 }
 
-void MainWindow::FormLoaded()
+void MainWindow::finishStartUp()
 {
-    LoadFilter(*cboFilter);
+    find_->reloadFilters();
     readRecentSearches();
     connect(&app_.services.mounts, &MountWatcher::mounted, volumeOffer_.get(), &NewVolumeOffer::mounted);
-    ShellTrayAdd();
+    updateTrayIcon();
     buildMenus();
     retranslate(); // the menus take their captions too
 }
@@ -126,27 +122,30 @@ void MainWindow::readRecentSearches()
         WriteDefault(SettingId::RecentCount);
         return;
     }
+    QStringList recent;
     for (int i = 1; i <= app_.settings.RecentCount; ++i) {
         std::string text = RecentSearchPlace(i).stored().text();
         if (!text.empty())
-            cboFind->addItem(QString::fromStdString(text));
+            recent.append(QString::fromStdString(text));
     }
-    cboFind->setCurrentIndex(-1);
+    find_->setRecentSearches(recent);
 }
 
 void MainWindow::syncSettingsFromControls()
 {
     AppSettings& s = app_.settings;
-    s.Recursive = CBWRecursive->value();
-    s.ZipContent = CBWSearchZipContent->value();
-    s.EnableComment = CBWEnableComment->value();
-    s.SortResult = CBWSort->value();
-    s.IgnoreMaxHit = CBWIgnoreMaxHit->value();
+    const ScanRequest scan = cat_->scanRequest();
+    s.Recursive = scan.recursive;
+    s.ZipContent = scan.archiveContents;
+    s.EnableComment = scan.comments;
+    const SearchRequest search = find_->findRequest();
+    s.SortResult = search.sorted;
+    s.IgnoreMaxHit = search.ignoreMaxHit;
     const QPoint place = hiddenToTray_ || isMinimized() ? normalGeometry().topLeft() : pos();
     s.Main.Left = Twips(place.x());
     s.Main.Top = Twips(place.y());
     for (int c = 0; c < 6; ++c)
-        s.LVLib[std::size_t(c)] = Twips(LVLib->columnWidth(c));
+        s.LVLib[std::size_t(c)] = Twips(lib_->columnWidth(c));
     // Windows never opened keep the place the skin gives them.
     struct Secondary {
         const char* name;
@@ -167,7 +166,7 @@ void MainWindow::syncSettingsFromControls()
         s.LVPath[c] = s.LVPath[c].value_or(DesignPathWidths[c]);
 }
 
-void MainWindow::FormUnload()
+void MainWindow::shutDown()
 {
     if (unloaded_)
         return;
@@ -181,6 +180,6 @@ void MainWindow::FormUnload()
                 app_.windows.unload(name);
     });
     Guarded("Form_Unload", [] { EmptyTmpFolder(); });
-    Guarded("Form_Unload", [this] { ShellTrayRemove(); });
+    Guarded("Form_Unload", [this] { removeTrayIcon(); });
     Guarded("Form_Unload", [this] { disconnect(&app_.services.mounts, nullptr, volumeOffer_.get(), nullptr); });
 }

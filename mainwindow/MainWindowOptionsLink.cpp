@@ -3,14 +3,13 @@
 #include "engine/library/LibraryLists.h"
 #include "engine/start/AppFolders.h"
 #include "gui/AppContext.h"
-#include "gui/FilterCombo.h"
 #include "gui/WindowRegistry.h"
 #include "language/LangText.h"
 #include "mainwindow/TrayIconMenu.h"
+#include "mainwindow/CatLayer.h"
+#include "mainwindow/FindLayer.h"
 #include "mainwindow/MainWindow.h"
 #include "options/MainWindowLink.h"
-
-#include <QComboBox>
 
 namespace {
 
@@ -23,12 +22,12 @@ public:
     void ShellTrayAdd() override
     {
         if (MainWindow* m = main())
-            m->ShellTrayAdd();
+            m->updateTrayIcon();
     }
     void ShellTrayRemove() override
     {
         if (MainWindow* m = main())
-            m->ShellTrayRemove();
+            m->removeTrayIcon();
     }
     void setTrayOnTopCheck(bool on) override
     {
@@ -43,20 +42,20 @@ public:
     void applySkin(const std::string& file) override
     {
         if (MainWindow* m = main())
-            m->LoadSkinNamed(QString::fromStdString(file), false);
+            m->loadSkin(QString::fromStdString(file), false);
     }
     void refreshFilterCombos() override
     {
         if (MainWindow* m = main()) {
-            LoadFilter(*m->cboFileType);
-            LoadFilter(*m->cboFilter);
+            m->catLayer().reloadFileTypes();
+            m->findLayer().reloadFilters();
         }
     }
     void refreshLanguageCombos() override
     {
         if (MainWindow* m = main()) {
-            FillList(*m->cboListDAT, LoadListDAT(app_.texts[TextId::All], Folders().LibPath));
-            FillList(*m->cboTypeDisk, LoadListDriveType(app_.texts[TextId::All]));
+            m->findLayer().setCatalogs(LoadListDAT(app_.texts[TextId::All], Folders().LibPath));
+            m->findLayer().setDiskTypes(LoadListDriveType(app_.texts[TextId::All]));
         }
     }
 

@@ -6,7 +6,7 @@
 #include "gui/services/MountWatcher.h"
 #include "gui/services/Services.h"
 #include "language/LangText.h"
-#include "mainwindow/FolderTree.h"
+#include "mainwindow/CatLayer.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/prompter/Prompter.h"
 
@@ -53,9 +53,8 @@ void NewVolumeOffer::offerWaiting()
     const std::string question = app_.texts[TextId::AskCatalogNewVolume] + " " + mount.mountPoint;
     const bool yes = app_.services.prompter.askYesNo(question, "CorvaneDisk", MsgIcon::Question);
     asking_ = false;
-    if (yes && window_.FolderTreeview) {
-        window_.FolderTreeview->refreshRoots();
-        window_.FolderTreeview->setSelectedPath(QString::fromStdString(mount.mountPoint));
+    if (yes) {
+        window_.catLayer().chooseNewVolume(QString::fromStdString(mount.mountPoint));
         window_.catalogueFolder(QString::fromStdString(mount.mountPoint));
     }
     if (!window_.isBusy())

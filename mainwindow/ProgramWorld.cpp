@@ -2,14 +2,14 @@
 
 #include "engine/start/AppFolders.h"
 #include "mainwindow/MainWindow.h"
-#include "mainwindow/FrmUsage.h"
+#include "mainwindow/UsageWindow.h"
 #include "mainwindow/WindowMode.h"
 
 #include <QTimer>
 
 ProgramWorld::ProgramWorld()
     : dialogs_([](std::string_view text) {
-          FrmUsage usage(QString::fromUtf8(text.data(), qsizetype(text.size())));
+          UsageWindow usage(QString::fromUtf8(text.data(), qsizetype(text.size())));
           usage.exec();
       }),
       prompter_(dialogs_), prompterInUse_(prompter_), services_(prompter_, Folders().AppPath),
@@ -27,8 +27,8 @@ ProgramWorld::~ProgramWorld()
 MainWindow& ProgramWorld::start()
 {
     auto& main = windows_.get<MainWindow>();
-    main.FormLoad();
+    main.startUp();
     main.show();
-    QTimer::singleShot(0, &main, &MainWindow::FormLoaded);
+    QTimer::singleShot(0, &main, &MainWindow::finishStartUp);
     return main;
 }

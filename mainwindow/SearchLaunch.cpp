@@ -6,19 +6,16 @@
 #include "engine/settings/SettingPlace.h"
 #include "engine/start/AppFolders.h"
 #include "gui/AppContext.h"
-#include "gui/FilterCombo.h"
 #include "gui/WindowRegistry.h"
 #include "gui/WindowState.h"
 #include "gui/jobs/JobRunner.h"
 #include "gui/services/Services.h"
-#include "gui/widgets/CheckBoxWeb.h"
 #include "language/LangText.h"
+#include "mainwindow/FindLayer.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/prompter/Prompter.h"
 #include "results/FindRow.h"
 #include "results/SearchResultsWindow.h"
-
-#include <QComboBox>
 
 #include <mutex>
 
@@ -59,8 +56,6 @@ SearchLaunch::SearchLaunch(AppContext& app, MainWindow& window)
         if (owner == this)
             emit finished();
     });
-    // Only a search adds to the recent searches, never Enter in the box.
-    window_.cboFind->setInsertPolicy(QComboBox::NoInsert);
 }
 
 SearchLaunch::~SearchLaunch()
@@ -87,20 +82,17 @@ void SearchLaunch::startSearch()
     if (app_.jobs.isBusy())
         return;
     auto& results = app_.windows.get<SearchResultsWindow>();
-    results.clearResults(window_.CBWSort->value());
-    SaveLastFind();
+    const SearchRequest asked = window_.findLayer().findRequest();
+    results.clearResults(asked.sorted);
+    SaveLastFind(asked.text);
 
     FindRequest request;
     request.LibraryFolder = Folders().LibPath;
-    // The first item of each list is its "all" entry.
-    if (window_.cboListDAT->currentIndex() > 0)
-        request.Catalog = window_.cboListDAT->currentText().toStdString();
-    if (window_.cboTypeDisk->currentIndex() > 0)
-        request.DriveType = window_.cboTypeDisk->currentText().toStdString();
-    const QString patterns = SelectedPatterns(*window_.cboFilter);
-    if (!patterns.isEmpty())
-        request.FileFilter = patterns.toStdString();
-    request.Expression = window_.cboFind->currentText().toStdString();
+    request.Catalog = asked.catalog;
+    request.DriveType = asked.driveType;
+    if (!asked.patterns.isEmpty())
+        request.FileFilter = asked.patterns.toStdString();
+    request.Expression = asked.text.toStdString();
     auto session = std::make_shared<FindSession>();
     session->MaxHit = app_.settings.MaxHit;
     session->IgnoreMaxHit = app_.settings.IgnoreMaxHit;
@@ -142,14 +134,10 @@ void SearchLaunch::takeHits()
         results->appendRows(std::move(batches));
 }
 
-void SearchLaunch::SaveLastFind()
+void SearchLaunch::SaveLastFind(const QString& text)
 {
-    QComboBox& box = *window_.cboFind;
-    const QString text = box.currentText();
-    if (text.isEmpty() || box.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0)
+    if (!window_.findLayer().addRecentSearch(text))
         return;
-    box.insertItem(0, text);
-    box.setCurrentIndex(0);
     for (int i = app_.settings.RecentCount; i >= 2; --i)
         RecentSearchPlace(i).write(RecentSearchPlace(i - 1).stored().text());
     RecentSearchPlace(1).write(text.toStdString());

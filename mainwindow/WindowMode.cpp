@@ -14,7 +14,7 @@
 #include "mainwindow/TrayIconMenu.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/SaveCatalogDialog.h"
-#include "mainwindow/FrmUsage.h"
+#include "mainwindow/UsageWindow.h"
 #include "results/SearchResultsWindow.h"
 #include "mainwindow/MainWindowOptionsLink.h"
 #include "mainwindow/ShutdownSignals.h"

@@ -216,5 +216,5 @@ wait_exit 15
 # No tray host runs here: the tray menu as its test draws it.
 if [[ -x "$build/mainwindow_tests" ]]; then
   CORVANE_SHOT="$out/tray-menu.png" QT_QPA_PLATFORM=offscreen "$build/mainwindow_tests" \
-    --gtest_filter=TrayFormTest.TheShortMenuShowsItsSideBarCaptionWhole >/dev/null && echo "$out/tray-menu.png"
+    --gtest_filter=TrayIconMenuTest.TheShortMenuShowsItsSideBarCaptionWhole >/dev/null && echo "$out/tray-menu.png"
 fi

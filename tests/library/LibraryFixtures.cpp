@@ -43,8 +43,8 @@ MainWindow& StartMainWindow(TestWorld& world)
 {
     DefineWindows(world.app);
     auto& main = world.windows.get<MainWindow>();
-    main.FormLoad();
+    main.startUp();
     main.show();
-    main.FormLoaded();
+    main.finishStartUp();
     return main;
 }

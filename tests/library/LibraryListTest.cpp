@@ -6,6 +6,7 @@
 #include "library/LibraryModel.h"
 #include "tests/library/LibraryFixtures.h"
 #include "tests/support/CheckedModel.h"
+#include "tests/support/NamedControl.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -38,11 +39,11 @@ struct LibraryListTest : ::testing::Test {
     {
         main = &StartMainWindow(world);
         SendKey(main, Qt::Key_L, Qt::ControlModifier);
-        ASSERT_EQ(main->CurrentLayer(), "LIB");
+        ASSERT_EQ(main->currentLayer(), MainWindow::Layer::Lib);
         checker = CheckModel(model());
     }
     LibraryModel& model() { return main->library().model(); }
-    QTreeView& view() { return *main->LVLib; }
+    QTreeView& view() { return Control<QTreeView>(*main, "LVLib"); }
     QStringList column(int c)
     {
         QStringList cells;

@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, StartUpTakesTheDefaultsAndTurnsTheSkinsInListingOrder)
     for (int run = 0; run < 4; ++run) {
         auto& main = start();
         loaded.push_back(world.skin.name());
-        EXPECT_EQ(main.CurrentLayer(), "CAT");
+        EXPECT_EQ(main.currentLayer(), MainWindow::Layer::Cat);
         world.windows.unloadAll();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -105,8 +105,8 @@ TEST_F(MainWindowTest, WithoutAnySkinTheWindowStillWorksAndNothingIsSaid)
     EXPECT_TRUE(world.skin.name().empty());
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
     // The skin menu: options, the skin title, Default, separators, about, exit.
-    EXPECT_EQ(main.m_cMenu->itemCount(), 7);
-    EXPECT_EQ(main.m_cMenu->key(3), "SKIN:DEFAULT");
+    EXPECT_EQ(Control<PopupMenu>(main, "m_cMenu").itemCount(), 7);
+    EXPECT_EQ(Control<PopupMenu>(main, "m_cMenu").key(3), "SKIN:DEFAULT");
     EXPECT_FALSE(main.findChild<QLabel*>("lblRecursive")->text().isEmpty());
 }
 
@@ -125,9 +125,11 @@ static void ExpectNoBlankLabels(MainWindow& main)
           "lblListDAT", "lblFilter", "lblTypeDisk", "lblIgnoreMaxHit", "lblSort"})
         EXPECT_FALSE(main.findChild<QLabel*>(name)->text().isEmpty()) << name;
     for (int c = 0; c < 6; ++c)
-        EXPECT_FALSE(main.LVLib->model()->headerData(c, Qt::Horizontal).toString().isEmpty()) << c;
-    EXPECT_EQ(main.m_cMenu->caption(main.m_cMenu->indexOfKey("OPTION")), "Properties...     F5");
-    EXPECT_EQ(main.cboTypeDisk->itemText(0), "All");
+        EXPECT_FALSE(Control<QTreeView>(main, "LVLib").model()->headerData(c, Qt::Horizontal).toString().isEmpty())
+            << c;
+    EXPECT_EQ(Control<PopupMenu>(main, "m_cMenu").caption(Control<PopupMenu>(main, "m_cMenu").indexOfKey("OPTION")),
+              "Properties...     F5");
+    EXPECT_EQ(Control<QComboBox>(main, "cboTypeDisk").itemText(0), "All");
 }
 
 TEST_F(MainWindowTest, AStoredLanguageThatIsGoneGivesEnglishAndOneMessage)
@@ -172,21 +174,21 @@ TEST_F(MainWindowTest, LayersSwitchByButtonAndCtrlKeysOnly)
     world.home.write("dat/One.dat", "");
     auto& main = start();
     key(&main, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(main.CurrentLayer(), "CAT");
-    key(main.cboFileType, Qt::Key_F, Qt::ControlModifier); // from any control
-    EXPECT_EQ(main.CurrentLayer(), "FIND");
-    EXPECT_TRUE(main.cboFind->isVisible());
-    EXPECT_FALSE(main.FolderTreeview->isVisible());
-    ASSERT_EQ(main.cboListDAT->count(), 2);
-    EXPECT_EQ(main.cboListDAT->itemText(1), "One.dat");
-    main.cboListDAT->setCurrentIndex(1);
-    main.BWLayerFind->click(); // the current layer's button changes nothing
-    EXPECT_EQ(main.cboListDAT->currentIndex(), 1);
+    EXPECT_EQ(main.currentLayer(), MainWindow::Layer::Cat);
+    key(&Control<QComboBox>(main, "cboFileType"), Qt::Key_F, Qt::ControlModifier); // from any control
+    EXPECT_EQ(main.currentLayer(), MainWindow::Layer::Find);
+    EXPECT_TRUE(Control<QComboBox>(main, "cboFind").isVisible());
+    EXPECT_FALSE(Control<FolderTree>(main, "FolderTreeview").isVisible());
+    ASSERT_EQ(Control<QComboBox>(main, "cboListDAT").count(), 2);
+    EXPECT_EQ(Control<QComboBox>(main, "cboListDAT").itemText(1), "One.dat");
+    Control<QComboBox>(main, "cboListDAT").setCurrentIndex(1);
+    Control<LayerTab>(main, "BWLayerFind").click(); // the current layer's button changes nothing
+    EXPECT_EQ(Control<QComboBox>(main, "cboListDAT").currentIndex(), 1);
     key(&main, Qt::Key_L, Qt::ControlModifier);
-    EXPECT_EQ(main.CurrentLayer(), "LIB");
-    EXPECT_TRUE(main.LVLib->isVisible());
+    EXPECT_EQ(main.currentLayer(), MainWindow::Layer::Lib);
+    EXPECT_TRUE(Control<QTreeView>(main, "LVLib").isVisible());
     key(&main, Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(main.CurrentLayer(), "CAT");
+    EXPECT_EQ(main.currentLayer(), MainWindow::Layer::Cat);
 
     for (auto [combo, context] : {std::pair{Qt::Key_S, 1003}, {Qt::Key_F, 1004}, {Qt::Key_L, 1005}}) {
         key(&main, combo, Qt::ControlModifier);
@@ -195,17 +197,48 @@ TEST_F(MainWindowTest, LayersSwitchByButtonAndCtrlKeysOnly)
     }
 }
 
+// The mouse reaches every control shown where it is shown: the window's own
+// (title, tabs) under the layers as well as the layer's, also after a skin
+// made the window larger and put a control in the new room.
+static void ExpectEveryShownControlUnderTheMouse(MainWindow& main)
+{
+    int checked = 0;
+    for (QWidget* w : main.findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty() || !w->isVisible() || w->isWindow())
+            continue;
+        QWidget* hit = main.childAt(w->mapTo(&main, w->rect().center()));
+        EXPECT_TRUE(hit == w || w->isAncestorOf(hit)) << w->objectName().toStdString();
+        ++checked;
+    }
+    EXPECT_GT(checked, 8);
+}
+
+TEST_F(MainWindowTest, TheMouseReachesEveryShownControlOnEveryLayer)
+{
+    auto& main = start();
+    for (MainWindow::Layer layer : {MainWindow::Layer::Cat, MainWindow::Layer::Find, MainWindow::Layer::Lib}) {
+        main.showLayer(layer);
+        ExpectEveryShownControlUnderTheMouse(main);
+    }
+    main.showLayer(MainWindow::Layer::Find);
+    main.clearMask(); // a skin without an outline
+    main.setFixedSize(main.width() + 100, main.height() + 60);
+    QApplication::processEvents();
+    Control<ButtonWeb>(main, "BWFind").move(main.width() - 30, main.height() - 20);
+    ExpectEveryShownControlUnderTheMouse(main);
+}
+
 TEST_F(MainWindowTest, CreateSavesUnderTheTrimmedNameWithTheCommentEncoded)
 {
     auto& main = start();
-    main.CBWRecursive->setValue(true);
+    Control<CheckBoxWeb>(main, "CBWRecursive").setValue(true);
     answerSave("  Holiday  ", "first line\nsecond > line <ok>");
     create(main, folder());
     ASSERT_EQ(catalogs(), std::vector<std::string>{"Holiday.dat"});
     std::string text = world.home.read("dat/Holiday.dat");
     EXPECT_NE(text.find(">Comment first line\x01second > line <ok>\r\n"), std::string::npos);
     EXPECT_NE(text.find("b.txt>3 Kb/"), std::string::npos);
-    EXPECT_NE(main.lblDisplay2->text().indexOf("2 files found"), -1);
+    EXPECT_NE(Control<QLabel>(main, "lblDisplay2").text().indexOf("2 files found"), -1);
 
     // The same name again: No keeps the dialog open, then Cancel writes nothing.
     const auto before = std::filesystem::last_write_time(world.home.file("dat/Holiday.dat"));
@@ -254,12 +287,12 @@ TEST_F(MainWindowTest, BlankOrRefusedNamesAndStopWriteNothing)
 
     // Stop at once: no dialog, nothing saved.
     main.catalogueFolder(QString::fromStdString(folder()));
-    main.BWStop->click();
+    Control<ButtonWeb>(main, "BWStop").click();
     ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isBusy(); }));
     EXPECT_TRUE(catalogs().empty());
     // The status line says so, with the folder, instead of a scan that runs for ever.
-    EXPECT_EQ(main.lblDisplay1->text(), "Cataloguing stopped");
-    EXPECT_EQ(main.lblDisplay2->text(), QString::fromStdString(folder()));
+    EXPECT_EQ(Control<QLabel>(main, "lblDisplay1").text(), "Cataloguing stopped");
+    EXPECT_EQ(Control<QLabel>(main, "lblDisplay2").text(), QString::fromStdString(folder()));
 }
 
 TEST_F(MainWindowTest, ACatalogThatCannotBeSavedIsToldInTheErrorBox)
@@ -279,17 +312,17 @@ TEST_F(MainWindowTest, ACatalogThatCannotBeSavedIsToldInTheErrorBox)
 TEST_F(MainWindowTest, TheDiscIsEjectedOnlyWhenItsBoxIsShownAndTicked)
 {
     auto& main = start();
-    main.DriveTypeOf = [](const std::string&) { return std::string("Fixed"); };
-    main.FolderTreeview->setSelectedPath(QString::fromStdString(folder()));
-    EXPECT_FALSE(main.CBWEjectCD->isVisible());
-    main.CBWEjectCD->setValue(true);
+    main.driveTypeOf = [](const std::string&) { return std::string("Fixed"); };
+    Control<FolderTree>(main, "FolderTreeview").setSelectedPath(QString::fromStdString(folder()));
+    EXPECT_FALSE(Control<CheckBoxWeb>(main, "CBWEjectCD").isVisible());
+    Control<CheckBoxWeb>(main, "CBWEjectCD").setValue(true);
     answerSave("", "");
     create(main, folder());
     EXPECT_TRUE(world.fakes.ejector.ejected.empty());
 
-    main.DriveTypeOf = [](const std::string&) { return std::string("Cd-Rom"); };
-    main.FolderTreeview->setSelectedPath(QString::fromStdString(world.home.file("disk/sub")));
-    EXPECT_TRUE(main.CBWEjectCD->isVisible());
+    main.driveTypeOf = [](const std::string&) { return std::string("Cd-Rom"); };
+    Control<FolderTree>(main, "FolderTreeview").setSelectedPath(QString::fromStdString(world.home.file("disk/sub")));
+    EXPECT_TRUE(Control<CheckBoxWeb>(main, "CBWEjectCD").isVisible());
     answerSave("", "");
     create(main, folder());
     EXPECT_EQ(world.fakes.ejector.ejected, std::vector<std::string>{folder()});
@@ -300,15 +333,15 @@ TEST_F(MainWindowTest, TheEjectBoxFollowsTheKeysAndEjectsFromTheTrayOrSaysWhyNot
 {
     auto& main = start();
     const std::string disc = folder();
-    main.DriveTypeOf = [disc](const std::string& f) { return std::string(f.rfind(disc, 0) == 0 ? "Cd-Rom" : "Fixed"); };
-    main.FolderTreeview->setSelectedPath(QString::fromStdString(disc));
-    ASSERT_TRUE(main.CBWEjectCD->isVisible());
-    key(main.FolderTreeview, Qt::Key_Left); // up to the folder above, on no disc
-    EXPECT_NE(main.FolderTreeview->selectedPath().toStdString(), disc);
-    EXPECT_FALSE(main.CBWEjectCD->isVisible());
-    key(main.FolderTreeview, Qt::Key_Right);
-    main.FolderTreeview->setSelectedPath(QString::fromStdString(disc));
-    main.CBWEjectCD->setValue(true);
+    main.driveTypeOf = [disc](const std::string& f) { return std::string(f.rfind(disc, 0) == 0 ? "Cd-Rom" : "Fixed"); };
+    Control<FolderTree>(main, "FolderTreeview").setSelectedPath(QString::fromStdString(disc));
+    ASSERT_TRUE(Control<CheckBoxWeb>(main, "CBWEjectCD").isVisible());
+    key(&Control<FolderTree>(main, "FolderTreeview"), Qt::Key_Left); // up to the folder above, on no disc
+    EXPECT_NE(Control<FolderTree>(main, "FolderTreeview").selectedPath().toStdString(), disc);
+    EXPECT_FALSE(Control<CheckBoxWeb>(main, "CBWEjectCD").isVisible());
+    key(&Control<FolderTree>(main, "FolderTreeview"), Qt::Key_Right);
+    Control<FolderTree>(main, "FolderTreeview").setSelectedPath(QString::fromStdString(disc));
+    Control<CheckBoxWeb>(main, "CBWEjectCD").setValue(true);
 
     // Hidden in the tray while the scan runs: the box still counts.
     main.hide();
@@ -347,7 +380,7 @@ TEST_F(MainWindowTest, ANewVolumeIsOfferedWhenAllowedAndNotDuringWork)
     answerSave("Stick", "");
     ASSERT_TRUE(TestWorld::waitFor([&] { return world.fakes.prompter.boxes.size() == 2; }));
     ASSERT_TRUE(TestWorld::waitFor([&] { return std::filesystem::exists(world.lib() + "Stick.dat"); }));
-    EXPECT_EQ(main.CurrentLayer(), "CAT");
+    EXPECT_EQ(main.currentLayer(), MainWindow::Layer::Cat);
 }
 
 TEST_F(MainWindowTest, AnOfferWhoseVolumeWentWhileItWaitedIsDropped)
@@ -378,7 +411,7 @@ TEST_F(MainWindowTest, ClosingWritesEverySettingAndClosesTheOtherWindows)
 {
     auto& main = start();
     world.windows.get<SaveCatalogDialog>().show();
-    main.CBWSort->setValue(true);
+    Control<CheckBoxWeb>(main, "CBWSort").setValue(true);
     main.close();
     EXPECT_EQ(world.windows.loadedNames(), std::vector<std::string>{MainWindow::WindowName});
     int written = 0;
@@ -398,15 +431,15 @@ TEST_F(MainWindowTest, ASkinChosenFromTheMenuWaitsForTheRunningJob)
     const std::string before = world.skin.name();
     std::atomic<bool> release{false};
     world.holdJobs(release);
-    const int item = main.m_cMenu->indexOfKey(QStringLiteral("SKIN:Other"));
+    const int item = Control<PopupMenu>(main, "m_cMenu").indexOfKey(QStringLiteral("SKIN:Other"));
     ASSERT_GT(item, 0);
     QTimer::singleShot(0, [&] {
-        main.m_cMenu->setActiveAction(main.m_cMenu->item(item));
-        QTest::keyClick(main.m_cMenu, Qt::Key_Return);
+        Control<PopupMenu>(main, "m_cMenu").setActiveAction(Control<PopupMenu>(main, "m_cMenu").item(item));
+        QTest::keyClick(&Control<PopupMenu>(main, "m_cMenu"), Qt::Key_Return);
     });
     QMouseEvent click(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
                       Qt::NoModifier);
-    QApplication::sendEvent(main.imgIcon, &click);
+    QApplication::sendEvent(&Control<QLabel>(main, "imgIcon"), &click);
     TestWorld::waitFor([] { return false; }, 200);
     EXPECT_EQ(world.skin.name(), before);
     release = true;
@@ -427,10 +460,10 @@ TEST_F(MainWindowTest, WithoutASkinTheStoredBoxesAndPlaceSurviveAStartAndAnExit)
         SetKeyValue(HKEY_LOCAL_MACHINE, pos, "MainLeft", "1500", REG_SZ);
         SetKeyValue(HKEY_LOCAL_MACHINE, pos, "MainTop", "1200", REG_SZ);
         auto& main = start();
-        EXPECT_TRUE(main.CBWRecursive->value());
-        EXPECT_TRUE(main.CBWIgnoreMaxHit->value());
-        EXPECT_TRUE(main.CBWSort->value());
-        EXPECT_FALSE(main.CBWEnableComment->value());
+        EXPECT_TRUE(Control<CheckBoxWeb>(main, "CBWRecursive").value());
+        EXPECT_TRUE(Control<CheckBoxWeb>(main, "CBWIgnoreMaxHit").value());
+        EXPECT_TRUE(Control<CheckBoxWeb>(main, "CBWSort").value());
+        EXPECT_FALSE(Control<CheckBoxWeb>(main, "CBWEnableComment").value());
         EXPECT_TRUE(world.settings.IgnoreMaxHit);
         EXPECT_EQ(main.pos(), QPoint(100, 80));
         main.close();
@@ -456,28 +489,28 @@ TEST_F(MainWindowTest, TheWindowComesBackWhenTheTrayIconGoesWhileItIsHidden)
 {
     world.settings.ShowSysTray = true;
     auto& main = start();
-    ASSERT_NE(main.trayForm(), nullptr);
-    main.BWMin->click();
+    ASSERT_NE(main.trayMenu(), nullptr);
+    Control<ButtonWeb>(main, "BWMin").click();
     ASSERT_TRUE(main.hiddenToTray());
     ASSERT_FALSE(main.isVisible());
     world.settings.ShowSysTray = false; // the options' Display page
-    main.ShellTrayRemove();
+    main.removeTrayIcon();
     EXPECT_TRUE(main.isVisible());
     EXPECT_FALSE(main.hiddenToTray());
 
     // Also when the icon is taken away behind the window's back.
     world.settings.ShowSysTray = true;
-    main.ShellTrayAdd();
-    main.BWMin->click();
+    main.updateTrayIcon();
+    Control<ButtonWeb>(main, "BWMin").click();
     ASSERT_FALSE(main.isVisible());
     world.windows.unload(TrayIconMenu::WindowName);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(TestWorld::waitFor([&] { return main.isVisible(); }));
 
     // Re-adding the icon keeps a hidden window hidden.
-    main.ShellTrayAdd();
-    main.BWMin->click();
-    main.ShellTrayAdd();
+    main.updateTrayIcon();
+    Control<ButtonWeb>(main, "BWMin").click();
+    main.updateTrayIcon();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     TestWorld::waitFor([] { return false; }, 100);
     EXPECT_FALSE(main.isVisible());
@@ -488,7 +521,7 @@ TEST_F(MainWindowTest, ATerminateSignalClosesTheWindowAsItsExitButtonDoes)
 {
     auto& main = start();
     CloseOnShutdownSignals(main);
-    main.CBWSort->setValue(true);
+    Control<CheckBoxWeb>(main, "CBWSort").setValue(true);
     // A running scan is stopped first and saves nothing.
     main.catalogueFolder(QString::fromStdString(folder()));
     ASSERT_TRUE(main.isBusy());

@@ -41,8 +41,8 @@ struct SearchLaunchTest : ::testing::Test {
     // Searches for text as the Search button does; the rows' names.
     std::vector<std::string> find(MainWindow& main, const QString& text)
     {
-        main.cboFind->setEditText(text);
-        main.BWFind->click();
+        Control<QComboBox>(main, "cboFind").setEditText(text);
+        Control<ButtonWeb>(main, "BWFind").click();
         EXPECT_TRUE(TestWorld::waitFor([&] { return !main.isBusy(); }));
         std::vector<std::string> names;
         FindResultsModel& rows = world.windows.get<SearchResultsWindow>().results();
@@ -64,22 +64,22 @@ TEST_F(SearchLaunchTest, TheLayersChoicesDecideWhatIsSearched)
     catalog("Two.dat", "Cd-Rom", "two", 1);
     catalog("Tools.dat", "Fixed", "tool", 1, "exe");
     auto& main = start();
-    ASSERT_EQ(main.cboListDAT->count(), 4); // all, then One, Tools, Two
+    ASSERT_EQ(Control<QComboBox>(main, "cboListDAT").count(), 4); // all, then One, Tools, Two
     EXPECT_EQ(find(main, "data"), (std::vector<std::string>{"one1.txt", "one2.txt", "tool1.exe", "two1.txt"}));
     EXPECT_TRUE(world.windows.get<SearchResultsWindow>().isVisible());
 
-    main.cboListDAT->setCurrentIndex(main.cboListDAT->findText("Two.dat"));
+    Control<QComboBox>(main, "cboListDAT").setCurrentIndex(Control<QComboBox>(main, "cboListDAT").findText("Two.dat"));
     EXPECT_EQ(find(main, "data"), std::vector<std::string>{"two1.txt"});
-    main.cboListDAT->setCurrentIndex(0);
-    main.cboTypeDisk->setCurrentIndex(main.cboTypeDisk->findText("Fixed"));
+    Control<QComboBox>(main, "cboListDAT").setCurrentIndex(0);
+    Control<QComboBox>(main, "cboTypeDisk").setCurrentIndex(Control<QComboBox>(main, "cboTypeDisk").findText("Fixed"));
     EXPECT_EQ(find(main, "data"), (std::vector<std::string>{"one1.txt", "one2.txt", "tool1.exe"}));
-    main.cboTypeDisk->setCurrentIndex(0);
-    main.cboFilter->setCurrentIndex(main.cboFilter->findData("*.exe"));
+    Control<QComboBox>(main, "cboTypeDisk").setCurrentIndex(0);
+    Control<QComboBox>(main, "cboFilter").setCurrentIndex(Control<QComboBox>(main, "cboFilter").findData("*.exe"));
     EXPECT_EQ(find(main, "data"), std::vector<std::string>{"tool1.exe"});
-    main.cboFilter->setCurrentIndex(0);
+    Control<QComboBox>(main, "cboFilter").setCurrentIndex(0);
 
     // Sorted results come by name; the header then sorts them.
-    main.CBWSort->setValue(true);
+    Control<CheckBoxWeb>(main, "CBWSort").setValue(true);
     EXPECT_EQ(find(main, "two1 one"), (std::vector<std::string>{"one1.txt", "one2.txt", "two1.txt"}));
     world.windows.get<SearchResultsWindow>().results().clickColumn(FindResultsModel::Name);
     EXPECT_EQ(world.windows.get<SearchResultsWindow>().results().row(0)[FindRow::File], "two1.txt");
@@ -96,11 +96,11 @@ TEST_F(SearchLaunchTest, TheHitLimitEndsTheSearchWithOneMessage)
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
     EXPECT_EQ(world.fakes.prompter.boxes[0].text, "The search stopped at the maximum number of hits.");
 
-    main.CBWIgnoreMaxHit->setValue(true); // takes effect at once
+    Control<CheckBoxWeb>(main, "CBWIgnoreMaxHit").setValue(true); // takes effect at once
     EXPECT_EQ(find(main, "kb").size(), 700u);
     EXPECT_EQ(world.fakes.prompter.boxes.size(), 1u);
 
-    main.CBWIgnoreMaxHit->setValue(false);
+    Control<CheckBoxWeb>(main, "CBWIgnoreMaxHit").setValue(false);
     world.settings.MaxHit = 0;
     EXPECT_TRUE(find(main, "kb").empty());
     EXPECT_EQ(world.fakes.prompter.boxes.size(), 2u);
@@ -131,14 +131,14 @@ TEST_F(SearchLaunchTest, RecentSearchesRotateAndSkipRepeatsAndEmptyTexts)
         find(main, text);
     EXPECT_EQ((std::vector<std::string>{recent(1), recent(2), recent(3), recent(4)}),
               (std::vector<std::string>{"delta", "gamma", "beta", ""}));
-    EXPECT_EQ(main.cboFind->count(), 4); // the list keeps them all while the program runs
-    EXPECT_EQ(main.cboFind->itemText(0), "delta");
+    EXPECT_EQ(Control<QComboBox>(main, "cboFind").count(), 4); // the list keeps them all while the program runs
+    EXPECT_EQ(Control<QComboBox>(main, "cboFind").itemText(0), "delta");
 
     find(main, "beta"); // already listed: nothing moves
-    EXPECT_EQ(main.cboFind->itemText(0), "delta");
+    EXPECT_EQ(Control<QComboBox>(main, "cboFind").itemText(0), "delta");
     EXPECT_EQ(recent(1), "delta");
     EXPECT_EQ(find(main, "").size(), 3u); // not kept, searched all the same
-    EXPECT_EQ(main.cboFind->count(), 4);
+    EXPECT_EQ(Control<QComboBox>(main, "cboFind").count(), 4);
     EXPECT_EQ(recent(1), "delta");
 }
 
@@ -146,15 +146,15 @@ TEST_F(SearchLaunchTest, OneSearchAtATimeAndClosingWaitsForIt)
 {
     catalog("Big.dat", "Fixed", "file", 20000);
     auto& main = start();
-    main.cboFind->setEditText("file");
-    main.BWFind->click();
+    Control<QComboBox>(main, "cboFind").setEditText("file");
+    Control<ButtonWeb>(main, "BWFind").click();
     EXPECT_TRUE(main.isBusy());
-    main.BWFind->click(); // refused while the first runs
+    Control<ButtonWeb>(main, "BWFind").click(); // refused while the first runs
     ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isBusy(); }));
     EXPECT_EQ(world.windows.get<SearchResultsWindow>().results().rowCount(), 500);
 
     world.settings.IgnoreMaxHit = true;
-    main.BWFind->click();
+    Control<ButtonWeb>(main, "BWFind").click();
     main.close(); // stops the search and closes once it has ended
     ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isVisible(); }));
     EXPECT_FALSE(main.isBusy());
@@ -165,12 +165,12 @@ TEST_F(SearchLaunchTest, EnterInTheSearchBoxSearchesAsTheButtonDoes)
 {
     catalog("One.dat", "Fixed", "one", 2);
     auto& main = start();
-    main.cboFind->setEditText("one2");
-    QTest::keyClick(main.cboFind->lineEdit(), Qt::Key_Return);
+    Control<QComboBox>(main, "cboFind").setEditText("one2");
+    QTest::keyClick(Control<QComboBox>(main, "cboFind").lineEdit(), Qt::Key_Return);
     ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isBusy(); }));
     FindResultsModel& rows = world.windows.get<SearchResultsWindow>().results();
     ASSERT_EQ(rows.rowCount(), 1);
     EXPECT_EQ(rows.row(0)[FindRow::File], "one2.txt");
     EXPECT_EQ(recent(1), "one2");
-    EXPECT_EQ(main.cboFind->count(), 1); // the box did not add the text a second time
+    EXPECT_EQ(Control<QComboBox>(main, "cboFind").count(), 1); // the box did not add the text a second time
 }

@@ -3,14 +3,15 @@
 
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/WindowMode.h"
+#include "tests/support/NamedControl.h"
 #include "tests/support/TestWorld.h"
 
 inline MainWindow& StartMainWindow(TestWorld& world)
 {
     DefineWindows(world.app);
     auto& main = world.windows.get<MainWindow>();
-    main.FormLoad();
+    main.startUp();
     main.show();
-    main.FormLoaded();
+    main.finishStartUp();
     return main;
 }

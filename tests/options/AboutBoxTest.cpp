@@ -7,6 +7,7 @@
 #include "options/AboutBox.h"
 #include "options/WebAddresses.h"
 #include "tests/options/OptionsTestWorld.h"
+#include "tests/support/NamedControl.h"
 
 #include <QCursor>
 #include <QLabel>
@@ -176,7 +177,7 @@ TEST_F(AboutBoxTest, CtrlALeavesStayOnTopWhileTheBoxIsOpen)
     EXPECT_TRUE(main->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
     // From the tray while the window lives there: it stays hidden.
-    QMetaObject::invokeMethod(main->BWMin, "clicked");
+    QMetaObject::invokeMethod(&Control<ButtonWeb>(*main, "BWMin"), "clicked");
     ASSERT_TRUE(main->hiddenToTray());
     TestWorld::whenModal([](QWidget* w) { qobject_cast<AboutBox*>(w)->okButton->click(); });
     emit world.windows.find<TrayIconMenu>()->MenuClick(0, QStringLiteral("ABOUT"));

@@ -24,6 +24,7 @@
 #include "skin/default/DefaultSkinPackage.h"
 #include "tests/support/HttpStub.h"
 #include "tests/options/OptionsTestWorld.h"
+#include "tests/support/NamedControl.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -258,7 +259,7 @@ TEST_F(OptionsDialogTest, ClosingWritesTheCountsTheReportAndTheFonts)
     OptionsDialog& again = open();
     close(again);
     EXPECT_TRUE(OnTop(main));
-    QMetaObject::invokeMethod(main->BWMin, "clicked");
+    QMetaObject::invokeMethod(&Control<ButtonWeb>(*main, "BWMin"), "clicked");
     ASSERT_TRUE(main->hiddenToTray());
     OptionsDialog& third = open();
     close(third);
@@ -301,7 +302,7 @@ TEST_F(OptionsDialogTest, FontsReachEveryWindowOnApplyAndAMissingFontIsKept)
         EXPECT_TRUE(l->font().bold());
         EXPECT_EQ(l->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     }
-    for (QLabel* l : {main->lblTitle, save.findChild<QLabel*>("lblTitle")})
+    for (QLabel* l : {&Control<QLabel>(*main, "lblTitle"), save.findChild<QLabel*>("lblTitle")})
         EXPECT_EQ(l->font().pointSize(), 10);
 
     // Opened and closed again, a font that is not installed stays as stored.
@@ -334,8 +335,8 @@ TEST_F(OptionsDialogTest, FileTypesAreAddedRefusedAndRemovedAndTheCombosFollow)
         "All Files (*.*)", "Compressed archives (*.zip)", "Executable files (*.exe)", "Pictures (*.jpg;*.png)",
         "Text (*.text)",   "Text documents (*.txt)"};
     EXPECT_EQ(Items(*page.typeList), six);
-    EXPECT_EQ(Items(*main->cboFileType), six);
-    EXPECT_EQ(Items(*main->cboFilter), six);
+    EXPECT_EQ(Items(Control<QComboBox>(*main, "cboFileType")), six);
+    EXPECT_EQ(Items(Control<QComboBox>(*main, "cboFilter")), six);
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 
     // Refused: a name that exists in any case, names the lists cannot show back; empty boxes say nothing.
@@ -365,8 +366,8 @@ TEST_F(OptionsDialogTest, FileTypesAreAddedRefusedAndRemovedAndTheCombosFollow)
     EXPECT_TRUE(QueryValue(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\FileType\\Pictures", "").isEmpty());
     EXPECT_TRUE(page.nameEdit->text().isEmpty());
     EXPECT_FALSE(page.removeButton->isEnabled());
-    EXPECT_FALSE(Items(*main->cboFilter).contains("Pictures (*.jpg;*.png)"));
-    EXPECT_EQ(main->cboFilter->count(), 6);
+    EXPECT_FALSE(Items(Control<QComboBox>(*main, "cboFilter")).contains("Pictures (*.jpg;*.png)"));
+    EXPECT_EQ(Control<QComboBox>(*main, "cboFilter").count(), 6);
 
     close(dialog);
     OptionsDialog& again = open();
@@ -421,8 +422,8 @@ TEST_F(OptionsDialogTest, ALanguageClickRelabelsEveryOpenWindowAndBothCombos)
     world.home.write("language/CorD_xx.lng", "[Text]\r\n9=Only nine\r\n"); // no name of its own
     auto& save = world.windows.get<SaveCatalogDialog>();
     auto& edit = world.windows.get<CommentDialog>();
-    main->BWLayerFind_Click();
-    main->cboTypeDisk->setCurrentIndex(2);
+    main->showLayer(MainWindow::Layer::Find);
+    Control<QComboBox>(*main, "cboTypeDisk").setCurrentIndex(2);
     OptionsDialog& dialog = open();
     dialog.showPage("Language");
     FileChoiceList& list = *dialog.language->languageList;
@@ -434,8 +435,8 @@ TEST_F(OptionsDialogTest, ALanguageClickRelabelsEveryOpenWindowAndBothCombos)
     EXPECT_EQ(Stored(std::string(AppRegKey) + "\\Language", ""), "CorD_deu.lng");
     EXPECT_EQ(Text(*main, "lblRecursive"), "Unterordner einbeziehen");
     EXPECT_EQ(Text(*main, "lblSort"), "Ergebnisse sortieren");
-    EXPECT_EQ(main->LVLib->model()->headerData(0, Qt::Horizontal).toString(), "Name");
-    EXPECT_EQ(main->LVLib->model()->headerData(1, Qt::Horizontal).toString(), "Datum");
+    EXPECT_EQ(Control<QTreeView>(*main, "LVLib").model()->headerData(0, Qt::Horizontal).toString(), "Name");
+    EXPECT_EQ(Control<QTreeView>(*main, "LVLib").model()->headerData(1, Qt::Horizontal).toString(), "Datum");
     EXPECT_EQ(Text(save, "lblSave"), "Speichern");
     EXPECT_EQ(Text(save, "lblTitle"), "Katalog speichern");
     EXPECT_EQ(Text(edit, "lblCancel"), "Abbrechen");
@@ -443,11 +444,13 @@ TEST_F(OptionsDialogTest, ALanguageClickRelabelsEveryOpenWindowAndBothCombos)
     EXPECT_EQ(NodeText(*dialog.pageTree, "Font"), "Font");
     EXPECT_EQ(dialog.findChild<QGroupBox*>("fraLanguage")->title(), "Sprache");
     EXPECT_EQ(Text(dialog, "chkTaskbar"), "In der Taskleiste zeigen");
-    EXPECT_EQ(main->m_cMenu->caption(main->m_cMenu->indexOfKey("OPTION")), "Eigenschaften...     F5");
+    EXPECT_EQ(Control<PopupMenu>(*main, "m_cMenu").caption(Control<PopupMenu>(*main, "m_cMenu").indexOfKey("OPTION")),
+              "Eigenschaften...     F5");
     EXPECT_EQ(tray()->MenuCaption("ABOUT"), "Info...     CTRL+A");
-    EXPECT_EQ(main->cboListDAT->itemText(0), "Alle");
-    EXPECT_EQ(Items(*main->cboTypeDisk), QStringList({"Alle", "Fixed", "Cd-Rom", "Ram Disk", "Remote", "Removable"}));
-    EXPECT_EQ(main->cboTypeDisk->currentIndex(), 0);
+    EXPECT_EQ(Control<QComboBox>(*main, "cboListDAT").itemText(0), "Alle");
+    EXPECT_EQ(Items(Control<QComboBox>(*main, "cboTypeDisk")),
+              QStringList({"Alle", "Fixed", "Cd-Rom", "Ram Disk", "Remote", "Removable"}));
+    EXPECT_EQ(Control<QComboBox>(*main, "cboTypeDisk").currentIndex(), 0);
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 
     // A file that lacks texts leaves the ones before in place.
@@ -468,7 +471,7 @@ TEST_F(OptionsDialogTest, ASkinClickReskinsEveryWindowAndTheMainWindowKeepsItsPl
     auto& save = world.windows.get<SaveCatalogDialog>();
     auto& edit = world.windows.get<CommentDialog>();
     const QPixmap saveBefore = save.picture();
-    main->CBWRecursive->setValue(true);
+    Control<CheckBoxWeb>(*main, "CBWRecursive").setValue(true);
     main->move(40, 30);
     const QPoint place = main->pos();
     OptionsDialog& dialog = open();
@@ -482,8 +485,8 @@ TEST_F(OptionsDialogTest, ASkinClickReskinsEveryWindowAndTheMainWindowKeepsItsPl
     EXPECT_EQ(world.skin.name(), "Slate.zip");
     EXPECT_EQ(main->size(), QSize(400, 220));
     EXPECT_EQ(main->pos(), place);
-    EXPECT_TRUE(main->CBWRecursive->value());
-    EXPECT_FALSE(main->CBWSort->value());
+    EXPECT_TRUE(Control<CheckBoxWeb>(*main, "CBWRecursive").value());
+    EXPECT_FALSE(Control<CheckBoxWeb>(*main, "CBWSort").value());
     EXPECT_EQ(edit.palette().color(QPalette::Window), QColor(90, 40, 40));
     EXPECT_FALSE(SamePicture(save.picture(), saveBefore));
     EXPECT_EQ(world.windows.loaded(OptionsDialog::WindowName), &dialog);

@@ -19,9 +19,9 @@ protected:
         std::filesystem::copy_file(CORVANE_FIXTURES "/language/CorD_deu.lng", world.home.file("language/CorD_deu.lng"));
         DefineWindows(world.app);
         main = &world.windows.get<MainWindow>();
-        main->FormLoad();
+        main->startUp();
         main->show();
-        main->FormLoaded();
+        main->finishStartUp();
     }
 
     // Lets deferred deletes and queued calls run.

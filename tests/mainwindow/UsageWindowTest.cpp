@@ -1,5 +1,5 @@
 #include "engine/start/UsageText.h"
-#include "mainwindow/FrmUsage.h"
+#include "mainwindow/UsageWindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -17,27 +17,27 @@ void mouse(QWidget* w, QEvent::Type type, QPoint global)
 }
 } // namespace
 
-TEST(FrmUsage, ShowsTheUsageTextAndDragsOnlyAfterAPress)
+TEST(UsageWindow, ShowsTheUsageTextAndDragsOnlyAfterAPress)
 {
-    FrmUsage w(QString::fromUtf8(UsageText.data(), qsizetype(UsageText.size())));
+    UsageWindow w(QString::fromUtf8(UsageText.data(), qsizetype(UsageText.size())));
     w.move(100, 100);
     w.show();
-    QString text = w.txtUsage()->toPlainText();
+    QString text = w.usageText()->toPlainText();
     EXPECT_TRUE(text.startsWith("\nFor create catalog :\n"));
     EXPECT_TRUE(text.contains("    -c:<Disk Folder>      : Create Library of disk folder\n"));
-    EXPECT_TRUE(w.txtUsage()->isReadOnly());
-    EXPECT_FALSE(w.picSideBar()->pixmap().isNull());
+    EXPECT_TRUE(w.usageText()->isReadOnly());
+    EXPECT_FALSE(w.sideBar()->pixmap().isNull());
 
-    mouse(w.picSideBar(), QEvent::MouseMove, {300, 300}); // no press: stays
+    mouse(w.sideBar(), QEvent::MouseMove, {300, 300}); // no press: stays
     EXPECT_EQ(w.pos(), QPoint(100, 100));
-    mouse(w.picSideBar(), QEvent::MouseButtonPress, {200, 200});
-    mouse(w.picSideBar(), QEvent::MouseMove, {230, 190});
+    mouse(w.sideBar(), QEvent::MouseButtonPress, {200, 200});
+    mouse(w.sideBar(), QEvent::MouseMove, {230, 190});
     EXPECT_EQ(w.pos(), QPoint(130, 90));
-    mouse(w.picSideBar(), QEvent::MouseButtonRelease, {230, 190});
-    mouse(w.picSideBar(), QEvent::MouseMove, {400, 400});
+    mouse(w.sideBar(), QEvent::MouseButtonRelease, {230, 190});
+    mouse(w.sideBar(), QEvent::MouseMove, {400, 400});
     EXPECT_EQ(w.pos(), QPoint(130, 90));
 
-    w.cmdOK()->click();
+    w.okButton()->click();
     EXPECT_EQ(w.result(), QDialog::Accepted);
     EXPECT_FALSE(w.isVisible());
 }

@@ -13,7 +13,7 @@ QString Text(int n)
     return QStringLiteral("T%1").arg(n);
 }
 
-struct TrayFormTest : ::testing::Test {
+struct TrayIconMenuTest : ::testing::Test {
     FakeServices fakes;
     TrayIconMenu form{fakes.tray, Text};
     void SetUp() override { form.Initialise(nullptr, true); }
@@ -21,7 +21,7 @@ struct TrayFormTest : ::testing::Test {
 };
 } // namespace
 
-TEST_F(TrayFormTest, ItemsResolveByKeyIndexOrDigitsAndFailWithError9)
+TEST_F(TrayIconMenuTest, ItemsResolveByKeyIndexOrDigitsAndFailWithError9)
 {
     EXPECT_EQ(form.MenuCaption("PROP"), "&T46...     F5");
     EXPECT_EQ(form.MenuCaption("EXIT"), "&T71...     ALT+F4");
@@ -42,7 +42,7 @@ TEST_F(TrayFormTest, ItemsResolveByKeyIndexOrDigitsAndFailWithError9)
     EXPECT_FALSE(form.Checked(3));
 }
 
-TEST_F(TrayFormTest, TipIsCutAndUnchangedValuesSendNothing)
+TEST_F(TrayIconMenuTest, TipIsCutAndUnchangedValuesSendNothing)
 {
     form.setToolTip(QString(70, 'x'));
     EXPECT_EQ(form.ToolTip().size(), 63);
@@ -59,7 +59,7 @@ TEST_F(TrayFormTest, TipIsCutAndUnchangedValuesSendNothing)
     EXPECT_TRUE(icon()->icon.isNull());
 }
 
-TEST_F(TrayFormTest, MouseActivityAndMenuChoiceBecomeEvents)
+TEST_F(TrayIconMenuTest, MouseActivityAndMenuChoiceBecomeEvents)
 {
     QSignalSpy down(&form, &TrayIconMenu::SysTrayMouseDown);
     QSignalSpy up(&form, &TrayIconMenu::SysTrayMouseUp);
@@ -83,7 +83,7 @@ TEST_F(TrayFormTest, MouseActivityAndMenuChoiceBecomeEvents)
     EXPECT_EQ(chosen[0][1].toString(), "ABOUT");
 }
 
-TEST(TrayForm, WithoutATrayHostThereIsNoIconButTheMenuStillExists)
+TEST(TrayIconMenu, WithoutATrayHostThereIsNoIconButTheMenuStillExists)
 {
     FakeServices fakes;
     fakes.tray.host = false;
@@ -93,7 +93,7 @@ TEST(TrayForm, WithoutATrayHostThereIsNoIconButTheMenuStillExists)
     EXPECT_EQ(form.PopupMenuObject()->itemCount(), 7);
 }
 
-TEST_F(TrayFormTest, TheShortMenuShowsItsSideBarCaptionWhole)
+TEST_F(TrayIconMenuTest, TheShortMenuShowsItsSideBarCaptionWhole)
 {
     PopupMenu& menu = *form.PopupMenuObject();
     menu.adjustSize();

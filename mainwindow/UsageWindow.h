@@ -8,14 +8,14 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-class FrmUsage : public QDialog {
+class UsageWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit FrmUsage(const QString& usageText, QWidget* parent = nullptr);
+    explicit UsageWindow(const QString& usageText, QWidget* parent = nullptr);
 
-    QPlainTextEdit* txtUsage() const { return txtUsage_; }
-    QLabel* picSideBar() const { return picSideBar_; }
-    QPushButton* cmdOK() const { return cmdOK_; }
+    QPlainTextEdit* usageText() const { return text_; }
+    QLabel* sideBar() const { return sideBar_; }
+    QPushButton* okButton() const { return okButton_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -25,9 +25,9 @@ protected:
 private:
     void drawSideBar();
 
-    QLabel* picSideBar_;
-    QPlainTextEdit* txtUsage_;
-    QPushButton* cmdOK_;
+    QLabel* sideBar_;
+    QPlainTextEdit* text_;
+    QPushButton* okButton_;
     bool dragging_ = false;
     QPoint lastCursor_;
 };

@@ -1,4 +1,4 @@
-#include "mainwindow/FrmUsage.h"
+#include "mainwindow/UsageWindow.h"
 
 #include "gui/SideBarLogo.h"
 
@@ -13,51 +13,52 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-FrmUsage::FrmUsage(const QString& usageText, QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+UsageWindow::UsageWindow(const QString& usageText, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setWindowTitle("Usage of CorvaneDisk");
-    picSideBar_ = new QLabel(this);
-    picSideBar_->setFixedWidth(24);
-    picSideBar_->setCursor(Qt::SizeAllCursor);
-    picSideBar_->installEventFilter(this);
-    QFont bold = picSideBar_->font();
+    sideBar_ = new QLabel(this);
+    sideBar_->setFixedWidth(24);
+    sideBar_->setCursor(Qt::SizeAllCursor);
+    sideBar_->installEventFilter(this);
+    QFont bold = sideBar_->font();
     bold.setBold(true);
-    picSideBar_->setFont(bold);
-    QPalette sidePalette = picSideBar_->palette();
+    sideBar_->setFont(bold);
+    QPalette sidePalette = sideBar_->palette();
     sidePalette.setColor(QPalette::WindowText, Qt::white);
-    picSideBar_->setPalette(sidePalette);
+    sideBar_->setPalette(sidePalette);
 
-    txtUsage_ = new QPlainTextEdit(this);
-    txtUsage_->setReadOnly(true);
-    txtUsage_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtUsage_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text_ = new QPlainTextEdit(this);
+    text_->setReadOnly(true);
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     QString text = usageText;
     text.replace("\r\n", "\n");
-    txtUsage_->setPlainText(text);
+    text_->setPlainText(text);
 
-    cmdOK_ = new QPushButton("OK", this);
-    cmdOK_->setDefault(true);
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+    okButton_ = new QPushButton("OK", this);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(txtUsage_);
-    right->addWidget(cmdOK_, 0, Qt::AlignRight);
+    right->addWidget(text_);
+    right->addWidget(okButton_, 0, Qt::AlignRight);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 8, 8);
-    row->addWidget(picSideBar_);
+    row->addWidget(sideBar_);
     row->addLayout(right);
     // The whole text when the screen allows, centred.
-    QFontMetrics fm(txtUsage_->font());
+    QFontMetrics fm(text_->font());
     QSize wanted(fm.horizontalAdvance(QString(72, 'x')) + 60, fm.lineSpacing() * 44 + 60);
     QRect screenArea = screen()->availableGeometry();
     resize(wanted.boundedTo(screenArea.size() * 0.9));
     move(screenArea.center() - rect().center());
 }
 
-void FrmUsage::drawSideBar()
+void UsageWindow::drawSideBar()
 {
     SideBarLogo logo;
-    logo.setDrawingObject(picSideBar_);
+    logo.setDrawingObject(sideBar_);
     logo.setStartColor(0x84B642);
     logo.setEndColor(0);
     logo.setCaption("Usage of CorvaneDisk");
@@ -66,21 +67,21 @@ void FrmUsage::drawSideBar()
     logo.Draw();
 }
 
-void FrmUsage::showEvent(QShowEvent* event)
+void UsageWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     drawSideBar();
 }
 
-void FrmUsage::resizeEvent(QResizeEvent* event)
+void UsageWindow::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
     drawSideBar();
 }
 
-bool FrmUsage::eventFilter(QObject* watched, QEvent* event)
+bool UsageWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != picSideBar_)
+    if (watched != sideBar_)
         return QDialog::eventFilter(watched, event);
     auto cursor = [event] { return static_cast<QMouseEvent*>(event)->globalPosition().toPoint(); };
     switch (event->type()) {

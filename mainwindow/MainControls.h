@@ -1,0 +1,24 @@
+#pragma once
+// The main window's captions and lists, made alike on every layer.
+
+#include "gui/MakeControl.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+// A caption that takes its size from its text.
+inline QLabel* MainLabel(QWidget* parent, const char* name, QPoint at)
+{
+    auto* l = MakeControl<QLabel>(parent, name, QRect(at, QSize(1, 1)));
+    l->setAttribute(Qt::WA_TranslucentBackground);
+    return l;
+}
+
+inline QComboBox* MainCombo(QWidget* parent, const char* name, QRect place, bool editable = false)
+{
+    auto* c = MakeControl<QComboBox>(parent, name, place);
+    c->setEditable(editable);
+    c->setMaxVisibleItems(15);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    return c;
+}
