@@ -3,7 +3,6 @@
 #include "engine/archive/ArchiveBytes.h"
 #include "engine/archive/Listers.h"
 #include "engine/archive/Unzip.h"
-#include "platform/prompter/ErrorBox.h"
 
 namespace {
 struct ListerEntry {
@@ -47,12 +46,12 @@ ArchiveKind ArchiveKindFromExtension(std::string_view upperExt)
 }
 
 std::optional<std::string> ReadArchive(ArchiveKind kind, const ArchiveFile& archive, CatalogBuffer& out,
-                                       ArchiveReading what)
+                                       Problems& problems, ArchiveReading what)
 {
     if (kind == ArchiveKind::Zip) {
         MemberListing listing(archive, ZipPrefix, out);
         std::string comment;
-        ReadZipArchive(archive.file, what.members ? &listing : nullptr, what.zipComment ? &comment : nullptr);
+        ReadZipArchive(archive.file, what.members ? &listing : nullptr, what.zipComment ? &comment : nullptr, problems);
         return comment.empty() ? std::nullopt : std::optional<std::string>(std::move(comment));
     }
     if (!what.members)
@@ -66,7 +65,7 @@ std::optional<std::string> ReadArchive(ArchiveKind kind, const ArchiveFile& arch
             lister.list(in, listing);
         } catch (const std::exception& e) {
             if (!lister.module.empty())
-                ShowErrorBox(e, lister.module, lister.procedure);
+                problems.add(ProblemFrom(e, lister.module, lister.procedure, archive.file.path));
         }
         return listing.comment();
     }

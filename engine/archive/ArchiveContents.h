@@ -3,6 +3,7 @@
 // found on disk, and the comment its own line takes.
 
 #include "engine/catalog/CatalogBuffer.h"
+#include "engine/problem/Problem.h"
 #include "platform/fs/FileAt.h"
 
 #include <optional>
@@ -28,8 +29,9 @@ struct ArchiveReading {
 
 // Reads the archive once for what is asked: its member lines are appended
 // to out, stopping quietly when out is full (a damaged archive yields the
-// members read so far). Returns the comment the archive's own line takes
-// (a RAR archive's comment with its members, a ZIP archive's when asked
-// and not empty), raw text, if any.
+// members read so far, and a problem naming it is added to problems).
+// Returns the comment the archive's own line takes (a RAR archive's comment
+// with its members, a ZIP archive's when asked and not empty), raw text, if
+// any.
 std::optional<std::string> ReadArchive(ArchiveKind kind, const ArchiveFile& archive, CatalogBuffer& out,
-                                       ArchiveReading what = {});
+                                       Problems& problems, ArchiveReading what = {});

@@ -64,7 +64,7 @@ void printComment(zip_t* zip, std::string& message)
 }
 } // namespace
 
-bool ReadZipArchive(const FileAt& file, MemberListing* members, std::string* comment)
+bool ReadZipArchive(const FileAt& file, MemberListing* members, std::string* comment, Problems& problems)
 {
     std::string error;
     try {
@@ -79,19 +79,23 @@ bool ReadZipArchive(const FileAt& file, MemberListing* members, std::string* com
     } catch (const std::exception& e) {
         error = e.what();
     }
-    ActivePrompter().message(error, "", MsgIcon::None);
+    problems.add(LibraryProblem(std::move(error), file.path));
     return false;
 }
 
 void UnzipRun(UnzipOptions& u)
 {
+    // A run has no caller to hand its problems to: they are shown at once.
+    Problems problems;
+    problems.onProblem = [](const Problem& p) { ShowProblem(ActivePrompter(), p); };
     if (u.UnzipListOnly) {
-        ReadZipArchive(FileAt::Path(u.UnzipZipFile), u.Listing, u.UnzipShowComment ? &u.UnzipMessage : nullptr);
+        ReadZipArchive(FileAt::Path(u.UnzipZipFile), u.Listing, u.UnzipShowComment ? &u.UnzipMessage : nullptr,
+                       problems);
         return;
     }
     std::string error;
     if (ZipHandle zip = OpenZipArchive(u.UnzipZipFile, error))
         error = ExtractZipMembers(zip.get(), u);
     if (!error.empty())
-        ActivePrompter().message(error, "", MsgIcon::None);
+        problems.add(LibraryProblem(std::move(error), u.UnzipZipFile));
 }

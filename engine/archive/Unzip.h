@@ -5,6 +5,7 @@
 // so). Options are the caller's value: nothing is shared between calls, so
 // runs may happen on any thread.
 
+#include "engine/problem/Problem.h"
 #include "platform/fs/FileAt.h"
 
 #include <string>
@@ -13,9 +14,10 @@ class MemberListing;
 
 // Reads the archive once: each member to members (when given; folder
 // entries give none) and the archive's comment, its line breaks as CR LF,
-// appended to comment (when given). An archive that cannot be read is shown
-// in one message box naming it; false then, and what was listed stays.
-bool ReadZipArchive(const FileAt& file, MemberListing* members, std::string* comment);
+// appended to comment (when given). An archive that cannot be read is one
+// problem naming it, added to problems; false then, and what was listed
+// stays.
+bool ReadZipArchive(const FileAt& file, MemberListing* members, std::string* comment, Problems& problems);
 
 struct UnzipOptions {
     // List mode (the member lines to Listing, and the comment printed into

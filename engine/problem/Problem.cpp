@@ -26,12 +26,25 @@ Problem ProblemFrom(const std::exception& e, std::string_view module, std::strin
     return p;
 }
 
+Problem LibraryProblem(std::string text, std::string item)
+{
+    Problem p;
+    p.text = std::move(text);
+    p.item = std::move(item);
+    return p;
+}
+
 std::string ProblemBoxText(const Problem& p)
 {
+    if (p.module.empty())
+        return p.text;
     return ErrorBoxText(p.errorNumber, p.text, p.module, p.procedure, p.line);
 }
 
 void ShowProblem(Prompter& prompter, const Problem& p)
 {
-    prompter.message(ProblemBoxText(p), "Error", MsgIcon::Critical);
+    if (p.module.empty())
+        prompter.message(p.text, "", MsgIcon::None);
+    else
+        prompter.message(ProblemBoxText(p), "Error", MsgIcon::Critical);
 }

@@ -17,7 +17,10 @@ struct Problem {
     int errorNumber = 0;
     std::string text; // the description, as the common error box gives it
     std::string item; // the file or folder concerned; "" when none
-    // Where it was caught, as the error box names it (string literals).
+    // Where it was caught, as the error box names it (string literals). ""
+    // for a library's own report (libzip's, on an archive it cannot read):
+    // its text is then the whole message, shown in a box with neither title
+    // nor icon.
     std::string_view module;
     std::string_view procedure;
     std::uint_least32_t line = 0;
@@ -40,8 +43,11 @@ struct Problems {
 Problem ProblemFrom(const std::exception& e, std::string_view module, std::string_view procedure, std::string item,
                     std::source_location where = std::source_location::current());
 
-// The text of the common error box that shows it.
+// A library's own report on item: its text is the whole message.
+Problem LibraryProblem(std::string text, std::string item);
+
+// The text of the box that shows it.
 std::string ProblemBoxText(const Problem& p);
 
-// Shows it in the common error box.
+// Shows it in the common error box, or a library's report in a plain one.
 void ShowProblem(Prompter& prompter, const Problem& p);

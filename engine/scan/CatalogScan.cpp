@@ -190,7 +190,8 @@ private:
         bool zipComment = opts_.EnableComment && kind == ArchiveKind::Zip;
         if (kind != ArchiveKind::None && (opts_.SearchZipContent || zipComment)) {
             ArchiveFile archive{file(), catalogPath, FileWithOutPath(catalogPath)};
-            comment = ReadArchive(kind, archive, session_.lines, {opts_.SearchZipContent, zipComment});
+            comment =
+                ReadArchive(kind, archive, session_.lines, session_.problems, {opts_.SearchZipContent, zipComment});
             if (session_.lines.overflowed()) {
                 reportFull(dir + f.name);
                 return;

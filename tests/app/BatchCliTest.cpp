@@ -276,6 +276,25 @@ TEST_F(BatchCli, ArchiveMembersStandDirectlyBeforeTheirArchivesLine)
     EXPECT_NE(text.find(">RAR 5 comment\x01line two<\r\n"), std::string::npos);
 }
 
+TEST_F(BatchCli, ADamagedArchiveIsToldOnceInLibzipsWordsAndTheScanGoesOn)
+{
+    std::string half = ReadFileBytes(std::string(CORVANE_FIXTURES) + "/archives/sample.zip");
+    half.resize(half.size() / 2);
+    const std::string folder = tree();
+    d.write("tree/half.zip", half);
+
+    Outcome r = run({"-c:" + folder, "-o:Half", "-z", "-m"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    const std::string told = d.file("tree/half.zip") + ": Not a zip archive\n";
+    const std::size_t at = r.err.find(told);
+    ASSERT_NE(at, std::string::npos) << r.err;
+    EXPECT_TRUE(at == 0 || r.err[at - 1] == '\n') << r.err; // a line of its own, no title before it
+    EXPECT_EQ(r.err.find(told, at + 1), std::string::npos) << r.err;
+    const std::string text = catalog("Half");
+    EXPECT_NE(text.find("\r\n" + cat("tree/half.zip") + ">"), std::string::npos);
+    EXPECT_NE(text.find("\r\n" + cat("tree/page.htm") + ">"), std::string::npos); // the files after it
+}
+
 TEST_F(BatchCli, AnUnreachableDisplayFallsBackToTheConsole)
 {
     Outcome r = run({"-c:" + d.file("nowhere"), "-o:X"}, "",

@@ -123,11 +123,14 @@ TEST(ArchiveListers, EmptyGarbageAndMisnamedFilesGiveNoLinesAndNoBox)
         garbage += char((i * 7919) % 251);
     for (const char* ext : {"rar", "ace", "arj", "lzh", "cab"}) {
         SCOPED_TRACE(ext);
-        EXPECT_TRUE(ListArchive(dir.write(std::string("empty.") + ext, "")).lines.empty());
-        EXPECT_TRUE(ListArchive(dir.write(std::string("junk.") + ext, garbage)).lines.empty());
-        // A ZIP archive under another kind's name.
-        EXPECT_TRUE(ListArchive(dir.write(std::string("zip.") + ext, ReadFileBytes(ArchiveFixture("sample.zip"))))
-                        .lines.empty());
+        // An empty file, garbage, and a ZIP archive under another kind's name.
+        for (const Listed& listed :
+             {ListArchive(dir.write(std::string("empty.") + ext, "")),
+              ListArchive(dir.write(std::string("junk.") + ext, garbage)),
+              ListArchive(dir.write(std::string("zip.") + ext, ReadFileBytes(ArchiveFixture("sample.zip"))))}) {
+            EXPECT_TRUE(listed.lines.empty());
+            EXPECT_TRUE(listed.problems.empty());
+        }
     }
     EXPECT_TRUE(prompter.boxes.empty());
 }
@@ -136,16 +139,25 @@ TEST(ArchiveListers, UnreadableArchiveIsReportedByItsListerButRarStaysSilent)
 {
     RecordingPrompter prompter;
     TempDir dir;
-    EXPECT_TRUE(ListArchive(dir.file("gone.rar")).lines.empty());
-    EXPECT_TRUE(prompter.boxes.empty());
+    const Listed rar = ListArchive(dir.file("gone.rar"));
+    EXPECT_TRUE(rar.lines.empty());
+    EXPECT_TRUE(rar.problems.empty());
 
-    EXPECT_TRUE(ListArchive(dir.file("gone.ace")).lines.empty());
-    EXPECT_TRUE(ListArchive(dir.file("gone.lzh")).lines.empty());
-    EXPECT_TRUE(ListArchive(dir.file("gone.cab")).lines.empty());
-    ASSERT_EQ(prompter.boxes.size(), 3u);
-    EXPECT_NE(prompter.boxes[0].text.find("modAce.ListAceFiles"), std::string::npos);
-    EXPECT_NE(prompter.boxes[1].text.find("modUnCompress.ListLZHfiles"), std::string::npos);
-    EXPECT_NE(prompter.boxes[2].text.find("Error 53"), std::string::npos);
+    const std::pair<const char*, const char*> reported[] = {{"gone.ace", "modAce.ListAceFiles"},
+                                                            {"gone.lzh", "modUnCompress.ListLZHfiles"},
+                                                            {"gone.cab", "modFindFile.GetFileInformation"}};
+    for (const auto& [name, where] : reported) {
+        SCOPED_TRACE(name);
+        const Listed listed = ListArchive(dir.file(name));
+        EXPECT_TRUE(listed.lines.empty());
+        ASSERT_EQ(listed.problems.size(), 1u);
+        EXPECT_EQ(listed.problems[0].item, dir.file(name));
+        const std::string box = ProblemBoxText(listed.problems[0]);
+        EXPECT_TRUE(box.starts_with("Error 53: File not found")) << box;
+        EXPECT_NE(box.find(std::string("in CorvaneDisk.") + where + "."), std::string::npos) << box;
+    }
+    // The caller shows them; reading the archives shows nothing.
+    EXPECT_TRUE(prompter.boxes.empty());
 }
 
 TEST(ArchiveListers, AFullBufferStopsTheListersQuietly)
@@ -155,13 +167,15 @@ TEST(ArchiveListers, AFullBufferStopsTheListersQuietly)
     while (out.count() < CatalogBuffer::MaxLines - 7)
         out.append("x");
     // Five ZIP members fit, then two of the three cabinet members; the rest find it full.
-    ReadArchive(ArchiveKind::Zip, ArchiveAt(ArchiveFixture("sample.zip")), out);
-    ReadArchive(ArchiveKind::Cab, ArchiveAt(ArchiveFixture("sample.cab")), out);
-    ReadArchive(ArchiveKind::Ace, ArchiveAt(ArchiveFixture("sample.ace")), out);
-    ReadArchive(ArchiveKind::Rar, ArchiveAt(ArchiveFixture("sample4.rar")), out);
+    Problems problems;
+    ReadArchive(ArchiveKind::Zip, ArchiveAt(ArchiveFixture("sample.zip")), out, problems);
+    ReadArchive(ArchiveKind::Cab, ArchiveAt(ArchiveFixture("sample.cab")), out, problems);
+    ReadArchive(ArchiveKind::Ace, ArchiveAt(ArchiveFixture("sample.ace")), out, problems);
+    ReadArchive(ArchiveKind::Rar, ArchiveAt(ArchiveFixture("sample4.rar")), out, problems);
     EXPECT_EQ(out.count(), CatalogBuffer::MaxLines);
     EXPECT_EQ(out.line(CatalogBuffer::MaxLines),
               "\\disk\\sample.cab/b.bin>3 Kb/31/12/2003>Found in cabfile : sample.cab<");
+    EXPECT_TRUE(problems.list.empty());
     EXPECT_TRUE(prompter.boxes.empty());
 }
 

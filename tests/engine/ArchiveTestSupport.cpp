@@ -22,7 +22,9 @@ Listed ListArchive(const std::string& nativePath)
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::toupper(c)); });
     CatalogBuffer out;
     Listed result;
-    result.comment = ReadArchive(ArchiveKindFromExtension(ext), ArchiveAt(nativePath), out);
+    Problems problems;
+    result.comment = ReadArchive(ArchiveKindFromExtension(ext), ArchiveAt(nativePath), out, problems);
+    result.problems = std::move(problems.list);
     for (std::size_t n = 1; n <= out.count(); ++n)
         result.lines.push_back(out.line(n));
     return result;

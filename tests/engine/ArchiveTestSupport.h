@@ -17,6 +17,7 @@ ArchiveFile ArchiveAt(const std::string& nativePath);
 struct Listed {
     std::vector<std::string> lines;
     std::optional<std::string> comment;
+    std::vector<Problem> problems;
 };
 
 // The kind comes from the file's extension, as in the scan.

@@ -1,3 +1,4 @@
+#include "engine/archive/ZipArchive.h"
 #include "engine/catalog/CatalogLine.h"
 #include "engine/catalog/CatalogText.h"
 #include "engine/scan/CatalogScan.h"
@@ -304,6 +305,38 @@ TEST(Scan, AFullCatalogSaysSoOnceToTheCallerAndKeepsItsLines)
     ScanSession roomy;
     CreateCatalog(o, roomy);
     EXPECT_FALSE(roomy.incomplete());
+}
+
+TEST(Scan, ADamagedArchiveIsToldToTheCallerWhileTheScanWaitsAndTheScanGoesOn)
+{
+    TempDir d;
+    std::string half = ReadFileBytes(std::string(CORVANE_FIXTURES) + "/archives/sample.zip");
+    half.resize(half.size() / 2);
+    d.write("z/a.txt", "x");
+    const std::string damaged = d.write("z/half.zip", half);
+    d.write("z/next.txt", "x");
+    RecordingPrompter rec;
+    ScanSession s;
+    std::size_t linesWhenTold = 0;
+    s.problems.onProblem = [&](const Problem&) { linesWhenTold = s.lines.count(); };
+    ScanOptions o = options(d.file("z"), "*.*");
+    o.SearchZipContent = true;
+    o.EnableComment = true;
+    CreateCatalog(o, s);
+
+    // Read once for its members and its comment, so told once: libzip's own
+    // report, as its box always showed it.
+    ASSERT_EQ(s.problems.list.size(), 1u);
+    EXPECT_EQ(s.problems.list[0].item, damaged);
+    std::string report;
+    EXPECT_FALSE(OpenZipArchive(damaged, report));
+    EXPECT_EQ(ProblemBoxText(s.problems.list[0]), report);
+    EXPECT_EQ(linesWhenTold, HeaderLineCount + 1); // before the archive's own line
+    const std::vector<std::string> lines = body(s);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_TRUE(lines[1].starts_with(cat(d, "z/half.zip") + ">")) << lines[1];
+    EXPECT_TRUE(lines[2].starts_with(cat(d, "z/next.txt") + ">")) << lines[2];
+    EXPECT_TRUE(rec.boxes.empty());
 }
 
 TEST(HtmlTitle, OnlyThePagesFirstPartAndTheTitlesFirstKibsAreRead)

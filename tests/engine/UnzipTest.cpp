@@ -30,10 +30,11 @@ protected:
     std::optional<std::string> comment(const ArchiveFile& archive, bool members = false)
     {
         CatalogBuffer out;
-        return ReadArchive(ArchiveKind::Zip, archive, out, {members, true});
+        return ReadArchive(ArchiveKind::Zip, archive, out, problems, {members, true});
     }
 
     UnzipOptions u;
+    Problems problems;
     RecordingPrompter prompter;
     TempDir dir;
 };
@@ -64,6 +65,7 @@ TEST_F(UnzipTest, CommentModePrintsExactlyTheCommentWithCrLf)
 {
     EXPECT_EQ(comment(ArchiveAt(ArchiveFixture("sample.zip"))), "Disk of 1998\r\nsecond line");
     EXPECT_EQ(comment(ArchiveAt(ArchiveFixture("nocomment.zip"))), std::nullopt);
+    EXPECT_TRUE(problems.list.empty());
     EXPECT_TRUE(prompter.boxes.empty());
 }
 
@@ -87,17 +89,29 @@ TEST_F(UnzipTest, DamagedArchiveIsReportedOnceAndGetsNoComment)
     half.resize(half.size() / 2);
     const ArchiveFile damaged = ArchiveAt(dir.write("half.zip", half));
 
-    // Both switches on: the archive is read once, so its damage is told once.
+    // Both switches on: the archive is read once, so its damage is told once,
+    // to the caller: libzip's report naming the archive.
     EXPECT_EQ(comment(damaged, true), std::nullopt);
-    ASSERT_EQ(prompter.boxes.size(), 1u);
-    EXPECT_NE(prompter.boxes[0].text.find("half.zip"), std::string::npos);
+    ASSERT_EQ(problems.list.size(), 1u);
+    EXPECT_EQ(problems.list[0].item, damaged.file.path);
+    EXPECT_TRUE(ProblemBoxText(problems.list[0]).starts_with(damaged.file.path + ": ")) << problems.list[0].text;
 
     // Comments only: once again for this scan.
     EXPECT_EQ(comment(damaged), std::nullopt);
-    EXPECT_EQ(prompter.boxes.size(), 2u);
+    EXPECT_EQ(problems.list.size(), 2u);
     // An empty file is no archive either.
     EXPECT_EQ(comment(ArchiveAt(dir.write("empty.zip", ""))), std::nullopt);
-    EXPECT_EQ(prompter.boxes.size(), 3u);
+    EXPECT_EQ(problems.list.size(), 3u);
+    EXPECT_TRUE(prompter.boxes.empty());
+
+    // A run shows the report at once, in a plain box.
+    u.UnzipListOnly = true;
+    u.UnzipZipFile = damaged.file.path;
+    UnzipRun(u);
+    ASSERT_EQ(prompter.boxes.size(), 1u);
+    EXPECT_EQ(prompter.boxes[0].text, problems.list[0].text);
+    EXPECT_EQ(prompter.boxes[0].title, "");
+    EXPECT_EQ(prompter.boxes[0].icon, MsgIcon::None);
 }
 
 TEST_F(UnzipTest, ExtractRecreatesFoldersOrFlattensThem)

@@ -229,8 +229,8 @@ TEST(JobRunner, AJobThatThrowsFailsOnceWithItsErrorShownAndTheRunnerGoesOn)
 
 TEST(JobRunner, AScanOnAWorkerAsksEveryQuestionOnTheUiThreadOnceInOrder)
 {
-    // Three damaged ZIP archives among ordinary files: each one is reported
-    // in a message box while the scan runs on the worker.
+    // Three damaged ZIP archives among ordinary files: each one is reported,
+    // as the windows do it, in a message box while the scan runs on the worker.
     TempDir d;
     std::string zip;
     {
@@ -258,6 +258,7 @@ TEST(JobRunner, AScanOnAWorkerAsksEveryQuestionOnTheUiThreadOnceInOrder)
         JobOptions{.owner = &runner},
         [&](JobControl& job) {
             ScanSession session(job.stopFlag());
+            session.problems.onProblem = [](const Problem& p) { ShowProblem(ActivePrompter(), p); };
             CreateCatalog(opts, session);
             answer = ActivePrompter().askYesNo("Save it?", "CorvaneDisk", MsgIcon::Question);
             return session;
