@@ -5,11 +5,6 @@
 
 inline constexpr int TwipsPerPixel = 15;
 
-constexpr int PixelsFromTwips(long long twips)
-{
-    return static_cast<int>(twips / TwipsPerPixel);
-}
-
 constexpr long long TwipsFromPixels(int pixels)
 {
     return static_cast<long long>(pixels) * TwipsPerPixel;

