@@ -121,10 +121,10 @@ int main(int argc, char** argv)
     auto& viewer = windows.get<FileViewer>();
     viewer.resize(900, 700);
     viewer.show();
-    viewer.ViewFile(home + "one-mib.bin");
-    const double hexMs = BestMs([&] { viewer.ViewFile(home + "one-mib.bin"); },
+    viewer.viewFile(home + "one-mib.bin");
+    const double hexMs = BestMs([&] { viewer.viewFile(home + "one-mib.bin"); },
                                 [&] {
-                                    viewer.ToggleHexaView();
+                                    viewer.toggleHexView();
                                     viewer.textBox->viewport()->repaint();
                                 });
     std::printf("hex view of 1 MiB shown in %.1f ms (%lld characters)\n", hexMs,
@@ -136,15 +136,15 @@ int main(int argc, char** argv)
     for (int i = 0; i < ShortLines; ++i)
         lines += i % 2 ? "b\n" : "a\n";
     std::ofstream(home + "short-lines.txt", std::ios::binary) << lines;
-    const double textMs = BestMs([&] { viewer.ViewFile(home + "one-mib.bin"); },
+    const double textMs = BestMs([&] { viewer.viewFile(home + "one-mib.bin"); },
                                  [&] {
-                                     viewer.ViewFile(home + "short-lines.txt");
+                                     viewer.viewFile(home + "short-lines.txt");
                                      viewer.textBox->viewport()->repaint();
                                  });
     std::printf("text view of %d short lines shown in %.1f ms\n", ShortLines, textMs);
-    const double shortHexMs = BestMs([&] { viewer.ViewFile(home + "short-lines.txt"); },
+    const double shortHexMs = BestMs([&] { viewer.viewFile(home + "short-lines.txt"); },
                                      [&] {
-                                         viewer.ToggleHexaView();
+                                         viewer.toggleHexView();
                                          viewer.textBox->viewport()->repaint();
                                      });
     std::printf("hex view of those %.1f MiB shown in %.1f ms\n", double(lines.size()) / (1 << 20), shortHexMs);

@@ -87,7 +87,7 @@ CatalogBrowser::CatalogBrowser(AppContext& app) : app_(app)
     connect(header, &QHeaderView::sectionClicked, this, &CatalogBrowser::sortByColumn);
     // A chosen folder, not the current one the tree takes when it gets the focus.
     connect(folderTree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { FillFile(folderTree->selectionModel()->selectedRows().value(0)); });
+            [this] { listFolderFiles(folderTree->selectionModel()->selectedRows().value(0)); });
     connect(fileList, &QAbstractItemView::clicked, this, &CatalogBrowser::showClickedFile);
     connect(viewBox, &CheckBoxWeb::toggled, this, &CatalogBrowser::viewBoxToggled);
     connect(splitBar, &SplitBar::dragged, this, &CatalogBrowser::moveSplit);
@@ -120,7 +120,7 @@ void CatalogBrowser::openCatalog(const std::string& catalogFileName)
     // The catalog shown goes first: two large ones at once could fill the memory.
     folderModel_->setFolders(nullptr);
     folders_.reset();
-    FillFile({});
+    listFolderFiles({});
     catalog_.clear();
     JobOptions options{.owner = this, .wait = [&app = app_] {
                            FormStayOnTop(app.windows.loaded("frmCorvaneDisk"), app.settings.OnTop);
@@ -155,7 +155,7 @@ void CatalogBrowser::loaded(FolderLoad& load, const std::string& catalogFileName
     folderModel_->setFolders(folders_);
 }
 
-void CatalogBrowser::FillFile(const QModelIndex& node)
+void CatalogBrowser::listFolderFiles(const QModelIndex& node)
 {
     listed_ = folderModel_->folderAt(node);
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -178,7 +178,7 @@ void CatalogBrowser::showClickedFile(const QModelIndex& item)
     if (!viewBox->value() || !folders_ || listed_ == NoFolder || !item.isValid())
         return;
     const std::string_view stored = folders_->StoredPath(listed_, fileModel_->position(item.row()));
-    app_.windows.get<FileViewer>().ShowFile(FromCatalogPath(stored).path);
+    app_.windows.get<FileViewer>().showFile(FromCatalogPath(stored).path);
 }
 
 void CatalogBrowser::viewBoxToggled(bool ticked)

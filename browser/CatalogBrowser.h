@@ -57,7 +57,7 @@ protected:
 
 private:
     void loaded(FolderLoad& load, const std::string& catalogFileName);
-    void FillFile(const QModelIndex& node);
+    void listFolderFiles(const QModelIndex& node);
     void sortByColumn(int column);
     void showClickedFile(const QModelIndex& item);
     void viewBoxToggled(bool ticked);

@@ -29,7 +29,7 @@ void SideBarLogo::setColor(std::uint32_t& stored, Rgb& parts, std::uint32_t colo
     stored = color;
     parts = components(color);
     if (surface_)
-        Draw();
+        draw();
 }
 
 void SideBarLogo::setStartColor(std::uint32_t color)
@@ -42,7 +42,7 @@ void SideBarLogo::setEndColor(std::uint32_t color)
     setColor(endColor_, end_, color);
 }
 
-void SideBarLogo::Draw()
+void SideBarLogo::draw()
 {
     if (!surface_)
         return;
@@ -52,7 +52,7 @@ void SideBarLogo::Draw()
         return; // nothing to paint on
     QPixmap picture(W, H);
     QPainter p(&picture);
-    const int B = BandHeight(H);
+    const int B = bandHeight(H);
     const int dr = end_.r - start_.r, dg = end_.g - start_.g, db = end_.b - start_.b;
     Rgb current = start_;
     int bottom = H;
@@ -70,7 +70,7 @@ void SideBarLogo::Draw()
         captionY = H - 20;
     }
     // As much room above the caption as below it.
-    if (const std::optional<QFont> font = CaptionFont(surface_->font(), caption_, captionY - 2, &picture)) {
+    if (const std::optional<QFont> font = captionFont(surface_->font(), caption_, captionY - 2, &picture)) {
         p.setFont(*font);
         p.setPen(surface_->palette().color(QPalette::WindowText));
         p.translate(0, captionY);
@@ -81,7 +81,7 @@ void SideBarLogo::Draw()
     surface_->setPixmap(picture);
 }
 
-std::optional<QFont> SideBarLogo::CaptionFont(QFont font, const QString& caption, int room, QPaintDevice* device)
+std::optional<QFont> SideBarLogo::captionFont(QFont font, const QString& caption, int room, QPaintDevice* device)
 {
     auto fits = [&](const QFont& f) { return QFontMetricsF(f, device).horizontalAdvance(caption) <= room; };
     if (font.pointSizeF() <= 0) // sized in pixels: as it is or not at all

@@ -30,16 +30,16 @@ public:
     std::uint32_t endColor() const { return endColor_; }
     void setEndColor(std::uint32_t color);
 
-    void Draw();
+    void draw();
 
     // Bands are a 255th of the height, at least one pixel.
-    static int BandHeight(int height) { return height / 255 > 0 ? height / 255 : 1; }
+    static int bandHeight(int height) { return height / 255 > 0 ? height / 255 : 1; }
 
     // The caption is written whole or not at all: in the given font, or
     // smaller down to the least size, when that fits the room (pixels
     // along the bar); none when even that does not.
     static constexpr double LeastCaptionPoints = 6.5;
-    static std::optional<QFont> CaptionFont(QFont font, const QString& caption, int room, QPaintDevice* device);
+    static std::optional<QFont> captionFont(QFont font, const QString& caption, int room, QPaintDevice* device);
 
 private:
     struct Rgb {

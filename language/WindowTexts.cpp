@@ -128,7 +128,7 @@ WindowTexts::WindowTexts(WindowRegistry& windows, const LangText& texts, const F
 {
 }
 
-void WindowTexts::SetLabelLang(std::string_view section) const
+void WindowTexts::relabelSection(std::string_view section) const
 {
     const Sources from{texts_, fontLabel_, fontTitle_};
     for (const LabelSection& s : LabelSections()) {

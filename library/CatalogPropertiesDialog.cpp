@@ -77,12 +77,12 @@ CatalogPropertiesDialog::CatalogPropertiesDialog(AppContext& app) : app_(app)
     setObjectName(WindowName);
     setWindowTitle(QStringLiteral("CorvaneDisk - Properties"));
     buildControls();
-    connect(nameEdit, &QLineEdit::textChanged, this, [this] { SetChanged(true); });
-    connect(commentEdit, &QPlainTextEdit::textChanged, this, [this] { SetChanged(true); });
+    connect(nameEdit, &QLineEdit::textChanged, this, [this] { setChanged(true); });
+    connect(commentEdit, &QPlainTextEdit::textChanged, this, [this] { setChanged(true); });
     connect(browseButton, &QPushButton::clicked, this, &CatalogPropertiesDialog::chooseRoot);
     connect(applyButton, &QPushButton::clicked, this, [this] {
         if (changed_)
-            ApplyChange();
+            applyChanges();
     });
     connect(okButton, &QPushButton::clicked, this, &CatalogPropertiesDialog::applyAndClose);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -181,17 +181,17 @@ void CatalogPropertiesDialog::showProperties(const CatalogProperties& prop)
     usedLabel->setText(Megabytes(prop.UsedMB));
     totalLabel->setText(Megabytes(prop.TotalMB));
     commentEdit->setPlainText(comment_);
-    DrawPie(int(std::nearbyint(prop.UsedPercent)));
-    SetChanged(false);
+    drawUsagePie(int(std::nearbyint(prop.UsedPercent)));
+    setChanged(false);
     nameEdit->setFocus();
 }
 
-void CatalogPropertiesDialog::DrawPie(int percent)
+void CatalogPropertiesDialog::drawUsagePie(int percent)
 {
     pie->setPixmap(QPixmap::fromImage(DrawUsagePie(percent, PieSize, palette().color(QPalette::Window))));
 }
 
-void CatalogPropertiesDialog::SetChanged(bool on)
+void CatalogPropertiesDialog::setChanged(bool on)
 {
     changed_ = on;
     applyButton->setEnabled(on);
@@ -215,13 +215,13 @@ void CatalogPropertiesDialog::chooseRoot()
         return;
     // The catalog holds the root in its own form: "/home/ann" is "\home\ann\".
     showRoot(QString::fromStdString(AddBackslash(ToCatalogPath(folder->toStdString()))));
-    SetChanged(true);
+    setChanged(true);
 }
 
 void CatalogPropertiesDialog::applyAndClose()
 {
     if (changed_)
-        ApplyChange();
+        applyChanges();
     accept();
 }
 
@@ -236,7 +236,7 @@ bool CatalogPropertiesDialog::differs() const
     return commentEdit->toPlainText() != comment_ || typedName() != name_ || shownRoot_ != root_;
 }
 
-void CatalogPropertiesDialog::ApplyChange()
+void CatalogPropertiesDialog::applyChanges()
 {
     const std::string libPath = Folders().LibPath;
     if (const QString comment = commentEdit->toPlainText(); comment != comment_) {
@@ -268,7 +268,7 @@ void CatalogPropertiesDialog::ApplyChange()
             return;
         root_ = shownRoot_;
     }
-    SetChanged(differs());
+    setChanged(differs());
 }
 
 bool CatalogPropertiesDialog::eventFilter(QObject* watched, QEvent* event)

@@ -28,11 +28,11 @@ public:
     // Shows the catalog's properties; nothing is changed yet.
     void showProperties(const CatalogProperties& prop);
     // The usage pie for a used share of percent (0 to 100).
-    void DrawPie(int percent);
+    void drawUsagePie(int percent);
     // Writes the comment, then the name, then the root, each only when it
     // differs from the catalog. A failing step stops the rest (the steps
     // before it stay written) and the dialog stays changed.
-    void ApplyChange();
+    void applyChanges();
     bool isChanged() const { return changed_; }
     // The catalog's file name, which an applied rename changes.
     QString fileName() const { return file_; }
@@ -58,7 +58,7 @@ protected:
 
 private:
     void buildControls();
-    void SetChanged(bool on);
+    void setChanged(bool on);
     void showRoot(const QString& root);
     void chooseRoot();
     void applyAndClose();

@@ -83,10 +83,10 @@ void LibraryList::select(const QString& fileName)
     list_.scrollTo(index);
 }
 
-void LibraryList::LoadListLib()
+void LibraryList::reload()
 {
     const QString keep = selectedCatalog();
-    model_->setRows(::LoadListLib(Folders().LibPath));
+    model_->setRows(LoadListLib(Folders().LibPath));
     select(keep);
 }
 
@@ -118,7 +118,7 @@ bool LibraryList::actOnKey(int key, Qt::KeyboardModifiers modifiers)
         return ctrl;
     case Qt::Key_P:
         if (ctrl)
-            PrintLib(selected);
+            writeReport(selected);
         return ctrl;
     default:
         return false;
@@ -161,7 +161,7 @@ void LibraryList::onMenu(const QString& key, const QString& fileName)
     else if (key == "MOVE")
         editLabel(fileName);
     else if (key == "PRINT")
-        PrintLib(fileName);
+        writeReport(fileName);
     else if (key == "PROP")
         showProperties(fileName);
 }
@@ -202,7 +202,7 @@ void LibraryList::renameCatalog(const QString& fileName, const QString& typed)
     } catch (const AppError& e) {
         ShowErrorBox(e, Module, "LVLib_AfterLabelEdit");
     }
-    LoadListLib();
+    reload();
     select(QString::fromStdString(target));
 }
 
@@ -215,10 +215,10 @@ void LibraryList::deleteCatalog(const QString& fileName)
     } catch (const AppError& e) {
         ShowErrorBox(e, Module, "DeleteCatalog");
     }
-    LoadListLib();
+    reload();
 }
 
-void LibraryList::PrintLib(const QString& fileName)
+void LibraryList::writeReport(const QString& fileName)
 {
     if (fileName.isEmpty())
         return;
@@ -244,7 +244,7 @@ void LibraryList::showProperties(const QString& fileName)
     const HeaderReading read = ReadCatalogHeader(Folders().LibPath + fileName.toStdString());
     if (read.status != HeaderStatus::Ok) {
         ShowErrorBox(read.errorNumber, read.problem, Module, "LVLib_MouseUp", __LINE__);
-        LoadListLib();
+        reload();
         return;
     }
     auto& dialog = app_.windows.get<CatalogPropertiesDialog>();
@@ -258,6 +258,6 @@ void LibraryList::showProperties(const QString& fileName)
     app_.windows.unload(CatalogPropertiesDialog::WindowName);
     if (app_.settings.OnTop)
         FormStayOnTop(window, true);
-    LoadListLib();
+    reload();
     select(now);
 }

@@ -29,7 +29,7 @@ public:
 
     // Reads every catalog header of the library again (LoadListLib); the
     // selected catalog stays selected while it is listed.
-    void LoadListLib();
+    void reload();
 
     // The LIB layer's keys: Delete (whatever the shift state), Ctrl+O,
     // Ctrl+P and F2 act on the selected catalog. True for these keys.
@@ -54,7 +54,7 @@ private:
     void editLabel(const QString& fileName);
     void renameCatalog(const QString& fileName, const QString& typed);
     void deleteCatalog(const QString& fileName);
-    void PrintLib(const QString& fileName);
+    void writeReport(const QString& fileName);
     void showProperties(const QString& fileName);
     PopupMenu* menu() const;
 

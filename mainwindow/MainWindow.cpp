@@ -63,7 +63,7 @@ MainWindow::MainWindow(AppContext& app)
     });
     connect(this, &MainWindow::layerChanged, &library(), [this](Layer layer) {
         if (layer == Layer::Lib)
-            library().LoadListLib();
+            library().reload();
     });
 
     connect(catTab_, &ButtonWeb::clicked, this, [this] { showLayer(Layer::Cat); });
@@ -335,22 +335,22 @@ void MainWindow::updateTrayIcon()
 void MainWindow::addTrayIcon()
 {
     auto& form = app_.windows.get<TrayIconMenu>();
-    form.Initialise(this, app_.settings.OnTop);
+    form.setUp(this, app_.settings.OnTop);
     if (!form.hasIcon()) { // no tray host: the feature stays off
         dropTrayIcon();
         return;
     }
-    form.setToolTip(QString::fromLatin1(TrayTip));
+    form.setIconToolTip(QString::fromLatin1(TrayTip));
     applyTrayIcon();
-    connect(&form, &TrayIconMenu::MenuClick, this, [this](int, const QString& key) { onTrayMenu(key); });
-    connect(&form, &TrayIconMenu::SysTrayDoubleClick, this, &MainWindow::restoreFromTray);
-    connect(&form, &TrayIconMenu::SysTrayMouseDown, this, [this](int button) {
+    connect(&form, &TrayIconMenu::menuChosen, this, [this](int, const QString& key) { onTrayMenu(key); });
+    connect(&form, &TrayIconMenu::iconDoubleClicked, this, &MainWindow::restoreFromTray);
+    connect(&form, &TrayIconMenu::iconMouseDown, this, [this](int button) {
         if (button == 2)
-            trayMenu()->ShowMenu();
+            trayMenu()->showMenu();
         else
             restoreFromTray(); // tray hosts do not report double clicks
     });
-    connect(&form, &TrayIconMenu::IconLost, this, [this] {
+    connect(&form, &TrayIconMenu::iconLost, this, [this] {
         restoreFromTray();
         removeTrayIcon();
     });
@@ -361,7 +361,7 @@ void MainWindow::addTrayIcon()
 void MainWindow::applyTrayIcon()
 {
     if (TrayIconMenu* form = trayMenu())
-        form->setIconHandle(QIcon(TrayPicture(app_.settings.NumIconSysTray)));
+        form->setShownIcon(QIcon(TrayPicture(app_.settings.NumIconSysTray)));
 }
 
 void MainWindow::removeTrayIcon()

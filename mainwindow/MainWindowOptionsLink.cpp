@@ -19,12 +19,12 @@ public:
 
     QWidget* window() const override { return main(); }
     bool hiddenToTray() const override { return main() && main()->hiddenToTray(); }
-    void ShellTrayAdd() override
+    void enableTrayIcon() override
     {
         if (MainWindow* m = main())
             m->updateTrayIcon();
     }
-    void ShellTrayRemove() override
+    void disableTrayIcon() override
     {
         if (MainWindow* m = main())
             m->removeTrayIcon();
@@ -37,7 +37,7 @@ public:
     void setTrayIcon(const QIcon& icon) override
     {
         if (TrayIconMenu* tray = app_.windows.find<TrayIconMenu>())
-            tray->setIconHandle(icon);
+            tray->setShownIcon(icon);
     }
     void applySkin(const std::string& file) override
     {

@@ -34,15 +34,15 @@ SaveCatalogDialog::SaveCatalogDialog(AppContext& app) : app_(app)
                             {"lblSave", QPoint(53, 184)},
                             {"lblCancel", QPoint(122, 184)}})
         MakeControl<QLabel>(this, name, QRect(at, QSize(1, 1)));
-    txtName = MakeControl<QLineEdit>(this, "txtName", {7, 30, 170, 19});
-    txtComment = MakeControl<QPlainTextEdit>(this, "txtComment", {7, 66, 170, 113});
-    BWExit = MakeControl<ButtonWeb>(this, "BWExit", {171, 5, 7, 7});
-    BWSave = MakeControl<ButtonWeb>(this, "BWSave", {34, 185, 16, 10});
-    BWCancel = MakeControl<ButtonWeb>(this, "BWCancel", {103, 185, 16, 10});
-    connect(BWSave, &ButtonWeb::clicked, this, &SaveCatalogDialog::BWSave_Click);
-    connect(BWCancel, &ButtonWeb::clicked, this, &QDialog::reject);
-    connect(BWExit, &ButtonWeb::clicked, this, &QDialog::reject);
-    txtName->installEventFilter(this);
+    nameEdit = MakeControl<QLineEdit>(this, "txtName", {7, 30, 170, 19});
+    commentEdit = MakeControl<QPlainTextEdit>(this, "txtComment", {7, 66, 170, 113});
+    exitButton = MakeControl<ButtonWeb>(this, "BWExit", {171, 5, 7, 7});
+    saveButton = MakeControl<ButtonWeb>(this, "BWSave", {34, 185, 16, 10});
+    cancelButton = MakeControl<ButtonWeb>(this, "BWCancel", {103, 185, 16, 10});
+    connect(saveButton, &ButtonWeb::clicked, this, &SaveCatalogDialog::save);
+    connect(cancelButton, &ButtonWeb::clicked, this, &QDialog::reject);
+    connect(exitButton, &ButtonWeb::clicked, this, &QDialog::reject);
+    nameEdit->installEventFilter(this);
     retranslate();
 }
 
@@ -55,10 +55,10 @@ void SaveCatalogDialog::retranslate()
 
 bool SaveCatalogDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == txtName && event->type() == QEvent::KeyPress) {
+    if (watched == nameEdit && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            BWSave_Click();
+            save();
             return true;
         }
         if (key->key() == Qt::Key_Escape) {
@@ -69,9 +69,9 @@ bool SaveCatalogDialog::eventFilter(QObject* watched, QEvent* event)
     return SkinnedDialog::eventFilter(watched, event);
 }
 
-void SaveCatalogDialog::BWSave_Click()
+void SaveCatalogDialog::save()
 {
-    const QString name = TrimBlanks(txtName->text());
+    const QString name = TrimBlanks(nameEdit->text());
     if (name.isEmpty()) {
         accept(); // an empty name saves nothing
         return;
@@ -89,10 +89,10 @@ void SaveCatalogDialog::BWSave_Click()
 
 std::optional<SaveAnswer> SaveCatalogDialog::ask(const QString& proposedName)
 {
-    txtName->setText(proposedName);
-    txtName->selectAll();
-    txtName->setFocus();
+    nameEdit->setText(proposedName);
+    nameEdit->selectAll();
+    nameEdit->setFocus();
     if (exec() != QDialog::Accepted)
         return std::nullopt;
-    return SaveAnswer{TrimBlanks(txtName->text()), txtComment->toPlainText()};
+    return SaveAnswer{TrimBlanks(nameEdit->text()), commentEdit->toPlainText()};
 }

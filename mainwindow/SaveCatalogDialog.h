@@ -31,17 +31,17 @@ public:
 
     void retranslate() override;
 
-    QLineEdit* txtName;
-    QPlainTextEdit* txtComment;
+    QLineEdit* nameEdit;
+    QPlainTextEdit* commentEdit;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BWSave_Click();
+    void save();
 
     AppContext& app_;
-    ButtonWeb* BWSave;
-    ButtonWeb* BWCancel;
-    ButtonWeb* BWExit;
+    ButtonWeb* saveButton;
+    ButtonWeb* cancelButton;
+    ButtonWeb* exitButton;
 };

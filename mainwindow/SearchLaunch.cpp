@@ -84,7 +84,7 @@ void SearchLaunch::startSearch()
     auto& results = app_.windows.get<SearchResultsWindow>();
     const SearchRequest asked = window_.findLayer().findRequest();
     results.clearResults(asked.sorted);
-    SaveLastFind(asked.text);
+    rememberSearch(asked.text);
 
     FindRequest request;
     request.LibraryFolder = Folders().LibPath;
@@ -134,7 +134,7 @@ void SearchLaunch::takeHits()
         results->appendRows(std::move(batches));
 }
 
-void SearchLaunch::SaveLastFind(const QString& text)
+void SearchLaunch::rememberSearch(const QString& text)
 {
     if (!window_.findLayer().addRecentSearch(text))
         return;

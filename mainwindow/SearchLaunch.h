@@ -32,7 +32,7 @@ signals:
 
 private:
     struct Inbox;
-    void SaveLastFind(const QString& text);
+    void rememberSearch(const QString& text);
     void takeHits();
 
     AppContext& app_;

@@ -11,15 +11,15 @@
 #include <cmath>
 
 TrayIconMenu::TrayIconMenu(TrayFactory& tray, std::function<QString(int)> text)
-    : tray_(tray), text_(std::move(text)), m_cM(new PopupMenu(this, "m_cM"))
+    : tray_(tray), text_(std::move(text)), menu_(new PopupMenu(this, "m_cM"))
 {
     setObjectName(WindowName);
-    m_cM->setImageList(MenuImageList());
+    menu_->setImageList(MenuImageList());
 }
 
 TrayIconMenu::~TrayIconMenu() = default;
 
-void TrayIconMenu::Initialise(QWidget* owner, bool onTop)
+void TrayIconMenu::setUp(QWidget* owner, bool onTop)
 {
     Q_UNUSED(owner); // the icon's events and the menu belong to this window
     icon_ = tray_.create();
@@ -28,36 +28,36 @@ void TrayIconMenu::Initialise(QWidget* owner, bool onTop)
         icon_->setIcon(iconShown_);
         icon_->setVisible(true);
         connect(icon_.get(), &TrayIcon::pressed, this, [this](Qt::MouseButton b) {
-            if (int n = ButtonNumber(b))
-                emit SysTrayMouseDown(n);
+            if (int n = buttonNumber(b))
+                emit iconMouseDown(n);
         });
         connect(icon_.get(), &TrayIcon::released, this, [this](Qt::MouseButton b) {
-            if (int n = ButtonNumber(b))
-                emit SysTrayMouseUp(n);
+            if (int n = buttonNumber(b))
+                emit iconMouseUp(n);
         });
         connect(icon_.get(), &TrayIcon::doubleClicked, this, [this](Qt::MouseButton b) {
-            if (int n = ButtonNumber(b))
-                emit SysTrayDoubleClick(n);
+            if (int n = buttonNumber(b))
+                emit iconDoubleClicked(n);
         });
-        connect(icon_.get(), &TrayIcon::hostLost, this, &TrayIconMenu::IconLost);
+        connect(icon_.get(), &TrayIcon::hostLost, this, &TrayIconMenu::iconLost);
     }
-    m_cM->addItem("&" + PlainMnemonicText(text_(46)) + "...     F5", "PROP", 1);
-    m_cM->addItem("-", "");
-    m_cM->addItem(PlainMnemonicText(text_(27)), "ONTOP", 9, onTop);
-    m_cM->item(3)->setCheckable(true);
-    m_cM->addItem("-", "");
-    m_cM->addItem("&" + PlainMnemonicText(text_(60)) + "...     Ctrl+A", "ABOUT", 11);
-    m_cM->addItem("-", "");
-    m_cM->addItem("&" + PlainMnemonicText(text_(71)) + "...     ALT+F4", "EXIT");
-    m_cM->setSideBar(0x84B642, 0, "CorvaneDisk", 10);
+    menu_->addItem("&" + PlainMnemonicText(text_(46)) + "...     F5", "PROP", 1);
+    menu_->addItem("-", "");
+    menu_->addItem(PlainMnemonicText(text_(27)), "ONTOP", 9, onTop);
+    menu_->item(3)->setCheckable(true);
+    menu_->addItem("-", "");
+    menu_->addItem("&" + PlainMnemonicText(text_(60)) + "...     Ctrl+A", "ABOUT", 11);
+    menu_->addItem("-", "");
+    menu_->addItem("&" + PlainMnemonicText(text_(71)) + "...     ALT+F4", "EXIT");
+    menu_->setSideBar(0x84B642, 0, "CorvaneDisk", 10);
 }
 
-int TrayIconMenu::ButtonNumber(Qt::MouseButton button)
+int TrayIconMenu::buttonNumber(Qt::MouseButton button)
 {
     return button == Qt::LeftButton ? 1 : button == Qt::RightButton ? 2 : 0;
 }
 
-void TrayIconMenu::setToolTip(const QString& tip)
+void TrayIconMenu::setIconToolTip(const QString& tip)
 {
     QString cut = tip.left(MaxTipLength);
     if (cut == tip_)
@@ -67,7 +67,7 @@ void TrayIconMenu::setToolTip(const QString& tip)
         icon_->setToolTip(tip_);
 }
 
-void TrayIconMenu::setIconHandle(const QIcon& icon)
+void TrayIconMenu::setShownIcon(const QIcon& icon)
 {
     if (icon.cacheKey() == iconShown_.cacheKey())
         return;
@@ -78,74 +78,74 @@ void TrayIconMenu::setIconHandle(const QIcon& icon)
 
 void TrayIconMenu::setImageList(const QList<QIcon>& icons)
 {
-    m_cM->setImageList(icons);
+    menu_->setImageList(icons);
 }
 
-int TrayIconMenu::AddMenuItem(const QString& caption, const QString& key, bool isDefault, int parentIndex,
+int TrayIconMenu::addMenuItem(const QString& caption, const QString& key, bool isDefault, int parentIndex,
                               int iconIndex, bool checked, bool enabled)
 {
     Q_UNUSED(parentIndex); // every item of this menu lies at the top level
-    int index = m_cM->addItem(caption, key, iconIndex, checked, enabled);
+    int index = menu_->addItem(caption, key, iconIndex, checked, enabled);
     if (index > 0 && isDefault)
-        m_cM->setDefault(index, true);
+        menu_->setDefault(index, true);
     return index;
 }
 
-void TrayIconMenu::EnableMenuItem(int index, bool on)
+void TrayIconMenu::setMenuItemEnabled(int index, bool on)
 {
-    if (m_cM->validIndex(index))
-        m_cM->setItemEnabled(index, on);
+    if (menu_->validIndex(index))
+        menu_->setItemEnabled(index, on);
 }
 
-void TrayIconMenu::RemoveMenuItem(int index)
+void TrayIconMenu::removeMenuItem(int index)
 {
-    m_cM->removeItem(index);
+    menu_->removeItem(index);
 }
 
-int TrayIconMenu::resolve(const QVariant& vKey) const
+int TrayIconMenu::resolve(const QVariant& indexOrKey) const
 {
     bool isNumber = false;
-    double n = vKey.toString().toDouble(&isNumber);
-    int index = isNumber ? int(std::nearbyint(n)) : m_cM->indexOfKey(vKey.toString());
-    if (!m_cM->validIndex(index))
-        throw AppError(ErrSubscriptOutOfRange, "No menu item " + vKey.toString().toStdString());
+    double n = indexOrKey.toString().toDouble(&isNumber);
+    int index = isNumber ? int(std::nearbyint(n)) : menu_->indexOfKey(indexOrKey.toString());
+    if (!menu_->validIndex(index))
+        throw AppError(ErrSubscriptOutOfRange, "No menu item " + indexOrKey.toString().toStdString());
     return index;
 }
 
-bool TrayIconMenu::Default(const QVariant& vKey) const
+bool TrayIconMenu::isDefault(const QVariant& indexOrKey) const
 {
-    return m_cM->isDefault(resolve(vKey));
+    return menu_->isDefault(resolve(indexOrKey));
 }
 
-void TrayIconMenu::setDefault(const QVariant& vKey, bool on)
+void TrayIconMenu::setDefault(const QVariant& indexOrKey, bool on)
 {
-    m_cM->setDefault(resolve(vKey), on);
+    menu_->setDefault(resolve(indexOrKey), on);
 }
 
-bool TrayIconMenu::Checked(const QVariant& vKey) const
+bool TrayIconMenu::isChecked(const QVariant& indexOrKey) const
 {
-    return m_cM->isChecked(resolve(vKey));
+    return menu_->isChecked(resolve(indexOrKey));
 }
 
-void TrayIconMenu::setChecked(const QVariant& vKey, bool on)
+void TrayIconMenu::setChecked(const QVariant& indexOrKey, bool on)
 {
-    m_cM->setChecked(resolve(vKey), on);
+    menu_->setChecked(resolve(indexOrKey), on);
 }
 
-QString TrayIconMenu::MenuCaption(const QVariant& vKey) const
+QString TrayIconMenu::menuCaption(const QVariant& indexOrKey) const
 {
-    return m_cM->caption(resolve(vKey));
+    return menu_->caption(resolve(indexOrKey));
 }
 
-void TrayIconMenu::setMenuCaption(const QVariant& vKey, const QString& caption)
+void TrayIconMenu::setMenuCaption(const QVariant& indexOrKey, const QString& caption)
 {
-    m_cM->setCaption(resolve(vKey), caption);
+    menu_->setCaption(resolve(indexOrKey), caption);
 }
 
-void TrayIconMenu::ShowMenu()
+void TrayIconMenu::showMenu()
 {
-    QAction* chosen = icon_ ? icon_->popMenu(*m_cM) : m_cM->exec(QCursor::pos());
+    QAction* chosen = icon_ ? icon_->popMenu(*menu_) : menu_->exec(QCursor::pos());
     if (!chosen)
         return;
-    emit MenuClick(m_cM->indexOf(chosen), chosen->objectName());
+    emit menuChosen(menu_->indexOf(chosen), chosen->objectName());
 }

@@ -26,49 +26,49 @@ public:
 
     // Adds the icon (when there is a tray host) and builds the menu with its
     // side bar; onTop: the stay-on-top item's check mark.
-    void Initialise(QWidget* owner, bool onTop);
+    void setUp(QWidget* owner, bool onTop);
     bool hasIcon() const { return icon_ != nullptr; }
 
-    QString ToolTip() const { return tip_; }
-    void setToolTip(const QString& tip); // cut to 63 characters
-    QIcon IconHandle() const { return iconShown_; }
-    void setIconHandle(const QIcon& icon);
+    QString iconToolTip() const { return tip_; }
+    void setIconToolTip(const QString& tip); // cut to 63 characters
+    QIcon shownIcon() const { return iconShown_; }
+    void setShownIcon(const QIcon& icon);
     void setImageList(const QList<QIcon>& icons);
-    PopupMenu* PopupMenuObject() const { return m_cM; }
+    PopupMenu* menu() const { return menu_; }
 
-    int AddMenuItem(const QString& caption, const QString& key, bool isDefault, int parentIndex, int iconIndex,
+    int addMenuItem(const QString& caption, const QString& key, bool isDefault, int parentIndex, int iconIndex,
                     bool checked, bool enabled);
-    void EnableMenuItem(int index, bool on);
-    void RemoveMenuItem(int index);
-    // vKey: a number is an index (rounded), anything else a key. An item that
+    void setMenuItemEnabled(int index, bool on);
+    void removeMenuItem(int index);
+    // indexOrKey: a number is an index (rounded), anything else a key. An item that
     // does not resolve raises the subscript-out-of-range error (9).
-    bool Default(const QVariant& vKey) const;
-    void setDefault(const QVariant& vKey, bool on);
-    bool Checked(const QVariant& vKey) const;
-    void setChecked(const QVariant& vKey, bool on);
-    QString MenuCaption(const QVariant& vKey) const;
-    void setMenuCaption(const QVariant& vKey, const QString& caption);
+    bool isDefault(const QVariant& indexOrKey) const;
+    void setDefault(const QVariant& indexOrKey, bool on);
+    bool isChecked(const QVariant& indexOrKey) const;
+    void setChecked(const QVariant& indexOrKey, bool on);
+    QString menuCaption(const QVariant& indexOrKey) const;
+    void setMenuCaption(const QVariant& indexOrKey, const QString& caption);
 
-    // Shows the menu at the mouse; a choice is reported through MenuClick.
-    void ShowMenu();
+    // Shows the menu at the mouse; a choice is reported through menuChosen.
+    void showMenu();
 
 signals:
-    void SysTrayMouseDown(int button); // 1 left, 2 right
-    void SysTrayMouseUp(int button);
-    void SysTrayMouseMove();
-    void SysTrayDoubleClick(int button);
-    void MenuClick(int index, const QString& key);
+    void iconMouseDown(int button); // 1 left, 2 right
+    void iconMouseUp(int button);
+    void iconMouseMove();
+    void iconDoubleClicked(int button);
+    void menuChosen(int index, const QString& key);
     // The tray host went away: no icon can bring the window back any more.
-    void IconLost();
+    void iconLost();
 
 private:
-    int resolve(const QVariant& vKey) const; // a valid index, or raises
-    static int ButtonNumber(Qt::MouseButton button);
+    int resolve(const QVariant& indexOrKey) const; // a valid index, or raises
+    static int buttonNumber(Qt::MouseButton button);
 
     TrayFactory& tray_;
     std::function<QString(int)> text_;
     std::unique_ptr<TrayIcon> icon_;
-    PopupMenu* m_cM;
+    PopupMenu* menu_;
     QString tip_;
     QIcon iconShown_;
 };

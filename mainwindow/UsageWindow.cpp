@@ -64,7 +64,7 @@ void UsageWindow::drawSideBar()
     logo.setCaption("Usage of CorvaneDisk");
     logo.setImageList({QPixmap(), style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(16)});
     logo.setIconIndex(1);
-    logo.Draw();
+    logo.draw();
 }
 
 void UsageWindow::showEvent(QShowEvent* event)

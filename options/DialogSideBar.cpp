@@ -32,13 +32,13 @@ DialogSideBar::~DialogSideBar() = default;
 void DialogSideBar::setCaption(const QString& caption)
 {
     logo_->setCaption(caption);
-    logo_->Draw();
+    logo_->draw();
 }
 
 bool DialogSideBar::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == bar_ && event->type() == QEvent::Resize) {
-        logo_->Draw();
+        logo_->draw();
     } else if (watched == &window_ && event->type() == QEvent::Paint) {
         // Before the window's own painting, which leaves the edge alone.
         QPainter p(&window_);

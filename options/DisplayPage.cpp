@@ -26,9 +26,9 @@ DisplayPage::DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWi
     showInTray =
         SettingToggle(this, "chkSystray", s, &AppSettings::ShowSysTray, SettingId::ShowSysTray, [&main](bool on) {
             if (on)
-                main.ShellTrayAdd();
+                main.enableTrayIcon();
             else
-                main.ShellTrayRemove();
+                main.disableTrayIcon();
         });
     auto* trayIconGroup = MakeControl<QGroupBox>(this, "fraSysIcon");
     trayIconPreview = MakeControl<QLabel>(trayIconGroup, "picSysIcon");

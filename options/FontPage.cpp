@@ -91,7 +91,7 @@ FontPage::Group FontPage::makeGroup(const char* frame, const char* suffix, FontS
     connect(g.size, &QComboBox::currentIndexChanged, this, changed);
     connect(g.bold, &QCheckBox::toggled, this, changed);
     connect(g.italic, &QCheckBox::toggled, this, changed);
-    connect(g.colour, &ColorChooser::Change, this, changed);
+    connect(g.colour, &ColorChooser::colorChanged, this, changed);
     connect(g.apply, &QPushButton::clicked, this, &FontPage::applyToWindows);
     return g;
 }

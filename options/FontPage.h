@@ -21,8 +21,8 @@ public:
     explicit FontPage(AppContext& app, QWidget* parent = nullptr);
 
     // The page's values into the font settings, and the samples drawn.
-    void UpdateLabel() { update(label_); }
-    void UpdateTitle() { update(title_); }
+    void updateLabelFont() { update(label_); }
+    void updateTitleFont() { update(title_); }
     void storeOnClose() override;
 
     struct Group {

@@ -16,8 +16,8 @@ public:
 
     virtual QWidget* window() const = 0;
     virtual bool hiddenToTray() const = 0;
-    virtual void ShellTrayAdd() = 0;
-    virtual void ShellTrayRemove() = 0;
+    virtual void enableTrayIcon() = 0;
+    virtual void disableTrayIcon() = 0;
     // While the tray icon is there: its menu's stay-on-top check, its picture.
     virtual void setTrayOnTopCheck(bool on) = 0;
     virtual void setTrayIcon(const QIcon& icon) = 0;

@@ -36,7 +36,7 @@ namespace {
 struct PageRow {
     const char* key;    // the tree node's key
     const char* parent; // nullptr: a root node
-    const char* sPage;
+    const char* page;
     int help;
 };
 // The nodes in the order they are added; the pages in the same order.
@@ -98,13 +98,13 @@ OptionsDialog::OptionsDialog(AppContext& app, std::shared_ptr<MainWindowLink> ma
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, [this] {
         for (const PageRow& row : PageRows)
-            if (page_ == QLatin1String(row.sPage))
+            if (page_ == QLatin1String(row.page))
                 app_.services.help.showHelp(row.help);
     });
 
     retranslate();
-    fonts->UpdateLabel();
-    fonts->UpdateTitle();
+    fonts->updateLabelFont();
+    fonts->updateTitleFont();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -135,7 +135,7 @@ void OptionsDialog::showPage(const QString& key)
     for (std::size_t i = 0; i < std::size(PageRows); ++i) {
         if (key == QLatin1String(PageRows[i].key)) {
             pages_->setCurrentIndex(int(i));
-            page_ = QLatin1String(PageRows[i].sPage);
+            page_ = QLatin1String(PageRows[i].page);
             return;
         }
     }

@@ -40,7 +40,7 @@ std::string Utf8(const QString& s)
 }
 } // namespace
 
-QString SearchResultsWindow::TargetPath(const FindRow& row)
+QString SearchResultsWindow::targetPath(const FindRow& row)
 {
     // The key starts with the line's path field: the file, or the archive
     // and after a "/" the member.
@@ -55,7 +55,7 @@ std::optional<QString> SearchResultsWindow::chosenTarget()
         return std::nullopt;
     // Copies: the rows may change while the prompt waits (a search runs on).
     const FindRow& shown = model_->row(*row);
-    const QString target = TargetPath(shown);
+    const QString target = targetPath(shown);
     const std::string prompt = app_.texts[TextId::InsertDisk] + " " + FileWithOutExt(shown[FindRow::DiskID]);
     if (!app_.services.prompter.askOkCancel(prompt, Title, MsgIcon::None))
         return std::nullopt;
@@ -73,19 +73,19 @@ std::optional<QString> SearchResultsWindow::chosenFile()
     return target;
 }
 
-void SearchResultsWindow::MenuOpen()
+void SearchResultsWindow::openSelected()
 {
     if (const std::optional<QString> target = chosenTarget())
         Guarded("MenuOpen", [&] { app_.services.desktop.open(*target); });
 }
 
-void SearchResultsWindow::MenuProp()
+void SearchResultsWindow::showSelectedProperties()
 {
     if (const std::optional<QString> target = chosenTarget())
         ShowProperties(app_.services.desktop, this, *target);
 }
 
-void SearchResultsWindow::MenuDel()
+void SearchResultsWindow::deleteSelected()
 {
     const std::optional<QString> chosen = chosenFile();
     if (!chosen)
@@ -103,7 +103,7 @@ void SearchResultsWindow::MenuDel()
     });
 }
 
-void SearchResultsWindow::MenuMove()
+void SearchResultsWindow::moveSelected()
 {
     const std::optional<QString> chosen = chosenFile();
     if (!chosen)
@@ -129,7 +129,7 @@ void SearchResultsWindow::MenuMove()
     Guarded("MenuMove", [&] { MoveFileTo(Utf8(source), Utf8(target)); });
 }
 
-void SearchResultsWindow::MenuComment()
+void SearchResultsWindow::editSelectedComment()
 {
     const std::optional<int> row = selectedRow();
     if (!row)

@@ -146,7 +146,7 @@ bool SearchResultsWindow::eventFilter(QObject* watched, QEvent* event)
     } else if (watched == resultList->viewport() && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
-            ShellContextMenu(mouse->position().toPoint(), mouse->modifiers());
+            showContextMenu(mouse->position().toPoint(), mouse->modifiers());
             return true;
         }
     }
@@ -170,32 +170,32 @@ bool SearchResultsWindow::actOnKey(int key, Qt::KeyboardModifiers modifiers)
         return true;
     case Qt::Key_O:
         if (ctrl)
-            MenuOpen();
+            openSelected();
         return ctrl;
     case Qt::Key_Delete:
         if (none)
-            MenuDel();
+            deleteSelected();
         return none;
     case Qt::Key_F12:
         if (none)
-            MenuComment();
+            editSelectedComment();
         return none;
     case Qt::Key_P:
         if (ctrl)
-            PrintFind();
+            writeReport();
         return ctrl;
     default:
         return false;
     }
 }
 
-void SearchResultsWindow::ShellContextMenu(const QPoint& at, Qt::KeyboardModifiers modifiers)
+void SearchResultsWindow::showContextMenu(const QPoint& at, Qt::KeyboardModifiers modifiers)
 {
     const QPoint screen = resultList->viewport()->mapToGlobal(at);
     const std::optional<int> row = selectedRow();
     if (row && modifiers == Qt::NoModifier) {
         // Only for a file that is there: else the window's own menu.
-        if (auto menu = MakeDesktopFileMenu(TargetPath(model_->row(*row)), app_.services.desktop, this)) {
+        if (auto menu = MakeDesktopFileMenu(targetPath(model_->row(*row)), app_.services.desktop, this)) {
             menu->exec(screen);
             return;
         }
@@ -207,17 +207,17 @@ void SearchResultsWindow::ShellContextMenu(const QPoint& at, Qt::KeyboardModifie
 void SearchResultsWindow::onMenu(const QString& key)
 {
     if (key == "OPEN")
-        MenuOpen();
+        openSelected();
     else if (key == "DELETE")
-        MenuDel();
+        deleteSelected();
     else if (key == "MOVE")
-        MenuMove();
+        moveSelected();
     else if (key == "PROP")
-        MenuProp();
+        showSelectedProperties();
     else if (key == "EDIT")
-        MenuComment();
+        editSelectedComment();
     else if (key == "PRINT")
-        PrintFind();
+        writeReport();
 }
 
 std::optional<int> SearchResultsWindow::selectedRow() const
@@ -230,7 +230,7 @@ std::optional<int> SearchResultsWindow::selectedRow() const
 
 // The report ---------------------------------------------------------------
 
-void SearchResultsWindow::PrintFind()
+void SearchResultsWindow::writeReport()
 {
     if (app_.jobs.isBusy())
         return;

@@ -39,17 +39,17 @@ public:
     FindResultsModel& results() { return *model_; }
 
     // The actions on the selected row (none without one).
-    void MenuOpen();
-    void MenuDel();
-    void MenuMove();
-    void MenuProp();
-    void MenuComment();
+    void openSelected();
+    void deleteSelected();
+    void moveSelected();
+    void showSelectedProperties();
+    void editSelectedComment();
     // The report of the rows in the order shown, written on a worker and
     // then opened; nothing while other work runs.
-    void PrintFind();
+    void writeReport();
 
     // The native path a row acts on.
-    static QString TargetPath(const FindRow& row);
+    static QString targetPath(const FindRow& row);
 
     void retranslate() override;
 
@@ -67,7 +67,7 @@ private:
     bool actOnKey(int key, Qt::KeyboardModifiers modifiers);
     void sortByColumn(int column);
     void showSortArrow();
-    void ShellContextMenu(const QPoint& at, Qt::KeyboardModifiers modifiers);
+    void showContextMenu(const QPoint& at, Qt::KeyboardModifiers modifiers);
     void onMenu(const QString& key);
     std::optional<int> selectedRow() const;
     // The path the selected row acts on, once the insert-disk prompt was

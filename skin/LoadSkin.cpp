@@ -358,7 +358,7 @@ bool SkinPass::open(const std::string& skinFile)
     if (skinFile.find('/') != std::string::npos)
         why = skinFile + ": not a file of the skin folder";
     else
-        package_ = SkinPackage::Open(Folders().SkinPath + skinFile, why);
+        package_ = SkinPackage::open(Folders().SkinPath + skinFile, why);
     if (!package_) {
         ActivePrompter().message("The skin \"" + skinFile + "\" cannot be used: " + why + ".", "CorvaneDisk",
                                  MsgIcon::Exclamation);

@@ -34,7 +34,7 @@ bool isLink(zip_t* zip, zip_uint64_t index)
 }
 } // namespace
 
-std::optional<SkinPackage> SkinPackage::Open(const std::string& path, std::string& why)
+std::optional<SkinPackage> SkinPackage::open(const std::string& path, std::string& why)
 {
     ZipHandle zip = OpenZipArchive(path, why);
     if (!zip)

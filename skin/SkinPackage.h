@@ -21,7 +21,7 @@ public:
 
     // The package at path; nullopt, with why saying so, when it cannot be
     // read or is refused.
-    static std::optional<SkinPackage> Open(const std::string& path, std::string& why);
+    static std::optional<SkinPackage> open(const std::string& path, std::string& why);
 
     bool has(std::string_view name) const;
     // A member's bytes; nullopt, with why, when it is missing or damaged.

@@ -67,17 +67,17 @@ FileViewer::FileViewer(AppContext& app, std::string quexelFolder) : app_(app), q
     viewMenu->setSideBar(SideBarStart, 0, QStringLiteral("ZQ"), SideBarIcon);
 }
 
-void FileViewer::ShowFile(const std::string& path)
+void FileViewer::showFile(const std::string& path)
 {
     if (!isVisible()) {
         hexView_ = false;
         show();
         raise();
     }
-    ViewFile(path);
+    viewFile(path);
 }
 
-void FileViewer::ViewFile(const std::string& path)
+void FileViewer::viewFile(const std::string& path)
 {
     if (!ViewedFileExists(path)) {
         imageShown_ = false;
@@ -90,7 +90,7 @@ void FileViewer::ViewFile(const std::string& path)
     showOwnView();
 }
 
-void FileViewer::ShowHexaView()
+void FileViewer::showHexView()
 {
     BusyPointer busy;
     if (hexView_ || !ViewedFileExists(path_))
@@ -99,7 +99,7 @@ void FileViewer::ShowHexaView()
     showHex();
 }
 
-void FileViewer::ShowAsciiView()
+void FileViewer::showAsciiView()
 {
     BusyPointer busy;
     if (!hexView_ || !ViewedFileExists(path_))
@@ -108,7 +108,7 @@ void FileViewer::ShowAsciiView()
     showText();
 }
 
-void FileViewer::ToggleHexaView()
+void FileViewer::toggleHexView()
 {
     BusyPointer busy;
     if (!ViewedFileExists(path_))
@@ -193,9 +193,9 @@ void FileViewer::showMenuAt(const QPoint& at)
     const int chosen = viewMenu->showAt(textBox->viewport()->mapToGlobal(at) + QPoint(0, MenuDrop));
     const QString key = viewMenu->key(chosen);
     if (key == QLatin1String("ASCII"))
-        ShowAsciiView();
+        showAsciiView();
     else if (key == QLatin1String("HEXA"))
-        ShowHexaView();
+        showHexView();
     else if (key == QLatin1String("EXIT"))
         hide();
 }
@@ -208,7 +208,7 @@ void FileViewer::keyPressEvent(QKeyEvent* event)
     }
     if (event->key() == Qt::Key_H && (event->modifiers() & Qt::ControlModifier)) {
         if (!event->isAutoRepeat())
-            ToggleHexaView();
+            toggleHexView();
         return;
     }
     FramedWindow::keyPressEvent(event); // Esc closes

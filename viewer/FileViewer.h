@@ -33,15 +33,15 @@ public:
 
     // The browser's way in: shows the window when it is hidden (then outside
     // the hex view) and the file at path in it.
-    void ShowFile(const std::string& path);
+    void showFile(const std::string& path);
     // The file at path (a native path) in its own view: a picture, else text;
     // the missing-file message when it is no readable regular file.
-    void ViewFile(const std::string& path);
+    void viewFile(const std::string& path);
     // The popup's two views; each acts only in the other one.
-    void ShowAsciiView();
-    void ShowHexaView();
+    void showAsciiView();
+    void showHexView();
     // Ctrl+H: into the hex view, or back to the file's own view.
-    void ToggleHexaView();
+    void toggleHexView();
 
     State state() const { return state_; }
     bool hexaView() const { return hexView_; }

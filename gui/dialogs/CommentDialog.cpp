@@ -73,7 +73,7 @@ std::optional<QString> CommentDialog::edit(QWidget* owner, const QString& commen
     return commentEdit->toPlainText();
 }
 
-std::optional<QString> CommentDialog::Edit(AppContext& app, QWidget* owner, const QString& comment)
+std::optional<QString> CommentDialog::editComment(AppContext& app, QWidget* owner, const QString& comment)
 {
     return app.windows.get<CommentDialog>().edit(owner, comment);
 }

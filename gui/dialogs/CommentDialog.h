@@ -23,7 +23,7 @@ public:
     // text after OK, nullopt after Cancel, Esc or close.
     std::optional<QString> edit(QWidget* owner, const QString& comment);
     // The one road for callers: the registry's instance edits.
-    static std::optional<QString> Edit(AppContext& app, QWidget* owner, const QString& comment);
+    static std::optional<QString> editComment(AppContext& app, QWidget* owner, const QString& comment);
 
     void retranslate() override;
 

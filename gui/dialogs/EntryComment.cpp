@@ -13,7 +13,7 @@
 std::optional<std::string> EditEntryComment(AppContext& app, QWidget* owner, const std::string& catalog,
                                             const std::string& key, const std::string& comment)
 {
-    const std::optional<QString> edited = CommentDialog::Edit(app, owner, QString::fromStdString(comment));
+    const std::optional<QString> edited = CommentDialog::editComment(app, owner, QString::fromStdString(comment));
     if (!edited)
         return std::nullopt;
     const std::string typed = NormalizeLineBreaks(edited->toStdString());

@@ -151,7 +151,7 @@ void PopupMenu::paintSideBar()
     logo.setCaption(barCaption_);
     logo.setImageList(images);
     logo.setIconIndex(barIcon_);
-    logo.Draw();
+    logo.draw();
     bar_ = surface.pixmap();
 }
 

@@ -72,7 +72,7 @@ void ColorChooser::setColor(std::uint32_t color)
         return;
     color_ = color;
     showColour();
-    emit Change();
+    emit colorChanged();
 }
 
 void ColorChooser::showColour()

@@ -15,11 +15,11 @@ public:
     explicit ColorChooser(QWidget* parent = nullptr);
 
     std::uint32_t color() const { return color_; }
-    // Change follows when the colour differs from the one shown.
+    // colorChanged follows when the colour differs from the one shown.
     void setColor(std::uint32_t color);
 
 signals:
-    void Change();
+    void colorChanged();
 
 private:
     void showColour();

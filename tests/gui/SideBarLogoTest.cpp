@@ -16,7 +16,7 @@ QImage paint(int height, std::uint32_t start, std::uint32_t end)
     logo.setDrawingObject(&surface);
     logo.setStartColor(start);
     logo.setEndColor(end);
-    logo.Draw();
+    logo.draw();
     return surface.pixmap().toImage();
 }
 } // namespace
@@ -34,9 +34,9 @@ TEST(SideBarLogo, GradientRunsFromTheBottomUpInBands)
     QImage green = paint(100, 0x84B642, 0);
     EXPECT_EQ(green.pixelColor(19, 99), QColor(66, 182, 132));
 
-    EXPECT_EQ(SideBarLogo::BandHeight(100), 1);
-    EXPECT_EQ(SideBarLogo::BandHeight(510), 2);
-    EXPECT_EQ(SideBarLogo::BandHeight(1000), 3);
+    EXPECT_EQ(SideBarLogo::bandHeight(100), 1);
+    EXPECT_EQ(SideBarLogo::bandHeight(510), 2);
+    EXPECT_EQ(SideBarLogo::bandHeight(1000), 3);
 }
 
 TEST(SideBarLogo, NothingIsPaintedOnAnEmptySurface)
@@ -77,7 +77,7 @@ struct CaptionBar {
         logo.setDrawingObject(&surface);
         logo.setEndColor(0);
         logo.setCaption("CorvaneDisk");
-        logo.Draw();
+        logo.draw();
     }
     // The rows from the top down to the first with caption ink; -1: none.
     int firstInkedRow() const
@@ -118,11 +118,11 @@ TEST(SideBarLogo, ACaptionTooLongForTheBarIsWrittenSmallerOrNotAtAll)
     EXPECT_EQ(tiny.firstInkedRow(), -1);
 
     QFont font("Sans", 10);
-    EXPECT_EQ(SideBarLogo::CaptionFont(font, "Caption", 1000, nullptr)->pointSizeF(), 10);
-    const std::optional<QFont> smaller = SideBarLogo::CaptionFont(font, "Caption", 40, nullptr);
+    EXPECT_EQ(SideBarLogo::captionFont(font, "Caption", 1000, nullptr)->pointSizeF(), 10);
+    const std::optional<QFont> smaller = SideBarLogo::captionFont(font, "Caption", 40, nullptr);
     ASSERT_TRUE(smaller);
     EXPECT_LT(smaller->pointSizeF(), 10);
     EXPECT_GE(smaller->pointSizeF(), SideBarLogo::LeastCaptionPoints);
     EXPECT_LE(QFontMetricsF(*smaller).horizontalAdvance("Caption"), 40);
-    EXPECT_FALSE(SideBarLogo::CaptionFont(font, "Caption", 5, nullptr));
+    EXPECT_FALSE(SideBarLogo::captionFont(font, "Caption", 5, nullptr));
 }

@@ -91,10 +91,10 @@ protected:
 TEST_F(WindowTextsTest, MainSectionSetsCaptionsFontsAndColumnHeaders)
 {
     QWidget& main = windows.instance("frmCorvaneDisk");
-    labels.SetLabelLang("main"); // names are compared exactly
+    labels.relabelSection("main"); // names are compared exactly
     EXPECT_EQ(Caption(main, "lblSort"), "");
 
-    labels.SetLabelLang("Main");
+    labels.relabelSection("Main");
     EXPECT_EQ(Caption(main, "lblTitle"), "CorvaneDisk");
     EXPECT_EQ(Caption(main, "lblSearch"), "Start");
     EXPECT_EQ(Caption(main, "lblFind"), "Start");
@@ -132,7 +132,7 @@ TEST_F(WindowTextsTest, MenuSectionGivesExactCaptionsToTheLoadedWindowsMenus)
     windows.define("frmFind", [] { return new QWidget; });
     QWidget& main = windows.instance("frmCorvaneDisk");
 
-    labels.SetLabelLang("Menu"); // no tray form, no results window loaded
+    labels.relabelSection("Menu"); // no tray form, no results window loaded
     EXPECT_EQ(Item(main, "m_cMenu", "OPTION"), "Properties...     F5");
     EXPECT_EQ(Item(main, "m_cMenu", "ABOUT"), "About...     CTRL+A");
     EXPECT_EQ(Item(main, "m_cMenu", "EXIT"), "Exit...     ALT+F4");
@@ -144,7 +144,7 @@ TEST_F(WindowTextsTest, MenuSectionGivesExactCaptionsToTheLoadedWindowsMenus)
     EXPECT_EQ(windows.loaded("fSysTrayIconMenu"), nullptr);
 
     QWidget& tray = windows.instance("fSysTrayIconMenu");
-    labels.SetLabelLang("Menu");
+    labels.relabelSection("Menu");
     EXPECT_EQ(Item(tray, "m_cM", "PROP"), "Properties...     F5");
     EXPECT_EQ(Item(tray, "m_cM", "ONTOP"), "Always on top");
     EXPECT_EQ(Item(tray, "m_cM", "EXIT"), "Exit...     ALT+F4");
@@ -165,7 +165,7 @@ TEST_F(WindowTextsTest, OptionSectionSetsCaptionsFramesAndTreeNodesWithoutFonts)
         return w;
     });
     QWidget& option = windows.instance("frmOption");
-    labels.SetLabelLang("Option");
+    labels.relabelSection("Option");
     EXPECT_EQ(Caption(option, "cmdExit"), "OK");
     EXPECT_EQ(Caption(option, "chkAllwaysOnTop"), "Always on top");
     EXPECT_EQ(option.findChild<QGroupBox*>("fraLanguage")->title(), "Language");
@@ -195,9 +195,9 @@ TEST_F(WindowTextsTest, ListHeadersOfAModelViewListAndTheBrowsersToolTip)
     });
     QWidget& find = windows.instance("frmFind");
     QWidget& lib = windows.instance("frmLib");
-    labels.SetLabelLang("Find");
-    labels.SetLabelLang("Lib");
-    labels.SetLabelLang("Menu");
+    labels.relabelSection("Find");
+    labels.relabelSection("Lib");
+    labels.relabelSection("Menu");
     QAbstractItemModel* model = find.findChild<QTableView*>("LVFind")->model();
     EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "Directory");
     EXPECT_EQ(model->headerData(5, Qt::Horizontal).toString(), "Comment");
@@ -275,7 +275,7 @@ TEST_F(WindowTextsTest, TextsAreShownAsWrittenNeverAsMarkupOrShortcuts)
     QWidget& option = windows.instance("frmOption");
     QWidget& lib = windows.instance("frmLib");
     for (const char* section : {"Main", "Option", "Lib", "Menu"})
-        labels.SetLabelLang(section);
+        labels.relabelSection(section);
 
     auto* label = main.findChild<QLabel*>("lblRecursive");
     EXPECT_EQ(label->text(), "<h1>BIG</h1>");

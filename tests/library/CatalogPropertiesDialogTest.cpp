@@ -102,7 +102,7 @@ TEST_F(CatalogPropertiesDialogTest, ARootChangeRewritesLineSixAndTheBodyLinesUnd
     EXPECT_EQ(d.rootLabel->text(), "\\mnt\\new disk\\");
     EXPECT_EQ(text("Disk.dat"), CatalogHeaderText(HeaderFields()) + Body); // nothing before Apply
     d.applyButton->click();
-    d.ApplyChange(); // a second apply repeats nothing
+    d.applyChanges(); // a second apply repeats nothing
     EXPECT_EQ(text("Disk.dat"), CatalogHeaderText(HeaderFields().Root("\\mnt\\new disk")) +
                                     "\\mnt\\new disk\\a.txt>1 Kb/01/02/2003\r\n"
                                     "\\mnt\\new disk\\sub\\b.zip/in\\c.txt>2 Kb/01/02/2003>Found in zipfile :b.zip<\r\n"

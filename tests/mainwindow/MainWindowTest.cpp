@@ -54,8 +54,8 @@ struct MainWindowTest : ::testing::Test {
         TestWorld::whenModal([=](QWidget* w) {
             auto* dialog = qobject_cast<SaveCatalogDialog*>(w);
             ASSERT_NE(dialog, nullptr);
-            dialog->txtName->setText(name);
-            dialog->txtComment->setPlainText(comment);
+            dialog->nameEdit->setText(name);
+            dialog->commentEdit->setPlainText(comment);
             if (save)
                 QMetaObject::invokeMethod(dialog->findChild<ButtonWeb*>("BWSave"), "clicked");
             else
@@ -245,7 +245,7 @@ TEST_F(MainWindowTest, CreateSavesUnderTheTrimmedNameWithTheCommentEncoded)
     world.fakes.prompter.answers = {false};
     TestWorld::whenModal([](QWidget* w) {
         auto* dialog = qobject_cast<SaveCatalogDialog*>(w);
-        dialog->txtName->setText("Holiday");
+        dialog->nameEdit->setText("Holiday");
         QMetaObject::invokeMethod(dialog->findChild<ButtonWeb*>("BWSave"), "clicked");
         EXPECT_TRUE(dialog->isVisible());
         dialog->reject();
@@ -274,12 +274,12 @@ TEST_F(MainWindowTest, BlankOrRefusedNamesAndStopWriteNothing)
     TestWorld::whenModal([](QWidget* w) {
         auto* dialog = qobject_cast<SaveCatalogDialog*>(w);
         for (const char* bad : {"..", "a>b", "back\\slash", "dir/name"}) {
-            dialog->txtName->setText(bad);
+            dialog->nameEdit->setText(bad);
             QMetaObject::invokeMethod(dialog->findChild<ButtonWeb*>("BWSave"), "clicked");
             EXPECT_TRUE(dialog->isVisible()) << bad;
         }
         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(dialog->txtName, &esc);
+        QApplication::sendEvent(dialog->nameEdit, &esc);
     });
     create(main, folder());
     EXPECT_TRUE(catalogs().empty());

@@ -16,21 +16,21 @@ QString Text(int n)
 struct TrayIconMenuTest : ::testing::Test {
     FakeServices fakes;
     TrayIconMenu form{fakes.tray, Text};
-    void SetUp() override { form.Initialise(nullptr, true); }
+    void SetUp() override { form.setUp(nullptr, true); }
     FakeTrayIcon* icon() { return fakes.tray.liveIcons().front(); }
 };
 } // namespace
 
 TEST_F(TrayIconMenuTest, ItemsResolveByKeyIndexOrDigitsAndFailWithError9)
 {
-    EXPECT_EQ(form.MenuCaption("PROP"), "&T46...     F5");
-    EXPECT_EQ(form.MenuCaption("EXIT"), "&T71...     ALT+F4");
-    EXPECT_TRUE(form.Checked("ONTOP"));
-    EXPECT_TRUE(form.Checked(3));
-    EXPECT_TRUE(form.Checked(QStringLiteral("3")));
-    EXPECT_TRUE(form.Checked(2.6)); // rounded
+    EXPECT_EQ(form.menuCaption("PROP"), "&T46...     F5");
+    EXPECT_EQ(form.menuCaption("EXIT"), "&T71...     ALT+F4");
+    EXPECT_TRUE(form.isChecked("ONTOP"));
+    EXPECT_TRUE(form.isChecked(3));
+    EXPECT_TRUE(form.isChecked(QStringLiteral("3")));
+    EXPECT_TRUE(form.isChecked(2.6)); // rounded
     form.setChecked("ONTOP", false);
-    EXPECT_FALSE(form.Checked(3));
+    EXPECT_FALSE(form.isChecked(3));
     for (QVariant bad : {QVariant("NONE"), QVariant(0), QVariant(8), QVariant("ontop")}) {
         try {
             form.setChecked(bad, true);
@@ -39,32 +39,32 @@ TEST_F(TrayIconMenuTest, ItemsResolveByKeyIndexOrDigitsAndFailWithError9)
             EXPECT_EQ(e.number(), ErrSubscriptOutOfRange);
         }
     }
-    EXPECT_FALSE(form.Checked(3));
+    EXPECT_FALSE(form.isChecked(3));
 }
 
 TEST_F(TrayIconMenuTest, TipIsCutAndUnchangedValuesSendNothing)
 {
-    form.setToolTip(QString(70, 'x'));
-    EXPECT_EQ(form.ToolTip().size(), 63);
+    form.setIconToolTip(QString(70, 'x'));
+    EXPECT_EQ(form.iconToolTip().size(), 63);
     EXPECT_EQ(icon()->toolTip.size(), 63);
     icon()->toolTip = "untouched";
-    form.setToolTip(QString(63, 'x'));
+    form.setIconToolTip(QString(63, 'x'));
     EXPECT_EQ(icon()->toolTip, "untouched");
 
     QIcon picture(QPixmap(16, 16));
-    form.setIconHandle(picture);
+    form.setShownIcon(picture);
     EXPECT_EQ(icon()->icon.cacheKey(), picture.cacheKey());
     icon()->icon = QIcon();
-    form.setIconHandle(picture);
+    form.setShownIcon(picture);
     EXPECT_TRUE(icon()->icon.isNull());
 }
 
 TEST_F(TrayIconMenuTest, MouseActivityAndMenuChoiceBecomeEvents)
 {
-    QSignalSpy down(&form, &TrayIconMenu::SysTrayMouseDown);
-    QSignalSpy up(&form, &TrayIconMenu::SysTrayMouseUp);
-    QSignalSpy dbl(&form, &TrayIconMenu::SysTrayDoubleClick);
-    QSignalSpy chosen(&form, &TrayIconMenu::MenuClick);
+    QSignalSpy down(&form, &TrayIconMenu::iconMouseDown);
+    QSignalSpy up(&form, &TrayIconMenu::iconMouseUp);
+    QSignalSpy dbl(&form, &TrayIconMenu::iconDoubleClicked);
+    QSignalSpy chosen(&form, &TrayIconMenu::menuChosen);
     icon()->click(Qt::RightButton);
     icon()->click(Qt::MiddleButton); // means nothing
     icon()->doubleClick(Qt::LeftButton);
@@ -74,10 +74,10 @@ TEST_F(TrayIconMenuTest, MouseActivityAndMenuChoiceBecomeEvents)
     ASSERT_EQ(dbl.size(), 1);
     EXPECT_EQ(dbl[0][0].toInt(), 1);
 
-    form.ShowMenu(); // dismissed
+    form.showMenu(); // dismissed
     EXPECT_EQ(chosen.size(), 0);
-    icon()->menuChoice = form.PopupMenuObject()->item(5);
-    form.ShowMenu();
+    icon()->menuChoice = form.menu()->item(5);
+    form.showMenu();
     ASSERT_EQ(chosen.size(), 1);
     EXPECT_EQ(chosen[0][0].toInt(), 5);
     EXPECT_EQ(chosen[0][1].toString(), "ABOUT");
@@ -88,14 +88,14 @@ TEST(TrayIconMenu, WithoutATrayHostThereIsNoIconButTheMenuStillExists)
     FakeServices fakes;
     fakes.tray.host = false;
     TrayIconMenu form(fakes.tray, Text);
-    form.Initialise(nullptr, false);
+    form.setUp(nullptr, false);
     EXPECT_FALSE(form.hasIcon());
-    EXPECT_EQ(form.PopupMenuObject()->itemCount(), 7);
+    EXPECT_EQ(form.menu()->itemCount(), 7);
 }
 
 TEST_F(TrayIconMenuTest, TheShortMenuShowsItsSideBarCaptionWhole)
 {
-    PopupMenu& menu = *form.PopupMenuObject();
+    PopupMenu& menu = *form.menu();
     menu.adjustSize();
     const QImage bar = menu.sideBarPicture().toImage();
     if (qEnvironmentVariableIsSet("CORVANE_SHOT"))

@@ -180,6 +180,6 @@ TEST_F(AboutBoxTest, CtrlALeavesStayOnTopWhileTheBoxIsOpen)
     QMetaObject::invokeMethod(&Control<ButtonWeb>(*main, "BWMin"), "clicked");
     ASSERT_TRUE(main->hiddenToTray());
     TestWorld::whenModal([](QWidget* w) { qobject_cast<AboutBox*>(w)->okButton->click(); });
-    emit world.windows.find<TrayIconMenu>()->MenuClick(0, QStringLiteral("ABOUT"));
+    emit world.windows.find<TrayIconMenu>()->menuChosen(0, QStringLiteral("ABOUT"));
     EXPECT_FALSE(main->isVisible());
 }

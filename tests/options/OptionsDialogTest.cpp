@@ -164,10 +164,10 @@ TEST_F(OptionsDialogTest, EachToggleStoresAndAppliesItsOwnState)
     EXPECT_TRUE(world.settings.OnTop);
     EXPECT_EQ(Stored(Option, "OnTop"), "True");
     EXPECT_TRUE(OnTop(main));
-    EXPECT_TRUE(tray()->Checked("ONTOP"));
+    EXPECT_TRUE(tray()->isChecked("ONTOP"));
 
     // The tray menu turns stay-on-top off behind the dialog's back ...
-    emit tray()->MenuClick(0, QStringLiteral("ONTOP"));
+    emit tray()->menuChosen(0, QStringLiteral("ONTOP"));
     EXPECT_FALSE(world.settings.OnTop);
     EXPECT_FALSE(OnTop(main));
     // ... so unticking the box stores off (not the opposite of the setting).
@@ -175,7 +175,7 @@ TEST_F(OptionsDialogTest, EachToggleStoresAndAppliesItsOwnState)
     EXPECT_FALSE(world.settings.OnTop);
     EXPECT_EQ(Stored(Option, "OnTop"), "False");
     EXPECT_FALSE(OnTop(main));
-    EXPECT_FALSE(tray()->Checked("ONTOP"));
+    EXPECT_FALSE(tray()->isChecked("ONTOP"));
     d.alwaysOnTop->click();
     EXPECT_TRUE(world.settings.OnTop);
     EXPECT_TRUE(OnTop(main));
@@ -446,7 +446,7 @@ TEST_F(OptionsDialogTest, ALanguageClickRelabelsEveryOpenWindowAndBothCombos)
     EXPECT_EQ(Text(dialog, "chkTaskbar"), "In der Taskleiste zeigen");
     EXPECT_EQ(Control<PopupMenu>(*main, "m_cMenu").caption(Control<PopupMenu>(*main, "m_cMenu").indexOfKey("OPTION")),
               "Eigenschaften...     F5");
-    EXPECT_EQ(tray()->MenuCaption("ABOUT"), "Info...     CTRL+A");
+    EXPECT_EQ(tray()->menuCaption("ABOUT"), "Info...     CTRL+A");
     EXPECT_EQ(Control<QComboBox>(*main, "cboListDAT").itemText(0), "Alle");
     EXPECT_EQ(Items(Control<QComboBox>(*main, "cboTypeDisk")),
               QStringList({"Alle", "Fixed", "Cd-Rom", "Ram Disk", "Remote", "Removable"}));

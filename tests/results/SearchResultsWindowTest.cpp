@@ -145,7 +145,7 @@ struct SearchResultsWindowTest : ::testing::Test {
             editor->commentEdit->setPlainText(text);
             editor->accept();
         });
-        w.MenuComment();
+        w.editSelectedComment();
     }
     // What a right-click on the selected row shows: "desktop" (the desktop's
     // menu), "own" (the window's) or "" (nothing); the menu is closed again.
@@ -216,22 +216,22 @@ TEST_F(SearchResultsWindowTest, DeleteAsksForTheDiskThenByNameAndDeletesOnYesOnl
     select(w, "a.txt");
     const std::string file = disk + "/a.txt";
     world.fakes.prompter.answers = {false};
-    w.MenuDel();
+    w.deleteSelected();
     world.fakes.prompter.answers = {true, false};
-    w.MenuDel();
+    w.deleteSelected();
     EXPECT_TRUE(fs::exists(file));
     EXPECT_EQ(boxes(), (std::vector<std::string>{"okcancel", "okcancel", "question"}));
     EXPECT_EQ(world.fakes.prompter.boxes[2].text,
               "Do you really want to delete the selected item? a.txt will be removed from the disk.");
 
     world.fakes.prompter.answers = {true, true};
-    w.MenuDel();
+    w.deleteSelected();
     EXPECT_FALSE(fs::exists(file));
     EXPECT_EQ(w.results().rowCount(), 1);
 
     // Gone already: said so, and no question.
     world.fakes.prompter.answers = {true, true};
-    w.MenuDel();
+    w.deleteSelected();
     ASSERT_EQ(boxes().size(), 7u);
     EXPECT_EQ(boxes()[6], "message");
     EXPECT_NE(world.fakes.prompter.boxes[6].text.find("no longer exists"), std::string::npos);
@@ -248,11 +248,11 @@ TEST_F(SearchResultsWindowTest, MoveGoesElsewhereRefusesItsOwnFolderAndAsksBefor
     select(w, "notes.txt");
     world.fakes.prompter.answers = {true};
     chooser.answers = {QString::fromStdString(disk + "/v1.2")};
-    w.MenuMove();
+    w.moveSelected();
     fs::create_directory_symlink(disk + "/v1.2", world.home.file("alias"));
     world.fakes.prompter.answers = {true};
     chooser.answers = {QString::fromStdString(world.home.file("alias"))}; // the same folder by a link
-    w.MenuMove();
+    w.moveSelected();
     EXPECT_EQ(boxes(), (std::vector<std::string>{"okcancel", "message", "okcancel", "message"}));
     EXPECT_EQ(world.fakes.prompter.boxes[1].text, "The file is already in that folder.");
     EXPECT_TRUE(fs::exists(disk + "/v1.2/notes.txt"));
@@ -261,12 +261,12 @@ TEST_F(SearchResultsWindowTest, MoveGoesElsewhereRefusesItsOwnFolderAndAsksBefor
     world.home.write("other/notes.txt", "old");
     world.fakes.prompter.answers = {true, false};
     chooser.answers = {QString::fromStdString(other)};
-    w.MenuMove();
+    w.moveSelected();
     EXPECT_EQ(world.home.read("other/notes.txt"), "old");
     EXPECT_EQ(world.fakes.prompter.boxes.back().text, "Do you want to overwrite the existing file notes.txt?");
     world.fakes.prompter.answers = {true, true};
     chooser.answers = {QString::fromStdString(other)};
-    w.MenuMove();
+    w.moveSelected();
     EXPECT_EQ(world.home.read("other/notes.txt"), std::string(12 * 1024 + 10, 'n'));
     EXPECT_FALSE(fs::exists(disk + "/v1.2/notes.txt"));
     EXPECT_TRUE(fs::is_directory(disk + "/v1.2"));
@@ -275,11 +275,11 @@ TEST_F(SearchResultsWindowTest, MoveGoesElsewhereRefusesItsOwnFolderAndAsksBefor
     select(w, "a.txt");
     world.fakes.prompter.answers = {true};
     chooser.answers = {std::nullopt};
-    w.MenuMove();
+    w.moveSelected();
     EXPECT_TRUE(fs::exists(disk + "/a.txt"));
     world.fakes.prompter.answers = {true};
     chooser.answers = {QString::fromStdString(other)};
-    w.MenuMove();
+    w.moveSelected();
     EXPECT_FALSE(fs::exists(disk + "/a.txt"));
     EXPECT_EQ(world.home.read("other/a.txt").size(), 5u * 1024 + 10);
     EXPECT_EQ(w.results().rowCount(), 2); // the rows stay
@@ -296,13 +296,13 @@ TEST_F(SearchResultsWindowTest, EachRowActsOnTheFileItWasFoundAs)
                                   {"docs\\", HitKind::ArchiveFolder, "old.ace"}}) {
         select(w, name, kind, in);
         world.fakes.prompter.answers = {true};
-        w.MenuOpen();
+        w.openSelected();
     }
     // A folder entry under a filter of types shows as its archive.
     search("docs", "*.ace");
     select(w, "old.ace", HitKind::ArchiveFolder);
     world.fakes.prompter.answers = {true};
-    w.MenuProp();
+    w.showSelectedProperties();
     EXPECT_EQ(opened(), (std::vector<QString>{QString::fromStdString(disk + "/v1.2/notes.txt"), zip, ace}));
     EXPECT_EQ(world.fakes.desktop.calls.back().action, "showProperties");
     EXPECT_EQ(world.fakes.desktop.calls.back().path, ace);
@@ -329,10 +329,10 @@ TEST_F(SearchResultsWindowTest, PathsOfAWindowsCatalogAreNeverLookedForInTheWork
     SearchResultsWindow& w = search("plan.txt");
     select(w, "plan.txt");
     world.fakes.prompter.answers = {true, true, true, true}; // the disk is in, each time
-    w.MenuOpen();
-    w.MenuDel();
-    w.MenuMove();
-    w.MenuProp();
+    w.openSelected();
+    w.deleteSelected();
+    w.moveSelected();
+    w.showSelectedProperties();
     fs::current_path(before);
     EXPECT_EQ(boxes(), (std::vector<std::string>{"okcancel", "message", "okcancel", "message", "okcancel", "message",
                                                  "okcancel", "message"}));
@@ -381,7 +381,7 @@ TEST_F(SearchResultsWindowTest, CommentEditsChangeExactlyTheirOwnLine)
     const auto written = fs::last_write_time(world.lib() + "Disk.dat");
     editComment(w, "two\r\nlines ? here");
     TestWorld::whenModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
-    w.MenuComment();
+    w.editSelectedComment();
     EXPECT_EQ(catalog(), before);
     EXPECT_EQ(fs::last_write_time(world.lib() + "Disk.dat"), written);
     EXPECT_TRUE(boxes().empty());
@@ -405,7 +405,7 @@ TEST_F(SearchResultsWindowTest, PrintWritesTheRowsInTheOrderShown)
     search("a.txt notes.txt b.txt");
     w.resultList->header()->sectionClicked(FindResultsModel::Size);
     EXPECT_FALSE(w.resultList->header()->isSortIndicatorShown());
-    w.PrintFind();
+    w.writeReport();
     ASSERT_TRUE(TestWorld::waitFor([&] { return !world.jobs.isBusy(); }));
     EXPECT_EQ(world.home.read("reports/rep_find.txt"),
               "File;Size;\r\na.txt;5 Kb;\r\nb.txt;0 Kb;\r\nb.txt;0 Kb;\r\nnotes.txt;12 Kb;\r\n\r\n");

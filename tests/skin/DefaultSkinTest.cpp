@@ -30,7 +30,7 @@ TEST_F(SkinTest, TheDefaultSkinAppliesWithoutAWordAndShowsThePaintedPictures)
     EXPECT_TRUE(takeMessages().empty());
 
     std::string why;
-    const std::optional<SkinPackage> package = SkinPackage::Open(Folders().SkinPath + DefaultSkinName, why);
+    const std::optional<SkinPackage> package = SkinPackage::open(Folders().SkinPath + DefaultSkinName, why);
     ASSERT_TRUE(package) << why;
     for (const SkinArt& art : PaintDefaultSkin()) {
         const std::optional<std::string> bytes = package->read(art.name + ".bmp", why);

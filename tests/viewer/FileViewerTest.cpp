@@ -160,7 +160,7 @@ struct FileViewerTest : ::testing::Test {
 TEST_F(FileViewerTest, EachFileTakesItsOwnViewAndCtrlHTurnsTheDumpOnAndOff)
 {
     const std::string photo = picture();
-    viewer->ViewFile(photo);
+    viewer->viewFile(photo);
     expectState(State::Picture, true, false);
     EXPECT_EQ(viewer->picture->pixmap().size(), QSize(900, 700));
     // The picture is larger than the window: it scrolls, with Qt's steps.
@@ -174,7 +174,7 @@ TEST_F(FileViewerTest, EachFileTakesItsOwnViewAndCtrlHTurnsTheDumpOnAndOff)
     expectState(State::Picture, true, false); // the picture again, not its bytes
 
     const std::string notes = text();
-    viewer->ViewFile(notes);
+    viewer->viewFile(notes);
     expectState(State::Text, false, false);
     EXPECT_EQ(viewer->textBox->toPlainText(), QString::fromUtf8("café au lait\nsecond line\n"));
     EXPECT_TRUE(viewer->textBox->isReadOnly());
@@ -190,11 +190,11 @@ TEST_F(FileViewerTest, EachFileTakesItsOwnViewAndCtrlHTurnsTheDumpOnAndOff)
 TEST_F(FileViewerTest, TheMenuSwitchesOnlyBetweenTextAndDumpAndExitHides)
 {
     const std::string photo = picture();
-    viewer->ViewFile(photo);
+    viewer->viewFile(photo);
     EXPECT_FALSE(rightClickAndChoose("HEXA")); // no popup over a picture
     expectState(State::Picture, true, false);
 
-    viewer->ShowAsciiView(); // outside the dump: nothing
+    viewer->showAsciiView(); // outside the dump: nothing
     expectState(State::Picture, true, false);
     ctrlH();
     ASSERT_TRUE(rightClickAndChoose("HEXA")); // inside it: nothing
@@ -215,13 +215,13 @@ TEST_F(FileViewerTest, AMissingFileKeepsThePathBeforeAndCommandsActOnIt)
 {
     // Nothing shown yet: the commands have no file to act on.
     ctrlH();
-    viewer->ShowHexaView();
+    viewer->showHexView();
     expectState(State::Empty, false, false);
 
     const std::string notes = text();
-    viewer->ViewFile(notes);
+    viewer->viewFile(notes);
     ctrlH();
-    viewer->ViewFile(world.home.file("disk/gone.txt"));
+    viewer->viewFile(world.home.file("disk/gone.txt"));
     expectState(State::Missing, false, true);
     EXPECT_EQ(viewer->textBox->toPlainText(), FileViewer::MissingText);
     EXPECT_EQ(viewer->viewFilePath(), notes);
@@ -231,21 +231,21 @@ TEST_F(FileViewerTest, AMissingFileKeepsThePathBeforeAndCommandsActOnIt)
     // Deleted while shown: the view stays, the commands change nothing.
     std::filesystem::remove(notes);
     ctrlH();
-    viewer->ShowHexaView();
+    viewer->showHexView();
     expectState(State::Text, false, false);
     EXPECT_EQ(viewer->textBox->toPlainText(), QString::fromUtf8("café au lait\nsecond line\n"));
 }
 
 TEST_F(FileViewerTest, TheDumpIsTheLibrarysFromEmptyToSeventeenBytes)
 {
-    viewer->ViewFile(file("empty.bin", ""));
+    viewer->viewFile(file("empty.bin", ""));
     expectState(State::Text, false, false);
-    viewer->ShowHexaView();
+    viewer->showHexView();
     expectState(State::Hex, false, true);
     EXPECT_EQ(viewer->textBox->toPlainText(), "");
 
     const std::string seventeen("0123456789ABCDEF\xFF", 17);
-    viewer->ViewFile(file("seventeen.bin", seventeen));
+    viewer->viewFile(file("seventeen.bin", seventeen));
     ctrlH();
     const std::string dump = LibraryDump(seventeen);
     EXPECT_EQ(dump.size(), 160u);
@@ -262,9 +262,9 @@ TEST_F(FileViewerTest, TheDumpIsTheLibrarysFromEmptyToSeventeenBytes)
 
 TEST_F(FileViewerTest, TextIsUtf8OrWindows1252AndShowsItsNuls)
 {
-    viewer->ViewFile(file("legacy.txt", std::string("d\xE9j\xE0 vu\0after", 13)));
+    viewer->viewFile(file("legacy.txt", std::string("d\xE9j\xE0 vu\0after", 13)));
     EXPECT_EQ(viewer->textBox->toPlainText(), QString::fromUtf8("déjà vu\u2400after"));
-    viewer->ViewFile(file("utf8.txt", "\xE2\x82\xAC 5"));
+    viewer->viewFile(file("utf8.txt", "\xE2\x82\xAC 5"));
     EXPECT_EQ(viewer->textBox->toPlainText(), QString::fromUtf8("€ 5"));
     // A first part that splits a character still reads as UTF-8.
     EXPECT_EQ(TextForView("ab\xE2\x82", true), "ab");
@@ -278,7 +278,7 @@ TEST_F(FileViewerTest, LargeAndStrangeFilesGiveAClearStateWithoutWaiting)
     const std::string huge = world.home.file("disk/huge.bin");
     file("huge.bin", "start");
     ASSERT_EQ(::truncate(huge.c_str(), 10'000'000'000LL), 0);
-    viewer->ViewFile(huge);
+    viewer->viewFile(huge);
     expectState(State::Text, false, false);
     EXPECT_TRUE(viewer->textBox->toPlainText().startsWith(
         "Only the first 4.00 MiB of the file's 9.31 GiB are shown.\n\nstart"));
@@ -292,22 +292,22 @@ TEST_F(FileViewerTest, LargeAndStrangeFilesGiveAClearStateWithoutWaiting)
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
     for (const std::string& path :
          {fifo, std::string("/dev/zero"), world.home.file("disk"), std::string("relative/a.txt")}) {
-        viewer->ViewFile(path);
+        viewer->viewFile(path);
         EXPECT_EQ(viewer->state(), State::Missing) << path;
     }
 
     // Pictures that do not decode, or would not fit in memory: the message.
-    viewer->ViewFile(file("wide.bmp", BmpHeader(30000, 30000)));
+    viewer->viewFile(file("wide.bmp", BmpHeader(30000, 30000)));
     EXPECT_EQ(viewer->state(), State::Missing);
     std::string png = Encoded(Gradient(64, 64), "PNG");
-    viewer->ViewFile(file("broken.png", png.substr(0, 40)));
+    viewer->viewFile(file("broken.png", png.substr(0, 40)));
     EXPECT_EQ(viewer->state(), State::Missing);
     EXPECT_EQ(viewer->textBox->toPlainText(), FileViewer::MissingText);
     ctrlH(); // its bytes can still be dumped
     EXPECT_EQ(viewer->state(), State::Hex);
     // A JPEG cut short still shows what it holds.
     std::string jpeg = Encoded(Gradient(256, 256), "JPG");
-    viewer->ViewFile(file("cut.jpg", jpeg.substr(0, jpeg.size() / 2)));
+    viewer->viewFile(file("cut.jpg", jpeg.substr(0, jpeg.size() / 2)));
     EXPECT_NE(viewer->state(), State::Text);
 }
 
