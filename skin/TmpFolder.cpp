@@ -1,6 +1,6 @@
 #include "skin/TmpFolder.h"
 
-#include "platform/fs/UniqueFd.h"
+#include "engine/archive/ExtractTarget.h"
 #include "engine/start/AppFolders.h"
 
 #include <dirent.h>

@@ -4,9 +4,11 @@
 #include "engine/archive/MemberListing.h"
 #include "engine/archive/ZipArchive.h"
 #include "engine/archive/ZipDirectory.h"
+#include "engine/archive/ZipExtract.h"
 #include "engine/catalog/CatalogDate.h"
 #include "engine/catalog/CommentCodec.h"
 #include "engine/text/StringHelpers.h"
+#include "platform/prompter/Prompter.h"
 
 #include <ctime>
 
@@ -79,4 +81,21 @@ bool ReadZipArchive(const FileAt& file, MemberListing* members, std::string* com
     }
     problems.add(LibraryProblem(std::move(error), file.path));
     return false;
+}
+
+void UnzipRun(UnzipOptions& u)
+{
+    // A run has no caller to hand its problems to: they are shown at once.
+    Problems problems;
+    problems.onProblem = [](const Problem& p) { ShowProblem(ActivePrompter(), p); };
+    if (u.UnzipListOnly) {
+        ReadZipArchive(FileAt::Path(u.UnzipZipFile), u.Listing, u.UnzipShowComment ? &u.UnzipMessage : nullptr,
+                       problems);
+        return;
+    }
+    std::string error;
+    if (ZipHandle zip = OpenZipArchive(u.UnzipZipFile, error))
+        error = ExtractZipMembers(zip.get(), u);
+    if (!error.empty())
+        problems.add(LibraryProblem(std::move(error), u.UnzipZipFile));
 }

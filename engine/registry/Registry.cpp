@@ -128,6 +128,12 @@ RegValue QueryValue(RegRoot root, std::string_view keyPath, std::string_view val
     return RegValue::Text(TrimNull(std::get<std::string>(*data)));
 }
 
+void DeleteValue(RegRoot root, std::string_view keyPath, std::string_view valueName)
+{
+    if (auto r = rootName(root); !r.empty())
+        RegStore::Instance().deleteValue(r, keyPath, valueName);
+}
+
 void DeleteKey(RegRoot root, std::string_view keyPath)
 {
     if (auto r = rootName(root); !r.empty())

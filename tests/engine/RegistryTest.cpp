@@ -65,6 +65,8 @@ TEST_F(RegistryTest, DefaultValueKeysCaseAndDeletion)
     SetKeyValue(HKEY_LOCAL_MACHINE, "Software\\CorvaneDisk\\FileType\\All Files", "", "*.*", REG_SZ);
     SetKeyValue(HKEY_LOCAL_MACHINE, "SoftWare\\CorvaneDisk\\FileType\\All Files", "Keep", "1", REG_SZ);
     EXPECT_EQ(QueryValue(HKEY_LOCAL_MACHINE, "software\\corvanedisk\\filetype\\all files", "").text(), "*.*");
+    DeleteValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\CorvaneDisk\\FileType\\All Files", "");
+    EXPECT_TRUE(QueryValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\CorvaneDisk\\FileType\\All Files", "").isEmpty());
     EXPECT_EQ(QueryValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\CorvaneDisk\\FileType\\All Files", "Keep").text(), "1");
     DeleteKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\CorvaneDisk\\FileType\\All Files");
     std::vector<std::string> names;

@@ -70,6 +70,8 @@ TEST(SettingsStore, WritingToAMissingKeyWritesNothingAndDeleteKeyRemovesTheBranc
     EXPECT_FALSE(store.keyExists(HKLM, Key));
     store.createKey(HKLM, Key + std::string("\\Pos"));
     store.setValue(HKLM, Key, "Recursive", RegData(std::string("True")));
+    store.deleteValue(HKLM, Key, "Recursive");
+    EXPECT_FALSE(store.queryValue(HKLM, Key, "Recursive"));
     EXPECT_TRUE(store.keyExists(HKLM, Key + std::string("\\Pos")));
     store.deleteKey(HKLM, "SOFTWARE\\CorvaneDisk");
     EXPECT_FALSE(store.keyExists(HKLM, Key));
