@@ -33,7 +33,6 @@ public:
     // differs from the catalog. A failing step stops the rest (the steps
     // before it stay written) and the dialog stays changed.
     void applyChanges();
-    bool isChanged() const { return changed_; }
     // The catalog's file name, which an applied rename changes.
     QString fileName() const { return file_; }
 

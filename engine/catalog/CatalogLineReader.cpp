@@ -68,7 +68,6 @@ bool CatalogLineReader::next(std::string_view& line)
             line = std::string_view(base + begin_, len);
             CheckLineLength(line, path_);
             begin_ = nl ? stop + 1 : end_;
-            ++lineNumber_;
             return true;
         }
         if (eof_)

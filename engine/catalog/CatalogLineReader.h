@@ -30,7 +30,6 @@ public:
     bool nextBlock(std::string_view& block);
 
     const std::string& path() const { return path_; }
-    std::size_t lineNumber() const { return lineNumber_; }
 
 private:
     bool fill();
@@ -40,7 +39,6 @@ private:
     std::vector<char> buffer_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
-    std::size_t lineNumber_ = 0;
     int fd_ = -1;
     bool eof_ = false;
 };

@@ -26,7 +26,6 @@ public:
 
     // A widget whose presses start a drag (the window itself, its title...).
     void addHandle(QWidget* handle);
-    bool isDragging() const { return dragging_; }
 
     // The steps of a drag, also for windows that route their own events here.
     void press(const QPoint& cursor);

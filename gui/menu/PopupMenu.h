@@ -42,7 +42,6 @@ public:
     // The side bar: a gradient from start (bottom) to end (top), both stored
     // colours, with a caption written upwards and the image list's icon.
     void setSideBar(std::uint32_t startColor, std::uint32_t endColor, const QString& caption, int iconIndex);
-    int sideBarWidth() const { return SideBarWidth; }
     // The bar as it is painted now (its height is the top-level rows' sum).
     const QPixmap& sideBarPicture();
 
