@@ -45,6 +45,15 @@ snap_window() { # a picture of one window, optionally enlarged: WINDOW NAME [PER
   convert "$work/window.png" -scale "${3:-100}%" "$out/$2.png"
   echo "$out/$2.png"
 }
+close_by_escape() { # presses Escape in a window until it is gone (5 s at most)
+  local i
+  for ((i = 0; i < 10; i++)); do
+    xdotool windowfocus --sync "$1" 2>/dev/null && xdotool key --window "$1" Escape 2>/dev/null || return 0
+    sleep 0.5
+    xdotool getwindowname "$1" >/dev/null 2>&1 && [[ -n "$(xdotool search --onlyvisible --name . 2>/dev/null | grep -x "$1")" ]] || return 0
+  done
+  echo "window $1 did not close on Escape" >&2
+}
 click_at() { # window-relative pixels
   xdotool mousemove --window "$MAIN_WINDOW" "$1" "$2" click 1
 }
@@ -125,8 +134,8 @@ if [[ -n "$browser" ]]; then
   xdotool mousemove --window "$viewer" 120 80 click 3 # the viewer's menu
   snap viewer-menu
   xdotool key Escape
-  xdotool windowfocus --sync "$browser"
-  xdotool key Escape
+  close_by_escape "$viewer"
+  close_by_escape "$browser"
   xdotool windowfocus --sync "$MAIN_WINDOW"
 else
   echo "the browser did not open: no pictures of it and of the viewer" >&2
