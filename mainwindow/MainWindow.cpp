@@ -69,7 +69,7 @@ MainWindow::MainWindow(AppContext& app)
     connect(catTab_, &ButtonWeb::clicked, this, [this] { showLayer(Layer::Cat); });
     connect(findTab_, &ButtonWeb::clicked, this, [this] { showLayer(Layer::Find); });
     connect(libTab_, &ButtonWeb::clicked, this, [this] { showLayer(Layer::Lib); });
-    connect(exitButton_, &ButtonWeb::clicked, this, &QWidget::close);
+    connect(closeButton_, &ButtonWeb::clicked, this, &QWidget::close);
     connect(minimizeButton_, &ButtonWeb::clicked, this, &MainWindow::minimize);
     connect(cat_, &CatLayer::createClicked, this, [this] { creation_->create(cat_->chosenFolder()); });
     connect(cat_, &CatLayer::stopClicked, creation_.get(), &CatalogCreation::stop);

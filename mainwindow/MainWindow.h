@@ -127,7 +127,7 @@ private:
     QLabel* programIcon_ = nullptr;
     QLabel* titleLabel_ = nullptr;
     ButtonWeb* minimizeButton_ = nullptr;
-    ButtonWeb* exitButton_ = nullptr;
+    ButtonWeb* closeButton_ = nullptr;
     LayerTab* catTab_ = nullptr;
     LayerTab* findTab_ = nullptr;
     LayerTab* libTab_ = nullptr;

@@ -33,7 +33,7 @@ void MainWindow::buildControls()
     titleLabel_->setText(QStringLiteral("CorvaneDisk"));
     titleLabel_->adjustSize();
     minimizeButton_ = MakeControl<ButtonWeb>(this, "BWMin", {338, 5, 7, 7});
-    exitButton_ = MakeControl<ButtonWeb>(this, "BWExit", {350, 5, 7, 7});
+    closeButton_ = MakeControl<ButtonWeb>(this, "BWExit", {350, 5, 7, 7});
     catTab_ = Tab(this, "BWLayerCat", "CAT", 19);
     findTab_ = Tab(this, "BWLayerFind", "FIND", 66);
     libTab_ = Tab(this, "BWLayerLib", "LIB", 113);

@@ -36,12 +36,12 @@ SaveCatalogDialog::SaveCatalogDialog(AppContext& app) : app_(app)
         MakeControl<QLabel>(this, name, QRect(at, QSize(1, 1)));
     nameEdit = MakeControl<QLineEdit>(this, "txtName", {7, 30, 170, 19});
     commentEdit = MakeControl<QPlainTextEdit>(this, "txtComment", {7, 66, 170, 113});
-    exitButton = MakeControl<ButtonWeb>(this, "BWExit", {171, 5, 7, 7});
+    closeButton = MakeControl<ButtonWeb>(this, "BWExit", {171, 5, 7, 7});
     saveButton = MakeControl<ButtonWeb>(this, "BWSave", {34, 185, 16, 10});
     cancelButton = MakeControl<ButtonWeb>(this, "BWCancel", {103, 185, 16, 10});
     connect(saveButton, &ButtonWeb::clicked, this, &SaveCatalogDialog::save);
     connect(cancelButton, &ButtonWeb::clicked, this, &QDialog::reject);
-    connect(exitButton, &ButtonWeb::clicked, this, &QDialog::reject);
+    connect(closeButton, &ButtonWeb::clicked, this, &QDialog::reject);
     nameEdit->installEventFilter(this);
     retranslate();
 }

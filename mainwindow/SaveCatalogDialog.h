@@ -43,5 +43,5 @@ private:
     AppContext& app_;
     ButtonWeb* saveButton;
     ButtonWeb* cancelButton;
-    ButtonWeb* exitButton;
+    ButtonWeb* closeButton;
 };
