@@ -25,7 +25,10 @@ FindLayer::FindLayer(QWidget& window) : LayerPanel(window)
     MainLabel(this, "lblIgnoreMaxHit", {234, 87});
     fitLabels();
 
-    // Only a search adds to the recent searches, never Enter in the box.
+    // The box searches exactly what was typed: the recent searches are offered
+    // by its list only, never completed into the text. Only a search adds to
+    // them, never Enter in the box.
+    searchBox_->setCompleter(nullptr);
     searchBox_->setInsertPolicy(QComboBox::NoInsert);
     searchBox_->installEventFilter(this);
     searchBox_->lineEdit()->installEventFilter(this);

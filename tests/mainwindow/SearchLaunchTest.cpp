@@ -174,3 +174,36 @@ TEST_F(SearchLaunchTest, EnterInTheSearchBoxSearchesAsTheButtonDoes)
     EXPECT_EQ(recent(1), "one2");
     EXPECT_EQ(Control<QComboBox>(main, "cboFind").count(), 1); // the box did not add the text a second time
 }
+
+TEST_F(SearchLaunchTest, TheBoxSearchesWhatWasTypedNeverARecentSearchThatBeginsAlike)
+{
+    catalog("Gpl.dat", "Fixed", "gpl", 3);
+    catalog("Oma.dat", "Fixed", "oma", 2);
+    catalog("Top.dat", "Fixed", "top", 1);
+    auto& main = start();
+    find(main, "gpl -gpl2");
+    find(main, "oma");
+    auto& box = Control<QComboBox>(main, "cboFind");
+    QLineEdit& edit = *box.lineEdit();
+    main.activateWindow(); // completion would act on the focused box only
+    edit.setFocus();
+    QApplication::processEvents();
+    auto typeAndEnter = [&](const QString& typed) {
+        edit.clear();
+        QTest::keyClicks(&edit, typed);
+        EXPECT_EQ(edit.text(), typed);
+        QTest::keyClick(&edit, Qt::Key_Return);
+        EXPECT_TRUE(TestWorld::waitFor([&] { return !main.isBusy(); }));
+        return world.windows.get<SearchResultsWindow>().results().rowCount();
+    };
+    EXPECT_EQ(typeAndEnter("gpl"), 3); // not "gpl -gpl2", which leaves one out
+    EXPECT_EQ(box.currentText(), "gpl");
+    EXPECT_EQ(typeAndEnter("o"), 3); // not "oma", which leaves top1 out
+    EXPECT_EQ(recent(1), "o");
+    EXPECT_EQ(recent(2), "gpl");
+    // The list holds each text once, as it was searched.
+    QStringList items;
+    for (int i = 0; i < box.count(); ++i)
+        items.append(box.itemText(i));
+    EXPECT_EQ(items.join('|').toStdString(), "o|gpl|oma|gpl -gpl2");
+}
