@@ -9,6 +9,7 @@
 
 void LoadStartupLanguage(LangText& texts, std::string_view storedFile)
 {
+    LoadBuiltInEnglish(texts);
     const LanguageLoad stored = LoadLanguage(texts, storedFile);
     if (stored == LanguageLoad::Loaded)
         return;
@@ -22,7 +23,6 @@ void LoadStartupLanguage(LangText& texts, std::string_view storedFile)
         }
         text.append(" ").append(LanguageFileProblem(DefaultLanguageFile, english));
     }
-    LoadBuiltInEnglish(texts);
     text.append(" The program's own English texts are used instead.");
     ActivePrompter().message(text, "CorvaneDisk", MsgIcon::Exclamation);
 }

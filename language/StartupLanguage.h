@@ -1,8 +1,10 @@
 #pragma once
-// The language the program starts in: the stored file; when that cannot be
-// read, CorD_eng.lng from the language folder; when that cannot be read
-// either, the English texts compiled in. A fallback is announced in one
-// message, so that no window starts with blank labels unexplained.
+// The language the program starts in: the program's own English, with the
+// stored file's texts over it, so that a number the file lacks (files made
+// before 101 and 102 existed end at 100) reads in English. When the stored
+// file cannot be read, CorD_eng.lng from the language folder takes its
+// place; when that cannot be read either, the English compiled in stays. A
+// fallback is announced in one message.
 
 #include <string_view>
 

@@ -113,6 +113,7 @@ void MainWindow::finishStartUp()
     updateTrayIcon();
     buildMenus();
     retranslate(); // the menus take their captions too
+    app_.windowTexts.relabelWindows({TrayIconMenu::WindowName});
 }
 
 void MainWindow::readRecentSearches()

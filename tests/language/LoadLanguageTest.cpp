@@ -1,5 +1,7 @@
 #include "engine/start/AppFolders.h"
+#include "language/BuiltInEnglish.h"
 #include "language/LangText.h"
+#include "language/StartupLanguage.h"
 #include "tests/support/RecordingPrompter.h"
 #include "tests/support/TempDir.h"
 
@@ -94,6 +96,30 @@ TEST_F(LoadLanguageTest, ALoadKeepsWhatTheFileLacksAndAMissingFileChangesNothing
 
     SetAppFolders(home.file("nowhere")); // no language folder at all
     LoadLanguage(texts, "CorD_one.lng");
+    EXPECT_TRUE(prompter.boxes.empty());
+}
+
+TEST_F(LoadLanguageTest, AtStartUpTheNumbersALanguageFileLacksReadInEnglish)
+{
+    // The fixture ends at 100, as every file made before 101 and 102 existed.
+    writeLanguage("CorD_deu.lng", ReadFileBytes(CORVANE_FIXTURES "/language/CorD_deu.lng"));
+    LangText english;
+    LoadBuiltInEnglish(english);
+    LoadStartupLanguage(texts, "CorD_deu.lng");
+    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_EQ(text(TextId::Recursive), "Unterordner einbeziehen");
+    EXPECT_EQ(text(TextId::MoveSameFolder), english[TextId::MoveSameFolder]);
+    EXPECT_EQ(text(TextId::PartShown), english[TextId::PartShown]);
+    for (TextId id : AllTextIds)
+        EXPECT_FALSE(text(id).empty()) << "no text for " << int(id);
+
+    // A text the file gives as empty stays empty; the English fills only what is missing.
+    writeLanguage("CorD_tst.lng", "[Text]\n9=Eins\n13=\n");
+    LangText other;
+    LoadStartupLanguage(other, "CorD_tst.lng");
+    EXPECT_EQ(other[TextId::Recursive], "Eins");
+    EXPECT_EQ(other[TextId::Stop], "");
+    EXPECT_EQ(other[TextId::Start], english[TextId::Start]);
     EXPECT_TRUE(prompter.boxes.empty());
 }
 

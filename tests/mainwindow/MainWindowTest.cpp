@@ -169,6 +169,25 @@ TEST_F(MainWindowTest, WithoutAnyLanguageFileTheProgramsOwnEnglishIsUsedAndSaidO
               "The language file \"CorD_eng.lng\" is missing. The program's own English texts are used instead.");
 }
 
+TEST_F(MainWindowTest, TheTrayMenuStartsInTheLanguageWithTheOtherMenus)
+{
+    world.settings.ShowSysTray = true;
+    TrayIconMenu* tray = start().trayMenu();
+    ASSERT_NE(tray, nullptr);
+    EXPECT_EQ(tray->menuCaption("ABOUT").toStdString(), "About...     CTRL+A");
+    EXPECT_EQ(tray->menuCaption("PROP").toStdString(), "Properties...     F5");
+
+    world.windows.unloadAll();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    std::filesystem::copy_file(CORVANE_FIXTURES "/language/CorD_deu.lng", world.home.file("language/CorD_deu.lng"));
+    StoreLanguage("CorD_deu.lng");
+    tray = start().trayMenu();
+    ASSERT_NE(tray, nullptr);
+    EXPECT_EQ(tray->menuCaption("ABOUT").toStdString(), "Info...     CTRL+A");
+    EXPECT_EQ(tray->menuCaption("ONTOP").toStdString(), "Immer im Vordergrund");
+    EXPECT_EQ(tray->menuCaption("EXIT").toStdString(), "Beenden...     ALT+F4");
+}
+
 TEST_F(MainWindowTest, LayersSwitchByButtonAndCtrlKeysOnly)
 {
     world.home.write("dat/One.dat", "");
