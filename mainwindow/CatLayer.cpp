@@ -27,7 +27,7 @@ CatLayer::CatLayer(QWidget& window) : LayerPanel(window)
     statusLine_ = MakeControl<QLabel>(this, "lblDisplay1", {203, 148, 153, 16});
     detailLine_ = MakeControl<QLabel>(this, "lblDisplay2", {203, 164, 153, 34});
     for (QLabel* l : {statusLine_, detailLine_}) {
-        l->setAttribute(Qt::WA_TranslucentBackground);
+        ShowOnly(l);
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         keepSize(l);

@@ -6,11 +6,19 @@
 #include <QComboBox>
 #include <QLabel>
 
+// A text that only shows: a skin may lay it over a button, which must still
+// take the clicks.
+inline void ShowOnly(QLabel* label)
+{
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
 // A caption that takes its size from its text.
 inline QLabel* MainLabel(QWidget* parent, const char* name, QPoint at)
 {
     auto* l = MakeControl<QLabel>(parent, name, QRect(at, QSize(1, 1)));
-    l->setAttribute(Qt::WA_TranslucentBackground);
+    ShowOnly(l);
     return l;
 }
 

@@ -49,8 +49,7 @@ MainWindow::MainWindow(AppContext& app)
     setObjectName(WindowName);
     buildControls();
     dragger_ = new WindowDragger(this, [this] { return app_.settings.BorderMagnetic; });
-    dragger_->addHandle(this);
-    dragger_->addHandle(titleLabel_);
+    dragger_->addHandle(this); // the title lets the mouse through to the window
     creation_ = std::make_unique<CatalogCreation>(app_, *this);
     search_ = std::make_unique<SearchLaunch>(app_, *this);
     volumeOffer_ = std::make_unique<NewVolumeOffer>(app_, *this);

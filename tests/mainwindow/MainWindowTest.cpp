@@ -223,7 +223,8 @@ static void ExpectEveryShownControlUnderTheMouse(MainWindow& main)
 {
     int checked = 0;
     for (QWidget* w : main.findChildren<QWidget*>()) {
-        if (w->objectName().isEmpty() || !w->isVisible() || w->isWindow())
+        if (w->objectName().isEmpty() || !w->isVisible() || w->isWindow() ||
+            w->testAttribute(Qt::WA_TransparentForMouseEvents))
             continue;
         QWidget* hit = main.childAt(w->mapTo(&main, w->rect().center()));
         EXPECT_TRUE(hit == w || w->isAncestorOf(hit)) << w->objectName().toStdString();
@@ -245,6 +246,26 @@ TEST_F(MainWindowTest, TheMouseReachesEveryShownControlOnEveryLayer)
     QApplication::processEvents();
     Control<ButtonWeb>(main, "BWFind").move(main.width() - 30, main.height() - 20);
     ExpectEveryShownControlUnderTheMouse(main);
+}
+
+TEST_F(MainWindowTest, ButtonsASkinPutsUnderTheStatusLinesStillTakeTheClick)
+{
+    auto& main = start();
+    Control<FolderTree>(main, "FolderTreeview").setSelectedPath(QString::fromStdString(folder()));
+    // Where "BWSearch=3450,2250,240,150" puts Create: on the first status line.
+    Control<ButtonWeb>(main, "BWSearch").move(230, 150);
+    Control<ButtonWeb>(main, "BWStop").move(230, 175); // on the second
+    QApplication::processEvents();
+    ExpectEveryShownControlUnderTheMouse(main);
+    // Clicked as the mouse clicks, through the window; the second time the
+    // status lines hold the first scan's count.
+    for (const char* name : {"First", "Second"}) {
+        answerSave(name, "");
+        QTest::mouseClick(main.windowHandle(), Qt::LeftButton, {}, QPoint(238, 155));
+        ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isBusy(); }));
+        EXPECT_FALSE(main.findChild<QLabel*>("lblDisplay2")->text().isEmpty());
+    }
+    EXPECT_EQ(catalogs(), (std::vector<std::string>{"First.dat", "Second.dat"}));
 }
 
 TEST_F(MainWindowTest, CreateSavesUnderTheTrimmedNameWithTheCommentEncoded)
