@@ -64,6 +64,7 @@ CatalogBrowser::CatalogBrowser(AppContext& app) : app_(app)
     splitBar = new SplitBar(this, "picSplit", {4, 100});
     splitBar->move(195, 0); // 2925 twips
     fileModel_ = new FileListModel;
+    fileModel_->sortBy(FileListModel::Name, Qt::AscendingOrder); // the list is made sorted
     fileList = MakeView(this, "LVPath", fileModel_);
     fileList->setRootIsDecorated(false);
     fileList->setTextElideMode(Qt::ElideRight);
@@ -87,7 +88,7 @@ CatalogBrowser::CatalogBrowser(AppContext& app) : app_(app)
     connect(header, &QHeaderView::sectionClicked, this, &CatalogBrowser::sortByColumn);
     // A chosen folder, not the current one the tree takes when it gets the focus.
     connect(folderTree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { listFolderFiles(folderTree->selectionModel()->selectedRows().value(0)); });
+            &CatalogBrowser::folderSelectionChanged);
     connect(fileList, &QAbstractItemView::clicked, this, &CatalogBrowser::showClickedFile);
     connect(viewBox, &CheckBoxWeb::toggled, this, &CatalogBrowser::viewBoxToggled);
     connect(splitBar, &SplitBar::dragged, this, &CatalogBrowser::moveSplit);
@@ -153,6 +154,20 @@ void CatalogBrowser::loaded(FolderLoad& load, const std::string& catalogFileName
     folders_ = std::make_shared<CatalogFolders>(std::move(load.folders));
     catalog_ = catalogFileName;
     folderModel_->setFolders(folders_);
+}
+
+// A click beside the folders, or Ctrl with a click on the chosen one, would
+// leave none chosen: the folder listed stays chosen.
+void CatalogBrowser::folderSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
+{
+    QItemSelectionModel* selection = folderTree->selectionModel();
+    if (selected.isEmpty() && !selection->hasSelection() && !deselected.isEmpty()) {
+        selection->select(deselected.indexes().value(0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        return;
+    }
+    const QModelIndex node = selection->selectedRows().value(0);
+    if (folderModel_->folderAt(node) != listed_)
+        listFolderFiles(node);
 }
 
 void CatalogBrowser::listFolderFiles(const QModelIndex& node)

@@ -18,6 +18,7 @@ class CheckBoxWeb;
 class FileListModel;
 class FolderTreeModel;
 class QLabel;
+class QItemSelection;
 class QModelIndex;
 class QTreeView;
 class SplitBar;
@@ -57,6 +58,7 @@ protected:
 
 private:
     void loaded(FolderLoad& load, const std::string& catalogFileName);
+    void folderSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void listFolderFiles(const QModelIndex& node);
     void sortByColumn(int column);
     void showClickedFile(const QModelIndex& item);

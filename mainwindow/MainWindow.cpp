@@ -267,11 +267,12 @@ void MainWindow::fillSkinMenu()
 {
     mainMenu_->addItem(QStringLiteral("&Default\t"), QStringLiteral("SKIN:DEFAULT"));
     const QString standard = QString::fromStdString(app_.settings.Skins).toLower();
+    // The key names the file as it is, so that no letter case is guessed back
+    // and a package called "DEFAULT" is not taken for the Default item.
     for (const QString& file : skinFiles_) {
         if (file.toLower() == standard)
             continue;
-        const QString name = file.left(file.lastIndexOf('.'));
-        mainMenu_->addItem(name + '\t', "SKIN:" + name);
+        mainMenu_->addItem(PlainMnemonicText(file.left(file.lastIndexOf('.'))) + '\t', "SKIN:" + file);
     }
 }
 
@@ -292,7 +293,7 @@ void MainWindow::onMainMenu(const QString& key)
         close();
     } else if (key.startsWith("SKIN")) {
         const QString name = key.mid(5);
-        const QString file = name == "DEFAULT" ? QString::fromStdString(app_.settings.Skins) : name + ".zip";
+        const QString file = name == "DEFAULT" ? QString::fromStdString(app_.settings.Skins) : name;
         // A skin reloads the windows a running job fills: it waits for the job.
         WhenJobsIdle(app_.jobs, [window = QPointer(this), file] {
             if (window)

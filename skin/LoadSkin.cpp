@@ -17,7 +17,9 @@
 #include <QBitmap>
 #include <QMetaProperty>
 
+#include <cmath>
 #include <functional>
+#include <limits>
 
 #include <map>
 #include <optional>
@@ -169,9 +171,13 @@ long long skinLength(const ProfileIni& ini, const char* section, const char* key
     return *ParseSkinNumber(fallback);
 }
 
+// In whole twips: a window stores its place as it reports it, with a fraction.
 std::optional<std::int32_t> storedNumber(SettingId setting)
 {
-    return ParseSkinNumber(PlaceOf(setting).stored().text());
+    const std::optional<double> v = ParseDecimal(PlaceOf(setting).stored().text());
+    if (!v || std::fabs(*v) > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(std::nearbyint(*v));
 }
 
 // A stored size is used when it is one a window can have; 0, junk and absurd sizes are not.

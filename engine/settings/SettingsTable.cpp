@@ -207,16 +207,6 @@ bool SameText(std::string_view a, std::string_view b)
     return true;
 }
 
-std::optional<double> ParseDecimal(std::string_view text)
-{
-    text = TrimBlanks(text);
-    double v = 0;
-    auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (text.empty() || ec != std::errc() || p != text.data() + text.size() || !std::isfinite(v))
-        return std::nullopt;
-    return v;
-}
-
 // A number as stored: a DWORD reads as signed 32 bits, a text as a decimal
 // number rounded to the nearest whole number (halves to even).
 std::optional<std::int64_t> AsWholeNumber(const RegValue& v)
@@ -310,6 +300,16 @@ void Clamp(AppSettings& s)
 }
 
 } // namespace
+
+std::optional<double> ParseDecimal(std::string_view text)
+{
+    text = TrimBlanks(text);
+    double v = 0;
+    auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || ec != std::errc() || p != text.data() + text.size() || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
 
 std::span<const SettingDef> SettingsTable()
 {

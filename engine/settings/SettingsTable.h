@@ -9,6 +9,7 @@
 #include "engine/settings/SettingPlace.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -43,6 +44,11 @@ struct SettingDef {
     SettingHolder (*holder)(AppSettings&);
     bool writtenAtExit;
 };
+
+// A stored number with a decimal point ("1500", "150.5"; blanks round it),
+// as places and column widths are kept; nullopt for anything else, a
+// decimal comma included.
+std::optional<double> ParseDecimal(std::string_view text);
 
 // Every setting, in the order the start-up reads them.
 std::span<const SettingDef> SettingsTable();

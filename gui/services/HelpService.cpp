@@ -1,5 +1,6 @@
 #include "gui/services/HelpService.h"
 
+#include "platform/prompter/Prompter.h"
 #include "platform/shell/Shell.h"
 
 #include <filesystem>
@@ -8,6 +9,10 @@ void HelpPages::showHelp(int context)
 {
     const std::string page = appPath_ + "help/" + std::to_string(context) + ".html";
     std::error_code ec;
-    if (std::filesystem::is_regular_file(page, ec))
+    if (std::filesystem::is_regular_file(page, ec)) {
         RunShellExecute(page);
+    } else if (!toldNoHelp_) {
+        toldNoHelp_ = true;
+        prompter_.message("No help is installed.", "CorvaneDisk", MsgIcon::Information);
+    }
 }

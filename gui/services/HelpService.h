@@ -3,6 +3,8 @@
 
 #include <string>
 
+class Prompter;
+
 class HelpService {
 public:
     virtual ~HelpService() = default;
@@ -10,12 +12,16 @@ public:
 };
 
 // Opens help/<context>.html of the program's folder with the desktop's
-// browser when the program ships that page; otherwise nothing happens.
+// browser when the program ships that page. None ships: the first F1 that
+// finds no page says that no help is installed, later ones say nothing, so
+// that a key pressed by habit does not bring a box each time.
 class HelpPages final : public HelpService {
 public:
-    explicit HelpPages(std::string appPath) : appPath_(std::move(appPath)) {}
+    HelpPages(std::string appPath, Prompter& prompter) : appPath_(std::move(appPath)), prompter_(prompter) {}
     void showHelp(int context) override;
 
 private:
     std::string appPath_; // ends with "/"
+    Prompter& prompter_;
+    bool toldNoHelp_ = false;
 };

@@ -148,6 +148,33 @@ TEST_F(CatalogBrowserTest, LoadsOnAWorkerThenListsAndSortsAFolderFromMemory)
     EXPECT_EQ(lib->folderTree->model()->rowCount(), 1);
 }
 
+TEST_F(CatalogBrowserTest, AFolderIsListedByNameAndStaysChosenWhenTheTreeIsClickedBesideIt)
+{
+    // The catalog holds them in byte order: B.txt before a.txt.
+    for (const char* name : {"c.txt", "a.txt", "B.txt"})
+        diskFile(name, 1024, 2004, 1, 1);
+    catalogue("Disk.dat");
+    load("Disk.dat");
+    QWidget* tree = lib->folderTree->viewport();
+    const QRect rootRow = lib->folderTree->visualRect(root());
+    QTest::mouseClick(tree, Qt::LeftButton, {}, rootRow.center());
+    EXPECT_EQ(column(0), (QStringList{"a.txt", "B.txt", "c.txt"}));
+    emit lib->fileList->header()->sectionClicked(0); // the first click still sorts descending
+    const QStringList descending{"c.txt", "B.txt", "a.txt"};
+    EXPECT_EQ(column(0), descending);
+
+    const QPoint blank(rootRow.center().x(), tree->height() - 2);
+    ASSERT_FALSE(lib->folderTree->indexAt(blank).isValid());
+    const auto stillChosen = [&](const char* after) {
+        EXPECT_EQ(lib->folderTree->selectionModel()->selectedRows(), QModelIndexList{root()}) << after;
+        EXPECT_EQ(column(0), descending) << after;
+    };
+    QTest::mouseClick(tree, Qt::LeftButton, {}, blank);
+    stillChosen("a click beside the folders");
+    QTest::mouseClick(tree, Qt::LeftButton, Qt::ControlModifier, rootRow.center());
+    stillChosen("Ctrl and a click on the chosen folder");
+}
+
 TEST_F(CatalogBrowserTest, F12ChangesExactlyTheRightLineOfTheLoadedCatalog)
 {
     const std::string fixture = CORVANE_FIXTURES "/catalogs/windows1252.dat";

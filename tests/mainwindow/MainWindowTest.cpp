@@ -471,7 +471,7 @@ TEST_F(MainWindowTest, ASkinChosenFromTheMenuWaitsForTheRunningJob)
     const std::string before = world.skin.name();
     std::atomic<bool> release{false};
     world.holdJobs(release);
-    const int item = Control<PopupMenu>(main, "m_cMenu").indexOfKey(QStringLiteral("SKIN:Other"));
+    const int item = Control<PopupMenu>(main, "m_cMenu").indexOfKey(QStringLiteral("SKIN:Other.zip"));
     ASSERT_GT(item, 0);
     QTimer::singleShot(0, [&] {
         Control<PopupMenu>(main, "m_cMenu").setActiveAction(Control<PopupMenu>(main, "m_cMenu").item(item));
@@ -484,6 +484,34 @@ TEST_F(MainWindowTest, ASkinChosenFromTheMenuWaitsForTheRunningJob)
     EXPECT_EQ(world.skin.name(), before);
     release = true;
     EXPECT_TRUE(TestWorld::waitFor([&] { return world.skin.name() == "Other.zip"; }));
+}
+
+// Odd package names: another letter case, the Default item's word, an "&".
+TEST_F(MainWindowTest, EachSkinItemLoadsTheFileItShowsByItsOwnName)
+{
+    const std::string package = world.home.read("skin/CorvaneDisk.zip");
+    for (const char* name : {"Blue.ZIP", "DEFAULT.zip", "b&w.zip"})
+        world.home.write(std::string("skin/") + name, package);
+    auto& main = start();
+    PopupMenu& menu = Control<PopupMenu>(main, "m_cMenu");
+    const std::pair<QString, std::string> items[] = {
+        {"Blue\t", "Blue.ZIP"}, {"DEFAULT\t", "DEFAULT.zip"}, {"b&&w\t", "b&w.zip"}, {"&Default\t", "CorvaneDisk.zip"}};
+    for (const auto& [caption, file] : items) {
+        int item = 0;
+        for (int i = 1; i <= menu.itemCount(); ++i)
+            if (menu.caption(i) == caption)
+                item = item ? -1 : i;
+        ASSERT_GT(item, 0) << caption.toStdString();
+        QTimer::singleShot(0, [&menu, item] {
+            menu.setActiveAction(menu.item(item));
+            QTest::keyClick(&menu, Qt::Key_Return);
+        });
+        QMouseEvent click(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(&Control<QLabel>(main, "imgIcon"), &click);
+        EXPECT_TRUE(TestWorld::waitFor([&] { return world.skin.name() == file; })) << file;
+    }
+    EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 
 // No skin package, or the stored one gone: the stored states and place still

@@ -493,6 +493,22 @@ TEST_F(OptionsDialogTest, ASkinClickReskinsEveryWindowAndTheMainWindowKeepsItsPl
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 
+TEST_F(OptionsDialogTest, TheSkinListShowsOddNamesAsTheyAreAndLoadsEachOne)
+{
+    for (const char* name : {"Blue.ZIP", "DEFAULT.zip", "b&w.zip"})
+        std::filesystem::copy_file(CORVANE_FIXTURES "/skins/Slate.zip", world.home.file(std::string("skin/") + name));
+    OptionsDialog& dialog = open();
+    dialog.showPage("Skins");
+    FileChoiceList& list = *dialog.skins->skinList;
+    EXPECT_EQ(Items(list), QStringList({"Blue", "CorvaneDisk", "DEFAULT", "b&w"}));
+    for (const char* file : {"Blue.ZIP", "DEFAULT.zip", "b&w.zip"}) {
+        choose(list, QString::fromUtf8(file).chopped(4));
+        EXPECT_EQ(world.skin.name(), file);
+        EXPECT_EQ(world.settings.Skins, file);
+    }
+    EXPECT_TRUE(world.fakes.prompter.boxes.empty());
+}
+
 TEST_F(OptionsDialogTest, AClickOnTheChoiceAlreadyMadeAppliesItsFileAgain)
 {
     OptionsDialog& dialog = open();

@@ -71,6 +71,28 @@ TEST_F(SkinTest, MainWindowIsCentredOrStoredAtStartUpAndKeepsItsPlaceLater)
     EXPECT_TRUE(takeMessages().empty());
 }
 
+// Places are stored as the window reports them, which may carry a fraction.
+TEST_F(SkinTest, StoredPlacesWithAFractionAreUsedAndADecimalCommaIsNot)
+{
+    writeSkin("a.zip", "[MainSize]\r\nWidth=3000\r\nHeight=1500\r\n[FindSize]\r\nWidth=6000\r\nHeight=4500\r\n"
+                       "[LibSize]\r\nWidth=6000\r\nHeight=6000\r\n");
+    setPos("MainLeft", "1500.0");
+    setPos("MainTop", " 1200.5 "); // halves go to the even twip
+    setPos("FindLeft", "150.5");
+    setPos("FindTop", "299.6");
+    setPos("FindWidth", "4500.0");
+    setPos("FindHeight", "3000.25");
+    setPos("LibLeft", "150,5");
+    setPos("LibTop", "750.0");
+    setPos("LibWidth", "4500,0");
+    load("a.zip", true);
+    EXPECT_EQ(main().geometry(), QRect(100, 80, 200, 100));
+    EXPECT_EQ(window("frmFind").geometry().topLeft(), QPoint(10, 20));
+    EXPECT_EQ(window("frmFind").size(), QSize(300, 200));
+    EXPECT_EQ(window("frmLib").geometry(), QRect(centredX(6000), 50, 400, 400));
+    EXPECT_TRUE(takeMessages().empty());
+}
+
 TEST_F(SkinTest, PlacementsMoveAndSizeControlsAndEveryBrokenEntryIsListedInOneMessage)
 {
     writeSkin("a.zip", "[MainSize]\r\nWidth=\r\nHeight=99999999999\r\n"

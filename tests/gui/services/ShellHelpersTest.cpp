@@ -1,6 +1,7 @@
 #include "gui/services/Ejector.h"
 #include "gui/services/HelpService.h"
 #include "gui/services/ShellHelpers.h"
+#include "tests/support/RecordingPrompter.h"
 #include "tests/support/RecordingShell.h"
 #include "tests/support/TempDir.h"
 
@@ -18,17 +19,25 @@ TEST(ShellHelpers, FolderValueAndReturnTypeTables)
     EXPECT_EQ(SpecialFolderPath(GetFolderValue(13)), QStringLiteral("/"));
 }
 
-TEST(HelpPages, OpensAShippedPageAndNothingElse)
+TEST(HelpPages, OpensAShippedPageAndSaysOnceThatThereIsNone)
 {
     TempDir app;
-    const std::string page = app.write("help/1006.html", "<html></html>");
     RecordingShell shell;
-    HelpPages help(app.path() + "/");
+    RecordingPrompter prompter;
+    HelpPages help(app.path() + "/", prompter);
+    help.showHelp(1003);
+    ASSERT_EQ(prompter.boxes.size(), 1u);
+    EXPECT_EQ(prompter.boxes[0].kind, "message");
+    EXPECT_EQ(prompter.boxes[0].text, "No help is installed.");
+    help.showHelp(1003);
     help.showHelp(1007);
+
+    const std::string page = app.write("help/1006.html", "<html></html>");
     help.showHelp(1006);
     std::filesystem::create_directories(app.file("help/1008.html"));
     help.showHelp(1008);
     EXPECT_EQ(shell.opened, (std::vector<std::string>{page}));
+    EXPECT_EQ(prompter.boxes.size(), 1u);
 }
 
 TEST(CdromEjector, NothingHappensWhereThereIsNoDiscDrive)
