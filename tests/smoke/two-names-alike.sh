@@ -9,7 +9,6 @@ build=$1
 here=$(cd "$(dirname "$0")/../.." && pwd)
 source "$here/scripts/xsession.sh"
 new_session "$build"
-fail() { echo "$1" >&2; exit 1; }
 picture() { [[ -z ${SHOTS:-} ]] || { sleep 0.5; shot "$SHOTS/$1.png"; echo "$SHOTS/$1.png"; }; }
 # A shown window that is none of the ones given, waited for (10 s at most).
 new_window() {
@@ -22,6 +21,7 @@ new_window() {
   done
   return 1
 }
+fail() { echo "$1" >&2; exit 1; }
 gone() { # waits until window $1 is no longer shown
   local i
   for ((i = 0; i < 100; i++)); do
