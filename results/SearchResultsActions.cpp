@@ -13,12 +13,13 @@
 #include "platform/fs/MoveFile.h"
 #include "platform/prompter/ErrorBox.h"
 #include "platform/prompter/Prompter.h"
+#include "platform/text/Encoding.h"
 #include "results/FindResultsModel.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 
 #include <cerrno>
+#include <cstdlib>
 #include <unistd.h>
 
 namespace {
@@ -34,40 +35,49 @@ template <class Action> void Guarded(const char* procedure, Action action)
     }
 }
 
-std::string Utf8(const QString& s)
+// The folder a native path is in, links resolved ("" when it cannot be).
+std::string RealFolder(const std::string& path)
 {
-    return s.toStdString();
+    char* real = ::realpath(path.c_str(), nullptr);
+    const std::string folder = real ? real : "";
+    std::free(real);
+    return folder;
+}
+
+std::string NameOf(const std::string& path)
+{
+    return path.substr(path.rfind('/') + 1);
 }
 } // namespace
 
-QString SearchResultsWindow::targetPath(const FindRow& row)
+std::string SearchResultsWindow::targetPath(const FindRow& row)
 {
-    // The key starts with the line's path field: the file, or the archive
-    // and after a "/" the member.
+    // The key starts with the line's path field as the catalog holds it: the
+    // file, or the archive and after a "/" the member.
     const std::string_view key = row[FindRow::Key];
-    return QString::fromStdString(FromCatalogPath(key.substr(0, key.find('>'))).path);
+    return FromCatalogPath(key.substr(0, key.find('>'))).path;
 }
 
-std::optional<QString> SearchResultsWindow::chosenTarget()
+std::optional<std::string> SearchResultsWindow::chosenTarget()
 {
     const std::optional<int> row = selectedRow();
     if (!row)
         return std::nullopt;
     // Copies: the rows may change while the prompt waits (a search runs on).
     const FindRow& shown = model_->row(*row);
-    const QString target = targetPath(shown);
+    std::string target = targetPath(shown);
     const std::string prompt = app_.texts[TextId::InsertDisk] + " " + FileWithOutExt(shown[FindRow::DiskID]);
     if (!app_.services.prompter.askOkCancel(prompt, Title, MsgIcon::None))
         return std::nullopt;
     // Every action asks the disk first; a path of another system then ends here.
-    if (QDir::isRelativePath(target) && !FileStillThere(app_.services.prompter, target))
+    if (!target.starts_with('/') && !FileStillThere(app_.services.prompter, target))
         return std::nullopt;
     return target;
 }
 
-std::optional<QString> SearchResultsWindow::chosenFile()
+std::optional<std::string> SearchResultsWindow::chosenFile()
 {
-    std::optional<QString> target = chosenTarget();
+    std::optional<std::string> target = chosenTarget();
     if (target && !FileStillThere(app_.services.prompter, *target))
         return std::nullopt;
     return target;
@@ -75,60 +85,58 @@ std::optional<QString> SearchResultsWindow::chosenFile()
 
 void SearchResultsWindow::openSelected()
 {
-    if (const std::optional<QString> target = chosenTarget())
+    if (const std::optional<std::string> target = chosenTarget())
         Guarded("MenuOpen", [&] { app_.services.desktop.open(*target); });
 }
 
 void SearchResultsWindow::showSelectedProperties()
 {
-    if (const std::optional<QString> target = chosenTarget())
+    if (const std::optional<std::string> target = chosenTarget())
         ShowProperties(app_.services.desktop, this, *target);
 }
 
 void SearchResultsWindow::deleteSelected()
 {
-    const std::optional<QString> chosen = chosenFile();
+    const std::optional<std::string> chosen = chosenFile();
     if (!chosen)
         return;
-    const QString& target = *chosen;
+    const std::string& target = *chosen;
     Prompter& prompter = app_.services.prompter;
     const std::string question =
-        app_.texts[TextId::AskDelete] + " " + Utf8(QFileInfo(target).fileName()) + app_.texts[TextId::AskDeleteEnd];
+        app_.texts[TextId::AskDelete] + " " + BytesToUtf8(NameOf(target)) + app_.texts[TextId::AskDeleteEnd];
     if (!prompter.askYesNo(question, Title, MsgIcon::Question))
         return;
     Guarded("MenuDel", [&] {
-        const std::string path = Utf8(target);
-        if (::unlink(path.c_str()) != 0)
-            RaiseFromErrno(errno, path);
+        if (::unlink(target.c_str()) != 0)
+            RaiseFromErrno(errno, target);
     });
 }
 
 void SearchResultsWindow::moveSelected()
 {
-    const std::optional<QString> chosen = chosenFile();
+    const std::optional<std::string> chosen = chosenFile();
     if (!chosen)
         return;
-    const QString& source = *chosen;
+    const std::string& source = *chosen;
     Prompter& prompter = app_.services.prompter;
     const std::optional<QString> folder = app_.services.folderChooser.chooseFolder(
         this, app_.texts.text(TextId::ChooseFolder), SpecialFolderPath(GetFolderValue(13)));
     if (!folder)
         return;
-    const QFileInfo file(source);
+    const std::string name = NameOf(source);
+    const std::string into = QFile::encodeName(*folder).toStdString();
     // The folder the name is in, links resolved: the same folder by another road is refused too.
-    const QString ownFolder = QFileInfo(file.absolutePath()).canonicalFilePath();
-    if (QFileInfo(*folder).canonicalFilePath() == ownFolder) {
+    const std::string ownFolder = RealFolder(source.substr(0, source.size() - name.size()));
+    if (!ownFolder.empty() && RealFolder(into) == ownFolder) {
         prompter.message(app_.texts[TextId::MoveSameFolder], Title, MsgIcon::Exclamation);
         return;
     }
-    const QString target = QDir(*folder).filePath(file.fileName());
-    if (NameTaken(Utf8(target)) &&
-        !prompter.askYesNo(app_.texts[TextId::AskOverwriteFile] + Utf8(file.fileName()) + "?",
-                           app_.texts[TextId::OverwriteFileTitle], MsgIcon::Question))
+    const std::string target = (into.ends_with('/') ? into : into + "/") + name;
+    if (NameTaken(target) && !prompter.askYesNo(app_.texts[TextId::AskOverwriteFile] + BytesToUtf8(name) + "?",
+                                                app_.texts[TextId::OverwriteFileTitle], MsgIcon::Question))
         return;
-    Guarded("MenuMove", [&] { MoveFileTo(Utf8(source), Utf8(target)); });
+    Guarded("MenuMove", [&] { MoveFileTo(source, target); });
 }
-
 void SearchResultsWindow::editSelectedComment()
 {
     const std::optional<int> row = selectedRow();

@@ -14,6 +14,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 struct AppContext;
@@ -48,8 +49,8 @@ public:
     // then opened; nothing while other work runs.
     void writeReport();
 
-    // The native path a row acts on.
-    static QString targetPath(const FindRow& row);
+    // The native path a row acts on: the bytes its catalog line holds.
+    static std::string targetPath(const FindRow& row);
 
     void retranslate() override;
 
@@ -72,9 +73,9 @@ private:
     std::optional<int> selectedRow() const;
     // The path the selected row acts on, once the insert-disk prompt was
     // confirmed; nothing without a row or after Cancel.
-    std::optional<QString> chosenTarget();
+    std::optional<std::string> chosenTarget();
     // The same, when a file is there (else that is said).
-    std::optional<QString> chosenFile();
+    std::optional<std::string> chosenFile();
 
     AppContext& app_;
     FindResultsModel* model_ = nullptr;

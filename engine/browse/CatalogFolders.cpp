@@ -57,7 +57,7 @@ clsFile CatalogFolders::file(std::size_t index) const
         f.Comment = edited->second;
     else if (b.hasComment)
         f.Comment = DecodeMultiLine(decode(b.comment()));
-    f.Key = decode(line.substr(0, b.path.size() + 1 + b.sizeDate.size()));
+    f.Key = line.substr(0, b.path.size() + 1 + b.sizeDate.size());
     return f;
 }
 

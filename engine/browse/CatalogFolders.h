@@ -29,8 +29,8 @@ struct clsFile {
     std::string Size;      // as stored: kilobytes and " Kb"
     std::string DateModif; // as stored: DD/MM/YYYY
     std::string Comment;   // line breaks as CR LF; "" when the line has none
-    // The entry's catalog key: path, ">", size and date, as ChangeComment
-    // takes it.
+    // The entry's catalog key: path, ">", size and date, as the catalog
+    // holds them (not decoded), as ChangeComment takes it.
     std::string Key;
 };
 

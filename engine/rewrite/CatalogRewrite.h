@@ -10,7 +10,8 @@
 #include <string_view>
 
 // Sets the comment of the entry whose body line starts with key (path field,
-// ">", size and date field). Nothing happens when no body line starts so.
+// ">", size and date field, the line's own bytes as a reader found them).
+// Nothing happens when no body line starts so.
 // True when the line was rewritten.
 bool ChangeComment(std::string_view catalogName, std::string_view key, std::string_view comment);
 

@@ -5,15 +5,15 @@
 
 namespace {
 // The first body line whose first two fields (path field, ">", size and
-// date field) read as key, the line decoded in its own encoding: a key that
-// only ends another line's path (one Linux path can end another) or only
-// starts its size field does not count.
+// date field) are key's bytes: two names that decode alike (a Windows-1252
+// name beside its UTF-8 twin) are two lines. A key that only ends another
+// line's path (one Linux path can end another) or only starts its size
+// field does not count.
 std::size_t findEntry(const LoadedCatalog& c, std::string_view key)
 {
     for (std::size_t p = c.bodyOffset; p < c.text.size(); p = c.nextLineStart(p)) {
         const std::string_view line = c.lineAt(p);
-        const std::size_t n = DecodedPrefixLength(line, key);
-        if (n != std::string_view::npos && (n == line.size() || line[n] == '>'))
+        if (line.starts_with(key) && (key.size() == line.size() || line[key.size()] == '>'))
             return p;
     }
     return std::string::npos;

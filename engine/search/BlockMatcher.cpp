@@ -120,7 +120,7 @@ bool BlockMatcher::test(std::string_view block, std::size_t start, std::size_t e
         --length;
     if (length == 0)
         return true;
-    std::string_view raw = block.substr(start, length);
+    const std::string_view raw = raw_ = block.substr(start, length);
     std::string_view utf8 = raw;
     if (firstHighByte(raw, 0) == npos) {
         foldAscii(raw, lowered_);

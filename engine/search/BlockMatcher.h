@@ -39,6 +39,8 @@ public:
     // line ends included), as UTF-8 without its line end, in order. Stops
     // when onMatch returns false; returns false then.
     bool forEachMatch(std::string_view block, const std::function<bool(std::string_view)>& onMatch);
+    // While onMatch runs: the line's own bytes, as the catalog holds them.
+    std::string_view matchedBytes() const { return raw_; }
 
 private:
     bool test(std::string_view block, std::size_t start, std::size_t end,
@@ -50,4 +52,5 @@ private:
     std::vector<bool> found_;
     std::string utf8_;
     std::string lowered_;
+    std::string_view raw_;
 };

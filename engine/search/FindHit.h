@@ -22,8 +22,9 @@ struct FindHit {
     // catalog's file name, Comment decoded (line breaks as CR LF).
     FindReportRow Row;
     HitKind Kind = HitKind::File;
-    // The line's path field, ">" and its size and date field: the entry key
-    // that ChangeComment takes.
+    // The line's path field, ">" and its size and date field, as the catalog
+    // holds them (not decoded): the entry key that ChangeComment takes, and
+    // the native path of the file once converted back.
     std::string Key;
     // The name whose type gives the row its icon: the member's own name, else
     // the file's (or the archive's) name.

@@ -55,6 +55,9 @@ void FindWordOnFile(const std::string& catalogFile, const FindQuery& query, Find
                     if (!TrimBlanks(text).empty())
                         ++skipped;
                 } else if (auto hit = HitFromLine(line, diskId, query.Filter)) {
+                    // The key names the line by its bytes: two names can decode alike.
+                    if (matcher.matchedBytes().data() != text.data())
+                        hit->Key = ParseBodyLine(matcher.matchedBytes()).key();
                     hits.push_back(std::move(*hit));
                     ++session.HitCount;
                 }

@@ -1,9 +1,9 @@
 #include "gui/services/DesktopFileMenu.h"
 
 #include "gui/services/DesktopActions.h"
+#include "gui/services/ShellHelpers.h"
 #include "platform/prompter/ErrorBox.h"
 
-#include <QFileInfo>
 #include <QMenu>
 #include <QPointer>
 
@@ -21,9 +21,9 @@ template <class Command> void addCommand(QMenu& menu, const QString& text, Comma
 }
 } // namespace
 
-std::unique_ptr<QMenu> MakeDesktopFileMenu(const QString& path, DesktopActions& desktop, QWidget* owner)
+std::unique_ptr<QMenu> MakeDesktopFileMenu(const std::string& path, DesktopActions& desktop, QWidget* owner)
 {
-    if (!QFileInfo::exists(path))
+    if (!IsPresent(path))
         return nullptr;
     // No parent: the caller owns the menu, whatever happens to owner.
     auto menu = std::make_unique<QMenu>();
@@ -49,7 +49,7 @@ std::unique_ptr<QMenu> MakeDesktopFileMenu(const QString& path, DesktopActions& 
     return menu;
 }
 
-bool ShowDesktopFileMenu(const QString& path, DesktopActions& desktop, const QPoint& where, QWidget* owner)
+bool ShowDesktopFileMenu(const std::string& path, DesktopActions& desktop, const QPoint& where, QWidget* owner)
 {
     std::unique_ptr<QMenu> menu = MakeDesktopFileMenu(path, desktop, owner);
     return menu && menu->exec(where) != nullptr;

@@ -6,14 +6,13 @@
 
 void DesktopShell::open(const std::string& target)
 {
-    const QString text = QString::fromStdString(target);
-    if (text.startsWith(QLatin1Char('/'))) {
-        desktop_.open(text);
+    if (target.starts_with('/')) {
+        desktop_.open(target);
         return;
     }
-    const QUrl url(text);
+    const QUrl url(QString::fromStdString(target));
     if (url.isLocalFile())
-        desktop_.open(url.toLocalFile());
+        desktop_.open(url.toLocalFile().toStdString());
     else
         addresses_.open(target);
 }

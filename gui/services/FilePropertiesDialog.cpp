@@ -1,14 +1,19 @@
 #include "gui/services/FilePropertiesDialog.h"
 
+#include "gui/services/ShellHelpers.h"
+#include "platform/text/Encoding.h"
+
 #include <QDateTime>
 #include <QDialogButtonBox>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QMimeDatabase>
+#include <QMimeType>
 #include <QVBoxLayout>
 
+#include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 
 namespace {
@@ -50,13 +55,23 @@ QString PermissionText(mode_t mode)
            QStringLiteral(" (%1)").arg(uint(mode & 07777), 4, 8, QLatin1Char('0'));
 }
 
-FilePropertiesDialog::FilePropertiesDialog(const QString& path, QWidget* parent) : QDialog(parent)
+FilePropertiesDialog::FilePropertiesDialog(const std::string& path, QWidget* parent) : QDialog(parent)
 {
-    const QFileInfo info(path);
-    setWindowTitle(QStringLiteral("%1 Properties").arg(info.fileName()));
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(info);
-    struct stat st {};
-    const bool statted = ::stat(QFile::encodeName(path).constData(), &st) == 0;
+    // The facts from the bytes of the path: QFileInfo could not find a name
+    // in a legacy encoding.
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == 0 ? "/" : path.substr(0, slash == std::string::npos ? 0 : slash);
+    const QString name = DisplayName(path);
+    setWindowTitle(QStringLiteral("%1 Properties").arg(name));
+    const QMimeType type = FileMimeType(path);
+    struct statx st {};
+    const bool statted = ::statx(AT_FDCWD, path.c_str(), 0, STATX_BASIC_STATS | STATX_BTIME, &st) == 0;
+    auto when = [&](const statx_timestamp& t, unsigned need) {
+        return statted && (st.stx_mask & need) ? QDateTime::fromSecsSinceEpoch(t.tv_sec).addMSecs(t.tv_nsec / 1000000)
+                                               : QDateTime();
+    };
+    const passwd* user = statted ? ::getpwuid(st.stx_uid) : nullptr;
+    const group* grp = statted ? ::getgrgid(st.stx_gid) : nullptr;
 
     auto* form = new QFormLayout;
     auto addRow = [this, form](const QString& row, const QString& text) {
@@ -65,16 +80,16 @@ FilePropertiesDialog::FilePropertiesDialog(const QString& path, QWidget* parent)
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         form->addRow(row + ':', label);
     };
-    addRow(QStringLiteral("Name"), info.fileName());
+    addRow(QStringLiteral("Name"), name);
     addRow(QStringLiteral("Type"), QStringLiteral("%1 (%2)").arg(type.comment(), type.name()));
-    addRow(QStringLiteral("Location"), info.absolutePath());
-    addRow(QStringLiteral("Size"), sizeText(info.size()));
-    addRow(QStringLiteral("Modified"), dateText(info.lastModified()));
-    addRow(QStringLiteral("Accessed"), dateText(info.lastRead()));
-    addRow(QStringLiteral("Created"), dateText(info.birthTime()));
-    addRow(QStringLiteral("Owner"), ownerText(info.owner(), info.ownerId()));
-    addRow(QStringLiteral("Group"), ownerText(info.group(), info.groupId()));
-    addRow(QStringLiteral("Permissions"), statted ? PermissionText(st.st_mode) : QStringLiteral("unknown"));
+    addRow(QStringLiteral("Location"), QString::fromStdString(BytesToUtf8(folder)));
+    addRow(QStringLiteral("Size"), sizeText(statted ? qint64(st.stx_size) : 0));
+    addRow(QStringLiteral("Modified"), dateText(when(st.stx_mtime, STATX_MTIME)));
+    addRow(QStringLiteral("Accessed"), dateText(when(st.stx_atime, STATX_ATIME)));
+    addRow(QStringLiteral("Created"), dateText(when(st.stx_btime, STATX_BTIME)));
+    addRow(QStringLiteral("Owner"), ownerText(user ? QString::fromLocal8Bit(user->pw_name) : QString(), st.stx_uid));
+    addRow(QStringLiteral("Group"), ownerText(grp ? QString::fromLocal8Bit(grp->gr_name) : QString(), st.stx_gid));
+    addRow(QStringLiteral("Permissions"), statted ? PermissionText(st.stx_mode) : QStringLiteral("unknown"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);

@@ -4,12 +4,15 @@
 
 #include <QDialog>
 
+#include <string>
+
 #include <sys/types.h>
 
 class FilePropertiesDialog final : public QDialog {
     Q_OBJECT
 public:
-    explicit FilePropertiesDialog(const QString& path, QWidget* parent = nullptr);
+    // path: native bytes.
+    explicit FilePropertiesDialog(const std::string& path, QWidget* parent = nullptr);
 
     // The value shown on a row ("Name", "Type", "Size", "Modified"...), empty
     // when there is no such row.

@@ -1,8 +1,7 @@
 #include "gui/services/ApplicationCatalog.h"
 
+#include "gui/services/ShellHelpers.h"
 #include "platform/prompter/ErrorBox.h"
-
-#include <QMimeDatabase>
 
 #include <algorithm>
 #include <memory>
@@ -25,9 +24,9 @@ struct GListDeleter {
 };
 using AppList = std::unique_ptr<GList, GListDeleter>;
 
-QString mimeTypeOf(const QString& path)
+QString mimeTypeOf(const std::string& path)
 {
-    return QMimeDatabase().mimeTypeForFile(path).name();
+    return FileMimeType(path).name();
 }
 
 QIcon iconOf(GAppInfo* info)
@@ -68,7 +67,7 @@ std::vector<DesktopApp> describeAll(GList* list, bool shownOnly)
 }
 } // namespace
 
-std::vector<DesktopApp> GioApplications::forFile(const QString& path)
+std::vector<DesktopApp> GioApplications::forFile(const std::string& path)
 {
     QByteArray type = mimeTypeOf(path).toUtf8();
     AppList list(g_app_info_get_all_for_type(type.constData()));
@@ -84,20 +83,20 @@ std::vector<DesktopApp> GioApplications::all()
     return apps;
 }
 
-bool GioApplications::hasDefaultFor(const QString& path)
+bool GioApplications::hasDefaultFor(const std::string& path)
 {
     QByteArray type = mimeTypeOf(path).toUtf8();
     GPtr<GAppInfo> info(g_app_info_get_default_for_type(type.constData(), FALSE));
     return info != nullptr;
 }
 
-void GioApplications::launch(const QString& appId, const QString& path)
+void GioApplications::launch(const QString& appId, const std::string& path)
 {
     QByteArray id = appId.toUtf8();
     GPtr<GDesktopAppInfo> info(g_desktop_app_info_new(id.constData()));
     if (!info)
         throw AppError(ErrFileNotFound, "No application " + appId.toStdString());
-    GPtr<GFile> file(g_file_new_for_path(path.toUtf8().constData()));
+    GPtr<GFile> file(g_file_new_for_path(path.c_str()));
     GList files{file.get(), nullptr, nullptr};
     GError* error = nullptr;
     if (!g_app_info_launch(G_APP_INFO(info.get()), &files, nullptr, &error)) {

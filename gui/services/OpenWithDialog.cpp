@@ -1,22 +1,22 @@
 #include "gui/services/OpenWithDialog.h"
 
+#include "gui/services/ShellHelpers.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-OpenWithDialog::OpenWithDialog(const QString& path, ApplicationCatalog& apps, QWidget* parent)
+OpenWithDialog::OpenWithDialog(const std::string& path, ApplicationCatalog& apps, QWidget* parent)
     : QDialog(parent), path_(path), apps_(apps), list_(new QListWidget(this)),
       showAll_(new QCheckBox(QStringLiteral("Show all applications"), this))
 {
     setWindowTitle(QStringLiteral("Open With"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        new QLabel(QStringLiteral("Choose an application to open \"%1\":").arg(QFileInfo(path).fileName()), this));
+    layout->addWidget(new QLabel(QStringLiteral("Choose an application to open \"%1\":").arg(DisplayName(path)), this));
     layout->addWidget(list_);
     layout->addWidget(showAll_);
     layout->addWidget(buttons);
@@ -56,7 +56,7 @@ std::optional<QString> OpenWithDialog::chosenApplication() const
     return std::nullopt;
 }
 
-std::optional<QString> OpenWithDialog::choose(const QString& path, ApplicationCatalog& apps)
+std::optional<QString> OpenWithDialog::choose(const std::string& path, ApplicationCatalog& apps)
 {
     OpenWithDialog dialog(path, apps);
     if (dialog.exec() != QDialog::Accepted)

@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include <optional>
+#include <string>
 
 class QCheckBox;
 class QListWidget;
@@ -14,7 +15,7 @@ class QListWidget;
 class OpenWithDialog final : public QDialog {
     Q_OBJECT
 public:
-    OpenWithDialog(const QString& path, ApplicationCatalog& apps, QWidget* parent = nullptr);
+    OpenWithDialog(const std::string& path, ApplicationCatalog& apps, QWidget* parent = nullptr);
 
     QListWidget& list() const { return *list_; }
     QCheckBox& showAll() const { return *showAll_; }
@@ -22,12 +23,12 @@ public:
     std::optional<QString> chosenApplication() const;
 
     // Runs the dialog; the chosen id, or nullopt when cancelled.
-    static std::optional<QString> choose(const QString& path, ApplicationCatalog& apps);
+    static std::optional<QString> choose(const std::string& path, ApplicationCatalog& apps);
 
 private:
     void fill();
 
-    QString path_;
+    std::string path_;
     ApplicationCatalog& apps_;
     QListWidget* list_;
     QCheckBox* showAll_;

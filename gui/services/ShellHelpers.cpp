@@ -3,10 +3,15 @@
 #include "gui/services/DesktopActions.h"
 #include "platform/prompter/ErrorBox.h"
 #include "platform/prompter/Prompter.h"
+#include "platform/text/Encoding.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
+#include <QMimeDatabase>
 #include <QStandardPaths>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 constexpr std::int32_t kDesktop = 0;
@@ -14,15 +19,41 @@ constexpr std::int32_t kDrives = 17;
 constexpr std::int32_t kReturnOnlyFileSystemFolders = 1;
 } // namespace
 
-bool FileStillThere(Prompter& prompter, const QString& path)
+bool IsPresent(const std::string& path)
 {
-    if (QDir::isAbsolutePath(path) && QFileInfo::exists(path))
+    struct stat st {};
+    return path.starts_with('/') && ::stat(path.c_str(), &st) == 0;
+}
+
+bool FileStillThere(Prompter& prompter, const std::string& path)
+{
+    if (IsPresent(path))
         return true;
-    prompter.message("\"" + path.toStdString() + "\" no longer exists.", "CorvaneDisk", MsgIcon::Exclamation);
+    prompter.message("\"" + BytesToUtf8(path) + "\" no longer exists.", "CorvaneDisk", MsgIcon::Exclamation);
     return false;
 }
 
-void ShowProperties(DesktopActions& desktop, QWidget* owner, const QString& file)
+QString DisplayName(const std::string& path)
+{
+    return QString::fromStdString(BytesToUtf8(path.substr(path.rfind('/') + 1)));
+}
+
+QMimeType FileMimeType(const std::string& path)
+{
+    QMimeDatabase types;
+    struct stat st {};
+    // Never a FIFO or a device: opening one could hang.
+    const int fd = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)
+                       ? ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)
+                       : -1;
+    if (fd < 0)
+        return types.mimeTypeForFile(DisplayName(path), QMimeDatabase::MatchExtension);
+    QFile file;
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    return types.mimeTypeForFileNameAndData(DisplayName(path), &file);
+}
+
+void ShowProperties(DesktopActions& desktop, QWidget* owner, const std::string& file)
 {
     try {
         desktop.showProperties(file, owner);

@@ -3,23 +3,37 @@
 // chooser's special folders and flags. (Opening a file or an address is
 // RunShellExecute in platform/shell/Shell.h.)
 
+#include <QMimeType>
 #include <QString>
 
 #include <cstdint>
+#include <string>
 
 class DesktopActions;
 class Prompter;
 class QWidget;
 
-// False, after telling the user that it no longer exists, when nothing is at
-// path (a dangling link counts as gone: nothing could act on it). A relative
-// path (a Windows catalog's "C:/...") names no file here: it is gone too,
-// never looked for in the working folder.
-bool FileStillThere(Prompter& prompter, const QString& path);
+// True when something is at path (native bytes), links followed: a dangling
+// link counts as gone, nothing could act on it. A path that is not absolute
+// (a Windows catalog's "C:/...") names no file here, never one in the
+// working folder.
+bool IsPresent(const std::string& path);
+
+// False, after telling the user that it no longer exists, when path is not
+// present.
+bool FileStillThere(Prompter& prompter, const std::string& path);
+
+// The file name of a native path as it is shown: read as a catalog line
+// of those bytes reads (UTF-8 when valid, else Windows-1252).
+QString DisplayName(const std::string& path);
+
+// The type of the file at a native path, by its name and, for a regular file
+// that can be read, by its first bytes.
+QMimeType FileMimeType(const std::string& path);
 
 // Our properties window of file, owned by owner; a file that no longer exists
 // is said to be gone. An unexpected failure goes to the common error box.
-void ShowProperties(DesktopActions& desktop, QWidget* owner, const QString& file);
+void ShowProperties(DesktopActions& desktop, QWidget* owner, const std::string& file);
 
 // The special-folder identifier for an index: 0 below 2, the index itself from
 // 2 to 11, index + 4 from 12 on (13 gives 17, the drives).

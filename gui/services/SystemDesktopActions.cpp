@@ -3,26 +3,27 @@
 #include "gui/services/FilePropertiesDialog.h"
 #include "gui/services/OpenWithDialog.h"
 #include "gui/services/ShellHelpers.h"
+#include "platform/fs/Trash.h"
 #include "platform/prompter/ErrorBox.h"
 #include "platform/prompter/Prompter.h"
 #include "platform/shell/Shell.h"
+#include "platform/text/Encoding.h"
 
 #include <QClipboard>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QUrl>
 
 namespace {
 constexpr std::string_view kTitle = "CorvaneDisk";
 
-std::string utf8(const QString& s)
+std::string folderOf(const std::string& path)
 {
-    return s.toStdString();
+    const std::size_t slash = path.rfind('/');
+    return slash == 0 ? "/" : path.substr(0, slash);
 }
 } // namespace
 
@@ -32,22 +33,22 @@ SystemDesktopActions::SystemDesktopActions(Prompter& prompter, ApplicationCatalo
 {
 }
 
-bool SystemDesktopActions::exists(const QString& path)
+bool SystemDesktopActions::exists(const std::string& path)
 {
     return FileStillThere(prompter_, path);
 }
 
-void SystemDesktopActions::open(const QString& path)
+void SystemDesktopActions::open(const std::string& path)
 {
     if (!exists(path))
         return;
     if (apps_.hasDefaultFor(path))
-        opener_.open(utf8(path));
+        opener_.open(path);
     else
         openWith(path);
 }
 
-void SystemDesktopActions::openWith(const QString& path)
+void SystemDesktopActions::openWith(const std::string& path)
 {
     if (!exists(path))
         return;
@@ -55,18 +56,18 @@ void SystemDesktopActions::openWith(const QString& path)
         apps_.launch(*app, path);
 }
 
-std::vector<DesktopApp> SystemDesktopActions::applicationsFor(const QString& path)
+std::vector<DesktopApp> SystemDesktopActions::applicationsFor(const std::string& path)
 {
     return apps_.forFile(path);
 }
 
-void SystemDesktopActions::launch(const QString& appId, const QString& path)
+void SystemDesktopActions::launch(const QString& appId, const std::string& path)
 {
     if (exists(path))
         apps_.launch(appId, path);
 }
 
-void SystemDesktopActions::showInFolder(const QString& path)
+void SystemDesktopActions::showInFolder(const std::string& path)
 {
     if (!exists(path))
         return;
@@ -78,8 +79,9 @@ void SystemDesktopActions::showInFolder(const QString& path)
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
-    const QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-    call << QStringList{QString::fromUtf8(url.toEncoded())} << QString();
+    // The URL spells the path's bytes, whatever their encoding.
+    const QByteArray url = "file://" + QByteArray::fromStdString(path).toPercentEncoding("/");
+    call << QStringList{QString::fromLatin1(url)} << QString();
     // Asynchronous: starting a file manager may take a while, the window must not wait.
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), &replies_);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [this, path](QDBusPendingCallWatcher* w) {
@@ -94,30 +96,32 @@ void SystemDesktopActions::showInFolder(const QString& path)
     });
 }
 
-void SystemDesktopActions::openFolderOf(const QString& path)
+void SystemDesktopActions::openFolderOf(const std::string& path)
 {
-    opener_.open(utf8(QFileInfo(path).absolutePath()));
+    opener_.open(folderOf(path));
 }
 
-void SystemDesktopActions::copyPath(const QString& path)
+void SystemDesktopActions::copyPath(const std::string& path)
 {
     if (exists(path))
-        QGuiApplication::clipboard()->setText(path);
+        QGuiApplication::clipboard()->setText(QString::fromStdString(BytesToUtf8(path)));
 }
 
-bool SystemDesktopActions::moveToTrash(const QString& path)
+bool SystemDesktopActions::moveToTrash(const std::string& path)
 {
     if (!exists(path))
         return false;
-    QFile file(path);
-    if (file.moveToTrash())
+    try {
+        MoveToTrash(path);
         return true;
-    prompter_.message("\"" + utf8(path) + "\" could not be moved to the trash: " + utf8(file.errorString()), kTitle,
-                      MsgIcon::Exclamation);
-    return false;
+    } catch (const std::exception& e) {
+        prompter_.message("\"" + BytesToUtf8(path) + "\" could not be moved to the trash: " + e.what(), kTitle,
+                          MsgIcon::Exclamation);
+        return false;
+    }
 }
 
-void SystemDesktopActions::showProperties(const QString& path, QWidget* owner)
+void SystemDesktopActions::showProperties(const std::string& path, QWidget* owner)
 {
     if (!exists(path))
         return;

@@ -15,24 +15,24 @@ class Shell;
 class SystemDesktopActions final : public DesktopActions {
 public:
     // Asks the user for an application to open the file with.
-    using Chooser = std::function<std::optional<QString>(const QString& path, ApplicationCatalog&)>;
+    using Chooser = std::function<std::optional<QString>(const std::string& path, ApplicationCatalog&)>;
 
     // opener hands a path to xdg-open; chooser defaults to our open-with dialog.
     SystemDesktopActions(Prompter& prompter, ApplicationCatalog& apps, Shell& opener, Chooser chooser = {});
 
-    void open(const QString& path) override;
-    void openWith(const QString& path) override;
-    std::vector<DesktopApp> applicationsFor(const QString& path) override;
-    void launch(const QString& appId, const QString& path) override;
-    void showInFolder(const QString& path) override;
-    void copyPath(const QString& path) override;
-    bool moveToTrash(const QString& path) override;
-    void showProperties(const QString& path, QWidget* owner) override;
+    void open(const std::string& path) override;
+    void openWith(const std::string& path) override;
+    std::vector<DesktopApp> applicationsFor(const std::string& path) override;
+    void launch(const QString& appId, const std::string& path) override;
+    void showInFolder(const std::string& path) override;
+    void copyPath(const std::string& path) override;
+    bool moveToTrash(const std::string& path) override;
+    void showProperties(const std::string& path, QWidget* owner) override;
 
 private:
     // False, after telling the user, when path is gone.
-    bool exists(const QString& path);
-    void openFolderOf(const QString& path);
+    bool exists(const std::string& path);
+    void openFolderOf(const std::string& path);
 
     Prompter& prompter_;
     ApplicationCatalog& apps_;

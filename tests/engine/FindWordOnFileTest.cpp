@@ -165,8 +165,8 @@ TEST_F(Search, LettersBeyondAsciiInBothEncodings)
     EXPECT_EQ(hits[0].Row.File, "\xC3\x89"
                                 "COLE.txt");
     EXPECT_EQ(hits[0].Row.Comment, "caf\xC3\xA9");
-    EXPECT_EQ(hits[0].Key, "\\d\\\xC3\x89"
-                           "COLE.txt>1 Kb/01/02/2003");
+    EXPECT_EQ(hits[0].Key, "\\d\\\xC9"
+                           "COLE.txt>1 Kb/01/02/2003"); // the line's own bytes
     // An expression typed in Windows-1252 reads as such ("\xE9t\xE9").
     const std::pair<const char*, const char*> found[] = {
         {"old.dat", "CAF\xC3\x89"}, {"old.dat", "\xC3\x89"}, {"new.dat", "\xC3\x89T\xC3\x89"},
@@ -308,7 +308,7 @@ TEST_F(Search, SameRowsAsALineByLineTest)
     body += "\\last\\IMG_end.jpg>1 Kb/01/02/2003"; // no line end
     catalog("big.dat", body);
 
-    // Each body line lowered as text, with its key.
+    // Each body line lowered as text, with its key (its own bytes).
     std::vector<std::pair<std::string, std::string>> lines;
     std::string_view all = body;
     for (std::size_t start = 0; start < all.size();) {
@@ -318,7 +318,7 @@ TEST_F(Search, SameRowsAsALineByLineTest)
             line.remove_suffix(1);
         std::string utf8 = BytesToUtf8(line);
         if (!line.empty())
-            lines.emplace_back(LowerText(utf8), utf8.substr(0, utf8.find('>', utf8.find('>') + 1)));
+            lines.emplace_back(LowerText(utf8), line.substr(0, line.find('>', line.find('>') + 1)));
         start = nl + 1;
     }
     session.IgnoreMaxHit = true;
@@ -374,4 +374,25 @@ TEST_F(Search, HandMadeCatalogOfMixedEncodingsStrayLinesAndCommentsWithMarks)
                                             "\\d\\na\xEFve.txt>1 Kb/01/02/2003>\xE9t\xE9<\r\n"
                                             "\\d\\caf\xC3\xA9.txt>1 Kb/01/02/2003>new ?one?<\r\n" +
                                             body.substr(body.find("     ")));
+}
+
+TEST_F(Search, NamesThatReadAlikeInTwoEncodingsKeepKeysOfTheirOwnBytes)
+{
+    // A UTF-8 "é.txt" and a Latin-1 one ("\xE9") on one Linux disk: both
+    // rows read "é.txt", each key names its own line.
+    TempLibrary lib;
+    const std::string utf8Line = "\\d\\\xC3\xA9.txt>1 Kb/01/02/2003";
+    const std::string latinLine = "\\d\\\xE9.txt>1 Kb/01/02/2003";
+    lib.catalog("t.dat", std::string(kTestHeader) + utf8Line + "\r\n" + latinLine + "\r\n");
+    std::vector<FindHit> hits;
+    FindWordOnFile(lib.file("dat/t.dat"), FindQuery("txt", std::nullopt, "*.*"), session,
+                   [&](std::vector<FindHit>&& batch) { append(hits, std::move(batch)); });
+    ASSERT_EQ(rows(hits), (std::vector<std::string>{"\xC3\xA9.txt|\\d\\|file", "\xC3\xA9.txt|\\d\\|file"}));
+    EXPECT_EQ(hits[0].Key, utf8Line);
+    EXPECT_EQ(hits[1].Key, latinLine);
+
+    ASSERT_TRUE(ChangeComment("t.dat", hits[1].Key, "latin"));
+    ASSERT_TRUE(ChangeComment("t.dat", hits[0].Key, "utf"));
+    EXPECT_EQ(lib.catalogText("t.dat"), std::string(kTestHeader) + utf8Line + ">utf<\r\n" + latinLine + ">latin<\r\n");
+    EXPECT_TRUE(boxes().empty());
 }

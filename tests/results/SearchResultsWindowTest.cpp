@@ -129,9 +129,9 @@ struct SearchResultsWindowTest : ::testing::Test {
             kinds.push_back(b.kind);
         return kinds;
     }
-    std::vector<QString> opened() const
+    std::vector<std::string> opened() const
     {
-        std::vector<QString> paths;
+        std::vector<std::string> paths;
         for (const auto& c : world.fakes.desktop.calls)
             if (c.action == "open")
                 paths.push_back(c.path);
@@ -190,7 +190,7 @@ TEST_F(SearchResultsWindowTest, KeysActWithTheirOwnModifiersOnly)
     key(w, Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(boxes(), (std::vector<std::string>{"okcancel", "okcancel"}));
     EXPECT_EQ(world.fakes.prompter.boxes[0].text, "Please insert the disk Disk");
-    EXPECT_EQ(opened(), std::vector<QString>{QString::fromStdString(disk + "/a.txt")});
+    EXPECT_EQ(opened(), std::vector<std::string>{disk + "/a.txt"});
 
     key(w, Qt::Key_Delete); // Cancel at the prompt again
     EXPECT_EQ(boxes().size(), 3u);
@@ -288,8 +288,8 @@ TEST_F(SearchResultsWindowTest, MoveGoesElsewhereRefusesItsOwnFolderAndAsksBefor
 
 TEST_F(SearchResultsWindowTest, EachRowActsOnTheFileItWasFoundAs)
 {
-    const QString zip = QString::fromStdString(disk + "/pack.zip");
-    const QString ace = QString::fromStdString(disk + "/old.ace");
+    const std::string zip = disk + "/pack.zip";
+    const std::string ace = disk + "/old.ace";
     SearchResultsWindow& w = search("notes.txt docs");
     for (auto [name, kind, in] : {std::tuple{"notes.txt", HitKind::File, ""},
                                   {"docs\\readme.txt", HitKind::Member, "pack.zip"},
@@ -303,7 +303,7 @@ TEST_F(SearchResultsWindowTest, EachRowActsOnTheFileItWasFoundAs)
     select(w, "old.ace", HitKind::ArchiveFolder);
     world.fakes.prompter.answers = {true};
     w.showSelectedProperties();
-    EXPECT_EQ(opened(), (std::vector<QString>{QString::fromStdString(disk + "/v1.2/notes.txt"), zip, ace}));
+    EXPECT_EQ(opened(), (std::vector<std::string>{disk + "/v1.2/notes.txt", zip, ace}));
     EXPECT_EQ(world.fakes.desktop.calls.back().action, "showProperties");
     EXPECT_EQ(world.fakes.desktop.calls.back().path, ace);
 
@@ -333,6 +333,7 @@ TEST_F(SearchResultsWindowTest, PathsOfAWindowsCatalogAreNeverLookedForInTheWork
     w.deleteSelected();
     w.moveSelected();
     w.showSelectedProperties();
+    EXPECT_EQ(rightClick(w, Qt::NoModifier), "own");
     fs::current_path(before);
     EXPECT_EQ(boxes(), (std::vector<std::string>{"okcancel", "message", "okcancel", "message", "okcancel", "message",
                                                  "okcancel", "message"}));
@@ -340,6 +341,61 @@ TEST_F(SearchResultsWindowTest, PathsOfAWindowsCatalogAreNeverLookedForInTheWork
     EXPECT_EQ(world.fakes.prompter.boxes[1].text, "\"C:/Docs/plan.txt\" no longer exists.");
     EXPECT_TRUE(world.fakes.desktop.calls.empty());
     EXPECT_TRUE(fs::exists(relative));
+}
+
+// Two names that read alike: a Latin-1 "\xE9.txt" beside a UTF-8 "é.txt".
+// Both rows show "é.txt"; every action of the Latin-1 row acts on its own
+// bytes, never on the UTF-8 file.
+TEST_F(SearchResultsWindowTest, EveryActionOfARowActsOnTheBytesOfItsOwnLine)
+{
+    disk = world.home.file("twins");
+    const std::string latin = world.home.write("twins/\xE9.txt", "latin");
+    const std::string utf8 = world.home.write("twins/\xC3\xA9.txt", "utf8");
+    world.home.write("twins/z.txt", "z");
+    scan();
+    SearchResultsWindow& w = search("txt");
+    // The scan lists names in byte order: z.txt, the UTF-8 name, the Latin-1 one.
+    ASSERT_EQ(w.results().rowCount(), 3);
+    for (int r = 1; r < 3; ++r)
+        EXPECT_EQ(w.results().data(w.results().index(r, 0), Qt::DisplayRole), QStringLiteral("é.txt"));
+    w.resultList->setCurrentIndex(w.results().index(2, 0));
+
+    const std::string before = catalog();
+    editComment(w, "latin one");
+    const std::vector<std::string> changed = ChangedLines(before, catalog());
+    ASSERT_EQ(changed.size(), 1u);
+    EXPECT_TRUE(changed[0].starts_with(ToCatalogPath(latin) + ">")) << changed[0];
+    EXPECT_TRUE(changed[0].ends_with(">latin one<")) << changed[0];
+
+    world.fakes.prompter.answers = {true, true};
+    w.openSelected();
+    w.showSelectedProperties();
+    EXPECT_EQ(rightClick(w, Qt::NoModifier), "desktop");
+    using Call = FakeDesktopActions::Call;
+    EXPECT_EQ(world.fakes.desktop.calls, (std::vector<Call>{{"open", latin, {}}, {"showProperties", latin, {}}}));
+
+    world.fakes.prompter.answers = {true, true};
+    w.deleteSelected();
+    EXPECT_EQ(world.fakes.prompter.boxes.back().text,
+              "Do you really want to delete the selected item? é.txt will be removed from the disk.");
+    EXPECT_FALSE(fs::exists(latin));
+    EXPECT_EQ(world.home.read("twins/\xC3\xA9.txt"), "utf8");
+    // Gone now: said so, though a file of the same shown name is there.
+    world.fakes.prompter.answers = {true};
+    w.moveSelected();
+    EXPECT_EQ(world.fakes.prompter.boxes.back().text, "\"" + disk + "/é.txt\" no longer exists.");
+    EXPECT_EQ(rightClick(w, Qt::NoModifier), "own");
+
+    // The UTF-8 row moves its own file.
+    const std::string other = world.home.file("other");
+    fs::create_directories(other);
+    w.resultList->setCurrentIndex(w.results().index(1, 0));
+    world.fakes.prompter.answers = {true};
+    world.fakes.folderChooser.answers = {QString::fromStdString(other)};
+    w.moveSelected();
+    EXPECT_FALSE(fs::exists(utf8));
+    EXPECT_EQ(world.home.read("other/\xC3\xA9.txt"), "utf8");
+    EXPECT_TRUE(fs::exists(disk + "/z.txt"));
 }
 
 TEST_F(SearchResultsWindowTest, CommentEditsChangeExactlyTheirOwnLine)

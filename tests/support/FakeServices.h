@@ -32,23 +32,23 @@ public:
     struct Call {
         std::string action; // "open", "openWith", "launch", "showInFolder", "copyPath",
                             // "moveToTrash", "showProperties"
-        QString path;
+        std::string path;
         QString appId; // for "launch"
         bool operator==(const Call&) const = default;
     };
 
-    void open(const QString& path) override { calls.push_back({"open", path, {}}); }
-    void openWith(const QString& path) override { calls.push_back({"openWith", path, {}}); }
-    std::vector<DesktopApp> applicationsFor(const QString&) override { return apps; }
-    void launch(const QString& appId, const QString& path) override { calls.push_back({"launch", path, appId}); }
-    void showInFolder(const QString& path) override { calls.push_back({"showInFolder", path, {}}); }
-    void copyPath(const QString& path) override { calls.push_back({"copyPath", path, {}}); }
-    bool moveToTrash(const QString& path) override
+    void open(const std::string& path) override { calls.push_back({"open", path, {}}); }
+    void openWith(const std::string& path) override { calls.push_back({"openWith", path, {}}); }
+    std::vector<DesktopApp> applicationsFor(const std::string&) override { return apps; }
+    void launch(const QString& appId, const std::string& path) override { calls.push_back({"launch", path, appId}); }
+    void showInFolder(const std::string& path) override { calls.push_back({"showInFolder", path, {}}); }
+    void copyPath(const std::string& path) override { calls.push_back({"copyPath", path, {}}); }
+    bool moveToTrash(const std::string& path) override
     {
         calls.push_back({"moveToTrash", path, {}});
         return trashSucceeds;
     }
-    void showProperties(const QString& path, QWidget*) override { calls.push_back({"showProperties", path, {}}); }
+    void showProperties(const std::string& path, QWidget*) override { calls.push_back({"showProperties", path, {}}); }
 
     std::vector<Call> calls;
     std::vector<DesktopApp> apps; // what applicationsFor answers

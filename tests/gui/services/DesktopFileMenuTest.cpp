@@ -30,7 +30,7 @@ QAction* item(const QMenu& menu, const QString& text)
 TEST(DesktopFileMenu, OffersTheDesktopActionsForARealFile)
 {
     TempDir dir;
-    const QString file = QString::fromStdString(dir.write("photo.jpg", "jpeg"));
+    const std::string file = (dir.write("photo.jpg", "jpeg"));
     FakeDesktopActions desktop;
     desktop.apps = {FakeApplications::app("viewer.desktop", "Viewer"), FakeApplications::app("gimp.desktop", "GIMP")};
     std::unique_ptr<QMenu> menu = MakeDesktopFileMenu(file, desktop, nullptr);
@@ -61,11 +61,11 @@ TEST(DesktopFileMenu, NoMenuForAMissingFileAndNoApplicationsMeansNoSubmenuChoice
 {
     TempDir dir;
     FakeDesktopActions desktop;
-    EXPECT_FALSE(MakeDesktopFileMenu(QString::fromStdString(dir.file("gone.jpg")), desktop, nullptr));
-    EXPECT_FALSE(ShowDesktopFileMenu(QString::fromStdString(dir.file("gone.jpg")), desktop, QPoint(10, 10), nullptr));
+    EXPECT_FALSE(MakeDesktopFileMenu(dir.file("gone.jpg"), desktop, nullptr));
+    EXPECT_FALSE(ShowDesktopFileMenu(dir.file("gone.jpg"), desktop, QPoint(10, 10), nullptr));
     EXPECT_TRUE(desktop.calls.empty());
 
-    const QString file = QString::fromStdString(dir.write("data.unknown", "?"));
+    const std::string file = (dir.write("data.unknown", "?"));
     std::unique_ptr<QMenu> menu = MakeDesktopFileMenu(file, desktop, nullptr);
     ASSERT_TRUE(menu);
     QMenu* with = item(*menu, "Open With")->menu();
@@ -76,9 +76,9 @@ TEST(DesktopFileMenu, NoMenuForAMissingFileAndNoApplicationsMeansNoSubmenuChoice
 TEST(DesktopFileMenu, AFailingCommandIsReportedNotThrown)
 {
     TempDir dir;
-    const QString file = QString::fromStdString(dir.write("a.txt", ""));
+    const std::string file = (dir.write("a.txt", ""));
     struct Failing : FakeDesktopActions {
-        void open(const QString&) override { throw AppError(ErrFileNotFound, "xdg-open is not installed"); }
+        void open(const std::string&) override { throw AppError(ErrFileNotFound, "xdg-open is not installed"); }
     } desktop;
     RecordingPrompter prompter;
     std::unique_ptr<QMenu> menu = MakeDesktopFileMenu(file, desktop, nullptr);

@@ -32,7 +32,7 @@ TEST(OpenWithDialog, ListsTheApplicationsForTheTypeAndOnRequestAll)
     apps.everything = {FakeApplications::app("browser.desktop", "Browser"),
                        FakeApplications::app("editor.desktop", "Editor"),
                        FakeApplications::app("viewer.desktop", "Viewer")};
-    OpenWithDialog dialog(QStringLiteral("/tmp/x/notes.txt"), apps);
+    OpenWithDialog dialog("/tmp/x/notes.txt", apps);
     EXPECT_EQ(names(dialog.list()), QStringList({"Editor", "Viewer"}));
     EXPECT_FALSE(dialog.list().item(0)->icon().isNull());
     EXPECT_FALSE(dialog.showAll().isChecked());
@@ -48,12 +48,12 @@ TEST(OpenWithDialog, ATypeWithoutApplicationsOffersEveryApplication)
 {
     FakeApplications apps;
     apps.everything = {FakeApplications::app("browser.desktop", "Browser")};
-    OpenWithDialog dialog(QStringLiteral("/tmp/x/data.unknown"), apps);
+    OpenWithDialog dialog("/tmp/x/data.unknown", apps);
     EXPECT_TRUE(dialog.showAll().isChecked());
     EXPECT_EQ(names(dialog.list()), QStringList({"Browser"}));
 
     FakeApplications nothing;
-    OpenWithDialog empty(QStringLiteral("/tmp/x/data.unknown"), nothing);
+    OpenWithDialog empty("/tmp/x/data.unknown", nothing);
     EXPECT_EQ(empty.list().count(), 0);
     EXPECT_FALSE(empty.chosenApplication().has_value());
 }
@@ -67,7 +67,7 @@ TEST(FilePropertiesDialog, ShowsTheFactsOfARealFile)
     const timespec times[2] = {{1705314600, 0}, {1705314600, 0}};
     ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
 
-    FilePropertiesDialog dialog(QString::fromStdString(path));
+    FilePropertiesDialog dialog(path);
     EXPECT_EQ(dialog.value("Name"), QStringLiteral("report 2023.txt"));
     EXPECT_TRUE(dialog.value("Type").contains(QStringLiteral("text/plain"))) << dialog.value("Type").toStdString();
     EXPECT_EQ(dialog.value("Location"), QString::fromStdString(dir.path()));
@@ -82,6 +82,20 @@ TEST(FilePropertiesDialog, ShowsTheFactsOfARealFile)
     EXPECT_FALSE(dialog.value("Group").isEmpty());
     EXPECT_EQ(dialog.value("Permissions"), QStringLiteral("rw-r----- (0640)"));
     EXPECT_TRUE(dialog.value("Nonsense").isEmpty());
+}
+
+TEST(FilePropertiesDialog, ANameInALegacyEncodingShowsItsOwnFacts)
+{
+    TempDir dir;
+    // Latin-1 "été.txt": no QString leads back to these bytes.
+    const std::string path = dir.write("\xE9t\xE9.txt", std::string(3000, 'a'));
+    ASSERT_EQ(::chmod(path.c_str(), 0604), 0);
+    FilePropertiesDialog dialog(path);
+    EXPECT_EQ(dialog.value("Name"), QStringLiteral("été.txt"));
+    EXPECT_TRUE(dialog.value("Type").contains(QStringLiteral("text/plain"))) << dialog.value("Type").toStdString();
+    EXPECT_TRUE(dialog.value("Size").contains(QLocale().toString(qint64(3000)) + " bytes"))
+        << dialog.value("Size").toStdString();
+    EXPECT_EQ(dialog.value("Permissions"), QStringLiteral("rw----r-- (0604)"));
 }
 
 TEST(FilePropertiesDialog, PermissionTextShowsSpecialBits)

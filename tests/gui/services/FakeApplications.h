@@ -5,6 +5,7 @@
 
 #include <QPixmap>
 
+#include <string>
 #include <utility>
 
 class FakeApplications final : public ApplicationCatalog {
@@ -16,13 +17,13 @@ public:
         return {id, name, QIcon(picture)};
     }
 
-    std::vector<DesktopApp> forFile(const QString&) override { return forType; }
+    std::vector<DesktopApp> forFile(const std::string&) override { return forType; }
     std::vector<DesktopApp> all() override { return everything; }
-    bool hasDefaultFor(const QString&) override { return hasDefault; }
-    void launch(const QString& appId, const QString& path) override { launched.emplace_back(appId, path); }
+    bool hasDefaultFor(const std::string&) override { return hasDefault; }
+    void launch(const QString& appId, const std::string& path) override { launched.emplace_back(appId, path); }
 
     std::vector<DesktopApp> forType;
     std::vector<DesktopApp> everything;
     bool hasDefault = false;
-    std::vector<std::pair<QString, QString>> launched; // app id, path
+    std::vector<std::pair<QString, std::string>> launched; // app id, path
 };

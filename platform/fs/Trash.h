@@ -1,0 +1,14 @@
+#pragma once
+// The desktop's trash, as the freedesktop trash specification lays it out. A
+// file goes to the trash of its own volume: the home trash
+// ($XDG_DATA_HOME/Trash, else ~/.local/share/Trash) when it lies on that
+// trash's volume, else the volume's $topdir/.Trash/$uid (where the
+// administrator made a sticky .Trash) or $topdir/.Trash-$uid. A missing
+// trash is made, its folders with mode 0700.
+
+#include <string>
+
+// Renames the file (native bytes, absolute) into the trash's files/ beside
+// its info/*.trashinfo. It never lands anywhere else: when no trash can be
+// used, raises AppError saying why, and the file stays where it was.
+void MoveToTrash(const std::string& path);
