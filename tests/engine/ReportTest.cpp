@@ -62,6 +62,15 @@ protected:
         return lib.report(LibraryReportPath(o.Name, o.StyleHTML).substr(lib.file("reports/").size()));
     }
 
+    // The batch text report of catalog with the File and Comment columns, "|" between.
+    std::string fileAndComment(const std::string& catalog)
+    {
+        CmdLineOptions o = batch(false, "fc");
+        o.Name = catalog;
+        o.ColunmSep = "|";
+        return batchReport(o);
+    }
+
     std::size_t reportCount() const
     {
         return std::size_t(std::distance(std::filesystem::directory_iterator(lib.file("reports")),
@@ -228,22 +237,19 @@ TEST_F(Reports, CommentsHoldingMarksOrBrokenOverLinesKeepEveryRow)
                                "\\data\\after.txt>1 Kb/01/01/2001\r\n"
                                "\\data\\pack.zip/docs\\>0 Kb/01/01/2001>Found in zipfile :pack.zip<\r\n"
                                "\\data\\z.txt>1 Kb/01/01/2001>open");
-    CmdLineOptions o = batch(false, "fc");
-    o.Name = "Odd.dat";
-    o.ColunmSep = "|";
-    EXPECT_EQ(batchReport(o), "File|Comment|\r\n"
-                              "two.txt|firstsecond|\r\n"
-                              "gt.txt|a>b|\r\n"
-                              "c.txt||\r\n"
-                              "d.txt|x|\r\n"
-                              "e.htm||\r\n"
-                              "lt.txt|1 < 2|\r\n"
-                              "three.txt|onetwothree|\r\n"
-                              "unclosed.txt|no end|\r\n"
-                              "after.txt||\r\n"
-                              "docs\\|Found in zipfile :pack.zip|\r\n"
-                              "z.txt|open|\r\n"
-                              "\r\n");
+    EXPECT_EQ(fileAndComment("Odd.dat"), "File|Comment|\r\n"
+                                         "two.txt|firstsecond|\r\n"
+                                         "gt.txt|a>b|\r\n"
+                                         "c.txt||\r\n"
+                                         "d.txt|x|\r\n"
+                                         "e.htm||\r\n"
+                                         "lt.txt|1 < 2|\r\n"
+                                         "three.txt|onetwothree|\r\n"
+                                         "unclosed.txt|no end|\r\n"
+                                         "after.txt||\r\n"
+                                         "docs\\|Found in zipfile :pack.zip|\r\n"
+                                         "z.txt|open|\r\n"
+                                         "\r\n");
 }
 
 // A catalog made by the Windows program: every entry is a row, in both kinds
@@ -251,19 +257,16 @@ TEST_F(Reports, CommentsHoldingMarksOrBrokenOverLinesKeepEveryRow)
 TEST_F(Reports, EveryEntryOfAWindowsCatalogIsARow)
 {
     lib.catalog("Legacy.dat", ReadFileBytes(CORVANE_FIXTURES "/catalogs/windows1252.dat"));
-    CmdLineOptions o = batch(false, "fc");
-    o.Name = "Legacy.dat";
-    o.ColunmSep = "|";
-    EXPECT_EQ(batchReport(o), "File|Comment|\r\n"
-                              "r\xE9sum\xE9.doc||\r\n"
-                              "plage.jpg|Vacances \xE0 la mer\x01"
-                              "deuxi\xE8me ligne|\r\n"
-                              "archive.zip|Photos d'\xE9t\xE9|\r\n"
-                              "img\\dune.jpg|Found in zipfile :archive.zip|\r\n"
-                              "img\\|Found in zipfile :archive.zip|\r\n"
-                              "notes.txt|prix > 5 \x80|\r\n"
-                              "R\xE9sum\xE9.doc||\r\n"
-                              "\r\n");
+    EXPECT_EQ(fileAndComment("Legacy.dat"), "File|Comment|\r\n"
+                                            "r\xE9sum\xE9.doc||\r\n"
+                                            "plage.jpg|Vacances \xE0 la mer\x01"
+                                            "deuxi\xE8me ligne|\r\n"
+                                            "archive.zip|Photos d'\xE9t\xE9|\r\n"
+                                            "img\\dune.jpg|Found in zipfile :archive.zip|\r\n"
+                                            "img\\|Found in zipfile :archive.zip|\r\n"
+                                            "notes.txt|prix > 5 \x80|\r\n"
+                                            "R\xE9sum\xE9.doc||\r\n"
+                                            "\r\n");
 
     setFlags(1, 1, 1, 1, 1, 1);
     ASSERT_TRUE(PrintLib(settings, "Legacy.dat", kCaptions));
