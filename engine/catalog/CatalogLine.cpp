@@ -120,9 +120,21 @@ std::string_view BodyLine::dateText() const
     return p == std::string_view::npos ? std::string_view() : sizeDate.substr(p + kSizeUnit.size());
 }
 
+std::string_view CommentContinuation(std::string_view line, bool& closes)
+{
+    closes = line.ends_with('<');
+    return closes ? line.substr(0, line.size() - 1) : line;
+}
+
 std::string_view BodyLine::comment() const
 {
-    return rest.ends_with('<') ? rest.substr(0, rest.size() - 1) : rest;
+    bool closed = false;
+    return CommentContinuation(rest, closed);
+}
+
+bool BodyLine::commentRunsOn() const
+{
+    return hasComment && !rest.empty() && !rest.ends_with('<');
 }
 
 bool BodyLine::hasEntryFields() const

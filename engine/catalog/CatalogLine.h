@@ -60,6 +60,9 @@ struct BodyLine {
     // The comment field less its closing "<", still encoded: a "<" inside
     // the comment stays (a line broken by a lone line feed has no closing one).
     std::string_view comment() const;
+    // The comment lacks its closing "<": a lone line feed broke the line
+    // inside it, and it goes on in the lines after (see CommentContinuation).
+    bool commentRunsOn() const;
     // A path and a size field: what makes a body line an entry. Other lines
     // (blank ones, stray text) are skipped by every reader.
     bool hasEntryFields() const;
@@ -68,3 +71,8 @@ struct BodyLine {
 };
 
 BodyLine ParseBodyLine(std::string_view line);
+
+// A line after one whose comment runs on, when it is no entry (an entry line
+// always stands for itself): the piece of the comment it holds, less the
+// closing "<"; closes tells whether that "<" ends the comment here.
+std::string_view CommentContinuation(std::string_view line, bool& closes);

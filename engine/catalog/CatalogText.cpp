@@ -19,6 +19,21 @@ std::string TextInLineEncoding(std::string_view text, CatalogEncoding lineEncodi
     return out;
 }
 
+std::string Windows1252Misfits(std::string_view utf8Text)
+{
+    std::string misfits, scratch;
+    if (!IsValidUtf8(utf8Text))
+        return misfits;
+    for (std::size_t i = 0, n; i < utf8Text.size(); i += n) {
+        const auto lead = static_cast<unsigned char>(utf8Text[i]);
+        n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        const std::string_view character = utf8Text.substr(i, n);
+        if (!Utf8ToWindows1252(character, scratch) && misfits.find(character) == std::string::npos)
+            misfits += character;
+    }
+    return misfits;
+}
+
 std::size_t DecodedPrefixLength(std::string_view line, std::string_view utf8Text)
 {
     constexpr std::size_t none = std::string_view::npos;

@@ -23,6 +23,10 @@ std::string CatalogTextToUtf8(std::string_view bytes, CatalogEncoding encoding);
 // as Windows-1252 and converted for a UTF-8 line.
 std::string TextInLineEncoding(std::string_view text, CatalogEncoding lineEncoding);
 
+// The characters of utf8Text that Windows-1252 lacks, each once, in the
+// order they come; "" when that code page holds the whole text.
+std::string Windows1252Misfits(std::string_view utf8Text);
+
 // How many bytes at the start of line spell utf8Text when the line is read
 // in its own encoding (so a path matches whichever encoding its line took);
 // npos when the line does not start with it.

@@ -1,6 +1,7 @@
 #include "engine/report/CatalogReport.h"
 
 #include "engine/catalog/CatalogFile.h"
+#include "engine/catalog/CatalogLine.h"
 #include "engine/catalog/CatalogLineReader.h"
 #include "engine/report/ReportWriter.h"
 #include "engine/text/PathHelpers.h"
@@ -14,6 +15,11 @@ public:
     BodyLines(CatalogLineReader& in, bool toUtf8) : in_(in), toUtf8_(toUtf8) {}
     bool next(std::string_view& line)
     {
+        if (held_) {
+            held_ = false;
+            line = heldLine_;
+            return true;
+        }
         if (!in_.next(line))
             return false;
         if (toUtf8_ && DetectCatalogEncoding(line) == CatalogEncoding::Windows1252) {
@@ -22,41 +28,52 @@ public:
         }
         return true;
     }
+    // line, the one just read, comes again from the next call.
+    void putBack(std::string_view line)
+    {
+        std::string copy(line);
+        heldLine_ = std::move(copy);
+        held_ = true;
+    }
 
 private:
     CatalogLineReader& in_;
     bool toUtf8_;
     std::string utf8_;
+    std::string heldLine_;
+    bool held_ = false;
 };
 
-// The comment part of a row: the third field up to its "<". Without a "<"
-// the comment was broken over several lines (a lone CR or LF, or a ">" in
-// it); the following lines belong to it up to the one holding "<", and are
-// joined without separator. The row's other cells are written by then, since
-// continuation lines replace the current one.
-void writeComment(BodyLines& in, ReportWriter& out, std::string_view field3)
+// The comment as the search and the browser read it. One broken over lines
+// by a lone line feed goes on in the lines after that are no entries, joined
+// without separator, up to its closing "<"; an entry line starts its own row.
+// The row's other cells are written by then, since continuation lines
+// replace the current one.
+void writeComment(BodyLines& in, ReportWriter& out, const BodyLine& entry)
 {
     out.beginCell(ColComment);
-    std::size_t close = field3.find('<');
-    out.cellText(field3.substr(0, close));
-    bool open = !field3.empty() && close == std::string_view::npos;
+    out.cellText(TrimBlanks(entry.comment()));
+    bool open = entry.commentRunsOn();
     std::string_view line;
     while (open && in.next(line)) {
-        close = line.find('<');
-        out.cellText(line.substr(0, close));
-        open = close == std::string_view::npos;
+        if (ParseBodyLine(line).hasEntryFields()) {
+            in.putBack(line);
+            break;
+        }
+        bool closes = false;
+        out.cellText(CommentContinuation(line, closes));
+        open = !closes;
     }
     out.endCell();
 }
 
 void writeRow(BodyLines& in, ReportWriter& out, std::string_view line, std::string_view diskId, std::string& date)
 {
-    std::string_view fields[3];    // path, size and date, comment
+    const BodyLine entry = ParseBodyLine(line);
     std::string_view pathParts[2]; // path, member
     std::string_view sizeParts[4]; // size, day, month, year
-    TrimmedFields(line, ">", fields);
-    TrimmedFields(fields[0], "/", pathParts);
-    TrimmedFields(fields[1], "/", sizeParts);
+    TrimmedFields(entry.path, "/", pathParts);
+    TrimmedFields(entry.sizeDate, "/", sizeParts);
     date.assign(sizeParts[1]);
     date += '/';
     date += sizeParts[2];
@@ -76,7 +93,7 @@ void writeRow(BodyLines& in, ReportWriter& out, std::string_view line, std::stri
     out.cell(ColSize, sizeParts[0]);
     out.cell(ColDate, date);
     out.cell(ColDiskId, diskId);
-    writeComment(in, out, fields[2]);
+    writeComment(in, out, entry);
     out.endRow();
 }
 } // namespace

@@ -9,11 +9,24 @@
 
 #include <string_view>
 
+// What ChangeComment did.
+enum class CommentChange {
+    Written,
+    NoEntry, // no body line starts with the key; nothing is written or shown
+    // The entry's name is neither UTF-8 nor plain ASCII (a legacy name of a
+    // Linux disk, a Windows catalog's line) and the comment holds characters
+    // Windows-1252 lacks: the line could only hold them as UTF-8, which would
+    // change the name's bytes. Nothing is written or shown.
+    Refused,
+    Failed, // shown in the common error box; nothing is written
+};
+
 // Sets the comment of the entry whose body line starts with key (path field,
 // ">", size and date field, the line's own bytes as a reader found them).
-// Nothing happens when no body line starts so.
-// True when the line was rewritten.
-bool ChangeComment(std::string_view catalogName, std::string_view key, std::string_view comment);
+// The comment takes the encoding of its line, or UTF-8 where that code page
+// lacks one of its characters and the rest of the line reads as UTF-8
+// already: a name's bytes never change.
+CommentChange ChangeComment(std::string_view catalogName, std::string_view key, std::string_view comment);
 
 // Sets the catalog's own comment (header line 11). Already encoded comments
 // are welcome: encoding them again changes nothing.

@@ -3,6 +3,8 @@
 #include "engine/rewrite/CatalogRewrite.h"
 #include "engine/rewrite/LoadedCatalog.h"
 
+#include <optional>
+
 namespace {
 // The first body line whose first two fields (path field, ">", size and
 // date field) are key's bytes: two names that decode alike (a Windows-1252
@@ -19,24 +21,43 @@ std::size_t findEntry(const LoadedCatalog& c, std::string_view key)
     return std::string::npos;
 }
 
-bool changeComment(std::string_view catalogName, std::string_view key, std::string_view comment)
+// The encoding the comment takes in line, whose bytes before it (kept) stay:
+// the line's own; UTF-8 where that code page lacks one of the comment's
+// characters and kept reads as UTF-8 already. Else only changing the bytes
+// of the name (the file's name on disk) could hold it: nullopt.
+std::optional<CatalogEncoding> commentEncoding(const LoadedCatalog& c, std::string_view line, std::string_view kept,
+                                               std::string_view comment)
+{
+    const CatalogEncoding own = c.encodingFor(line);
+    if (own == CatalogEncoding::Utf8 || Windows1252Misfits(comment).empty())
+        return own;
+    if (IsValidUtf8(kept))
+        return CatalogEncoding::Utf8;
+    return std::nullopt;
+}
+
+CommentChange changeComment(std::string_view catalogName, std::string_view key, std::string_view comment)
 {
     LoadedCatalog c = LoadCatalog(catalogName);
     if (key.empty())
-        return false;
+        return CommentChange::NoEntry;
     std::size_t start = findEntry(c, key);
     if (start == std::string::npos)
-        return false;
+        return CommentChange::NoEntry;
     const std::string_view line = c.lineAt(start);
     // The comment there gives way whole, a ">" in it too: it is everything
     // after the second ">", as every reader takes it.
     const BodyLine entry = ParseBodyLine(line);
     std::string before(line.substr(0, entry.path.size() + 1 + entry.sizeDate.size()));
     before += '>';
+    const std::string encoded = EncodeCatalogComment(comment);
+    const std::optional<CatalogEncoding> encoding = commentEncoding(c, line, before, encoded);
+    if (!encoding)
+        return CommentChange::Refused;
     CatalogRewriter out(c);
-    out.replaceLine(start, LoadedCatalog::composeLine(before, EncodeCatalogComment(comment), "<", c.encodingFor(line)));
+    out.replaceLine(start, LoadedCatalog::composeLine(before, encoded, "<", *encoding));
     out.commit();
-    return true;
+    return CommentChange::Written;
 }
 
 void changeCommentLib(std::string_view catalogName, std::string_view comment)
@@ -50,11 +71,11 @@ void changeCommentLib(std::string_view catalogName, std::string_view comment)
 }
 } // namespace
 
-bool ChangeComment(std::string_view catalogName, std::string_view key, std::string_view comment)
+CommentChange ChangeComment(std::string_view catalogName, std::string_view key, std::string_view comment)
 {
-    bool changed = false;
-    RunRewrite("ChangeComment", [&] { changed = changeComment(catalogName, key, comment); });
-    return changed;
+    CommentChange result = CommentChange::Failed;
+    RunRewrite("ChangeComment", [&] { result = changeComment(catalogName, key, comment); });
+    return result;
 }
 
 bool ChangeCommentLib(std::string_view catalogName, std::string_view comment)

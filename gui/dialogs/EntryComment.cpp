@@ -1,9 +1,8 @@
 #include "gui/dialogs/EntryComment.h"
 
-#include "engine/catalog/CatalogFile.h"
+#include "engine/catalog/CatalogText.h"
 #include "engine/catalog/CommentCodec.h"
 #include "engine/rewrite/CatalogRewrite.h"
-#include "engine/start/AppFolders.h"
 #include "engine/text/PathHelpers.h"
 #include "gui/AppContext.h"
 #include "gui/dialogs/CommentDialog.h"
@@ -13,19 +12,35 @@
 std::optional<std::string> EditEntryComment(AppContext& app, QWidget* owner, const std::string& catalog,
                                             const std::string& key, const std::string& comment)
 {
-    const std::optional<QString> edited = CommentDialog::editComment(app, owner, QString::fromStdString(comment));
-    if (!edited)
-        return std::nullopt;
-    const std::string typed = NormalizeLineBreaks(edited->toStdString());
-    if (typed == comment)
-        return std::nullopt;
-    if (ChangeComment(catalog, key, typed))
-        return DecodeMultiLine(EncodeCatalogComment(typed));
-    // A catalog that is gone or cannot be read has been reported by the
-    // rewrite; one that was renamed over or rewritten since has no such line.
-    if (IsSafeCatalogName(catalog) && NameTaken(Folders().LibPath + catalog))
-        app.services.prompter.message("The catalog \"" + FileWithOutExt(catalog) +
-                                          "\" no longer holds this entry as it was read; the comment was not written.",
-                                      "CorvaneDisk", MsgIcon::Exclamation);
-    return std::nullopt;
+    Prompter& prompter = app.services.prompter;
+    QString shown = QString::fromStdString(comment);
+    for (;;) {
+        const std::optional<QString> edited = CommentDialog::editComment(app, owner, shown);
+        if (!edited)
+            return std::nullopt;
+        const std::string typed = NormalizeLineBreaks(edited->toStdString());
+        if (typed == comment)
+            return std::nullopt;
+        switch (ChangeComment(catalog, key, typed)) {
+        case CommentChange::Written:
+            return DecodeMultiLine(EncodeCatalogComment(typed));
+        case CommentChange::Refused:
+            // The typed text comes back in the editor, to be changed or given up.
+            prompter.message("The catalog \"" + FileWithOutExt(catalog) +
+                                 "\" holds this file's name in the Windows-1252 code page, which has no \"" +
+                                 Windows1252Misfits(typed) +
+                                 "\"; the comment was not written. Write it without these characters.",
+                             "CorvaneDisk", MsgIcon::Exclamation);
+            shown = *edited;
+            continue;
+        case CommentChange::NoEntry:
+            // Renamed over or rewritten since it was read.
+            prompter.message("The catalog \"" + FileWithOutExt(catalog) +
+                                 "\" no longer holds this entry as it was read; the comment was not written.",
+                             "CorvaneDisk", MsgIcon::Exclamation);
+            return std::nullopt;
+        case CommentChange::Failed: // told by the rewrite's error box
+            return std::nullopt;
+        }
+    }
 }

@@ -261,6 +261,46 @@ TEST_F(CatalogBrowserTest, F12ChangesNoRowWhenNothingWasWrittenAndSaysWhy)
     EXPECT_NE(world.fakes.prompter.boxes[1].text.find("Error 53"), std::string::npos);
 }
 
+// A legacy name of a Linux disk keeps its bytes: a comment its line cannot
+// hold is refused with the reason, and the editor comes back with the text.
+TEST_F(CatalogBrowserTest, F12RefusesACommentThatWouldChangeAName)
+{
+    diskFile("\x81x.txt", 10, 2004, 1, 1);
+    catalogue("Disk.dat");
+    const std::string before = ReadFileBytes(world.lib() + "Disk.dat");
+    load("Disk.dat");
+    choose(root());
+    lib->fileList->setCurrentIndex(lib->fileList->model()->index(0, 0));
+
+    QString reopened;
+    TestWorld::whenModal([&](QWidget* dialog) {
+        auto* edit = qobject_cast<CommentDialog*>(dialog);
+        ASSERT_NE(edit, nullptr);
+        edit->commentEdit->setPlainText(QString::fromUtf8("日本 vu"));
+        edit->accept();
+        TestWorld::whenModal([&](QWidget* again) {
+            auto* edit = qobject_cast<CommentDialog*>(again);
+            ASSERT_NE(edit, nullptr);
+            reopened = edit->commentEdit->toPlainText();
+            edit->commentEdit->setPlainText(QString::fromUtf8("déjà vu"));
+            edit->accept();
+        });
+    });
+    key(lib->fileList, Qt::Key_F12);
+
+    EXPECT_EQ(reopened, QString::fromUtf8("日本 vu"));
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
+    EXPECT_EQ(world.fakes.prompter.boxes[0].kind, "message");
+    EXPECT_NE(world.fakes.prompter.boxes[0].text.find("\"Disk\" holds this file's name in the Windows-1252 code "
+                                                      "page, which has no \"日本\"; the comment was not written."),
+              std::string::npos)
+        << world.fakes.prompter.boxes[0].text;
+    std::string expected = before;
+    expected.insert(expected.find("\r\n", expected.find("\\\x81x.txt>")), ">d\xE9j\xE0 vu<");
+    EXPECT_EQ(ReadFileBytes(world.lib() + "Disk.dat"), expected);
+    EXPECT_EQ(column(3), QStringList{QString::fromUtf8("déjà vu")});
+}
+
 TEST_F(CatalogBrowserTest, TheViewBoxShowsAClickedFileAndClosingTheBrowserHidesTheViewer)
 {
     diskFile("notes.txt", 10, 2004, 1, 1);

@@ -5,6 +5,7 @@
 #include "engine/rewrite/CatalogRewrite.h"
 #include "engine/scan/CatalogScan.h"
 #include "platform/prompter/ErrorBox.h"
+#include "platform/text/Encoding.h"
 #include "tests/engine/TempLibrary.h"
 #include "tests/support/RecordingPrompter.h"
 
@@ -183,18 +184,29 @@ TEST_F(Browse, EditedCommentLandsOnItsLineAndInTheModel)
 
 TEST_F(Browse, OneFolderOrNameInBothEncodingsIsOne)
 {
-    // A comment Windows-1252 cannot hold turns its line into UTF-8, path
-    // included: the file stays in its folder.
+    // A Windows catalog with some lines rewritten as UTF-8: each file stays
+    // in its folder.
     std::filesystem::copy_file(kWindowsCatalog, lib.file("dat/w.dat"));
     FolderLoad l = load(LibraryCatalogPath("w.dat"));
     const std::string tree = treeImage(l.folders);
     const FolderId root = l.folders.TopLevel()[0];
     const FolderId summer = l.folders.Children(l.folders.Children(root)[0])[0];
-    ChangeComment("w.dat", l.folders.Files(summer)[0].Key, "plage 海");
-    ChangeComment("w.dat", l.folders.Files(root)[1].Key, "CV 海");
-    ASSERT_NE(lib.catalogText("w.dat").find("C:\\Donn\xC3\xA9"
-                                            "es\\Photos\\\xC3\xA9t\xC3\xA9 2001\\plage.jpg"),
-              std::string::npos);
+    std::string mixed = lib.catalogText("w.dat");
+    for (auto [line, comment] :
+         {std::pair<std::string, std::string>{"C:\\Donn\xE9"
+                                              "es\\Photos\\\xE9t\xE9 2001\\plage.jpg>340 Kb/15/08/2001>Vacances "
+                                              "\xE0 la mer\x01"
+                                              "deuxi\xE8me ligne<",
+                                              ">plage \xE6\xB5\xB7<"},
+          {"C:\\Donn\xE9"
+           "es\\R\xE9sum\xE9.doc>13 Kb/04/04/2001",
+           ">CV \xE6\xB5\xB7<"}}) {
+        const std::size_t at = mixed.find(line);
+        ASSERT_NE(at, std::string::npos);
+        const std::string kept = line.substr(0, line.find('>', line.find('>') + 1));
+        mixed.replace(at, line.size(), Windows1252ToUtf8(kept) + comment);
+    }
+    lib.catalog("w.dat", mixed);
     l = load(LibraryCatalogPath("w.dat"));
     EXPECT_EQ(treeImage(l.folders), tree);
     EXPECT_EQ(names(l.folders, root), (std::vector<std::string>{"résumé.doc", "Résumé.doc"}));
@@ -264,6 +276,77 @@ TEST_F(Browse, CatalogMadeByTheScan)
     EXPECT_NE(
         lib.catalogText("scan.dat").find("\\\xC3\xA9t\xC3\xA9\\na\xEFve.txt>0 Kb/" + naive.DateModif + ">vu<\r\n"),
         std::string::npos);
+    EXPECT_TRUE(prompter.boxes.empty());
+}
+
+// A name is the file's name on disk: a comment is stored in the encoding of
+// its line, or as UTF-8 only where the rest of the line reads so already;
+// one that would need the name re-encoded is refused, and nothing changes.
+TEST_F(Browse, CommentsNeverChangeTheBytesOfAName)
+{
+    lib.write("disk/\xFF\xFE.txt", ""); // names a Linux disk can hold, in no encoding
+    lib.write("disk/\x81x.txt", "");
+    lib.write("disk/caf\xC3\xA9.txt", "");
+    lib.write("disk/plain.txt", "");
+    ScanSession scan;
+    ScanOptions options;
+    options.RootDir = lib.file("disk");
+    options.Search = "*.*";
+    CreateCatalog(options, scan);
+    ASSERT_TRUE(SaveFile(scan.lines, lib.file("dat/scan.dat"), scan.problems));
+    FolderLoad l = load(lib.file("dat/scan.dat"));
+    const FolderId root = l.folders.TopLevel()[0];
+    std::map<std::string, clsFile> rows;
+    for (std::size_t i = 0; i < l.folders.Files(root).size(); ++i)
+        rows[std::string(FromCatalogPath(l.folders.StoredPath(root, i)).path.substr(lib.file("disk/").size()))] =
+            l.folders.Files(root)[i];
+    ASSERT_EQ(rows.size(), 4u);
+    auto comment = [&](const std::string& name, std::string_view text) {
+        return ChangeComment("scan.dat", rows.at(name).Key, text);
+    };
+
+    const std::string before = lib.catalogText("scan.dat");
+    EXPECT_EQ(comment("\x81x.txt", "\xE6\x97\xA5\xE6\x9C\xAC note"), CommentChange::Refused);
+    EXPECT_EQ(comment("\xFF\xFE.txt", "\xE6\x97\xA5"), CommentChange::Refused);
+    EXPECT_EQ(lib.catalogText("scan.dat"), before);
+    // What the code page holds goes into it.
+    EXPECT_EQ(comment("\xFF\xFE.txt", "\xC3\xBF \xE2\x82\xAC prix"), CommentChange::Written);
+    EXPECT_EQ(comment("plain.txt", "\xC3\xA9t\xC3\xA9"), CommentChange::Written);
+    EXPECT_NE(lib.catalogText("scan.dat").find("\\plain.txt>0 Kb/" + rows.at("plain.txt").DateModif + ">\xE9t\xE9<"),
+              std::string::npos);
+    // A line of plain names takes what its code page lacks as UTF-8.
+    EXPECT_EQ(comment("plain.txt", "\xE6\x97\xA5"), CommentChange::Written);
+    EXPECT_EQ(comment("caf\xC3\xA9.txt", "\xE6\x97\xA5"), CommentChange::Written);
+
+    const std::string after = lib.catalogText("scan.dat");
+    EXPECT_NE(after.find("\\\xFF\xFE.txt>0 Kb/" + rows.at("\xFF\xFE.txt").DateModif + ">\xFF \x80 prix<"),
+              std::string::npos);
+    EXPECT_NE(after.find("\\plain.txt>0 Kb/" + rows.at("plain.txt").DateModif + ">\xE6\x97\xA5<"), std::string::npos);
+    l = load(lib.file("dat/scan.dat"));
+    const std::vector<clsFile> files = l.folders.Files(l.folders.TopLevel()[0]);
+    ASSERT_EQ(files.size(), 4u);
+    std::size_t commented = 0;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        EXPECT_TRUE(std::filesystem::exists(FromCatalogPath(l.folders.StoredPath(l.folders.TopLevel()[0], i)).path))
+            << files[i].Name;
+        commented += !files[i].Comment.empty();
+    }
+    EXPECT_EQ(commented, 3u);
+
+    // A line that is Windows-1252 only by its old comment: the name's UTF-8
+    // bytes stay, and the line becomes UTF-8 as a whole.
+    lib.catalog("old.dat", std::string(kTestHeader) + "\\d\\caf\xC3\xA9.txt>1 Kb/01/01/2001>d\xE9j\xE0<\r\n");
+    const std::string shownKey = "\\d\\caf\xC3\x83\xC2\xA9.txt>1 Kb/01/01/2001"; // as that line reads
+    EXPECT_EQ(ChangeComment("old.dat", shownKey, "\xE6\x97\xA5"), CommentChange::Written);
+    EXPECT_EQ(lib.catalogText("old.dat"),
+              std::string(kTestHeader) + "\\d\\caf\xC3\xA9.txt>1 Kb/01/01/2001>\xE6\x97\xA5<\r\n");
+
+    // A Windows catalog's names keep the bytes that program reads.
+    std::filesystem::copy_file(kWindowsCatalog, lib.file("dat/w.dat"));
+    l = load(LibraryCatalogPath("w.dat"));
+    const FolderId summer = l.folders.Children(l.folders.Children(l.folders.TopLevel()[0])[0])[0];
+    EXPECT_EQ(ChangeComment("w.dat", l.folders.Files(summer)[0].Key, "plage \xE6\xB5\xB7"), CommentChange::Refused);
+    EXPECT_EQ(lib.catalogText("w.dat"), ReadFileBytes(kWindowsCatalog));
     EXPECT_TRUE(prompter.boxes.empty());
 }
 

@@ -62,10 +62,10 @@ protected:
     {
         SCOPED_TRACE(what);
         lib.catalog("c.dat", joined(lines));
-        EXPECT_TRUE(ChangeComment("c.dat", "\\data\\b.txt>1 Kb/01/02/2003", "new\r\nnote"));
+        EXPECT_EQ(ChangeComment("c.dat", "\\data\\b.txt>1 Kb/01/02/2003", "new\r\nnote"), CommentChange::Written);
         lines = withLine(lines, 12, "\\data\\b.txt>1 Kb/01/02/2003>new\x01note<");
         EXPECT_EQ(linesOf(lib.catalogText("c.dat")), lines);
-        EXPECT_TRUE(ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "first"));
+        EXPECT_EQ(ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "first"), CommentChange::Written);
         lines = withLine(lines, 11, "\\data\\a.txt>12 Kb/01/02/2003>first<");
         EXPECT_EQ(linesOf(lib.catalogText("c.dat")), lines);
 
@@ -123,7 +123,7 @@ TEST_F(RewriteLineEnds, CatalogOfCrEndsIsNoCatalogAndStaysAsItWas)
 {
     const std::string text = joined(catalogLines("\r", "\r"));
     lib.catalog("c.dat", text);
-    EXPECT_FALSE(ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "x"));
+    EXPECT_EQ(ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "x"), CommentChange::Failed);
     EXPECT_FALSE(ChangeCommentLib("c.dat", "x"));
     EXPECT_FALSE(ChangeRoot("c.dat", "\\data\\", "\\disk\\"));
     EXPECT_EQ(lib.catalogText("c.dat"), text);
@@ -147,7 +147,8 @@ TEST_F(RewriteLineEnds, LargeCatalogGrowsByTheChangeAlone)
     ASSERT_TRUE(ChangeRoot("big.dat", "\\data\\", "\\disk\\data\\"));
     const std::string moved = lib.catalogText("big.dat");
     EXPECT_EQ(moved.size(), text.size() + 5 * (1 + 60));
-    ASSERT_TRUE(ChangeComment("big.dat", "\\other\\folder\\file number 30001.txt>1 Kb/01/02/2003", "note"));
+    ASSERT_EQ(ChangeComment("big.dat", "\\other\\folder\\file number 30001.txt>1 Kb/01/02/2003", "note"),
+              CommentChange::Written);
     const std::string noted = lib.catalogText("big.dat");
     EXPECT_EQ(noted.size(), moved.size() + 6);
     EXPECT_NE(noted.find("\\file number 30001.txt>1 Kb/01/02/2003>note<\n\\other\\folder\\file number 30002.txt>"),
@@ -167,7 +168,7 @@ TEST_F(RewriteLineEnds, LinkedCatalogIsWrittenThroughAndADanglingLinkIsAnError)
     const std::string text = joined(catalogLines("\r\n", "\r\n"));
     lib.write("elsewhere/real.dat", text);
     std::filesystem::create_symlink("../elsewhere/real.dat", lib.file("dat/c.dat"));
-    EXPECT_TRUE(ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "linked"));
+    EXPECT_EQ(ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "linked"), CommentChange::Written);
     EXPECT_TRUE(ChangeRoot("c.dat", "\\data\\", "\\disk\\"));
     EXPECT_TRUE(std::filesystem::is_symlink(lib.file("dat/c.dat")));
     EXPECT_NE(lib.read("elsewhere/real.dat").find("\\disk\\a.txt>12 Kb/01/02/2003>linked<\r\n"), std::string::npos);
@@ -193,10 +194,10 @@ TEST_F(RewriteLineEnds, KeysMatchTheLinesOwnBytesOnly)
     lib.catalog("c.dat", header + "\\d\\x\x81y.txt>1 Kb/01/01/2001\r\n"
                                   "\\d\\\xE9.txt>1 Kb/01/01/2001\r\n"
                                   "\\d\\\xC3\xA9.txt>1 Kb/01/01/2001\r\n");
-    EXPECT_FALSE(ChangeComment("c.dat", "\\d\\x\xEF\xBF\xBDy.txt>1 Kb/01/01/2001", "no"));
-    EXPECT_TRUE(ChangeComment("c.dat", "\\d\\x\x81y.txt>1 Kb/01/01/2001", "ok"));
-    EXPECT_TRUE(ChangeComment("c.dat", "\\d\\\xC3\xA9.txt>1 Kb/01/01/2001", "utf"));
-    EXPECT_TRUE(ChangeComment("c.dat", "\\d\\\xE9.txt>1 Kb/01/01/2001", "latin"));
+    EXPECT_EQ(ChangeComment("c.dat", "\\d\\x\xEF\xBF\xBDy.txt>1 Kb/01/01/2001", "no"), CommentChange::NoEntry);
+    EXPECT_EQ(ChangeComment("c.dat", "\\d\\x\x81y.txt>1 Kb/01/01/2001", "ok"), CommentChange::Written);
+    EXPECT_EQ(ChangeComment("c.dat", "\\d\\\xC3\xA9.txt>1 Kb/01/01/2001", "utf"), CommentChange::Written);
+    EXPECT_EQ(ChangeComment("c.dat", "\\d\\\xE9.txt>1 Kb/01/01/2001", "latin"), CommentChange::Written);
     const std::string after = lib.catalogText("c.dat");
     EXPECT_EQ(after.substr(after.find(">Comment \r\n") + 11), "\\d\\x\x81y.txt>1 Kb/01/01/2001>ok<\r\n"
                                                               "\\d\\\xE9.txt>1 Kb/01/01/2001>latin<\r\n"

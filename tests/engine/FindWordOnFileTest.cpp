@@ -368,8 +368,8 @@ TEST_F(Search, HandMadeCatalogOfMixedEncodingsStrayLinesAndCommentsWithMarks)
     EXPECT_NE(boxes()[0].find("modFindText.FindWordOnFile"), std::string::npos);
 
     // Each row's key names its own line, whatever that line's encoding.
-    ASSERT_TRUE(ChangeComment("m.dat", hits[1].Key, "new <one>"));
-    ASSERT_TRUE(ChangeComment("m.dat", hits[0].Key, "\xC3\xA9t\xC3\xA9"));
+    ASSERT_EQ(ChangeComment("m.dat", hits[1].Key, "new <one>"), CommentChange::Written);
+    ASSERT_EQ(ChangeComment("m.dat", hits[0].Key, "\xC3\xA9t\xC3\xA9"), CommentChange::Written);
     EXPECT_EQ(lib.catalogText("m.dat"), std::string(kTestHeader) +
                                             "\\d\\na\xEFve.txt>1 Kb/01/02/2003>\xE9t\xE9<\r\n"
                                             "\\d\\caf\xC3\xA9.txt>1 Kb/01/02/2003>new ?one?<\r\n" +
@@ -391,8 +391,8 @@ TEST_F(Search, NamesThatReadAlikeInTwoEncodingsKeepKeysOfTheirOwnBytes)
     EXPECT_EQ(hits[0].Key, utf8Line);
     EXPECT_EQ(hits[1].Key, latinLine);
 
-    ASSERT_TRUE(ChangeComment("t.dat", hits[1].Key, "latin"));
-    ASSERT_TRUE(ChangeComment("t.dat", hits[0].Key, "utf"));
+    ASSERT_EQ(ChangeComment("t.dat", hits[1].Key, "latin"), CommentChange::Written);
+    ASSERT_EQ(ChangeComment("t.dat", hits[0].Key, "utf"), CommentChange::Written);
     EXPECT_EQ(lib.catalogText("t.dat"), std::string(kTestHeader) + utf8Line + ">utf<\r\n" + latinLine + ">latin<\r\n");
     EXPECT_TRUE(boxes().empty());
 }

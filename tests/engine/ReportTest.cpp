@@ -62,6 +62,15 @@ protected:
         return lib.report(LibraryReportPath(o.Name, o.StyleHTML).substr(lib.file("reports/").size()));
     }
 
+    // The batch text report of catalog with the File and Comment columns, "|" between.
+    std::string fileAndComment(const std::string& catalog)
+    {
+        CmdLineOptions o = batch(false, "fc");
+        o.Name = catalog;
+        o.ColunmSep = "|";
+        return batchReport(o);
+    }
+
     std::size_t reportCount() const
     {
         return std::size_t(std::distance(std::filesystem::directory_iterator(lib.file("reports")),
@@ -210,7 +219,10 @@ TEST_F(Reports, ColoursBorderAndTitleOfBothKinds)
     EXPECT_NE(prompter.boxes[0].text.find("in CorvaneDisk.frmCorvaneDisk.PrintLib."), std::string::npos);
 }
 
-TEST_F(Reports, CommentsBrokenOverLinesAreJoined)
+// Comments read as the search and the browser read them: all after the
+// second ">", less the closing "<". Only lines that are no entries can
+// continue a comment broken over lines; an entry line is always a row.
+TEST_F(Reports, CommentsHoldingMarksOrBrokenOverLinesKeepEveryRow)
 {
     lib.catalog("Odd.dat", std::string(kTestHeader) +
                                "\\data\\two.txt>1 Kb/01/01/2001>first\r\nsecond<\r\n"
@@ -219,18 +231,52 @@ TEST_F(Reports, CommentsBrokenOverLinesAreJoined)
                                "\\data\\c.txt>1 Kb/01/01/2001\r\n"
                                "\\data\\d.txt>2 Kb/01/01/2001>x<\r\n"
                                "\\data\\e.htm>0 Kb/01/01/2001><\r\n"
+                               "\\data\\lt.txt>1 Kb/01/01/2001>1 < 2<\r\n"
+                               "\\data\\three.txt>1 Kb/01/01/2001>one\ntwo\nthree<\r\n"
+                               "\\data\\unclosed.txt>1 Kb/01/01/2001>no end\r\n"
+                               "\\data\\after.txt>1 Kb/01/01/2001\r\n"
                                "\\data\\pack.zip/docs\\>0 Kb/01/01/2001>Found in zipfile :pack.zip<\r\n"
                                "\\data\\z.txt>1 Kb/01/01/2001>open");
-    CmdLineOptions o = batch(false, "fc");
-    o.Name = "Odd.dat";
-    o.ColunmSep = "|";
-    EXPECT_EQ(batchReport(o), "File|Comment|\r\n"
-                              "two.txt|firstsecond|\r\n"
-                              "gt.txt|a\\data\\c.txt>1 Kb/01/01/2001\\data\\d.txt>2 Kb/01/01/2001>x|\r\n"
-                              "e.htm||\r\n"
-                              "docs\\|Found in zipfile :pack.zip|\r\n"
-                              "z.txt|open|\r\n"
-                              "\r\n");
+    EXPECT_EQ(fileAndComment("Odd.dat"), "File|Comment|\r\n"
+                                         "two.txt|firstsecond|\r\n"
+                                         "gt.txt|a>b|\r\n"
+                                         "c.txt||\r\n"
+                                         "d.txt|x|\r\n"
+                                         "e.htm||\r\n"
+                                         "lt.txt|1 < 2|\r\n"
+                                         "three.txt|onetwothree|\r\n"
+                                         "unclosed.txt|no end|\r\n"
+                                         "after.txt||\r\n"
+                                         "docs\\|Found in zipfile :pack.zip|\r\n"
+                                         "z.txt|open|\r\n"
+                                         "\r\n");
+}
+
+// A catalog made by the Windows program: every entry is a row, in both kinds
+// of report, the comment with its ">" among them.
+TEST_F(Reports, EveryEntryOfAWindowsCatalogIsARow)
+{
+    lib.catalog("Legacy.dat", ReadFileBytes(CORVANE_FIXTURES "/catalogs/windows1252.dat"));
+    EXPECT_EQ(fileAndComment("Legacy.dat"), "File|Comment|\r\n"
+                                            "r\xE9sum\xE9.doc||\r\n"
+                                            "plage.jpg|Vacances \xE0 la mer\x01"
+                                            "deuxi\xE8me ligne|\r\n"
+                                            "archive.zip|Photos d'\xE9t\xE9|\r\n"
+                                            "img\\dune.jpg|Found in zipfile :archive.zip|\r\n"
+                                            "img\\|Found in zipfile :archive.zip|\r\n"
+                                            "notes.txt|prix > 5 \x80|\r\n"
+                                            "R\xE9sum\xE9.doc||\r\n"
+                                            "\r\n");
+
+    setFlags(1, 1, 1, 1, 1, 1);
+    ASSERT_TRUE(PrintLib(settings, "Legacy.dat", kCaptions));
+    const std::string page = lib.report("Lib_Legacy.html");
+    std::size_t rows = 0;
+    for (std::size_t p = 0; (p = page.find("<TR>\r\n", p)) != std::string::npos; ++p)
+        ++rows;
+    EXPECT_EQ(rows, 7u);
+    EXPECT_NE(page.find("&nbsp;prix &gt; 5 \xE2\x82\xAC&nbsp;"), std::string::npos);
+    EXPECT_NE(page.find("&nbsp;R\xC3\xA9sum\xC3\xA9.doc&nbsp;"), std::string::npos);
 }
 
 TEST_F(Reports, SearchReportRowsOnePieceALineAndEscaped)
