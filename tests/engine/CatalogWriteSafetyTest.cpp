@@ -104,12 +104,6 @@ protected:
         return exitCode(pid);
     }
 
-    std::size_t filesInLibrary() const
-    {
-        return std::size_t(
-            std::distance(std::filesystem::directory_iterator(lib.file("dat")), std::filesystem::directory_iterator()));
-    }
-
     TempLibrary lib;
     RecordingPrompter prompter;
 };
@@ -128,7 +122,7 @@ TEST_F(CatalogWrites, ARewriteWaitsForTheWriterBeforeAndChangesWhatItWrote)
     EXPECT_EQ(whileAnotherWriterHolds(saved, [] { return ChangeRoot("c.dat", "\\data", "\\moved"); }), 0);
     EXPECT_EQ(lib.catalogText("c.dat").find("\\data"), std::string::npos);
     EXPECT_NE(lib.catalogText("c.dat").find("\\moved\\f2.txt"), std::string::npos);
-    EXPECT_EQ(filesInLibrary(), 1u); // no lock file or copy stays behind
+    EXPECT_EQ(lib.filesInLibrary(), 1u); // no lock file or copy stays behind
 }
 
 TEST_F(CatalogWrites, ASaveWaitsForARewriteAndIsNotUndoneByIt)
@@ -186,7 +180,7 @@ TEST_F(CatalogWrites, ACatalogReplacedBySomeoneWhoTookNoLockIsNotOverwritten)
     EXPECT_NE(prompter.boxes[0].text.find("c.dat was changed by someone else meanwhile; nothing was written"),
               std::string::npos)
         << prompter.boxes[0].text;
-    EXPECT_EQ(filesInLibrary(), 1u);
+    EXPECT_EQ(lib.filesInLibrary(), 1u);
 }
 
 TEST_F(CatalogWrites, AReadOnlyCatalogIsRefusedWithTheSystemsReason)
@@ -208,7 +202,7 @@ TEST_F(CatalogWrites, AReadOnlyCatalogIsRefusedWithTheSystemsReason)
     ASSERT_EQ(problems.list.size(), 1u);
     EXPECT_EQ(problems.list[0].errorNumber, 70);
     EXPECT_NE(problems.list[0].text.find(catalogPath() + ": Permission denied"), std::string::npos);
-    EXPECT_EQ(filesInLibrary(), 1u);
+    EXPECT_EQ(lib.filesInLibrary(), 1u);
 }
 
 TEST_F(CatalogWrites, ASaveWritesThroughALinkedCatalog)
@@ -219,7 +213,7 @@ TEST_F(CatalogWrites, ASaveWritesThroughALinkedCatalog)
     ASSERT_TRUE(SaveFile(scanned("\\data\\new.txt>1 Kb/01/02/2003"), catalogPath(), problems));
     EXPECT_TRUE(std::filesystem::is_symlink(catalogPath()));
     EXPECT_NE(lib.read("kept/real.dat").find("new.txt"), std::string::npos);
-    EXPECT_EQ(filesInLibrary(), 1u);
+    EXPECT_EQ(lib.filesInLibrary(), 1u);
 }
 
 TEST_F(CatalogWrites, ARewriteThatWouldMakeALineNoReaderTakesIsRefused)
@@ -237,7 +231,7 @@ TEST_F(CatalogWrites, ARewriteThatWouldMakeALineNoReaderTakesIsRefused)
         << prompter.boxes[0].text.substr(0, 300);
     // What fits is still written.
     EXPECT_TRUE(ChangeComment("c.dat", key(1), huge.substr(0, std::size_t(15) << 20)));
-    EXPECT_EQ(filesInLibrary(), 1u);
+    EXPECT_EQ(lib.filesInLibrary(), 1u);
 }
 
 TEST_F(CatalogWrites, AFileSizeLimitFailsTheWriteNamingTheCatalogAndKeepsTheOld)
@@ -263,5 +257,5 @@ TEST_F(CatalogWrites, AFileSizeLimitFailsTheWriteNamingTheCatalogAndKeepsTheOld)
     });
     EXPECT_EQ(exitCode(pid), 0);
     EXPECT_EQ(lib.catalogText("c.dat"), before);
-    EXPECT_EQ(filesInLibrary(), 1u); // no copy is left
+    EXPECT_EQ(lib.filesInLibrary(), 1u); // no copy is left
 }
