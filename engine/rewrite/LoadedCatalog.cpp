@@ -29,7 +29,9 @@ LoadedCatalog LoadCatalog(std::string_view catalogName)
     LoadedCatalog c;
     c.path = LibraryCatalogPath(catalogName);
     int err = 0;
-    if (!ReadWholeFile(c.path, c.text, &err, kMaxCatalogSize)) {
+    if (!LockForReplacing(c.path, c.target, c.lock, &err))
+        RaiseFromErrno(err, c.path);
+    if (!ReadWholeFile(c.path, c.text, &err, kMaxCatalogSize, &c.readAs)) {
         if (err == EINVAL)
             RaiseNotACatalog(c.path, "not a regular file");
         RaiseFromErrno(err, c.path);
@@ -95,21 +97,33 @@ std::string LoadedCatalog::composeLine(std::string_view before, std::string_view
 
 CatalogRewriter::CatalogRewriter(const LoadedCatalog& catalog) : catalog_(catalog)
 {
-    int err = 0;
-    if (!ResolveWriteTarget(catalog.path, target_, &err))
-        RaiseFromErrno(err, catalog.path);
-    if (!out_.open(target_))
-        RaiseFromErrno(out_.errorCode(), target_);
+    if (!out_.open(catalog.target))
+        raiseWriteFailure();
+    out_.expect(catalog.readAs);
+}
+
+void CatalogRewriter::raiseWriteFailure() const
+{
+    if (!out_.changedMeanwhile())
+        RaiseFromErrno(out_.errorCode(), catalog_.path);
+    throw AppError(ErrPathFileAccess, std::string(ErrorDescription(ErrPathFileAccess)) + " (" + catalog_.path +
+                                          " was changed by someone else meanwhile; nothing was written)");
 }
 
 void CatalogRewriter::write(std::string_view piece)
 {
     if (!out_.write(piece))
-        RaiseFromErrno(out_.errorCode(), target_);
+        raiseWriteFailure();
 }
 
 void CatalogRewriter::replaceLine(std::size_t start, std::string_view newText)
 {
+    // No reader could take the catalog back, nor undo the change.
+    if (newText.size() > MaxCatalogLineLength)
+        throw AppError(ErrInvalidArgument, std::string(ErrorDescription(ErrInvalidArgument)) + " (a line of " +
+                                               catalog_.path + " would be longer than " +
+                                               std::to_string(MaxCatalogLineLength >> 20) +
+                                               " MiB, which no reader takes; nothing was written)");
     const std::string_view text = catalog_.text;
     write(text.substr(copied_, start - copied_));
     write(newText);
@@ -121,5 +135,5 @@ void CatalogRewriter::commit()
     write(std::string_view(catalog_.text).substr(copied_));
     write(catalog_.missingEnd());
     if (!out_.commit())
-        RaiseFromErrno(out_.errorCode(), target_);
+        raiseWriteFailure();
 }

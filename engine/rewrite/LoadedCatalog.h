@@ -6,6 +6,7 @@
 
 #include "engine/catalog/CatalogText.h"
 #include "platform/fs/AtomicFile.h"
+#include "platform/fs/FileLock.h"
 
 #include <functional>
 #include <string>
@@ -13,6 +14,10 @@
 
 struct LoadedCatalog {
     std::string path;
+    std::string target; // the file a link leads to, or path itself
+    // Held from the read to the replacement: no other writer comes between.
+    FileLock lock;
+    FileIdentity readAs; // the file text was read from
     std::string text;
     std::size_t bodyOffset = 0; // where line 12 starts
     // What new text in a line of plain ASCII is written in: Windows-1252 in a
@@ -45,14 +50,17 @@ struct LoadedCatalog {
 // the procedure, and the catalog stays as it was (false then).
 bool RunRewrite(std::string_view procedure, const std::function<void()>& rewrite);
 
-// Reads LibPath & catalogName; raises AppError when it is missing, no
-// catalog, or holds a line longer than every reader takes.
+// Locks and reads LibPath & catalogName; raises AppError when it is
+// missing, read-only, no catalog, or holds a line longer than every reader
+// takes.
 LoadedCatalog LoadCatalog(std::string_view catalogName);
 
 // Writes the new version of a catalog: every byte up to a changed line's
 // start is copied, the line's new text written, and the copy goes on at the
 // old text's end, so the line keeps its own line end. A symbolic link is
-// written through: the file it leads to is replaced.
+// written through: the file it leads to is replaced. Nothing is replaced when
+// a line would grow longer than the readers take, or when the file is no
+// longer the one that was read.
 class CatalogRewriter {
 public:
     explicit CatalogRewriter(const LoadedCatalog& catalog);
@@ -64,9 +72,9 @@ public:
 
 private:
     void write(std::string_view piece);
+    [[noreturn]] void raiseWriteFailure() const;
 
     const LoadedCatalog& catalog_;
-    std::string target_;
     AtomicFileWriter out_;
     std::size_t copied_ = 0; // the old text is written up to here
 };

@@ -12,6 +12,7 @@
 #include "engine/text/PathHelpers.h"
 #include "engine/text/StringHelpers.h"
 #include "platform/fs/AtomicFile.h"
+#include "platform/fs/FileLock.h"
 #include "platform/prompter/ErrorBox.h"
 #include "platform/text/Ascii.h"
 #include "platform/volume/VolumeInfo.h"
@@ -287,14 +288,23 @@ void CreateCatalog(const ScanOptions& opts, ScanSession& session)
 
 bool SaveFile(const CatalogBuffer& lines, const std::string& nativePath, Problems& problems)
 {
+    // Under the catalog's lock, so that a rewrite running meanwhile is
+    // either done before or reads what this save wrote.
+    std::string target;
+    FileLock lock;
+    int err = 0;
     AtomicFileWriter out;
-    bool ok = out.open(nativePath);
+    bool ok = LockForReplacing(nativePath, target, lock, &err) && out.open(target);
     for (std::size_t n = 1; ok && n <= lines.count(); ++n)
         ok = out.write(lines.line(n)) && out.write(CatalogLineEnd);
     if (ok && out.commit())
         return true;
-    const int number = ErrNumberFromErrno(out.errorCode() ? out.errorCode() : EIO);
-    problems.add({number, std::string(ErrorDescription(number)) + " (" + out.error() + ")", nativePath, kModule,
-                  "SaveFile", __LINE__});
+    if (!err)
+        err = out.errorCode() ? out.errorCode() : EIO;
+    const int number = ErrNumberFromErrno(err);
+    problems.add(
+        {number,
+         std::string(ErrorDescription(number)) + " (cannot write " + nativePath + ": " + std::strerror(err) + ")",
+         nativePath, kModule, "SaveFile", __LINE__});
     return false;
 }

@@ -3,14 +3,20 @@
 #include "engine/start/AppFolders.h"
 #include "engine/start/BatchMode.h"
 #include "engine/start/CommandLine.h"
+#include "engine/start/LeftoverCopies.h"
 #include "engine/start/UsageText.h"
 
+#include <csignal>
 #include <cstdio>
 
 int Main(int argc, char** argv, const WindowHooks& hooks)
 {
+    // Past a file-size limit a write then fails with EFBIG and is reported
+    // like any failed write, instead of the program dying with a copy left.
+    std::signal(SIGXFSZ, SIG_IGN);
     SetAppFolders(DefaultAppPath());
     CreateOutputFolders();
+    RemoveLeftoverCatalogCopies(Folders().LibPath);
 
     if (argc <= 1) {
         if (hooks.runMainWindow)

@@ -31,7 +31,7 @@ AtomicFileWriter::~AtomicFileWriter()
 bool AtomicFileWriter::fail(const char* what)
 {
     errno_ = errno;
-    error_ = std::string(what) + " " + (temp_.empty() ? target_ : temp_) + ": " + std::strerror(errno_);
+    error_ = std::string(what) + " " + target_ + ": " + std::strerror(errno_);
     abort();
     return false;
 }
@@ -42,6 +42,8 @@ bool AtomicFileWriter::open(const std::string& targetPath, std::optional<mode_t>
     target_ = targetPath;
     error_.clear();
     errno_ = 0;
+    changed_ = false;
+    expected_.reset();
     // The temporary name is the target's and six letters more, its base cut
     // so that a name at the file system's limit still gets one.
     const std::size_t slash = targetPath.rfind('/');
@@ -113,6 +115,15 @@ bool AtomicFileWriter::commit()
         return fail("cannot close");
     }
     fd_ = -1;
+    if (auto& hook = BeforeReplace())
+        hook(target_);
+    if (expected_ && IdentityOf(target_) != expected_) {
+        changed_ = true;
+        errno_ = ESTALE;
+        error_ = target_ + " changed meanwhile; nothing was written";
+        abort();
+        return false;
+    }
     if (::rename(temp_.c_str(), target_.c_str()) != 0)
         return fail("cannot replace");
     temp_.clear();
@@ -130,6 +141,20 @@ void AtomicFileWriter::abort()
         temp_.clear();
     }
     buffer_.clear();
+}
+
+std::function<void(const std::string&)>& AtomicFileWriter::BeforeReplace()
+{
+    static std::function<void(const std::string&)> hook;
+    return hook;
+}
+
+bool IsTemporaryNameOf(std::string_view name, std::string_view target)
+{
+    constexpr std::string_view letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    if (name.size() != target.size() + 7 || !name.starts_with(target) || name[target.size()] != '.')
+        return false;
+    return name.substr(target.size() + 1).find_first_not_of(letters) == std::string_view::npos;
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view data, int* errorCode)
@@ -165,7 +190,7 @@ bool ResolveWriteTarget(const std::string& path, std::string& target, int* error
     return true;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& out, int* errorCode, std::size_t maxSize)
+bool ReadWholeFile(const std::string& path, std::string& out, int* errorCode, std::size_t maxSize, FileIdentity* readAs)
 {
     out.clear();
     auto fail = [&](int err) {
@@ -184,6 +209,8 @@ bool ReadWholeFile(const std::string& path, std::string& out, int* errorCode, st
         return fail(EINVAL);
     if (std::uint64_t(st.st_size) > maxSize)
         return fail(EFBIG);
+    if (readAs)
+        *readAs = IdentityOf(st);
     out.reserve(std::size_t(st.st_size));
     char buf[1 << 16];
     for (;;) {

@@ -3,8 +3,11 @@
 // whole: the data goes to a temporary file in the same folder, which is
 // flushed and renamed over the target on commit.
 
-#include <optional>
+#include "platform/fs/FileLock.h"
+
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
@@ -21,11 +24,20 @@ public:
     // new file gets the usual one); with them it gets exactly those bits.
     bool open(const std::string& targetPath, std::optional<mode_t> permissions = std::nullopt);
     bool write(std::string_view data);
+    // Commit replaces the target only while it is still the file read as
+    // that; otherwise nothing is replaced and changedMeanwhile() is true.
+    void expect(const FileIdentity& readAs) { expected_ = readAs; }
     bool commit();
     void abort();
 
+    // Errors name the target, never the temporary file.
     const std::string& error() const { return error_; }
     int errorCode() const { return errno_; }
+    bool changedMeanwhile() const { return changed_; }
+
+    // Runs just before each commit's check and rename (tests: another writer
+    // steps in there).
+    static std::function<void(const std::string& target)>& BeforeReplace();
 
 private:
     bool flushBuffer();
@@ -36,12 +48,19 @@ private:
     std::string temp_;
     std::string buffer_;
     std::string error_;
+    std::optional<FileIdentity> expected_;
     int fd_ = -1;
     int errno_ = 0;
+    bool changed_ = false;
 };
 
 // The whole text in one go; on failure errorCode gets the errno value.
 bool WriteFileAtomically(const std::string& path, std::string_view data, int* errorCode = nullptr);
+
+// Whether name (no folder) is a temporary file this writer made for a file
+// named target in the same folder (a name at the file system's limit is cut
+// and cannot be told).
+bool IsTemporaryNameOf(std::string_view name, std::string_view target);
 
 // The longest file name the file system of folder takes (NAME_MAX when it
 // does not say).
@@ -58,6 +77,7 @@ inline constexpr std::size_t DefaultReadLimit = std::size_t(1) << 30;
 
 // Reads a whole regular file of at most maxSize bytes; false when it cannot
 // be read (errno in errorCode: EINVAL for a FIFO, a device or a folder,
-// EFBIG for a larger file). It never waits for a writer.
+// EFBIG for a larger file). It never waits for a writer. readAs, when
+// given, gets the identity of the file that was read.
 bool ReadWholeFile(const std::string& path, std::string& out, int* errorCode = nullptr,
-                   std::size_t maxSize = DefaultReadLimit);
+                   std::size_t maxSize = DefaultReadLimit, FileIdentity* readAs = nullptr);

@@ -6,10 +6,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
-#include <fcntl.h>
 #include <filesystem>
 #include <memory>
-#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -29,25 +27,6 @@ RegKey* findKey(RegKey& tree, std::string_view root, std::string_view path)
     }
     return key;
 }
-
-class FileLock {
-public:
-    FileLock(const std::string& path, bool exclusive)
-    {
-        fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (fd_ >= 0)
-            while (::flock(fd_, exclusive ? LOCK_EX : LOCK_SH) != 0 && errno == EINTR) {
-            }
-    }
-    ~FileLock()
-    {
-        if (fd_ >= 0)
-            ::close(fd_); // releases the lock
-    }
-
-private:
-    int fd_ = -1;
-};
 
 // Far beyond any settings file the program writes; a larger one is damage.
 constexpr std::size_t kMaxFileSize = std::size_t(64) << 20;
@@ -133,34 +112,20 @@ bool RegStore::writeFile(std::string_view text) const
     return ResolveWriteTarget(path_, target) && WriteFileAtomically(target, text);
 }
 
-bool RegStore::FileIdentity::operator==(const FileIdentity& o) const
-{
-    return device == o.device && inode == o.inode && size == o.size && modified.tv_sec == o.modified.tv_sec &&
-           modified.tv_nsec == o.modified.tv_nsec;
-}
-
-std::optional<RegStore::FileIdentity> RegStore::identity() const
-{
-    struct stat st {};
-    if (::stat(path_.c_str(), &st) != 0)
-        return std::nullopt;
-    return FileIdentity{st.st_dev, st.st_ino, st.st_size, st.st_mtim};
-}
-
 void RegStore::withTree(bool forWriting, const std::function<bool(RegKey&)>& f)
 {
     std::lock_guard guard(mutex_);
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), ec);
     // A damaged file is repaired (under the exclusive lock) by the first call.
-    FileLock lock(path_ + ".lock", true);
+    FileLock lock(path_);
     // Every write replaces the file, so an unchanged identity means the tree
     // read last is still what the file holds.
-    const std::optional<FileIdentity> now = identity();
+    const std::optional<FileIdentity> now = IdentityOf(path_);
     if (!now || !cached_ || !(*now == *cached_)) {
         cache_ = RegKey{};
         cachedState_ = load(cache_, true);
-        cached_ = cachedState_ == LoadState::Ok ? identity() : std::nullopt;
+        cached_ = cachedState_ == LoadState::Ok ? IdentityOf(path_) : std::nullopt;
     }
     bool changed = f(cache_);
     if (!changed)
@@ -175,7 +140,7 @@ void RegStore::withTree(bool forWriting, const std::function<bool(RegKey&)>& f)
         return;
     }
     cachedState_ = LoadState::Ok;
-    cached_ = identity();
+    cached_ = IdentityOf(path_);
 }
 
 void RegStore::createKey(std::string_view root, std::string_view path)

@@ -3,12 +3,12 @@
 // read afresh for every call (several processes may share it) and replaced
 // atomically under a lock for every change.
 
+#include "platform/fs/FileLock.h"
 #include "platform/settings/RegFileFormat.h"
 
 #include <atomic>
 #include <functional>
 #include <mutex>
-#include <sys/stat.h>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,25 +41,17 @@ public:
 
 private:
     enum class LoadState { Ok, Missing, Unreadable };
-    // The file as last read or written: a file that still has it needs no new read.
-    struct FileIdentity {
-        dev_t device = 0;
-        ino_t inode = 0;
-        off_t size = -1;
-        timespec modified{};
-        bool operator==(const FileIdentity& o) const;
-    };
     // Runs f on the tree under the lock; when f returns true the tree is saved.
     void withTree(bool forWriting, const std::function<bool(RegKey&)>& f);
     LoadState load(RegKey& tree, bool mayRepair);
     void reportOnce(const std::string& text);
     bool writeFile(std::string_view text) const;
-    std::optional<FileIdentity> identity() const;
 
     std::string path_;
     std::atomic<bool> reported_ = false;
     std::mutex mutex_; // threads of this process; the file lock keeps other processes out
     RegKey cache_;
+    // The file as last read or written: a file that still has it needs no new read.
     std::optional<FileIdentity> cached_; // what cache_ was read from
     LoadState cachedState_ = LoadState::Missing;
 };

@@ -362,3 +362,27 @@ TEST_F(BatchCli, NamesUpToTheFileSystemsLimitAndNoFurther)
     EXPECT_EQ(lineFeed.code, 1);
     EXPECT_NE(lineFeed.err.find("control characters"), std::string::npos) << lineFeed.err;
 }
+
+TEST_F(BatchCli, AFileSizeLimitIsAFailedWriteThatKeepsTheOldCatalog)
+{
+    std::filesystem::create_directories(d.file("big"));
+    for (int i = 0; i < 400; ++i)
+        d.write("big/" + std::to_string(i) + std::string(150, 'n') + ".txt", "x");
+    d.write("home/dat/Big.dat", "old");
+    // What a save killed earlier left behind; it goes at this start.
+    const std::string left = d.write("home/dat/Big.dat.AbC123", "half");
+    const timespec old[2] = {{1078178400, 0}, {1078178400, 0}};
+    utimensat(AT_FDCWD, left.c_str(), old, 0);
+
+    asUser = "prlimit --fsize=60000 ";
+    Outcome r = run({"-c:" + d.file("big"), "-o:Big", "-a"});
+    EXPECT_EQ(r.code, 1) << r.err;
+    EXPECT_NE(r.err.find("(cannot write " + d.file("home/dat/Big.dat") + ": File too large)"), std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("modFindFile.SaveFile"), std::string::npos);
+    EXPECT_EQ(catalog("Big"), "old");
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(d.file("home/dat")))
+        names.push_back(e.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"Big.dat"});
+}

@@ -17,12 +17,6 @@ class Rewrites : public ::testing::Test {
 protected:
     void SetUp() override { lib.catalog("c.dat", std::string(kTestHeader) + kBody); }
     std::string text() const { return lib.catalogText("c.dat"); }
-    std::size_t filesInLibrary() const
-    {
-        return std::size_t(
-            std::distance(std::filesystem::directory_iterator(lib.file("dat")), std::filesystem::directory_iterator()));
-    }
-
     TempLibrary lib;
     RecordingPrompter prompter;
 };
@@ -41,7 +35,7 @@ TEST_F(Rewrites, CommentOfFileAndMemberLines)
     ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "vu");
     EXPECT_EQ(text(), std::string(kTestHeader) + "\\data\\a.txt>12 Kb/01/02/2003>vu<\r\n");
     EXPECT_TRUE(prompter.boxes.empty());
-    EXPECT_EQ(filesInLibrary(), 1u);
+    EXPECT_EQ(lib.filesInLibrary(), 1u);
 }
 
 TEST_F(Rewrites, KeyMustStartABodyLine)
@@ -148,7 +142,7 @@ TEST_F(Rewrites, MissingOrForeignFilesAreReportedAndLeftAlone)
     EXPECT_NE(prompter.boxes[3].text.find("Error 52"), std::string::npos);
     EXPECT_EQ(lib.catalogText("notes.dat"), "shopping list\r\n");
     EXPECT_FALSE(std::filesystem::exists(lib.file("dat/missing.dat")));
-    EXPECT_EQ(filesInLibrary(), 2u);
+    EXPECT_EQ(lib.filesInLibrary(), 2u);
 }
 
 TEST_F(Rewrites, EachLineIsMatchedAndWrittenInItsOwnEncoding)

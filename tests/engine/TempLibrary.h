@@ -5,6 +5,8 @@
 #include "engine/start/AppFolders.h"
 #include "tests/support/TempDir.h"
 
+#include <filesystem>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -21,6 +23,12 @@ public:
     }
     std::string catalogText(std::string_view name) const { return read("dat/" + std::string(name)); }
     std::string report(std::string_view name) const { return read("reports/" + std::string(name)); }
+    // Catalogs and whatever else is in dat/ (a copy or lock left behind).
+    std::size_t filesInLibrary() const
+    {
+        return std::size_t(
+            std::distance(std::filesystem::directory_iterator(file("dat")), std::filesystem::directory_iterator()));
+    }
 };
 
 // A header as the scan writes it, CR LF after every line.

@@ -1,0 +1,57 @@
+#pragma once
+// What keeps two processes from replacing one file at once: a lock per file,
+// held over a whole read-modify-write, and the file's identity, by which a
+// writer sees that someone who took no lock replaced the file meanwhile.
+
+#include <optional>
+#include <string>
+#include <sys/stat.h>
+
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    timespec modified{};
+    bool operator==(const FileIdentity& o) const;
+};
+
+FileIdentity IdentityOf(const struct stat& st);
+// The file path leads to (links followed); nothing when there is none.
+std::optional<FileIdentity> IdentityOf(const std::string& path);
+
+// The exclusive lock of a file: flock on a lock file beside it (the file's
+// name and ".lock"), which goes again when the lock is released. A lock file
+// removed while another process waited for it is noticed and taken anew, so
+// only one holder at a time ever counts.
+class FileLock {
+public:
+    FileLock() = default;
+    // Waits until the lock of file is ours. held() is false when the lock
+    // file cannot be made (errno in error()).
+    explicit FileLock(const std::string& file);
+    // Does not wait: held() is false when another holds the lock.
+    static FileLock TryLock(const std::string& file);
+    FileLock(FileLock&& other) noexcept;
+    FileLock& operator=(FileLock&& other) noexcept;
+    ~FileLock();
+
+    bool held() const { return fd_ >= 0; }
+    int error() const { return errno_; }
+    // The lock file that goes with file.
+    static std::string LockPath(const std::string& file);
+
+private:
+    bool acquire(const std::string& file, bool wait);
+    void release();
+
+    std::string lockPath_;
+    int fd_ = -1;
+    int errno_ = 0;
+};
+
+// Where a replacement of path is written (a link is written through, see
+// ResolveWriteTarget), locked for the caller until lock goes. False, with
+// errno in errorCode and nothing locked, when a link leads nowhere, the
+// lock cannot be taken, or the file has no write permission: a read-only
+// file is refused as a write into it would be.
+bool LockForReplacing(const std::string& path, std::string& target, FileLock& lock, int* errorCode);
