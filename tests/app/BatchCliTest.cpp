@@ -78,6 +78,17 @@ protected:
                 c = '\\';
         return p;
     }
+    // The name the folder verb gives a folder below the test folder.
+    std::string verbName(const std::string& rel)
+    {
+        std::string base;
+        for (char c : cat(rel))
+            if (std::isalnum(static_cast<unsigned char>(c)))
+                base += c;
+            else if (c == '\\')
+                base += '_';
+        return base;
+    }
     TempDir d;
 };
 } // namespace
@@ -137,12 +148,7 @@ TEST_F(BatchCli, VerboseQuestionsAndOverwrite)
 TEST_F(BatchCli, FolderVerbNamesCatalogsAfterTheFolder)
 {
     std::string folder = tree();
-    std::string base;
-    for (char c : cat("tree"))
-        if (std::isalnum(static_cast<unsigned char>(c)))
-            base += c;
-        else if (c == '\\')
-            base += '_';
+    const std::string base = verbName("tree");
     Outcome first = run({"-d:" + folder});
     EXPECT_EQ(first.code, 0);
     EXPECT_EQ(first.err, "CorvaneDisk: Catalog " + base + ".dat created\n");
@@ -165,12 +171,7 @@ TEST_F(BatchCli, AFolderTypedRelativeOrUntidyIsStoredAbsoluteAndTidy)
 
     // The folder verb on "." names the catalog after the folder it stands for.
     cwd = d.file("tree/sub/deeper");
-    std::string base;
-    for (char c : cat("tree/sub/deeper"))
-        if (std::isalnum(static_cast<unsigned char>(c)))
-            base += c;
-        else if (c == '\\')
-            base += '_';
+    const std::string base = verbName("tree/sub/deeper");
     Outcome here = run({"-d:."});
     EXPECT_EQ(here.code, 0) << here.err;
     EXPECT_EQ(here.err, "CorvaneDisk: Catalog " + base + ".dat created\n");

@@ -9,6 +9,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -76,9 +77,7 @@ std::vector<std::string> bodyPaths(const ScanSession& s)
 
 std::string catalogForm(std::string path)
 {
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
+    std::replace(path.begin(), path.end(), '/', '\\');
     return path;
 }
 } // namespace
