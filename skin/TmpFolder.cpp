@@ -1,7 +1,8 @@
 #include "skin/TmpFolder.h"
 
-#include "engine/archive/ExtractTarget.h"
 #include "engine/start/AppFolders.h"
+#include "platform/fs/UniqueFd.h"
+#include "platform/text/Ascii.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -11,16 +12,28 @@
 #include <string>
 #include <vector>
 
+namespace {
+// The members a skin package is unpacked to, named as the skin loader
+// looks them up.
+bool isWorkFile(std::string_view entry)
+{
+    const std::string name = AsciiLowerCopy(entry);
+    return name == "corvanedisk.ini" || (name.size() > 4 && name.ends_with(".bmp"));
+}
+} // namespace
+
 void EmptyTmpFolder()
 {
     std::string folder = Folders().TmpPath;
+    // A final "/" would make the kernel follow a tmp/ that is a link.
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
-    // Only the program's own tmp/: never a path that was not set, never through a link.
-    if (folder.size() < 4 || folder.compare(folder.size() - 4, 4, "/tmp") != 0)
+    if (folder.empty())
         return;
     UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!fd)
+    struct stat st {};
+    if (!fd || ::fstatat(fd.get(), std::string(WorkFolderMark).c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISREG(st.st_mode))
         return;
     UniqueFd listing(::dup(fd.get()));
     DIR* dir = listing ? ::fdopendir(listing.get()) : nullptr;
@@ -28,15 +41,11 @@ void EmptyTmpFolder()
         return;
     listing.release(); // closedir closes it
     std::vector<std::string> names;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    }
+    while (const dirent* entry = ::readdir(dir))
+        if (isWorkFile(entry->d_name))
+            names.emplace_back(entry->d_name);
     ::closedir(dir);
-    for (const std::string& name : names) {
-        struct stat st {};
-        if (::fstatat(fd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISDIR(st.st_mode))
+    for (const std::string& name : names)
+        if (::fstatat(fd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode))
             ::unlinkat(fd.get(), name.c_str(), 0);
-    }
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The program's work folder (tmp/ beside the program).
 
-// Deletes the files of tmp/ and nothing else: sub-folders and what they hold
-// stay, a link is removed itself and never followed, and a tmp/ that is a
-// link is left alone. Failures are ignored: there is nothing to report.
+// Deletes what the program puts in tmp/ (an unpacked skin: its description
+// and bitmaps) and nothing else, and only from a tmp/ the program made as
+// its own: files of other names, sub-folders and links stay, nothing is
+// followed, and a tmp/ that is a link is left alone. Failures are ignored:
+// there is nothing to report.
 void EmptyTmpFolder();

@@ -7,6 +7,7 @@
 #include "engine/catalog/CatalogText.h"
 #include "engine/catalog/CommentCodec.h"
 #include "engine/problem/Problem.h"
+#include "engine/scan/FolderStack.h"
 #include "engine/scan/HtmlTitle.h"
 #include "engine/scan/Wildcard.h"
 #include "engine/text/PathHelpers.h"
@@ -94,16 +95,58 @@ public:
     {
     }
 
-    // Each folder is opened relative to its open parent, never by its whole
-    // path: trees deeper than PATH_MAX work, and a folder swapped for a link
-    // is not followed. dir is native and ends with "/".
-    void walk(UniqueFd folder, const std::string& dir, const std::string& catalogDir, std::string_view pattern)
+    // Each folder is opened relative to its parent, never by its whole path:
+    // trees deeper than PATH_MAX work, and a folder swapped for a link is not
+    // followed. The walk keeps its own stack, so depth costs no call stack.
+    // root: native, ends with "/"; rootStat: what fstat says of it.
+    void walk(UniqueFd rootFd, const struct stat& rootStat, const std::string& root, const std::string& catalogRoot,
+              std::string_view pattern)
+    {
+        dir_ = root;
+        catalogDir_ = catalogRoot;
+        FolderStack stack;
+        enter(std::move(rootFd), rootStat, pattern, stack);
+        while (!stack.empty() && !stopped()) {
+            FolderFrame& top = stack.top();
+            if (top.next == top.subs.size()) {
+                stack.pop();
+                continue;
+            }
+            dir_.resize(top.dirLength);
+            catalogDir_.resize(top.catalogLength);
+            const int parent = stack.topFd();
+            if (parent < 0) {
+                skipped_.add(dir_, errno);
+                top.next = top.subs.size();
+                continue;
+            }
+            const std::string& sub = top.subs[top.next++];
+            dir_ += sub;
+            dir_ += '/';
+            UniqueFd subFd(::openat(parent, sub.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+            struct stat st;
+            if (!subFd) {
+                skipped_.add(dir_, errno);
+            } else if (::fstat(subFd.get(), &st) == 0 && st.st_dev == rootDevice_) {
+                catalogDir_ += ToCatalogPath(sub);
+                catalogDir_ += '\\';
+                enter(std::move(subFd), st, pattern, stack);
+            }
+        }
+    }
+
+private:
+    bool stopped() const { return full_ || session_.StopScan->load(std::memory_order_relaxed); }
+
+    // Lists the folder at dir_, adds its matching files and, when it has
+    // sub-folders to walk, pushes it on the stack.
+    void enter(UniqueFd folder, const struct stat& st, std::string_view pattern, FolderStack& stack)
     {
         if (stopped())
             return;
         DirHandle d(::fdopendir(folder.get()));
         if (!d) {
-            skipped_.add(dir, errno);
+            skipped_.add(dir_, errno);
             return;
         }
         folder.release();
@@ -114,30 +157,23 @@ public:
         try {
             for (; at < listing.files.size() && !stopped(); ++at) {
                 const FileEntry& f = listing.files[at];
-                addFile(fd, dir, catalogDir + ToCatalogPath(f.name), f);
+                addFile(fd, dir_, catalogDir_ + ToCatalogPath(f.name), f);
             }
         } catch (const std::exception& e) {
-            session_.problems.add(ProblemFrom(e, kModule, "GetFileInformation", dir + listing.files[at].name));
+            session_.problems.add(ProblemFrom(e, kModule, "GetFileInformation", dir_ + listing.files[at].name));
         }
         if (session_.onProgress)
-            session_.onProgress(session_.lines.count() - HeaderLineCount, dir);
-        if (!opts_.RecursiveDir)
+            session_.onProgress(session_.lines.count() - HeaderLineCount, dir_);
+        if (listing.dirs.empty())
             return;
-        for (const std::string& sub : listing.dirs) {
-            if (stopped())
-                break;
-            std::string subDir = dir + sub + "/";
-            UniqueFd subFd(::openat(fd, sub.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-            struct stat st;
-            if (!subFd)
-                skipped_.add(subDir, errno);
-            else if (::fstat(subFd.get(), &st) == 0 && st.st_dev == rootDevice_)
-                walk(std::move(subFd), subDir, catalogDir + ToCatalogPath(sub) + "\\", pattern);
+        // The listing's handle goes with it; the stack keeps one of its own.
+        UniqueFd kept(::fcntl(fd, F_DUPFD_CLOEXEC, 0));
+        if (!kept) {
+            skipped_.add(dir_, errno);
+            return;
         }
+        stack.push(std::move(kept), st, {std::move(listing.dirs), 0, dir_.size(), catalogDir_.size()});
     }
-
-private:
-    bool stopped() const { return full_ || session_.StopScan->load(std::memory_order_relaxed); }
 
     void list(DIR* d, std::string_view pattern, FolderListing& out)
     {
@@ -232,6 +268,8 @@ private:
     dev_t rootDevice_;
     SkippedFolders& skipped_;
     bool full_ = false;
+    std::string dir_;        // the folder being walked, native, with "/"
+    std::string catalogDir_; // the same in catalog form, with "\"
 };
 
 std::string headerLabel(const VolumeFacts& v)
@@ -278,7 +316,7 @@ void CreateCatalog(const ScanOptions& opts, ScanSession& session)
             if (!folder)
                 skipped.add(root, errno);
             else
-                walker.walk(std::move(folder), root, catalogRoot, pattern);
+                walker.walk(std::move(folder), st, root, catalogRoot, pattern);
         }
         skipped.report(session.problems);
     } catch (const std::exception& e) {

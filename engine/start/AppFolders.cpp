@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,6 +38,16 @@ std::string DefaultAppPath()
     return exe.parent_path().string();
 }
 
+namespace {
+void markWorkFolder(const std::string& folder)
+{
+    const std::string mark = folder + std::string(WorkFolderMark);
+    const int fd = ::open(mark.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd >= 0)
+        ::close(fd);
+}
+} // namespace
+
 bool CreateOutputFolders()
 {
     bool ok = true;
@@ -46,6 +57,8 @@ bool CreateOutputFolders()
             std::error_code ec;
             std::filesystem::create_directories(*dir, ec);
             ok = ok && !ec;
+            if (!ec && dir == &f.TmpPath)
+                markWorkFolder(*dir);
         }
     }
     return ok;

@@ -5,6 +5,7 @@
 // begins, and only read afterwards (also from worker threads).
 
 #include <string>
+#include <string_view>
 
 struct AppFolders {
     std::string AppPath;
@@ -21,7 +22,13 @@ AppFolders& Folders();
 void SetAppFolders(const std::string& appPath);
 // The executable's folder, or CORVANEDISK_HOME.
 std::string DefaultAppPath();
-// Creates dat/, tmp/ and reports/ where missing; false when one cannot be made.
+// A file in tmp/ that says the program made that folder as its own work
+// folder: only such a folder is ever emptied (a tmp/ the user had, say in
+// a home folder chosen as CORVANEDISK_HOME, is not).
+inline constexpr std::string_view WorkFolderMark = ".CorvaneDisk-work";
+
+// Creates dat/, tmp/ and reports/ where missing (a new tmp/ gets the mark);
+// false when one cannot be made.
 bool CreateOutputFolders();
 // Checked before long work that ends in writing there: raises AppError with
 // the system's reason (permission denied...) when folder is missing and

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 std::vector<std::string> splitPieces(const std::vector<std::string>& args)
@@ -26,6 +27,17 @@ std::vector<std::string> splitPieces(const std::vector<std::string>& args)
         } // text before the first switch is never looked at
     }
     return pieces;
+}
+
+// The folder as a catalog stores it, so that its lines name files wherever
+// the catalog is read: absolute, without ".", ".." or doubled "/", and
+// without a final "/" but for the root. Links stay as typed.
+std::string absoluteFolder(const std::string& typed)
+{
+    std::string folder = std::filesystem::absolute(typed).lexically_normal().string();
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder;
 }
 
 // A switch that takes a value has ":" right after its letter; the others
@@ -49,19 +61,19 @@ bool applySwitch(const std::string& piece, CmdLineOptions& o, int& required)
     case 'c':
         if (o.Mode != 0 || value.empty())
             return false;
-        o.Folder = value;
+        o.Folder = absoluteFolder(value);
         o.Mode = 1;
         required += 1;
         return true;
     case 'd':
         if (o.Mode != 0 || value.empty())
             return false;
-        o.Folder = value;
+        o.Folder = absoluteFolder(value);
         o.Mode = 1;
         o.RecursiveDir = PlaceOf(SettingId::Recursive).isTrue();
         o.SearchZipContent = PlaceOf(SettingId::ZipContent).isTrue();
         o.EnableComment = PlaceOf(SettingId::EnableComment).isTrue();
-        o.Name = CatalogNameFromPath(value);
+        o.Name = CatalogNameFromPath(o.Folder);
         o.FromVerb = true;
         required += 2;
         return true;

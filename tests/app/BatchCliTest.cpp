@@ -30,7 +30,7 @@ protected:
     Outcome run(const std::vector<std::string>& args, const std::string& answers = "",
                 const std::string& display = "CORVANEDISK_CONSOLE=1")
     {
-        std::string cmd = "cd / && CORVANEDISK_HOME=" + quote(home()) + " " + display +
+        std::string cmd = "cd " + quote(cwd) + " && CORVANEDISK_HOME=" + quote(home()) + " " + display +
                           " XDG_CONFIG_HOME=" + quote(d.file("config")) + " TZ=Pacific/Kiritimati " + asUser +
                           quote(std::string(CORVANE_BINARY_DIR) + "/CorvaneDisk");
         for (const auto& a : args)
@@ -55,6 +55,7 @@ protected:
         }
     }
     std::string asUser;
+    std::string cwd = "/"; // where the user's shell stands
     std::string catalog(const std::string& name) { return d.read("home/dat/" + name + ".dat"); }
     std::string tree()
     {
@@ -76,6 +77,17 @@ protected:
             if (c == '/')
                 c = '\\';
         return p;
+    }
+    // The name the folder verb gives a folder below the test folder.
+    std::string verbName(const std::string& rel)
+    {
+        std::string base;
+        for (char c : cat(rel))
+            if (std::isalnum(static_cast<unsigned char>(c)))
+                base += c;
+            else if (c == '\\')
+                base += '_';
+        return base;
     }
     TempDir d;
 };
@@ -136,12 +148,7 @@ TEST_F(BatchCli, VerboseQuestionsAndOverwrite)
 TEST_F(BatchCli, FolderVerbNamesCatalogsAfterTheFolder)
 {
     std::string folder = tree();
-    std::string base;
-    for (char c : cat("tree"))
-        if (std::isalnum(static_cast<unsigned char>(c)))
-            base += c;
-        else if (c == '\\')
-            base += '_';
+    const std::string base = verbName("tree");
     Outcome first = run({"-d:" + folder});
     EXPECT_EQ(first.code, 0);
     EXPECT_EQ(first.err, "CorvaneDisk: Catalog " + base + ".dat created\n");
@@ -149,6 +156,26 @@ TEST_F(BatchCli, FolderVerbNamesCatalogsAfterTheFolder)
     EXPECT_EQ(second.code, 0);
     EXPECT_EQ(second.err, "CorvaneDisk: Catalog " + base + "000.dat created\n");
     EXPECT_TRUE(std::filesystem::exists(home() + "/dat/" + base + "000.dat"));
+}
+
+TEST_F(BatchCli, AFolderTypedRelativeOrUntidyIsStoredAbsoluteAndTidy)
+{
+    tree();
+    d.write("tree/sub/deeper/x.txt", "x");
+    cwd = d.file("tree/sub");
+    Outcome r = run({"-c:..//./sub/../", "-o:Rel", "-f:a.txt"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    const std::string text = catalog("Rel");
+    EXPECT_NE(text.find("\r\n>Root Dir " + cat("tree") + "\\\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\n" + cat("tree/a.txt") + ">"), std::string::npos) << text;
+
+    // The folder verb on "." names the catalog after the folder it stands for.
+    cwd = d.file("tree/sub/deeper");
+    const std::string base = verbName("tree/sub/deeper");
+    Outcome here = run({"-d:."});
+    EXPECT_EQ(here.code, 0) << here.err;
+    EXPECT_EQ(here.err, "CorvaneDisk: Catalog " + base + ".dat created\n");
+    EXPECT_NE(catalog(base).find(">Root Dir " + cat("tree/sub/deeper") + "\\\r\n"), std::string::npos);
 }
 
 TEST_F(BatchCli, MissingFolderUsageAndUnwritableLibrary)

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sys/stat.h>
 
 namespace {
@@ -43,6 +44,28 @@ TEST_F(CommandLineTest, CatalogFormsAndTheirFlags)
     ASSERT_TRUE(b.Valid);
     EXPECT_EQ(b.Folder, "/media/My Documents");
     EXPECT_EQ(parse({"-c:/x", "-o:D"}).Filter, "*.*");
+}
+
+TEST_F(CommandLineTest, TheFolderIsTakenAbsoluteAndTidyLinksAsTyped)
+{
+    EXPECT_EQ(parse({"-c:/media//usb/./old/../stick/", "-o:D"}).Folder, "/media/usb/stick");
+    EXPECT_EQ(parse({"-c://", "-o:D"}).Folder, "/");
+    EXPECT_EQ(parse({"-c:/..", "-o:D"}).Folder, "/");
+    const std::string here = std::filesystem::current_path().string();
+    EXPECT_EQ(parse({"-c:.", "-o:D"}).Folder, here);
+    EXPECT_EQ(parse({"-c:x/..", "-o:D"}).Folder, here);
+    EXPECT_EQ(parse({"-c:ab", "-o:D"}).Folder, here + "/ab"); // never a floppy "a"
+    // A link's ".." is the link's own parent, as typed, not its target's.
+    dir.write("real/inner/f", "x");
+    std::filesystem::create_directory_symlink(dir.file("real/inner"), dir.file("link"));
+    EXPECT_EQ(parse({"-c:" + dir.file("link") + "/..", "-o:D"}).Folder, dir.path());
+    EXPECT_EQ(parse({"-c:" + dir.file("link"), "-o:D"}).Folder, dir.file("link"));
+
+    CmdLineOptions verb = parse({"-d:."});
+    ASSERT_TRUE(verb.Valid);
+    EXPECT_EQ(verb.Folder, here);
+    EXPECT_EQ(verb.Name, CatalogNameFromPath(here));
+    EXPECT_FALSE(verb.Name.empty());
 }
 
 TEST_F(CommandLineTest, InvalidRequests)

@@ -452,6 +452,11 @@ TEST_F(MainWindowTest, ClosingWritesEverySettingAndClosesTheOtherWindows)
     auto& main = start();
     world.windows.get<SaveCatalogDialog>().show();
     Control<CheckBoxWeb>(main, "CBWSort").setValue(true);
+    // tmp/ loses what the program put there, never the user's files or what a link points at.
+    world.home.write("tmp/fond.bmp", "unpacked");
+    world.home.write("tmp/notes.txt", "the user's");
+    const std::string outside = world.home.write("outside/kept.bmp", "the user's");
+    std::filesystem::create_symlink(outside, world.home.file("tmp/link.bmp"));
     main.close();
     EXPECT_EQ(world.windows.loadedNames(), std::vector<std::string>{MainWindow::WindowName});
     int written = 0;
@@ -461,7 +466,10 @@ TEST_F(MainWindowTest, ClosingWritesEverySettingAndClosesTheOtherWindows)
             !QueryValue(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\" + std::string(d.key), d.value).isEmpty();
     EXPECT_EQ(written, 59);
     EXPECT_TRUE(RegFlag(HKEY_LOCAL_MACHINE, Option, "Sort Result"));
-    EXPECT_TRUE(std::filesystem::is_empty(world.home.file("tmp")));
+    EXPECT_FALSE(std::filesystem::exists(world.home.file("tmp/fond.bmp")));
+    EXPECT_EQ(world.home.read("tmp/notes.txt"), "the user's");
+    EXPECT_TRUE(std::filesystem::is_symlink(world.home.file("tmp/link.bmp")));
+    EXPECT_EQ(world.home.read("outside/kept.bmp"), "the user's");
 }
 
 TEST_F(MainWindowTest, ASkinChosenFromTheMenuWaitsForTheRunningJob)
@@ -593,13 +601,14 @@ TEST_F(MainWindowTest, ATerminateSignalClosesTheWindowAsItsExitButtonDoes)
     // A running scan is stopped first and saves nothing.
     main.catalogueFolder(QString::fromStdString(folder()));
     ASSERT_TRUE(main.isBusy());
+    world.home.write("tmp/fond.bmp", "unpacked");
     std::raise(SIGTERM);
     ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isVisible(); }));
     EXPECT_FALSE(main.isBusy());
     EXPECT_TRUE(catalogs().empty());
     EXPECT_TRUE(RegFlag(HKEY_LOCAL_MACHINE, Option, "Sort Result"));
     EXPECT_EQ(world.windows.loadedNames(), std::vector<std::string>{MainWindow::WindowName});
-    EXPECT_TRUE(std::filesystem::is_empty(world.home.file("tmp")));
+    EXPECT_FALSE(std::filesystem::exists(world.home.file("tmp/fond.bmp")));
 }
 
 TEST_F(MainWindowTest, ATerminateSignalCancelsTheSaveDialogAndStillCloses)

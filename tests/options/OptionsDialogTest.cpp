@@ -578,7 +578,8 @@ TEST_F(OptionsDialogTest, GenerateWritesTheDefaultPackageAndEmptiesTheWorkFolder
 
     dialog.setup->makeSkinButton->click();
     EXPECT_EQ(world.home.read("skin/CorvaneDisk.zip"), BuildDefaultSkinPackage());
-    EXPECT_TRUE(std::filesystem::is_empty(world.home.file("tmp")));
+    EXPECT_FALSE(std::filesystem::exists(world.home.file("tmp/fond.bmp")));
+    EXPECT_FALSE(std::filesystem::exists(world.home.file("tmp/CorvaneDisk.ini")));
     EXPECT_EQ(Items(list), QStringList({"CorvaneDisk", "Other"}));
     EXPECT_EQ(list.currentItem()->text(), "CorvaneDisk"); // the stored skin stays chosen
     EXPECT_EQ(world.skin.name(), "CorvaneDisk.zip");      // and nothing is applied

@@ -106,7 +106,11 @@ std::string readMember(zip_t* zip, zip_uint64_t index)
 
 class DefaultPackageTest : public ::testing::Test {
 protected:
-    void SetUp() override { SetAppFolders(home.path()); }
+    void SetUp() override
+    {
+        SetAppFolders(home.path());
+        CreateOutputFolders();
+    }
     RecordingPrompter prompter;
     TempDir home;
 };

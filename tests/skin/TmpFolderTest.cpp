@@ -4,44 +4,74 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace fs = std::filesystem;
 
-TEST(TmpFolder, EmptiesOnlyTheFilesOfTheProgramsOwnTmpFolder)
+namespace {
+std::vector<std::string> namesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+} // namespace
+
+TEST(TmpFolder, TheProgramsOwnWorkFolderLosesOnlyWhatTheProgramPutThere)
 {
     TempDir home;
     SetAppFolders(home.path());
-    const std::string kept = home.write("elsewhere/keep.txt", "keep");
+    ASSERT_TRUE(CreateOutputFolders());
+    home.write("elsewhere/keep.bmp", "keep");
     home.write("tmp/fond.bmp", "x");
-    home.write("tmp/.hidden", "x");
-    home.write("tmp/sub/inner.txt", "x");
-    fs::create_symlink(kept, home.file("tmp/link"));
-    fs::create_directory_symlink(home.file("elsewhere"), home.file("tmp/folderlink"));
+    home.write("tmp/MAINMASK.BMP", "x");
+    home.write("tmp/corvanedisk.INI", "x");
+    home.write("tmp/notes.txt", "the user's");
+    home.write("tmp/.bmp", "x");
+    home.write("tmp/sub/inner.bmp", "x");
+    fs::create_symlink(home.file("elsewhere/keep.bmp"), home.file("tmp/link.bmp"));
+    fs::create_directory_symlink(home.file("elsewhere"), home.file("tmp/folder.bmp"));
 
     EmptyTmpFolder();
-    std::vector<std::string> left;
-    for (const auto& e : fs::directory_iterator(home.file("tmp")))
-        left.push_back(e.path().filename().string());
-    EXPECT_EQ(left, std::vector<std::string>{"sub"});
-    EXPECT_TRUE(fs::exists(home.file("tmp/sub/inner.txt")));
-    EXPECT_EQ(home.read("elsewhere/keep.txt"), "keep");
+    EXPECT_EQ(namesIn(home.file("tmp")), (std::vector<std::string>{std::string(WorkFolderMark), ".bmp", "folder.bmp",
+                                                                   "link.bmp", "notes.txt", "sub"}));
+    EXPECT_TRUE(fs::exists(home.file("tmp/sub/inner.bmp")));
+    EXPECT_EQ(home.read("elsewhere/keep.bmp"), "keep");
 
-    EmptyTmpFolder(); // empty now: nothing to do, nothing said
+    EmptyTmpFolder(); // nothing of ours left: nothing to do, nothing said
     fs::remove_all(home.file("tmp"));
     EmptyTmpFolder();
 }
 
-TEST(TmpFolder, ATmpFolderThatIsALinkOrAFolderNotCalledTmpIsLeftAlone)
+TEST(TmpFolder, AFolderTheProgramDidNotMakeIsLeftAlone)
 {
+    // A home folder as CORVANEDISK_HOME: its tmp/ was the user's before.
     TempDir home;
-    home.write("elsewhere/keep.txt", "keep");
-    fs::create_directory_symlink(home.file("elsewhere"), home.file("tmp"));
+    home.write("tmp/photo.bmp", "the user's");
+    home.write("tmp/CorvaneDisk.ini", "the user's");
     SetAppFolders(home.path());
+    ASSERT_TRUE(CreateOutputFolders());
     EmptyTmpFolder();
-    EXPECT_TRUE(fs::exists(home.file("elsewhere/keep.txt")));
+    EXPECT_EQ(namesIn(home.file("tmp")), (std::vector<std::string>{"CorvaneDisk.ini", "photo.bmp"}));
 
-    Folders().TmpPath = home.file("elsewhere") + "/";
+    // A tmp/ that is a link, even to a folder the program made, is not followed.
+    TempDir other;
+    SetAppFolders(other.path());
+    ASSERT_TRUE(CreateOutputFolders());
+    other.write("tmp/fond.bmp", "x");
+    TempDir linked;
+    fs::create_directory_symlink(other.file("tmp"), linked.file("tmp"));
+    SetAppFolders(linked.path());
     EmptyTmpFolder();
-    EXPECT_TRUE(fs::exists(home.file("elsewhere/keep.txt")));
+    EXPECT_TRUE(fs::exists(other.file("tmp/fond.bmp")));
+
+    // A mark that is a link proves nothing.
+    fs::remove(other.file("tmp/" + std::string(WorkFolderMark)));
+    fs::create_symlink(home.file("tmp/photo.bmp"), other.file("tmp/" + std::string(WorkFolderMark)));
+    SetAppFolders(other.path());
+    EmptyTmpFolder();
+    EXPECT_TRUE(fs::exists(other.file("tmp/fond.bmp")));
 }

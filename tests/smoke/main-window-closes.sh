@@ -2,7 +2,8 @@
 # The real program on a private X server: the main window appears, closes on
 # Alt+F4 and, started again, on kill -TERM (a logout, kill), also when the
 # signal comes while the window is still being made; each time the process
-# ends with status 0, the settings are written and tmp/ is emptied.
+# ends with status 0, the settings are written and tmp/ loses the program's
+# own files (and only those).
 set -euo pipefail
 build=$1
 here=$(cd "$(dirname "$0")/../.." && pwd)
@@ -37,6 +38,12 @@ for how in alt+F4 TERM early-TERM; do
   grep -q '"MainLeft"' "$reg" || { echo "$how: MainLeft not written" >&2; cat "$reg" >&2; exit 1; }
   grep -q '"NextSkin"' "$reg" || { echo "$how: NextSkin not written" >&2; exit 1; }
   grep -Eq '"Recursive"="(True|False)"' "$reg" || { echo "$how: Recursive not written" >&2; exit 1; }
-  [[ -z "$(ls -A "$CORVANEDISK_HOME/tmp")" ]] || { echo "$how: tmp/ not emptied" >&2; exit 1; }
+  tmp=$CORVANEDISK_HOME/tmp
+  [[ ! -e "$tmp/fond.bmp" ]] || { echo "$how: tmp/ not emptied" >&2; exit 1; }
+  [[ -f "$tmp/.CorvaneDisk-work" ]] || { echo "$how: tmp/ lost the mark that makes it ours" >&2; exit 1; }
+  [[ $how == alt+F4 || -f "$tmp/notes.txt" ]] || { echo "$how: a user's file in tmp/ was deleted" >&2; exit 1; }
+  # For the next round: an unpacked bitmap left over, and a file of the user's.
+  echo x >"$tmp/fond.bmp"
+  echo x >"$tmp/notes.txt"
 done
 echo "main window closed cleanly"
