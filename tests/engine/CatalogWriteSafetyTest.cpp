@@ -113,7 +113,9 @@ TEST_F(CatalogWrites, ARewriteWaitsForTheWriterBeforeAndChangesWhatItWrote)
 {
     lib.catalog("c.dat", std::string(kTestHeader) + body(2));
     const std::string saved = std::string(kTestHeader) + body(3); // a new scan
-    EXPECT_EQ(whileAnotherWriterHolds(saved, [] { return ChangeComment("c.dat", key(1), "kept"); }), 0);
+    EXPECT_EQ(
+        whileAnotherWriterHolds(saved, [] { return ChangeComment("c.dat", key(1), "kept") == CommentChange::Written; }),
+        0);
     EXPECT_EQ(lib.catalogText("c.dat"), std::string(kTestHeader) + "\\data\\f0.txt>1 Kb/01/02/2003\r\n" +
                                             "\\data\\f1.txt>1 Kb/01/02/2003>kept<\r\n" +
                                             "\\data\\f2.txt>1 Kb/01/02/2003\r\n");
@@ -147,13 +149,13 @@ TEST_F(CatalogWrites, TwoProcessesRewritingAtOnceLoseNothing)
     pid_t a = inChild([] {
         bool ok = true;
         for (int i = 0; i < kEach; ++i)
-            ok = ChangeComment("c.dat", key(2 * i), "a" + std::to_string(i)) && ok;
+            ok = ChangeComment("c.dat", key(2 * i), "a" + std::to_string(i)) == CommentChange::Written && ok;
         return ok;
     });
     pid_t b = inChild([] {
         bool ok = true;
         for (int i = 0; i < kEach; ++i)
-            ok = ChangeComment("c.dat", key(2 * i + 1), "b" + std::to_string(i)) && ok;
+            ok = ChangeComment("c.dat", key(2 * i + 1), "b" + std::to_string(i)) == CommentChange::Written && ok;
         return ok;
     });
     EXPECT_EQ(exitCode(a), 0);
@@ -188,7 +190,7 @@ TEST_F(CatalogWrites, AReadOnlyCatalogIsRefusedWithTheSystemsReason)
     const std::string before = std::string(kTestHeader) + body(2);
     lib.catalog("c.dat", before);
     std::filesystem::permissions(catalogPath(), std::filesystem::perms(0444));
-    EXPECT_FALSE(ChangeComment("c.dat", key(0), "x"));
+    EXPECT_EQ(ChangeComment("c.dat", key(0), "x"), CommentChange::Failed);
     EXPECT_FALSE(ChangeCommentLib("c.dat", "x"));
     EXPECT_FALSE(ChangeRoot("c.dat", "\\data", "\\x"));
     Problems problems;
@@ -221,7 +223,7 @@ TEST_F(CatalogWrites, ARewriteThatWouldMakeALineNoReaderTakesIsRefused)
     const std::string before = std::string(kTestHeader) + body(2);
     lib.catalog("c.dat", before);
     const std::string huge(std::size_t(17) << 20, 'x');
-    EXPECT_FALSE(ChangeComment("c.dat", key(1), huge));
+    EXPECT_EQ(ChangeComment("c.dat", key(1), huge), CommentChange::Failed);
     EXPECT_FALSE(ChangeCommentLib("c.dat", huge));
     EXPECT_FALSE(ChangeRoot("c.dat", "\\data", "\\" + huge));
     EXPECT_EQ(lib.catalogText("c.dat"), before);
@@ -230,7 +232,7 @@ TEST_F(CatalogWrites, ARewriteThatWouldMakeALineNoReaderTakesIsRefused)
               std::string::npos)
         << prompter.boxes[0].text.substr(0, 300);
     // What fits is still written.
-    EXPECT_TRUE(ChangeComment("c.dat", key(1), huge.substr(0, std::size_t(15) << 20)));
+    EXPECT_EQ(ChangeComment("c.dat", key(1), huge.substr(0, std::size_t(15) << 20)), CommentChange::Written);
     EXPECT_EQ(lib.filesInLibrary(), 1u);
 }
 
@@ -248,7 +250,7 @@ TEST_F(CatalogWrites, AFileSizeLimitFailsTheWriteNamingTheCatalogAndKeepsTheOld)
         Problems problems;
         CatalogBuffer lines = scanned("\\data\\" + std::string(8000, 'n') + ">1 Kb/01/02/2003");
         const bool saved = SaveFile(lines, path, problems);
-        const bool rewritten = ChangeComment("c.dat", key(0), std::string(8000, 'c'));
+        const bool rewritten = ChangeComment("c.dat", key(0), std::string(8000, 'c')) == CommentChange::Written;
         const std::string said = problems.list.empty() ? "" : problems.list[0].text;
         const std::string box = boxes.boxes.empty() ? "" : boxes.boxes[0].text;
         const std::string named = "(cannot write " + path + ": File too large)";
