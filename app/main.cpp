@@ -3,6 +3,7 @@
 #include "mainwindow/WindowMode.h"
 #include "platform/gui/DialogPrompter.h"
 #include "platform/gui/DisplayPlatform.h"
+#include "platform/gui/QtThreadsEnd.h"
 
 #include <QApplication>
 #include <cstdlib>
@@ -47,5 +48,6 @@ int main(int argc, char** argv)
     hooks.runMainWindow = RunWindowMode;
     int code = Main(argc, argv, hooks);
     g_app.reset();
+    WaitForQtPoolThreadsToEnd();
     return code;
 }

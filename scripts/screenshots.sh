@@ -8,7 +8,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 out=$(mkdir -p "$1" && cd "$1" && pwd)
 build=$(cd "${2:-$here/build}" && pwd)
 [[ -x "$build/CorvaneDisk" ]] || { echo "no program in $build: run ./run.sh -h first" >&2; exit 1; }
-[[ -n "${SCREENSHOTS_INNER:-}" ]] || exec env SCREENSHOTS_INNER=1 xvfb-run -a -s "-screen 0 1024x640x24" "$0" "$out" "$build"
+[[ -n "${SCREENSHOTS_INNER:-}" ]] || exec env SCREENSHOTS_INNER=1 "$here/scripts/with-xvfb.sh" -s "-screen 0 1024x640x24" "$0" "$out" "$build"
 
 source "$here/scripts/xsession.sh"
 new_session "$build"

@@ -1,5 +1,5 @@
 # Helpers for driving the real program on a private X server (sourced by the
-# smoke tests and scripts/screenshots.sh; run inside xvfb-run).
+# smoke tests and scripts/screenshots.sh; run inside scripts/with-xvfb.sh).
 #   new_session BUILD        a fresh folder $work (removed at the end, the program
 #                            killed if still running) holding the program's home
 #   prepare_home DIR BUILD   a fresh program home with the built skin and language
