@@ -1,5 +1,5 @@
 #pragma once
-// The desktop's trash, as the freedesktop trash specification lays it out. A
+// The desktop's trash, laid out as file managers share it (Trash/files, Trash/info). A
 // file goes to the trash of its own volume: the home trash
 // ($XDG_DATA_HOME/Trash, else ~/.local/share/Trash) when it lies on that
 // trash's volume, else the volume's $topdir/.Trash/$uid (where the
