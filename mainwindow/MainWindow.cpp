@@ -341,6 +341,8 @@ void MainWindow::addTrayIcon()
         return;
     }
     form.setIconToolTip(QString::fromLatin1(TrayTip));
+    // A tray menu made anew (at start-up or when Options turns it on) speaks the language too.
+    app_.windowTexts.relabelWindows({TrayIconMenu::WindowName});
     applyTrayIcon();
     connect(&form, &TrayIconMenu::menuChosen, this, [this](int, const QString& key) { onTrayMenu(key); });
     connect(&form, &TrayIconMenu::iconDoubleClicked, this, &MainWindow::restoreFromTray);

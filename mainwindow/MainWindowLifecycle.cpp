@@ -113,7 +113,6 @@ void MainWindow::finishStartUp()
     updateTrayIcon();
     buildMenus();
     retranslate(); // the menus take their captions too
-    app_.windowTexts.relabelWindows({TrayIconMenu::WindowName});
 }
 
 void MainWindow::readRecentSearches()

@@ -181,11 +181,19 @@ TEST_F(MainWindowTest, TheTrayMenuStartsInTheLanguageWithTheOtherMenus)
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     std::filesystem::copy_file(CORVANE_FIXTURES "/language/CorD_deu.lng", world.home.file("language/CorD_deu.lng"));
     StoreLanguage("CorD_deu.lng");
-    tray = start().trayMenu();
-    ASSERT_NE(tray, nullptr);
-    EXPECT_EQ(tray->menuCaption("ABOUT").toStdString(), "Info...     CTRL+A");
-    EXPECT_EQ(tray->menuCaption("ONTOP").toStdString(), "Immer im Vordergrund");
-    EXPECT_EQ(tray->menuCaption("EXIT").toStdString(), "Beenden...     ALT+F4");
+    auto& main = start();
+    for (int round = 0; round < 2; ++round) { // at start-up, then turned off and on again by Options
+        tray = main.trayMenu();
+        ASSERT_NE(tray, nullptr);
+        EXPECT_EQ(tray->menuCaption("ABOUT").toStdString(), "Info...     CTRL+A");
+        EXPECT_EQ(tray->menuCaption("ONTOP").toStdString(), "Immer im Vordergrund");
+        EXPECT_EQ(tray->menuCaption("EXIT").toStdString(), "Beenden...     ALT+F4");
+        world.settings.ShowSysTray = false;
+        main.updateTrayIcon();
+        EXPECT_EQ(main.trayMenu(), nullptr);
+        world.settings.ShowSysTray = true;
+        main.updateTrayIcon();
+    }
 }
 
 TEST_F(MainWindowTest, LayersSwitchByButtonAndCtrlKeysOnly)
