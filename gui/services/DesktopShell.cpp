@@ -11,8 +11,9 @@ void DesktopShell::open(const std::string& target)
         return;
     }
     const QUrl url(QString::fromStdString(target));
+    // The path's own bytes: a decoded QString would lose those of another encoding.
     if (url.isLocalFile())
-        desktop_.open(url.toLocalFile().toStdString());
+        desktop_.open(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString());
     else
         addresses_.open(target);
 }

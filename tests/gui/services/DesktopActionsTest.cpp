@@ -1,3 +1,4 @@
+#include "engine/report/ReportFiles.h"
 #include "gui/services/DesktopFileMenu.h"
 #include "gui/services/DesktopShell.h"
 #include "gui/services/SystemDesktopActions.h"
@@ -103,10 +104,12 @@ TEST(DesktopShell, FilesGoToTheDesktopActionsAddressesToTheOpener)
     DesktopShell shell(desktop, addresses);
     shell.open("/tmp/reports/Lib_a b.html");
     shell.open("file:///tmp/reports/Lib_a%20b.html");
+    shell.open(ReportOpenTarget("/tmp/r\xe9ports/Lib_#1.html", true)); // a Latin-1 folder
     shell.open("https://example.org/a?b=c");
     using Call = FakeDesktopActions::Call;
     EXPECT_EQ(desktop.calls, (std::vector<Call>{{"open", "/tmp/reports/Lib_a b.html", {}},
-                                                {"open", "/tmp/reports/Lib_a b.html", {}}}));
+                                                {"open", "/tmp/reports/Lib_a b.html", {}},
+                                                {"open", "/tmp/r\xe9ports/Lib_#1.html", {}}}));
     EXPECT_EQ(addresses.opened, (std::vector<std::string>{"https://example.org/a?b=c"}));
 }
 
