@@ -35,8 +35,8 @@ template <class Action> void Guarded(const char* procedure, Action action)
     }
 }
 
-// The folder a native path is in, links resolved ("" when it cannot be).
-std::string RealFolder(const std::string& path)
+// A native path with its links resolved ("" when it cannot be).
+std::string RealPath(const std::string& path)
 {
     char* real = ::realpath(path.c_str(), nullptr);
     const std::string folder = real ? real : "";
@@ -126,17 +126,18 @@ void SearchResultsWindow::moveSelected()
     const std::string name = NameOf(source);
     const std::string into = QFile::encodeName(*folder).toStdString();
     // The folder the name is in, links resolved: the same folder by another road is refused too.
-    const std::string ownFolder = RealFolder(source.substr(0, source.size() - name.size()));
-    if (!ownFolder.empty() && RealFolder(into) == ownFolder) {
+    const std::string ownFolder = RealPath(source.substr(0, source.size() - name.size()));
+    if (!ownFolder.empty() && RealPath(into) == ownFolder) {
         prompter.message(app_.texts[TextId::MoveSameFolder], Title, MsgIcon::Exclamation);
         return;
     }
-    const std::string target = (into.ends_with('/') ? into : into + "/") + name;
+    const std::string target = AddSlash(into) + name;
     if (NameTaken(target) && !prompter.askYesNo(app_.texts[TextId::AskOverwriteFile] + BytesToUtf8(name) + "?",
                                                 app_.texts[TextId::OverwriteFileTitle], MsgIcon::Question))
         return;
     Guarded("MenuMove", [&] { MoveFileTo(source, target); });
 }
+
 void SearchResultsWindow::editSelectedComment()
 {
     const std::optional<int> row = selectedRow();

@@ -42,6 +42,8 @@ cant_start() {
 export XAUTHORITY=$dir/Xauthority
 (umask 077 && : >"$XAUTHORITY")
 cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
+# The server's number is not known yet; it takes every cookie of -auth whatever
+# display the entry names, and clients find it under their own number below.
 xauth -q add :0 MIT-MAGIC-COOKIE-1 "$cookie"
 
 mkfifo "$dir/display"

@@ -12,6 +12,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 constexpr std::int32_t kDesktop = 0;
@@ -41,11 +42,14 @@ QString DisplayName(const std::string& path)
 QMimeType FileMimeType(const std::string& path)
 {
     QMimeDatabase types;
+    // Non-blocking, so that a FIFO or a device found there cannot hang; only a
+    // plain file is read.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat st {};
-    // Never a FIFO or a device: opening one could hang.
-    const int fd = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)
-                       ? ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)
-                       : -1;
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        fd = -1;
+    }
     if (fd < 0)
         return types.mimeTypeForFile(DisplayName(path), QMimeDatabase::MatchExtension);
     QFile file;

@@ -7,6 +7,8 @@
 #include <system_error>
 #include <thread>
 
+namespace {
+// How many of this process's threads are Qt pool threads.
 int QtPoolThreadsRunning()
 {
     int count = 0;
@@ -20,6 +22,7 @@ int QtPoolThreadsRunning()
     }
     return count;
 }
+} // namespace
 
 void WaitForQtPoolThreadsToEnd()
 {

@@ -6,6 +6,3 @@
 // then leaves that data behind. Called after the application object is
 // destroyed, this waits until those threads have ended (a few seconds at most).
 void WaitForQtPoolThreadsToEnd();
-
-// How many of this process's threads are Qt pool threads.
-int QtPoolThreadsRunning();
