@@ -112,15 +112,14 @@ BlockMatcher::BlockMatcher(const SearchExpr& expression) : expression_(expressio
     next_.resize(finders_.size());
 }
 
-bool BlockMatcher::test(std::string_view block, std::size_t start, std::size_t end,
-                        const std::function<bool(std::string_view)>& onMatch)
+bool BlockMatcher::test(std::string_view block, std::size_t start, std::size_t end, const OnMatch& onMatch)
 {
     std::size_t length = end - start;
     if (length > 0 && block[end - 1] == '\r')
         --length;
     if (length == 0)
         return true;
-    const std::string_view raw = raw_ = block.substr(start, length);
+    const std::string_view raw = block.substr(start, length);
     std::string_view utf8 = raw;
     if (firstHighByte(raw, 0) == npos) {
         foldAscii(raw, lowered_);
@@ -136,10 +135,10 @@ bool BlockMatcher::test(std::string_view block, std::size_t start, std::size_t e
     const auto& terms = expression_.terms();
     for (std::size_t i = 0; i < terms.size(); ++i)
         found_[i] = lowered.find(terms[i].text) != npos;
-    return !expression_.evaluate(found_) || onMatch(utf8);
+    return !expression_.evaluate(found_) || onMatch(utf8, raw);
 }
 
-bool BlockMatcher::forEachMatch(std::string_view block, const std::function<bool(std::string_view)>& onMatch)
+bool BlockMatcher::forEachMatch(std::string_view block, const OnMatch& onMatch)
 {
     auto lineEnd = [&](std::size_t from) {
         const void* nl = std::memchr(block.data() + from, '\n', block.size() - from);

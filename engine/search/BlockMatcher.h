@@ -35,16 +35,17 @@ public:
     // expression: already lowered.
     explicit BlockMatcher(const SearchExpr& expression);
 
+    // Gets a matching line as UTF-8 and as the bytes the catalog holds (the
+    // same view when the line is UTF-8), both without the line end.
+    using OnMatch = std::function<bool(std::string_view text, std::string_view bytes)>;
+
     // Calls onMatch with each non-empty matching line of block (whole lines,
-    // line ends included), as UTF-8 without its line end, in order. Stops
-    // when onMatch returns false; returns false then.
-    bool forEachMatch(std::string_view block, const std::function<bool(std::string_view)>& onMatch);
-    // While onMatch runs: the line's own bytes, as the catalog holds them.
-    std::string_view matchedBytes() const { return raw_; }
+    // line ends included), in order. Stops when onMatch returns false;
+    // returns false then.
+    bool forEachMatch(std::string_view block, const OnMatch& onMatch);
 
 private:
-    bool test(std::string_view block, std::size_t start, std::size_t end,
-              const std::function<bool(std::string_view)>& onMatch);
+    bool test(std::string_view block, std::size_t start, std::size_t end, const OnMatch& onMatch);
 
     const SearchExpr& expression_;
     std::vector<CaselessFinder> finders_; // of the longest ASCII run of each word
@@ -52,5 +53,4 @@ private:
     std::vector<bool> found_;
     std::string utf8_;
     std::string lowered_;
-    std::string_view raw_;
 };

@@ -49,15 +49,15 @@ void FindWordOnFile(const std::string& catalogFile, const FindQuery& query, Find
         std::string_view block;
         bool more = true;
         while (more && !session.StopFind && reader.nextBlock(block)) {
-            more = matcher.forEachMatch(block, [&](std::string_view text) {
+            more = matcher.forEachMatch(block, [&](std::string_view text, std::string_view bytes) {
                 const BodyLine line = ParseBodyLine(text);
                 if (!line.hasEntryFields()) {
                     if (!TrimBlanks(text).empty())
                         ++skipped;
                 } else if (auto hit = HitFromLine(line, diskId, query.Filter)) {
                     // The key names the line by its bytes: two names can decode alike.
-                    if (matcher.matchedBytes().data() != text.data())
-                        hit->Key = ParseBodyLine(matcher.matchedBytes()).key();
+                    if (bytes.data() != text.data())
+                        hit->Key = ParseBodyLine(bytes).key();
                     hits.push_back(std::move(*hit));
                     ++session.HitCount;
                 }

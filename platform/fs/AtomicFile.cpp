@@ -44,14 +44,9 @@ bool AtomicFileWriter::open(const std::string& targetPath, std::optional<mode_t>
     errno_ = 0;
     changed_ = false;
     expected_.reset();
-    // The temporary name is the target's and six letters more, its base cut
-    // so that a name at the file system's limit still gets one.
-    const std::size_t slash = targetPath.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : targetPath.substr(0, slash + 1);
-    const std::size_t baseStart = slash == std::string::npos ? 0 : slash + 1;
-    const std::size_t limit = FileNameLimit(folder);
-    const std::size_t base = std::min(targetPath.size() - baseStart, limit > 7 ? limit - 7 : 0);
-    std::string pattern = targetPath.substr(0, baseStart + base) + ".XXXXXX";
+    // The temporary name is the target's and six letters more, cut so that a
+    // name at the file system's limit still gets one.
+    std::string pattern = WithSuffixThatFits(targetPath, ".XXXXXX");
     fd_ = mkstemp(pattern.data());
     if (fd_ < 0)
         return fail("cannot create");
@@ -170,6 +165,15 @@ std::size_t FileNameLimit(const std::string& folder)
 {
     long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
     return limit > 0 ? std::size_t(limit) : NAME_MAX;
+}
+
+std::string WithSuffixThatFits(const std::string& path, std::string_view suffix)
+{
+    const std::size_t slash = path.rfind('/');
+    const std::size_t baseStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t limit = FileNameLimit(slash == std::string::npos ? "." : path.substr(0, baseStart));
+    const std::size_t room = limit > suffix.size() ? limit - suffix.size() : 0;
+    return path.substr(0, baseStart + std::min(path.size() - baseStart, room)) + std::string(suffix);
 }
 
 bool ResolveWriteTarget(const std::string& path, std::string& target, int* errorCode)

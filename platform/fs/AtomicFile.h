@@ -66,6 +66,10 @@ bool IsTemporaryNameOf(std::string_view name, std::string_view target);
 // does not say).
 std::size_t FileNameLimit(const std::string& folder);
 
+// path and suffix after it, the file name cut first where the two together
+// would pass that limit.
+std::string WithSuffixThatFits(const std::string& path, std::string_view suffix);
+
 // The file a write to path replaces: path itself, or for a symbolic link the
 // file it finally leads to, so that the user's link keeps pointing at the
 // data. False (errno in errorCode, ENOENT for a dangling link) when a link

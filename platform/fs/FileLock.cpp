@@ -2,7 +2,6 @@
 
 #include "platform/fs/AtomicFile.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -32,11 +31,7 @@ std::string FileLock::LockPath(const std::string& file)
 {
     // Cut like a temporary name, so that a name at the file system's limit
     // still has a lock.
-    const std::size_t slash = file.rfind('/');
-    const std::size_t baseStart = slash == std::string::npos ? 0 : slash + 1;
-    const std::size_t limit = FileNameLimit(slash == std::string::npos ? "." : file.substr(0, baseStart));
-    const std::size_t base = std::min(file.size() - baseStart, limit > 5 ? limit - 5 : 0);
-    return file.substr(0, baseStart + base) + ".lock";
+    return WithSuffixThatFits(file, ".lock");
 }
 
 FileLock::FileLock(const std::string& file)

@@ -1,5 +1,6 @@
 #include "platform/shell/Shell.h"
 #include "tests/support/RecordingPrompter.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -11,21 +12,6 @@
 #include <thread>
 
 namespace {
-// Puts folder first on PATH for the lifetime of the object.
-class PathPrefix {
-public:
-    explicit PathPrefix(const std::string& folder, bool only = false)
-    {
-        const char* p = std::getenv("PATH");
-        old_ = p ? p : "";
-        setenv("PATH", only ? folder.c_str() : (folder + ":" + old_).c_str(), 1);
-    }
-    ~PathPrefix() { setenv("PATH", old_.c_str(), 1); }
-
-private:
-    std::string old_;
-};
-
 bool waitForFile(const std::string& path)
 {
     for (int i = 0; i < 200 && !std::filesystem::exists(path); ++i)
@@ -55,7 +41,8 @@ TEST(Shell, OpensThroughXdgOpenWithoutWaitingForIt)
                                       "mv \"" +
                                       dir.file("out.tmp") + "\" \"" + dir.file("out") + "\"\n");
     chmod(script.c_str(), 0755);
-    PathPrefix path(dir.file("bin"));
+    const char* old = std::getenv("PATH");
+    const ScopedEnv path("PATH", dir.file("bin") + ":" + (old ? old : ""));
     RecordingPrompter prompter;
     const std::string target = "file:///tmp/a b/Lib_x'$(y)#1.html";
     RunShellExecute(target);
@@ -69,7 +56,7 @@ TEST(Shell, MissingOpenerIsReported)
 {
     TempDir dir;
     std::filesystem::create_directory(dir.file("empty"));
-    PathPrefix path(dir.file("empty"), true);
+    const ScopedEnv path("PATH", dir.file("empty"));
     RecordingPrompter prompter;
     RunShellExecute("/tmp/x.txt");
     ASSERT_EQ(prompter.boxes.size(), 1u);

@@ -6,6 +6,7 @@
 #include "tests/support/FakeServices.h"
 #include "tests/support/RecordingPrompter.h"
 #include "tests/support/RecordingShell.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
 
 #include <QApplication>
@@ -114,24 +115,6 @@ TEST(DesktopShell, FilesGoToTheDesktopActionsAddressesToTheOpener)
 }
 
 namespace {
-// XDG_DATA_HOME for one test, put back afterwards.
-struct DataHome {
-    explicit DataHome(const std::string& path)
-    {
-        if (const char* old = std::getenv("XDG_DATA_HOME"))
-            before = old;
-        ::setenv("XDG_DATA_HOME", path.c_str(), 1);
-    }
-    ~DataHome()
-    {
-        if (before)
-            ::setenv("XDG_DATA_HOME", before->c_str(), 1);
-        else
-            ::unsetenv("XDG_DATA_HOME");
-    }
-    std::optional<std::string> before;
-};
-
 mode_t ModeOf(const std::string& path)
 {
     struct stat st {};
@@ -143,7 +126,7 @@ TEST(SystemDesktopActions, TrashIsMadeWhereTheDesktopLooksAndNothingLandsElsewhe
 {
     TempDir dir;
     const std::string data = dir.file("data");
-    const DataHome home(data);
+    const ScopedEnv home("XDG_DATA_HOME", data);
     // The working folder must stay untouched.
     std::filesystem::create_directories(dir.file("work"));
     const std::filesystem::path cwd = std::filesystem::current_path();
@@ -173,7 +156,7 @@ TEST(SystemDesktopActions, ATrashThatCannotBeMadeIsRefusedAndTheFileStays)
 {
     TempDir dir;
     dir.write("blocker", "a file where the data folder would be");
-    const DataHome home(dir.file("blocker/data"));
+    const ScopedEnv home("XDG_DATA_HOME", dir.file("blocker/data"));
     const std::string file = dir.write("disk/a.txt", "kept");
     World w;
     EXPECT_FALSE(w.actions.moveToTrash(file));
@@ -187,7 +170,7 @@ TEST(SystemDesktopActions, ATrashThatCannotBeMadeIsRefusedAndTheFileStays)
 TEST(SystemDesktopActions, APathOfAnotherSystemIsNeverLookedForInTheWorkingFolder)
 {
     TempDir dir;
-    const DataHome home(dir.file("data"));
+    const ScopedEnv home("XDG_DATA_HOME", dir.file("data"));
     dir.write("C:/Docs/plan.txt", "not this one");
     const std::filesystem::path cwd = std::filesystem::current_path();
     std::filesystem::current_path(dir.path());
