@@ -16,11 +16,16 @@ for how in alt+F4 TERM early-TERM; do
     "$build/CorvaneDisk" &
     PROGRAM_PID=$!
     # As soon as SIGTERM is held back or caught, before the window is there.
-    for ((i = 0; i < 300; i++)); do
+    # A loaded machine may take long to get there: wait for it, not for a time.
+    held=
+    for ((deadline = SECONDS + 60; SECONDS < deadline; )); do
       masks=$(awk '/^Sig(Blk|Cgt):/ {print $2}' "/proc/$PROGRAM_PID/status" 2>/dev/null || true)
-      for m in $masks; do (((0x$m >> 14) & 1)) && break 2; done
+      for m in $masks; do (((0x$m >> 14) & 1)) && held=1; done
+      [[ -z $held ]] || break
+      kill -0 "$PROGRAM_PID" 2>/dev/null || { echo "early-TERM: the program ended before it took SIGTERM" >&2; exit 1; }
       sleep 0.01
     done
+    [[ -n $held ]] || { echo "early-TERM: SIGTERM neither held back nor caught within 60 s" >&2; exit 1; }
     xdotool search --name '^CorvaneDisk$' >/dev/null 2>&1 && echo "early-TERM: the window came first" >&2
     kill -TERM "$PROGRAM_PID"
   else
