@@ -17,7 +17,7 @@ struct CmdLineOptions {
     int Mode = 0; // 1 catalog, 2 report
     // The batch report's settings.
     bool StyleHTML = true;
-    std::string ColunmSep = ",";
+    std::string ColumnSeparator = ",";
     std::string HeaderBackColor = "C0FFC0";
     std::string HeaderTextColor = "000000";
     std::string FieldBackColor = "FFFFFF";

@@ -130,7 +130,7 @@ bool applySwitch(const std::string& piece, CmdLineOptions& o, int& required)
     case 's':
         if (value.size() != 1)
             return false;
-        o.ColunmSep = value;
+        o.ColumnSeparator = value;
         return true;
     case 'i':
         o.IncludeFile = value.find('f') != std::string::npos;

@@ -109,12 +109,12 @@ TEST_F(CommandLineTest, ReportSwitches)
     EXPECT_EQ(r.FieldBackColor, "");
     EXPECT_EQ(r.FieldTextColor, "");
     EXPECT_TRUE(r.Border);
-    EXPECT_EQ(r.ColunmSep, ";");
+    EXPECT_EQ(r.ColumnSeparator, ";");
     EXPECT_TRUE(r.IncludeFile && r.IncludeComment);
     EXPECT_FALSE(r.IncludeDir || r.IncludeDate || r.IncludeSize || r.IncludeDisk);
     CmdLineOptions d = parse({"-l:x.dat"});
     EXPECT_TRUE(d.StyleHTML);
-    EXPECT_EQ(d.ColunmSep, ",");
+    EXPECT_EQ(d.ColumnSeparator, ",");
     EXPECT_EQ(d.HeaderBackColor, "C0FFC0");
 }
 
