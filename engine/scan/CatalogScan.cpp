@@ -298,7 +298,7 @@ void CreateCatalog(const ScanOptions& opts, ScanSession& session)
             {HeaderLine::RecursiveDir, std::string(FlagText(opts.RecursiveDir))},
             {HeaderLine::SearchZipContent, std::string(FlagText(opts.SearchZipContent))},
             {HeaderLine::EnableComment, std::string(FlagText(opts.EnableComment))},
-            {HeaderLine::Search, ToCatalogHeaderValue(opts.Search)},
+            {HeaderLine::Search, ToCatalogHeaderValue(opts.FilePatterns)},
         };
         for (const auto& [line, value] : header)
             session.lines.append(MakeHeaderLine(line, value));
@@ -311,7 +311,7 @@ void CreateCatalog(const ScanOptions& opts, ScanSession& session)
         SkippedFolders skipped;
         Walker walker(opts, session, st.st_dev, skipped);
         std::string catalogRoot = ToCatalogPath(root);
-        for (const std::string& pattern : FilterPatterns(opts.Search)) {
+        for (const std::string& pattern : FilterPatterns(opts.FilePatterns)) {
             UniqueFd folder(::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
             if (!folder)
                 skipped.add(root, errno);

@@ -60,7 +60,7 @@ int catalogRequest(const CmdLineOptions& opts)
 {
     ScanOptions scan;
     scan.RootDir = AddSlash(opts.Folder);
-    scan.Search = opts.Filter;
+    scan.FilePatterns = opts.Filter;
     scan.RecursiveDir = opts.RecursiveDir;
     scan.SearchZipContent = opts.SearchZipContent;
     scan.EnableComment = opts.EnableComment;

@@ -241,7 +241,7 @@ TEST_F(Browse, CatalogMadeByTheScan)
     ScanSession scan;
     ScanOptions options;
     options.RootDir = lib.file("disk");
-    options.Search = "*.*";
+    options.FilePatterns = "*.*";
     options.RecursiveDir = options.SearchZipContent = true;
     CreateCatalog(options, scan);
     ASSERT_TRUE(SaveFile(scan.lines, lib.file("dat/scan.dat"), scan.problems));
@@ -291,7 +291,7 @@ TEST_F(Browse, CommentsNeverChangeTheBytesOfAName)
     ScanSession scan;
     ScanOptions options;
     options.RootDir = lib.file("disk");
-    options.Search = "*.*";
+    options.FilePatterns = "*.*";
     CreateCatalog(options, scan);
     ASSERT_TRUE(SaveFile(scan.lines, lib.file("dat/scan.dat"), scan.problems));
     FolderLoad l = load(lib.file("dat/scan.dat"));
