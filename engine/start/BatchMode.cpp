@@ -115,5 +115,5 @@ int reportRequest(const CmdLineOptions& opts)
 
 int RunBatchRequest(const CmdLineOptions& opts)
 {
-    return opts.Mode == 1 ? catalogRequest(opts) : reportRequest(opts);
+    return opts.Request == BatchRequest::Catalog ? catalogRequest(opts) : reportRequest(opts);
 }

@@ -59,17 +59,17 @@ bool applySwitch(const std::string& piece, CmdLineOptions& o, int& required)
     const std::string value = piece.size() > 2 ? piece.substr(2) : std::string();
     switch (letter) {
     case 'c':
-        if (o.Mode != 0 || value.empty())
+        if (o.Request != BatchRequest::None || value.empty())
             return false;
         o.Folder = absoluteFolder(value);
-        o.Mode = 1;
+        o.Request = BatchRequest::Catalog;
         required += 1;
         return true;
     case 'd':
-        if (o.Mode != 0 || value.empty())
+        if (o.Request != BatchRequest::None || value.empty())
             return false;
         o.Folder = absoluteFolder(value);
-        o.Mode = 1;
+        o.Request = BatchRequest::Catalog;
         o.RecursiveDir = PlaceOf(SettingId::Recursive).isTrue();
         o.SearchZipContent = PlaceOf(SettingId::ZipContent).isTrue();
         o.EnableComment = PlaceOf(SettingId::EnableComment).isTrue();
@@ -78,16 +78,16 @@ bool applySwitch(const std::string& piece, CmdLineOptions& o, int& required)
         required += 2;
         return true;
     case 'o':
-        if (o.Mode == 2 || value.empty())
+        if (o.Request == BatchRequest::Report || value.empty())
             return false;
         o.Name = value;
         required += 1;
         return true;
     case 'l':
-        if (o.Mode != 0 || value.empty())
+        if (o.Request != BatchRequest::None || value.empty())
             return false;
         o.Name = value;
-        o.Mode = 2;
+        o.Request = BatchRequest::Report;
         required += 1;
         return true;
     case 'f':
@@ -114,7 +114,7 @@ bool applySwitch(const std::string& piece, CmdLineOptions& o, int& required)
         o.Border = true;
         return true;
     case 't':
-        if (o.Mode != 2 || (value != "H" && value != "T"))
+        if (o.Request != BatchRequest::Report || (value != "H" && value != "T"))
             return false;
         o.StyleHTML = value == "H";
         return true;
@@ -161,7 +161,8 @@ CmdLineOptions ParseCommandLine(const std::vector<std::string>& args)
     } catch (const std::exception&) {
         return o;
     }
-    o.Valid = (required == 2 && o.Mode == 1) || (required == 1 && o.Mode == 2);
+    o.Valid =
+        (required == 2 && o.Request == BatchRequest::Catalog) || (required == 1 && o.Request == BatchRequest::Report);
     return o;
 }
 

@@ -30,7 +30,7 @@ protected:
     {
         CmdLineOptions o;
         o.Valid = true;
-        o.Mode = 2;
+        o.Request = BatchRequest::Report;
         o.Name = "Backup.dat";
         o.StyleHTML = html;
         for (char c : letters) {
