@@ -6,7 +6,7 @@
 #include "platform/text/Encoding.h"
 
 namespace {
-constexpr std::string_view kSizeUnit = " Kb";
+constexpr std::string_view SizeUnit = " Kb";
 
 // A piece of one line, decoded by that line's encoding.
 struct LineDecoder {
@@ -51,7 +51,7 @@ FolderFile CatalogFolders::file(std::size_t index) const
 
     FolderFile f;
     f.Name = decode(b.path.substr(b.path.rfind('\\') + 1));
-    f.Size = decode(b.sizeDate.substr(0, b.sizeText().size() + kSizeUnit.size()));
+    f.Size = decode(b.sizeDate.substr(0, b.sizeText().size() + SizeUnit.size()));
     f.DateModif = decode(b.dateText());
     if (auto edited = comments_.find(index); edited != comments_.end())
         f.Comment = edited->second;

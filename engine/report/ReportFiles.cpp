@@ -45,7 +45,7 @@ std::string ReportOpenTarget(const std::string& reportPath, bool html)
     std::string absolute = std::filesystem::absolute(reportPath, ec).string();
     if (ec)
         absolute = reportPath;
-    static constexpr char kHex[] = "0123456789ABCDEF";
+    static constexpr char HexDigits[] = "0123456789ABCDEF";
     std::string url = "file://";
     for (char ch : absolute) {
         auto c = static_cast<unsigned char>(ch);
@@ -53,8 +53,8 @@ std::string ReportOpenTarget(const std::string& reportPath, bool html)
             url += ch;
         } else {
             url += '%';
-            url += kHex[c >> 4];
-            url += kHex[c & 15];
+            url += HexDigits[c >> 4];
+            url += HexDigits[c & 15];
         }
     }
     return url;

@@ -13,16 +13,16 @@
 #include "platform/prompter/Prompter.h"
 
 namespace {
-constexpr std::string_view kTitle = "CorvaneDisk";
+constexpr std::string_view PromptTitle = "CorvaneDisk";
 
 bool ask(std::string_view question)
 {
-    return ActivePrompter().askYesNo(question, kTitle, MsgIcon::Question);
+    return ActivePrompter().askYesNo(question, PromptTitle, MsgIcon::Question);
 }
 
 void tell(std::string_view text)
 {
-    ActivePrompter().message(text, kTitle, MsgIcon::Exclamation);
+    ActivePrompter().message(text, PromptTitle, MsgIcon::Exclamation);
 }
 
 bool nameIsSafe(const CmdLineOptions& opts)

@@ -13,7 +13,7 @@
 #include <unistd.h>
 
 namespace {
-constexpr std::size_t kBufferSize = 1 << 20;
+constexpr std::size_t BufferSize = 1 << 20;
 
 mode_t currentUmask()
 {
@@ -61,7 +61,7 @@ bool AtomicFileWriter::open(const std::string& targetPath, std::optional<mode_t>
                   : (::stat(targetPath.c_str(), &st) == 0) ? (st.st_mode & 07777)
                                                            : (0666 & ~currentUmask());
     fchmod(fd_, mode);
-    buffer_.reserve(kBufferSize);
+    buffer_.reserve(BufferSize);
     return true;
 }
 
@@ -94,9 +94,9 @@ bool AtomicFileWriter::write(std::string_view data)
 {
     if (fd_ < 0)
         return false;
-    if (buffer_.size() + data.size() > kBufferSize && !flushBuffer())
+    if (buffer_.size() + data.size() > BufferSize && !flushBuffer())
         return false;
-    if (data.size() >= kBufferSize)
+    if (data.size() >= BufferSize)
         return writeAll(data);
     buffer_.append(data);
     return true;
