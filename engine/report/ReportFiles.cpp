@@ -23,11 +23,12 @@ bool keepsInUrl(unsigned char c)
 std::string LibraryReportPath(std::string_view catalogName, bool html)
 {
     CheckCatalogName(catalogName);
-    constexpr std::string_view prefix = "Lib_";
+    constexpr std::string_view ReportPrefix = "Lib_";
     const std::string& folder = Folders().ReportPath;
     // A catalog name near the file system's limit gives a report name cut to fit.
-    const std::size_t room = FileNameLimit(folder) - prefix.size() - extension(html).size();
-    return folder + std::string(prefix) + FileWithOutExt(catalogName).substr(0, room) + std::string(extension(html));
+    const std::size_t room = FileNameLimit(folder) - ReportPrefix.size() - extension(html).size();
+    return folder + std::string(ReportPrefix) + FileWithOutExt(catalogName).substr(0, room) +
+           std::string(extension(html));
 }
 
 std::string FindReportPath(bool html)

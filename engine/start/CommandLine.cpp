@@ -44,8 +44,8 @@ std::string absoluteFolder(const std::string& typed)
 // stand alone. "-oMyDisk" or "-rz" is a mistyped request, not a guess.
 bool wellFormed(const std::string& piece)
 {
-    constexpr std::string_view withValue = "cdolftxsi";
-    if (withValue.find(piece[0]) != std::string_view::npos)
+    constexpr std::string_view LettersWithValue = "cdolftxsi";
+    if (LettersWithValue.find(piece[0]) != std::string_view::npos)
         return piece.size() >= 2 && piece[1] == ':';
     return piece.size() == 1;
 }
@@ -177,10 +177,10 @@ std::string CatalogNameFromPath(const std::string& nativeFolder)
     }
     // A deep folder's name is cut so that name, counter and ".dat" fit the
     // file system's limit.
-    constexpr std::string_view extension = ".dat";
-    const std::size_t limit = FileNameLimit(Folders().LibPath) - extension.size();
+    constexpr std::string_view CatalogExtension = ".dat";
+    const std::size_t limit = FileNameLimit(Folders().LibPath) - CatalogExtension.size();
     std::string name = base.substr(0, limit);
-    for (int counter = 0; NameTaken(Folders().LibPath + name + std::string(extension)); ++counter) {
+    for (int counter = 0; NameTaken(Folders().LibPath + name + std::string(CatalogExtension)); ++counter) {
         char digits[16];
         std::snprintf(digits, sizeof digits, "%03d", counter);
         name = base.substr(0, limit - std::strlen(digits)) + digits;

@@ -16,10 +16,10 @@ constexpr std::time_t AbandonedAfter = 60 * 60;
 // The catalog whose copy name would be, or "" when name is no such copy.
 std::string_view catalogOfCopy(std::string_view name)
 {
-    constexpr std::size_t suffix = 7; // "." and six letters
-    if (name.size() <= suffix + 4)
+    constexpr std::size_t CopySuffixLength = 7; // "." and six letters
+    if (name.size() <= CopySuffixLength + 4)
         return {};
-    const std::string_view catalog = name.substr(0, name.size() - suffix);
+    const std::string_view catalog = name.substr(0, name.size() - CopySuffixLength);
     if (!AsciiEqualNoCase(catalog.substr(catalog.size() - 4), ".dat") || !IsTemporaryNameOf(name, catalog))
         return {};
     return catalog;

@@ -151,10 +151,10 @@ std::function<void(const std::string&)>& AtomicFileWriter::BeforeReplace()
 
 bool IsTemporaryNameOf(std::string_view name, std::string_view target)
 {
-    constexpr std::string_view letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    constexpr std::string_view TemporaryLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     if (name.size() != target.size() + 7 || !name.starts_with(target) || name[target.size()] != '.')
         return false;
-    return name.substr(target.size() + 1).find_first_not_of(letters) == std::string_view::npos;
+    return name.substr(target.size() + 1).find_first_not_of(TemporaryLetters) == std::string_view::npos;
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view data, int* errorCode)
