@@ -41,7 +41,7 @@ int main(int argc, char** argv)
         ScanSession s;
         ScanOptions o;
         o.RootDir = root.string();
-        o.Search = "*.*";
+        o.FilePatterns = "*.*";
         o.RecursiveDir = true;
         CreateCatalog(o, s);
         lines = s.lines.count();

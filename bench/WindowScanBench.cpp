@@ -49,7 +49,7 @@ int main(int argc, char** argv)
 
     ScanOptions opts;
     opts.RootDir = tree.string();
-    opts.Search = "*.*";
+    opts.FilePatterns = "*.*";
     opts.RecursiveDir = true;
     const double batch = BestOf(5, [&] {
         const auto t0 = std::chrono::steady_clock::now();

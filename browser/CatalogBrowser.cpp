@@ -174,7 +174,7 @@ void CatalogBrowser::listFolderFiles(const QModelIndex& node)
 {
     listed_ = folderModel_->folderAt(node);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    fileModel_->setFiles(folders_ && listed_ != NoFolder ? folders_->Files(listed_) : std::vector<clsFile>());
+    fileModel_->setFiles(folders_ && listed_ != NoFolder ? folders_->Files(listed_) : std::vector<FolderFile>());
     QApplication::restoreOverrideCursor();
 }
 
@@ -218,7 +218,7 @@ void CatalogBrowser::editComment()
         return;
     const int row = current.row();
     const std::size_t position = fileModel_->position(row);
-    const clsFile file = folders_->File(listed_, position);
+    const FolderFile file = folders_->File(listed_, position);
     const std::shared_ptr<CatalogFolders> shown = folders_;
     const std::optional<std::string> written = EditEntryComment(app_, this, catalog_, file.Key, file.Comment);
     // Only a rewritten line changes the row, and only while its catalog is still shown.

@@ -15,13 +15,13 @@ QString IconName(std::string_view name)
 
 FileListModel::FileListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void FileListModel::setFiles(const std::vector<clsFile>& files)
+void FileListModel::setFiles(const std::vector<FolderFile>& files)
 {
     beginResetModel();
     rows_.clear();
     rows_.reserve(files.size());
     for (std::size_t i = 0; i < files.size(); ++i) {
-        const clsFile& f = files[i];
+        const FolderFile& f = files[i];
         Row row{{}, {}, {}, i, {}, {}};
         setCell(row, Name, f.Name);
         setCell(row, Size, f.Size);

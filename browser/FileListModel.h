@@ -23,7 +23,7 @@ public:
     explicit FileListModel(QObject* parent = nullptr);
 
     // The files of a folder, in catalog order, then sorted as chosen last.
-    void setFiles(const std::vector<clsFile>& files);
+    void setFiles(const std::vector<FolderFile>& files);
     // Order of the rows: by column, or in catalog order while column is -1.
     void sortBy(int column, Qt::SortOrder order);
     // The file's place in its folder (as CatalogFolders counts it).

@@ -65,7 +65,7 @@ void CatalogCreation::create(const QString& folder)
     opts.SearchZipContent = asked.archiveContents;
     opts.EnableComment = asked.comments;
     opts.RootDir = folder.toStdString();
-    opts.Search = asked.patterns.toStdString();
+    opts.FilePatterns = asked.patterns.toStdString();
     const auto start = app_.services.clock.steadyTime();
 
     window_.catLayer().setStatus(app_.texts.text(TextId::ScanRunning), folder);

@@ -68,7 +68,7 @@ ReportPage::ReportPage(ReportOptions& report, QWidget* parent) : OptionPage("fra
     separatorBox->setEditable(true);
     separatorBox->setMinimumWidth(56);
     separatorBox->addItems({";", ":", ",", "$", "!", "\\"});
-    separatorBox->setEditText(QString::fromStdString(report.ColunmSep));
+    separatorBox->setEditText(QString::fromStdString(report.ColumnSeparator));
     auto* text = new QGridLayout(textGroup);
     text->addWidget(MakeControl<QLabel>(textGroup, "lblSeparator"), 0, 0);
     text->addWidget(separatorBox, 0, 1);
@@ -105,7 +105,7 @@ void ReportPage::storeOnClose()
     r.IncludeFile = withFileName->isChecked();
     r.IncludeDir = withPath->isChecked();
     r.IncludeSize = withSize->isChecked();
-    r.ColunmSep = separatorBox->currentText().toStdString();
+    r.ColumnSeparator = separatorBox->currentText().toStdString();
     r.StyleHTML = htmlStyle->isChecked();
     r.HeaderBackColor = std::int32_t(headerBackColor->color());
     r.HeaderTextColor = std::int32_t(headerTextColor->color());

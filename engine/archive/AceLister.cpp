@@ -13,7 +13,7 @@ constexpr std::uint16_t HasPackedData = 1;
 constexpr std::uint8_t FolderAttributes = 0x10;
 } // namespace
 
-void ListAceFiles(ArchiveBytes& in, MemberListing& listing)
+void ListAceHeaders(ArchiveBytes& in, MemberListing& listing)
 {
     std::string_view header;
     if (!in.read(0, MainHeaderSize, header) || header.substr(7, 7) != "**ACE**")

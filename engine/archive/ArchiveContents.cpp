@@ -15,11 +15,11 @@ struct ListerEntry {
 };
 
 constexpr ListerEntry Listers[] = {
-    {ArchiveKind::Rar, "Found in rarfile :", RARList, "", ""},
-    {ArchiveKind::Ace, "Found in acefile : ", ListAceFiles, "modAce", "ListAceFiles"},
-    {ArchiveKind::Arj, "Found in arjfile :", ListARJfiles, "modUnCompress", "ListARJfiles"},
-    {ArchiveKind::Lzh, "Found in arjfile : ", ListLZHfiles, "modUnCompress", "ListLZHfiles"},
-    {ArchiveKind::Cab, "Found in cabfile : ", ListCABfiles, "modFindFile", "GetFileInformation"},
+    {ArchiveKind::Rar, "Found in rarfile :", ListRarHeaders, "", ""},
+    {ArchiveKind::Ace, "Found in acefile : ", ListAceHeaders, "modAce", "ListAceFiles"},
+    {ArchiveKind::Arj, "Found in arjfile :", ListArjHeaders, "modUnCompress", "ListARJfiles"},
+    {ArchiveKind::Lzh, "Found in arjfile : ", ListLzhHeaders, "modUnCompress", "ListLZHfiles"},
+    {ArchiveKind::Cab, "Found in cabfile : ", ListCabHeaders, "modFindFile", "GetFileInformation"},
 };
 
 constexpr std::string_view ZipPrefix = "Found in zipfile :";

@@ -34,7 +34,7 @@ bool skipHeaderTail(ArchiveBytes& in, std::uint64_t& pos, std::uint16_t basicSiz
 }
 } // namespace
 
-void ListARJfiles(ArchiveBytes& in, MemberListing& listing)
+void ListArjHeaders(ArchiveBytes& in, MemberListing& listing)
 {
     std::string_view header;
     if (!in.read(0, FixedSize, header) || Le16(header, 0) != HeaderId)

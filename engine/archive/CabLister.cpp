@@ -29,7 +29,7 @@ bool skipNamePair(ArchiveBytes& in, std::uint64_t& pos)
 }
 } // namespace
 
-void ListCABfiles(ArchiveBytes& in, MemberListing& listing)
+void ListCabHeaders(ArchiveBytes& in, MemberListing& listing)
 {
     std::string_view header;
     if (!in.read(0, HeaderSize, header) || header.substr(0, 4) != "MSCF")

@@ -6,8 +6,8 @@
 
 #include "engine/archive/MemberListing.h"
 
-void RARList(ArchiveBytes& in, MemberListing& listing);
-void ListAceFiles(ArchiveBytes& in, MemberListing& listing);
-void ListARJfiles(ArchiveBytes& in, MemberListing& listing);
-void ListLZHfiles(ArchiveBytes& in, MemberListing& listing);
-void ListCABfiles(ArchiveBytes& in, MemberListing& listing);
+void ListRarHeaders(ArchiveBytes& in, MemberListing& listing);
+void ListAceHeaders(ArchiveBytes& in, MemberListing& listing);
+void ListArjHeaders(ArchiveBytes& in, MemberListing& listing);
+void ListLzhHeaders(ArchiveBytes& in, MemberListing& listing);
+void ListCabHeaders(ArchiveBytes& in, MemberListing& listing);

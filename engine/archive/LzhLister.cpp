@@ -99,7 +99,7 @@ bool readExtendedHeaders(ArchiveBytes& in, std::uint64_t pos, std::uint16_t firs
 }
 } // namespace
 
-void ListLZHfiles(ArchiveBytes& in, MemberListing& listing)
+void ListLzhHeaders(ArchiveBytes& in, MemberListing& listing)
 {
     std::uint64_t pos = 0;
     std::string_view header;

@@ -1,7 +1,7 @@
 #include "engine/archive/Listers.h"
 #include "engine/archive/RarFormats.h"
 
-void RARList(ArchiveBytes& in, MemberListing& listing)
+void ListRarHeaders(ArchiveBytes& in, MemberListing& listing)
 {
     std::string_view start;
     if (in.read(0, Rar5Signature.size(), start) && start == Rar5Signature)

@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 namespace {
-constexpr std::size_t kPiece = std::size_t(4) << 20;
+constexpr std::size_t ReadPiece = std::size_t(4) << 20;
 
 class FileHandle {
 public:
@@ -52,7 +52,7 @@ CatalogBytes ReadCatalogBytes(const std::string& path, std::size_t maxSize, cons
         if (stop)
             return {};
         const std::size_t n =
-            ReadSome(fd, bytes.data.get() + bytes.size, std::min(kPiece, expected - bytes.size), path);
+            ReadSome(fd, bytes.data.get() + bytes.size, std::min(ReadPiece, expected - bytes.size), path);
         if (n == 0)
             break;
         bytes.size += n;

@@ -6,7 +6,7 @@
 #include "platform/text/Encoding.h"
 
 namespace {
-constexpr std::string_view kSizeUnit = " Kb";
+constexpr std::string_view SizeUnit = " Kb";
 
 // A piece of one line, decoded by that line's encoding.
 struct LineDecoder {
@@ -43,15 +43,15 @@ std::uint32_t CatalogFoldersData::openRanges(std::uint32_t FolderNode::*first, s
     return total;
 }
 
-clsFile CatalogFolders::file(std::size_t index) const
+FolderFile CatalogFolders::file(std::size_t index) const
 {
     const std::string_view line = d_.bytes.lineAt(d_.files[index]);
     const BodyLine b = ParseBodyLine(line);
     const LineDecoder decode{IsValidUtf8(line)};
 
-    clsFile f;
+    FolderFile f;
     f.Name = decode(b.path.substr(b.path.rfind('\\') + 1));
-    f.Size = decode(b.sizeDate.substr(0, b.sizeText().size() + kSizeUnit.size()));
+    f.Size = decode(b.sizeDate.substr(0, b.sizeText().size() + SizeUnit.size()));
     f.DateModif = decode(b.dateText());
     if (auto edited = comments_.find(index); edited != comments_.end())
         f.Comment = edited->second;
@@ -61,17 +61,17 @@ clsFile CatalogFolders::file(std::size_t index) const
     return f;
 }
 
-std::vector<clsFile> CatalogFolders::Files(FolderId folder) const
+std::vector<FolderFile> CatalogFolders::Files(FolderId folder) const
 {
     const FolderNode& n = d_.nodes[folder];
-    std::vector<clsFile> rows;
+    std::vector<FolderFile> rows;
     rows.reserve(n.fileCount);
     for (std::size_t i = n.firstFile; i < std::size_t(n.firstFile) + n.fileCount; ++i)
         rows.push_back(file(i));
     return rows;
 }
 
-clsFile CatalogFolders::File(FolderId folder, std::size_t position) const
+FolderFile CatalogFolders::File(FolderId folder, std::size_t position) const
 {
     return file(d_.nodes[folder].firstFile + position);
 }

@@ -24,7 +24,7 @@ using FolderId = std::uint32_t;
 inline constexpr FolderId NoFolder = ~FolderId(0);
 
 // One file of a folder, as the browser's list shows it (UTF-8).
-struct clsFile {
+struct FolderFile {
     std::string Name;      // without its folder, blanks kept
     std::string Size;      // as stored: kilobytes and " Kb"
     std::string DateModif; // as stored: DD/MM/YYYY
@@ -101,9 +101,9 @@ public:
     std::size_t CountFile(FolderId folder) const { return d_.nodes[folder].fileCount; }
     // The folder's files in catalog order (empty for a folder that only holds
     // folders).
-    std::vector<clsFile> Files(FolderId folder) const;
+    std::vector<FolderFile> Files(FolderId folder) const;
     // Positions below count from 0 in the order Files gives.
-    clsFile File(FolderId folder, std::size_t position) const; // position < CountFile(folder)
+    FolderFile File(FolderId folder, std::size_t position) const; // position < CountFile(folder)
     // The file's path as the catalog stores it, not decoded: FromCatalogPath
     // of it names the file on disk even when its name is in a legacy encoding.
     std::string_view StoredPath(FolderId folder, std::size_t position) const;
@@ -112,7 +112,7 @@ public:
     void SetComment(FolderId folder, std::size_t position, std::string_view comment);
 
 private:
-    clsFile file(std::size_t index) const;
+    FolderFile file(std::size_t index) const;
 
     CatalogFoldersData d_;
     std::unordered_map<std::size_t, std::string> comments_; // rewritten since the load

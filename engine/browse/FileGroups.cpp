@@ -32,7 +32,7 @@ public:
         const std::size_t size = std::bit_ceil(std::size_t(fileCount) * 2);
         if (slots_.size() < size)
             slots_.resize(size);
-        std::fill_n(slots_.begin(), size, kEmpty);
+        std::fill_n(slots_.begin(), size, EmptySlot);
         mask_ = size - 1;
     }
 
@@ -43,7 +43,7 @@ public:
         const std::uint32_t hash = hashes_[i];
         for (std::size_t slot = hash & mask_;; slot = (slot + 1) & mask_) {
             const std::uint32_t seen = slots_[slot];
-            if (seen == kEmpty) {
+            if (seen == EmptySlot) {
                 slots_[slot] = position;
                 return true;
             }
@@ -53,7 +53,7 @@ public:
     }
 
 private:
-    static constexpr std::uint32_t kEmpty = ~std::uint32_t(0);
+    static constexpr std::uint32_t EmptySlot = ~std::uint32_t(0);
     const CatalogBytes& bytes_;
     const LargeVector<std::uint32_t>& starts_;
     const LargeVector<std::uint32_t>& hashes_;

@@ -15,9 +15,9 @@
 #include <limits>
 
 namespace {
-constexpr std::size_t kCheckEvery = std::size_t(1) << 20; // bytes between looks at Stop
+constexpr std::size_t CheckEvery = std::size_t(1) << 20; // bytes between looks at Stop
 // Offsets and counts are 32-bit; a catalog this large cannot be browsed.
-constexpr std::size_t kMaxCatalogSize = std::numeric_limits<std::uint32_t>::max();
+constexpr std::size_t MaxCatalogSize = std::numeric_limits<std::uint32_t>::max();
 
 bool hasHighBytes(std::string_view s)
 {
@@ -66,7 +66,7 @@ public:
 
     bool run(const std::string& path)
     {
-        d_.bytes = ReadCatalogBytes(path, kMaxCatalogSize, control_.Stop, HeaderWatch(path),
+        d_.bytes = ReadCatalogBytes(path, MaxCatalogSize, control_.Stop, HeaderWatch(path),
                                     [&](std::size_t done, std::size_t total) { progress(50 * done / total); });
         if (control_.Stop)
             return false;
@@ -109,13 +109,13 @@ private:
         const std::size_t size = d_.bytes.size;
         std::string_view lastFolder;
         FolderId lastId = NoFolder;
-        std::size_t nextCheck = pos + kCheckEvery;
+        std::size_t nextCheck = pos + CheckEvery;
         while (pos < size) {
             if (pos >= nextCheck) {
                 if (control_.Stop)
                     return false;
                 progress(50 + 45 * pos / size);
-                nextCheck = pos + kCheckEvery;
+                nextCheck = pos + CheckEvery;
             }
             const std::size_t start = pos;
             const std::string_view line = d_.bytes.lineAt(start, &pos);
@@ -157,8 +157,8 @@ private:
 
 FolderLoad LoadCatalogFolders(const std::string& catalogPath, FolderLoadControl& control)
 {
-    constexpr std::string_view kModule = "frmLib";
-    constexpr std::string_view kProcedure = "FileDatToCollection";
+    constexpr std::string_view Module = "frmLib";
+    constexpr std::string_view Procedure = "FileDatToCollection";
     FolderLoad load;
     FolderLoadStatus& status = load.status;
     CatalogFoldersData data;
@@ -169,13 +169,13 @@ FolderLoad LoadCatalogFolders(const std::string& catalogPath, FolderLoadControl&
             status.outcome = FolderLoadStatus::Outcome::Stopped;
     } catch (const std::exception& e) {
         status.outcome = FolderLoadStatus::Outcome::Failed;
-        status.problems.push_back(ProblemFrom(e, kModule, kProcedure, catalogPath));
+        status.problems.push_back(ProblemFrom(e, Module, Procedure, catalogPath));
     }
     if (status.outcome != FolderLoadStatus::Outcome::Loaded) {
         status.malformed = status.duplicates = 0;
         return load;
     }
-    if (auto skipped = SkippedLinesProblem(status.malformed, catalogPath, kModule, kProcedure))
+    if (auto skipped = SkippedLinesProblem(status.malformed, catalogPath, Module, Procedure))
         status.problems.push_back(std::move(*skipped));
     if (status.duplicates > 0)
         status.problems.push_back({ErrDuplicateKey,

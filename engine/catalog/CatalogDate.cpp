@@ -26,6 +26,6 @@ std::string CatalogDateFromDos(std::uint16_t dosDate)
 
 std::string CatalogDateFromFileTime(std::uint64_t fileTime)
 {
-    constexpr std::int64_t secondsFrom1601To1970 = 11'644'473'600;
-    return CatalogDateFromUnix(std::int64_t(fileTime / 10'000'000) - secondsFrom1601To1970);
+    constexpr std::int64_t SecondsFrom1601To1970 = 11'644'473'600;
+    return CatalogDateFromUnix(std::int64_t(fileTime / 10'000'000) - SecondsFrom1601To1970);
 }

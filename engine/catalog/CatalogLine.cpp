@@ -1,7 +1,7 @@
 #include "engine/catalog/CatalogLine.h"
 
 namespace {
-constexpr std::string_view kLabels[HeaderLineCount] = {
+constexpr std::string_view HeaderLabels[HeaderLineCount] = {
     ">",
     ">Serial ",
     ">Volume ",
@@ -14,12 +14,12 @@ constexpr std::string_view kLabels[HeaderLineCount] = {
     ">Search ",
     ">Comment ",
 };
-constexpr std::string_view kSizeUnit = " Kb/";
+constexpr std::string_view SizeUnit = " Kb/";
 } // namespace
 
 std::string_view HeaderLabel(HeaderLine line)
 {
-    return kLabels[int(line) - 1];
+    return HeaderLabels[int(line) - 1];
 }
 
 std::string MakeHeaderLine(HeaderLine line, std::string_view value)
@@ -43,7 +43,7 @@ std::string_view FlagText(bool flag)
 std::string SizeDateField(std::uint64_t sizeKb, std::string_view date)
 {
     std::string out = std::to_string(sizeKb);
-    out += kSizeUnit;
+    out += SizeUnit;
     out += date;
     return out;
 }
@@ -111,13 +111,13 @@ std::string_view BodyLine::memberPath() const
 
 std::string_view BodyLine::sizeText() const
 {
-    return sizeDate.substr(0, sizeDate.find(kSizeUnit));
+    return sizeDate.substr(0, sizeDate.find(SizeUnit));
 }
 
 std::string_view BodyLine::dateText() const
 {
-    std::size_t p = sizeDate.find(kSizeUnit);
-    return p == std::string_view::npos ? std::string_view() : sizeDate.substr(p + kSizeUnit.size());
+    std::size_t p = sizeDate.find(SizeUnit);
+    return p == std::string_view::npos ? std::string_view() : sizeDate.substr(p + SizeUnit.size());
 }
 
 std::string_view CommentContinuation(std::string_view line, bool& closes)
@@ -139,7 +139,7 @@ bool BodyLine::commentRunsOn() const
 
 bool BodyLine::hasEntryFields() const
 {
-    return !path.empty() && sizeDate.find(kSizeUnit) != std::string_view::npos;
+    return !path.empty() && sizeDate.find(SizeUnit) != std::string_view::npos;
 }
 
 std::string BodyLine::key() const

@@ -36,22 +36,22 @@ std::string Windows1252Misfits(std::string_view utf8Text)
 
 std::size_t DecodedPrefixLength(std::string_view line, std::string_view utf8Text)
 {
-    constexpr std::size_t none = std::string_view::npos;
+    constexpr std::size_t NotAPrefix = std::string_view::npos;
     // ASCII reads alike in both encodings: most lines are turned away here, cheaply.
     std::size_t ascii = 0;
     while (ascii < utf8Text.size() && static_cast<unsigned char>(utf8Text[ascii]) < 0x80)
         ++ascii;
     if (line.substr(0, ascii) != utf8Text.substr(0, ascii))
-        return none;
+        return NotAPrefix;
     if (ascii == utf8Text.size())
         return ascii;
     if (DetectCatalogEncoding(line) == CatalogEncoding::Utf8)
-        return line.starts_with(utf8Text) ? utf8Text.size() : none;
+        return line.starts_with(utf8Text) ? utf8Text.size() : NotAPrefix;
     // Each Windows-1252 byte gives one character: count bytes until the text is spelt.
     const std::string_view rest = utf8Text.substr(ascii);
     std::string decoded;
     std::size_t bytes = ascii;
     while (decoded.size() < rest.size() && bytes < line.size())
         decoded += Windows1252ToUtf8(line.substr(bytes++, 1));
-    return decoded == rest ? bytes : none;
+    return decoded == rest ? bytes : NotAPrefix;
 }

@@ -46,11 +46,11 @@ void DeleteCatalog(std::string_view name)
 
 std::string CatalogFileNameOf(std::string_view typed)
 {
-    constexpr std::string_view suffix = ".dat";
+    constexpr std::string_view CatalogExtension = ".dat";
     std::string name(TrimBlanks(typed));
-    const bool hasSuffix =
-        name.size() >= suffix.size() && AsciiLowerCopy(name.substr(name.size() - suffix.size())) == suffix;
+    const bool hasSuffix = name.size() >= CatalogExtension.size() &&
+                           AsciiLowerCopy(name.substr(name.size() - CatalogExtension.size())) == CatalogExtension;
     if (!name.empty() && !hasSuffix)
-        name += suffix; // a catalog without it would leave the library
+        name += CatalogExtension; // a catalog without it would leave the library
     return name;
 }

@@ -14,7 +14,7 @@ ReportLayout layoutFromCommandLine(const CmdLineOptions& opts)
     layout.columns[ColDate] = opts.IncludeDate;
     layout.columns[ColDiskId] = opts.IncludeDisk;
     layout.columns[ColComment] = opts.IncludeComment;
-    layout.separator = opts.ColunmSep;
+    layout.separator = opts.ColumnSeparator;
     layout.border = opts.Border;
     // Colours go into the page as typed; nothing converts them.
     layout.headerBackColor = opts.HeaderBackColor;

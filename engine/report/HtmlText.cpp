@@ -28,15 +28,15 @@ struct EntityTable {
         entity[int('\'')] = "&#39;";
     }
 };
-constexpr EntityTable kEntities;
+constexpr EntityTable Entities;
 
-constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+constexpr std::uint64_t OneInEachByte = 0x0101010101010101ULL;
 
 // True when one of the eight bytes of word is c.
 constexpr bool holdsByte(std::uint64_t word, unsigned char c)
 {
-    std::uint64_t x = word ^ (kOnes * c);
-    return ((x - kOnes) & ~x & (kOnes * 0x80)) != 0;
+    std::uint64_t x = word ^ (OneInEachByte * c);
+    return ((x - OneInEachByte) & ~x & (OneInEachByte * 0x80)) != 0;
 }
 
 bool holdsSpecial(const char* p)
@@ -58,7 +58,7 @@ void AppendHtmlText(std::string& out, std::string_view text)
             p += 8;
             continue;
         }
-        const char* entity = kEntities.entity[static_cast<unsigned char>(*p)];
+        const char* entity = Entities.entity[static_cast<unsigned char>(*p)];
         if (entity) {
             out.append(run, std::size_t(p - run));
             out += entity;

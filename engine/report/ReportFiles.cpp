@@ -23,11 +23,12 @@ bool keepsInUrl(unsigned char c)
 std::string LibraryReportPath(std::string_view catalogName, bool html)
 {
     CheckCatalogName(catalogName);
-    constexpr std::string_view prefix = "Lib_";
+    constexpr std::string_view ReportPrefix = "Lib_";
     const std::string& folder = Folders().ReportPath;
     // A catalog name near the file system's limit gives a report name cut to fit.
-    const std::size_t room = FileNameLimit(folder) - prefix.size() - extension(html).size();
-    return folder + std::string(prefix) + FileWithOutExt(catalogName).substr(0, room) + std::string(extension(html));
+    const std::size_t room = FileNameLimit(folder) - ReportPrefix.size() - extension(html).size();
+    return folder + std::string(ReportPrefix) + FileWithOutExt(catalogName).substr(0, room) +
+           std::string(extension(html));
 }
 
 std::string FindReportPath(bool html)
@@ -45,7 +46,7 @@ std::string ReportOpenTarget(const std::string& reportPath, bool html)
     std::string absolute = std::filesystem::absolute(reportPath, ec).string();
     if (ec)
         absolute = reportPath;
-    static constexpr char kHex[] = "0123456789ABCDEF";
+    static constexpr char HexDigits[] = "0123456789ABCDEF";
     std::string url = "file://";
     for (char ch : absolute) {
         auto c = static_cast<unsigned char>(ch);
@@ -53,8 +54,8 @@ std::string ReportOpenTarget(const std::string& reportPath, bool html)
             url += ch;
         } else {
             url += '%';
-            url += kHex[c >> 4];
-            url += kHex[c & 15];
+            url += HexDigits[c >> 4];
+            url += HexDigits[c & 15];
         }
     }
     return url;

@@ -13,7 +13,7 @@ ReportLayout LayoutFromReportOptions(const ReportOptions& options, const ReportC
     layout.columns[ColDate] = options.IncludeDate == 1;
     layout.columns[ColDiskId] = options.IncludeDisk == 1;
     layout.columns[ColComment] = options.IncludeComment == 1;
-    layout.separator = options.ColunmSep;
+    layout.separator = options.ColumnSeparator;
     layout.border = options.Border != 0;
     layout.headerBackColor = HtmlColor(options.HeaderBackColor);
     layout.headerTextColor = HtmlColor(options.HeaderTextColor);

@@ -18,7 +18,7 @@ struct ReportOptions {
     int IncludeSize = 1;
     int IncludeDisk = 0;
     int IncludeComment = 0;
-    std::string ColunmSep = ";";
+    std::string ColumnSeparator = ";";
     int Border = 1;
     // Stored colours, red in the low byte.
     std::int32_t HeaderBackColor = 16777215;

@@ -4,11 +4,11 @@
 #include "platform/prompter/ErrorBox.h"
 
 namespace {
-constexpr std::string_view kCrLf = "\r\n";
-constexpr std::string_view kFace = "face='Arial, Helvetica, sans-serif'";
-constexpr std::string_view kCellEnd = "&nbsp;</CENTER></font></TD>\r\n";
+constexpr std::string_view CrLf = "\r\n";
+constexpr std::string_view FontFace = "face='Arial, Helvetica, sans-serif'";
+constexpr std::string_view CellEnd = "&nbsp;</CENTER></font></TD>\r\n";
 // Rows gather up to this size and go to the file in one piece.
-constexpr std::size_t kFlushSize = std::size_t(1) << 20;
+constexpr std::size_t FlushSize = std::size_t(1) << 20;
 
 // The start of a header or body cell, up to where its text goes.
 std::string cellOpening(std::string_view tag, std::string_view colour)
@@ -18,7 +18,7 @@ std::string cellOpening(std::string_view tag, std::string_view colour)
     out += "><font color='#";
     AppendHtmlText(out, colour);
     out += "' ";
-    out += kFace;
+    out += FontFace;
     out += " size='2'><CENTER>&nbsp;";
     return out;
 }
@@ -28,7 +28,7 @@ ReportWriter::ReportWriter(const ReportLayout& layout, const std::string& path) 
 {
     if (!out_.open(path))
         RaiseFromErrno(out_.errorCode(), path);
-    row_.reserve(kFlushSize + (1 << 16));
+    row_.reserve(FlushSize + (1 << 16));
     if (layout.html)
         writeHtmlHead();
     else
@@ -43,7 +43,7 @@ void ReportWriter::writeTextHead()
             row_ += layout_.captions.Columns[c];
             row_ += layout_.separator;
         }
-    row_ += kCrLf;
+    row_ += CrLf;
 }
 
 void ReportWriter::writeHtmlHead()
@@ -56,7 +56,7 @@ void ReportWriter::writeHtmlHead()
     pagePiece("<BODY>");
     pagePiece("<CENTER>");
     piece = "<H2><font color='#FF0000' ";
-    piece += kFace;
+    piece += FontFace;
     piece += ">";
     AppendHtmlText(piece, layout_.captions.Title);
     piece += "</font></H2><BR>";
@@ -84,7 +84,7 @@ void ReportWriter::pagePiece(std::string_view piece)
 {
     row_ += piece;
     if (layout_.pieceLines)
-        row_ += kCrLf;
+        row_ += CrLf;
 }
 
 void ReportWriter::flushRow()
@@ -116,14 +116,14 @@ void ReportWriter::cellText(std::string_view piece)
     else
         row_ += piece;
     // A comment may run over many lines; never let one row grow without bound.
-    if (row_.size() >= kFlushSize)
+    if (row_.size() >= FlushSize)
         flushRow();
 }
 
 void ReportWriter::endCell()
 {
     if (inCell_)
-        row_ += layout_.html ? kCellEnd : std::string_view(layout_.separator);
+        row_ += layout_.html ? CellEnd : std::string_view(layout_.separator);
     inCell_ = false;
 }
 
@@ -134,7 +134,7 @@ void ReportWriter::cell(ReportColumn column, std::string_view value)
     if (layout_.html) {
         row_ += cellStart_;
         AppendHtmlText(row_, value);
-        row_ += kCellEnd;
+        row_ += CellEnd;
     } else {
         row_ += value;
         row_ += layout_.separator;
@@ -144,7 +144,7 @@ void ReportWriter::cell(ReportColumn column, std::string_view value)
 void ReportWriter::endRow()
 {
     row_ += layout_.html ? "</TR>\r\n" : "\r\n";
-    if (row_.size() >= kFlushSize)
+    if (row_.size() >= FlushSize)
         flushRow();
 }
 
@@ -157,7 +157,7 @@ void ReportWriter::finish()
         pagePiece("</BODY>");
     }
     // The closing line end of the page, after the last piece or row.
-    row_ += kCrLf;
+    row_ += CrLf;
     flushRow();
     if (!out_.commit())
         RaiseFromErrno(out_.errorCode(), path_);

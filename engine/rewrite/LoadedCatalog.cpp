@@ -10,7 +10,7 @@
 
 namespace {
 // As large as the browser loads: a catalog it shows can be changed.
-constexpr std::size_t kMaxCatalogSize = std::numeric_limits<std::uint32_t>::max();
+constexpr std::size_t MaxCatalogSize = std::numeric_limits<std::uint32_t>::max();
 } // namespace
 
 bool RunRewrite(std::string_view procedure, const std::function<void()>& rewrite)
@@ -31,7 +31,7 @@ LoadedCatalog LoadCatalog(std::string_view catalogName)
     int err = 0;
     if (!LockForReplacing(c.path, c.target, c.lock, &err))
         RaiseFromErrno(err, c.path);
-    if (!ReadWholeFile(c.path, c.text, &err, kMaxCatalogSize, &c.readAs)) {
+    if (!ReadWholeFile(c.path, c.text, &err, MaxCatalogSize, &c.readAs)) {
         if (err == EINVAL)
             RaiseNotACatalog(c.path, "not a regular file");
         RaiseFromErrno(err, c.path);

@@ -31,7 +31,7 @@
 #include <vector>
 
 namespace {
-constexpr std::string_view kModule = "modFindFile";
+constexpr std::string_view Module = "modFindFile";
 
 bool isPageExtension(std::string_view ext)
 {
@@ -80,7 +80,7 @@ public:
         text += " (" + std::to_string(paths_.size()) +
                 " folder(s) could not be read and were left out; the first: " + *paths_.begin() + ": " +
                 std::strerror(firstError_) + ")";
-        problems.add({number, std::move(text), *paths_.begin(), kModule, "SearchForFilesArray", __LINE__});
+        problems.add({number, std::move(text), *paths_.begin(), Module, "SearchForFilesArray", __LINE__});
     }
 
 private:
@@ -160,7 +160,7 @@ private:
                 addFile(fd, dir_, catalogDir_ + ToCatalogPath(f.name), f);
             }
         } catch (const std::exception& e) {
-            session_.problems.add(ProblemFrom(e, kModule, "GetFileInformation", dir_ + listing.files[at].name));
+            session_.problems.add(ProblemFrom(e, Module, "GetFileInformation", dir_ + listing.files[at].name));
         }
         if (session_.onProgress)
             session_.onProgress(session_.lines.count() - HeaderLineCount, dir_);
@@ -260,7 +260,7 @@ private:
                                "Subscript out of range (the catalog is full at " +
                                    std::to_string(session_.lines.capacity()) +
                                    " lines: it is incomplete, the files found after that are not in it)",
-                               std::move(file), kModule, "GetFileInformation", __LINE__});
+                               std::move(file), Module, "GetFileInformation", __LINE__});
     }
 
     const ScanOptions& opts_;
@@ -298,7 +298,7 @@ void CreateCatalog(const ScanOptions& opts, ScanSession& session)
             {HeaderLine::RecursiveDir, std::string(FlagText(opts.RecursiveDir))},
             {HeaderLine::SearchZipContent, std::string(FlagText(opts.SearchZipContent))},
             {HeaderLine::EnableComment, std::string(FlagText(opts.EnableComment))},
-            {HeaderLine::Search, ToCatalogHeaderValue(opts.Search)},
+            {HeaderLine::Search, ToCatalogHeaderValue(opts.FilePatterns)},
         };
         for (const auto& [line, value] : header)
             session.lines.append(MakeHeaderLine(line, value));
@@ -311,7 +311,7 @@ void CreateCatalog(const ScanOptions& opts, ScanSession& session)
         SkippedFolders skipped;
         Walker walker(opts, session, st.st_dev, skipped);
         std::string catalogRoot = ToCatalogPath(root);
-        for (const std::string& pattern : FilterPatterns(opts.Search)) {
+        for (const std::string& pattern : FilterPatterns(opts.FilePatterns)) {
             UniqueFd folder(::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
             if (!folder)
                 skipped.add(root, errno);
@@ -320,7 +320,7 @@ void CreateCatalog(const ScanOptions& opts, ScanSession& session)
         }
         skipped.report(session.problems);
     } catch (const std::exception& e) {
-        session.problems.add(ProblemFrom(e, kModule, "CreateCatalog", opts.RootDir));
+        session.problems.add(ProblemFrom(e, Module, "CreateCatalog", opts.RootDir));
     }
 }
 
@@ -343,6 +343,6 @@ bool SaveFile(const CatalogBuffer& lines, const std::string& nativePath, Problem
     problems.add(
         {number,
          std::string(ErrorDescription(number)) + " (cannot write " + nativePath + ": " + std::strerror(err) + ")",
-         nativePath, kModule, "SaveFile", __LINE__});
+         nativePath, Module, "SaveFile", __LINE__});
     return false;
 }

@@ -10,9 +10,9 @@
 #include <unistd.h>
 
 namespace {
-constexpr std::string_view kOpen = "<title>";
-constexpr std::string_view kClose = "</title>";
-constexpr std::size_t kBlock = 64 * 1024;
+constexpr std::string_view OpenTag = "<title>";
+constexpr std::string_view CloseTag = "</title>";
+constexpr std::size_t BlockSize = 64 * 1024;
 
 // Finds a tag in a stream of blocks, case-insensitively, also across the
 // border between two blocks.
@@ -100,10 +100,10 @@ private:
 
 std::string readTitle(int fd, const std::string& path)
 {
-    TagFinder open(kOpen), close(kClose);
+    TagFinder open(OpenTag), close(CloseTag);
     TitleText title;
     bool inTitle = false;
-    std::array<char, kBlock> block;
+    std::array<char, BlockSize> block;
     std::string held; // bytes that may be the start of "</title>"
     std::size_t done = 0;
     while (done < TitleSearchLimit) {

@@ -82,23 +82,23 @@ std::size_t CaselessFinder::find(std::string_view text, std::size_t from) const
                 return false;
         return true;
     };
-    constexpr std::size_t kLanes = 16;
-    constexpr std::size_t kRun = 4 * kLanes;
+    constexpr std::size_t Lanes = 16;
+    constexpr std::size_t Stride = 4 * Lanes;
     for (std::size_t i = from; i <= lastStart;) {
-        if (lastStart - i >= kRun) {
-            unsigned char lanes[kLanes] = {};
-            for (std::size_t j = 0; j < kRun; j += kLanes)
-                for (std::size_t l = 0; l < kLanes; ++l)
+        if (lastStart - i >= Stride) {
+            unsigned char lanes[Lanes] = {};
+            for (std::size_t j = 0; j < Stride; j += Lanes)
+                for (std::size_t l = 0; l < Lanes; ++l)
                     lanes[l] |= probed(i + j + l);
             std::uint64_t low, high;
             std::memcpy(&low, lanes, 8);
             std::memcpy(&high, lanes + 8, 8);
             if ((low | high) == 0) {
-                i += kRun;
+                i += Stride;
                 continue;
             }
         }
-        for (const std::size_t end = std::min(i + kRun, lastStart + 1); i < end; ++i)
+        for (const std::size_t end = std::min(i + Stride, lastStart + 1); i < end; ++i)
             if (probed(i) && fits(i))
                 return i;
     }

@@ -15,8 +15,8 @@ FindQuery::FindQuery(std::string_view expression, std::optional<std::string> dri
 }
 
 namespace {
-constexpr std::string_view kModule = "modFindText";
-constexpr std::string_view kProcedure = "FindWordOnFile";
+constexpr std::string_view Module = "modFindText";
+constexpr std::string_view Procedure = "FindWordOnFile";
 
 // Reads the header; false when the catalog has no rows for this query.
 bool readHeader(CatalogLineReader& reader, const FindQuery& query)
@@ -67,8 +67,8 @@ void FindWordOnFile(const std::string& catalogFile, const FindQuery& query, Find
                 onHits(std::exchange(hits, {}));
         }
     } catch (const std::exception& e) {
-        session.problems.add(ProblemFrom(e, kModule, kProcedure, catalogFile));
+        session.problems.add(ProblemFrom(e, Module, Procedure, catalogFile));
     }
-    if (auto problem = SkippedLinesProblem(skipped, catalogFile, kModule, kProcedure))
+    if (auto problem = SkippedLinesProblem(skipped, catalogFile, Module, Procedure))
         session.problems.add(std::move(*problem));
 }

@@ -4,7 +4,7 @@
 #include "engine/library/LibraryLists.h"
 
 namespace {
-constexpr std::string_view kModule = "modFindText";
+constexpr std::string_view Module = "modFindText";
 } // namespace
 
 void RunFind(const FindRequest& request, FindSession& session, const FindHitsSink& onHits,
@@ -20,7 +20,7 @@ void RunFind(const FindRequest& request, FindSession& session, const FindHitsSin
         }
     } catch (const std::exception& e) {
         session.problems.add(
-            ProblemFrom(e, kModule, "RunFind", request.Catalog ? *request.Catalog : request.LibraryFolder));
+            ProblemFrom(e, Module, "RunFind", request.Catalog ? *request.Catalog : request.LibraryFolder));
         return;
     }
     const FindQuery query(request.Expression, request.DriveType, request.FileFilter);

@@ -34,7 +34,7 @@ enum class SettingId {
     IncludeFile,
     IncludeDir,
     IncludeSize,
-    ColunmSep,
+    ColumnSeparator,
     StyleHTML,
     HeaderBackColor,
     HeaderTextColor,

@@ -13,16 +13,16 @@
 #include "platform/prompter/Prompter.h"
 
 namespace {
-constexpr std::string_view kTitle = "CorvaneDisk";
+constexpr std::string_view PromptTitle = "CorvaneDisk";
 
 bool ask(std::string_view question)
 {
-    return ActivePrompter().askYesNo(question, kTitle, MsgIcon::Question);
+    return ActivePrompter().askYesNo(question, PromptTitle, MsgIcon::Question);
 }
 
 void tell(std::string_view text)
 {
-    ActivePrompter().message(text, kTitle, MsgIcon::Exclamation);
+    ActivePrompter().message(text, PromptTitle, MsgIcon::Exclamation);
 }
 
 bool nameIsSafe(const CmdLineOptions& opts)
@@ -60,7 +60,7 @@ int catalogRequest(const CmdLineOptions& opts)
 {
     ScanOptions scan;
     scan.RootDir = AddSlash(opts.Folder);
-    scan.Search = opts.Filter;
+    scan.FilePatterns = opts.Filter;
     scan.RecursiveDir = opts.RecursiveDir;
     scan.SearchZipContent = opts.SearchZipContent;
     scan.EnableComment = opts.EnableComment;
@@ -115,5 +115,5 @@ int reportRequest(const CmdLineOptions& opts)
 
 int RunBatchRequest(const CmdLineOptions& opts)
 {
-    return opts.Mode == 1 ? catalogRequest(opts) : reportRequest(opts);
+    return opts.Request == BatchRequest::Catalog ? catalogRequest(opts) : reportRequest(opts);
 }

@@ -7,5 +7,5 @@ inline constexpr int ExitDone = 0;    // the catalog or report was written
 inline constexpr int ExitNotDone = 1; // a No answer, a missing folder or a failure
 inline constexpr int ExitUsage = 2;   // the usage text was shown
 
-// Carries out one valid request: a catalog (Mode 1) or a report (Mode 2).
+// Carries out one valid request: a catalog or a report.
 int RunBatchRequest(const CmdLineOptions& opts);

@@ -3,6 +3,9 @@
 
 #include <string>
 
+// What a batch request writes.
+enum class BatchRequest { None, Catalog, Report };
+
 struct CmdLineOptions {
     bool Valid = false;
     bool FromVerb = false;
@@ -14,10 +17,10 @@ struct CmdLineOptions {
     std::string Name;
     std::string Folder;
     std::string Filter = "*.*";
-    int Mode = 0; // 1 catalog, 2 report
+    BatchRequest Request = BatchRequest::None;
     // The batch report's settings.
     bool StyleHTML = true;
-    std::string ColunmSep = ",";
+    std::string ColumnSeparator = ",";
     std::string HeaderBackColor = "C0FFC0";
     std::string HeaderTextColor = "000000";
     std::string FieldBackColor = "FFFFFF";

@@ -44,8 +44,8 @@ std::string absoluteFolder(const std::string& typed)
 // stand alone. "-oMyDisk" or "-rz" is a mistyped request, not a guess.
 bool wellFormed(const std::string& piece)
 {
-    constexpr std::string_view withValue = "cdolftxsi";
-    if (withValue.find(piece[0]) != std::string_view::npos)
+    constexpr std::string_view LettersWithValue = "cdolftxsi";
+    if (LettersWithValue.find(piece[0]) != std::string_view::npos)
         return piece.size() >= 2 && piece[1] == ':';
     return piece.size() == 1;
 }
@@ -59,17 +59,17 @@ bool applySwitch(const std::string& piece, CmdLineOptions& o, int& required)
     const std::string value = piece.size() > 2 ? piece.substr(2) : std::string();
     switch (letter) {
     case 'c':
-        if (o.Mode != 0 || value.empty())
+        if (o.Request != BatchRequest::None || value.empty())
             return false;
         o.Folder = absoluteFolder(value);
-        o.Mode = 1;
+        o.Request = BatchRequest::Catalog;
         required += 1;
         return true;
     case 'd':
-        if (o.Mode != 0 || value.empty())
+        if (o.Request != BatchRequest::None || value.empty())
             return false;
         o.Folder = absoluteFolder(value);
-        o.Mode = 1;
+        o.Request = BatchRequest::Catalog;
         o.RecursiveDir = PlaceOf(SettingId::Recursive).isTrue();
         o.SearchZipContent = PlaceOf(SettingId::ZipContent).isTrue();
         o.EnableComment = PlaceOf(SettingId::EnableComment).isTrue();
@@ -78,16 +78,16 @@ bool applySwitch(const std::string& piece, CmdLineOptions& o, int& required)
         required += 2;
         return true;
     case 'o':
-        if (o.Mode == 2 || value.empty())
+        if (o.Request == BatchRequest::Report || value.empty())
             return false;
         o.Name = value;
         required += 1;
         return true;
     case 'l':
-        if (o.Mode != 0 || value.empty())
+        if (o.Request != BatchRequest::None || value.empty())
             return false;
         o.Name = value;
-        o.Mode = 2;
+        o.Request = BatchRequest::Report;
         required += 1;
         return true;
     case 'f':
@@ -114,7 +114,7 @@ bool applySwitch(const std::string& piece, CmdLineOptions& o, int& required)
         o.Border = true;
         return true;
     case 't':
-        if (o.Mode != 2 || (value != "H" && value != "T"))
+        if (o.Request != BatchRequest::Report || (value != "H" && value != "T"))
             return false;
         o.StyleHTML = value == "H";
         return true;
@@ -130,7 +130,7 @@ bool applySwitch(const std::string& piece, CmdLineOptions& o, int& required)
     case 's':
         if (value.size() != 1)
             return false;
-        o.ColunmSep = value;
+        o.ColumnSeparator = value;
         return true;
     case 'i':
         o.IncludeFile = value.find('f') != std::string::npos;
@@ -161,7 +161,8 @@ CmdLineOptions ParseCommandLine(const std::vector<std::string>& args)
     } catch (const std::exception&) {
         return o;
     }
-    o.Valid = (required == 2 && o.Mode == 1) || (required == 1 && o.Mode == 2);
+    o.Valid =
+        (required == 2 && o.Request == BatchRequest::Catalog) || (required == 1 && o.Request == BatchRequest::Report);
     return o;
 }
 
@@ -176,10 +177,10 @@ std::string CatalogNameFromPath(const std::string& nativeFolder)
     }
     // A deep folder's name is cut so that name, counter and ".dat" fit the
     // file system's limit.
-    constexpr std::string_view extension = ".dat";
-    const std::size_t limit = FileNameLimit(Folders().LibPath) - extension.size();
+    constexpr std::string_view CatalogExtension = ".dat";
+    const std::size_t limit = FileNameLimit(Folders().LibPath) - CatalogExtension.size();
     std::string name = base.substr(0, limit);
-    for (int counter = 0; NameTaken(Folders().LibPath + name + std::string(extension)); ++counter) {
+    for (int counter = 0; NameTaken(Folders().LibPath + name + std::string(CatalogExtension)); ++counter) {
         char digits[16];
         std::snprintf(digits, sizeof digits, "%03d", counter);
         name = base.substr(0, limit - std::strlen(digits)) + digits;

@@ -13,7 +13,7 @@
 #include <unistd.h>
 
 namespace {
-constexpr std::size_t kBufferSize = 1 << 20;
+constexpr std::size_t BufferSize = 1 << 20;
 
 mode_t currentUmask()
 {
@@ -56,7 +56,7 @@ bool AtomicFileWriter::open(const std::string& targetPath, std::optional<mode_t>
                   : (::stat(targetPath.c_str(), &st) == 0) ? (st.st_mode & 07777)
                                                            : (0666 & ~currentUmask());
     fchmod(fd_, mode);
-    buffer_.reserve(kBufferSize);
+    buffer_.reserve(BufferSize);
     return true;
 }
 
@@ -89,9 +89,9 @@ bool AtomicFileWriter::write(std::string_view data)
 {
     if (fd_ < 0)
         return false;
-    if (buffer_.size() + data.size() > kBufferSize && !flushBuffer())
+    if (buffer_.size() + data.size() > BufferSize && !flushBuffer())
         return false;
-    if (data.size() >= kBufferSize)
+    if (data.size() >= BufferSize)
         return writeAll(data);
     buffer_.append(data);
     return true;
@@ -146,10 +146,10 @@ std::function<void(const std::string&)>& AtomicFileWriter::BeforeReplace()
 
 bool IsTemporaryNameOf(std::string_view name, std::string_view target)
 {
-    constexpr std::string_view letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    constexpr std::string_view TemporaryLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     if (name.size() != target.size() + 7 || !name.starts_with(target) || name[target.size()] != '.')
         return false;
-    return name.substr(target.size() + 1).find_first_not_of(letters) == std::string_view::npos;
+    return name.substr(target.size() + 1).find_first_not_of(TemporaryLetters) == std::string_view::npos;
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view data, int* errorCode)

@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 namespace {
-constexpr std::size_t kChunk = 1 << 20;
+constexpr std::size_t ChunkSize = 1 << 20;
 
 UniqueFd openForReading(const std::string& path)
 {
@@ -40,8 +40,8 @@ void copyTo(int from, const struct stat& st, const std::string& source, const st
     AtomicFileWriter out;
     if (!out.open(target, st.st_mode & 07777))
         RaiseFromErrno(out.errorCode(), target);
-    std::string buffer(kChunk, '\0');
-    while (std::size_t n = readChunk(from, buffer.data(), kChunk, source))
+    std::string buffer(ChunkSize, '\0');
+    while (std::size_t n = readChunk(from, buffer.data(), ChunkSize, source))
         if (!out.write(std::string_view(buffer.data(), n)))
             RaiseFromErrno(out.errorCode(), target);
     if (!out.commit())
@@ -51,13 +51,13 @@ void copyTo(int from, const struct stat& st, const std::string& source, const st
 bool sameContents(const std::string& a, const std::string& b)
 {
     UniqueFd fa = openForReading(a), fb = openForReading(b);
-    std::string ba(kChunk, '\0'), bb(kChunk, '\0');
+    std::string ba(ChunkSize, '\0'), bb(ChunkSize, '\0');
     for (;;) {
-        std::size_t na = readChunk(fa.get(), ba.data(), kChunk, a);
-        std::size_t nb = readChunk(fb.get(), bb.data(), kChunk, b);
+        std::size_t na = readChunk(fa.get(), ba.data(), ChunkSize, a);
+        std::size_t nb = readChunk(fb.get(), bb.data(), ChunkSize, b);
         if (na != nb || ba.compare(0, na, bb, 0, nb) != 0)
             return false;
-        if (na < kChunk)
+        if (na < ChunkSize)
             return true;
     }
 }

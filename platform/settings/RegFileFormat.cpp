@@ -6,7 +6,7 @@
 #include <cstdio>
 
 namespace {
-constexpr std::string_view kSignature = "Windows Registry Editor Version 5.00";
+constexpr std::string_view RegFileSignature = "Windows Registry Editor Version 5.00";
 
 void appendQuoted(std::string& out, std::string_view s)
 {
@@ -233,7 +233,7 @@ RegParseResult ParseRegFile(std::string_view text)
         ++lineNo;
         if (line.ends_with('\r'))
             line.remove_suffix(1);
-        if (line.empty() || line.starts_with(';') || (lineNo == 1 && line == kSignature))
+        if (line.empty() || line.starts_with(';') || (lineNo == 1 && line == RegFileSignature))
             continue;
         if (line.front() == '[' && line.back() == ']' && line.size() > 2) {
             auto parts = SplitKeyPath(line.substr(1, line.size() - 2));
@@ -260,7 +260,7 @@ RegParseResult ParseRegFile(std::string_view text)
 
 std::string SerializeRegFile(const RegKey& tree)
 {
-    std::string out(kSignature);
+    std::string out(RegFileSignature);
     out += "\r\n";
     // Depth first without recursion, in the maps' order. A key that holds
     // only subkeys is not written: their sections make it again, and its

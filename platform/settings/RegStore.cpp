@@ -29,7 +29,7 @@ RegKey* findKey(RegKey& tree, std::string_view root, std::string_view path)
 }
 
 // Far beyond any settings file the program writes; a larger one is damage.
-constexpr std::size_t kMaxFileSize = std::size_t(64) << 20;
+constexpr std::size_t MaxFileSize = std::size_t(64) << 20;
 
 std::string timestamp()
 {
@@ -81,7 +81,7 @@ RegStore::LoadState RegStore::load(RegKey& tree, bool mayRepair)
     std::string text;
     int err = 0;
     // A FIFO, a device or a huge file is unusable: it is left as it is.
-    if (!ReadWholeFile(path_, text, &err, kMaxFileSize)) {
+    if (!ReadWholeFile(path_, text, &err, MaxFileSize)) {
         if (err == ENOENT)
             return LoadState::Missing;
         reportOnce("The settings file " + path_ +

@@ -10,13 +10,13 @@ extern char** environ;
 
 namespace {
 // The target is passed as "$1", never pasted into the script.
-constexpr const char* kScript = "command -v xdg-open >/dev/null 2>&1 || exit 127\n"
-                                "xdg-open \"$1\" </dev/null >/dev/null 2>&1 &\n";
+constexpr const char* OpenScript = "command -v xdg-open >/dev/null 2>&1 || exit 127\n"
+                                   "xdg-open \"$1\" </dev/null >/dev/null 2>&1 &\n";
 } // namespace
 
 void XdgOpenShell::open(const std::string& target)
 {
-    const char* argv[] = {"sh", "-c", kScript, "sh", target.c_str(), nullptr};
+    const char* argv[] = {"sh", "-c", OpenScript, "sh", target.c_str(), nullptr};
     pid_t pid;
     int err = posix_spawn(&pid, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ);
     if (err != 0)

@@ -4,14 +4,14 @@
 
 namespace {
 // 0x80-0x9F of Windows-1252; 0 where the code page leaves a hole (kept as U+FFFD).
-constexpr std::uint16_t kHigh[32] = {
+constexpr std::uint16_t Cp1252High[32] = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
 // 0x80-0xFF of the DOS code page 437 (the OEM code page of ZIP and RAR names).
-constexpr std::uint16_t kDos[128] = {
+constexpr std::uint16_t Cp437High[128] = {
     0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7, 0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE,
     0x00EC, 0x00C4, 0x00C5, 0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9, 0x00FF, 0x00D6,
     0x00DC, 0x00A2, 0x00A3, 0x00A5, 0x20A7, 0x0192, 0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x00F1, 0x00D1, 0x00AA,
@@ -103,7 +103,7 @@ std::string Windows1252ToUtf8(std::string_view bytes)
         if (c < 0x80)
             out += ch;
         else if (c < 0xA0)
-            AppendUtf8(out, kHigh[c - 0x80] ? kHigh[c - 0x80] : 0xFFFD);
+            AppendUtf8(out, Cp1252High[c - 0x80] ? Cp1252High[c - 0x80] : 0xFFFD);
         else
             AppendUtf8(out, c);
     }
@@ -135,7 +135,7 @@ bool Utf8ToWindows1252(std::string_view utf8, std::string& out)
         } else {
             bool found = false;
             for (int i = 0; i < 32 && !found; ++i)
-                if (kHigh[i] != 0 && kHigh[i] == cp) {
+                if (Cp1252High[i] != 0 && Cp1252High[i] == cp) {
                     byte = char(0x80 + i);
                     found = true;
                 }
@@ -155,7 +155,7 @@ std::string DosCodePageToUtf8(std::string_view bytes)
         if (c < 0x80)
             out += ch;
         else
-            AppendUtf8(out, kDos[c - 0x80]);
+            AppendUtf8(out, Cp437High[c - 0x80]);
     }
     return out;
 }

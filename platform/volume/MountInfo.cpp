@@ -70,16 +70,16 @@ bool isUnder(const std::string& folder, const std::string& mountPoint)
 
 bool isPseudoFileSystem(std::string_view type)
 {
-    static constexpr std::string_view kPseudo[] = {
+    static constexpr std::string_view PseudoFileSystems[] = {
         "proc",        "sysfs",       "devtmpfs",        "devpts",        "tmpfs",      "ramfs",
         "cgroup",      "cgroup2",     "pstore",          "bpf",           "securityfs", "debugfs",
         "tracefs",     "configfs",    "fusectl",         "mqueue",        "hugetlbfs",  "autofs",
         "binfmt_misc", "efivarfs",    "rpc_pipefs",      "nsfs",          "selinuxfs",  "overlay",
         "nfsd",        "fuse.portal", "fuse.gvfsd-fuse", "fuse.snapfuse", "fuse.lxcfs", "fuse.xdg-document-portal"};
-    return std::find(std::begin(kPseudo), std::end(kPseudo), type) != std::end(kPseudo);
+    return std::find(std::begin(PseudoFileSystems), std::end(PseudoFileSystems), type) != std::end(PseudoFileSystems);
 }
 
-constexpr std::string_view kLoopMajor = "7:";
+constexpr std::string_view LoopMajor = "7:";
 } // namespace
 
 std::vector<MountInfoEntry> ParseMountInfo(std::string_view text)
@@ -118,7 +118,7 @@ bool IsVolumeMount(const MountInfoEntry& entry)
 {
     if (isPseudoFileSystem(entry.fsType))
         return false;
-    return entry.majorMinor.compare(0, kLoopMajor.size(), kLoopMajor) != 0 &&
+    return entry.majorMinor.compare(0, LoopMajor.size(), LoopMajor) != 0 &&
            entry.device.compare(0, 9, "/dev/loop") != 0;
 }
 

@@ -56,7 +56,7 @@ struct CatalogBrowserTest : ::testing::Test {
         ScanOptions opts;
         opts.RecursiveDir = true;
         opts.RootDir = world.home.file("disk");
-        opts.Search = "*.*";
+        opts.FilePatterns = "*.*";
         CreateCatalog(opts, session);
         ASSERT_TRUE(SaveFile(session.lines, world.lib() + name, session.problems));
     }

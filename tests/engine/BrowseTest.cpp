@@ -63,7 +63,7 @@ std::string treeImage(const CatalogFolders& f)
 std::vector<std::string> names(const CatalogFolders& f, FolderId folder)
 {
     std::vector<std::string> out;
-    for (const clsFile& file : f.Files(folder))
+    for (const FolderFile& file : f.Files(folder))
         out.push_back(file.Name);
     return out;
 }
@@ -135,7 +135,7 @@ TEST_F(Browse, WindowsCatalogLoadsWithItsFolders)
     // One name in two cases: two files.
     const FolderId root = f.TopLevel()[0];
     EXPECT_EQ(names(f, root), (std::vector<std::string>{"résumé.doc", "Résumé.doc"}));
-    const clsFile resume = f.Files(root)[1];
+    const FolderFile resume = f.Files(root)[1];
     EXPECT_EQ(resume.Size, "13 Kb");
     EXPECT_EQ(resume.DateModif, "04/04/2001");
     EXPECT_EQ(resume.Comment, "");
@@ -146,14 +146,14 @@ TEST_F(Browse, WindowsCatalogLoadsWithItsFolders)
                                      "es\\R\xE9sum\xE9.doc");
 
     const FolderId summer = childNamed(f, childNamed(f, root, "Photos"), "été 2001");
-    std::vector<clsFile> photos = f.Files(summer);
+    std::vector<FolderFile> photos = f.Files(summer);
     ASSERT_EQ(photos.size(), 2u); // the members stay out
     EXPECT_EQ(photos[0].Name, "plage.jpg");
     EXPECT_EQ(photos[0].Comment, "Vacances à la mer\r\ndeuxième ligne");
     EXPECT_EQ(photos[1].Name, "archive.zip");
     EXPECT_EQ(photos[1].Comment, "Photos d'été");
 
-    const clsFile notes = f.Files(childNamed(f, childNamed(f, NoFolder, "D:"), "Autres"))[0];
+    const FolderFile notes = f.Files(childNamed(f, childNamed(f, NoFolder, "D:"), "Autres"))[0];
     EXPECT_EQ(notes.Comment, "prix > 5 €");
     EXPECT_EQ(notes.Key, "D:\\Autres\\notes.txt>1 Kb/01/01/2000");
 }
@@ -165,7 +165,7 @@ TEST_F(Browse, EditedCommentLandsOnItsLineAndInTheModel)
     FolderLoad l = load(path);
     const FolderId root = l.folders.TopLevel()[0];
     const FolderId summer = l.folders.Children(l.folders.Children(root)[0])[0];
-    const clsFile beach = l.folders.Files(summer)[0];
+    const FolderFile beach = l.folders.Files(summer)[0];
     const std::string before = lib.catalogText("w.dat");
 
     ChangeComment("w.dat", beach.Key, "à <revoir>\nplus tard");
@@ -241,7 +241,7 @@ TEST_F(Browse, CatalogMadeByTheScan)
     ScanSession scan;
     ScanOptions options;
     options.RootDir = lib.file("disk");
-    options.Search = "*.*";
+    options.FilePatterns = "*.*";
     options.RecursiveDir = options.SearchZipContent = true;
     CreateCatalog(options, scan);
     ASSERT_TRUE(SaveFile(scan.lines, lib.file("dat/scan.dat"), scan.problems));
@@ -270,7 +270,7 @@ TEST_F(Browse, CatalogMadeByTheScan)
     // UTF-8; its key still finds the line, its path the file.
     EXPECT_EQ(names(f, childNamed(f, f.TopLevel()[0], "été")), (std::vector<std::string>{"naïve.txt", "übung.txt"}));
     const FolderId summer = childNamed(f, f.TopLevel()[0], "été");
-    const clsFile naive = f.Files(summer)[0];
+    const FolderFile naive = f.Files(summer)[0];
     EXPECT_EQ(FromCatalogPath(f.StoredPath(summer, 0)).path, lib.file("disk/\xC3\xA9t\xC3\xA9/na\xEFve.txt"));
     ChangeComment("scan.dat", naive.Key, "vu");
     EXPECT_NE(
@@ -291,12 +291,12 @@ TEST_F(Browse, CommentsNeverChangeTheBytesOfAName)
     ScanSession scan;
     ScanOptions options;
     options.RootDir = lib.file("disk");
-    options.Search = "*.*";
+    options.FilePatterns = "*.*";
     CreateCatalog(options, scan);
     ASSERT_TRUE(SaveFile(scan.lines, lib.file("dat/scan.dat"), scan.problems));
     FolderLoad l = load(lib.file("dat/scan.dat"));
     const FolderId root = l.folders.TopLevel()[0];
-    std::map<std::string, clsFile> rows;
+    std::map<std::string, FolderFile> rows;
     for (std::size_t i = 0; i < l.folders.Files(root).size(); ++i)
         rows[std::string(FromCatalogPath(l.folders.StoredPath(root, i)).path.substr(lib.file("disk/").size()))] =
             l.folders.Files(root)[i];
@@ -323,7 +323,7 @@ TEST_F(Browse, CommentsNeverChangeTheBytesOfAName)
               std::string::npos);
     EXPECT_NE(after.find("\\plain.txt>0 Kb/" + rows.at("plain.txt").DateModif + ">\xE6\x97\xA5<"), std::string::npos);
     l = load(lib.file("dat/scan.dat"));
-    const std::vector<clsFile> files = l.folders.Files(l.folders.TopLevel()[0]);
+    const std::vector<FolderFile> files = l.folders.Files(l.folders.TopLevel()[0]);
     ASSERT_EQ(files.size(), 4u);
     std::size_t commented = 0;
     for (std::size_t i = 0; i < files.size(); ++i) {
@@ -416,7 +416,7 @@ TEST_F(Browse, DuplicateNamesKeepTheFirstAndAreReportedOnce)
     EXPECT_EQ(treeImage(f), "R \\data\\ [0]\n"
                             "  F Docs [2]\n"
                             "  F docs [1]\n");
-    std::vector<clsFile> docs = f.Files(childNamed(f, 0, "Docs"));
+    std::vector<FolderFile> docs = f.Files(childNamed(f, 0, "Docs"));
     ASSERT_EQ(docs.size(), 2u);
     EXPECT_EQ(docs[0].Comment, "first");
     EXPECT_EQ(docs[1].Name, "A.txt");

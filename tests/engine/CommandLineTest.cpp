@@ -31,7 +31,7 @@ TEST_F(CommandLineTest, CatalogFormsAndTheirFlags)
 {
     CmdLineOptions a = parse({"-c:/media/usb-stick", "-o:Stick", "-r", "-z", "-m", "-f:*.txt;*.doc", "-a", "-v"});
     ASSERT_TRUE(a.Valid);
-    EXPECT_EQ(a.Mode, 1);
+    EXPECT_EQ(a.Request, BatchRequest::Catalog);
     EXPECT_EQ(a.Folder, "/media/usb-stick"); // a dash inside a value stays
     EXPECT_EQ(a.Name, "Stick");
     EXPECT_EQ(a.Filter, "*.txt;*.doc");
@@ -101,7 +101,7 @@ TEST_F(CommandLineTest, ReportSwitches)
 {
     CmdLineOptions r = parse({"-l:Backup.dat", "-t:T", "-x: FF0000 ,00FF00", "-b", "-s:;", "-i:cxf", "-r"});
     ASSERT_TRUE(r.Valid);
-    EXPECT_EQ(r.Mode, 2);
+    EXPECT_EQ(r.Request, BatchRequest::Report);
     EXPECT_EQ(r.Name, "Backup.dat");
     EXPECT_FALSE(r.StyleHTML);
     EXPECT_EQ(r.HeaderBackColor, "FF0000");
@@ -109,12 +109,12 @@ TEST_F(CommandLineTest, ReportSwitches)
     EXPECT_EQ(r.FieldBackColor, "");
     EXPECT_EQ(r.FieldTextColor, "");
     EXPECT_TRUE(r.Border);
-    EXPECT_EQ(r.ColunmSep, ";");
+    EXPECT_EQ(r.ColumnSeparator, ";");
     EXPECT_TRUE(r.IncludeFile && r.IncludeComment);
     EXPECT_FALSE(r.IncludeDir || r.IncludeDate || r.IncludeSize || r.IncludeDisk);
     CmdLineOptions d = parse({"-l:x.dat"});
     EXPECT_TRUE(d.StyleHTML);
-    EXPECT_EQ(d.ColunmSep, ",");
+    EXPECT_EQ(d.ColumnSeparator, ",");
     EXPECT_EQ(d.HeaderBackColor, "C0FFC0");
 }
 

@@ -62,7 +62,7 @@ ScanOptions everything(const std::string& root)
 {
     ScanOptions o;
     o.RootDir = root;
-    o.Search = "*.txt";
+    o.FilePatterns = "*.txt";
     o.RecursiveDir = true;
     return o;
 }

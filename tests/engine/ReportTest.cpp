@@ -30,7 +30,7 @@ protected:
     {
         CmdLineOptions o;
         o.Valid = true;
-        o.Mode = 2;
+        o.Request = BatchRequest::Report;
         o.Name = "Backup.dat";
         o.StyleHTML = html;
         for (char c : letters) {
@@ -67,7 +67,7 @@ protected:
     {
         CmdLineOptions o = batch(false, "fc");
         o.Name = catalog;
-        o.ColunmSep = "|";
+        o.ColumnSeparator = "|";
         return batchReport(o);
     }
 
@@ -106,7 +106,7 @@ TEST(HtmlText, EscapesWhereverTheCharacterStands)
 TEST_F(Reports, TextReportBytes)
 {
     CmdLineOptions o = batch(false, "frsdic");
-    o.ColunmSep = ";";
+    o.ColumnSeparator = ";";
     EXPECT_EQ(batchReport(o), "File;Directory;Size;Date;DiskID;Comment;\r\n"
                               "a&b 'q'.txt;\\data\\;12 Kb;01/02/2003;Backup.dat;;\r\n"
                               "docs\\readme.txt;\\data\\pack.zip;3 Kb;31/12/1999;Backup.dat;"
@@ -160,7 +160,7 @@ TEST_F(Reports, ColumnFlagsAndTheirOrder)
     // Only the value 1 includes a column in the window reports.
     setFlags(1, 2, 1, 0, 1, -1);
     settings.StyleHTML = false;
-    settings.ColunmSep = ",";
+    settings.ColumnSeparator = ",";
     ASSERT_TRUE(PrintLib(settings, "Backup.dat", kCaptions));
     EXPECT_EQ(lib.report("Lib_Backup.txt"), "Name,Size,Disk,\r\na&b 'q'.txt,12 Kb,Backup.dat,\r\n"
                                             "docs\\readme.txt,3 Kb,Backup.dat,\r\n\r\n");

@@ -34,7 +34,7 @@ ScanOptions options(const std::string& root, const std::string& filter, bool rec
 {
     ScanOptions o;
     o.RootDir = root;
-    o.Search = filter;
+    o.FilePatterns = filter;
     o.RecursiveDir = recursive;
     return o;
 }

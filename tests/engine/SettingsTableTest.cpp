@@ -57,7 +57,7 @@ constexpr Expected Defaults[] = {
     {SettingId::IncludeFile, "Option", "IncludeFile", Dw, "1"},
     {SettingId::IncludeDir, "Option", "IncludeDir", Dw, "1"},
     {SettingId::IncludeSize, "Option", "IncludeSize", Dw, "1"},
-    {SettingId::ColunmSep, "Option", "ColunmSep", Sz, ";"},
+    {SettingId::ColumnSeparator, "Option", "ColunmSep", Sz, ";"},
     {SettingId::StyleHTML, "Option", "StyleHTML", Sz, "True"},
     {SettingId::HeaderBackColor, "Option", "HeaderBackColor", Dw, "16777215"},
     {SettingId::HeaderTextColor, "Option", "HeaderTextColor", Dw, "0"},
@@ -205,7 +205,7 @@ TEST_F(SettingsTableTest, ExitWritesFiftyNineValuesThatReadBackAlike)
     EXPECT_EQ(in.LVLib, out.LVLib);
     EXPECT_EQ(in.LVFind, out.LVFind);
     EXPECT_EQ(in.LVPath, out.LVPath);
-    EXPECT_EQ(in.Report.ColunmSep, "|");
+    EXPECT_EQ(in.Report.ColumnSeparator, "|");
     EXPECT_EQ(in.Report.FieldBackColor, 16711680);
     EXPECT_FALSE(in.Report.StyleHTML);
     EXPECT_EQ(in.FontLabel.Name, "DejaVu Sans");

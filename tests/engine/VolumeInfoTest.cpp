@@ -120,7 +120,7 @@ TEST(VolumeInfo, ALabelHoldingALineFeedCannotBreakTheCatalogHeader)
     s.volumeSources = m.sources;
     ScanOptions o;
     o.RootDir = m.d.file("nothing-here");
-    o.Search = "*.*";
+    o.FilePatterns = "*.*";
     CreateCatalog(o, s);
     ASSERT_EQ(s.lines.count(), std::size_t(HeaderLineCount));
     EXPECT_EQ(s.lines.line(3), ">Volume two?lines?x");

@@ -249,7 +249,7 @@ TEST(JobRunner, AScanOnAWorkerAsksEveryQuestionOnTheUiThreadOnceInOrder)
 
     ScanOptions opts;
     opts.RootDir = d.file("disk");
-    opts.Search = "*.*";
+    opts.FilePatterns = "*.*";
     opts.RecursiveDir = opts.SearchZipContent = opts.EnableComment = true;
     JobRunner runner;
     std::optional<ScanSession> scanned;

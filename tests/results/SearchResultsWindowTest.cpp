@@ -76,7 +76,7 @@ struct SearchResultsWindowTest : ::testing::Test {
         ScanOptions opts;
         opts.RecursiveDir = opts.SearchZipContent = opts.EnableComment = true;
         opts.RootDir = disk;
-        opts.Search = "*.*";
+        opts.FilePatterns = "*.*";
         ScanSession session;
         CreateCatalog(opts, session);
         ASSERT_TRUE(SaveFile(session.lines, world.lib() + "Disk.dat", session.problems));
