@@ -20,11 +20,6 @@ bool WindowRegistry::isDefined(const std::string& name) const
     return slots_.count(name) != 0;
 }
 
-std::vector<std::string> WindowRegistry::definedNames() const
-{
-    return names(false);
-}
-
 QWidget& WindowRegistry::instance(const std::string& name)
 {
     auto it = slots_.find(name);
@@ -50,14 +45,9 @@ QWidget* WindowRegistry::loaded(const std::string& name) const
 
 std::vector<std::string> WindowRegistry::loadedNames() const
 {
-    return names(true);
-}
-
-std::vector<std::string> WindowRegistry::names(bool loadedOnly) const
-{
     std::vector<std::pair<int, std::string>> found;
     for (const auto& [name, slot] : slots_)
-        if (slot.window || !loadedOnly)
+        if (slot.window)
             found.emplace_back(slot.order, name);
     std::sort(found.begin(), found.end());
     std::vector<std::string> names;

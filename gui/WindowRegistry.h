@@ -28,8 +28,6 @@ public:
     // Called with every window just made (the skin and texts it takes).
     void setMadeHook(std::function<void(const std::string& name, QWidget& window)> hook) { made_ = std::move(hook); }
     bool isDefined(const std::string& name) const;
-    // Names of every window it can make, in the order they were defined.
-    std::vector<std::string> definedNames() const;
 
     // The window, made now when it is not loaded. Throws std::out_of_range
     // for a name that was never defined.
@@ -47,8 +45,6 @@ public:
     template <class W> W* find() const { return static_cast<W*>(loaded(W::WindowName)); }
 
 private:
-    std::vector<std::string> names(bool loadedOnly) const;
-
     struct Slot {
         Factory factory;
         QPointer<QWidget> window;

@@ -18,8 +18,6 @@ class NewVolumeOffer : public QObject {
 public:
     NewVolumeOffer(AppContext& app, MainWindow& window);
 
-    std::size_t waiting() const { return waiting_.size(); }
-
 public slots:
     void mounted(const MountInfoEntry& mount);
     // Offers what waits, when nothing else is going on.

@@ -36,6 +36,7 @@ public:
     void setImageList(const QList<QIcon>& icons);
     PopupMenu* menu() const { return menu_; }
 
+    // The menu's item operations, the form's interface; the program itself sets the ONTOP check.
     int addMenuItem(const QString& caption, const QString& key, bool isDefault, int parentIndex, int iconIndex,
                     bool checked, bool enabled);
     void setMenuItemEnabled(int index, bool on);
@@ -53,9 +54,9 @@ public:
     void showMenu();
 
 signals:
+    // The form's events; none for a move: tray hosts report no movement over the icon.
     void iconMouseDown(int button); // 1 left, 2 right
     void iconMouseUp(int button);
-    void iconMouseMove();
     void iconDoubleClicked(int button);
     void menuChosen(int index, const QString& key);
     // The tray host went away: no icon can bring the window back any more.

@@ -1,6 +1,7 @@
 // What the results window does with the file behind a row.
 #include "results/SearchResultsWindow.h"
 
+#include "engine/catalog/CatalogLine.h"
 #include "engine/catalog/CatalogPath.h"
 #include "engine/text/PathHelpers.h"
 #include "gui/AppContext.h"
@@ -54,8 +55,7 @@ std::string SearchResultsWindow::targetPath(const FindRow& row)
 {
     // The key starts with the line's path field as the catalog holds it: the
     // file, or the archive and after a "/" the member.
-    const std::string_view key = row[FindRow::Key];
-    return FromCatalogPath(key.substr(0, key.find('>'))).path;
+    return FromCatalogPath(ParseBodyLine(row[FindRow::Key]).path).path;
 }
 
 std::optional<std::string> SearchResultsWindow::chosenTarget()

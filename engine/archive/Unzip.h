@@ -1,9 +1,10 @@
 #pragma once
 // Every use of ZIP archives goes through libzip: the scan reads an archive
 // once for its member lines and its comment (ReadZipArchive), and UnzipRun
-// does one run in the mode its options choose (a skin package is unpacked
-// so). Options are the caller's value: nothing is shared between calls, so
-// runs may happen on any thread.
+// lists or unpacks one archive in the mode its options choose. (A skin
+// package is never unpacked: skin/SkinPackage reads it in memory through
+// ZipArchive.h.) Options are the caller's value: nothing is shared between
+// calls, so runs may happen on any thread.
 
 #include "engine/problem/Problem.h"
 #include "platform/fs/FileAt.h"

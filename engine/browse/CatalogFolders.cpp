@@ -6,8 +6,6 @@
 #include "platform/text/Encoding.h"
 
 namespace {
-constexpr std::string_view SizeUnit = " Kb";
-
 // A piece of one line, decoded by that line's encoding.
 struct LineDecoder {
     bool utf8;
@@ -51,13 +49,13 @@ FolderFile CatalogFolders::file(std::size_t index) const
 
     FolderFile f;
     f.Name = decode(b.path.substr(b.path.rfind('\\') + 1));
-    f.Size = decode(b.sizeDate.substr(0, b.sizeText().size() + SizeUnit.size()));
+    f.Size = decode(b.sizeAndUnit());
     f.DateModif = decode(b.dateText());
     if (auto edited = comments_.find(index); edited != comments_.end())
         f.Comment = edited->second;
     else if (b.hasComment)
         f.Comment = DecodeMultiLine(decode(b.comment()));
-    f.Key = line.substr(0, b.path.size() + 1 + b.sizeDate.size());
+    f.Key = b.key();
     return f;
 }
 

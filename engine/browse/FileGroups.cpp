@@ -1,5 +1,6 @@
 #include "engine/browse/FileGroups.h"
 
+#include "engine/catalog/CatalogLine.h"
 #include "platform/text/Encoding.h"
 
 #include <algorithm>
@@ -11,7 +12,7 @@ namespace {
 std::string nameAt(const CatalogBytes& bytes, std::uint32_t start)
 {
     const std::string_view line = bytes.lineAt(start);
-    const std::string_view path = line.substr(0, line.find('>'));
+    const std::string_view path = ParseBodyLine(line).path;
     const std::string_view name = path.substr(path.rfind('\\') + 1);
     return IsValidUtf8(line) ? std::string(name) : Windows1252ToUtf8(name);
 }

@@ -36,6 +36,7 @@ struct HeaderReading {
 // files: a broken file gives what could be read and says why.
 HeaderReading ReadCatalogHeader(const std::string& path);
 
+// The header reader's interface for one file; the library list reads with ReadCatalogHeader.
 // Reads the header of the catalog at path (LibPath & file name). A file that
 // is missing or no catalog is reported in the common error box, and the
 // result is then empty.

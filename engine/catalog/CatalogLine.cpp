@@ -114,6 +114,12 @@ std::string_view BodyLine::sizeText() const
     return sizeDate.substr(0, sizeDate.find(SizeUnit));
 }
 
+std::string_view BodyLine::sizeAndUnit() const
+{
+    std::size_t p = sizeDate.find(SizeUnit);
+    return p == std::string_view::npos ? sizeDate : sizeDate.substr(0, p + SizeUnit.size() - 1);
+}
+
 std::string_view BodyLine::dateText() const
 {
     std::size_t p = sizeDate.find(SizeUnit);

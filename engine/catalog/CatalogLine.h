@@ -1,6 +1,7 @@
 #pragma once
 // The catalog line grammar. Every writer builds its lines here and every
-// reader splits them here.
+// reader splits them into their fields here (the catalog reports then cut the
+// size and date field at each "/" and trim the pieces, as their columns want).
 //
 //   header:  11 lines ">" label value (see HeaderLine)
 //   file:    path ">" size " Kb/" DD/MM/YYYY [ ">" comment "<" ]
@@ -56,6 +57,7 @@ struct BodyLine {
     std::string_view archivePath() const; // path up to the member marker
     std::string_view memberPath() const;  // "" for a file line
     std::string_view sizeText() const;    // "12" of "12 Kb/01/02/2003"
+    std::string_view sizeAndUnit() const; // "12 Kb", as the lists show it
     std::string_view dateText() const;    // "01/02/2003"
     // The comment field less its closing "<", still encoded: a "<" inside
     // the comment stays (a line broken by a lone line feed has no closing one).

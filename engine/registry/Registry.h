@@ -1,7 +1,9 @@
 #pragma once
 // Settings access with the registry's semantics, over the program's own
-// settings store: each call opens the store, does one thing and closes it;
-// no failure reaches the caller.
+// settings store: each call opens the store, does one thing and closes it.
+// The store's own failures (a damaged or unwritable file) are told to the
+// user there and never reach the caller; what does is a value that is no
+// 32-bit number: "Type mismatch" and "Overflow" (AppError), as said below.
 
 #include <cstdint>
 #include <string>

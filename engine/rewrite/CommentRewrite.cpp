@@ -48,7 +48,7 @@ CommentChange changeComment(std::string_view catalogName, std::string_view key, 
     // The comment there gives way whole, a ">" in it too: it is everything
     // after the second ">", as every reader takes it.
     const BodyLine entry = ParseBodyLine(line);
-    std::string before(line.substr(0, entry.path.size() + 1 + entry.sizeDate.size()));
+    std::string before = entry.key();
     before += '>';
     const std::string encoded = EncodeCatalogComment(comment);
     const std::optional<CatalogEncoding> encoding = commentEncoding(c, line, before, encoded);

@@ -33,7 +33,7 @@ std::optional<FindHit> HitFromLine(const BodyLine& line, std::string_view diskId
         row.File = filter.everything() ? std::string(member) : name;
         row.Directory = filter.everything() ? std::string(path) : PathWithOutFile(path);
     }
-    row.Size = line.sizeDate.substr(0, line.sizeDate.find('/'));
+    row.Size = line.sizeAndUnit();
     row.Date = line.dateText();
     row.DiskID = diskId;
     row.Comment = DecodeMultiLine(line.comment());

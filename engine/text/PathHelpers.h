@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+// The path helpers' interface; the program asks NameTaken before it writes.
 // True when path is a file (not a folder) that opens for reading.
 bool FileExist(const std::string& path);
 // True when anything has that name (a file readable or not, a folder, a

@@ -40,6 +40,7 @@ void ShowProperties(DesktopActions& desktop, QWidget* owner, const std::string& 
 std::int32_t GetFolderValue(std::int16_t index);
 
 // The folder chooser's flags: always 1, file-system folders only.
+// The shell helpers' interface; our folder chooser shows only folders and takes no flags.
 std::int32_t GetReturnType();
 
 // Where a folder chooser opened on a special folder starts: the desktop for 0,

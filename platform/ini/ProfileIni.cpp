@@ -101,11 +101,6 @@ const ProfileIni::Section* ProfileIni::find(std::string_view name) const
     return nullptr;
 }
 
-bool ProfileIni::hasSection(std::string_view section) const
-{
-    return find(section) != nullptr;
-}
-
 std::optional<std::string> ProfileIni::value(std::string_view section, std::string_view key) const
 {
     if (const Section* s = find(section))

@@ -23,7 +23,6 @@ public:
     static ProfileIni Parse(std::string_view bytes);
 
     bool loaded() const { return loaded_; }
-    bool hasSection(std::string_view section) const;
     // nullopt when the section or the key is missing.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
     // The value, or fallback when the key is missing (a present empty key gives "").

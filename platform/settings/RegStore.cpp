@@ -157,16 +157,6 @@ void RegStore::createKey(std::string_view root, std::string_view path)
     });
 }
 
-bool RegStore::keyExists(std::string_view root, std::string_view path)
-{
-    bool found = false;
-    withTree(false, [&](RegKey& tree) {
-        found = findKey(tree, root, path) != nullptr;
-        return false;
-    });
-    return found;
-}
-
 bool RegStore::setValue(std::string_view root, std::string_view path, std::string_view name, const RegData& data)
 {
     bool written = false;

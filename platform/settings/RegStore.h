@@ -27,7 +27,6 @@ public:
 
     // Root is the top level name, e.g. "HKEY_LOCAL_MACHINE".
     void createKey(std::string_view root, std::string_view path);
-    bool keyExists(std::string_view root, std::string_view path);
     // False (nothing written) when the key does not exist.
     bool setValue(std::string_view root, std::string_view path, std::string_view name, const RegData& data);
     std::optional<RegData> queryValue(std::string_view root, std::string_view path, std::string_view name);

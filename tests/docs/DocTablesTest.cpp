@@ -3,6 +3,7 @@
 
 #include "tests/docs/DocBlocks.h"
 #include "tests/docs/DocTables.h"
+#include "tests/docs/SourceNames.h"
 
 #include "language/BuiltInEnglish.h"
 #include "mainwindow/WindowMode.h"
@@ -48,13 +49,20 @@ void expectTables(const std::string& doc, const std::vector<std::pair<std::strin
         std::ofstream(DocsFolder + doc, std::ios::binary) << text;
 }
 
-// The first two cells of a row: the map's window and class.
-std::string windowAndClass(const std::string& row)
+// The rows of the window map below its header, split into cells.
+std::vector<std::vector<std::string>> windowMap()
 {
-    std::size_t bar = 0;
-    for (int i = 0; i < 3 && bar != std::string::npos; ++i)
-        bar = row.find('|', bar + (i > 0));
-    return bar == std::string::npos ? row : row.substr(0, bar + 1);
+    std::vector<std::vector<std::string>> rows;
+    if (const auto map = ReadDocBlock(readDoc("architecture.md"), "windows"))
+        for (std::size_t i = 2; i < map->size(); ++i)
+            rows.push_back(RowCells((*map)[i]));
+    return rows;
+}
+
+std::string uncoded(const std::string& cell)
+{
+    const std::vector<std::string> names = CodeNames(cell);
+    return names.size() == 1 ? names[0] : cell;
 }
 
 class docs : public ::testing::Test {
@@ -77,12 +85,34 @@ TEST_F(docs, SkinAndLanguageTablesMatchTheProgram)
 
 TEST_F(docs, WindowMapNamesEveryWindowWithItsClass)
 {
-    const auto map = ReadDocBlock(readDoc("architecture.md"), "windows");
-    ASSERT_TRUE(map) << "architecture.md has no table windows";
+    // Every window a class names itself for and every window the map names
+    // is made: the registry's loaded windows, in the order they were defined,
+    // are then the rows the map should hold.
     DocTable written;
-    for (std::size_t i = 2; i < map->size(); ++i) // below the header
-        written.push_back(windowAndClass((*map)[i]));
+    std::vector<std::string> names = DeclaredWindowNames(CORVANE_SOURCE_DIR "/");
+    for (const std::vector<std::string>& cells : windowMap()) {
+        ASSERT_GE(cells.size(), 2u);
+        written.push_back("| " + cells[0] + " | " + cells[1] + " |");
+        names.push_back(uncoded(cells[0]));
+    }
+    ASSERT_FALSE(written.empty()) << "architecture.md has no window map";
+    for (const std::string& name : names)
+        if (world.windows.isDefined(name))
+            world.windows.instance(name);
     for (const std::string& d :
-         DocBlockDifferences(written, WindowClassRows(world.windows, world.windows.definedNames())))
+         DocBlockDifferences(written, WindowClassRows(world.windows, world.windows.loadedNames())))
         ADD_FAILURE() << "architecture.md, the window map: " << d;
+}
+
+TEST_F(docs, WindowMapNamesEngineFunctionsTheWindowsCall)
+{
+    const std::string source = CORVANE_SOURCE_DIR "/";
+    for (const std::vector<std::string>& cells : windowMap()) {
+        ASSERT_GE(cells.size(), 5u) << "a row of the window map lacks its engine column";
+        const std::string folder = source + uncoded(cells[2]);
+        for (const std::string& name : CodeNames(cells[3])) {
+            EXPECT_TRUE(HeaderBelowMentionsCall(source + "engine", name)) << name << " is no engine function";
+            EXPECT_TRUE(SourceInMentionsCall(folder, name)) << uncoded(cells[2]) << " never calls " << name;
+        }
+    }
 }

@@ -14,7 +14,6 @@ TEST(ProfileIni, NamesFoldCaseBlanksTrimQuotesKeepInnerBlanks)
                                        "Half=\"open\r\n"
                                        "width=second is ignored\r\n"
                                        "[other]\nk=v\n");
-    EXPECT_TRUE(ini.hasSection("MAINPOS"));
     EXPECT_EQ(ini.get("mainpos", "WIDTH", "x"), "5040");
     EXPECT_EQ(ini.get("MainPOS", "Empty", "default"), "");
     EXPECT_EQ(ini.get("MainPOS", "Missing", "default"), "default");
