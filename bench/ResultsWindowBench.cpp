@@ -58,8 +58,9 @@ int main(int argc, char** argv)
     while (main.isBusy())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     auto& results = world.app().windows.get<SearchResultsWindow>();
-    results.resultList->scrollToBottom();
-    results.resultList->viewport()->repaint();
+    auto& list = Control<QTreeView>(results, "LVFind");
+    list.scrollToBottom();
+    list.viewport()->repaint();
     const qint64 ms = clock.elapsed();
 
     const int rows = results.results().rowCount();

@@ -19,6 +19,7 @@
 #include "language/WindowTexts.h"
 #include "platform/prompter/ConsolePrompter.h"
 #include "skin/Skin.h"
+#include "tests/support/NamedControl.h"
 #include "viewer/FileViewer.h"
 #include "viewer/LineView.h"
 
@@ -91,44 +92,47 @@ int main(int argc, char** argv)
     windows.define(CommentDialog::WindowName, [&app] { return new CommentDialog(app); });
 
     auto& lib = windows.get<CatalogBrowser>();
+    auto& tree = Control<QTreeView>(lib, "TVPath");
+    auto& list = Control<QTreeView>(lib, "LVPath");
     lib.resize(900, 700);
     lib.openCatalog("One.dat");
     while (lib.isLoading())
         QApplication::processEvents(QEventLoop::AllEvents, 10);
-    const QModelIndex root = lib.folderTree->model()->index(0, 0);
-    const QModelIndex photos = lib.folderTree->model()->index(0, 0, root);
-    const double listMs = BestMs([&] { lib.folderTree->setCurrentIndex(root); },
+    const QModelIndex root = tree.model()->index(0, 0);
+    const QModelIndex photos = tree.model()->index(0, 0, root);
+    const double listMs = BestMs([&] { tree.setCurrentIndex(root); },
                                  [&] {
-                                     lib.folderTree->setCurrentIndex(photos);
-                                     lib.fileList->viewport()->repaint();
+                                     tree.setCurrentIndex(photos);
+                                     list.viewport()->repaint();
                                  });
-    std::printf("folder of %d files listed in %.1f ms\n", lib.fileList->model()->rowCount(), listMs);
+    std::printf("folder of %d files listed in %.1f ms\n", list.model()->rowCount(), listMs);
 
     lib.openCatalog("Huge.dat");
     while (lib.isLoading())
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     for (int row : {0, 1}) {
-        const QModelIndex node = lib.folderTree->model()->index(row, 0);
-        const double ms = BestMs([&] { lib.folderTree->clearSelection(); },
+        const QModelIndex node = tree.model()->index(row, 0);
+        const double ms = BestMs([&] { tree.clearSelection(); },
                                  [&] {
-                                     lib.folderTree->setCurrentIndex(node);
-                                     lib.folderTree->viewport()->repaint();
-                                     lib.fileList->viewport()->repaint();
+                                     tree.setCurrentIndex(node);
+                                     tree.viewport()->repaint();
+                                     list.viewport()->repaint();
                                  });
         std::printf("%s listed in %.1f ms\n", row == 0 ? "root of 10 MB" : "file name of 10 MB", ms);
     }
 
     auto& viewer = windows.get<FileViewer>();
+    auto& textBox = Control<LineView>(viewer, "rtf");
     viewer.resize(900, 700);
     viewer.show();
     viewer.viewFile(home + "one-mib.bin");
     const double hexMs = BestMs([&] { viewer.viewFile(home + "one-mib.bin"); },
                                 [&] {
                                     viewer.toggleHexView();
-                                    viewer.textBox->viewport()->repaint();
+                                    textBox.viewport()->repaint();
                                 });
     std::printf("hex view of 1 MiB shown in %.1f ms (%lld characters)\n", hexMs,
-                (long long)viewer.textBox->toPlainText().size());
+                (long long)textBox.toPlainText().size());
 
     // The first 4 MiB of a file of short lines: two million of them.
     std::string lines;
@@ -139,13 +143,13 @@ int main(int argc, char** argv)
     const double textMs = BestMs([&] { viewer.viewFile(home + "one-mib.bin"); },
                                  [&] {
                                      viewer.viewFile(home + "short-lines.txt");
-                                     viewer.textBox->viewport()->repaint();
+                                     textBox.viewport()->repaint();
                                  });
     std::printf("text view of %d short lines shown in %.1f ms\n", ShortLines, textMs);
     const double shortHexMs = BestMs([&] { viewer.viewFile(home + "short-lines.txt"); },
                                      [&] {
                                          viewer.toggleHexView();
-                                         viewer.textBox->viewport()->repaint();
+                                         textBox.viewport()->repaint();
                                      });
     std::printf("hex view of those %.1f MiB shown in %.1f ms\n", double(lines.size()) / (1 << 20), shortHexMs);
     windows.unloadAll();

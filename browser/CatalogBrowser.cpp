@@ -53,32 +53,30 @@ QTreeView* MakeView(QWidget* parent, const char* name, QAbstractItemModel* model
 CatalogBrowser::CatalogBrowser(AppContext& app) : app_(app)
 {
     setObjectName(WindowName);
-    setWindowTitle(QStringLiteral("CorvaneDisk Browser"));
-    titleLabel->setText(windowTitle());
-    titleLabel->adjustSize();
+    setTitle(QStringLiteral("CorvaneDisk Browser"));
     resize(500, 400);
 
     folderModel_ = new FolderTreeModel;
-    folderTree = MakeView(this, "TVPath", folderModel_);
-    folderTree->setHeaderHidden(true);
-    splitBar = new SplitBar(this, "picSplit", {4, 100});
-    splitBar->move(195, 0); // 2925 twips
+    folderTree_ = MakeView(this, "TVPath", folderModel_);
+    folderTree_->setHeaderHidden(true);
+    splitBar_ = new SplitBar(this, "picSplit", {4, 100});
+    splitBar_->move(195, 0); // 2925 twips
     fileModel_ = new FileListModel;
     fileModel_->sortBy(FileListModel::Name, Qt::AscendingOrder); // the list is made sorted
-    fileList = MakeView(this, "LVPath", fileModel_);
-    fileList->setRootIsDecorated(false);
-    fileList->setTextElideMode(Qt::ElideRight);
-    QHeaderView* header = fileList->header();
+    fileList_ = MakeView(this, "LVPath", fileModel_);
+    fileList_->setRootIsDecorated(false);
+    fileList_->setTextElideMode(Qt::ElideRight);
+    QHeaderView* header = fileList_->header();
     header->setStretchLastSection(false);
     header->setSectionsClickable(true);
     header->setSectionsMovable(false);
-    viewBox = MakeControl<CheckBoxWeb>(this, "CBWView", {8, 0, 16, 10});
-    viewLabel = MakeControl<QLabel>(this, "lblView", {});
-    viewLabel->setAttribute(Qt::WA_TranslucentBackground);
+    viewBox_ = MakeControl<CheckBoxWeb>(this, "CBWView", {8, 0, 16, 10});
+    viewLabel_ = MakeControl<QLabel>(this, "lblView", {});
+    viewLabel_->setAttribute(Qt::WA_TranslucentBackground);
 
     std::array<StoredTwips, 4>& widths = app_.settings.LVPath;
     for (std::size_t c = 0; c < widths.size(); ++c)
-        fileList->setColumnWidth(int(c), PixelsFromTwipsRounded(widths[c].value_or(DesignPathWidths[c])));
+        fileList_->setColumnWidth(int(c), PixelsFromTwipsRounded(widths[c].value_or(DesignPathWidths[c])));
     if (!widths[0])
         PlaceOf(SettingId::LVPathNameWidth).createKey();
     connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int width) {
@@ -87,11 +85,11 @@ CatalogBrowser::CatalogBrowser(AppContext& app) : app_(app)
     });
     connect(header, &QHeaderView::sectionClicked, this, &CatalogBrowser::sortByColumn);
     // A chosen folder, not the current one the tree takes when it gets the focus.
-    connect(folderTree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(folderTree_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CatalogBrowser::folderSelectionChanged);
-    connect(fileList, &QAbstractItemView::clicked, this, &CatalogBrowser::showClickedFile);
-    connect(viewBox, &CheckBoxWeb::toggled, this, &CatalogBrowser::viewBoxToggled);
-    connect(splitBar, &SplitBar::dragged, this, &CatalogBrowser::moveSplit);
+    connect(fileList_, &QAbstractItemView::clicked, this, &CatalogBrowser::showClickedFile);
+    connect(viewBox_, &CheckBoxWeb::toggled, this, &CatalogBrowser::viewBoxToggled);
+    connect(splitBar_, &SplitBar::dragged, this, &CatalogBrowser::moveSplit);
     retranslate();
 }
 
@@ -100,7 +98,7 @@ CatalogBrowser::~CatalogBrowser() = default;
 void CatalogBrowser::retranslate()
 {
     app_.windowTexts.apply(*this, WindowName);
-    viewLabel->adjustSize();
+    viewLabel_->adjustSize();
     layoutPass();
 }
 
@@ -160,7 +158,7 @@ void CatalogBrowser::loaded(FolderLoad& load, const std::string& catalogFileName
 // leave none chosen: the folder listed stays chosen.
 void CatalogBrowser::folderSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
 {
-    QItemSelectionModel* selection = folderTree->selectionModel();
+    QItemSelectionModel* selection = folderTree_->selectionModel();
     if (selected.isEmpty() && !selection->hasSelection() && !deselected.isEmpty()) {
         selection->select(deselected.indexes().value(0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
         return;
@@ -183,14 +181,14 @@ void CatalogBrowser::sortByColumn(int column)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const Qt::SortOrder order = sortState_.click(column);
     fileModel_->sortBy(column, order);
-    fileList->header()->setSortIndicatorShown(true);
-    fileList->header()->setSortIndicator(column, order);
+    fileList_->header()->setSortIndicatorShown(true);
+    fileList_->header()->setSortIndicator(column, order);
     QApplication::restoreOverrideCursor();
 }
 
 void CatalogBrowser::showClickedFile(const QModelIndex& item)
 {
-    if (!viewBox->value() || !folders_ || listed_ == NoFolder || !item.isValid())
+    if (!viewBox_->value() || !folders_ || listed_ == NoFolder || !item.isValid())
         return;
     const std::string_view stored = folders_->StoredPath(listed_, fileModel_->position(item.row()));
     app_.windows.get<FileViewer>().showFile(FromCatalogPath(stored).path);
@@ -213,7 +211,7 @@ void CatalogBrowser::hideViewer()
 
 void CatalogBrowser::editComment()
 {
-    const QModelIndex current = fileList->currentIndex();
+    const QModelIndex current = fileList_->currentIndex();
     if (!folders_ || listed_ == NoFolder || !current.isValid())
         return;
     const int row = current.row();
@@ -252,42 +250,44 @@ void CatalogBrowser::hideEvent(QHideEvent* event)
 
 int CatalogBrowser::contentTop() const
 {
-    return topLeftPiece->pieceSize().height();
+    return topLeftCornerHeight();
 }
 
 QSize CatalogBrowser::minimumFrameSize() const
 {
     const QSize least = FramedWindow::minimumFrameSize();
-    return {std::max(least.width(), folderTree->width() + leftPiece->pieceSize().width() +
-                                        rightPiece->pieceSize().width() + splitBar->pieceSize().width()),
-            least.height()};
+    const QMargins edges = edgeThickness();
+    return {
+        std::max(least.width(), folderTree_->width() + edges.left() + edges.right() + splitBar_->pieceSize().width()),
+        least.height()};
 }
 
 void CatalogBrowser::layoutContent(const QRect& inner)
 {
     const int top = inner.top();
-    const int listHeight = std::max(0, leftPiece->height() - StripHeight);
-    splitBar->setGeometry(splitBar->x(), top, splitBar->pieceSize().width(), listHeight);
-    folderTree->setGeometry(inner.left(), top, std::max(0, splitBar->x() - inner.left()), listHeight);
-    const int listLeft = splitBar->x() + splitBar->width();
-    fileList->setGeometry(listLeft, top, std::max(0, width() - listLeft - rightPiece->pieceSize().width()), listHeight);
-    viewBox->move(inner.left() + Gap, bottomPiece->y() - BoxAboveBottom);
-    viewLabel->move(viewBox->x() + viewBox->width() + Gap,
-                    viewBox->y() + viewBox->height() / 2 - viewLabel->height() / 2);
+    const QMargins edges = edgeThickness();
+    const int listHeight = std::max(0, leftEdgeLength() - StripHeight);
+    splitBar_->setGeometry(splitBar_->x(), top, splitBar_->pieceSize().width(), listHeight);
+    folderTree_->setGeometry(inner.left(), top, std::max(0, splitBar_->x() - inner.left()), listHeight);
+    const int listLeft = splitBar_->x() + splitBar_->width();
+    fileList_->setGeometry(listLeft, top, std::max(0, width() - listLeft - edges.right()), listHeight);
+    viewBox_->move(inner.left() + Gap, height() - edges.bottom() - BoxAboveBottom);
+    viewLabel_->move(viewBox_->x() + viewBox_->width() + Gap,
+                     viewBox_->y() + viewBox_->height() / 2 - viewLabel_->height() / 2);
 }
 
 // The tree keeps at least its least width, and the list at least a pixel;
 // a tree left narrower by the last move takes its least width at the next.
 void CatalogBrowser::moveSplit(int dx)
 {
-    const int left = leftPiece->pieceSize().width();
-    const int tree = folderTree->width();
+    const int left = edgeThickness().left();
+    const int tree = folderTree_->width();
     if (tree < LeastTreeWidth)
-        splitBar->move(left + LeastTreeWidth, splitBar->y());
+        splitBar_->move(left + LeastTreeWidth, splitBar_->y());
     else if (tree > width() - LeastTreeWidth)
-        splitBar->move(left + width() - LeastTreeWidth, splitBar->y());
-    else if (fileList->width() - dx > 0 && tree + dx > 0)
-        splitBar->move(splitBar->x() + dx, splitBar->y());
+        splitBar_->move(left + width() - LeastTreeWidth, splitBar_->y());
+    else if (fileList_->width() - dx > 0 && tree + dx > 0)
+        splitBar_->move(splitBar_->x() + dx, splitBar_->y());
     else
         return;
     layoutPass();

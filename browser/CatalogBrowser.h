@@ -43,12 +43,6 @@ public:
 
     void retranslate() override;
 
-    QTreeView* folderTree;
-    SplitBar* splitBar;
-    QTreeView* fileList;
-    CheckBoxWeb* viewBox;
-    QLabel* viewLabel;
-
 protected:
     void layoutContent(const QRect& inner) override;
     QSize minimumFrameSize() const override;
@@ -68,8 +62,13 @@ private:
     void hideViewer();
 
     AppContext& app_;
-    FolderTreeModel* folderModel_;
-    FileListModel* fileModel_;
+    QTreeView* folderTree_ = nullptr;
+    SplitBar* splitBar_ = nullptr;
+    QTreeView* fileList_ = nullptr;
+    CheckBoxWeb* viewBox_ = nullptr;
+    QLabel* viewLabel_ = nullptr;
+    FolderTreeModel* folderModel_ = nullptr;
+    FileListModel* fileModel_ = nullptr;
     ColumnSortState sortState_;
     std::shared_ptr<CatalogFolders> folders_;
     FolderId listed_ = NoFolder; // the folder whose files the list shows

@@ -77,15 +77,15 @@ CatalogPropertiesDialog::CatalogPropertiesDialog(AppContext& app) : app_(app)
     setObjectName(WindowName);
     setWindowTitle(QStringLiteral("CorvaneDisk - Properties"));
     buildControls();
-    connect(nameEdit, &QLineEdit::textChanged, this, [this] { setChanged(true); });
-    connect(commentEdit, &QPlainTextEdit::textChanged, this, [this] { setChanged(true); });
-    connect(browseButton, &QPushButton::clicked, this, &CatalogPropertiesDialog::chooseRoot);
-    connect(applyButton, &QPushButton::clicked, this, [this] {
+    connect(nameEdit_, &QLineEdit::textChanged, this, [this] { setChanged(true); });
+    connect(commentEdit_, &QPlainTextEdit::textChanged, this, [this] { setChanged(true); });
+    connect(browseButton_, &QPushButton::clicked, this, &CatalogPropertiesDialog::chooseRoot);
+    connect(applyButton_, &QPushButton::clicked, this, [this] {
         if (changed_)
             applyChanges();
     });
-    connect(okButton, &QPushButton::clicked, this, &CatalogPropertiesDialog::applyAndClose);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton_, &QPushButton::clicked, this, &CatalogPropertiesDialog::applyAndClose);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     installEventFilter(this);
     for (QWidget* w : findChildren<QWidget*>())
         w->installEventFilter(this);
@@ -94,76 +94,76 @@ CatalogPropertiesDialog::CatalogPropertiesDialog(AppContext& app) : app_(app)
 
 void CatalogPropertiesDialog::buildControls()
 {
-    typePicture = Label(this, "picType");
-    typePicture->setFixedSize(32, 32);
-    nameEdit = new QLineEdit(this);
-    nameEdit->setObjectName(QStringLiteral("txtName"));
-    diskTypeLabel = Label(this, "lblTypeDisk");
-    usedLabel = Label(this, "lblDiskUsed");
-    freeLabel = Label(this, "lblDiskFree");
-    rootLabel = Label(this, "lblRootDir");
-    rootLabel->setFixedWidth(RootWidth);
-    totalLabel = Label(this, "lblTotal");
-    browseButton = new QPushButton(QStringLiteral("..."), this);
-    browseButton->setObjectName(QStringLiteral("cmdBrowse"));
-    browseButton->setFixedWidth(28);
-    browseButton->setAutoDefault(false);
-    pie = Label(this, "picDraw");
-    pie->setFixedSize(PieSize);
-    commentEdit = new QPlainTextEdit(this);
-    commentEdit->setObjectName(QStringLiteral("txtComment"));
-    commentEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    commentEdit->setTabChangesFocus(true);
-    commentEdit->setFixedHeight(72);
-    okButton = new QPushButton(this);
-    okButton->setObjectName(QStringLiteral("cmdOK"));
-    okButton->setDefault(true);
-    cancelButton = new QPushButton(this);
-    cancelButton->setObjectName(QStringLiteral("cmdCancel"));
-    applyButton = new QPushButton(this);
-    applyButton->setObjectName(QStringLiteral("cmdApply"));
-    for (QPushButton* b : {cancelButton, applyButton})
+    typePicture_ = Label(this, "picType");
+    typePicture_->setFixedSize(32, 32);
+    nameEdit_ = new QLineEdit(this);
+    nameEdit_->setObjectName(QStringLiteral("txtName"));
+    diskTypeLabel_ = Label(this, "lblTypeDisk");
+    usedLabel_ = Label(this, "lblDiskUsed");
+    freeLabel_ = Label(this, "lblDiskFree");
+    rootLabel_ = Label(this, "lblRootDir");
+    rootLabel_->setFixedWidth(RootWidth);
+    totalLabel_ = Label(this, "lblTotal");
+    browseButton_ = new QPushButton(QStringLiteral("..."), this);
+    browseButton_->setObjectName(QStringLiteral("cmdBrowse"));
+    browseButton_->setFixedWidth(28);
+    browseButton_->setAutoDefault(false);
+    pie_ = Label(this, "picDraw");
+    pie_->setFixedSize(PieSize);
+    commentEdit_ = new QPlainTextEdit(this);
+    commentEdit_->setObjectName(QStringLiteral("txtComment"));
+    commentEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    commentEdit_->setTabChangesFocus(true);
+    commentEdit_->setFixedHeight(72);
+    okButton_ = new QPushButton(this);
+    okButton_->setObjectName(QStringLiteral("cmdOK"));
+    okButton_->setDefault(true);
+    cancelButton_ = new QPushButton(this);
+    cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
+    applyButton_ = new QPushButton(this);
+    applyButton_->setObjectName(QStringLiteral("cmdApply"));
+    for (QPushButton* b : {cancelButton_, applyButton_})
         b->setAutoDefault(false);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     grid->setColumnStretch(2, 1);
-    grid->addWidget(typePicture, 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(typePicture_, 0, 0, 2, 1, Qt::AlignTop);
     grid->addWidget(Label(this, "lblLabel", QStringLiteral("Label:")), 0, 1);
-    grid->addWidget(nameEdit, 0, 2, 1, 2);
+    grid->addWidget(nameEdit_, 0, 2, 1, 2);
     grid->addWidget(Label(this, "lblType", QStringLiteral("Type:")), 1, 1);
-    grid->addWidget(diskTypeLabel, 1, 2, 1, 2);
+    grid->addWidget(diskTypeLabel_, 1, 2, 1, 2);
     grid->addWidget(Swatch(this, "picUsed", PieUsedColor), 2, 0, Qt::AlignRight);
     grid->addWidget(Label(this, "lblUsed", QStringLiteral("Used space:")), 2, 1);
-    grid->addWidget(usedLabel, 2, 2, 1, 2);
+    grid->addWidget(usedLabel_, 2, 2, 1, 2);
     grid->addWidget(Swatch(this, "picFree", PieFreeColor), 3, 0, Qt::AlignRight);
     grid->addWidget(Label(this, "lblFree", QStringLiteral("Free space:")), 3, 1);
-    grid->addWidget(freeLabel, 3, 2, 1, 2);
+    grid->addWidget(freeLabel_, 3, 2, 1, 2);
     grid->addWidget(Label(this, "Label2", QStringLiteral("Root Dir :")), 4, 1);
-    grid->addWidget(rootLabel, 4, 2);
-    grid->addWidget(browseButton, 4, 3);
+    grid->addWidget(rootLabel_, 4, 2);
+    grid->addWidget(browseButton_, 4, 3);
     grid->addWidget(Label(this, "lblCapacite", QStringLiteral("Capacity:")), 5, 1);
-    grid->addWidget(totalLabel, 5, 2, 1, 2);
+    grid->addWidget(totalLabel_, 5, 2, 1, 2);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* b : {okButton, cancelButton, applyButton})
+    for (QPushButton* b : {okButton_, cancelButton_, applyButton_})
         buttons->addWidget(b);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addWidget(pie, 0, Qt::AlignHCenter);
+    layout->addWidget(pie_, 0, Qt::AlignHCenter);
     layout->addWidget(Label(this, "Label1", QStringLiteral("Comment")));
-    layout->addWidget(commentEdit);
+    layout->addWidget(commentEdit_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void CatalogPropertiesDialog::retranslate()
 {
-    okButton->setText(PlainMnemonicText(app_.texts.text(TextId::Confirm)));
-    cancelButton->setText(PlainMnemonicText(app_.texts.text(TextId::Cancel)));
-    applyButton->setText(PlainMnemonicText(app_.texts.text(TextId::Apply)));
+    okButton_->setText(PlainMnemonicText(app_.texts.text(TextId::Confirm)));
+    cancelButton_->setText(PlainMnemonicText(app_.texts.text(TextId::Cancel)));
+    applyButton_->setText(PlainMnemonicText(app_.texts.text(TextId::Apply)));
 }
 
 void CatalogPropertiesDialog::showProperties(const CatalogProperties& prop)
@@ -172,36 +172,36 @@ void CatalogPropertiesDialog::showProperties(const CatalogProperties& prop)
     name_ = QString::fromStdString(prop.Name);
     comment_ = FromCrLf(prop.Comment);
     root_ = QString::fromStdString(prop.RootDir);
-    nameEdit->setText(name_);
+    nameEdit_->setText(name_);
     showRoot(root_);
     const auto [word, icon] = DriveTypeShown(prop.DriveType);
-    diskTypeLabel->setText(word);
-    typePicture->setPixmap(DiskIcon(icon).pixmap(32, 32));
-    freeLabel->setText(Megabytes(prop.FreeMB));
-    usedLabel->setText(Megabytes(prop.UsedMB));
-    totalLabel->setText(Megabytes(prop.TotalMB));
-    commentEdit->setPlainText(comment_);
+    diskTypeLabel_->setText(word);
+    typePicture_->setPixmap(DiskIcon(icon).pixmap(32, 32));
+    freeLabel_->setText(Megabytes(prop.FreeMB));
+    usedLabel_->setText(Megabytes(prop.UsedMB));
+    totalLabel_->setText(Megabytes(prop.TotalMB));
+    commentEdit_->setPlainText(comment_);
     drawUsagePie(int(std::nearbyint(prop.UsedPercent)));
     setChanged(false);
-    nameEdit->setFocus();
+    nameEdit_->setFocus();
 }
 
 void CatalogPropertiesDialog::drawUsagePie(int percent)
 {
-    pie->setPixmap(QPixmap::fromImage(DrawUsagePie(percent, PieSize, palette().color(QPalette::Window))));
+    pie_->setPixmap(QPixmap::fromImage(DrawUsagePie(percent, PieSize, palette().color(QPalette::Window))));
 }
 
 void CatalogPropertiesDialog::setChanged(bool on)
 {
     changed_ = on;
-    applyButton->setEnabled(on);
+    applyButton_->setEnabled(on);
 }
 
 void CatalogPropertiesDialog::showRoot(const QString& root)
 {
     shownRoot_ = root;
-    rootLabel->setText(rootLabel->fontMetrics().elidedText(root, Qt::ElideMiddle, RootWidth));
-    rootLabel->setToolTip(root);
+    rootLabel_->setText(rootLabel_->fontMetrics().elidedText(root, Qt::ElideMiddle, RootWidth));
+    rootLabel_->setToolTip(root);
 }
 
 void CatalogPropertiesDialog::chooseRoot()
@@ -228,25 +228,25 @@ void CatalogPropertiesDialog::applyAndClose()
 QString CatalogPropertiesDialog::typedName() const
 {
     // As the list's F2 takes it: a typed ".dat" is the extension.
-    return QString::fromStdString(FileWithOutExt(CatalogFileNameOf(nameEdit->text().toStdString())));
+    return QString::fromStdString(FileWithOutExt(CatalogFileNameOf(nameEdit_->text().toStdString())));
 }
 
 bool CatalogPropertiesDialog::differs() const
 {
-    return commentEdit->toPlainText() != comment_ || typedName() != name_ || shownRoot_ != root_;
+    return commentEdit_->toPlainText() != comment_ || typedName() != name_ || shownRoot_ != root_;
 }
 
 void CatalogPropertiesDialog::applyChanges()
 {
     const std::string libPath = Folders().LibPath;
-    if (const QString comment = commentEdit->toPlainText(); comment != comment_) {
+    if (const QString comment = commentEdit_->toPlainText(); comment != comment_) {
         if (!ChangeCommentLib(file_.toStdString(), comment.toStdString()))
             return;
         comment_ = comment;
     }
     if (const QString name = typedName(); name != name_) {
         const std::string problem = NewCatalogNameProblem(name.toStdString(), libPath);
-        const std::string target = CatalogFileNameOf(nameEdit->text().toStdString());
+        const std::string target = CatalogFileNameOf(nameEdit_->text().toStdString());
         if (!problem.empty()) {
             app_.services.prompter.message(problem, "CorvaneDisk", MsgIcon::Exclamation);
         } else if (NameTaken(libPath + target)) {

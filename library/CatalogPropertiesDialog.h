@@ -38,20 +38,6 @@ public:
 
     void retranslate() override;
 
-    QLabel* typePicture = nullptr;
-    QLineEdit* nameEdit = nullptr;
-    QLabel* diskTypeLabel = nullptr;
-    QLabel* usedLabel = nullptr;
-    QLabel* freeLabel = nullptr;
-    QLabel* rootLabel = nullptr;
-    QLabel* totalLabel = nullptr;
-    QLabel* pie = nullptr;
-    QPlainTextEdit* commentEdit = nullptr;
-    QPushButton* browseButton = nullptr;
-    QPushButton* okButton = nullptr;
-    QPushButton* cancelButton = nullptr;
-    QPushButton* applyButton = nullptr;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -65,6 +51,19 @@ private:
     bool differs() const;
 
     AppContext& app_;
+    QLabel* typePicture_ = nullptr;
+    QLineEdit* nameEdit_ = nullptr;
+    QLabel* diskTypeLabel_ = nullptr;
+    QLabel* usedLabel_ = nullptr;
+    QLabel* freeLabel_ = nullptr;
+    QLabel* rootLabel_ = nullptr;
+    QLabel* totalLabel_ = nullptr;
+    QLabel* pie_ = nullptr;
+    QPlainTextEdit* commentEdit_ = nullptr;
+    QPushButton* browseButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* applyButton_ = nullptr;
     bool changed_ = false;
     // The catalog as it is on disk: the values opened with, then each applied one.
     QString file_, name_, comment_, root_;

@@ -34,15 +34,15 @@ SaveCatalogDialog::SaveCatalogDialog(AppContext& app) : app_(app)
                             {"lblSave", QPoint(53, 184)},
                             {"lblCancel", QPoint(122, 184)}})
         MakeControl<QLabel>(this, name, QRect(at, QSize(1, 1)));
-    nameEdit = MakeControl<QLineEdit>(this, "txtName", {7, 30, 170, 19});
-    commentEdit = MakeControl<QPlainTextEdit>(this, "txtComment", {7, 66, 170, 113});
-    closeButton = MakeControl<ButtonWeb>(this, "BWExit", {171, 5, 7, 7});
-    saveButton = MakeControl<ButtonWeb>(this, "BWSave", {34, 185, 16, 10});
-    cancelButton = MakeControl<ButtonWeb>(this, "BWCancel", {103, 185, 16, 10});
-    connect(saveButton, &ButtonWeb::clicked, this, &SaveCatalogDialog::save);
-    connect(cancelButton, &ButtonWeb::clicked, this, &QDialog::reject);
-    connect(closeButton, &ButtonWeb::clicked, this, &QDialog::reject);
-    nameEdit->installEventFilter(this);
+    nameEdit_ = MakeControl<QLineEdit>(this, "txtName", {7, 30, 170, 19});
+    commentEdit_ = MakeControl<QPlainTextEdit>(this, "txtComment", {7, 66, 170, 113});
+    closeButton_ = MakeControl<ButtonWeb>(this, "BWExit", {171, 5, 7, 7});
+    saveButton_ = MakeControl<ButtonWeb>(this, "BWSave", {34, 185, 16, 10});
+    cancelButton_ = MakeControl<ButtonWeb>(this, "BWCancel", {103, 185, 16, 10});
+    connect(saveButton_, &ButtonWeb::clicked, this, &SaveCatalogDialog::save);
+    connect(cancelButton_, &ButtonWeb::clicked, this, &QDialog::reject);
+    connect(closeButton_, &ButtonWeb::clicked, this, &QDialog::reject);
+    nameEdit_->installEventFilter(this);
     retranslate();
 }
 
@@ -55,7 +55,7 @@ void SaveCatalogDialog::retranslate()
 
 bool SaveCatalogDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == nameEdit && event->type() == QEvent::KeyPress) {
+    if (watched == nameEdit_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             save();
@@ -71,7 +71,7 @@ bool SaveCatalogDialog::eventFilter(QObject* watched, QEvent* event)
 
 void SaveCatalogDialog::save()
 {
-    const QString name = TrimBlanks(nameEdit->text());
+    const QString name = TrimBlanks(nameEdit_->text());
     if (name.isEmpty()) {
         accept(); // an empty name saves nothing
         return;
@@ -89,10 +89,10 @@ void SaveCatalogDialog::save()
 
 std::optional<SaveAnswer> SaveCatalogDialog::ask(const QString& proposedName)
 {
-    nameEdit->setText(proposedName);
-    nameEdit->selectAll();
-    nameEdit->setFocus();
+    nameEdit_->setText(proposedName);
+    nameEdit_->selectAll();
+    nameEdit_->setFocus();
     if (exec() != QDialog::Accepted)
         return std::nullopt;
-    return SaveAnswer{TrimBlanks(nameEdit->text()), commentEdit->toPlainText()};
+    return SaveAnswer{TrimBlanks(nameEdit_->text()), commentEdit_->toPlainText()};
 }

@@ -31,9 +31,6 @@ public:
 
     void retranslate() override;
 
-    QLineEdit* nameEdit;
-    QPlainTextEdit* commentEdit;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -41,7 +38,9 @@ private:
     void save();
 
     AppContext& app_;
-    ButtonWeb* saveButton;
-    ButtonWeb* cancelButton;
-    ButtonWeb* closeButton;
+    QLineEdit* nameEdit_ = nullptr;
+    QPlainTextEdit* commentEdit_ = nullptr;
+    ButtonWeb* saveButton_ = nullptr;
+    ButtonWeb* cancelButton_ = nullptr;
+    ButtonWeb* closeButton_ = nullptr;
 };

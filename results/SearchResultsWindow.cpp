@@ -32,9 +32,7 @@ constexpr int MenuDrop = 300 / TwipsPerPixel; // the own menu opens this far bel
 SearchResultsWindow::SearchResultsWindow(AppContext& app) : app_(app)
 {
     setObjectName(WindowName);
-    setWindowTitle(QStringLiteral("CorvaneDisk"));
-    titleLabel->setText(QStringLiteral("CorvaneDisk"));
-    titleLabel->adjustSize();
+    setTitle(QStringLiteral("CorvaneDisk"));
     resize(601, 601); // the design's 9015 twips, until the skin sizes it
     buildList();
     buildMenu();
@@ -45,27 +43,27 @@ SearchResultsWindow::~SearchResultsWindow() = default;
 
 void SearchResultsWindow::buildList()
 {
-    resultList = new QTreeView(this);
-    resultList->setObjectName(QStringLiteral("LVFind"));
-    resultList->move(75 / TwipsPerPixel, 285 / TwipsPerPixel);
-    model_ = new FindResultsModel(resultList);
-    resultList->setModel(model_);
-    resultList->setRootIsDecorated(false);
-    resultList->setUniformRowHeights(true);
-    resultList->setItemsExpandable(false);
-    resultList->setAllColumnsShowFocus(true);
-    resultList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    resultList->setSelectionMode(QAbstractItemView::SingleSelection);
-    resultList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    resultList->setSortingEnabled(false); // the click sequence is ours
-    QHeaderView* header = resultList->header();
+    resultList_ = new QTreeView(this);
+    resultList_->setObjectName(QStringLiteral("LVFind"));
+    resultList_->move(75 / TwipsPerPixel, 285 / TwipsPerPixel);
+    model_ = new FindResultsModel(resultList_);
+    resultList_->setModel(model_);
+    resultList_->setRootIsDecorated(false);
+    resultList_->setUniformRowHeights(true);
+    resultList_->setItemsExpandable(false);
+    resultList_->setAllColumnsShowFocus(true);
+    resultList_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    resultList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    resultList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    resultList_->setSortingEnabled(false); // the click sequence is ours
+    QHeaderView* header = resultList_->header();
     header->setStretchLastSection(false);
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(false);
 
     AppSettings& s = app_.settings;
     for (std::size_t c = 0; c < s.LVFind.size(); ++c)
-        resultList->setColumnWidth(int(c), PixelsFromTwipsRounded(s.LVFind[c].value_or(DesignFindWidths[c])));
+        resultList_->setColumnWidth(int(c), PixelsFromTwipsRounded(s.LVFind[c].value_or(DesignFindWidths[c])));
     if (!s.LVFind[0])
         PlaceOf(SettingId::LVFindNameWidth).createKey();
     // The main window stores the widths when the program ends.
@@ -74,37 +72,37 @@ void SearchResultsWindow::buildList()
             app_.settings.LVFind[std::size_t(column)] = double(TwipsFromPixels(width));
     });
     connect(header, &QHeaderView::sectionClicked, this, &SearchResultsWindow::sortByColumn);
-    resultList->installEventFilter(this);
-    resultList->viewport()->installEventFilter(this);
+    resultList_->installEventFilter(this);
+    resultList_->viewport()->installEventFilter(this);
 }
 
 void SearchResultsWindow::buildMenu()
 {
     const LangText& t = app_.texts;
-    rowMenu = new PopupMenu(this, QStringLiteral("m_cMenu"));
-    rowMenu->setImageList(MenuImageList());
-    rowMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuOpen)) + "...     Ctrl+O", "OPEN", 0);
-    rowMenu->addItem("-", "");
-    rowMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuDelete)) + "     Del", "DELETE", 2);
-    rowMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuMoveFile)), "MOVE");
-    rowMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuProperties)) + "...", "PROP", 1);
-    rowMenu->addItem("-", "");
-    rowMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuEditComment)) + "...     F12", "EDIT");
-    rowMenu->addItem("-", "");
-    rowMenu->addItem("&" + PlainMnemonicText(t.text(TextId::MenuPrint)) + "...     Ctrl+P", "PRINT", 4);
-    rowMenu->setSideBar(0x84B642, 0, QStringLiteral("CorvaneDisk"), 10);
+    rowMenu_ = new PopupMenu(this, QStringLiteral("m_cMenu"));
+    rowMenu_->setImageList(MenuImageList());
+    rowMenu_->addItem("&" + PlainMnemonicText(t.text(TextId::MenuOpen)) + "...     Ctrl+O", "OPEN", 0);
+    rowMenu_->addItem("-", "");
+    rowMenu_->addItem("&" + PlainMnemonicText(t.text(TextId::MenuDelete)) + "     Del", "DELETE", 2);
+    rowMenu_->addItem("&" + PlainMnemonicText(t.text(TextId::MenuMoveFile)), "MOVE");
+    rowMenu_->addItem("&" + PlainMnemonicText(t.text(TextId::MenuProperties)) + "...", "PROP", 1);
+    rowMenu_->addItem("-", "");
+    rowMenu_->addItem("&" + PlainMnemonicText(t.text(TextId::MenuEditComment)) + "...     F12", "EDIT");
+    rowMenu_->addItem("-", "");
+    rowMenu_->addItem("&" + PlainMnemonicText(t.text(TextId::MenuPrint)) + "...     Ctrl+P", "PRINT", 4);
+    rowMenu_->setSideBar(0x84B642, 0, QStringLiteral("CorvaneDisk"), 10);
 }
 
 void SearchResultsWindow::retranslate()
 {
     app_.windowTexts.apply(*this, WindowName);
-    titleLabel->adjustSize();
+    fitTitle();
 }
 
 void SearchResultsWindow::layoutContent(const QRect& inner)
 {
     // The list keeps its place (the design's, or the skin's) and fills the frame.
-    resultList->setGeometry(resultList->x(), resultList->y(), inner.width(), inner.height());
+    resultList_->setGeometry(resultList_->x(), resultList_->y(), inner.width(), inner.height());
 }
 
 void SearchResultsWindow::clearResults(bool sorted)
@@ -128,7 +126,7 @@ void SearchResultsWindow::sortByColumn(int column)
 
 void SearchResultsWindow::showSortArrow()
 {
-    QHeaderView* header = resultList->header();
+    QHeaderView* header = resultList_->header();
     const int column = model_->sortState().column();
     const bool shown = model_->isSorted() && column >= 0;
     header->setSortIndicatorShown(shown);
@@ -139,11 +137,11 @@ void SearchResultsWindow::showSortArrow()
 
 bool SearchResultsWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == resultList && event->type() == QEvent::KeyPress) {
+    if (watched == resultList_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (actOnKey(key->key(), key->modifiers()))
             return true;
-    } else if (watched == resultList->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    } else if (watched == resultList_->viewport() && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
             showContextMenu(mouse->position().toPoint(), mouse->modifiers());
@@ -191,7 +189,7 @@ bool SearchResultsWindow::actOnKey(int key, Qt::KeyboardModifiers modifiers)
 
 void SearchResultsWindow::showContextMenu(const QPoint& at, Qt::KeyboardModifiers modifiers)
 {
-    const QPoint screen = resultList->viewport()->mapToGlobal(at);
+    const QPoint screen = resultList_->viewport()->mapToGlobal(at);
     const std::optional<int> row = selectedRow();
     if (row && modifiers == Qt::NoModifier) {
         // Only for a file that is there: else the window's own menu.
@@ -200,8 +198,8 @@ void SearchResultsWindow::showContextMenu(const QPoint& at, Qt::KeyboardModifier
             return;
         }
     }
-    if (int chosen = rowMenu->showAt(screen + QPoint(0, MenuDrop)))
-        onMenu(rowMenu->key(chosen));
+    if (int chosen = rowMenu_->showAt(screen + QPoint(0, MenuDrop)))
+        onMenu(rowMenu_->key(chosen));
 }
 
 void SearchResultsWindow::onMenu(const QString& key)
@@ -222,7 +220,7 @@ void SearchResultsWindow::onMenu(const QString& key)
 
 std::optional<int> SearchResultsWindow::selectedRow() const
 {
-    const QModelIndexList rows = resultList->selectionModel()->selectedRows();
+    const QModelIndexList rows = resultList_->selectionModel()->selectedRows();
     if (rows.isEmpty())
         return std::nullopt;
     return rows.front().row();

@@ -54,9 +54,6 @@ public:
 
     void retranslate() override;
 
-    QTreeView* resultList = nullptr;
-    PopupMenu* rowMenu = nullptr;
-
 protected:
     void layoutContent(const QRect& inner) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -78,5 +75,7 @@ private:
     std::optional<std::string> chosenFile();
 
     AppContext& app_;
+    QTreeView* resultList_ = nullptr;
+    PopupMenu* rowMenu_ = nullptr;
     FindResultsModel* model_ = nullptr;
 };

@@ -38,33 +38,31 @@ struct BusyPointer {
 FileViewer::FileViewer(AppContext& app, std::string quexelFolder) : app_(app), quexel_(std::move(quexelFolder))
 {
     setObjectName(WindowName);
-    setWindowTitle(QStringLiteral("CorvaneDisk View"));
-    titleLabel->setText(windowTitle());
-    titleLabel->adjustSize();
+    setTitle(QStringLiteral("CorvaneDisk View"));
     resize(500, 400);
 
-    pictureArea = MakeControl<QScrollArea>(this, "picScroll", {});
-    pictureArea->setFrameShape(QFrame::NoFrame);
-    pictureArea->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    pictureArea->horizontalScrollBar()->setObjectName(QStringLiteral("HScroll"));
-    pictureArea->verticalScrollBar()->setObjectName(QStringLiteral("VScroll"));
-    picture = new QLabel;
-    picture->setObjectName(QStringLiteral("img"));
-    pictureArea->setWidget(picture);
-    pictureArea->hide();
+    pictureArea_ = MakeControl<QScrollArea>(this, "picScroll", {});
+    pictureArea_->setFrameShape(QFrame::NoFrame);
+    pictureArea_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pictureArea_->horizontalScrollBar()->setObjectName(QStringLiteral("HScroll"));
+    pictureArea_->verticalScrollBar()->setObjectName(QStringLiteral("VScroll"));
+    picture_ = new QLabel;
+    picture_->setObjectName(QStringLiteral("img"));
+    pictureArea_->setWidget(picture_);
+    pictureArea_->hide();
 
-    textBox = MakeControl<LineView>(this, "rtf", {});
-    textBox->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    textBox->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(textBox, &QWidget::customContextMenuRequested, this, &FileViewer::showMenuAt);
+    textBox_ = MakeControl<LineView>(this, "rtf", {});
+    textBox_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    textBox_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(textBox_, &QWidget::customContextMenuRequested, this, &FileViewer::showMenuAt);
 
-    viewMenu = new PopupMenu(this, QStringLiteral("m_cMenu"));
-    viewMenu->setImageList(MenuImageList());
-    viewMenu->addItem(QStringLiteral("&Ascii view"), QStringLiteral("ASCII"), AsciiIcon);
-    viewMenu->addItem(QStringLiteral("&Hexa view"), QStringLiteral("HEXA"), HexaIcon);
-    viewMenu->addItem(QStringLiteral("-"), QString());
-    viewMenu->addItem('&' + PlainMnemonicText(app_.texts.text(TextId::MenuExit)), QStringLiteral("EXIT"));
-    viewMenu->setSideBar(SideBarStart, 0, QStringLiteral("ZQ"), SideBarIcon);
+    viewMenu_ = new PopupMenu(this, QStringLiteral("m_cMenu"));
+    viewMenu_->setImageList(MenuImageList());
+    viewMenu_->addItem(QStringLiteral("&Ascii view"), QStringLiteral("ASCII"), AsciiIcon);
+    viewMenu_->addItem(QStringLiteral("&Hexa view"), QStringLiteral("HEXA"), HexaIcon);
+    viewMenu_->addItem(QStringLiteral("-"), QString());
+    viewMenu_->addItem('&' + PlainMnemonicText(app_.texts.text(TextId::MenuExit)), QStringLiteral("EXIT"));
+    viewMenu_->setSideBar(SideBarStart, 0, QStringLiteral("ZQ"), SideBarIcon);
 }
 
 void FileViewer::showFile(const std::string& path)
@@ -144,13 +142,13 @@ void FileViewer::showOwnView()
 
 void FileViewer::showPicture(QImage image)
 {
-    textBox->hide();
-    textBox->clear();
-    picture->setPixmap(QPixmap::fromImage(std::move(image)));
-    picture->resize(picture->pixmap().size());
-    pictureArea->horizontalScrollBar()->setValue(0);
-    pictureArea->verticalScrollBar()->setValue(0);
-    pictureArea->show();
+    textBox_->hide();
+    textBox_->clear();
+    picture_->setPixmap(QPixmap::fromImage(std::move(image)));
+    picture_->resize(picture_->pixmap().size());
+    pictureArea_->horizontalScrollBar()->setValue(0);
+    pictureArea_->verticalScrollBar()->setValue(0);
+    pictureArea_->show();
     state_ = State::Picture;
 }
 
@@ -168,7 +166,7 @@ void FileViewer::showText()
 void FileViewer::showHex()
 {
     showInTextBox(QString::fromLatin1(WaitText), State::Hex);
-    textBox->repaint();
+    textBox_->repaint();
     QString text;
     if (std::optional<FileStart> start = ReadFileStart(path_, ViewerByteLimit)) {
         const std::string dump = quexel_.dump(start->bytes);
@@ -181,17 +179,17 @@ void FileViewer::showHex()
 
 void FileViewer::showInTextBox(const QString& text, State state)
 {
-    pictureArea->hide();
-    picture->clear();
-    textBox->setPlainText(text);
-    textBox->show();
+    pictureArea_->hide();
+    picture_->clear();
+    textBox_->setPlainText(text);
+    textBox_->show();
     state_ = state;
 }
 
 void FileViewer::showMenuAt(const QPoint& at)
 {
-    const int chosen = viewMenu->showAt(textBox->viewport()->mapToGlobal(at) + QPoint(0, MenuDrop));
-    const QString key = viewMenu->key(chosen);
+    const int chosen = viewMenu_->showAt(textBox_->viewport()->mapToGlobal(at) + QPoint(0, MenuDrop));
+    const QString key = viewMenu_->key(chosen);
     if (key == QLatin1String("ASCII"))
         showAsciiView();
     else if (key == QLatin1String("HEXA"))
@@ -216,6 +214,6 @@ void FileViewer::keyPressEvent(QKeyEvent* event)
 
 void FileViewer::layoutContent(const QRect& inner)
 {
-    pictureArea->setGeometry(inner);
-    textBox->setGeometry(inner);
+    pictureArea_->setGeometry(inner);
+    textBox_->setGeometry(inner);
 }

@@ -48,11 +48,6 @@ public:
     bool imageShown() const { return imageShown_; }
     const std::string& viewFilePath() const { return path_; }
 
-    QScrollArea* pictureArea; // its scroll bars are HScroll and VScroll
-    QLabel* picture;
-    LineView* textBox;
-    PopupMenu* viewMenu;
-
 protected:
     void layoutContent(const QRect& inner) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -66,6 +61,10 @@ private:
     void showInTextBox(const QString& text, State state);
 
     AppContext& app_;
+    QScrollArea* pictureArea_ = nullptr; // its scroll bars are HScroll and VScroll
+    QLabel* picture_ = nullptr;
+    LineView* textBox_ = nullptr;
+    PopupMenu* viewMenu_ = nullptr;
     QuexelLoader quexel_;
     State state_ = State::Empty;
     std::string path_;

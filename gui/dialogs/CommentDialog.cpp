@@ -16,19 +16,19 @@ CommentDialog::CommentDialog(AppContext& app) : app_(app)
     resize(336, 66);
     auto* title = MakeControl<QLabel>(this, "lblTitle", {5, 2, 200, 12});
     title->setText(QStringLiteral("CorvaneDisk"));
-    commentEdit = MakeControl<QPlainTextEdit>(this, "txtComment", {5, 16, 326, 27});
-    commentEdit->setTabChangesFocus(true);
+    commentEdit_ = MakeControl<QPlainTextEdit>(this, "txtComment", {5, 16, 326, 27});
+    commentEdit_->setTabChangesFocus(true);
     MakeControl<QLabel>(this, "lblOk", {96, 46, 60, 12});
     MakeControl<QLabel>(this, "lblCancel", {224, 46, 60, 12});
-    closeButton = MakeControl<ButtonWeb>(this, "BWExit", {325, 5, 7, 7});
-    okButton = MakeControl<ButtonWeb>(this, "BWOK", {78, 47, 16, 10});
-    cancelButton = MakeControl<ButtonWeb>(this, "BWCancel", {206, 47, 16, 10});
-    connect(okButton, &ButtonWeb::clicked, this, &QDialog::accept);
-    connect(cancelButton, &ButtonWeb::clicked, this, &QDialog::reject);
-    connect(closeButton, &ButtonWeb::clicked, this, &QDialog::reject);
-    commentEdit->installEventFilter(this);
+    closeButton_ = MakeControl<ButtonWeb>(this, "BWExit", {325, 5, 7, 7});
+    okButton_ = MakeControl<ButtonWeb>(this, "BWOK", {78, 47, 16, 10});
+    cancelButton_ = MakeControl<ButtonWeb>(this, "BWCancel", {206, 47, 16, 10});
+    connect(okButton_, &ButtonWeb::clicked, this, &QDialog::accept);
+    connect(cancelButton_, &ButtonWeb::clicked, this, &QDialog::reject);
+    connect(closeButton_, &ButtonWeb::clicked, this, &QDialog::reject);
+    commentEdit_->installEventFilter(this);
     retranslate();
-    commentEdit->clear();
+    commentEdit_->clear();
 }
 
 void CommentDialog::retranslate()
@@ -41,7 +41,7 @@ void CommentDialog::retranslate()
 
 bool CommentDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == commentEdit && event->type() == QEvent::KeyPress) {
+    if (watched == commentEdit_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (key->key() == Qt::Key_Escape) {
@@ -53,7 +53,7 @@ bool CommentDialog::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         if (enter) {
-            commentEdit->insertPlainText(QStringLiteral("\n"));
+            commentEdit_->insertPlainText(QStringLiteral("\n"));
             return true;
         }
     }
@@ -65,12 +65,12 @@ std::optional<QString> CommentDialog::edit(QWidget* owner, const QString& commen
     Q_UNUSED(owner); // centred on the screen by the skin, modal for the whole program
     QString shown = comment;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n');
-    commentEdit->setPlainText(shown);
-    commentEdit->selectAll();
-    commentEdit->setFocus();
+    commentEdit_->setPlainText(shown);
+    commentEdit_->selectAll();
+    commentEdit_->setFocus();
     if (exec() != QDialog::Accepted)
         return std::nullopt;
-    return commentEdit->toPlainText();
+    return commentEdit_->toPlainText();
 }
 
 std::optional<QString> CommentDialog::editComment(AppContext& app, QWidget* owner, const QString& comment)

@@ -27,14 +27,13 @@ public:
 
     void retranslate() override;
 
-    QPlainTextEdit* commentEdit = nullptr;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     AppContext& app_;
-    ButtonWeb* okButton;
-    ButtonWeb* cancelButton;
-    ButtonWeb* closeButton;
+    QPlainTextEdit* commentEdit_ = nullptr;
+    ButtonWeb* okButton_ = nullptr;
+    ButtonWeb* cancelButton_ = nullptr;
+    ButtonWeb* closeButton_ = nullptr;
 };

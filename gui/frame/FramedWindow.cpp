@@ -13,32 +13,32 @@ FramedWindow::FramedWindow(QWidget* parent) : QWidget(parent)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAutoFillBackground(true);
-    topLeftPiece = new FramePiece(this, "picGH", {5, 19});
-    topPiece = new FramePiece(this, "picH", {100, 19});
-    topRightPiece = new FramePiece(this, "picDH", {6, 19});
-    leftPiece = new FramePiece(this, "picG", {5, 100});
-    rightPiece = new FramePiece(this, "picD", {4, 100});
-    bottomLeftPiece = new FramePiece(this, "picGB", {7, 5});
-    bottomPiece = new FramePiece(this, "picB", {100, 4});
-    bottomRightPiece = new FramePiece(this, "picDB", {16, 16});
-    bottomRightPiece->setCursor(Qt::SizeFDiagCursor);
-    titleLabel = new QLabel(this);
-    titleLabel->setObjectName(QStringLiteral("lblTitle"));
-    titleLabel->move(5, 2);
-    titleLabel->setAttribute(Qt::WA_TransparentForMouseEvents); // the title bar under it drags
-    closeButton = new ButtonWeb(this);
-    closeButton->setObjectName(QStringLiteral("BWExit"));
-    closeButton->resize(7, 7);
-    maximizeButton = new ButtonWeb(this);
-    maximizeButton->setObjectName(QStringLiteral("BWMax"));
-    maximizeButton->resize(9, 7);
-    connect(closeButton, &ButtonWeb::clicked, this, &QWidget::hide);
-    connect(maximizeButton, &ButtonWeb::clicked, this, &FramedWindow::toggleMaximized);
+    topLeftPiece_ = new FramePiece(this, "picGH", {5, 19});
+    topPiece_ = new FramePiece(this, "picH", {100, 19});
+    topRightPiece_ = new FramePiece(this, "picDH", {6, 19});
+    leftPiece_ = new FramePiece(this, "picG", {5, 100});
+    rightPiece_ = new FramePiece(this, "picD", {4, 100});
+    bottomLeftPiece_ = new FramePiece(this, "picGB", {7, 5});
+    bottomPiece_ = new FramePiece(this, "picB", {100, 4});
+    bottomRightPiece_ = new FramePiece(this, "picDB", {16, 16});
+    bottomRightPiece_->setCursor(Qt::SizeFDiagCursor);
+    titleLabel_ = new QLabel(this);
+    titleLabel_->setObjectName(QStringLiteral("lblTitle"));
+    titleLabel_->move(5, 2);
+    titleLabel_->setAttribute(Qt::WA_TransparentForMouseEvents); // the title bar under it drags
+    closeButton_ = new ButtonWeb(this);
+    closeButton_->setObjectName(QStringLiteral("BWExit"));
+    closeButton_->resize(7, 7);
+    maximizeButton_ = new ButtonWeb(this);
+    maximizeButton_->setObjectName(QStringLiteral("BWMax"));
+    maximizeButton_->resize(9, 7);
+    connect(closeButton_, &ButtonWeb::clicked, this, &QWidget::hide);
+    connect(maximizeButton_, &ButtonWeb::clicked, this, &FramedWindow::toggleMaximized);
 
     dragger_ = new WindowDragger(this, [] { return true; });
     dragger_->addHandle(this);
-    dragger_->addHandle(topPiece);
-    bottomRightPiece->installEventFilter(this);
+    dragger_->addHandle(topPiece_);
+    bottomRightPiece_->installEventFilter(this);
 }
 
 void FramedWindow::toggleMaximized()
@@ -51,15 +51,42 @@ void FramedWindow::toggleMaximized()
 
 int FramedWindow::contentTop() const
 {
-    return topPiece->pieceSize().height();
+    return edgeThickness().top();
 }
 
 QRect FramedWindow::contentArea() const
 {
-    const int left = leftPiece->pieceSize().width();
-    const int right = rightPiece->pieceSize().width();
-    const int bottom = bottomPiece->pieceSize().height();
-    return QRect(left, contentTop(), width() - left - right, height() - contentTop() - bottom);
+    const QMargins edges = edgeThickness();
+    return QRect(edges.left(), contentTop(), width() - edges.left() - edges.right(),
+                 height() - contentTop() - edges.bottom());
+}
+
+QMargins FramedWindow::edgeThickness() const
+{
+    return {leftPiece_->pieceSize().width(), topPiece_->pieceSize().height(), rightPiece_->pieceSize().width(),
+            bottomPiece_->pieceSize().height()};
+}
+
+int FramedWindow::topLeftCornerHeight() const
+{
+    return topLeftPiece_->pieceSize().height();
+}
+
+int FramedWindow::leftEdgeLength() const
+{
+    return leftPiece_->height();
+}
+
+void FramedWindow::setTitle(const QString& title)
+{
+    setWindowTitle(title);
+    titleLabel_->setText(title);
+    fitTitle();
+}
+
+void FramedWindow::fitTitle()
+{
+    titleLabel_->adjustSize();
 }
 
 void FramedWindow::layoutPass()
@@ -72,27 +99,27 @@ void FramedWindow::layoutPass()
         return; // the resize runs this pass again
     }
     const int W = width(), H = height();
-    const QSize gh = topLeftPiece->pieceSize(), dh = topRightPiece->pieceSize(), gb = bottomLeftPiece->pieceSize(),
-                db = bottomRightPiece->pieceSize();
-    const int gw = leftPiece->pieceSize().width(), dw = rightPiece->pieceSize().width();
-    const int hh = topPiece->pieceSize().height(), bh = bottomPiece->pieceSize().height();
-    topLeftPiece->setGeometry(0, 0, gh.width(), gh.height());
-    bottomLeftPiece->setGeometry(0, H - gb.height(), gb.width(), gb.height());
-    topRightPiece->setGeometry(W - dh.width(), 0, dh.width(), dh.height());
-    bottomRightPiece->setGeometry(W - db.width(), H - db.height(), db.width(), db.height());
-    leftPiece->setGeometry(0, gh.height(), gw, H - gh.height() - gb.height());
-    rightPiece->setGeometry(W - dw, dh.height(), dw, H - dh.height() - db.height());
-    topPiece->setGeometry(gh.width(), 0, W - gh.width() - dh.width(), hh);
-    bottomPiece->setGeometry(gb.width(), H - bh, W - gb.width() - db.width(), bh);
-    closeButton->move(W - closeButton->width() - dw, hh / 2 - closeButton->height() / 2);
-    maximizeButton->move(W - maximizeButton->width() - closeButton->width() - 2 * dw,
-                         hh / 2 - maximizeButton->height() / 2);
-    for (QWidget* w : {static_cast<QWidget*>(topPiece), static_cast<QWidget*>(topRightPiece)})
+    const QSize gh = topLeftPiece_->pieceSize(), dh = topRightPiece_->pieceSize(), gb = bottomLeftPiece_->pieceSize(),
+                db = bottomRightPiece_->pieceSize();
+    const int gw = leftPiece_->pieceSize().width(), dw = rightPiece_->pieceSize().width();
+    const int hh = topPiece_->pieceSize().height(), bh = bottomPiece_->pieceSize().height();
+    topLeftPiece_->setGeometry(0, 0, gh.width(), gh.height());
+    bottomLeftPiece_->setGeometry(0, H - gb.height(), gb.width(), gb.height());
+    topRightPiece_->setGeometry(W - dh.width(), 0, dh.width(), dh.height());
+    bottomRightPiece_->setGeometry(W - db.width(), H - db.height(), db.width(), db.height());
+    leftPiece_->setGeometry(0, gh.height(), gw, H - gh.height() - gb.height());
+    rightPiece_->setGeometry(W - dw, dh.height(), dw, H - dh.height() - db.height());
+    topPiece_->setGeometry(gh.width(), 0, W - gh.width() - dh.width(), hh);
+    bottomPiece_->setGeometry(gb.width(), H - bh, W - gb.width() - db.width(), bh);
+    closeButton_->move(W - closeButton_->width() - dw, hh / 2 - closeButton_->height() / 2);
+    maximizeButton_->move(W - maximizeButton_->width() - closeButton_->width() - 2 * dw,
+                          hh / 2 - maximizeButton_->height() / 2);
+    for (QWidget* w : {static_cast<QWidget*>(topPiece_), static_cast<QWidget*>(topRightPiece_)})
         w->lower();
-    titleLabel->raise();
-    closeButton->raise();
-    maximizeButton->raise();
-    bottomRightPiece->raise();
+    titleLabel_->raise();
+    closeButton_->raise();
+    maximizeButton_->raise();
+    bottomRightPiece_->raise();
     layoutContent(contentArea());
 }
 
@@ -119,7 +146,7 @@ void FramedWindow::keyPressEvent(QKeyEvent* event)
 
 bool FramedWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == bottomRightPiece) {
+    if (watched == bottomRightPiece_) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
             resizing_ = true;

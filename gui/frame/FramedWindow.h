@@ -6,6 +6,7 @@
 // or Esc. One layout pass places the frame, the two buttons and the window's
 // own content whenever the size changes.
 
+#include <QMargins>
 #include <QWidget>
 
 class ButtonWeb;
@@ -17,20 +18,6 @@ class FramedWindow : public QWidget {
     Q_OBJECT
 public:
     explicit FramedWindow(QWidget* parent = nullptr);
-
-    // The frame's eight pieces; skins name them picGH ... picDB, after their
-    // letters: G left, D right, H top, B bottom.
-    FramePiece* topLeftPiece;
-    FramePiece* topPiece;
-    FramePiece* topRightPiece;
-    FramePiece* leftPiece;
-    FramePiece* rightPiece;
-    FramePiece* bottomLeftPiece;
-    FramePiece* bottomPiece;
-    FramePiece* bottomRightPiece; // also the resize grip
-    ButtonWeb* closeButton;
-    ButtonWeb* maximizeButton;
-    QLabel* titleLabel;
 
     // The inside of the frame: where the content goes.
     QRect contentArea() const;
@@ -47,6 +34,16 @@ protected:
     virtual int contentTop() const;
     // The layout pass; runs on every size change, or when a window asks.
     void layoutPass();
+    // The window's title, written in its title bar too.
+    void setTitle(const QString& title);
+    // The title bar's text sized again, after a language file wrote it.
+    void fitTitle();
+    // The frame as the skin drew it: each edge's thickness, the top-left
+    // corner's height, and the left edge's length between its corners as
+    // the last pass placed it.
+    QMargins edgeThickness() const;
+    int topLeftCornerHeight() const;
+    int leftEdgeLength() const;
 
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override; // the skin may have changed the pieces
@@ -54,7 +51,20 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    WindowDragger* dragger_;
+    // The frame's eight pieces; skins name them picGH ... picDB, after their
+    // letters: G left, D right, H top, B bottom.
+    FramePiece* topLeftPiece_ = nullptr;
+    FramePiece* topPiece_ = nullptr;
+    FramePiece* topRightPiece_ = nullptr;
+    FramePiece* leftPiece_ = nullptr;
+    FramePiece* rightPiece_ = nullptr;
+    FramePiece* bottomLeftPiece_ = nullptr;
+    FramePiece* bottomPiece_ = nullptr;
+    FramePiece* bottomRightPiece_ = nullptr; // also the resize grip
+    ButtonWeb* closeButton_ = nullptr;
+    ButtonWeb* maximizeButton_ = nullptr;
+    QLabel* titleLabel_ = nullptr;
+    WindowDragger* dragger_ = nullptr;
     bool resizing_ = false;
     QPoint last_;
 };

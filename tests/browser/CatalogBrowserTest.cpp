@@ -6,6 +6,7 @@
 #include "gui/dialogs/CommentDialog.h"
 #include "gui/widgets/CheckBoxWeb.h"
 #include "tests/support/CheckedModel.h"
+#include "tests/support/NamedControl.h"
 #include "tests/support/TestWorld.h"
 #include "viewer/FileViewer.h"
 
@@ -25,6 +26,11 @@
 
 namespace {
 
+QPlainTextEdit& CommentBox(const CommentDialog& dialog)
+{
+    return Control<QPlainTextEdit>(dialog, "txtComment");
+}
+
 struct CatalogBrowserTest : ::testing::Test {
     TestWorld world;
     CatalogBrowser* lib = nullptr;
@@ -37,8 +43,8 @@ struct CatalogBrowserTest : ::testing::Test {
         world.windows.define(CommentDialog::WindowName, [this] { return new CommentDialog(world.app); });
         lib = &world.windows.get<CatalogBrowser>();
         lib->resize(700, 500);
-        treeChecker = CheckModel(*lib->folderTree->model());
-        listChecker = CheckModel(*lib->fileList->model());
+        treeChecker = CheckModel(*folderTree().model());
+        listChecker = CheckModel(*fileList().model());
     }
 
     // A file of the disk to catalogue, with its modification day.
@@ -60,6 +66,11 @@ struct CatalogBrowserTest : ::testing::Test {
         CreateCatalog(opts, session);
         ASSERT_TRUE(SaveFile(session.lines, world.lib() + name, session.problems));
     }
+    // The browser's controls, by the names skins and language files know them by.
+    QTreeView& folderTree() { return Control<QTreeView>(*lib, "TVPath"); }
+    QTreeView& fileList() { return Control<QTreeView>(*lib, "LVPath"); }
+    SplitBar& splitBar() { return Control<SplitBar>(*lib, "picSplit"); }
+    CheckBoxWeb& viewBox() { return Control<CheckBoxWeb>(*lib, "CBWView"); }
     void load(const std::string& name)
     {
         lib->openCatalog(name);
@@ -67,27 +78,27 @@ struct CatalogBrowserTest : ::testing::Test {
     }
     QModelIndex node(const QModelIndex& parent, const QString& text)
     {
-        QAbstractItemModel* m = lib->folderTree->model();
+        QAbstractItemModel* m = folderTree().model();
         for (int r = 0; r < m->rowCount(parent); ++r)
             if (m->index(r, 0, parent).data().toString() == text)
                 return m->index(r, 0, parent);
         ADD_FAILURE() << "no folder " << text.toStdString();
         return {};
     }
-    QModelIndex root() { return lib->folderTree->model()->index(0, 0); }
-    void choose(const QModelIndex& folder) { lib->folderTree->setCurrentIndex(folder); }
+    QModelIndex root() { return folderTree().model()->index(0, 0); }
+    void choose(const QModelIndex& folder) { folderTree().setCurrentIndex(folder); }
     QStringList column(int c)
     {
         QStringList cells;
-        QAbstractItemModel* m = lib->fileList->model();
+        QAbstractItemModel* m = fileList().model();
         for (int r = 0; r < m->rowCount(); ++r)
             cells << m->index(r, c).data().toString();
         return cells;
     }
     void clickRow(int row)
     {
-        const QRect place = lib->fileList->visualRect(lib->fileList->model()->index(row, 0));
-        QTest::mouseClick(lib->fileList->viewport(), Qt::LeftButton, {}, place.center());
+        const QRect place = fileList().visualRect(fileList().model()->index(row, 0));
+        QTest::mouseClick(fileList().viewport(), Qt::LeftButton, {}, place.center());
     }
     void key(QWidget* target, int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
@@ -121,13 +132,13 @@ TEST_F(CatalogBrowserTest, LoadsOnAWorkerThenListsAndSortsAFolderFromMemory)
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 
     EXPECT_EQ(root().data().toString().toStdString(), ToCatalogPath(world.home.file("disk")) + "\\");
-    EXPECT_EQ(lib->fileList->model()->rowCount(), 0); // nothing listed before a folder is chosen
+    EXPECT_EQ(fileList().model()->rowCount(), 0); // nothing listed before a folder is chosen
     choose(root());
     EXPECT_EQ(column(0), (QStringList{"a.txt", "b.txt", "c.txt"}));
     EXPECT_EQ(column(1), (QStringList{"9 Kb", "10 Kb", "100 Kb"}));
     EXPECT_EQ(column(2), (QStringList{"01/01/2004", "31/12/2003", "01/06/2005"}));
 
-    QHeaderView* header = lib->fileList->header();
+    QHeaderView* header = fileList().header();
     emit header->sectionClicked(1); // first click: descending
     EXPECT_EQ(column(0), (QStringList{"c.txt", "b.txt", "a.txt"}));
     emit header->sectionClicked(1);
@@ -144,8 +155,8 @@ TEST_F(CatalogBrowserTest, LoadsOnAWorkerThenListsAndSortsAFolderFromMemory)
     // The next catalog replaces the whole tree.
     load("Other.dat");
     EXPECT_EQ(lib->loadedCatalog(), "Other.dat");
-    EXPECT_EQ(lib->fileList->model()->rowCount(), 0);
-    EXPECT_EQ(lib->folderTree->model()->rowCount(), 1);
+    EXPECT_EQ(fileList().model()->rowCount(), 0);
+    EXPECT_EQ(folderTree().model()->rowCount(), 1);
 }
 
 TEST_F(CatalogBrowserTest, AFolderIsListedByNameAndStaysChosenWhenTheTreeIsClickedBesideIt)
@@ -155,18 +166,18 @@ TEST_F(CatalogBrowserTest, AFolderIsListedByNameAndStaysChosenWhenTheTreeIsClick
         diskFile(name, 1024, 2004, 1, 1);
     catalogue("Disk.dat");
     load("Disk.dat");
-    QWidget* tree = lib->folderTree->viewport();
-    const QRect rootRow = lib->folderTree->visualRect(root());
+    QWidget* tree = folderTree().viewport();
+    const QRect rootRow = folderTree().visualRect(root());
     QTest::mouseClick(tree, Qt::LeftButton, {}, rootRow.center());
     EXPECT_EQ(column(0), (QStringList{"a.txt", "B.txt", "c.txt"}));
-    emit lib->fileList->header()->sectionClicked(0); // the first click still sorts descending
+    emit fileList().header()->sectionClicked(0); // the first click still sorts descending
     const QStringList descending{"c.txt", "B.txt", "a.txt"};
     EXPECT_EQ(column(0), descending);
 
     const QPoint blank(rootRow.center().x(), tree->height() - 2);
-    ASSERT_FALSE(lib->folderTree->indexAt(blank).isValid());
+    ASSERT_FALSE(folderTree().indexAt(blank).isValid());
     const auto stillChosen = [&](const char* after) {
-        EXPECT_EQ(lib->folderTree->selectionModel()->selectedRows(), QModelIndexList{root()}) << after;
+        EXPECT_EQ(folderTree().selectionModel()->selectedRows(), QModelIndexList{root()}) << after;
         EXPECT_EQ(column(0), descending) << after;
     };
     QTest::mouseClick(tree, Qt::LeftButton, {}, blank);
@@ -184,25 +195,25 @@ TEST_F(CatalogBrowserTest, F12ChangesExactlyTheRightLineOfTheLoadedCatalog)
     const QModelIndex autres = node(node({}, "D:"), "Autres");
     choose(autres);
     ASSERT_EQ(column(3), QStringList{QString::fromUtf8("prix > 5 €")});
-    lib->fileList->setCurrentIndex(lib->fileList->model()->index(0, 0));
+    fileList().setCurrentIndex(fileList().model()->index(0, 0));
 
-    key(lib->fileList, Qt::Key_F12, Qt::ShiftModifier); // Shift held: nothing
+    key(&fileList(), Qt::Key_F12, Qt::ShiftModifier); // Shift held: nothing
     TestWorld::whenModal([](QWidget* dialog) {
         auto* edit = qobject_cast<CommentDialog*>(dialog);
         ASSERT_NE(edit, nullptr);
         edit->reject(); // Cancel writes nothing
     });
-    key(lib->fileList, Qt::Key_F12);
+    key(&fileList(), Qt::Key_F12);
     TestWorld::whenModal([](QWidget* dialog) {
         auto* edit = qobject_cast<CommentDialog*>(dialog);
         ASSERT_NE(edit, nullptr);
-        EXPECT_EQ(edit->commentEdit->toPlainText(), QString::fromUtf8("prix > 5 €"));
-        edit->commentEdit->setPlainText(QString::fromUtf8("vérifié\ndeux fois"));
+        EXPECT_EQ(CommentBox(*edit).toPlainText(), QString::fromUtf8("prix > 5 €"));
+        CommentBox(*edit).setPlainText(QString::fromUtf8("vérifié\ndeux fois"));
         edit->accept();
     });
     const std::string before = ReadFileBytes(fixture);
     EXPECT_EQ(ReadFileBytes(world.lib() + "w.dat"), before);
-    key(lib->fileList, Qt::Key_F12);
+    key(&fileList(), Qt::Key_F12);
 
     std::string expected = before;
     const std::string line = "D:\\Autres\\notes.txt>1 Kb/01/01/2000>prix > 5 \x80<";
@@ -212,13 +223,13 @@ TEST_F(CatalogBrowserTest, F12ChangesExactlyTheRightLineOfTheLoadedCatalog)
     EXPECT_EQ(ReadFileBytes(world.lib() + "w.dat"), expected);
     EXPECT_EQ(ReadFileBytes(world.lib() + "other.dat"), before);
     // The first line shows, the whole comment in the tool tip.
-    const QModelIndex comment = lib->fileList->model()->index(0, 3);
+    const QModelIndex comment = fileList().model()->index(0, 3);
     EXPECT_EQ(column(3), QStringList{QString::fromUtf8("vérifié")});
     EXPECT_EQ(comment.data(Qt::ToolTipRole), QString::fromUtf8("vérifié\ndeux fois"));
     // The model holds it: the folder shows it when chosen again.
     choose(root());
     choose(autres);
-    EXPECT_EQ(lib->fileList->model()->index(0, 3).data(Qt::ToolTipRole), QString::fromUtf8("vérifié\ndeux fois"));
+    EXPECT_EQ(fileList().model()->index(0, 3).data(Qt::ToolTipRole), QString::fromUtf8("vérifié\ndeux fois"));
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 
@@ -229,12 +240,12 @@ TEST_F(CatalogBrowserTest, F12ChangesNoRowWhenNothingWasWrittenAndSaysWhy)
     std::filesystem::copy_file(fixture, path);
     load("w.dat");
     choose(node(node({}, "D:"), "Autres"));
-    lib->fileList->setCurrentIndex(lib->fileList->model()->index(0, 0));
+    fileList().setCurrentIndex(fileList().model()->index(0, 0));
     auto typeNewComment = [] {
         TestWorld::whenModal([](QWidget* dialog) {
             auto* edit = qobject_cast<CommentDialog*>(dialog);
             ASSERT_NE(edit, nullptr);
-            edit->commentEdit->setPlainText("new");
+            CommentBox(*edit).setPlainText("new");
             edit->accept();
         });
     };
@@ -245,7 +256,7 @@ TEST_F(CatalogBrowserTest, F12ChangesNoRowWhenNothingWasWrittenAndSaysWhy)
     changed.replace(changed.find(line), line.size(), "D:\\Autres\\notes.txt>2 Kb/");
     std::ofstream(path, std::ios::binary | std::ios::trunc) << changed;
     typeNewComment();
-    key(lib->fileList, Qt::Key_F12);
+    key(&fileList(), Qt::Key_F12);
     EXPECT_EQ(ReadFileBytes(path), changed);
     EXPECT_EQ(column(3), QStringList{QString::fromUtf8("prix > 5 €")});
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
@@ -255,7 +266,7 @@ TEST_F(CatalogBrowserTest, F12ChangesNoRowWhenNothingWasWrittenAndSaysWhy)
     // Gone: the rewrite's error box, and nothing more.
     std::filesystem::remove(path);
     typeNewComment();
-    key(lib->fileList, Qt::Key_F12);
+    key(&fileList(), Qt::Key_F12);
     EXPECT_EQ(column(3), QStringList{QString::fromUtf8("prix > 5 €")});
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 2u);
     EXPECT_NE(world.fakes.prompter.boxes[1].text.find("Error 53"), std::string::npos);
@@ -270,23 +281,23 @@ TEST_F(CatalogBrowserTest, F12RefusesACommentThatWouldChangeAName)
     const std::string before = ReadFileBytes(world.lib() + "Disk.dat");
     load("Disk.dat");
     choose(root());
-    lib->fileList->setCurrentIndex(lib->fileList->model()->index(0, 0));
+    fileList().setCurrentIndex(fileList().model()->index(0, 0));
 
     QString reopened;
     TestWorld::whenModal([&](QWidget* dialog) {
         auto* edit = qobject_cast<CommentDialog*>(dialog);
         ASSERT_NE(edit, nullptr);
-        edit->commentEdit->setPlainText(QString::fromUtf8("日本 vu"));
+        CommentBox(*edit).setPlainText(QString::fromUtf8("日本 vu"));
         edit->accept();
         TestWorld::whenModal([&](QWidget* again) {
             auto* edit = qobject_cast<CommentDialog*>(again);
             ASSERT_NE(edit, nullptr);
-            reopened = edit->commentEdit->toPlainText();
-            edit->commentEdit->setPlainText(QString::fromUtf8("déjà vu"));
+            reopened = CommentBox(*edit).toPlainText();
+            CommentBox(*edit).setPlainText(QString::fromUtf8("déjà vu"));
             edit->accept();
         });
     });
-    key(lib->fileList, Qt::Key_F12);
+    key(&fileList(), Qt::Key_F12);
 
     EXPECT_EQ(reopened, QString::fromUtf8("日本 vu"));
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
@@ -313,7 +324,7 @@ TEST_F(CatalogBrowserTest, TheViewBoxShowsAClickedFileAndClosingTheBrowserHidesT
 
     clickRow(1); // the box is clear: nothing
     EXPECT_EQ(world.windows.find<FileViewer>(), nullptr);
-    lib->viewBox->setValue(true);
+    viewBox().setValue(true);
     EXPECT_TRUE(world.settings.View);
     clickRow(1);
     FileViewer* viewer = world.windows.find<FileViewer>();
@@ -324,19 +335,19 @@ TEST_F(CatalogBrowserTest, TheViewBoxShowsAClickedFileAndClosingTheBrowserHidesT
     clickRow(0);
     EXPECT_EQ(viewer->state(), FileViewer::State::Text);
 
-    lib->viewBox->setValue(false);
+    viewBox().setValue(false);
     EXPECT_FALSE(viewer->isVisible());
     EXPECT_FALSE(world.settings.View);
-    lib->viewBox->setValue(true);
+    viewBox().setValue(true);
     clickRow(0);
     EXPECT_TRUE(viewer->isVisible());
 
-    key(lib->fileList, Qt::Key_Escape, Qt::ShiftModifier);
+    key(&fileList(), Qt::Key_Escape, Qt::ShiftModifier);
     EXPECT_TRUE(lib->isVisible());
-    key(lib->fileList, Qt::Key_Escape);
+    key(&fileList(), Qt::Key_Escape);
     EXPECT_FALSE(lib->isVisible());
     EXPECT_FALSE(viewer->isVisible());
-    key(lib->folderTree, Qt::Key_F1);
+    key(&folderTree(), Qt::Key_F1);
     EXPECT_EQ(world.fakes.help.contexts, std::vector<int>{1006});
 }
 
@@ -345,9 +356,9 @@ TEST_F(CatalogBrowserTest, ColumnWidthsComeFromTheSettingsAndGoBack)
     world.windows.unload(CatalogBrowser::WindowName);
     world.settings.LVPath[1] = 1500.0;
     lib = &world.windows.get<CatalogBrowser>();
-    EXPECT_EQ(lib->fileList->columnWidth(0), 180); // 2700 twips, the design width
-    EXPECT_EQ(lib->fileList->columnWidth(1), 100);
-    lib->fileList->setColumnWidth(3, 200);
+    EXPECT_EQ(fileList().columnWidth(0), 180); // 2700 twips, the design width
+    EXPECT_EQ(fileList().columnWidth(1), 100);
+    fileList().setColumnWidth(3, 200);
     EXPECT_EQ(world.settings.LVPath[3], 3000.0);
 }
 
@@ -359,7 +370,7 @@ TEST_F(CatalogBrowserTest, AFileThatIsNoCatalogIsReportedAndShowsNothing)
     load("junk.dat");
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
     EXPECT_NE(world.fakes.prompter.boxes[0].text.find("Invalid file format"), std::string::npos);
-    EXPECT_EQ(lib->folderTree->model()->rowCount(), 0);
+    EXPECT_EQ(folderTree().model()->rowCount(), 0);
     lib->openCatalog("../outside.dat"); // never a name outside the library
     EXPECT_EQ(world.fakes.prompter.boxes.size(), 2u);
     EXPECT_FALSE(lib->isLoading());
@@ -368,31 +379,31 @@ TEST_F(CatalogBrowserTest, AFileThatIsNoCatalogIsReportedAndShowsNothing)
 TEST_F(CatalogBrowserTest, TheSplitterKeepsTheTreeAtItsLeastWidthAndWideningGrowsTheList)
 {
     lib->show();
-    const int tree = lib->folderTree->width();
+    const int tree = folderTree().width();
     auto drag = [&](int dx) {
-        const QPoint at = lib->splitBar->rect().center();
-        const QPoint global = lib->splitBar->mapToGlobal(at);
+        const QPoint at = splitBar().rect().center();
+        const QPoint global = splitBar().mapToGlobal(at);
         QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, {});
-        QApplication::sendEvent(lib->splitBar, &press);
+        QApplication::sendEvent(&splitBar(), &press);
         QMouseEvent move(QEvent::MouseMove, at + QPoint(dx, 0), global + QPoint(dx, 0), Qt::NoButton, Qt::LeftButton,
                          {});
-        QApplication::sendEvent(lib->splitBar, &move);
+        QApplication::sendEvent(&splitBar(), &move);
         QMouseEvent release(QEvent::MouseButtonRelease, at + QPoint(dx, 0), global + QPoint(dx, 0), Qt::LeftButton, {},
                             {});
-        QApplication::sendEvent(lib->splitBar, &release);
+        QApplication::sendEvent(&splitBar(), &release);
     };
     drag(-(tree - 20)); // one move may take the tree below its least width...
-    EXPECT_EQ(lib->folderTree->width(), 20);
+    EXPECT_EQ(folderTree().width(), 20);
     drag(5); // ...the next sets it back
-    EXPECT_EQ(lib->folderTree->width(), 60);
+    EXPECT_EQ(folderTree().width(), 60);
     drag(-100); // a move that would leave no tree is ignored
-    EXPECT_EQ(lib->folderTree->width(), 60);
+    EXPECT_EQ(folderTree().width(), 60);
     drag(40);
-    EXPECT_EQ(lib->folderTree->width(), 100);
-    EXPECT_EQ(lib->fileList->x(), lib->splitBar->x() + lib->splitBar->width());
+    EXPECT_EQ(folderTree().width(), 100);
+    EXPECT_EQ(fileList().x(), splitBar().x() + splitBar().width());
 
-    const int list = lib->fileList->width();
+    const int list = fileList().width();
     lib->resize(lib->width() + 50, lib->height());
-    EXPECT_EQ(lib->folderTree->width(), 100);
-    EXPECT_EQ(lib->fileList->width(), list + 50);
+    EXPECT_EQ(folderTree().width(), 100);
+    EXPECT_EQ(fileList().width(), list + 50);
 }

@@ -3,6 +3,7 @@
 #include "library/CatalogPropertiesDialog.h"
 #include "library/UsagePie.h"
 #include "tests/library/LibraryFixtures.h"
+#include "tests/support/NamedControl.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -38,7 +39,7 @@ struct CatalogPropertiesDialogTest : ::testing::Test {
         dialog->showProperties(PropertiesOf(name, DatFileHeader(world.lib() + name)));
         return *dialog;
     }
-    QRgb pixel(int x, int y) { return dialog->pie->pixmap().toImage().pixel(x, y) & 0xFFFFFF; }
+    QRgb pixel(int x, int y) { return Control<QLabel>(*dialog, "picDraw").pixmap().toImage().pixel(x, y) & 0xFFFFFF; }
     // A point of the ellipse (radii 70 x 35 about (94, 56)) at an angle, scaled in by f.
     QRgb pieAt(double degrees, double f = 0.5)
     {
@@ -65,12 +66,12 @@ TEST_F(CatalogPropertiesDialogTest, OkWithoutAChangeWritesNothing)
     const std::string path = catalog("Disk.dat", HeaderFields().Comment("kept"));
     SetModificationTime(path, 1104580800);
     auto& d = open("Disk.dat");
-    EXPECT_FALSE(d.applyButton->isEnabled());
-    d.okButton->click();
-    d.nameEdit->setText("Other"); // typed and typed back: Apply lights up, nothing differs
-    d.nameEdit->setText("Disk");
-    EXPECT_TRUE(d.applyButton->isEnabled());
-    d.okButton->click();
+    EXPECT_FALSE(Control<QPushButton>(d, "cmdApply").isEnabled());
+    Control<QPushButton>(d, "cmdOK").click();
+    Control<QLineEdit>(d, "txtName").setText("Other"); // typed and typed back: Apply lights up, nothing differs
+    Control<QLineEdit>(d, "txtName").setText("Disk");
+    EXPECT_TRUE(Control<QPushButton>(d, "cmdApply").isEnabled());
+    Control<QPushButton>(d, "cmdOK").click();
     EXPECT_EQ(ModificationTime(path), 1104580800);
     EXPECT_EQ(text("Disk.dat"), CatalogHeaderText(HeaderFields().Comment("kept")) + Body);
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
@@ -80,28 +81,28 @@ TEST_F(CatalogPropertiesDialogTest, ACommentEditRewritesLineElevenOnlyAndReadsBa
 {
     catalog("Disk.dat", HeaderFields().Comment("old"));
     auto& d = open("Disk.dat");
-    d.commentEdit->setPlainText("first line\nsecond <line>");
-    ASSERT_TRUE(d.applyButton->isEnabled());
-    d.applyButton->click();
-    EXPECT_FALSE(d.applyButton->isEnabled());
+    Control<QPlainTextEdit>(d, "txtComment").setPlainText("first line\nsecond <line>");
+    ASSERT_TRUE(Control<QPushButton>(d, "cmdApply").isEnabled());
+    Control<QPushButton>(d, "cmdApply").click();
+    EXPECT_FALSE(Control<QPushButton>(d, "cmdApply").isEnabled());
     // Line 11 is read whole after its label: "<" and ">" stay as typed.
     EXPECT_EQ(text("Disk.dat"), CatalogHeaderText(HeaderFields().Comment("first line\x01second <line>")) + Body);
 
     auto& again = open("Disk.dat");
-    EXPECT_EQ(again.commentEdit->toPlainText(), "first line\nsecond <line>");
+    EXPECT_EQ(Control<QPlainTextEdit>(again, "txtComment").toPlainText(), "first line\nsecond <line>");
 }
 
 TEST_F(CatalogPropertiesDialogTest, ARootChangeRewritesLineSixAndTheBodyLinesUnderTheOldRootOnce)
 {
     catalog("Disk.dat");
     auto& d = open("Disk.dat");
-    EXPECT_EQ(d.rootLabel->text(), "\\data\\");
+    EXPECT_EQ(Control<QLabel>(d, "lblRootDir").text(), "\\data\\");
     world.fakes.folderChooser.answers = {QStringLiteral("/mnt/new disk")};
-    d.browseButton->click();
+    Control<QPushButton>(d, "cmdBrowse").click();
     EXPECT_EQ(world.fakes.folderChooser.asked.at(0).title, world.texts.text(TextId::ChooseFolder));
-    EXPECT_EQ(d.rootLabel->text(), "\\mnt\\new disk\\");
+    EXPECT_EQ(Control<QLabel>(d, "lblRootDir").text(), "\\mnt\\new disk\\");
     EXPECT_EQ(text("Disk.dat"), CatalogHeaderText(HeaderFields()) + Body); // nothing before Apply
-    d.applyButton->click();
+    Control<QPushButton>(d, "cmdApply").click();
     d.applyChanges(); // a second apply repeats nothing
     EXPECT_EQ(text("Disk.dat"), CatalogHeaderText(HeaderFields().Root("\\mnt\\new disk")) +
                                     "\\mnt\\new disk\\a.txt>1 Kb/01/02/2003\r\n"
@@ -111,15 +112,15 @@ TEST_F(CatalogPropertiesDialogTest, ARootChangeRewritesLineSixAndTheBodyLinesUnd
 
     // The file system's root, and Cancel after choosing.
     world.fakes.folderChooser.answers = {QStringLiteral("/")};
-    d.browseButton->click();
-    d.okButton->click();
+    Control<QPushButton>(d, "cmdBrowse").click();
+    Control<QPushButton>(d, "cmdOK").click();
     EXPECT_EQ(text("Disk.dat").substr(0, 200).find(">Root Dir \\\r\n") != std::string::npos, true);
     EXPECT_NE(text("Disk.dat").find("\r\n\\a.txt>1 Kb"), std::string::npos);
     const std::string before = text("Disk.dat");
     auto& other = open("Disk.dat");
     world.fakes.folderChooser.answers = {QStringLiteral("/elsewhere")};
-    other.browseButton->click();
-    other.cancelButton->click();
+    Control<QPushButton>(other, "cmdBrowse").click();
+    Control<QPushButton>(other, "cmdCancel").click();
     EXPECT_EQ(text("Disk.dat"), before);
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
@@ -129,24 +130,24 @@ TEST_F(CatalogPropertiesDialogTest, ARenameLeavesOneFileAndLaterChangesFollowIt)
     catalog("Disk.dat");
     const std::string content = text("Disk.dat");
     auto& d = open("Disk.dat");
-    d.nameEdit->setText(" Holiday 2004 ");
-    d.applyButton->click();
+    Control<QLineEdit>(d, "txtName").setText(" Holiday 2004 ");
+    Control<QPushButton>(d, "cmdApply").click();
     EXPECT_FALSE(exists("Disk.dat"));
     EXPECT_EQ(text("Holiday 2004.dat"), content);
     EXPECT_EQ(d.fileName(), "Holiday 2004.dat");
-    d.commentEdit->setPlainText("after the rename");
-    d.okButton->click();
+    Control<QPlainTextEdit>(d, "txtComment").setPlainText("after the rename");
+    Control<QPushButton>(d, "cmdOK").click();
     EXPECT_FALSE(exists("Disk.dat"));
     EXPECT_NE(text("Holiday 2004.dat").find(">Comment after the rename\r\n"), std::string::npos);
 
     // A typed ".dat" is the extension, as in the list's F2.
     auto& next = open("Holiday 2004.dat");
-    next.nameEdit->setText("Trip.DAT");
-    next.applyButton->click();
+    Control<QLineEdit>(next, "txtName").setText("Trip.DAT");
+    Control<QPushButton>(next, "cmdApply").click();
     EXPECT_TRUE(exists("Trip.DAT"));
     EXPECT_FALSE(exists("Trip.DAT.dat"));
     EXPECT_EQ(next.fileName(), "Trip.DAT");
-    EXPECT_FALSE(next.applyButton->isEnabled());
+    EXPECT_FALSE(Control<QPushButton>(next, "cmdApply").isEnabled());
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 
@@ -156,19 +157,19 @@ TEST_F(CatalogPropertiesDialogTest, ATakenOrRefusedNameIsToldAndTheRootChangeSta
     catalog("Other.dat", HeaderFields().Root("\\data"));
     const std::string other = text("Other.dat");
     auto& d = open("Disk.dat");
-    d.nameEdit->setText("Other");
+    Control<QLineEdit>(d, "txtName").setText("Other");
     world.fakes.folderChooser.answers = {QStringLiteral("/moved")};
-    d.browseButton->click();
-    d.applyButton->click();
+    Control<QPushButton>(d, "cmdBrowse").click();
+    Control<QPushButton>(d, "cmdApply").click();
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
     EXPECT_EQ(world.fakes.prompter.boxes[0].text, world.texts[TextId::NameExists]);
     EXPECT_EQ(text("Other.dat"), other);
     EXPECT_NE(text("Disk.dat").find(">Root Dir \\moved\r\n"), std::string::npos);
-    EXPECT_TRUE(d.applyButton->isEnabled()); // the name is still to be given
+    EXPECT_TRUE(Control<QPushButton>(d, "cmdApply").isEnabled()); // the name is still to be given
 
     for (const char* refused : {"a>b", "x/y", ".."}) {
-        d.nameEdit->setText(refused);
-        d.applyButton->click();
+        Control<QLineEdit>(d, "txtName").setText(refused);
+        Control<QPushButton>(d, "cmdApply").click();
         EXPECT_EQ(world.fakes.prompter.boxes.back().kind, "message");
     }
     EXPECT_EQ(world.fakes.prompter.boxes.size(), 4u);
@@ -183,14 +184,14 @@ TEST_F(CatalogPropertiesDialogTest, ACatalogGoneBeforeApplyGivesOneMessageAndSta
 {
     catalog("Disk.dat");
     auto& d = open("Disk.dat");
-    d.commentEdit->setPlainText("new");
+    Control<QPlainTextEdit>(d, "txtComment").setPlainText("new");
     world.fakes.folderChooser.answers = {QStringLiteral("/moved")};
-    d.browseButton->click();
+    Control<QPushButton>(d, "cmdBrowse").click();
     std::filesystem::remove(world.lib() + "Disk.dat");
-    d.applyButton->click();
+    Control<QPushButton>(d, "cmdApply").click();
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u); // the comment failed; the root was not tried
     EXPECT_NE(world.fakes.prompter.boxes[0].text.find("File not found"), std::string::npos);
-    EXPECT_TRUE(d.applyButton->isEnabled());
+    EXPECT_TRUE(Control<QPushButton>(d, "cmdApply").isEnabled());
     EXPECT_FALSE(exists("Disk.dat"));
 }
 
@@ -207,9 +208,9 @@ TEST_F(CatalogPropertiesDialogTest, SizesAndThePieShowTheUsedShare)
         EXPECT_EQ(rimAt(x), Rgb(PieFreeRimColor)) << x;
 
     auto& d = open("Most.dat");
-    EXPECT_EQ(d.usedLabel->text(), "750 MB");
-    EXPECT_EQ(d.freeLabel->text(), "250 MB");
-    EXPECT_EQ(d.totalLabel->text(), "1000 MB");
+    EXPECT_EQ(Control<QLabel>(d, "lblDiskUsed").text(), "750 MB");
+    EXPECT_EQ(Control<QLabel>(d, "lblDiskFree").text(), "250 MB");
+    EXPECT_EQ(Control<QLabel>(d, "lblTotal").text(), "1000 MB");
     EXPECT_EQ(pieAt(135), Rgb(PieUsedColor));
     EXPECT_EQ(pieAt(260), Rgb(PieUsedColor));
     EXPECT_EQ(pieAt(300), Rgb(PieFreeColor));
@@ -230,7 +231,7 @@ TEST_F(CatalogPropertiesDialogTest, DriveTypesShowTheirWordAndAnyOtherShowsUnkno
                                  {"Ram Disk", "Unknown"},
                                  {"CD-ROM", "Unknown"}}) {
         catalog("Disk.dat", HeaderFields().Type(stored));
-        EXPECT_EQ(open("Disk.dat").diskTypeLabel->text(), shown) << stored;
+        EXPECT_EQ(Control<QLabel>(open("Disk.dat"), "lblTypeDisk").text(), shown) << stored;
     }
 }
 
@@ -238,11 +239,11 @@ TEST_F(CatalogPropertiesDialogTest, F1ReleasedAnywhereOpensItsHelp)
 {
     catalog("Disk.dat");
     auto& d = open("Disk.dat");
-    EXPECT_EQ(d.okButton->text(), world.texts.text(TextId::Confirm));
+    EXPECT_EQ(Control<QPushButton>(d, "cmdOK").text(), world.texts.text(TextId::Confirm));
     QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(d.commentEdit, &press);
+    QApplication::sendEvent(&Control<QPlainTextEdit>(d, "txtComment"), &press);
     EXPECT_TRUE(world.fakes.help.contexts.empty());
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(d.commentEdit, &release);
+    QApplication::sendEvent(&Control<QPlainTextEdit>(d, "txtComment"), &release);
     EXPECT_EQ(world.fakes.help.contexts, std::vector<int>{1017});
 }

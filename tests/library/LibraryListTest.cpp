@@ -306,7 +306,7 @@ TEST_F(LibraryListTest, PropertiesOfTheRowUnderThePointerAlsoWithoutSizes)
         QString shown;
         TestWorld::whenModal([&](QWidget* w) {
             auto* dialog = qobject_cast<CatalogPropertiesDialog*>(w);
-            shown = dialog->nameEdit->text() + " " + dialog->totalLabel->text();
+            shown = Control<QLineEdit>(*dialog, "txtName").text() + " " + Control<QLabel>(*dialog, "lblTotal").text();
             dialog->reject();
         });
         ChooseFromNextMenu("PROP");

@@ -54,8 +54,8 @@ struct MainWindowTest : ::testing::Test {
         TestWorld::whenModal([=](QWidget* w) {
             auto* dialog = qobject_cast<SaveCatalogDialog*>(w);
             ASSERT_NE(dialog, nullptr);
-            dialog->nameEdit->setText(name);
-            dialog->commentEdit->setPlainText(comment);
+            Control<QLineEdit>(*dialog, "txtName").setText(name);
+            Control<QPlainTextEdit>(*dialog, "txtComment").setPlainText(comment);
             if (save)
                 QMetaObject::invokeMethod(dialog->findChild<ButtonWeb*>("BWSave"), "clicked");
             else
@@ -293,7 +293,7 @@ TEST_F(MainWindowTest, CreateSavesUnderTheTrimmedNameWithTheCommentEncoded)
     world.fakes.prompter.answers = {false};
     TestWorld::whenModal([](QWidget* w) {
         auto* dialog = qobject_cast<SaveCatalogDialog*>(w);
-        dialog->nameEdit->setText("Holiday");
+        Control<QLineEdit>(*dialog, "txtName").setText("Holiday");
         QMetaObject::invokeMethod(dialog->findChild<ButtonWeb*>("BWSave"), "clicked");
         EXPECT_TRUE(dialog->isVisible());
         dialog->reject();
@@ -322,12 +322,12 @@ TEST_F(MainWindowTest, BlankOrRefusedNamesAndStopWriteNothing)
     TestWorld::whenModal([](QWidget* w) {
         auto* dialog = qobject_cast<SaveCatalogDialog*>(w);
         for (const char* bad : {"..", "a>b", "back\\slash", "dir/name"}) {
-            dialog->nameEdit->setText(bad);
+            Control<QLineEdit>(*dialog, "txtName").setText(bad);
             QMetaObject::invokeMethod(dialog->findChild<ButtonWeb*>("BWSave"), "clicked");
             EXPECT_TRUE(dialog->isVisible()) << bad;
         }
         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(dialog->nameEdit, &esc);
+        QApplication::sendEvent(&Control<QLineEdit>(*dialog, "txtName"), &esc);
     });
     create(main, folder());
     EXPECT_TRUE(catalogs().empty());

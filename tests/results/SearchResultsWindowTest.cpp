@@ -7,6 +7,7 @@
 #include "results/FindResultsModel.h"
 #include "results/SearchResultsWindow.h"
 #include "tests/support/CheckedModel.h"
+#include "tests/support/NamedControl.h"
 #include "tests/support/TestWorld.h"
 
 #include <QApplication>
@@ -100,6 +101,8 @@ struct SearchResultsWindowTest : ::testing::Test {
         w.show();
         return w;
     }
+    // The list of hits, by the name skins and language files know it by.
+    static QTreeView& resultList(const SearchResultsWindow& w) { return Control<QTreeView>(w, "LVFind"); }
     // Selects the first row showing name (of that kind, in a folder whose
     // catalog path ends with dirEnd); its row.
     int select(SearchResultsWindow& w, const std::string& name, HitKind kind = HitKind::File,
@@ -109,7 +112,7 @@ struct SearchResultsWindowTest : ::testing::Test {
         for (int r = 0; r < m.rowCount(); ++r) {
             const FindRow& row = m.row(r);
             if (row[FindRow::File] == name && row.kind() == kind && row[FindRow::Directory].ends_with(dirEnd)) {
-                w.resultList->setCurrentIndex(m.index(r, 0));
+                resultList(w).setCurrentIndex(m.index(r, 0));
                 return r;
             }
         }
@@ -119,7 +122,7 @@ struct SearchResultsWindowTest : ::testing::Test {
     void key(SearchResultsWindow& w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         QKeyEvent press(QEvent::KeyPress, k, mods);
-        QApplication::sendEvent(w.resultList, &press);
+        QApplication::sendEvent(&resultList(w), &press);
     }
     // The kinds of the boxes shown so far, in order.
     std::vector<std::string> boxes() const
@@ -142,7 +145,7 @@ struct SearchResultsWindowTest : ::testing::Test {
         TestWorld::whenModal([text](QWidget* dialog) {
             auto* editor = qobject_cast<CommentDialog*>(dialog);
             ASSERT_NE(editor, nullptr);
-            editor->commentEdit->setPlainText(text);
+            Control<QPlainTextEdit>(*editor, "txtComment").setPlainText(text);
             editor->accept();
         });
         w.editSelectedComment();
@@ -159,10 +162,10 @@ struct SearchResultsWindowTest : ::testing::Test {
             shown = qobject_cast<PopupMenu*>(popup) ? "own" : "desktop";
             popup->close();
         });
-        const QRect cell = w.resultList->visualRect(w.resultList->currentIndex());
+        const QRect cell = resultList(w).visualRect(resultList(w).currentIndex());
         QMouseEvent release(QEvent::MouseButtonRelease, cell.center(),
-                            w.resultList->viewport()->mapToGlobal(cell.center()), Qt::RightButton, Qt::NoButton, mods);
-        QApplication::sendEvent(w.resultList->viewport(), &release);
+                            resultList(w).viewport()->mapToGlobal(cell.center()), Qt::RightButton, Qt::NoButton, mods);
+        QApplication::sendEvent(resultList(w).viewport(), &release);
         return shown;
     }
 };
@@ -358,7 +361,7 @@ TEST_F(SearchResultsWindowTest, EveryActionOfARowActsOnTheBytesOfItsOwnLine)
     ASSERT_EQ(w.results().rowCount(), 3);
     for (int r = 1; r < 3; ++r)
         EXPECT_EQ(w.results().data(w.results().index(r, 0), Qt::DisplayRole), QStringLiteral("é.txt"));
-    w.resultList->setCurrentIndex(w.results().index(2, 0));
+    resultList(w).setCurrentIndex(w.results().index(2, 0));
 
     const std::string before = catalog();
     editComment(w, "latin one");
@@ -389,7 +392,7 @@ TEST_F(SearchResultsWindowTest, EveryActionOfARowActsOnTheBytesOfItsOwnLine)
     // The UTF-8 row moves its own file.
     const std::string other = world.home.file("other");
     fs::create_directories(other);
-    w.resultList->setCurrentIndex(w.results().index(1, 0));
+    resultList(w).setCurrentIndex(w.results().index(1, 0));
     world.fakes.prompter.answers = {true};
     world.fakes.folderChooser.answers = {QString::fromStdString(other)};
     w.moveSelected();
@@ -407,7 +410,7 @@ TEST_F(SearchResultsWindowTest, CommentEditsChangeExactlyTheirOwnLine)
     ASSERT_EQ(w.results().rowCount(), 2);
     const int row = w.results().row(0)[FindRow::Directory] == ToCatalogPath(disk + "/data/") ? 0 : 1;
     ASSERT_EQ(w.results().row(row)[FindRow::Directory], ToCatalogPath(disk + "/data/"));
-    w.resultList->setCurrentIndex(w.results().index(row, 0));
+    resultList(w).setCurrentIndex(w.results().index(row, 0));
     editComment(w, "the short one");
     std::vector<std::string> changed = ChangedLines(before, catalog());
     ASSERT_EQ(changed.size(), 1u);
@@ -428,7 +431,7 @@ TEST_F(SearchResultsWindowTest, CommentEditsChangeExactlyTheirOwnLine)
         EXPECT_NE(changed[0].find(marker), std::string::npos) << changed[0];
         EXPECT_TRUE(changed[0].ends_with(">two\x01lines ? here<")) << changed[0];
     }
-    const QModelIndex cell = w.results().index(w.resultList->currentIndex().row(), FindResultsModel::Comment);
+    const QModelIndex cell = w.results().index(resultList(w).currentIndex().row(), FindResultsModel::Comment);
     EXPECT_EQ(w.results().data(cell, Qt::DisplayRole), "two");
     EXPECT_EQ(w.results().data(cell, Qt::ToolTipRole), "two\nlines ? here");
 
@@ -449,9 +452,9 @@ TEST_F(SearchResultsWindowTest, PrintWritesTheRowsInTheOrderShown)
     world.settings.Report.IncludeDir = 0;
     world.settings.Report.IncludeDate = 0;
     SearchResultsWindow& w = search("a.txt notes.txt b.txt", "*.*", true);
-    w.resultList->header()->sectionClicked(FindResultsModel::Size); // the first click: largest first
-    EXPECT_EQ(w.resultList->header()->sortIndicatorSection(), int(FindResultsModel::Size));
-    EXPECT_EQ(w.resultList->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    resultList(w).header()->sectionClicked(FindResultsModel::Size); // the first click: largest first
+    EXPECT_EQ(resultList(w).header()->sortIndicatorSection(), int(FindResultsModel::Size));
+    EXPECT_EQ(resultList(w).header()->sortIndicatorOrder(), Qt::DescendingOrder);
     key(w, Qt::Key_P, Qt::ControlModifier);
     ASSERT_TRUE(TestWorld::waitFor([&] { return !world.jobs.isBusy(); }));
     EXPECT_EQ(world.home.read("reports/rep_find.txt"),
@@ -459,8 +462,8 @@ TEST_F(SearchResultsWindowTest, PrintWritesTheRowsInTheOrderShown)
 
     // A search without sorting keeps the catalog's order, whatever is clicked.
     search("a.txt notes.txt b.txt");
-    w.resultList->header()->sectionClicked(FindResultsModel::Size);
-    EXPECT_FALSE(w.resultList->header()->isSortIndicatorShown());
+    resultList(w).header()->sectionClicked(FindResultsModel::Size);
+    EXPECT_FALSE(resultList(w).header()->isSortIndicatorShown());
     w.writeReport();
     ASSERT_TRUE(TestWorld::waitFor([&] { return !world.jobs.isBusy(); }));
     EXPECT_EQ(world.home.read("reports/rep_find.txt"),
@@ -472,9 +475,9 @@ TEST_F(SearchResultsWindowTest, ColumnWidthsComeFromTheSettingsAndGoBackThere)
 {
     world.settings.LVFind[1] = 4500;
     SearchResultsWindow& w = search("a.txt");
-    EXPECT_EQ(w.resultList->columnWidth(0), 150); // the design's 2250 twips
-    EXPECT_EQ(w.resultList->columnWidth(1), 300);
-    w.resultList->setColumnWidth(5, 200);
+    EXPECT_EQ(resultList(w).columnWidth(0), 150); // the design's 2250 twips
+    EXPECT_EQ(resultList(w).columnWidth(1), 300);
+    resultList(w).setColumnWidth(5, 200);
     EXPECT_EQ(world.settings.LVFind[5], 3000);
-    EXPECT_EQ(w.resultList->model()->headerData(5, Qt::Horizontal), "Comment");
+    EXPECT_EQ(resultList(w).model()->headerData(5, Qt::Horizontal), "Comment");
 }

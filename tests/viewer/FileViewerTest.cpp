@@ -1,4 +1,5 @@
 #include "gui/menu/PopupMenu.h"
+#include "tests/support/NamedControl.h"
 #include "tests/support/TestWorld.h"
 #include "viewer/FileViewer.h"
 #include "viewer/LineView.h"
@@ -111,6 +112,10 @@ struct FileViewerTest : ::testing::Test {
     std::string picture() { return file("photo.png", Encoded(Gradient(900, 700), "PNG")); }
     std::string text() { return file("notes.txt", "caf\xC3\xA9 au lait\nsecond line\n"); }
 
+    // The viewer's controls, by the names skins and language files know them by.
+    LineView& textBox() { return Control<LineView>(*viewer, "rtf"); }
+    QScrollArea& pictureArea() { return Control<QScrollArea>(*viewer, "picScroll"); }
+
     void key(QWidget* target, int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         QKeyEvent press(QEvent::KeyPress, k, mods);
@@ -128,7 +133,7 @@ struct FileViewerTest : ::testing::Test {
             if (!menu)
                 return;
             shown = true;
-            EXPECT_EQ(menu, viewer->viewMenu);
+            EXPECT_EQ(menu, &Control<PopupMenu>(*viewer, "m_cMenu"));
             if (QAction* item = menu->item(menu->indexOfKey(key))) {
                 menu->setActiveAction(item);
                 QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -137,7 +142,7 @@ struct FileViewerTest : ::testing::Test {
                 menu->close();
             }
         });
-        QWidget* surface = viewer->textBox->isVisible() ? viewer->textBox->viewport() : viewer->pictureArea->viewport();
+        QWidget* surface = textBox().isVisible() ? textBox().viewport() : pictureArea().viewport();
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20), surface->mapToGlobal(QPoint(20, 20)));
         QApplication::sendEvent(surface, &click);
         QApplication::processEvents();
@@ -148,8 +153,8 @@ struct FileViewerTest : ::testing::Test {
     void expectState(State state, bool imageShown, bool hexaView)
     {
         EXPECT_EQ(viewer->state(), state);
-        EXPECT_EQ(viewer->textBox->isVisibleTo(viewer), state != State::Picture);
-        EXPECT_EQ(viewer->pictureArea->isVisibleTo(viewer), state == State::Picture);
+        EXPECT_EQ(textBox().isVisibleTo(viewer), state != State::Picture);
+        EXPECT_EQ(pictureArea().isVisibleTo(viewer), state == State::Picture);
         EXPECT_EQ(viewer->imageShown(), imageShown);
         EXPECT_EQ(viewer->hexaView(), hexaView);
     }
@@ -162,25 +167,25 @@ TEST_F(FileViewerTest, EachFileTakesItsOwnViewAndCtrlHTurnsTheDumpOnAndOff)
     const std::string photo = picture();
     viewer->viewFile(photo);
     expectState(State::Picture, true, false);
-    EXPECT_EQ(viewer->picture->pixmap().size(), QSize(900, 700));
+    EXPECT_EQ(Control<QLabel>(*viewer, "img").pixmap().size(), QSize(900, 700));
     // The picture is larger than the window: it scrolls, with Qt's steps.
-    EXPECT_TRUE(viewer->pictureArea->horizontalScrollBar()->maximum() > 0);
-    EXPECT_TRUE(viewer->pictureArea->verticalScrollBar()->maximum() > 0);
+    EXPECT_TRUE(pictureArea().horizontalScrollBar()->maximum() > 0);
+    EXPECT_TRUE(pictureArea().verticalScrollBar()->maximum() > 0);
 
     ctrlH();
     expectState(State::Hex, true, true);
-    EXPECT_EQ(viewer->textBox->toPlainText(), Shown(LibraryDump(ReadFileBytes(photo))));
+    EXPECT_EQ(textBox().toPlainText(), Shown(LibraryDump(ReadFileBytes(photo))));
     ctrlH();
     expectState(State::Picture, true, false); // the picture again, not its bytes
 
     const std::string notes = text();
     viewer->viewFile(notes);
     expectState(State::Text, false, false);
-    EXPECT_EQ(viewer->textBox->toPlainText(), QString::fromUtf8("café au lait\nsecond line\n"));
-    EXPECT_TRUE(viewer->textBox->isReadOnly());
-    key(viewer->textBox, Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier); // from the text box, Shift held
+    EXPECT_EQ(textBox().toPlainText(), QString::fromUtf8("café au lait\nsecond line\n"));
+    EXPECT_TRUE(textBox().isReadOnly());
+    key(&textBox(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier); // from the text box, Shift held
     expectState(State::Hex, false, true);
-    key(viewer->textBox, Qt::Key_H);
+    key(&textBox(), Qt::Key_H);
     expectState(State::Hex, false, true); // H alone does nothing
     ctrlH();
     expectState(State::Text, false, false);
@@ -202,7 +207,7 @@ TEST_F(FileViewerTest, TheMenuSwitchesOnlyBetweenTextAndDumpAndExitHides)
     ASSERT_TRUE(rightClickAndChoose("ASCII"));
     // The picture's bytes as text, not the picture.
     expectState(State::Text, true, false);
-    EXPECT_TRUE(viewer->textBox->toPlainText().startsWith(QString::fromUtf8("‰PNG")));
+    EXPECT_TRUE(textBox().toPlainText().startsWith(QString::fromUtf8("‰PNG")));
     ASSERT_TRUE(rightClickAndChoose("HEXA"));
     expectState(State::Hex, true, true);
 
@@ -223,7 +228,7 @@ TEST_F(FileViewerTest, AMissingFileKeepsThePathBeforeAndCommandsActOnIt)
     ctrlH();
     viewer->viewFile(world.home.file("disk/gone.txt"));
     expectState(State::Missing, false, true);
-    EXPECT_EQ(viewer->textBox->toPlainText(), FileViewer::MissingText);
+    EXPECT_EQ(textBox().toPlainText(), FileViewer::MissingText);
     EXPECT_EQ(viewer->viewFilePath(), notes);
     ctrlH(); // acts on the file shown before
     expectState(State::Text, false, false);
@@ -233,7 +238,7 @@ TEST_F(FileViewerTest, AMissingFileKeepsThePathBeforeAndCommandsActOnIt)
     ctrlH();
     viewer->showHexView();
     expectState(State::Text, false, false);
-    EXPECT_EQ(viewer->textBox->toPlainText(), QString::fromUtf8("café au lait\nsecond line\n"));
+    EXPECT_EQ(textBox().toPlainText(), QString::fromUtf8("café au lait\nsecond line\n"));
 }
 
 TEST_F(FileViewerTest, TheDumpIsTheLibrarysFromEmptyToSeventeenBytes)
@@ -242,19 +247,19 @@ TEST_F(FileViewerTest, TheDumpIsTheLibrarysFromEmptyToSeventeenBytes)
     expectState(State::Text, false, false);
     viewer->showHexView();
     expectState(State::Hex, false, true);
-    EXPECT_EQ(viewer->textBox->toPlainText(), "");
+    EXPECT_EQ(textBox().toPlainText(), "");
 
     const std::string seventeen("0123456789ABCDEF\xFF", 17);
     viewer->viewFile(file("seventeen.bin", seventeen));
     ctrlH();
     const std::string dump = LibraryDump(seventeen);
     EXPECT_EQ(dump.size(), 160u);
-    EXPECT_EQ(viewer->textBox->toPlainText(), Shown(dump));
-    EXPECT_TRUE(viewer->textBox->toPlainText().startsWith("00000000: 30 31"));
+    EXPECT_EQ(textBox().toPlainText(), Shown(dump));
+    EXPECT_TRUE(textBox().toPlainText().startsWith("00000000: 30 31"));
     EXPECT_NE(dump.find('\x01'), std::string::npos);
-    EXPECT_FALSE(viewer->textBox->toPlainText().contains(QChar(1)));
+    EXPECT_FALSE(textBox().toPlainText().contains(QChar(1)));
     // 0xFF: the library marks it unprintable; the view shows a dot.
-    const QStringList lines = viewer->textBox->toPlainText().split('\n');
+    const QStringList lines = textBox().toPlainText().split('\n');
     ASSERT_GE(lines.size(), 2);
     EXPECT_TRUE(lines[1].startsWith("00000010: FF")) << lines[1].toStdString();
     EXPECT_TRUE(lines[1].trimmed().endsWith("| .")) << lines[1].toStdString();
@@ -263,9 +268,9 @@ TEST_F(FileViewerTest, TheDumpIsTheLibrarysFromEmptyToSeventeenBytes)
 TEST_F(FileViewerTest, TextIsUtf8OrWindows1252AndShowsItsNuls)
 {
     viewer->viewFile(file("legacy.txt", std::string("d\xE9j\xE0 vu\0after", 13)));
-    EXPECT_EQ(viewer->textBox->toPlainText(), QString::fromUtf8("déjà vu\u2400after"));
+    EXPECT_EQ(textBox().toPlainText(), QString::fromUtf8("déjà vu\u2400after"));
     viewer->viewFile(file("utf8.txt", "\xE2\x82\xAC 5"));
-    EXPECT_EQ(viewer->textBox->toPlainText(), QString::fromUtf8("€ 5"));
+    EXPECT_EQ(textBox().toPlainText(), QString::fromUtf8("€ 5"));
     // A first part that splits a character still reads as UTF-8.
     EXPECT_EQ(TextForView("ab\xE2\x82", true), "ab");
     EXPECT_EQ(TextForView("ab\xE2\x82", false), QString::fromUtf8("abâ\u201A"));
@@ -280,10 +285,10 @@ TEST_F(FileViewerTest, LargeAndStrangeFilesGiveAClearStateWithoutWaiting)
     ASSERT_EQ(::truncate(huge.c_str(), 10'000'000'000LL), 0);
     viewer->viewFile(huge);
     expectState(State::Text, false, false);
-    EXPECT_TRUE(viewer->textBox->toPlainText().startsWith(
-        "Only the first 4.00 MiB of the file's 9.31 GiB are shown.\n\nstart"));
+    EXPECT_TRUE(
+        textBox().toPlainText().startsWith("Only the first 4.00 MiB of the file's 9.31 GiB are shown.\n\nstart"));
     ctrlH();
-    const QString dump = viewer->textBox->toPlainText();
+    const QString dump = textBox().toPlainText();
     EXPECT_TRUE(dump.startsWith("Only the first 4.00 MiB"));
     EXPECT_EQ(dump.count('\n'), 2 + int(ViewerByteLimit / 16));
 
@@ -302,7 +307,7 @@ TEST_F(FileViewerTest, LargeAndStrangeFilesGiveAClearStateWithoutWaiting)
     std::string png = Encoded(Gradient(64, 64), "PNG");
     viewer->viewFile(file("broken.png", png.substr(0, 40)));
     EXPECT_EQ(viewer->state(), State::Missing);
-    EXPECT_EQ(viewer->textBox->toPlainText(), FileViewer::MissingText);
+    EXPECT_EQ(textBox().toPlainText(), FileViewer::MissingText);
     ctrlH(); // its bytes can still be dumped
     EXPECT_EQ(viewer->state(), State::Hex);
     // A JPEG cut short still shows what it holds.
