@@ -5,7 +5,6 @@
 
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/WindowMode.h"
-#include "options/ChoicePages.h"
 #include "options/FileChoiceList.h"
 #include "options/OptionsDialog.h"
 #include "tests/support/TestWorld.h"
@@ -73,13 +72,15 @@ int main(int argc, char** argv)
     main.finishStartUp();
     ShowEveryWindow(world.windows);
     auto& options = world.windows.get<OptionsDialog>();
+    auto* languages = options.findChild<FileChoiceList*>(QStringLiteral("lstLang"));
+    auto* skins = options.findChild<FileChoiceList*>(QStringLiteral("lstSkins"));
 
     Time(
         "language: English <-> Deutsch", runs, [] {},
-        [&](int i) { Choose(*options.language->languageList, i % 2 ? "English" : "Deutsch"); });
+        [&](int i) { Choose(*languages, i % 2 ? "English" : "Deutsch"); });
     Time(
         "skin: CorvaneDisk <-> Slate", runs, [&] { ShowEveryWindow(world.windows); },
-        [&](int i) { Choose(*options.skins->skinList, i % 2 ? "CorvaneDisk" : "Slate"); });
+        [&](int i) { Choose(*skins, i % 2 ? "CorvaneDisk" : "Slate"); });
     std::printf("windows open: %zu\n", world.windows.loadedNames().size());
     return 0;
 }

@@ -52,39 +52,40 @@ AboutBox::AboutBox(AppContext& app)
     setWindowTitle(ProductAndVersion());
     resize(460, 270);
 
-    sideBarPicture = sideBar_->picture();
+    QLabel* sideBarPicture = sideBar_->picture();
     QFont arial = sideBarPicture->font();
     arial.setFamily(QStringLiteral("Arial"));
     sideBarPicture->setFont(arial);
     sideBar_->setCaption(app.texts.text(TextId::AboutSideBar) + ' ' + ProductAndVersion());
 
-    tabs = new QTabBar(this);
+    auto* tabs = new QTabBar(this);
     tabs->setObjectName(QStringLiteral("TabStrip"));
     for (auto [caption, key] : {std::pair{"About", "ABOUT"}, {"Support", "SUPPORT"}, {"Thanks", "THANK"}})
         tabs->setTabData(tabs->addTab(QLatin1String(caption)), QLatin1String(key));
-    connect(tabs, &QTabBar::currentChanged, this, [this](int index) { showTab(tabs->tabData(index).toString()); });
+    connect(tabs, &QTabBar::currentChanged, this,
+            [this, tabs](int index) { showTab(tabs->tabData(index).toString()); });
 
-    aboutPage = new QWidget;
-    aboutPage->setObjectName(QStringLiteral("fraAbout"));
-    auto* aboutPicture = new QLabel(aboutPage);
+    aboutPage_ = new QWidget;
+    aboutPage_->setObjectName(QStringLiteral("fraAbout"));
+    auto* aboutPicture = new QLabel(aboutPage_);
     aboutPicture->setObjectName(QStringLiteral("picAbout"));
     aboutPicture->setPixmap(ProgramIcon().pixmap(64, 64));
-    titleLabel = new QLabel(ProductAndVersion(), aboutPage);
+    auto* titleLabel = new QLabel(ProductAndVersion(), aboutPage_);
     titleLabel->setObjectName(QStringLiteral("lblTitle"));
     QFont title = arial;
     title.setPointSize(16);
     title.setBold(true);
     titleLabel->setFont(title);
-    auto* about = new QHBoxLayout(aboutPage);
+    auto* about = new QHBoxLayout(aboutPage_);
     about->addWidget(aboutPicture);
     about->addWidget(titleLabel, 1);
 
     const std::string ccrpShown = std::string(CcrpAddress) + "/";
-    supportPage = linkFrame(
+    supportPage_ = linkFrame(
         "fraSupport", {{"lblFAQ", "FAQ", "lblFAQURL", FaqAddress, FaqAddress},
                        {"lblSupport", "For Support or Report Bugs", "lblSupportURL", SupportAddress, SupportAddress},
                        {"lblSite", "Web Site", "lblSiteURL", SiteAddress, SiteAddress}});
-    thanksPage =
+    thanksPage_ =
         linkFrame("fraThanks",
                   {{"lblTamsel", "Tamsel", "lblTamselURL", TamselAddress, TamselAddress},
                    {"lblVbNet", "VbNet", "lblVbNetURL", VbNetAddress, VbNetAddress},
@@ -92,12 +93,12 @@ AboutBox::AboutBox(AppContext& app)
                   "Many thank for this best vb site");
 
     frames_ = new QStackedWidget(this);
-    for (QWidget* frame : {aboutPage, supportPage, thanksPage})
+    for (QWidget* frame : {aboutPage_, supportPage_, thanksPage_})
         frames_->addWidget(frame);
 
-    systemInfoButton = new QPushButton(QString::fromUtf8("&Infos système..."), this);
+    auto* systemInfoButton = new QPushButton(QString::fromUtf8("&Infos système..."), this);
     systemInfoButton->setObjectName(QStringLiteral("cmdSysInfo"));
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
     okButton->setObjectName(QStringLiteral("cmdOK"));
     okButton->setDefault(true);
     connect(systemInfoButton, &QPushButton::clicked, this, &AboutBox::startSystemInfo);
@@ -162,11 +163,11 @@ bool AboutBox::eventFilter(QObject* watched, QEvent* event)
 void AboutBox::showTab(const QString& key)
 {
     if (key == QLatin1String("ABOUT"))
-        frames_->setCurrentWidget(aboutPage);
+        frames_->setCurrentWidget(aboutPage_);
     else if (key == QLatin1String("SUPPORT"))
-        frames_->setCurrentWidget(supportPage);
+        frames_->setCurrentWidget(supportPage_);
     else if (key == QLatin1String("THANK"))
-        frames_->setCurrentWidget(thanksPage);
+        frames_->setCurrentWidget(thanksPage_);
 }
 
 void AboutBox::startSystemInfo()

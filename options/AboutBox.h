@@ -11,10 +11,7 @@
 
 struct AppContext;
 class DialogSideBar;
-class QLabel;
-class QPushButton;
 class QStackedWidget;
-class QTabBar;
 
 // The system-information tools looked for on PATH, in this order.
 inline constexpr const char* SystemInfoTools[] = {"hardinfo", "kinfocenter", "lshw-gtk"};
@@ -27,24 +24,14 @@ public:
     explicit AboutBox(AppContext& app);
     ~AboutBox() override;
 
-    // Starts the first system-information tool found; without one, says so.
-    void startSystemInfo();
-    // Shows the frame of the tab with that key ("ABOUT", "SUPPORT", "THANK").
-    void showTab(const QString& key);
-
-    QLabel* sideBarPicture;
-    QLabel* titleLabel;
-    QTabBar* tabs;
-    QWidget* aboutPage;
-    QWidget* supportPage;
-    QWidget* thanksPage;
-    QPushButton* okButton;
-    QPushButton* systemInfoButton;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Starts the first system-information tool found; without one, says so.
+    void startSystemInfo();
+    // Shows the frame of the tab with that key ("ABOUT", "SUPPORT", "THANK").
+    void showTab(const QString& key);
     // A caption, then the address it names, shown and opened on a click.
     struct LinkRow {
         const char* captionName;
@@ -58,7 +45,10 @@ private:
 
     AppContext& app_;
     DialogSideBar* sideBar_;
-    QStackedWidget* frames_;
+    QStackedWidget* frames_ = nullptr;
+    QWidget* aboutPage_ = nullptr;
+    QWidget* supportPage_ = nullptr;
+    QWidget* thanksPage_ = nullptr;
 };
 
 // Shows the about box modally, owned by owner when one is given.

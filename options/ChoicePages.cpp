@@ -26,10 +26,10 @@ std::string StoredChoice(SettingId setting)
 LanguagePage::LanguagePage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent)
     : OptionPage("fraLanguage", parent), app_(app), main_(std::move(mainWindow))
 {
-    languageList = MakeControl<FileChoiceList>(this, "lstLang");
-    (new QVBoxLayout(this))->addWidget(languageList);
+    languageList_ = MakeControl<FileChoiceList>(this, "lstLang");
+    (new QVBoxLayout(this))->addWidget(languageList_);
     listLanguages();
-    connect(languageList, &FileChoiceList::chosen, this,
+    connect(languageList_, &FileChoiceList::chosen, this,
             [this](const QString& file) { Guarded("lstLang_Click", [&] { chooseLanguage(file); }); });
 }
 
@@ -42,7 +42,7 @@ void LanguagePage::listLanguages()
         std::string name = ProfileGetItem("Text", "0", "", folder + file);
         items.emplace_back(QString::fromStdString(name.empty() ? file : name), QString::fromStdString(file));
     }
-    languageList->fill(items, StoredChoice(SettingId::Language));
+    languageList_->fill(items, StoredChoice(SettingId::Language));
 }
 
 void LanguagePage::chooseLanguage(const QString& file)
@@ -68,13 +68,14 @@ void LanguagePage::chooseLanguage(const QString& file)
 SkinsPage::SkinsPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent)
     : OptionPage("fraSkins", parent), app_(app), main_(std::move(mainWindow))
 {
-    randomSkin = SettingToggle(this, "chkRandomSkin", app.settings, &AppSettings::RandomSkin, SettingId::RandomSkin);
-    skinList = MakeControl<FileChoiceList>(this, "lstSkins");
+    auto* randomSkin =
+        SettingToggle(this, "chkRandomSkin", app.settings, &AppSettings::RandomSkin, SettingId::RandomSkin);
+    skinList_ = MakeControl<FileChoiceList>(this, "lstSkins");
     auto* column = new QVBoxLayout(this);
     column->addWidget(randomSkin);
-    column->addWidget(skinList);
+    column->addWidget(skinList_);
     listSkins();
-    connect(skinList, &FileChoiceList::chosen, this,
+    connect(skinList_, &FileChoiceList::chosen, this,
             [this](const QString& file) { Guarded("lstSkins_Click", [&] { chooseSkin(file); }); });
 }
 
@@ -83,7 +84,7 @@ void SkinsPage::listSkins()
     std::vector<std::pair<QString, QString>> items;
     for (const std::string& file : ListFilesNoCase(Folders().SkinPath, "", ".zip"))
         items.emplace_back(QString::fromStdString(file.substr(0, file.size() - 4)), QString::fromStdString(file));
-    skinList->fill(items, StoredChoice(SettingId::Skins));
+    skinList_->fill(items, StoredChoice(SettingId::Skins));
 }
 
 void SkinsPage::chooseSkin(const QString& file)

@@ -10,21 +10,20 @@
 struct AppContext;
 class FileChoiceList;
 class MainWindowLink;
-class QCheckBox;
 
 class LanguagePage : public OptionPage {
     Q_OBJECT
 public:
     LanguagePage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent = nullptr);
 
-    FileChoiceList* languageList;
-
 private:
+    // Lists the files, the stored one chosen (which is the page's load).
     void listLanguages();
     void chooseLanguage(const QString& file);
 
     AppContext& app_;
     std::shared_ptr<MainWindowLink> main_;
+    FileChoiceList* languageList_ = nullptr;
 };
 
 class SkinsPage : public OptionPage {
@@ -32,15 +31,14 @@ class SkinsPage : public OptionPage {
 public:
     SkinsPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent = nullptr);
 
-    // Lists the packages anew, the stored one chosen.
+    // Lists the packages anew, the stored one chosen (which is also the
+    // page's load; the random-skin box loads itself).
     void listSkins();
-
-    QCheckBox* randomSkin;
-    FileChoiceList* skinList;
 
 private:
     void chooseSkin(const QString& file);
 
     AppContext& app_;
     std::shared_ptr<MainWindowLink> main_;
+    FileChoiceList* skinList_ = nullptr;
 };

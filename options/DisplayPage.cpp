@@ -21,9 +21,9 @@ DisplayPage::DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWi
 {
     AppSettings& s = app.settings;
     MainWindowLink& main = *main_;
-    showInTaskbar = SettingToggle(this, "chkTaskbar", s, &AppSettings::ShowTaskBar, SettingId::ShowTaskBar,
-                                  [&main](bool on) { FormInTaskBar(main.window(), on, main.hiddenToTray()); });
-    showInTray =
+    auto* showInTaskbar = SettingToggle(this, "chkTaskbar", s, &AppSettings::ShowTaskBar, SettingId::ShowTaskBar,
+                                        [&main](bool on) { FormInTaskBar(main.window(), on, main.hiddenToTray()); });
+    auto* showInTray =
         SettingToggle(this, "chkSystray", s, &AppSettings::ShowSysTray, SettingId::ShowSysTray, [&main](bool on) {
             if (on)
                 main.enableTrayIcon();
@@ -31,28 +31,27 @@ DisplayPage::DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWi
                 main.disableTrayIcon();
         });
     auto* trayIconGroup = MakeControl<QGroupBox>(this, "fraSysIcon");
-    trayIconPreview = MakeControl<QLabel>(trayIconGroup, "picSysIcon");
-    trayIconPreview->setFixedSize(36, 36);
-    trayIconPreview->setAlignment(Qt::AlignCenter);
-    trayIconPreview->setPixmap(TrayPicture(s.NumIconSysTray));
-    trayIconSlider = MakeControl<QSlider>(trayIconGroup, "SliderIcon");
-    trayIconSlider->setOrientation(Qt::Horizontal);
-    trayIconSlider->setRange(0, TrayIconCount - 1);
-    trayIconSlider->setPageStep(1);
-    trayIconSlider->setTickPosition(QSlider::TicksBelow);
-    trayIconSlider->setValue(s.NumIconSysTray);
+    trayIconPreview_ = MakeControl<QLabel>(trayIconGroup, "picSysIcon");
+    trayIconPreview_->setFixedSize(36, 36);
+    trayIconPreview_->setAlignment(Qt::AlignCenter);
+    trayIconSlider_ = MakeControl<QSlider>(trayIconGroup, "SliderIcon");
+    trayIconSlider_->setOrientation(Qt::Horizontal);
+    trayIconSlider_->setRange(0, TrayIconCount - 1);
+    trayIconSlider_->setPageStep(1);
+    trayIconSlider_->setTickPosition(QSlider::TicksBelow);
     auto* iconRow = new QHBoxLayout(trayIconGroup);
-    iconRow->addWidget(trayIconPreview);
-    iconRow->addWidget(trayIconSlider, 1);
-    alwaysOnTop = SettingToggle(this, "chkAllwaysOnTop", s, &AppSettings::OnTop, SettingId::OnTop, [&main](bool on) {
-        FormStayOnTop(main.window(), on);
-        main.setTrayOnTopCheck(on);
-    });
-    magneticBorders =
+    iconRow->addWidget(trayIconPreview_);
+    iconRow->addWidget(trayIconSlider_, 1);
+    auto* alwaysOnTop =
+        SettingToggle(this, "chkAllwaysOnTop", s, &AppSettings::OnTop, SettingId::OnTop, [&main](bool on) {
+            FormStayOnTop(main.window(), on);
+            main.setTrayOnTopCheck(on);
+        });
+    auto* magneticBorders =
         SettingToggle(this, "chkScreenBorderMagnetic", s, &AppSettings::BorderMagnetic, SettingId::BorderMagnetic);
-    rebuildMenusButton = MakeControl<QPushButton>(this, "cmdRebuildShellContextMenu");
+    auto* rebuildMenusButton = MakeControl<QPushButton>(this, "cmdRebuildShellContextMenu");
     rebuildMenusButton->setText(QStringLiteral("Add to the folder menus"));
-    desktopIconButton = MakeControl<QPushButton>(this, "cmdAddIconDeskTop");
+    auto* desktopIconButton = MakeControl<QPushButton>(this, "cmdAddIconDeskTop");
 
     auto* column = new QVBoxLayout(this);
     for (QWidget* w :
@@ -67,18 +66,27 @@ DisplayPage::DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWi
     }
     column->addStretch(1);
 
-    connect(trayIconSlider, &QSlider::valueChanged, this, &DisplayPage::showTrayIcon);
+    load();
+    connect(trayIconSlider_, &QSlider::valueChanged, this, &DisplayPage::showTrayIcon);
     connect(rebuildMenusButton, &QPushButton::clicked, this,
             [] { RebuildFolderVerb(QCoreApplication::applicationFilePath().toStdString()); });
     connect(desktopIconButton, &QPushButton::clicked, this,
             [] { AddDesktopLauncher(QCoreApplication::applicationFilePath().toStdString()); });
 }
 
+// The check boxes load themselves, as every SettingToggle does.
+void DisplayPage::load()
+{
+    const int icon = app_.settings.NumIconSysTray;
+    trayIconPreview_->setPixmap(TrayPicture(icon));
+    trayIconSlider_->setValue(icon);
+}
+
 void DisplayPage::showTrayIcon(int value)
 {
     Guarded("SliderIcon_Change", [&] {
         AppSettings& s = app_.settings;
-        trayIconPreview->setPixmap(TrayPicture(value));
+        trayIconPreview_->setPixmap(TrayPicture(value));
         s.NumIconSysTray = value;
         WriteSetting(SettingId::NumIconSysTray, s);
         if (s.ShowSysTray)

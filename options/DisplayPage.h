@@ -10,9 +10,7 @@
 
 struct AppContext;
 class MainWindowLink;
-class QCheckBox;
 class QLabel;
-class QPushButton;
 class QSlider;
 
 class DisplayPage : public OptionPage {
@@ -20,18 +18,12 @@ class DisplayPage : public OptionPage {
 public:
     DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent = nullptr);
 
-    QCheckBox* showInTaskbar;
-    QCheckBox* showInTray;
-    QLabel* trayIconPreview;
-    QSlider* trayIconSlider;
-    QCheckBox* alwaysOnTop;
-    QCheckBox* magneticBorders;
-    QPushButton* rebuildMenusButton;
-    QPushButton* desktopIconButton;
-
 private:
+    void load();
     void showTrayIcon(int value);
 
     AppContext& app_;
     std::shared_ptr<MainWindowLink> main_;
+    QLabel* trayIconPreview_ = nullptr;
+    QSlider* trayIconSlider_ = nullptr;
 };

@@ -20,62 +20,62 @@ constexpr int PatternsRole = Qt::UserRole + 1;
 FileTypePage::FileTypePage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent)
     : OptionPage("fraFileType", parent), app_(app), main_(std::move(mainWindow))
 {
-    typeList = MakeControl<QListWidget>(this, "lstType");
-    nameEdit = MakeControl<QLineEdit>(this, "txtName");
-    patternEdit = MakeControl<QLineEdit>(this, "txtTypeFile");
-    patternEdit->setPlaceholderText(QStringLiteral("*.jpg;*.png"));
-    addButton = MakeControl<QPushButton>(this, "cmdAddFileType");
-    removeButton = MakeControl<QPushButton>(this, "cmdRemoveFileType");
+    typeList_ = MakeControl<QListWidget>(this, "lstType");
+    nameEdit_ = MakeControl<QLineEdit>(this, "txtName");
+    patternEdit_ = MakeControl<QLineEdit>(this, "txtTypeFile");
+    patternEdit_->setPlaceholderText(QStringLiteral("*.jpg;*.png"));
+    auto* addButton = MakeControl<QPushButton>(this, "cmdAddFileType");
+    removeButton_ = MakeControl<QPushButton>(this, "cmdRemoveFileType");
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(typeList, 0, 0, 1, 3);
-    grid->addWidget(nameEdit, 1, 0);
-    grid->addWidget(patternEdit, 1, 1, 1, 2);
+    grid->addWidget(typeList_, 0, 0, 1, 3);
+    grid->addWidget(nameEdit_, 1, 0);
+    grid->addWidget(patternEdit_, 1, 1, 1, 2);
     grid->addWidget(addButton, 2, 1);
-    grid->addWidget(removeButton, 2, 2);
+    grid->addWidget(removeButton_, 2, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 
     listTypes();
-    connect(typeList, &QListWidget::currentItemChanged, this, &FileTypePage::showChosenType);
-    connect(typeList, &QListWidget::itemSelectionChanged, this,
-            [this] { removeButton->setEnabled(!typeList->selectedItems().isEmpty()); });
+    connect(typeList_, &QListWidget::currentItemChanged, this, &FileTypePage::showChosenType);
+    connect(typeList_, &QListWidget::itemSelectionChanged, this,
+            [this] { removeButton_->setEnabled(!typeList_->selectedItems().isEmpty()); });
     connect(addButton, &QPushButton::clicked, this, [this] { Guarded("cmdAddFileType_Click", [this] { addType(); }); });
-    connect(removeButton, &QPushButton::clicked, this,
+    connect(removeButton_, &QPushButton::clicked, this,
             [this] { Guarded("cmdRemoveFileType_Click", [this] { removeType(); }); });
     retranslate();
 }
 
 void FileTypePage::retranslate()
 {
-    nameEdit->setPlaceholderText(app_.texts.text(TextId::Name));
+    nameEdit_->setPlaceholderText(app_.texts.text(TextId::Name));
 }
 
 void FileTypePage::listTypes(const QString& select)
 {
-    typeList->clear();
+    typeList_->clear();
     for (const FilterItem& type : ListFileTypes()) {
         const QString name = QString::fromStdString(type.Name), patterns = QString::fromStdString(type.Pattern);
-        auto* item = new QListWidgetItem(name + " (" + patterns + ")", typeList);
+        auto* item = new QListWidgetItem(name + " (" + patterns + ")", typeList_);
         item->setData(NameRole, name);
         item->setData(PatternsRole, patterns);
         if (!select.isEmpty() && name.compare(select, Qt::CaseInsensitive) == 0)
-            typeList->setCurrentItem(item);
+            typeList_->setCurrentItem(item);
     }
-    removeButton->setEnabled(!typeList->selectedItems().isEmpty());
+    removeButton_->setEnabled(!typeList_->selectedItems().isEmpty());
 }
 
 void FileTypePage::showChosenType()
 {
-    if (QListWidgetItem* item = typeList->currentItem()) {
-        nameEdit->setText(item->data(NameRole).toString());
-        patternEdit->setText(item->data(PatternsRole).toString());
+    if (QListWidgetItem* item = typeList_->currentItem()) {
+        nameEdit_->setText(item->data(NameRole).toString());
+        patternEdit_->setText(item->data(PatternsRole).toString());
     }
 }
 
 void FileTypePage::addType()
 {
-    const std::string name = nameEdit->text().toStdString(), patterns = patternEdit->text().toStdString();
+    const std::string name = nameEdit_->text().toStdString(), patterns = patternEdit_->text().toStdString();
     if (name.empty() || patterns.empty())
         return;
     Prompter& prompter = app_.services.prompter;
@@ -89,17 +89,17 @@ void FileTypePage::addType()
     }
     AddFileType(name, patterns);
     main_->refreshFilterCombos();
-    listTypes(nameEdit->text());
+    listTypes(nameEdit_->text());
 }
 
 void FileTypePage::removeType()
 {
-    QListWidgetItem* item = typeList->currentItem();
+    QListWidgetItem* item = typeList_->currentItem();
     if (!item || !item->isSelected())
         return;
     RemoveFileType(item->data(NameRole).toString().toStdString());
-    nameEdit->clear();
-    patternEdit->clear();
+    nameEdit_->clear();
+    patternEdit_->clear();
     // The combos first: with no type left they bring back the standard ones.
     main_->refreshFilterCombos();
     listTypes();

@@ -18,16 +18,12 @@ class FileTypePage : public OptionPage {
 public:
     FileTypePage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent = nullptr);
 
+    // The name box's hint, in the texts now loaded.
     void retranslate();
 
-    QListWidget* typeList;
-    QLineEdit* nameEdit;
-    QLineEdit* patternEdit;
-    QPushButton* addButton;
-    QPushButton* removeButton;
-
 private:
-    // Lists the types as the settings hold them; the one called select is chosen.
+    // Lists the types as the settings hold them (which is the page's load);
+    // the one called select is chosen.
     void listTypes(const QString& select = {});
     void showChosenType();
     void addType();
@@ -35,4 +31,8 @@ private:
 
     AppContext& app_;
     std::shared_ptr<MainWindowLink> main_;
+    QListWidget* typeList_ = nullptr;
+    QLineEdit* nameEdit_ = nullptr;
+    QLineEdit* patternEdit_ = nullptr;
+    QPushButton* removeButton_ = nullptr;
 };

@@ -65,13 +65,8 @@ FontPage::Group FontPage::makeGroup(const char* frame, const char* suffix, FontS
 
     for (const QString& family : families)
         g.font->addItem(family, family);
-    Select(*g.font, QString::fromStdString(setting.Name));
     for (int n = 7; n <= 14; ++n)
         g.size->addItem(QString::number(n), QString::number(n));
-    Select(*g.size, QString::number(setting.Size));
-    g.colour->setColor(setting.Color);
-    g.bold->setChecked(setting.Bold);
-    g.italic->setChecked(setting.Italic);
     g.sample->setText(QStringLiteral("AaBbYyZz 0123"));
     g.sample->setFixedHeight(44); // a huge stored size stays inside the page
 
@@ -86,6 +81,7 @@ FontPage::Group FontPage::makeGroup(const char* frame, const char* suffix, FontS
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 
+    load(g);
     auto changed = [this, g] { update(g); };
     connect(g.font, &QComboBox::currentIndexChanged, this, changed);
     connect(g.size, &QComboBox::currentIndexChanged, this, changed);
@@ -94,6 +90,17 @@ FontPage::Group FontPage::makeGroup(const char* frame, const char* suffix, FontS
     connect(g.colour, &ColorChooser::colorChanged, this, changed);
     connect(g.apply, &QPushButton::clicked, this, &FontPage::applyToWindows);
     return g;
+}
+
+void FontPage::load(const Group& g)
+{
+    const FontSetting& f = *g.setting;
+    Select(*g.font, QString::fromStdString(f.Name));
+    Select(*g.size, QString::number(f.Size));
+    g.colour->setColor(f.Color);
+    g.bold->setChecked(f.Bold);
+    g.italic->setChecked(f.Italic);
+    ApplyFontSetting(*g.sample, f);
 }
 
 void FontPage::update(const Group& g)
@@ -107,7 +114,7 @@ void FontPage::update(const Group& g)
     ApplyFontSetting(*g.sample, f);
 }
 
-void FontPage::storeOnClose()
+void FontPage::apply()
 {
     update(label_);
     update(title_);

@@ -21,10 +21,9 @@ public:
     explicit FontPage(AppContext& app, QWidget* parent = nullptr);
 
     // The page's values into the font settings, and the samples drawn.
-    void updateLabelFont() { update(label_); }
-    void updateTitleFont() { update(title_); }
-    void storeOnClose() override;
+    void apply() override;
 
+private:
     struct Group {
         FontSetting* setting = nullptr;
         QComboBox* font = nullptr; // cmbFont<Label|Title>
@@ -35,11 +34,10 @@ public:
         QLabel* sample = nullptr;       // lblSample...
         QPushButton* apply = nullptr;   // cmdApply...
     };
-    const Group& labelGroup() const { return label_; }
-    const Group& titleGroup() const { return title_; }
 
-private:
     Group makeGroup(const char* frame, const char* suffix, FontSetting& setting, const QStringList& families);
+    // The setting into the group's controls, and the sample drawn in it.
+    static void load(const Group& g);
     void update(const Group& g);
     void applyToWindows();
 

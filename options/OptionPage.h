@@ -1,8 +1,8 @@
 #pragma once
-// One page of the options dialog: a titled frame that fills itself from the
-// settings when it is made (which applies and stores nothing), then applies
-// and stores each change as its rules say. What a page keeps until the
-// dialog closes it stores in storeOnClose.
+// One page of the options dialog: a titled frame that loads its controls from
+// the settings when it is made (which applies and stores nothing), then
+// applies and stores each change as its rules say. What a page keeps back
+// until the dialog closes it applies in apply.
 
 #include "engine/settings/SettingId.h"
 #include "gui/MakeControl.h"
@@ -20,7 +20,9 @@ public:
     // objectName: the frame's name ("fraSetup"...), by which the texts find it.
     explicit OptionPage(const char* objectName, QWidget* parent = nullptr);
 
-    virtual void storeOnClose() {}
+    // What the page kept back, into the settings (and their store, where the
+    // page's rules say so).
+    virtual void apply() {}
 };
 
 // Runs a handler of the dialog; what it raises goes to the common error box

@@ -58,37 +58,36 @@ OptionsDialog::OptionsDialog(AppContext& app, std::shared_ptr<MainWindowLink> ma
     setObjectName(WindowName);
     resize(620, 440);
 
-    sideBarPicture = sideBar_->picture();
-
-    pageTree = new QTreeWidget(this);
-    pageTree->setObjectName(QStringLiteral("TWOption"));
-    pageTree->setFixedWidth(150);
-    pageTree->header()->hide();
-    pageTree->setMouseTracking(true);
-    pageTree->viewport()->installEventFilter(this);
+    pageTree_ = new QTreeWidget(this);
+    pageTree_->setObjectName(QStringLiteral("TWOption"));
+    pageTree_->setFixedWidth(150);
+    pageTree_->header()->hide();
+    pageTree_->setMouseTracking(true);
+    pageTree_->viewport()->installEventFilter(this);
     buildTree();
 
-    setup = new SetupPage(app, updateSetup);
-    skins = new SkinsPage(app, main_);
-    display = new DisplayPage(app, main_);
-    fileTypes = new FileTypePage(app, main_);
-    language = new LanguagePage(app, main_);
-    report = new ReportPage(app.settings.Report);
-    fonts = new FontPage(app);
+    setup_ = new SetupPage(app, updateSetup);
+    auto* skins = new SkinsPage(app, main_);
+    auto* display = new DisplayPage(app, main_);
+    fileTypes_ = new FileTypePage(app, main_);
+    auto* language = new LanguagePage(app, main_);
+    auto* report = new ReportPage(app.settings.Report);
+    auto* fonts = new FontPage(app);
     pages_ = new QStackedWidget(this);
-    for (QWidget* page : std::initializer_list<QWidget*>{setup, skins, display, fileTypes, language, report, fonts})
+    for (OptionPage* page :
+         std::initializer_list<OptionPage*>{setup_, skins, display, fileTypes_, language, report, fonts})
         pages_->addWidget(page);
-    connect(setup, &SetupPage::skinGenerated, skins, &SkinsPage::listSkins);
+    connect(setup_, &SetupPage::skinGenerated, skins, &SkinsPage::listSkins);
 
-    exitButton = new QPushButton(this);
+    auto* exitButton = new QPushButton(this);
     exitButton->setObjectName(QStringLiteral("cmdExit"));
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(1, 1, 8, 8); // the border is painted in the first pixel
     grid->setHorizontalSpacing(8);
-    grid->addWidget(sideBarPicture, 0, 0, 2, 1);
-    grid->addWidget(pageTree, 0, 1, 2, 1);
+    grid->addWidget(sideBar_->picture(), 0, 0, 2, 1);
+    grid->addWidget(pageTree_, 0, 1, 2, 1);
     grid->addWidget(pages_, 0, 2);
     grid->addWidget(exitButton, 1, 2, Qt::AlignRight);
     grid->setRowStretch(0, 1);
@@ -103,28 +102,26 @@ OptionsDialog::OptionsDialog(AppContext& app, std::shared_ptr<MainWindowLink> ma
     });
 
     retranslate();
-    fonts->updateLabelFont();
-    fonts->updateTitleFont();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
 OptionsDialog::~OptionsDialog()
 {
-    storeOnClose();
+    applyOnClose();
 }
 
 void OptionsDialog::buildTree()
 {
     std::map<std::string_view, QTreeWidgetItem*> nodes;
     for (const PageRow& row : PageRows) {
-        auto* item = row.parent ? new QTreeWidgetItem(nodes.at(row.parent)) : new QTreeWidgetItem(pageTree);
+        auto* item = row.parent ? new QTreeWidgetItem(nodes.at(row.parent)) : new QTreeWidgetItem(pageTree_);
         item->setData(0, TreeNodeKeyRole, QLatin1String(row.key));
         nodes[row.key] = item;
     }
-    pageTree->expandAll();
+    pageTree_->expandAll();
     // A node chosen with the keys shows its page as a clicked one does.
-    connect(pageTree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+    connect(pageTree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item)
             showPage(item->data(0, TreeNodeKeyRole).toString());
     });
@@ -143,15 +140,15 @@ void OptionsDialog::showPage(const QString& key)
 
 void OptionsDialog::hoverNode(QTreeWidgetItem* hovered)
 {
-    for (QTreeWidgetItemIterator it(pageTree); *it; ++it)
+    for (QTreeWidgetItemIterator it(pageTree_); *it; ++it)
         (*it)->setData(0, Qt::ForegroundRole, *it == hovered ? QVariant(HoverColour) : QVariant());
 }
 
 bool OptionsDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == pageTree->viewport()) {
+    if (watched == pageTree_->viewport()) {
         if (event->type() == QEvent::MouseMove)
-            hoverNode(pageTree->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
+            hoverNode(pageTree_->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
         else if (event->type() == QEvent::Leave)
             hoverNode(nullptr);
     }
@@ -161,28 +158,27 @@ bool OptionsDialog::eventFilter(QObject* watched, QEvent* event)
 void OptionsDialog::retranslate()
 {
     app_.windowTexts.apply(*this, WindowName);
-    fileTypes->retranslate();
+    fileTypes_->retranslate();
     setWindowTitle(app_.texts.text(TextId::OptionsSideBar));
     sideBar_->setCaption(app_.texts.text(TextId::OptionsSideBar));
 }
 
 void OptionsDialog::closeEvent(QCloseEvent* event)
 {
-    storeOnClose();
+    applyOnClose();
     event->accept();
     app_.windows.unload(WindowName);
 }
 
-void OptionsDialog::storeOnClose()
+void OptionsDialog::applyOnClose()
 {
     if (unloaded_)
         return;
     unloaded_ = true;
     Guarded("Form_Unload", [this] {
-        setup->abortUpdateCheck();
-        setup->storeOnClose();
-        report->storeOnClose();
-        fonts->storeOnClose();
+        setup_->abortUpdateCheck();
+        for (int i = 0; i < pages_->count(); ++i)
+            static_cast<OptionPage*>(pages_->widget(i))->apply();
         // The dialog stood above every window; the main window goes back to its own setting.
         if (!main_->hiddenToTray())
             FormStayOnTop(main_->window(), app_.settings.OnTop);

@@ -11,104 +11,102 @@
 #include <QVBoxLayout>
 
 namespace {
-QCheckBox* Column(QWidget* parent, const char* name, int flag)
-{
-    auto* box = MakeControl<QCheckBox>(parent, name);
-    box->setChecked(flag != 0);
-    return box;
-}
+// The columns a report may include, by the check boxes that choose them.
+constexpr std::pair<const char*, int ReportOptions::*> Columns[] = {
+    {"chkFileName", &ReportOptions::IncludeFile}, {"chkPath", &ReportOptions::IncludeDir},
+    {"chkDate", &ReportOptions::IncludeDate},     {"chkSize", &ReportOptions::IncludeSize},
+    {"chkDiskID", &ReportOptions::IncludeDisk},   {"chkComment", &ReportOptions::IncludeComment}};
 
-ColorChooser* Colour(QWidget* parent, const char* name, std::int32_t colour)
-{
-    auto* chooser = MakeControl<ColorChooser>(parent, name);
-    chooser->setColor(std::uint32_t(colour));
-    return chooser;
-}
+// The colours of an HTML report: the label, the chooser, the setting.
+struct ColourRow {
+    const char* label;
+    const char* chooser;
+    std::int32_t ReportOptions::*colour;
+};
+constexpr ColourRow Colours[] = {{"lblHeaderBackColor", "CCHeaderBackColor", &ReportOptions::HeaderBackColor},
+                                 {"lblHeaderTextColor", "CCHeaderTextColor", &ReportOptions::HeaderTextColor},
+                                 {"lblFieldBackColor", "CCFieldBackColor", &ReportOptions::FieldBackColor},
+                                 {"lblFieldTextColor", "CCFieldTextColor", &ReportOptions::FieldTextColor}};
 } // namespace
 
 ReportPage::ReportPage(ReportOptions& report, QWidget* parent) : OptionPage("fraReport", parent), report_(report)
 {
     auto* formatLabel = MakeControl<QLabel>(this, "lblReportFormat");
-    htmlStyle = MakeControl<QRadioButton>(this, "optHTML");
-    textStyle = MakeControl<QRadioButton>(this, "optText");
-    (report.StyleHTML ? htmlStyle : textStyle)->setChecked(true);
+    htmlStyle_ = MakeControl<QRadioButton>(this, "optHTML");
+    textStyle_ = MakeControl<QRadioButton>(this, "optText");
 
     auto* includeGroup = MakeControl<QGroupBox>(this, "fraInclude");
-    withFileName = Column(includeGroup, "chkFileName", report.IncludeFile);
-    withPath = Column(includeGroup, "chkPath", report.IncludeDir);
-    withDate = Column(includeGroup, "chkDate", report.IncludeDate);
-    withSize = Column(includeGroup, "chkSize", report.IncludeSize);
-    withDiskId = Column(includeGroup, "chkDiskID", report.IncludeDisk);
-    withComment = Column(includeGroup, "chkComment", report.IncludeComment);
     auto* include = new QGridLayout(includeGroup);
-    QCheckBox* columns[] = {withFileName, withPath, withDate, withSize, withDiskId, withComment};
-    for (int i = 0; i < 6; ++i)
-        include->addWidget(columns[i], i % 3, i / 3);
-
-    htmlGroup = MakeControl<QGroupBox>(this, "fraHTML");
-    withBorder = Column(htmlGroup, "chkBorder", report.Border);
-    headerBackColor = Colour(htmlGroup, "CCHeaderBackColor", report.HeaderBackColor);
-    headerTextColor = Colour(htmlGroup, "CCHeaderTextColor", report.HeaderTextColor);
-    fieldBackColor = Colour(htmlGroup, "CCFieldBackColor", report.FieldBackColor);
-    fieldTextColor = Colour(htmlGroup, "CCFieldTextColor", report.FieldTextColor);
-    auto* html = new QGridLayout(htmlGroup);
-    html->addWidget(withBorder, 0, 0, 1, 2);
-    const std::pair<const char*, ColorChooser*> colours[] = {{"lblHeaderBackColor", headerBackColor},
-                                                             {"lblHeaderTextColor", headerTextColor},
-                                                             {"lblFieldBackColor", fieldBackColor},
-                                                             {"lblFieldTextColor", fieldTextColor}};
-    int row = 1;
-    for (auto [label, chooser] : colours) {
-        html->addWidget(MakeControl<QLabel>(htmlGroup, label), row, 0);
-        html->addWidget(chooser, row++, 1);
+    for (auto [name, flag] : Columns) {
+        auto* box = MakeControl<QCheckBox>(includeGroup, name);
+        const int i = int(flags_.size());
+        include->addWidget(box, i % 3, i / 3);
+        flags_.emplace_back(box, flag);
     }
 
-    textGroup = MakeControl<QGroupBox>(this, "fraText");
-    separatorBox = MakeControl<QComboBox>(textGroup, "cmbSeparator");
-    separatorBox->setEditable(true);
-    separatorBox->setMinimumWidth(56);
-    separatorBox->addItems({";", ":", ",", "$", "!", "\\"});
-    separatorBox->setEditText(QString::fromStdString(report.ColumnSeparator));
-    auto* text = new QGridLayout(textGroup);
-    text->addWidget(MakeControl<QLabel>(textGroup, "lblSeparator"), 0, 0);
-    text->addWidget(separatorBox, 0, 1);
+    htmlGroup_ = MakeControl<QGroupBox>(this, "fraHTML");
+    auto* html = new QGridLayout(htmlGroup_);
+    auto* withBorder = MakeControl<QCheckBox>(htmlGroup_, "chkBorder");
+    html->addWidget(withBorder, 0, 0, 1, 2);
+    flags_.emplace_back(withBorder, &ReportOptions::Border);
+    int row = 1;
+    for (const ColourRow& c : Colours) {
+        html->addWidget(MakeControl<QLabel>(htmlGroup_, c.label), row, 0);
+        auto* chooser = MakeControl<ColorChooser>(htmlGroup_, c.chooser);
+        html->addWidget(chooser, row++, 1);
+        colours_.emplace_back(chooser, c.colour);
+    }
+
+    textGroup_ = MakeControl<QGroupBox>(this, "fraText");
+    separatorBox_ = MakeControl<QComboBox>(textGroup_, "cmbSeparator");
+    separatorBox_->setEditable(true);
+    separatorBox_->setMinimumWidth(56);
+    separatorBox_->addItems({";", ":", ",", "$", "!", "\\"});
+    auto* text = new QGridLayout(textGroup_);
+    text->addWidget(MakeControl<QLabel>(textGroup_, "lblSeparator"), 0, 0);
+    text->addWidget(separatorBox_, 0, 1);
     text->setColumnStretch(2, 1);
     text->setRowStretch(1, 1);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(formatLabel, 0, 0);
-    grid->addWidget(htmlStyle, 0, 1);
-    grid->addWidget(textStyle, 0, 2);
+    grid->addWidget(htmlStyle_, 0, 1);
+    grid->addWidget(textStyle_, 0, 2);
     grid->addWidget(includeGroup, 1, 0, 1, 3);
-    grid->addWidget(htmlGroup, 2, 0, 1, 2);
-    grid->addWidget(textGroup, 2, 2);
+    grid->addWidget(htmlGroup_, 2, 0, 1, 2);
+    grid->addWidget(textGroup_, 2, 2);
     grid->setRowStretch(3, 1);
 
+    load();
+    connect(htmlStyle_, &QRadioButton::toggled, this, &ReportPage::enableChosenStyle);
+}
+
+void ReportPage::load()
+{
+    const ReportOptions& r = report_;
+    (r.StyleHTML ? htmlStyle_ : textStyle_)->setChecked(true);
+    for (auto [box, flag] : flags_)
+        box->setChecked(r.*flag != 0);
+    for (auto [chooser, colour] : colours_)
+        chooser->setColor(std::uint32_t(r.*colour));
+    separatorBox_->setEditText(QString::fromStdString(r.ColumnSeparator));
     enableChosenStyle();
-    connect(htmlStyle, &QRadioButton::toggled, this, &ReportPage::enableChosenStyle);
 }
 
 void ReportPage::enableChosenStyle()
 {
-    const bool html = htmlStyle->isChecked();
-    htmlGroup->setEnabled(html);
-    textGroup->setEnabled(!html);
+    const bool html = htmlStyle_->isChecked();
+    htmlGroup_->setEnabled(html);
+    textGroup_->setEnabled(!html);
 }
 
-void ReportPage::storeOnClose()
+void ReportPage::apply()
 {
     ReportOptions& r = report_;
-    r.Border = withBorder->isChecked();
-    r.IncludeComment = withComment->isChecked();
-    r.IncludeDate = withDate->isChecked();
-    r.IncludeDisk = withDiskId->isChecked();
-    r.IncludeFile = withFileName->isChecked();
-    r.IncludeDir = withPath->isChecked();
-    r.IncludeSize = withSize->isChecked();
-    r.ColumnSeparator = separatorBox->currentText().toStdString();
-    r.StyleHTML = htmlStyle->isChecked();
-    r.HeaderBackColor = std::int32_t(headerBackColor->color());
-    r.HeaderTextColor = std::int32_t(headerTextColor->color());
-    r.FieldBackColor = std::int32_t(fieldBackColor->color());
-    r.FieldTextColor = std::int32_t(fieldTextColor->color());
+    r.StyleHTML = htmlStyle_->isChecked();
+    for (auto [box, flag] : flags_)
+        r.*flag = box->isChecked();
+    for (auto [chooser, colour] : colours_)
+        r.*colour = std::int32_t(chooser->color());
+    r.ColumnSeparator = separatorBox_->currentText().toStdString();
 }

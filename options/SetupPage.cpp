@@ -26,11 +26,10 @@ int StoredCount(SettingId setting)
     }
 }
 
-QSpinBox* CountBox(QWidget* parent, const char* name, int maximum, int value)
+QSpinBox* CountBox(QWidget* parent, const char* name, int maximum)
 {
     auto* box = MakeControl<QSpinBox>(parent, name);
     box->setRange(1, maximum);
-    box->setValue(value);
     return box;
 }
 } // namespace
@@ -39,60 +38,69 @@ SetupPage::SetupPage(AppContext& app, const UpdateSetup& updateSetup, QWidget* p
     : OptionPage("fraSetup", parent), app_(app), update_(updateSetup)
 {
     setTitle(QStringLiteral("Setup"));
-    watchDevices = SettingToggle(this, "chkDevChange", app.settings, &AppSettings::DevChange, SettingId::DevChange);
-    recentCount = CountBox(this, "UpDownSlideRecent", 10, StoredCount(SettingId::RecentCount));
-    maxHitCount = CountBox(this, "UpDownSlideMaxHit", 10000, StoredCount(SettingId::MaxHit));
-    updateButton = MakeControl<QPushButton>(this, "cmdScan");
-    downloadProgress = MakeControl<QProgressBar>(this, "ProgressBar");
-    downloadProgress->setTextVisible(false);
-    downloadProgress->hide();
-    makeSkinButton = MakeControl<QPushButton>(this, "cmdGenereSkin");
+    auto* watchDevices =
+        SettingToggle(this, "chkDevChange", app.settings, &AppSettings::DevChange, SettingId::DevChange);
+    recentCount_ = CountBox(this, "UpDownSlideRecent", 10);
+    maxHitCount_ = CountBox(this, "UpDownSlideMaxHit", 10000);
+    updateButton_ = MakeControl<QPushButton>(this, "cmdScan");
+    downloadProgress_ = MakeControl<QProgressBar>(this, "ProgressBar");
+    downloadProgress_->setTextVisible(false);
+    downloadProgress_->hide();
+    auto* makeSkinButton = MakeControl<QPushButton>(this, "cmdGenereSkin");
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(watchDevices, 0, 0, 1, 2);
     grid->addWidget(MakeControl<QLabel>(this, "lblRecent"), 1, 0);
-    grid->addWidget(recentCount, 1, 1);
+    grid->addWidget(recentCount_, 1, 1);
     grid->addWidget(MakeControl<QLabel>(this, "lblMaxHit"), 2, 0);
-    grid->addWidget(maxHitCount, 2, 1);
+    grid->addWidget(maxHitCount_, 2, 1);
     grid->setRowMinimumHeight(3, 12);
-    grid->addWidget(updateButton, 4, 0);
-    grid->addWidget(downloadProgress, 4, 1);
+    grid->addWidget(updateButton_, 4, 0);
+    grid->addWidget(downloadProgress_, 4, 1);
     grid->addWidget(makeSkinButton, 5, 0);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(6, 1);
 
-    connect(updateButton, &QPushButton::clicked, this, &SetupPage::checkForUpdate);
+    load();
+    connect(updateButton_, &QPushButton::clicked, this, &SetupPage::checkForUpdate);
     connect(&update_, &UpdateCheck::downloadStarted, this, [this](qint64 maximum) {
-        downloadProgress->setRange(0, int(std::min<qint64>(maximum, INT_MAX)));
-        downloadProgress->setValue(0);
-        downloadProgress->show();
+        downloadProgress_->setRange(0, int(std::min<qint64>(maximum, INT_MAX)));
+        downloadProgress_->setValue(0);
+        downloadProgress_->show();
     });
     connect(&update_, &UpdateCheck::downloadProgress, this,
-            [this](qint64 received) { downloadProgress->setValue(int(std::min<qint64>(received, INT_MAX))); });
+            [this](qint64 received) { downloadProgress_->setValue(int(std::min<qint64>(received, INT_MAX))); });
     connect(&update_, &UpdateCheck::downloadEnded, this, [this] {
-        downloadProgress->setValue(downloadProgress->maximum());
-        downloadProgress->hide();
+        downloadProgress_->setValue(downloadProgress_->maximum());
+        downloadProgress_->hide();
     });
-    connect(&update_, &UpdateCheck::finished, this, [this] { updateButton->setEnabled(true); });
+    connect(&update_, &UpdateCheck::finished, this, [this] { updateButton_->setEnabled(true); });
     connect(makeSkinButton, &QPushButton::clicked, this, [this] {
         if (GenerateDefaultSkin())
             emit skinGenerated();
     });
 }
 
+// The new-volume box loads itself, as every SettingToggle does.
+void SetupPage::load()
+{
+    recentCount_->setValue(StoredCount(SettingId::RecentCount));
+    maxHitCount_->setValue(StoredCount(SettingId::MaxHit));
+}
+
 void SetupPage::checkForUpdate()
 {
     const LangText& t = app_.texts;
-    updateButton->setEnabled(false); // a check may end before start() returns
+    updateButton_->setEnabled(false); // a check may end before start() returns
     update_.start({t[TextId::AskDownload], t[TextId::DownloadDone], t[TextId::DownloadSavedAs], t[TextId::UpToDate]});
-    updateButton->setEnabled(!update_.isBusy());
+    updateButton_->setEnabled(!update_.isBusy());
 }
 
-void SetupPage::storeOnClose()
+void SetupPage::apply()
 {
     AppSettings& s = app_.settings;
-    s.RecentCount = recentCount->value();
+    s.RecentCount = recentCount_->value();
     WriteSetting(SettingId::RecentCount, s);
-    s.MaxHit = maxHitCount->value();
+    s.MaxHit = maxHitCount_->value();
     WriteSetting(SettingId::MaxHit, s);
 }

@@ -1,13 +1,12 @@
 #pragma once
 // The Setup page: the new-volume offer, the number of recent searches kept
-// and the hit limit (both written when the dialog closes), the update check
-// with its progress bar, and the default skin written out anew.
+// and the hit limit (both written when the page applies them), the update
+// check with its progress bar, and the default skin written out anew.
 
 #include "options/OptionPage.h"
 #include "options/UpdateCheck.h"
 
 struct AppContext;
-class QCheckBox;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
@@ -17,24 +16,22 @@ class SetupPage : public OptionPage {
 public:
     SetupPage(AppContext& app, const UpdateSetup& updateSetup, QWidget* parent = nullptr);
 
-    void storeOnClose() override;
-    // Ends a running update check at once (the dialog closes).
+    void apply() override;
+    // Ends a running update check at once, without a word.
     void abortUpdateCheck() { update_.abort(); }
-
-    QCheckBox* watchDevices;
-    QSpinBox* recentCount;
-    QSpinBox* maxHitCount;
-    QPushButton* updateButton;
-    QProgressBar* downloadProgress;
-    QPushButton* makeSkinButton;
 
 signals:
     // The default skin package was written into the skin folder.
     void skinGenerated();
 
 private:
+    void load();
     void checkForUpdate();
 
     AppContext& app_;
     UpdateCheck update_;
+    QSpinBox* recentCount_ = nullptr;
+    QSpinBox* maxHitCount_ = nullptr;
+    QPushButton* updateButton_ = nullptr;
+    QProgressBar* downloadProgress_ = nullptr;
 };

@@ -47,12 +47,21 @@ protected:
         QApplication::processEvents();
         return about;
     }
-    QWidget* shownFrame(AboutBox& about)
+    // The name of the one tab frame shown.
+    static QString shownFrame(const AboutBox& about)
     {
-        for (QWidget* frame : {about.aboutPage, about.supportPage, about.thanksPage})
-            if (frame->isVisible())
-                return frame;
-        return nullptr;
+        QString shown;
+        for (const char* name : {"fraAbout", "fraSupport", "fraThanks"})
+            if (Control<QWidget>(about, name).isVisible())
+                shown += QLatin1String(name);
+        return shown;
+    }
+    static QTabBar& tabs(const AboutBox& about) { return Control<QTabBar>(about, "TabStrip"); }
+    // OK on the modal window, which must be the about box.
+    static void clickOk(QWidget* modal)
+    {
+        ASSERT_NE(qobject_cast<AboutBox*>(modal), nullptr);
+        Control<QPushButton>(*modal, "cmdOK").click();
     }
     // A program on PATH that leaves a mark when it runs.
     std::string tool(const std::string& name)
@@ -68,22 +77,22 @@ protected:
 TEST_F(AboutBoxTest, TitleTabsAndTheSixLinks)
 {
     AboutBox& about = make();
-    EXPECT_EQ(about.titleLabel->text(), "CorvaneDisk 2.0.0");
-    ASSERT_EQ(about.tabs->count(), 3);
-    EXPECT_EQ(about.tabs->tabText(0), "About");
-    EXPECT_EQ(about.tabs->tabText(1), "Support");
-    EXPECT_EQ(about.tabs->tabText(2), "Thanks");
-    EXPECT_EQ(shownFrame(about), about.aboutPage);
-    about.tabs->setCurrentIndex(1);
-    EXPECT_EQ(shownFrame(about), about.supportPage);
-    about.tabs->setCurrentIndex(2);
-    EXPECT_EQ(shownFrame(about), about.thanksPage);
+    EXPECT_EQ(Control<QLabel>(about, "lblTitle").text(), "CorvaneDisk 2.0.0");
+    ASSERT_EQ(tabs(about).count(), 3);
+    EXPECT_EQ(tabs(about).tabText(0), "About");
+    EXPECT_EQ(tabs(about).tabText(1), "Support");
+    EXPECT_EQ(tabs(about).tabText(2), "Thanks");
+    EXPECT_EQ(shownFrame(about), "fraAbout");
+    tabs(about).setCurrentIndex(1);
+    EXPECT_EQ(shownFrame(about), "fraSupport");
+    tabs(about).setCurrentIndex(2);
+    EXPECT_EQ(shownFrame(about), "fraThanks");
     EXPECT_EQ(about.findChild<QLabel*>("lblCCRP")->text(), "Vb Commun Control Remplacement");
-    EXPECT_EQ(about.systemInfoButton->text(), QString::fromUtf8("&Infos système..."));
+    EXPECT_EQ(Control<QPushButton>(about, "cmdSysInfo").text(), QString::fromUtf8("&Infos système..."));
 
     for (auto [tab, names] : {std::pair{1, std::vector<const char*>{"lblFAQURL", "lblSupportURL", "lblSiteURL"}},
                               {2, {"lblTamselURL", "lblVbNetURL", "lblCCRPURL"}}}) {
-        about.tabs->setCurrentIndex(tab);
+        tabs(about).setCurrentIndex(tab);
         for (const char* name : names)
             QTest::mouseClick(about.findChild<QLabel*>(name), Qt::LeftButton);
     }
@@ -101,23 +110,23 @@ TEST_F(AboutBoxTest, TitleTabsAndTheSixLinks)
 TEST_F(AboutBoxTest, EachShowingOpensOnTheFirstTab)
 {
     int shown = 0;
-    QWidget* frameSeen = nullptr;
+    QString frameSeen;
     auto leaveOnThanks = [&](QWidget* w) {
         auto* about = qobject_cast<AboutBox*>(w);
         ASSERT_NE(about, nullptr);
-        frameSeen = about->aboutPage->isVisible() ? about->aboutPage : nullptr;
-        about->tabs->setCurrentIndex(2);
+        frameSeen = shownFrame(*about);
+        tabs(*about).setCurrentIndex(2);
         ++shown;
-        about->okButton->click();
+        clickOk(about);
     };
     TestWorld::whenModal(leaveOnThanks);
     ShowAboutBox(world.app, main);
     EXPECT_EQ(world.windows.loaded(AboutBox::WindowName), nullptr);
-    frameSeen = nullptr;
+    frameSeen.clear();
     TestWorld::whenModal(leaveOnThanks);
     ShowAboutBox(world.app, nullptr);
     EXPECT_EQ(shown, 2);
-    EXPECT_NE(frameSeen, nullptr);
+    EXPECT_EQ(frameSeen, "fraAbout");
 }
 
 TEST_F(AboutBoxTest, SystemInformationStartsTheFirstToolFoundOrSaysThereIsNone)
@@ -125,7 +134,7 @@ TEST_F(AboutBoxTest, SystemInformationStartsTheFirstToolFoundOrSaysThereIsNone)
     AboutBox& about = make();
     {
         ScopedPath none(world.home.file("bin"));
-        about.systemInfoButton->click();
+        Control<QPushButton>(about, "cmdSysInfo").click();
     }
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
     EXPECT_EQ(world.fakes.prompter.boxes[0].text, NoSysInfo);
@@ -135,7 +144,7 @@ TEST_F(AboutBoxTest, SystemInformationStartsTheFirstToolFoundOrSaysThereIsNone)
     const std::string first = tool(SystemInfoTools[1]);
     {
         ScopedPath tools(world.home.file("bin"));
-        about.systemInfoButton->click();
+        Control<QPushButton>(about, "cmdSysInfo").click();
     }
     ASSERT_TRUE(TestWorld::waitFor([&] { return std::filesystem::exists(first + ".ran"); }));
     EXPECT_FALSE(std::filesystem::exists(second + ".ran"));
@@ -152,7 +161,7 @@ TEST_F(AboutBoxTest, TheSideBarDragsTheBoxWithoutSnapping)
         QCursor::setPos(cursor);
         QMouseEvent e(type, QPointF(5, 5), QPointF(cursor), button, button == Qt::NoButton ? Qt::RightButton : button,
                       Qt::NoModifier);
-        QApplication::sendEvent(about.sideBarPicture, &e);
+        QApplication::sendEvent(&Control<QLabel>(about, "picSideBar"), &e);
     };
     send(QEvent::MouseButtonPress, {100, 100}, Qt::RightButton);
     send(QEvent::MouseMove, {95, 130}, Qt::NoButton);
@@ -169,7 +178,7 @@ TEST_F(AboutBoxTest, CtrlALeavesStayOnTopWhileTheBoxIsOpen)
     TestWorld::whenModal([&](QWidget* w) {
         onTopMeanwhile = main->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         owner = w->parentWidget();
-        qobject_cast<AboutBox*>(w)->okButton->click();
+        clickOk(w);
     });
     QTest::keyClick(main, Qt::Key_A, Qt::ControlModifier);
     EXPECT_FALSE(onTopMeanwhile);
@@ -179,7 +188,7 @@ TEST_F(AboutBoxTest, CtrlALeavesStayOnTopWhileTheBoxIsOpen)
     // From the tray while the window lives there: it stays hidden.
     QMetaObject::invokeMethod(&Control<ButtonWeb>(*main, "BWMin"), "clicked");
     ASSERT_TRUE(main->hiddenToTray());
-    TestWorld::whenModal([](QWidget* w) { qobject_cast<AboutBox*>(w)->okButton->click(); });
+    TestWorld::whenModal([](QWidget* w) { clickOk(w); });
     emit world.windows.find<TrayIconMenu>()->menuChosen(0, QStringLiteral("ABOUT"));
     EXPECT_FALSE(main->isVisible());
 }

@@ -12,14 +12,8 @@
 #include "mainwindow/TrayIconMenu.h"
 #include "mainwindow/SaveCatalogDialog.h"
 #include "mainwindow/MainWindowOptionsLink.h"
-#include "options/ChoicePages.h"
-#include "options/DisplayPage.h"
 #include "options/FileChoiceList.h"
-#include "options/FileTypePage.h"
-#include "options/FontPage.h"
 #include "options/OptionsDialog.h"
-#include "options/ReportPage.h"
-#include "options/SetupPage.h"
 #include "platform/gui/DialogPrompter.h"
 #include "skin/default/DefaultSkinPackage.h"
 #include "tests/support/HttpStub.h"
@@ -29,6 +23,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QNetworkProxy>
@@ -113,7 +108,7 @@ protected:
     }
     void close(OptionsDialog& dialog)
     {
-        dialog.exitButton->click();
+        Control<QPushButton>(dialog, "cmdExit").click();
         settle();
         ASSERT_EQ(world.windows.loaded(OptionsDialog::WindowName), nullptr);
     }
@@ -141,13 +136,13 @@ TEST_F(OptionsDialogTest, OpeningWritesNothingAndLeavesTheTrayAndTheMainWindowAl
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 
     // The boxes show the settings; the tree its seven nodes, labelled.
-    EXPECT_TRUE(dialog.display->alwaysOnTop->isChecked());
-    EXPECT_TRUE(dialog.display->showInTray->isChecked());
-    EXPECT_TRUE(dialog.setup->watchDevices->isChecked());
+    EXPECT_TRUE(Control<QCheckBox>(dialog, "chkAllwaysOnTop").isChecked());
+    EXPECT_TRUE(Control<QCheckBox>(dialog, "chkSystray").isChecked());
+    EXPECT_TRUE(Control<QCheckBox>(dialog, "chkDevChange").isChecked());
     EXPECT_EQ(dialog.page(), "SETUP");
-    EXPECT_EQ(NodeText(*dialog.pageTree, "Setup"), "Setup");
-    EXPECT_EQ(NodeText(*dialog.pageTree, "Display"), "Display");
-    EXPECT_EQ(NodeText(*dialog.pageTree, "Font"), "Font");
+    EXPECT_EQ(NodeText(Control<QTreeWidget>(dialog, "TWOption"), "Setup"), "Setup");
+    EXPECT_EQ(NodeText(Control<QTreeWidget>(dialog, "TWOption"), "Display"), "Display");
+    EXPECT_EQ(NodeText(Control<QTreeWidget>(dialog, "TWOption"), "Font"), "Font");
     EXPECT_EQ(Text(dialog, "chkTaskbar"), "Show in the task bar");
 
     // F5 again brings the same dialog forward.
@@ -158,9 +153,10 @@ TEST_F(OptionsDialogTest, OpeningWritesNothingAndLeavesTheTrayAndTheMainWindowAl
 TEST_F(OptionsDialogTest, EachToggleStoresAndAppliesItsOwnState)
 {
     OptionsDialog& dialog = open();
-    DisplayPage& d = *dialog.display;
+    auto& alwaysOnTop = Control<QCheckBox>(dialog, "chkAllwaysOnTop");
+    auto& showInTray = Control<QCheckBox>(dialog, "chkSystray");
 
-    d.alwaysOnTop->click();
+    alwaysOnTop.click();
     EXPECT_TRUE(world.settings.OnTop);
     EXPECT_EQ(Stored(Option, "OnTop"), "True");
     EXPECT_TRUE(OnTop(main));
@@ -171,36 +167,37 @@ TEST_F(OptionsDialogTest, EachToggleStoresAndAppliesItsOwnState)
     EXPECT_FALSE(world.settings.OnTop);
     EXPECT_FALSE(OnTop(main));
     // ... so unticking the box stores off (not the opposite of the setting).
-    d.alwaysOnTop->click();
+    alwaysOnTop.click();
     EXPECT_FALSE(world.settings.OnTop);
     EXPECT_EQ(Stored(Option, "OnTop"), "False");
     EXPECT_FALSE(OnTop(main));
     EXPECT_FALSE(tray()->isChecked("ONTOP"));
-    d.alwaysOnTop->click();
+    alwaysOnTop.click();
     EXPECT_TRUE(world.settings.OnTop);
     EXPECT_TRUE(OnTop(main));
 
-    d.showInTaskbar->click();
+    Control<QCheckBox>(dialog, "chkTaskbar").click();
     EXPECT_FALSE(world.settings.ShowTaskBar);
     EXPECT_EQ(Stored(Option, "ShowTaskBar"), "False");
     EXPECT_EQ(main->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
     EXPECT_TRUE(main->isVisible());
 
-    d.showInTray->click();
+    showInTray.click();
     settle();
     EXPECT_FALSE(world.settings.ShowSysTray);
     EXPECT_EQ(Stored(Option, "ShowSysTray"), "False");
     EXPECT_EQ(tray(), nullptr);
     EXPECT_TRUE(world.fakes.tray.liveIcons().empty());
-    d.showInTray->click();
+    showInTray.click();
     EXPECT_NE(tray(), nullptr);
     EXPECT_EQ(world.fakes.tray.liveIcons().size(), 1u);
 
-    for (auto [box, flag, value] : {std::tuple{d.magneticBorders, &world.settings.BorderMagnetic, "BorderMagnetic"},
-                                    {dialog.setup->watchDevices, &world.settings.DevChange, "DevChange"},
-                                    {dialog.skins->randomSkin, &world.settings.RandomSkin, "RandomSkin"}}) {
+    for (auto [box, flag, value] :
+         {std::tuple{"chkScreenBorderMagnetic", &world.settings.BorderMagnetic, "BorderMagnetic"},
+          {"chkDevChange", &world.settings.DevChange, "DevChange"},
+          {"chkRandomSkin", &world.settings.RandomSkin, "RandomSkin"}}) {
         const bool was = *flag;
-        box->click();
+        Control<QCheckBox>(dialog, box).click();
         EXPECT_EQ(*flag, !was) << value;
         EXPECT_EQ(Stored(Option, value), was ? "False" : "True") << value;
     }
@@ -210,23 +207,24 @@ TEST_F(OptionsDialogTest, EachToggleStoresAndAppliesItsOwnState)
 TEST_F(OptionsDialogTest, TheSliderChangesThePreviewTheStoreAndAShownIcon)
 {
     OptionsDialog& dialog = open();
-    DisplayPage& d = *dialog.display;
-    EXPECT_EQ(d.trayIconSlider->value(), 2);
+    auto& slider = Control<QSlider>(dialog, "SliderIcon");
+    auto& showInTray = Control<QCheckBox>(dialog, "chkSystray");
+    EXPECT_EQ(slider.value(), 2);
 
-    d.trayIconSlider->setValue(5);
-    EXPECT_TRUE(SamePicture(d.trayIconPreview->pixmap(), TrayPicture(5)));
+    slider.setValue(5);
+    EXPECT_TRUE(SamePicture(Control<QLabel>(dialog, "picSysIcon").pixmap(), TrayPicture(5)));
     EXPECT_EQ(world.settings.NumIconSysTray, 5);
     EXPECT_EQ(QueryValue(HKEY_LOCAL_MACHINE, Option, "NumIconSysTray").kind(), RegValue::Kind::Number);
     EXPECT_EQ(Stored(Option, "NumIconSysTray"), "5");
     EXPECT_TRUE(SamePicture(world.fakes.tray.liveIcons().at(0)->icon.pixmap(32, 32), TrayPicture(5)));
 
     // Without the icon only the preview and the value change; the next icon takes them.
-    d.showInTray->click();
+    showInTray.click();
     settle();
-    d.trayIconSlider->setValue(3);
+    slider.setValue(3);
     EXPECT_EQ(Stored(Option, "NumIconSysTray"), "3");
     EXPECT_TRUE(world.fakes.tray.liveIcons().empty());
-    d.showInTray->click();
+    showInTray.click();
     EXPECT_TRUE(SamePicture(world.fakes.tray.liveIcons().at(0)->icon.pixmap(32, 32), TrayPicture(3)));
 }
 
@@ -235,14 +233,16 @@ TEST_F(OptionsDialogTest, ClosingWritesTheCountsTheReportAndTheFonts)
     // The store, not the setting in memory, fills the two counts.
     SetKeyValue(HKEY_LOCAL_MACHINE, Search, "MaxHit", "321", REG_DWORD);
     OptionsDialog& dialog = open();
-    EXPECT_EQ(dialog.setup->maxHitCount->value(), 321);
-    EXPECT_EQ(dialog.setup->recentCount->value(), 5);
-    EXPECT_EQ(dialog.setup->recentCount->maximum(), 10);
-    EXPECT_EQ(dialog.setup->maxHitCount->maximum(), 10000);
+    auto& recentCount = Control<QSpinBox>(dialog, "UpDownSlideRecent");
+    auto& maxHitCount = Control<QSpinBox>(dialog, "UpDownSlideMaxHit");
+    EXPECT_EQ(maxHitCount.value(), 321);
+    EXPECT_EQ(recentCount.value(), 5);
+    EXPECT_EQ(recentCount.maximum(), 10);
+    EXPECT_EQ(maxHitCount.maximum(), 10000);
 
-    dialog.setup->recentCount->setValue(7);
-    dialog.setup->maxHitCount->setValue(2500);
-    dialog.report->withDiskId->click();
+    recentCount.setValue(7);
+    maxHitCount.setValue(2500);
+    Control<QCheckBox>(dialog, "chkDiskID").click();
     EXPECT_EQ(Stored(Search, ""), "5"); // only closing writes them
     EXPECT_EQ(world.settings.Report.IncludeDisk, 0);
     close(dialog);
@@ -273,29 +273,30 @@ TEST_F(OptionsDialogTest, FontsReachEveryWindowOnApplyAndAMissingFontIsKept)
     auto& save = world.windows.get<SaveCatalogDialog>();
     auto& edit = world.windows.get<CommentDialog>();
     OptionsDialog& dialog = open();
-    const FontPage::Group& label = dialog.fonts->labelGroup();
-    const FontPage::Group& title = dialog.fonts->titleGroup();
-    EXPECT_EQ(label.font->currentText(), "No Such Font 123");
-    EXPECT_EQ(label.size->currentText(), "7");
-    EXPECT_EQ(title.size->currentText(), "500");
-    EXPECT_EQ(Items(*label.size), QStringList({"7", "8", "9", "10", "11", "12", "13", "14"}));
+    auto& labelFont = Control<QComboBox>(dialog, "cmbFontLabel");
+    auto& labelSize = Control<QComboBox>(dialog, "cmbSizeLabel");
+    auto& titleSize = Control<QComboBox>(dialog, "cmbSizeTitle");
+    EXPECT_EQ(labelFont.currentText(), "No Such Font 123");
+    EXPECT_EQ(labelSize.currentText(), "7");
+    EXPECT_EQ(titleSize.currentText(), "500");
+    EXPECT_EQ(Items(labelSize), QStringList({"7", "8", "9", "10", "11", "12", "13", "14"}));
 
     // Changes go into the settings at once, onto the windows only with Apply.
     const QString family = QFontDatabase::families().value(0);
     ASSERT_FALSE(family.isEmpty());
-    label.font->setCurrentIndex(label.font->findText(family));
-    label.size->setCurrentIndex(label.size->findText("12"));
-    label.bold->click();
-    label.colour->setColor(0x0000FF); // red
-    title.size->setCurrentIndex(title.size->findText("10"));
+    labelFont.setCurrentIndex(labelFont.findText(family));
+    labelSize.setCurrentIndex(labelSize.findText("12"));
+    Control<QCheckBox>(dialog, "chkBoldLabel").click();
+    Control<ColorChooser>(dialog, "CCLabel").setColor(0x0000FF); // red
+    titleSize.setCurrentIndex(titleSize.findText("10"));
     EXPECT_EQ(world.settings.FontLabel.Name, family.toStdString());
     EXPECT_EQ(world.settings.FontLabel.Size, 12);
     EXPECT_TRUE(world.settings.FontLabel.Bold);
-    EXPECT_EQ(label.sample->font().pointSize(), 12);
+    EXPECT_EQ(Control<QLabel>(dialog, "lblSampleLabel").font().pointSize(), 12);
     QLabel* recursive = main->findChild<QLabel*>("lblRecursive");
     EXPECT_NE(recursive->font().pointSize(), 12);
 
-    title.apply->click();
+    Control<QPushButton>(dialog, "cmdApplyTitle").click();
     for (QLabel* l : {recursive, save.findChild<QLabel*>("lblName"), edit.findChild<QLabel*>("lblOk")}) {
         EXPECT_EQ(l->font().family(), family) << l->objectName().toStdString();
         EXPECT_EQ(l->font().pointSize(), 12);
@@ -309,7 +310,7 @@ TEST_F(OptionsDialogTest, FontsReachEveryWindowOnApplyAndAMissingFontIsKept)
     close(dialog);
     world.settings.FontLabel.Name = "No Such Font 123";
     OptionsDialog& again = open();
-    EXPECT_EQ(again.fonts->labelGroup().font->currentText(), "No Such Font 123");
+    EXPECT_EQ(Control<QComboBox>(again, "cmbFontLabel").currentText(), "No Such Font 123");
     close(again);
     EXPECT_EQ(world.settings.FontLabel.Name, "No Such Font 123");
 }
@@ -317,15 +318,18 @@ TEST_F(OptionsDialogTest, FontsReachEveryWindowOnApplyAndAMissingFontIsKept)
 TEST_F(OptionsDialogTest, FileTypesAreAddedRefusedAndRemovedAndTheCombosFollow)
 {
     OptionsDialog& dialog = open();
-    FileTypePage& page = *dialog.fileTypes;
+    auto& typeList = Control<QListWidget>(dialog, "lstType");
+    auto& nameEdit = Control<QLineEdit>(dialog, "txtName");
+    auto& patternEdit = Control<QLineEdit>(dialog, "txtTypeFile");
+    auto& removeButton = Control<QPushButton>(dialog, "cmdRemoveFileType");
     const QStringList standard = {"All Files (*.*)", "Compressed archives (*.zip)", "Executable files (*.exe)",
                                   "Text documents (*.txt)"};
-    EXPECT_EQ(Items(*page.typeList), standard);
-    EXPECT_FALSE(page.removeButton->isEnabled());
+    EXPECT_EQ(Items(typeList), standard);
+    EXPECT_FALSE(removeButton.isEnabled());
     auto add = [&](const QString& name, const QString& patterns) {
-        page.nameEdit->setText(name);
-        page.patternEdit->setText(patterns);
-        page.addButton->click();
+        nameEdit.setText(name);
+        patternEdit.setText(patterns);
+        Control<QPushButton>(dialog, "cmdAddFileType").click();
     };
 
     add("Pictures", "*.jpg;*.png");
@@ -334,7 +338,7 @@ TEST_F(OptionsDialogTest, FileTypesAreAddedRefusedAndRemovedAndTheCombosFollow)
     const QStringList six = {
         "All Files (*.*)", "Compressed archives (*.zip)", "Executable files (*.exe)", "Pictures (*.jpg;*.png)",
         "Text (*.text)",   "Text documents (*.txt)"};
-    EXPECT_EQ(Items(*page.typeList), six);
+    EXPECT_EQ(Items(typeList), six);
     EXPECT_EQ(Items(Control<QComboBox>(*main, "cboFileType")), six);
     EXPECT_EQ(Items(Control<QComboBox>(*main, "cboFilter")), six);
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
@@ -351,28 +355,29 @@ TEST_F(OptionsDialogTest, FileTypesAreAddedRefusedAndRemovedAndTheCombosFollow)
     add("", "*.y");
     EXPECT_EQ(world.fakes.prompter.boxes.size(), 5u);
     EXPECT_EQ(registryBytes(), before);
-    EXPECT_EQ(Items(*page.typeList), six);
+    EXPECT_EQ(Items(typeList), six);
 
     // A long pattern list is kept whole.
     const QString many = QString("*.a;").repeated(1250);
     add("Many", many);
     EXPECT_EQ(Stored(std::string(AppRegKey) + "\\FileType\\Many", "").size(), 5000u);
 
-    page.typeList->setCurrentItem(page.typeList->findItems("Pictures (*.jpg;*.png)", Qt::MatchExactly).value(0));
-    EXPECT_EQ(page.nameEdit->text(), "Pictures");
-    EXPECT_EQ(page.patternEdit->text(), "*.jpg;*.png");
-    EXPECT_TRUE(page.removeButton->isEnabled());
-    page.removeButton->click();
+    typeList.setCurrentItem(typeList.findItems("Pictures (*.jpg;*.png)", Qt::MatchExactly).value(0));
+    EXPECT_EQ(nameEdit.text(), "Pictures");
+    EXPECT_EQ(patternEdit.text(), "*.jpg;*.png");
+    EXPECT_TRUE(removeButton.isEnabled());
+    removeButton.click();
     EXPECT_TRUE(QueryValue(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\FileType\\Pictures", "").isEmpty());
-    EXPECT_TRUE(page.nameEdit->text().isEmpty());
-    EXPECT_FALSE(page.removeButton->isEnabled());
+    EXPECT_TRUE(nameEdit.text().isEmpty());
+    EXPECT_FALSE(removeButton.isEnabled());
     EXPECT_FALSE(Items(Control<QComboBox>(*main, "cboFilter")).contains("Pictures (*.jpg;*.png)"));
     EXPECT_EQ(Control<QComboBox>(*main, "cboFilter").count(), 6);
 
     close(dialog);
     OptionsDialog& again = open();
-    EXPECT_FALSE(Items(*again.fileTypes->typeList).contains("Pictures (*.jpg;*.png)"));
-    EXPECT_EQ(again.fileTypes->typeList->count(), 6);
+    auto& listAgain = Control<QListWidget>(again, "lstType");
+    EXPECT_FALSE(Items(listAgain).contains("Pictures (*.jpg;*.png)"));
+    EXPECT_EQ(listAgain.count(), 6);
 }
 
 TEST_F(OptionsDialogTest, TheReportPageRoundTripsThroughAReport)
@@ -388,28 +393,27 @@ TEST_F(OptionsDialogTest, TheReportPageRoundTripsThroughAReport)
     };
 
     OptionsDialog& dialog = open();
-    ReportPage& page = *dialog.report;
-    EXPECT_TRUE(page.htmlStyle->isChecked());
-    EXPECT_FALSE(page.separatorBox->isEnabled());
-    page.textStyle->click();
-    EXPECT_TRUE(page.separatorBox->isEnabled());
-    EXPECT_FALSE(page.headerBackColor->isEnabled());
-    EXPECT_FALSE(page.withBorder->isEnabled());
-    page.withPath->click();
-    page.withComment->click();
-    page.separatorBox->setCurrentText("!");
+    auto& separator = Control<QComboBox>(dialog, "cmbSeparator");
+    EXPECT_TRUE(Control<QRadioButton>(dialog, "optHTML").isChecked());
+    EXPECT_FALSE(separator.isEnabled());
+    Control<QRadioButton>(dialog, "optText").click();
+    EXPECT_TRUE(separator.isEnabled());
+    EXPECT_FALSE(Control<ColorChooser>(dialog, "CCHeaderBackColor").isEnabled());
+    EXPECT_FALSE(Control<QCheckBox>(dialog, "chkBorder").isEnabled());
+    Control<QCheckBox>(dialog, "chkPath").click();
+    Control<QCheckBox>(dialog, "chkComment").click();
+    separator.setCurrentText("!");
     close(dialog);
     EXPECT_EQ(report("Lib_Backup.txt"), "File!Size!Date!Comment!\r\na.txt!12 Kb!01/02/2003!old letter!\r\n\r\n");
 
     OptionsDialog& again = open();
-    ReportPage& back = *again.report;
-    EXPECT_TRUE(back.textStyle->isChecked());
-    EXPECT_EQ(back.separatorBox->currentText(), "!");
-    EXPECT_FALSE(back.withPath->isChecked());
-    back.htmlStyle->click();
-    back.withBorder->click();
-    back.headerBackColor->setColor(0x00FF00); // green
-    back.fieldTextColor->setColor(0x800000);  // dark blue
+    EXPECT_TRUE(Control<QRadioButton>(again, "optText").isChecked());
+    EXPECT_EQ(Control<QComboBox>(again, "cmbSeparator").currentText(), "!");
+    EXPECT_FALSE(Control<QCheckBox>(again, "chkPath").isChecked());
+    Control<QRadioButton>(again, "optHTML").click();
+    Control<QCheckBox>(again, "chkBorder").click();
+    Control<ColorChooser>(again, "CCHeaderBackColor").setColor(0x00FF00); // green
+    Control<ColorChooser>(again, "CCFieldTextColor").setColor(0x800000);  // dark blue
     close(again);
     const std::string html = report("Lib_Backup.html");
     EXPECT_NE(html.find("<TABLE BGCOLOR='#FFFFFF' BORDER='0' WIDTH=100%><TR BGCOLOR='#00FF00'>"), std::string::npos);
@@ -426,7 +430,7 @@ TEST_F(OptionsDialogTest, ALanguageClickRelabelsEveryOpenWindowAndBothCombos)
     Control<QComboBox>(*main, "cboTypeDisk").setCurrentIndex(2);
     OptionsDialog& dialog = open();
     dialog.showPage("Language");
-    FileChoiceList& list = *dialog.language->languageList;
+    FileChoiceList& list = Control<FileChoiceList>(dialog, "lstLang");
     EXPECT_EQ(Items(list), QStringList({"Deutsch", "English", "CorD_xx.lng"}));
     EXPECT_EQ(list.currentItem()->text(), "English");
 
@@ -440,8 +444,8 @@ TEST_F(OptionsDialogTest, ALanguageClickRelabelsEveryOpenWindowAndBothCombos)
     EXPECT_EQ(Text(save, "lblSave"), "Speichern");
     EXPECT_EQ(Text(save, "lblTitle"), "Katalog speichern");
     EXPECT_EQ(Text(edit, "lblCancel"), "Abbrechen");
-    EXPECT_EQ(NodeText(*dialog.pageTree, "Setup"), "Einstellungen");
-    EXPECT_EQ(NodeText(*dialog.pageTree, "Font"), "Font");
+    EXPECT_EQ(NodeText(Control<QTreeWidget>(dialog, "TWOption"), "Setup"), "Einstellungen");
+    EXPECT_EQ(NodeText(Control<QTreeWidget>(dialog, "TWOption"), "Font"), "Font");
     EXPECT_EQ(dialog.findChild<QGroupBox*>("fraLanguage")->title(), "Sprache");
     EXPECT_EQ(Text(dialog, "chkTaskbar"), "In der Taskleiste zeigen");
     EXPECT_EQ(Control<PopupMenu>(*main, "m_cMenu").caption(Control<PopupMenu>(*main, "m_cMenu").indexOfKey("OPTION")),
@@ -462,7 +466,7 @@ TEST_F(OptionsDialogTest, ALanguageClickRelabelsEveryOpenWindowAndBothCombos)
     close(dialog);
     SetKeyValue(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\Language", "", "cord_ENG.LNG", REG_SZ);
     OptionsDialog& again = open();
-    EXPECT_EQ(again.language->languageList->currentItem()->text(), "English");
+    EXPECT_EQ(Control<FileChoiceList>(again, "lstLang").currentItem()->text(), "English");
 }
 
 TEST_F(OptionsDialogTest, ASkinClickReskinsEveryWindowAndTheMainWindowKeepsItsPlaceAndBoxes)
@@ -475,7 +479,7 @@ TEST_F(OptionsDialogTest, ASkinClickReskinsEveryWindowAndTheMainWindowKeepsItsPl
     main->move(40, 30);
     const QPoint place = main->pos();
     OptionsDialog& dialog = open();
-    FileChoiceList& list = *dialog.skins->skinList;
+    FileChoiceList& list = Control<FileChoiceList>(dialog, "lstSkins");
     EXPECT_EQ(Items(list), QStringList({"CorvaneDisk", "Slate"}));
     EXPECT_EQ(list.currentItem()->text(), "CorvaneDisk");
 
@@ -499,7 +503,7 @@ TEST_F(OptionsDialogTest, TheSkinListShowsOddNamesAsTheyAreAndLoadsEachOne)
         std::filesystem::copy_file(CORVANE_FIXTURES "/skins/Slate.zip", world.home.file(std::string("skin/") + name));
     OptionsDialog& dialog = open();
     dialog.showPage("Skins");
-    FileChoiceList& list = *dialog.skins->skinList;
+    FileChoiceList& list = Control<FileChoiceList>(dialog, "lstSkins");
     EXPECT_EQ(Items(list), QStringList({"Blue", "CorvaneDisk", "DEFAULT", "b&w"}));
     for (const char* file : {"Blue.ZIP", "DEFAULT.zip", "b&w.zip"}) {
         choose(list, QString::fromUtf8(file).chopped(4));
@@ -513,7 +517,7 @@ TEST_F(OptionsDialogTest, AClickOnTheChoiceAlreadyMadeAppliesItsFileAgain)
 {
     OptionsDialog& dialog = open();
     dialog.showPage("Language");
-    FileChoiceList& languages = *dialog.language->languageList;
+    FileChoiceList& languages = Control<FileChoiceList>(dialog, "lstLang");
     ASSERT_EQ(languages.currentItem()->text(), "English");
     choose(languages, "English");
     world.home.write("language/CorD_eng.lng", "[Text]\r\n0=English\r\n9=Edited nine\r\n");
@@ -521,7 +525,7 @@ TEST_F(OptionsDialogTest, AClickOnTheChoiceAlreadyMadeAppliesItsFileAgain)
     EXPECT_EQ(Text(*main, "lblRecursive"), "Edited nine");
 
     dialog.showPage("Skins");
-    FileChoiceList& skins = *dialog.skins->skinList;
+    FileChoiceList& skins = Control<FileChoiceList>(dialog, "lstSkins");
     ASSERT_EQ(skins.currentItem()->text(), "CorvaneDisk");
     choose(skins, "CorvaneDisk");
     std::filesystem::copy_file(CORVANE_FIXTURES "/skins/Slate.zip", world.home.file("skin/CorvaneDisk.zip"),
@@ -538,8 +542,8 @@ TEST_F(OptionsDialogTest, ALanguageThatCannotBeReadKeepsTheTextsAndSaysWhy)
     OptionsDialog& dialog = open();
     dialog.showPage("Language");
     std::filesystem::remove(world.home.file("language/CorD_gone.lng"));
-    choose(*dialog.language->languageList, "Gone");
-    choose(*dialog.language->languageList, "CorD_none.lng");
+    choose(Control<FileChoiceList>(dialog, "lstLang"), "Gone");
+    choose(Control<FileChoiceList>(dialog, "lstLang"), "CorD_none.lng");
     EXPECT_EQ(Text(*main, "lblRecursive"), "Include subfolders");
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 2u);
     EXPECT_NE(world.fakes.prompter.boxes[0].text.find("\"CorD_gone.lng\" is missing"), std::string::npos);
@@ -553,8 +557,8 @@ TEST_F(OptionsDialogTest, ChoicesMadeDuringAJobWaitForItsEnd)
     std::atomic<bool> release{false};
     bool completed = false;
     world.holdJobs(release, [&] { completed = true; });
-    choose(*dialog.language->languageList, "Deutsch");
-    choose(*dialog.skins->skinList, "Slate");
+    choose(Control<FileChoiceList>(dialog, "lstLang"), "Deutsch");
+    choose(Control<FileChoiceList>(dialog, "lstSkins"), "Slate");
     TestWorld::waitFor([] { return false; }, 200);
     EXPECT_EQ(world.settings.Language, "CorD_deu.lng"); // stored at once
     EXPECT_EQ(Text(*main, "lblRecursive"), "Include subfolders");
@@ -573,10 +577,10 @@ TEST_F(OptionsDialogTest, GenerateWritesTheDefaultPackageAndEmptiesTheWorkFolder
     world.home.write("tmp/fond.bmp", "left over");
     world.home.write("tmp/CorvaneDisk.ini", "left over");
     OptionsDialog& dialog = open();
-    FileChoiceList& list = *dialog.skins->skinList;
+    FileChoiceList& list = Control<FileChoiceList>(dialog, "lstSkins");
     EXPECT_EQ(Items(list), QStringList({"Other"}));
 
-    dialog.setup->makeSkinButton->click();
+    Control<QPushButton>(dialog, "cmdGenereSkin").click();
     EXPECT_EQ(world.home.read("skin/CorvaneDisk.zip"), BuildDefaultSkinPackage());
     EXPECT_FALSE(std::filesystem::exists(world.home.file("tmp/fond.bmp")));
     EXPECT_FALSE(std::filesystem::exists(world.home.file("tmp/CorvaneDisk.ini")));
@@ -587,7 +591,7 @@ TEST_F(OptionsDialogTest, GenerateWritesTheDefaultPackageAndEmptiesTheWorkFolder
 
     // A package damaged on disk is replaced.
     world.home.write("skin/CorvaneDisk.zip", "broken");
-    dialog.setup->makeSkinButton->click();
+    Control<QPushButton>(dialog, "cmdGenereSkin").click();
     EXPECT_EQ(world.home.read("skin/CorvaneDisk.zip"), BuildDefaultSkinPackage());
 }
 
@@ -605,7 +609,7 @@ TEST_F(OptionsDialogTest, F1OpensTheHelpOfThePageShown)
                                 {"Report", 1015},
                                 {"Font", 1016}}) {
         dialog.showPage(key);
-        QTest::keyClick(dialog.pageTree, Qt::Key_F1);
+        QTest::keyClick(&Control<QTreeWidget>(dialog, "TWOption"), Qt::Key_F1);
         expected.push_back(context);
     }
     dialog.showPage("font"); // keys compare exactly: nothing changes
@@ -626,9 +630,11 @@ TEST_F(OptionsDialogTest, TheUpdateButtonWaitsForItsCheckAndClosingTheDialogEnds
 
     stub.answer("/file/ver210.dat", {200, "OK", "210\r\nnew.bin\r\n10\r\n"});
     OptionsDialog& dialog = open();
-    dialog.setup->updateButton->click();
-    EXPECT_FALSE(dialog.setup->updateButton->isEnabled());
-    ASSERT_TRUE(TestWorld::waitFor([&] { return dialog.setup->updateButton->isEnabled(); }));
+    auto& updateButton = Control<QPushButton>(dialog, "cmdScan");
+    auto& progress = Control<QProgressBar>(dialog, "ProgressBar");
+    updateButton.click();
+    EXPECT_FALSE(updateButton.isEnabled());
+    ASSERT_TRUE(TestWorld::waitFor([&] { return updateButton.isEnabled(); }));
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
     EXPECT_EQ(world.fakes.prompter.boxes[0].text, "You already have the latest version.");
 
@@ -640,20 +646,20 @@ TEST_F(OptionsDialogTest, TheUpdateButtonWaitsForItsCheckAndClosingTheDialogEnds
     stub.answer("/file/ver210.dat", {200, "OK", "211\r\nnew.bin\r\n30727\r\n"});
     stub.answer("/file/new.bin", slow);
     world.fakes.prompter.answers = {true};
-    dialog.setup->updateButton->click();
-    ASSERT_TRUE(TestWorld::waitFor([&] { return dialog.setup->downloadProgress->isVisible(); }));
-    EXPECT_EQ(dialog.setup->downloadProgress->maximum(), 30727);
-    ASSERT_TRUE(TestWorld::waitFor([&] { return dialog.setup->updateButton->isEnabled(); }));
-    EXPECT_FALSE(dialog.setup->downloadProgress->isVisible());
+    updateButton.click();
+    ASSERT_TRUE(TestWorld::waitFor([&] { return progress.isVisible(); }));
+    EXPECT_EQ(progress.maximum(), 30727);
+    ASSERT_TRUE(TestWorld::waitFor([&] { return updateButton.isEnabled(); }));
+    EXPECT_FALSE(progress.isVisible());
     EXPECT_EQ(world.home.read("new.bin"), body.toStdString());
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 3u); // the question, then the message
     EXPECT_NE(world.fakes.prompter.boxes[2].text.find(world.home.file("new.bin")), std::string::npos);
 
     // A server that never answers: closing the dialog ends the check without a word.
     stub.answer("/file/ver210.dat", HttpStub::Answer::Silent());
-    dialog.setup->updateButton->click();
+    updateButton.click();
     ASSERT_TRUE(TestWorld::waitFor([&] { return stub.hits("/file/ver210.dat") == 2; }));
-    EXPECT_FALSE(dialog.setup->updateButton->isEnabled());
+    EXPECT_FALSE(updateButton.isEnabled());
     close(dialog);
     TestWorld::waitFor([] { return false; }, 200);
     EXPECT_EQ(world.fakes.prompter.boxes.size(), 3u);
@@ -672,8 +678,8 @@ TEST_F(OptionsDialogTest, TheFolderMenuAndDesktopButtonsWriteTheirFiles)
     setenv("XDG_CONFIG_HOME", home.file("config").c_str(), 1);
 
     OptionsDialog& dialog = open();
-    dialog.display->rebuildMenusButton->click();
-    dialog.display->desktopIconButton->click();
+    Control<QPushButton>(dialog, "cmdRebuildShellContextMenu").click();
+    Control<QPushButton>(dialog, "cmdAddIconDeskTop").click();
     const std::string program = QCoreApplication::applicationFilePath().toStdString();
     const std::string launcher = home.read("Desktop/CorvaneDisk v2.0.0.desktop");
     const std::string service = home.read("share/kio/servicemenus/corvanedisk-catalog.desktop");
