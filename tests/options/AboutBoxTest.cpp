@@ -8,6 +8,7 @@
 #include "options/WebAddresses.h"
 #include "tests/options/OptionsTestWorld.h"
 #include "tests/support/NamedControl.h"
+#include "tests/support/ScopedEnv.h"
 
 #include <QCursor>
 #include <QLabel>
@@ -24,19 +25,6 @@
 namespace {
 
 const std::string NoSysInfo = "Les informations système ne sont pas disponibles actuellement";
-
-// PATH for one test.
-class ScopedPath {
-public:
-    explicit ScopedPath(const std::string& path) : old_(std::getenv("PATH") ? std::getenv("PATH") : "")
-    {
-        setenv("PATH", path.c_str(), 1);
-    }
-    ~ScopedPath() { setenv("PATH", old_.c_str(), 1); }
-
-private:
-    std::string old_;
-};
 
 class AboutBoxTest : public OptionsTestBase {
 protected:
@@ -133,7 +121,7 @@ TEST_F(AboutBoxTest, SystemInformationStartsTheFirstToolFoundOrSaysThereIsNone)
 {
     AboutBox& about = make();
     {
-        ScopedPath none(world.home.file("bin"));
+        const ScopedEnv none("PATH", world.home.file("bin"));
         Control<QPushButton>(about, "cmdSysInfo").click();
     }
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
@@ -143,7 +131,7 @@ TEST_F(AboutBoxTest, SystemInformationStartsTheFirstToolFoundOrSaysThereIsNone)
     const std::string second = tool(SystemInfoTools[2]);
     const std::string first = tool(SystemInfoTools[1]);
     {
-        ScopedPath tools(world.home.file("bin"));
+        const ScopedEnv tools("PATH", world.home.file("bin"));
         Control<QPushButton>(about, "cmdSysInfo").click();
     }
     ASSERT_TRUE(TestWorld::waitFor([&] { return std::filesystem::exists(first + ".ran"); }));

@@ -19,6 +19,7 @@
 #include "tests/support/HttpStub.h"
 #include "tests/options/OptionsTestWorld.h"
 #include "tests/support/NamedControl.h"
+#include "tests/support/ScopedEnv.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -669,22 +670,18 @@ TEST_F(OptionsDialogTest, TheFolderMenuAndDesktopButtonsWriteTheirFiles)
 {
     TempDir home;
     std::filesystem::create_directories(home.file("Desktop"));
-    const char* names[] = {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"};
-    std::vector<std::optional<std::string>> saved;
-    for (const char* name : names)
-        saved.push_back(std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt);
-    setenv("HOME", home.path().c_str(), 1);
-    setenv("XDG_DATA_HOME", home.file("share").c_str(), 1);
-    setenv("XDG_CONFIG_HOME", home.file("config").c_str(), 1);
-
-    OptionsDialog& dialog = open();
-    Control<QPushButton>(dialog, "cmdRebuildShellContextMenu").click();
-    Control<QPushButton>(dialog, "cmdAddIconDeskTop").click();
+    std::string launcher, service;
+    {
+        const ScopedEnv homeFolder("HOME", home.path());
+        const ScopedEnv dataHome("XDG_DATA_HOME", home.file("share"));
+        const ScopedEnv configHome("XDG_CONFIG_HOME", home.file("config"));
+        OptionsDialog& dialog = open();
+        Control<QPushButton>(dialog, "cmdRebuildShellContextMenu").click();
+        Control<QPushButton>(dialog, "cmdAddIconDeskTop").click();
+        launcher = home.read("Desktop/CorvaneDisk v2.0.0.desktop");
+        service = home.read("share/kio/servicemenus/corvanedisk-catalog.desktop");
+    }
     const std::string program = QCoreApplication::applicationFilePath().toStdString();
-    const std::string launcher = home.read("Desktop/CorvaneDisk v2.0.0.desktop");
-    const std::string service = home.read("share/kio/servicemenus/corvanedisk-catalog.desktop");
-    for (std::size_t i = 0; i < std::size(names); ++i)
-        saved[i] ? setenv(names[i], saved[i]->c_str(), 1) : unsetenv(names[i]);
 
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
     EXPECT_NE(launcher.find(program), std::string::npos);
