@@ -413,7 +413,7 @@ TEST_F(SearchResultsWindowTest, CommentEditsChangeExactlyTheirOwnLine)
     ASSERT_EQ(changed.size(), 1u);
     EXPECT_EQ(changed[0].find("backup"), std::string::npos);
     EXPECT_TRUE(changed[0].ends_with(">the short one<"));
-    EXPECT_EQ(w.results().data(w.results().index(row, FindResultsModel::Comment), Qt::DisplayRole), "the short one");
+    EXPECT_EQ(w.results().data(w.results().index(row, FindRow::Comment), Qt::DisplayRole), "the short one");
 
     // A member, and the archive's folder entry shown as the archive.
     for (auto [filter, name, kind, marker] :
@@ -428,7 +428,7 @@ TEST_F(SearchResultsWindowTest, CommentEditsChangeExactlyTheirOwnLine)
         EXPECT_NE(changed[0].find(marker), std::string::npos) << changed[0];
         EXPECT_TRUE(changed[0].ends_with(">two\x01lines ? here<")) << changed[0];
     }
-    const QModelIndex cell = w.results().index(w.resultList->currentIndex().row(), FindResultsModel::Comment);
+    const QModelIndex cell = w.results().index(w.resultList->currentIndex().row(), FindRow::Comment);
     EXPECT_EQ(w.results().data(cell, Qt::DisplayRole), "two");
     EXPECT_EQ(w.results().data(cell, Qt::ToolTipRole), "two\nlines ? here");
 
@@ -449,8 +449,8 @@ TEST_F(SearchResultsWindowTest, PrintWritesTheRowsInTheOrderShown)
     world.settings.Report.IncludeDir = 0;
     world.settings.Report.IncludeDate = 0;
     SearchResultsWindow& w = search("a.txt notes.txt b.txt", "*.*", true);
-    w.resultList->header()->sectionClicked(FindResultsModel::Size); // the first click: largest first
-    EXPECT_EQ(w.resultList->header()->sortIndicatorSection(), int(FindResultsModel::Size));
+    w.resultList->header()->sectionClicked(FindRow::Size); // the first click: largest first
+    EXPECT_EQ(w.resultList->header()->sortIndicatorSection(), int(FindRow::Size));
     EXPECT_EQ(w.resultList->header()->sortIndicatorOrder(), Qt::DescendingOrder);
     key(w, Qt::Key_P, Qt::ControlModifier);
     ASSERT_TRUE(TestWorld::waitFor([&] { return !world.jobs.isBusy(); }));
@@ -459,7 +459,7 @@ TEST_F(SearchResultsWindowTest, PrintWritesTheRowsInTheOrderShown)
 
     // A search without sorting keeps the catalog's order, whatever is clicked.
     search("a.txt notes.txt b.txt");
-    w.resultList->header()->sectionClicked(FindResultsModel::Size);
+    w.resultList->header()->sectionClicked(FindRow::Size);
     EXPECT_FALSE(w.resultList->header()->isSortIndicatorShown());
     w.writeReport();
     ASSERT_TRUE(TestWorld::waitFor([&] { return !world.jobs.isBusy(); }));
