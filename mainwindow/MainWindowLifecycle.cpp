@@ -22,6 +22,7 @@
 #include "mainwindow/NewVolumeOffer.h"
 #include "platform/fs/FindNoCase.h"
 #include "platform/prompter/ErrorBox.h"
+#include "results/FindColumns.h"
 #include "skin/LoadSkin.h"
 #include "skin/TmpFolder.h"
 
@@ -161,7 +162,7 @@ void MainWindow::syncSettingsFromControls()
         w.place = {Twips(r.x()), Twips(r.y()), Twips(r.width()), Twips(r.height())};
     }
     for (std::size_t c = 0; c < s.LVFind.size(); ++c)
-        s.LVFind[c] = s.LVFind[c].value_or(DesignFindWidths[c]);
+        s.LVFind[c] = s.LVFind[c].value_or(FindColumns[c].designWidth);
     for (std::size_t c = 0; c < s.LVPath.size(); ++c)
         s.LVPath[c] = s.LVPath[c].value_or(DesignPathWidths[c]);
 }

@@ -5,10 +5,9 @@
 #include <numeric>
 
 namespace {
-// The columns are the row's first fields, in their order.
 std::string_view Cell(const FindRow& row, int column)
 {
-    return row[FindRow::Field(column)];
+    return row[FindColumns[column].cell];
 }
 
 QString Text(std::string_view s)
@@ -17,6 +16,16 @@ QString Text(std::string_view s)
 }
 
 constexpr qsizetype KbLength = 3; // " Kb"
+
+TypedKey KeyOf(FindOrder order, std::string_view cell)
+{
+    return order == FindOrder::Size ? NumberKey(Text(cell), KbLength) : DateKey(Text(cell));
+}
+
+bool RightAligned(int column)
+{
+    return FindColumns[column].order == FindOrder::Size;
+}
 } // namespace
 
 FindResultsModel::FindResultsModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -25,8 +34,8 @@ void FindResultsModel::clear(bool sorted)
 {
     beginResetModel();
     rows_.clear();
-    sizeKeys_.clear();
-    dateKeys_.clear();
+    for (std::vector<TypedKey>& keys : keys_)
+        keys.clear();
     shown_.clear();
     sorted_ = sorted;
     endResetModel();
@@ -43,8 +52,9 @@ void FindResultsModel::append(std::vector<std::vector<FindRow>>&& batches)
     beginInsertRows({}, first, first + int(count) - 1);
     for (auto& batch : batches) {
         for (FindRow& r : batch) {
-            sizeKeys_.push_back(NumberKey(Text(r[FindRow::Size]), KbLength));
-            dateKeys_.push_back(DateKey(Text(r[FindRow::Date])));
+            for (const FindColumn& c : FindColumns)
+                if (c.order != FindOrder::Text)
+                    keys_[c.cell].push_back(KeyOf(c.order, r[c.cell]));
             rows_.push_back(std::move(r));
         }
     }
@@ -57,7 +67,7 @@ void FindResultsModel::append(std::vector<std::vector<FindRow>>&& batches)
 
 bool FindResultsModel::clickColumn(int column)
 {
-    if (!sorted_ || column < 0 || column >= ColumnCount)
+    if (!sorted_ || column < 0 || column >= FindColumnCount)
         return false;
     sortState_.click(column);
     sortShown();
@@ -67,12 +77,10 @@ bool FindResultsModel::clickColumn(int column)
 std::vector<int> FindResultsModel::sortedOrder() const
 {
     // Until a header is clicked, sorted rows go by name, A first.
-    const int column = sortState_.column() < 0 ? Name : sortState_.column();
+    const int column = sortState_.column() < 0 ? FindRow::File : sortState_.column();
     const Qt::SortOrder order = sortState_.column() < 0 ? Qt::AscendingOrder : sortState_.order();
-    if (column == Size)
-        return SortedRows(sizeKeys_, order);
-    if (column == Date)
-        return SortedRows(dateKeys_, order);
+    if (FindColumns[column].order != FindOrder::Text)
+        return SortedRows(keys_[std::size_t(column)], order);
     QStringList texts;
     texts.reserve(qsizetype(rows_.size()));
     for (const FindRow& r : rows_)
@@ -103,7 +111,7 @@ void FindResultsModel::sortShown()
 void FindResultsModel::setComment(int shown, std::string_view comment)
 {
     rows_[std::size_t(shown_[std::size_t(shown)])].setComment(comment);
-    const QModelIndex cell = index(shown, Comment);
+    const QModelIndex cell = index(shown, FindRow::Comment);
     emit dataChanged(cell, cell);
 }
 
@@ -123,7 +131,7 @@ int FindResultsModel::rowCount(const QModelIndex& parent) const
 
 int FindResultsModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : FindColumnCount;
 }
 
 QVariant FindResultsModel::data(const QModelIndex& index, int role) const
@@ -140,11 +148,11 @@ QVariant FindResultsModel::data(const QModelIndex& index, int role) const
             return tip;
         return {};
     case Qt::DecorationRole:
-        if (column == Name)
+        if (column == FindRow::File)
             return icons_.forName(Text(r[FindRow::IconName]));
         return {};
     case Qt::TextAlignmentRole:
-        if (column == Size)
+        if (RightAligned(column))
             return int(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     default:
@@ -154,11 +162,11 @@ QVariant FindResultsModel::data(const QModelIndex& index, int role) const
 
 QVariant FindResultsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+    if (orientation != Qt::Horizontal || section < 0 || section >= FindColumnCount)
         return {};
     if (role == Qt::DisplayRole)
         return captions_[std::size_t(section)];
-    if (role == Qt::TextAlignmentRole && section == Size)
+    if (role == Qt::TextAlignmentRole && RightAligned(section))
         return int(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }
@@ -166,7 +174,7 @@ QVariant FindResultsModel::headerData(int section, Qt::Orientation orientation, 
 bool FindResultsModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role)
 {
     if (orientation != Qt::Horizontal || (role != Qt::EditRole && role != Qt::DisplayRole) || section < 0 ||
-        section >= ColumnCount)
+        section >= FindColumnCount)
         return false;
     captions_[std::size_t(section)] = value.toString();
     emit headerDataChanged(orientation, section, section);

@@ -1,11 +1,12 @@
 #pragma once
-// The rows of the search results: each hit as the search found it (its six
-// values, its kind and its exact catalog key), with the typed keys of its
-// size and date computed once, when it arrives. The rows show in the order
+// The rows of the search results: each hit as the search found it (its
+// columns' values, its kind and its exact catalog key), with the typed keys
+// of its sizes and dates computed once, when it arrives. The rows show in the order
 // they arrived, or, when the search asked for sorted results, sorted: by name
 // until a header is clicked, then by that column (the first click descending,
 // the same column again turns the order round), sizes and dates by value.
 
+#include "results/FindColumns.h"
 #include "results/FindRow.h"
 #include "gui/FileTypeIcons.h"
 #include "gui/models/ColumnSortState.h"
@@ -20,8 +21,7 @@
 class FindResultsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Name, Dir, Size, Date, DiskID, Comment, ColumnCount };
-
+    // Column n shows cell n of the row (FindColumns.h).
     explicit FindResultsModel(QObject* parent = nullptr);
 
     // A new search: no rows; sorted says whether the rows are kept sorted
@@ -51,11 +51,12 @@ private:
     std::vector<int> sortedOrder() const;
     void sortShown();
 
-    std::deque<FindRow> rows_;                  // in the order they arrived
-    std::vector<TypedKey> sizeKeys_, dateKeys_; // the same order
-    std::vector<int> shown_;                    // the rows as shown: indexes into rows_
+    std::deque<FindRow> rows_; // in the order they arrived
+    // Of the columns that sort by size or date, in the same order.
+    std::array<std::vector<TypedKey>, FindColumnCount> keys_;
+    std::vector<int> shown_; // the rows as shown: indexes into rows_
     bool sorted_ = false;
     ColumnSortState sortState_;
-    std::array<QString, ColumnCount> captions_;
+    std::array<QString, FindColumnCount> captions_;
     mutable FileTypeIcons icons_;
 };

@@ -1,10 +1,14 @@
 #include "results/FindRow.h"
 
+#include "results/FindColumns.h"
+
 FindRow::FindRow(const FindHit& hit) : kind_(hit.Kind)
 {
-    const FindReportRow& r = hit.Row;
-    const std::string* fields[FieldCount] = {&r.File,   &r.Directory, &r.Size,  &r.Date,
-                                             &r.DiskID, &r.Comment,   &hit.Key, &hit.IconName};
+    const std::string* fields[FieldCount] = {};
+    for (const FindColumn& c : FindColumns)
+        fields[c.cell] = &(hit.Row.*c.field);
+    fields[Key] = &hit.Key;
+    fields[IconName] = &hit.IconName;
     std::size_t size = 0;
     for (const std::string* f : fields)
         size += f->size();
@@ -27,8 +31,10 @@ void FindRow::setComment(std::string_view comment)
 
 FindReportRow FindRow::reportRow() const
 {
-    auto s = [this](Field f) { return std::string((*this)[f]); };
-    return {s(File), s(Directory), s(Size), s(Date), s(DiskID), s(Comment)};
+    FindReportRow row;
+    for (const FindColumn& c : FindColumns)
+        row.*c.field = (*this)[c.cell];
+    return row;
 }
 
 std::vector<FindRow> FindRowsOf(const std::vector<FindHit>& hits)

@@ -1,8 +1,8 @@
 #pragma once
 // One row of the search results as the window keeps it: the texts of a hit
-// (its six values, its exact catalog key and the name its icon goes by) back
-// to back in one string, with its kind. Small, so that a search of many hits
-// costs little more memory than their text.
+// (its columns' values, its exact catalog key and the name its icon goes by)
+// back to back in one string, with its kind. Small, so that a search of many
+// hits costs little more memory than their text.
 
 #include "engine/search/FindHit.h"
 
@@ -14,7 +14,8 @@
 
 class FindRow {
 public:
-    // The cells, in the order of the results list's columns.
+    // The cells: the results list's columns (FindColumns.h), then the two
+    // the list does not show.
     enum Field { File, Directory, Size, Date, DiskID, Comment, Key, IconName, FieldCount };
 
     explicit FindRow(const FindHit& hit);

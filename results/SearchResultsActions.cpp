@@ -147,7 +147,7 @@ void SearchResultsWindow::editSelectedComment()
     // add and sort rows while the editor is open.
     const FindRow& shown = model_->row(*row);
     const std::string old(shown[FindRow::Comment]), catalog(shown[FindRow::DiskID]), key(shown[FindRow::Key]);
-    const QPersistentModelIndex where = model_->index(*row, FindResultsModel::Comment);
+    const QPersistentModelIndex where = model_->index(*row, FindRow::Comment);
     // The stored key names exactly the line the row came from.
     if (const std::optional<std::string> written = EditEntryComment(app_, this, catalog, key, old);
         written && where.isValid())

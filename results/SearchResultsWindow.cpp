@@ -5,7 +5,6 @@
 #include "engine/settings/SettingsTable.h"
 #include "gui/AppContext.h"
 #include "gui/AppIcons.h"
-#include "gui/DesignWidths.h"
 #include "gui/PlainText.h"
 #include "gui/Twips.h"
 #include "gui/jobs/JobRunner.h"
@@ -16,6 +15,7 @@
 #include "language/LangText.h"
 #include "language/ReportTexts.h"
 #include "platform/shell/Shell.h"
+#include "results/FindColumns.h"
 #include "results/FindResultsModel.h"
 
 #include <QHeaderView>
@@ -63,7 +63,7 @@ void SearchResultsWindow::buildList()
 
     AppSettings& s = app_.settings;
     for (std::size_t c = 0; c < s.LVFind.size(); ++c)
-        resultList_->setColumnWidth(int(c), PixelsFromTwipsRounded(s.LVFind[c].value_or(DesignFindWidths[c])));
+        resultList_->setColumnWidth(int(c), PixelsFromTwipsRounded(s.LVFind[c].value_or(FindColumns[c].designWidth)));
     if (!s.LVFind[0])
         PlaceOf(SettingId::LVFindNameWidth).createKey();
     // The main window stores the widths when the program ends.

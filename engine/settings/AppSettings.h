@@ -1,6 +1,8 @@
 #pragma once
 // Every setting the windows keep between runs, in one named object instead
-// of loose globals. The settings table says where each lives in the store.
+// of loose globals. The settings table says where each lives in the store;
+// a member's initial value is its default, the one the start-up writes for a
+// missing value.
 
 #include "engine/report/ReportOptions.h"
 #include "engine/settings/FontSetting.h"

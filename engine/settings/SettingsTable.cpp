@@ -26,7 +26,7 @@ template <auto Outer, auto Inner> SettingHolder HoldIn(AppSettings& s)
 }
 template <auto Array, std::size_t I> SettingHolder HoldAt(AppSettings& s)
 {
-    return &(s.*Array)[I];
+    return &std::get<I>(s.*Array); // a column past the array's end does not compile
 }
 
 using I = SettingId;
@@ -40,142 +40,112 @@ using W = WindowPlace;
 // Start-up order first (fonts, language, skins, search, check boxes, window
 // behaviour, report, tray), then the values only the windows' own loads read.
 constexpr SettingDef Table[] = {
-    {I::FontNameLabel, Option, "FontNameLabel", REG_SZ, "Arial", T::MissingOrEmpty, C::Text,
-     HoldIn<&S::FontLabel, &F::Name>, true},
-    {I::FontBoldLabel, Option, "FontBoldLabel", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly,
-     HoldIn<&S::FontLabel, &F::Bold>, true},
-    {I::FontItalicLabel, Option, "FontItalicLabel", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly,
-     HoldIn<&S::FontLabel, &F::Italic>, true},
-    {I::FontColorLabel, Option, "FontColorLabel", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32,
-     HoldIn<&S::FontLabel, &F::Color>, true},
-    {I::FontSizeLabel, Option, "FontSizeLabel", REG_DWORD, "7", T::MissingOrEmpty, C::Int32,
-     HoldIn<&S::FontLabel, &F::Size>, true},
-    {I::FontNameTitle, Option, "FontNameTitle", REG_SZ, "Arial", T::MissingOrEmpty, C::Text,
-     HoldIn<&S::FontTitle, &F::Name>, true},
-    {I::FontBoldTitle, Option, "FontBoldTitle", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly,
-     HoldIn<&S::FontTitle, &F::Bold>, true},
-    {I::FontItalicTitle, Option, "FontItalicTitle", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly,
-     HoldIn<&S::FontTitle, &F::Italic>, true},
-    {I::FontColorTitle, Option, "FontColorTitle", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32,
-     HoldIn<&S::FontTitle, &F::Color>, true},
-    {I::FontSizeTitle, Option, "FontSizeTitle", REG_DWORD, "8", T::MissingOrEmpty, C::Int32,
-     HoldIn<&S::FontTitle, &F::Size>, true},
-    {I::Language, "Language", "", REG_SZ, "CorD_eng.lng", T::MissingOrEmpty, C::Text, Hold<&S::Language>, false},
-    {I::Skins, "Skins", "", REG_SZ, "CorvaneDisk.zip", T::MissingOrEmpty, C::Text, Hold<&S::Skins>, false},
-    {I::RecentCount, "Search", "", REG_DWORD, "5", T::Missing, C::Int32, Hold<&S::RecentCount>, false},
-    {I::MaxHit, "Search", "MaxHit", REG_DWORD, "500", T::Missing, C::Int32, Hold<&S::MaxHit>, false},
-    {I::Recursive, Option, "Recursive", REG_SZ, "False", T::Missing, C::TrueOnly, Hold<&S::Recursive>, true},
-    {I::ZipContent, Option, "Zip Content", REG_SZ, "False", T::Missing, C::TrueOnly, Hold<&S::ZipContent>, true},
-    {I::EnableComment, Option, "Enable Comment", REG_SZ, "False", T::Missing, C::TrueOnly, Hold<&S::EnableComment>,
-     true},
-    {I::SortResult, Option, "Sort Result", REG_SZ, "False", T::Missing, C::TrueOnly, Hold<&S::SortResult>, true},
-    {I::IgnoreMaxHit, Option, "Ignore MaxHit", REG_SZ, "False", T::Missing, C::TrueOnly, Hold<&S::IgnoreMaxHit>, true},
-    {I::RandomSkin, Option, "RandomSkin", REG_DWORD, "1", T::MissingOrEmpty, C::GeneralBool, Hold<&S::RandomSkin>,
-     false},
-    {I::OnTop, Option, "OnTop", REG_SZ, "False", T::MissingOrEmpty, C::TrueOnly, Hold<&S::OnTop>, false},
-    {I::BorderMagnetic, Option, "BorderMagnetic", REG_SZ, "True", T::MissingOrEmpty, C::TrueOnly,
-     Hold<&S::BorderMagnetic>, false},
-    {I::DevChange, Option, "DevChange", REG_SZ, "True", T::MissingOrEmpty, C::TrueOnly, Hold<&S::DevChange>, false},
-    {I::Border, Option, "Border", REG_DWORD, "1", T::MissingOrEmpty, C::Int16, HoldIn<&S::Report, &R::Border>, true},
-    {I::IncludeComment, Option, "IncludeComment", REG_DWORD, "0", T::MissingOrEmpty, C::Int16,
-     HoldIn<&S::Report, &R::IncludeComment>, true},
-    {I::IncludeDate, Option, "IncludeDate", REG_DWORD, "1", T::MissingOrEmpty, C::Int16,
-     HoldIn<&S::Report, &R::IncludeDate>, true},
-    {I::IncludeDisk, Option, "IncludeDisk", REG_DWORD, "0", T::MissingOrEmpty, C::Int16,
-     HoldIn<&S::Report, &R::IncludeDisk>, true},
-    {I::IncludeFile, Option, "IncludeFile", REG_DWORD, "1", T::MissingOrEmpty, C::Int16,
-     HoldIn<&S::Report, &R::IncludeFile>, true},
-    {I::IncludeDir, Option, "IncludeDir", REG_DWORD, "1", T::MissingOrEmpty, C::Int16,
-     HoldIn<&S::Report, &R::IncludeDir>, true},
-    {I::IncludeSize, Option, "IncludeSize", REG_DWORD, "1", T::MissingOrEmpty, C::Int16,
-     HoldIn<&S::Report, &R::IncludeSize>, true},
-    {I::ColumnSeparator, Option, "ColunmSep", REG_SZ, ";", T::MissingOrEmpty, C::Text,
-     HoldIn<&S::Report, &R::ColumnSeparator>, true},
-    {I::StyleHTML, Option, "StyleHTML", REG_SZ, "True", T::MissingOrEmpty, C::TrueOnly,
-     HoldIn<&S::Report, &R::StyleHTML>, true},
-    {I::HeaderBackColor, Option, "HeaderBackColor", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32,
-     HoldIn<&S::Report, &R::HeaderBackColor>, true},
-    {I::HeaderTextColor, Option, "HeaderTextColor", REG_DWORD, "0", T::MissingOrEmpty, C::Int32,
-     HoldIn<&S::Report, &R::HeaderTextColor>, true},
-    {I::FieldBackColor, Option, "FieldBackColor", REG_DWORD, "16777215", T::MissingOrEmpty, C::Int32,
-     HoldIn<&S::Report, &R::FieldBackColor>, true},
-    {I::FieldTextColor, Option, "FieldTextColor", REG_DWORD, "0", T::MissingOrEmpty, C::Int32,
-     HoldIn<&S::Report, &R::FieldTextColor>, true},
-    {I::ShowSysTray, Option, "ShowSysTray", REG_SZ, "True", T::MissingOrEmpty, C::GeneralBool, Hold<&S::ShowSysTray>,
-     false},
-    {I::ShowTaskBar, Option, "ShowTaskBar", REG_SZ, "True", T::MissingOrEmpty, C::GeneralBool, Hold<&S::ShowTaskBar>,
-     false},
-    {I::NumIconSysTray, Option, "NumIconSysTray", REG_DWORD, "2", T::MissingOrEmpty, C::Int16, Hold<&S::NumIconSysTray>,
-     false},
-    {I::View, Option, "View", REG_SZ, "", T::None, C::TrueOnly, Hold<&S::View>, true},
-    {I::MainLeft, Pos, "MainLeft", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Main, &W::Left>, true},
-    {I::MainTop, Pos, "MainTop", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Main, &W::Top>, true},
-    {I::FindLeft, Pos, "FindLeft", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Find, &W::Left>, true},
-    {I::FindTop, Pos, "FindTop", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Find, &W::Top>, true},
-    {I::FindWidth, Pos, "FindWidth", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Find, &W::Width>, true},
-    {I::FindHeight, Pos, "FindHeight", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Find, &W::Height>, true},
-    {I::LibLeft, Pos, "LibLeft", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Lib, &W::Left>, true},
-    {I::LibTop, Pos, "LibTop", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Lib, &W::Top>, true},
-    {I::LibWidth, Pos, "LibWidth", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Lib, &W::Width>, true},
-    {I::LibHeight, Pos, "LibHeight", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Lib, &W::Height>, true},
-    {I::ViewLeft, Pos, "ViewLeft", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Viewer, &W::Left>, true},
-    {I::ViewTop, Pos, "ViewTop", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Viewer, &W::Top>, true},
-    {I::ViewWidth, Pos, "ViewWidth", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Viewer, &W::Width>, true},
-    {I::ViewHeight, Pos, "ViewHeight", REG_SZ, "", T::None, C::Twips, HoldIn<&S::Viewer, &W::Height>, true},
-    {I::LVLibNameWidth, "LVLib", "NameWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVLib, 0>, true},
-    {I::LVLibDateWidth, "LVLib", "DateWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVLib, 1>, true},
-    {I::LVLibRootWidth, "LVLib", "RootWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVLib, 2>, true},
-    {I::LVLibFreeWidth, "LVLib", "FreeWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVLib, 3>, true},
-    {I::LVLibTotalWidth, "LVLib", "TotalWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVLib, 4>, true},
-    {I::LVLibCommentWidth, "LVLib", "CommentWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVLib, 5>, true},
-    {I::LVFindNameWidth, "LVFind", "NameWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVFind, 0>, true},
-    {I::LVFindDirWidth, "LVFind", "DirWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVFind, 1>, true},
-    {I::LVFindSizeWidth, "LVFind", "SizeWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVFind, 2>, true},
-    {I::LVFindDateWidth, "LVFind", "DateWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVFind, 3>, true},
-    {I::LVFindDiskIDWidth, "LVFind", "DiskIDWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVFind, 4>, true},
-    {I::LVFindCommentWidth, "LVFind", "CommentWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVFind, 5>, true},
-    {I::LVPathNameWidth, "LVPath", "NameWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVPath, 0>, true},
-    {I::LVPathSizeWidth, "LVPath", "SizeWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVPath, 1>, true},
-    {I::LVPathDateWidth, "LVPath", "DateWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVPath, 2>, true},
-    {I::LVPathCommentWidth, "LVPath", "CommentWidth", REG_SZ, "", T::None, C::Twips, HoldAt<&S::LVPath, 3>, true},
-    {I::NextSkin, Option, "NextSkin", REG_SZ, "", T::None, C::Text, Hold<&S::NextSkin>, false},
+    {I::FontNameLabel, Option, "FontNameLabel", REG_SZ, T::MissingOrEmpty, C::Text, HoldIn<&S::FontLabel, &F::Name>},
+    {I::FontBoldLabel, Option, "FontBoldLabel", REG_SZ, T::MissingOrEmpty, C::TrueOnly,
+     HoldIn<&S::FontLabel, &F::Bold>},
+    {I::FontItalicLabel, Option, "FontItalicLabel", REG_SZ, T::MissingOrEmpty, C::TrueOnly,
+     HoldIn<&S::FontLabel, &F::Italic>},
+    {I::FontColorLabel, Option, "FontColorLabel", REG_DWORD, T::MissingOrEmpty, C::Int32,
+     HoldIn<&S::FontLabel, &F::Color>},
+    {I::FontSizeLabel, Option, "FontSizeLabel", REG_DWORD, T::MissingOrEmpty, C::Int32,
+     HoldIn<&S::FontLabel, &F::Size>},
+    {I::FontNameTitle, Option, "FontNameTitle", REG_SZ, T::MissingOrEmpty, C::Text, HoldIn<&S::FontTitle, &F::Name>},
+    {I::FontBoldTitle, Option, "FontBoldTitle", REG_SZ, T::MissingOrEmpty, C::TrueOnly,
+     HoldIn<&S::FontTitle, &F::Bold>},
+    {I::FontItalicTitle, Option, "FontItalicTitle", REG_SZ, T::MissingOrEmpty, C::TrueOnly,
+     HoldIn<&S::FontTitle, &F::Italic>},
+    {I::FontColorTitle, Option, "FontColorTitle", REG_DWORD, T::MissingOrEmpty, C::Int32,
+     HoldIn<&S::FontTitle, &F::Color>},
+    {I::FontSizeTitle, Option, "FontSizeTitle", REG_DWORD, T::MissingOrEmpty, C::Int32,
+     HoldIn<&S::FontTitle, &F::Size>},
+    {I::Language, "Language", "", REG_SZ, T::MissingOrEmpty, C::Text, Hold<&S::Language>},
+    {I::Skins, "Skins", "", REG_SZ, T::MissingOrEmpty, C::Text, Hold<&S::Skins>},
+    {I::RecentCount, "Search", "", REG_DWORD, T::Missing, C::Int32, Hold<&S::RecentCount>},
+    {I::MaxHit, "Search", "MaxHit", REG_DWORD, T::Missing, C::Int32, Hold<&S::MaxHit>},
+    {I::Recursive, Option, "Recursive", REG_SZ, T::Missing, C::TrueOnly, Hold<&S::Recursive>},
+    {I::ZipContent, Option, "Zip Content", REG_SZ, T::Missing, C::TrueOnly, Hold<&S::ZipContent>},
+    {I::EnableComment, Option, "Enable Comment", REG_SZ, T::Missing, C::TrueOnly, Hold<&S::EnableComment>},
+    {I::SortResult, Option, "Sort Result", REG_SZ, T::Missing, C::TrueOnly, Hold<&S::SortResult>},
+    {I::IgnoreMaxHit, Option, "Ignore MaxHit", REG_SZ, T::Missing, C::TrueOnly, Hold<&S::IgnoreMaxHit>},
+    {I::RandomSkin, Option, "RandomSkin", REG_DWORD, T::MissingOrEmpty, C::GeneralBool, Hold<&S::RandomSkin>},
+    {I::OnTop, Option, "OnTop", REG_SZ, T::MissingOrEmpty, C::TrueOnly, Hold<&S::OnTop>},
+    {I::BorderMagnetic, Option, "BorderMagnetic", REG_SZ, T::MissingOrEmpty, C::TrueOnly, Hold<&S::BorderMagnetic>},
+    {I::DevChange, Option, "DevChange", REG_SZ, T::MissingOrEmpty, C::TrueOnly, Hold<&S::DevChange>},
+    {I::Border, Option, "Border", REG_DWORD, T::MissingOrEmpty, C::Int16, HoldIn<&S::Report, &R::Border>},
+    {I::IncludeComment, Option, "IncludeComment", REG_DWORD, T::MissingOrEmpty, C::Int16,
+     HoldIn<&S::Report, &R::IncludeComment>},
+    {I::IncludeDate, Option, "IncludeDate", REG_DWORD, T::MissingOrEmpty, C::Int16,
+     HoldIn<&S::Report, &R::IncludeDate>},
+    {I::IncludeDisk, Option, "IncludeDisk", REG_DWORD, T::MissingOrEmpty, C::Int16,
+     HoldIn<&S::Report, &R::IncludeDisk>},
+    {I::IncludeFile, Option, "IncludeFile", REG_DWORD, T::MissingOrEmpty, C::Int16,
+     HoldIn<&S::Report, &R::IncludeFile>},
+    {I::IncludeDir, Option, "IncludeDir", REG_DWORD, T::MissingOrEmpty, C::Int16, HoldIn<&S::Report, &R::IncludeDir>},
+    {I::IncludeSize, Option, "IncludeSize", REG_DWORD, T::MissingOrEmpty, C::Int16,
+     HoldIn<&S::Report, &R::IncludeSize>},
+    {I::ColumnSeparator, Option, "ColunmSep", REG_SZ, T::MissingOrEmpty, C::Text,
+     HoldIn<&S::Report, &R::ColumnSeparator>},
+    {I::StyleHTML, Option, "StyleHTML", REG_SZ, T::MissingOrEmpty, C::TrueOnly, HoldIn<&S::Report, &R::StyleHTML>},
+    {I::HeaderBackColor, Option, "HeaderBackColor", REG_DWORD, T::MissingOrEmpty, C::Int32,
+     HoldIn<&S::Report, &R::HeaderBackColor>},
+    {I::HeaderTextColor, Option, "HeaderTextColor", REG_DWORD, T::MissingOrEmpty, C::Int32,
+     HoldIn<&S::Report, &R::HeaderTextColor>},
+    {I::FieldBackColor, Option, "FieldBackColor", REG_DWORD, T::MissingOrEmpty, C::Int32,
+     HoldIn<&S::Report, &R::FieldBackColor>},
+    {I::FieldTextColor, Option, "FieldTextColor", REG_DWORD, T::MissingOrEmpty, C::Int32,
+     HoldIn<&S::Report, &R::FieldTextColor>},
+    {I::ShowSysTray, Option, "ShowSysTray", REG_SZ, T::MissingOrEmpty, C::GeneralBool, Hold<&S::ShowSysTray>},
+    {I::ShowTaskBar, Option, "ShowTaskBar", REG_SZ, T::MissingOrEmpty, C::GeneralBool, Hold<&S::ShowTaskBar>},
+    {I::NumIconSysTray, Option, "NumIconSysTray", REG_DWORD, T::MissingOrEmpty, C::Int16, Hold<&S::NumIconSysTray>},
+    {I::View, Option, "View", REG_SZ, T::None, C::TrueOnly, Hold<&S::View>},
+    {I::MainLeft, Pos, "MainLeft", REG_SZ, T::None, C::Twips, HoldIn<&S::Main, &W::Left>},
+    {I::MainTop, Pos, "MainTop", REG_SZ, T::None, C::Twips, HoldIn<&S::Main, &W::Top>},
+    {I::FindLeft, Pos, "FindLeft", REG_SZ, T::None, C::Twips, HoldIn<&S::Find, &W::Left>},
+    {I::FindTop, Pos, "FindTop", REG_SZ, T::None, C::Twips, HoldIn<&S::Find, &W::Top>},
+    {I::FindWidth, Pos, "FindWidth", REG_SZ, T::None, C::Twips, HoldIn<&S::Find, &W::Width>},
+    {I::FindHeight, Pos, "FindHeight", REG_SZ, T::None, C::Twips, HoldIn<&S::Find, &W::Height>},
+    {I::LibLeft, Pos, "LibLeft", REG_SZ, T::None, C::Twips, HoldIn<&S::Lib, &W::Left>},
+    {I::LibTop, Pos, "LibTop", REG_SZ, T::None, C::Twips, HoldIn<&S::Lib, &W::Top>},
+    {I::LibWidth, Pos, "LibWidth", REG_SZ, T::None, C::Twips, HoldIn<&S::Lib, &W::Width>},
+    {I::LibHeight, Pos, "LibHeight", REG_SZ, T::None, C::Twips, HoldIn<&S::Lib, &W::Height>},
+    {I::ViewLeft, Pos, "ViewLeft", REG_SZ, T::None, C::Twips, HoldIn<&S::Viewer, &W::Left>},
+    {I::ViewTop, Pos, "ViewTop", REG_SZ, T::None, C::Twips, HoldIn<&S::Viewer, &W::Top>},
+    {I::ViewWidth, Pos, "ViewWidth", REG_SZ, T::None, C::Twips, HoldIn<&S::Viewer, &W::Width>},
+    {I::ViewHeight, Pos, "ViewHeight", REG_SZ, T::None, C::Twips, HoldIn<&S::Viewer, &W::Height>},
+    {I::LVLibNameWidth, "LVLib", "NameWidth", REG_SZ, T::None, C::Twips, HoldAt<&S::LVLib, 0>},
+    {I::LVLibDateWidth, "LVLib", "DateWidth", REG_SZ, T::None, C::Twips, HoldAt<&S::LVLib, 1>},
+    {I::LVLibRootWidth, "LVLib", "RootWidth", REG_SZ, T::None, C::Twips, HoldAt<&S::LVLib, 2>},
+    {I::LVLibFreeWidth, "LVLib", "FreeWidth", REG_SZ, T::None, C::Twips, HoldAt<&S::LVLib, 3>},
+    {I::LVLibTotalWidth, "LVLib", "TotalWidth", REG_SZ, T::None, C::Twips, HoldAt<&S::LVLib, 4>},
+    {I::LVLibCommentWidth, "LVLib", "CommentWidth", REG_SZ, T::None, C::Twips, HoldAt<&S::LVLib, 5>},
+    {I::LVFindNameWidth, "LVFind", "NameWidth", REG_SZ, T::None, C::Twips, HoldAt<&S::LVFind, 0>},
+    {I::LVFindDirWidth, "LVFind", "DirWidth", REG_SZ, T::None, C::Twips, HoldAt<&S::LVFind, 1>},
+    {I::LVFindSizeWidth, "LVFind", "SizeWidth", REG_SZ, T::None, C::Twips, HoldAt<&S::LVFind, 2>},
+    {I::LVFindDateWidth, "LVFind", "DateWidth", REG_SZ, T::None, C::Twips, HoldAt<&S::LVFind, 3>},
+    {I::LVFindDiskIDWidth, "LVFind", "DiskIDWidth", REG_SZ, T::None, C::Twips, HoldAt<&S::LVFind, 4>},
+    {I::LVFindCommentWidth, "LVFind", "CommentWidth", REG_SZ, T::None, C::Twips, HoldAt<&S::LVFind, 5>},
+    {I::LVPathNameWidth, "LVPath", "NameWidth", REG_SZ, T::None, C::Twips, HoldAt<&S::LVPath, 0>},
+    {I::LVPathSizeWidth, "LVPath", "SizeWidth", REG_SZ, T::None, C::Twips, HoldAt<&S::LVPath, 1>},
+    {I::LVPathDateWidth, "LVPath", "DateWidth", REG_SZ, T::None, C::Twips, HoldAt<&S::LVPath, 2>},
+    {I::LVPathCommentWidth, "LVPath", "CommentWidth", REG_SZ, T::None, C::Twips, HoldAt<&S::LVPath, 3>},
+    {I::NextSkin, Option, "NextSkin", REG_SZ, T::None, C::Text, Hold<&S::NextSkin>},
 };
 
-// The shutdown's order of keys.
-constexpr std::string_view ExitOrder[][2] = {
-    {Option, "Recursive"},
-    {Option, "Zip Content"},
-    {Option, "Enable Comment"},
-    {Option, "Sort Result"},
-    {Option, "Ignore MaxHit"},
-    {Pos, ""},
-    {"LVLib", ""},
-    {Option, "Border"},
-    {Option, "IncludeComment"},
-    {Option, "IncludeDate"},
-    {Option, "IncludeDisk"},
-    {Option, "IncludeFile"},
-    {Option, "IncludeDir"},
-    {Option, "IncludeSize"},
-    {Option, "ColunmSep"},
-    {Option, "StyleHTML"},
-    {Option, "HeaderBackColor"},
-    {Option, "HeaderTextColor"},
-    {Option, "FieldBackColor"},
-    {Option, "FieldTextColor"},
-    {Option, "FontNameLabel"},
-    {Option, "FontBoldLabel"},
-    {Option, "FontItalicLabel"},
-    {Option, "FontColorLabel"},
-    {Option, "FontSizeLabel"},
-    {Option, "FontNameTitle"},
-    {Option, "FontBoldTitle"},
-    {Option, "FontItalicTitle"},
-    {Option, "FontColorTitle"},
-    {Option, "FontSizeTitle"},
-    {"LVFind", ""},
-    {"LVPath", ""},
-    {Option, "View"},
+// What the shutdown writes, run by run of rows: the check boxes, the places,
+// the library's widths, the report, the fonts, the other lists' widths and
+// the browser's view. A row added inside a run is written with it.
+struct Run {
+    SettingId first, last;
+};
+constexpr Run ExitOrder[] = {
+    {I::Recursive, I::IgnoreMaxHit},
+    {I::MainLeft, I::ViewHeight},
+    {I::LVLibNameWidth, I::LVLibCommentWidth},
+    {I::Border, I::FieldTextColor},
+    {I::FontNameLabel, I::FontSizeTitle},
+    {I::LVFindNameWidth, I::LVFindCommentWidth},
+    {I::LVPathNameWidth, I::LVPathCommentWidth},
+    {I::View, I::View},
 };
 
 constexpr bool RowsInIdOrder()
@@ -186,6 +156,28 @@ constexpr bool RowsInIdOrder()
     return std::size(Table) == std::size_t(SettingId::Count);
 }
 static_assert(RowsInIdOrder(), "one row per SettingId, in its order");
+
+constexpr bool RunsApart()
+{
+    for (const Run& r : ExitOrder) {
+        if (r.first > r.last)
+            return false;
+        for (const Run& other : ExitOrder)
+            if (&other != &r && other.first <= r.last && r.first <= other.last)
+                return false;
+    }
+    return true;
+}
+static_assert(RunsApart(), "each row written once at exit");
+
+// A list's width rows hold its columns' widths, one row each.
+constexpr std::size_t RowsUnder(std::string_view key)
+{
+    return std::size_t(std::ranges::count(Table, key, &SettingDef::key));
+}
+static_assert(RowsUnder("LVLib") == std::tuple_size_v<decltype(S::LVLib)>, "a width row per library column");
+static_assert(RowsUnder("LVFind") == std::tuple_size_v<decltype(S::LVFind)>, "a width row per results column");
+static_assert(RowsUnder("LVPath") == std::tuple_size_v<decltype(S::LVPath)>, "a width row per browser column");
 
 const SettingDef& Row(SettingId id)
 {
@@ -272,10 +264,13 @@ std::string TwipsText(double v)
 }
 
 // The holder as the store keeps it; nullopt for a place never known.
-std::optional<std::string> StoredText(const SettingHolder& h)
+std::optional<std::string> StoredText(const SettingDef& def, const SettingHolder& h)
 {
-    if (auto* b = std::get_if<bool*>(&h))
+    if (auto* b = std::get_if<bool*>(&h)) {
+        if (def.type == REG_DWORD) // "RandomSkin" starts as a number
+            return std::string(**b ? "1" : "0");
         return std::string(**b ? "True" : "False");
+    }
     if (auto* i = std::get_if<int*>(&h))
         return std::to_string(**i);
     if (auto* u = std::get_if<std::uint32_t*>(&h))
@@ -289,8 +284,16 @@ std::optional<std::string> StoredText(const SettingHolder& h)
 
 void WriteHolder(const SettingDef& def, AppSettings& settings)
 {
-    if (std::optional<std::string> text = StoredText(def.holder(settings)))
+    if (std::optional<std::string> text = StoredText(def, def.holder(settings)))
         PlaceOf(def).write(*text);
+}
+
+// What the start-up writes for a missing value: the member's initial value,
+// where AppSettings declares every default.
+std::string DefaultText(const SettingDef& def)
+{
+    AppSettings defaults;
+    return StoredText(def, def.holder(defaults)).value_or("");
 }
 
 void Clamp(AppSettings& s)
@@ -336,10 +339,10 @@ StartupReadResult ReadSettingsAtStartup(AppSettings& settings)
         bool missing =
             v.isEmpty() || (def.test == T::MissingOrEmpty && v.kind() == RegValue::Kind::Text && v.text().empty());
         if (def.test != T::None && missing) {
-            place.write(def.defaultText);
+            const std::string text = DefaultText(def);
+            place.write(text);
             Convert(def,
-                    def.type == REG_DWORD ? RegValue::Number(std::uint32_t(std::stoll(std::string(def.defaultText))))
-                                          : RegValue::Text(std::string(def.defaultText)),
+                    def.type == REG_DWORD ? RegValue::Number(std::uint32_t(std::stoll(text))) : RegValue::Text(text),
                     h);
             result.defaulted.push_back(&def);
         } else if (!v.isEmpty() && !Convert(def, v, h)) {
@@ -357,7 +360,7 @@ void WriteSetting(SettingId id, AppSettings& settings)
 
 void WriteDefault(SettingId id)
 {
-    PlaceOf(id).write(Row(id).defaultText);
+    PlaceOf(id).write(DefaultText(Row(id)));
 }
 
 void WriteFlag(SettingId id, bool on)
@@ -365,10 +368,14 @@ void WriteFlag(SettingId id, bool on)
     SettingPlace(std::string(Row(id).key), Row(id).value, REG_SZ).write(on ? "True" : "False");
 }
 
+bool WrittenAtExit(SettingId id)
+{
+    return std::ranges::any_of(ExitOrder, [id](const Run& r) { return r.first <= id && id <= r.last; });
+}
+
 void WriteSettingsAtExit(AppSettings& settings)
 {
-    for (const auto& [key, value] : ExitOrder)
-        for (const SettingDef& def : Table)
-            if (def.writtenAtExit && SameText(def.key, key) && (value.empty() || SameText(def.value, value)))
-                WriteHolder(def, settings);
+    for (const Run& run : ExitOrder)
+        for (auto id = std::size_t(run.first); id <= std::size_t(run.last); ++id)
+            WriteHolder(Table[id], settings);
 }

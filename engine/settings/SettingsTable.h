@@ -1,6 +1,7 @@
 #pragma once
 // The one table of persistent settings: where each value lives in the store,
-// its type, its default and how it is read. The start-up reads (and defaults)
+// its type, when it is defaulted and how it is read; the default itself is
+// the AppSettings member's initial value. The start-up reads (and defaults)
 // through it, the shutdown writes through it, the options pages edit the
 // same holders; everything else names a value by its SettingId.
 
@@ -35,14 +36,12 @@ using SettingHolder = std::variant<bool*, int*, std::uint32_t*, std::string*, St
 
 struct SettingDef {
     SettingId id;
-    std::string_view key;         // below the program's own key
-    std::string_view value;       // "" is the key's default value
-    int type;                     // REG_SZ or REG_DWORD
-    std::string_view defaultText; // what the start-up writes; "" with SettingTest::None
+    std::string_view key;   // below the program's own key
+    std::string_view value; // "" is the key's default value
+    int type;               // REG_SZ or REG_DWORD
     SettingTest test;
     SettingConversion conversion;
     SettingHolder (*holder)(AppSettings&);
-    bool writtenAtExit;
 };
 
 // A stored number with a decimal point ("1500", "150.5"; blanks round it),
@@ -70,6 +69,8 @@ StartupReadResult ReadSettingsAtStartup(AppSettings& settings);
 // unknown (a place never stored) are left out. Each write goes on even when
 // an earlier one failed.
 void WriteSettingsAtExit(AppSettings& settings);
+// One of the values WriteSettingsAtExit writes.
+bool WrittenAtExit(SettingId id);
 
 // One value, converted as the table says (the options pages and the tray
 // menu store single values as they change).

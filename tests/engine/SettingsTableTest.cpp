@@ -179,11 +179,11 @@ TEST_F(SettingsTableTest, ExitWritesFiftyNineValuesThatReadBackAlike)
     out.Find = {1, 2, 7000, 8000.5};
     out.Lib = {3, 4, 5000, 6000};
     out.Viewer = {5, 6, 4000, 3000};
-    for (std::size_t i = 0; i < 6; ++i) {
+    for (std::size_t i = 0; i < out.LVLib.size(); ++i)
         out.LVLib[i] = 100.0 + double(i);
+    for (std::size_t i = 0; i < out.LVFind.size(); ++i)
         out.LVFind[i] = 200.0 + double(i);
-    }
-    for (std::size_t i = 0; i < 4; ++i)
+    for (std::size_t i = 0; i < out.LVPath.size(); ++i)
         out.LVPath[i] = 300.0 + double(i);
     out.Report = {false, 0, 0, 0, 0, 1, 1, "|", 0, 255, 65280, 16711680, 1};
     out.FontLabel = {"DejaVu Sans", true, true, 255, 11};
@@ -192,7 +192,7 @@ TEST_F(SettingsTableTest, ExitWritesFiftyNineValuesThatReadBackAlike)
 
     int written = 0;
     for (const SettingDef& d : SettingsTable())
-        written += d.writtenAtExit && !stored(d.key, d.value).isEmpty();
+        written += WrittenAtExit(d.id) && !stored(d.key, d.value).isEmpty();
     EXPECT_EQ(written, 59);
     EXPECT_EQ(stored("Option\\Pos", "FindHeight").text(), "8000.5");
     EXPECT_EQ(stored("Option", "FontSizeTitle").kind(), Dw);

@@ -470,7 +470,7 @@ TEST_F(MainWindowTest, ClosingWritesEverySettingAndClosesTheOtherWindows)
     int written = 0;
     for (const SettingDef& d : SettingsTable())
         written +=
-            d.writtenAtExit &&
+            WrittenAtExit(d.id) &&
             !QueryValue(HKEY_LOCAL_MACHINE, std::string(AppRegKey) + "\\" + std::string(d.key), d.value).isEmpty();
     EXPECT_EQ(written, 59);
     EXPECT_TRUE(RegFlag(HKEY_LOCAL_MACHINE, Option, "Sort Result"));

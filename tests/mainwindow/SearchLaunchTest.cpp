@@ -81,7 +81,7 @@ TEST_F(SearchLaunchTest, TheLayersChoicesDecideWhatIsSearched)
     // Sorted results come by name; the header then sorts them.
     Control<CheckBoxWeb>(main, "CBWSort").setValue(true);
     EXPECT_EQ(find(main, "two1 one"), (std::vector<std::string>{"one1.txt", "one2.txt", "two1.txt"}));
-    world.windows.get<SearchResultsWindow>().results().clickColumn(FindResultsModel::Name);
+    world.windows.get<SearchResultsWindow>().results().clickColumn(FindRow::File);
     EXPECT_EQ(world.windows.get<SearchResultsWindow>().results().row(0)[FindRow::File], "two1.txt");
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }

@@ -50,15 +50,15 @@ TEST(FindResultsModel, SortedRowsFollowTheClickSequenceByTypedValues)
     m.append(Batches(Hits()));
     EXPECT_EQ(Names(m), "Abcd"); // by name, without regard to case, until a click
 
-    m.clickColumn(FindResultsModel::Size); // first click: descending, no size last
+    m.clickColumn(FindRow::Size); // first click: descending, no size last
     EXPECT_EQ(Names(m), "dbAc");
-    m.clickColumn(FindResultsModel::Size); // again: ascending, 9 before 10 before 100
+    m.clickColumn(FindRow::Size); // again: ascending, 9 before 10 before 100
     EXPECT_EQ(Names(m), "cAbd");
-    m.clickColumn(FindResultsModel::Size);
+    m.clickColumn(FindRow::Size);
     EXPECT_EQ(m.sortState().order(), Qt::DescendingOrder);
-    m.clickColumn(FindResultsModel::Date); // another column keeps the order: latest first
+    m.clickColumn(FindRow::Date); // another column keeps the order: latest first
     EXPECT_EQ(Names(m), "dbAc");
-    EXPECT_EQ(m.sortState().column(), int(FindResultsModel::Date));
+    EXPECT_EQ(m.sortState().column(), int(FindRow::Date));
 
     // Rows arriving later take their places; a selected row stays selected.
     QItemSelectionModel selection(&m);
@@ -75,7 +75,7 @@ TEST(FindResultsModel, SortedRowsFollowTheClickSequenceByTypedValues)
     m.clear(true);
     EXPECT_EQ(m.rowCount(), 0);
     m.append(Batches(Hits()));
-    m.clickColumn(FindResultsModel::Date);
+    m.clickColumn(FindRow::Date);
     EXPECT_EQ(Names(m), "cAbd");
 }
 
@@ -88,16 +88,16 @@ TEST(FindResultsModel, UnsortedRowsKeepTheirOrderAndShowTheirComment)
     hits[0].Row.Comment = "first\r\nsecond";
     hits[1].Row.Directory = "\\" + std::string(10 << 20, 'd') + "\\";
     m.append(Batches(hits));
-    EXPECT_FALSE(m.clickColumn(FindResultsModel::Name));
+    EXPECT_FALSE(m.clickColumn(FindRow::File));
     EXPECT_EQ(Names(m), "bAcd");
     EXPECT_EQ(m.sortState().column(), -1);
-    const QModelIndex comment = m.index(0, FindResultsModel::Comment);
+    const QModelIndex comment = m.index(0, FindRow::Comment);
     EXPECT_EQ(m.data(comment, Qt::DisplayRole), "first");
     EXPECT_EQ(m.data(comment, Qt::ToolTipRole), "first\nsecond");
-    EXPECT_FALSE(m.data(m.index(1, FindResultsModel::Comment), Qt::ToolTipRole).isValid());
-    EXPECT_EQ(m.data(m.index(0, FindResultsModel::Size), Qt::DisplayRole), "10 Kb");
+    EXPECT_FALSE(m.data(m.index(1, FindRow::Comment), Qt::ToolTipRole).isValid());
+    EXPECT_EQ(m.data(m.index(0, FindRow::Size), Qt::DisplayRole), "10 Kb");
     // A huge field: a bounded excerpt, and no more in the tool tip.
-    const QModelIndex dir = m.index(1, FindResultsModel::Dir);
+    const QModelIndex dir = m.index(1, FindRow::Directory);
     EXPECT_EQ(m.data(dir, Qt::DisplayRole).toString().size(), CellChars + 1);
     EXPECT_EQ(m.data(dir, Qt::ToolTipRole).toString().size(), ToolTipChars + 1);
 }

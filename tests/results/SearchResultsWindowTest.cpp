@@ -416,7 +416,7 @@ TEST_F(SearchResultsWindowTest, CommentEditsChangeExactlyTheirOwnLine)
     ASSERT_EQ(changed.size(), 1u);
     EXPECT_EQ(changed[0].find("backup"), std::string::npos);
     EXPECT_TRUE(changed[0].ends_with(">the short one<"));
-    EXPECT_EQ(w.results().data(w.results().index(row, FindResultsModel::Comment), Qt::DisplayRole), "the short one");
+    EXPECT_EQ(w.results().data(w.results().index(row, FindRow::Comment), Qt::DisplayRole), "the short one");
 
     // A member, and the archive's folder entry shown as the archive.
     for (auto [filter, name, kind, marker] :
@@ -431,7 +431,7 @@ TEST_F(SearchResultsWindowTest, CommentEditsChangeExactlyTheirOwnLine)
         EXPECT_NE(changed[0].find(marker), std::string::npos) << changed[0];
         EXPECT_TRUE(changed[0].ends_with(">two\x01lines ? here<")) << changed[0];
     }
-    const QModelIndex cell = w.results().index(resultList(w).currentIndex().row(), FindResultsModel::Comment);
+    const QModelIndex cell = w.results().index(resultList(w).currentIndex().row(), FindRow::Comment);
     EXPECT_EQ(w.results().data(cell, Qt::DisplayRole), "two");
     EXPECT_EQ(w.results().data(cell, Qt::ToolTipRole), "two\nlines ? here");
 
@@ -452,8 +452,8 @@ TEST_F(SearchResultsWindowTest, PrintWritesTheRowsInTheOrderShown)
     world.settings.Report.IncludeDir = 0;
     world.settings.Report.IncludeDate = 0;
     SearchResultsWindow& w = search("a.txt notes.txt b.txt", "*.*", true);
-    resultList(w).header()->sectionClicked(FindResultsModel::Size); // the first click: largest first
-    EXPECT_EQ(resultList(w).header()->sortIndicatorSection(), int(FindResultsModel::Size));
+    resultList(w).header()->sectionClicked(FindRow::Size); // the first click: largest first
+    EXPECT_EQ(resultList(w).header()->sortIndicatorSection(), int(FindRow::Size));
     EXPECT_EQ(resultList(w).header()->sortIndicatorOrder(), Qt::DescendingOrder);
     key(w, Qt::Key_P, Qt::ControlModifier);
     ASSERT_TRUE(TestWorld::waitFor([&] { return !world.jobs.isBusy(); }));
@@ -462,7 +462,7 @@ TEST_F(SearchResultsWindowTest, PrintWritesTheRowsInTheOrderShown)
 
     // A search without sorting keeps the catalog's order, whatever is clicked.
     search("a.txt notes.txt b.txt");
-    resultList(w).header()->sectionClicked(FindResultsModel::Size);
+    resultList(w).header()->sectionClicked(FindRow::Size);
     EXPECT_FALSE(resultList(w).header()->isSortIndicatorShown());
     w.writeReport();
     ASSERT_TRUE(TestWorld::waitFor([&] { return !world.jobs.isBusy(); }));
