@@ -14,7 +14,6 @@ source "$here/scripts/xsession.sh"
 new_session "$build"
 
 # The demo library: three catalogs made by the program's batch mode.
-export HOME=$work/user
 demo=$HOME/demo
 mkdir -p "$demo/Photos/2004 Holiday" "$demo/Documents/Letters" "$demo/Music"
 for i in 1 2 3; do head -c $((i * 70000)) /dev/urandom > "$demo/Photos/2004 Holiday/beach$i.jpg"; done

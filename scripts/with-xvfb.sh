@@ -60,12 +60,12 @@ if [[ ! $number =~ ^[0-9]+$ ]]; then
 fi
 export DISPLAY=:$number
 xauth -q add "$DISPLAY" MIT-MAGIC-COOKIE-1 "$cookie"
-for ((i = 0; i < 300; i++)); do
-  xdpyinfo >/dev/null 2>&1 && break
+deadline=$((SECONDS + 60))
+until xdpyinfo >/dev/null 2>&1; do
   kill -0 "$server" 2>/dev/null || cant_start "the server on $DISPLAY ended"
+  ((SECONDS < deadline)) || cant_start "$DISPLAY refused connections for 60 s"
   sleep 0.1
 done
-((i < 300)) || cant_start "$DISPLAY refused connections for 30 s"
 
 # In the background, so that a signal to this script stops the server at once.
 "$@" &

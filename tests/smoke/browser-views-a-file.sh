@@ -15,37 +15,37 @@ convert -size 600x400 gradient:skyblue-navy "$demo/beach.png"
 echo "Dear Ann," > "$demo/Letters/ann.txt"
 CORVANEDISK_CONSOLE=1 "$build/CorvaneDisk" "-c:$demo" -o:Demo -r -a >/dev/null
 
-# Pixels of one window as the screen shows it.
-window_pixels() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$2"
+# The viewer shows the picture: mostly the sky blue to navy of beach.png,
+# where the browser beneath and the hex dump are dark.
+shows_picture() {
+  local mean
+  mean=$(window_pixels "$1" png:- | convert - -format '%[fx:mean.b]' info:) || return 1
+  awk -v b="$mean" 'BEGIN { exit !(b > 0.5) }'
 }
 
 start_program "$build"
-xdotool windowfocus --sync "$MAIN_WINDOW"
-xdotool key ctrl+l
+focus "$MAIN_WINDOW"
+press_and_wait_change "$MAIN_WINDOW" ctrl+l
 xdotool mousemove --window "$MAIN_WINDOW" 80 46 click --repeat 2 --delay 80 1 # the library's first row
 browser=$(find_window '^CorvaneDisk Browser$' || true)
 [[ -n "$browser" ]] || { echo "the browser did not open" >&2; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$browser")"
-sleep 1 # the catalog loads on a worker
+# The catalog loads on a worker; its root folder is then drawn in the tree.
+wait_for 60 "the catalog's root folder in the browser" drawn "$browser" 60 28
 xdotool mousemove --window "$browser" 14 $((HEIGHT - 22)) click 1 # the view box
 xdotool mousemove --window "$browser" 60 28 click 1                # the root folder
-sleep 0.5
+wait_for 60 "the root folder's files in the browser" drawn "$browser" 260 48
 xdotool mousemove --window "$browser" 260 48 click 1               # its first file, beach.png
 viewer=$(find_window '^CorvaneDisk View$' || true)
 [[ -n "$viewer" ]] || { echo "the viewer did not open" >&2; exit 1; }
-sleep 0.5
+wait_for 60 "the picture in the viewer" shows_picture "$viewer"
 window_pixels "$viewer" "$work/picture.png"
-xdotool windowfocus --sync "$viewer"
+focus "$viewer"
 xdotool key ctrl+h
-sleep 1
-window_pixels "$viewer" "$work/hex.png"
-changed=$(compare -metric AE "$work/picture.png" "$work/hex.png" null: 2>&1 || true)
-[[ "$changed" =~ ^[0-9]+$ && "$changed" -gt 1000 ]] || { echo "Ctrl+H changed nothing ($changed)" >&2; exit 1; }
+wait_for 60 "Ctrl+H to change the viewer" differs "$viewer" "$work/picture.png" 1000
 
-xdotool windowfocus --sync "$MAIN_WINDOW"
+focus "$MAIN_WINDOW"
 xdotool key --clearmodifiers alt+F4
-wait_exit 15
+wait_exit
 [[ $EXIT_STATUS -eq 0 ]] || { echo "exit status $EXIT_STATUS" >&2; exit 1; }
 echo "catalog browsed, picture viewed, hex dump shown"

@@ -32,13 +32,14 @@ for how in alt+F4 TERM early-TERM; do
     start_program "$build"
   fi
   if [[ $how == TERM ]]; then
-    sleep 0.5
+    # Once the window is drawn the program has started up and runs its loop.
+    wait_for 60 "the main window to be drawn" drawn "$MAIN_WINDOW"
     kill -TERM "$PROGRAM_PID"
   elif [[ $how == alt+F4 ]]; then
-    xdotool windowfocus --sync "$MAIN_WINDOW"
+    focus "$MAIN_WINDOW"
     xdotool key --clearmodifiers alt+F4
   fi
-  wait_exit 15
+  wait_exit
   [[ $EXIT_STATUS -eq 0 ]] || { echo "$how: exit status $EXIT_STATUS" >&2; exit 1; }
   grep -q '"MainLeft"' "$reg" || { echo "$how: MainLeft not written" >&2; cat "$reg" >&2; exit 1; }
   grep -q '"NextSkin"' "$reg" || { echo "$how: NextSkin not written" >&2; exit 1; }

@@ -15,31 +15,28 @@ catalog=$CORVANEDISK_HOME/dat/Smoke.dat
 [[ -f $catalog ]] || { echo "no catalog made" >&2; exit 1; }
 
 start_program "$build"
-xdotool windowfocus --sync "$MAIN_WINDOW"
-xdotool key --clearmodifiers ctrl+l
-sleep 0.5
+focus "$MAIN_WINDOW"
+press_and_wait_change "$MAIN_WINDOW" ctrl+l
 # The first row of the library list, just below its header.
 xdotool mousemove --window "$MAIN_WINDOW" 80 48 click 3
-sleep 0.5
+new_window "$MAIN_WINDOW" >/dev/null || { echo "the catalog's menu did not open" >&2; exit 1; }
 xdotool key Up Return # the menu's last item: Properties
-dialog=$(find_window '^CorvaneDisk - Properties$' 10)
+dialog=$(find_window '^CorvaneDisk - Properties$')
 [[ -n $dialog ]] || { echo "the properties dialog did not open" >&2; exit 1; }
-xdotool windowfocus --sync "$dialog"
+focus "$dialog"
 xdotool key Tab Tab # name, root chooser, comment
 xdotool key ctrl+a
 xdotool type --delay 20 "first line"
 xdotool key Return
 xdotool type --delay 20 "second line"
 xdotool key Tab space # on to OK
-for ((i = 0; i < 50; i++)); do
-  xdotool search --onlyvisible --name '^CorvaneDisk - Properties$' >/dev/null 2>&1 || break
-  sleep 0.1
-done
+# OK writes the catalog before the dialog goes.
+wait_for 60 "the properties dialog to close" gone "$dialog" || exit 1
 line=$(sed -n 11p "$catalog" | tr -d '\r')
 expected=$(printf '>Comment first line\001second line')
 [[ $line == "$expected" ]] || { echo "line 11 reads: $(printf '%s' "$line" | cat -v)" >&2; exit 1; }
-xdotool windowfocus --sync "$MAIN_WINDOW"
+focus "$MAIN_WINDOW"
 xdotool key --clearmodifiers alt+F4
-wait_exit 15
+wait_exit
 [[ $EXIT_STATUS -eq 0 ]] || { echo "exit status $EXIT_STATUS" >&2; exit 1; }
 echo "the comment reached line 11"

@@ -25,27 +25,24 @@ echo ink > "$work/disk/docs/letter.txt"
 CORVANEDISK_CONSOLE=1 "$build/CorvaneDisk" "-c:$work/disk" -o:Demo -r -a >/dev/null
 
 start_program "$build"
-xdotool windowfocus --sync "$MAIN_WINDOW"
-xdotool key ctrl+f
+focus "$MAIN_WINDOW"
+press_and_wait_change "$MAIN_WINDOW" ctrl+f
 xdotool type --delay 20 beach
 xdotool mousemove --window "$MAIN_WINDOW" 303 35 click 1 # Search
-results=$(other_window 10)
-xdotool windowfocus --sync "$results"
+results=$(other_window)
+wait_for 60 "the search to list its two hits and end" results_listed "$results" 2
+focus "$results"
 xdotool key ctrl+p
 
 report=$CORVANEDISK_HOME/reports/rep_find.html
-for ((i = 0; i < 100; i++)); do
-  [[ -s $work/opened ]] && break
-  sleep 0.1
-done
-[[ -s $work/opened ]] || fail "the report was not opened"
+wait_for 60 "the report to be opened" test -s "$work/opened" || exit 1
 grep -q "rep_find.html" "$work/opened" || fail "another file was opened: $(cat "$work/opened")"
 grep -q '</HTML>' "$report" || fail "the report is not whole"
 grep -q 'beach\.jpg' "$report" && grep -q 'beach2\.jpg' "$report" || fail "a hit is missing from the report"
 ! grep -q 'letter\.txt' "$report" || fail "the report holds a line that is no hit"
 
-xdotool windowfocus --sync "$MAIN_WINDOW"
+focus "$MAIN_WINDOW"
 xdotool key --clearmodifiers alt+F4
-wait_exit 15
+wait_exit
 [[ $EXIT_STATUS -eq 0 ]] || fail "exit status $EXIT_STATUS"
 echo "searched, printed and closed"

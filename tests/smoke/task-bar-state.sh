@@ -14,12 +14,12 @@ state=$(xprop -id "$MAIN_WINDOW" _NET_WM_STATE)
 [[ $state == *_NET_WM_STATE_SKIP_TASKBAR* && $state == *_NET_WM_STATE_SKIP_PAGER* ]] ||
   { echo "not left out of the task bar: $state" >&2; exit 1; }
 kill -TERM "$PROGRAM_PID"
-wait_exit 15
+wait_exit
 
 sed -i 's/"ShowTaskBar"="False"/"ShowTaskBar"="True"/' "$XDG_CONFIG_HOME/CorvaneDisk/registry.reg"
 start_program "$build"
 state=$(xprop -id "$MAIN_WINDOW" _NET_WM_STATE)
 [[ $state != *SKIP_TASKBAR* ]] || { echo "left out of the task bar: $state" >&2; exit 1; }
 kill -TERM "$PROGRAM_PID"
-wait_exit 15
+wait_exit
 echo "task-bar state as asked"

@@ -9,27 +9,12 @@ build=$1
 here=$(cd "$(dirname "$0")/../.." && pwd)
 source "$here/scripts/xsession.sh"
 new_session "$build"
-picture() { [[ -z ${SHOTS:-} ]] || { sleep 0.5; shot "$SHOTS/$1.png"; echo "$SHOTS/$1.png"; }; }
-# A shown window that is none of the ones given, waited for (10 s at most).
-new_window() {
-  local i w known=" $* "
-  for ((i = 0; i < 100; i++)); do
-    for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-      [[ $known == *" $w "* ]] || { echo "$w"; return 0; }
-    done
-    sleep 0.1
-  done
-  return 1
+picture() { [[ -z ${SHOTS:-} ]] || { settle_screen; shot "$SHOTS/$1.png"; echo "$SHOTS/$1.png"; }; }
+settle_screen() {
+  rm -f "$work/screen.png"
+  wait_for 60 "the screen to hold still" still "$(xwininfo -root | awk '/Window id:/ {print $4}')" "$work/screen.png"
 }
 fail() { echo "$1" >&2; exit 1; }
-gone() { # waits until window $1 is no longer shown
-  local i
-  for ((i = 0; i < 100; i++)); do
-    xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1" || return 0
-    sleep 0.1
-  done
-  fail "window $1 stayed"
-}
 
 disk=$work/disk
 mkdir -p "$disk"
@@ -41,55 +26,53 @@ catalog=$CORVANEDISK_HOME/dat/Twins.dat
 [[ -f $catalog ]] || fail "no catalog made"
 
 start_program "$build"
-known="$(xdotool search --onlyvisible --name . 2>/dev/null | tr '\n' ' ')"
-xdotool windowfocus --sync "$MAIN_WINDOW"
-xdotool key ctrl+f
+known=$(xdotool search --onlyvisible --class '^CorvaneDisk$' 2>/dev/null | tr '\n' ' ')
+focus "$MAIN_WINDOW"
+press_and_wait_change "$MAIN_WINDOW" ctrl+f
 xdotool type --delay 20 txt
 xdotool mousemove --window "$MAIN_WINDOW" 303 35 click 1 # Search
-results=$(other_window 10)
+results=$(other_window)
 known="$known $results"
-xdotool windowfocus --sync "$results"
-# Rows in catalog order: z.txt, the UTF-8 name, the Latin-1 name (the
-# third row, 18 pixels each under a header that ends 36 pixels down).
-xdotool mousemove --window "$results" 60 81 click 1
+# Rows in catalog order: z.txt, the UTF-8 name, the Latin-1 name.
+wait_for 60 "the search to list its three hits and end" results_listed "$results" 3
+focus "$results"
+xdotool mousemove --window "$results" 60 81 click 1 # the third row
 picture 1-latin-row-selected
 
 xdotool key F12
 editor=$(new_window $known) || fail "no comment editor"
-xdotool windowfocus --sync "$editor"
+focus "$editor"
 xdotool type --delay 20 "latin one"
 picture 2-comment-typed
 xdotool key Return
-gone "$editor"
-grep -a -q $'\xe9.txt>[^>]*>latin one<' "$catalog" || fail "the comment is not on the Latin-1 line: $(cat -v "$catalog")"
+wait_for 60 "the comment editor to close" gone "$editor" || exit 1
+# The catalog is written once the editor has gone.
+wait_for 60 "the comment on the Latin-1 line" grep -a -q $'\xe9.txt>[^>]*>latin one<' "$catalog" ||
+  fail "the comment is not on the Latin-1 line: $(cat -v "$catalog")"
 ! grep -a -q $'\xc3\xa9.txt>[^>]*>' "$catalog" || fail "the UTF-8 line got a comment: $(cat -v "$catalog")"
 picture 3-comment-written
 [[ -z ${SHOTS:-} ]] || tail -n 3 "$catalog" | cat -v
 
-xdotool windowfocus --sync "$results"
+focus "$results"
 xdotool key Delete
 box=$(new_window $known) || fail "no insert-disk prompt"
-xdotool windowfocus --sync "$box"
+focus "$box"
 picture 4-insert-disk
 xdotool key Return # OK
-gone "$box"
+wait_for 60 "the insert-disk prompt to close" gone "$box" || exit 1
 box=$(new_window $known) || fail "no delete question"
-xdotool windowfocus --sync "$box"
+focus "$box"
 picture 5-delete-question
 xdotool key alt+y
-gone "$box"
-for ((i = 0; i < 50; i++)); do
-  [[ -e "$disk/"$'\xe9'.txt ]] || break
-  sleep 0.1
-done
+wait_for 60 "the delete question to close" gone "$box" || exit 1
+wait_for 60 "the Latin-1 file to go" test ! -e "$disk/"$'\xe9'.txt || fail "the Latin-1 file is still there"
 picture 6-after-delete
 ls -b "$disk"
-[[ ! -e "$disk/"$'\xe9'.txt ]] || fail "the Latin-1 file is still there"
 [[ $(cat "$disk/"$'\xc3\xa9'.txt) == utf8 ]] || fail "the UTF-8 file is gone"
 [[ -e "$disk/z.txt" ]] || fail "z.txt is gone"
 
-xdotool windowfocus --sync "$MAIN_WINDOW"
+focus "$MAIN_WINDOW"
 xdotool key --clearmodifiers alt+F4
-wait_exit 15
+wait_exit
 [[ $EXIT_STATUS -eq 0 ]] || fail "exit status $EXIT_STATUS"
 echo "the Latin-1 row commented and deleted its own file"
