@@ -34,8 +34,18 @@
 
 new_session() {
   work=$(mktemp -d)
-  trap 'kill "${PROGRAM_PID:-0}" 2>/dev/null || true; [[ -z ${TRAY_PID:-} ]] || kill "$TRAY_PID" 2>/dev/null || true; rm -rf "$work"' EXIT
+  trap end_session EXIT
   prepare_home "$work" "$1"
+}
+
+# Only the run's own children: "kill 0" (an unset PID) would stop the whole
+# process group, ctest and the tests beside this one with it.
+end_session() {
+  local pid
+  for pid in "${PROGRAM_PID:-}" "${TRAY_PID:-}"; do
+    [[ -z $pid ]] || kill "$pid" 2>/dev/null || true
+  done
+  rm -rf "$work"
 }
 
 # Nothing of one run reaches another that runs at the same time: the home,
