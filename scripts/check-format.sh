@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Fails naming every C++ file that clang-format (with .clang-format) would
+# change, and says how to mend it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
+else
+  mapfile -t files < <(find . -path ./build\* -prune -o \( -name '*.cpp' -o -name '*.h' \) -print | sort)
+fi
+# One clang-format for all: it names each file it would change in its errors.
+status=0
+out=$(clang-format --dry-run --Werror "${files[@]}" 2>&1) || status=$?
+mapfile -t bad < <(sed -n 's/^\([^:]*\):[0-9]*:[0-9]*: error: .*/\1/p' <<<"$out" | sort -u)
+if ((status != 0 && ${#bad[@]} == 0)); then
+  echo "clang-format failed: $out"
+  exit 1
+fi
+if ((${#bad[@]})); then
+  printf 'not formatted: %s\n' "${bad[@]}"
+  echo "mend with: clang-format -i ${bad[*]}"
+  exit 1
+fi
+echo "${#files[@]} files formatted"
