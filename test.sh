@@ -5,6 +5,6 @@ cd "$(dirname "$0")"
 scripts/install-deps.sh
 # Leaks of system libraries (libdbus under a display) must not fail a clean run.
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON -DCORVANE_BENCH=OFF
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON -DCORVANE_WERROR=ON -DCORVANE_BENCH=OFF
 cmake --build build-test
 ctest --test-dir build-test --output-on-failure -j "$(nproc)" "$@"

@@ -68,7 +68,7 @@ int main(int argc, char** argv)
     rusage ru{};
     getrusage(RUSAGE_SELF, &ru);
     std::printf("%d rows%s shown in the results window %lld ms after the click; peak memory %ld MiB\n", rows,
-                sorted ? " (sorted)" : "", (long long)ms, ru.ru_maxrss / 1024);
+                sorted ? " (sorted)" : "", static_cast<long long>(ms), ru.ru_maxrss / 1024);
     std::filesystem::remove_all(home);
     return rows == hits ? 0 : 1;
 }

@@ -90,10 +90,10 @@ int main(int argc, char** argv)
     std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
 
     if (session.limitReached())
-        std::fprintf(stderr, "the limit of %lld hits was reached\n", (long long)session.MaxHit);
+        std::fprintf(stderr, "the limit of %lld hits was reached\n", static_cast<long long>(session.MaxHit));
     rusage ru{};
     getrusage(RUSAGE_SELF, &ru);
-    std::fprintf(stderr, "%lld hits in %zu catalogs: %.3f s, peak memory %ld MiB\n", (long long)session.HitCount,
-                 catalogs, took.count(), ru.ru_maxrss / 1024);
+    std::fprintf(stderr, "%lld hits in %zu catalogs: %.3f s, peak memory %ld MiB\n",
+                 static_cast<long long>(session.HitCount), catalogs, took.count(), ru.ru_maxrss / 1024);
     return 0;
 }

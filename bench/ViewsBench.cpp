@@ -132,7 +132,7 @@ int main(int argc, char** argv)
                                     textBox.viewport()->repaint();
                                 });
     std::printf("hex view of 1 MiB shown in %.1f ms (%lld characters)\n", hexMs,
-                (long long)textBox.toPlainText().size());
+                static_cast<long long>(textBox.toPlainText().size()));
 
     // The first 4 MiB of a file of short lines: two million of them.
     std::string lines;

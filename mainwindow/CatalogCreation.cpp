@@ -84,10 +84,10 @@ void CatalogCreation::create(const QString& folder)
             session->problems.onProblem = [&prompter = app_.services.prompter](const Problem& problem) {
                 ShowProblem(prompter, problem);
             };
-            session->onProgress = [this, &job](std::size_t n, const std::string& folder) {
+            session->onProgress = [this, &job](std::size_t n, const std::string& nowReading) {
                 {
                     std::lock_guard lock(readingMutex_);
-                    reading_ = folder;
+                    reading_ = nowReading;
                 }
                 job.progress(qint64(n));
             };

@@ -489,7 +489,7 @@ QPixmap SkinPass::bitmap(const std::string& base, std::string& why)
         why = shown + ": " + why;
         return {};
     }
-    decodedPixels_ += (long long)image.width() * image.height();
+    decodedPixels_ += static_cast<long long>(image.width()) * image.height();
     if (decodedPixels_ > MaxPixelsPerPass) {
         why = shown + ": more pictures than a skin can hold";
         return {};

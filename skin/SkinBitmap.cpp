@@ -31,8 +31,10 @@ QImage DecodeSkinBitmap(const std::string& bytes, std::string& why)
         return {};
     }
     // Signed before the choice: a common unsigned type would turn -10 into 4294967286.
-    const long long width = core ? (long long)le(bytes, 18, 2) : (long long)std::int32_t(le(bytes, 18, 4));
-    const long long signedHeight = core ? (long long)le(bytes, 20, 2) : (long long)std::int32_t(le(bytes, 22, 4));
+    const long long width =
+        core ? static_cast<long long>(le(bytes, 18, 2)) : static_cast<long long>(std::int32_t(le(bytes, 18, 4)));
+    const long long signedHeight =
+        core ? static_cast<long long>(le(bytes, 20, 2)) : static_cast<long long>(std::int32_t(le(bytes, 22, 4)));
     const long long height = std::llabs(signedHeight); // negative: rows stored top down
     const int depth = int(le(bytes, core ? 24 : 28, 2));
     const std::uint32_t compression = core ? Uncompressed : le(bytes, 30, 4);
@@ -43,7 +45,7 @@ QImage DecodeSkinBitmap(const std::string& bytes, std::string& why)
     }
     if (compression == Uncompressed || compression == BitFields) {
         const long long rowBytes = (width * depth + 31) / 32 * 4;
-        if (offset > bytes.size() || rowBytes * height > (long long)(bytes.size() - offset)) {
+        if (offset > bytes.size() || rowBytes * height > static_cast<long long>(bytes.size() - offset)) {
             why = "cut short";
             return {};
         }

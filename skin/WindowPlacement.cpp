@@ -52,7 +52,7 @@ QRect KeptOnScreen(QRect r)
     long long most = 0;
     for (const QScreen* s : screens) {
         const QRect overlap = s->geometry().intersected(r);
-        const long long area = (long long)overlap.width() * overlap.height();
+        const long long area = static_cast<long long>(overlap.width()) * overlap.height();
         if (area > most) {
             most = area;
             target = s->geometry();

@@ -17,4 +17,4 @@ QRect PixelRect(const TwipsRect& twips);
 
 // The window's rectangle when it lies wholly on the screens; otherwise moved
 // (never resized) onto the screen it overlaps most, else the primary one.
-QRect KeptOnScreen(QRect pixels);
+QRect KeptOnScreen(QRect r);

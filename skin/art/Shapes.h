@@ -25,7 +25,7 @@ struct BevelColours {
 
 // Paints the outermost ring of the shape and the bevel ring inside it,
 // leaving the rest of the canvas as it is.
-void PaintBevel(PixelCanvas& canvas, const Shape& inside, const BevelColours& colours);
+void PaintBevel(PixelCanvas& canvas, const Shape& shape, const BevelColours& colours);
 
 // Fills the pixels of the shape.
 void FillShape(PixelCanvas& canvas, const Shape& inside, Rgb colour);

@@ -290,11 +290,11 @@ TEST_F(CatalogBrowserTest, F12RefusesACommentThatWouldChangeAName)
         CommentBox(*edit).setPlainText(QString::fromUtf8("日本 vu"));
         edit->accept();
         TestWorld::whenModal([&](QWidget* again) {
-            auto* edit = qobject_cast<CommentDialog*>(again);
-            ASSERT_NE(edit, nullptr);
-            reopened = CommentBox(*edit).toPlainText();
-            CommentBox(*edit).setPlainText(QString::fromUtf8("déjà vu"));
-            edit->accept();
+            auto* second = qobject_cast<CommentDialog*>(again);
+            ASSERT_NE(second, nullptr);
+            reopened = CommentBox(*second).toPlainText();
+            CommentBox(*second).setPlainText(QString::fromUtf8("déjà vu"));
+            second->accept();
         });
     });
     key(&fileList(), Qt::Key_F12);

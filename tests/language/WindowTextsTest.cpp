@@ -277,11 +277,11 @@ TEST_F(WindowTextsTest, TextsAreShownAsWrittenNeverAsMarkupOrShortcuts)
     for (const char* section : {"Main", "Option", "Lib", "Menu"})
         labels.relabelSection(section);
 
-    auto* label = main.findChild<QLabel*>("lblRecursive");
-    EXPECT_EQ(label->text(), "<h1>BIG</h1>");
-    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    auto* recursive = main.findChild<QLabel*>("lblRecursive");
+    EXPECT_EQ(recursive->text(), "<h1>BIG</h1>");
+    EXPECT_EQ(recursive->textFormat(), Qt::PlainText);
     // Shown as written: one line as wide as its thirteen characters, not a heading.
-    EXPECT_EQ(label->sizeHint().width(), label->fontMetrics().horizontalAdvance("<h1>BIG</h1>"));
+    EXPECT_EQ(recursive->sizeHint().width(), recursive->fontMetrics().horizontalAdvance("<h1>BIG</h1>"));
     auto* button = option.findChild<QPushButton*>("cmdExit");
     EXPECT_EQ(button->text(), "Fish &&amp; Chips"); // one "&" shown, no shortcut
     EXPECT_EQ(option.findChild<QCheckBox*>("chkAllwaysOnTop")->text(), "Salt && Vinegar");

@@ -18,8 +18,8 @@ class QTcpSocket;
 class HttpStub : public QObject {
 public:
     struct Answer {
-        Answer(int status = 200, QByteArray reason = "OK", QByteArray body = {})
-            : status(status), reason(std::move(reason)), body(std::move(body))
+        Answer(int statusCode = 200, QByteArray reasonPhrase = "OK", QByteArray content = {})
+            : status(statusCode), reason(std::move(reasonPhrase)), body(std::move(content))
         {
         }
         static Answer Silent()
