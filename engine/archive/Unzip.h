@@ -55,4 +55,4 @@ struct UnzipOptions {
 // One run in the mode the options choose. An archive that cannot be read,
 // or an extraction that did not complete, is shown in a message box; the
 // lines and files made before stay.
-void UnzipRun(UnzipOptions& options);
+void UnzipRun(UnzipOptions& u);

@@ -11,7 +11,7 @@ namespace {
 // locale and safe to use from any thread.
 locale_t caseLocale()
 {
-    static const locale_t loc = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t(0));
+    static const locale_t loc = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
     return loc;
 }
 } // namespace

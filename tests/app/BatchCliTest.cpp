@@ -184,7 +184,7 @@ TEST_F(BatchCli, MissingFolderUsageAndUnwritableLibrary)
     EXPECT_EQ(missing.code, 1);
     EXPECT_EQ(missing.err, "CorvaneDisk: Directory does not exist\n");
 
-    for (auto args : std::vector<std::vector<std::string>>{{"-h"}, {" "}, {"-c:/x"}, {"-l:a.dat", "-o:b"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{"-h"}, {" "}, {"-c:/x"}, {"-l:a.dat", "-o:b"}}) {
         Outcome usage = run(args);
         EXPECT_EQ(usage.code, 2);
         EXPECT_TRUE(usage.out.starts_with("\r\nFor create catalog :\r\n--------------------\r\n"));

@@ -31,7 +31,7 @@ TEST_F(TrayIconMenuTest, ItemsResolveByKeyIndexOrDigitsAndFailWithError9)
     EXPECT_TRUE(form.isChecked(2.6)); // rounded
     form.setChecked("ONTOP", false);
     EXPECT_FALSE(form.isChecked(3));
-    for (QVariant bad : {QVariant("NONE"), QVariant(0), QVariant(8), QVariant("ontop")}) {
+    for (const QVariant& bad : {QVariant("NONE"), QVariant(0), QVariant(8), QVariant("ontop")}) {
         try {
             form.setChecked(bad, true);
             ADD_FAILURE() << "no error for " << bad.toString().toStdString();

@@ -79,9 +79,8 @@ TEST(ErrorBox, TextNamesNumberModuleProcedureAndLine)
 TEST(ErrorBox, ShowsCriticalBoxTitledErrorWithTheThrowLine)
 {
     RecordingPrompter rec;
-    unsigned line = 0;
+    const unsigned line = __LINE__ + 2;
     try {
-        line = __LINE__ + 1;
         RaiseFromErrno(EACCES, "/x/y");
     } catch (const AppError& e) {
         EXPECT_EQ(e.number(), ErrPermissionDenied);
