@@ -2,9 +2,19 @@
 
 #include "language/LangText.h"
 
+#include <array>
+
+namespace {
+// The caption of each report column, in column order.
+constexpr std::array ColumnCaptions{TextId::FileName, TextId::Folder, TextId::Size,
+                                    TextId::Date,     TextId::Disk,   TextId::FoundComment};
+static_assert(ColumnCaptions.size() == ReportColumnCount, "a caption for every report column");
+} // namespace
+
 ReportCaptions ReportCaptionsFor(const LangText& texts)
 {
-    return {texts[TextId::ReportTitle],
-            {texts[TextId::FileName], texts[TextId::Folder], texts[TextId::Size], texts[TextId::Date],
-             texts[TextId::Disk], texts[TextId::FoundComment]}};
+    ReportCaptions captions{texts[TextId::ReportTitle], {}};
+    for (int c = 0; c < ReportColumnCount; ++c)
+        captions.Columns[c] = texts[ColumnCaptions[c]];
+    return captions;
 }

@@ -4,6 +4,17 @@
 #include "engine/report/Reports.h"
 #include "platform/prompter/ErrorBox.h"
 
+#include <array>
+
+namespace {
+// The field of a hit each column of the report shows, in column order.
+constexpr std::array FindReportFields{&FindReportRow::File, &FindReportRow::Directory, &FindReportRow::Size,
+                                      &FindReportRow::Date, &FindReportRow::DiskID,    &FindReportRow::Comment};
+static_assert(FindReportFields.size() == ReportColumnCount, "a field of the hit for every report column");
+static_assert(sizeof(FindReportRow) == ReportColumnCount * sizeof(std::string),
+              "every field of a hit is a column of the search report");
+} // namespace
+
 std::optional<std::string> WriteFindReport(const ReportOptions& settings, const std::vector<FindReportRow>& rows,
                                            const ReportCaptions& captions)
 {
@@ -14,12 +25,8 @@ std::optional<std::string> WriteFindReport(const ReportOptions& settings, const 
         ReportWriter out(layout, path);
         for (const FindReportRow& row : rows) {
             out.beginRow();
-            out.cell(ColFile, row.File);
-            out.cell(ColDirectory, row.Directory);
-            out.cell(ColSize, row.Size);
-            out.cell(ColDate, row.Date);
-            out.cell(ColDiskId, row.DiskID);
-            out.cell(ColComment, row.Comment);
+            for (int c = 0; c < ReportColumnCount; ++c)
+                out.cell(ReportColumn(c), row.*FindReportFields[c]);
             out.endRow();
         }
         out.finish();
