@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-  mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
+  # Files not yet added count too: a new file is checked before its first commit.
+  mapfile -t files < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h')
 else
   mapfile -t files < <(find . -path ./build\* -prune -o \( -name '*.cpp' -o -name '*.h' \) -print | sort)
 fi
