@@ -41,9 +41,18 @@ new_session() {
 # Only the run's own children: "kill 0" (an unset PID) would stop the whole
 # process group, ctest and the tests beside this one with it.
 end_session() {
-  local pid
+  local pid tries shell
+  shell=$(readlink /proc/$$/exe)
   for pid in "${PROGRAM_PID:-}" "${TRAY_PID:-}"; do
-    [[ -z $pid ]] || kill "$pid" 2>/dev/null || true
+    [[ -n $pid ]] || continue
+    kill "$pid" 2>/dev/null || continue
+    # A child still between fork and exec is this shell, and may swallow the
+    # TERM: once it runs its program, ask again.
+    for ((tries = 0; tries < 50; tries++)); do
+      [[ $(readlink "/proc/$pid/exe" 2>/dev/null) == "$shell" ]] || break
+      sleep 0.1
+    done
+    ((tries == 0)) || kill "$pid" 2>/dev/null || true
   done
   rm -rf "$work"
 }
