@@ -5,6 +5,7 @@
 #   new_session BUILD        a fresh folder $work (removed at the end, the program
 #                            killed if still running) holding the program's home
 #   prepare_home DIR BUILD   a fresh program home with the built skin and language
+#   execed PID               the child started with & runs its program, not the shell
 #   wait_for SECONDS WHAT COMMAND...
 #                            runs COMMAND until it succeeds; fails naming WHAT
 #   find_window PATTERN [S]  the first shown window whose name matches, waited for
@@ -41,21 +42,19 @@ new_session() {
 # Only the run's own children: "kill 0" (an unset PID) would stop the whole
 # process group, ctest and the tests beside this one with it.
 end_session() {
-  local pid tries shell
-  shell=$(readlink /proc/$$/exe)
+  local pid
   for pid in "${PROGRAM_PID:-}" "${TRAY_PID:-}"; do
     [[ -n $pid ]] || continue
-    kill "$pid" 2>/dev/null || continue
-    # A child still between fork and exec is this shell, and may swallow the
-    # TERM: once it runs its program, ask again.
-    for ((tries = 0; tries < 50; tries++)); do
-      [[ $(readlink "/proc/$pid/exe" 2>/dev/null) == "$shell" ]] || break
-      sleep 0.1
-    done
-    ((tries == 0)) || kill "$pid" 2>/dev/null || true
+    # Before its exec a child may swallow the TERM: send it once it runs.
+    wait_for 5 "child $pid to run its program" execed "$pid" || true
+    kill "$pid" 2>/dev/null || true
   done
   rm -rf "$work"
 }
+
+# A child started with & is this shell until its exec, and holds signals back
+# or swallows them meanwhile; true once it runs its own program (or is gone).
+execed() { [[ $(readlink "/proc/$1/exe" 2>/dev/null) != "$(readlink /proc/$$/exe)" ]]; }
 
 # Nothing of one run reaches another that runs at the same time: the home,
 # the settings and Qt's runtime folder are the run's own.

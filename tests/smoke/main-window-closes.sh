@@ -19,10 +19,9 @@ for how in alt+F4 TERM early-TERM; do
     # A loaded machine may take long to get there: wait for it, not for a time.
     # Until the exec, the PID is bash's fork, which holds SIGTERM back itself:
     # only the program's own masks count.
-    program=$(readlink -f "$build/CorvaneDisk")
     held=
     for ((deadline = SECONDS + 60; SECONDS < deadline; )); do
-      if [[ $(readlink "/proc/$PROGRAM_PID/exe" 2>/dev/null) != "$program" ]]; then
+      if ! execed "$PROGRAM_PID"; then
         kill -0 "$PROGRAM_PID" 2>/dev/null || { echo "early-TERM: the program did not start" >&2; exit 1; }
         sleep 0.01
         continue
