@@ -2,8 +2,10 @@
 
 #include "platform/fs/UniqueFd.h"
 #include "platform/prompter/ErrorBox.h"
+#include "platform/volume/MountInfo.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -12,19 +14,23 @@
 #include <unistd.h>
 
 namespace {
+constexpr std::string_view InfoSuffix = ".trashinfo";
+
 std::string parentOf(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
     return slash == 0 || slash == std::string::npos ? "/" : path.substr(0, slash);
 }
 
-bool deviceOf(const std::string& path, dev_t& device)
+// The path with every link resolved; "" when it cannot be.
+std::string realPathOf(const std::string& path)
 {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        return false;
-    device = st.st_dev;
-    return true;
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (!real)
+        return "";
+    std::string out(real);
+    std::free(real);
+    return out;
 }
 
 // A folder of ours: made with 0700 when missing; one that is there must be a
@@ -65,35 +71,47 @@ std::string homeTrash()
     return std::string(home) + "/.local/share/Trash";
 }
 
-// The top folder of the volume that holds folder: the last one up on its device.
-std::string topFolderOf(std::string folder, dev_t device)
-{
-    dev_t up = 0;
-    while (folder != "/" && deviceOf(parentOf(folder), up) && up == device)
-        folder = parentOf(folder);
-    return folder;
-}
+struct Trash {
+    std::string folder; // "" when none can be made
+    std::string top;    // the volume's top folder; "" for the home trash, whose paths are absolute
+};
 
-// The trash for a file in folder (on device), made as needed; "" when none can be.
-std::string trashFor(const std::string& folder, dev_t device)
+// The trash for a file in the real folder, made as needed. A file never goes
+// to a trash in the middle of a volume, where no file manager looks, nor to
+// another mount, where it could only be copied.
+Trash trashFor(const std::string& folder, const std::vector<MountInfoEntry>& table)
 {
+    const std::optional<MountInfoEntry> mount = MountHolding(folder, table);
+    if (!mount)
+        return {};
     const std::string home = homeTrash();
     std::string existing = home;
-    dev_t homeDevice = 0;
-    while (!deviceOf(existing, homeDevice))
+    while (::access(existing.c_str(), F_OK) != 0)
         existing = parentOf(existing);
-    if (homeDevice == device)
-        return ownFolders(home) && trashFolders(home) ? home : "";
-    const std::string top = topFolderOf(folder, device);
+    if (MountHolding(realPathOf(existing), table) == mount)
+        return {ownFolders(home) && trashFolders(home) ? home : "", ""};
+    const std::string& top = mount->mountPoint;
     const std::string base = top == "/" ? "" : top;
     const std::string uid = std::to_string(::getuid());
     struct stat st {};
     const std::string shared = base + "/.Trash";
     if (::lstat(shared.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX) &&
         trashFolders(shared + "/" + uid))
-        return shared + "/" + uid;
+        return {shared + "/" + uid, top};
     const std::string own = base + "/.Trash-" + uid;
-    return trashFolders(own) ? own : "";
+    return {trashFolders(own) ? own : "", top};
+}
+
+// The name in files/ (and, with the suffix, in info/): the file's own name,
+// numbered when taken and cut where the info file's name would be too long.
+std::string storedName(const std::string& name, int n)
+{
+    const std::string number = n == 1 ? "" : "." + std::to_string(n);
+    std::size_t room = NAME_MAX - InfoSuffix.size() - number.size();
+    if (name.size() > room)
+        for (int back = 0; back < 3 && (static_cast<unsigned char>(name[room]) & 0xC0) == 0x80; ++back)
+            --room; // a UTF-8 character stays whole
+    return name.substr(0, room) + number;
 }
 
 std::string percentEncoded(const std::string& path)
@@ -125,33 +143,37 @@ std::string infoText(const std::string& path)
 }
 } // namespace
 
-void MoveToTrash(const std::string& path)
+void MoveToTrash(const std::string& path, const std::string& mountTable)
 {
     const std::string folder = parentOf(path);
     const std::string name = path.substr(folder.size() == 1 ? 1 : folder.size() + 1);
-    dev_t device = 0;
-    if (path.empty() || path[0] != '/' || name.empty() || !deviceOf(folder, device))
+    const std::string realFolder = path.empty() || path[0] != '/' || name.empty() ? "" : realPathOf(folder);
+    if (realFolder.empty())
         throw AppError(ErrPathNotFound, "\"" + path + "\" is no file of this system");
-    const std::string trash = trashFor(folder, device);
-    if (trash.empty())
+    const Trash trash = trashFor(realFolder, ReadMountInfo(mountTable));
+    if (trash.folder.empty())
         throw AppError(ErrPathFileAccess, "no trash folder can be made on the file's volume");
+    // A volume's trash keeps paths from its top folder, so that it restores wherever the volume is mounted.
+    const std::string realPath = (realFolder == "/" ? "" : realFolder) + "/" + name;
+    const std::string original =
+        trash.top.empty() ? path : realPath.substr(trash.top == "/" ? 1 : trash.top.size() + 1);
     // The info file is made first and exclusively: it reserves the name.
     for (int n = 1;; ++n) {
-        const std::string stored = n == 1 ? name : name + "." + std::to_string(n);
-        const std::string info = trash + "/info/" + stored + ".trashinfo";
+        const std::string stored = storedName(name, n);
+        const std::string info = trash.folder + "/info/" + stored + std::string(InfoSuffix);
         UniqueFd fd(::open(info.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
         if (!fd) {
             if (errno == EEXIST)
                 continue;
             RaiseFromErrno(errno, info);
         }
-        const std::string target = trash + "/files/" + stored;
+        const std::string target = trash.folder + "/files/" + stored;
         struct stat st {};
         if (::lstat(target.c_str(), &st) == 0) {
             ::unlink(info.c_str());
             continue;
         }
-        const std::string text = infoText(path);
+        const std::string text = infoText(original);
         const bool written = ::write(fd.get(), text.data(), text.size()) == ssize_t(text.size());
         const int err = errno;
         if (!written || ::rename(path.c_str(), target.c_str()) != 0) {
