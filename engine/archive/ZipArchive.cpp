@@ -8,10 +8,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-ZipHandle OpenZipArchive(int fd, const std::string& path, std::string& error)
+ZipHandle OpenZipArchive(const std::string& path, std::string& error)
 {
+    UniqueFd fd = OpenForReading(FileAt::Path(path));
+    if (!fd) {
+        error = path + ": " + std::strerror(errno);
+        return nullptr;
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        error = path + ": not a file";
+        return nullptr;
+    }
     // libzip closes what it is given: it gets a copy of the descriptor.
-    int own = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    const int own = ::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0);
     if (own < 0) {
         error = path + ": " + std::strerror(errno);
         return nullptr;
@@ -26,19 +36,4 @@ ZipHandle OpenZipArchive(int fd, const std::string& path, std::string& error)
         zip_error_fini(&e);
     }
     return ZipHandle(zip);
-}
-
-ZipHandle OpenZipArchive(const std::string& path, std::string& error)
-{
-    UniqueFd fd = OpenForReading(FileAt::Path(path));
-    if (!fd) {
-        error = path + ": " + std::strerror(errno);
-        return nullptr;
-    }
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        error = path + ": not a file";
-        return nullptr;
-    }
-    return OpenZipArchive(fd.get(), path, error);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// A ZIP archive opened for reading through libzip.
+// A ZIP archive opened for reading through libzip, for the members' bytes
+// (the skin packages); the scan reads only the directory (ZipDirectory.h).
 
 #include <zip.h>
 
@@ -11,8 +12,6 @@ struct ZipDiscard {
 };
 using ZipHandle = std::unique_ptr<zip_t, ZipDiscard>;
 
-// The archive in the open file fd (which stays the caller's); null, with
-// error naming path and the reason, when libzip cannot read it.
-ZipHandle OpenZipArchive(int fd, const std::string& path, std::string& error);
-// The same for a path; nothing but a regular file is read.
+// The archive at path; null, with error naming path and the reason, when it
+// is no regular file or libzip cannot read it.
 ZipHandle OpenZipArchive(const std::string& path, std::string& error);
