@@ -34,15 +34,16 @@ int main(int argc, char** argv)
     const std::size_t rootAt = text.find(HeaderLabel(HeaderLine::RootDir)) + HeaderLabel(HeaderLine::RootDir).size();
     const std::string root = text.substr(rootAt, text.find('\r', rootAt) - rootAt);
 
+    Problems problems;
     Timing awk = TimeAwk(catalog, kRuns);
     std::printf("%-28s %.3f s wall, %.3f s cpu\n", "awk -F'>' '{print $1}':", awk.wall, awk.cpu);
     report("comment of the last entry:",
            BestOf(
-               kRuns, [&] { ChangeComment("Bench.dat", lastKey, "note"); }, RUSAGE_SELF),
+               kRuns, [&] { ChangeComment("Bench.dat", lastKey, "note", problems); }, RUSAGE_SELF),
            awk);
     report("catalog comment:",
            BestOf(
-               kRuns, [&] { ChangeCommentLib("Bench.dat", "note"); }, RUSAGE_SELF),
+               kRuns, [&] { ChangeCommentLib("Bench.dat", "note", problems); }, RUSAGE_SELF),
            awk);
     int move = 0;
     report("root move of every line:",
@@ -51,7 +52,7 @@ int main(int argc, char** argv)
                [&] {
                    const std::string from = move % 2 ? "\\moved" : root, to = move % 2 ? root : "\\moved";
                    ++move;
-                   ChangeRoot("Bench.dat", from, to);
+                   ChangeRoot("Bench.dat", from, to, problems);
                },
                RUSAGE_SELF),
            awk);

@@ -86,7 +86,7 @@ int main(int argc, char** argv)
     WindowTexts windowTexts(windows, texts, settings.FontLabel, settings.FontTitle);
     Skin skin;
     JobRunner jobs;
-    AppContext app{services.services(), settings, texts, windowTexts, windows, skin, jobs};
+    AppContext app{services.services(), Folders(), settings, texts, windowTexts, windows, skin, jobs};
     windows.define(CatalogBrowser::WindowName, [&app] { return new CatalogBrowser(app); });
     windows.define(FileViewer::WindowName, [&app] { return new FileViewer(app, QUEXEL_DIR); });
     windows.define(CommentDialog::WindowName, [&app] { return new CommentDialog(app); });

@@ -3,6 +3,7 @@
 #include "engine/catalog/CatalogFile.h"
 #include "engine/catalog/CatalogPath.h"
 #include "engine/library/CatalogFiles.h"
+#include "engine/problem/Problem.h"
 #include "engine/rewrite/CatalogRewrite.h"
 #include "engine/start/AppFolders.h"
 #include "engine/text/PathHelpers.h"
@@ -14,7 +15,6 @@
 #include "gui/services/Services.h"
 #include "language/LangText.h"
 #include "library/UsagePie.h"
-#include "platform/prompter/ErrorBox.h"
 #include "platform/prompter/Prompter.h"
 
 #include <QDir>
@@ -238,9 +238,10 @@ bool CatalogPropertiesDialog::differs() const
 
 void CatalogPropertiesDialog::applyChanges()
 {
-    const std::string libPath = Folders().LibPath;
+    const std::string libPath = app_.folders.LibPath;
+    Problems problems = ProblemsShownBy(app_.services.prompter);
     if (const QString comment = commentEdit_->toPlainText(); comment != comment_) {
-        if (!ChangeCommentLib(file_.toStdString(), comment.toStdString()))
+        if (!ChangeCommentLib(file_.toStdString(), comment.toStdString(), problems))
             return;
         comment_ = comment;
     }
@@ -252,19 +253,15 @@ void CatalogPropertiesDialog::applyChanges()
         } else if (NameTaken(libPath + target)) {
             app_.services.prompter.message(app_.texts[TextId::NameExists], "CorvaneDisk", MsgIcon::Information);
         } else {
-            try {
-                RenameCatalog(file_.toStdString(), target, false);
-            } catch (const AppError& e) {
-                ShowErrorBox(e, WindowName, "ApplyChange");
+            if (!RenameCatalog(file_.toStdString(), target, false, problems, {WindowName, "ApplyChange"}))
                 return;
-            }
             file_ = QString::fromStdString(target);
             name_ = name;
         }
     }
     // A refused rename leaves the catalog under its old name: the root change goes there.
     if (shownRoot_ != root_) {
-        if (!ChangeRoot(file_.toStdString(), root_.toStdString(), shownRoot_.toStdString()))
+        if (!ChangeRoot(file_.toStdString(), root_.toStdString(), shownRoot_.toStdString(), problems))
             return;
         root_ = shownRoot_;
     }

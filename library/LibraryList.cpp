@@ -5,6 +5,7 @@
 #include "engine/library/CatalogFiles.h"
 #include "engine/library/CatalogProperties.h"
 #include "engine/library/LibraryLists.h"
+#include "engine/problem/Problem.h"
 #include "engine/report/Reports.h"
 #include "engine/settings/AppSettings.h"
 #include "engine/start/AppFolders.h"
@@ -21,7 +22,6 @@
 #include "language/ReportTexts.h"
 #include "library/CatalogPropertiesDialog.h"
 #include "library/LibraryModel.h"
-#include "platform/prompter/ErrorBox.h"
 #include "platform/prompter/Prompter.h"
 #include "platform/shell/Shell.h"
 
@@ -86,7 +86,7 @@ void LibraryList::select(const QString& fileName)
 void LibraryList::reload()
 {
     const QString keep = selectedCatalog();
-    model_->setRows(LoadListLib(Folders().LibPath));
+    model_->setRows(LoadListLib(app_.folders.LibPath));
     select(keep);
 }
 
@@ -188,7 +188,7 @@ void LibraryList::renameCatalog(const QString& fileName, const QString& typed)
         return; // an emptied label changes nothing
     if (target == fileName.toStdString())
         return; // no edit: replacing the catalog by itself would lose it
-    const std::string libPath = Folders().LibPath;
+    const std::string libPath = app_.folders.LibPath;
     Prompter& prompter = app_.services.prompter;
     if (std::string problem = NewCatalogNameProblem(FileWithOutExt(target), libPath); !problem.empty()) {
         prompter.message(problem, Title, MsgIcon::Exclamation);
@@ -197,11 +197,8 @@ void LibraryList::renameCatalog(const QString& fileName, const QString& typed)
     const bool taken = NameTaken(libPath + target);
     if (taken && !prompter.askYesNo(app_.texts[TextId::AskReplaceCatalog], Title, MsgIcon::Question))
         return;
-    try {
-        RenameCatalog(fileName.toStdString(), target, taken);
-    } catch (const AppError& e) {
-        ShowErrorBox(e, Module, "LVLib_AfterLabelEdit");
-    }
+    Problems problems = ProblemsShownBy(prompter);
+    RenameCatalog(fileName.toStdString(), target, taken, problems, {Module, "LVLib_AfterLabelEdit"});
     reload();
     select(QString::fromStdString(target));
 }
@@ -210,11 +207,8 @@ void LibraryList::deleteCatalog(const QString& fileName)
 {
     if (fileName.isEmpty() || !app_.services.prompter.askYesNo(app_.texts[TextId::AskDelete], Title, MsgIcon::Question))
         return;
-    try {
-        DeleteCatalog(fileName.toStdString());
-    } catch (const AppError& e) {
-        ShowErrorBox(e, Module, "DeleteCatalog");
-    }
+    Problems problems = ProblemsShownBy(app_.services.prompter);
+    DeleteCatalog(fileName.toStdString(), problems, {Module, "DeleteCatalog"});
     reload();
 }
 
@@ -231,8 +225,11 @@ void LibraryList::writeReport(const QString& fileName)
         .owner = this, .wait = [this, window] { FormStayOnTop(window, app_.settings.OnTop); }, .waitCursor = true};
     app_.jobs.start(
         std::move(options),
-        [settings = app_.settings.Report, name = fileName.toStdString(),
-         captions = ReportCaptionsFor(app_.texts)](JobControl&) { return WriteLibReport(settings, name, captions); },
+        [settings = app_.settings.Report, name = fileName.toStdString(), captions = ReportCaptionsFor(app_.texts),
+         &prompter = app_.services.prompter](JobControl&) {
+            Problems problems = ProblemsShownBy(prompter);
+            return WriteLibReport(settings, name, captions, problems);
+        },
         [](std::optional<std::string> target) {
             if (target) // the shell is the UI thread's
                 RunShellExecute(*target);
@@ -241,9 +238,14 @@ void LibraryList::writeReport(const QString& fileName)
 
 void LibraryList::showProperties(const QString& fileName)
 {
-    const HeaderReading read = ReadCatalogHeader(Folders().LibPath + fileName.toStdString());
+    const HeaderReading read = ReadCatalogHeader(app_.folders.LibPath + fileName.toStdString());
     if (read.status != HeaderStatus::Ok) {
-        ShowErrorBox(read.errorNumber, read.problem, Module, "LVLib_MouseUp", __LINE__);
+        ShowProblem(app_.services.prompter, {.errorNumber = read.errorNumber,
+                                             .text = read.problem,
+                                             .item = fileName.toStdString(),
+                                             .module = Module,
+                                             .procedure = "LVLib_MouseUp",
+                                             .line = __LINE__});
         reload();
         return;
     }

@@ -81,9 +81,7 @@ void CatalogCreation::create(const QString& folder)
         [this, opts](JobControl& job) {
             auto session = std::make_shared<ScanSession>(job.stopFlag());
             // A problem shows while the scan waits for it, then the scan goes on.
-            session->problems.onProblem = [&prompter = app_.services.prompter](const Problem& problem) {
-                ShowProblem(prompter, problem);
-            };
+            session->problems = ProblemsShownBy(app_.services.prompter);
             session->onProgress = [this, &job](std::size_t n, const std::string& nowReading) {
                 {
                     std::lock_guard lock(readingMutex_);
@@ -140,5 +138,5 @@ void CatalogCreation::save(ScanSession& session)
         return;
     session.lines.line(std::size_t(HeaderLine::Comment)) =
         MakeHeaderLine(HeaderLine::Comment, EncodeHeaderComment(answer->comment.toStdString()));
-    SaveFile(session.lines, Folders().LibPath + answer->name.toStdString() + ".dat", session.problems);
+    SaveFile(session.lines, app_.folders.LibPath + answer->name.toStdString() + ".dat", session.problems);
 }

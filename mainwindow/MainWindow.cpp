@@ -142,7 +142,7 @@ void MainWindow::showLayer(Layer layer)
         updateEjectBox();
         break;
     case Layer::Find:
-        find_->setCatalogs(LoadListDAT(app_.texts[TextId::All], Folders().LibPath));
+        find_->setCatalogs(LoadListDAT(app_.texts[TextId::All], app_.folders.LibPath));
         emit layerChanged(layer);
         find_->focusSearchText();
         return;

@@ -30,11 +30,11 @@
 
 namespace {
 
-// The skin packages of the skin folder, in byte order of their names.
-std::vector<QString> SkinPackages()
+// The skin packages of skinFolder, in byte order of their names.
+std::vector<QString> SkinPackages(const std::string& skinFolder)
 {
     std::vector<QString> names;
-    for (const std::string& name : ListFilesNoCase(Folders().SkinPath, "", ".zip"))
+    for (const std::string& name : ListFilesNoCase(skinFolder, "", ".zip"))
         names.push_back(QString::fromStdString(name));
     return names;
 }
@@ -87,7 +87,7 @@ void MainWindow::startUp()
 
     find_->setDiskTypes(LoadListDriveType(app_.texts[TextId::All]));
 
-    skinFiles_ = SkinPackages();
+    skinFiles_ = SkinPackages(app_.folders.SkinPath);
     QString chosen = s.RandomSkin ? nextSkin() : QString::fromStdString(s.Skins);
     s.NextSkin = chosen.toStdString();
     WriteSetting(SettingId::NextSkin, s);

@@ -54,7 +54,7 @@ public:
     void refreshLanguageCombos() override
     {
         if (MainWindow* m = main()) {
-            m->findLayer().setCatalogs(LoadListDAT(app_.texts[TextId::All], Folders().LibPath));
+            m->findLayer().setCatalogs(LoadListDAT(app_.texts[TextId::All], app_.folders.LibPath));
             m->findLayer().setDiskTypes(LoadListDriveType(app_.texts[TextId::All]));
         }
     }

@@ -77,11 +77,11 @@ void SaveCatalogDialog::save()
         return;
     }
     const std::string file = name.toStdString() + ".dat";
-    if (std::string problem = NewCatalogNameProblem(name.toStdString(), Folders().LibPath); !problem.empty()) {
+    if (std::string problem = NewCatalogNameProblem(name.toStdString(), app_.folders.LibPath); !problem.empty()) {
         app_.services.prompter.message(problem, "CorvaneDisk", MsgIcon::Exclamation);
         return;
     }
-    if (NameTaken(Folders().LibPath + file) && // readable or not
+    if (NameTaken(app_.folders.LibPath + file) && // readable or not
         !app_.services.prompter.askYesNo(app_.texts[TextId::AskReplaceCatalog], "CorvaneDisk", MsgIcon::Question))
         return;
     accept();

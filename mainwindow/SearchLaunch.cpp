@@ -87,7 +87,7 @@ void SearchLaunch::startSearch()
     rememberSearch(asked.text);
 
     FindRequest request;
-    request.LibraryFolder = Folders().LibPath;
+    request.LibraryFolder = app_.folders.LibPath;
     request.Catalog = asked.catalog;
     request.DriveType = asked.driveType;
     if (!asked.patterns.isEmpty())
@@ -97,9 +97,7 @@ void SearchLaunch::startSearch()
     session->MaxHit = app_.settings.MaxHit;
     session->IgnoreMaxHit = app_.settings.IgnoreMaxHit;
     // A catalog that cannot be searched is said while the search waits, then it goes on.
-    session->problems.onProblem = [&prompter = app_.services.prompter](const Problem& problem) {
-        ShowProblem(prompter, problem);
-    };
+    session->problems = ProblemsShownBy(app_.services.prompter);
 
     results.show();
     results.raise();

@@ -2,6 +2,7 @@
 
 #include "engine/settings/SettingsTable.h"
 #include "engine/start/AppFolders.h"
+#include "gui/services/Services.h"
 #include "gui/AppContext.h"
 #include "gui/jobs/WhenJobsIdle.h"
 #include "language/LangText.h"
@@ -36,7 +37,7 @@ LanguagePage::LanguagePage(AppContext& app, std::shared_ptr<MainWindowLink> main
 void LanguagePage::listLanguages()
 {
     std::vector<std::pair<QString, QString>> items;
-    const std::string& folder = Folders().LangPath;
+    const std::string& folder = app_.folders.LangPath;
     for (const std::string& file : ListFilesNoCase(folder, "CorD_", ".lng")) {
         // A file without a name of its own is listed under its file name.
         std::string name = ProfileGetItem("Text", "0", "", folder + file);
@@ -55,8 +56,8 @@ void LanguagePage::chooseLanguage(const QString& file)
         LangText texts = app.texts;
         const LanguageLoad result = LoadLanguage(texts, file);
         if (result != LanguageLoad::Loaded) {
-            ActivePrompter().message(LanguageFileProblem(file, result) + " The texts stay as they are.", "CorvaneDisk",
-                                     MsgIcon::Exclamation);
+            app.services.prompter.message(LanguageFileProblem(file, result) + " The texts stay as they are.",
+                                          "CorvaneDisk", MsgIcon::Exclamation);
             return;
         }
         app.texts = std::move(texts);
@@ -82,7 +83,7 @@ SkinsPage::SkinsPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow
 void SkinsPage::listSkins()
 {
     std::vector<std::pair<QString, QString>> items;
-    for (const std::string& file : ListFilesNoCase(Folders().SkinPath, "", ".zip"))
+    for (const std::string& file : ListFilesNoCase(app_.folders.SkinPath, "", ".zip"))
         items.emplace_back(QString::fromStdString(file.substr(0, file.size() - 4)), QString::fromStdString(file));
     skinList_->fill(items, StoredChoice(SettingId::Skins));
 }

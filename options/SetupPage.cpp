@@ -2,6 +2,7 @@
 
 #include "engine/settings/SettingsTable.h"
 #include "gui/AppContext.h"
+#include "gui/services/Services.h"
 #include "language/LangText.h"
 #include "skin/default/DefaultSkinPackage.h"
 
@@ -35,7 +36,7 @@ QSpinBox* CountBox(QWidget* parent, const char* name, int maximum)
 } // namespace
 
 SetupPage::SetupPage(AppContext& app, const UpdateSetup& updateSetup, QWidget* parent)
-    : OptionPage("fraSetup", parent), app_(app), update_(updateSetup)
+    : OptionPage("fraSetup", parent), app_(app), update_(app.services.prompter, app.folders, updateSetup)
 {
     setTitle(QStringLiteral("Setup"));
     auto* watchDevices =

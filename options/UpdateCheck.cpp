@@ -39,7 +39,8 @@ std::string transferProblem(QNetworkReply& reply)
 }
 } // namespace
 
-UpdateCheck::UpdateCheck(UpdateSetup setup, QObject* parent) : QObject(parent), setup_(std::move(setup))
+UpdateCheck::UpdateCheck(Prompter& prompter, const AppFolders& folders, UpdateSetup setup, QObject* parent)
+    : QObject(parent), prompter_(prompter), folders_(folders), setup_(std::move(setup))
 {
     idle_.setSingleShot(true);
     idle_.setInterval(setup_.timeout);
@@ -171,7 +172,7 @@ void UpdateCheck::versionArrived()
     if (!newest)
         return report("the server's reply is not a version file");
     if (*newest <= DecimalNumber(VersionDigits(setup_.version)).value_or(0)) {
-        ActivePrompter().message(texts_.upToDate, kTitle, MsgIcon::Information);
+        prompter_.message(texts_.upToDate, kTitle, MsgIcon::Information);
         return finish();
     }
     if (!IsAcceptableUpdateFileName(file.fileName))
@@ -181,7 +182,7 @@ void UpdateCheck::versionArrived()
     if (!size || qint64(*size) > setup_.maxDownloadBytes)
         return report("the server announces the size \"" + file.size + "\"");
     unsigned run = run_;
-    bool yes = ActivePrompter().askYesNo(texts_.askDownload, kTitle, MsgIcon::Question);
+    bool yes = prompter_.askYesNo(texts_.askDownload, kTitle, MsgIcon::Question);
     if (run != run_ || !busy_)
         return; // aborted while the question was open
     if (!yes)
@@ -191,7 +192,7 @@ void UpdateCheck::versionArrived()
 
 void UpdateCheck::startDownload(const std::string& fileName, qint64 size)
 {
-    downloadPath_ = Folders().AppPath + fileName;
+    downloadPath_ = folders_.AppPath + fileName;
     if (!download_.open(downloadPath_, kDownloadMode))
         return report(download_.error());
     downloadSize_ = size;
@@ -210,13 +211,13 @@ void UpdateCheck::downloadArrived()
         download_.abort();
         return report(failure_);
     }
-    ActivePrompter().message(texts_.downloaded + "\r\n" + texts_.savedAs + downloadPath_, kTitle, MsgIcon::Information);
+    prompter_.message(texts_.downloaded + "\r\n" + texts_.savedAs + downloadPath_, kTitle, MsgIcon::Information);
     finish();
 }
 
 void UpdateCheck::report(const std::string& why)
 {
-    ActivePrompter().message(std::string(kFailed) + why, kTitle, MsgIcon::Exclamation);
+    prompter_.message(std::string(kFailed) + why, kTitle, MsgIcon::Exclamation);
     finish();
 }
 

@@ -3,7 +3,7 @@
 // agrees, stores the file it names in the program's folder (it is never
 // started). Everything runs on the event loop: start() returns at once and
 // the window stays usable; the signals drive the options page's button and
-// progress bar. Messages go through the active prompter.
+// progress bar. Messages go through the prompter it is handed.
 
 #include "options/ProgramVersion.h"
 #include "options/WebAddresses.h"
@@ -19,7 +19,9 @@
 #include <chrono>
 #include <string>
 
+class Prompter;
 class QNetworkReply;
+struct AppFolders;
 
 // The language texts the check shows.
 struct UpdateTexts {
@@ -41,7 +43,8 @@ struct UpdateSetup {
 class UpdateCheck : public QObject {
     Q_OBJECT
 public:
-    explicit UpdateCheck(UpdateSetup setup = {}, QObject* parent = nullptr);
+    // The download goes into folders.AppPath.
+    UpdateCheck(Prompter& prompter, const AppFolders& folders, UpdateSetup setup = {}, QObject* parent = nullptr);
     ~UpdateCheck() override;
 
     // Starts a check; false, and nothing happens, while one runs.
@@ -75,6 +78,8 @@ private:
     // Runs step on the event loop unless the check has ended or restarted by then.
     template <class Step> void later(Step step);
 
+    Prompter& prompter_;
+    const AppFolders& folders_;
     UpdateSetup setup_;
     UpdateTexts texts_;
     QNetworkAccessManager net_;

@@ -1,5 +1,6 @@
 #include "results/SearchResultsWindow.h"
 
+#include "engine/problem/Problem.h"
 #include "engine/report/Reports.h"
 #include "engine/settings/AppSettings.h"
 #include "engine/settings/SettingsTable.h"
@@ -234,8 +235,11 @@ void SearchResultsWindow::writeReport()
         return;
     app_.jobs.start(
         JobOptions{.owner = this, .wait = [] {}},
-        [settings = app_.settings.Report, rows = model_->shownRows(),
-         captions = ReportCaptionsFor(app_.texts)](JobControl&) { return WriteFindReport(settings, rows, captions); },
+        [settings = app_.settings.Report, rows = model_->shownRows(), captions = ReportCaptionsFor(app_.texts),
+         &prompter = app_.services.prompter](JobControl&) {
+            Problems problems = ProblemsShownBy(prompter);
+            return WriteFindReport(settings, rows, captions, problems);
+        },
         [](std::optional<std::string> target) {
             if (target)
                 RunShellExecute(*target);

@@ -92,12 +92,3 @@ HeaderReading ReadCatalogHeader(const std::string& path)
     }
     return r;
 }
-
-CatalogHeader DatFileHeader(const std::string& path)
-{
-    HeaderReading r = ReadCatalogHeader(path);
-    if (r.status == HeaderStatus::Ok)
-        return r.header;
-    ShowErrorBox(r.errorNumber, r.problem, "modFile", "DatFileHeader", __LINE__);
-    return {};
-}

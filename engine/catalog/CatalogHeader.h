@@ -32,12 +32,6 @@ struct HeaderReading {
     std::string problem; // what is wrong, for a status other than Ok
 };
 
-// Reads the header without showing anything, for a list that reads many
-// files: a broken file gives what could be read and says why.
+// Reads the header of the catalog at path without showing anything: a
+// broken file gives what could be read and says why.
 HeaderReading ReadCatalogHeader(const std::string& path);
-
-// The header reader's interface for one file; the library list reads with ReadCatalogHeader.
-// Reads the header of the catalog at path (LibPath & file name). A file that
-// is missing or no catalog is reported in the common error box, and the
-// result is then empty.
-CatalogHeader DatFileHeader(const std::string& path);

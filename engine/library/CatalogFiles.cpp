@@ -28,20 +28,24 @@ int renameNoReplace(const std::string& from, const std::string& to)
 }
 } // namespace
 
-void RenameCatalog(std::string_view from, std::string_view to, bool replace)
+bool RenameCatalog(std::string_view from, std::string_view to, bool replace, Problems& problems, ProblemPlace place)
 {
-    const std::string source = LibraryCatalogPath(from);
-    const std::string target = LibraryCatalogPath(to);
-    const int done = replace ? ::rename(source.c_str(), target.c_str()) : renameNoReplace(source, target);
-    if (done != 0)
-        RaiseFromErrno(errno, errno == EEXIST ? target : source);
+    return CatchProblem(problems, place, std::string(from), [&] {
+        const std::string source = LibraryCatalogPath(from);
+        const std::string target = LibraryCatalogPath(to);
+        const int done = replace ? ::rename(source.c_str(), target.c_str()) : renameNoReplace(source, target);
+        if (done != 0)
+            RaiseFromErrno(errno, errno == EEXIST ? target : source);
+    });
 }
 
-void DeleteCatalog(std::string_view name)
+bool DeleteCatalog(std::string_view name, Problems& problems, ProblemPlace place)
 {
-    const std::string path = LibraryCatalogPath(name);
-    if (::unlink(path.c_str()) != 0)
-        RaiseFromErrno(errno, path);
+    return CatchProblem(problems, place, std::string(name), [&] {
+        const std::string path = LibraryCatalogPath(name);
+        if (::unlink(path.c_str()) != 0)
+            RaiseFromErrno(errno, path);
+    });
 }
 
 std::string CatalogFileNameOf(std::string_view typed)

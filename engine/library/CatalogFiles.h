@@ -1,7 +1,10 @@
 #pragma once
 // Renaming and deleting catalogs of the library (file names, ".dat"
-// included). Each is one system call: a failure raises AppError with the
-// system's reason and leaves every file as it was.
+// included). Each is one system call: a failure is a problem with the
+// system's reason, named as place (the caller's module and procedure), and
+// leaves every file as it was; false then.
+
+#include "engine/problem/Problem.h"
 
 #include <string>
 #include <string_view>
@@ -12,6 +15,6 @@ std::string CatalogFileNameOf(std::string_view typed);
 
 // Gives catalog from the name to. With replace, a catalog already named to
 // is replaced in the same step; without, it stays and the rename fails.
-void RenameCatalog(std::string_view from, std::string_view to, bool replace);
+bool RenameCatalog(std::string_view from, std::string_view to, bool replace, Problems& problems, ProblemPlace place);
 
-void DeleteCatalog(std::string_view name);
+bool DeleteCatalog(std::string_view name, Problems& problems, ProblemPlace place);

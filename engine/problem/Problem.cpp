@@ -12,6 +12,13 @@ void Problems::add(Problem p)
     list.push_back(std::move(p));
 }
 
+Problems ProblemsShownBy(Prompter& prompter)
+{
+    Problems problems;
+    problems.onProblem = [&prompter](const Problem& p) { ShowProblem(prompter, p); };
+    return problems;
+}
+
 Problem ProblemFrom(const std::exception& e, std::string_view module, std::string_view procedure, std::string item,
                     std::source_location where)
 {
@@ -24,6 +31,18 @@ Problem ProblemFrom(const std::exception& e, std::string_view module, std::strin
         p.line = where.line();
     }
     return p;
+}
+
+bool CatchProblem(Problems& problems, ProblemPlace place, std::string item, const std::function<void()>& step,
+                  std::source_location where)
+{
+    try {
+        step();
+        return true;
+    } catch (const std::exception& e) {
+        problems.add(ProblemFrom(e, place.module, place.procedure, std::move(item), where));
+        return false;
+    }
 }
 
 Problem LibraryProblem(std::string text, std::string item)

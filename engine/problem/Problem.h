@@ -1,7 +1,7 @@
 #pragma once
-// What went wrong in a piece of work (a scan, a search, a catalog load),
-// handed to its caller: the work never talks to the user, the caller decides
-// how the user hears of it.
+// What went wrong in a piece of work of the engine (a scan, a search, a
+// catalog load, a report, a change to a catalog), handed to its caller: the
+// engine never talks to the user, the caller decides how the user hears of it.
 
 #include <cstdint>
 #include <exception>
@@ -39,9 +39,26 @@ struct Problems {
     void add(Problem p);
 };
 
+// Problems shown through prompter the moment they arise (a window's or the
+// batch mode's sink).
+Problems ProblemsShownBy(Prompter& prompter);
+
+// Where a failure of work that several callers share is reported: the
+// module and procedure its box names are the caller's.
+struct ProblemPlace {
+    std::string_view module;
+    std::string_view procedure;
+};
+
 // The problem that an error caught in module.procedure stands for.
 Problem ProblemFrom(const std::exception& e, std::string_view module, std::string_view procedure, std::string item,
                     std::source_location where = std::source_location::current());
+
+// Runs step; an error it raises becomes the problem of place in problems
+// (at the caller's line when the error does not carry its own), and false
+// is returned.
+bool CatchProblem(Problems& problems, ProblemPlace place, std::string item, const std::function<void()>& step,
+                  std::source_location where = std::source_location::current());
 
 // A library's own report on item: its text is the whole message.
 Problem LibraryProblem(std::string text, std::string item);

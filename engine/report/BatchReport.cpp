@@ -1,7 +1,7 @@
+#include "engine/problem/Problem.h"
 #include "engine/report/CatalogReport.h"
 #include "engine/report/ReportFiles.h"
 #include "engine/report/Reports.h"
-#include "platform/prompter/ErrorBox.h"
 
 namespace {
 ReportLayout layoutFromCommandLine(const CmdLineOptions& opts)
@@ -26,14 +26,14 @@ ReportLayout layoutFromCommandLine(const CmdLineOptions& opts)
 }
 } // namespace
 
-bool CreateReport(const CmdLineOptions& opts)
+bool CreateReport(const CmdLineOptions& opts, Problems& problems)
 {
     try {
         ReportLayout layout = layoutFromCommandLine(opts);
         WriteCatalogReport(opts.Name, layout, LibraryReportPath(opts.Name, layout.html));
         return true;
     } catch (const std::exception& e) {
-        ShowErrorBox(e, "modMain", "CreateReport");
+        problems.add(ProblemFrom(e, "modMain", "CreateReport", opts.Name));
         return false;
     }
 }

@@ -1,8 +1,8 @@
+#include "engine/problem/Problem.h"
 #include "engine/report/ReportFiles.h"
 #include "engine/report/ReportOptions.h"
 #include "engine/report/ReportWriter.h"
 #include "engine/report/Reports.h"
-#include "platform/prompter/ErrorBox.h"
 
 #include <array>
 
@@ -16,7 +16,7 @@ static_assert(sizeof(FindReportRow) == ReportColumnCount * sizeof(std::string),
 } // namespace
 
 std::optional<std::string> WriteFindReport(const ReportOptions& settings, const std::vector<FindReportRow>& rows,
-                                           const ReportCaptions& captions)
+                                           const ReportCaptions& captions, Problems& problems)
 {
     try {
         ReportLayout layout = LayoutFromReportOptions(settings, captions);
@@ -32,7 +32,7 @@ std::optional<std::string> WriteFindReport(const ReportOptions& settings, const 
         out.finish();
         return ReportOpenTarget(path, layout.html);
     } catch (const std::exception& e) {
-        ShowErrorBox(e, "frmFind", "PrintFind");
+        problems.add(ProblemFrom(e, "frmFind", "PrintFind", ""));
         return std::nullopt;
     }
 }

@@ -1,12 +1,11 @@
+#include "engine/problem/Problem.h"
 #include "engine/report/CatalogReport.h"
 #include "engine/report/ReportFiles.h"
 #include "engine/report/ReportOptions.h"
 #include "engine/report/Reports.h"
-#include "platform/prompter/ErrorBox.h"
-#include "platform/shell/Shell.h"
 
 std::optional<std::string> WriteLibReport(const ReportOptions& settings, const std::string& catalogName,
-                                          const ReportCaptions& captions)
+                                          const ReportCaptions& captions, Problems& problems)
 {
     try {
         ReportLayout layout = LayoutFromReportOptions(settings, captions);
@@ -14,15 +13,7 @@ std::optional<std::string> WriteLibReport(const ReportOptions& settings, const s
         WriteCatalogReport(catalogName, layout, path);
         return ReportOpenTarget(path, layout.html);
     } catch (const std::exception& e) {
-        ShowErrorBox(e, "frmCorvaneDisk", "PrintLib");
+        problems.add(ProblemFrom(e, "frmCorvaneDisk", "PrintLib", catalogName));
         return std::nullopt;
     }
-}
-
-bool PrintLib(const ReportOptions& settings, const std::string& catalogName, const ReportCaptions& captions)
-{
-    std::optional<std::string> target = WriteLibReport(settings, catalogName, captions);
-    if (target)
-        RunShellExecute(*target);
-    return target.has_value();
 }

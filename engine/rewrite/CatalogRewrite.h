@@ -4,8 +4,11 @@
 // (UTF-8, catalog-form paths) and are written in the catalog's own encoding;
 // every byte the change does not touch stays as it was. The new file
 // replaces the old one only when it is written whole. Failures (a missing
-// file, a file that is no catalog, a failed write) go to the common error
-// box and leave the catalog as it was; the call then returns false.
+// file, a file that is no catalog, a failed write) are problems of the
+// caller's problems and leave the catalog as it was; the call then returns
+// false.
+
+#include "engine/problem/Problem.h"
 
 #include <string_view>
 
@@ -18,7 +21,7 @@ enum class CommentChange {
     // Windows-1252 lacks: the line could only hold them as UTF-8, which would
     // change the name's bytes. Nothing is written or shown.
     Refused,
-    Failed, // shown in the common error box; nothing is written
+    Failed, // a problem of the caller's problems; nothing is written
 };
 
 // Sets the comment of the entry whose body line starts with key (path field,
@@ -26,12 +29,13 @@ enum class CommentChange {
 // The comment takes the encoding of its line, or UTF-8 where that code page
 // lacks one of its characters and the rest of the line reads as UTF-8
 // already: a name's bytes never change.
-CommentChange ChangeComment(std::string_view catalogName, std::string_view key, std::string_view comment);
+CommentChange ChangeComment(std::string_view catalogName, std::string_view key, std::string_view comment,
+                            Problems& problems);
 
 // Sets the catalog's own comment (header line 11). Already encoded comments
 // are welcome: encoding them again changes nothing.
-bool ChangeCommentLib(std::string_view catalogName, std::string_view comment);
+bool ChangeCommentLib(std::string_view catalogName, std::string_view comment, Problems& problems);
 
 // Moves the catalog from oldRoot to newRoot (catalog-form folders; a missing
 // final "\" is added): header line 6 and every body line starting with oldRoot.
-bool ChangeRoot(std::string_view catalogName, std::string_view oldRoot, std::string_view newRoot);
+bool ChangeRoot(std::string_view catalogName, std::string_view oldRoot, std::string_view newRoot, Problems& problems);

@@ -71,14 +71,15 @@ void changeCommentLib(std::string_view catalogName, std::string_view comment)
 }
 } // namespace
 
-CommentChange ChangeComment(std::string_view catalogName, std::string_view key, std::string_view comment)
+CommentChange ChangeComment(std::string_view catalogName, std::string_view key, std::string_view comment,
+                            Problems& problems)
 {
     CommentChange result = CommentChange::Failed;
-    RunRewrite("ChangeComment", [&] { result = changeComment(catalogName, key, comment); });
+    RunRewrite("ChangeComment", catalogName, problems, [&] { result = changeComment(catalogName, key, comment); });
     return result;
 }
 
-bool ChangeCommentLib(std::string_view catalogName, std::string_view comment)
+bool ChangeCommentLib(std::string_view catalogName, std::string_view comment, Problems& problems)
 {
-    return RunRewrite("ChangeCommentLib", [&] { changeCommentLib(catalogName, comment); });
+    return RunRewrite("ChangeCommentLib", catalogName, problems, [&] { changeCommentLib(catalogName, comment); });
 }

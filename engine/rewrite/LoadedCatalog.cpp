@@ -13,15 +13,10 @@ namespace {
 constexpr std::size_t MaxCatalogSize = std::numeric_limits<std::uint32_t>::max();
 } // namespace
 
-bool RunRewrite(std::string_view procedure, const std::function<void()>& rewrite)
+bool RunRewrite(std::string_view procedure, std::string_view catalogName, Problems& problems,
+                const std::function<void()>& rewrite, std::source_location where)
 {
-    try {
-        rewrite();
-        return true;
-    } catch (const std::exception& e) {
-        ShowErrorBox(e, "modFile", procedure);
-        return false;
-    }
+    return CatchProblem(problems, {"modFile", procedure}, std::string(catalogName), rewrite, where);
 }
 
 LoadedCatalog LoadCatalog(std::string_view catalogName)

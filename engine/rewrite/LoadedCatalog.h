@@ -5,6 +5,7 @@
 // and its end.
 
 #include "engine/catalog/CatalogText.h"
+#include "engine/problem/Problem.h"
 #include "platform/fs/AtomicFile.h"
 #include "platform/fs/FileLock.h"
 
@@ -46,9 +47,10 @@ struct LoadedCatalog {
                                    CatalogEncoding encoding);
 };
 
-// Runs one rewrite; whatever fails is shown in the common error box naming
-// the procedure, and the catalog stays as it was (false then).
-bool RunRewrite(std::string_view procedure, const std::function<void()>& rewrite);
+// Runs one rewrite of catalogName; whatever fails is a problem naming the
+// procedure, and the catalog stays as it was (false then).
+bool RunRewrite(std::string_view procedure, std::string_view catalogName, Problems& problems,
+                const std::function<void()>& rewrite, std::source_location where = std::source_location::current());
 
 // Locks and reads LibPath & catalogName; raises AppError when it is
 // missing, read-only, no catalog, or holds a line longer than every reader

@@ -39,7 +39,7 @@ void changeRoot(std::string_view catalogName, std::string_view oldRoot, std::str
 }
 } // namespace
 
-bool ChangeRoot(std::string_view catalogName, std::string_view oldRoot, std::string_view newRoot)
+bool ChangeRoot(std::string_view catalogName, std::string_view oldRoot, std::string_view newRoot, Problems& problems)
 {
-    return RunRewrite("ChangeRoot", [&] { changeRoot(catalogName, oldRoot, newRoot); });
+    return RunRewrite("ChangeRoot", catalogName, problems, [&] { changeRoot(catalogName, oldRoot, newRoot); });
 }

@@ -81,7 +81,7 @@ int catalogRequest(const CmdLineOptions& opts)
 
     ScanSession session;
     // Each problem is shown the moment it arises, while the scan waits.
-    session.problems.onProblem = [](const Problem& problem) { ShowProblem(ActivePrompter(), problem); };
+    session.problems = ProblemsShownBy(ActivePrompter());
     CreateCatalog(scan, session);
     if (session.lines.count() < HeaderLineCount)
         return ExitNotDone;
@@ -105,7 +105,8 @@ int reportRequest(const CmdLineOptions& opts)
     std::string report = LibraryReportPath(opts.Name, opts.StyleHTML);
     if (NameTaken(report) && !opts.Overwrite && !ask("File allready exist, overwrite it"))
         return ExitNotDone;
-    if (!CreateReport(opts))
+    Problems problems = ProblemsShownBy(ActivePrompter());
+    if (!CreateReport(opts, problems))
         return ExitNotDone;
     if (opts.Verbose)
         tell("Report created");

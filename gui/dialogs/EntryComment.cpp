@@ -2,6 +2,7 @@
 
 #include "engine/catalog/CatalogText.h"
 #include "engine/catalog/CommentCodec.h"
+#include "engine/problem/Problem.h"
 #include "engine/rewrite/CatalogRewrite.h"
 #include "engine/text/PathHelpers.h"
 #include "gui/AppContext.h"
@@ -21,7 +22,8 @@ std::optional<std::string> EditEntryComment(AppContext& app, QWidget* owner, con
         const std::string typed = NormalizeLineBreaks(edited->toStdString());
         if (typed == comment)
             return std::nullopt;
-        switch (ChangeComment(catalog, key, typed)) {
+        Problems problems = ProblemsShownBy(prompter);
+        switch (ChangeComment(catalog, key, typed, problems)) {
         case CommentChange::Written:
             return DecodeMultiLine(EncodeCatalogComment(typed));
         case CommentChange::Refused:
@@ -39,7 +41,7 @@ std::optional<std::string> EditEntryComment(AppContext& app, QWidget* owner, con
                                  "\" no longer holds this entry as it was read; the comment was not written.",
                              "CorvaneDisk", MsgIcon::Exclamation);
             return std::nullopt;
-        case CommentChange::Failed: // told by the rewrite's error box
+        case CommentChange::Failed: // its problem was shown
             return std::nullopt;
         }
     }

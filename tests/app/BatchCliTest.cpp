@@ -257,7 +257,8 @@ TEST_F(BatchCli, ReportOfACatalogMadeByTheBatchMode)
 
     Outcome missing = run({"-l:Nothing.dat"});
     EXPECT_EQ(missing.code, 1);
-    EXPECT_NE(missing.err.find("Error "), std::string::npos);
+    EXPECT_NE(missing.err.find("Error 53: File not found ("), std::string::npos) << missing.err;
+    EXPECT_NE(missing.err.find("in CorvaneDisk.modMain.CreateReport."), std::string::npos) << missing.err;
     EXPECT_FALSE(std::filesystem::exists(home() + "/reports/Lib_Nothing.html"));
 }
 

@@ -92,6 +92,8 @@ protected:
 
     TempLibrary lib;
     RecordingPrompter prompter;
+    // Shown as the windows show them.
+    Problems problems = ProblemsShownBy(prompter);
 };
 } // namespace
 
@@ -168,7 +170,7 @@ TEST_F(Browse, EditedCommentLandsOnItsLineAndInTheModel)
     const FolderFile beach = l.folders.Files(summer)[0];
     const std::string before = lib.catalogText("w.dat");
 
-    ChangeComment("w.dat", beach.Key, "à <revoir>\nplus tard");
+    ChangeComment("w.dat", beach.Key, "à <revoir>\nplus tard", problems);
     l.folders.SetComment(summer, 0, "à <revoir>\nplus tard");
 
     std::string expected = before;
@@ -272,7 +274,7 @@ TEST_F(Browse, CatalogMadeByTheScan)
     const FolderId summer = childNamed(f, f.TopLevel()[0], "été");
     const FolderFile naive = f.Files(summer)[0];
     EXPECT_EQ(FromCatalogPath(f.StoredPath(summer, 0)).path, lib.file("disk/\xC3\xA9t\xC3\xA9/na\xEFve.txt"));
-    ChangeComment("scan.dat", naive.Key, "vu");
+    ChangeComment("scan.dat", naive.Key, "vu", problems);
     EXPECT_NE(
         lib.catalogText("scan.dat").find("\\\xC3\xA9t\xC3\xA9\\na\xEFve.txt>0 Kb/" + naive.DateModif + ">vu<\r\n"),
         std::string::npos);
@@ -302,7 +304,7 @@ TEST_F(Browse, CommentsNeverChangeTheBytesOfAName)
             l.folders.Files(root)[i];
     ASSERT_EQ(rows.size(), 4u);
     auto comment = [&](const std::string& name, std::string_view text) {
-        return ChangeComment("scan.dat", rows.at(name).Key, text);
+        return ChangeComment("scan.dat", rows.at(name).Key, text, problems);
     };
 
     const std::string before = lib.catalogText("scan.dat");
@@ -336,7 +338,8 @@ TEST_F(Browse, CommentsNeverChangeTheBytesOfAName)
     // A line that is Windows-1252 only by its old comment: the name's UTF-8
     // bytes stay, and the line becomes UTF-8 as a whole.
     lib.catalog("old.dat", std::string(kTestHeader) + "\\d\\caf\xC3\xA9.txt>1 Kb/01/01/2001>d\xE9j\xE0<\r\n");
-    EXPECT_EQ(ChangeComment("old.dat", "\\d\\caf\xC3\xA9.txt>1 Kb/01/01/2001", "\xE6\x97\xA5"), CommentChange::Written);
+    EXPECT_EQ(ChangeComment("old.dat", "\\d\\caf\xC3\xA9.txt>1 Kb/01/01/2001", "\xE6\x97\xA5", problems),
+              CommentChange::Written);
     EXPECT_EQ(lib.catalogText("old.dat"),
               std::string(kTestHeader) + "\\d\\caf\xC3\xA9.txt>1 Kb/01/01/2001>\xE6\x97\xA5<\r\n");
 
@@ -344,7 +347,8 @@ TEST_F(Browse, CommentsNeverChangeTheBytesOfAName)
     std::filesystem::copy_file(kWindowsCatalog, lib.file("dat/w.dat"));
     l = load(LibraryCatalogPath("w.dat"));
     const FolderId summer = l.folders.Children(l.folders.Children(l.folders.TopLevel()[0])[0])[0];
-    EXPECT_EQ(ChangeComment("w.dat", l.folders.Files(summer)[0].Key, "plage \xE6\xB5\xB7"), CommentChange::Refused);
+    EXPECT_EQ(ChangeComment("w.dat", l.folders.Files(summer)[0].Key, "plage \xE6\xB5\xB7", problems),
+              CommentChange::Refused);
     EXPECT_EQ(lib.catalogText("w.dat"), ReadFileBytes(kWindowsCatalog));
     EXPECT_TRUE(prompter.boxes.empty());
 }

@@ -62,18 +62,19 @@ protected:
     {
         SCOPED_TRACE(what);
         lib.catalog("c.dat", joined(lines));
-        EXPECT_EQ(ChangeComment("c.dat", "\\data\\b.txt>1 Kb/01/02/2003", "new\r\nnote"), CommentChange::Written);
+        EXPECT_EQ(ChangeComment("c.dat", "\\data\\b.txt>1 Kb/01/02/2003", "new\r\nnote", problems),
+                  CommentChange::Written);
         lines = withLine(lines, 12, "\\data\\b.txt>1 Kb/01/02/2003>new\x01note<");
         EXPECT_EQ(linesOf(lib.catalogText("c.dat")), lines);
-        EXPECT_EQ(ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "first"), CommentChange::Written);
+        EXPECT_EQ(ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "first", problems), CommentChange::Written);
         lines = withLine(lines, 11, "\\data\\a.txt>12 Kb/01/02/2003>first<");
         EXPECT_EQ(linesOf(lib.catalogText("c.dat")), lines);
 
-        EXPECT_TRUE(ChangeCommentLib("c.dat", "mine"));
+        EXPECT_TRUE(ChangeCommentLib("c.dat", "mine", problems));
         lines = withLine(lines, 10, ">Comment mine");
         EXPECT_EQ(linesOf(lib.catalogText("c.dat")), lines);
 
-        EXPECT_TRUE(ChangeRoot("c.dat", "\\data\\", "\\disk\\"));
+        EXPECT_TRUE(ChangeRoot("c.dat", "\\data\\", "\\disk\\", problems));
         lines = withLine(lines, 5, ">Root Dir \\disk");
         for (std::size_t i = 11; i < lines.size(); ++i)
             if (lines[i].starts_with("\\data\\"))
@@ -84,6 +85,8 @@ protected:
 
     TempLibrary lib;
     RecordingPrompter prompter;
+    // Shown as the windows show them.
+    Problems problems = ProblemsShownBy(prompter);
 };
 } // namespace
 
@@ -112,7 +115,7 @@ TEST_F(RewriteLineEnds, MissingFinalEndIsCompletedInTheFilesOwnStyle)
         text.resize(text.size() - c.end.size());
         text += c.lastEnd;
         lib.catalog("c.dat", text);
-        EXPECT_TRUE(ChangeCommentLib("c.dat", "x"));
+        EXPECT_TRUE(ChangeCommentLib("c.dat", "x", problems));
         const std::string after = lib.catalogText("c.dat");
         EXPECT_TRUE(after.ends_with("\\other\\e.txt>4 Kb/01/02/2003" + c.completed)) << after;
         EXPECT_EQ(after.size(), text.size() + 1 + c.completed.size() - c.lastEnd.size());
@@ -123,9 +126,9 @@ TEST_F(RewriteLineEnds, CatalogOfCrEndsIsNoCatalogAndStaysAsItWas)
 {
     const std::string text = joined(catalogLines("\r", "\r"));
     lib.catalog("c.dat", text);
-    EXPECT_EQ(ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "x"), CommentChange::Failed);
-    EXPECT_FALSE(ChangeCommentLib("c.dat", "x"));
-    EXPECT_FALSE(ChangeRoot("c.dat", "\\data\\", "\\disk\\"));
+    EXPECT_EQ(ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "x", problems), CommentChange::Failed);
+    EXPECT_FALSE(ChangeCommentLib("c.dat", "x", problems));
+    EXPECT_FALSE(ChangeRoot("c.dat", "\\data\\", "\\disk\\", problems));
     EXPECT_EQ(lib.catalogText("c.dat"), text);
     ASSERT_EQ(prompter.boxes.size(), 3u);
     for (const auto& box : prompter.boxes)
@@ -144,10 +147,10 @@ TEST_F(RewriteLineEnds, LargeCatalogGrowsByTheChangeAlone)
     ASSERT_GT(text.size(), std::size_t(2) << 20);
     lib.catalog("big.dat", text);
 
-    ASSERT_TRUE(ChangeRoot("big.dat", "\\data\\", "\\disk\\data\\"));
+    ASSERT_TRUE(ChangeRoot("big.dat", "\\data\\", "\\disk\\data\\", problems));
     const std::string moved = lib.catalogText("big.dat");
     EXPECT_EQ(moved.size(), text.size() + 5 * (1 + 60));
-    ASSERT_EQ(ChangeComment("big.dat", "\\other\\folder\\file number 30001.txt>1 Kb/01/02/2003", "note"),
+    ASSERT_EQ(ChangeComment("big.dat", "\\other\\folder\\file number 30001.txt>1 Kb/01/02/2003", "note", problems),
               CommentChange::Written);
     const std::string noted = lib.catalogText("big.dat");
     EXPECT_EQ(noted.size(), moved.size() + 6);
@@ -168,8 +171,8 @@ TEST_F(RewriteLineEnds, LinkedCatalogIsWrittenThroughAndADanglingLinkIsAnError)
     const std::string text = joined(catalogLines("\r\n", "\r\n"));
     lib.write("elsewhere/real.dat", text);
     std::filesystem::create_symlink("../elsewhere/real.dat", lib.file("dat/c.dat"));
-    EXPECT_EQ(ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "linked"), CommentChange::Written);
-    EXPECT_TRUE(ChangeRoot("c.dat", "\\data\\", "\\disk\\"));
+    EXPECT_EQ(ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "linked", problems), CommentChange::Written);
+    EXPECT_TRUE(ChangeRoot("c.dat", "\\data\\", "\\disk\\", problems));
     EXPECT_TRUE(std::filesystem::is_symlink(lib.file("dat/c.dat")));
     EXPECT_NE(lib.read("elsewhere/real.dat").find("\\disk\\a.txt>12 Kb/01/02/2003>linked<\r\n"), std::string::npos);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(lib.file("elsewhere")),
@@ -178,7 +181,7 @@ TEST_F(RewriteLineEnds, LinkedCatalogIsWrittenThroughAndADanglingLinkIsAnError)
     EXPECT_TRUE(prompter.boxes.empty());
 
     std::filesystem::create_symlink("../elsewhere/gone.dat", lib.file("dat/d.dat"));
-    EXPECT_FALSE(ChangeCommentLib("d.dat", "x"));
+    EXPECT_FALSE(ChangeCommentLib("d.dat", "x", problems));
     EXPECT_EQ(prompter.boxes.size(), 1u);
     EXPECT_TRUE(std::filesystem::is_symlink(lib.file("dat/d.dat")));
     EXPECT_FALSE(std::filesystem::exists(lib.file("elsewhere/gone.dat")));
@@ -194,10 +197,11 @@ TEST_F(RewriteLineEnds, KeysMatchTheLinesOwnBytesOnly)
     lib.catalog("c.dat", header + "\\d\\x\x81y.txt>1 Kb/01/01/2001\r\n"
                                   "\\d\\\xE9.txt>1 Kb/01/01/2001\r\n"
                                   "\\d\\\xC3\xA9.txt>1 Kb/01/01/2001\r\n");
-    EXPECT_EQ(ChangeComment("c.dat", "\\d\\x\xEF\xBF\xBDy.txt>1 Kb/01/01/2001", "no"), CommentChange::NoEntry);
-    EXPECT_EQ(ChangeComment("c.dat", "\\d\\x\x81y.txt>1 Kb/01/01/2001", "ok"), CommentChange::Written);
-    EXPECT_EQ(ChangeComment("c.dat", "\\d\\\xC3\xA9.txt>1 Kb/01/01/2001", "utf"), CommentChange::Written);
-    EXPECT_EQ(ChangeComment("c.dat", "\\d\\\xE9.txt>1 Kb/01/01/2001", "latin"), CommentChange::Written);
+    EXPECT_EQ(ChangeComment("c.dat", "\\d\\x\xEF\xBF\xBDy.txt>1 Kb/01/01/2001", "no", problems),
+              CommentChange::NoEntry);
+    EXPECT_EQ(ChangeComment("c.dat", "\\d\\x\x81y.txt>1 Kb/01/01/2001", "ok", problems), CommentChange::Written);
+    EXPECT_EQ(ChangeComment("c.dat", "\\d\\\xC3\xA9.txt>1 Kb/01/01/2001", "utf", problems), CommentChange::Written);
+    EXPECT_EQ(ChangeComment("c.dat", "\\d\\\xE9.txt>1 Kb/01/01/2001", "latin", problems), CommentChange::Written);
     const std::string after = lib.catalogText("c.dat");
     EXPECT_EQ(after.substr(after.find(">Comment \r\n") + 11), "\\d\\x\x81y.txt>1 Kb/01/01/2001>ok<\r\n"
                                                               "\\d\\\xE9.txt>1 Kb/01/01/2001>latin<\r\n"

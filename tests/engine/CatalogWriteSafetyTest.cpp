@@ -106,6 +106,8 @@ protected:
 
     TempLibrary lib;
     RecordingPrompter prompter;
+    // Shown as the windows show them.
+    Problems problems = ProblemsShownBy(prompter);
 };
 } // namespace
 
@@ -113,15 +115,15 @@ TEST_F(CatalogWrites, ARewriteWaitsForTheWriterBeforeAndChangesWhatItWrote)
 {
     lib.catalog("c.dat", std::string(kTestHeader) + body(2));
     const std::string saved = std::string(kTestHeader) + body(3); // a new scan
-    EXPECT_EQ(
-        whileAnotherWriterHolds(saved, [] { return ChangeComment("c.dat", key(1), "kept") == CommentChange::Written; }),
-        0);
+    EXPECT_EQ(whileAnotherWriterHolds(
+                  saved, [this] { return ChangeComment("c.dat", key(1), "kept", problems) == CommentChange::Written; }),
+              0);
     EXPECT_EQ(lib.catalogText("c.dat"), std::string(kTestHeader) + "\\data\\f0.txt>1 Kb/01/02/2003\r\n" +
                                             "\\data\\f1.txt>1 Kb/01/02/2003>kept<\r\n" +
                                             "\\data\\f2.txt>1 Kb/01/02/2003\r\n");
 
     lib.catalog("c.dat", std::string(kTestHeader) + body(2));
-    EXPECT_EQ(whileAnotherWriterHolds(saved, [] { return ChangeRoot("c.dat", "\\data", "\\moved"); }), 0);
+    EXPECT_EQ(whileAnotherWriterHolds(saved, [this] { return ChangeRoot("c.dat", "\\data", "\\moved", problems); }), 0);
     EXPECT_EQ(lib.catalogText("c.dat").find("\\data"), std::string::npos);
     EXPECT_NE(lib.catalogText("c.dat").find("\\moved\\f2.txt"), std::string::npos);
     EXPECT_EQ(lib.filesInLibrary(), 1u); // no lock file or copy stays behind
@@ -134,8 +136,8 @@ TEST_F(CatalogWrites, ASaveWaitsForARewriteAndIsNotUndoneByIt)
     const std::string path = catalogPath();
     EXPECT_EQ(whileAnotherWriterHolds(rewritten,
                                       [&] {
-                                          Problems problems;
-                                          return SaveFile(scanned("\\data\\new.txt>1 Kb/01/02/2003"), path, problems);
+                                          Problems saving;
+                                          return SaveFile(scanned("\\data\\new.txt>1 Kb/01/02/2003"), path, saving);
                                       }),
               0);
     EXPECT_NE(lib.catalogText("c.dat").find("new.txt"), std::string::npos);
@@ -146,16 +148,17 @@ TEST_F(CatalogWrites, TwoProcessesRewritingAtOnceLoseNothing)
 {
     constexpr int kEach = 15;
     lib.catalog("c.dat", std::string(kTestHeader) + body(2 * kEach));
-    pid_t a = inChild([] {
+    pid_t a = inChild([this] {
         bool ok = true;
         for (int i = 0; i < kEach; ++i)
-            ok = ChangeComment("c.dat", key(2 * i), "a" + std::to_string(i)) == CommentChange::Written && ok;
+            ok = ChangeComment("c.dat", key(2 * i), "a" + std::to_string(i), problems) == CommentChange::Written && ok;
         return ok;
     });
-    pid_t b = inChild([] {
+    pid_t b = inChild([this] {
         bool ok = true;
         for (int i = 0; i < kEach; ++i)
-            ok = ChangeComment("c.dat", key(2 * i + 1), "b" + std::to_string(i)) == CommentChange::Written && ok;
+            ok = ChangeComment("c.dat", key(2 * i + 1), "b" + std::to_string(i), problems) == CommentChange::Written &&
+                 ok;
         return ok;
     });
     EXPECT_EQ(exitCode(a), 0);
@@ -175,7 +178,7 @@ TEST_F(CatalogWrites, ACatalogReplacedBySomeoneWhoTookNoLockIsNotOverwritten)
         AtomicFileWriter::BeforeReplace() = nullptr;
         ASSERT_TRUE(WriteFileAtomically(catalogPath(), theirs));
     };
-    EXPECT_FALSE(ChangeCommentLib("c.dat", "mine"));
+    EXPECT_FALSE(ChangeCommentLib("c.dat", "mine", problems));
     AtomicFileWriter::BeforeReplace() = nullptr;
     EXPECT_EQ(lib.catalogText("c.dat"), theirs);
     ASSERT_EQ(prompter.boxes.size(), 1u);
@@ -190,20 +193,20 @@ TEST_F(CatalogWrites, AReadOnlyCatalogIsRefusedWithTheSystemsReason)
     const std::string before = std::string(kTestHeader) + body(2);
     lib.catalog("c.dat", before);
     std::filesystem::permissions(catalogPath(), std::filesystem::perms(0444));
-    EXPECT_EQ(ChangeComment("c.dat", key(0), "x"), CommentChange::Failed);
-    EXPECT_FALSE(ChangeCommentLib("c.dat", "x"));
-    EXPECT_FALSE(ChangeRoot("c.dat", "\\data", "\\x"));
-    Problems problems;
-    EXPECT_FALSE(SaveFile(scanned("\\data\\new.txt>1 Kb/01/02/2003"), catalogPath(), problems));
+    EXPECT_EQ(ChangeComment("c.dat", key(0), "x", problems), CommentChange::Failed);
+    EXPECT_FALSE(ChangeCommentLib("c.dat", "x", problems));
+    EXPECT_FALSE(ChangeRoot("c.dat", "\\data", "\\x", problems));
+    Problems saving;
+    EXPECT_FALSE(SaveFile(scanned("\\data\\new.txt>1 Kb/01/02/2003"), catalogPath(), saving));
     EXPECT_EQ(lib.catalogText("c.dat"), before);
     ASSERT_EQ(prompter.boxes.size(), 3u);
     for (const auto& box : prompter.boxes)
         EXPECT_NE(box.text.find("Error 70: Permission denied (" + catalogPath() + ": Permission denied)"),
                   std::string::npos)
             << box.text;
-    ASSERT_EQ(problems.list.size(), 1u);
-    EXPECT_EQ(problems.list[0].errorNumber, 70);
-    EXPECT_NE(problems.list[0].text.find(catalogPath() + ": Permission denied"), std::string::npos);
+    ASSERT_EQ(saving.list.size(), 1u);
+    EXPECT_EQ(saving.list[0].errorNumber, 70);
+    EXPECT_NE(saving.list[0].text.find(catalogPath() + ": Permission denied"), std::string::npos);
     EXPECT_EQ(lib.filesInLibrary(), 1u);
 }
 
@@ -211,8 +214,8 @@ TEST_F(CatalogWrites, ASaveWritesThroughALinkedCatalog)
 {
     const std::string elsewhere = lib.write("kept/real.dat", std::string(kTestHeader) + body(1));
     std::filesystem::create_symlink(elsewhere, catalogPath());
-    Problems problems;
-    ASSERT_TRUE(SaveFile(scanned("\\data\\new.txt>1 Kb/01/02/2003"), catalogPath(), problems));
+    Problems saving;
+    ASSERT_TRUE(SaveFile(scanned("\\data\\new.txt>1 Kb/01/02/2003"), catalogPath(), saving));
     EXPECT_TRUE(std::filesystem::is_symlink(catalogPath()));
     EXPECT_NE(lib.read("kept/real.dat").find("new.txt"), std::string::npos);
     EXPECT_EQ(lib.filesInLibrary(), 1u);
@@ -223,16 +226,16 @@ TEST_F(CatalogWrites, ARewriteThatWouldMakeALineNoReaderTakesIsRefused)
     const std::string before = std::string(kTestHeader) + body(2);
     lib.catalog("c.dat", before);
     const std::string huge(std::size_t(17) << 20, 'x');
-    EXPECT_EQ(ChangeComment("c.dat", key(1), huge), CommentChange::Failed);
-    EXPECT_FALSE(ChangeCommentLib("c.dat", huge));
-    EXPECT_FALSE(ChangeRoot("c.dat", "\\data", "\\" + huge));
+    EXPECT_EQ(ChangeComment("c.dat", key(1), huge, problems), CommentChange::Failed);
+    EXPECT_FALSE(ChangeCommentLib("c.dat", huge, problems));
+    EXPECT_FALSE(ChangeRoot("c.dat", "\\data", "\\" + huge, problems));
     EXPECT_EQ(lib.catalogText("c.dat"), before);
     ASSERT_EQ(prompter.boxes.size(), 3u);
     EXPECT_NE(prompter.boxes[0].text.find("would be longer than 16 MiB, which no reader takes; nothing was written"),
               std::string::npos)
         << prompter.boxes[0].text.substr(0, 300);
     // What fits is still written.
-    EXPECT_EQ(ChangeComment("c.dat", key(1), huge.substr(0, std::size_t(15) << 20)), CommentChange::Written);
+    EXPECT_EQ(ChangeComment("c.dat", key(1), huge.substr(0, std::size_t(15) << 20), problems), CommentChange::Written);
     EXPECT_EQ(lib.filesInLibrary(), 1u);
 }
 
@@ -247,11 +250,13 @@ TEST_F(CatalogWrites, AFileSizeLimitFailsTheWriteNamingTheCatalogAndKeepsTheOld)
         const rlimit limit{4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         RecordingPrompter boxes;
-        Problems problems;
+        Problems saving;
+        Problems rewriting = ProblemsShownBy(boxes);
         CatalogBuffer lines = scanned("\\data\\" + std::string(8000, 'n') + ">1 Kb/01/02/2003");
-        const bool saved = SaveFile(lines, path, problems);
-        const bool rewritten = ChangeComment("c.dat", key(0), std::string(8000, 'c')) == CommentChange::Written;
-        const std::string said = problems.list.empty() ? "" : problems.list[0].text;
+        const bool saved = SaveFile(lines, path, saving);
+        const bool rewritten =
+            ChangeComment("c.dat", key(0), std::string(8000, 'c'), rewriting) == CommentChange::Written;
+        const std::string said = saving.list.empty() ? "" : saving.list[0].text;
         const std::string box = boxes.boxes.empty() ? "" : boxes.boxes[0].text;
         const std::string named = "(cannot write " + path + ": File too large)";
         return !saved && !rewritten && said.find(named) != std::string::npos &&

@@ -77,6 +77,7 @@ protected:
 
     TempDir dir;
     FindSession session;
+    Problems problems; // of the comment changes
 };
 
 const std::string kTypes = "\\data\\setup.exe>1 Kb/01/02/2003\r\n"
@@ -368,8 +369,8 @@ TEST_F(Search, HandMadeCatalogOfMixedEncodingsStrayLinesAndCommentsWithMarks)
     EXPECT_NE(boxes()[0].find("modFindText.FindWordOnFile"), std::string::npos);
 
     // Each row's key names its own line, whatever that line's encoding.
-    ASSERT_EQ(ChangeComment("m.dat", hits[1].Key, "new <one>"), CommentChange::Written);
-    ASSERT_EQ(ChangeComment("m.dat", hits[0].Key, "\xC3\xA9t\xC3\xA9"), CommentChange::Written);
+    ASSERT_EQ(ChangeComment("m.dat", hits[1].Key, "new <one>", problems), CommentChange::Written);
+    ASSERT_EQ(ChangeComment("m.dat", hits[0].Key, "\xC3\xA9t\xC3\xA9", problems), CommentChange::Written);
     EXPECT_EQ(lib.catalogText("m.dat"), std::string(kTestHeader) +
                                             "\\d\\na\xEFve.txt>1 Kb/01/02/2003>\xE9t\xE9<\r\n"
                                             "\\d\\caf\xC3\xA9.txt>1 Kb/01/02/2003>new ?one?<\r\n" +
@@ -391,8 +392,8 @@ TEST_F(Search, NamesThatReadAlikeInTwoEncodingsKeepKeysOfTheirOwnBytes)
     EXPECT_EQ(hits[0].Key, utf8Line);
     EXPECT_EQ(hits[1].Key, latinLine);
 
-    ASSERT_EQ(ChangeComment("t.dat", hits[1].Key, "latin"), CommentChange::Written);
-    ASSERT_EQ(ChangeComment("t.dat", hits[0].Key, "utf"), CommentChange::Written);
+    ASSERT_EQ(ChangeComment("t.dat", hits[1].Key, "latin", problems), CommentChange::Written);
+    ASSERT_EQ(ChangeComment("t.dat", hits[0].Key, "utf", problems), CommentChange::Written);
     EXPECT_EQ(lib.catalogText("t.dat"), std::string(kTestHeader) + utf8Line + ">utf<\r\n" + latinLine + ">latin<\r\n");
     EXPECT_TRUE(boxes().empty());
 }

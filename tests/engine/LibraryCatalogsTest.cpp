@@ -4,6 +4,7 @@
 #include "engine/library/LibraryLists.h"
 #include "platform/prompter/ErrorBox.h"
 #include "tests/engine/TempLibrary.h"
+#include "tests/support/RecordingPrompter.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -46,19 +47,28 @@ TEST(CatalogFilesTest, RenameReplacesOnlyWhenAskedAndDeleteSaysWhatFailed)
     TempLibrary lib;
     lib.catalog("a.dat", "A");
     lib.catalog("b.dat", "B");
-    EXPECT_THROW(RenameCatalog("a.dat", "b.dat", false), AppError);
+    RecordingPrompter prompter;
+    Problems problems;
+    const ProblemPlace place{"frmCorvaneDisk", "LVLib_AfterLabelEdit"};
+    EXPECT_FALSE(RenameCatalog("a.dat", "b.dat", false, problems, place));
     EXPECT_EQ(lib.catalogText("a.dat"), "A");
     EXPECT_EQ(lib.catalogText("b.dat"), "B");
-    RenameCatalog("a.dat", "b.dat", true);
+    EXPECT_TRUE(RenameCatalog("a.dat", "b.dat", true, problems, place));
     EXPECT_FALSE(std::filesystem::exists(lib.file("dat/a.dat")));
     EXPECT_EQ(lib.catalogText("b.dat"), "A");
-    EXPECT_THROW(RenameCatalog("b.dat", "../b.dat", false), AppError); // never out of the library
-    try {
-        DeleteCatalog("gone.dat");
-        FAIL();
-    } catch (const AppError& e) {
-        EXPECT_EQ(e.number(), ErrFileNotFound);
-    }
+    EXPECT_FALSE(RenameCatalog("b.dat", "../b.dat", false, problems, place)); // never out of the library
+    EXPECT_EQ(lib.catalogText("b.dat"), "A");
+    EXPECT_FALSE(DeleteCatalog("gone.dat", problems, {"frmCorvaneDisk", "DeleteCatalog"}));
+    // Each failure comes back to the caller, named as its box names it; none is shown here.
+    ASSERT_EQ(problems.list.size(), 3u);
+    EXPECT_EQ(problems.list[0].errorNumber, ErrPathFileAccess); // the name is taken
+    EXPECT_EQ(problems.list[1].errorNumber, ErrBadFileName);
+    EXPECT_EQ(problems.list[2].errorNumber, ErrFileNotFound);
+    EXPECT_TRUE(ProblemBoxText(problems.list[0]).find("\r\nin CorvaneDisk.frmCorvaneDisk.LVLib_AfterLabelEdit.\r\n") !=
+                std::string::npos);
+    EXPECT_TRUE(ProblemBoxText(problems.list[2]).starts_with("Error 53: File not found (" + lib.file("dat/gone.dat")));
+    EXPECT_EQ(problems.list[2].procedure, "DeleteCatalog");
+    EXPECT_TRUE(prompter.boxes.empty());
 }
 
 TEST(CatalogFilesTest, AHeaderLongerThanTheFirstReadIsStillReadWhole)

@@ -41,9 +41,9 @@ protected:
         FindSession session;
         FindWordOnFile(path, FindQuery("a", std::nullopt, "*.*"), session, [](std::vector<FindHit>&&) {});
         v.search = session.problems.list.empty() ? "" : ProblemBoxText(session.problems.list.back());
-        WriteLibReport(ReportOptions{}, "c.dat", ReportCaptions{});
+        WriteLibReport(ReportOptions{}, "c.dat", ReportCaptions{}, problems);
         v.report = lastBox();
-        ChangeComment("c.dat", "\\data\\a.txt>1 Kb/01/02/2003", "seen");
+        ChangeComment("c.dat", "\\data\\a.txt>1 Kb/01/02/2003", "seen", problems);
         v.rewrite = lastBox();
         if (!v.rewrite.empty()) {
             EXPECT_EQ(lib.catalogText("c.dat"), text); // refused: not touched
@@ -61,6 +61,8 @@ protected:
 
     TempLibrary lib;
     RecordingPrompter prompter;
+    // Shown as the windows show them.
+    Problems problems = ProblemsShownBy(prompter);
 };
 } // namespace
 

@@ -58,7 +58,7 @@ protected:
     // Runs the batch report and returns what it wrote.
     std::string batchReport(const CmdLineOptions& o)
     {
-        EXPECT_TRUE(CreateReport(o));
+        EXPECT_TRUE(CreateReport(o, problems));
         return lib.report(LibraryReportPath(o.Name, o.StyleHTML).substr(lib.file("reports/").size()));
     }
 
@@ -77,9 +77,17 @@ protected:
                                          std::filesystem::directory_iterator()));
     }
 
+    // The library report as the library list writes it: what the shell is to open.
+    std::optional<std::string> libReport(const std::string& catalog)
+    {
+        return WriteLibReport(settings, catalog, kCaptions, problems);
+    }
+
     TempLibrary lib;
     RecordingPrompter prompter;
     RecordingShell shell;
+    // Shown as the windows and the batch mode show them.
+    Problems problems = ProblemsShownBy(prompter);
 };
 } // namespace
 
@@ -116,14 +124,14 @@ TEST_F(Reports, TextReportBytes)
     EXPECT_TRUE(shell.opened.empty()); // the batch report opens nothing
 }
 
-TEST_F(Reports, LibraryReportHtmlAndItsOpening)
+TEST_F(Reports, LibraryReportHtmlAndWhatToOpen)
 {
     setFlags(1, 0, 1, 0, 0, 1);
     ReportOptions& r = settings;
     r.HeaderBackColor = 0xC0FFC0;
     r.HeaderTextColor = 0x0000FF; // red
     r.FieldTextColor = 0x800000;  // dark blue
-    ASSERT_TRUE(PrintLib(settings, "Backup.dat", kCaptions));
+    const std::optional<std::string> target = libReport("Backup.dat");
     const std::string th = "<TH><font color='#FF0000' face='Arial, Helvetica, sans-serif' "
                            "size='2'><CENTER>&nbsp;";
     const std::string td = "<TD><font color='#000080' face='Arial, Helvetica, sans-serif' "
@@ -146,13 +154,12 @@ TEST_F(Reports, LibraryReportHtmlAndItsOpening)
                   td + "docs\\readme.txt" + tdEnd + td + "3 Kb" + tdEnd + td + "Found in zipfile :pack.zip" + tdEnd +
                   "</TR>\r\n"
                   "</TABLE></CENTER></HTML></BODY>\r\n");
-    ASSERT_EQ(shell.opened.size(), 1u);
     std::string abs = std::filesystem::absolute(lib.file("reports/Lib_Backup.html")).string();
-    EXPECT_EQ(shell.opened[0], "file://" + abs);
+    EXPECT_EQ(target, "file://" + abs);
+    EXPECT_TRUE(shell.opened.empty()); // the library list opens it
 
     settings.StyleHTML = false;
-    ASSERT_TRUE(PrintLib(settings, "Backup.dat", kCaptions));
-    EXPECT_EQ(shell.opened.back(), lib.file("reports/Lib_Backup.txt"));
+    EXPECT_EQ(libReport("Backup.dat"), lib.file("reports/Lib_Backup.txt"));
 }
 
 TEST_F(Reports, ColumnFlagsAndTheirOrder)
@@ -161,15 +168,15 @@ TEST_F(Reports, ColumnFlagsAndTheirOrder)
     setFlags(1, 2, 1, 0, 1, -1);
     settings.StyleHTML = false;
     settings.ColumnSeparator = ",";
-    ASSERT_TRUE(PrintLib(settings, "Backup.dat", kCaptions));
+    ASSERT_TRUE(libReport("Backup.dat").has_value());
     EXPECT_EQ(lib.report("Lib_Backup.txt"), "Name,Size,Disk,\r\na&b 'q'.txt,12 Kb,Backup.dat,\r\n"
                                             "docs\\readme.txt,3 Kb,Backup.dat,\r\n\r\n");
 
     setFlags(0, 0, 0, 0, 0, 0);
-    ASSERT_TRUE(PrintLib(settings, "Backup.dat", kCaptions));
+    ASSERT_TRUE(libReport("Backup.dat").has_value());
     EXPECT_EQ(lib.report("Lib_Backup.txt"), "\r\n\r\n\r\n\r\n");
     settings.StyleHTML = true;
-    ASSERT_TRUE(PrintLib(settings, "Backup.dat", kCaptions));
+    ASSERT_TRUE(libReport("Backup.dat").has_value());
     EXPECT_TRUE(lib.report("Lib_Backup.html")
                     .ends_with("<TR BGCOLOR='#FFFFFF'></TR><TR>\r\n</TR>\r\n<TR>\r\n</TR>\r\n"
                                "</TABLE></CENTER></HTML></BODY>\r\n"));
@@ -189,10 +196,10 @@ TEST_F(Reports, ColoursBorderAndTitleOfBothKinds)
 
     settings.Border = 0;
     settings.FieldBackColor = 0x00FF00;
-    ASSERT_TRUE(PrintLib(settings, "Backup.dat", kCaptions));
+    ASSERT_TRUE(libReport("Backup.dat").has_value());
     EXPECT_NE(lib.report("Lib_Backup.html").find("<TABLE BGCOLOR='#00FF00' BORDER='0' WIDTH=100%>"), std::string::npos);
     settings.Border = 7;
-    ASSERT_TRUE(PrintLib(settings, "Backup.dat", kCaptions));
+    ASSERT_TRUE(libReport("Backup.dat").has_value());
     EXPECT_NE(lib.report("Lib_Backup.html").find("BORDER='1' WIDTH"), std::string::npos);
 
     // Batch colours are written as typed, after the literal "#".
@@ -211,10 +218,10 @@ TEST_F(Reports, ColoursBorderAndTitleOfBothKinds)
     // A colour that does not fit stops the window report before anything is written.
     settings.HeaderTextColor = -1;
     std::filesystem::remove(lib.file("reports/Lib_Backup.html"));
-    std::size_t opened = shell.opened.size();
-    EXPECT_FALSE(PrintLib(settings, "Backup.dat", kCaptions));
+    EXPECT_FALSE(libReport("Backup.dat").has_value());
     EXPECT_FALSE(std::filesystem::exists(lib.file("reports/Lib_Backup.html")));
-    EXPECT_EQ(shell.opened.size(), opened);
+    ASSERT_EQ(problems.list.size(), 1u);
+    EXPECT_EQ(problems.list[0].procedure, "PrintLib");
     ASSERT_EQ(prompter.boxes.size(), 1u);
     EXPECT_NE(prompter.boxes[0].text.find("in CorvaneDisk.frmCorvaneDisk.PrintLib."), std::string::npos);
 }
@@ -269,7 +276,7 @@ TEST_F(Reports, EveryEntryOfAWindowsCatalogIsARow)
                                             "\r\n");
 
     setFlags(1, 1, 1, 1, 1, 1);
-    ASSERT_TRUE(PrintLib(settings, "Legacy.dat", kCaptions));
+    ASSERT_TRUE(libReport("Legacy.dat").has_value());
     const std::string page = lib.report("Lib_Legacy.html");
     std::size_t rows = 0;
     for (std::size_t p = 0; (p = page.find("<TR>\r\n", p)) != std::string::npos; ++p)
@@ -286,7 +293,7 @@ TEST_F(Reports, SearchReportRowsOnePieceALineAndEscaped)
         {"<script>alert('x')</script>.txt", "\\w\\", "1 Kb", "01/01/2001", "W.dat", "a&b \"c\""},
         {"b.txt", "\\w\\", "2 Kb", "02/01/2001", "W.dat", ""},
     };
-    std::optional<std::string> target = WriteFindReport(settings, rows, kCaptions);
+    std::optional<std::string> target = WriteFindReport(settings, rows, kCaptions, problems);
     std::string html = lib.report("rep_find.html");
     EXPECT_TRUE(html.starts_with("<HTML>\r\n<HEAD><META HTTP-EQUIV='Content-Type' CONTENT='text/html; charset=UTF-8'>"
                                  "</HEAD>\r\n<BODY>\r\n<CENTER>\r\n<H2><font color='#FF0000' face='Arial, Helvetica, "
@@ -314,7 +321,7 @@ TEST_F(Reports, SearchReportRowsOnePieceALineAndEscaped)
 
     // The text variant keeps the rows' order and text as they are.
     settings.StyleHTML = false;
-    target = WriteFindReport(settings, {rows[1], rows[0]}, kCaptions);
+    target = WriteFindReport(settings, {rows[1], rows[0]}, kCaptions, problems);
     EXPECT_EQ(lib.report("rep_find.txt"), "Name;Folder;Disk;Comment;\r\nb.txt;\\w\\;W.dat;;\r\n"
                                           "<script>alert('x')</script>.txt;\\w\\;W.dat;a&b \"c\";\r\n\r\n");
     EXPECT_EQ(target, lib.file("reports/rep_find.txt"));
@@ -364,20 +371,46 @@ TEST_F(Reports, BadCatalogsGiveAClearMessageAndNoReport)
         prompter.boxes.clear();
         CmdLineOptions o = batch(true, "f");
         o.Name = name;
-        EXPECT_FALSE(CreateReport(o)) << name;
+        EXPECT_FALSE(CreateReport(o, problems)) << name;
         ASSERT_EQ(prompter.boxes.size(), 1u) << name;
         EXPECT_NE(prompter.boxes[0].text.find(message), std::string::npos) << prompter.boxes[0].text;
         EXPECT_NE(prompter.boxes[0].text.find("CreateReport"), std::string::npos);
         EXPECT_EQ(reportCount(), 0u) << name;
     }
-    EXPECT_FALSE(PrintLib(settings, "Missing.dat", kCaptions));
-    EXPECT_TRUE(shell.opened.empty());
+    prompter.boxes.clear();
+    EXPECT_FALSE(libReport("Missing.dat").has_value());
+    ASSERT_EQ(prompter.boxes.size(), 1u);
+    EXPECT_TRUE(prompter.boxes[0].text.starts_with("Error 53: File not found (")) << prompter.boxes[0].text;
+    EXPECT_NE(prompter.boxes[0].text.find("\r\nin CorvaneDisk.frmCorvaneDisk.PrintLib.\r\n"), std::string::npos);
 
     // A missing report folder is reported too.
     std::filesystem::remove(lib.file("reports"));
     prompter.boxes.clear();
-    EXPECT_FALSE(CreateReport(batch(true, "f")));
+    EXPECT_FALSE(CreateReport(batch(true, "f"), problems));
     EXPECT_EQ(prompter.boxes.size(), 1u);
+}
+
+TEST_F(Reports, AFailedReportComesBackToTheCallerNamedAsItsBoxNamesIt)
+{
+    Problems quiet; // a caller that shows nothing
+    EXPECT_FALSE(WriteLibReport(settings, "Missing.dat", kCaptions, quiet).has_value());
+    CmdLineOptions o = batch(true, "f");
+    o.Name = "Missing.dat";
+    EXPECT_FALSE(CreateReport(o, quiet));
+    std::filesystem::remove(lib.file("reports"));
+    EXPECT_FALSE(WriteFindReport(settings, {FindReportRow{}}, kCaptions, quiet).has_value());
+    EXPECT_TRUE(prompter.boxes.empty()); // the report itself says nothing
+    ASSERT_EQ(quiet.list.size(), 3u);
+    const char* places[] = {"frmCorvaneDisk.PrintLib", "modMain.CreateReport", "frmFind.PrintFind"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::string box = ProblemBoxText(quiet.list[i]);
+        EXPECT_NE(box.find(std::string("\r\nin CorvaneDisk.") + places[i] + ".\r\nThe error occured at line: "),
+                  std::string::npos)
+            << box;
+        EXPECT_GT(quiet.list[i].line, 0u);
+    }
+    EXPECT_TRUE(ProblemBoxText(quiet.list[0]).starts_with("Error 53: File not found ("));
+    EXPECT_EQ(quiet.list[1].item, "Missing.dat");
 }
 
 TEST_F(Reports, FailedWriteKeepsTheOldReport)
@@ -397,7 +430,7 @@ TEST_F(Reports, FailedWriteKeepsTheOldReport)
     rlimit small = old;
     small.rlim_cur = 8192;
     setrlimit(RLIMIT_FSIZE, &small);
-    bool written = CreateReport(o);
+    bool written = CreateReport(o, problems);
     setrlimit(RLIMIT_FSIZE, &old);
 
     EXPECT_FALSE(written);
@@ -413,7 +446,7 @@ TEST_F(Reports, EachLineOfAMixedCatalogReadsInItsOwnEncoding)
                                                         "\\d\\na\xEFve.txt>1 Kb/01/01/2001\r\n");
     CmdLineOptions request = batch(true, "f");
     request.Name = "Mixed.dat";
-    ASSERT_TRUE(CreateReport(request));
+    ASSERT_TRUE(CreateReport(request, problems));
     const std::string page = lib.report("Lib_Mixed.html");
     EXPECT_NE(page.find("caf\xC3\xA9.txt"), std::string::npos);
     EXPECT_NE(page.find("na\xC3\xAFve.txt"), std::string::npos);

@@ -36,7 +36,7 @@ struct CatalogPropertiesDialogTest : ::testing::Test {
     CatalogPropertiesDialog& open(const std::string& name)
     {
         dialog = std::make_unique<CatalogPropertiesDialog>(world.app);
-        dialog->showProperties(PropertiesOf(name, DatFileHeader(world.lib() + name)));
+        dialog->showProperties(PropertiesOf(name, ReadCatalogHeader(world.lib() + name).header));
         return *dialog;
     }
     QRgb pixel(int x, int y) { return Control<QLabel>(*dialog, "picDraw").pixmap().toImage().pixel(x, y) & 0xFFFFFF; }
@@ -191,6 +191,8 @@ TEST_F(CatalogPropertiesDialogTest, ACatalogGoneBeforeApplyGivesOneMessageAndSta
     Control<QPushButton>(d, "cmdApply").click();
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u); // the comment failed; the root was not tried
     EXPECT_NE(world.fakes.prompter.boxes[0].text.find("File not found"), std::string::npos);
+    EXPECT_NE(world.fakes.prompter.boxes[0].text.find("\r\nin CorvaneDisk.modFile.ChangeCommentLib.\r\n"),
+              std::string::npos);
     EXPECT_TRUE(Control<QPushButton>(d, "cmdApply").isEnabled());
     EXPECT_FALSE(exists("Disk.dat"));
 }

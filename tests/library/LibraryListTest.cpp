@@ -233,6 +233,9 @@ TEST_F(LibraryListTest, DeleteAsksFirstAndActsOnTheRowUnderThePointer)
     rightClick("b.dat");
     ASSERT_EQ(world.fakes.prompter.boxes.size(), boxes + 2);
     EXPECT_NE(world.fakes.prompter.boxes.back().text.find("File not found"), std::string::npos);
+    EXPECT_NE(world.fakes.prompter.boxes.back().text.find("\r\nin CorvaneDisk.frmCorvaneDisk.DeleteCatalog.\r\n"),
+              std::string::npos);
+    EXPECT_EQ(world.fakes.prompter.boxes.back().title, "Error");
     EXPECT_EQ(model().rowCount(), 0);
 }
 
@@ -324,4 +327,6 @@ TEST_F(LibraryListTest, PropertiesOfTheRowUnderThePointerAlsoWithoutSizes)
     rightClick("broken.dat");
     ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
     EXPECT_NE(world.fakes.prompter.boxes[0].text.find("Invalid file format"), std::string::npos);
+    EXPECT_NE(world.fakes.prompter.boxes[0].text.find("\r\nin CorvaneDisk.frmCorvaneDisk.LVLib_MouseUp.\r\n"),
+              std::string::npos);
 }

@@ -389,7 +389,8 @@ TEST_F(OptionsDialogTest, TheReportPageRoundTripsThroughAReport)
                                        "\\data\\a.txt>12 Kb/01/02/2003>old letter<\r\n");
     const ReportCaptions captions{"Report", {"File", "Folder", "Size", "Date", "Disk", "Comment"}};
     auto report = [&](const char* name) {
-        EXPECT_TRUE(PrintLib(world.settings.Report, "Backup.dat", captions));
+        Problems problems;
+        EXPECT_TRUE(WriteLibReport(world.settings.Report, "Backup.dat", captions, problems).has_value());
         return world.home.read(std::string("reports/") + name);
     };
 

@@ -68,7 +68,7 @@ protected:
     }
     void run(const UpdateSetup& s)
     {
-        UpdateCheck check(s);
+        UpdateCheck check(prompter, Folders(), s);
         run(check);
     }
 
@@ -142,7 +142,7 @@ TEST_F(UpdateCheckTest, DownloadStoresTheExactBytesAndDrivesTheBar)
         prompter.boxes.clear();
         offerDownload(announced);
 
-        UpdateCheck check(setup());
+        UpdateCheck check(prompter, Folders(), setup());
         std::vector<qint64> started, values;
         int ended = 0;
         QObject::connect(&check, &UpdateCheck::downloadStarted, [&](qint64 m) { started.push_back(m); });
@@ -218,7 +218,7 @@ TEST_F(UpdateCheckTest, AFailedDownloadKeepsNothingAndSaysSo)
         if (c.answer)
             stub.answer(kDownloadPath, *c.answer);
         offerDownload(10);
-        UpdateCheck check(c.setup);
+        UpdateCheck check(prompter, Folders(), c.setup);
         int ended = 0;
         QObject::connect(&check, &UpdateCheck::downloadEnded, [&] { ++ended; });
         run(check);
@@ -252,7 +252,7 @@ TEST_F(UpdateCheckTest, ASilentServerTimesOut)
 TEST_F(UpdateCheckTest, ARunningCheckIgnoresASecondStartAndAbortsQuietly)
 {
     stub.answer(kVersionPath, HttpStub::Answer::Silent());
-    UpdateCheck check(setup());
+    UpdateCheck check(prompter, Folders(), setup());
     int finished = 0;
     QObject::connect(&check, &UpdateCheck::finished, [&] { ++finished; });
     ASSERT_TRUE(check.start(texts));

@@ -4,6 +4,7 @@
 // a settings store of its own. Windows are made through the registry.
 
 #include "engine/settings/AppSettings.h"
+#include "engine/start/AppFolders.h"
 #include "gui/AppContext.h"
 #include "gui/WindowRegistry.h"
 #include "gui/jobs/JobRunner.h"
@@ -40,5 +41,5 @@ public:
     WindowTexts windowTexts{windows, texts, settings.FontLabel, settings.FontTitle};
     Skin skin;
     JobRunner jobs;
-    AppContext app{fakes.services, settings, texts, windowTexts, windows, skin, jobs};
+    AppContext app{fakes.services, Folders(), settings, texts, windowTexts, windows, skin, jobs};
 };
