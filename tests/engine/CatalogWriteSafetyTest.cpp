@@ -121,7 +121,9 @@ TEST_F(CatalogWrites, ARewriteWaitsForTheWriterBeforeAndChangesWhatItWrote)
                                             "\\data\\f2.txt>1 Kb/01/02/2003\r\n");
 
     lib.catalog("c.dat", std::string(kTestHeader) + body(2));
-    EXPECT_EQ(whileAnotherWriterHolds(saved, [] { return ChangeRoot("c.dat", "\\data", "\\moved"); }), 0);
+    EXPECT_EQ(
+        whileAnotherWriterHolds(saved, [] { return ChangeRoot("c.dat", "\\data", "\\moved") == RootChange::Written; }),
+        0);
     EXPECT_EQ(lib.catalogText("c.dat").find("\\data"), std::string::npos);
     EXPECT_NE(lib.catalogText("c.dat").find("\\moved\\f2.txt"), std::string::npos);
     EXPECT_EQ(lib.filesInLibrary(), 1u); // no lock file or copy stays behind
@@ -192,7 +194,7 @@ TEST_F(CatalogWrites, AReadOnlyCatalogIsRefusedWithTheSystemsReason)
     std::filesystem::permissions(catalogPath(), std::filesystem::perms(0444));
     EXPECT_EQ(ChangeComment("c.dat", key(0), "x"), CommentChange::Failed);
     EXPECT_FALSE(ChangeCommentLib("c.dat", "x"));
-    EXPECT_FALSE(ChangeRoot("c.dat", "\\data", "\\x"));
+    EXPECT_EQ(ChangeRoot("c.dat", "\\data", "\\x"), RootChange::Failed);
     Problems problems;
     EXPECT_FALSE(SaveFile(scanned("\\data\\new.txt>1 Kb/01/02/2003"), catalogPath(), problems));
     EXPECT_EQ(lib.catalogText("c.dat"), before);
@@ -225,7 +227,7 @@ TEST_F(CatalogWrites, ARewriteThatWouldMakeALineNoReaderTakesIsRefused)
     const std::string huge(std::size_t(17) << 20, 'x');
     EXPECT_EQ(ChangeComment("c.dat", key(1), huge), CommentChange::Failed);
     EXPECT_FALSE(ChangeCommentLib("c.dat", huge));
-    EXPECT_FALSE(ChangeRoot("c.dat", "\\data", "\\" + huge));
+    EXPECT_EQ(ChangeRoot("c.dat", "\\data", "\\" + huge), RootChange::Failed);
     EXPECT_EQ(lib.catalogText("c.dat"), before);
     ASSERT_EQ(prompter.boxes.size(), 3u);
     EXPECT_NE(prompter.boxes[0].text.find("would be longer than 16 MiB, which no reader takes; nothing was written"),
