@@ -261,7 +261,17 @@ void CatalogPropertiesDialog::applyChanges()
     }
     // A refused rename leaves the catalog under its old name: the root change goes there.
     if (shownRoot_ != root_) {
-        if (!ChangeRoot(file_.toStdString(), root_.toStdString(), shownRoot_.toStdString(), problems))
+        const RootChange change =
+            ChangeRoot(file_.toStdString(), root_.toStdString(), shownRoot_.toStdString(), problems);
+        if (change == RootChange::Refused)
+            app_.services.prompter.message(
+                "The catalog \"" + FileWithOutExt(file_.toStdString()) +
+                    "\" holds file names under its root that are not UTF-8; beside them the folder \"" +
+                    shownRoot_.toStdString() +
+                    "\" would read as another one. The root was not changed: choose a folder whose path is plain "
+                    "ASCII.",
+                "CorvaneDisk", MsgIcon::Exclamation);
+        if (change != RootChange::Written)
             return;
         root_ = shownRoot_;
     }

@@ -31,7 +31,8 @@ public:
     void drawUsagePie(int percent);
     // Writes the comment, then the name, then the root, each only when it
     // differs from the catalog. A failing step stops the rest (the steps
-    // before it stay written) and the dialog stays changed.
+    // before it stay written) and the dialog stays changed; a root the
+    // catalog's names cannot stand beside is refused with the reason.
     void applyChanges();
     // The catalog's file name, which an applied rename changes.
     QString fileName() const { return file_; }

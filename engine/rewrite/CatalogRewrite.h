@@ -36,6 +36,22 @@ CommentChange ChangeComment(std::string_view catalogName, std::string_view key, 
 // are welcome: encoding them again changes nothing.
 bool ChangeCommentLib(std::string_view catalogName, std::string_view comment, Problems& problems);
 
-// Moves the catalog from oldRoot to newRoot (catalog-form folders; a missing
-// final "\" is added): header line 6 and every body line starting with oldRoot.
-bool ChangeRoot(std::string_view catalogName, std::string_view oldRoot, std::string_view newRoot, Problems& problems);
+// What ChangeRoot did.
+enum class RootChange {
+    Written,
+    // A body line under the old root holds a name that is not UTF-8 (a legacy
+    // name of a Linux disk, a Windows catalog's line), and the new root is
+    // UTF-8 beyond plain ASCII: beside that name the line reads as
+    // Windows-1252, so the root would read as another folder, and no other
+    // bytes name the new one. Nothing is written or shown.
+    Refused,
+    Failed, // handed to problems; nothing is written
+};
+
+// Moves the catalog from oldRoot (as the windows show it) to newRoot (the new
+// folder's own bytes in catalog form; a missing final "\" is added on
+// both): header line 6 and every body line starting with oldRoot, whether the
+// line holds it as its bytes or as it reads. newRoot's bytes are written as
+// they are, and every byte of a name after the old root stays.
+RootChange ChangeRoot(std::string_view catalogName, std::string_view oldRoot, std::string_view newRoot,
+                      Problems& problems);

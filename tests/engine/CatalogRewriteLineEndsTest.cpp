@@ -74,7 +74,7 @@ protected:
         lines = withLine(lines, 10, ">Comment mine");
         EXPECT_EQ(linesOf(lib.catalogText("c.dat")), lines);
 
-        EXPECT_TRUE(ChangeRoot("c.dat", "\\data\\", "\\disk\\", problems));
+        EXPECT_EQ(ChangeRoot("c.dat", "\\data\\", "\\disk\\", problems), RootChange::Written);
         lines = withLine(lines, 5, ">Root Dir \\disk");
         for (std::size_t i = 11; i < lines.size(); ++i)
             if (lines[i].starts_with("\\data\\"))
@@ -128,7 +128,7 @@ TEST_F(RewriteLineEnds, CatalogOfCrEndsIsNoCatalogAndStaysAsItWas)
     lib.catalog("c.dat", text);
     EXPECT_EQ(ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "x", problems), CommentChange::Failed);
     EXPECT_FALSE(ChangeCommentLib("c.dat", "x", problems));
-    EXPECT_FALSE(ChangeRoot("c.dat", "\\data\\", "\\disk\\", problems));
+    EXPECT_EQ(ChangeRoot("c.dat", "\\data\\", "\\disk\\", problems), RootChange::Failed);
     EXPECT_EQ(lib.catalogText("c.dat"), text);
     ASSERT_EQ(prompter.boxes.size(), 3u);
     for (const auto& box : prompter.boxes)
@@ -147,7 +147,7 @@ TEST_F(RewriteLineEnds, LargeCatalogGrowsByTheChangeAlone)
     ASSERT_GT(text.size(), std::size_t(2) << 20);
     lib.catalog("big.dat", text);
 
-    ASSERT_TRUE(ChangeRoot("big.dat", "\\data\\", "\\disk\\data\\", problems));
+    ASSERT_EQ(ChangeRoot("big.dat", "\\data\\", "\\disk\\data\\", problems), RootChange::Written);
     const std::string moved = lib.catalogText("big.dat");
     EXPECT_EQ(moved.size(), text.size() + 5 * (1 + 60));
     ASSERT_EQ(ChangeComment("big.dat", "\\other\\folder\\file number 30001.txt>1 Kb/01/02/2003", "note", problems),
@@ -172,7 +172,7 @@ TEST_F(RewriteLineEnds, LinkedCatalogIsWrittenThroughAndADanglingLinkIsAnError)
     lib.write("elsewhere/real.dat", text);
     std::filesystem::create_symlink("../elsewhere/real.dat", lib.file("dat/c.dat"));
     EXPECT_EQ(ChangeComment("c.dat", "\\data\\a.txt>12 Kb/01/02/2003", "linked", problems), CommentChange::Written);
-    EXPECT_TRUE(ChangeRoot("c.dat", "\\data\\", "\\disk\\", problems));
+    EXPECT_EQ(ChangeRoot("c.dat", "\\data\\", "\\disk\\", problems), RootChange::Written);
     EXPECT_TRUE(std::filesystem::is_symlink(lib.file("dat/c.dat")));
     EXPECT_NE(lib.read("elsewhere/real.dat").find("\\disk\\a.txt>12 Kb/01/02/2003>linked<\r\n"), std::string::npos);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(lib.file("elsewhere")),

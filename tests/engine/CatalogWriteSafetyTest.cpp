@@ -123,7 +123,9 @@ TEST_F(CatalogWrites, ARewriteWaitsForTheWriterBeforeAndChangesWhatItWrote)
                                             "\\data\\f2.txt>1 Kb/01/02/2003\r\n");
 
     lib.catalog("c.dat", std::string(kTestHeader) + body(2));
-    EXPECT_EQ(whileAnotherWriterHolds(saved, [this] { return ChangeRoot("c.dat", "\\data", "\\moved", problems); }), 0);
+    EXPECT_EQ(whileAnotherWriterHolds(
+                  saved, [this] { return ChangeRoot("c.dat", "\\data", "\\moved", problems) == RootChange::Written; }),
+              0);
     EXPECT_EQ(lib.catalogText("c.dat").find("\\data"), std::string::npos);
     EXPECT_NE(lib.catalogText("c.dat").find("\\moved\\f2.txt"), std::string::npos);
     EXPECT_EQ(lib.filesInLibrary(), 1u); // no lock file or copy stays behind
@@ -195,7 +197,7 @@ TEST_F(CatalogWrites, AReadOnlyCatalogIsRefusedWithTheSystemsReason)
     std::filesystem::permissions(catalogPath(), std::filesystem::perms(0444));
     EXPECT_EQ(ChangeComment("c.dat", key(0), "x", problems), CommentChange::Failed);
     EXPECT_FALSE(ChangeCommentLib("c.dat", "x", problems));
-    EXPECT_FALSE(ChangeRoot("c.dat", "\\data", "\\x", problems));
+    EXPECT_EQ(ChangeRoot("c.dat", "\\data", "\\x", problems), RootChange::Failed);
     Problems saving;
     EXPECT_FALSE(SaveFile(scanned("\\data\\new.txt>1 Kb/01/02/2003"), catalogPath(), saving));
     EXPECT_EQ(lib.catalogText("c.dat"), before);
@@ -228,7 +230,7 @@ TEST_F(CatalogWrites, ARewriteThatWouldMakeALineNoReaderTakesIsRefused)
     const std::string huge(std::size_t(17) << 20, 'x');
     EXPECT_EQ(ChangeComment("c.dat", key(1), huge, problems), CommentChange::Failed);
     EXPECT_FALSE(ChangeCommentLib("c.dat", huge, problems));
-    EXPECT_FALSE(ChangeRoot("c.dat", "\\data", "\\" + huge, problems));
+    EXPECT_EQ(ChangeRoot("c.dat", "\\data", "\\" + huge, problems), RootChange::Failed);
     EXPECT_EQ(lib.catalogText("c.dat"), before);
     ASSERT_EQ(prompter.boxes.size(), 3u);
     EXPECT_NE(prompter.boxes[0].text.find("would be longer than 16 MiB, which no reader takes; nothing was written"),

@@ -125,6 +125,32 @@ TEST_F(CatalogPropertiesDialogTest, ARootChangeRewritesLineSixAndTheBodyLinesUnd
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 }
 
+// Beside a legacy name a root beyond ASCII would read as another folder:
+// refused with the reason, nothing written, and another folder may follow.
+TEST_F(CatalogPropertiesDialogTest, ARootTheNamesCannotStandBesideIsRefusedWithTheReason)
+{
+    const std::string body = Body + "\\data\\R\xE9sum\xE9.doc>1 Kb/01/02/2003\r\n";
+    catalog("Disk.dat", HeaderFields(), body);
+    auto& d = open("Disk.dat");
+    world.fakes.folderChooser.answers = {QString::fromUtf8("/mnt/\xCE\xA9 disk")};
+    Control<QPushButton>(d, "cmdBrowse").click();
+    Control<QPushButton>(d, "cmdApply").click();
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
+    EXPECT_EQ(world.fakes.prompter.boxes[0].text,
+              "The catalog \"Disk\" holds file names under its root that are not UTF-8; beside them the folder "
+              "\"\\mnt\\\xCE\xA9 disk\\\" would read as another one. The root was not changed: choose a folder "
+              "whose path is plain ASCII.");
+    EXPECT_EQ(text("Disk.dat"), CatalogHeaderText(HeaderFields()) + body);
+    EXPECT_TRUE(Control<QPushButton>(d, "cmdApply").isEnabled());
+
+    world.fakes.folderChooser.answers = {QStringLiteral("/mnt/disk")};
+    Control<QPushButton>(d, "cmdBrowse").click();
+    Control<QPushButton>(d, "cmdApply").click();
+    EXPECT_EQ(world.fakes.prompter.boxes.size(), 1u);
+    EXPECT_NE(text("Disk.dat").find("\r\n\\mnt\\disk\\R\xE9sum\xE9.doc>1 Kb/01/02/2003\r\n"), std::string::npos);
+    EXPECT_FALSE(Control<QPushButton>(d, "cmdApply").isEnabled());
+}
+
 TEST_F(CatalogPropertiesDialogTest, ARenameLeavesOneFileAndLaterChangesFollowIt)
 {
     catalog("Disk.dat");
