@@ -14,14 +14,6 @@
 #include <unistd.h>
 
 namespace {
-std::set<std::string> namesIn(const std::string& folder)
-{
-    std::set<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(folder))
-        names.insert(e.path().filename().string());
-    return names;
-}
-
 void changedAt(const std::string& path, std::time_t when)
 {
     const timespec times[2] = {{when, 0}, {when, 0}};
@@ -57,18 +49,18 @@ TEST(LeftoverCopies, OnlyAbandonedCopiesTheProgramMadeGo)
     lib.catalog(".Recent.dat.corvane-Q1w2E3", "maybe still being written"); // changed half an hour before "now"
     for (const char* name : {".Disk.dat.corvane-QSgXAd", ".Lost.dat.corvane-x0X9aa"})
         lib.catalog(name, "half a catalog");
-    for (const auto& name : namesIn(lib.file("dat")))
+    for (const auto& name : NamesIn(lib.file("dat")))
         if (name != ".Recent.dat.corvane-Q1w2E3")
             changedAt(lib.file("dat/" + name), longAgo);
     changedAt(lib.file("dat/.Recent.dat.corvane-Q1w2E3"), now - 30 * 60);
 
     // A save of Busy.dat still at work (its copy unchanged for long).
-    const std::set<std::string> beforeSave = namesIn(lib.file("dat"));
+    const std::set<std::string> beforeSave = NamesIn(lib.file("dat"));
     AtomicFileWriter busy;
     ASSERT_TRUE(busy.open(lib.file("dat/Busy.dat")));
     ASSERT_TRUE(busy.write("saved"));
     std::string busyCopy;
-    for (const auto& name : namesIn(lib.file("dat")))
+    for (const auto& name : NamesIn(lib.file("dat")))
         if (!beforeSave.contains(name))
             busyCopy = name;
     ASSERT_FALSE(busyCopy.empty());
@@ -76,7 +68,7 @@ TEST(LeftoverCopies, OnlyAbandonedCopiesTheProgramMadeGo)
     stays.insert(busyCopy);
 
     RemoveLeftoverCatalogCopies(lib.file("dat/"), now);
-    EXPECT_EQ(namesIn(lib.file("dat")), stays);
+    EXPECT_EQ(NamesIn(lib.file("dat")), stays);
     EXPECT_EQ(lib.catalogText("Photos.dat.backup"), "x");
     ASSERT_TRUE(busy.commit());
     EXPECT_EQ(lib.catalogText("Busy.dat"), "saved");

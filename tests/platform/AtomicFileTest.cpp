@@ -87,16 +87,6 @@ TEST(AtomicFile, WriteTargetOfALinkIsWhereItLeads)
     EXPECT_EQ(err, ENOENT);
 }
 
-namespace {
-std::set<std::string> namesIn(const std::string& folder)
-{
-    std::set<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(folder))
-        names.insert(e.path().filename().string());
-    return names;
-}
-} // namespace
-
 TEST(AtomicFile, TheCopyBeingWrittenHasAHiddenNameOfTheProgramsOwnWithinTheNameLimit)
 {
     TempDir dir;
@@ -104,7 +94,7 @@ TEST(AtomicFile, TheCopyBeingWrittenHasAHiddenNameOfTheProgramsOwnWithinTheNameL
     for (const std::string& name : {std::string("cat.dat"), longName}) {
         AtomicFileWriter w;
         ASSERT_TRUE(w.open(dir.file(name)));
-        const std::set<std::string> names = namesIn(dir.path());
+        const std::set<std::string> names = NamesIn(dir.path());
         ASSERT_EQ(names.size(), 1u);
         const std::string& copy = *names.begin();
         EXPECT_LE(copy.size(), FileNameLimit(dir.path()));
@@ -112,7 +102,7 @@ TEST(AtomicFile, TheCopyBeingWrittenHasAHiddenNameOfTheProgramsOwnWithinTheNameL
         EXPECT_TRUE(copy.starts_with(start)) << copy;
         EXPECT_EQ(copy.substr(copy.size() - 15, 9), ".corvane-") << copy;
         ASSERT_TRUE(w.write("x") && w.commit());
-        EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{name});
+        EXPECT_EQ(NamesIn(dir.path()), std::set<std::string>{name});
         std::filesystem::remove(dir.file(name));
     }
 }
@@ -135,7 +125,7 @@ TEST(AtomicFile, AWriteRemovesOnlyTheCopiesKilledWritesOfTheSameFileLeft)
     std::filesystem::create_symlink("cat.dat.backup", dir.file("mine/.cat.dat.corvane-Lnk123"));
     const std::time_t longAgo = std::time(nullptr) - 2 * 60 * 60;
     const timespec times[2] = {{longAgo, 0}, {longAgo, 0}};
-    for (const std::string& name : namesIn(dir.file("mine"))) {
+    for (const std::string& name : NamesIn(dir.file("mine"))) {
         if (name != ".cat.dat.corvane-New123") {
             ASSERT_EQ(::utimensat(AT_FDCWD, dir.file("mine/" + name).c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
         }
@@ -144,7 +134,7 @@ TEST(AtomicFile, AWriteRemovesOnlyTheCopiesKilledWritesOfTheSameFileLeft)
     std::string target;
     ASSERT_TRUE(ResolveWriteTarget(dir.file("dat/cat.dat"), target));
     ASSERT_TRUE(WriteFileAtomically(target, "new"));
-    EXPECT_EQ(namesIn(dir.file("mine")), stays);
+    EXPECT_EQ(NamesIn(dir.file("mine")), stays);
     EXPECT_EQ(dir.read("mine/cat.dat"), "new");
     EXPECT_EQ(dir.read("mine/cat.dat.backup"), "x");
 }
