@@ -25,7 +25,7 @@ LoadedCatalog LoadCatalog(std::string_view catalogName)
     c.path = LibraryCatalogPath(catalogName);
     int err = 0;
     if (!LockForReplacing(c.path, c.target, c.lock, &err))
-        RaiseFromErrno(err, c.path);
+        RaiseFromErrno(err, c.lock.problem().empty() ? c.path : c.path + ": " + c.lock.problem());
     if (!ReadWholeFile(c.path, c.text, &err, MaxCatalogSize, &c.readAs)) {
         if (err == EINVAL)
             RaiseNotACatalog(c.path, "not a regular file");

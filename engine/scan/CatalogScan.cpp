@@ -340,9 +340,10 @@ bool SaveFile(const CatalogBuffer& lines, const std::string& nativePath, Problem
     if (!err)
         err = out.errorCode() ? out.errorCode() : EIO;
     const int number = ErrNumberFromErrno(err);
-    problems.add(
-        {number,
-         std::string(ErrorDescription(number)) + " (cannot write " + nativePath + ": " + std::strerror(err) + ")",
-         nativePath, Module, "SaveFile", __LINE__});
+    const std::string inTheWay = lock.problem().empty() ? "" : lock.problem() + ": ";
+    problems.add({number,
+                  std::string(ErrorDescription(number)) + " (cannot write " + nativePath + ": " + inTheWay +
+                      std::strerror(err) + ")",
+                  nativePath, Module, "SaveFile", __LINE__});
     return false;
 }

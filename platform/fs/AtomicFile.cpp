@@ -2,18 +2,60 @@
 
 #include "platform/fs/UniqueFd.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 constexpr std::size_t BufferSize = 1 << 20;
+constexpr std::string_view Tag = ".corvane-";
+constexpr std::string_view TemporaryLetters = "XXXXXX"; // filled by mkostemp
+constexpr std::time_t AbandonedAfter = 60 * 60;
+
+// Whether name (no folder) is one mkostemp made from a TaggedNameBeside
+// pattern: a copy is ".", a file name, the tag and six letters or digits.
+bool isTemporaryName(std::string_view name)
+{
+    constexpr std::string_view Letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    if (name.size() <= 1 + Tag.size() + TemporaryLetters.size() || name.front() != '.')
+        return false;
+    const std::size_t lettersAt = name.size() - TemporaryLetters.size();
+    return name.substr(lettersAt - Tag.size(), Tag.size()) == Tag &&
+           name.substr(lettersAt).find_first_not_of(Letters) == std::string_view::npos;
+}
+
+// Removes the abandoned copies in folder whose names start with prefix.
+void removeAbandonedCopies(const std::string& folder, std::string_view prefix, std::time_t now)
+{
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    const int dirFd = ::dirfd(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (!name.starts_with(prefix) || !isTemporaryName(name))
+            continue;
+        // Never follows a link nor waits on a FIFO; a writer still at work
+        // holds the copy's lock.
+        const UniqueFd fd(::openat(dirFd, entry->d_name, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
+        struct stat held {
+        }, named{};
+        if (!fd || ::fstat(fd.get(), &held) != 0 || !S_ISREG(held.st_mode) ||
+            now - held.st_mtim.tv_sec < AbandonedAfter || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0)
+            continue;
+        if (::fstatat(dirFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_dev == held.st_dev &&
+            named.st_ino == held.st_ino)
+            ::unlinkat(dirFd, entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
 
 mode_t currentUmask()
 {
@@ -44,13 +86,21 @@ bool AtomicFileWriter::open(const std::string& targetPath, std::optional<mode_t>
     errno_ = 0;
     changed_ = false;
     expected_.reset();
-    // The temporary name is the target's and six letters more, cut so that a
-    // name at the file system's limit still gets one.
-    std::string pattern = WithSuffixThatFits(targetPath, ".XXXXXX");
-    fd_ = mkstemp(pattern.data());
+    std::string pattern = TaggedNameBeside(targetPath, TemporaryLetters);
+    const std::size_t nameStart = pattern.rfind('/') + 1; // npos + 1 is 0
+    removeAbandonedCopies(
+        nameStart == 0 ? "." : pattern.substr(0, nameStart),
+        std::string_view(pattern).substr(nameStart, pattern.size() - nameStart - TemporaryLetters.size()),
+        std::time(nullptr));
+    fd_ = mkostemp(pattern.data(), O_CLOEXEC);
     if (fd_ < 0)
         return fail("cannot create");
     temp_ = pattern;
+    // A second descriptor of the same open file keeps the lock after fd_ is
+    // closed, up to the rename.
+    lockFd_ = ::fcntl(fd_, F_DUPFD_CLOEXEC, 0);
+    if (lockFd_ < 0 || ::flock(lockFd_, LOCK_EX | LOCK_NB) != 0)
+        return fail("cannot create");
     struct stat st;
     mode_t mode = permissions                              ? *permissions
                   : (::stat(targetPath.c_str(), &st) == 0) ? (st.st_mode & 07777)
@@ -122,6 +172,7 @@ bool AtomicFileWriter::commit()
     if (::rename(temp_.c_str(), target_.c_str()) != 0)
         return fail("cannot replace");
     temp_.clear();
+    abort(); // lets the lock go
     return true;
 }
 
@@ -135,6 +186,10 @@ void AtomicFileWriter::abort()
         ::unlink(temp_.c_str());
         temp_.clear();
     }
+    if (lockFd_ >= 0) {
+        ::close(lockFd_);
+        lockFd_ = -1;
+    }
     buffer_.clear();
 }
 
@@ -144,12 +199,9 @@ std::function<void(const std::string&)>& AtomicFileWriter::BeforeReplace()
     return hook;
 }
 
-bool IsTemporaryNameOf(std::string_view name, std::string_view target)
+void RemoveAbandonedTemporaryFiles(const std::string& folder, std::time_t now)
 {
-    constexpr std::string_view TemporaryLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    if (name.size() != target.size() + 7 || !name.starts_with(target) || name[target.size()] != '.')
-        return false;
-    return name.substr(target.size() + 1).find_first_not_of(TemporaryLetters) == std::string_view::npos;
+    removeAbandonedCopies(folder, ".", now);
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view data, int* errorCode)
@@ -167,13 +219,13 @@ std::size_t FileNameLimit(const std::string& folder)
     return limit > 0 ? std::size_t(limit) : NAME_MAX;
 }
 
-std::string WithSuffixThatFits(const std::string& path, std::string_view suffix)
+std::string TaggedNameBeside(const std::string& path, std::string_view what)
 {
-    const std::size_t slash = path.rfind('/');
-    const std::size_t baseStart = slash == std::string::npos ? 0 : slash + 1;
-    const std::size_t limit = FileNameLimit(slash == std::string::npos ? "." : path.substr(0, baseStart));
-    const std::size_t room = limit > suffix.size() ? limit - suffix.size() : 0;
-    return path.substr(0, baseStart + std::min(path.size() - baseStart, room)) + std::string(suffix);
+    const std::size_t baseStart = path.rfind('/') + 1; // npos + 1 is 0
+    const std::size_t limit = FileNameLimit(baseStart == 0 ? "." : path.substr(0, baseStart));
+    const std::size_t added = 1 + Tag.size() + what.size();
+    const std::size_t room = limit > added ? limit - added : 0;
+    return path.substr(0, baseStart) + "." + path.substr(baseStart, room) + std::string(Tag) + std::string(what);
 }
 
 bool ResolveWriteTarget(const std::string& path, std::string& target, int* errorCode)

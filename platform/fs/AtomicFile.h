@@ -1,11 +1,14 @@
 #pragma once
 // Writes a file so that readers see either the old file whole or the new one
 // whole: the data goes to a temporary file in the same folder, which is
-// flushed and renamed over the target on commit.
+// flushed and renamed over the target on commit. The temporary file has a
+// hidden name of the program's own (see TaggedNameBeside) and is locked while
+// it is written, so that only copies a killed write left are ever removed.
 
 #include "platform/fs/FileLock.h"
 
 #include <cstddef>
+#include <ctime>
 #include <functional>
 #include <optional>
 #include <string>
@@ -20,7 +23,8 @@ public:
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
     // Each returns false on failure; error() then tells why (errno in errorCode()).
-    // Without permissions the file keeps the mode of the one it replaces (a
+    // Open first removes the copies that killed writes of the same file left
+    // (see RemoveAbandonedTemporaryFiles). Without permissions the file keeps the mode of the one it replaces (a
     // new file gets the usual one); with them it gets exactly those bits.
     bool open(const std::string& targetPath, std::optional<mode_t> permissions = std::nullopt);
     bool write(std::string_view data);
@@ -50,6 +54,7 @@ private:
     std::string error_;
     std::optional<FileIdentity> expected_;
     int fd_ = -1;
+    int lockFd_ = -1; // holds the temporary file's lock until it is renamed or gone
     int errno_ = 0;
     bool changed_ = false;
 };
@@ -57,18 +62,19 @@ private:
 // The whole text in one go; on failure errorCode gets the errno value.
 bool WriteFileAtomically(const std::string& path, std::string_view data, int* errorCode = nullptr);
 
-// Whether name (no folder) is a temporary file this writer made for a file
-// named target in the same folder (a name at the file system's limit is cut
-// and cannot be told).
-bool IsTemporaryNameOf(std::string_view name, std::string_view target);
+// Removes from folder the temporary files that writes killed half-way left:
+// only names this writer gives, only regular files unchanged for an hour (at
+// now) and not locked by a writer. Every other file stays.
+void RemoveAbandonedTemporaryFiles(const std::string& folder, std::time_t now = std::time(nullptr));
 
 // The longest file name the file system of folder takes (NAME_MAX when it
 // does not say).
 std::size_t FileNameLimit(const std::string& folder);
 
-// path and suffix after it, the file name cut first where the two together
-// would pass that limit.
-std::string WithSuffixThatFits(const std::string& path, std::string_view suffix);
+// A name no person picks for a file of the program's own beside path: in
+// path's folder, "." (hidden), path's file name, ".corvane-" and what; the
+// file name is cut where the whole would pass that limit.
+std::string TaggedNameBeside(const std::string& path, std::string_view what);
 
 // The file a write to path replaces: path itself, or for a symbolic link the
 // file it finally leads to, so that the user's link keeps pointing at the

@@ -27,27 +27,48 @@ std::optional<FileIdentity> IdentityOf(const std::string& path)
     return IdentityOf(st);
 }
 
+namespace {
+// A file the lock made and may remove: regular and empty (nobody writes to it).
+bool isLockFile(const struct stat& st)
+{
+    return S_ISREG(st.st_mode) && st.st_size == 0;
+}
+
+// What is in the place of a lock file when it is none the lock made.
+const char* whatIsThere(const struct stat& st)
+{
+    if (S_ISDIR(st.st_mode))
+        return "a folder";
+    if (S_ISLNK(st.st_mode))
+        return "a symbolic link";
+    if (S_ISFIFO(st.st_mode))
+        return "a FIFO";
+    if (S_ISSOCK(st.st_mode))
+        return "a socket";
+    if (S_ISREG(st.st_mode))
+        return "a file with data";
+    return "a device";
+}
+
+bool sameFile(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+} // namespace
+
 std::string FileLock::LockPath(const std::string& file)
 {
-    // Cut like a temporary name, so that a name at the file system's limit
-    // still has a lock.
-    return WithSuffixThatFits(file, ".lock");
+    return TaggedNameBeside(file, "lock");
 }
 
 FileLock::FileLock(const std::string& file)
 {
-    acquire(file, true);
-}
-
-FileLock FileLock::TryLock(const std::string& file)
-{
-    FileLock lock;
-    lock.acquire(file, false);
-    return lock;
+    acquire(file);
 }
 
 FileLock::FileLock(FileLock&& other) noexcept
-    : lockPath_(std::move(other.lockPath_)), fd_(std::exchange(other.fd_, -1)), errno_(other.errno_)
+    : lockPath_(std::move(other.lockPath_)), problem_(std::move(other.problem_)), fd_(std::exchange(other.fd_, -1)),
+      errno_(other.errno_)
 {
 }
 
@@ -56,6 +77,7 @@ FileLock& FileLock::operator=(FileLock&& other) noexcept
     if (this != &other) {
         release();
         lockPath_ = std::move(other.lockPath_);
+        problem_ = std::move(other.problem_);
         fd_ = std::exchange(other.fd_, -1);
         errno_ = other.errno_;
     }
@@ -67,29 +89,49 @@ FileLock::~FileLock()
     release();
 }
 
-bool FileLock::acquire(const std::string& file, bool wait)
+bool FileLock::fail(int err)
+{
+    errno_ = err;
+    struct stat st {};
+    if (::lstat(lockPath_.c_str(), &st) == 0 && !isLockFile(st))
+        problem_ = std::string(whatIsThere(st)) + " is in the way of its lock file " + lockPath_;
+    else
+        problem_ = "its lock file " + lockPath_ + " cannot be made or taken";
+    return false;
+}
+
+bool FileLock::acquire(const std::string& file)
 {
     lockPath_ = LockPath(file);
     for (;;) {
-        int fd = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-        if (fd < 0) {
-            errno_ = errno;
-            return false;
+        // Only a missing name or an empty regular file is opened: a device or
+        // a FIFO is never even opened, and one put there meanwhile is seen
+        // by fstat (a FIFO does not block the open).
+        struct stat found {};
+        if (::lstat(lockPath_.c_str(), &found) == 0 && !isLockFile(found))
+            return fail(S_ISDIR(found.st_mode) ? EISDIR : S_ISLNK(found.st_mode) ? ELOOP : EEXIST);
+        int fd = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0600);
+        if (fd < 0)
+            return fail(errno);
+        struct stat held {};
+        if (::fstat(fd, &held) != 0 || !isLockFile(held)) {
+            const int err = S_ISDIR(held.st_mode) ? EISDIR : EEXIST;
+            ::close(fd);
+            return fail(err);
         }
         int rc;
-        while ((rc = ::flock(fd, wait ? LOCK_EX : LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
+        while ((rc = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
         }
         if (rc != 0) {
-            errno_ = errno;
+            const int err = errno;
             ::close(fd);
-            return false;
+            return fail(err);
         }
         // The holder before us may have removed the file we waited on.
-        struct stat held {
-        }, named{};
-        if (::fstat(fd, &held) == 0 && ::lstat(lockPath_.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
-            held.st_ino == named.st_ino) {
+        struct stat named {};
+        if (::lstat(lockPath_.c_str(), &named) == 0 && sameFile(held, named)) {
             fd_ = fd;
+            problem_.clear();
             return true;
         }
         ::close(fd);
@@ -100,8 +142,12 @@ void FileLock::release()
 {
     if (fd_ < 0)
         return;
-    // Removed while still held: whoever waits on it then tries again.
-    ::unlink(lockPath_.c_str());
+    // Removed while still held: whoever waits on it then tries again. Only
+    // the file this lock holds goes, never one put in its place.
+    struct stat held {
+    }, named{};
+    if (::fstat(fd_, &held) == 0 && ::lstat(lockPath_.c_str(), &named) == 0 && sameFile(held, named))
+        ::unlink(lockPath_.c_str());
     ::close(fd_);
     fd_ = -1;
 }

@@ -398,7 +398,7 @@ TEST_F(BatchCli, AFileSizeLimitIsAFailedWriteThatKeepsTheOldCatalog)
         d.write("big/" + std::to_string(i) + std::string(150, 'n') + ".txt", "x");
     d.write("home/dat/Big.dat", "old");
     // What a save killed earlier left behind; it goes at this start.
-    const std::string left = d.write("home/dat/Big.dat.AbC123", "half");
+    const std::string left = d.write("home/dat/.Big.dat.corvane-AbC123", "half");
     const timespec old[2] = {{1078178400, 0}, {1078178400, 0}};
     utimensat(AT_FDCWD, left.c_str(), old, 0);
 

@@ -82,7 +82,7 @@ protected:
     // writer replace the catalog by next; then lets go. The child's exit code.
     int whileAnotherWriterHolds(const std::string& next, const std::function<bool()>& child)
     {
-        const std::string lockPath = catalogPath() + ".lock";
+        const std::string lockPath = FileLock::LockPath(catalogPath());
         const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
         EXPECT_GE(fd, 0);
         EXPECT_EQ(::flock(fd, LOCK_EX), 0);
@@ -210,6 +210,33 @@ TEST_F(CatalogWrites, AReadOnlyCatalogIsRefusedWithTheSystemsReason)
     EXPECT_EQ(saving.list[0].errorNumber, 70);
     EXPECT_NE(saving.list[0].text.find(catalogPath() + ": Permission denied"), std::string::npos);
     EXPECT_EQ(lib.filesInLibrary(), 1u);
+}
+
+TEST_F(CatalogWrites, WhatIsInTheWayOfTheLockIsNamedAndStays)
+{
+    const std::string before = std::string(kTestHeader) + body(2);
+    lib.catalog("c.dat", before);
+    const std::string lockPath = FileLock::LockPath(catalogPath());
+    const auto refused = [&](const std::string& inTheWay) {
+        EXPECT_EQ(ChangeComment("c.dat", key(0), "x", problems), CommentChange::Failed);
+        Problems saving;
+        EXPECT_FALSE(SaveFile(scanned("\\data\\new.txt>1 Kb/01/02/2003"), catalogPath(), saving));
+        EXPECT_EQ(lib.catalogText("c.dat"), before);
+        EXPECT_TRUE(std::filesystem::exists(std::filesystem::symlink_status(lockPath)));
+        const std::string named = inTheWay + " is in the way of its lock file " + lockPath;
+        ASSERT_EQ(prompter.boxes.size(), 1u);
+        EXPECT_NE(prompter.boxes[0].text.find("(" + catalogPath() + ": " + named), std::string::npos)
+            << prompter.boxes[0].text;
+        ASSERT_EQ(saving.list.size(), 1u);
+        EXPECT_NE(saving.list[0].text.find("(cannot write " + catalogPath() + ": " + named), std::string::npos)
+            << saving.list[0].text;
+        prompter.boxes.clear();
+        std::filesystem::remove(lockPath);
+    };
+    std::filesystem::create_directory(lockPath);
+    refused("a folder");
+    std::filesystem::create_symlink("c.dat", lockPath);
+    refused("a symbolic link");
 }
 
 TEST_F(CatalogWrites, ASaveWritesThroughALinkedCatalog)

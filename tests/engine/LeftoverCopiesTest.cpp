@@ -1,6 +1,8 @@
 // Unfinished copies that killed saves left in the library go at the next
-// start; catalogs, files of the user and copies still being written stay.
+// start; catalogs, files of the user (whatever their names) and copies still
+// being written stay.
 #include "engine/start/LeftoverCopies.h"
+#include "platform/fs/AtomicFile.h"
 #include "tests/engine/TempLibrary.h"
 
 #include <gtest/gtest.h>
@@ -8,46 +10,66 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <set>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-std::set<std::string> namesIn(const std::string& folder)
+void changedAt(const std::string& path, std::time_t when)
 {
-    std::set<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(folder))
-        names.insert(e.path().filename().string());
-    return names;
+    const timespec times[2] = {{when, 0}, {when, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
 }
 } // namespace
 
-TEST(LeftoverCopies, OnlyAbandonedCopiesOfCatalogsGo)
+TEST(LeftoverCopies, OnlyAbandonedCopiesTheProgramMadeGo)
 {
     TempLibrary lib;
     const std::time_t now = std::time(nullptr) + 2 * 60 * 60; // two hours on
-    const std::set<std::string> stays = {
-        "Disk.dat",          "Disk.DAT.Zz9Q1a", "notes.backup",    "Other.dat.abc12", "Other.dat.abc-12",
-        "Other.dat.abc1234", "Busy.dat",        "Busy.dat.Q1w2E3", "Link.dat.LnK123", "sub.dat.Dir123",
-    };
-    for (const char* name : {"Disk.dat", "notes.backup", "Other.dat.abc12", "Other.dat.abc-12", "Other.dat.abc1234",
-                             "Busy.dat", "Busy.dat.Q1w2E3", "Disk.dat.QSgXAd", "Lost.dat.x0X9aa"})
+    const std::time_t longAgo = now - 2 * 60 * 60;
+    // A user's backups and notes, however much they look like a copy's
+    // name, and copies of the old form, which cannot be told from them.
+    const std::set<std::string> users = {"Photos.dat",
+                                         "Photos.dat.backup",
+                                         "Photos.dat.old123",
+                                         "Music.dat.orig01",
+                                         "notes.dat.README",
+                                         "Disk.dat.QSgXAd",
+                                         "Disk.DAT.Zz9Q1a",
+                                         ".Disk.dat.corvane-abc12",
+                                         ".Disk.dat.corvane-abc1234",
+                                         ".Disk.dat.corvane-ab-123",
+                                         "Disk.dat.corvane-abc123"};
+    for (const std::string& name : users)
         lib.catalog(name, "x");
-    std::filesystem::create_symlink(lib.file("dat/Disk.dat"), lib.file("dat/Link.dat.LnK123"));
-    std::filesystem::create_directory(lib.file("dat/sub.dat.Dir123"));
-    lib.catalog("Disk.DAT.Zz9Q1a", "x");
-    // Changed half an hour before "now": maybe still being written then.
-    const timespec recent[2] = {{now - 30 * 60, 0}, {now - 30 * 60, 0}};
-    ASSERT_EQ(utimensat(AT_FDCWD, lib.file("dat/Disk.DAT.Zz9Q1a").c_str(), recent, 0), 0);
+    std::set<std::string> stays = users;
+    for (const char* name : {".Disk.dat.corvane-LnK123", ".sub.dat.corvane-Dir123", ".Recent.dat.corvane-Q1w2E3"})
+        stays.insert(name);
+    std::filesystem::create_symlink(lib.file("dat/Photos.dat"), lib.file("dat/.Disk.dat.corvane-LnK123"));
+    std::filesystem::create_directory(lib.file("dat/.sub.dat.corvane-Dir123"));
+    lib.catalog(".Recent.dat.corvane-Q1w2E3", "maybe still being written"); // changed half an hour before "now"
+    for (const char* name : {".Disk.dat.corvane-QSgXAd", ".Lost.dat.corvane-x0X9aa"})
+        lib.catalog(name, "half a catalog");
+    for (const auto& name : NamesIn(lib.file("dat")))
+        if (name != ".Recent.dat.corvane-Q1w2E3")
+            changedAt(lib.file("dat/" + name), longAgo);
+    changedAt(lib.file("dat/.Recent.dat.corvane-Q1w2E3"), now - 30 * 60);
 
-    // A writer of Busy.dat still holds its lock.
-    const int fd = ::open(lib.file("dat/Busy.dat.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    // A save of Busy.dat still at work (its copy unchanged for long).
+    const std::set<std::string> beforeSave = NamesIn(lib.file("dat"));
+    AtomicFileWriter busy;
+    ASSERT_TRUE(busy.open(lib.file("dat/Busy.dat")));
+    ASSERT_TRUE(busy.write("saved"));
+    std::string busyCopy;
+    for (const auto& name : NamesIn(lib.file("dat")))
+        if (!beforeSave.contains(name))
+            busyCopy = name;
+    ASSERT_FALSE(busyCopy.empty());
+    changedAt(lib.file("dat/" + busyCopy), longAgo);
+    stays.insert(busyCopy);
+
     RemoveLeftoverCatalogCopies(lib.file("dat/"), now);
-    ::close(fd);
-
-    std::set<std::string> expected = stays;
-    expected.insert("Busy.dat.lock");
-    EXPECT_EQ(namesIn(lib.file("dat")), expected);
+    EXPECT_EQ(NamesIn(lib.file("dat")), stays);
+    EXPECT_EQ(lib.catalogText("Photos.dat.backup"), "x");
+    ASSERT_TRUE(busy.commit());
+    EXPECT_EQ(lib.catalogText("Busy.dat"), "saved");
 }

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
+#include <set>
 #include <sys/stat.h>
 
 TEST(AtomicFile, ReplacesWholeKeepsModeAndLeavesNoTemporaryFiles)
@@ -83,4 +85,56 @@ TEST(AtomicFile, WriteTargetOfALinkIsWhereItLeads)
     int err = 0;
     EXPECT_FALSE(ResolveWriteTarget(dir.file("dangling"), target, &err));
     EXPECT_EQ(err, ENOENT);
+}
+
+TEST(AtomicFile, TheCopyBeingWrittenHasAHiddenNameOfTheProgramsOwnWithinTheNameLimit)
+{
+    TempDir dir;
+    const std::string longName = std::string(FileNameLimit(dir.path()) - 4, 'n') + ".dat";
+    for (const std::string& name : {std::string("cat.dat"), longName}) {
+        AtomicFileWriter w;
+        ASSERT_TRUE(w.open(dir.file(name)));
+        const std::set<std::string> names = NamesIn(dir.path());
+        ASSERT_EQ(names.size(), 1u);
+        const std::string& copy = *names.begin();
+        EXPECT_LE(copy.size(), FileNameLimit(dir.path()));
+        const std::string start = name == longName ? ".nnnn" : ".cat.dat.corvane-";
+        EXPECT_TRUE(copy.starts_with(start)) << copy;
+        EXPECT_EQ(copy.substr(copy.size() - 15, 9), ".corvane-") << copy;
+        ASSERT_TRUE(w.write("x") && w.commit());
+        EXPECT_EQ(NamesIn(dir.path()), std::set<std::string>{name});
+        std::filesystem::remove(dir.file(name));
+    }
+}
+
+TEST(AtomicFile, AWriteRemovesOnlyTheCopiesKilledWritesOfTheSameFileLeft)
+{
+    // A linked catalog is written through, so its copies are left in the
+    // user's own folder, where no start-up cleaning looks.
+    TempDir dir;
+    dir.write("mine/cat.dat", "old");
+    std::filesystem::create_directory(dir.file("dat"));
+    std::filesystem::create_symlink("../mine/cat.dat", dir.file("dat/cat.dat"));
+    const std::set<std::string> stays = {
+        "cat.dat",        ".cat.dat.corvane-New123", ".other.dat.corvane-Old123", "cat.dat.Old123",
+        "cat.dat.backup", ".cat.dat.corvane-Old12",  ".cat.dat.corvane-Lnk123"};
+    for (const std::string& name : stays)
+        if (name != "cat.dat" && name != ".cat.dat.corvane-Lnk123")
+            dir.write("mine/" + name, "x");
+    dir.write("mine/.cat.dat.corvane-Old123", "half");
+    std::filesystem::create_symlink("cat.dat.backup", dir.file("mine/.cat.dat.corvane-Lnk123"));
+    const std::time_t longAgo = std::time(nullptr) - 2 * 60 * 60;
+    const timespec times[2] = {{longAgo, 0}, {longAgo, 0}};
+    for (const std::string& name : NamesIn(dir.file("mine"))) {
+        if (name != ".cat.dat.corvane-New123") {
+            ASSERT_EQ(::utimensat(AT_FDCWD, dir.file("mine/" + name).c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
+        }
+    }
+
+    std::string target;
+    ASSERT_TRUE(ResolveWriteTarget(dir.file("dat/cat.dat"), target));
+    ASSERT_TRUE(WriteFileAtomically(target, "new"));
+    EXPECT_EQ(NamesIn(dir.file("mine")), stays);
+    EXPECT_EQ(dir.read("mine/cat.dat"), "new");
+    EXPECT_EQ(dir.read("mine/cat.dat.backup"), "x");
 }

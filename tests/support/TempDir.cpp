@@ -51,3 +51,11 @@ std::string ReadFileBytes(const std::string& path)
     ss << in.rdbuf();
     return ss.str();
 }
+
+std::set<std::string> NamesIn(const std::string& folder)
+{
+    std::set<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder))
+        names.insert(e.path().filename().string());
+    return names;
+}

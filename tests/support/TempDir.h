@@ -1,6 +1,7 @@
 #pragma once
 // A fresh folder for one test, removed afterwards.
 
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -22,3 +23,5 @@ private:
 };
 
 std::string ReadFileBytes(const std::string& path);
+// The names of what folder holds, hidden ones too.
+std::set<std::string> NamesIn(const std::string& folder);
