@@ -2,6 +2,7 @@
 // the same file. Run from the build folder's top, beside libQuexel.so.
 
 #include "platform/hexdump/QuexelLoader.h"
+#include "platform/prompter/ConsolePrompter.h"
 
 #include <unistd.h>
 
@@ -54,7 +55,8 @@ int main()
     }
     close(fd);
 
-    QuexelLoader loader(QUEXEL_DIR); // the library sits in the build folder's top
+    ConsolePrompter prompter;
+    QuexelLoader loader(prompter, QUEXEL_DIR); // the library sits in the build folder's top
     std::string text;
     double dump = BestSeconds([&] { text = loader.dump(data); });
     if (text.size() != Size / 16 * 80)

@@ -4,6 +4,7 @@
 
 #include "engine/start/AppFolders.h"
 #include "gui/WindowRegistry.h"
+#include "platform/prompter/ConsolePrompter.h"
 #include "platform/settings/RegStore.h"
 #include "skin/LoadSkin.h"
 #include "skin/Skin.h"
@@ -60,9 +61,11 @@ int main(int argc, char** argv)
     windows.instance("frmCorvaneDisk");
     Skin skin;
     const SkinContext context;
-    time("LoadSkin at start-up (six windows)", runs, [&] { LoadSkin(skin, windows, context, DefaultSkinName, true); });
+    ConsolePrompter prompter;
+    time("LoadSkin at start-up (six windows)", runs,
+         [&] { LoadSkin(prompter, skin, windows, context, Folders().SkinPath, DefaultSkinName, true); });
     time("LoadSkin while running (six windows)", runs, [&] {
-        LoadSkin(skin, windows, context, DefaultSkinName, false);
+        LoadSkin(prompter, skin, windows, context, Folders().SkinPath, DefaultSkinName, false);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     });
 
@@ -71,7 +74,7 @@ int main(int argc, char** argv)
     mainOnly.instance("frmCorvaneDisk");
     Skin fresh;
     time("LoadSkin at start-up (main window only)", runs,
-         [&] { LoadSkin(fresh, mainOnly, context, DefaultSkinName, true); });
+         [&] { LoadSkin(prompter, fresh, mainOnly, context, Folders().SkinPath, DefaultSkinName, true); });
     std::filesystem::remove_all(home);
     return 0;
 }

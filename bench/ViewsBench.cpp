@@ -85,7 +85,7 @@ int main(int argc, char** argv)
     WindowRegistry windows;
     WindowTexts windowTexts(windows, texts, settings.FontLabel, settings.FontTitle);
     Skin skin;
-    JobRunner jobs;
+    JobRunner jobs(prompter);
     AppContext app{services.services(), Folders(), settings, texts, windowTexts, windows, skin, jobs};
     windows.define(CatalogBrowser::WindowName, [&app] { return new CatalogBrowser(app); });
     windows.define(FileViewer::WindowName, [&app] { return new FileViewer(app, QUEXEL_DIR); });

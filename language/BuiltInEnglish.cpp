@@ -9,8 +9,8 @@
 extern const unsigned char EnglishLanguageFile[];
 extern const std::size_t EnglishLanguageFileSize;
 
-void LoadBuiltInEnglish(LangText& texts)
+void LoadBuiltInEnglish(Prompter& prompter, LangText& texts)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(EnglishLanguageFile), EnglishLanguageFileSize);
-    LoadLanguageTexts(texts, ProfileIni::Parse(bytes), "CorD_eng.lng");
+    LoadLanguageTexts(prompter, texts, ProfileIni::Parse(bytes), "CorD_eng.lng");
 }

@@ -3,5 +3,6 @@
 // CorD_eng.lng, embedded at build time, for when no language file can be read.
 
 class LangText;
+class Prompter;
 
-void LoadBuiltInEnglish(LangText& texts);
+void LoadBuiltInEnglish(Prompter& prompter, LangText& texts);

@@ -1,6 +1,5 @@
 #include "language/LangText.h"
 
-#include "engine/start/AppFolders.h"
 #include "platform/fs/FindNoCase.h"
 #include "platform/ini/ProfileIni.h"
 #include "platform/prompter/Prompter.h"
@@ -27,7 +26,7 @@ std::optional<int> TextNumber(std::string_view key)
     return n;
 }
 
-void ReportSkippedKeys(std::string_view fileName, const std::vector<const std::string*>& keys)
+void ReportSkippedKeys(Prompter& prompter, std::string_view fileName, const std::vector<const std::string*>& keys)
 {
     constexpr std::size_t kShown = 10;
     std::string text = "The language file ";
@@ -41,7 +40,7 @@ void ReportSkippedKeys(std::string_view fileName, const std::vector<const std::s
     if (keys.size() > kShown)
         text += " and " + std::to_string(keys.size() - kShown) + " more";
     text += ".";
-    ActivePrompter().message(text, "CorvaneDisk", MsgIcon::Exclamation);
+    prompter.message(text, "CorvaneDisk", MsgIcon::Exclamation);
 }
 
 } // namespace
@@ -54,7 +53,8 @@ bool LangText::set(int n, std::string text)
     return true;
 }
 
-LanguageLoad LoadLanguageTexts(LangText& texts, const ProfileIni& profile, std::string_view sourceName)
+LanguageLoad LoadLanguageTexts(Prompter& prompter, LangText& texts, const ProfileIni& profile,
+                               std::string_view sourceName)
 {
     std::vector<ProfileIni::Entry> entries = profile.section("Text");
     if (entries.empty())
@@ -66,19 +66,19 @@ LanguageLoad LoadLanguageTexts(LangText& texts, const ProfileIni& profile, std::
             skipped.push_back(&key);
     }
     if (!skipped.empty())
-        ReportSkippedKeys(sourceName, skipped);
+        ReportSkippedKeys(prompter, sourceName, skipped);
     return LanguageLoad::Loaded;
 }
 
-LanguageLoad LoadLanguage(LangText& texts, std::string_view fileName)
+LanguageLoad LoadLanguage(Prompter& prompter, LangText& texts, const std::string& folder, std::string_view fileName)
 {
-    std::optional<std::string> path = FindFileNoCase(Folders().LangPath, fileName);
+    std::optional<std::string> path = FindFileNoCase(folder, fileName);
     if (!path)
         return LanguageLoad::Missing;
     const ProfileIni profile = ProfileIni::Load(*path);
     if (!profile.loaded())
         return LanguageLoad::Unreadable;
-    return LoadLanguageTexts(texts, profile, fileName);
+    return LoadLanguageTexts(prompter, texts, profile, fileName);
 }
 
 std::string LanguageFileProblem(std::string_view fileName, LanguageLoad result)

@@ -11,6 +11,7 @@
 #include <string_view>
 
 class ProfileIni;
+class Prompter;
 
 class LangText {
 public:
@@ -32,16 +33,17 @@ enum class LanguageLoad {
     NoTexts,    // read, but without a [Text] section that holds a key
 };
 
-// Reads the [Text] section of fileName (a bare name, found in the language
-// folder without regard to case) into texts. Anything but Loaded changes
-// nothing and says nothing. Keys that are not a decimal number from 0 to 120
-// are skipped; the rest is loaded and the skipped keys are named in one
-// message.
-LanguageLoad LoadLanguage(LangText& texts, std::string_view fileName);
+// Reads the [Text] section of fileName (a bare name, found in folder, the
+// language folder, without regard to case) into texts. Anything but Loaded
+// changes nothing and says nothing. Keys that are not a decimal number from 0
+// to 120 are skipped; the rest is loaded and the skipped keys are named in one
+// message on prompter.
+LanguageLoad LoadLanguage(Prompter& prompter, LangText& texts, const std::string& folder, std::string_view fileName);
 
 // The [Text] section of a profile into texts, as LoadLanguage takes it;
 // sourceName names it in the message about skipped keys.
-LanguageLoad LoadLanguageTexts(LangText& texts, const ProfileIni& profile, std::string_view sourceName);
+LanguageLoad LoadLanguageTexts(Prompter& prompter, LangText& texts, const ProfileIni& profile,
+                               std::string_view sourceName);
 
 // Why a load that did not give Loaded took nothing, as a message says it:
 // 'The language file "CorD_deu.lng" is missing.'

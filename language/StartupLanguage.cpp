@@ -7,22 +7,22 @@
 
 #include <string>
 
-void LoadStartupLanguage(LangText& texts, std::string_view storedFile)
+void LoadStartupLanguage(Prompter& prompter, LangText& texts, const std::string& folder, std::string_view storedFile)
 {
-    LoadBuiltInEnglish(texts);
-    const LanguageLoad stored = LoadLanguage(texts, storedFile);
+    LoadBuiltInEnglish(prompter, texts);
+    const LanguageLoad stored = LoadLanguage(prompter, texts, folder, storedFile);
     if (stored == LanguageLoad::Loaded)
         return;
     std::string text = LanguageFileProblem(storedFile, stored);
     if (!AsciiEqualNoCase(storedFile, DefaultLanguageFile)) {
-        const LanguageLoad english = LoadLanguage(texts, DefaultLanguageFile);
+        const LanguageLoad english = LoadLanguage(prompter, texts, folder, DefaultLanguageFile);
         if (english == LanguageLoad::Loaded) {
             text.append(" The texts of ").append(DefaultLanguageFile).append(" are used instead.");
-            ActivePrompter().message(text, "CorvaneDisk", MsgIcon::Exclamation);
+            prompter.message(text, "CorvaneDisk", MsgIcon::Exclamation);
             return;
         }
         text.append(" ").append(LanguageFileProblem(DefaultLanguageFile, english));
     }
     text.append(" The program's own English texts are used instead.");
-    ActivePrompter().message(text, "CorvaneDisk", MsgIcon::Exclamation);
+    prompter.message(text, "CorvaneDisk", MsgIcon::Exclamation);
 }

@@ -6,10 +6,13 @@
 // place; when that cannot be read either, the English compiled in stays. A
 // fallback is announced in one message.
 
+#include <string>
 #include <string_view>
 
 class LangText;
+class Prompter;
 
 inline constexpr std::string_view DefaultLanguageFile = "CorD_eng.lng";
 
-void LoadStartupLanguage(LangText& texts, std::string_view storedFile);
+// folder: the language folder; the message goes to prompter.
+void LoadStartupLanguage(Prompter& prompter, LangText& texts, const std::string& folder, std::string_view storedFile);

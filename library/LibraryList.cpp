@@ -230,9 +230,9 @@ void LibraryList::writeReport(const QString& fileName)
             Problems problems = ProblemsShownBy(prompter);
             return WriteLibReport(settings, name, captions, problems);
         },
-        [](std::optional<std::string> target) {
+        [&prompter = app_.services.prompter](std::optional<std::string> target) {
             if (target) // the shell is the UI thread's
-                RunShellExecute(*target);
+                RunShellExecute(prompter, *target);
         });
 }
 

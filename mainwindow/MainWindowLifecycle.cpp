@@ -40,9 +40,9 @@ std::vector<QString> SkinPackages(const std::string& skinFolder)
 }
 
 // Runs one shutdown step; a failure is reported and the next step still runs.
-template <class Step> void Guarded(const char* procedure, Step step)
+template <class Step> void Guarded(Prompter& prompter, const char* procedure, Step step)
 {
-    ShowErrorsOf("frmCorvaneDisk", procedure, step);
+    ShowErrorsOf(prompter, "frmCorvaneDisk", procedure, step);
 }
 
 StoredTwips Twips(int pixels)
@@ -73,7 +73,8 @@ void MainWindow::loadSkin(const QString& fileName, bool atStartup)
     SkinContext context;
     context.CurrentLayer = LayerName(layer_);
     context.SetIgnoreMaxHit = [this](bool on) { app_.settings.IgnoreMaxHit = on; };
-    LoadSkin(app_.skin, app_.windows, context, fileName.toStdString(), atStartup);
+    LoadSkin(app_.services.prompter, app_.skin, app_.windows, context, app_.folders.SkinPath, fileName.toStdString(),
+             atStartup);
 }
 
 void MainWindow::startUp()
@@ -83,7 +84,7 @@ void MainWindow::startUp()
     hiddenToTray_ = false;
     layer_ = Layer::Cat;
     StartupReadResult read = ReadSettingsAtStartup(s);
-    LoadStartupLanguage(app_.texts, s.Language);
+    LoadStartupLanguage(app_.services.prompter, app_.texts, app_.folders.LangPath, s.Language);
 
     find_->setDiskTypes(LoadListDriveType(app_.texts[TextId::All]));
 
@@ -172,15 +173,17 @@ void MainWindow::shutDown()
     if (unloaded_)
         return;
     unloaded_ = true;
-    Guarded("Form_Unload", [this] { syncSettingsFromControls(); });
-    Guarded("Form_Unload", [this] { WriteSettingsAtExit(app_.settings); });
-    Guarded("Form_Unload", [this] { FormStayOnTop(this, false); });
-    Guarded("Form_Unload", [this] {
+    Prompter& prompter = app_.services.prompter;
+    Guarded(prompter, "Form_Unload", [this] { syncSettingsFromControls(); });
+    Guarded(prompter, "Form_Unload", [this] { WriteSettingsAtExit(app_.settings); });
+    Guarded(prompter, "Form_Unload", [this] { FormStayOnTop(this, false); });
+    Guarded(prompter, "Form_Unload", [this] {
         for (const std::string& name : app_.windows.loadedNames())
             if (name != WindowName && name != TrayIconMenu::WindowName)
                 app_.windows.unload(name);
     });
-    Guarded("Form_Unload", [] { EmptyTmpFolder(); });
-    Guarded("Form_Unload", [this] { removeTrayIcon(); });
-    Guarded("Form_Unload", [this] { disconnect(&app_.services.mounts, nullptr, volumeOffer_.get(), nullptr); });
+    Guarded(prompter, "Form_Unload", [this] { EmptyTmpFolder(app_.folders.TmpPath); });
+    Guarded(prompter, "Form_Unload", [this] { removeTrayIcon(); });
+    Guarded(prompter, "Form_Unload",
+            [this] { disconnect(&app_.services.mounts, nullptr, volumeOffer_.get(), nullptr); });
 }

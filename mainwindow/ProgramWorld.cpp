@@ -14,7 +14,7 @@ ProgramWorld::ProgramWorld()
       }),
       prompter_(dialogs_), prompterInUse_(prompter_), services_(prompter_, Folders().AppPath),
       windowTexts_(windows_, texts_, settings_.FontLabel, settings_.FontTitle),
-      app_{services_.services(), Folders(), settings_, texts_, windowTexts_, windows_, skin_, jobs_}
+      jobs_(prompter_), app_{services_.services(), Folders(), settings_, texts_, windowTexts_, windows_, skin_, jobs_}
 {
     DefineWindows(app_);
 }

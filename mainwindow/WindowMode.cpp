@@ -41,7 +41,7 @@ void DefineWindows(AppContext& app)
     w.setMadeHook([&app](const std::string& name, QWidget& window) {
         SkinContext context;
         context.StartupFlag = [&app](SettingId setting) { return setting == SettingId::View && app.settings.View; };
-        SkinNewWindow(app.skin, context, name, window);
+        SkinNewWindow(app.services.prompter, app.skin, context, name, window);
     });
     w.define(MainWindow::WindowName, [&app] { return new MainWindow(app); });
     w.define(SaveCatalogDialog::WindowName, [&app] { return new SaveCatalogDialog(app); });

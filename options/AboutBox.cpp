@@ -154,7 +154,7 @@ QWidget* AboutBox::linkFrame(const char* name, std::initializer_list<LinkRow> ro
 bool AboutBox::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease && watched->property(AddressProperty).isValid()) {
-        RunShellExecute(watched->property(AddressProperty).toString().toStdString());
+        RunShellExecute(app_.services.prompter, watched->property(AddressProperty).toString().toStdString());
         return true;
     }
     return QDialog::eventFilter(watched, event);

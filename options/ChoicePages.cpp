@@ -30,8 +30,9 @@ LanguagePage::LanguagePage(AppContext& app, std::shared_ptr<MainWindowLink> main
     languageList_ = MakeControl<FileChoiceList>(this, "lstLang");
     (new QVBoxLayout(this))->addWidget(languageList_);
     listLanguages();
-    connect(languageList_, &FileChoiceList::chosen, this,
-            [this](const QString& file) { Guarded("lstLang_Click", [&] { chooseLanguage(file); }); });
+    connect(languageList_, &FileChoiceList::chosen, this, [this](const QString& file) {
+        Guarded(app_.services.prompter, "lstLang_Click", [&] { chooseLanguage(file); });
+    });
 }
 
 void LanguagePage::listLanguages()
@@ -54,7 +55,7 @@ void LanguagePage::chooseLanguage(const QString& file)
     WhenJobsIdle(app.jobs, [&app, main = main_, file = file.toStdString()] {
         // Loaded aside first: a file that cannot be read leaves every text as it is.
         LangText texts = app.texts;
-        const LanguageLoad result = LoadLanguage(texts, file);
+        const LanguageLoad result = LoadLanguage(app.services.prompter, texts, app.folders.LangPath, file);
         if (result != LanguageLoad::Loaded) {
             app.services.prompter.message(LanguageFileProblem(file, result) + " The texts stay as they are.",
                                           "CorvaneDisk", MsgIcon::Exclamation);
@@ -69,15 +70,16 @@ void LanguagePage::chooseLanguage(const QString& file)
 SkinsPage::SkinsPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWindow, QWidget* parent)
     : OptionPage("fraSkins", parent), app_(app), main_(std::move(mainWindow))
 {
-    auto* randomSkin =
-        SettingToggle(this, "chkRandomSkin", app.settings, &AppSettings::RandomSkin, SettingId::RandomSkin);
+    auto* randomSkin = SettingToggle(app.services.prompter, this, "chkRandomSkin", app.settings,
+                                     &AppSettings::RandomSkin, SettingId::RandomSkin);
     skinList_ = MakeControl<FileChoiceList>(this, "lstSkins");
     auto* column = new QVBoxLayout(this);
     column->addWidget(randomSkin);
     column->addWidget(skinList_);
     listSkins();
-    connect(skinList_, &FileChoiceList::chosen, this,
-            [this](const QString& file) { Guarded("lstSkins_Click", [&] { chooseSkin(file); }); });
+    connect(skinList_, &FileChoiceList::chosen, this, [this](const QString& file) {
+        Guarded(app_.services.prompter, "lstSkins_Click", [&] { chooseSkin(file); });
+    });
 }
 
 void SkinsPage::listSkins()

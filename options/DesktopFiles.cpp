@@ -62,13 +62,13 @@ void WriteIntegrationFile(const std::string& path, std::string_view content, mod
         RaiseFromErrno(writer.errorCode(), path);
 }
 
-bool ShowingFailure(std::string_view procedure, const std::function<void()>& write)
+bool ShowingFailure(Prompter& prompter, std::string_view procedure, const std::function<void()>& write)
 {
     try {
         write();
         return true;
     } catch (const AppError& e) {
-        ShowErrorBox(e, "frmOption", procedure);
+        ShowErrorBox(prompter, e, "frmOption", procedure);
     }
     return false;
 }

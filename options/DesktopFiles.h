@@ -7,6 +7,8 @@
 #include <string_view>
 #include <sys/types.h>
 
+class Prompter;
+
 // Raises AppError unless path is an absolute path that a desktop file and a
 // shell script can carry (UTF-8, no control characters).
 void CheckProgramPath(const std::string& path);
@@ -27,5 +29,5 @@ std::string ExecKeyValue(std::string_view command);
 void WriteIntegrationFile(const std::string& path, std::string_view content, mode_t mode);
 
 // Runs write for an options button: an AppError goes to the common error box
-// naming the button's handler. True when write succeeded.
-bool ShowingFailure(std::string_view procedure, const std::function<void()>& write);
+// on prompter naming the button's handler. True when write succeeded.
+bool ShowingFailure(Prompter& prompter, std::string_view procedure, const std::function<void()>& write);

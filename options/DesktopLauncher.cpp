@@ -24,7 +24,8 @@ std::string WriteDesktopLauncher(const std::string& programPath, const DesktopPl
     return path;
 }
 
-bool AddDesktopLauncher(const std::string& programPath)
+bool AddDesktopLauncher(Prompter& prompter, const std::string& programPath)
 {
-    return ShowingFailure("cmdAddIconDeskTop_Click", [&] { WriteDesktopLauncher(programPath, UserDesktopPlaces()); });
+    return ShowingFailure(prompter, "cmdAddIconDeskTop_Click",
+                          [&] { WriteDesktopLauncher(programPath, UserDesktopPlaces()); });
 }

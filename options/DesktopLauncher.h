@@ -7,6 +7,8 @@
 
 #include <string>
 
+class Prompter;
+
 inline constexpr const char* DesktopLauncherName = VersionedProgramName;
 
 // Writes the launcher in full for programPath (an absolute path) into
@@ -15,5 +17,5 @@ inline constexpr const char* DesktopLauncherName = VersionedProgramName;
 std::string WriteDesktopLauncher(const std::string& programPath, const DesktopPlaces& places);
 
 // The options button: WriteDesktopLauncher for the user's desktop, a failure
-// shown in the common error box; true when written.
-bool AddDesktopLauncher(const std::string& programPath);
+// shown in the common error box on prompter; true when written.
+bool AddDesktopLauncher(Prompter& prompter, const std::string& programPath);

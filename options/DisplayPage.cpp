@@ -4,6 +4,7 @@
 #include "gui/AppContext.h"
 #include "gui/AppIcons.h"
 #include "gui/WindowState.h"
+#include "gui/services/Services.h"
 #include "options/DesktopLauncher.h"
 #include "options/FolderVerb.h"
 #include "options/MainWindowLink.h"
@@ -21,15 +22,16 @@ DisplayPage::DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWi
 {
     AppSettings& s = app.settings;
     MainWindowLink& main = *main_;
-    auto* showInTaskbar = SettingToggle(this, "chkTaskbar", s, &AppSettings::ShowTaskBar, SettingId::ShowTaskBar,
-                                        [&main](bool on) { FormInTaskBar(main.window(), on, main.hiddenToTray()); });
-    auto* showInTray =
-        SettingToggle(this, "chkSystray", s, &AppSettings::ShowSysTray, SettingId::ShowSysTray, [&main](bool on) {
-            if (on)
-                main.enableTrayIcon();
-            else
-                main.disableTrayIcon();
-        });
+    auto* showInTaskbar =
+        SettingToggle(app.services.prompter, this, "chkTaskbar", s, &AppSettings::ShowTaskBar, SettingId::ShowTaskBar,
+                      [&main](bool on) { FormInTaskBar(main.window(), on, main.hiddenToTray()); });
+    auto* showInTray = SettingToggle(app.services.prompter, this, "chkSystray", s, &AppSettings::ShowSysTray,
+                                     SettingId::ShowSysTray, [&main](bool on) {
+                                         if (on)
+                                             main.enableTrayIcon();
+                                         else
+                                             main.disableTrayIcon();
+                                     });
     auto* trayIconGroup = MakeControl<QGroupBox>(this, "fraSysIcon");
     trayIconPreview_ = MakeControl<QLabel>(trayIconGroup, "picSysIcon");
     trayIconPreview_->setFixedSize(36, 36);
@@ -42,13 +44,13 @@ DisplayPage::DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWi
     auto* iconRow = new QHBoxLayout(trayIconGroup);
     iconRow->addWidget(trayIconPreview_);
     iconRow->addWidget(trayIconSlider_, 1);
-    auto* alwaysOnTop =
-        SettingToggle(this, "chkAllwaysOnTop", s, &AppSettings::OnTop, SettingId::OnTop, [&main](bool on) {
-            FormStayOnTop(main.window(), on);
-            main.setTrayOnTopCheck(on);
-        });
-    auto* magneticBorders =
-        SettingToggle(this, "chkScreenBorderMagnetic", s, &AppSettings::BorderMagnetic, SettingId::BorderMagnetic);
+    auto* alwaysOnTop = SettingToggle(app.services.prompter, this, "chkAllwaysOnTop", s, &AppSettings::OnTop,
+                                      SettingId::OnTop, [&main](bool on) {
+                                          FormStayOnTop(main.window(), on);
+                                          main.setTrayOnTopCheck(on);
+                                      });
+    auto* magneticBorders = SettingToggle(app.services.prompter, this, "chkScreenBorderMagnetic", s,
+                                          &AppSettings::BorderMagnetic, SettingId::BorderMagnetic);
     auto* rebuildMenusButton = MakeControl<QPushButton>(this, "cmdRebuildShellContextMenu");
     rebuildMenusButton->setText(QStringLiteral("Add to the folder menus"));
     auto* desktopIconButton = MakeControl<QPushButton>(this, "cmdAddIconDeskTop");
@@ -68,10 +70,12 @@ DisplayPage::DisplayPage(AppContext& app, std::shared_ptr<MainWindowLink> mainWi
 
     load();
     connect(trayIconSlider_, &QSlider::valueChanged, this, &DisplayPage::showTrayIcon);
-    connect(rebuildMenusButton, &QPushButton::clicked, this,
-            [] { RebuildFolderVerb(QCoreApplication::applicationFilePath().toStdString()); });
-    connect(desktopIconButton, &QPushButton::clicked, this,
-            [] { AddDesktopLauncher(QCoreApplication::applicationFilePath().toStdString()); });
+    connect(rebuildMenusButton, &QPushButton::clicked, this, [&app] {
+        RebuildFolderVerb(app.services.prompter, QCoreApplication::applicationFilePath().toStdString());
+    });
+    connect(desktopIconButton, &QPushButton::clicked, this, [&app] {
+        AddDesktopLauncher(app.services.prompter, QCoreApplication::applicationFilePath().toStdString());
+    });
 }
 
 // The check boxes load themselves, as every SettingToggle does.
@@ -84,7 +88,7 @@ void DisplayPage::load()
 
 void DisplayPage::showTrayIcon(int value)
 {
-    Guarded("SliderIcon_Change", [&] {
+    Guarded(app_.services.prompter, "SliderIcon_Change", [&] {
         AppSettings& s = app_.settings;
         trayIconPreview_->setPixmap(TrayPicture(value));
         s.NumIconSysTray = value;

@@ -40,9 +40,10 @@ FileTypePage::FileTypePage(AppContext& app, std::shared_ptr<MainWindowLink> main
     connect(typeList_, &QListWidget::currentItemChanged, this, &FileTypePage::showChosenType);
     connect(typeList_, &QListWidget::itemSelectionChanged, this,
             [this] { removeButton_->setEnabled(!typeList_->selectedItems().isEmpty()); });
-    connect(addButton, &QPushButton::clicked, this, [this] { Guarded("cmdAddFileType_Click", [this] { addType(); }); });
+    connect(addButton, &QPushButton::clicked, this,
+            [this] { Guarded(app_.services.prompter, "cmdAddFileType_Click", [this] { addType(); }); });
     connect(removeButton_, &QPushButton::clicked, this,
-            [this] { Guarded("cmdRemoveFileType_Click", [this] { removeType(); }); });
+            [this] { Guarded(app_.services.prompter, "cmdRemoveFileType_Click", [this] { removeType(); }); });
     retranslate();
 }
 

@@ -70,8 +70,8 @@ std::vector<std::string> WriteFolderVerb(const std::string& programPath, const D
     return written;
 }
 
-bool RebuildFolderVerb(const std::string& programPath)
+bool RebuildFolderVerb(Prompter& prompter, const std::string& programPath)
 {
-    return ShowingFailure("cmdRebuildShellContextMenu_Click",
+    return ShowingFailure(prompter, "cmdRebuildShellContextMenu_Click",
                           [&] { WriteFolderVerb(programPath, UserDesktopPlaces()); });
 }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class Prompter;
+
 inline constexpr const char* FolderVerbName = "Catalog with CorvaneDisk";
 
 // Writes the three files in full for programPath (an absolute path) below
@@ -16,5 +18,5 @@ inline constexpr const char* FolderVerbName = "Catalog with CorvaneDisk";
 std::vector<std::string> WriteFolderVerb(const std::string& programPath, const DesktopPlaces& places);
 
 // The options button: WriteFolderVerb for the user's folders, a failure shown
-// in the common error box; true when written.
-bool RebuildFolderVerb(const std::string& programPath);
+// in the common error box on prompter; true when written.
+bool RebuildFolderVerb(Prompter& prompter, const std::string& programPath);

@@ -10,20 +10,20 @@ OptionPage::OptionPage(const char* objectName, QWidget* parent) : QGroupBox(pare
     setObjectName(QLatin1String(objectName));
 }
 
-void Guarded(const char* procedure, const std::function<void()>& handler)
+void Guarded(Prompter& prompter, const char* procedure, const std::function<void()>& handler)
 {
-    ShowErrorsOf("frmOption", procedure, handler);
+    ShowErrorsOf(prompter, "frmOption", procedure, handler);
 }
 
-QCheckBox* SettingToggle(QWidget* parent, const char* objectName, AppSettings& settings, bool AppSettings::*flag,
-                         SettingId setting, std::function<void(bool on)> apply)
+QCheckBox* SettingToggle(Prompter& prompter, QWidget* parent, const char* objectName, AppSettings& settings,
+                         bool AppSettings::*flag, SettingId setting, std::function<void(bool on)> apply)
 {
     auto* box = MakeControl<QCheckBox>(parent, objectName);
     box->setChecked(settings.*flag);
     const std::string procedure = std::string(objectName) + "_Click";
     QObject::connect(box, &QCheckBox::toggled, box,
-                     [&settings, flag, setting, procedure, apply = std::move(apply)](bool on) {
-                         Guarded(procedure.c_str(), [&] {
+                     [&prompter, &settings, flag, setting, procedure, apply = std::move(apply)](bool on) {
+                         Guarded(prompter, procedure.c_str(), [&] {
                              settings.*flag = on;
                              WriteFlag(setting, on);
                              if (apply)

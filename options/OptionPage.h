@@ -11,6 +11,7 @@
 
 #include <functional>
 
+class Prompter;
 class QCheckBox;
 struct AppSettings;
 
@@ -26,12 +27,12 @@ public:
 };
 
 // Runs a handler of the dialog; what it raises goes to the common error box
-// under the handler's name, and the handler is left.
-void Guarded(const char* procedure, const std::function<void()>& handler);
+// on prompter under the handler's name, and the handler is left.
+void Guarded(Prompter& prompter, const char* procedure, const std::function<void()>& handler);
 
 // A check box for one flag of the settings: it starts with the flag's state;
 // each change stores the box's state as "True" or "False"
 // (never the flag's opposite: the tray menu may have changed the flag
-// meanwhile) and hands it to apply.
-QCheckBox* SettingToggle(QWidget* parent, const char* objectName, AppSettings& settings, bool AppSettings::*flag,
-                         SettingId setting, std::function<void(bool on)> apply = {});
+// meanwhile) and hands it to apply. A failure is shown on prompter.
+QCheckBox* SettingToggle(Prompter& prompter, QWidget* parent, const char* objectName, AppSettings& settings,
+                         bool AppSettings::*flag, SettingId setting, std::function<void(bool on)> apply = {});

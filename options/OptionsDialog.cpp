@@ -175,7 +175,7 @@ void OptionsDialog::applyOnClose()
     if (unloaded_)
         return;
     unloaded_ = true;
-    Guarded("Form_Unload", [this] {
+    Guarded(app_.services.prompter, "Form_Unload", [this] {
         setup_->abortUpdateCheck();
         for (int i = 0; i < pages_->count(); ++i)
             static_cast<OptionPage*>(pages_->widget(i))->apply();

@@ -39,8 +39,8 @@ SetupPage::SetupPage(AppContext& app, const UpdateSetup& updateSetup, QWidget* p
     : OptionPage("fraSetup", parent), app_(app), update_(app.services.prompter, app.folders, updateSetup)
 {
     setTitle(QStringLiteral("Setup"));
-    auto* watchDevices =
-        SettingToggle(this, "chkDevChange", app.settings, &AppSettings::DevChange, SettingId::DevChange);
+    auto* watchDevices = SettingToggle(app.services.prompter, this, "chkDevChange", app.settings,
+                                       &AppSettings::DevChange, SettingId::DevChange);
     recentCount_ = CountBox(this, "UpDownSlideRecent", 10);
     maxHitCount_ = CountBox(this, "UpDownSlideMaxHit", 10000);
     updateButton_ = MakeControl<QPushButton>(this, "cmdScan");
@@ -77,7 +77,7 @@ SetupPage::SetupPage(AppContext& app, const UpdateSetup& updateSetup, QWidget* p
     });
     connect(&update_, &UpdateCheck::finished, this, [this] { updateButton_->setEnabled(true); });
     connect(makeSkinButton, &QPushButton::clicked, this, [this] {
-        if (GenerateDefaultSkin())
+        if (GenerateDefaultSkin(app_.services.prompter, app_.folders))
             emit skinGenerated();
     });
 }

@@ -194,7 +194,8 @@ void SearchResultsWindow::showContextMenu(const QPoint& at, Qt::KeyboardModifier
     const std::optional<int> row = selectedRow();
     if (row && modifiers == Qt::NoModifier) {
         // Only for a file that is there: else the window's own menu.
-        if (auto menu = MakeDesktopFileMenu(targetPath(model_->row(*row)), app_.services.desktop, this)) {
+        if (auto menu = MakeDesktopFileMenu(targetPath(model_->row(*row)), app_.services.desktop,
+                                            app_.services.prompter, this)) {
             menu->exec(screen);
             return;
         }
@@ -240,8 +241,8 @@ void SearchResultsWindow::writeReport()
             Problems problems = ProblemsShownBy(prompter);
             return WriteFindReport(settings, rows, captions, problems);
         },
-        [](std::optional<std::string> target) {
+        [&prompter = app_.services.prompter](std::optional<std::string> target) {
             if (target)
-                RunShellExecute(*target);
+                RunShellExecute(prompter, *target);
         });
 }

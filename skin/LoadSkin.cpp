@@ -1,7 +1,6 @@
 #include "skin/LoadSkin.h"
 
 #include "engine/settings/SettingsTable.h"
-#include "engine/start/AppFolders.h"
 #include "gui/ControlLookup.h"
 #include "gui/Twips.h"
 #include "gui/WindowRegistry.h"
@@ -309,7 +308,7 @@ const WindowRule* ruleOf(std::string_view window)
     return nullptr;
 }
 
-void reportProblems(const std::string& skinFile, const Problems& problems)
+void reportProblems(Prompter& prompter, const std::string& skinFile, const Problems& problems)
 {
     if (problems.empty())
         return;
@@ -318,7 +317,7 @@ void reportProblems(const std::string& skinFile, const Problems& problems)
         text += "\r\n" + problems[i];
     if (problems.size() > MaxListedProblems)
         text += "\r\n... and " + std::to_string(problems.size() - MaxListedProblems) + " more.";
-    ActivePrompter().message(text, "CorvaneDisk", MsgIcon::Exclamation);
+    prompter.message(text, "CorvaneDisk", MsgIcon::Exclamation);
 }
 
 // While a pass runs, windows it makes add their problems to its one message.
@@ -326,8 +325,10 @@ Problems* PassProblems = nullptr;
 
 class SkinPass {
 public:
-    SkinPass(Skin& skin, WindowRegistry& windows, const SkinContext& context, bool atStartup)
-        : skin_(skin), windows_(windows), context_(context), atStartup_(atStartup)
+    SkinPass(Prompter& prompter, Skin& skin, WindowRegistry& windows, const SkinContext& context,
+             const std::string& skinFolder, bool atStartup)
+        : prompter_(prompter), skin_(skin), windows_(windows), context_(context), skinFolder_(skinFolder),
+          atStartup_(atStartup)
     {
     }
 
@@ -345,9 +346,11 @@ private:
     bool startupFlag(SettingId setting) const;
     void report(const std::string& skinFile) const;
 
+    Prompter& prompter_;
     Skin& skin_;
     WindowRegistry& windows_;
     const SkinContext& context_;
+    const std::string& skinFolder_;
     const bool atStartup_;
     std::optional<SkinPackage> package_;
     ProfileIni ini_;
@@ -364,10 +367,10 @@ bool SkinPass::open(const std::string& skinFile)
     if (skinFile.find('/') != std::string::npos)
         why = skinFile + ": not a file of the skin folder";
     else
-        package_ = SkinPackage::open(Folders().SkinPath + skinFile, why);
+        package_ = SkinPackage::open(skinFolder_ + skinFile, why);
     if (!package_) {
-        ActivePrompter().message("The skin \"" + skinFile + "\" cannot be used: " + why + ".", "CorvaneDisk",
-                                 MsgIcon::Exclamation);
+        prompter_.message("The skin \"" + skinFile + "\" cannot be used: " + why + ".", "CorvaneDisk",
+                          MsgIcon::Exclamation);
         return false;
     }
     if (package_->has(DescriptionName)) {
@@ -547,19 +550,20 @@ bool SkinPass::startupFlag(SettingId setting) const
 
 void SkinPass::report(const std::string& skinFile) const
 {
-    reportProblems(skinFile, problems_);
+    reportProblems(prompter_, skinFile, problems_);
 }
 } // namespace
 
-void LoadSkin(Skin& skin, WindowRegistry& windows, const SkinContext& context, const std::string& skinFile,
-              bool atStartup)
+void LoadSkin(Prompter& prompter, Skin& skin, WindowRegistry& windows, const SkinContext& context,
+              const std::string& skinFolder, const std::string& skinFile, bool atStartup)
 {
     if (skinFile.empty() && !atStartup)
         return;
-    SkinPass(skin, windows, context, atStartup).run(skinFile);
+    SkinPass(prompter, skin, windows, context, skinFolder, atStartup).run(skinFile);
 }
 
-void SkinNewWindow(const Skin& skin, const SkinContext& context, std::string_view name, QWidget& window)
+void SkinNewWindow(Prompter& prompter, const Skin& skin, const SkinContext& context, std::string_view name,
+                   QWidget& window)
 {
     const WindowRule* rule = ruleOf(name);
     if (!rule)
@@ -569,7 +573,7 @@ void SkinNewWindow(const Skin& skin, const SkinContext& context, std::string_vie
     };
     Problems own;
     applyWindowRule(skin, skin.description(), *rule, window, flag, PassProblems ? *PassProblems : own);
-    reportProblems(skin.name(), own);
+    reportProblems(prompter, skin.name(), own);
 }
 
 void ShowLayerTabs(const Skin& skin, QWidget& mainWindow, std::string_view layer)

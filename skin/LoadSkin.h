@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+class Prompter;
 class QWidget;
 class Skin;
 class WindowRegistry;
@@ -38,19 +39,22 @@ struct SkinContext {
     std::function<bool(SettingId setting)> StartupFlag;
 };
 
-// Applies the package skinFile of the skin folder; an empty name changes
-// nothing. A package that cannot be read is reported and changes nothing,
+// Applies the package skinFile of skinFolder (ending with "/"); an empty name
+// changes nothing. Messages go to prompter. A package that cannot be read is
+// reported and changes nothing,
 // except at start-up, when the windows still get their default sizes, places
 // and check-box states (so does an empty name then, without a message). Entries that cannot be applied (a value that is
 // not a number, a missing or broken bitmap, a control the window lacks) are left out, the rest applied, and one message
 // lists them. Call it once the main window is in the registry (not from its constructor).
-void LoadSkin(Skin& skin, WindowRegistry& windows, const SkinContext& context, const std::string& skinFile,
-              bool atStartup);
+void LoadSkin(Prompter& prompter, Skin& skin, WindowRegistry& windows, const SkinContext& context,
+              const std::string& skinFolder, const std::string& skinFile, bool atStartup);
 
 // Gives a window made after the last pass (the registry makes windows at
 // their first use) its part of the skin in use; its problems are said in one
-// message. The browser's view box takes context's StartupFlag(SettingId::View).
-void SkinNewWindow(const Skin& skin, const SkinContext& context, std::string_view name, QWidget& window);
+// message on prompter. The browser's view box takes context's
+// StartupFlag(SettingId::View).
+void SkinNewWindow(Prompter& prompter, const Skin& skin, const SkinContext& context, std::string_view name,
+                   QWidget& window);
 
 // Shows the main window's layer tabs BWLayerCat, BWLayerFind and BWLayerLib
 // with the skin's tab pictures, the one of layer selected ("LIB" for any

@@ -22,9 +22,9 @@ bool isWorkFile(std::string_view entry)
 }
 } // namespace
 
-void EmptyTmpFolder()
+void EmptyTmpFolder(const std::string& tmpFolder)
 {
-    std::string folder = Folders().TmpPath;
+    std::string folder = tmpFolder;
     // A final "/" would make the kernel follow a tmp/ that is a link.
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();

@@ -35,7 +35,8 @@ struct BusyPointer {
 };
 } // namespace
 
-FileViewer::FileViewer(AppContext& app, std::string quexelFolder) : app_(app), quexel_(std::move(quexelFolder))
+FileViewer::FileViewer(AppContext& app, std::string quexelFolder)
+    : app_(app), quexel_(app.services.prompter, std::move(quexelFolder))
 {
     setObjectName(WindowName);
     setTitle(QStringLiteral("CorvaneDisk View"));

@@ -42,7 +42,7 @@ bool canWriteTo(const std::string& folder)
         CheckWritableFolder(folder);
         return true;
     } catch (const AppError& e) {
-        ShowErrorBox(e, "modMain", "Main");
+        ShowErrorBox(ActivePrompter(), e, "modMain", "Main");
         return false;
     }
 }

@@ -29,7 +29,7 @@ void JobControl::progress(qint64 done)
         runner, [runner, done] { emit runner->progress(done); }, Qt::QueuedConnection);
 }
 
-JobRunner::JobRunner(QObject* parent) : QObject(parent) {}
+JobRunner::JobRunner(Prompter& prompter, QObject* parent) : QObject(parent), prompter_(prompter) {}
 
 JobRunner::~JobRunner()
 {
@@ -86,14 +86,14 @@ bool JobRunner::launch(JobOptions options, std::function<Completion(JobControl&)
 }
 
 namespace {
-void ShowJobError(const std::exception_ptr& error)
+void ShowJobError(Prompter& prompter, const std::exception_ptr& error)
 {
     try {
         std::rethrow_exception(error);
     } catch (const std::exception& e) {
-        ShowErrorBox(e, "JobRunner", "start");
+        ShowErrorBox(prompter, e, "JobRunner", "start");
     } catch (...) {
-        ShowErrorBox(ErrPathFileAccess, "an error of unknown kind", "JobRunner", "start", __LINE__);
+        ShowErrorBox(prompter, ErrPathFileAccess, "an error of unknown kind", "JobRunner", "start", __LINE__);
     }
 }
 } // namespace
@@ -137,7 +137,7 @@ void JobRunner::finish(Completion completion, const std::exception_ptr& error)
     if (!busy_) // the outcome may have started the next job
         owner_ = nullptr;
     if (error)
-        ShowJobError(error);
+        ShowJobError(prompter_, error);
     if (options.owner)
         emit ended(options.owner);
 }

@@ -24,9 +24,9 @@
 //   connect(&runner, &JobRunner::progress, this, &Window::showCount);
 //   connect(stopButton, &QPushButton::clicked, &runner, &JobRunner::stop);
 //
-// Questions and error boxes the job raises reach the user through the
-// active prompter: install a UiThreadPrompter so that they are asked on the
-// UI thread while the worker waits.
+// Questions and boxes the job raises on the worker go through the prompter it
+// is handed: a UiThreadPrompter asks them on the UI thread while the worker
+// waits. An error that escapes the job is shown on the runner's prompter.
 
 #include <QObject>
 #include <QPointer>
@@ -39,8 +39,9 @@
 #include <thread>
 #include <type_traits>
 
-class WaitWindow;
 class JobRunner;
+class Prompter;
+class WaitWindow;
 
 // Who a job works for and how it ends.
 struct JobOptions {
@@ -80,7 +81,8 @@ class JobRunner : public QObject {
 public:
     static constexpr std::chrono::milliseconds ProgressInterval{100};
 
-    explicit JobRunner(QObject* parent = nullptr);
+    // prompter: where an error that escaped a job is shown.
+    explicit JobRunner(Prompter& prompter, QObject* parent = nullptr);
     // A running job is asked to stop and waited for (questions it asks
     // meanwhile are still answered); its completion is not called.
     ~JobRunner() override;
@@ -111,6 +113,7 @@ private:
     void finish(Completion completion, const std::exception_ptr& error);
     void leaveWait(const JobOptions& options);
 
+    Prompter& prompter_;
     JobControl control_{*this};
     std::thread worker_;
     std::atomic<bool> workerDone_{false};

@@ -9,48 +9,50 @@
 
 namespace {
 // A failing command is reported; it never escapes into the event loop.
-template <class Command> void addCommand(QMenu& menu, const QString& text, Command command)
+template <class Command> void addCommand(Prompter& prompter, QMenu& menu, const QString& text, Command command)
 {
-    QObject::connect(menu.addAction(text), &QAction::triggered, &menu, [command] {
+    QObject::connect(menu.addAction(text), &QAction::triggered, &menu, [&prompter, command] {
         try {
             command();
         } catch (const std::exception& e) {
-            ShowErrorBox(e, "modMenuDefs", "ShowShellContextMenu");
+            ShowErrorBox(prompter, e, "modMenuDefs", "ShowShellContextMenu");
         }
     });
 }
 } // namespace
 
-std::unique_ptr<QMenu> MakeDesktopFileMenu(const std::string& path, DesktopActions& desktop, QWidget* owner)
+std::unique_ptr<QMenu> MakeDesktopFileMenu(const std::string& path, DesktopActions& desktop, Prompter& prompter,
+                                           QWidget* owner)
 {
     if (!IsPresent(path))
         return nullptr;
     // No parent: the caller owns the menu, whatever happens to owner.
     auto menu = std::make_unique<QMenu>();
     DesktopActions* d = &desktop;
-    addCommand(*menu, QStringLiteral("Open"), [d, path] { d->open(path); });
+    addCommand(prompter, *menu, QStringLiteral("Open"), [d, path] { d->open(path); });
 
     QMenu* with = menu->addMenu(QStringLiteral("Open With"));
     for (const DesktopApp& app : desktop.applicationsFor(path)) {
-        addCommand(*with, app.name, [d, path, id = app.id] { d->launch(id, path); });
+        addCommand(prompter, *with, app.name, [d, path, id = app.id] { d->launch(id, path); });
         with->actions().back()->setIcon(app.icon);
     }
     with->setEnabled(!with->isEmpty());
 
-    addCommand(*menu, QStringLiteral("Other Application..."), [d, path] { d->openWith(path); });
+    addCommand(prompter, *menu, QStringLiteral("Other Application..."), [d, path] { d->openWith(path); });
     menu->addSeparator();
-    addCommand(*menu, QStringLiteral("Show in Folder"), [d, path] { d->showInFolder(path); });
-    addCommand(*menu, QStringLiteral("Copy Path"), [d, path] { d->copyPath(path); });
+    addCommand(prompter, *menu, QStringLiteral("Show in Folder"), [d, path] { d->showInFolder(path); });
+    addCommand(prompter, *menu, QStringLiteral("Copy Path"), [d, path] { d->copyPath(path); });
     menu->addSeparator();
-    addCommand(*menu, QStringLiteral("Move to Trash"), [d, path] { d->moveToTrash(path); });
+    addCommand(prompter, *menu, QStringLiteral("Move to Trash"), [d, path] { d->moveToTrash(path); });
     menu->addSeparator();
-    addCommand(*menu, QStringLiteral("Properties"),
+    addCommand(prompter, *menu, QStringLiteral("Properties"),
                [d, path, owner = QPointer<QWidget>(owner)] { d->showProperties(path, owner); });
     return menu;
 }
 
-bool ShowDesktopFileMenu(const std::string& path, DesktopActions& desktop, const QPoint& where, QWidget* owner)
+bool ShowDesktopFileMenu(const std::string& path, DesktopActions& desktop, Prompter& prompter, const QPoint& where,
+                         QWidget* owner)
 {
-    std::unique_ptr<QMenu> menu = MakeDesktopFileMenu(path, desktop, owner);
+    std::unique_ptr<QMenu> menu = MakeDesktopFileMenu(path, desktop, prompter, owner);
     return menu && menu->exec(where) != nullptr;
 }

@@ -10,7 +10,7 @@ void HelpPages::showHelp(int context)
     const std::string page = appPath_ + "help/" + std::to_string(context) + ".html";
     std::error_code ec;
     if (std::filesystem::is_regular_file(page, ec)) {
-        RunShellExecute(page);
+        RunShellExecute(prompter_, page);
     } else if (!toldNoHelp_) {
         toldNoHelp_ = true;
         prompter_.message("No help is installed.", "CorvaneDisk", MsgIcon::Information);

@@ -57,13 +57,18 @@ QMimeType FileMimeType(const std::string& path)
     return types.mimeTypeForFileNameAndData(DisplayName(path), &file);
 }
 
-void ShowProperties(DesktopActions& desktop, QWidget* owner, const std::string& file)
+void ShowProperties(Prompter& prompter, DesktopActions& desktop, QWidget* owner, const std::string& file)
 {
     try {
         desktop.showProperties(file, owner);
     } catch (const std::exception& e) {
-        ShowErrorBox(e, "modFile", "ShowProperties");
+        ShowErrorBox(prompter, e, "modFile", "ShowProperties");
     }
+}
+
+void ShowProperties(DesktopActions& desktop, QWidget* owner, const std::string& file)
+{
+    ShowProperties(ActivePrompter(), desktop, owner, file);
 }
 
 std::int32_t GetFolderValue(std::int16_t index)

@@ -91,7 +91,7 @@ void SystemDesktopActions::showInFolder(const std::string& path)
         try {
             openFolderOf(path);
         } catch (const std::exception& e) {
-            ShowErrorBox(e, "modMenuDefs", "ShowShellContextMenu");
+            ShowErrorBox(prompter_, e, "modMenuDefs", "ShowShellContextMenu");
         }
     });
 }

@@ -45,7 +45,10 @@ void AdviseHugePages(const void* p, std::size_t n)
 
 } // namespace
 
-QuexelLoader::QuexelLoader(std::string folder) : folder_(folder.empty() ? ProgramFolder() : std::move(folder)) {}
+QuexelLoader::QuexelLoader(Prompter& prompter, std::string folder)
+    : prompter_(prompter), folder_(folder.empty() ? ProgramFolder() : std::move(folder))
+{
+}
 
 QuexelLoader::~QuexelLoader()
 {
@@ -97,7 +100,7 @@ std::string QuexelLoader::dump(std::string_view bytes)
             return {};
         return text;
     } catch (const std::exception& e) {
-        ShowErrorBox(e, "modQuexel", "FileToQuexel");
+        ShowErrorBox(prompter_, e, "modQuexel", "FileToQuexel");
         return {};
     }
 }

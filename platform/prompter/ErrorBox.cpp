@@ -104,33 +104,40 @@ std::string ErrorBoxText(int number, std::string_view description, std::string_v
     return text;
 }
 
-void ShowErrorBox(int number, std::string_view description, std::string_view module, std::string_view procedure,
-                  std::uint_least32_t line)
+void ShowErrorBox(Prompter& prompter, int number, std::string_view description, std::string_view module,
+                  std::string_view procedure, std::uint_least32_t line)
 {
-    ActivePrompter().message(ErrorBoxText(number, description, module, procedure, line), "Error", MsgIcon::Critical);
+    prompter.message(ErrorBoxText(number, description, module, procedure, line), "Error", MsgIcon::Critical);
 }
 
-void ShowErrorBox(const AppError& e, std::string_view module, std::string_view procedure)
+void ShowErrorBox(Prompter& prompter, const AppError& e, std::string_view module, std::string_view procedure)
 {
-    ShowErrorBox(e.number(), e.what(), module, procedure, e.line());
+    ShowErrorBox(prompter, e.number(), e.what(), module, procedure, e.line());
+}
+
+void ShowErrorBox(Prompter& prompter, const std::exception& e, std::string_view module, std::string_view procedure,
+                  std::source_location where)
+{
+    if (auto* app = dynamic_cast<const AppError*>(&e)) {
+        ShowErrorBox(prompter, *app, module, procedure);
+        return;
+    }
+    int number = dynamic_cast<const std::bad_alloc*>(&e) ? ErrOutOfMemory : ErrPathFileAccess;
+    ShowErrorBox(prompter, number, e.what(), module, procedure, where.line());
 }
 
 void ShowErrorBox(const std::exception& e, std::string_view module, std::string_view procedure,
                   std::source_location where)
 {
-    if (auto* app = dynamic_cast<const AppError*>(&e)) {
-        ShowErrorBox(*app, module, procedure);
-        return;
-    }
-    int number = dynamic_cast<const std::bad_alloc*>(&e) ? ErrOutOfMemory : ErrPathFileAccess;
-    ShowErrorBox(number, e.what(), module, procedure, where.line());
+    ShowErrorBox(ActivePrompter(), e, module, procedure, where);
 }
 
-void ShowErrorsOf(std::string_view module, std::string_view procedure, const std::function<void()>& step)
+void ShowErrorsOf(Prompter& prompter, std::string_view module, std::string_view procedure,
+                  const std::function<void()>& step)
 {
     try {
         step();
     } catch (const std::exception& e) {
-        ShowErrorBox(e, module, procedure);
+        ShowErrorBox(prompter, e, module, procedure);
     }
 }

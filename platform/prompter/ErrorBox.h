@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+class Prompter;
+
 // Classic run-time error numbers, so that reports read as users know them.
 enum ErrNumber : int {
     ErrInvalidArgument = 5,
@@ -55,13 +57,21 @@ private:
 std::string ErrorBoxText(int number, std::string_view description, std::string_view module, std::string_view procedure,
                          std::uint_least32_t line);
 
-void ShowErrorBox(int number, std::string_view description, std::string_view module, std::string_view procedure,
-                  std::uint_least32_t line);
-void ShowErrorBox(const AppError& e, std::string_view module, std::string_view procedure);
+// The box is shown on prompter: a window's own, the batch mode's the active one.
+void ShowErrorBox(Prompter& prompter, int number, std::string_view description, std::string_view module,
+                  std::string_view procedure, std::uint_least32_t line);
+void ShowErrorBox(Prompter& prompter, const AppError& e, std::string_view module, std::string_view procedure);
 // For errors that did not come as an AppError (std::bad_alloc, a library's exception).
+void ShowErrorBox(Prompter& prompter, const std::exception& e, std::string_view module, std::string_view procedure,
+                  std::source_location where = std::source_location::current());
+
+// On the active prompter: left for the catalog browser and the results
+// window until they pass their own.
 void ShowErrorBox(const std::exception& e, std::string_view module, std::string_view procedure,
                   std::source_location where = std::source_location::current());
 
-// Runs step; an error it raises is shown in the common error box under module
-// and procedure instead of reaching the caller (an event handler's end).
-void ShowErrorsOf(std::string_view module, std::string_view procedure, const std::function<void()>& step);
+// Runs step; an error it raises is shown on prompter in the common error box
+// under module and procedure instead of reaching the caller (an event
+// handler's end).
+void ShowErrorsOf(Prompter& prompter, std::string_view module, std::string_view procedure,
+                  const std::function<void()>& step);

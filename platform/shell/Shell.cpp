@@ -23,11 +23,11 @@ ScopedShell::~ScopedShell()
     g_active = previous_;
 }
 
-void RunShellExecute(const std::string& target)
+void RunShellExecute(Prompter& prompter, const std::string& target)
 {
     try {
         ActiveShell().open(target);
     } catch (const std::exception& e) {
-        ShowErrorBox(e, "modShell32", "RunShellExecute");
+        ShowErrorBox(prompter, e, "modShell32", "RunShellExecute");
     }
 }

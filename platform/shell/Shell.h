@@ -5,6 +5,8 @@
 
 #include <string>
 
+class Prompter;
+
 class Shell {
 public:
     virtual ~Shell() = default;
@@ -30,5 +32,5 @@ private:
 
 // Opens target (a path, or a "file://" or web address) with its program.
 // What the opened program does is not watched; a shell that cannot start at
-// all is reported in the common error box.
-void RunShellExecute(const std::string& target);
+// all is reported in the common error box on prompter.
+void RunShellExecute(Prompter& prompter, const std::string& target);

@@ -129,15 +129,15 @@ bool WriteDefaultSkinPackage(const std::string& path, std::string& error)
     return true;
 }
 
-bool GenerateDefaultSkin()
+bool GenerateDefaultSkin(Prompter& prompter, const AppFolders& folders)
 {
-    const std::string path = Folders().SkinPath + DefaultSkinName;
+    const std::string path = folders.SkinPath + DefaultSkinName;
     std::string error;
     const bool written = WriteDefaultSkinPackage(path, error);
-    EmptyTmpFolder();
+    EmptyTmpFolder(folders.TmpPath);
     if (!written)
-        ActivePrompter().message("The default skin could not be written to " + path + ": " + error +
-                                     ".\r\nThe skin that was there is kept.",
-                                 "", MsgIcon::Exclamation);
+        prompter.message("The default skin could not be written to " + path + ": " + error +
+                             ".\r\nThe skin that was there is kept.",
+                         "", MsgIcon::Exclamation);
     return written;
 }

@@ -5,6 +5,9 @@
 
 #include <string>
 
+class Prompter;
+struct AppFolders;
+
 inline constexpr const char* DefaultSkinName = "CorvaneDisk.zip";
 
 // The archive's bytes. Throws std::runtime_error when it cannot be made.
@@ -15,6 +18,6 @@ std::string BuildDefaultSkinPackage();
 bool WriteDefaultSkinPackage(const std::string& path, std::string& error);
 
 // The options dialog's command: writes the package into the skin folder and
-// empties the work folder. On failure the user is told, and the package that
-// was there is kept.
-bool GenerateDefaultSkin();
+// empties the work folder. On failure the user is told through prompter, and
+// the package that was there is kept.
+bool GenerateDefaultSkin(Prompter& prompter, const AppFolders& folders);

@@ -78,7 +78,7 @@ TEST_F(docs, SkinAndLanguageTablesMatchTheProgram)
                               {"skin-templates", SkinTemplatesTable(world.skin)},
                               {"skin-controls", SkinControlsTable(world.windows)}});
     LangText english;
-    LoadBuiltInEnglish(english);
+    LoadBuiltInEnglish(world.fakes.prompter, english);
     expectTables("languages.md",
                  {{"text-numbers", TextNumbersTable(english)}, {"label-sections", LabelSectionsTable()}});
 }

@@ -66,8 +66,7 @@ struct GatedJob {
 TEST(JobRunner, EveryJobEndsInOneOutcomeForALivingOwnerAndTheWaitWindowGoesFirst)
 {
     RecordingPrompter recorder;
-    ScopedPrompter scope(recorder);
-    JobRunner runner;
+    JobRunner runner(recorder);
     QObject owner;
     int ended = 0; // told after the outcome, once the owner's job no longer runs
     QObject::connect(&runner, &JobRunner::ended, [&](const QObject* o) { ended += o == &owner && !runner.runsFor(o); });
@@ -104,8 +103,7 @@ TEST(JobRunner, EveryJobEndsInOneOutcomeForALivingOwnerAndTheWaitWindowGoesFirst
 TEST(JobRunner, AnOwnerGoneWhileItsJobRunsHearsNothingAndTheRunnerIsFreeAgain)
 {
     RecordingPrompter recorder;
-    ScopedPrompter scope(recorder);
-    JobRunner runner;
+    JobRunner runner(recorder);
     int ended = 0;
     QObject::connect(&runner, &JobRunner::ended, [&] { ++ended; });
     for (bool throws : {false, true}) {
@@ -130,7 +128,8 @@ TEST(JobRunner, AnOwnerGoneWhileItsJobRunsHearsNothingAndTheRunnerIsFreeAgain)
 
 TEST(JobRunner, WorkRunsOnAWorkerAndItsResultComesBackOnTheUiThread)
 {
-    JobRunner runner;
+    RecordingPrompter recorder;
+    JobRunner runner(recorder);
     std::vector<qint64> counts;
     QObject::connect(&runner, &JobRunner::progress, [&](qint64 n) { counts.push_back(n); });
     const auto ui = std::this_thread::get_id();
@@ -167,7 +166,8 @@ TEST(JobRunner, WorkRunsOnAWorkerAndItsResultComesBackOnTheUiThread)
 
 TEST(JobRunner, StopEndsTheJobEarlyAndItsCompletionStillComes)
 {
-    JobRunner runner;
+    RecordingPrompter recorder;
+    JobRunner runner(recorder);
     bool done = false;
     ASSERT_TRUE(runner.start(
         JobOptions{.owner = &runner},
@@ -190,8 +190,7 @@ TEST(JobRunner, AJobThatThrowsFailsOnceWithItsErrorShownAndTheRunnerGoesOn)
 {
     RecordingPrompter recorder;
     UiThreadPrompter carrier(recorder);
-    ScopedPrompter scope(carrier);
-    JobRunner runner;
+    JobRunner runner(carrier);
     struct NotAnException {};
     const std::function<void()> throws[] = {[] { throw std::bad_alloc(); }, [] { throw NotAnException{}; }};
     for (const auto& raise : throws) {
@@ -245,22 +244,21 @@ TEST(JobRunner, AScanOnAWorkerAsksEveryQuestionOnTheUiThreadOnceInOrder)
     RecordingPrompter recorder;
     recorder.answers = {true};
     UiThreadPrompter carrier(recorder);
-    ScopedPrompter scope(carrier);
 
     ScanOptions opts;
     opts.RootDir = d.file("disk");
     opts.FilePatterns = "*.*";
     opts.RecursiveDir = opts.SearchZipContent = opts.EnableComment = true;
-    JobRunner runner;
+    JobRunner runner(carrier);
     std::optional<ScanSession> scanned;
     bool answer = false;
     ASSERT_TRUE(runner.start(
         JobOptions{.owner = &runner},
         [&](JobControl& job) {
             ScanSession session(job.stopFlag());
-            session.problems.onProblem = [](const Problem& p) { ShowProblem(ActivePrompter(), p); };
+            session.problems = ProblemsShownBy(carrier);
             CreateCatalog(opts, session);
-            answer = ActivePrompter().askYesNo("Save it?", "CorvaneDisk", MsgIcon::Question);
+            answer = carrier.askYesNo("Save it?", "CorvaneDisk", MsgIcon::Question);
             return session;
         },
         [&](ScanSession session) { scanned.emplace(std::move(session)); }));

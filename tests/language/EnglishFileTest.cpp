@@ -20,7 +20,7 @@ TEST(EnglishFile, NamesEveryNumberTheProgramReadsAndNothingElse)
 
     RecordingPrompter prompter;
     LangText texts;
-    LoadLanguage(texts, "CorD_eng.lng");
+    LoadLanguage(prompter, texts, Folders().LangPath, "CorD_eng.lng");
     EXPECT_TRUE(prompter.boxes.empty());
     std::set<std::string> named;
     for (TextId id : AllTextIds) {
@@ -37,8 +37,8 @@ TEST(EnglishFile, TheProgramsOwnTextsAreThoseOfTheShippedFile)
     SetAppFolders(CORVANE_BINARY_DIR);
     RecordingPrompter prompter;
     LangText fromFile, builtIn;
-    ASSERT_EQ(LoadLanguage(fromFile, "CorD_eng.lng"), LanguageLoad::Loaded);
-    LoadBuiltInEnglish(builtIn);
+    ASSERT_EQ(LoadLanguage(prompter, fromFile, Folders().LangPath, "CorD_eng.lng"), LanguageLoad::Loaded);
+    LoadBuiltInEnglish(prompter, builtIn);
     for (int n = 0; n < LangText::Count; ++n)
         EXPECT_EQ(builtIn[TextId(n)], fromFile[TextId(n)]) << n;
     EXPECT_TRUE(prompter.boxes.empty());

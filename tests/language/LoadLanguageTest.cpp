@@ -43,7 +43,7 @@ TEST_F(LoadLanguageTest, ProfileRulesAsTheLoaderSeesThem)
                                   "[Other]\r\n"
                                   "[text]\r\n"
                                   "11=from a repeated section\r\n");
-    LoadLanguage(texts, "CorD_tst.lng");
+    LoadLanguage(prompter, texts, Folders().LangPath, "CorD_tst.lng");
     EXPECT_TRUE(prompter.boxes.empty());
     EXPECT_EQ(text(TextId::Recursive), "Recurse");
     EXPECT_EQ(text(TextId::ScanDoneIn), " in");
@@ -61,7 +61,7 @@ TEST_F(LoadLanguageTest, BadKeysAreSkippedAndNamedInOneMessage)
                                   "abc=x\n121=x\n-1=x\n0x10=x\n7.4=x\n+5=x\n&H5=x\n"
                                   "13=after\n"
                                   "0120=leading zeros\n");
-    LoadLanguage(texts, "CorD_bad.lng");
+    LoadLanguage(prompter, texts, Folders().LangPath, "CorD_bad.lng");
     EXPECT_EQ(text(TextId::Start), "before");
     EXPECT_EQ(text(TextId::Stop), "after");
     EXPECT_EQ(texts[static_cast<TextId>(120)], "leading zeros");
@@ -82,20 +82,20 @@ TEST_F(LoadLanguageTest, ALoadKeepsWhatTheFileLacksAndAMissingFileChangesNothing
     writeLanguage("CorD_empty.lng", "[Text]\n");
     home.write("language/CorD_dir.lng/inner", "");
 
-    LoadLanguage(texts, "CorD_one.lng");
-    LoadLanguage(texts, "CorD_two.lng"); // the name in another case
+    LoadLanguage(prompter, texts, Folders().LangPath, "CorD_one.lng");
+    LoadLanguage(prompter, texts, Folders().LangPath, "CorD_two.lng"); // the name in another case
     EXPECT_EQ(text(TextId::MaxHitReached), "Limit one");
     EXPECT_EQ(text(TextId::SortResults), "Sort two");
 
     for (const char* name :
          {"CorD_none.lng", "CorD_notext.lng", "CorD_empty.lng", "CorD_dir.lng", "../language/CorD_one.lng", ""})
-        LoadLanguage(texts, name);
+        LoadLanguage(prompter, texts, Folders().LangPath, name);
     EXPECT_EQ(text(TextId::MaxHitReached), "Limit one");
     EXPECT_EQ(text(TextId::SortResults), "Sort two");
     EXPECT_TRUE(prompter.boxes.empty());
 
     SetAppFolders(home.file("nowhere")); // no language folder at all
-    LoadLanguage(texts, "CorD_one.lng");
+    LoadLanguage(prompter, texts, Folders().LangPath, "CorD_one.lng");
     EXPECT_TRUE(prompter.boxes.empty());
 }
 
@@ -104,8 +104,8 @@ TEST_F(LoadLanguageTest, AtStartUpTheNumbersALanguageFileLacksReadInEnglish)
     // The fixture ends at 100, as every file made before 101 and 102 existed.
     writeLanguage("CorD_deu.lng", ReadFileBytes(CORVANE_FIXTURES "/language/CorD_deu.lng"));
     LangText english;
-    LoadBuiltInEnglish(english);
-    LoadStartupLanguage(texts, "CorD_deu.lng");
+    LoadBuiltInEnglish(prompter, english);
+    LoadStartupLanguage(prompter, texts, Folders().LangPath, "CorD_deu.lng");
     EXPECT_TRUE(prompter.boxes.empty());
     EXPECT_EQ(text(TextId::Recursive), "Unterordner einbeziehen");
     EXPECT_EQ(text(TextId::MoveSameFolder), english[TextId::MoveSameFolder]);
@@ -116,7 +116,7 @@ TEST_F(LoadLanguageTest, AtStartUpTheNumbersALanguageFileLacksReadInEnglish)
     // A text the file gives as empty stays empty; the English fills only what is missing.
     writeLanguage("CorD_tst.lng", "[Text]\n9=Eins\n13=\n");
     LangText other;
-    LoadStartupLanguage(other, "CorD_tst.lng");
+    LoadStartupLanguage(prompter, other, Folders().LangPath, "CorD_tst.lng");
     EXPECT_EQ(other[TextId::Recursive], "Eins");
     EXPECT_EQ(other[TextId::Stop], "");
     EXPECT_EQ(other[TextId::Start], english[TextId::Start]);
@@ -141,7 +141,7 @@ TEST_F(LoadLanguageTest, TenMegabytesOfJunkLoadTheRealKeysAndSayOneShortMessage)
     writeLanguage("CorD_junk.lng", junk);
 
     auto start = std::chrono::steady_clock::now();
-    LoadLanguage(texts, "CorD_junk.lng");
+    LoadLanguage(prompter, texts, Folders().LangPath, "CorD_junk.lng");
     // Generous: a reader that grows worse than linearly takes hours here.
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
     EXPECT_EQ(text(TextId::ScanRunning), "Before");
@@ -154,7 +154,7 @@ TEST_F(LoadLanguageTest, TenMegabytesOfJunkLoadTheRealKeysAndSayOneShortMessage)
 TEST_F(LoadLanguageTest, AHugeTextIsCutWhereTheReadersBufferEnds)
 {
     writeLanguage("CorD_big.lng", "[Text]\r\n9=" + std::string(15u << 20, 'w') + "\r\n10=Next\r\n");
-    LoadLanguage(texts, "CorD_big.lng");
+    LoadLanguage(prompter, texts, Folders().LangPath, "CorD_big.lng");
     EXPECT_EQ(text(TextId::Recursive), std::string(2047, 'w'));
     EXPECT_EQ(text(TextId::SearchZipContent), "Next");
     EXPECT_TRUE(prompter.boxes.empty());

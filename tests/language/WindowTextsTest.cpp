@@ -72,7 +72,7 @@ protected:
     void SetUp() override
     {
         SetAppFolders(CORVANE_BINARY_DIR);
-        LoadLanguage(texts, "CorD_eng.lng");
+        LoadLanguage(prompter, texts, Folders().LangPath, "CorD_eng.lng");
         label = {.Name = "DejaVu Sans", .Bold = true, .Italic = false, .Color = 0x0000FF, .Size = 9};
         title = {.Name = "DejaVu Serif", .Bold = false, .Italic = true, .Color = 0xFF0000, .Size = 14};
         windows.define("frmCorvaneDisk", MakeMainWindow);
@@ -240,7 +240,7 @@ TEST_F(WindowTextsTest, ALanguageChangeRelabelsTheLoadedWindowsOnly)
     TempDir home;
     home.write("language/CorD_tst.lng", "[Text]\n15=Fine\n70=Order\n71=Leave\n");
     SetAppFolders(home.path());
-    LoadLanguage(texts, "CorD_tst.lng");
+    LoadLanguage(prompter, texts, Folders().LangPath, "CorD_tst.lng");
     labels.relabelLoadedWindows();
     EXPECT_EQ(edit.calls, 2);
     EXPECT_EQ(Caption(edit, "lblOk"), "Fine");

@@ -169,6 +169,28 @@ TEST_F(MainWindowTest, WithoutAnyLanguageFileTheProgramsOwnEnglishIsUsedAndSaidO
               "The language file \"CorD_eng.lng\" is missing. The program's own English texts are used instead.");
 }
 
+TEST_F(MainWindowTest, TheWindowsSpeakThroughThePrompterTheyAreHandedNotTheActiveOne)
+{
+    RecordingPrompter bystander; // the active prompter from here on
+    StoreLanguage("CorD_deu.lng");
+    auto& main = start();
+    main.loadSkin("gone.zip", false);
+    bool ended = false;
+    world.jobs.start(
+        JobOptions{.owner = &main}, [](JobControl&) { throw std::runtime_error("the disk went away"); },
+        [&ended] { ended = true; });
+    ASSERT_TRUE(TestWorld::waitFor([&] { return !world.jobs.isBusy(); }));
+
+    EXPECT_TRUE(bystander.boxes.empty()) << bystander.boxes[0].text;
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 3u);
+    EXPECT_NE(world.fakes.prompter.boxes[0].text.find("\"CorD_deu.lng\" is missing"), std::string::npos);
+    EXPECT_NE(world.fakes.prompter.boxes[1].text.find("The skin \"gone.zip\" cannot be used"), std::string::npos);
+    EXPECT_NE(world.fakes.prompter.boxes[2].text.find("the disk went away\r\nin CorvaneDisk.JobRunner.start."),
+              std::string::npos)
+        << world.fakes.prompter.boxes[2].text;
+    EXPECT_FALSE(ended);
+}
+
 TEST_F(MainWindowTest, TheTrayMenuStartsInTheLanguageWithTheOtherMenus)
 {
     world.settings.ShowSysTray = true;

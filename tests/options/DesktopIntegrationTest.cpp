@@ -289,7 +289,7 @@ TEST_F(DesktopIntegrationTest, PlacesComeFromTheXdgSettings)
 
     // A desktop folder that does not exist is reported, not made.
     RecordingPrompter prompter;
-    EXPECT_FALSE(AddDesktopLauncher("/opt/CorvaneDisk"));
+    EXPECT_FALSE(AddDesktopLauncher(prompter, "/opt/CorvaneDisk"));
     ASSERT_EQ(prompter.boxes.size(), 1u);
     EXPECT_EQ(prompter.boxes[0].icon, MsgIcon::Critical);
     EXPECT_NE(prompter.boxes[0].text.find("Schreibtisch"), std::string::npos);
@@ -299,7 +299,7 @@ TEST_F(DesktopIntegrationTest, PlacesComeFromTheXdgSettings)
     dir.write("config/user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/\"\n");
     EXPECT_EQ(UserDesktopPlaces().desktop, "");
 
-    EXPECT_TRUE(RebuildFolderVerb("/opt/CorvaneDisk"));
+    EXPECT_TRUE(RebuildFolderVerb(prompter, "/opt/CorvaneDisk"));
     EXPECT_TRUE(fs::exists(dir.file("data/nemo/actions/corvanedisk-catalog.nemo_action")));
 
     for (auto it = saved.rbegin(); it != saved.rend(); ++it)

@@ -84,7 +84,7 @@ TEST(ErrorBox, ShowsCriticalBoxTitledErrorWithTheThrowLine)
         RaiseFromErrno(EACCES, "/x/y");
     } catch (const AppError& e) {
         EXPECT_EQ(e.number(), ErrPermissionDenied);
-        ShowErrorBox(e, "modFindFile", "SaveFile");
+        ShowErrorBox(rec, e, "modFindFile", "SaveFile");
     }
     ASSERT_EQ(rec.boxes.size(), 1u);
     EXPECT_EQ(rec.boxes[0].title, "Error");

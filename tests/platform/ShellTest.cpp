@@ -45,7 +45,7 @@ TEST(Shell, OpensThroughXdgOpenWithoutWaitingForIt)
     const ScopedEnv path("PATH", dir.file("bin") + ":" + (old ? old : ""));
     RecordingPrompter prompter;
     const std::string target = "file:///tmp/a b/Lib_x'$(y)#1.html";
-    RunShellExecute(target);
+    RunShellExecute(prompter, target);
     dir.write("go", "");
     ASSERT_TRUE(waitForFile(dir.file("out")));
     EXPECT_EQ(dir.read("out"), target);
@@ -58,7 +58,7 @@ TEST(Shell, MissingOpenerIsReported)
     std::filesystem::create_directory(dir.file("empty"));
     const ScopedEnv path("PATH", dir.file("empty"));
     RecordingPrompter prompter;
-    RunShellExecute("/tmp/x.txt");
+    RunShellExecute(prompter, "/tmp/x.txt");
     ASSERT_EQ(prompter.boxes.size(), 1u);
     EXPECT_NE(prompter.boxes[0].text.find("xdg-open is not installed"), std::string::npos);
     EXPECT_NE(prompter.boxes[0].text.find("modShell32.RunShellExecute"), std::string::npos);

@@ -87,7 +87,7 @@ protected:
         return text;
     }
     RecordingPrompter rec;
-    QuexelLoader loader; // the program's own folder, where the library is built
+    QuexelLoader loader{rec}; // the program's own folder, where the library is built
 };
 
 } // namespace
@@ -203,7 +203,7 @@ TEST(QuexelLoader, ReportsAMissingBrokenOrEntrylessLibraryInsteadOfDumping)
     };
     for (const Case& c : cases) {
         RecordingPrompter rec;
-        QuexelLoader loader(c.folder);
+        QuexelLoader loader(rec, c.folder);
         EXPECT_EQ(loader.dump("some bytes"), "");
         EXPECT_EQ(loader.dump(""), ""); // reported again: the library may have come since
         ASSERT_EQ(rec.boxes.size(), 2u) << c.folder;
@@ -221,7 +221,7 @@ TEST(QuexelLoader, RefusesInputBeyondTheThirtyTwoBitCount)
     void* p = mmap(nullptr, size, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
     ASSERT_NE(p, MAP_FAILED);
     RecordingPrompter rec;
-    QuexelLoader loader;
+    QuexelLoader loader(rec);
     EXPECT_EQ(loader.dump(std::string_view(static_cast<const char*>(p), size)), "");
     munmap(p, size);
     ASSERT_EQ(rec.boxes.size(), 1u);

@@ -60,7 +60,7 @@ struct SearchResultsWindowTest : ::testing::Test {
 
     SearchResultsWindowTest()
     {
-        LoadLanguage(world.texts, "CorD_eng.lng");
+        LoadLanguage(world.fakes.prompter, world.texts, world.app.folders.LangPath, "CorD_eng.lng");
         DefineWindows(world.app);
         disk = world.home.file("disk");
         world.home.write("disk/a.txt", std::string(5 * 1024 + 10, 'a'));

@@ -120,7 +120,7 @@ TEST_F(DefaultPackageTest, HoldsItsMembersInOrderUnderBareNamesDeflatedAtTheStro
 {
     home.write("tmp/leftover.bmp", "x");
     home.write("tmp/sub/kept.txt", "x");
-    ASSERT_TRUE(GenerateDefaultSkin());
+    ASSERT_TRUE(GenerateDefaultSkin(prompter, Folders()));
     EXPECT_TRUE(prompter.boxes.empty());
     EXPECT_FALSE(fs::exists(home.file("tmp/leftover.bmp")));
     EXPECT_TRUE(fs::exists(home.file("tmp/sub/kept.txt")));
@@ -164,7 +164,7 @@ TEST_F(DefaultPackageTest, EveryBuildGivesTheSameBytes)
 TEST_F(DefaultPackageTest, AFailedWriteSaysSoAndLeavesWhatWasThere)
 {
     home.write("skin", "a file where the folder should be");
-    EXPECT_FALSE(GenerateDefaultSkin());
+    EXPECT_FALSE(GenerateDefaultSkin(prompter, Folders()));
     ASSERT_EQ(prompter.boxes.size(), 1u);
     EXPECT_NE(prompter.boxes[0].text.find("could not be written"), std::string::npos);
     EXPECT_EQ(home.read("skin"), "a file where the folder should be");
@@ -172,7 +172,7 @@ TEST_F(DefaultPackageTest, AFailedWriteSaysSoAndLeavesWhatWasThere)
     fs::remove(home.file("skin"));
     home.write("skin/CorvaneDisk.zip/inside", "a folder in the package's place");
     prompter.boxes.clear();
-    EXPECT_FALSE(GenerateDefaultSkin());
+    EXPECT_FALSE(GenerateDefaultSkin(prompter, Folders()));
     EXPECT_EQ(prompter.boxes.size(), 1u);
     EXPECT_EQ(home.read("skin/CorvaneDisk.zip/inside"), "a folder in the package's place");
     std::size_t files = 0;

@@ -25,7 +25,7 @@ bool samePixels(const QImage& image, const PixelCanvas& canvas)
 TEST_F(SkinTest, TheDefaultSkinAppliesWithoutAWordAndShowsThePaintedPictures)
 {
     std::filesystem::remove_all(Folders().SkinPath);
-    ASSERT_TRUE(GenerateDefaultSkin());
+    ASSERT_TRUE(GenerateDefaultSkin(prompter, Folders()));
     load(DefaultSkinName, true);
     EXPECT_TRUE(takeMessages().empty());
 

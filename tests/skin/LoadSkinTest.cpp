@@ -1,5 +1,6 @@
 #include "tests/skin/SkinTestSupport.h"
 
+#include "engine/start/AppFolders.h"
 #include "gui/widgets/ButtonWeb.h"
 #include "gui/widgets/CheckBoxWeb.h"
 #include "skin/art/BmpFile.h"
@@ -333,7 +334,7 @@ TEST_F(SkinTest, WindowsNotBuiltYetAreLeftOutWithoutAWord)
     writeSkin("a.zip",
               "[MainPos]\r\nBWSearch=1,1\r\n[SavePos]\r\ntxtName=1,1\r\n[Object]\r\npicFond=one\r\nimgicon=one\r\n",
               {{"one", Red}});
-    LoadSkin(skin, onlyFind, context, "a.zip", true);
+    LoadSkin(prompter, skin, onlyFind, context, Folders().SkinPath, "a.zip", true);
     EXPECT_TRUE(takeMessages().empty());
     EXPECT_EQ(TopLeft(skin.picture("picFond")), Red);
     EXPECT_EQ(onlyFind.loaded("frmFind"), nullptr); // made at its first use, skinned then

@@ -44,7 +44,8 @@ SkinTest::SkinTest()
     RegStore::SetInstancePath(home.file("registry.reg"));
     CreateNewKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\CorvaneDisk\\Option\\Pos");
     DefineSkinTestWindows(windows);
-    windows.setMadeHook([this](const std::string& name, QWidget& w) { SkinNewWindow(skin, context, name, w); });
+    windows.setMadeHook(
+        [this](const std::string& name, QWidget& w) { SkinNewWindow(prompter, skin, context, name, w); });
     windows.instance("frmCorvaneDisk"); // the main window applies the skin once it is there
 }
 
@@ -79,7 +80,7 @@ void SkinTest::setOption(const std::string& value, const std::string& data)
 
 void SkinTest::load(const std::string& skinFile, bool atStartup)
 {
-    LoadSkin(skin, windows, context, skinFile, atStartup);
+    LoadSkin(prompter, skin, windows, context, Folders().SkinPath, skinFile, atStartup);
 }
 
 QWidget& SkinTest::control(QWidget& window, const char* name)

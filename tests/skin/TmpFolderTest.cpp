@@ -35,15 +35,15 @@ TEST(TmpFolder, TheProgramsOwnWorkFolderLosesOnlyWhatTheProgramPutThere)
     fs::create_symlink(home.file("elsewhere/keep.bmp"), home.file("tmp/link.bmp"));
     fs::create_directory_symlink(home.file("elsewhere"), home.file("tmp/folder.bmp"));
 
-    EmptyTmpFolder();
+    EmptyTmpFolder(Folders().TmpPath);
     EXPECT_EQ(namesIn(home.file("tmp")), (std::vector<std::string>{std::string(WorkFolderMark), ".bmp", "folder.bmp",
                                                                    "link.bmp", "notes.txt", "sub"}));
     EXPECT_TRUE(fs::exists(home.file("tmp/sub/inner.bmp")));
     EXPECT_EQ(home.read("elsewhere/keep.bmp"), "keep");
 
-    EmptyTmpFolder(); // nothing of ours left: nothing to do, nothing said
+    EmptyTmpFolder(Folders().TmpPath); // nothing of ours left: nothing to do, nothing said
     fs::remove_all(home.file("tmp"));
-    EmptyTmpFolder();
+    EmptyTmpFolder(Folders().TmpPath);
 }
 
 TEST(TmpFolder, AFolderTheProgramDidNotMakeIsLeftAlone)
@@ -54,7 +54,7 @@ TEST(TmpFolder, AFolderTheProgramDidNotMakeIsLeftAlone)
     home.write("tmp/CorvaneDisk.ini", "the user's");
     SetAppFolders(home.path());
     ASSERT_TRUE(CreateOutputFolders());
-    EmptyTmpFolder();
+    EmptyTmpFolder(Folders().TmpPath);
     EXPECT_EQ(namesIn(home.file("tmp")), (std::vector<std::string>{"CorvaneDisk.ini", "photo.bmp"}));
 
     // A tmp/ that is a link, even to a folder the program made, is not followed.
@@ -65,13 +65,13 @@ TEST(TmpFolder, AFolderTheProgramDidNotMakeIsLeftAlone)
     TempDir linked;
     fs::create_directory_symlink(other.file("tmp"), linked.file("tmp"));
     SetAppFolders(linked.path());
-    EmptyTmpFolder();
+    EmptyTmpFolder(Folders().TmpPath);
     EXPECT_TRUE(fs::exists(other.file("tmp/fond.bmp")));
 
     // A mark that is a link proves nothing.
     fs::remove(other.file("tmp/" + std::string(WorkFolderMark)));
     fs::create_symlink(home.file("tmp/photo.bmp"), other.file("tmp/" + std::string(WorkFolderMark)));
     SetAppFolders(other.path());
-    EmptyTmpFolder();
+    EmptyTmpFolder(Folders().TmpPath);
     EXPECT_TRUE(fs::exists(other.file("tmp/fond.bmp")));
 }

@@ -40,6 +40,6 @@ public:
     WindowRegistry windows;
     WindowTexts windowTexts{windows, texts, settings.FontLabel, settings.FontTitle};
     Skin skin;
-    JobRunner jobs;
+    JobRunner jobs{fakes.prompter};
     AppContext app{fakes.services, Folders(), settings, texts, windowTexts, windows, skin, jobs};
 };

@@ -278,7 +278,7 @@ TEST_F(FileViewerTest, TextIsUtf8OrWindows1252AndShowsItsNuls)
 
 TEST_F(FileViewerTest, LargeAndStrangeFilesGiveAClearStateWithoutWaiting)
 {
-    LoadLanguage(world.texts, "CorD_eng.lng");
+    LoadLanguage(world.fakes.prompter, world.texts, world.app.folders.LangPath, "CorD_eng.lng");
     // 10 GB, mostly a hole: the text and the dump show the first 4 MiB and say so.
     const std::string huge = world.home.file("disk/huge.bin");
     file("huge.bin", "start");

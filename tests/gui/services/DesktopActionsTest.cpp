@@ -176,7 +176,7 @@ TEST(SystemDesktopActions, APathOfAnotherSystemIsNeverLookedForInTheWorkingFolde
     std::filesystem::current_path(dir.path());
     World w;
     FakeDesktopActions fake;
-    const bool menu = MakeDesktopFileMenu("C:/Docs/plan.txt", fake, nullptr) != nullptr;
+    const bool menu = MakeDesktopFileMenu("C:/Docs/plan.txt", fake, w.prompter, nullptr) != nullptr;
     const bool trashed = w.actions.moveToTrash("C:/Docs/plan.txt");
     std::filesystem::current_path(cwd);
     EXPECT_FALSE(menu);

@@ -33,7 +33,8 @@ TEST(DesktopFileMenu, OffersTheDesktopActionsForARealFile)
     const std::string file = (dir.write("photo.jpg", "jpeg"));
     FakeDesktopActions desktop;
     desktop.apps = {FakeApplications::app("viewer.desktop", "Viewer"), FakeApplications::app("gimp.desktop", "GIMP")};
-    std::unique_ptr<QMenu> menu = MakeDesktopFileMenu(file, desktop, nullptr);
+    RecordingPrompter prompter;
+    std::unique_ptr<QMenu> menu = MakeDesktopFileMenu(file, desktop, prompter, nullptr);
     ASSERT_TRUE(menu);
     EXPECT_EQ(texts(*menu), QStringList({"Open", "Open With", "Other Application...", "Show in Folder", "Copy Path",
                                          "Move to Trash", "Properties"}));
@@ -61,12 +62,13 @@ TEST(DesktopFileMenu, NoMenuForAMissingFileAndNoApplicationsMeansNoSubmenuChoice
 {
     TempDir dir;
     FakeDesktopActions desktop;
-    EXPECT_FALSE(MakeDesktopFileMenu(dir.file("gone.jpg"), desktop, nullptr));
-    EXPECT_FALSE(ShowDesktopFileMenu(dir.file("gone.jpg"), desktop, QPoint(10, 10), nullptr));
+    RecordingPrompter prompter;
+    EXPECT_FALSE(MakeDesktopFileMenu(dir.file("gone.jpg"), desktop, prompter, nullptr));
+    EXPECT_FALSE(ShowDesktopFileMenu(dir.file("gone.jpg"), desktop, prompter, QPoint(10, 10), nullptr));
     EXPECT_TRUE(desktop.calls.empty());
 
     const std::string file = (dir.write("data.unknown", "?"));
-    std::unique_ptr<QMenu> menu = MakeDesktopFileMenu(file, desktop, nullptr);
+    std::unique_ptr<QMenu> menu = MakeDesktopFileMenu(file, desktop, prompter, nullptr);
     ASSERT_TRUE(menu);
     QMenu* with = item(*menu, "Open With")->menu();
     EXPECT_FALSE(with->isEnabled());
@@ -81,7 +83,7 @@ TEST(DesktopFileMenu, AFailingCommandIsReportedNotThrown)
         void open(const std::string&) override { throw AppError(ErrFileNotFound, "xdg-open is not installed"); }
     } desktop;
     RecordingPrompter prompter;
-    std::unique_ptr<QMenu> menu = MakeDesktopFileMenu(file, desktop, nullptr);
+    std::unique_ptr<QMenu> menu = MakeDesktopFileMenu(file, desktop, prompter, nullptr);
     ASSERT_TRUE(menu);
     item(*menu, "Open")->trigger();
     ASSERT_EQ(prompter.boxes.size(), 1u);
