@@ -8,11 +8,11 @@
 #include "engine/text/StringHelpers.h"
 
 namespace {
-// The catalog's body lines as the page takes them: an HTML page is UTF-8, so
+// The catalog's body lines as a report takes them: every report is UTF-8, so
 // each line that is not (a Windows-1252 line) is converted on its way.
 class BodyLines {
 public:
-    BodyLines(CatalogLineReader& in, bool toUtf8) : in_(in), toUtf8_(toUtf8) {}
+    explicit BodyLines(CatalogLineReader& in) : in_(in) {}
     bool next(std::string_view& line)
     {
         if (held_) {
@@ -22,7 +22,7 @@ public:
         }
         if (!in_.next(line))
             return false;
-        if (toUtf8_ && DetectCatalogEncoding(line) == CatalogEncoding::Windows1252) {
+        if (DetectCatalogEncoding(line) == CatalogEncoding::Windows1252) {
             utf8_ = Windows1252ToUtf8(line);
             line = utf8_;
         }
@@ -38,7 +38,6 @@ public:
 
 private:
     CatalogLineReader& in_;
-    bool toUtf8_;
     std::string utf8_;
     std::string heldLine_;
     bool held_ = false;
@@ -102,7 +101,7 @@ void WriteCatalogReport(std::string_view catalogName, const ReportLayout& layout
 {
     CatalogLineReader reader(LibraryCatalogPath(catalogName));
     ReadHeaderLines(reader);
-    BodyLines in(reader, layout.html);
+    BodyLines in(reader);
     ReportWriter out(layout, reportPath);
     std::string date;
     std::string_view line;

@@ -1,8 +1,11 @@
 #include "engine/report/HtmlText.h"
+#include "engine/scan/CatalogScan.h"
+#include "engine/search/LibrarySearch.h"
 #include "engine/report/ReportFiles.h"
 #include "engine/report/ReportOptions.h"
 #include "engine/report/Reports.h"
 #include "platform/prompter/ErrorBox.h"
+#include "platform/text/Encoding.h"
 #include "tests/engine/TempLibrary.h"
 #include "tests/support/RecordingPrompter.h"
 #include "tests/support/RecordingShell.h"
@@ -265,14 +268,14 @@ TEST_F(Reports, EveryEntryOfAWindowsCatalogIsARow)
 {
     lib.catalog("Legacy.dat", ReadFileBytes(CORVANE_FIXTURES "/catalogs/windows1252.dat"));
     EXPECT_EQ(fileAndComment("Legacy.dat"), "File|Comment|\r\n"
-                                            "r\xE9sum\xE9.doc||\r\n"
-                                            "plage.jpg|Vacances \xE0 la mer\x01"
-                                            "deuxi\xE8me ligne|\r\n"
-                                            "archive.zip|Photos d'\xE9t\xE9|\r\n"
+                                            "r\xC3\xA9sum\xC3\xA9.doc||\r\n"
+                                            "plage.jpg|Vacances \xC3\xA0 la mer\x01"
+                                            "deuxi\xC3\xA8me ligne|\r\n"
+                                            "archive.zip|Photos d'\xC3\xA9t\xC3\xA9|\r\n"
                                             "img\\dune.jpg|Found in zipfile :archive.zip|\r\n"
                                             "img\\|Found in zipfile :archive.zip|\r\n"
-                                            "notes.txt|prix > 5 \x80|\r\n"
-                                            "R\xE9sum\xE9.doc||\r\n"
+                                            "notes.txt|prix > 5 \xE2\x82\xAC|\r\n"
+                                            "R\xC3\xA9sum\xC3\xA9.doc||\r\n"
                                             "\r\n");
 
     setFlags(1, 1, 1, 1, 1, 1);
@@ -327,7 +330,7 @@ TEST_F(Reports, SearchReportRowsOnePieceALineAndEscaped)
     EXPECT_EQ(target, lib.file("reports/rep_find.txt"));
 }
 
-TEST_F(Reports, HtmlPagesAreUtf8TextReportsKeepTheBytes)
+TEST_F(Reports, HtmlPagesAndTextReportsAreUtf8)
 {
     lib.catalog("Caf\xC3\xA9.dat", std::string(kTestHeader) + "\\data\\caf\xE9.txt>1 Kb/01/01/2001\r\n");
     CmdLineOptions o = batch(true, "fi");
@@ -337,7 +340,7 @@ TEST_F(Reports, HtmlPagesAreUtf8TextReportsKeepTheBytes)
     EXPECT_NE(html.find("&nbsp;caf\xC3\xA9.txt&nbsp;"), std::string::npos);
     EXPECT_NE(html.find("&nbsp;Caf\xC3\xA9.dat&nbsp;"), std::string::npos);
     o.StyleHTML = false;
-    EXPECT_EQ(batchReport(o), "File,DiskID,\r\ncaf\xE9.txt,Caf\xC3\xA9.dat,\r\n\r\n");
+    EXPECT_EQ(batchReport(o), "File,DiskID,\r\ncaf\xC3\xA9.txt,Caf\xC3\xA9.dat,\r\n\r\n");
 }
 
 TEST_F(Reports, ReportNamesAndTargets)
@@ -450,4 +453,53 @@ TEST_F(Reports, EachLineOfAMixedCatalogReadsInItsOwnEncoding)
     const std::string page = lib.report("Lib_Mixed.html");
     EXPECT_NE(page.find("caf\xC3\xA9.txt"), std::string::npos);
     EXPECT_NE(page.find("na\xC3\xAFve.txt"), std::string::npos);
+}
+
+// A Linux disk holding a Latin-1 name beside UTF-8 ones, catalogued by a real
+// scan: every text report is UTF-8 throughout, each name read as its own
+// catalog line reads, so an editor shows them all.
+TEST_F(Reports, TextReportsOfAMixedDiskAreUtf8Throughout)
+{
+    TempDir disk;
+    disk.write("r\xE9sum\xE9.txt", "latin");
+    disk.write("caf\xC3\xA9.txt", "utf8");
+    disk.write("plain.txt", "ascii");
+    ScanOptions scan;
+    scan.RootDir = disk.path();
+    scan.FilePatterns = "*.*";
+    ScanSession session;
+    CreateCatalog(scan, session);
+    ASSERT_TRUE(SaveFile(session.lines, lib.file("dat/Mixed.dat"), session.problems));
+    ASSERT_NE(lib.catalogText("Mixed.dat").find("r\xE9sum\xE9.txt>"), std::string::npos); // stored as named
+
+    const auto holdsEveryName = [](const std::string& report) {
+        EXPECT_TRUE(IsValidUtf8(report)) << report;
+        EXPECT_NE(report.find("r\xC3\xA9sum\xC3\xA9.txt;"), std::string::npos) << report;
+        EXPECT_NE(report.find("caf\xC3\xA9.txt;"), std::string::npos) << report;
+        EXPECT_NE(report.find("plain.txt;"), std::string::npos) << report;
+    };
+    CmdLineOptions request = batch(false, "fr");
+    request.Name = "Mixed.dat";
+    request.ColumnSeparator = ";";
+    holdsEveryName(batchReport(request));
+
+    settings.StyleHTML = false;
+    setFlags(1, 1, 0, 0, 1, 0);
+    ASSERT_TRUE(WriteLibReport(settings, "Mixed.dat", kCaptions));
+    holdsEveryName(lib.report("Lib_Mixed.txt"));
+
+    FindRequest find;
+    find.LibraryFolder = lib.file("dat/");
+    find.Catalog = "Mixed.dat";
+    find.Expression = "txt";
+    FindSession search;
+    std::vector<FindReportRow> rows;
+    RunFind(find, search, [&](std::vector<FindHit>&& hits) {
+        for (FindHit& hit : hits)
+            rows.push_back(std::move(hit.Row));
+    });
+    ASSERT_EQ(rows.size(), 3u);
+    ASSERT_TRUE(WriteFindReport(settings, rows, kCaptions));
+    holdsEveryName(lib.report("rep_find.txt"));
+    EXPECT_TRUE(prompter.boxes.empty());
 }
