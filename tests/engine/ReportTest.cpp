@@ -485,7 +485,7 @@ TEST_F(Reports, TextReportsOfAMixedDiskAreUtf8Throughout)
 
     settings.StyleHTML = false;
     setFlags(1, 1, 0, 0, 1, 0);
-    ASSERT_TRUE(WriteLibReport(settings, "Mixed.dat", kCaptions));
+    ASSERT_TRUE(WriteLibReport(settings, "Mixed.dat", kCaptions, problems));
     holdsEveryName(lib.report("Lib_Mixed.txt"));
 
     FindRequest find;
@@ -499,7 +499,7 @@ TEST_F(Reports, TextReportsOfAMixedDiskAreUtf8Throughout)
             rows.push_back(std::move(hit.Row));
     });
     ASSERT_EQ(rows.size(), 3u);
-    ASSERT_TRUE(WriteFindReport(settings, rows, kCaptions));
+    ASSERT_TRUE(WriteFindReport(settings, rows, kCaptions, problems));
     holdsEveryName(lib.report("rep_find.txt"));
     EXPECT_TRUE(prompter.boxes.empty());
 }
