@@ -202,6 +202,18 @@ results_listed() {
   drawn "$1" 60 $((27 + 18 * $2)) && ! shown_named '^Wait\.\.\.$' >/dev/null
 }
 
+# Searches the catalogs for $1 from the FIND layer and waits until the
+# results window, then RESULTS and focused, lists $2 hits and the search ends.
+search_from_main() {
+  focus "$MAIN_WINDOW"
+  press_and_wait_change "$MAIN_WINDOW" ctrl+f
+  xdotool type --delay 20 "$1"
+  xdotool mousemove --window "$MAIN_WINDOW" 303 35 click 1 # Search
+  RESULTS=$(other_window) || return 1
+  wait_for 60 "the search for $1 to list $2 hits and end" results_listed "$RESULTS" "$2" || return 1
+  focus "$RESULTS"
+}
+
 # What the program asks at start-up: whether someone holds the tray's selection.
 tray_taken() {
   python3 - <<'EOF'

@@ -25,13 +25,7 @@ echo ink > "$work/disk/docs/letter.txt"
 CORVANEDISK_CONSOLE=1 "$build/CorvaneDisk" "-c:$work/disk" -o:Demo -r -a >/dev/null
 
 start_program "$build"
-focus "$MAIN_WINDOW"
-press_and_wait_change "$MAIN_WINDOW" ctrl+f
-xdotool type --delay 20 beach
-xdotool mousemove --window "$MAIN_WINDOW" 303 35 click 1 # Search
-results=$(other_window)
-wait_for 60 "the search to list its two hits and end" results_listed "$results" 2
-focus "$results"
+search_from_main beach 2 || exit 1
 xdotool key ctrl+p
 
 report=$CORVANEDISK_HOME/reports/rep_find.html

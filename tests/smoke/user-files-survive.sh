@@ -143,13 +143,8 @@ xdotool mousemove --window "$options" $((WIDTH - 49)) $((HEIGHT - 20)) click 1 #
 wait_for 60 "the options dialog to close" gone "$options" || exit 1
 
 # A found file to the trash, through the desktop's menu of its row.
-focus "$MAIN_WINDOW"
-press_and_wait_change "$MAIN_WINDOW" ctrl+f
-xdotool type --delay 20 victim
-xdotool mousemove --window "$MAIN_WINDOW" 303 35 click 1 # Search
-results=$(other_window)
-wait_for 60 "the search to list its hit" results_listed "$results" 1
-focus "$results"
+search_from_main victim 1 || exit 1
+results=$RESULTS
 xdotool mousemove --window "$results" 60 45 click 1 click 3
 new_window "${known[@]}" "$results" >/dev/null || fail "the file's menu did not open"
 xdotool key Up Up Return # Move to Trash, above Properties
