@@ -1,6 +1,6 @@
 // Writes the HTML and the text report of a generated catalog of 1,000,000
 // lines and compares the time with awk splitting the same file.
-//   ReportBench [work folder]   (default: a fresh folder under /tmp)
+//   report_bench [work folder]   (default: a fresh folder under /tmp)
 
 #include "bench/BenchCatalog.h"
 #include "bench/BenchLibrary.h"

@@ -1,7 +1,7 @@
 // Times the three catalog rewrites on a generated catalog of 1,000,000
 // lines (the comment of its last entry, the catalog's comment, a root move
 // that changes every line) against awk splitting the same file.
-//   RewriteBench [work folder]   (default: a fresh folder under /tmp)
+//   rewrite_bench [work folder]   (default: a fresh folder under /tmp)
 
 #include "bench/BenchCatalog.h"
 #include "bench/BenchLibrary.h"
