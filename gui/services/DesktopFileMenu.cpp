@@ -48,9 +48,3 @@ std::unique_ptr<QMenu> MakeDesktopFileMenu(const std::string& path, DesktopActio
                [d, path, owner = QPointer<QWidget>(owner)] { d->showProperties(path, owner); });
     return menu;
 }
-
-bool ShowDesktopFileMenu(const std::string& path, DesktopActions& desktop, const QPoint& where, QWidget* owner)
-{
-    std::unique_ptr<QMenu> menu = MakeDesktopFileMenu(path, desktop, owner);
-    return menu && menu->exec(where) != nullptr;
-}

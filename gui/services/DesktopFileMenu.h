@@ -10,13 +10,8 @@
 
 class DesktopActions;
 class QMenu;
-class QPoint;
 class QWidget;
 
 // The menu, or nullptr when the file is not present (see IsPresent). The menu's commands act
 // through desktop, which must outlive it; owner owns the windows they open.
 std::unique_ptr<QMenu> MakeDesktopFileMenu(const std::string& path, DesktopActions& desktop, QWidget* owner);
-
-// Shows the menu at a screen point and carries out the choice; true when a
-// command was chosen, false when the menu was dismissed or the file is gone.
-bool ShowDesktopFileMenu(const std::string& path, DesktopActions& desktop, const QPoint& where, QWidget* owner);

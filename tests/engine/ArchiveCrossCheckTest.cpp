@@ -59,7 +59,7 @@ Members FromLister(const std::string& fixture)
         for (char& c : name)
             if (c == '\\')
                 c = '/';
-        const std::uint64_t kb = std::stoull(std::string(b.sizeText()));
+        const std::uint64_t kb = std::stoull(std::string(b.sizeAndUnit())); // the number before " Kb"
         if (kb != 0)
             m.insert({name, kb});
     }
