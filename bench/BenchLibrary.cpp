@@ -11,8 +11,8 @@ BenchLibrary::BenchLibrary(int argc, char** argv, int lines)
 {
     home_ = argc > 1 ? argv[1] : "";
     if (home_.empty()) {
-        char tmpl[] = "/tmp/corvane-bench-XXXXXX";
-        home_ = mkdtemp(tmpl);
+        std::string tmpl = (std::filesystem::temp_directory_path() / "corvane-bench-XXXXXX").string();
+        home_ = mkdtemp(tmpl.data());
         temporary_ = true;
     }
     SetAppFolders(home_);

@@ -1,6 +1,6 @@
 #pragma once
 // The program folders of a benchmark that works on the library: argv[1], or
-// a fresh folder under /tmp that is removed again at the end, holding the
+// a fresh folder under $TMPDIR (/tmp) that is removed again at the end, holding the
 // generated catalog "Bench.dat" in LibPath.
 
 #include <string>

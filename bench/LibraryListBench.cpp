@@ -44,7 +44,8 @@ int main(int argc, char** argv)
 {
     const int count = argc > 1 ? std::atoi(argv[1]) : 2000;
     const off_t megabytes = argc > 2 ? std::atoll(argv[2]) : 10;
-    char pattern[] = "/tmp/library_bench.XXXXXX";
+    std::string tmpl = (std::filesystem::temp_directory_path() / "library_bench.XXXXXX").string();
+    char* pattern = tmpl.data();
     if (!::mkdtemp(pattern)) {
         std::perror("mkdtemp");
         return 1;

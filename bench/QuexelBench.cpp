@@ -1,14 +1,16 @@
 // Dumps 64 MiB of random bytes through the hex-dump library and times xxd on
-// the same file. Run from the build folder's top, beside libQuexel.so.
+// the same file.   quexel_bench [MiB]
 
 #include "platform/hexdump/QuexelLoader.h"
 #include "platform/prompter/ConsolePrompter.h"
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <random>
@@ -16,7 +18,6 @@
 
 namespace {
 
-constexpr std::size_t Size = 64u << 20;
 constexpr int Rounds = 3;
 
 double BestSeconds(const std::function<void()>& work)
@@ -31,25 +32,28 @@ double BestSeconds(const std::function<void()>& work)
     return best;
 }
 
-void Report(const char* what, double seconds)
+void Report(const char* what, double seconds, int mib)
 {
-    std::printf("%-44s %8.1f ms  %8.1f MiB/s\n", what, seconds * 1e3, 64 / seconds);
+    std::printf("%-44s %8.1f ms  %8.1f MiB/s\n", what, seconds * 1e3, mib / seconds);
 }
 
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
-    std::string data(Size, '\0');
+    const int mib = argc > 1 ? std::max(1, std::atoi(argv[1])) : 64;
+    const std::size_t size = std::size_t(mib) << 20;
+    std::string data(size, '\0');
     std::mt19937 gen(7);
-    for (std::size_t i = 0; i < Size; i += 4) {
+    for (std::size_t i = 0; i < size; i += 4) {
         auto word = gen();
         for (int k = 0; k < 4; ++k)
             data[i + k] = char(word >> (8 * k));
     }
-    char path[] = "/tmp/quexel-bench-XXXXXX";
+    std::string file = (std::filesystem::temp_directory_path() / "quexel-bench-XXXXXX").string();
+    char* path = file.data();
     int fd = mkstemp(path);
-    if (fd < 0 || write(fd, data.data(), Size) != ssize_t(Size)) {
+    if (fd < 0 || write(fd, data.data(), size) != ssize_t(size)) {
         std::perror("temporary file");
         return 1;
     }
@@ -59,12 +63,12 @@ int main()
     QuexelLoader loader(prompter, QUEXEL_DIR); // the library sits in the build folder's top
     std::string text;
     double dump = BestSeconds([&] { text = loader.dump(data); });
-    if (text.size() != Size / 16 * 80)
+    if (text.size() != size / 16 * 80)
         return 1;
     double whole = BestSeconds([&] {
         std::ifstream in(path, std::ios::binary);
-        std::string bytes(Size, '\0');
-        in.read(bytes.data(), std::streamsize(Size));
+        std::string bytes(size, '\0');
+        in.read(bytes.data(), std::streamsize(size));
         std::string out = loader.dump(bytes);
         std::FILE* null = std::fopen("/dev/null", "wb");
         std::fwrite(out.data(), 1, out.size(), null);
@@ -77,11 +81,11 @@ int main()
                 std::exit(1);
         });
     };
-    std::printf("64 MiB of random bytes, best of %d\n", Rounds);
-    Report("FileToQuexel through the loader", dump);
-    Report("file -> FileToQuexel -> /dev/null", whole);
-    Report("xxd file > /dev/null", xxd(""));
-    Report("xxd -g1 -u file > /dev/null", xxd("-g1 -u"));
+    std::printf("%d MiB of random bytes, best of %d\n", mib, Rounds);
+    Report("FileToQuexel through the loader", dump, mib);
+    Report("file -> FileToQuexel -> /dev/null", whole, mib);
+    Report("xxd file > /dev/null", xxd(""), mib);
+    Report("xxd -g1 -u file > /dev/null", xxd("-g1 -u"), mib);
     std::remove(path);
     return 0;
 }

@@ -1,6 +1,6 @@
 // Writes the HTML and the text report of a generated catalog of 1,000,000
 // lines and compares the time with awk splitting the same file.
-//   ReportBench [work folder]   (default: a fresh folder under /tmp)
+//   report_bench [work folder] [LINES]   (default: a fresh folder under $TMPDIR, 1,000,000 lines)
 
 #include "bench/BenchCatalog.h"
 #include "bench/BenchLibrary.h"
@@ -8,18 +8,19 @@
 #include "engine/report/ReportOptions.h"
 #include "engine/start/AppFolders.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <sys/resource.h>
 
 namespace {
-constexpr int kLines = 1'000'000;
 constexpr int kRuns = 3;
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const BenchLibrary library(argc, argv, kLines);
+    const BenchLibrary library(argc, argv, argc > 2 ? std::max(12, std::atoi(argv[2])) : 1'000'000);
     const std::string& catalog = library.catalog();
 
     Timing awkTime = TimeAwk(catalog, kRuns);

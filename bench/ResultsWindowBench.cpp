@@ -4,6 +4,7 @@
 // the list painted at its end. Run it on a display (e.g. under xvfb-run) or
 // with QT_QPA_PLATFORM=offscreen.   results_bench [HITS] [--sorted]
 #include "bench/BenchCatalog.h"
+#include "bench/ProgramHome.h"
 #include "engine/start/AppFolders.h"
 #include "gui/AppIcons.h"
 #include "gui/AppStyle.h"
@@ -25,19 +26,22 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <string>
 #include <sys/resource.h>
 
 int main(int argc, char** argv)
 {
     const int hits = argc > 1 && argv[1][0] != '-' ? std::atoi(argv[1]) : 200000;
     const bool sorted = argc > 1 && std::strcmp(argv[argc - 1], "--sorted") == 0;
-    char home[] = "/tmp/corvane-results-bench-XXXXXX";
+    std::string tmpl = (std::filesystem::temp_directory_path() / "corvane-results-bench-XXXXXX").string();
+    char* home = tmpl.data();
     if (!mkdtemp(home))
         return 1;
     setenv("CORVANEDISK_HOME", home, 1);
     setenv("XDG_CONFIG_HOME", home, 1);
     SetAppFolders(std::string(home) + "/");
     CreateOutputFolders();
+    CopyLanguageFile(Folders().AppPath);
     WriteBenchCatalog(Folders().LibPath + "Bench.dat", hits + 11);
 
     QApplication qapp(argc, argv);

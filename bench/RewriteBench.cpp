@@ -1,7 +1,7 @@
 // Times the three catalog rewrites on a generated catalog of 1,000,000
 // lines (the comment of its last entry, the catalog's comment, a root move
 // that changes every line) against awk splitting the same file.
-//   RewriteBench [work folder]   (default: a fresh folder under /tmp)
+//   rewrite_bench [work folder] [LINES]   (default: a fresh folder under $TMPDIR, 1,000,000 lines)
 
 #include "bench/BenchCatalog.h"
 #include "bench/BenchLibrary.h"
@@ -9,12 +9,13 @@
 #include "engine/rewrite/CatalogRewrite.h"
 #include "platform/fs/AtomicFile.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <sys/resource.h>
 
 namespace {
-constexpr int kLines = 1'000'000;
 constexpr int kRuns = 3;
 
 void report(const char* what, const Timing& t, const Timing& awk)
@@ -25,7 +26,7 @@ void report(const char* what, const Timing& t, const Timing& awk)
 
 int main(int argc, char** argv)
 {
-    const BenchLibrary library(argc, argv, kLines);
+    const BenchLibrary library(argc, argv, argc > 2 ? std::max(12, std::atoi(argv[2])) : 1'000'000);
     const std::string& catalog = library.catalog();
     std::string text;
     ReadWholeFile(catalog, text);

@@ -1,8 +1,9 @@
 // Times a recursive catalogue of a generated tree against find(1) on the same
-// tree. Usage: scan_bench [folder-for-the-tree]
+// tree. Usage: scan_bench [folder-for-the-tree] [FOLDERS]   (default 5,000 folders)
 #include "bench/BenchTree.h"
 #include "engine/scan/CatalogScan.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -29,12 +30,13 @@ template <class F> double bestOf(int runs, F f)
 
 int main(int argc, char** argv)
 {
-    fs::path base = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path();
+    fs::path base = argc > 1 && argv[1][0] ? fs::path(argv[1]) : fs::temp_directory_path();
+    const int folders = argc > 2 ? std::max(1, std::atoi(argv[2])) : BenchTreeFolders;
     fs::path root = base / "corvane-scan-bench";
     fs::remove_all(root);
-    std::printf("building %d files in %d folders under %s ...\n", BenchTreeFolders * BenchTreeFilesPerFolder,
-                BenchTreeFolders, root.c_str());
-    BuildBenchTree(root);
+    std::printf("building %d files in %d folders under %s ...\n", folders * BenchTreeFilesPerFolder, folders,
+                root.c_str());
+    BuildBenchTree(root, folders);
 
     std::size_t lines = 0;
     double scan = bestOf(9, [&] {

@@ -3,6 +3,8 @@
 // e.g. under xvfb-run). Usage: startup_bench PROGRAM MINIMAL [runs]
 // The program is started with a fresh CORVANEDISK_HOME and settings folder
 // each run after a first warm-up start (so the settings exist, as for a user).
+#include "bench/ProgramHome.h"
+
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -46,8 +48,19 @@ double TimeToFirstWindow(xcb_connection_t* c, xcb_window_t root, const std::stri
             break;
         }
     }
+    // A program that does not end on TERM (a modal box open) is killed, so
+    // the bench ends.
     kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
+    const auto asked = Clock::now();
+    while (waitpid(pid, nullptr, WNOHANG) == 0) {
+        if (Clock::now() - asked > std::chrono::seconds(5)) {
+            std::fprintf(stderr, "%s did not end on TERM: killed\n", program.c_str());
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+            break;
+        }
+        usleep(10'000);
+    }
     return seconds;
 }
 } // namespace
@@ -73,6 +86,7 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(home / "config");
     setenv("CORVANEDISK_HOME", home.c_str(), 1);
     setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
+    CopyLanguageFile(home.string() + "/");
 
     std::vector<double> ours, minimal;
     TimeToFirstWindow(c, root, argv[1]); // first start writes the defaults

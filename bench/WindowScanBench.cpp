@@ -1,8 +1,9 @@
-// Times cataloguing a generated tree of 100,000 files from the main window
+// Times cataloguing a generated tree of 100,000 files (FOLDERS x 20) from the main window
 // (the scan on a worker, its progress shown, up to the save dialog) against
 // the same scan called directly, as the batch mode does.
-// Usage: window_scan_bench [folder-for-the-tree]   (runs offscreen)
+// Usage: window_scan_bench [folder-for-the-tree] [FOLDERS]   (runs offscreen)
 #include "bench/BenchTree.h"
+#include "bench/ProgramHome.h"
 #include "engine/scan/CatalogScan.h"
 #include "engine/start/AppFolders.h"
 #include "gui/widgets/CheckBoxWeb.h"
@@ -15,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -36,7 +38,8 @@ int main(int argc, char** argv)
 {
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    const fs::path base = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path();
+    const fs::path base = argc > 1 && argv[1][0] ? fs::path(argv[1]) : fs::temp_directory_path();
+    const int folders = argc > 2 ? std::max(1, std::atoi(argv[2])) : BenchTreeFolders;
     const fs::path work = base / "corvane-window-scan-bench";
     fs::remove_all(work);
     fs::create_directories(work / "config");
@@ -44,8 +47,9 @@ int main(int argc, char** argv)
     setenv("XDG_CONFIG_HOME", (work / "config").c_str(), 1);
     SetAppFolders(DefaultAppPath());
     CreateOutputFolders();
+    CopyLanguageFile(Folders().AppPath);
     const fs::path tree = work / "tree";
-    BuildBenchTree(tree);
+    BuildBenchTree(tree, folders);
 
     ScanOptions opts;
     opts.RootDir = tree.string();

@@ -2,13 +2,15 @@
 # Times search_bench against grep -i -c on a generated catalog of 1,000,000
 # lines, best of several runs each. The output goes to a file: grep stops at
 # the first match when its output is /dev/null.
-#   bench/search_vs_grep.sh [BUILD_FOLDER]   (default: build-rel, a Release build)
+#   bench/search_vs_grep.sh [BUILD_FOLDER] [LINES] [RUNS]
+#   (default: build-rel, a Release build; 1,000,000 lines; 15 runs)
 set -euo pipefail
 build=${1:-build-rel}
-runs=15
-library=$(mktemp -d /tmp/corvane-search-bench-XXXXXX)
+lines=${2:-1000000}
+runs=${3:-15}
+library=$(mktemp -d -t corvane-search-bench-XXXXXX)
 trap 'rm -rf "$library"' EXIT
-"$build/bench/bench_catalog" "$library/Bench.dat"
+"$build/bench/bench_catalog" "$library/Bench.dat" "$lines"
 catalog="$library/Bench.dat"
 echo "catalog: $(wc -l <"$catalog") lines, $(($(stat -c %s "$catalog") / 1048576)) MiB; locale ${LC_ALL:-${LANG:-POSIX}}"
 

@@ -138,11 +138,6 @@ void CatalogBrowser::openCatalog(const std::string& catalogFileName)
         [this, catalogFileName](FolderLoad load) { loaded(load, catalogFileName); });
 }
 
-bool CatalogBrowser::isLoading() const
-{
-    return app_.jobs.runsFor(this);
-}
-
 void CatalogBrowser::loaded(FolderLoad& load, const std::string& catalogFileName)
 {
     for (const Problem& problem : load.status.problems)

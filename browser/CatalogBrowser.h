@@ -37,7 +37,6 @@ public:
     // stays empty until a folder is chosen. Nothing starts while other long
     // work runs.
     void openCatalog(const std::string& catalogFileName);
-    bool isLoading() const;
     // The catalog the tree shows ("" before the first load): F12 writes into it.
     const std::string& loadedCatalog() const { return catalog_; }
 

@@ -128,18 +128,6 @@ WindowTexts::WindowTexts(WindowRegistry& windows, const LangText& texts, const F
 {
 }
 
-void WindowTexts::relabelSection(std::string_view section) const
-{
-    const Sources from{texts_, fontLabel_, fontTitle_};
-    for (const LabelSection& s : LabelSections()) {
-        if (s.name != section)
-            continue;
-        for (const WindowLabels& labels : s.windows)
-            if (QWidget* window = windows_.loaded(labels.window))
-                ApplyWindow(*window, labels, from);
-    }
-}
-
 void WindowTexts::apply(QWidget& window, std::string_view windowName) const
 {
     const Sources from{texts_, fontLabel_, fontTitle_};

@@ -27,10 +27,6 @@ public:
     WindowTexts(WindowRegistry& windows, const LangText& texts, const FontSetting& fontLabel,
                 const FontSetting& fontTitle);
 
-    // One section ("Main", "Option", "Lib", "Find", "Save", "Edit" or "Menu",
-    // case included) onto its windows that are loaded; a window that is not
-    // loaded labels itself when it is made. Another name does nothing.
-    void relabelSection(std::string_view section) const;
     void apply(QWidget& window, std::string_view windowName) const override;
     void relabelLoadedWindows() const override;
     void relabelWindows(std::initializer_list<std::string_view> names) const override;

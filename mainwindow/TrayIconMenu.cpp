@@ -76,32 +76,6 @@ void TrayIconMenu::setShownIcon(const QIcon& icon)
         icon_->setIcon(icon);
 }
 
-void TrayIconMenu::setImageList(const QList<QIcon>& icons)
-{
-    menu_->setImageList(icons);
-}
-
-int TrayIconMenu::addMenuItem(const QString& caption, const QString& key, bool isDefault, int parentIndex,
-                              int iconIndex, bool checked, bool enabled)
-{
-    Q_UNUSED(parentIndex); // every item of this menu lies at the top level
-    int index = menu_->addItem(caption, key, iconIndex, checked, enabled);
-    if (index > 0 && isDefault)
-        menu_->setDefault(index, true);
-    return index;
-}
-
-void TrayIconMenu::setMenuItemEnabled(int index, bool on)
-{
-    if (menu_->validIndex(index))
-        menu_->setItemEnabled(index, on);
-}
-
-void TrayIconMenu::removeMenuItem(int index)
-{
-    menu_->removeItem(index);
-}
-
 int TrayIconMenu::resolve(const QVariant& indexOrKey) const
 {
     bool isNumber = false;
@@ -112,34 +86,9 @@ int TrayIconMenu::resolve(const QVariant& indexOrKey) const
     return index;
 }
 
-bool TrayIconMenu::isDefault(const QVariant& indexOrKey) const
-{
-    return menu_->isDefault(resolve(indexOrKey));
-}
-
-void TrayIconMenu::setDefault(const QVariant& indexOrKey, bool on)
-{
-    menu_->setDefault(resolve(indexOrKey), on);
-}
-
-bool TrayIconMenu::isChecked(const QVariant& indexOrKey) const
-{
-    return menu_->isChecked(resolve(indexOrKey));
-}
-
 void TrayIconMenu::setChecked(const QVariant& indexOrKey, bool on)
 {
     menu_->setChecked(resolve(indexOrKey), on);
-}
-
-QString TrayIconMenu::menuCaption(const QVariant& indexOrKey) const
-{
-    return menu_->caption(resolve(indexOrKey));
-}
-
-void TrayIconMenu::setMenuCaption(const QVariant& indexOrKey, const QString& caption)
-{
-    menu_->setCaption(resolve(indexOrKey), caption);
 }
 
 void TrayIconMenu::showMenu()

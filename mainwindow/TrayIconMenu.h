@@ -33,22 +33,11 @@ public:
     void setIconToolTip(const QString& tip); // cut to 63 characters
     QIcon shownIcon() const { return iconShown_; }
     void setShownIcon(const QIcon& icon);
-    void setImageList(const QList<QIcon>& icons);
     PopupMenu* menu() const { return menu_; }
 
-    // The menu's item operations, the form's interface; the program itself sets the ONTOP check.
-    int addMenuItem(const QString& caption, const QString& key, bool isDefault, int parentIndex, int iconIndex,
-                    bool checked, bool enabled);
-    void setMenuItemEnabled(int index, bool on);
-    void removeMenuItem(int index);
     // indexOrKey: a number is an index (rounded), anything else a key. An item that
     // does not resolve raises the subscript-out-of-range error (9).
-    bool isDefault(const QVariant& indexOrKey) const;
-    void setDefault(const QVariant& indexOrKey, bool on);
-    bool isChecked(const QVariant& indexOrKey) const;
     void setChecked(const QVariant& indexOrKey, bool on);
-    QString menuCaption(const QVariant& indexOrKey) const;
-    void setMenuCaption(const QVariant& indexOrKey, const QString& caption);
 
     // Shows the menu at the mouse; a choice is reported through menuChosen.
     void showMenu();

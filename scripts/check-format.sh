@@ -9,6 +9,18 @@ if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
 else
   mapfile -t files < <(find . -path ./build\* -prune -o \( -name '*.cpp' -o -name '*.h' \) -print | sort)
 fi
+# A build folder, whatever its name, holds generated code (moc, ui): the folder
+# that holds a CMakeCache.txt is left out.
+mapfile -t builds < <(find . -path ./.git -prune -o -name CMakeCache.txt -printf '%h/\n' | sed 's|^\./||')
+kept=()
+for f in "${files[@]}"; do
+  f=${f#./}
+  for b in "${builds[@]}"; do
+    [[ -n $b && $f == "$b"* ]] && continue 2
+  done
+  kept+=("$f")
+done
+files=("${kept[@]}")
 # One clang-format for all: it names each file it would change in its errors.
 status=0
 out=$(clang-format --dry-run --Werror "${files[@]}" 2>&1) || status=$?

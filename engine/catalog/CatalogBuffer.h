@@ -27,9 +27,6 @@ public:
     const std::string& line(std::size_t n) const { return lines_.at(n - 1); }
     void clear();
 
-    // The file's bytes: every line followed by CR LF.
-    std::string text() const;
-
 private:
     std::vector<std::string> lines_;
     std::size_t capacity_;

@@ -40,11 +40,6 @@ std::string NewCatalogNameProblem(std::string_view name, const std::string& fold
     return {};
 }
 
-bool IsSafeCatalogName(std::string_view catalogName)
-{
-    return CatalogNameProblem(catalogName).empty();
-}
-
 void CheckCatalogName(std::string_view catalogName)
 {
     std::string problem = CatalogNameProblem(catalogName);

@@ -18,13 +18,12 @@ class CatalogLineReader;
 // stay inside its folder (not empty, no "/", not "." or "..") and hold no
 // control character (a line feed would break every list that shows it).
 std::string CatalogNameProblem(std::string_view catalogName);
-bool IsSafeCatalogName(std::string_view catalogName);
 // The check for a catalog about to be made or renamed (its name without
 // ".dat"), the same wherever a name is typed: CatalogNameProblem's rules,
 // no "\" or ">" (they would read as a folder or a field in lists and
 // reports), and the file name no longer than the library folder takes.
 std::string NewCatalogNameProblem(std::string_view name, const std::string& folder);
-// Raises AppError for a name that IsSafeCatalogName refuses.
+// Raises AppError for a name that CatalogNameProblem refuses.
 void CheckCatalogName(std::string_view catalogName);
 // LibPath & name, after CheckCatalogName.
 std::string LibraryCatalogPath(std::string_view catalogName);

@@ -109,11 +109,6 @@ std::string_view BodyLine::memberPath() const
     return p == std::string_view::npos ? std::string_view() : path.substr(p + 1);
 }
 
-std::string_view BodyLine::sizeText() const
-{
-    return sizeDate.substr(0, sizeDate.find(SizeUnit));
-}
-
 std::string_view BodyLine::sizeAndUnit() const
 {
     std::size_t p = sizeDate.find(SizeUnit);

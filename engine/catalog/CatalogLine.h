@@ -56,7 +56,6 @@ struct BodyLine {
     bool isMember() const;
     std::string_view archivePath() const; // path up to the member marker
     std::string_view memberPath() const;  // "" for a file line
-    std::string_view sizeText() const;    // "12" of "12 Kb/01/02/2003"
     std::string_view sizeAndUnit() const; // "12 Kb", as the lists show it
     std::string_view dateText() const;    // "01/02/2003"
     // The comment field less its closing "<", still encoded: a "<" inside

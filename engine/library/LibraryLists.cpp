@@ -85,11 +85,6 @@ std::vector<std::string> LoadListDriveType(std::string_view anyTypeText)
     return {std::string(anyTypeText), "Fixed", "Cd-Rom", "Ram Disk", "Remote", "Removable"};
 }
 
-std::string FilterItem::itemText() const
-{
-    return Name + " (" + Pattern + ")" + std::string(50, ' ') + ListSep + Pattern;
-}
-
 std::vector<FilterItem> ListFileTypes()
 {
     std::vector<FilterItem> items;

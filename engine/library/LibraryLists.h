@@ -43,8 +43,6 @@ std::vector<std::string> LoadListDriveType(std::string_view anyTypeText);
 struct FilterItem {
     std::string Name;    // the filter's display name
     std::string Pattern; // ";"-separated wildcard patterns
-    // Name " (" pattern ")", 50 blanks, TAB, pattern: the hidden value last.
-    std::string itemText() const;
 };
 
 // The named filters of the settings, in the store's order (sorted by name);

@@ -104,17 +104,6 @@ void SetKeyValue(RegRoot root, std::string_view keyPath, std::string_view valueN
     }
 }
 
-void SetKeyValue(RegRoot root, std::string_view keyPath, std::string_view valueName, std::int64_t value, int type)
-{
-    auto r = rootName(root);
-    if (r.empty())
-        return;
-    if (type == REG_SZ)
-        RegStore::Instance().setValue(r, keyPath, valueName, RegData(std::to_string(value)));
-    else if (type == REG_DWORD)
-        RegStore::Instance().setValue(r, keyPath, valueName, RegData(std::uint32_t(toDword(value))));
-}
-
 RegValue QueryValue(RegRoot root, std::string_view keyPath, std::string_view valueName)
 {
     auto r = rootName(root);
@@ -126,12 +115,6 @@ RegValue QueryValue(RegRoot root, std::string_view keyPath, std::string_view val
     if (auto* n = std::get_if<std::uint32_t>(&*data))
         return RegValue::Number(std::int32_t(*n));
     return RegValue::Text(TrimNull(std::get<std::string>(*data)));
-}
-
-void DeleteValue(RegRoot root, std::string_view keyPath, std::string_view valueName)
-{
-    if (auto r = rootName(root); !r.empty())
-        RegStore::Instance().deleteValue(r, keyPath, valueName);
 }
 
 void DeleteKey(RegRoot root, std::string_view keyPath)

@@ -53,9 +53,7 @@ void CreateNewKey(RegRoot root, std::string_view keyPath);
 // does not fit raises "Overflow" (nothing is written then); other types
 // write nothing.
 void SetKeyValue(RegRoot root, std::string_view keyPath, std::string_view valueName, std::string_view value, int type);
-void SetKeyValue(RegRoot root, std::string_view keyPath, std::string_view valueName, std::int64_t value, int type);
 RegValue QueryValue(RegRoot root, std::string_view keyPath, std::string_view valueName);
-void DeleteValue(RegRoot root, std::string_view keyPath, std::string_view valueName);
 // Removes a key and everything below it.
 void DeleteKey(RegRoot root, std::string_view keyPath);
 // names gets the direct subkeys (sorted) and one more empty slot; returns their count.

@@ -52,11 +52,3 @@ bool SearchExpr::evaluate(const std::vector<bool>& found) const
     }
     return result;
 }
-
-bool SearchExpr::matches(std::string_view text) const
-{
-    std::vector<bool> found(terms_.size());
-    for (std::size_t i = 0; i < terms_.size(); ++i)
-        found[i] = text.find(terms_[i].text) != std::string_view::npos;
-    return evaluate(found);
-}

@@ -27,9 +27,6 @@ public:
     bool evaluate(const std::vector<bool>& found) const;
     // True when a text holding none of the words matches ("-beta").
     bool matchesWithoutTerms() const { return withoutTerms_; }
-    // The search module's interface for one text; the search folds the words it found (evaluate).
-    // Case-sensitive: callers pass text and expression in one case.
-    bool matches(std::string_view text) const;
 
 private:
     std::vector<Term> terms_;

@@ -1,21 +1,7 @@
 #include "engine/text/PathHelpers.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-bool FileExist(const std::string& path)
-{
-    if (path.empty())
-        return false;
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return false;
-    struct stat st;
-    bool ok = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
-    ::close(fd);
-    return ok;
-}
 
 bool NameTaken(const std::string& path)
 {

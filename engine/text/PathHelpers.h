@@ -1,14 +1,12 @@
 #pragma once
 // Helpers on paths in catalog form ("\" between folders, "." before the
-// extension). They never look at the disk, except FileExist, NameTaken and DirExist,
-// which take native paths.
+// extension). They never look at the disk, except NameTaken and DirExist, which
+// take native paths.
 
 #include <string>
 #include <string_view>
 
-// The path helpers' interface; the program asks NameTaken before it writes.
-// True when path is a file (not a folder) that opens for reading.
-bool FileExist(const std::string& path);
+// The program asks NameTaken before it writes.
 // True when anything has that name (a file readable or not, a folder, a
 // link, broken or not): what may not be replaced unasked.
 bool NameTaken(const std::string& path);

@@ -49,24 +49,6 @@ QString PopupMenu::key(int index) const
     return a ? a->objectName() : QString();
 }
 
-QString PopupMenu::caption(int index) const
-{
-    QAction* a = item(index);
-    return a ? a->text() : QString();
-}
-
-void PopupMenu::setCaption(int index, const QString& caption)
-{
-    if (QAction* a = item(index))
-        a->setText(caption);
-}
-
-bool PopupMenu::isChecked(int index) const
-{
-    QAction* a = item(index);
-    return a && a->isChecked();
-}
-
 void PopupMenu::setChecked(int index, bool checked)
 {
     if (QAction* a = item(index)) {
@@ -75,38 +57,10 @@ void PopupMenu::setChecked(int index, bool checked)
     }
 }
 
-bool PopupMenu::isDefault(int index) const
-{
-    QAction* a = item(index);
-    return a && defaultAction() == a;
-}
-
-void PopupMenu::setDefault(int index, bool on)
-{
-    if (QAction* a = item(index))
-        setDefaultAction(on ? a : (defaultAction() == a ? nullptr : defaultAction()));
-}
-
-bool PopupMenu::isEnabled(int index) const
-{
-    QAction* a = item(index);
-    return a && a->isEnabled();
-}
-
 void PopupMenu::setItemEnabled(int index, bool on)
 {
     if (QAction* a = item(index))
         a->setEnabled(on);
-}
-
-void PopupMenu::removeItem(int index)
-{
-    if (QAction* a = item(index)) {
-        items_.removeAt(index - 1);
-        removeAction(a);
-        a->deleteLater();
-        bar_ = {};
-    }
 }
 
 void PopupMenu::setSideBar(std::uint32_t startColor, std::uint32_t endColor, const QString& caption, int iconIndex)

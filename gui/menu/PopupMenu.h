@@ -29,15 +29,8 @@ public:
     int indexOf(const QAction* action) const { return int(items_.indexOf(action)) + 1; } // 0: none
 
     QString key(int index) const;
-    QString caption(int index) const;
-    void setCaption(int index, const QString& caption);
-    bool isChecked(int index) const;
     void setChecked(int index, bool checked);
-    bool isDefault(int index) const;
-    void setDefault(int index, bool on);
-    bool isEnabled(int index) const;
     void setItemEnabled(int index, bool on);
-    void removeItem(int index);
 
     // The side bar: a gradient from start (bottom) to end (top), both stored
     // colours, with a caption written upwards and the image list's icon.

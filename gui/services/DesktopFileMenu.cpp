@@ -49,10 +49,3 @@ std::unique_ptr<QMenu> MakeDesktopFileMenu(const std::string& path, DesktopActio
                [d, path, owner = QPointer<QWidget>(owner)] { d->showProperties(path, owner); });
     return menu;
 }
-
-bool ShowDesktopFileMenu(const std::string& path, DesktopActions& desktop, Prompter& prompter, const QPoint& where,
-                         QWidget* owner)
-{
-    std::unique_ptr<QMenu> menu = MakeDesktopFileMenu(path, desktop, prompter, owner);
-    return menu && menu->exec(where) != nullptr;
-}

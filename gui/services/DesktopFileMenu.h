@@ -11,7 +11,6 @@
 class DesktopActions;
 class Prompter;
 class QMenu;
-class QPoint;
 class QWidget;
 
 // The menu, or nullptr when the file is not present (see IsPresent). The menu's commands act
@@ -19,8 +18,3 @@ class QWidget;
 // owns the windows they open.
 std::unique_ptr<QMenu> MakeDesktopFileMenu(const std::string& path, DesktopActions& desktop, Prompter& prompter,
                                            QWidget* owner);
-
-// Shows the menu at a screen point and carries out the choice; true when a
-// command was chosen, false when the menu was dismissed or the file is gone.
-bool ShowDesktopFileMenu(const std::string& path, DesktopActions& desktop, Prompter& prompter, const QPoint& where,
-                         QWidget* owner);

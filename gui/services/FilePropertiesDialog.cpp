@@ -97,9 +97,3 @@ FilePropertiesDialog::FilePropertiesDialog(const std::string& path, QWidget* par
     layout->addLayout(form);
     layout->addWidget(buttons);
 }
-
-QString FilePropertiesDialog::value(const QString& row) const
-{
-    const QLabel* label = findChild<QLabel*>(row, Qt::FindDirectChildrenOnly);
-    return label ? label->text() : QString();
-}

@@ -13,10 +13,6 @@ class FilePropertiesDialog final : public QDialog {
 public:
     // path: native bytes.
     explicit FilePropertiesDialog(const std::string& path, QWidget* parent = nullptr);
-
-    // The value shown on a row ("Name", "Type", "Size", "Modified"...), empty
-    // when there is no such row.
-    QString value(const QString& row) const;
 };
 
 // "rwxr-x--- (0750)": the symbolic form with set-id and sticky bits, then octal.

@@ -17,7 +17,6 @@
 namespace {
 constexpr std::int32_t kDesktop = 0;
 constexpr std::int32_t kDrives = 17;
-constexpr std::int32_t kReturnOnlyFileSystemFolders = 1;
 } // namespace
 
 bool IsPresent(const std::string& path)
@@ -78,11 +77,6 @@ std::int32_t GetFolderValue(std::int16_t index)
     if (index <= 11)
         return index;
     return std::int32_t(index) + 4;
-}
-
-std::int32_t GetReturnType()
-{
-    return kReturnOnlyFileSystemFolders;
 }
 
 QString SpecialFolderPath(std::int32_t folderValue)

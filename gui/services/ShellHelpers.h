@@ -41,10 +41,6 @@ void ShowProperties(DesktopActions& desktop, QWidget* owner, const std::string& 
 // 2 to 11, index + 4 from 12 on (13 gives 17, the drives).
 std::int32_t GetFolderValue(std::int16_t index);
 
-// The folder chooser's flags: always 1, file-system folders only.
-// The shell helpers' interface; our folder chooser shows only folders and takes no flags.
-std::int32_t GetReturnType();
-
 // Where a folder chooser opened on a special folder starts: the desktop for 0,
 // the root of every mount for the drives (17), the home folder otherwise.
 QString SpecialFolderPath(std::int32_t folderValue);

@@ -188,14 +188,6 @@ std::optional<RegData> RegStore::queryValue(std::string_view root, std::string_v
     return result;
 }
 
-void RegStore::deleteValue(std::string_view root, std::string_view path, std::string_view name)
-{
-    withTree(true, [&](RegKey& tree) {
-        RegKey* key = findKey(tree, root, path);
-        return key && key->values.erase(std::string(name)) > 0;
-    });
-}
-
 void RegStore::deleteKey(std::string_view root, std::string_view path)
 {
     auto parts = SplitKeyPath(path);

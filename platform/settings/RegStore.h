@@ -30,7 +30,6 @@ public:
     // False (nothing written) when the key does not exist.
     bool setValue(std::string_view root, std::string_view path, std::string_view name, const RegData& data);
     std::optional<RegData> queryValue(std::string_view root, std::string_view path, std::string_view name);
-    void deleteValue(std::string_view root, std::string_view path, std::string_view name);
     // Removes a key with all its subkeys and values.
     void deleteKey(std::string_view root, std::string_view path);
     // Subkey names in sorted order; nullopt when the key does not exist.

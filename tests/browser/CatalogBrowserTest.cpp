@@ -74,7 +74,7 @@ struct CatalogBrowserTest : ::testing::Test {
     void load(const std::string& name)
     {
         lib->openCatalog(name);
-        ASSERT_TRUE(TestWorld::waitFor([&] { return !lib->isLoading(); }));
+        ASSERT_TRUE(TestWorld::waitFor([&] { return !world.jobs.runsFor(lib); }));
     }
     QModelIndex node(const QModelIndex& parent, const QString& text)
     {
@@ -120,14 +120,14 @@ TEST_F(CatalogBrowserTest, LoadsOnAWorkerThenListsAndSortsAFolderFromMemory)
 
     lib->openCatalog("Disk.dat");
     EXPECT_TRUE(lib->isVisible());
-    EXPECT_TRUE(lib->isLoading());
+    EXPECT_TRUE(world.jobs.runsFor(lib));
     QWidget* wait = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == "frmWait" && w->isVisible())
             wait = w;
     EXPECT_NE(wait, nullptr);
     lib->openCatalog("Other.dat"); // one load at a time
-    ASSERT_TRUE(TestWorld::waitFor([&] { return !lib->isLoading(); }));
+    ASSERT_TRUE(TestWorld::waitFor([&] { return !world.jobs.runsFor(lib); }));
     EXPECT_EQ(lib->loadedCatalog(), "Disk.dat");
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());
 
@@ -373,7 +373,7 @@ TEST_F(CatalogBrowserTest, AFileThatIsNoCatalogIsReportedAndShowsNothing)
     EXPECT_EQ(folderTree().model()->rowCount(), 0);
     lib->openCatalog("../outside.dat"); // never a name outside the library
     EXPECT_EQ(world.fakes.prompter.boxes.size(), 2u);
-    EXPECT_FALSE(lib->isLoading());
+    EXPECT_FALSE(world.jobs.runsFor(lib));
 }
 
 TEST_F(CatalogBrowserTest, TheSplitterKeepsTheTreeAtItsLeastWidthAndWideningGrowsTheList)

@@ -60,7 +60,7 @@ Members FromLister(const std::string& fixture)
         for (char& c : name)
             if (c == '\\')
                 c = '/';
-        const std::uint64_t kb = std::stoull(std::string(b.sizeText()));
+        const std::uint64_t kb = std::stoull(std::string(b.sizeAndUnit())); // the number before " Kb"
         if (kb != 0)
             m.insert({name, kb});
     }
@@ -127,7 +127,7 @@ std::vector<ZipRow> FromZipLister(const std::string& fixture)
             else
                 name += c;
         }
-        rows.emplace_back(name, std::stoull(std::string(b.sizeText())), std::string(b.dateText()));
+        rows.emplace_back(name, std::stoull(std::string(b.sizeAndUnit())), std::string(b.dateText()));
     }
     return rows;
 }

@@ -72,7 +72,7 @@ TEST(CatalogLine, BodyLinesBuildAndSplit)
     EXPECT_TRUE(m.isMember());
     EXPECT_EQ(m.archivePath(), "\\d\\data.zip");
     EXPECT_EQ(m.memberPath(), "a\\b.txt");
-    EXPECT_EQ(m.sizeText(), "3");
+    EXPECT_EQ(m.sizeAndUnit(), "3 Kb");
     EXPECT_EQ(m.dateText(), "31/12/1999");
     EXPECT_EQ(m.comment(), "Found in zipfile :data.zip");
     EXPECT_EQ(m.key(), "\\d\\data.zip/a\\b.txt>3 Kb/31/12/1999");
@@ -85,7 +85,7 @@ TEST(CatalogLine, BodyLinesBuildAndSplit)
 
     BodyLine junk = ParseBodyLine("no separator at all");
     EXPECT_EQ(junk.path, "no separator at all");
-    EXPECT_EQ(junk.sizeText(), "");
+    EXPECT_EQ(junk.sizeAndUnit(), "");
     EXPECT_EQ(junk.dateText(), "");
 }
 
@@ -133,12 +133,11 @@ TEST(CatalogText, Utf8StaysAndOlderCatalogsReadAsWindows1252)
     EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x98\x80 plain ascii tail"));
 }
 
-TEST(CatalogBuffer, HoldsAMillionLinesAtMostAndWritesCrLf)
+TEST(CatalogBuffer, HoldsAMillionLinesAtMost)
 {
     CatalogBuffer buf;
     buf.append(">Fixed");
     buf.append("\\a>0 Kb/01/01/2000");
-    EXPECT_EQ(buf.text(), ">Fixed\r\n\\a>0 Kb/01/01/2000\r\n");
     EXPECT_EQ(buf.line(2), "\\a>0 Kb/01/01/2000");
     while (buf.append("x")) {
     }

@@ -246,7 +246,9 @@ TEST_F(CatalogWrites, ASaveWritesThroughALinkedCatalog)
     Problems saving;
     ASSERT_TRUE(SaveFile(scanned("\\data\\new.txt>1 Kb/01/02/2003"), catalogPath(), saving));
     EXPECT_TRUE(std::filesystem::is_symlink(catalogPath()));
-    EXPECT_NE(lib.read("kept/real.dat").find("new.txt"), std::string::npos);
+    const std::string saved = lib.read("kept/real.dat"); // every line ends in CR LF
+    EXPECT_TRUE(saved.starts_with(">Fixed\r\n>Serial 1A2B\r\n")) << saved;
+    EXPECT_TRUE(saved.ends_with(">Comment \r\n\\data\\new.txt>1 Kb/01/02/2003\r\n")) << saved;
     EXPECT_EQ(lib.filesInLibrary(), 1u);
 }
 

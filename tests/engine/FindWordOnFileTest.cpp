@@ -3,6 +3,7 @@
 #include "engine/search/LibrarySearch.h"
 #include "platform/text/Encoding.h"
 #include "platform/text/TextCase.h"
+#include "tests/engine/ExpressionOnText.h"
 #include "tests/engine/TempLibrary.h"
 #include "tests/support/TempDir.h"
 
@@ -332,7 +333,7 @@ TEST_F(Search, SameRowsAsALineByLineTest)
         const SearchExpr lowered(LowerText(BytesToUtf8(expression)));
         std::vector<std::string> expected;
         for (const auto& [text, key] : lines)
-            if (lowered.matches(text))
+            if (ExpressionOnText(lowered, text))
                 expected.push_back(key);
         std::vector<std::string> keys;
         for (const FindHit& h : find("big.dat", expression))

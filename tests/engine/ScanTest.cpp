@@ -182,7 +182,7 @@ TEST(Scan, OddEntriesNeverBreakOrHangTheScan)
         paths.emplace_back(l.substr(0, l.find('>', d.path().size())));
     EXPECT_EQ(paths, (std::vector<std::string>{cat(d, "o/big.iso"), cat(d, "o/link.txt"), cat(d, "o/ok.txt"),
                                                cat(d, "o/we?ird?name.txt"), cat(d, "o/sub/in.txt")}));
-    EXPECT_EQ(ParseBodyLine(body(s)[0]).sizeText(), "3145729");
+    EXPECT_EQ(ParseBodyLine(body(s)[0]).sizeAndUnit(), "3145729 Kb");
     EXPECT_TRUE(s.problems.list.empty());
 }
 

@@ -1,11 +1,12 @@
 #include "engine/search/SearchExpr.h"
+#include "tests/engine/ExpressionOnText.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 bool Matches(std::string_view text, std::string_view expression)
 {
-    return SearchExpr(expression).matches(text);
+    return ExpressionOnText(SearchExpr(expression), text);
 }
 
 struct Case {

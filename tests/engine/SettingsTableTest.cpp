@@ -170,7 +170,7 @@ TEST_F(SettingsTableTest, ConversionsAcceptEitherTypeAndKeepDefaultsForJunk)
     EXPECT_EQ(stored("Option", "ShowSysTray").text(), "maybe"); // not rewritten
 }
 
-TEST_F(SettingsTableTest, ExitWritesFiftyNineValuesThatReadBackAlike)
+TEST_F(SettingsTableTest, ExitWritesEveryValueOfItsRunsThatReadBackAlike)
 {
     AppSettings out;
     out.Recursive = out.ZipContent = out.EnableComment = out.SortResult = out.IgnoreMaxHit = true;
@@ -190,10 +190,13 @@ TEST_F(SettingsTableTest, ExitWritesFiftyNineValuesThatReadBackAlike)
     out.FontTitle = {"DejaVu Serif", true, false, 0x8000000Fu, 14}; // a system colour: top bit set
     WriteSettingsAtExit(out);
 
-    int written = 0;
+    int atExit = 0;
     for (const SettingDef& d : SettingsTable())
-        written += WrittenAtExit(d.id) && !stored(d.key, d.value).isEmpty();
-    EXPECT_EQ(written, 59);
+        if (WrittenAtExit(d.id)) {
+            ++atExit;
+            EXPECT_FALSE(stored(d.key, d.value).isEmpty()) << "not written: " << d.key << "\\" << d.value;
+        }
+    EXPECT_GT(atExit, 0); // the table still names what the exit writes
     EXPECT_EQ(stored("Option\\Pos", "FindHeight").text(), "8000.5");
     EXPECT_EQ(stored("Option", "FontSizeTitle").kind(), Dw);
 

@@ -290,7 +290,7 @@ TEST_F(LibraryListTest, ACatalogOpenedWhileOtherWorkRunsOpensWhenThatWorkEnds)
     release = true;
     ASSERT_TRUE(TestWorld::waitFor([&] {
         const CatalogBrowser* lib = world.windows.find<CatalogBrowser>();
-        return lib && !lib->isLoading() && lib->loadedCatalog() == "a.dat";
+        return lib && !world.jobs.runsFor(lib) && lib->loadedCatalog() == "a.dat";
     }));
     EXPECT_TRUE(world.windows.find<CatalogBrowser>()->isVisible());
     EXPECT_TRUE(world.fakes.prompter.boxes.empty());

@@ -5,6 +5,7 @@
 #include "engine/registry/Registry.h"
 #include "results/SearchResultsWindow.h"
 #include "tests/mainwindow/StartMainWindow.h"
+#include "tests/support/SameLines.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -33,7 +34,7 @@ TEST(SettingsFileTest, AFirstAndASecondRunWriteTheFileTheyAlwaysWrote)
     TestWorld world;
     world.home.write("skin/Other.zip", world.home.read("skin/CorvaneDisk.zip"));
     RunOnce(world);
-    EXPECT_EQ(ReadFileBytes(world.registryFile()), Expected("first-run.reg"));
+    EXPECT_PRED_FORMAT2(SameLines, ReadFileBytes(world.registryFile()), Expected("first-run.reg"));
 
     // Edited by hand in between: a count that reads as empty and two searches.
     const std::string search = std::string(AppRegKey) + "\\Search";
@@ -43,5 +44,5 @@ TEST(SettingsFileTest, AFirstAndASecondRunWriteTheFileTheyAlwaysWrote)
         SetKeyValue(HKEY_LOCAL_MACHINE, search + "\\" + recent, "", recent, REG_SZ);
     }
     RunOnce(world);
-    EXPECT_EQ(ReadFileBytes(world.registryFile()), Expected("second-run.reg"));
+    EXPECT_PRED_FORMAT2(SameLines, ReadFileBytes(world.registryFile()), Expected("second-run.reg"));
 }

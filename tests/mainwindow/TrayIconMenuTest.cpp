@@ -2,6 +2,7 @@
 #include "gui/menu/PopupMenu.h"
 #include "platform/prompter/ErrorBox.h"
 #include "tests/support/FakeServices.h"
+#include "tests/support/MenuItem.h"
 
 #include <QAction>
 #include <QSignalSpy>
@@ -23,23 +24,27 @@ struct TrayIconMenuTest : ::testing::Test {
 
 TEST_F(TrayIconMenuTest, ItemsResolveByKeyIndexOrDigitsAndFailWithError9)
 {
-    EXPECT_EQ(form.menuCaption("PROP"), "&T46...     F5");
-    EXPECT_EQ(form.menuCaption("EXIT"), "&T71...     ALT+F4");
-    EXPECT_TRUE(form.isChecked("ONTOP"));
-    EXPECT_TRUE(form.isChecked(3));
-    EXPECT_TRUE(form.isChecked(QStringLiteral("3")));
-    EXPECT_TRUE(form.isChecked(2.6)); // rounded
+    EXPECT_EQ(MenuItem(*form.menu(), "PROP").text(), "&T46...     F5");
+    EXPECT_EQ(MenuItem(*form.menu(), "EXIT").text(), "&T71...     ALT+F4");
+    const QAction* onTop = form.menu()->item(3);
+    EXPECT_TRUE(onTop->isChecked());
     form.setChecked("ONTOP", false);
-    EXPECT_FALSE(form.isChecked(3));
+    EXPECT_FALSE(onTop->isChecked());
+    form.setChecked(3, true);
+    EXPECT_TRUE(onTop->isChecked());
+    form.setChecked(QStringLiteral("3"), false);
+    EXPECT_FALSE(onTop->isChecked());
+    form.setChecked(2.6, true); // rounded
+    EXPECT_TRUE(onTop->isChecked());
     for (const QVariant& bad : {QVariant("NONE"), QVariant(0), QVariant(8), QVariant("ontop")}) {
         try {
-            form.setChecked(bad, true);
+            form.setChecked(bad, false);
             ADD_FAILURE() << "no error for " << bad.toString().toStdString();
         } catch (const AppError& e) {
             EXPECT_EQ(e.number(), ErrSubscriptOutOfRange);
         }
     }
-    EXPECT_FALSE(form.isChecked(3));
+    EXPECT_TRUE(onTop->isChecked());
 }
 
 TEST_F(TrayIconMenuTest, TipIsCutAndUnchangedValuesSendNothing)

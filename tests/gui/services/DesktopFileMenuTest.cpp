@@ -64,7 +64,6 @@ TEST(DesktopFileMenu, NoMenuForAMissingFileAndNoApplicationsMeansNoSubmenuChoice
     FakeDesktopActions desktop;
     RecordingPrompter prompter;
     EXPECT_FALSE(MakeDesktopFileMenu(dir.file("gone.jpg"), desktop, prompter, nullptr));
-    EXPECT_FALSE(ShowDesktopFileMenu(dir.file("gone.jpg"), desktop, prompter, QPoint(10, 10), nullptr));
     EXPECT_TRUE(desktop.calls.empty());
 
     const std::string file = (dir.write("data.unknown", "?"));
