@@ -9,12 +9,6 @@ build=$1
 here=$(cd "$(dirname "$0")/../.." && pwd)
 source "$here/scripts/xsession.sh"
 new_session "$build"
-picture() { [[ -z ${SHOTS:-} ]] || { settle_screen; shot "$SHOTS/$1.png"; echo "$SHOTS/$1.png"; }; }
-settle_screen() {
-  rm -f "$work/screen.png"
-  wait_for 60 "the screen to hold still" still "$(xwininfo -root | awk '/Window id:/ {print $4}')" "$work/screen.png"
-}
-fail() { echo "$1" >&2; exit 1; }
 
 disk=$work/disk
 mkdir -p "$disk"
@@ -30,14 +24,10 @@ catalog=$CORVANEDISK_HOME/dat/Alike.dat
 
 start_program "$build"
 known=$(xdotool search --onlyvisible --class '^CorvaneDisk$' 2>/dev/null | tr '\n' ' ')
-focus "$MAIN_WINDOW"
-press_and_wait_change "$MAIN_WINDOW" ctrl+f
-xdotool type --delay 20 txt
-xdotool mousemove --window "$MAIN_WINDOW" 303 35 click 1 # Search
-results=$(other_window)
-known="$known $results"
 # Rows in catalog order: the pair (both "a?b.txt"), then "c?d.txt".
-wait_for 60 "the search to list its three hits and end" results_listed "$results" 3
+search_from_main txt 3
+results=$RESULTS
+known="$known $results"
 
 # Delete on a row, OK at the insert-disk prompt; prints the next box's id.
 delete_row() {
