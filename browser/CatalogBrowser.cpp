@@ -5,7 +5,6 @@
 #include "browser/SplitBar.h"
 #include "engine/browse/FolderLoad.h"
 #include "engine/catalog/CatalogFile.h"
-#include "engine/catalog/CatalogPath.h"
 #include "engine/problem/Problem.h"
 #include "engine/settings/AppSettings.h"
 #include "engine/settings/SettingsTable.h"
@@ -21,6 +20,7 @@
 #include "gui/jobs/JobRunner.h"
 #include "gui/services/HelpService.h"
 #include "gui/services/Services.h"
+#include "gui/services/ShellHelpers.h"
 #include "gui/widgets/CheckBoxWeb.h"
 #include "viewer/FileViewer.h"
 
@@ -186,7 +186,8 @@ void CatalogBrowser::showClickedFile(const QModelIndex& item)
     if (!viewBox_->value() || !folders_ || listed_ == NoFolder || !item.isValid())
         return;
     const std::string_view stored = folders_->StoredPath(listed_, fileModel_->position(item.row()));
-    app_.windows.get<FileViewer>().showFile(FromCatalogPath(stored).path);
+    if (const std::optional<std::string> target = CatalogTarget(app_.services.prompter, stored))
+        app_.windows.get<FileViewer>().showFile(*target);
 }
 
 void CatalogBrowser::viewBoxToggled(bool ticked)

@@ -2,7 +2,6 @@
 #include "results/SearchResultsWindow.h"
 
 #include "engine/catalog/CatalogLine.h"
-#include "engine/catalog/CatalogPath.h"
 #include "engine/text/PathHelpers.h"
 #include "gui/AppContext.h"
 #include "gui/dialogs/EntryComment.h"
@@ -51,11 +50,10 @@ std::string NameOf(const std::string& path)
 }
 } // namespace
 
-std::string SearchResultsWindow::targetPath(const FindRow& row)
+std::string_view SearchResultsWindow::catalogPath(const FindRow& row)
 {
-    // The key starts with the line's path field as the catalog holds it: the
-    // file, or the archive and after a "/" the member.
-    return FromCatalogPath(ParseBodyLine(row[FindRow::Key]).path).path;
+    // The key starts with the line's path field.
+    return ParseBodyLine(row[FindRow::Key]).path;
 }
 
 std::optional<std::string> SearchResultsWindow::chosenTarget()
@@ -65,12 +63,14 @@ std::optional<std::string> SearchResultsWindow::chosenTarget()
         return std::nullopt;
     // Copies: the rows may change while the prompt waits (a search runs on).
     const FindRow& shown = model_->row(*row);
-    std::string target = targetPath(shown);
+    const std::string path(catalogPath(shown));
     const std::string prompt = app_.texts[TextId::InsertDisk] + " " + FileWithOutExt(shown[FindRow::DiskID]);
     if (!app_.services.prompter.askOkCancel(prompt, Title, MsgIcon::None))
         return std::nullopt;
-    // Every action asks the disk first; a path of another system then ends here.
-    if (!target.starts_with('/') && !FileStillThere(app_.services.prompter, target))
+    // Every action asks the disk first, then looks for the file on it.
+    std::optional<std::string> target = CatalogTarget(app_.services.prompter, path);
+    // A path of another system ends here.
+    if (target && !target->starts_with('/') && !FileStillThere(app_.services.prompter, *target))
         return std::nullopt;
     return target;
 }

@@ -13,6 +13,7 @@
 #include "gui/services/DesktopFileMenu.h"
 #include "gui/services/HelpService.h"
 #include "gui/services/Services.h"
+#include "gui/services/ShellHelpers.h"
 #include "language/LangText.h"
 #include "language/ReportTexts.h"
 #include "platform/shell/Shell.h"
@@ -193,9 +194,12 @@ void SearchResultsWindow::showContextMenu(const QPoint& at, Qt::KeyboardModifier
     const QPoint screen = resultList_->viewport()->mapToGlobal(at);
     const std::optional<int> row = selectedRow();
     if (row && modifiers == Qt::NoModifier) {
+        // No menu for a row whose line fits several files: that was said.
+        const std::optional<std::string> target = CatalogTarget(app_.services.prompter, catalogPath(model_->row(*row)));
+        if (!target)
+            return;
         // Only for a file that is there: else the window's own menu.
-        if (auto menu = MakeDesktopFileMenu(targetPath(model_->row(*row)), app_.services.desktop,
-                                            app_.services.prompter, this)) {
+        if (auto menu = MakeDesktopFileMenu(*target, app_.services.desktop, app_.services.prompter, this)) {
             menu->exec(screen);
             return;
         }

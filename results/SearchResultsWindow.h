@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct AppContext;
@@ -49,8 +50,9 @@ public:
     // then opened; nothing while other work runs.
     void writeReport();
 
-    // The native path a row acts on: the bytes its catalog line holds.
-    static std::string targetPath(const FindRow& row);
+    // The path a row acts on as its catalog line holds it, not decoded: the
+    // file, or the archive and after a "/" the member.
+    static std::string_view catalogPath(const FindRow& row);
 
     void retranslate() override;
 
@@ -69,7 +71,8 @@ private:
     void onMenu(const QString& key);
     std::optional<int> selectedRow() const;
     // The path the selected row acts on, once the insert-disk prompt was
-    // confirmed; nothing without a row or after Cancel.
+    // confirmed; nothing without a row, after Cancel, or when the row's line
+    // fits several files (said so).
     std::optional<std::string> chosenTarget();
     // The same, when a file is there (else that is said).
     std::optional<std::string> chosenFile();

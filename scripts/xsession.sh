@@ -32,6 +32,9 @@
 #   start_tray_host          a notification area (trayer) for the tray icon
 #   tray_icon_docked         the program's tray icon sits in that area
 #   shot FILE                a PNG of the whole screen
+#   picture NAME             with SHOTS set to a folder: once the screen holds
+#                            still, a PNG of it there as NAME.png (its path printed)
+#   fail TEXT                says TEXT and ends the run as failed
 
 new_session() {
   work=$(mktemp -d)
@@ -253,3 +256,11 @@ tray_icon_docked() {
 shot() {
   import -window root "$1"
 }
+
+picture() { [[ -z ${SHOTS:-} ]] || { settle_screen; shot "$SHOTS/$1.png"; echo "$SHOTS/$1.png"; }; }
+settle_screen() {
+  rm -f "$work/screen.png"
+  wait_for 60 "the screen to hold still" still "$(xwininfo -root | awk '/Window id:/ {print $4}')" "$work/screen.png"
+}
+
+fail() { echo "$1" >&2; exit 1; }

@@ -104,8 +104,8 @@ public:
     std::vector<FolderFile> Files(FolderId folder) const;
     // Positions below count from 0 in the order Files gives.
     FolderFile File(FolderId folder, std::size_t position) const; // position < CountFile(folder)
-    // The file's path as the catalog stores it, not decoded: FromCatalogPath
-    // of it names the file on disk even when its name is in a legacy encoding.
+    // The file's path as the catalog stores it, not decoded: FilesCatalogedAs
+    // finds the file on disk by it, also when its name is in a legacy encoding.
     std::string_view StoredPath(FolderId folder, std::size_t position) const;
     // After ChangeComment has written comment for the file: the file shows
     // what the catalog now holds.

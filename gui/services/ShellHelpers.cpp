@@ -1,5 +1,7 @@
 #include "gui/services/ShellHelpers.h"
 
+#include "engine/catalog/CatalogPath.h"
+#include "engine/catalog/CatalogedFiles.h"
 #include "gui/services/DesktopActions.h"
 #include "platform/prompter/ErrorBox.h"
 #include "platform/prompter/Prompter.h"
@@ -31,6 +33,21 @@ bool FileStillThere(Prompter& prompter, const std::string& path)
         return true;
     prompter.message("\"" + BytesToUtf8(path) + "\" no longer exists.", "CorvaneDisk", MsgIcon::Exclamation);
     return false;
+}
+
+std::optional<std::string> CatalogTarget(Prompter& prompter, std::string_view catalogPath)
+{
+    std::vector<std::string> files = FilesCatalogedAs(catalogPath);
+    if (files.empty())
+        return FromCatalogPath(catalogPath).path;
+    if (files.size() == 1)
+        return std::move(files.front());
+    std::string text = "The catalog writes the names of these files alike, so \"" +
+                       BytesToUtf8(FromCatalogPath(catalogPath).path) + "\" could be any of them; nothing was done:";
+    for (const std::string& file : files)
+        text += "\n" + BytesToUtf8(file);
+    prompter.message(text, "CorvaneDisk", MsgIcon::Exclamation);
+    return std::nullopt;
 }
 
 QString DisplayName(const std::string& path)

@@ -7,7 +7,9 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 class DesktopActions;
 class Prompter;
@@ -22,6 +24,12 @@ bool IsPresent(const std::string& path);
 // False, after telling the user that it no longer exists, when path is not
 // present.
 bool FileStillThere(Prompter& prompter, const std::string& path);
+
+// The native path an action on a catalog path takes (for a member: its
+// archive): the one file that the path is the catalog form of, else the path
+// read as written, a file no longer there. Nothing, after telling the user
+// which files it could be, when several fit: no action guesses.
+std::optional<std::string> CatalogTarget(Prompter& prompter, std::string_view catalogPath);
 
 // The file name of a native path as it is shown: read as a catalog line
 // of those bytes reads (UTF-8 when valid, else Windows-1252).

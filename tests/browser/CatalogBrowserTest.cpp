@@ -351,6 +351,42 @@ TEST_F(CatalogBrowserTest, TheViewBoxShowsAClickedFileAndClosingTheBrowserHidesT
     EXPECT_EQ(world.fakes.help.contexts, std::vector<int>{1006});
 }
 
+// "a>b.txt" and "a?b.txt" share one catalog line ("?" stands for what a line
+// cannot hold): neither is viewed from it, and the user is told why; a lone
+// "c>d.txt" is viewed as itself.
+TEST_F(CatalogBrowserTest, AFileWhoseLineFitsSeveralFilesIsNotViewed)
+{
+    diskFile("a>b.txt", 10, 2004, 1, 1);
+    diskFile("a?b.txt", 10, 2004, 1, 1);
+    diskFile("c>d.txt", 10, 2004, 1, 1);
+    catalogue("Disk.dat");
+    load("Disk.dat");
+    // The folder lists a name once, and says so when loaded.
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
+    EXPECT_NE(world.fakes.prompter.boxes[0].text.find("Error 457"), std::string::npos);
+    world.fakes.prompter.boxes.clear();
+    lib->show();
+    choose(root());
+    ASSERT_EQ(column(0), (QStringList{"a?b.txt", "c?d.txt"}));
+    viewBox().setValue(true);
+
+    clickRow(0);
+    EXPECT_EQ(world.windows.find<FileViewer>(), nullptr);
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
+    EXPECT_EQ(world.fakes.prompter.boxes[0].kind, "message");
+    const std::string disk = world.home.file("disk/");
+    EXPECT_EQ(world.fakes.prompter.boxes[0].text, "The catalog writes the names of these files alike, so \"" + disk +
+                                                      "a?b.txt\" could be any of them; nothing was done:\n" + disk +
+                                                      "a>b.txt\n" + disk + "a?b.txt");
+
+    clickRow(1);
+    FileViewer* viewer = world.windows.find<FileViewer>();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(viewer->state(), FileViewer::State::Text);
+    EXPECT_EQ(viewer->viewFilePath(), disk + "c>d.txt");
+    EXPECT_EQ(world.fakes.prompter.boxes.size(), 1u);
+}
+
 TEST_F(CatalogBrowserTest, ColumnWidthsComeFromTheSettingsAndGoBack)
 {
     world.windows.unload(CatalogBrowser::WindowName);

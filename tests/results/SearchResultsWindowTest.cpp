@@ -155,13 +155,17 @@ struct SearchResultsWindowTest : ::testing::Test {
     std::string rightClick(SearchResultsWindow& w, Qt::KeyboardModifiers mods)
     {
         std::string shown;
-        QTimer::singleShot(50, [&] {
+        // Goes with this call when no menu ran an event loop.
+        QTimer closer;
+        closer.setSingleShot(true);
+        QObject::connect(&closer, &QTimer::timeout, [&] {
             QWidget* popup = QApplication::activePopupWidget();
             if (!popup)
                 return;
             shown = qobject_cast<PopupMenu*>(popup) ? "own" : "desktop";
             popup->close();
         });
+        closer.start(50);
         const QRect cell = resultList(w).visualRect(resultList(w).currentIndex());
         QMouseEvent release(QEvent::MouseButtonRelease, cell.center(),
                             resultList(w).viewport()->mapToGlobal(cell.center()), Qt::RightButton, Qt::NoButton, mods);
@@ -480,4 +484,65 @@ TEST_F(SearchResultsWindowTest, ColumnWidthsComeFromTheSettingsAndGoBackThere)
     resultList(w).setColumnWidth(5, 200);
     EXPECT_EQ(world.settings.LVFind[5], 3000);
     EXPECT_EQ(resultList(w).model()->headerData(5, Qt::Horizontal), "Comment");
+}
+
+// "a>b.txt" and "a?b.txt" share one catalog line ("?" stands for what a line
+// cannot hold): their rows act on neither and say why; a lone "c>d.txt" is
+// found as itself.
+TEST_F(SearchResultsWindowTest, ARowWhoseLineFitsSeveralFilesTouchesNoneOfThem)
+{
+    disk = world.home.file("alike");
+    const std::string gt = world.home.write("alike/a>b.txt", "gt");
+    const std::string question = world.home.write("alike/a?b.txt", "qm");
+    const std::string lone = world.home.write("alike/c>d.txt", "cd");
+    scan();
+    SearchResultsWindow& w = search("txt");
+    ASSERT_EQ(w.results().rowCount(), 3);
+    const std::string other = world.home.file("other");
+    fs::create_directories(other);
+
+    select(w, "a?b.txt");
+    world.fakes.prompter.answers = {true, true, true, true, true, true};
+    world.fakes.folderChooser.answers = {QString::fromStdString(other)};
+    w.openSelected();
+    w.showSelectedProperties();
+    w.deleteSelected();
+    w.moveSelected();
+    key(w, Qt::Key_Delete);
+    key(w, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(rightClick(w, Qt::NoModifier), ""); // no menu: said so at once
+    std::vector<std::string> expected;
+    for (int i = 0; i < 6; ++i)
+        expected.insert(expected.end(), {"okcancel", "message"});
+    expected.push_back("message");
+    EXPECT_EQ(boxes(), expected);
+    EXPECT_EQ(world.fakes.prompter.boxes[1].text, "The catalog writes the names of these files alike, so \"" + disk +
+                                                      "/a?b.txt\" could be any of them; nothing was done:\n" + gt +
+                                                      "\n" + question);
+    EXPECT_EQ(world.fakes.prompter.boxes.back().text, world.fakes.prompter.boxes[1].text);
+    EXPECT_TRUE(world.fakes.desktop.calls.empty());
+    EXPECT_TRUE(world.fakes.folderChooser.asked.empty());
+    EXPECT_EQ(world.home.read("alike/a>b.txt"), "gt");
+    EXPECT_EQ(world.home.read("alike/a?b.txt"), "qm");
+    EXPECT_TRUE(fs::is_empty(other));
+
+    // The lone one is opened, shown and deleted as itself.
+    select(w, "c?d.txt");
+    world.fakes.prompter.answers = {true, true, true, true};
+    w.openSelected();
+    w.showSelectedProperties();
+    EXPECT_EQ(rightClick(w, Qt::NoModifier), "desktop");
+    using Call = FakeDesktopActions::Call;
+    EXPECT_EQ(world.fakes.desktop.calls, (std::vector<Call>{{"open", lone, {}}, {"showProperties", lone, {}}}));
+    w.deleteSelected();
+    EXPECT_EQ(world.fakes.prompter.boxes.back().text,
+              "Do you really want to delete the selected item? c>d.txt will be removed from the disk.");
+    EXPECT_FALSE(fs::exists(lone));
+
+    // With one of the pair gone, the row stands for the other.
+    fs::remove(gt);
+    select(w, "a?b.txt");
+    world.fakes.prompter.answers = {true, true};
+    w.deleteSelected();
+    EXPECT_FALSE(fs::exists(question));
 }

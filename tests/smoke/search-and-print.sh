@@ -7,7 +7,6 @@ build=$1
 here=$(cd "$(dirname "$0")/../.." && pwd)
 source "$here/scripts/xsession.sh"
 new_session "$build"
-fail() { echo "$1" >&2; exit 1; }
 
 # A page viewer that only notes what it was asked to open.
 export XDG_DATA_HOME=$work/data

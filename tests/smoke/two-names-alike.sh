@@ -9,12 +9,6 @@ build=$1
 here=$(cd "$(dirname "$0")/../.." && pwd)
 source "$here/scripts/xsession.sh"
 new_session "$build"
-picture() { [[ -z ${SHOTS:-} ]] || { settle_screen; shot "$SHOTS/$1.png"; echo "$SHOTS/$1.png"; }; }
-settle_screen() {
-  rm -f "$work/screen.png"
-  wait_for 60 "the screen to hold still" still "$(xwininfo -root | awk '/Window id:/ {print $4}')" "$work/screen.png"
-}
-fail() { echo "$1" >&2; exit 1; }
 
 disk=$work/disk
 mkdir -p "$disk"

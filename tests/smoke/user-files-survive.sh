@@ -12,7 +12,6 @@ here=$(cd "$(dirname "$0")/../.." && pwd)
 source "$here/scripts/xsession.sh"
 new_session "$build"
 export XDG_DATA_HOME=$work/data
-fail() { echo "$1" >&2; exit 1; }
 batch() { CORVANEDISK_CONSOLE=1 timeout 60 "$build/CorvaneDisk" "$@" >/dev/null || fail "batch $* failed: $?"; }
 
 program=$CORVANEDISK_HOME

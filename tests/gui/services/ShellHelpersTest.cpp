@@ -1,3 +1,4 @@
+#include "engine/catalog/CatalogPath.h"
 #include "gui/services/Ejector.h"
 #include "gui/services/HelpService.h"
 #include "gui/services/ShellHelpers.h"
@@ -70,4 +71,28 @@ TEST(CdromEjector, NothingHappensWhereThereIsNoDiscDrive)
     EXPECT_FALSE(ejector.ejectDiscHolding(dir.file("nowhere")).opened);
     EXPECT_FALSE(CdromEjector(dir.file("no-table"), noBus).ejectDiscHolding(dir.file("disc")).opened);
     EXPECT_FALSE(CdromEjector("/proc/self/mountinfo", noBus).ejectDiscHolding(dir.path()).opened);
+}
+
+// A catalog path's target: the one file that fits, the path as written when
+// none does, nothing and a message naming them when several do, legacy names
+// shown as they read.
+TEST(ShellHelpers, CatalogTargetTakesTheOneFileThatFitsAndNeverGuesses)
+{
+    TempDir dir;
+    RecordingPrompter prompter;
+    const std::string lone = dir.write("c>d.txt", "");
+    const std::string first = dir.write("\xE9>x", ""), second = dir.write("\xE9?x", "");
+    const std::string folder = ToCatalogPath(dir.path() + "/");
+    EXPECT_EQ(CatalogTarget(prompter, folder + "c?d.txt"), lone);
+    EXPECT_EQ(CatalogTarget(prompter, folder + "c?d.txt/docs\\a.txt"), lone);
+    EXPECT_EQ(CatalogTarget(prompter, folder + "gone?.txt"), dir.file("gone?.txt"));
+    EXPECT_TRUE(prompter.boxes.empty());
+
+    EXPECT_EQ(CatalogTarget(prompter, folder + "\xE9?x"), std::nullopt);
+    ASSERT_EQ(prompter.boxes.size(), 1u);
+    EXPECT_EQ(prompter.boxes[0].kind, "message");
+    EXPECT_EQ(prompter.boxes[0].text, "The catalog writes the names of these files alike, so \"" + dir.path() +
+                                          "/é?x\" could be any of them; nothing was done:\n" + dir.path() + "/é>x\n" +
+                                          dir.path() + "/é?x");
+    EXPECT_TRUE(std::filesystem::exists(first) && std::filesystem::exists(second));
 }
