@@ -44,47 +44,6 @@ void Handle(void (*handler)(int))
         sigaction(s, &action, nullptr);
 }
 
-class SignalCatcher : public QObject {
-public:
-    explicit SignalCatcher(MainWindow& main) : QObject(&main)
-    {
-        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, WakePipe) != 0)
-            return;
-        notifier_ = new QSocketNotifier(WakePipe[0], QSocketNotifier::Read, this);
-        // A dialog waiting for an answer (one may open as the signal comes)
-        // would hold the close back: it is cancelled, which saves nothing,
-        // and the close tried again until the window has closed.
-        auto* retry = new QTimer(this);
-        retry->setInterval(100);
-        connect(retry, &QTimer::timeout, this, [&main, retry] {
-            if (QWidget* modal = QApplication::activeModalWidget())
-                modal->close();
-            if (main.close())
-                retry->stop();
-        });
-        connect(notifier_, &QSocketNotifier::activated, this, [retry] {
-            char bytes[16];
-            while (::read(WakePipe[0], bytes, sizeof bytes) > 0) {
-            }
-            retry->start();
-        });
-        Handle(OnSignal);
-    }
-    ~SignalCatcher() override
-    {
-        if (WakePipe[0] < 0)
-            return;
-        Handle(SIG_DFL);
-        delete notifier_;
-        ::close(WakePipe[0]);
-        ::close(WakePipe[1]);
-        WakePipe[0] = WakePipe[1] = -1;
-    }
-
-private:
-    QSocketNotifier* notifier_ = nullptr;
-};
-
 } // namespace
 
 void HoldShutdownSignals()
@@ -92,8 +51,49 @@ void HoldShutdownSignals()
     Mask(SIG_BLOCK);
 }
 
-void CloseOnShutdownSignals(MainWindow& main)
+ShutdownSignals::ShutdownSignals()
 {
-    new SignalCatcher(main);
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, WakePipe) != 0)
+        return;
+    notifier_ = new QSocketNotifier(WakePipe[0], QSocketNotifier::Read, this);
+    // Tried again until the window has closed: a box may open as the signal
+    // comes, or after one closed, and the window is not there yet at start-up.
+    retry_ = new QTimer(this);
+    retry_->setInterval(100);
+    connect(retry_, &QTimer::timeout, this, &ShutdownSignals::closeNext);
+    connect(notifier_, &QSocketNotifier::activated, this, [this] {
+        char bytes[16];
+        while (::read(WakePipe[0], bytes, sizeof bytes) > 0) {
+        }
+        retry_->start();
+    });
+    Handle(OnSignal);
     Mask(SIG_UNBLOCK); // one held back meanwhile arrives now
+}
+
+ShutdownSignals::~ShutdownSignals()
+{
+    if (WakePipe[0] < 0)
+        return;
+    Handle(SIG_DFL);
+    delete notifier_;
+    ::close(WakePipe[0]);
+    ::close(WakePipe[1]);
+    WakePipe[0] = WakePipe[1] = -1;
+}
+
+void ShutdownSignals::closeWindow(MainWindow& main)
+{
+    main_ = &main;
+}
+
+void ShutdownSignals::closeNext()
+{
+    // Closing a box counts as its cancel (No, Cancel, or OK where it has
+    // nothing else). Its caller goes on with that answer before the window
+    // closes under it.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->close())
+        return;
+    if (main_ && main_->close())
+        retry_->stop();
 }

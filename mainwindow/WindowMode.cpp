@@ -79,9 +79,10 @@ int RunWindowMode(int argc, char** argv)
         std::fprintf(stderr, "CorvaneDisk: the program already runs with these settings but does not answer.\n");
         return 1;
     }
+    ShutdownSignals shutdownSignals;
     ProgramWorld world;
     MainWindow& main = world.start();
     QObject::connect(&instance, &SingleInstance::calledAgain, &main, &MainWindow::restoreFromTray);
-    CloseOnShutdownSignals(main);
+    shutdownSignals.closeWindow(main);
     return QApplication::exec();
 }

@@ -627,7 +627,8 @@ TEST_F(MainWindowTest, TheWindowComesBackWhenTheTrayIconGoesWhileItIsHidden)
 TEST_F(MainWindowTest, ATerminateSignalClosesTheWindowAsItsExitButtonDoes)
 {
     auto& main = start();
-    CloseOnShutdownSignals(main);
+    ShutdownSignals shutdownSignals;
+    shutdownSignals.closeWindow(main);
     Control<CheckBoxWeb>(main, "CBWSort").setValue(true);
     // A running scan is stopped first and saves nothing.
     main.catalogueFolder(QString::fromStdString(folder()));
@@ -645,7 +646,8 @@ TEST_F(MainWindowTest, ATerminateSignalClosesTheWindowAsItsExitButtonDoes)
 TEST_F(MainWindowTest, ATerminateSignalCancelsTheSaveDialogAndStillCloses)
 {
     auto& main = start();
-    CloseOnShutdownSignals(main);
+    ShutdownSignals shutdownSignals;
+    shutdownSignals.closeWindow(main);
     TestWorld::whenModal([](QWidget*) { std::raise(SIGTERM); }); // the dialog is left unanswered
     main.catalogueFolder(QString::fromStdString(folder()));
     ASSERT_TRUE(TestWorld::waitFor([&] { return !main.isVisible(); }));

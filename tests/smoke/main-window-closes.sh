@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # The real program on a private X server: the main window appears, closes on
 # Alt+F4 and, started again, on kill -TERM (a logout, kill), also when the
-# signal comes while the window is still being made; each time the process
+# signal comes while the window is still being made, and while a box shown
+# at start-up (no language file) waits for an answer; each time the process
 # ends with status 0, the settings are written and tmp/ loses the program's
-# own files (and only those).
+# own files (and only those). A batch run on a display that asks before it
+# starts ends on TERM without writing its catalog.
 set -euo pipefail
 build=$1
 here=$(cd "$(dirname "$0")/../.." && pwd)
 source "$here/scripts/xsession.sh"
 new_session "$build"
 reg=$XDG_CONFIG_HOME/CorvaneDisk/registry.reg
-for how in alt+F4 TERM early-TERM; do
+for how in alt+F4 TERM early-TERM box-TERM; do
   rm -f "$reg"
   if [[ $how == early-TERM ]]; then
     "$build/CorvaneDisk" &
@@ -35,6 +37,16 @@ for how in alt+F4 TERM early-TERM; do
     [[ -n $held ]] || { echo "early-TERM: SIGTERM neither held back nor caught within 60 s" >&2; exit 1; }
     xdotool search --name '^CorvaneDisk$' >/dev/null 2>&1 && echo "early-TERM: the window came first" >&2
     kill -TERM "$PROGRAM_PID"
+  elif [[ $how == box-TERM ]]; then
+    # Without a language file a box says so before the window is made.
+    mv "$CORVANEDISK_HOME/language" "$work/language-away"
+    "$build/CorvaneDisk" &
+    PROGRAM_PID=$!
+    box=$(find_window '^CorvaneDisk$') || fail "$how: no box appeared"
+    wait_for 60 "the box to be drawn" drawn "$box"
+    xprop -id "$box" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG || fail "$how: the window came, not the box"
+    kill -TERM "$PROGRAM_PID"
+    wait_exit 30 || fail "$how: the program did not end on TERM while its box was open"
   else
     start_program "$build"
   fi
@@ -46,7 +58,7 @@ for how in alt+F4 TERM early-TERM; do
     focus "$MAIN_WINDOW"
     xdotool key --clearmodifiers alt+F4
   fi
-  wait_exit
+  [[ $how == box-TERM ]] || wait_exit
   [[ $EXIT_STATUS -eq 0 ]] || { echo "$how: exit status $EXIT_STATUS" >&2; exit 1; }
   grep -q '"MainLeft"' "$reg" || { echo "$how: MainLeft not written" >&2; cat "$reg" >&2; exit 1; }
   grep -q '"NextSkin"' "$reg" || { echo "$how: NextSkin not written" >&2; exit 1; }
@@ -59,4 +71,15 @@ for how in alt+F4 TERM early-TERM; do
   echo x >"$tmp/fond.bmp"
   echo x >"$tmp/notes.txt"
 done
+
+mkdir "$work/folder"
+echo x >"$work/folder/a.txt"
+"$build/CorvaneDisk" "-c:$work/folder" -o:asked -v &
+PROGRAM_PID=$!
+box=$(find_window '^CorvaneDisk$') || fail "batch: no question appeared"
+wait_for 60 "the question to be drawn" drawn "$box"
+kill -TERM "$PROGRAM_PID"
+wait_exit 30 || fail "batch: the program did not end on TERM while it asked"
+[[ $EXIT_STATUS -eq 143 ]] || fail "batch: exit status $EXIT_STATUS, not that of a TERM"
+[[ -z $(ls -A "$CORVANEDISK_HOME/dat") ]] || fail "batch: a catalog was written after TERM: $(ls -A "$CORVANEDISK_HOME/dat")"
 echo "main window closed cleanly"
