@@ -110,7 +110,7 @@ void CatalogBrowser::openCatalog(const std::string& catalogFileName)
     try {
         path = LibraryCatalogPath(catalogFileName);
     } catch (const AppError& e) {
-        ShowErrorBox(e, "frmLib", "ChargeDAT");
+        ShowErrorBox(app_.services.prompter, e, "frmLib", "ChargeDAT");
         return;
     }
     show();

@@ -26,12 +26,12 @@ namespace {
 constexpr std::string_view Title = "CorvaneDisk";
 
 // Runs one action; what fails is reported in the common error box.
-template <class Action> void Guarded(const char* procedure, Action action)
+template <class Action> void Guarded(Prompter& prompter, const char* procedure, Action action)
 {
     try {
         action();
     } catch (const std::exception& e) {
-        ShowErrorBox(e, "frmFind", procedure);
+        ShowErrorBox(prompter, e, "frmFind", procedure);
     }
 }
 
@@ -86,13 +86,13 @@ std::optional<std::string> SearchResultsWindow::chosenFile()
 void SearchResultsWindow::openSelected()
 {
     if (const std::optional<std::string> target = chosenTarget())
-        Guarded("MenuOpen", [&] { app_.services.desktop.open(*target); });
+        Guarded(app_.services.prompter, "MenuOpen", [&] { app_.services.desktop.open(*target); });
 }
 
 void SearchResultsWindow::showSelectedProperties()
 {
     if (const std::optional<std::string> target = chosenTarget())
-        ShowProperties(app_.services.desktop, this, *target);
+        ShowProperties(app_.services.prompter, app_.services.desktop, this, *target);
 }
 
 void SearchResultsWindow::deleteSelected()
@@ -106,7 +106,7 @@ void SearchResultsWindow::deleteSelected()
         app_.texts[TextId::AskDelete] + " " + BytesToUtf8(NameOf(target)) + app_.texts[TextId::AskDeleteEnd];
     if (!prompter.askYesNo(question, Title, MsgIcon::Question))
         return;
-    Guarded("MenuDel", [&] {
+    Guarded(prompter, "MenuDel", [&] {
         if (::unlink(target.c_str()) != 0)
             RaiseFromErrno(errno, target);
     });
@@ -135,7 +135,7 @@ void SearchResultsWindow::moveSelected()
     if (NameTaken(target) && !prompter.askYesNo(app_.texts[TextId::AskOverwriteFile] + BytesToUtf8(name) + "?",
                                                 app_.texts[TextId::OverwriteFileTitle], MsgIcon::Question))
         return;
-    Guarded("MenuMove", [&] { MoveFileTo(source, target); });
+    Guarded(prompter, "MenuMove", [&] { MoveFileTo(source, target); });
 }
 
 void SearchResultsWindow::editSelectedComment()

@@ -82,11 +82,6 @@ void ShowProperties(Prompter& prompter, DesktopActions& desktop, QWidget* owner,
     }
 }
 
-void ShowProperties(DesktopActions& desktop, QWidget* owner, const std::string& file)
-{
-    ShowProperties(ActivePrompter(), desktop, owner, file);
-}
-
 std::int32_t GetFolderValue(std::int16_t index)
 {
     if (index < 2)

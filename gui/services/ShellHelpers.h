@@ -42,8 +42,6 @@ QMimeType FileMimeType(const std::string& path);
 // Our properties window of file, owned by owner; a file that no longer exists
 // is said to be gone. An unexpected failure goes to the common error box on prompter.
 void ShowProperties(Prompter& prompter, DesktopActions& desktop, QWidget* owner, const std::string& file);
-// On the active prompter: left for the results window until it passes its own.
-void ShowProperties(DesktopActions& desktop, QWidget* owner, const std::string& file);
 
 // The special-folder identifier for an index: 0 below 2, the index itself from
 // 2 to 11, index + 4 from 12 on (13 gives 17, the drives).

@@ -126,12 +126,6 @@ void ShowErrorBox(Prompter& prompter, const std::exception& e, std::string_view 
     ShowErrorBox(prompter, number, e.what(), module, procedure, where.line());
 }
 
-void ShowErrorBox(const std::exception& e, std::string_view module, std::string_view procedure,
-                  std::source_location where)
-{
-    ShowErrorBox(ActivePrompter(), e, module, procedure, where);
-}
-
 void ShowErrorsOf(Prompter& prompter, std::string_view module, std::string_view procedure,
                   const std::function<void()>& step)
 {

@@ -65,11 +65,6 @@ void ShowErrorBox(Prompter& prompter, const AppError& e, std::string_view module
 void ShowErrorBox(Prompter& prompter, const std::exception& e, std::string_view module, std::string_view procedure,
                   std::source_location where = std::source_location::current());
 
-// On the active prompter: left for the catalog browser and the results
-// window until they pass their own.
-void ShowErrorBox(const std::exception& e, std::string_view module, std::string_view procedure,
-                  std::source_location where = std::source_location::current());
-
 // Runs step; an error it raises is shown on prompter in the common error box
 // under module and procedure instead of reaching the caller (an event
 // handler's end).

@@ -400,6 +400,7 @@ TEST_F(CatalogBrowserTest, ColumnWidthsComeFromTheSettingsAndGoBack)
 
 TEST_F(CatalogBrowserTest, AFileThatIsNoCatalogIsReportedAndShowsNothing)
 {
+    RecordingPrompter bystander; // the active prompter from here on
     world.home.write("dat/junk.dat", std::string("\x7F"
                                                  "ELF\0\0binary",
                                                  11));
@@ -408,8 +409,10 @@ TEST_F(CatalogBrowserTest, AFileThatIsNoCatalogIsReportedAndShowsNothing)
     EXPECT_NE(world.fakes.prompter.boxes[0].text.find("Invalid file format"), std::string::npos);
     EXPECT_EQ(folderTree().model()->rowCount(), 0);
     lib->openCatalog("../outside.dat"); // never a name outside the library
-    EXPECT_EQ(world.fakes.prompter.boxes.size(), 2u);
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 2u);
+    EXPECT_NE(world.fakes.prompter.boxes[1].text.find("\r\nin CorvaneDisk.frmLib.ChargeDAT.\r\n"), std::string::npos);
     EXPECT_FALSE(world.jobs.runsFor(lib));
+    EXPECT_TRUE(bystander.boxes.empty()) << bystander.boxes[0].text;
 }
 
 TEST_F(CatalogBrowserTest, TheSplitterKeepsTheTreeAtItsLeastWidthAndWideningGrowsTheList)

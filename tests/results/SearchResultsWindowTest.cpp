@@ -293,6 +293,46 @@ TEST_F(SearchResultsWindowTest, MoveGoesElsewhereRefusesItsOwnFolderAndAsksBefor
     EXPECT_EQ(world.fakes.prompter.boxes.back().kind, "okcancel");
 }
 
+// Each action that fails says where in the common error box, on the
+// window's own prompter, and the file stays where it was.
+TEST_F(SearchResultsWindowTest, FailedActionsAreReportedOnTheWindowsOwnPrompter)
+{
+    RecordingPrompter bystander; // the active prompter from here on
+    SearchResultsWindow& w = search("a.txt notes.txt");
+    auto lastBoxNames = [&](const char* place) {
+        const RecordingPrompter::Box& box = world.fakes.prompter.boxes.back();
+        EXPECT_EQ(box.title, "Error");
+        EXPECT_NE(box.text.find(std::string("\r\nin CorvaneDisk.") + place + ".\r\n"), std::string::npos) << box.text;
+    };
+
+    select(w, "a.txt");
+    world.fakes.desktop.failure = "the desktop is gone";
+    world.fakes.prompter.answers = {true};
+    w.openSelected();
+    lastBoxNames("frmFind.MenuOpen");
+    world.fakes.prompter.answers = {true};
+    w.showSelectedProperties();
+    lastBoxNames("modFile.ShowProperties");
+
+    // A folder now stands where the file was: unlink refuses it.
+    fs::remove(disk + "/a.txt");
+    fs::create_directory(disk + "/a.txt");
+    world.fakes.prompter.answers = {true, true};
+    w.deleteSelected();
+    lastBoxNames("frmFind.MenuDel");
+    EXPECT_TRUE(fs::is_directory(disk + "/a.txt"));
+
+    select(w, "notes.txt");
+    world.fakes.prompter.answers = {true};
+    world.fakes.folderChooser.answers = {QString::fromStdString(world.home.file("nowhere"))};
+    w.moveSelected();
+    lastBoxNames("frmFind.MenuMove");
+    EXPECT_TRUE(fs::exists(disk + "/v1.2/notes.txt"));
+
+    EXPECT_EQ(world.fakes.prompter.boxes.size(), 9u);
+    EXPECT_TRUE(bystander.boxes.empty()) << bystander.boxes[0].text;
+}
+
 TEST_F(SearchResultsWindowTest, EachRowActsOnTheFileItWasFoundAs)
 {
     const std::string zip = disk + "/pack.zip";

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,11 @@ public:
         bool operator==(const Call&) const = default;
     };
 
-    void open(const std::string& path) override { calls.push_back({"open", path, {}}); }
+    void open(const std::string& path) override
+    {
+        calls.push_back({"open", path, {}});
+        failIfAsked();
+    }
     void openWith(const std::string& path) override { calls.push_back({"openWith", path, {}}); }
     std::vector<DesktopApp> applicationsFor(const std::string&) override { return apps; }
     void launch(const QString& appId, const std::string& path) override { calls.push_back({"launch", path, appId}); }
@@ -48,11 +53,23 @@ public:
         calls.push_back({"moveToTrash", path, {}});
         return trashSucceeds;
     }
-    void showProperties(const std::string& path, QWidget*) override { calls.push_back({"showProperties", path, {}}); }
+    void showProperties(const std::string& path, QWidget*) override
+    {
+        calls.push_back({"showProperties", path, {}});
+        failIfAsked();
+    }
 
     std::vector<Call> calls;
     std::vector<DesktopApp> apps; // what applicationsFor answers
     bool trashSucceeds = true;
+    std::string failure; // when set, open and showProperties throw it, as a desktop library may
+
+private:
+    void failIfAsked() const
+    {
+        if (!failure.empty())
+            throw std::runtime_error(failure);
+    }
 };
 
 class FakeFolderChooser final : public FolderChooser {
