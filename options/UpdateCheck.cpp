@@ -1,6 +1,7 @@
 #include "options/UpdateCheck.h"
 
 #include "engine/start/AppFolders.h"
+#include "engine/text/PathHelpers.h"
 #include "options/VersionFile.h"
 #include "platform/prompter/Prompter.h"
 
@@ -193,8 +194,13 @@ void UpdateCheck::versionArrived()
 void UpdateCheck::startDownload(const std::string& fileName, qint64 size)
 {
     downloadPath_ = folders_.AppPath + fileName;
+    // The server names the file: one of that name in the program's folder
+    // (an earlier download, or the user's own) is never replaced.
+    if (NameTaken(downloadPath_))
+        return report("there is a file " + downloadPath_ + " already; it is kept and nothing was downloaded");
     if (!download_.open(downloadPath_, kDownloadMode))
         return report(download_.error());
+    download_.keepExisting();
     downloadSize_ = size;
     received_ = 0;
     phase_ = Phase::Download;

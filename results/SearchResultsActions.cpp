@@ -132,10 +132,11 @@ void SearchResultsWindow::moveSelected()
         return;
     }
     const std::string target = AddSlash(into) + name;
-    if (NameTaken(target) && !prompter.askYesNo(app_.texts[TextId::AskOverwriteFile] + BytesToUtf8(name) + "?",
-                                                app_.texts[TextId::OverwriteFileTitle], MsgIcon::Question))
+    const bool taken = NameTaken(target);
+    if (taken && !prompter.askYesNo(app_.texts[TextId::AskOverwriteFile] + BytesToUtf8(name) + "?",
+                                    app_.texts[TextId::OverwriteFileTitle], MsgIcon::Question))
         return;
-    Guarded(prompter, "MenuMove", [&] { MoveFileTo(source, target); });
+    Guarded(prompter, "MenuMove", [&] { MoveFileTo(source, target, taken); });
 }
 
 void SearchResultsWindow::editSelectedComment()

@@ -1,39 +1,21 @@
 #include "engine/library/CatalogFiles.h"
 
 #include "engine/catalog/CatalogFile.h"
-#include "engine/text/PathHelpers.h"
 #include "engine/text/StringHelpers.h"
+#include "platform/fs/RenameNoReplace.h"
 #include "platform/prompter/ErrorBox.h"
 #include "platform/text/Ascii.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 #include <unistd.h>
-
-namespace {
-// rename() that never replaces: file systems without RENAME_NOREPLACE fall
-// back to a look first.
-int renameNoReplace(const std::string& from, const std::string& to)
-{
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return -1;
-    if (NameTaken(to)) {
-        errno = EEXIST;
-        return -1;
-    }
-    return ::rename(from.c_str(), to.c_str());
-}
-} // namespace
 
 bool RenameCatalog(std::string_view from, std::string_view to, bool replace, Problems& problems, ProblemPlace place)
 {
     return CatchProblem(problems, place, std::string(from), [&] {
         const std::string source = LibraryCatalogPath(from);
         const std::string target = LibraryCatalogPath(to);
-        const int done = replace ? ::rename(source.c_str(), target.c_str()) : renameNoReplace(source, target);
+        const int done = replace ? ::rename(source.c_str(), target.c_str()) : RenameNoReplace(source, target);
         if (done != 0)
             RaiseFromErrno(errno, errno == EEXIST ? target : source);
     });

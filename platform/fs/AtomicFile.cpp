@@ -1,5 +1,6 @@
 #include "platform/fs/AtomicFile.h"
 
+#include "platform/fs/RenameNoReplace.h"
 #include "platform/fs/UniqueFd.h"
 
 #include <cerrno>
@@ -85,6 +86,7 @@ bool AtomicFileWriter::open(const std::string& targetPath, std::optional<mode_t>
     error_.clear();
     errno_ = 0;
     changed_ = false;
+    keepExisting_ = false;
     expected_.reset();
     std::string pattern = TaggedNameBeside(targetPath, TemporaryLetters);
     const std::size_t nameStart = pattern.rfind('/') + 1; // npos + 1 is 0
@@ -169,7 +171,7 @@ bool AtomicFileWriter::commit()
         abort();
         return false;
     }
-    if (::rename(temp_.c_str(), target_.c_str()) != 0)
+    if ((keepExisting_ ? RenameNoReplace(temp_, target_) : ::rename(temp_.c_str(), target_.c_str())) != 0)
         return fail("cannot replace");
     temp_.clear();
     abort(); // lets the lock go

@@ -31,6 +31,9 @@ public:
     // Commit replaces the target only while it is still the file read as
     // that; otherwise nothing is replaced and changedMeanwhile() is true.
     void expect(const FileIdentity& readAs) { expected_ = readAs; }
+    // Commit then never replaces a file at the target, not even one put
+    // there meanwhile: it fails with EEXIST.
+    void keepExisting() { keepExisting_ = true; }
     bool commit();
     void abort();
 
@@ -57,6 +60,7 @@ private:
     int lockFd_ = -1; // holds the temporary file's lock until it is renamed or gone
     int errno_ = 0;
     bool changed_ = false;
+    bool keepExisting_ = false;
 };
 
 // The whole text in one go; on failure errorCode gets the errno value.

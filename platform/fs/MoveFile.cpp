@@ -2,6 +2,7 @@
 
 #include "platform/fs/AtomicFile.h"
 #include "platform/fs/ReadSome.h"
+#include "platform/fs/RenameNoReplace.h"
 #include "platform/fs/UniqueFd.h"
 #include "platform/prompter/ErrorBox.h"
 
@@ -35,11 +36,13 @@ std::size_t readChunk(int fd, char* buffer, std::size_t size, const std::string&
     return got;
 }
 
-void copyTo(int from, const struct stat& st, const std::string& source, const std::string& target)
+void copyTo(int from, const struct stat& st, const std::string& source, const std::string& target, bool replace)
 {
     AtomicFileWriter out;
     if (!out.open(target, st.st_mode & 07777))
         RaiseFromErrno(out.errorCode(), target);
+    if (!replace)
+        out.keepExisting();
     std::string buffer(ChunkSize, '\0');
     while (std::size_t n = readChunk(from, buffer.data(), ChunkSize, source))
         if (!out.write(std::string_view(buffer.data(), n)))
@@ -62,7 +65,7 @@ bool sameContents(const std::string& a, const std::string& b)
     }
 }
 
-void copyVerified(const std::string& source, const std::string& target)
+void copyVerified(const std::string& source, const std::string& target, bool replace)
 {
     UniqueFd from = openForReading(source);
     struct stat st {};
@@ -70,7 +73,7 @@ void copyVerified(const std::string& source, const std::string& target)
         RaiseFromErrno(errno, source);
     if (!S_ISREG(st.st_mode))
         throw AppError(ErrBadFileMode, std::string(ErrorDescription(ErrBadFileMode)) + " (" + source + ")");
-    copyTo(from.get(), st, source, target);
+    copyTo(from.get(), st, source, target, replace);
     bool same = false;
     try {
         same = sameContents(source, target);
@@ -87,13 +90,15 @@ void copyVerified(const std::string& source, const std::string& target)
 }
 } // namespace
 
-void MoveFileTo(const std::string& source, const std::string& target)
+void MoveFileTo(const std::string& source, const std::string& target, bool replace)
 {
-    if (std::rename(source.c_str(), target.c_str()) == 0)
+    if ((replace ? std::rename(source.c_str(), target.c_str()) : RenameNoReplace(source, target)) == 0)
         return;
+    if (errno == EEXIST)
+        RaiseFromErrno(errno, target);
     if (errno != EXDEV)
         RaiseFromErrno(errno, source + " -> " + target);
-    copyVerified(source, target);
+    copyVerified(source, target, replace);
     if (::unlink(source.c_str()) != 0)
         RaiseFromErrno(errno, source);
 }

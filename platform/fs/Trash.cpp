@@ -1,5 +1,6 @@
 #include "platform/fs/Trash.h"
 
+#include "platform/fs/RenameNoReplace.h"
 #include "platform/fs/UniqueFd.h"
 #include "platform/prompter/ErrorBox.h"
 #include "platform/volume/MountInfo.h"
@@ -167,20 +168,17 @@ void MoveToTrash(const std::string& path, const std::string& mountTable)
                 continue;
             RaiseFromErrno(errno, info);
         }
+        // A file in files/ without its info file (put there by hand, or
+        // meanwhile) keeps its name: the next number is tried.
         const std::string target = trash.folder + "/files/" + stored;
-        struct stat st {};
-        if (::lstat(target.c_str(), &st) == 0) {
-            ::unlink(info.c_str());
-            continue;
-        }
         const std::string text = infoText(original);
         const bool written = ::write(fd.get(), text.data(), text.size()) == ssize_t(text.size());
         const int err = errno;
-        if (!written || ::rename(path.c_str(), target.c_str()) != 0) {
-            const int cause = written ? errno : err;
-            ::unlink(info.c_str());
+        if (written && RenameNoReplace(path, target) == 0)
+            return;
+        const int cause = written ? errno : err;
+        ::unlink(info.c_str());
+        if (cause != EEXIST)
             RaiseFromErrno(cause, path);
-        }
-        return;
     }
 }

@@ -95,8 +95,13 @@ RegStore::LoadState RegStore::load(RegKey& tree, bool mayRepair)
     // Damaged: keep a copy of the file as it was, go on with what could be read.
     if (!mayRepair)
         return LoadState::Ok;
+    // A copy of that name already there (an earlier one of the same second)
+    // stays; the damaged file is then not repaired either.
     std::string aside = path_ + ".damaged-" + timestamp();
-    bool kept = WriteFileAtomically(aside, text);
+    AtomicFileWriter copy;
+    bool kept = copy.open(aside);
+    copy.keepExisting();
+    kept = kept && copy.write(text) && copy.commit();
     if (kept)
         writeFile(SerializeRegFile(tree));
     reportOnce("The settings file " + path_ + " is damaged (" + std::to_string(parsed.badLines.size()) +

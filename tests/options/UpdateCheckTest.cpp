@@ -136,9 +136,7 @@ TEST_F(UpdateCheckTest, DownloadStoresTheExactBytesAndDrivesTheBar)
     stub.answer(kDownloadPath, trickle(body, 4000, 5));
     // The announced size only bounds the bar; the body is what arrives.
     for (qint64 announced : {qint64(body.size()), qint64(100)}) {
-        // An executable file of that name is replaced by a plain one.
-        std::string old = dir.write("new.bin", "#!/bin/sh\n");
-        chmod(old.c_str(), 0755);
+        std::filesystem::remove(dir.file("new.bin"));
         prompter.boxes.clear();
         offerDownload(announced);
 
@@ -168,6 +166,30 @@ TEST_F(UpdateCheckTest, DownloadStoresTheExactBytesAndDrivesTheBar)
             EXPECT_EQ(values.back(), announced);
         }
     }
+}
+
+TEST_F(UpdateCheckTest, AFileOfTheServersNameIsNeverReplaced)
+{
+    stub.answer(kDownloadPath, {200, "OK", bytesOfSize(10)});
+    // The user's own file, or an earlier download: said before anything is fetched.
+    const std::string old = dir.write("new.bin", "#!/bin/sh\n");
+    chmod(old.c_str(), 0755);
+    offerDownload(10);
+    run(setup());
+    expectFailure("a file there", 2);
+    EXPECT_EQ(stub.hits(kDownloadPath), 0);
+    EXPECT_EQ(dir.read("new.bin"), "#!/bin/sh\n");
+
+    // One put there while the file arrives stays too.
+    std::filesystem::remove(old);
+    stub.answer(kDownloadPath, trickle(bytesOfSize(30000), 4000, 5));
+    offerDownload(30000);
+    UpdateCheck check(prompter, Folders(), setup());
+    QObject::connect(&check, &UpdateCheck::downloadStarted, [&] { dir.write("new.bin", "meanwhile"); });
+    run(check);
+    expectFailure("put there meanwhile", 2);
+    EXPECT_EQ(dir.read("new.bin"), "meanwhile");
+    EXPECT_EQ(folderContents(), std::vector<std::string>{"new.bin"});
 }
 
 TEST_F(UpdateCheckTest, AFailedVersionRequestIsReportedInOneMessage)
@@ -203,7 +225,7 @@ TEST_F(UpdateCheckTest, AFailedVersionRequestIsReportedInOneMessage)
 
 TEST_F(UpdateCheckTest, AFailedDownloadKeepsNothingAndSaysSo)
 {
-    dir.write("new.bin", "the previous download");
+    dir.write("other.bin", "the user's");
     HttpStub::Answer dropped{200, "OK", bytesOfSize(30727)};
     dropped.dropAfter = 20000;
     UpdateSetup capped = setup();
@@ -224,8 +246,7 @@ TEST_F(UpdateCheckTest, AFailedDownloadKeepsNothingAndSaysSo)
         run(check);
         EXPECT_EQ(ended, 1) << c.about;
         expectFailure(c.about, 2);
-        EXPECT_EQ(dir.read("new.bin"), "the previous download") << c.about;
-        EXPECT_EQ(folderContents(), std::vector<std::string>{"new.bin"}) << c.about;
+        EXPECT_EQ(folderContents(), std::vector<std::string>{"other.bin"}) << c.about;
     }
     // A folder that cannot take the file: said before anything is fetched.
     SetAppFolders(dir.file("missing"));

@@ -1,4 +1,5 @@
 #include "platform/fs/MoveFile.h"
+#include "platform/fs/RenameNoReplace.h"
 #include "platform/prompter/ErrorBox.h"
 #include "tests/support/TempDir.h"
 
@@ -7,6 +8,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -53,14 +55,14 @@ TEST(MoveFile, OnOneFileSystemTheFileIsRenamedOverAnyOldOne)
     TempDir dir;
     const std::string source = dir.write("from/a.bin", Bytes(5000));
     dir.write("to/a.bin", "old");
-    MoveFileTo(source, dir.file("to/a.bin"));
+    MoveFileTo(source, dir.file("to/a.bin"), true);
     EXPECT_FALSE(fs::exists(source));
     EXPECT_EQ(dir.read("to/a.bin"), Bytes(5000));
 
     // A folder that is not there: nothing moves, the error names both paths.
     const std::string again = dir.write("from/b.bin", "b");
     try {
-        MoveFileTo(again, dir.file("missing/b.bin"));
+        MoveFileTo(again, dir.file("missing/b.bin"), false);
         ADD_FAILURE() << "no error";
     } catch (const AppError& e) {
         EXPECT_EQ(e.number(), ErrFileNotFound);
@@ -82,7 +84,7 @@ TEST(MoveFile, ToAnotherFileSystemTheFileIsCopiedComparedAndOnlyThenRemoved)
     fs::last_write_time(source, when);
 
     const std::string target = other.path() + "/a.bin";
-    MoveFileTo(source, target);
+    MoveFileTo(source, target, false);
     EXPECT_FALSE(fs::exists(source));
     EXPECT_EQ(ReadFileBytes(target), content);
     EXPECT_EQ(fs::last_write_time(target), when);
@@ -98,9 +100,35 @@ TEST(MoveFile, ToAnotherFileSystemTheFileIsCopiedComparedAndOnlyThenRemoved)
     rlimit small = old;
     small.rlim_cur = 4096;
     setrlimit(RLIMIT_FSIZE, &small);
-    EXPECT_THROW(MoveFileTo(big, other.path() + "/big.bin"), AppError);
+    EXPECT_THROW(MoveFileTo(big, other.path() + "/big.bin", false), AppError);
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, SIG_DFL);
     EXPECT_EQ(ReadFileBytes(big), Bytes(1 << 20));
     EXPECT_EQ(std::distance(fs::directory_iterator(other.path()), {}), 1); // a.bin alone
+}
+
+TEST(MoveFile, AFileAtTheTargetThatWasNotToBeReplacedStays)
+{
+    TempDir dir;
+    OtherFileSystemDir other(dir.path());
+    std::vector<std::string> folders = {dir.file("to")};
+    if (!other.path().empty())
+        folders.push_back(other.path()); // the copy's road too
+    for (const std::string& into : folders) {
+        fs::create_directories(into);
+        const std::string source = dir.write("from/a.bin", "moved");
+        const std::string target = into + "/a.bin";
+        // Not there when the user was asked: put there just before the move.
+        BeforeRenameNoReplace() = [&](const std::string&) { std::ofstream(target) << "meanwhile"; };
+        try {
+            MoveFileTo(source, target, false);
+            ADD_FAILURE() << "no error for " << into;
+        } catch (const AppError& e) {
+            EXPECT_NE(std::string(e.what()).find(target), std::string::npos) << e.what();
+        }
+        BeforeRenameNoReplace() = nullptr;
+        EXPECT_EQ(ReadFileBytes(target), "meanwhile") << into;
+        EXPECT_EQ(ReadFileBytes(source), "moved") << into;
+        EXPECT_EQ(std::distance(fs::directory_iterator(into), {}), 1) << into;
+    }
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <filesystem>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -108,6 +109,34 @@ TEST(SettingsStore, DamagedFileIsReportedOnceKeptAsideAndItsGoodLinesSurvive)
             EXPECT_EQ(ReadFileBytes(e.path().string()), damaged);
         }
     EXPECT_EQ(copies, 1);
+}
+
+TEST(SettingsStore, AnEarlierDamagedCopyOfTheSameSecondIsNeverReplaced)
+{
+    TempDir dir;
+    const std::string damaged = "Windows Registry Editor Version 5.00\r\n\r\n"
+                                "[HKEY_LOCAL_MACHINE\\SOFTWARE\\CorvaneDisk\\Option]\r\n"
+                                "\"Recursive\"=\"True\"\r\n"
+                                "garbage\r\n";
+    dir.write("registry.reg", damaged);
+    // The copies of this second and the next two (a clock set back gives them too).
+    std::vector<std::string> earlier;
+    for (std::time_t t = std::time(nullptr), end = t + 3; t < end; ++t) {
+        std::tm local{};
+        localtime_r(&t, &local);
+        char stamp[32];
+        std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+        earlier.push_back(dir.write(std::string("registry.reg.damaged-") + stamp, "an earlier copy"));
+    }
+    RecordingPrompter rec;
+    RegStore store(dir.file("registry.reg"));
+    EXPECT_EQ(text(store.queryValue(HKLM, Key, "Recursive")), "True");
+    ASSERT_EQ(rec.boxes.size(), 1u);
+    EXPECT_TRUE(rec.boxes[0].text.ends_with("The readable settings are kept.")) << rec.boxes[0].text;
+    for (const std::string& copy : earlier)
+        EXPECT_EQ(ReadFileBytes(copy), "an earlier copy");
+    EXPECT_EQ(dir.read("registry.reg"), damaged);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 4);
 }
 
 TEST(SettingsStore, BinaryGarbageNeverCrashesAndUnreadableFileIsNotReplaced)

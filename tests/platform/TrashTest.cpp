@@ -1,3 +1,4 @@
+#include "platform/fs/RenameNoReplace.h"
 #include "platform/fs/Trash.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
@@ -123,4 +124,23 @@ TEST(Trash, ANameAsLongAsTheSystemAllowsIsTrashedUnderAShorterOneThatStaysUnique
         encoded += "%C3%A9";
     EXPECT_EQ(paths, (std::vector<std::string>{d.dir.path() + "/one/" + encoded + ".txt",
                                                d.dir.path() + "/one/" + longName, d.dir.path() + "/two/" + longName}));
+}
+
+TEST(Trash, AFileInTheTrashsFilesFolderIsNeverReplaced)
+{
+    Disks d;
+    // One put there by hand, and one that steps in between the look and the move.
+    d.dir.write("home/data/Trash/files/a.txt", "by hand");
+    BeforeRenameNoReplace() = [&](const std::string& to) {
+        if (to.ends_with("/files/a.txt.2"))
+            d.dir.write("home/data/Trash/files/a.txt.2", "meanwhile");
+    };
+    d.trashed(d.dir.write("a.txt", "trashed"));
+    BeforeRenameNoReplace() = nullptr;
+
+    EXPECT_FALSE(fs::exists(d.dir.file("a.txt")));
+    EXPECT_EQ(d.dir.read("home/data/Trash/files/a.txt"), "by hand");
+    EXPECT_EQ(d.dir.read("home/data/Trash/files/a.txt.2"), "meanwhile");
+    EXPECT_EQ(d.dir.read("home/data/Trash/files/a.txt.3"), "trashed");
+    EXPECT_EQ(d.under("home/data/Trash/info"), std::vector<std::string>{"a.txt.3.trashinfo"});
 }
