@@ -18,6 +18,7 @@
 #include "platform/prompter/Prompter.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -213,6 +214,14 @@ void CatalogPropertiesDialog::chooseRoot()
         app_.services.folderChooser.chooseFolder(this, app_.texts.text(TextId::ChooseFolder), start);
     if (!folder)
         return;
+    // The chooser reads a name that is not UTF-8 with its bytes replaced: as
+    // a root it would name another folder, or none.
+    if (folder->contains(QChar::ReplacementCharacter) && !QFileInfo(*folder).isDir()) {
+        app_.services.prompter.message("The name of the folder \"" + folder->toStdString() +
+                                           "\" is not UTF-8, so the catalog cannot name it. The root was not changed.",
+                                       "CorvaneDisk", MsgIcon::Exclamation);
+        return;
+    }
     // The catalog holds the root in its own form: "/home/ann" is "\home\ann\".
     showRoot(QString::fromStdString(AddBackslash(ToCatalogPath(folder->toStdString()))));
     setChanged(true);

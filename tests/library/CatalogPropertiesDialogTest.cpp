@@ -151,6 +151,29 @@ TEST_F(CatalogPropertiesDialogTest, ARootTheNamesCannotStandBesideIsRefusedWithT
     EXPECT_FALSE(Control<QPushButton>(d, "cmdApply").isEnabled());
 }
 
+// A folder named in Latin-1 reaches the dialog with its bytes replaced, so
+// no root can name it: refused before anything changes.
+TEST_F(CatalogPropertiesDialogTest, AFolderWhoseNameTheChooserCannotHoldIsNoRoot)
+{
+    catalog("Disk.dat");
+    const std::string before = text("Disk.dat");
+    const std::string folder = world.home.file("R\xE9sum\xE9s");
+    std::filesystem::create_directory(folder);
+    auto& d = open("Disk.dat");
+    const QString shown = Control<QLabel>(d, "lblRootDir").text();
+    world.fakes.folderChooser.answers = {QString::fromLocal8Bit(folder.c_str())};
+    Control<QPushButton>(d, "cmdBrowse").click();
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
+    EXPECT_NE(world.fakes.prompter.boxes[0].text.find("is not UTF-8, so the catalog cannot name it. The root was not "
+                                                      "changed."),
+              std::string::npos)
+        << world.fakes.prompter.boxes[0].text;
+    EXPECT_EQ(Control<QLabel>(d, "lblRootDir").text(), shown);
+    EXPECT_FALSE(Control<QPushButton>(d, "cmdApply").isEnabled());
+    Control<QPushButton>(d, "cmdOK").click();
+    EXPECT_EQ(text("Disk.dat"), before);
+}
+
 TEST_F(CatalogPropertiesDialogTest, ARenameLeavesOneFileAndLaterChangesFollowIt)
 {
     catalog("Disk.dat");
