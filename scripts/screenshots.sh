@@ -24,10 +24,10 @@ printf '<html><head><title>Family recipes</title></head></html>' > "$demo/Docume
 head -c 300000 /dev/urandom > "$demo/Music/track01.ogg"
 # Demo is made last, a second after the others, so that the date sort below
 # always puts it first and every run opens the same catalog.
-CORVANEDISK_CONSOLE=1 "$build/CorvaneDisk" "-c:$demo/Photos" "-o:Holiday photos" -r -a >/dev/null
-CORVANEDISK_CONSOLE=1 "$build/CorvaneDisk" "-c:$demo/Music" -o:Music -a >/dev/null
+catalog_folder "$build" "$demo/Photos" "Holiday photos" -r
+catalog_folder "$build" "$demo/Music" Music
 sleep 1.1
-CORVANEDISK_CONSOLE=1 "$build/CorvaneDisk" "-c:$demo" -o:Demo -r -z -m -a >/dev/null
+catalog_folder "$build" "$demo" Demo -r -z -m
 unset CORVANEDISK_CONSOLE
 
 # A picture of what the screen shows, trimmed to the windows.

@@ -5,6 +5,9 @@
 #   new_session BUILD        a fresh folder $work (removed at the end, the program
 #                            killed if still running) holding the program's home
 #   prepare_home DIR BUILD   a fresh program home with the built skin and language
+#   catalog_folder BUILD FOLDER NAME [OPTION...]
+#                            the batch mode catalogs FOLDER as NAME; sets catalog
+#                            to the file written, fails when there is none
 #   execed PID               the child started with & runs its program, not the shell
 #   wait_for SECONDS WHAT COMMAND...
 #                            runs COMMAND until it succeeds; fails naming WHAT
@@ -68,6 +71,14 @@ prepare_home() {
   cp -r "$build/skin" "$build/language" "$home/program/" 2>/dev/null || true
   export CORVANEDISK_HOME=$home/program XDG_CONFIG_HOME=$home/config HOME=$home/user XDG_RUNTIME_DIR=$home/runtime
   unset CORVANEDISK_CONSOLE
+}
+
+catalog_folder() {
+  local build=$1 folder=$2 name=$3
+  shift 3
+  CORVANEDISK_CONSOLE=1 "$build/CorvaneDisk" "-c:$folder" "-o:$name" "$@" -a >/dev/null
+  catalog=$CORVANEDISK_HOME/dat/$name.dat
+  [[ -f $catalog ]] || fail "no catalog made"
 }
 
 wait_for() {

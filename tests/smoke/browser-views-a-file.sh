@@ -13,7 +13,7 @@ demo=$work/demo
 mkdir -p "$demo/Letters"
 convert -size 600x400 gradient:skyblue-navy "$demo/beach.png"
 echo "Dear Ann," > "$demo/Letters/ann.txt"
-CORVANEDISK_CONSOLE=1 "$build/CorvaneDisk" "-c:$demo" -o:Demo -r -a >/dev/null
+catalog_folder "$build" "$demo" Demo -r
 
 # The viewer shows the picture: mostly the sky blue to navy of beach.png,
 # where the browser beneath and the hex dump are dark.

@@ -15,9 +15,7 @@ mkdir -p "$disk"
 printf gt > "$disk/a>b.txt"
 printf qm > "$disk/a?b.txt"
 printf cd > "$disk/c>d.txt"
-CORVANEDISK_CONSOLE=1 "$build/CorvaneDisk" "-c:$disk" -o:Alike -a >/dev/null
-catalog=$CORVANEDISK_HOME/dat/Alike.dat
-[[ -f $catalog ]] || fail "no catalog made"
+catalog_folder "$build" "$disk" Alike
 [[ $(grep -a -c '\\disk\\a?b\.txt>' "$catalog") == 2 && $(grep -a -c '\\disk\\c?d\.txt>' "$catalog") == 1 ]] ||
   fail "the catalog does not write the names alike: $(cat -v "$catalog")"
 [[ -z ${SHOTS:-} ]] || tail -n 3 "$catalog" | cat -v

@@ -10,9 +10,7 @@ new_session "$build"
 mkdir -p "$work/disk/sub"
 echo "alpha" > "$work/disk/a.txt"
 echo "beta" > "$work/disk/sub/b.txt"
-CORVANEDISK_CONSOLE=1 "$build/CorvaneDisk" "-c:$work/disk" -o:Smoke -r -a >/dev/null
-catalog=$CORVANEDISK_HOME/dat/Smoke.dat
-[[ -f $catalog ]] || { echo "no catalog made" >&2; exit 1; }
+catalog_folder "$build" "$work/disk" Smoke -r
 
 start_program "$build"
 focus "$MAIN_WINDOW"

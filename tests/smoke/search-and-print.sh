@@ -21,7 +21,7 @@ mkdir -p "$work/disk/photos" "$work/disk/docs"
 echo sun > "$work/disk/photos/beach.jpg"
 echo sea > "$work/disk/photos/beach2.jpg"
 echo ink > "$work/disk/docs/letter.txt"
-CORVANEDISK_CONSOLE=1 "$build/CorvaneDisk" "-c:$work/disk" -o:Demo -r -a >/dev/null
+catalog_folder "$build" "$work/disk" Demo -r
 
 start_program "$build"
 search_from_main beach 2 || exit 1

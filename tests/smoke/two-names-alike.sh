@@ -15,21 +15,14 @@ mkdir -p "$disk"
 printf latin > "$disk/"$'\xe9'.txt
 printf utf8 > "$disk/"$'\xc3\xa9'.txt
 printf z > "$disk/z.txt"
-CORVANEDISK_CONSOLE=1 "$build/CorvaneDisk" "-c:$disk" -o:Twins -a >/dev/null
-catalog=$CORVANEDISK_HOME/dat/Twins.dat
-[[ -f $catalog ]] || fail "no catalog made"
+catalog_folder "$build" "$disk" Twins
 
 start_program "$build"
 known=$(xdotool search --onlyvisible --class '^CorvaneDisk$' 2>/dev/null | tr '\n' ' ')
-focus "$MAIN_WINDOW"
-press_and_wait_change "$MAIN_WINDOW" ctrl+f
-xdotool type --delay 20 txt
-xdotool mousemove --window "$MAIN_WINDOW" 303 35 click 1 # Search
-results=$(other_window)
-known="$known $results"
 # Rows in catalog order: z.txt, the UTF-8 name, the Latin-1 name.
-wait_for 60 "the search to list its three hits and end" results_listed "$results" 3
-focus "$results"
+search_from_main txt 3 || exit 1
+results=$RESULTS
+known="$known $results"
 xdotool mousemove --window "$results" 60 81 click 1 # the third row
 picture 1-latin-row-selected
 
