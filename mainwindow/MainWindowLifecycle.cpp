@@ -39,12 +39,6 @@ std::vector<QString> SkinPackages(const std::string& skinFolder)
     return names;
 }
 
-// Runs one shutdown step; a failure is reported and the next step still runs.
-template <class Step> void Guarded(Prompter& prompter, const char* procedure, Step step)
-{
-    ShowErrorsOf(prompter, "frmCorvaneDisk", procedure, step);
-}
-
 StoredTwips Twips(int pixels)
 {
     return double(TwipsFromPixels(pixels));
@@ -173,17 +167,19 @@ void MainWindow::shutDown()
     if (unloaded_)
         return;
     unloaded_ = true;
-    Prompter& prompter = app_.services.prompter;
-    Guarded(prompter, "Form_Unload", [this] { syncSettingsFromControls(); });
-    Guarded(prompter, "Form_Unload", [this] { WriteSettingsAtExit(app_.settings); });
-    Guarded(prompter, "Form_Unload", [this] { FormStayOnTop(this, false); });
-    Guarded(prompter, "Form_Unload", [this] {
+    // A failing step is reported and the next one still runs.
+    const auto guarded = [this](const std::function<void()>& step) {
+        ShowErrorsOf(app_.services.prompter, "frmCorvaneDisk", "Form_Unload", step);
+    };
+    guarded([this] { syncSettingsFromControls(); });
+    guarded([this] { WriteSettingsAtExit(app_.settings); });
+    guarded([this] { FormStayOnTop(this, false); });
+    guarded([this] {
         for (const std::string& name : app_.windows.loadedNames())
             if (name != WindowName && name != TrayIconMenu::WindowName)
                 app_.windows.unload(name);
     });
-    Guarded(prompter, "Form_Unload", [this] { EmptyTmpFolder(app_.folders.TmpPath); });
-    Guarded(prompter, "Form_Unload", [this] { removeTrayIcon(); });
-    Guarded(prompter, "Form_Unload",
-            [this] { disconnect(&app_.services.mounts, nullptr, volumeOffer_.get(), nullptr); });
+    guarded([this] { EmptyTmpFolder(app_.folders.TmpPath); });
+    guarded([this] { removeTrayIcon(); });
+    guarded([this] { disconnect(&app_.services.mounts, nullptr, volumeOffer_.get(), nullptr); });
 }

@@ -25,16 +25,6 @@
 namespace {
 constexpr std::string_view Title = "CorvaneDisk";
 
-// Runs one action; what fails is reported in the common error box.
-template <class Action> void Guarded(Prompter& prompter, const char* procedure, Action action)
-{
-    try {
-        action();
-    } catch (const std::exception& e) {
-        ShowErrorBox(prompter, e, "frmFind", procedure);
-    }
-}
-
 // A native path with its links resolved ("" when it cannot be).
 std::string RealPath(const std::string& path)
 {
@@ -86,7 +76,7 @@ std::optional<std::string> SearchResultsWindow::chosenFile()
 void SearchResultsWindow::openSelected()
 {
     if (const std::optional<std::string> target = chosenTarget())
-        Guarded(app_.services.prompter, "MenuOpen", [&] { app_.services.desktop.open(*target); });
+        ShowErrorsOf(app_.services.prompter, "frmFind", "MenuOpen", [&] { app_.services.desktop.open(*target); });
 }
 
 void SearchResultsWindow::showSelectedProperties()
@@ -106,7 +96,7 @@ void SearchResultsWindow::deleteSelected()
         app_.texts[TextId::AskDelete] + " " + BytesToUtf8(NameOf(target)) + app_.texts[TextId::AskDeleteEnd];
     if (!prompter.askYesNo(question, Title, MsgIcon::Question))
         return;
-    Guarded(prompter, "MenuDel", [&] {
+    ShowErrorsOf(prompter, "frmFind", "MenuDel", [&] {
         if (::unlink(target.c_str()) != 0)
             RaiseFromErrno(errno, target);
     });
@@ -136,7 +126,7 @@ void SearchResultsWindow::moveSelected()
     if (taken && !prompter.askYesNo(app_.texts[TextId::AskOverwriteFile] + BytesToUtf8(name) + "?",
                                     app_.texts[TextId::OverwriteFileTitle], MsgIcon::Question))
         return;
-    Guarded(prompter, "MenuMove", [&] { MoveFileTo(source, target, taken); });
+    ShowErrorsOf(prompter, "frmFind", "MenuMove", [&] { MoveFileTo(source, target, taken); });
 }
 
 void SearchResultsWindow::editSelectedComment()

@@ -11,13 +11,8 @@ namespace {
 // A failing command is reported; it never escapes into the event loop.
 template <class Command> void addCommand(Prompter& prompter, QMenu& menu, const QString& text, Command command)
 {
-    QObject::connect(menu.addAction(text), &QAction::triggered, &menu, [&prompter, command] {
-        try {
-            command();
-        } catch (const std::exception& e) {
-            ShowErrorBox(prompter, e, "modMenuDefs", "ShowShellContextMenu");
-        }
-    });
+    QObject::connect(menu.addAction(text), &QAction::triggered, &menu,
+                     [&prompter, command] { ShowErrorsOf(prompter, "modMenuDefs", "ShowShellContextMenu", command); });
 }
 } // namespace
 

@@ -75,11 +75,7 @@ QMimeType FileMimeType(const std::string& path)
 
 void ShowProperties(Prompter& prompter, DesktopActions& desktop, QWidget* owner, const std::string& file)
 {
-    try {
-        desktop.showProperties(file, owner);
-    } catch (const std::exception& e) {
-        ShowErrorBox(prompter, e, "modFile", "ShowProperties");
-    }
+    ShowErrorsOf(prompter, "modFile", "ShowProperties", [&] { desktop.showProperties(file, owner); });
 }
 
 std::int32_t GetFolderValue(std::int16_t index)
