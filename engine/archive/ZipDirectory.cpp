@@ -1,5 +1,7 @@
 #include "engine/archive/ZipDirectory.h"
 
+#include <zlib.h>
+
 #include <algorithm>
 
 namespace {
@@ -28,15 +30,10 @@ struct Layout {
     std::uint64_t endAt = 0; // where the (ZIP64) end record really is
 };
 
-std::uint32_t Crc32(std::string_view bytes)
+std::uint32_t crc32Of(std::string_view bytes)
 {
-    std::uint32_t crc = 0xFFFFFFFF;
-    for (const char c : bytes) {
-        crc ^= std::uint8_t(c);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
-    }
-    return ~crc;
+    // A name is at most 65,535 bytes: one call takes it whole.
+    return std::uint32_t(::crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), uInt(bytes.size())));
 }
 
 // The ZIP64 end record's numbers, when the locator right before the end
@@ -105,7 +102,7 @@ void readExtraFields(std::string_view extra, std::uint32_t size32, ZipMember& m)
         const std::string_view data = extra.substr(4, length);
         if (id == Zip64Field && size32 == SizeInZip64Field && data.size() >= 8)
             m.size = Le64(data, 0);
-        else if (id == UnicodePathField && data.size() >= 5 && data[0] == 1 && Le32(data, 1) == Crc32(m.storedName))
+        else if (id == UnicodePathField && data.size() >= 5 && data[0] == 1 && Le32(data, 1) == crc32Of(m.storedName))
             m.unicodeName.assign(data.substr(5));
         extra.remove_prefix(4 + length);
     }

@@ -20,7 +20,7 @@ void addFitting(const std::string& folder, std::string_view part, std::vector<st
             out.push_back(folder + e->d_name);
 }
 
-bool IsFile(const std::string& path)
+bool isFile(const std::string& path)
 {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
@@ -52,7 +52,7 @@ std::vector<std::string> FilesCatalogedAs(std::string_view catalogPath)
             folder += '/';
         start = end + 1;
     }
-    std::erase_if(found, [](const std::string& p) { return !IsFile(p); });
+    std::erase_if(found, [](const std::string& p) { return !isFile(p); });
     std::sort(found.begin(), found.end());
     return found;
 }

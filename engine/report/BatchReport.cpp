@@ -28,12 +28,8 @@ ReportLayout layoutFromCommandLine(const CmdLineOptions& opts)
 
 bool CreateReport(const CmdLineOptions& opts, Problems& problems)
 {
-    try {
+    return CatchProblem(problems, {"modMain", "CreateReport"}, opts.Name, [&] {
         ReportLayout layout = layoutFromCommandLine(opts);
         WriteCatalogReport(opts.Name, layout, LibraryReportPath(opts.Name, layout.html));
-        return true;
-    } catch (const std::exception& e) {
-        problems.add(ProblemFrom(e, "modMain", "CreateReport", opts.Name));
-        return false;
-    }
+    });
 }
