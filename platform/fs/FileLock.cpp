@@ -27,6 +27,13 @@ std::optional<FileIdentity> IdentityOf(const std::string& path)
     return IdentityOf(st);
 }
 
+bool StillNamed(int dirFd, const char* name, const struct stat& held)
+{
+    struct stat named {};
+    return ::fstatat(dirFd, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_dev == held.st_dev &&
+           named.st_ino == held.st_ino;
+}
+
 namespace {
 // A file the lock made and may remove: regular and empty (nobody writes to it).
 bool isLockFile(const struct stat& st)
@@ -48,11 +55,6 @@ const char* whatIsThere(const struct stat& st)
     if (S_ISREG(st.st_mode))
         return "a file with data";
     return "a device";
-}
-
-bool sameFile(const struct stat& a, const struct stat& b)
-{
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 } // namespace
 
@@ -128,8 +130,7 @@ bool FileLock::acquire(const std::string& file)
             return fail(err);
         }
         // The holder before us may have removed the file we waited on.
-        struct stat named {};
-        if (::lstat(lockPath_.c_str(), &named) == 0 && sameFile(held, named)) {
+        if (StillNamed(AT_FDCWD, lockPath_.c_str(), held)) {
             fd_ = fd;
             problem_.clear();
             return true;
@@ -144,9 +145,8 @@ void FileLock::release()
         return;
     // Removed while still held: whoever waits on it then tries again. Only
     // the file this lock holds goes, never one put in its place.
-    struct stat held {
-    }, named{};
-    if (::fstat(fd_, &held) == 0 && ::lstat(lockPath_.c_str(), &named) == 0 && sameFile(held, named))
+    struct stat held {};
+    if (::fstat(fd_, &held) == 0 && StillNamed(AT_FDCWD, lockPath_.c_str(), held))
         ::unlink(lockPath_.c_str());
     ::close(fd_);
     fd_ = -1;
