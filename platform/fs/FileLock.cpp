@@ -56,6 +56,12 @@ const char* whatIsThere(const struct stat& st)
         return "a file with data";
     return "a device";
 }
+
+// The errno for something that is no lock file in the lock file's place.
+int errorFor(const struct stat& st)
+{
+    return S_ISDIR(st.st_mode) ? EISDIR : S_ISLNK(st.st_mode) ? ELOOP : EEXIST;
+}
 } // namespace
 
 std::string FileLock::LockPath(const std::string& file)
@@ -111,15 +117,14 @@ bool FileLock::acquire(const std::string& file)
         // by fstat (a FIFO does not block the open).
         struct stat found {};
         if (::lstat(lockPath_.c_str(), &found) == 0 && !isLockFile(found))
-            return fail(S_ISDIR(found.st_mode) ? EISDIR : S_ISLNK(found.st_mode) ? ELOOP : EEXIST);
+            return fail(errorFor(found));
         int fd = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0600);
         if (fd < 0)
             return fail(errno);
         struct stat held {};
         if (::fstat(fd, &held) != 0 || !isLockFile(held)) {
-            const int err = S_ISDIR(held.st_mode) ? EISDIR : EEXIST;
             ::close(fd);
-            return fail(err);
+            return fail(errorFor(held));
         }
         int rc;
         while ((rc = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
