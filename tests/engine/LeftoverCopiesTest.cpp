@@ -1,7 +1,6 @@
 // Unfinished copies that killed saves left in the library go at the next
 // start; catalogs, files of the user (whatever their names) and copies still
 // being written stay.
-#include "engine/start/LeftoverCopies.h"
 #include "platform/fs/AtomicFile.h"
 #include "tests/engine/TempLibrary.h"
 
@@ -67,7 +66,7 @@ TEST(LeftoverCopies, OnlyAbandonedCopiesTheProgramMadeGo)
     changedAt(lib.file("dat/" + busyCopy), longAgo);
     stays.insert(busyCopy);
 
-    RemoveLeftoverCatalogCopies(lib.file("dat/"), now);
+    RemoveAbandonedTemporaryFiles(lib.file("dat/"), now);
     EXPECT_EQ(NamesIn(lib.file("dat")), stays);
     EXPECT_EQ(lib.catalogText("Photos.dat.backup"), "x");
     ASSERT_TRUE(busy.commit());
