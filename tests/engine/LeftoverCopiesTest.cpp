@@ -45,6 +45,8 @@ TEST(LeftoverCopies, OnlyAbandonedCopiesTheProgramMadeGo)
         stays.insert(name);
     std::filesystem::create_symlink(lib.file("dat/Photos.dat"), lib.file("dat/.Disk.dat.corvane-LnK123"));
     std::filesystem::create_directory(lib.file("dat/.sub.dat.corvane-Dir123"));
+    stays.insert(".Pipe.dat.corvane-Fi1234");
+    ASSERT_EQ(::mkfifo(lib.file("dat/.Pipe.dat.corvane-Fi1234").c_str(), 0600), 0);
     lib.catalog(".Recent.dat.corvane-Q1w2E3", "maybe still being written"); // changed half an hour before "now"
     for (const char* name : {".Disk.dat.corvane-QSgXAd", ".Lost.dat.corvane-x0X9aa"})
         lib.catalog(name, "half a catalog");
