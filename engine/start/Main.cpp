@@ -3,8 +3,8 @@
 #include "engine/start/AppFolders.h"
 #include "engine/start/BatchMode.h"
 #include "engine/start/CommandLine.h"
-#include "engine/start/LeftoverCopies.h"
 #include "engine/start/UsageText.h"
+#include "platform/fs/AtomicFile.h"
 
 #include <csignal>
 #include <cstdio>
@@ -16,7 +16,8 @@ int Main(int argc, char** argv, const WindowHooks& hooks)
     std::signal(SIGXFSZ, SIG_IGN);
     SetAppFolders(DefaultAppPath());
     CreateOutputFolders();
-    RemoveLeftoverCatalogCopies(Folders().LibPath);
+    // Copies that saves killed half-way left beside the catalogs.
+    RemoveAbandonedTemporaryFiles(Folders().LibPath);
 
     if (argc <= 1) {
         if (hooks.runMainWindow)

@@ -46,13 +46,10 @@ void removeAbandonedCopies(const std::string& folder, std::string_view prefix, s
         // Never follows a link nor waits on a FIFO; a writer still at work
         // holds the copy's lock.
         const UniqueFd fd(::openat(dirFd, entry->d_name, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
-        struct stat held {
-        }, named{};
-        if (!fd || ::fstat(fd.get(), &held) != 0 || !S_ISREG(held.st_mode) ||
-            now - held.st_mtim.tv_sec < AbandonedAfter || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0)
-            continue;
-        if (::fstatat(dirFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_dev == held.st_dev &&
-            named.st_ino == held.st_ino)
+        struct stat held {};
+        if (fd && ::fstat(fd.get(), &held) == 0 && S_ISREG(held.st_mode) &&
+            now - held.st_mtim.tv_sec >= AbandonedAfter && ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0 &&
+            StillNamed(dirFd, entry->d_name, held))
             ::unlinkat(dirFd, entry->d_name, 0);
     }
     ::closedir(dir);

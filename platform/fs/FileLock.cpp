@@ -27,6 +27,13 @@ std::optional<FileIdentity> IdentityOf(const std::string& path)
     return IdentityOf(st);
 }
 
+bool StillNamed(int dirFd, const char* name, const struct stat& held)
+{
+    struct stat named {};
+    return ::fstatat(dirFd, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_dev == held.st_dev &&
+           named.st_ino == held.st_ino;
+}
+
 namespace {
 // A file the lock made and may remove: regular and empty (nobody writes to it).
 bool isLockFile(const struct stat& st)
@@ -50,9 +57,10 @@ const char* whatIsThere(const struct stat& st)
     return "a device";
 }
 
-bool sameFile(const struct stat& a, const struct stat& b)
+// The errno for something that is no lock file in the lock file's place.
+int errorFor(const struct stat& st)
 {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    return S_ISDIR(st.st_mode) ? EISDIR : S_ISLNK(st.st_mode) ? ELOOP : EEXIST;
 }
 } // namespace
 
@@ -109,15 +117,14 @@ bool FileLock::acquire(const std::string& file)
         // by fstat (a FIFO does not block the open).
         struct stat found {};
         if (::lstat(lockPath_.c_str(), &found) == 0 && !isLockFile(found))
-            return fail(S_ISDIR(found.st_mode) ? EISDIR : S_ISLNK(found.st_mode) ? ELOOP : EEXIST);
+            return fail(errorFor(found));
         int fd = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0600);
         if (fd < 0)
             return fail(errno);
         struct stat held {};
         if (::fstat(fd, &held) != 0 || !isLockFile(held)) {
-            const int err = S_ISDIR(held.st_mode) ? EISDIR : EEXIST;
             ::close(fd);
-            return fail(err);
+            return fail(errorFor(held));
         }
         int rc;
         while ((rc = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
@@ -128,8 +135,7 @@ bool FileLock::acquire(const std::string& file)
             return fail(err);
         }
         // The holder before us may have removed the file we waited on.
-        struct stat named {};
-        if (::lstat(lockPath_.c_str(), &named) == 0 && sameFile(held, named)) {
+        if (StillNamed(AT_FDCWD, lockPath_.c_str(), held)) {
             fd_ = fd;
             problem_.clear();
             return true;
@@ -144,9 +150,8 @@ void FileLock::release()
         return;
     // Removed while still held: whoever waits on it then tries again. Only
     // the file this lock holds goes, never one put in its place.
-    struct stat held {
-    }, named{};
-    if (::fstat(fd_, &held) == 0 && ::lstat(lockPath_.c_str(), &named) == 0 && sameFile(held, named))
+    struct stat held {};
+    if (::fstat(fd_, &held) == 0 && StillNamed(AT_FDCWD, lockPath_.c_str(), held))
         ::unlink(lockPath_.c_str());
     ::close(fd_);
     fd_ = -1;

@@ -18,6 +18,9 @@ struct FileIdentity {
 FileIdentity IdentityOf(const struct stat& st);
 // The file path leads to (links followed); nothing when there is none.
 std::optional<FileIdentity> IdentityOf(const std::string& path);
+// Whether name (in the folder dirFd, a link not followed) is still the file
+// held was read from, so that only that file is ever removed by its name.
+bool StillNamed(int dirFd, const char* name, const struct stat& held);
 
 // The exclusive lock of a file: flock on an empty lock file beside it, under
 // a hidden name of the program's own (LockPath), which goes again when the

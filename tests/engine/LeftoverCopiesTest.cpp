@@ -1,7 +1,6 @@
 // Unfinished copies that killed saves left in the library go at the next
 // start; catalogs, files of the user (whatever their names) and copies still
 // being written stay.
-#include "engine/start/LeftoverCopies.h"
 #include "platform/fs/AtomicFile.h"
 #include "tests/engine/TempLibrary.h"
 
@@ -46,6 +45,8 @@ TEST(LeftoverCopies, OnlyAbandonedCopiesTheProgramMadeGo)
         stays.insert(name);
     std::filesystem::create_symlink(lib.file("dat/Photos.dat"), lib.file("dat/.Disk.dat.corvane-LnK123"));
     std::filesystem::create_directory(lib.file("dat/.sub.dat.corvane-Dir123"));
+    stays.insert(".Pipe.dat.corvane-Fi1234");
+    ASSERT_EQ(::mkfifo(lib.file("dat/.Pipe.dat.corvane-Fi1234").c_str(), 0600), 0);
     lib.catalog(".Recent.dat.corvane-Q1w2E3", "maybe still being written"); // changed half an hour before "now"
     for (const char* name : {".Disk.dat.corvane-QSgXAd", ".Lost.dat.corvane-x0X9aa"})
         lib.catalog(name, "half a catalog");
@@ -67,7 +68,7 @@ TEST(LeftoverCopies, OnlyAbandonedCopiesTheProgramMadeGo)
     changedAt(lib.file("dat/" + busyCopy), longAgo);
     stays.insert(busyCopy);
 
-    RemoveLeftoverCatalogCopies(lib.file("dat/"), now);
+    RemoveAbandonedTemporaryFiles(lib.file("dat/"), now);
     EXPECT_EQ(NamesIn(lib.file("dat")), stays);
     EXPECT_EQ(lib.catalogText("Photos.dat.backup"), "x");
     ASSERT_TRUE(busy.commit());

@@ -144,3 +144,16 @@ TEST(Trash, AFileInTheTrashsFilesFolderIsNeverReplaced)
     EXPECT_EQ(d.dir.read("home/data/Trash/files/a.txt.3"), "trashed");
     EXPECT_EQ(d.under("home/data/Trash/info"), std::vector<std::string>{"a.txt.3.trashinfo"});
 }
+
+TEST(Trash, AnInfoFileWithoutItsFileIsNeverReplaced)
+{
+    Disks d;
+    // Another program's info file, its file still on the way.
+    d.dir.write("home/data/Trash/info/a.txt.trashinfo", "[Trash Info]\nPath=/elsewhere/a.txt\n");
+    d.trashed(d.dir.write("a.txt", "trashed"));
+
+    EXPECT_EQ(d.dir.read("home/data/Trash/info/a.txt.trashinfo"), "[Trash Info]\nPath=/elsewhere/a.txt\n");
+    EXPECT_EQ(d.dir.read("home/data/Trash/files/a.txt.2"), "trashed");
+    EXPECT_EQ(d.pathLine("home/data/Trash/info/a.txt.2.trashinfo"), d.dir.path() + "/a.txt");
+    EXPECT_EQ(d.under("home/data/Trash/files"), std::vector<std::string>{"a.txt.2"});
+}
