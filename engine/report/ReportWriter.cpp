@@ -2,6 +2,7 @@
 
 #include "engine/report/HtmlText.h"
 #include "platform/prompter/ErrorBox.h"
+#include "platform/text/Encoding.h"
 
 namespace {
 constexpr std::string_view CrLf = "\r\n";
@@ -131,6 +132,11 @@ void ReportWriter::cell(ReportColumn column, std::string_view value)
 {
     if (!layout_.columns[column])
         return;
+    std::string decoded;
+    if (!IsValidUtf8(value)) { // a catalog's own file name: read as a line of its bytes reads
+        decoded = Windows1252ToUtf8(value);
+        value = decoded;
+    }
     if (layout_.html) {
         row_ += cellStart_;
         AppendHtmlText(row_, value);

@@ -17,7 +17,8 @@ public:
 
     void beginRow();
     // The value of one column; columns the layout leaves out are ignored, the
-    // others must come in column order.
+    // others must come in column order. A value that is not UTF-8 (a catalog
+    // file's legacy name) reads as Windows-1252, as a catalog line does.
     void cell(ReportColumn column, std::string_view value);
     // A value that arrives in pieces (a comment spread over several lines).
     void beginCell(ReportColumn column);

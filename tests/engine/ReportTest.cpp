@@ -456,41 +456,44 @@ TEST_F(Reports, EachLineOfAMixedCatalogReadsInItsOwnEncoding)
 }
 
 // A Linux disk holding a Latin-1 name beside UTF-8 ones, catalogued by a real
-// scan: every text report is UTF-8 throughout, each name read as its own
-// catalog line reads, so an editor shows them all.
+// scan into a catalog whose own file name is Latin-1: every text report is
+// UTF-8 throughout, each name read as its own catalog line reads and the
+// DiskID as a name is, so an editor shows them all.
 TEST_F(Reports, TextReportsOfAMixedDiskAreUtf8Throughout)
 {
     TempDir disk;
     disk.write("r\xE9sum\xE9.txt", "latin");
     disk.write("caf\xC3\xA9.txt", "utf8");
     disk.write("plain.txt", "ascii");
+    const std::string catalog = "M\xE9lange.dat";
     ScanOptions scan;
     scan.RootDir = disk.path();
     scan.FilePatterns = "*.*";
     ScanSession session;
     CreateCatalog(scan, session);
-    ASSERT_TRUE(SaveFile(session.lines, lib.file("dat/Mixed.dat"), session.problems));
-    ASSERT_NE(lib.catalogText("Mixed.dat").find("r\xE9sum\xE9.txt>"), std::string::npos); // stored as named
+    ASSERT_TRUE(SaveFile(session.lines, lib.file("dat/" + catalog), session.problems));
+    ASSERT_NE(lib.catalogText(catalog).find("r\xE9sum\xE9.txt>"), std::string::npos); // stored as named
 
     const auto holdsEveryName = [](const std::string& report) {
         EXPECT_TRUE(IsValidUtf8(report)) << report;
         EXPECT_NE(report.find("r\xC3\xA9sum\xC3\xA9.txt;"), std::string::npos) << report;
         EXPECT_NE(report.find("caf\xC3\xA9.txt;"), std::string::npos) << report;
         EXPECT_NE(report.find("plain.txt;"), std::string::npos) << report;
+        EXPECT_NE(report.find(";M\xC3\xA9lange.dat;"), std::string::npos) << report;
     };
-    CmdLineOptions request = batch(false, "fr");
-    request.Name = "Mixed.dat";
+    CmdLineOptions request = batch(false, "fri");
+    request.Name = catalog;
     request.ColumnSeparator = ";";
     holdsEveryName(batchReport(request));
 
     settings.StyleHTML = false;
     setFlags(1, 1, 0, 0, 1, 0);
-    ASSERT_TRUE(WriteLibReport(settings, "Mixed.dat", kCaptions, problems));
-    holdsEveryName(lib.report("Lib_Mixed.txt"));
+    ASSERT_TRUE(WriteLibReport(settings, catalog, kCaptions, problems));
+    holdsEveryName(lib.report("Lib_M\xE9lange.txt"));
 
     FindRequest find;
     find.LibraryFolder = lib.file("dat/");
-    find.Catalog = "Mixed.dat";
+    find.Catalog = catalog;
     find.Expression = "txt";
     FindSession search;
     std::vector<FindReportRow> rows;
