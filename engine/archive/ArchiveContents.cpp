@@ -60,13 +60,12 @@ std::optional<std::string> ReadArchive(ArchiveKind kind, const ArchiveFile& arch
         if (lister.kind != kind)
             continue;
         MemberListing listing(archive, lister.prefix, out);
-        try {
-            ArchiveBytes in(archive.file);
-            lister.list(in, listing);
-        } catch (const std::exception& e) {
-            if (!lister.module.empty())
-                problems.add(ProblemFrom(e, lister.module, lister.procedure, archive.file.path));
-        }
+        Problems unheard; // a RAR archive that cannot be read is not reported
+        CatchProblem(lister.module.empty() ? unheard : problems, {lister.module, lister.procedure}, archive.file.path,
+                     [&] {
+                         ArchiveBytes in(archive.file);
+                         lister.list(in, listing);
+                     });
         return listing.comment();
     }
     return std::nullopt;

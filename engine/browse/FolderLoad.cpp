@@ -162,14 +162,16 @@ FolderLoad LoadCatalogFolders(const std::string& catalogPath, FolderLoadControl&
     FolderLoad load;
     FolderLoadStatus& status = load.status;
     CatalogFoldersData data;
-    try {
+    Problems failure;
+    const bool ran = CatchProblem(failure, {Module, Procedure}, catalogPath, [&] {
         if (Loader(data, status, control).run(catalogPath))
             load.folders = CatalogFolders(std::move(data));
         else
             status.outcome = FolderLoadStatus::Outcome::Stopped;
-    } catch (const std::exception& e) {
+    });
+    if (!ran) {
         status.outcome = FolderLoadStatus::Outcome::Failed;
-        status.problems.push_back(ProblemFrom(e, Module, Procedure, catalogPath));
+        status.problems.push_back(std::move(failure.list.front()));
     }
     if (status.outcome != FolderLoadStatus::Outcome::Loaded) {
         status.malformed = status.duplicates = 0;

@@ -19,28 +19,29 @@ Problems ProblemsShownBy(Prompter& prompter)
     return problems;
 }
 
-Problem ProblemFrom(const std::exception& e, std::string_view module, std::string_view procedure, std::string item,
-                    std::source_location where)
-{
-    Problem p{.text = e.what(), .item = std::move(item), .module = module, .procedure = procedure};
-    if (auto* app = dynamic_cast<const AppError*>(&e)) {
-        p.errorNumber = app->number();
-        p.line = app->line();
-    } else {
-        p.errorNumber = dynamic_cast<const std::bad_alloc*>(&e) ? ErrOutOfMemory : ErrPathFileAccess;
-        p.line = where.line();
-    }
-    return p;
-}
-
 bool CatchProblem(Problems& problems, ProblemPlace place, std::string item, const std::function<void()>& step,
                   std::source_location where)
+{
+    return CatchProblem(
+        problems, place, [&item] { return std::move(item); }, step, where);
+}
+
+bool CatchProblem(Problems& problems, ProblemPlace place, const std::function<std::string()>& itemOf,
+                  const std::function<void()>& step, std::source_location where)
 {
     try {
         step();
         return true;
     } catch (const std::exception& e) {
-        problems.add(ProblemFrom(e, place.module, place.procedure, std::move(item), where));
+        Problem p{.text = e.what(), .item = itemOf(), .module = place.module, .procedure = place.procedure};
+        if (auto* app = dynamic_cast<const AppError*>(&e)) {
+            p.errorNumber = app->number();
+            p.line = app->line();
+        } else {
+            p.errorNumber = dynamic_cast<const std::bad_alloc*>(&e) ? ErrOutOfMemory : ErrPathFileAccess;
+            p.line = where.line();
+        }
+        problems.add(std::move(p));
         return false;
     }
 }

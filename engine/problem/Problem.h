@@ -4,7 +4,6 @@
 // engine never talks to the user, the caller decides how the user hears of it.
 
 #include <cstdint>
-#include <exception>
 #include <functional>
 #include <source_location>
 #include <string>
@@ -50,15 +49,15 @@ struct ProblemPlace {
     std::string_view procedure;
 };
 
-// The problem that an error caught in module.procedure stands for.
-Problem ProblemFrom(const std::exception& e, std::string_view module, std::string_view procedure, std::string item,
-                    std::source_location where = std::source_location::current());
-
 // Runs step; an error it raises becomes the problem of place in problems
 // (at the caller's line when the error does not carry its own), and false
-// is returned.
+// is returned. This is the one way an error of the engine becomes a problem.
 bool CatchProblem(Problems& problems, ProblemPlace place, std::string item, const std::function<void()>& step,
                   std::source_location where = std::source_location::current());
+// The same where the item concerned is known only once step failed (the
+// file of a folder a loop had reached): itemOf names it then.
+bool CatchProblem(Problems& problems, ProblemPlace place, const std::function<std::string()>& itemOf,
+                  const std::function<void()>& step, std::source_location where = std::source_location::current());
 
 // A library's own report on item: its text is the whole message.
 Problem LibraryProblem(std::string text, std::string item);

@@ -18,7 +18,8 @@ static_assert(sizeof(FindReportRow) == ReportColumnCount * sizeof(std::string),
 std::optional<std::string> WriteFindReport(const ReportOptions& settings, const std::vector<FindReportRow>& rows,
                                            const ReportCaptions& captions, Problems& problems)
 {
-    try {
+    std::optional<std::string> target;
+    CatchProblem(problems, {"frmFind", "PrintFind"}, "", [&] {
         ReportLayout layout = LayoutFromReportOptions(settings, captions);
         layout.pieceLines = true;
         std::string path = FindReportPath(layout.html);
@@ -30,9 +31,7 @@ std::optional<std::string> WriteFindReport(const ReportOptions& settings, const 
             out.endRow();
         }
         out.finish();
-        return ReportOpenTarget(path, layout.html);
-    } catch (const std::exception& e) {
-        problems.add(ProblemFrom(e, "frmFind", "PrintFind", ""));
-        return std::nullopt;
-    }
+        target = ReportOpenTarget(path, layout.html);
+    });
+    return target;
 }

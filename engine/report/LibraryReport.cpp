@@ -7,13 +7,12 @@
 std::optional<std::string> WriteLibReport(const ReportOptions& settings, const std::string& catalogName,
                                           const ReportCaptions& captions, Problems& problems)
 {
-    try {
+    std::optional<std::string> target;
+    CatchProblem(problems, {"frmCorvaneDisk", "PrintLib"}, catalogName, [&] {
         ReportLayout layout = LayoutFromReportOptions(settings, captions);
         std::string path = LibraryReportPath(catalogName, layout.html);
         WriteCatalogReport(catalogName, layout, path);
-        return ReportOpenTarget(path, layout.html);
-    } catch (const std::exception& e) {
-        problems.add(ProblemFrom(e, "frmCorvaneDisk", "PrintLib", catalogName));
-        return std::nullopt;
-    }
+        target = ReportOpenTarget(path, layout.html);
+    });
+    return target;
 }

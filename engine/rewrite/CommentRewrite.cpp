@@ -75,11 +75,13 @@ CommentChange ChangeComment(std::string_view catalogName, std::string_view key, 
                             Problems& problems)
 {
     CommentChange result = CommentChange::Failed;
-    RunRewrite("ChangeComment", catalogName, problems, [&] { result = changeComment(catalogName, key, comment); });
+    CatchProblem(problems, {"modFile", "ChangeComment"}, std::string(catalogName),
+                 [&] { result = changeComment(catalogName, key, comment); });
     return result;
 }
 
 bool ChangeCommentLib(std::string_view catalogName, std::string_view comment, Problems& problems)
 {
-    return RunRewrite("ChangeCommentLib", catalogName, problems, [&] { changeCommentLib(catalogName, comment); });
+    return CatchProblem(problems, {"modFile", "ChangeCommentLib"}, std::string(catalogName),
+                        [&] { changeCommentLib(catalogName, comment); });
 }

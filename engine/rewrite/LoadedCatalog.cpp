@@ -13,12 +13,6 @@ namespace {
 constexpr std::size_t MaxCatalogSize = std::numeric_limits<std::uint32_t>::max();
 } // namespace
 
-bool RunRewrite(std::string_view procedure, std::string_view catalogName, Problems& problems,
-                const std::function<void()>& rewrite, std::source_location where)
-{
-    return CatchProblem(problems, {"modFile", procedure}, std::string(catalogName), rewrite, where);
-}
-
 LoadedCatalog LoadCatalog(std::string_view catalogName)
 {
     LoadedCatalog c;

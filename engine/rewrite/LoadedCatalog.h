@@ -9,7 +9,6 @@
 #include "platform/fs/AtomicFile.h"
 #include "platform/fs/FileLock.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -46,11 +45,6 @@ struct LoadedCatalog {
     static std::string composeLine(std::string_view before, std::string_view utf8, std::string_view after,
                                    CatalogEncoding encoding);
 };
-
-// Runs one rewrite of catalogName; whatever fails is a problem naming the
-// procedure, and the catalog stays as it was (false then).
-bool RunRewrite(std::string_view procedure, std::string_view catalogName, Problems& problems,
-                const std::function<void()>& rewrite, std::source_location where = std::source_location::current());
 
 // Locks and reads LibPath & catalogName; raises AppError when it is
 // missing, read-only, no catalog, or holds a line longer than every reader

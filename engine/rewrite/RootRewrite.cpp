@@ -88,6 +88,7 @@ RootChange ChangeRoot(std::string_view catalogName, std::string_view oldRoot, st
                       Problems& problems)
 {
     RootChange result = RootChange::Failed;
-    RunRewrite("ChangeRoot", catalogName, problems, [&] { result = changeRoot(catalogName, oldRoot, newRoot); });
+    CatchProblem(problems, {"modFile", "ChangeRoot"}, std::string(catalogName),
+                 [&] { result = changeRoot(catalogName, oldRoot, newRoot); });
     return result;
 }

@@ -154,14 +154,14 @@ private:
         FolderListing listing;
         list(d.get(), pattern, listing);
         std::size_t at = 0;
-        try {
-            for (; at < listing.files.size() && !stopped(); ++at) {
-                const FileEntry& f = listing.files[at];
-                addFile(fd, dir_, catalogDir_ + ToCatalogPath(f.name), f);
-            }
-        } catch (const std::exception& e) {
-            session_.problems.add(ProblemFrom(e, Module, "GetFileInformation", dir_ + listing.files[at].name));
-        }
+        CatchProblem(
+            session_.problems, {Module, "GetFileInformation"}, [&] { return dir_ + listing.files[at].name; },
+            [&] {
+                for (; at < listing.files.size() && !stopped(); ++at) {
+                    const FileEntry& f = listing.files[at];
+                    addFile(fd, dir_, catalogDir_ + ToCatalogPath(f.name), f);
+                }
+            });
         if (session_.onProgress)
             session_.onProgress(session_.lines.count() - HeaderLineCount, dir_);
         if (listing.dirs.empty())
@@ -282,7 +282,7 @@ std::string headerLabel(const VolumeFacts& v)
 
 void CreateCatalog(const ScanOptions& opts, ScanSession& session)
 {
-    try {
+    CatchProblem(session.problems, {Module, "CreateCatalog"}, opts.RootDir, [&] {
         session.lines.clear();
         VolumeFacts volume = ProbeVolume(opts.RootDir, session.volumeSources);
         session.VolumeLabel = headerLabel(volume);
@@ -319,9 +319,7 @@ void CreateCatalog(const ScanOptions& opts, ScanSession& session)
                 walker.walk(std::move(folder), st, root, catalogRoot, pattern);
         }
         skipped.report(session.problems);
-    } catch (const std::exception& e) {
-        session.problems.add(ProblemFrom(e, Module, "CreateCatalog", opts.RootDir));
-    }
+    });
 }
 
 bool SaveFile(const CatalogBuffer& lines, const std::string& nativePath, Problems& problems)

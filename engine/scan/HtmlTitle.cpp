@@ -134,13 +134,12 @@ std::string readTitle(int fd, const std::string& path)
 
 std::string TitleHTML(const FileAt& page, Problems& problems)
 {
-    try {
+    std::string title;
+    CatchProblem(problems, {"modFindFile", "TitleHTML"}, page.path, [&] {
         UniqueFd fd = OpenForReading(page);
         if (!fd)
             RaiseFromErrno(errno, page.path);
-        return readTitle(fd.get(), page.path);
-    } catch (const std::exception& e) {
-        problems.add(ProblemFrom(e, "modFindFile", "TitleHTML", page.path));
-        return {};
-    }
+        title = readTitle(fd.get(), page.path);
+    });
+    return title;
 }

@@ -39,7 +39,7 @@ void FindWordOnFile(const std::string& catalogFile, const FindQuery& query, Find
     if (session.limitReached())
         return;
     std::size_t skipped = 0; // lines that matched but are no entries
-    try {
+    CatchProblem(session.problems, {Module, Procedure}, catalogFile, [&] {
         CatalogLineReader reader(catalogFile);
         if (!readHeader(reader, query))
             return;
@@ -66,9 +66,7 @@ void FindWordOnFile(const std::string& catalogFile, const FindQuery& query, Find
             if (!hits.empty())
                 onHits(std::exchange(hits, {}));
         }
-    } catch (const std::exception& e) {
-        session.problems.add(ProblemFrom(e, Module, Procedure, catalogFile));
-    }
+    });
     if (auto problem = SkippedLinesProblem(skipped, catalogFile, Module, Procedure))
         session.problems.add(std::move(*problem));
 }

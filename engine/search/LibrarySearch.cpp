@@ -11,18 +11,17 @@ void RunFind(const FindRequest& request, FindSession& session, const FindHitsSin
              const FindProgressSink& onProgress)
 {
     std::vector<std::string> catalogs;
-    try {
-        if (request.Catalog) {
-            CheckCatalogName(*request.Catalog);
-            catalogs.push_back(*request.Catalog);
-        } else {
-            catalogs = ListCatalogFiles(request.LibraryFolder);
-        }
-    } catch (const std::exception& e) {
-        session.problems.add(
-            ProblemFrom(e, Module, "RunFind", request.Catalog ? *request.Catalog : request.LibraryFolder));
+    const bool listed = CatchProblem(session.problems, {Module, "RunFind"},
+                                     request.Catalog ? *request.Catalog : request.LibraryFolder, [&] {
+                                         if (request.Catalog) {
+                                             CheckCatalogName(*request.Catalog);
+                                             catalogs.push_back(*request.Catalog);
+                                         } else {
+                                             catalogs = ListCatalogFiles(request.LibraryFolder);
+                                         }
+                                     });
+    if (!listed)
         return;
-    }
     const FindQuery query(request.Expression, request.DriveType, request.FileFilter);
     FindProgress progress;
     progress.catalogCount = catalogs.size();
