@@ -15,11 +15,25 @@
 namespace {
 constexpr std::size_t ChunkSize = 1 << 20;
 
-UniqueFd openForReading(const std::string& path)
+[[noreturn]] void raiseNotAFile(const std::string& path)
 {
-    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd)
+    throw AppError(ErrBadFileMode, std::string(ErrorDescription(ErrBadFileMode)) + " (" + path + ")");
+}
+
+// A regular file opened for reading, its status in st. Nothing else is
+// opened, and the open never waits: a FIFO put there meanwhile is seen by
+// fstat.
+UniqueFd openRegularFile(const std::string& path, struct stat& st)
+{
+    if (::stat(path.c_str(), &st) != 0)
         RaiseFromErrno(errno, path);
+    if (!S_ISREG(st.st_mode))
+        raiseNotAFile(path);
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (!fd || ::fstat(fd.get(), &st) != 0)
+        RaiseFromErrno(errno, path);
+    if (!S_ISREG(st.st_mode))
+        raiseNotAFile(path);
     return fd;
 }
 
@@ -53,7 +67,9 @@ void copyTo(int from, const struct stat& st, const std::string& source, const st
 
 bool sameContents(const std::string& a, const std::string& b)
 {
-    UniqueFd fa = openForReading(a), fb = openForReading(b);
+    struct stat sa {
+    }, sb{};
+    UniqueFd fa = openRegularFile(a, sa), fb = openRegularFile(b, sb);
     std::string ba(ChunkSize, '\0'), bb(ChunkSize, '\0');
     for (;;) {
         std::size_t na = readChunk(fa.get(), ba.data(), ChunkSize, a);
@@ -67,12 +83,8 @@ bool sameContents(const std::string& a, const std::string& b)
 
 void copyVerified(const std::string& source, const std::string& target, bool replace)
 {
-    UniqueFd from = openForReading(source);
     struct stat st {};
-    if (::fstat(from.get(), &st) != 0)
-        RaiseFromErrno(errno, source);
-    if (!S_ISREG(st.st_mode))
-        throw AppError(ErrBadFileMode, std::string(ErrorDescription(ErrBadFileMode)) + " (" + source + ")");
+    UniqueFd from = openRegularFile(source, st);
     copyTo(from.get(), st, source, target, replace);
     bool same = false;
     try {

@@ -8,6 +8,7 @@
 // Moves source to target (full paths). With replace an existing file at
 // target is replaced; without, a file there (even one put there meanwhile)
 // stays and the move fails naming it. The copy keeps the file's permissions and modification time.
+// Only a regular file is copied.
 // Raises AppError on failure: the source is then still there, and no
 // partial copy is left behind.
 void MoveFileTo(const std::string& source, const std::string& target, bool replace);

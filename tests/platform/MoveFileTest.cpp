@@ -1,6 +1,7 @@
 #include "platform/fs/MoveFile.h"
 #include "platform/fs/RenameNoReplace.h"
 #include "platform/prompter/ErrorBox.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -131,4 +132,30 @@ TEST(MoveFile, AFileAtTheTargetThatWasNotToBeReplacedStays)
         EXPECT_EQ(ReadFileBytes(source), "moved") << into;
         EXPECT_EQ(std::distance(fs::directory_iterator(into), {}), 1) << into;
     }
+}
+
+TEST(MoveFile, AFifoIsNotCopiedAndTheMoveNeverWaitsForAWriter)
+{
+    TempDir dir;
+    OtherFileSystemDir other(dir.path());
+    if (other.path().empty())
+        GTEST_SKIP() << "no second file system at /dev/shm";
+    const std::string fifo = dir.file("pipe.bin");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string target = other.path() + "/pipe.bin";
+    // In a child, which an alarm ends should the open wait.
+    const int code = ExitCodeInChild(
+        [&] {
+            try {
+                MoveFileTo(fifo, target, false);
+            } catch (const AppError& e) {
+                return e.number() == ErrBadFileMode ? 0 : 2;
+            }
+            return 1;
+        },
+        10);
+    EXPECT_EQ(code, 0) << "1: moved, 2: another error, -1: hung";
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_FALSE(fs::exists(target));
+    EXPECT_EQ(std::distance(fs::directory_iterator(other.path()), {}), 0);
 }
