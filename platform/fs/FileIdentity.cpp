@@ -4,7 +4,7 @@
 
 bool FileIdentity::operator==(const FileIdentity& o) const
 {
-    return device == o.device && inode == o.inode && size == o.size && modified.tv_sec == o.modified.tv_sec &&
+    return sameFile(o) && size == o.size && modified.tv_sec == o.modified.tv_sec &&
            modified.tv_nsec == o.modified.tv_nsec;
 }
 
@@ -19,6 +19,12 @@ std::optional<FileIdentity> IdentityOf(const std::string& path)
     if (::stat(path.c_str(), &st) != 0)
         return std::nullopt;
     return IdentityOf(st);
+}
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    const std::optional<FileIdentity> ia = IdentityOf(a), ib = IdentityOf(b);
+    return ia && ib && ia->sameFile(*ib);
 }
 
 bool StillNamed(int dirFd, const char* name, const struct stat& held)
