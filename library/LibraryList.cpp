@@ -187,7 +187,7 @@ void LibraryList::renameCatalog(const QString& fileName, const QString& typed)
     if (target.empty())
         return; // an emptied label changes nothing
     if (target == fileName.toStdString())
-        return; // no edit: replacing the catalog by itself would lose it
+        return; // no edit
     const std::string libPath = app_.folders.LibPath;
     Prompter& prompter = app_.services.prompter;
     if (std::string problem = NewCatalogNameProblem(FileWithOutExt(target), libPath); !problem.empty()) {

@@ -10,6 +10,7 @@
 #include "gui/services/Services.h"
 #include "gui/services/ShellHelpers.h"
 #include "language/LangText.h"
+#include "platform/fs/FileIdentity.h"
 #include "platform/fs/MoveFile.h"
 #include "platform/prompter/ErrorBox.h"
 #include "platform/prompter/Prompter.h"
@@ -19,20 +20,10 @@
 #include <QFile>
 
 #include <cerrno>
-#include <cstdlib>
 #include <unistd.h>
 
 namespace {
 constexpr std::string_view Title = "CorvaneDisk";
-
-// A native path with its links resolved ("" when it cannot be).
-std::string RealPath(const std::string& path)
-{
-    char* real = ::realpath(path.c_str(), nullptr);
-    const std::string folder = real ? real : "";
-    std::free(real);
-    return folder;
-}
 
 std::string NameOf(const std::string& path)
 {
@@ -115,9 +106,8 @@ void SearchResultsWindow::moveSelected()
         return;
     const std::string name = NameOf(source);
     const std::string into = QFile::encodeName(*folder).toStdString();
-    // The folder the name is in, links resolved: the same folder by another road is refused too.
-    const std::string ownFolder = RealPath(source.substr(0, source.size() - name.size()));
-    if (!ownFolder.empty() && RealPath(into) == ownFolder) {
+    // The same folder by another road (a link, a bind mount) is refused too.
+    if (SameFile(source.substr(0, source.size() - name.size()), into)) {
         prompter.message(app_.texts[TextId::MoveSameFolder], Title, MsgIcon::Exclamation);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "engine/catalog/CatalogFile.h"
 #include "engine/text/StringHelpers.h"
+#include "platform/fs/FileIdentity.h"
 #include "platform/fs/RenameNoReplace.h"
 #include "platform/prompter/ErrorBox.h"
 #include "platform/text/Ascii.h"
@@ -15,6 +16,12 @@ bool RenameCatalog(std::string_view from, std::string_view to, bool replace, Pro
     return CatchProblem(problems, place, std::string(from), [&] {
         const std::string source = LibraryCatalogPath(from);
         const std::string target = LibraryCatalogPath(to);
+        // A link to the other name, a hard link, or one name by another
+        // spelling: a rename would make the catalog a link to itself, or do
+        // nothing and say it was done.
+        if (SameFile(source, target))
+            throw AppError(ErrPathFileAccess,
+                           "Cannot rename " + source + " to " + target + ": both are the same catalog file");
         const int done = replace ? ::rename(source.c_str(), target.c_str()) : RenameNoReplace(source, target);
         if (done != 0)
             RaiseFromErrno(errno, errno == EEXIST ? target : source);

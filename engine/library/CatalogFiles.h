@@ -14,7 +14,8 @@
 std::string CatalogFileNameOf(std::string_view typed);
 
 // Gives catalog from the name to. With replace, a catalog already named to
-// is replaced in the same step; without, it stays and the rename fails.
+// is replaced in the same step; without, it stays and the rename fails. Two
+// names of one file (a link, a hard link) are refused, both names kept.
 bool RenameCatalog(std::string_view from, std::string_view to, bool replace, Problems& problems, ProblemPlace place);
 
 bool DeleteCatalog(std::string_view name, Problems& problems, ProblemPlace place);

@@ -5,7 +5,7 @@
 // hidden name of the program's own (see TaggedNameBeside) and is locked while
 // it is written, so that only copies a killed write left are ever removed.
 
-#include "platform/fs/FileLock.h"
+#include "platform/fs/FileIdentity.h"
 
 #include <cstddef>
 #include <ctime>

@@ -1,38 +1,14 @@
 #include "platform/fs/FileLock.h"
 
 #include "platform/fs/AtomicFile.h"
+#include "platform/fs/FileIdentity.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
-
-bool FileIdentity::operator==(const FileIdentity& o) const
-{
-    return device == o.device && inode == o.inode && size == o.size && modified.tv_sec == o.modified.tv_sec &&
-           modified.tv_nsec == o.modified.tv_nsec;
-}
-
-FileIdentity IdentityOf(const struct stat& st)
-{
-    return FileIdentity{st.st_dev, st.st_ino, st.st_size, st.st_mtim};
-}
-
-std::optional<FileIdentity> IdentityOf(const std::string& path)
-{
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        return std::nullopt;
-    return IdentityOf(st);
-}
-
-bool StillNamed(int dirFd, const char* name, const struct stat& held)
-{
-    struct stat named {};
-    return ::fstatat(dirFd, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_dev == held.st_dev &&
-           named.st_ino == held.st_ino;
-}
 
 namespace {
 // A file the lock made and may remove: regular and empty (nobody writes to it).

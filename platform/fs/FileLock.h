@@ -1,26 +1,8 @@
 #pragma once
 // What keeps two processes from replacing one file at once: a lock per file,
-// held over a whole read-modify-write, and the file's identity, by which a
-// writer sees that someone who took no lock replaced the file meanwhile.
+// held over a whole read-modify-write.
 
-#include <optional>
 #include <string>
-#include <sys/stat.h>
-
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = -1;
-    timespec modified{};
-    bool operator==(const FileIdentity& o) const;
-};
-
-FileIdentity IdentityOf(const struct stat& st);
-// The file path leads to (links followed); nothing when there is none.
-std::optional<FileIdentity> IdentityOf(const std::string& path);
-// Whether name (in the folder dirFd, a link not followed) is still the file
-// held was read from, so that only that file is ever removed by its name.
-bool StillNamed(int dirFd, const char* name, const struct stat& held);
 
 // The exclusive lock of a file: flock on an empty lock file beside it, under
 // a hidden name of the program's own (LockPath), which goes again when the

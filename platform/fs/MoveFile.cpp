@@ -1,6 +1,7 @@
 #include "platform/fs/MoveFile.h"
 
 #include "platform/fs/AtomicFile.h"
+#include "platform/fs/FileIdentity.h"
 #include "platform/fs/ReadSome.h"
 #include "platform/fs/RenameNoReplace.h"
 #include "platform/fs/UniqueFd.h"
@@ -9,17 +10,32 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 constexpr std::size_t ChunkSize = 1 << 20;
 
-UniqueFd openForReading(const std::string& path)
+[[noreturn]] void raiseNotAFile(const std::string& path)
 {
-    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd)
+    throw AppError(ErrBadFileMode, std::string(ErrorDescription(ErrBadFileMode)) + " (" + path + ")");
+}
+
+// A regular file opened for reading, its status in st. Nothing else is
+// opened, and the open never waits: a FIFO put there meanwhile is seen by
+// fstat.
+UniqueFd openRegularFile(const std::string& path, struct stat& st)
+{
+    if (::stat(path.c_str(), &st) != 0)
         RaiseFromErrno(errno, path);
+    if (!S_ISREG(st.st_mode))
+        raiseNotAFile(path);
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (!fd || ::fstat(fd.get(), &st) != 0)
+        RaiseFromErrno(errno, path);
+    if (!S_ISREG(st.st_mode))
+        raiseNotAFile(path);
     return fd;
 }
 
@@ -51,13 +67,17 @@ void copyTo(int from, const struct stat& st, const std::string& source, const st
         RaiseFromErrno(out.errorCode(), target);
 }
 
-bool sameContents(const std::string& a, const std::string& b)
+// Reads the copied file again through from, the target anew by its name.
+bool sameContents(int from, const std::string& source, const std::string& target)
 {
-    UniqueFd fa = openForReading(a), fb = openForReading(b);
+    struct stat st {};
+    UniqueFd copy = openRegularFile(target, st);
+    if (::lseek(from, 0, SEEK_SET) != 0)
+        RaiseFromErrno(errno, source);
     std::string ba(ChunkSize, '\0'), bb(ChunkSize, '\0');
     for (;;) {
-        std::size_t na = readChunk(fa.get(), ba.data(), ChunkSize, a);
-        std::size_t nb = readChunk(fb.get(), bb.data(), ChunkSize, b);
+        std::size_t na = readChunk(from, ba.data(), ChunkSize, source);
+        std::size_t nb = readChunk(copy.get(), bb.data(), ChunkSize, target);
         if (na != nb || ba.compare(0, na, bb, 0, nb) != 0)
             return false;
         if (na < ChunkSize)
@@ -65,18 +85,15 @@ bool sameContents(const std::string& a, const std::string& b)
     }
 }
 
-void copyVerified(const std::string& source, const std::string& target, bool replace)
+// The status of the file that was copied.
+struct stat copyVerified(const std::string& source, const std::string& target, bool replace)
 {
-    UniqueFd from = openForReading(source);
     struct stat st {};
-    if (::fstat(from.get(), &st) != 0)
-        RaiseFromErrno(errno, source);
-    if (!S_ISREG(st.st_mode))
-        throw AppError(ErrBadFileMode, std::string(ErrorDescription(ErrBadFileMode)) + " (" + source + ")");
+    UniqueFd from = openRegularFile(source, st);
     copyTo(from.get(), st, source, target, replace);
     bool same = false;
     try {
-        same = sameContents(source, target);
+        same = sameContents(from.get(), source, target);
     } catch (const AppError&) {
         ::unlink(target.c_str());
         throw;
@@ -87,18 +104,29 @@ void copyVerified(const std::string& source, const std::string& target, bool rep
     }
     const struct timespec times[2] = {st.st_atim, st.st_mtim};
     ::utimensat(AT_FDCWD, target.c_str(), times, 0); // a date that cannot be set loses nothing
+    return st;
 }
 } // namespace
 
 void MoveFileTo(const std::string& source, const std::string& target, bool replace)
 {
+    // Two roads to one file (a hard link, a link, a bind mount): a rename
+    // would do nothing, and a copy would replace the file by itself and then
+    // remove it.
+    if (SameFile(source, target))
+        throw AppError(ErrPathFileAccess, "Cannot move " + source + " onto " + target + ": both are the same file");
     if ((replace ? std::rename(source.c_str(), target.c_str()) : RenameNoReplace(source, target)) == 0)
         return;
     if (errno == EEXIST)
         RaiseFromErrno(errno, target);
     if (errno != EXDEV)
         RaiseFromErrno(errno, source + " -> " + target);
-    copyVerified(source, target, replace);
+    const FileIdentity copied = IdentityOf(copyVerified(source, target, replace));
+    // Only the file that was copied is removed, never its copy nor a file
+    // put in its place meanwhile.
+    const std::optional<FileIdentity> named = IdentityOf(source), copy = IdentityOf(target);
+    if (!named || !named->sameFile(copied) || !copy || copy->sameFile(copied))
+        throw AppError(ErrPathFileAccess, source + " was not removed: it or its copy " + target + " changed meanwhile");
     if (::unlink(source.c_str()) != 0)
         RaiseFromErrno(errno, source);
 }

@@ -1,6 +1,7 @@
 #include "platform/settings/RegStore.h"
 
 #include "platform/fs/AtomicFile.h"
+#include "platform/fs/FileLock.h"
 #include "platform/prompter/Prompter.h"
 
 #include <cerrno>

@@ -3,7 +3,7 @@
 // read afresh for every call (several processes may share it) and replaced
 // atomically under a lock for every change.
 
-#include "platform/fs/FileLock.h"
+#include "platform/fs/FileIdentity.h"
 #include "platform/settings/RegFileFormat.h"
 
 #include <atomic>

@@ -5,6 +5,7 @@
 #include "engine/rewrite/CatalogRewrite.h"
 #include "engine/scan/CatalogScan.h"
 #include "platform/fs/AtomicFile.h"
+#include "platform/fs/FileLock.h"
 #include "tests/engine/TempLibrary.h"
 #include "tests/support/RecordingPrompter.h"
 

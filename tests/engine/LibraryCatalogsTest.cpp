@@ -71,6 +71,30 @@ TEST(CatalogFilesTest, RenameReplacesOnlyWhenAskedAndDeleteSaysWhatFailed)
     EXPECT_TRUE(prompter.boxes.empty());
 }
 
+// Two names of one catalog file: a rename of one onto the other would make
+// the catalog a link to itself, or do nothing and say it was done.
+TEST(CatalogFilesTest, ARenameOntoTheSameFileByAnotherNameIsRefusedAndBothNamesStay)
+{
+    namespace fs = std::filesystem;
+    TempLibrary lib;
+    lib.catalog("Alpha.dat", "A");
+    fs::create_symlink("Alpha.dat", lib.file("dat/Zlink.dat"));
+    fs::create_hard_link(lib.file("dat/Alpha.dat"), lib.file("dat/Hard.dat"));
+    Problems problems;
+    const ProblemPlace place{"frmCorvaneDisk", "LVLib_AfterLabelEdit"};
+    EXPECT_FALSE(RenameCatalog("Zlink.dat", "Alpha.dat", true, problems, place));
+    EXPECT_FALSE(RenameCatalog("Hard.dat", "Alpha.dat", true, problems, place));
+    EXPECT_EQ(lib.catalogText("Alpha.dat"), "A");
+    EXPECT_TRUE(fs::is_symlink(lib.file("dat/Zlink.dat")));
+    EXPECT_EQ(lib.catalogText("Hard.dat"), "A");
+    EXPECT_EQ(lib.filesInLibrary(), 3u);
+    ASSERT_EQ(problems.list.size(), 2u);
+    EXPECT_EQ(problems.list[0].errorNumber, ErrPathFileAccess);
+    EXPECT_EQ(problems.list[0].text, "Cannot rename " + lib.file("dat/Zlink.dat") + " to " + lib.file("dat/Alpha.dat") +
+                                         ": both are the same catalog file");
+    EXPECT_EQ(problems.list[1].errorNumber, ErrPathFileAccess);
+}
+
 TEST(CatalogFilesTest, AHeaderLongerThanTheFirstReadIsStillReadWhole)
 {
     TempLibrary lib;

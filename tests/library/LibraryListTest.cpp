@@ -200,6 +200,30 @@ TEST_F(LibraryListTest, LabelEditRenamesTheCatalogFile)
     EXPECT_EQ(names(), QStringList({"Other.dat"}));
 }
 
+// A link to a catalog, or a hard link of it, is a row of its own: renamed
+// onto the catalog it leads to, Yes to the question replaces nothing.
+TEST_F(LibraryListTest, ALabelEditOntoTheSameCatalogByAnotherNameKeepsIt)
+{
+    const std::string content = CatalogHeaderText(HeaderFields().Comment("the only one"));
+    catalog("Alpha.dat", HeaderFields().Comment("the only one"));
+    std::filesystem::create_symlink("Alpha.dat", world.lib() + "Zlink.dat");
+    std::filesystem::create_hard_link(world.lib() + "Alpha.dat", world.lib() + "Hard.dat");
+    showLibrary();
+    for (const char* name : {"Zlink.dat", "Hard.dat"}) {
+        selectRow(name);
+        world.fakes.prompter.answers = {true};
+        typeLabel("Alpha");
+        ASSERT_EQ(world.fakes.prompter.boxes.size(), 2u) << name;
+        EXPECT_EQ(world.fakes.prompter.boxes[0].text, world.texts[TextId::AskReplaceCatalog]);
+        EXPECT_EQ(world.fakes.prompter.boxes[1].title, "Error");
+        EXPECT_NE(world.fakes.prompter.boxes[1].text.find("both are the same catalog file"), std::string::npos);
+        world.fakes.prompter.boxes.clear();
+        EXPECT_EQ(files(), (std::vector<std::string>{"Alpha.dat", "Hard.dat", "Zlink.dat"}));
+        EXPECT_EQ(text("Alpha.dat"), content);
+        EXPECT_EQ(names(), QStringList({"Alpha.dat", "Hard.dat", "Zlink.dat"}));
+    }
+}
+
 TEST_F(LibraryListTest, DeleteAsksFirstAndActsOnTheRowUnderThePointer)
 {
     catalog("a.dat");

@@ -1,6 +1,8 @@
+#include "platform/fs/AtomicFile.h"
 #include "platform/fs/MoveFile.h"
 #include "platform/fs/RenameNoReplace.h"
 #include "platform/prompter/ErrorBox.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -131,4 +133,96 @@ TEST(MoveFile, AFileAtTheTargetThatWasNotToBeReplacedStays)
         EXPECT_EQ(ReadFileBytes(source), "moved") << into;
         EXPECT_EQ(std::distance(fs::directory_iterator(into), {}), 1) << into;
     }
+}
+
+// A target that is the source reached by another road: a hard link, a link
+// to it, the same folder by a bind mount. A rename would do nothing or make
+// a link to itself, a copy would replace the file by itself and remove it.
+TEST(MoveFile, TheSourceByAnotherRoadIsNoTargetAndTheFileStays)
+{
+    TempDir dir;
+    fs::create_directories(dir.file("to"));
+    auto refused = [&](const std::string& source, const std::string& target, const std::string& file) {
+        try {
+            MoveFileTo(source, target, true);
+            ADD_FAILURE() << "moved onto " << target;
+        } catch (const AppError& e) {
+            EXPECT_EQ(e.number(), ErrPathFileAccess);
+            EXPECT_EQ(std::string(e.what()), "Cannot move " + source + " onto " + target + ": both are the same file");
+        }
+        EXPECT_EQ(ReadFileBytes(file), "the only copy") << target;
+    };
+
+    const std::string linked = dir.write("from/a.bin", "the only copy");
+    fs::create_hard_link(linked, dir.file("to/a.bin"));
+    refused(linked, dir.file("to/a.bin"), linked);
+    EXPECT_TRUE(fs::exists(dir.file("to/a.bin")));
+
+    const std::string pointed = dir.write("from/b.bin", "the only copy");
+    fs::create_symlink(pointed, dir.file("to/b.bin"));
+    refused(dir.file("to/b.bin"), pointed, pointed);
+    EXPECT_TRUE(fs::is_symlink(dir.file("to/b.bin")));
+
+    // The bind mount lives in a child of its own and goes with it.
+    const std::string mounted = dir.write("from/c.bin", "the only copy");
+    const std::string bound = dir.file("bound");
+    fs::create_directories(bound);
+    const int code = ExitCodeInChild([&] {
+        if (!OwnMountNamespace() || !BindMount(dir.file("from"), bound))
+            return NoMountNamespace;
+        try {
+            MoveFileTo(mounted, bound + "/c.bin", true);
+        } catch (const AppError& e) {
+            return e.number() == ErrPathFileAccess ? 0 : 2;
+        }
+        return 1;
+    });
+    if (code == NoMountNamespace)
+        GTEST_SKIP() << "no mount namespace for the bind mount";
+    EXPECT_EQ(code, 0) << "1: moved, 2: another error, -1: did not end";
+    EXPECT_EQ(ReadFileBytes(mounted), "the only copy");
+}
+
+TEST(MoveFile, AFifoIsNotCopiedAndTheMoveNeverWaitsForAWriter)
+{
+    TempDir dir;
+    OtherFileSystemDir other(dir.path());
+    if (other.path().empty())
+        GTEST_SKIP() << "no second file system at /dev/shm";
+    const std::string fifo = dir.file("pipe.bin");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string target = other.path() + "/pipe.bin";
+    // In a child, which an alarm ends should the open wait.
+    const int code = ExitCodeInChild(
+        [&] {
+            try {
+                MoveFileTo(fifo, target, false);
+            } catch (const AppError& e) {
+                return e.number() == ErrBadFileMode ? 0 : 2;
+            }
+            return 1;
+        },
+        10);
+    EXPECT_EQ(code, 0) << "1: moved, 2: another error, -1: hung";
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_FALSE(fs::exists(target));
+    EXPECT_EQ(std::distance(fs::directory_iterator(other.path()), {}), 0);
+}
+
+TEST(MoveFile, AFileThatTakesTheSourcesNameDuringTheCopyIsNotRemoved)
+{
+    TempDir dir;
+    OtherFileSystemDir other(dir.path());
+    if (other.path().empty())
+        GTEST_SKIP() << "no second file system at /dev/shm";
+    const std::string source = dir.write("a.bin", "copied");
+    const std::string target = other.path() + "/a.bin";
+    AtomicFileWriter::BeforeReplace() = [&](const std::string&) {
+        fs::remove(source);
+        std::ofstream(source) << "new";
+    };
+    EXPECT_THROW(MoveFileTo(source, target, false), AppError);
+    AtomicFileWriter::BeforeReplace() = nullptr;
+    EXPECT_EQ(ReadFileBytes(source), "new");
+    EXPECT_EQ(ReadFileBytes(target), "copied");
 }

@@ -7,6 +7,7 @@
 #include "results/FindResultsModel.h"
 #include "results/SearchResultsWindow.h"
 #include "tests/support/CheckedModel.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/NamedControl.h"
 #include "tests/support/TestWorld.h"
 
@@ -291,6 +292,29 @@ TEST_F(SearchResultsWindowTest, MoveGoesElsewhereRefusesItsOwnFolderAndAsksBefor
     EXPECT_EQ(world.home.read("other/a.txt").size(), 5u * 1024 + 10);
     EXPECT_EQ(w.results().rowCount(), 2); // the rows stay
     EXPECT_EQ(world.fakes.prompter.boxes.back().kind, "okcancel");
+}
+
+// The folder mounted a second time elsewhere is still the file's own; the
+// mount lives in a child of its own and goes with it.
+TEST_F(SearchResultsWindowTest, MoveRefusesItsOwnFolderMountedElsewhere)
+{
+    SearchResultsWindow& w = search("notes.txt");
+    select(w, "notes.txt");
+    const std::string bound = world.home.file("bound");
+    fs::create_directories(bound);
+    const int code = ExitCodeInChild([&] {
+        if (!OwnMountNamespace() || !BindMount(disk + "/v1.2", bound))
+            return NoMountNamespace;
+        world.fakes.prompter.answers = {true, true};
+        world.fakes.folderChooser.answers = {QString::fromStdString(bound)};
+        w.moveSelected();
+        const auto& shown = world.fakes.prompter.boxes;
+        return shown.size() == 2 && shown[1].text == "The file is already in that folder." ? 0 : 1;
+    });
+    if (code == NoMountNamespace)
+        GTEST_SKIP() << "no mount namespace for the bind mount";
+    EXPECT_EQ(code, 0) << "1: not refused as the same folder, -1: did not end";
+    EXPECT_EQ(world.home.read("disk/v1.2/notes.txt"), std::string(12 * 1024 + 10, 'n'));
 }
 
 // Each action that fails says where in the common error box, on the
