@@ -93,6 +93,10 @@ Trash trashFor(const std::string& folder, const std::vector<MountInfoEntry>& tab
     if (MountHolding(realPathOf(existing), table) == mount)
         return {ownFolders(home) && trashFolders(home) ? home : "", ""};
     const std::string& top = mount->mountPoint;
+    // Its top is a folder inside the volume: once the bind is gone, nothing finds a trash made there.
+    if (!IsVolumeTop(*mount))
+        throw AppError(ErrPathFileAccess, top + " is a bind mount of a folder inside a volume, and no file "
+                                                "manager looks for a trash there");
     const std::string base = top == "/" ? "" : top;
     const std::string uid = std::to_string(::getuid());
     struct stat st {};
