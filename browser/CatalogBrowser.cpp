@@ -186,7 +186,8 @@ void CatalogBrowser::showClickedFile(const QModelIndex& item)
     if (!viewBox_->value() || !folders_ || listed_ == NoFolder || !item.isValid())
         return;
     const std::string_view stored = folders_->StoredPath(listed_, fileModel_->position(item.row()));
-    if (const std::optional<std::string> target = CatalogTarget(app_.services.prompter, stored))
+    // With no file for the row ("") the viewer says that it is missing.
+    if (const std::optional<std::string> target = CatalogTargetOrEmpty(app_.services.prompter, stored))
         app_.windows.get<FileViewer>().showFile(*target);
 }
 

@@ -49,11 +49,7 @@ std::optional<std::string> SearchResultsWindow::chosenTarget()
     if (!app_.services.prompter.askOkCancel(prompt, Title, MsgIcon::None))
         return std::nullopt;
     // Every action asks the disk first, then looks for the file on it.
-    std::optional<std::string> target = CatalogTarget(app_.services.prompter, path);
-    // A path of another system ends here.
-    if (target && !target->starts_with('/') && !FileStillThere(app_.services.prompter, *target))
-        return std::nullopt;
-    return target;
+    return CatalogTarget(app_.services.prompter, path);
 }
 
 std::optional<std::string> SearchResultsWindow::chosenFile()

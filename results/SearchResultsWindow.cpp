@@ -195,7 +195,8 @@ void SearchResultsWindow::showContextMenu(const QPoint& at, Qt::KeyboardModifier
     const std::optional<int> row = selectedRow();
     if (row && modifiers == Qt::NoModifier) {
         // No menu for a row whose line fits several files: that was said.
-        const std::optional<std::string> target = CatalogTarget(app_.services.prompter, catalogPath(model_->row(*row)));
+        const std::optional<std::string> target =
+            CatalogTargetOrEmpty(app_.services.prompter, catalogPath(model_->row(*row)));
         if (!target)
             return;
         // Only for a file that is there: else the window's own menu.

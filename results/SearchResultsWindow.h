@@ -70,9 +70,9 @@ private:
     void showContextMenu(const QPoint& at, Qt::KeyboardModifiers modifiers);
     void onMenu(const QString& key);
     std::optional<int> selectedRow() const;
-    // The path the selected row acts on, once the insert-disk prompt was
-    // confirmed; nothing without a row, after Cancel, or when the row's line
-    // fits several files (said so).
+    // The file the selected row acts on, once the insert-disk prompt was
+    // confirmed; nothing without a row, after Cancel, or when no file or
+    // several fit the row's line (said so).
     std::optional<std::string> chosenTarget();
     // The same, when a file is there (else that is said).
     std::optional<std::string> chosenFile();

@@ -19,27 +19,41 @@
 namespace {
 constexpr std::int32_t kDesktop = 0;
 constexpr std::int32_t kDrives = 17;
+
+void sayGone(Prompter& prompter, const std::string& path)
+{
+    prompter.message("\"" + BytesToUtf8(path) + "\" no longer exists.", "CorvaneDisk", MsgIcon::Exclamation);
+}
 } // namespace
 
 bool IsPresent(const std::string& path)
 {
     struct stat st {};
-    return path.starts_with('/') && ::stat(path.c_str(), &st) == 0;
+    return path.starts_with('/') && ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
 bool FileStillThere(Prompter& prompter, const std::string& path)
 {
     if (IsPresent(path))
         return true;
-    prompter.message("\"" + BytesToUtf8(path) + "\" no longer exists.", "CorvaneDisk", MsgIcon::Exclamation);
+    sayGone(prompter, path);
     return false;
 }
 
 std::optional<std::string> CatalogTarget(Prompter& prompter, std::string_view catalogPath)
 {
+    std::optional<std::string> file = CatalogTargetOrEmpty(prompter, catalogPath);
+    if (!file || !file->empty())
+        return file;
+    sayGone(prompter, FromCatalogPath(catalogPath).path);
+    return std::nullopt;
+}
+
+std::optional<std::string> CatalogTargetOrEmpty(Prompter& prompter, std::string_view catalogPath)
+{
     std::vector<std::string> files = FilesCatalogedAs(catalogPath);
     if (files.empty())
-        return FromCatalogPath(catalogPath).path;
+        return "";
     if (files.size() == 1)
         return std::move(files.front());
     std::string text = "The catalog writes the names of these files alike, so \"" +

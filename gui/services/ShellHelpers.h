@@ -15,8 +15,9 @@ class DesktopActions;
 class Prompter;
 class QWidget;
 
-// True when something is at path (native bytes), links followed: a dangling
-// link counts as gone, nothing could act on it. A path that is not absolute
+// True when a file is at path (native bytes), links followed: a dangling
+// link counts as gone, nothing could act on it, and a folder is no file, so
+// one put where a file was is never taken for it. A path that is not absolute
 // (a Windows catalog's "C:/...") names no file here, never one in the
 // working folder.
 bool IsPresent(const std::string& path);
@@ -26,10 +27,16 @@ bool IsPresent(const std::string& path);
 bool FileStillThere(Prompter& prompter, const std::string& path);
 
 // The native path an action on a catalog path takes (for a member: its
-// archive): the one file that the path is the catalog form of, else the path
-// read as written, a file no longer there. Nothing, after telling the user
-// which files it could be, when several fit: no action guesses.
+// archive): the one file that the path is the catalog form of. Nothing when
+// no file fits, after telling the user that the path, as written, no longer
+// exists (whatever else stands there now is left alone); nothing either,
+// after telling the user which files it could be, when several fit: no
+// action guesses.
 std::optional<std::string> CatalogTarget(Prompter& prompter, std::string_view catalogPath);
+
+// The same for what is offered only for a file that is there (the desktop's
+// menu, the viewer): "" without a word when no file fits.
+std::optional<std::string> CatalogTargetOrEmpty(Prompter& prompter, std::string_view catalogPath);
 
 // The file name of a native path as it is shown: read as a catalog line
 // of those bytes reads (UTF-8 when valid, else Windows-1252).

@@ -3,6 +3,7 @@
 #include "platform/fs/RenameNoReplace.h"
 #include "platform/fs/UniqueFd.h"
 #include "platform/prompter/ErrorBox.h"
+#include "platform/text/Excerpt.h"
 #include "platform/volume/MountInfo.h"
 
 #include <cerrno>
@@ -92,6 +93,10 @@ Trash trashFor(const std::string& folder, const std::vector<MountInfoEntry>& tab
     if (MountHolding(realPathOf(existing), table) == mount)
         return {ownFolders(home) && trashFolders(home) ? home : "", ""};
     const std::string& top = mount->mountPoint;
+    // Its top is a folder inside the volume: once the bind is gone, nothing finds a trash made there.
+    if (!IsVolumeTop(*mount))
+        throw AppError(ErrPathFileAccess, top + " is a bind mount of a folder inside a volume, and no file "
+                                                "manager looks for a trash there");
     const std::string base = top == "/" ? "" : top;
     const std::string uid = std::to_string(::getuid());
     struct stat st {};
@@ -108,11 +113,7 @@ Trash trashFor(const std::string& folder, const std::vector<MountInfoEntry>& tab
 std::string storedName(const std::string& name, int n)
 {
     const std::string number = n == 1 ? "" : "." + std::to_string(n);
-    std::size_t room = NAME_MAX - InfoSuffix.size() - number.size();
-    if (name.size() > room)
-        for (int back = 0; back < 3 && (static_cast<unsigned char>(name[room]) & 0xC0) == 0x80; ++back)
-            --room; // a UTF-8 character stays whole
-    return name.substr(0, room) + number;
+    return std::string(Utf8BytePrefix(name, NAME_MAX - InfoSuffix.size() - number.size())) + number;
 }
 
 std::string percentEncoded(const std::string& path)

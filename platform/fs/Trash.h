@@ -4,8 +4,9 @@
 // resolved): the home trash ($XDG_DATA_HOME/Trash, else ~/.local/share/Trash)
 // when it lies on that trash's mount, else the top folder's $topdir/.Trash/$uid
 // (where the administrator made a sticky .Trash) or $topdir/.Trash-$uid, whose
-// info files hold paths from $topdir. A missing trash is made, its folders
-// with mode 0700.
+// info files hold paths from $topdir. A bind mount of a folder inside a volume
+// has no top folder: only the home trash can take its files. A missing trash
+// is made, its folders with mode 0700.
 
 #include <string>
 

@@ -26,14 +26,7 @@ std::string_view StripQuotes(std::string_view v)
 // UTF-8 character, so that a huge value is not decoded whole.
 std::string BufferedValue(std::string_view v)
 {
-    constexpr std::size_t MaxBytes = ProfileIni::MaxValueChars * 4;
-    if (v.size() > MaxBytes) {
-        std::size_t cut = MaxBytes;
-        while (cut > MaxBytes - 3 && (static_cast<unsigned char>(v[cut]) & 0xC0) == 0x80)
-            --cut;
-        v = v.substr(0, cut);
-    }
-    std::string text = BytesToUtf8(v);
+    std::string text = BytesToUtf8(Utf8BytePrefix(v, ProfileIni::MaxValueChars * 4));
     text.resize(Utf8Prefix(text, ProfileIni::MaxValueChars).size());
     return text;
 }

@@ -39,6 +39,19 @@ std::vector<std::string_view> splitFields(std::string_view line)
     return fields;
 }
 
+std::string subvolumeOption(std::string_view superOptions)
+{
+    constexpr std::string_view Key = "subvol=";
+    for (std::size_t start = 0; start <= superOptions.size();) {
+        const std::size_t end = std::min(superOptions.find(',', start), superOptions.size());
+        const std::string_view option = superOptions.substr(start, end - start);
+        if (option.starts_with(Key))
+            return unescapeOctal(option.substr(Key.size()));
+        start = end + 1;
+    }
+    return "";
+}
+
 // id parent maj:min root mount-point options [optional...] - fstype source super-options
 std::optional<MountInfoEntry> parseLine(std::string_view line)
 {
@@ -57,6 +70,8 @@ std::optional<MountInfoEntry> parseLine(std::string_view line)
     e.mountPoint = unescapeOctal(f[4]);
     e.fsType = dash[1];
     e.device = unescapeOctal(dash[2]);
+    if (f.end() - dash > 3)
+        e.subvol = subvolumeOption(dash[3]);
     return e;
 }
 
@@ -112,6 +127,11 @@ std::optional<MountInfoEntry> MountHolding(const std::string& folder, const std:
         if (isUnder(folder, e.mountPoint) && (!best || e.mountPoint.size() >= best->mountPoint.size()))
             best = &e;
     return best ? std::optional(*best) : std::nullopt;
+}
+
+bool IsVolumeTop(const MountInfoEntry& entry)
+{
+    return entry.root == "/" || entry.root == entry.subvol;
 }
 
 bool IsVolumeMount(const MountInfoEntry& entry)

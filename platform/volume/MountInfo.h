@@ -13,6 +13,7 @@ struct MountInfoEntry {
     std::string fsType;     // "ext4", "fuse.sshfs"...
     std::string device;     // the mount source ("/dev/sdb1", "server:/x"), escapes decoded
     std::string root = "/"; // the folder of the file system mounted here: not "/" for a bind mount
+    std::string subvol{};   // the btrfs subvolume mounted (its "subvol=" option), escapes decoded; else ""
 
     bool operator==(const MountInfoEntry&) const = default;
 };
@@ -26,6 +27,11 @@ std::vector<MountInfoEntry> ReadMountInfo(const std::string& path);
 // The mount that holds the absolute folder: the longest mount point that is a
 // prefix of it (the later entry when two mount on the same point).
 std::optional<MountInfoEntry> MountHolding(const std::string& folder, const std::vector<MountInfoEntry>& table);
+
+// False for a mount that shows a folder inside its file system (a bind mount
+// of a subfolder): its mount point is no top of a volume. A btrfs subvolume
+// mounted whole is the top of a volume of its own.
+bool IsVolumeTop(const MountInfoEntry& entry);
 
 // False for what the system mounts for itself (proc, cgroup, tmpfs, overlay,
 // portals...) and for loop devices (snaps, disk images): none of these is a

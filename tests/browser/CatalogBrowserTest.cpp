@@ -387,6 +387,29 @@ TEST_F(CatalogBrowserTest, AFileWhoseLineFitsSeveralFilesIsNotViewed)
     EXPECT_EQ(world.fakes.prompter.boxes.size(), 1u);
 }
 
+// A row whose file is gone, or stands as a folder now, is missing in the
+// viewer, which says so itself: no message box.
+TEST_F(CatalogBrowserTest, ARowWhoseFileIsGoneIsMissingInTheViewer)
+{
+    diskFile("a.txt", 10, 2004, 1, 1);
+    diskFile("b.txt", 10, 2004, 1, 1);
+    catalogue("Disk.dat");
+    load("Disk.dat");
+    lib->show();
+    choose(root());
+    viewBox().setValue(true);
+    std::filesystem::remove(world.home.file("disk/a.txt"));
+    std::filesystem::remove(world.home.file("disk/b.txt"));
+    world.home.write("disk/b.txt/inside.txt", "kept");
+    for (int row : {0, 1}) {
+        clickRow(row);
+        FileViewer* viewer = world.windows.find<FileViewer>();
+        ASSERT_NE(viewer, nullptr);
+        EXPECT_EQ(viewer->state(), FileViewer::State::Missing) << row;
+    }
+    EXPECT_TRUE(world.fakes.prompter.boxes.empty());
+}
+
 TEST_F(CatalogBrowserTest, ColumnWidthsComeFromTheSettingsAndGoBack)
 {
     world.windows.unload(CatalogBrowser::WindowName);

@@ -1,5 +1,6 @@
 #include "platform/fs/RenameNoReplace.h"
 #include "platform/fs/Trash.h"
+#include "platform/prompter/ErrorBox.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
 
@@ -156,4 +157,44 @@ TEST(Trash, AnInfoFileWithoutItsFileIsNeverReplaced)
     EXPECT_EQ(d.dir.read("home/data/Trash/files/a.txt.2"), "trashed");
     EXPECT_EQ(d.pathLine("home/data/Trash/info/a.txt.2.trashinfo"), d.dir.path() + "/a.txt");
     EXPECT_EQ(d.under("home/data/Trash/files"), std::vector<std::string>{"a.txt.2"});
+}
+
+// After "mount --bind vol/sub bound" the top of bound is a folder inside the
+// volume: a trash made there is lost to file managers once the bind is gone.
+// A btrfs subvolume mounted whole is a volume of its own, and a home on a
+// bind mount keeps its home trash.
+TEST(Trash, ABindMountOfAFolderInsideAVolumeGetsNoTrashOfItsOwn)
+{
+    Disks d;
+    // The fields before the mount point, the folder, the fields after it.
+    auto row = [&d](const std::string& head, const char* folder, const std::string& tail) {
+        return head + " " + d.dir.file(folder) + " rw - " + tail + "\n";
+    };
+    const std::string pool = "btrfs /dev/sdc1 rw,space_cache=v2,subvolid=257,subvol=/my\\040data";
+    d.table = d.dir.write("mountinfo", "21 1 8:1 / / rw - ext4 /dev/sda1 rw\n" +
+                                           row("650 21 8:17 /", "vol", "ext4 /dev/sdb1 rw") +
+                                           row("651 21 8:17 /sub", "bound", "ext4 /dev/sdb1 rw") +
+                                           row("652 21 8:1 /srv/homes", "home", "ext4 /dev/sda1 rw") +
+                                           row("660 21 0:45 /my\\040data", "pool", pool) +
+                                           row("661 21 0:45 /my\\040data/sub", "poolsub", pool));
+    for (const char* folder : {"bound", "poolsub"}) {
+        const std::string file = d.dir.write(std::string(folder) + "/a.txt", "kept");
+        try {
+            MoveToTrash(file, d.table);
+            ADD_FAILURE() << folder << " took a trash";
+        } catch (const AppError& e) {
+            EXPECT_EQ(std::string(e.what()), d.dir.file(folder) + " is a bind mount of a folder inside a volume, "
+                                                                  "and no file manager looks for a trash there");
+        }
+        EXPECT_EQ(d.dir.read(std::string(folder) + "/a.txt"), "kept");
+        EXPECT_EQ(d.under(folder), std::vector<std::string>{"a.txt"});
+    }
+    EXPECT_FALSE(fs::exists(d.dir.file("home/data/Trash")));
+
+    d.trashed(d.dir.write("pool/x/b.txt", "subvolume"));
+    EXPECT_EQ(d.dir.read("pool/.Trash-" + d.uid + "/files/b.txt"), "subvolume");
+    EXPECT_EQ(d.pathLine("pool/.Trash-" + d.uid + "/info/b.txt.trashinfo"), "x/b.txt");
+    d.trashed(d.dir.write("home/docs/c.txt", "home"));
+    EXPECT_EQ(d.dir.read("home/data/Trash/files/c.txt"), "home");
+    EXPECT_EQ(d.pathLine("home/data/Trash/info/c.txt.trashinfo"), d.dir.path() + "/home/docs/c.txt");
 }

@@ -338,11 +338,16 @@ TEST_F(SearchResultsWindowTest, FailedActionsAreReportedOnTheWindowsOwnPrompter)
     w.showSelectedProperties();
     lastBoxNames("modFile.ShowProperties");
 
-    // A folder now stands where the file was: unlink refuses it.
-    fs::remove(disk + "/a.txt");
-    fs::create_directory(disk + "/a.txt");
+    // A folder put where the file was while the question waits: unlink refuses it.
+    world.fakes.prompter.whileAsked = [&](const RecordingPrompter::Box& box) {
+        if (box.kind == "question") {
+            fs::remove(disk + "/a.txt");
+            fs::create_directory(disk + "/a.txt");
+        }
+    };
     world.fakes.prompter.answers = {true, true};
     w.deleteSelected();
+    world.fakes.prompter.whileAsked = nullptr;
     lastBoxNames("frmFind.MenuDel");
     EXPECT_TRUE(fs::is_directory(disk + "/a.txt"));
 
@@ -355,6 +360,36 @@ TEST_F(SearchResultsWindowTest, FailedActionsAreReportedOnTheWindowsOwnPrompter)
 
     EXPECT_EQ(world.fakes.prompter.boxes.size(), 9u);
     EXPECT_TRUE(bystander.boxes.empty()) << bystander.boxes[0].text;
+}
+
+// A folder put where a row's file was is not that file: every action says
+// the file no longer exists, and the folder keeps what it holds.
+TEST_F(SearchResultsWindowTest, AFolderWhereARowsFileWasIsLeftAlone)
+{
+    SearchResultsWindow& w = search("a.txt");
+    select(w, "a.txt");
+    fs::remove(disk + "/a.txt");
+    world.home.write("disk/a.txt/inside.txt", "kept");
+    const std::string other = world.home.file("other");
+    fs::create_directories(other);
+    world.fakes.prompter.answers = {true, true, true, true, true, true}; // the disk is in, and yes to any question
+    world.fakes.folderChooser.answers = {QString::fromStdString(other)};
+    w.openSelected();
+    w.showSelectedProperties();
+    w.deleteSelected();
+    w.moveSelected();
+    EXPECT_EQ(rightClick(w, Qt::NoModifier), "own");
+
+    std::vector<std::string> expected;
+    for (int i = 0; i < 4; ++i)
+        expected.insert(expected.end(), {"okcancel", "message"});
+    ASSERT_EQ(boxes(), expected);
+    for (std::size_t i = 1; i < expected.size(); i += 2)
+        EXPECT_EQ(world.fakes.prompter.boxes[i].text, "\"" + disk + "/a.txt\" no longer exists.");
+    EXPECT_TRUE(world.fakes.desktop.calls.empty());
+    EXPECT_TRUE(world.fakes.folderChooser.asked.empty());
+    EXPECT_EQ(world.home.read("disk/a.txt/inside.txt"), "kept");
+    EXPECT_TRUE(fs::is_empty(other));
 }
 
 TEST_F(SearchResultsWindowTest, EachRowActsOnTheFileItWasFoundAs)

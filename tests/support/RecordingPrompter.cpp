@@ -8,6 +8,8 @@ void RecordingPrompter::message(std::string_view text, std::string_view title, M
 bool RecordingPrompter::answer(const char* kind, std::string_view text, std::string_view title, MsgIcon icon)
 {
     boxes.push_back({kind, std::string(text), std::string(title), icon});
+    if (whileAsked)
+        whileAsked(boxes.back());
     if (answers.empty())
         return false;
     bool a = answers.front();

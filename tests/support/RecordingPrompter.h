@@ -5,6 +5,7 @@
 #include "platform/prompter/Prompter.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -31,6 +32,8 @@ public:
     std::vector<Box> boxes;
     std::deque<bool> answers;                      // for askYesNo and askOkCancel
     std::deque<std::optional<std::string>> inputs; // for askText
+    // Runs while a question waits for its answer: what another program may do meanwhile.
+    std::function<void(const Box&)> whileAsked;
 
 private:
     bool answer(const char* kind, std::string_view text, std::string_view title, MsgIcon icon);

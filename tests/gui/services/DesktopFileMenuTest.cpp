@@ -64,6 +64,9 @@ TEST(DesktopFileMenu, NoMenuForAMissingFileAndNoApplicationsMeansNoSubmenuChoice
     FakeDesktopActions desktop;
     RecordingPrompter prompter;
     EXPECT_FALSE(MakeDesktopFileMenu(dir.file("gone.jpg"), desktop, prompter, nullptr));
+    // A folder where the file was is no file to offer the menu for.
+    dir.write("was.jpg/inside.txt", "");
+    EXPECT_FALSE(MakeDesktopFileMenu(dir.file("was.jpg"), desktop, prompter, nullptr));
     EXPECT_TRUE(desktop.calls.empty());
 
     const std::string file = (dir.write("data.unknown", "?"));

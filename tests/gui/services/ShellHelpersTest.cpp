@@ -73,26 +73,42 @@ TEST(CdromEjector, NothingHappensWhereThereIsNoDiscDrive)
     EXPECT_FALSE(CdromEjector("/proc/self/mountinfo", noBus).ejectDiscHolding(dir.path()).opened);
 }
 
-// A catalog path's target: the one file that fits, the path as written when
-// none does, nothing and a message naming them when several do, legacy names
-// shown as they read.
+// A catalog path's target: the one file that fits; nothing when none does,
+// said by the path as written, whatever stands there now (a folder, a path of
+// another system); nothing and a message naming them when several do. Legacy
+// names are shown as they read.
 TEST(ShellHelpers, CatalogTargetTakesTheOneFileThatFitsAndNeverGuesses)
 {
     TempDir dir;
     RecordingPrompter prompter;
     const std::string lone = dir.write("c>d.txt", "");
     const std::string first = dir.write("\xE9>x", ""), second = dir.write("\xE9?x", "");
+    std::filesystem::create_directories(dir.file("was a file.txt/inside"));
     const std::string folder = ToCatalogPath(dir.path() + "/");
     EXPECT_EQ(CatalogTarget(prompter, folder + "c?d.txt"), lone);
     EXPECT_EQ(CatalogTarget(prompter, folder + "c?d.txt/docs\\a.txt"), lone);
-    EXPECT_EQ(CatalogTarget(prompter, folder + "gone?.txt"), dir.file("gone?.txt"));
     EXPECT_TRUE(prompter.boxes.empty());
 
+    for (const std::string& gone : {folder + "gone?.txt", folder + "was a file.txt", std::string("C:\\Docs\\a.txt")})
+        EXPECT_EQ(CatalogTarget(prompter, gone), std::nullopt) << gone;
+    ASSERT_EQ(prompter.boxes.size(), 3u);
+    EXPECT_EQ(prompter.boxes[0].text, "\"" + dir.path() + "/gone?.txt\" no longer exists.");
+    EXPECT_EQ(prompter.boxes[1].text, "\"" + dir.path() + "/was a file.txt\" no longer exists.");
+    EXPECT_EQ(prompter.boxes[2].text, "\"C:/Docs/a.txt\" no longer exists.");
+    // Where only a file that is there is offered, the gone one is not mentioned.
+    EXPECT_EQ(CatalogTargetOrEmpty(prompter, folder + "was a file.txt"), "");
+    EXPECT_EQ(CatalogTargetOrEmpty(prompter, folder + "c?d.txt"), lone);
+    EXPECT_EQ(prompter.boxes.size(), 3u);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("was a file.txt/inside")));
+
+    prompter.boxes.clear();
     EXPECT_EQ(CatalogTarget(prompter, folder + "\xE9?x"), std::nullopt);
-    ASSERT_EQ(prompter.boxes.size(), 1u);
+    EXPECT_EQ(CatalogTargetOrEmpty(prompter, folder + "\xE9?x"), std::nullopt);
+    ASSERT_EQ(prompter.boxes.size(), 2u);
     EXPECT_EQ(prompter.boxes[0].kind, "message");
     EXPECT_EQ(prompter.boxes[0].text, "The catalog writes the names of these files alike, so \"" + dir.path() +
                                           "/é?x\" could be any of them; nothing was done:\n" + dir.path() + "/é>x\n" +
                                           dir.path() + "/é?x");
+    EXPECT_EQ(prompter.boxes[1].text, prompter.boxes[0].text);
     EXPECT_TRUE(std::filesystem::exists(first) && std::filesystem::exists(second));
 }
