@@ -52,14 +52,6 @@ std::optional<std::string> SearchResultsWindow::chosenTarget()
     return CatalogTarget(app_.services.prompter, path);
 }
 
-std::optional<std::string> SearchResultsWindow::chosenFile()
-{
-    std::optional<std::string> target = chosenTarget();
-    if (target && !FileStillThere(app_.services.prompter, *target))
-        return std::nullopt;
-    return target;
-}
-
 void SearchResultsWindow::openSelected()
 {
     if (const std::optional<std::string> target = chosenTarget())
@@ -74,7 +66,7 @@ void SearchResultsWindow::showSelectedProperties()
 
 void SearchResultsWindow::deleteSelected()
 {
-    const std::optional<std::string> chosen = chosenFile();
+    const std::optional<std::string> chosen = chosenTarget();
     if (!chosen)
         return;
     const std::string& target = *chosen;
@@ -91,7 +83,7 @@ void SearchResultsWindow::deleteSelected()
 
 void SearchResultsWindow::moveSelected()
 {
-    const std::optional<std::string> chosen = chosenFile();
+    const std::optional<std::string> chosen = chosenTarget();
     if (!chosen)
         return;
     const std::string& source = *chosen;

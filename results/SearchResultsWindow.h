@@ -74,8 +74,6 @@ private:
     // confirmed; nothing without a row, after Cancel, or when no file or
     // several fit the row's line (said so).
     std::optional<std::string> chosenTarget();
-    // The same, when a file is there (else that is said).
-    std::optional<std::string> chosenFile();
 
     AppContext& app_;
     QTreeView* resultList_ = nullptr;

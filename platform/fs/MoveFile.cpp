@@ -115,6 +115,12 @@ void MoveFileTo(const std::string& source, const std::string& target, bool repla
     // remove it.
     if (SameFile(source, target))
         throw AppError(ErrPathFileAccess, "Cannot move " + source + " onto " + target + ": both are the same file");
+    // A folder or a FIFO put in the file's place is not moved, not even by a rename.
+    struct stat st {};
+    if (::stat(source.c_str(), &st) != 0)
+        RaiseFromErrno(errno, source);
+    if (!S_ISREG(st.st_mode))
+        raiseNotAFile(source);
     if ((replace ? std::rename(source.c_str(), target.c_str()) : RenameNoReplace(source, target)) == 0)
         return;
     if (errno == EEXIST)

@@ -8,7 +8,7 @@
 // Moves source to target (full paths). With replace an existing file at
 // target is replaced; without, a file there (even one put there meanwhile)
 // stays and the move fails naming it. The copy keeps the file's permissions and modification time.
-// Only a regular file is copied. A target that is the source by another road
+// Only a regular file is moved or copied. A target that is the source by another road
 // (a hard link, a link, a bind mount) is refused before anything is written.
 // Raises AppError on failure: the source is then still there, and no
 // partial copy is left behind.

@@ -209,6 +209,29 @@ TEST(MoveFile, AFifoIsNotCopiedAndTheMoveNeverWaitsForAWriter)
     EXPECT_EQ(std::distance(fs::directory_iterator(other.path()), {}), 0);
 }
 
+// A row's file replaced by a folder or a FIFO while the folder chooser was
+// open: the move takes nothing, even where a rename would do it at once.
+TEST(MoveFile, NothingButARegularFileIsMovedEvenOnOneFileSystem)
+{
+    TempDir dir;
+    dir.write("from/x.txt/inside.txt", "kept");
+    dir.write("to/.keep", "");
+    ASSERT_EQ(::mkfifo(dir.file("from/pipe").c_str(), 0600), 0);
+    for (const char* name : {"x.txt", "pipe"}) {
+        SCOPED_TRACE(name);
+        const std::string target = dir.file(std::string("to/") + name);
+        try {
+            MoveFileTo(dir.file(std::string("from/") + name), target, true);
+            ADD_FAILURE() << "moved";
+        } catch (const AppError& e) {
+            EXPECT_EQ(e.number(), ErrBadFileMode);
+        }
+        EXPECT_TRUE(fs::exists(fs::symlink_status(dir.file(std::string("from/") + name))));
+        EXPECT_FALSE(fs::exists(fs::symlink_status(target)));
+    }
+    EXPECT_EQ(ReadFileBytes(dir.file("from/x.txt/inside.txt")), "kept");
+}
+
 TEST(MoveFile, AFileThatTakesTheSourcesNameDuringTheCopyIsNotRemoved)
 {
     TempDir dir;
