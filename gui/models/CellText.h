@@ -11,8 +11,8 @@
 inline constexpr qsizetype CellChars = 1000;    // wider than any column
 inline constexpr qsizetype ToolTipChars = 4000; // a screenful
 
-// The field's first line (UTF-8), at most CellChars characters, with "…"
-// where it was cut.
+// The field's first line (UTF-8; other bytes read as Windows-1252), at most
+// CellChars characters, with "…" where it was cut.
 QString CellText(std::string_view utf8);
 // The field with its line breaks as "\n", at most ToolTipChars characters;
 // null when the cell shows the field whole.

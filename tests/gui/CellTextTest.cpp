@@ -20,6 +20,13 @@ TEST(CellText, LinesAfterTheFirstShowInTheToolTip)
     EXPECT_EQ(CellText("\r\nsecond"), "");
 }
 
+// A catalog whose own file name is Latin-1 names the results' DiskID cells.
+TEST(CellText, AFieldThatIsNotUtf8ReadsAsWindows1252)
+{
+    EXPECT_EQ(CellText("M\xE9lange.dat"), QString::fromUtf8("Mélange.dat"));
+    EXPECT_EQ(CellToolTip("r\xE9sum\xE9\r\n\x80 2"), QString::fromUtf8("résumé\n€ 2"));
+}
+
 TEST(CellText, HugeFieldsAreCutOnWholeCharacters)
 {
     const std::string huge = std::string(10 << 20, 'x') + ".txt";
