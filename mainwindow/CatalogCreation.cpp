@@ -6,6 +6,7 @@
 #include "engine/scan/CatalogScan.h"
 #include "engine/settings/AppSettings.h"
 #include "engine/start/AppFolders.h"
+#include "engine/text/PathHelpers.h"
 #include "gui/AppContext.h"
 #include "gui/WindowRegistry.h"
 #include "gui/WindowState.h"
@@ -59,6 +60,12 @@ void CatalogCreation::create(const QString& folder)
 {
     if (app_.jobs.isBusy() || folder.isEmpty())
         return;
+    // Gone since it was chosen: said as the batch mode says it, rather than
+    // offering an empty catalog.
+    if (!DirExist(folder.toStdString())) {
+        app_.services.prompter.message("Directory does not exist", "CorvaneDisk", MsgIcon::Exclamation);
+        return;
+    }
     const ScanRequest asked = window_.catLayer().scanRequest();
     ScanOptions opts;
     opts.RecursiveDir = asked.recursive;

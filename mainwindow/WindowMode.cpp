@@ -22,6 +22,7 @@
 #include "options/AboutBox.h"
 #include "options/OptionsDialog.h"
 #include "platform/gui/DisplayPlatform.h"
+#include "platform/prompter/Prompter.h"
 #include "platform/settings/RegStore.h"
 #include "skin/LoadSkin.h"
 #include "skin/Skin.h"
@@ -33,6 +34,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+
+namespace {
+constexpr char NotAnswering[] = "The program already runs with these settings but does not answer.";
+constexpr int UnlockedCallMs = 1000;
+} // namespace
 
 void DefineWindows(AppContext& app)
 {
@@ -72,15 +78,27 @@ int RunWindowMode(int argc, char** argv)
     UseDesktopIconTheme();
     UseProgramStyle();
 
+    ShutdownSignals shutdownSignals;
+    ProgramWorld world; // its prompter shows the boxes of the start
     SingleInstance instance(QFileInfo(QString::fromStdString(RegStore::Instance().path())).absolutePath());
-    if (!instance.claim()) {
+    switch (instance.claim()) {
+    case SingleInstance::Claim::First:
+        break;
+    case SingleInstance::Claim::Running:
         if (instance.callRunning())
             return 0;
-        std::fprintf(stderr, "CorvaneDisk: the program already runs with these settings but does not answer.\n");
+        // Said on both: a start from the desktop has no terminal.
+        std::fprintf(stderr, "CorvaneDisk: %s\n", NotAnswering);
+        world.app().services.prompter.message(NotAnswering, "CorvaneDisk", MsgIcon::Exclamation);
         return 1;
+    case SingleInstance::Claim::Unlocked:
+        // A copy started in the same way answers at once; else none runs.
+        if (instance.callRunning(UnlockedCallMs))
+            return 0;
+        instance.listen();
+        break;
     }
-    ShutdownSignals shutdownSignals;
-    ProgramWorld world;
+    RegStore::Instance().reportIfUnwritable();
     MainWindow& main = world.start();
     QObject::connect(&instance, &SingleInstance::calledAgain, &main, &MainWindow::restoreFromTray);
     shutdownSignals.closeWindow(main);

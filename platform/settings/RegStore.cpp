@@ -32,6 +32,12 @@ RegKey* findKey(RegKey& tree, std::string_view root, std::string_view path)
 // Far beyond any settings file the program writes; a larger one is damage.
 constexpr std::size_t MaxFileSize = std::size_t(64) << 20;
 
+void makeFolderOf(const std::string& file)
+{
+    std::error_code ec; // a folder that cannot be made shows as a file that cannot be read or written
+    std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ec);
+}
+
 std::string timestamp()
 {
     std::time_t now = std::time(nullptr);
@@ -75,6 +81,22 @@ void RegStore::reportOnce(const std::string& text)
     if (reported_.exchange(true))
         return;
     ActivePrompter().message(text, "CorvaneDisk", MsgIcon::Exclamation);
+}
+
+void RegStore::reportUnwritable()
+{
+    reportOnce("The settings file " + path_ + " cannot be written; changed settings are lost.");
+}
+
+void RegStore::reportIfUnwritable()
+{
+    std::lock_guard guard(mutex_);
+    makeFolderOf(path_);
+    // A write makes its copy beside the file first: the probe's copy goes again at once.
+    std::string target;
+    AtomicFileWriter probe;
+    if (!ResolveWriteTarget(path_, target) || !probe.open(target))
+        reportUnwritable();
 }
 
 RegStore::LoadState RegStore::load(RegKey& tree, bool mayRepair)
@@ -121,8 +143,7 @@ bool RegStore::writeFile(std::string_view text) const
 void RegStore::withTree(bool forWriting, const std::function<bool(RegKey&)>& f)
 {
     std::lock_guard guard(mutex_);
-    std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), ec);
+    makeFolderOf(path_);
     // A damaged file is repaired (under the exclusive lock) by the first call.
     FileLock lock(path_);
     // Every write replaces the file, so an unchanged identity means the tree
@@ -141,7 +162,7 @@ void RegStore::withTree(bool forWriting, const std::function<bool(RegKey&)>& f)
         return;
     }
     if (!writeFile(SerializeRegFile(cache_))) {
-        reportOnce("The settings file " + path_ + " cannot be written; changed settings are lost.");
+        reportUnwritable();
         cached_.reset();
         return;
     }

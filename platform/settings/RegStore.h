@@ -35,6 +35,9 @@ public:
     // Subkey names in sorted order; nullopt when the key does not exist.
     std::optional<std::vector<std::string>> enumKeys(std::string_view root, std::string_view path);
 
+    // Says once, before any change is lost, when the store cannot be written.
+    void reportIfUnwritable();
+
     const std::string& path() const { return path_; }
 
 private:
@@ -43,6 +46,7 @@ private:
     void withTree(bool forWriting, const std::function<bool(RegKey&)>& f);
     LoadState load(RegKey& tree, bool mayRepair);
     void reportOnce(const std::string& text);
+    void reportUnwritable();
     bool writeFile(std::string_view text) const;
 
     std::string path_;

@@ -365,6 +365,30 @@ TEST_F(MainWindowTest, BlankOrRefusedNamesAndStopWriteNothing)
     EXPECT_EQ(Control<QLabel>(main, "lblDisplay2").text(), QString::fromStdString(folder()));
 }
 
+TEST_F(MainWindowTest, AFolderGoneBeforeCreateIsToldAsTheBatchModeTellsItAndOffersNoSave)
+{
+    auto& main = start();
+    const std::string gone = folder();
+    Control<FolderTree>(main, "FolderTreeview").setSelectedPath(QString::fromStdString(gone));
+    std::filesystem::remove_all(gone);
+    Control<ButtonWeb>(main, "BWSearch").click();
+    // No scan started, so no save dialog for an empty catalog either.
+    ASSERT_FALSE(main.isBusy());
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 1u);
+    EXPECT_EQ(world.fakes.prompter.boxes[0].text, "Directory does not exist");
+    EXPECT_EQ(world.fakes.prompter.boxes[0].title, "CorvaneDisk");
+    EXPECT_EQ(world.fakes.prompter.boxes[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(Control<QLabel>(main, "lblDisplay2").text().indexOf("files found"), -1);
+
+    // A file where the folder was is no folder to catalogue.
+    world.home.write("disk", "a file now");
+    main.catalogueFolder(QString::fromStdString(gone));
+    ASSERT_FALSE(main.isBusy());
+    ASSERT_EQ(world.fakes.prompter.boxes.size(), 2u);
+    EXPECT_EQ(world.fakes.prompter.boxes[1].text, "Directory does not exist");
+    EXPECT_TRUE(catalogs().empty());
+}
+
 TEST_F(MainWindowTest, ACatalogThatCannotBeSavedIsToldInTheErrorBox)
 {
     auto& main = start();

@@ -1,4 +1,5 @@
 #include "platform/settings/RegStore.h"
+#include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/RecordingPrompter.h"
 #include "tests/support/TempDir.h"
 
@@ -292,4 +293,35 @@ TEST(SettingsStore, LinkedFileIsWrittenThroughAndADanglingLinkIsAnError)
     EXPECT_FALSE(std::filesystem::exists(dir.file("dotfiles/gone.reg")));
     ASSERT_EQ(rec.boxes.size(), 1u);
     EXPECT_NE(rec.boxes[0].text.find("cannot be written"), std::string::npos);
+}
+
+TEST(SettingsStore, AFolderThatCannotBeWrittenIsSaidOnceBeforeAnyChangeIsLost)
+{
+    TempDir dir;
+    RecordingPrompter rec;
+    const std::string file = dir.file("config/registry.reg");
+    {
+        RegStore store(file);
+        store.createKey(HKLM, Key);
+        ASSERT_TRUE(store.setValue(HKLM, Key, "A", RegData(std::string("kept"))));
+        store.reportIfUnwritable();
+    }
+    EXPECT_TRUE(rec.boxes.empty());
+    EXPECT_EQ(NamesIn(dir.file("config")), std::set<std::string>{"registry.reg"}); // the probe left nothing
+    const std::string before = dir.read("config/registry.reg");
+
+    ReadOnlyFolder readOnly(dir.file("config"));
+    if (!readOnly.made())
+        GTEST_SKIP() << "no folder can be made read-only here";
+    RegStore store(file);
+    EXPECT_EQ(text(store.queryValue(HKLM, Key, "A")), "kept");
+    // Said at once, though nothing has been changed yet.
+    store.reportIfUnwritable();
+    ASSERT_EQ(rec.boxes.size(), 1u);
+    EXPECT_EQ(rec.boxes[0].text, "The settings file " + file + " cannot be written; changed settings are lost.");
+    EXPECT_EQ(rec.boxes[0].icon, MsgIcon::Exclamation);
+    store.setValue(HKLM, Key, "A", RegData(std::string("changed")));
+    store.reportIfUnwritable();
+    EXPECT_EQ(rec.boxes.size(), 1u);
+    EXPECT_EQ(dir.read("config/registry.reg"), before);
 }
