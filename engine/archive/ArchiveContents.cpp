@@ -51,7 +51,8 @@ std::optional<std::string> ReadArchive(ArchiveKind kind, const ArchiveFile& arch
     if (kind == ArchiveKind::Zip) {
         MemberListing listing(archive, ZipPrefix, out);
         std::string comment;
-        ReadZipArchive(archive.file, what.members ? &listing : nullptr, what.zipComment ? &comment : nullptr, problems);
+        ReadZipArchive(archive.file, what.members ? &listing : nullptr, what.zipComment ? &comment : nullptr, problems,
+                       what.window);
         return comment.empty() ? std::nullopt : std::optional<std::string>(std::move(comment));
     }
     if (!what.members)
@@ -61,7 +62,7 @@ std::optional<std::string> ReadArchive(ArchiveKind kind, const ArchiveFile& arch
             continue;
         MemberListing listing(archive, lister.prefix, out);
         try {
-            ArchiveBytes in(archive.file);
+            ArchiveBytes in(archive.file, what.window);
             lister.list(in, listing);
         } catch (const std::exception& e) {
             if (!lister.module.empty())

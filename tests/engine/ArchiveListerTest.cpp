@@ -93,12 +93,13 @@ const std::vector<Expected>& ExpectedListings()
 TEST(ArchiveListers, EveryFixtureGivesExactlyItsMemberLinesAndComment)
 {
     RecordingPrompter prompter;
-    for (const Expected& e : ExpectedListings()) {
-        SCOPED_TRACE(e.fixture);
-        Listed got = ListArchive(ArchiveFixture(e.fixture));
-        EXPECT_EQ(got.lines, e.lines);
-        EXPECT_EQ(got.comment, e.comment);
-    }
+    for (const std::size_t window : {ArchiveBytes::DefaultWindow, TinyWindow})
+        for (const Expected& e : ExpectedListings()) {
+            SCOPED_TRACE(std::string(e.fixture) + ", window " + std::to_string(window));
+            Listed got = ListArchive(ArchiveFixture(e.fixture), {.window = window});
+            EXPECT_EQ(got.lines, e.lines);
+            EXPECT_EQ(got.comment, e.comment);
+        }
     EXPECT_TRUE(prompter.boxes.empty());
 }
 

@@ -10,6 +10,12 @@
 #include <vector>
 
 std::string ArchiveFixture(std::string_view name);
+// The names of every archive among the fixtures, sorted.
+std::vector<std::string> ArchiveFixtures();
+
+// A window smaller than any header: nearly every read moves it, so a view of
+// a header kept across another read is a stale one.
+constexpr std::size_t TinyWindow = 5;
 
 // The archive at nativePath as the scan describes it, catalogued below "\disk\".
 ArchiveFile ArchiveAt(const std::string& nativePath);
@@ -21,4 +27,4 @@ struct Listed {
 };
 
 // The kind comes from the file's extension, as in the scan.
-Listed ListArchive(const std::string& nativePath);
+Listed ListArchive(const std::string& nativePath, ArchiveReading what = {});
