@@ -18,6 +18,13 @@ ArchiveBytes::ArchiveBytes(const FileAt& file, std::size_t window)
         size_ = std::uint64_t(st.st_size);
 }
 
+std::size_t ArchiveBytes::heldFrom(std::uint64_t offset) const
+{
+    if (offset < windowStart_ || offset - windowStart_ >= held_)
+        return 0;
+    return held_ - std::size_t(offset - windowStart_);
+}
+
 void ArchiveBytes::moveWindow(std::uint64_t offset, std::size_t n)
 {
     const std::size_t want = std::size_t(std::min<std::uint64_t>(std::max(n, windowSize_), size_ - offset));
@@ -77,13 +84,23 @@ bool ArchiveBytes::copy(std::uint64_t offset, std::size_t n, std::string& out)
 
 bool ArchiveBytes::readUntilNul(std::uint64_t offset, std::size_t maxLength, std::string_view& out)
 {
-    std::string_view span;
-    std::size_t n = std::size_t(std::min<std::uint64_t>(maxLength + 1, offset <= size_ ? size_ - offset : 0));
-    if (!read(offset, n, span))
+    if (offset > size_)
         return false;
-    std::size_t nul = span.find('\0');
-    if (nul == std::string_view::npos)
-        return false;
-    out = span.substr(0, nul);
-    return true;
+    const std::size_t limit = std::size_t(std::min<std::uint64_t>(std::uint64_t(maxLength) + 1, size_ - offset));
+    // What the window holds first; then a window's worth, and twice as much
+    // at each further try.
+    std::size_t n = std::min(heldFrom(offset), limit);
+    for (;;) {
+        std::string_view span;
+        if (!read(offset, n, span))
+            return false;
+        const std::size_t nul = span.find('\0');
+        if (nul != std::string_view::npos) {
+            out = span.substr(0, nul);
+            return true;
+        }
+        if (n == limit)
+            return false;
+        n = std::min(limit, std::max(windowSize_, 2 * n));
+    }
 }

@@ -31,10 +31,14 @@ public:
     // it was; false when they do not all lie inside the file.
     bool copy(std::uint64_t offset, std::size_t n, std::string& out);
     // The bytes from offset up to the next NUL (not included), looking at
-    // most maxLength bytes far; false when no NUL is found there.
+    // most maxLength bytes far; false when no NUL is found there. Looks in
+    // the window first and reads a window's worth, more only for a text
+    // longer than the window.
     bool readUntilNul(std::uint64_t offset, std::size_t maxLength, std::string_view& out);
 
 private:
+    // The bytes the window holds from offset on; 0 when it does not hold offset.
+    std::size_t heldFrom(std::uint64_t offset) const;
     void moveWindow(std::uint64_t offset, std::size_t n);
     // Reads up to n bytes at offset into to; fewer only when the file shrank.
     std::size_t readAt(std::uint64_t offset, char* to, std::size_t n);

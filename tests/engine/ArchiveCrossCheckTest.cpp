@@ -166,9 +166,7 @@ protected:
     std::string make(const std::string& kind, int count, const std::string& name)
     {
         const std::string path = dir.file(name);
-        const std::string command = "'" + ArchiveFixture("make-large-archive.sh") + "' " + kind + " " +
-                                    std::to_string(count) + " '" + path + "' >/dev/null";
-        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+        EXPECT_TRUE(MakeLargeArchive(kind, count, path)) << kind;
         return path;
     }
 

@@ -1,4 +1,5 @@
 #include "tests/engine/ArchiveTestSupport.h"
+#include "tests/support/BytesReadSoFar.h"
 #include "tests/support/RecordingPrompter.h"
 #include "tests/support/TempDir.h"
 
@@ -101,6 +102,20 @@ TEST(ArchiveListers, EveryFixtureGivesExactlyItsMemberLinesAndComment)
             EXPECT_EQ(got.comment, e.comment);
         }
     EXPECT_TRUE(prompter.boxes.empty());
+}
+
+TEST(ArchiveListers, ACabinetsNamesAreReadFromTheWindowNotAWindowEach)
+{
+    TempDir dir;
+    const std::string cab = dir.file("many.cab");
+    ASSERT_TRUE(MakeLargeArchive("cab", 2000, cab));
+    const std::uint64_t before = BytesReadSoFar();
+    const Listed listed = ListArchive(cab);
+    const std::uint64_t read = BytesReadSoFar() - before;
+    EXPECT_EQ(listed.lines.size(), 2000u);
+    // The file entries, some 80 KB before the members' data, take two or
+    // three windows; room for the longest name at each member took 2,000.
+    EXPECT_LT(read, 8 * ArchiveBytes::DefaultWindow);
 }
 
 TEST(ArchiveListers, NumberedAceVolumesAreListedLikeAceArchives)

@@ -30,6 +30,13 @@ std::vector<std::string> ArchiveFixtures()
     return names;
 }
 
+bool MakeLargeArchive(std::string_view kind, int count, const std::string& path)
+{
+    const std::string command = "'" + ArchiveFixture("make-large-archive.sh") + "' " + std::string(kind) + " " +
+                                std::to_string(count) + " '" + path + "' >/dev/null";
+    return std::system(command.c_str()) == 0;
+}
+
 ArchiveFile ArchiveAt(const std::string& nativePath)
 {
     const std::string name = nativePath.substr(nativePath.rfind('/') + 1);

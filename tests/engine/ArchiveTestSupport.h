@@ -17,6 +17,10 @@ std::vector<std::string> ArchiveFixtures();
 // a header kept across another read is a stale one.
 constexpr std::size_t TinyWindow = 5;
 
+// Writes an archive of count members of kind (see make-large-archive.sh) to
+// path; false when that fails.
+bool MakeLargeArchive(std::string_view kind, int count, const std::string& path);
+
 // The archive at nativePath as the scan describes it, catalogued below "\disk\".
 ArchiveFile ArchiveAt(const std::string& nativePath);
 
