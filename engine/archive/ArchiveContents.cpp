@@ -51,7 +51,8 @@ std::optional<std::string> ReadArchive(ArchiveKind kind, const ArchiveFile& arch
     if (kind == ArchiveKind::Zip) {
         MemberListing listing(archive, ZipPrefix, out);
         std::string comment;
-        ReadZipArchive(archive.file, what.members ? &listing : nullptr, what.zipComment ? &comment : nullptr, problems);
+        ReadZipArchive(archive.file, what.members ? &listing : nullptr, what.zipComment ? &comment : nullptr, problems,
+                       what.window);
         return comment.empty() ? std::nullopt : std::optional<std::string>(std::move(comment));
     }
     if (!what.members)
@@ -63,7 +64,7 @@ std::optional<std::string> ReadArchive(ArchiveKind kind, const ArchiveFile& arch
         Problems unheard; // a RAR archive that cannot be read is not reported
         CatchProblem(lister.module.empty() ? unheard : problems, {lister.module, lister.procedure}, archive.file.path,
                      [&] {
-                         ArchiveBytes in(archive.file);
+                         ArchiveBytes in(archive.file, what.window);
                          lister.list(in, listing);
                      });
         return listing.comment();

@@ -2,6 +2,7 @@
 // What the scan asks of the archive listers: the member lines of an archive
 // found on disk, and the comment its own line takes.
 
+#include "engine/archive/ArchiveBytes.h"
 #include "engine/catalog/CatalogBuffer.h"
 #include "engine/problem/Problem.h"
 #include "platform/fs/FileAt.h"
@@ -25,6 +26,9 @@ ArchiveKind ArchiveKindFromExtension(std::string_view upperExt);
 struct ArchiveReading {
     bool members = true;     // the member lines
     bool zipComment = false; // a ZIP archive's comment
+    // The bytes read from the file at once (tests make it tiny, so that
+    // every header is read across the window's edge).
+    std::size_t window = ArchiveBytes::DefaultWindow;
 };
 
 // Reads the archive once for what is asked: its member lines are appended

@@ -33,11 +33,12 @@ void listMembers(const ZipDirectory& dir, MemberListing& listing)
 }
 } // namespace
 
-bool ReadZipArchive(const FileAt& file, MemberListing* members, std::string* comment, Problems& problems)
+bool ReadZipArchive(const FileAt& file, MemberListing* members, std::string* comment, Problems& problems,
+                    std::size_t window)
 {
     std::string error;
     try {
-        ArchiveBytes in(file);
+        ArchiveBytes in(file, window);
         if (const std::optional<ZipDirectory> dir = ReadZipDirectory(in, error)) {
             // As the library printed it: the text up to a NUL, line breaks as CR LF.
             if (comment)

@@ -3,6 +3,7 @@
 // from the central directory, in one reading. (A skin package is read in
 // memory by skin/SkinPackage through ZipArchive.h.)
 
+#include "engine/archive/ArchiveBytes.h"
 #include "engine/problem/Problem.h"
 #include "platform/fs/FileAt.h"
 
@@ -14,4 +15,6 @@ class MemberListing;
 // entries give none) and the archive's comment, its line breaks as CR LF,
 // appended to comment (when given). An archive that cannot be read is one
 // problem naming it, added to problems; false then, and nothing is listed.
-bool ReadZipArchive(const FileAt& file, MemberListing* members, std::string* comment, Problems& problems);
+// window: the bytes read from the file at once.
+bool ReadZipArchive(const FileAt& file, MemberListing* members, std::string* comment, Problems& problems,
+                    std::size_t window = ArchiveBytes::DefaultWindow);

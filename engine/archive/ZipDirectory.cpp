@@ -112,6 +112,7 @@ bool readEntries(ArchiveBytes& in, std::uint64_t pos, std::uint64_t count, std::
 {
     members.reserve(std::size_t(std::min<std::uint64_t>(count, in.size() / EntrySize)));
     for (std::uint64_t i = 0; i < count; ++i) {
+        // Every field of the entry is taken before the name's read moves the window.
         std::string_view entry, name, extra;
         if (!in.read(pos, EntrySize, entry) || entry.substr(0, 4) != EntrySignature)
             return false;
@@ -123,6 +124,7 @@ bool readEntries(ArchiveBytes& in, std::uint64_t pos, std::uint64_t count, std::
         m.size = size32;
         const std::uint16_t nameLength = Le16(entry, 28);
         const std::uint16_t extraLength = Le16(entry, 30);
+        const std::uint16_t commentLength = Le16(entry, 32);
         if (!in.read(pos + EntrySize, nameLength, name))
             return false;
         m.storedName.assign(name);
@@ -130,7 +132,7 @@ bool readEntries(ArchiveBytes& in, std::uint64_t pos, std::uint64_t count, std::
             return false;
         readExtraFields(extra, size32, m);
         members.push_back(std::move(m));
-        pos += EntrySize + nameLength + extraLength + Le16(entry, 32);
+        pos += EntrySize + nameLength + extraLength + commentLength;
     }
     return true;
 }
@@ -147,13 +149,9 @@ std::optional<ZipDirectory> ReadZipDirectory(ArchiveBytes& in, std::string& erro
     if (in.size() < EndSize)
         return std::nullopt;
     const std::uint64_t from = in.size() - std::min<std::uint64_t>(in.size(), EndSize + LongestComment);
-    std::string tail;
-    {
-        std::string_view view;
-        if (!in.read(from, std::size_t(in.size() - from), view))
-            return std::nullopt;
-        tail.assign(view); // the reads below move the window
-    }
+    std::string tail; // kept apart from the window, which the reads below move
+    if (!in.copy(from, std::size_t(in.size() - from), tail))
+        return std::nullopt;
     for (std::size_t p = tail.size() - EndSize + 1; p-- > 0;) {
         if (tail.compare(p, 4, EndSignature) != 0)
             continue;

@@ -7,6 +7,7 @@
 #include "platform/prompter/ErrorBox.h"
 #include "platform/text/Encoding.h"
 #include "tests/engine/TempLibrary.h"
+#include "tests/support/BytesReadSoFar.h"
 #include "tests/support/RecordingPrompter.h"
 
 #include <gtest/gtest.h>
@@ -563,19 +564,6 @@ TEST_F(Browse, FilesThatAreNoCatalogFailWithAReason)
     EXPECT_TRUE(prompter.boxes.empty()); // the load itself shows nothing
 }
 
-// What this process has read from files so far, sparse holes included.
-std::uint64_t bytesRead()
-{
-    std::ifstream io("/proc/self/io");
-    std::string name;
-    std::uint64_t count = 0;
-    while (io >> name >> count)
-        if (name == "rchar:")
-            return count;
-    ADD_FAILURE() << "no rchar in /proc/self/io";
-    return 0;
-}
-
 TEST_F(Browse, AHugeFileThatIsNoCatalogIsRefusedByItsStart)
 {
     // Two gigabytes, sparse: zero bytes from the start, or after two header
@@ -583,9 +571,9 @@ TEST_F(Browse, AHugeFileThatIsNoCatalogIsRefusedByItsStart)
     for (std::string_view start : {"", ">Fixed\r\n>Serial 1\r\n"}) {
         const std::string path = lib.catalog("huge.dat", start);
         ASSERT_EQ(::truncate(path.c_str(), off_t(2) << 30), 0);
-        const std::uint64_t before = bytesRead();
+        const std::uint64_t before = BytesReadSoFar();
         FolderLoad l = load(path);
-        EXPECT_LT(bytesRead() - before, std::uint64_t(64) << 20);
+        EXPECT_LT(BytesReadSoFar() - before, std::uint64_t(64) << 20);
         ASSERT_EQ(l.status.problems.size(), 1u);
         EXPECT_EQ(l.status.problems[0].errorNumber, ErrInvalidFileFormat);
         EXPECT_NE(l.status.problems[0].text.find(start.empty() ? "line 1 " : "line 3 "), std::string::npos)
