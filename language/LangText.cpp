@@ -4,6 +4,7 @@
 #include "platform/ini/ProfileIni.h"
 #include "platform/prompter/Prompter.h"
 #include "platform/text/Excerpt.h"
+#include "platform/text/Messages.h"
 
 #include <algorithm>
 #include <optional>
@@ -64,6 +65,8 @@ LanguageLoad LoadLanguageTexts(Prompter& prompter, LangText& texts, const Profil
         std::optional<int> n = TextNumber(key);
         if (!n || !texts.set(*n, std::move(value)))
             skipped.push_back(&key);
+        else if (IsMessageNumber(*n)) // code below the windows puts these together
+            SetMessageText(*n, texts[TextId(*n)]);
     }
     if (!skipped.empty())
         ReportSkippedKeys(prompter, sourceName, skipped);

@@ -16,6 +16,7 @@
 #include "language/LangText.h"
 #include "library/UsagePie.h"
 #include "platform/prompter/Prompter.h"
+#include "platform/text/Messages.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -217,9 +218,8 @@ void CatalogPropertiesDialog::chooseRoot()
     // The chooser reads a name that is not UTF-8 with its bytes replaced: as
     // a root it would name another folder, or none.
     if (folder->contains(QChar::ReplacementCharacter) && !QFileInfo(*folder).isDir()) {
-        app_.services.prompter.message("The name of the folder \"" + folder->toStdString() +
-                                           "\" is not UTF-8, so the catalog cannot name it. The root was not changed.",
-                                       "CorvaneDisk", MsgIcon::Exclamation);
+        app_.services.prompter.message(MessageText(MessageId::RootNameNotUtf8, {folder->toStdString()}), "CorvaneDisk",
+                                       MsgIcon::Exclamation);
         return;
     }
     // The catalog holds the root in its own form: "/home/ann" is "\home\ann\".
@@ -273,13 +273,9 @@ void CatalogPropertiesDialog::applyChanges()
         const RootChange change =
             ChangeRoot(file_.toStdString(), root_.toStdString(), shownRoot_.toStdString(), problems);
         if (change == RootChange::Refused)
-            app_.services.prompter.message(
-                "The catalog \"" + FileWithOutExt(file_.toStdString()) +
-                    "\" holds file names under its root that are not UTF-8; beside them the folder \"" +
-                    shownRoot_.toStdString() +
-                    "\" would read as another one. The root was not changed: choose a folder whose path is plain "
-                    "ASCII.",
-                "CorvaneDisk", MsgIcon::Exclamation);
+            app_.services.prompter.message(MessageText(MessageId::RootReadsAsAnother,
+                                                       {FileWithOutExt(file_.toStdString()), shownRoot_.toStdString()}),
+                                           "CorvaneDisk", MsgIcon::Exclamation);
         if (change != RootChange::Written)
             return;
         root_ = shownRoot_;

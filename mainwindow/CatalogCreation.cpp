@@ -19,6 +19,7 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/SaveCatalogDialog.h"
 #include "platform/prompter/Prompter.h"
+#include "platform/text/Messages.h"
 
 #include <QLocale>
 
@@ -63,7 +64,7 @@ void CatalogCreation::create(const QString& folder)
     // Gone since it was chosen: said as the batch mode says it, rather than
     // offering an empty catalog.
     if (!DirExist(folder.toStdString())) {
-        app_.services.prompter.message("Directory does not exist", "CorvaneDisk", MsgIcon::Exclamation);
+        app_.services.prompter.message(MessageText(MessageId::DirectoryMissing), "CorvaneDisk", MsgIcon::Exclamation);
         return;
     }
     const ScanRequest asked = window_.catLayer().scanRequest();

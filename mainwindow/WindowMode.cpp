@@ -24,6 +24,7 @@
 #include "platform/gui/DisplayPlatform.h"
 #include "platform/prompter/Prompter.h"
 #include "platform/settings/RegStore.h"
+#include "platform/text/Messages.h"
 #include "skin/LoadSkin.h"
 #include "skin/Skin.h"
 #include "viewer/FileViewer.h"
@@ -36,7 +37,6 @@
 #include <cstdlib>
 
 namespace {
-constexpr char NotAnswering[] = "The program already runs with these settings but does not answer.";
 constexpr int UnlockedCallMs = 1000;
 } // namespace
 
@@ -88,8 +88,9 @@ int RunWindowMode(int argc, char** argv)
         if (instance.callRunning())
             return 0;
         // Said on both: a start from the desktop has no terminal.
-        std::fprintf(stderr, "CorvaneDisk: %s\n", NotAnswering);
-        world.app().services.prompter.message(NotAnswering, "CorvaneDisk", MsgIcon::Exclamation);
+        std::fprintf(stderr, "CorvaneDisk: %s\n", MessageText(MessageId::NotAnswering).c_str());
+        world.app().services.prompter.message(MessageText(MessageId::NotAnswering), "CorvaneDisk",
+                                              MsgIcon::Exclamation);
         return 1;
     case SingleInstance::Claim::Unlocked:
         // A copy started in the same way answers at once; else none runs.

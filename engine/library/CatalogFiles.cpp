@@ -6,6 +6,7 @@
 #include "platform/fs/RenameNoReplace.h"
 #include "platform/prompter/ErrorBox.h"
 #include "platform/text/Ascii.h"
+#include "platform/text/Messages.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -20,8 +21,7 @@ bool RenameCatalog(std::string_view from, std::string_view to, bool replace, Pro
         // spelling: a rename would make the catalog a link to itself, or do
         // nothing and say it was done.
         if (SameFile(source, target))
-            throw AppError(ErrPathFileAccess,
-                           "Cannot rename " + source + " to " + target + ": both are the same catalog file");
+            throw AppError(ErrPathFileAccess, MessageText(MessageId::RenameOntoItself, {source, target}));
         const int done = replace ? ::rename(source.c_str(), target.c_str()) : RenameNoReplace(source, target);
         if (done != 0)
             RaiseFromErrno(errno, errno == EEXIST ? target : source);

@@ -9,6 +9,7 @@
 #include "gui/dialogs/CommentDialog.h"
 #include "gui/services/Services.h"
 #include "platform/prompter/Prompter.h"
+#include "platform/text/Messages.h"
 
 std::optional<std::string> EditEntryComment(AppContext& app, QWidget* owner, const std::string& catalog,
                                             const std::string& key, const std::string& comment)
@@ -28,18 +29,15 @@ std::optional<std::string> EditEntryComment(AppContext& app, QWidget* owner, con
             return DecodeMultiLine(EncodeCatalogComment(typed));
         case CommentChange::Refused:
             // The typed text comes back in the editor, to be changed or given up.
-            prompter.message("The catalog \"" + FileWithOutExt(catalog) +
-                                 "\" holds this file's name in the Windows-1252 code page, which has no \"" +
-                                 Windows1252Misfits(typed) +
-                                 "\"; the comment was not written. Write it without these characters.",
-                             "CorvaneDisk", MsgIcon::Exclamation);
+            prompter.message(
+                MessageText(MessageId::CommentMisfits, {FileWithOutExt(catalog), Windows1252Misfits(typed)}),
+                "CorvaneDisk", MsgIcon::Exclamation);
             shown = *edited;
             continue;
         case CommentChange::NoEntry:
             // Renamed over or rewritten since it was read.
-            prompter.message("The catalog \"" + FileWithOutExt(catalog) +
-                                 "\" no longer holds this entry as it was read; the comment was not written.",
-                             "CorvaneDisk", MsgIcon::Exclamation);
+            prompter.message(MessageText(MessageId::CommentEntryGone, {FileWithOutExt(catalog)}), "CorvaneDisk",
+                             MsgIcon::Exclamation);
             return std::nullopt;
         case CommentChange::Failed: // its problem was shown
             return std::nullopt;

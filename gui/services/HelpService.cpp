@@ -2,6 +2,7 @@
 
 #include "platform/prompter/Prompter.h"
 #include "platform/shell/Shell.h"
+#include "platform/text/Messages.h"
 
 #include <filesystem>
 
@@ -13,6 +14,6 @@ void HelpPages::showHelp(int context)
         RunShellExecute(prompter_, page);
     } else if (!toldNoHelp_) {
         toldNoHelp_ = true;
-        prompter_.message("No help is installed.", "CorvaneDisk", MsgIcon::Information);
+        prompter_.message(MessageText(MessageId::NoHelp), "CorvaneDisk", MsgIcon::Information);
     }
 }

@@ -6,6 +6,7 @@
 #include "platform/prompter/ErrorBox.h"
 #include "platform/prompter/Prompter.h"
 #include "platform/text/Encoding.h"
+#include "platform/text/Messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +23,7 @@ constexpr std::int32_t kDrives = 17;
 
 void sayGone(Prompter& prompter, const std::string& path)
 {
-    prompter.message("\"" + BytesToUtf8(path) + "\" no longer exists.", "CorvaneDisk", MsgIcon::Exclamation);
+    prompter.message(MessageText(MessageId::NoLongerExists, {BytesToUtf8(path)}), "CorvaneDisk", MsgIcon::Exclamation);
 }
 } // namespace
 
@@ -56,8 +57,7 @@ std::optional<std::string> CatalogTargetOrEmpty(Prompter& prompter, std::string_
         return "";
     if (files.size() == 1)
         return std::move(files.front());
-    std::string text = "The catalog writes the names of these files alike, so \"" +
-                       BytesToUtf8(FromCatalogPath(catalogPath).path) + "\" could be any of them; nothing was done:";
+    std::string text = MessageText(MessageId::NamesAlike, {BytesToUtf8(FromCatalogPath(catalogPath).path)});
     for (const std::string& file : files)
         text += "\n" + BytesToUtf8(file);
     prompter.message(text, "CorvaneDisk", MsgIcon::Exclamation);

@@ -8,6 +8,7 @@
 #include "platform/prompter/Prompter.h"
 #include "platform/shell/Shell.h"
 #include "platform/text/Encoding.h"
+#include "platform/text/Messages.h"
 
 #include <QClipboard>
 #include <QDBusConnection>
@@ -115,7 +116,7 @@ bool SystemDesktopActions::moveToTrash(const std::string& path)
         MoveToTrash(path);
         return true;
     } catch (const std::exception& e) {
-        prompter_.message("\"" + BytesToUtf8(path) + "\" could not be moved to the trash: " + e.what(), kTitle,
+        prompter_.message(MessageText(MessageId::NotMovedToTrash, {BytesToUtf8(path), e.what()}), kTitle,
                           MsgIcon::Exclamation);
         return false;
     }

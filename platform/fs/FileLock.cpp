@@ -2,6 +2,7 @@
 
 #include "platform/fs/AtomicFile.h"
 #include "platform/fs/FileIdentity.h"
+#include "platform/text/Messages.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -18,19 +19,15 @@ bool isLockFile(const struct stat& st)
 }
 
 // What is in the place of a lock file when it is none the lock made.
-const char* whatIsThere(const struct stat& st)
+std::string whatIsThere(const struct stat& st)
 {
-    if (S_ISDIR(st.st_mode))
-        return "a folder";
-    if (S_ISLNK(st.st_mode))
-        return "a symbolic link";
-    if (S_ISFIFO(st.st_mode))
-        return "a FIFO";
-    if (S_ISSOCK(st.st_mode))
-        return "a socket";
-    if (S_ISREG(st.st_mode))
-        return "a file with data";
-    return "a device";
+    const std::size_t kind = S_ISDIR(st.st_mode)    ? 0
+                             : S_ISLNK(st.st_mode)  ? 1
+                             : S_ISFIFO(st.st_mode) ? 2
+                             : S_ISSOCK(st.st_mode) ? 3
+                             : S_ISREG(st.st_mode)  ? 4
+                                                    : 5;
+    return MessagePiece(MessageId::LockBlockers, kind);
 }
 
 // The errno for something that is no lock file in the lock file's place.
@@ -78,9 +75,9 @@ bool FileLock::fail(int err)
     errno_ = err;
     struct stat st {};
     if (::lstat(lockPath_.c_str(), &st) == 0 && !isLockFile(st))
-        problem_ = std::string(whatIsThere(st)) + " is in the way of its lock file " + lockPath_;
+        problem_ = MessageText(MessageId::LockInTheWay, {whatIsThere(st), lockPath_});
     else
-        problem_ = "its lock file " + lockPath_ + " cannot be made or taken";
+        problem_ = MessageText(MessageId::LockNotTaken, {lockPath_});
     return false;
 }
 

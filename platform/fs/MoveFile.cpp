@@ -6,6 +6,7 @@
 #include "platform/fs/RenameNoReplace.h"
 #include "platform/fs/UniqueFd.h"
 #include "platform/prompter/ErrorBox.h"
+#include "platform/text/Messages.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -114,7 +115,7 @@ void MoveFileTo(const std::string& source, const std::string& target, bool repla
     // would do nothing, and a copy would replace the file by itself and then
     // remove it.
     if (SameFile(source, target))
-        throw AppError(ErrPathFileAccess, "Cannot move " + source + " onto " + target + ": both are the same file");
+        throw AppError(ErrPathFileAccess, MessageText(MessageId::MoveOntoItself, {source, target}));
     // A folder or a FIFO put in the file's place is not moved, not even by a rename.
     struct stat st {};
     if (::stat(source.c_str(), &st) != 0)
@@ -132,7 +133,7 @@ void MoveFileTo(const std::string& source, const std::string& target, bool repla
     // put in its place meanwhile.
     const std::optional<FileIdentity> named = IdentityOf(source), copy = IdentityOf(target);
     if (!named || !named->sameFile(copied) || !copy || copy->sameFile(copied))
-        throw AppError(ErrPathFileAccess, source + " was not removed: it or its copy " + target + " changed meanwhile");
+        throw AppError(ErrPathFileAccess, MessageText(MessageId::SourceChanged, {source, target}));
     if (::unlink(source.c_str()) != 0)
         RaiseFromErrno(errno, source);
 }

@@ -5,6 +5,7 @@
 #include "platform/prompter/ErrorBox.h"
 #include "platform/text/Excerpt.h"
 #include "platform/volume/MountInfo.h"
+#include "platform/text/Messages.h"
 
 #include <cerrno>
 #include <climits>
@@ -95,8 +96,7 @@ Trash trashFor(const std::string& folder, const std::vector<MountInfoEntry>& tab
     const std::string& top = mount->mountPoint;
     // Its top is a folder inside the volume: once the bind is gone, nothing finds a trash made there.
     if (!IsVolumeTop(*mount))
-        throw AppError(ErrPathFileAccess, top + " is a bind mount of a folder inside a volume, and no file "
-                                                "manager looks for a trash there");
+        throw AppError(ErrPathFileAccess, MessageText(MessageId::TrashInsideVolume, {top}));
     const std::string base = top == "/" ? "" : top;
     const std::string uid = std::to_string(::getuid());
     struct stat st {};

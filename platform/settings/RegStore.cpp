@@ -3,6 +3,7 @@
 #include "platform/fs/AtomicFile.h"
 #include "platform/fs/FileLock.h"
 #include "platform/prompter/Prompter.h"
+#include "platform/text/Messages.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -85,7 +86,7 @@ void RegStore::reportOnce(const std::string& text)
 
 void RegStore::reportUnwritable()
 {
-    reportOnce("The settings file " + path_ + " cannot be written; changed settings are lost.");
+    reportOnce(MessageText(MessageId::SettingsUnwritable, {path_}));
 }
 
 void RegStore::reportIfUnwritable()

@@ -4,6 +4,7 @@
 #include "language/LabelSections.h"
 #include "language/LangText.h"
 #include "platform/text/Ascii.h"
+#include "platform/text/Messages.h"
 #include "skin/LoadSkin.h"
 #include "skin/Skin.h"
 
@@ -147,6 +148,7 @@ DocTable TextNumbersTable(const LangText& english)
     std::map<int, std::string> names;
 #define CORVANE_DOC_TEXT_NAME(name, number) names[number] = #name;
     CORVANE_TEXT_IDS(CORVANE_DOC_TEXT_NAME)
+    CORVANE_MESSAGE_IDS(CORVANE_DOC_TEXT_NAME)
 #undef CORVANE_DOC_TEXT_NAME
     DocTable table{"| number | name in the code | English |", "| --- | --- | --- |"};
     for (int n = 0; n < LangText::Count; ++n) {

@@ -2,6 +2,7 @@
 #include "language/BuiltInEnglish.h"
 #include "language/LangText.h"
 #include "platform/ini/ProfileIni.h"
+#include "platform/text/Messages.h"
 #include "tests/support/RecordingPrompter.h"
 #include "tests/support/TempDir.h"
 
@@ -27,9 +28,13 @@ TEST(EnglishFile, NamesEveryNumberTheProgramReadsAndNothingElse)
         EXPECT_FALSE(texts[id].empty()) << "no text for " << int(id);
         named.insert(std::to_string(int(id)));
     }
+    for (MessageId id : AllMessageIds) {
+        EXPECT_FALSE(texts[TextId(int(id))].empty()) << "no text for message " << int(id);
+        EXPECT_TRUE(named.insert(std::to_string(int(id))).second) << int(id) << " is a window's and a message's";
+    }
     EXPECT_EQ(texts[TextId::LanguageName], "English");
     for (const auto& [key, value] : ProfileIni::Load(path).section("Text"))
-        EXPECT_TRUE(named.count(key)) << "key " << key << " is read by no window";
+        EXPECT_TRUE(named.count(key)) << "key " << key << " is read by no window and is no message";
 }
 
 TEST(EnglishFile, TheProgramsOwnTextsAreThoseOfTheShippedFile)

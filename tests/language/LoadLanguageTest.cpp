@@ -2,8 +2,13 @@
 #include "language/BuiltInEnglish.h"
 #include "language/LangText.h"
 #include "language/StartupLanguage.h"
+#include "platform/fs/MoveFile.h"
+#include "platform/prompter/ErrorBox.h"
+#include "platform/text/Messages.h"
 #include "tests/support/RecordingPrompter.h"
 #include "tests/support/TempDir.h"
+
+#include <unistd.h>
 
 #include <chrono>
 #include <gtest/gtest.h>
@@ -121,6 +126,28 @@ TEST_F(LoadLanguageTest, AtStartUpTheNumbersALanguageFileLacksReadInEnglish)
     EXPECT_EQ(other[TextId::Stop], "");
     EXPECT_EQ(other[TextId::Start], english[TextId::Start]);
     EXPECT_TRUE(prompter.boxes.empty());
+}
+
+// The messages put together below the windows (here a refused move) speak
+// the language loaded; a text the file leaves empty keeps its English, so
+// that no refusal ever shows an empty box.
+TEST_F(LoadLanguageTest, MessagesBelowTheWindowsSpeakTheLanguageLoaded)
+{
+    const std::string english = MessageText(MessageId::NamesAlike, {"x"});
+    writeLanguage("CorD_tst.lng", "[Text]\n117=%2 ist %1 selbst\n104=\n");
+    ASSERT_EQ(LoadLanguage(prompter, texts, Folders().LangPath, "CorD_tst.lng"), LanguageLoad::Loaded);
+    const std::string file = home.write("a.txt", "kept"), link = home.file("b.txt");
+    ASSERT_EQ(::link(file.c_str(), link.c_str()), 0);
+    try {
+        MoveFileTo(file, link, true);
+        ADD_FAILURE() << "moved onto itself";
+    } catch (const AppError& e) {
+        EXPECT_EQ(std::string(e.what()), link + " ist " + file + " selbst");
+    }
+    EXPECT_EQ(MessageText(MessageId::NamesAlike, {"x"}), english);
+    EXPECT_EQ(ReadFileBytes(file), "kept");
+    UseEnglishMessages();
+    EXPECT_NE(MessageText(MessageId::MoveOntoItself, {"a", "b"}).find("Cannot move a onto b"), std::string::npos);
 }
 
 TEST_F(LoadLanguageTest, TenMegabytesOfJunkLoadTheRealKeysAndSayOneShortMessage)
