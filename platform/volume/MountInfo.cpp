@@ -148,7 +148,7 @@ std::vector<MountInfoEntry> NewVolumeMounts(const std::vector<MountInfoEntry>& b
     // Mount ids are reused at once, so an entry is only old when all of it matches.
     std::vector<MountInfoEntry> fresh;
     for (const MountInfoEntry& e : after)
-        if (IsVolumeMount(e) && e.root == "/" && std::find(before.begin(), before.end(), e) == before.end())
+        if (IsVolumeMount(e) && IsVolumeTop(e) && std::find(before.begin(), before.end(), e) == before.end())
             fresh.push_back(e);
     return fresh;
 }

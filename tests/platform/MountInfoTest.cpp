@@ -83,13 +83,17 @@ TEST(MountInfo, NewVolumesBetweenTwoTables)
     changed += "650 28 8:33 / /media/ann/EOS_DIGITAL rw - exfat /dev/sdc1 rw\n"
                "700 28 7:5 / /snap/gimp/1 ro - squashfs /dev/loop5 ro\n"
                "701 26 0:70 / /run/lock rw - tmpfs tmpfs rw\n"
-               "702 28 8:33 /DCIM /home/ann/photos rw - exfat /dev/sdc1 rw\n"; // a bind mount
+               "702 28 8:33 /DCIM /home/ann/photos rw - exfat /dev/sdc1 rw\n" // a bind mount
+               // a btrfs disk mounted by its subvolume, then a folder of it bound elsewhere
+               "703 28 0:80 /@data /media/ann/Backup rw - btrfs /dev/sde1 rw,subvol=/@data\n"
+               "704 28 0:80 /@data/old /home/ann/old rw - btrfs /dev/sde1 rw,subvol=/@data\n";
     std::vector<MountInfoEntry> after = ParseMountInfo(changed);
 
     std::vector<MountInfoEntry> fresh = NewVolumeMounts(before, after);
-    ASSERT_EQ(fresh.size(), 1u);
+    ASSERT_EQ(fresh.size(), 2u);
     EXPECT_EQ(fresh[0].mountPoint, "/media/ann/EOS_DIGITAL");
     EXPECT_EQ(fresh[0].device, "/dev/sdc1");
+    EXPECT_EQ(fresh[1].mountPoint, "/media/ann/Backup");
     EXPECT_TRUE(NewVolumeMounts(after, after).empty());
     // Everything a watcher sees at start is already there, nothing is new.
     EXPECT_TRUE(NewVolumeMounts(before, before).empty());
