@@ -146,6 +146,15 @@ bool AtomicFileWriter::write(std::string_view data)
     return true;
 }
 
+bool AtomicFileWriter::checkWritten(const std::function<bool(int fd)>& check)
+{
+    if (fd_ < 0 || !flushBuffer())
+        return false;
+    if (::lseek(fd_, 0, SEEK_SET) != 0)
+        return fail("cannot read back");
+    return check(fd_);
+}
+
 bool AtomicFileWriter::commit()
 {
     if (fd_ < 0)

@@ -34,6 +34,11 @@ public:
     // Commit then never replaces a file at the target, not even one put
     // there meanwhile: it fails with EEXIST.
     void keepExisting() { keepExisting_ = true; }
+    // After the last write: runs check on the file written (open for reading
+    // and writing, at its start) before it replaces anything, so that a copy
+    // is compared where only the writer can have put it. False when the data
+    // cannot be flushed or check says false.
+    bool checkWritten(const std::function<bool(int fd)>& check);
     bool commit();
     void abort();
 

@@ -53,32 +53,15 @@ std::size_t readChunk(int fd, char* buffer, std::size_t size, const std::string&
     return got;
 }
 
-void copyTo(int from, const struct stat& st, const std::string& source, const std::string& target, bool replace)
+// Reads both from their start; true when they hold the same bytes.
+bool sameContents(int from, int copy, const std::string& source, const std::string& target)
 {
-    AtomicFileWriter out;
-    if (!out.open(target, st.st_mode & 07777))
-        RaiseFromErrno(out.errorCode(), target);
-    if (!replace)
-        out.keepExisting();
-    std::string buffer(ChunkSize, '\0');
-    while (std::size_t n = readChunk(from, buffer.data(), ChunkSize, source))
-        if (!out.write(std::string_view(buffer.data(), n)))
-            RaiseFromErrno(out.errorCode(), target);
-    if (!out.commit())
-        RaiseFromErrno(out.errorCode(), target);
-}
-
-// Reads the copied file again through from, the target anew by its name.
-bool sameContents(int from, const std::string& source, const std::string& target)
-{
-    struct stat st {};
-    UniqueFd copy = openRegularFile(target, st);
     if (::lseek(from, 0, SEEK_SET) != 0)
         RaiseFromErrno(errno, source);
     std::string ba(ChunkSize, '\0'), bb(ChunkSize, '\0');
     for (;;) {
         std::size_t na = readChunk(from, ba.data(), ChunkSize, source);
-        std::size_t nb = readChunk(copy.get(), bb.data(), ChunkSize, target);
+        std::size_t nb = readChunk(copy, bb.data(), ChunkSize, target);
         if (na != nb || ba.compare(0, na, bb, 0, nb) != 0)
             return false;
         if (na < ChunkSize)
@@ -86,25 +69,34 @@ bool sameContents(int from, const std::string& source, const std::string& target
     }
 }
 
-// The status of the file that was copied.
+// Copies source to target; the copy is read back and compared, and takes
+// its dates, before it takes the target's name, so that a copy that differs
+// replaces nothing. The status of the file that was copied.
 struct stat copyVerified(const std::string& source, const std::string& target, bool replace)
 {
     struct stat st {};
     UniqueFd from = openRegularFile(source, st);
-    copyTo(from.get(), st, source, target, replace);
-    bool same = false;
-    try {
-        same = sameContents(from.get(), source, target);
-    } catch (const AppError&) {
-        ::unlink(target.c_str());
-        throw;
-    }
-    if (!same) {
-        ::unlink(target.c_str());
+    AtomicFileWriter out;
+    if (!out.open(target, st.st_mode & 07777))
+        RaiseFromErrno(out.errorCode(), target);
+    if (!replace)
+        out.keepExisting();
+    std::string buffer(ChunkSize, '\0');
+    while (std::size_t n = readChunk(from.get(), buffer.data(), ChunkSize, source))
+        if (!out.write(std::string_view(buffer.data(), n)))
+            RaiseFromErrno(out.errorCode(), target);
+    const bool same = out.checkWritten([&](int copy) {
+        const struct timespec times[2] = {st.st_atim, st.st_mtim};
+        ::futimens(copy, times); // a date that cannot be set loses nothing
+        return sameContents(from.get(), copy, source, target);
+    });
+    // A copy that is not committed goes with the writer.
+    if (!same && out.errorCode())
+        RaiseFromErrno(out.errorCode(), target);
+    if (!same)
         throw AppError(ErrDeviceIO, "The copy of " + source + " differs from it");
-    }
-    const struct timespec times[2] = {st.st_atim, st.st_mtim};
-    ::utimensat(AT_FDCWD, target.c_str(), times, 0); // a date that cannot be set loses nothing
+    if (!out.commit())
+        RaiseFromErrno(out.errorCode(), target);
     return st;
 }
 } // namespace

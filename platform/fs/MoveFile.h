@@ -1,7 +1,7 @@
 #pragma once
 // Moves a file to another place without ever losing it: a rename where the
 // file system allows one, else a copy that is read back and compared with
-// the file before the file is removed.
+// the file before it takes the target's name and the file is removed.
 
 #include <string>
 

@@ -232,6 +232,23 @@ TEST(MoveFile, NothingButARegularFileIsMovedEvenOnOneFileSystem)
     EXPECT_EQ(ReadFileBytes(dir.file("from/x.txt/inside.txt")), "kept");
 }
 
+// /proc/self/io reads anew at every read (it counts them): a source that
+// changed while it was copied. The copy that differs replaces nothing, not
+// even the user's file it was agreed to replace, and no copy is left.
+TEST(MoveFile, ACopyThatDiffersFromItsSourceTouchesNothingAtTheTarget)
+{
+    TempDir dir;
+    const std::string target = dir.write("to/io", "the user's own file");
+    try {
+        MoveFileTo("/proc/self/io", target, true);
+        ADD_FAILURE() << "moved";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.number(), ErrDeviceIO) << e.what();
+    }
+    EXPECT_EQ(ReadFileBytes(target), "the user's own file");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("to")), {}), 1);
+}
+
 TEST(MoveFile, AFileThatTakesTheSourcesNameDuringTheCopyIsNotRemoved)
 {
     TempDir dir;
