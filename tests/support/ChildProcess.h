@@ -10,8 +10,9 @@
 // and -1 then says that it did not exit by itself.
 int ExitCodeInChild(const std::function<int()>& body, unsigned seconds = 30);
 
-// In the child: a mount namespace of its own, as root or else as the root of
-// a user namespace. False when the system allows neither.
+// In the child (or a thread of a test of its own): a mount namespace of its
+// own, as root or else as the root of a user namespace. False when the
+// system allows neither.
 bool OwnMountNamespace();
 
 // In the child, after OwnMountNamespace: onto becomes the folder from by

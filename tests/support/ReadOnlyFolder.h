@@ -4,8 +4,9 @@
 // namespace of the calling thread's own that nothing else on the machine
 // sees. Where neither can be had, made() is false and the test skips.
 
+#include "tests/support/ChildProcess.h"
+
 #include <filesystem>
-#include <sched.h>
 #include <string>
 #include <sys/mount.h>
 #include <unistd.h>
@@ -19,12 +20,10 @@ public:
             made_ = true;
             return;
         }
-        const char* p = path_.c_str();
-        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            ::mount(p, p, nullptr, MS_BIND, nullptr) != 0)
+        if (!OwnMountNamespace() || !BindMount(path_, path_))
             return;
         mounted_ = true;
-        made_ = ::mount(nullptr, p, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+        made_ = ::mount(nullptr, path_.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
     }
     ~ReadOnlyFolder()
     {
