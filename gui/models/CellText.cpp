@@ -13,8 +13,7 @@ QString excerpt(std::string_view text, qsizetype chars)
     const std::string_view head = Utf8BytePrefix(text, std::size_t(chars) * 4);
     // A field that is not UTF-8 (a catalog's own legacy file name) reads as
     // Windows-1252, as a catalog line of its bytes does.
-    QString s = IsValidUtf8(head) ? QString::fromUtf8(head.data(), qsizetype(head.size()))
-                                  : QString::fromStdString(Windows1252ToUtf8(head));
+    QString s = QString::fromStdString(BytesToUtf8(head));
     if (s.size() <= chars && head.size() == text.size())
         return s;
     if (s.size() > chars)
